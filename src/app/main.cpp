@@ -1,0 +1,72 @@
+// Entry point: the interactive program, or script mode with --script FILE.
+#include "app/script/scriptrunner.h"
+#include "app/startup.h"
+#include "platform/platform.h"
+#include "platform/qtplatform.h"
+#include "platform/vbtypes.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QJsonDocument>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Run-time errors that no handler traps are reported, and the program carries on.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const VbError& e) {
+            reportError(e.number, e.description, "Run-time error. ", MsgIcon::Critical);
+        }
+        return false;
+    }
+};
+
+void usage() {
+    std::fprintf(stderr, "usage: vantorel [--data DIR] [--script FILE]\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QString script, data;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--script") && i + 1 < argc) script = QString::fromLocal8Bit(argv[++i]);
+        else if (!std::strcmp(argv[i], "--data") && i + 1 < argc) data = QString::fromLocal8Bit(argv[++i]);
+        else if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            usage();
+            return 0;
+        } else {
+            usage();
+            return 2;
+        }
+    }
+    // Script mode never needs a display.
+    if (!script.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    Application app(argc, argv);
+    QApplication::setApplicationName("Vantorel");
+    QApplication::setOrganizationName("Vantorel");
+    if (!data.isEmpty()) setAppFolder(data);
+
+    if (!script.isEmpty()) {
+        ScriptRunner runner([](const QJsonObject& e) {
+            const QByteArray line = QJsonDocument(e).toJson(QJsonDocument::Compact);
+            std::fwrite(line.constData(), 1, line.size(), stdout);
+            std::fputc('\n', stdout);
+            std::fflush(stdout);
+        });
+        const int errors = runner.runFile(script);
+        std::fflush(stdout);
+        std::_Exit(errors == 0 ? 0 : 1);
+    }
+
+    setPlatform(new QtPlatform);
+    Main();
+    return app.exec();
+}

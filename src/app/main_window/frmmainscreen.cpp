@@ -1,0 +1,522 @@
+#include "app/main_window/frmmainscreen.h"
+
+#include "app/main_window/frmabout.h"
+#include "app/state.h"
+#include "app/tick.h"
+#include "electrical/frminstruments.h"
+#include "electrical/frmtripcomputer.h"
+#include "electrical/startstop.h"
+#include "engine/frmcontrols.h"
+#include "engine/frmsimulation.h"
+#include "platform/form.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <unistd.h>
+
+namespace {
+frmMainscreen* g_main = nullptr;
+bool g_ended = false;
+
+QString stripAmp(QString s) { return s.remove('&'); }
+
+// Toolbar glyphs, drawn here so that nothing but the program's own artwork ships.
+QIcon toolbarIcon(const QString& key) {
+    QPixmap pm(24, 24);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(QColor(30, 60, 110), 2);
+    p.setPen(pen);
+    if (key == "btnExit") {
+        p.drawRect(5, 3, 11, 18);
+        p.drawLine(12, 12, 21, 12);
+        p.drawLine(18, 9, 21, 12);
+        p.drawLine(18, 15, 21, 12);
+    } else if (key == "btnOpen") {
+        p.setBrush(QColor(240, 200, 90));
+        p.drawRect(3, 7, 18, 13);
+        p.drawLine(3, 7, 8, 4);
+        p.drawLine(8, 4, 12, 7);
+    } else if (key == "btnStart") {
+        p.setBrush(QColor(200, 200, 210));
+        p.drawEllipse(3, 5, 10, 10);
+        p.drawLine(12, 10, 22, 10);
+        p.drawLine(18, 10, 18, 14);
+        p.drawLine(21, 10, 21, 13);
+    } else if (key == "btnDiagnostics") {
+        p.drawRect(5, 3, 14, 18);
+        for (int y = 8; y <= 16; y += 4) p.drawLine(8, y, 16, y);
+    } else if (key == "btnScope") {
+        p.setBrush(QColor(20, 40, 20));
+        p.drawRect(2, 4, 20, 16);
+        p.setPen(QPen(QColor(60, 230, 60), 2));
+        p.drawPolyline(QPolygon({QPoint(4, 14), QPoint(8, 14), QPoint(10, 7), QPoint(13, 17),
+                                 QPoint(15, 11), QPoint(20, 11)}));
+    } else if (key == "btnTelemetry") {
+        p.drawArc(3, 5, 18, 18, 0, 180 * 16);
+        p.drawLine(12, 14, 17, 8);
+    }
+    return QIcon(pm);
+}
+}  // namespace
+
+void BackgroundArea::setPicture(const QPixmap& p) {
+    picture_ = p;
+    viewport()->update();
+}
+
+void BackgroundArea::paintEvent(QPaintEvent* e) {
+    if (picture_.isNull()) {
+        QMdiArea::paintEvent(e);
+        return;
+    }
+    QPainter p(viewport());
+    const QSize target = viewport()->size();
+    const QPixmap scaled = picture_.scaled(target, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    p.drawPixmap((target.width() - scaled.width()) / 2, (target.height() - scaled.height()) / 2, scaled);
+}
+
+frmMainscreen* mainWindow() { return g_main; }
+
+void createMainWindow() {
+    if (!g_main) g_main = new frmMainscreen;
+}
+
+frmMainscreen::frmMainscreen() {
+    setObjectName("frmMainscreen");
+    setWindowTitle("Vantorel");
+    mdi_ = new BackgroundArea(this);
+    mdi_->setObjectName("MDIArea");
+    mdi_->setBackground(QColor(128, 128, 128));
+    mdi_->viewport()->installEventFilter(this);
+    setCentralWidget(mdi_);
+    Forms::setMdiArea(mdi_);
+    Forms::setPopupHandler([this](bool enableClose) { popupMouseMenu(enableClose); });
+
+    buildMenus();
+    buildToolbar();
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName("StatusBar1");
+    panel1_ = new QLabel("Status...");
+    panel1_->setObjectName("StatusBar1(1)");
+    panel1_->setMinimumWidth(tw(6000));
+    panel2_ = new QLabel("Telemetry off... ");
+    panel2_->setObjectName("StatusBar1(2)");
+    bar->addWidget(panel1_, 3);
+    bar->addWidget(panel2_, 1);
+    setStatusBar(bar);
+
+    tmrMain_ = new VTimer("tmrMain", 1000, [] { tmrMain_Timer(); });
+
+    // Form load: top-left corner of the screen, 16000 x 12000 twips.
+    setGeometry(twRect(0, 0, 16000, 12000));
+}
+
+frmMainscreen::~frmMainscreen() {
+    delete tmrMain_;
+    if (g_main == this) g_main = nullptr;
+}
+
+QLabel* frmMainscreen::panel(int n) const { return n == 2 ? panel2_ : panel1_; }
+
+QAction* frmMainscreen::addCommand(QMenu* menu, const QString& name, const QString& caption,
+                                   void (frmMainscreen::*handler)()) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (handler) connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return a;
+}
+
+void frmMainscreen::buildMenus() {
+    QMenuBar* bar = menuBar();
+    using M = frmMainscreen;
+
+    QMenu* file = bar->addMenu("&File");
+    file->setObjectName("menuFile");
+    addCommand(file, "menuFileOpen", "&Open...", &M::menuFileOpen_Click);
+    addCommand(file, "menuFileClose", "&Close", &M::menuFileClose_Click);
+    addCommand(file, "menuFileCloseAll", "Close &All", &M::menuFileCloseAll_Click);
+    file->addSeparator();
+    addCommand(file, "menuFilePrint", "&Print...", &M::menuFilePrint_Click);
+    file->addSeparator();
+    addCommand(file, "menuFileProperties", "Properties", &M::menuFileProperties_Click);
+    file->addSeparator();
+    addCommand(file, "menuFileLogin", "Login...", &M::menuFileLogin_Click);
+    addCommand(file, "menuRunStartStopEngine", "&Start / Stop Engine", &M::menuRunStartStopEngine_Click);
+    file->addSeparator();
+    addCommand(file, "menuFileExit", "E&xit", &M::menuFileExit_Click);
+
+    QMenu* systems = bar->addMenu("&Systems");
+    systems->setObjectName("menuSystems");
+    addCommand(systems, "menuSystemsControls", "&Controls", &M::menuSystemsControls_Click);
+    systems->addSeparator();
+    addCommand(systems, "menuSystemsEngineManagement", "&Engine Management",
+               &M::menuSystemsEngineManagement_Click);
+    addCommand(systems, "menuSystemCharging", "Chargin&g", &M::menuSystemCharging_Click);
+    addCommand(systems, "menuSystemsStarting", "&Starting", &M::menuSystemsStarting_Click);
+    systems->addSeparator();
+    addCommand(systems, "mnuruninstruments", "Instr&uments", &M::mnuruninstruments_Click);
+    addCommand(systems, "menuTripcomputer", "&Trip Computer", &M::menuTripcomputer_Click);
+    systems->addSeparator();
+    addCommand(systems, "menuSystemsSetFaults", "Set Faults...", &M::menuSystemsSetFaults_Click);
+
+    QMenu* tools = bar->addMenu("&Tools");
+    tools->setObjectName("menuTools");
+    addCommand(tools, "menuToolsMultiScope", "&MultiScope", &M::menuToolsMultiScope_Click);
+    addCommand(tools, "menuToolsScanner", "S&canner", &M::menuToolsScanner_Click);
+    addCommand(tools, "menuToolsPictures", "&Pictures", &M::menuToolsPictures_Click);
+    addCommand(tools, "menuToolsTelemetry", "&Telemetry", &M::menuToolsTelemetry_Click);
+    tools->addSeparator();
+    addCommand(tools, "menuToolsDiagnostics", "&Diagnostics", &M::menuToolsDiagnostics_Click);
+    tools->addSeparator();
+    addCommand(tools, "menuToolsMemoryMaps", "&Memory Maps", &M::menuToolsMemoryMaps_Click);
+    tools->addSeparator();
+    addCommand(tools, "menuToolsFillTank", "&Fill Tank", &M::menuToolsFillTank_Click);
+    addCommand(tools, "menuToolsUserDetails", "&User Details", &M::menuToolsUserDetails_Click);
+    addCommand(tools, "menuToolsOptions", "&Options", &M::menuToolsOptions_Click);
+
+    menuWindow_ = bar->addMenu("&Window");
+    menuWindow_->setObjectName("menuWindow");
+    connect(menuWindow_, &QMenu::aboutToShow, this, [this] { rebuildWindowMenu(); });
+
+    QMenu* help = bar->addMenu("&Help");
+    help->setObjectName("menuHelp");
+    addCommand(help, "menuHelpHelp", "&Help", &M::menuHelpHelp_Click);
+    addCommand(help, "menuHelpTipOfTheDay", "&Tip Of The Day", &M::menuHelpTipOfTheDay_Click);
+    addCommand(help, "menuHelpWebSite", "ZR Web Site", &M::menuHelpWebSite_Click);
+    help->addSeparator();
+    addCommand(help, "menuHelpAbout", "&About", &M::menuHelpAbout_Click);
+
+    // The hidden "Mouse" menu, used only as the right-button pop-up.
+    menuMouse1_ = new QMenu("Mouse", this);
+    menuMouse1_->setObjectName("menuMouse1");
+    addCommand(menuMouse1_, "menuMouse1OpenFile", "Open File", &M::menuFileOpen_Click);
+    addCommand(menuMouse1_, "menuMouseCloseCurrentWindow", "Close Current Window", &M::menuFileClose_Click);
+    addCommand(menuMouse1_, "menuMouse1CloseAllWindows", "Close All Windows", &M::menuFileCloseAll_Click);
+    menuMouse1_->addSeparator();
+    QAction* a = menuMouse1_->addAction("Start / Stop Engine");
+    a->setObjectName("menuMouse1StartEngine");
+    connect(a, &QAction::triggered, this, [] { StartStopEngine(); });
+    a = menuMouse1_->addAction("Increase Engine Speed");
+    a->setObjectName("menuMouse1IncreaseEngineSpeed");
+    connect(a, &QAction::triggered, this, [] { menuMouse1IncreaseEngineSpeed_Click(); });
+    a = menuMouse1_->addAction("Throttle on");
+    a->setObjectName("menuMouse1ThrottleOn");
+    connect(a, &QAction::triggered, this, [] { menuMouse1ThrottleOn_Click(); });
+    a = menuMouse1_->addAction("Change up a gear");
+    a->setObjectName("menuMouse1GearUp");
+    connect(a, &QAction::triggered, this, [] { menuMouse1GearUp_Click(); });
+    a = menuMouse1_->addAction("Change down a gear");
+    a->setObjectName("menuMouse1GearDown");
+    connect(a, &QAction::triggered, this, [] { menuMouse1GearDown_Click(); });
+    menuMouse1_->addSeparator();
+    addCommand(menuMouse1_, "menuMouse1Exit", "Exit program", &M::menuFileExit_Click);
+}
+
+void frmMainscreen::buildToolbar() {
+    toolbar_ = addToolBar("Toolbar1");
+    toolbar_->setObjectName("Toolbar1");
+    toolbar_->setMovable(false);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    struct B {
+        const char* caption;
+        const char* key;
+        const char* tip;
+    };
+    const B buttons[] = {{"Exit", "btnExit", "Exit"},           {"Open", "btnOpen", "Open"},
+                         {"Start", "btnStart", "Ignition/Starter"}, {"Diag", "btnDiagnostics", "Diagnostics"},
+                         {"Scope", "btnScope", "Scope"},         {"Telem", "btnTelemetry", "Telemetry"}};
+    for (const B& b : buttons) {
+        QAction* a = toolbar_->addAction(toolbarIcon(b.key), b.caption);
+        a->setObjectName(b.key);
+        a->setToolTip(b.tip);
+        const QString key = b.key;
+        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        if (QWidget* w = toolbar_->widgetForAction(a)) w->setObjectName(b.key);
+    }
+}
+
+void frmMainscreen::rebuildWindowMenu() {
+    menuWindow_->clear();
+    int n = 1;
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        if (!w->isVisible()) continue;
+        QAction* a = menuWindow_->addAction(QString("&%1 %2").arg(n++).arg(w->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(w == mdi_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });
+    }
+}
+
+QAction* frmMainscreen::action(const QString& name) const { return findChild<QAction*>(name); }
+
+bool frmMainscreen::runMenu(const QStringList& path, QString* error) {
+    if (path.size() < 2) {
+        *error = "a menu command needs a menu and an entry";
+        return false;
+    }
+    QMenu* menu = nullptr;
+    if (path[0].compare("Mouse", Qt::CaseInsensitive) == 0) {
+        menu = menuMouse1_;
+    } else {
+        for (QAction* a : menuBar()->actions())
+            if (a->menu() && stripAmp(a->text()).compare(path[0], Qt::CaseInsensitive) == 0) menu = a->menu();
+    }
+    if (!menu) {
+        *error = "no menu \"" + path[0] + "\"";
+        return false;
+    }
+    if (menu == menuWindow_) rebuildWindowMenu();
+    for (int i = 1; i < path.size(); ++i) {
+        QAction* found = nullptr;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator() && stripAmp(a->text()).compare(path[i], Qt::CaseInsensitive) == 0) found = a;
+        if (!found) {
+            *error = "no entry \"" + path[i] + "\" in menu \"" + path[i - 1] + "\"";
+            return false;
+        }
+        if (found->menu()) {
+            menu = found->menu();
+            continue;
+        }
+        if (!found->isEnabled()) {
+            *error = "menu entry \"" + path[i] + "\" is disabled";
+            return false;
+        }
+        found->trigger();
+        return true;
+    }
+    *error = "menu path ends on a submenu";
+    return false;
+}
+
+bool frmMainscreen::clickToolbar(const QString& key) {
+    QAction* a = action(key);
+    if (!a || !toolbar_->actions().contains(a)) return false;
+    a->trigger();
+    return true;
+}
+
+void frmMainscreen::Toolbar1_ButtonClick(const QString& key) {
+    if (key == "btnExit") menuFileExit_Click();
+    else if (key == "btnOpen") menuFileOpen_Click();
+    else if (key == "btnStart") menuRunStartStopEngine_Click();
+    else if (key == "btnDiagnostics") menuToolsDiagnostics_Click();
+    else if (key == "btnScope") menuToolsMultiScope_Click();
+    else if (key == "btnTelemetry") menuToolsTelemetry_Click();
+}
+
+void frmMainscreen::popupMouseMenu(bool enableCloseAfter) {
+    QAction* closeCurrent = action("menuMouseCloseCurrentWindow");
+    if (!enableCloseAfter) closeCurrent->setEnabled(false);
+    if (!platform().scripted()) menuMouse1_->exec(QCursor::pos());
+    closeCurrent->setEnabled(true);
+}
+
+void frmMainscreen::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton) popupMouseMenu(false);
+    else QMainWindow::mousePressEvent(e);
+}
+
+bool frmMainscreen::eventFilter(QObject* obj, QEvent* e) {
+    if (obj == mdi_->viewport() && e->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
+        popupMouseMenu(false);
+        return true;
+    }
+    return QMainWindow::eventFilter(obj, e);
+}
+
+void frmMainscreen::closeEvent(QCloseEvent* e) {
+    // Closing the frame saves and ends exactly like File > Exit.
+    e->accept();
+    ExitProgram();
+}
+
+// ---- File menu ----
+
+void frmMainscreen::menuFileOpen_Click() {
+    if (Form* scope = Forms::get("MultiScope")) QMetaObject::invokeMethod(scope, "OpenInstrumentFile");
+}
+
+void frmMainscreen::menuFileClose_Click() {
+    // Errors (no active window) are ignored.
+    if (QMdiSubWindow* w = mdi_->activeSubWindow()) w->hide();
+}
+
+void frmMainscreen::menuFileCloseAll_Click() {
+    for (const char* name : {"frmAbout", "frmSplash", "frmOptions", "frmMemoryMaps", "frmWaveformEditor",
+                             "frmUserDetails", "frmTip"})
+        Forms::unload(name);
+    for (const char* name : {"frmDiagnostics", "MultiScope", "FRMsimulation", "frmInstruments",
+                             "frmTripComputer", "frmFaults", "frmStarting", "frmCharging", "frmControls"})
+        if (Form* f = Forms::find(name)) f->hideForm();
+    ToolMode = 1;
+    SetStatus("Ready...");
+    DoEvents();
+}
+
+void frmMainscreen::menuFilePrint_Click() {
+    if (Form* diag = Forms::get("frmDiagnostics")) QMetaObject::invokeMethod(diag, "PrintJob");
+}
+
+void frmMainscreen::menuFileProperties_Click() {
+    QMdiSubWindow* w = mdi_->activeSubWindow();
+    const QString caption = w ? w->windowTitle() : QString();
+    MsgBox("The active window is '" + caption + "'" + "\r\r" +
+               "Visit the Vantorel web page for updates and information: https://vantorel.example.org/",
+           MsgButtons::OK, MsgIcon::Information);
+}
+
+void frmMainscreen::menuFileLogin_Click() {
+    if (Form* f = Forms::get("frmLogin")) f->showForm();
+}
+
+void frmMainscreen::menuRunStartStopEngine_Click() {
+    SetStatus("Ready...");
+    frm<frmControls>()->showForm();
+    frm<frmInstruments>()->showForm();
+    StartStopEngine();
+}
+
+void frmMainscreen::menuFileExit_Click() { ExitProgram(); }
+
+// ---- Systems menu ----
+
+void frmMainscreen::menuSystemsControls_Click() { frm<frmControls>()->showForm(); }
+
+void frmMainscreen::menuSystemsEngineManagement_Click() {
+    Form* f = frm<FRMsimulation>();
+    f->showForm();
+    f->bringToFront();
+}
+
+void frmMainscreen::menuSystemCharging_Click() {
+    if (Form* f = Forms::get("frmCharging")) {
+        f->showForm();
+        f->bringToFront();
+    }
+}
+
+void frmMainscreen::menuSystemsStarting_Click() {
+    if (Form* f = Forms::get("frmStarting")) {
+        f->showForm();
+        f->bringToFront();
+    }
+}
+
+void frmMainscreen::mnuruninstruments_Click() {
+    Form* f = frm<frmInstruments>();
+    f->showForm();
+    f->bringToFront();
+}
+
+void frmMainscreen::menuTripcomputer_Click() {
+    Form* f = frm<frmTripComputer>();
+    f->showForm();
+    f->bringToFront();
+}
+
+void frmMainscreen::menuSystemsSetFaults_Click() {
+    if (Form* f = Forms::get("frmFaults")) f->showForm();
+}
+
+// ---- Tools menu ----
+
+static Form* showScope(int mode) {
+    Form* scope = Forms::get("MultiScope");
+    if (!scope) return nullptr;
+    scope->showForm();
+    QMetaObject::invokeMethod(scope, "selectTool", Q_ARG(int, mode));
+    return scope;
+}
+
+void frmMainscreen::menuToolsMultiScope_Click() { showScope(3); }
+void frmMainscreen::menuToolsScanner_Click() { showScope(4); }
+void frmMainscreen::menuToolsPictures_Click() { showScope(2); }
+void frmMainscreen::menuToolsTelemetry_Click() { showScope(9); }
+
+void frmMainscreen::menuToolsDiagnostics_Click() {
+    Form* f = Forms::get("frmDiagnostics");
+    if (!f) return;
+    if (!f->formVisible()) {
+        f->showForm();
+        f->bringToFront();
+        SetStatus("Select system and diagnostic routine...");
+    } else {
+        f->hideForm();
+        SetStatus("Ready...");
+    }
+}
+
+void frmMainscreen::menuToolsMemoryMaps_Click() {
+    if (Form* f = Forms::get("frmMemoryMaps")) f->showForm();
+}
+
+void frmMainscreen::menuToolsFillTank_Click() {
+    FuelLevel = 60;
+    MsgBox("Fuel tank filled up, thank you for your custom!", MsgButtons::OK, MsgIcon::Information);
+}
+
+void frmMainscreen::menuToolsUserDetails_Click() {
+    if (Form* f = Forms::get("frmUserDetails")) f->showForm();
+}
+
+void frmMainscreen::menuToolsOptions_Click() {
+    if (Form* f = Forms::get("frmOptions")) f->showForm();
+}
+
+// ---- Help menu ----
+
+void frmMainscreen::menuHelpHelp_Click() {
+    try {
+        chdirToAppFolder();
+    } catch (const VbError&) {
+    }
+    platform().shellOpen(findDataFile("ZR.chm"));
+}
+
+void frmMainscreen::menuHelpTipOfTheDay_Click() {
+    if (Form* f = Forms::get("frmTip")) f->showForm();
+}
+
+void frmMainscreen::menuHelpWebSite_Click() { platform().shellOpen("https://vantorel.example.org/"); }
+
+void frmMainscreen::menuHelpAbout_Click() { frm<frmAbout>()->showForm(); }
+
+// ---- Status line and exit ----
+
+void SetStatus(const QString& text) {
+    if (!g_main) return;
+    g_main->panel(1)->setText(text);
+    platform().statusChanged(text);
+}
+
+QString StatusText() { return g_main ? g_main->panel(1)->text() : QString(); }
+
+bool programEnded() { return g_ended; }
+
+void ExitProgram() {
+    if (g_ended) return;
+    SaveSetting("Trip_Computer", "Trip_Distance", TripDistance.toText());
+    SaveSetting("Trip_Computer", "Arrival_Distance", ArrivalDistance.toText());
+    SaveSetting("Trip_Computer", "Elapsed_Time", ElapsedTime.toText());
+    SaveSetting("Instruments", "mileage", Mileage.toText());
+    g_ended = true;
+    closeDatabase();
+    if (platform().scripted()) return;  // the script runner stops after this command
+    fflush(stdout);
+    _exit(0);
+}

@@ -1,0 +1,105 @@
+// The main window: the MDI frame, menus, toolbar, status bar, right-button pop-up and the
+// one-second simulation timer.
+#pragma once
+
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPixmap>
+
+class QLabel;
+class QMenu;
+class QAction;
+class QToolBar;
+class VTimer;
+
+class BackgroundArea : public QMdiArea {
+    Q_OBJECT
+public:
+    using QMdiArea::QMdiArea;
+    void setPicture(const QPixmap& p);
+    bool hasPicture() const { return !picture_.isNull(); }
+protected:
+    void paintEvent(QPaintEvent* e) override;
+private:
+    QPixmap picture_;
+};
+
+class frmMainscreen : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMainscreen();
+    ~frmMainscreen() override;
+
+    BackgroundArea* mdi() const { return mdi_; }
+    QLabel* panel(int n) const;  // status-bar panels 1 and 2
+    VTimer* tmrMain() const { return tmrMain_; }
+    QMenu* mouseMenu() const { return menuMouse1_; }
+    QAction* action(const QString& name) const;
+    // Runs the command of a menu entry found by its captions (without the '&').
+    bool runMenu(const QStringList& path, QString* error);
+    bool clickToolbar(const QString& key);
+
+    // Menu commands.
+    void menuFileOpen_Click();
+    void menuFileClose_Click();
+    void menuFileCloseAll_Click();
+    void menuFilePrint_Click();
+    void menuFileProperties_Click();
+    void menuFileLogin_Click();
+    void menuRunStartStopEngine_Click();
+    void menuFileExit_Click();
+    void menuSystemsControls_Click();
+    void menuSystemsEngineManagement_Click();
+    void menuSystemCharging_Click();
+    void menuSystemsStarting_Click();
+    void mnuruninstruments_Click();
+    void menuTripcomputer_Click();
+    void menuSystemsSetFaults_Click();
+    void menuToolsMultiScope_Click();
+    void menuToolsScanner_Click();
+    void menuToolsPictures_Click();
+    void menuToolsTelemetry_Click();
+    void menuToolsDiagnostics_Click();
+    void menuToolsMemoryMaps_Click();
+    void menuToolsFillTank_Click();
+    void menuToolsUserDetails_Click();
+    void menuToolsOptions_Click();
+    void menuHelpHelp_Click();
+    void menuHelpTipOfTheDay_Click();
+    void menuHelpWebSite_Click();
+    void menuHelpAbout_Click();
+    void Toolbar1_ButtonClick(const QString& key);
+    // Pops up the right-button menu at the pointer.
+    void popupMouseMenu(bool enableCloseAfter);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* obj, QEvent* e) override;
+
+private:
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
+                        void (frmMainscreen::*handler)());
+    void buildMenus();
+    void buildToolbar();
+    void rebuildWindowMenu();
+
+    BackgroundArea* mdi_;
+    QLabel* panel1_;
+    QLabel* panel2_;
+    QToolBar* toolbar_;
+    QMenu* menuWindow_ = nullptr;
+    QMenu* menuMouse1_ = nullptr;
+    VTimer* tmrMain_;
+};
+
+frmMainscreen* mainWindow();
+void createMainWindow();
+
+// The first status-bar panel, the status line every window writes to.
+void SetStatus(const QString& text);
+QString StatusText();
+
+// The exit routine: saves the trip figures and the mileage and ends the program.
+void ExitProgram();
+bool programEnded();

@@ -1,0 +1,810 @@
+#include "app/script/scriptrunner.h"
+
+#include "app/main_window/frmmainscreen.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "platform/form.h"
+#include "platform/numbers.h"
+#include "platform/scriptplatform.h"
+#include "platform/services.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTextEdit>
+
+void seedRandom(quint32 seed);
+
+namespace {
+
+QString unquote(QString s) {
+    s = s.trimmed();
+    if (s.size() >= 2 && s.startsWith('"') && s.endsWith('"')) s = s.mid(1, s.size() - 2);
+    return s;
+}
+
+QString unescape(const QString& s) {
+    QString out;
+    for (int i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 1 < s.size()) {
+            const QChar c = s[++i];
+            out += c == 'n' ? QChar('\n') : c == 'r' ? QChar('\r') : c == 't' ? QChar('\t') : c;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+QJsonArray rgb(const QColor& c) { return QJsonArray{c.red(), c.green(), c.blue()}; }
+
+QString jsonText(const QJsonValue& v) {
+    switch (v.type()) {
+    case QJsonValue::Bool: return v.toBool() ? "true" : "false";
+    case QJsonValue::Double: return vb::str(v.toDouble());
+    case QJsonValue::String: return v.toString();
+    case QJsonValue::Null: return QString();
+    case QJsonValue::Array: {
+        QStringList parts;
+        for (const QJsonValue& e : v.toArray()) parts << jsonText(e);
+        return parts.join(',');
+    }
+    default: return QString::fromUtf8(QJsonDocument(v.toObject()).toJson(QJsonDocument::Compact));
+    }
+}
+
+// Splits the first word off a line.
+QString firstWord(const QString& s, QString* rest) {
+    const QString t = s.trimmed();
+    const int sp = t.indexOf(' ');
+    if (sp < 0) {
+        *rest = QString();
+        return t;
+    }
+    *rest = t.mid(sp + 1).trimmed();
+    return t.left(sp);
+}
+
+int keyCode(const QString& name, QString* text) {
+    static const QHash<QString, int> keys = {
+        {"escape", Qt::Key_Escape}, {"pageup", Qt::Key_PageUp}, {"pagedown", Qt::Key_PageDown},
+        {"end", Qt::Key_End},       {"home", Qt::Key_Home},     {"left", Qt::Key_Left},
+        {"up", Qt::Key_Up},         {"right", Qt::Key_Right},   {"down", Qt::Key_Down},
+        {"enter", Qt::Key_Return},  {"return", Qt::Key_Return}, {"tab", Qt::Key_Tab},
+        {"space", Qt::Key_Space},   {"backspace", Qt::Key_Backspace}, {"delete", Qt::Key_Delete}};
+    const auto it = keys.find(name.toLower());
+    if (it != keys.end()) {
+        *text = *it == Qt::Key_Return ? "\r" : *it == Qt::Key_Space ? " " : *it == Qt::Key_Escape ? "\x1b" : "";
+        return *it;
+    }
+    if (name.size() == 1) {
+        *text = name;
+        const QChar c = name[0].toUpper();
+        return c.unicode();
+    }
+    return 0;
+}
+
+void mouseClick(QWidget* w, Qt::MouseButton button, bool doubleClick) {
+    const QPointF pos(w->width() / 2.0, w->height() / 2.0);
+    const QPointF global = w->mapToGlobal(pos);
+    QMouseEvent press(QEvent::MouseButtonPress, pos, global, button, button, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, pos, global, button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+    if (doubleClick) {
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, pos, global, button, button, Qt::NoModifier);
+        QApplication::sendEvent(w, &dbl);
+        QMouseEvent release2(QEvent::MouseButtonRelease, pos, global, button, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &release2);
+    }
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(Sink sink) : sink_(std::move(sink)) {
+    platform_ = new ScriptPlatform([this](const QJsonObject& e) { emitEvent(e); });
+    platform_->setYieldHook([this] { onYield(); });
+    setPlatform(platform_);
+    VTimer::setAutoRun(false);
+}
+
+ScriptRunner::~ScriptRunner() = default;
+
+void ScriptRunner::emitEvent(const QJsonObject& e) {
+    if (e.value("event") == "message") lastMessage_ = e.value("text").toString();
+    events_.append(e);
+    if (events_.size() > 5000) events_.removeFirst();
+    sink_(e);
+}
+
+int ScriptRunner::runFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        emitEvent({{"event", "error"}, {"line", 0}, {"text", "cannot read script " + path}});
+        emitEvent({{"event", "end"}, {"errors", 1}});
+        return 1;
+    }
+    return runLines(QString::fromUtf8(f.readAll()).split('\n'));
+}
+
+int ScriptRunner::runLines(const QStringList& lines) {
+    if (!started_) {
+        started_ = true;
+        try {
+            Main();
+        } catch (const VbError& e) {
+            ++errors_;
+            emitEvent({{"event", "error"}, {"line", 0},
+                       {"text", "Run-time error " + QString::number(e.number) + ": " + e.description}});
+        }
+        settle();
+    }
+    for (int i = 0; i < lines.size() && !programEnded(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith('\r')) line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith('#')) continue;
+        execute(trimmed, i + 1);
+    }
+    if (programEnded()) emitEvent({{"event", "exit"}});
+    emitEvent({{"event", "end"}, {"errors", errors_}});
+    return errors_;
+}
+
+void ScriptRunner::settle() {
+    // Lets Qt finish layouts, activations and deferred deletions; no timer runs by itself.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+bool ScriptRunner::execute(const QString& line, int lineNo) {
+    const int savedLine = currentLine_;
+    currentLine_ = lineNo;
+    QString rest;
+    const QString verb = firstWord(line, &rest);
+    QString error;
+    bool ok;
+    try {
+        ok = command(verb.toLower(), rest, lineNo, &error);
+    } catch (const VbError& e) {
+        ok = false;
+        error = "Run-time error " + QString::number(e.number) + ": " + e.description;
+    }
+    if (!ok) {
+        ++errors_;
+        emitEvent({{"event", "error"}, {"line", lineNo}, {"text", error}});
+    }
+    settle();
+    currentLine_ = savedLine;
+    return ok;
+}
+
+void ScriptRunner::onYield() {
+    if (deferred_.isEmpty()) return;
+    QList<Deferred> due;
+    for (int i = 0; i < deferred_.size();) {
+        if (--deferred_[i].remaining <= 0) due.append(deferred_.takeAt(i));
+        else ++i;
+    }
+    for (const Deferred& d : due) execute(d.command, d.line);
+}
+
+bool ScriptRunner::resolve(const QString& text, Target* t, QString* error) {
+    QString s = text.trimmed();
+    const int dot = s.indexOf('.');
+    t->window = dot < 0 ? s : s.left(dot);
+    QString ctl = dot < 0 ? QString() : s.mid(dot + 1);
+    if (ctl.endsWith(')')) {
+        const int open = ctl.indexOf('(');
+        if (open < 0) {
+            *error = "bad target " + text;
+            return false;
+        }
+        t->index = ctl.mid(open + 1, ctl.size() - open - 2).trimmed();
+        t->control = ctl.left(open);
+    } else {
+        t->control = ctl;
+    }
+    QWidget* root = nullptr;
+    if (t->window == "frmMainscreen") {
+        root = mainWindow();
+    } else {
+        t->form = Forms::get(t->window);
+        root = t->form;
+    }
+    if (!root) {
+        *error = "unknown window " + t->window;
+        return false;
+    }
+    if (t->control.isEmpty()) {
+        t->object = root;
+        t->widget = root;
+        return true;
+    }
+    const QString full = t->index.isEmpty() ? t->control : t->control + "(" + t->index + ")";
+    QObject* obj = root->findChild<QObject*>(full);
+    if (!obj && !t->index.isEmpty()) obj = root->findChild<QTableView*>(t->control);  // a grid cell
+    if (!obj && t->form) {
+        // Controls that exist only through the window's own script hooks.
+        QJsonObject probe;
+        if (t->form->scriptShow(t->control, t->index, probe)) {
+            t->object = nullptr;
+            return true;
+        }
+    }
+    if (!obj) {
+        *error = "unknown control " + full + " on " + t->window;
+        return false;
+    }
+    t->object = obj;
+    t->widget = qobject_cast<QWidget*>(obj);
+    return true;
+}
+
+bool ScriptRunner::show(const Target& t, QJsonObject* out, QString* error) {
+    QJsonObject& o = *out;
+    o.insert("event", "show");
+    o.insert("target", t.window + (t.control.isEmpty() ? QString() : "." + t.control) +
+                           (t.index.isEmpty() ? QString() : "(" + t.index + ")"));
+    if (t.form && !t.control.isEmpty() && t.form->scriptShow(t.control, t.index, o)) return true;
+    if (t.control.isEmpty()) {
+        if (t.form) {
+            o.insert("caption", t.form->caption());
+            o.insert("visible", t.form->formVisible());
+            const QRect g = t.form->twipsGeometry();
+            o.insert("left", g.x());
+            o.insert("top", g.y());
+            o.insert("width", g.width());
+            o.insert("height", g.height());
+        } else {
+            o.insert("caption", t.widget->windowTitle());
+            o.insert("visible", t.widget->isVisible());
+        }
+        return true;
+    }
+    if (auto* a = qobject_cast<QAction*>(t.object)) {
+        o.insert("caption", a->text());
+        o.insert("enabled", a->isEnabled());
+        o.insert("visible", a->isVisible());
+        o.insert("checked", a->isChecked());
+        return true;
+    }
+    QWidget* w = t.widget;
+    if (!w) {
+        *error = "cannot show " + t.control;
+        return false;
+    }
+    o.insert("type", QString(w->metaObject()->className()));
+    if (auto* grid = qobject_cast<QTableView*>(w); grid && !t.index.isEmpty() &&
+                                                   w->objectName() == t.control) {
+        const QStringList rc = t.index.split(',');
+        if (rc.size() != 2) {
+            *error = "a grid cell is (row,column)";
+            return false;
+        }
+        const QModelIndex mi = grid->model()->index(rc[0].toInt(), rc[1].toInt());
+        if (!mi.isValid()) {
+            *error = "no cell " + t.index;
+            return false;
+        }
+        o.insert("text", mi.data(Qt::DisplayRole).toString());
+        const QModelIndex cur = grid->currentIndex();
+        o.insert("current", cur == mi);
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
+        o.insert("text", l->text());
+    } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        o.insert("text", e->text());
+        o.insert("locked", e->isReadOnly());
+    } else if (auto* te = qobject_cast<QTextEdit*>(w)) {
+        o.insert("text", te->toPlainText());
+    } else if (auto* pe = qobject_cast<QPlainTextEdit*>(w)) {
+        o.insert("text", pe->toPlainText());
+    } else if (auto* cb = qobject_cast<QCheckBox*>(w)) {
+        o.insert("text", cb->text());
+        o.insert("value", cb->isChecked() ? 1 : 0);
+        o.insert("checked", cb->isChecked());
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        o.insert("text", b->text());
+        o.insert("checked", b->isChecked());
+    } else if (auto* s = qobject_cast<QAbstractSlider*>(w)) {
+        o.insert("value", s->value());
+        o.insert("min", s->minimum());
+        o.insert("max", s->maximum());
+    } else if (auto* p = qobject_cast<QProgressBar*>(w)) {
+        o.insert("value", p->value());
+        o.insert("min", p->minimum());
+        o.insert("max", p->maximum());
+    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+        o.insert("text", c->currentText());
+        o.insert("index", c->currentIndex());
+        QJsonArray items;
+        for (int i = 0; i < c->count(); ++i) items.append(c->itemText(i));
+        o.insert("items", items);
+    } else if (auto* lw = qobject_cast<QListWidget*>(w)) {
+        o.insert("text", lw->currentItem() ? lw->currentItem()->text() : QString());
+        o.insert("index", lw->currentRow());
+    } else if (auto* sp = qobject_cast<QSpinBox*>(w)) {
+        o.insert("value", sp->value());
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        o.insert("text", g->title());
+    } else if (w->inherits("QStatusBar")) {
+        o.insert("text", mainWindow() ? mainWindow()->panel(1)->text() : QString());
+    }
+    o.insert("visible", !w->isHidden());
+    o.insert("enabled", w->isEnabled());
+    o.insert("fore", rgb(foreColor(w)));
+    o.insert("back", rgb(backColor(w)));
+    o.insert("tooltip", w->toolTip());
+    return true;
+}
+
+bool ScriptRunner::setValue(const Target& t, const QString& value, QString* error) {
+    if (t.form && !t.control.isEmpty()) {
+        QString hookError;
+        if (t.form->scriptSet(t.control, t.index, value, &hookError)) {
+            if (!hookError.isEmpty()) *error = hookError;
+            return hookError.isEmpty();
+        }
+    }
+    QWidget* w = t.widget;
+    if (!w) {
+        *error = "cannot set " + t.control;
+        return false;
+    }
+    if (!w->isEnabled()) {
+        *error = t.control + " is disabled";
+        return false;
+    }
+    bool ok = true;
+    if (auto* grid = qobject_cast<QTableView*>(w); grid && !t.index.isEmpty()) {
+        const QStringList rc = t.index.split(',');
+        const QModelIndex mi = rc.size() == 2 ? grid->model()->index(rc[0].toInt(), rc[1].toInt()) : QModelIndex();
+        if (!mi.isValid()) {
+            *error = "no cell " + t.index;
+            return false;
+        }
+        if (grid->editTriggers() == QAbstractItemView::NoEditTriggers || !(mi.flags() & Qt::ItemIsEditable)) {
+            // The grid does not take the typing: nothing changes.
+            emitEvent({{"event", "refused"}, {"target", t.window + "." + t.control + "(" + t.index + ")"}});
+            return true;
+        }
+        grid->setCurrentIndex(mi);
+        grid->model()->setData(mi, value, Qt::EditRole);
+        return true;
+    }
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setText(value);
+        emit e->textEdited(value);
+    } else if (auto* te = qobject_cast<QTextEdit*>(w)) {
+        te->setPlainText(value);
+    } else if (auto* pe = qobject_cast<QPlainTextEdit*>(w)) {
+        pe->setPlainText(value);
+    } else if (auto* cb = qobject_cast<QCheckBox*>(w)) {
+        const int v = value.toInt(&ok);
+        if (!ok || v < 0 || v > 1) {
+            *error = "a check box takes 0 or 1";
+            return false;
+        }
+        cb->setChecked(v == 1);
+    } else if (auto* s = qobject_cast<QAbstractSlider*>(w)) {
+        const int v = value.toInt(&ok);
+        if (!ok || v < s->minimum() || v > s->maximum()) {
+            *error = "Invalid property value: " + value + " is outside " + QString::number(s->minimum()) + ".." +
+                     QString::number(s->maximum());
+            return false;
+        }
+        s->setValue(v);
+    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+        if (!c->isEditable()) {
+            *error = "the combo box is not editable; use pick";
+            return false;
+        }
+        c->setEditText(value);
+    } else if (auto* sp = qobject_cast<QSpinBox*>(w)) {
+        const int v = value.toInt(&ok);
+        if (!ok) {
+            *error = "not a number: " + value;
+            return false;
+        }
+        sp->setValue(v);
+    } else {
+        *error = "cannot set a " + QString(w->metaObject()->className());
+        return false;
+    }
+    return true;
+}
+
+bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo, QString* error) {
+    frmMainscreen* mw = mainWindow();
+    auto needTarget = [&](const QString& text, Target* t) { return resolve(text, t, error); };
+
+    if (verb == "menu") {
+        QStringList path;
+        for (const QString& p : rest.split('>')) path << p.trimmed();
+        return mw && mw->runMenu(path, error);
+    }
+    if (verb == "toolbar") {
+        if (!mw || !mw->clickToolbar(rest.trimmed())) {
+            *error = "no toolbar button " + rest;
+            return false;
+        }
+        return true;
+    }
+    if (verb == "click" || verb == "rclick" || verb == "dblclick") {
+        Target t;
+        if (!needTarget(rest, &t)) return false;
+        if (auto* a = qobject_cast<QAction*>(t.object)) {
+            if (!a->isEnabled()) {
+                *error = rest + " is disabled";
+                return false;
+            }
+            a->trigger();
+            return true;
+        }
+        if (!t.widget) {
+            *error = "cannot click " + rest;
+            return false;
+        }
+        if (!t.widget->isEnabled()) {
+            *error = rest + " is disabled";
+            return false;
+        }
+        if (verb == "click") {
+            if (auto* b = qobject_cast<QAbstractButton*>(t.widget)) b->click();
+            else mouseClick(t.widget, Qt::LeftButton, false);
+        } else {
+            mouseClick(t.widget, verb == "rclick" ? Qt::RightButton : Qt::LeftButton, verb == "dblclick");
+        }
+        return true;
+    }
+    if (verb == "set") {
+        QString value;
+        const QString target = firstWord(rest, &value);
+        Target t;
+        if (!needTarget(target, &t)) return false;
+        return setValue(t, unquote(value), error);
+    }
+    if (verb == "pick") {
+        QString item;
+        const QString target = firstWord(rest, &item);
+        item = unquote(item);
+        Target t;
+        if (!needTarget(target, &t)) return false;
+        if (auto* c = qobject_cast<QComboBox*>(t.widget)) {
+            const int i = c->findText(item);
+            if (i < 0) {
+                *error = "no item \"" + item + "\" in " + target;
+                return false;
+            }
+            c->setCurrentIndex(i);
+            emit c->activated(i);
+            return true;
+        }
+        if (auto* l = qobject_cast<QListWidget*>(t.widget)) {
+            const auto found = l->findItems(item, Qt::MatchExactly);
+            if (found.isEmpty()) {
+                *error = "no item \"" + item + "\" in " + target;
+                return false;
+            }
+            l->setCurrentItem(found.first());
+            emit l->itemClicked(found.first());
+            return true;
+        }
+        *error = target + " has no list to pick from";
+        return false;
+    }
+    if (verb == "key") {
+        QString key;
+        const QString target = firstWord(rest, &key);
+        Target t;
+        if (!needTarget(target, &t)) return false;
+        QString text;
+        const int code = keyCode(key, &text);
+        if (!code || !t.widget) {
+            *error = "unknown key " + key;
+            return false;
+        }
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+        QApplication::sendEvent(t.widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+        QApplication::sendEvent(t.widget, &release);
+        return true;
+    }
+    if (verb == "focus") {
+        Target t;
+        if (!needTarget(rest, &t)) return false;
+        if (!t.widget) return false;
+        t.widget->setFocus(Qt::OtherFocusReason);
+        if (!t.widget->hasFocus()) {
+            QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+            QApplication::sendEvent(t.widget, &in);
+        }
+        return true;
+    }
+    if (verb == "drop") {
+        QString targetText;
+        const QString sourceText = firstWord(rest, &targetText);
+        Target s, t;
+        if (!needTarget(sourceText, &s) || !needTarget(targetText, &t)) return false;
+        if (!t.form || !s.widget || !t.widget) {
+            *error = "drop needs a control as source and a window's control as target";
+            return false;
+        }
+        t.form->onDragDrop(t.widget, s.widget);
+        return true;
+    }
+    if (verb == "close") {
+        const QString name = rest.trimmed();
+        if (name == "frmMainscreen") {
+            if (mw) mw->close();
+            return true;
+        }
+        Form* f = Forms::find(name);
+        if (!f) {
+            if (!Forms::exists(name)) {
+                *error = "unknown window " + name;
+                return false;
+            }
+            return true;  // not loaded: nothing to close
+        }
+        f->frame()->close();
+        return true;
+    }
+    if (verb == "answer") {
+        QString arg;
+        const QString kind = firstWord(rest, &arg);
+        const QString k = kind.toLower();
+        if (k == "file") {
+            platform_->queueFileAnswer(unquote(arg));
+            return true;
+        }
+        if (k == "copies") {
+            bool ok = false;
+            const int n = arg.toInt(&ok);
+            if (!ok || n < 1) {
+                *error = "copies takes a positive number";
+                return false;
+            }
+            platform_->queuePrinterAnswer(n);
+            return true;
+        }
+        if (k == "cancel" && arg.isEmpty() && kind == "cancel") {
+            platform_->queueDialogCancel();
+            return true;
+        }
+        static const QHash<QString, MsgAnswer> answers = {
+            {"ok", MsgAnswer::OK},       {"cancel", MsgAnswer::Cancel}, {"yes", MsgAnswer::Yes},
+            {"no", MsgAnswer::No},       {"retry", MsgAnswer::Retry},   {"abort", MsgAnswer::Abort},
+            {"ignore", MsgAnswer::Ignore}};
+        if (!answers.contains(k)) {
+            *error = "unknown answer " + kind;
+            return false;
+        }
+        platform_->queueMessageAnswer(answers.value(k));
+        return true;
+    }
+    if (verb == "tick" || verb == "sweep" || verb == "telemetry") {
+        int n = 1;
+        if (!rest.isEmpty()) {
+            bool ok = false;
+            n = rest.toInt(&ok);
+            if (!ok || n < 0) {
+                *error = "bad count " + rest;
+                return false;
+            }
+        }
+        const QString name = verb == "tick" ? "tmrMain" : verb == "sweep" ? "Timer1" : "tmrTelemetry";
+        for (int i = 0; i < n && !programEnded(); ++i) {
+            VTimer* timer = VTimer::byName(name);
+            if (!timer || !timer->enabled()) break;
+            platform_->advance(timer->interval() / 1000.0);
+            timer->fire();
+            settle();
+        }
+        return true;
+    }
+    if (verb == "seed") {
+        bool ok = false;
+        const qlonglong n = rest.toLongLong(&ok);
+        if (!ok) {
+            *error = "seed takes a number";
+            return false;
+        }
+        seedRandom(static_cast<quint32>(n));
+        return true;
+    }
+    if (verb == "show") {
+        Target t;
+        if (!needTarget(rest, &t)) return false;
+        QJsonObject o;
+        if (!show(t, &o, error)) return false;
+        emitEvent(o);
+        return true;
+    }
+    if (verb == "state") {
+        QJsonObject o = stateToJson();
+        o.insert("event", "state");
+        emitEvent(o);
+        return true;
+    }
+    if (verb == "let") {
+        QString value;
+        const QString name = firstWord(rest, &value);
+        return setStateVariable(name, unquote(value), error);
+    }
+    if (verb == "screenshot") {
+        QString file;
+        const QString name = firstWord(rest, &file);
+        QWidget* w = name == "frmMainscreen" ? static_cast<QWidget*>(mw) : nullptr;
+        if (!w) {
+            Form* f = Forms::get(name);
+            if (!f) {
+                *error = "unknown window " + name;
+                return false;
+            }
+            w = f->frame();
+        }
+        if (!w->grab().save(unquote(file))) {
+            *error = "cannot write " + file;
+            return false;
+        }
+        return true;
+    }
+    if (verb == "file") {
+        QString path = unquote(rest);
+        if (path.startsWith("TEMP:")) path = platform_->tempFolder() + path.mid(5);
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            *error = "cannot read " + path;
+            return false;
+        }
+        emitEvent({{"event", "file"}, {"path", path}, {"text", QString::fromLatin1(f.readAll())}});
+        return true;
+    }
+    if (verb == "defer") {
+        QString cmd;
+        const QString count = firstWord(rest, &cmd);
+        bool ok = false;
+        const int n = count.toInt(&ok);
+        if (!ok || n < 1 || cmd.isEmpty()) {
+            *error = "defer takes a count of yields and a command";
+            return false;
+        }
+        deferred_.append({n, cmd, lineNo});
+        return true;
+    }
+    if (verb == "expect") return expect(rest, error);
+    *error = "unknown command " + verb;
+    return false;
+}
+
+bool ScriptRunner::expect(const QString& rest, QString* error) {
+    QString args;
+    const QString what = firstWord(rest, &args);
+    auto mismatch = [&](const QString& name, const QString& want, const QString& got) {
+        *error = "expected " + name + " to be \"" + want + "\", got \"" + got + "\"";
+        return false;
+    };
+    if (what == "status") {
+        const QString want = unescape(unquote(args));
+        const QString got = StatusText();
+        return got == want || mismatch("status", want, got);
+    }
+    if (what == "message") {
+        const QString want = unescape(unquote(args));
+        return lastMessage_ == want || mismatch("the last message", want, lastMessage_);
+    }
+    if (what == "event" || what == "noevent") {
+        const QString want = unescape(unquote(args));
+        int found = -1;
+        for (int i = 0; i < events_.size() && found < 0; ++i) {
+            const QString line = QString::fromUtf8(QJsonDocument(events_[i]).toJson(QJsonDocument::Compact));
+            if (line.contains(want)) found = i;
+        }
+        if (what == "event") {
+            if (found < 0) {
+                *error = "no event since the last check contains " + want;
+                return false;
+            }
+            events_ = events_.mid(found + 1);
+            return true;
+        }
+        if (found >= 0) {
+            *error = "an event contains " + want;
+            return false;
+        }
+        return true;
+    }
+    if (what == "fileline" || what == "filelines" || what == "filetext") {
+        QString tail;
+        QString path = firstWord(args, &tail);
+        if (path.startsWith("TEMP:")) path = platform_->tempFolder() + path.mid(5);
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            *error = "cannot read " + path;
+            return false;
+        }
+        const QString text = QString::fromLatin1(f.readAll());
+        if (what == "filetext") {
+            const QString want = unescape(unquote(tail));
+            return text == want || mismatch(path, want, text);
+        }
+        QStringList lines = text.split("\r\n");
+        if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+        if (what == "filelines") {
+            return QString::number(lines.size()) == tail.trimmed() ||
+                   mismatch("the line count of " + path, tail.trimmed(), QString::number(lines.size()));
+        }
+        QString want;
+        const int n = firstWord(tail, &want).toInt();
+        want = unescape(unquote(want));
+        const QString got = n >= 1 && n <= lines.size() ? lines[n - 1] : QString("<no line>");
+        return got == want || mismatch("line " + QString::number(n) + " of " + path, want, got);
+    }
+    if (what.contains('.') || what.startsWith("frm") || what == "MultiScope" || what == "FRMsimulation") {
+        QString wantText;
+        const QString field = firstWord(args, &wantText);
+        Target t;
+        if (!resolve(what, &t, error)) return false;
+        QJsonObject o;
+        if (!show(t, &o, error)) return false;
+        if (!o.contains(field)) {
+            *error = what + " has no field " + field;
+            return false;
+        }
+        const QString want = unescape(unquote(wantText));
+        const QString got = jsonText(o.value(field));
+        return got == want || mismatch(what + " " + field, want, got);
+    }
+    // A shared variable.
+    const QJsonObject state = stateToJson();
+    QString name = what;
+    QJsonValue v;
+    if (name.endsWith(')')) {
+        const int open = name.indexOf('(');
+        const QJsonArray a = state.value(name.left(open)).toArray();
+        const int i = name.mid(open + 1, name.size() - open - 2).toInt();
+        if (i < 0 || i >= a.size()) {
+            *error = "no shared variable " + name;
+            return false;
+        }
+        v = a.at(i);
+    } else {
+        if (!state.contains(name)) {
+            *error = "no shared variable " + name;
+            return false;
+        }
+        v = state.value(name);
+    }
+    const QString want = unquote(args);
+    const QString got = jsonText(v);
+    bool ok = got == want;
+    if (!ok && v.isDouble()) {
+        // Numbers compare by value, to 9 decimals.
+        bool numeric = false;
+        const double w = vb::val(want, &numeric);
+        ok = numeric && std::abs(w - v.toDouble()) < 1e-9 * std::max(1.0, std::abs(w));
+    }
+    return ok || mismatch(name, want, got);
+}

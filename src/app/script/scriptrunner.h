@@ -1,0 +1,58 @@
+// Script mode: runs the real program on virtual time from a file of commands and writes a
+// transcript of JSON objects, one per line.
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QObject;
+class QWidget;
+class ScriptPlatform;
+
+class ScriptRunner {
+public:
+    using Sink = std::function<void(const QJsonObject&)>;
+    explicit ScriptRunner(Sink sink);
+    ~ScriptRunner();
+
+    // Installs the scripted platform, runs start-up, then every line; returns the number
+    // of lines that failed. Writes the closing "end" event.
+    int runFile(const QString& path);
+    int runLines(const QStringList& lines);
+    ScriptPlatform* platform() const { return platform_; }
+
+private:
+    struct Target {
+        QString window, control, index;
+        QObject* object = nullptr;   // the control (or the window itself)
+        QWidget* widget = nullptr;
+        class Form* form = nullptr;  // the window, when it is a form
+    };
+    struct Deferred {
+        int remaining;
+        QString command;
+        int line;
+    };
+
+    void emitEvent(const QJsonObject& e);
+    bool execute(const QString& line, int lineNo);
+    bool resolve(const QString& text, Target* t, QString* error);
+    bool command(const QString& verb, const QString& rest, int lineNo, QString* error);
+    bool show(const Target& t, QJsonObject* out, QString* error);
+    bool setValue(const Target& t, const QString& value, QString* error);
+    bool expect(const QString& rest, QString* error);
+    void onYield();
+    void settle();
+
+    Sink sink_;
+    ScriptPlatform* platform_;
+    int errors_ = 0;
+    int currentLine_ = 0;
+    QList<Deferred> deferred_;
+    QList<QJsonObject> events_;   // events since the last "expect event"
+    QString lastMessage_;
+    bool started_ = false;
+};

@@ -1,0 +1,174 @@
+#include "app/startup.h"
+
+#include "app/main_window/frmabout.h"
+#include "app/main_window/frmmainscreen.h"
+#include "app/state.h"
+#include "diagnostics/frmdiagnostics.h"
+#include "engine/frmsimulation.h"
+#include "platform/numbers.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+
+#include <QImageReader>
+#include <QStatusBar>
+#include <optional>
+
+namespace {
+
+const int kOptionDefaults[10] = {0, 1, 0, 0, 0, 0, 1, 1, 0, 1};
+
+// Runs one step of start-up: an error is reported and start-up goes on with the next step.
+template <class F> void step(F&& f) {
+    try {
+        f();
+    } catch (const VbError& e) {
+        reportError(e.number, e.description, QString(), MsgIcon::Information);
+    }
+}
+
+void loadBackground(bool show) {
+    BackgroundArea* area = mainWindow()->mdi();
+    if (!show) {
+        area->setPicture(QPixmap());
+        return;
+    }
+    const QString file = findDataFile("background.jpg");
+    QImageReader reader(file);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        area->setPicture(QPixmap());
+        if (reader.error() == QImageReader::FileNotFoundError) raiseError(53, "File not found: background.jpg");
+        raiseError(481, "Invalid picture: background.jpg");
+    }
+    area->setPicture(QPixmap::fromImage(image));
+}
+
+}  // namespace
+
+void LoadOptions() {
+    for (int i = 0; i <= 9; ++i) {
+        const QString text = GetSetting("ZRsettings", "ZRsetting" + QString::number(i),
+                                        QString::number(kOptionDefaults[i]));
+        bool ok = false;
+        const int v = text.trimmed().toInt(&ok);
+        // A stored value that is not a 16-bit integer counts as the option's default.
+        OptionFlags[i] = ok && v >= -32768 && v <= 32767 ? v : kOptionDefaults[i];
+    }
+}
+
+void ApplyOptions() {
+    // Each option is applied even when an earlier one fails (a missing background picture
+    // must not leave the status bar or the trip reset unapplied); the first error is then
+    // passed on to the caller, whose handler reports it.
+    std::optional<VbError> firstError;
+    auto apply = [&firstError](auto&& f) {
+        try {
+            f();
+        } catch (const VbError& e) {
+            if (!firstError) firstError = e;
+        }
+    };
+
+    apply([] { chdirToAppFolder(); });
+    apply([] {
+        const bool editable = OptionFlags[0] == 1 && LoggedIn == True;
+        frm<FRMsimulation>()->setTablesEditable(editable);
+        if (auto* diag = Forms::get<frmDiagnostics>()) diag->setRoutinesEnabled(editable);
+    });
+    apply([] { loadBackground(OptionFlags[1] == 1); });
+    apply([] { frm<FRMsimulation>()->setCoverVisible(OptionFlags[2] != 1); });
+    apply([] {
+        if (Form* diag = Forms::get("frmDiagnostics")) {
+            if (OptionFlags[3] == 1) diag->showForm();
+            else if (!diag->formVisible()) diag->hideForm();
+        }
+    });
+    apply([] {
+        if (Form* faults = Forms::get("frmFaults")) {
+            if (OptionFlags[4] == 1) faults->showForm();
+            else faults->hideForm();
+        }
+    });
+    apply([] {
+        if (OptionFlags[5] == 1) {
+            EngineRunning = False;
+            mainWindow()->menuRunStartStopEngine_Click();
+        }
+    });
+    apply([] { mainWindow()->statusBar()->setVisible(OptionFlags[6] == 1); });
+    apply([] {
+        if (OptionFlags[7] == 1) {
+            if (Form* tip = Forms::get("frmTip")) tip->showForm();
+        } else {
+            Forms::unload("frmTip");
+        }
+    });
+    apply([] {
+        if (Form* user = Forms::get("frmUserDetails")) {
+            if (OptionFlags[8] == 1) user->showForm();
+            else user->hideForm();
+        }
+    });
+    apply([] {
+        if (OptionFlags[9] == 1) {
+            ElapsedTime = 0;
+            TripDistance = 0;
+            FuelUsed = 0;
+        }
+    });
+    if (firstError) throw *firstError;
+}
+
+void Main() {
+    // 2. Splash window for two seconds.
+    step([] {
+        Form* splash = frm<frmSplash>();
+        splash->showForm();
+        DoEvents();
+        Pause(2);
+        splash->unloadForm();
+    });
+
+    // 3. Start values.
+    EngineRunning = False;
+    ExhaustWarning = False;
+    CriticalFault = False;
+    KnockSensorFault = False;
+    ToolMode = 1;
+    SystemVoltage = 12;
+    ConnectionName = "Blank";
+    PanelWidth = 3000;
+
+    // 4-7. Working folder, options, trip figures, fuel.
+    step([] { chdirToAppFolder(); });
+    step([] { LoadOptions(); });
+    step([] {
+        TripDistance = Figure::fromText(GetSetting("Trip_Computer", "Trip_Distance", "0"));
+        ArrivalDistance = Figure::fromText(GetSetting("Trip_Computer", "Arrival_Distance", "0"));
+        ElapsedTime = Figure::fromText(GetSetting("Trip_Computer", "Elapsed_Time", "0"));
+        Mileage = Figure::fromText(GetSetting("Instruments", "mileage", "0"));
+    });
+    FuelLevel = 60;
+
+    // 8. Main window.
+    createMainWindow();
+    mainWindow()->show();
+    SetStatus("Loading, please wait...");
+
+    // 9. The simulation windows, loaded hidden.
+    for (const char* name : {"FRMsimulation", "frmInstruments", "frmTripComputer", "frmFaults", "frmStarting",
+                             "frmCharging", "frmDiagnostics"})
+        step([name] { Forms::get(name); });
+
+    // 10. The diagnostics window's record sources.
+    step([] {
+        if (auto* diag = Forms::get<frmDiagnostics>()) diag->connectDatabase();
+    });
+
+    // 11-13. Options, the main timer, and the main window to the front.
+    step([] { ApplyOptions(); });
+    mainWindow()->tmrMain()->setEnabled(true);
+    mainWindow()->show();
+    mainWindow()->raise();
+    mainWindow()->activateWindow();
+}

@@ -1,0 +1,101 @@
+// The simulator's shared variables. Every window and procedure reads and writes them
+// directly by these names; Integer is 16-bit with overflow checking, flags hold -1/0.
+#pragma once
+
+#include "platform/vbtypes.h"
+
+#include <QJsonObject>
+#include <QString>
+
+// Scalars: type, name, start value.
+#define VANTOREL_SCALARS(X)                 \
+    X(Integer, EngineSpeed, 0)              \
+    X(Integer, EngineLoad, 0)               \
+    X(Integer, EngineTemperature, 0)        \
+    X(Integer, SystemVoltage, 12)           \
+    X(Integer, RoadSpeed, 0)                \
+    X(Integer, AlternatorSpeed, 0)          \
+    X(Integer, CrankingSpeed, 0)            \
+    X(Integer, SpeedIndex, 0)               \
+    X(Integer, LoadIndex, 0)                \
+    X(Integer, VoltageIndex, 0)             \
+    X(Integer, TimingCorrection, 0)         \
+    X(float, EnrichmentFactor, 0.0f)        \
+    X(Integer, KnockRetard, 0)              \
+    X(Integer, IgnitionTiming, 0)           \
+    X(Integer, DwellPercentage, 0)          \
+    X(double, InjectionDuration, 0.0)       \
+    X(Flag, EngineRunning, False)           \
+    X(Flag, EngineCranking, False)          \
+    X(Integer, Gear, 0)                     \
+    X(Integer, ThrottlePosition, 0)         \
+    X(Flag, Knock, False)                   \
+    X(Integer, StepCounter, 0)              \
+    X(Integer, LoopIndex, 0)                \
+    X(Flag, CriticalFault, False)           \
+    X(Flag, KnockSensorFault, False)        \
+    X(Flag, ExhaustWarning, False)          \
+    X(Figure, Mileage, Figure())            \
+    X(Figure, TripDistance, Figure())       \
+    X(Figure, ArrivalDistance, Figure())    \
+    X(Figure, ElapsedTime, Figure())        \
+    X(Figure, FuelUsed, Figure())           \
+    X(Figure, FuelLevel, Figure())          \
+    X(Figure, AverageSpeed, Figure())       \
+    X(Figure, TimeToArrival, Figure())      \
+    X(Figure, AverageEconomy, Figure())     \
+    X(Integer, FuelEconomy, 0)              \
+    X(Figure, Stopwatch, Figure())          \
+    X(Flag, StopwatchRunning, False)        \
+    X(Integer, TripDisplayMode, 0)          \
+    X(Flag, SettingArrival, False)          \
+    X(Flag, MetricUnits, False)             \
+    X(Flag, LoggedIn, False)                \
+    X(Integer, ToolMode, 1)                 \
+    X(QString, TempFolder, QString())       \
+    X(Integer, FileNumber, 0)               \
+    X(QString, ConnectionName, "Blank")     \
+    X(Integer, PanelWidth, 3000)            \
+    X(Flag, ScopePaused, False)             \
+    X(QString, SelectedFileName, QString()) \
+    X(QString, CurrentWaveformFile, QString()) \
+    X(QString, CurrentPictureFile, QString())  \
+    X(QString, CurrentTextFile, QString())     \
+    X(QString, CurrentScannerFile, QString())  \
+    X(Integer, EditorLoadIndex, 0)          \
+    X(Integer, Lap, 0)                      \
+    X(Integer, TelemetrySample, 0)          \
+    X(Integer, TrackLength, 0)              \
+    X(Integer, TrackPosition, 0)            \
+    X(Integer, GaugeIndex, 0)               \
+    X(Integer, SelectedGauge, 0)
+
+// Arrays: element type, name, upper bound (arrays start at 0).
+#define VANTOREL_ARRAYS(X)           \
+    X(Integer, OptionFlags, 9)       \
+    X(QString, Waveform, 50)         \
+    X(double, TrackX, 750)           \
+    X(double, TrackY, 750)           \
+    X(Integer, GaugeChannel, 11)     \
+    X(Integer, GaugeMin, 5)          \
+    X(Integer, GaugeMax, 5)          \
+    X(QString, GaugeStyle, 5)
+
+#define VANTOREL_DECLARE_SCALAR(type, name, start) extern type name;
+#define VANTOREL_DECLARE_ARRAY(type, name, upper) extern type name[(upper) + 1];
+VANTOREL_SCALARS(VANTOREL_DECLARE_SCALAR)
+VANTOREL_ARRAYS(VANTOREL_DECLARE_ARRAY)
+#undef VANTOREL_DECLARE_SCALAR
+#undef VANTOREL_DECLARE_ARRAY
+
+// Telemetry samples: 301 samples of 13 channels.
+extern Integer TelemetryData[301][13];
+
+// Puts every variable back to its value at program start (zero, empty, false, or the
+// start value listed above).
+void resetState();
+// Every shared variable by name, for the script transcript.
+QJsonObject stateToJson();
+// Assigns a shared variable from text ("EngineSpeed", "OptionFlags(3)"); false with a reason
+// when the name is unknown or the text does not fit the variable's type.
+bool setStateVariable(const QString& name, const QString& text, QString* error);

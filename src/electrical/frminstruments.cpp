@@ -1,0 +1,85 @@
+#include "electrical/frminstruments.h"
+
+#include "app/state.h"
+#include "engine/frmsimulation.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+REGISTER_FORM(frmInstruments)
+
+namespace {
+QLineEdit* gauge(QWidget* parent, const QString& name, const QString& text, int x) {
+    QLineEdit* e = makeTextBox(parent, name, text, T(x, 240, 960, 300));
+    e->setReadOnly(true);
+    e->setAlignment(Qt::AlignCenter);
+    e->setFrame(true);
+    setBackColor(e, Qt::black);
+    setForeColor(e, colorFromValue(65280));
+    QFont f = e->font();
+    f.setPointSize(8);
+    f.setBold(true);
+    e->setFont(f);
+    return e;
+}
+
+QLabel* light(QWidget* parent, const QString& name, const QString& caption, const QColor& colour, int x, int w) {
+    QLabel* l = makeLabel(parent, name, caption, T(x, 630, w, 240));
+    l->setAlignment(Qt::AlignCenter);
+    setBackColor(l, colour);
+    setForeColor(l, colour == Qt::blue || colour == QColor(200, 0, 0) ? Qt::white : Qt::black);
+    QFont f = l->font();
+    f.setPointSize(7);
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+}  // namespace
+
+frmInstruments::frmInstruments() {
+    setCaption("Instruments");
+    QFont small = font();
+    small.setPointSize(7);
+    const char* captions[] = {"Speedometer", "Rev. counter", "Fuel gauge", "Temp. gauge", "Trip"};
+    const char* names[] = {"Label1", "Label2", "Label3", "Label4", "Label5"};
+    for (int i = 0; i < 5; ++i) {
+        QLabel* l = makeLabel(this, names[i], captions[i], T(30 + i * 1010, 20, 960, 210));
+        l->setAlignment(Qt::AlignCenter);
+        l->setFont(small);
+    }
+    txbSpeed = gauge(this, "txbSpeed", "Speed", 30);
+    txbRev = gauge(this, "txbRev", "Revs", 1040);
+    txbFuel = gauge(this, "txbFuel", "Fuel", 2050);
+    txbTemp = gauge(this, "txbTemp", "Temp", 3060);
+    txtMileage = gauge(this, "txtMileage", "Miles", 4070);
+
+    lblCheckWL = light(this, "lblCheckWL", "Check Engine", QColor(200, 0, 0), 30, 1200);
+    lblOilWL = light(this, "lblOilWL", "Oil", QColor(255, 140, 0), 1290, 600);
+    lblChargeWL = light(this, "lblChargeWL", "Charge", QColor(200, 0, 0), 1950, 800);
+    lblMainBeamWL = light(this, "lblMainBeamWL", "Main", Qt::blue, 2810, 640);
+    lblIndLeft = light(this, "lblIndLeft", "<<", QColor(0, 200, 0), 3510, 400);
+    lblIndRight = light(this, "lblIndRight", ">>", QColor(0, 200, 0), 3970, 400);
+    lblCheckWL->setVisible(false);
+    lblMainBeamWL->setVisible(false);
+    lblIndLeft->setVisible(false);
+    lblIndRight->setVisible(false);
+
+    cmdConvert = makeButton(this, "cmdConvert", "Change display to km/h or mph", T(30, 960, 5040, 330));
+    cmdConvert->setFont(small);
+    connect(cmdConvert, &QPushButton::clicked, this, [this] { cmdConvert_Click(); });
+}
+
+void frmInstruments::place() {
+    const int simHeight = frm<FRMsimulation>()->twipsGeometry().height();
+    setTwips(50, simHeight + 100, 5250, 1850);
+}
+
+void frmInstruments::onLoad() { place(); }
+void frmInstruments::onActivate() { place(); }
+
+bool frmInstruments::onQueryUnload() {
+    hideForm();
+    return false;
+}
+
+void frmInstruments::cmdConvert_Click() { MetricUnits = MetricUnits == True ? False : True; }

@@ -1,0 +1,33 @@
+// The driver's dashboard: speed, revs, fuel, temperature, odometer and warning lights.
+#pragma once
+
+#include "platform/form.h"
+
+class QLineEdit;
+class QPushButton;
+
+class frmInstruments : public Form {
+    Q_OBJECT
+public:
+    frmInstruments();
+    void onLoad() override;
+    void onActivate() override;
+    bool onQueryUnload() override;
+    void cmdConvert_Click();
+
+    QLineEdit* txbSpeed;
+    QLineEdit* txbRev;
+    QLineEdit* txbFuel;
+    QLineEdit* txbTemp;
+    QLineEdit* txtMileage;
+    QPushButton* cmdConvert;
+    QLabel* lblCheckWL;
+    QLabel* lblOilWL;
+    QLabel* lblChargeWL;
+    QLabel* lblMainBeamWL;
+    QLabel* lblIndLeft;
+    QLabel* lblIndRight;
+
+private:
+    void place();
+};

@@ -1,0 +1,103 @@
+#include "electrical/frmtripcomputer.h"
+
+#include "app/state.h"
+#include "platform/numbers.h"
+#include "platform/platform.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+REGISTER_FORM(frmTripComputer)
+
+frmTripComputer::frmTripComputer() {
+    setCaption("Trip Computer");
+    QFont small = font();
+    small.setPointSize(7);
+    static const char* modes[] = {"Time", "Dist", "Inst", "Avg", "ETA", "Av Sp", "Elaps", "Fuel", "Stop", "Arr"};
+    for (int i = 0; i < 10; ++i) {
+        const int col = i % 5, row = i / 5;
+        const int x = 30 + col * 600;
+        Label2[i] = makeLabel(this, arrayName("Label2", i), modes[i], T(x, 30 + row * 660, 570, 210));
+        Label2[i]->setAlignment(Qt::AlignCenter);
+        Label2[i]->setFont(small);
+        setBackColor(Label2[i], Qt::black);
+        setForeColor(Label2[i], qbColor(15));
+        Command1[i] = makeButton(this, arrayName("Command1", i), QString::number(i), T(x, 255 + row * 660, 570, 360));
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    }
+    txtTripDisplay = makeTextBox(this, "txtTripDisplay", "Trip Display", T(3090, 30, 1980, 420));
+    txtTripDisplay->setAlignment(Qt::AlignCenter);
+    setBackColor(txtTripDisplay, Qt::black);
+    setForeColor(txtTripDisplay, colorFromValue(65280));
+    QFont big = txtTripDisplay->font();
+    big.setPointSize(10);
+    big.setBold(true);
+    txtTripDisplay->setFont(big);
+    cmdSet = makeButton(this, "cmdSet", "Set Distance", T(3090, 540, 1980, 360));
+    cmdReset = makeButton(this, "cmdReset", "Reset", T(3090, 960, 1980, 360));
+    cmdSet->setFont(small);
+    cmdReset->setFont(small);
+    connect(cmdSet, &QPushButton::clicked, this, [this] { cmdSet_Click(); });
+    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+}
+
+void frmTripComputer::onLoad() {
+    SettingArrival = False;
+    setTwips(50, 8000, 5250, 1850);
+}
+
+void frmTripComputer::onActivate() { setTwips(50, 8000, 5250, 1850); }
+
+bool frmTripComputer::onQueryUnload() {
+    hideForm();
+    return false;
+}
+
+void frmTripComputer::Command1_Click(int index) {
+    if (SettingArrival == True) {
+        txtTripDisplay->setText(txtTripDisplay->text() + QString::number(index));
+        return;
+    }
+    for (StepCounter = 0; StepCounter <= 9; StepCounter += 1) setForeColor(Label2[StepCounter], qbColor(15));
+    setForeColor(Label2[index], qbColor(4));
+    TripDisplayMode = index;
+    if (index == 8) StopwatchRunning = StopwatchRunning == True ? False : True;
+}
+
+void frmTripComputer::cmdSet_Click() {
+    if (SettingArrival == False) {
+        SettingArrival = True;
+        TripDisplayMode = 9;
+        txtTripDisplay->setText(QString());
+        MsgBox("Set Arrival Distance using the Trip computer buttons...\r\n\r...then click Set Distance again.",
+               MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    SettingArrival = False;
+    const QString text = txtTripDisplay->text();
+    bool ok = false;
+    const double typed = vb::val(text, &ok);
+    // A distance is a number: anything else is refused, and the stored distance stays.
+    if (!ok) {
+        MsgBox("\"" + text + "\" is not a distance. Arrival Distance not changed: enter the distance with the "
+               "number buttons.",
+               MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    if (MetricUnits == True) {
+        ArrivalDistance = Figure::fromText(text);
+        MsgBox("Arrival Distance set to: " + text + " kilometres", MsgButtons::OK, MsgIcon::Information);
+    } else {
+        ArrivalDistance = vb::intFloor(typed) / 0.625;
+        MsgBox("Arrival Distance set to: " + text + " miles", MsgButtons::OK, MsgIcon::Information);
+    }
+}
+
+void frmTripComputer::cmdReset_Click() {
+    ElapsedTime = 0;
+    TripDistance = 0;
+    FuelUsed = 0;
+    Stopwatch = 0;
+    MsgBox("'Elapsed Time', 'Trip Distance', 'Stop Watch' and 'Fuel Used' reset...", MsgButtons::OK,
+           MsgIcon::Information);
+}

@@ -1,0 +1,3 @@
+#include "electrical/startstop.h"
+
+void StartStopEngine() {}

@@ -1,0 +1,6 @@
+#include "engine/ecu.h"
+
+void UpdateEngine() {}
+void FindLookupCells() {}
+void CalculateEcuOutputs() {}
+void RefreshReadings() {}

@@ -1,0 +1,117 @@
+#include "engine/frmcontrols.h"
+
+#include "app/main_window/frmmainscreen.h"
+#include "app/state.h"
+#include "engine/frmsimulation.h"
+#include "platform/platform.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+
+REGISTER_FORM(frmControls)
+
+frmControls::frmControls() {
+    setCaption("Controls");
+    cmdThrottleDown = makeButton(this, "cmdThrottleDown", "Throttle Down", T(120, 120, 2100, 420));
+    cmdThrottleUp = makeButton(this, "cmdThrottleUp", "Throttle Up", T(120, 600, 2100, 420));
+    chkAuto = makeCheckBox(this, "chkAuto", "Auto run", T(180, 1090, 2000, 300));
+    fraThrottle = makeFrame(this, "fraThrottle", "Throttle", T(120, 1420, 900, 1500));
+    optThrottleOff = makeOption(fraThrottle, "optThrottleOff", "Off", T(90, 300, 780, 330));
+    optThrottleOn = makeOption(fraThrottle, "optThrottleOn", "On", T(90, 690, 780, 330));
+    optThrottleFull = makeOption(fraThrottle, "optThrottleFull", "Full", T(90, 1080, 780, 330));
+    optThrottleOff->setChecked(true);
+    fraGears = makeFrame(this, "fraGears", "Gears", T(1140, 1420, 1080, 2280));
+    static const char* gears[] = {"N", "1", "2", "3", "4", "5", "R"};
+    for (int i = 0; i < 7; ++i) {
+        optGear[i] = makeOption(fraGears, arrayName("optGear", i), gears[i], T(150, 270 + i * 285, 800, 270));
+        connect(optGear[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) optGear_Click(i);
+        });
+    }
+    optGear[0]->setChecked(true);
+    lblStatus = makeLabel(this, "lblStatus", "Status", T(0, 3800, 2400, 300));
+    lblStatus->setFrameShape(QFrame::Panel);
+    lblStatus->setFrameShadow(QFrame::Sunken);
+
+    connect(cmdThrottleDown, &QPushButton::clicked, this, [this] { cmdThrottleDown_Click(); });
+    connect(cmdThrottleUp, &QPushButton::clicked, this, [this] { cmdThrottleUp_Click(); });
+    // A check box runs its click handling whenever its value changes, by the user or by code.
+    connect(chkAuto, &QCheckBox::toggled, this, [this] { chkAuto_Click(); });
+    connect(optThrottleOff, &QRadioButton::toggled, this, [this](bool on) { if (on) optThrottleOff_Click(); });
+    connect(optThrottleOn, &QRadioButton::toggled, this, [this](bool on) { if (on) optThrottleOn_Click(); });
+    connect(optThrottleFull, &QRadioButton::toggled, this, [this](bool on) { if (on) optThrottleFull_Click(); });
+}
+
+void frmControls::onLoad() {
+    const int simWidth = frm<FRMsimulation>()->twipsGeometry().width();
+    setTwips(simWidth + 50, 50, 2500, 4700);
+}
+
+void frmControls::resizeEvent(QResizeEvent* e) {
+    Form::resizeEvent(e);
+    lblStatus->setGeometry(0, height() - lblStatus->height(), width(), lblStatus->height());
+}
+
+void frmControls::cmdThrottleDown_Click() {
+    if (EngineSpeed < 1) {
+        Beep();
+        MsgBox("Can't change engine speed it's not running yet!");
+        return;
+    }
+    if (EngineSpeed >= 800) EngineSpeed -= 100;
+    if (EngineSpeed < 800) EngineSpeed = 800;
+}
+
+void frmControls::cmdThrottleUp_Click() {
+    if (EngineSpeed < 1) {
+        Beep();
+        MsgBox("Can't change engine speed it's not running yet!");
+        return;
+    }
+    EngineSpeed += 100;
+    if (EngineSpeed > 7000) EngineSpeed = 7000;
+}
+
+void frmControls::chkAuto_Click() {
+    if (EngineRunning != True) {
+        SetStatus("Auto run is only available when the engine has been started...");
+        chkAuto->setChecked(false);
+    }
+}
+
+void frmControls::optGear_Click(int index) { Gear = index; }
+
+void frmControls::optThrottleOff_Click() {
+    SetStatus("Ready...");
+    ThrottlePosition = 0;
+}
+
+void frmControls::optThrottleOn_Click() { ThrottlePosition = 1; }
+void frmControls::optThrottleFull_Click() { ThrottlePosition = 2; }
+
+void menuMouse1GearDown_Click() {
+    Gear -= 1;
+    if (Gear < 0) Gear = 0;
+    frm<frmControls>()->optGear[Gear]->setChecked(true);
+}
+
+void menuMouse1GearUp_Click() {
+    Gear += 1;
+    if (Gear > 5) Gear = 5;
+    frm<frmControls>()->optGear[Gear]->setChecked(true);
+}
+
+void menuMouse1IncreaseEngineSpeed_Click() {
+    if (EngineSpeed < 1) {
+        Beep();
+        MsgBox("Can't increase engine speed it's not running yet!");
+        return;
+    }
+    EngineSpeed += 100;
+    if (EngineSpeed > 7000) EngineSpeed = 7000;
+}
+
+void menuMouse1ThrottleOn_Click() { frm<frmControls>()->optThrottleOn->setChecked(true); }

@@ -1,0 +1,44 @@
+// The driver's controls: throttle, gears, auto run and a status line.
+#pragma once
+
+#include "platform/form.h"
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+class frmControls : public Form {
+    Q_OBJECT
+public:
+    frmControls();
+    void onLoad() override;
+
+    void cmdThrottleDown_Click();
+    void cmdThrottleUp_Click();
+    void chkAuto_Click();
+    void optGear_Click(int index);
+    void optThrottleOff_Click();
+    void optThrottleOn_Click();
+    void optThrottleFull_Click();
+
+    QPushButton* cmdThrottleDown;
+    QPushButton* cmdThrottleUp;
+    QCheckBox* chkAuto;
+    QGroupBox* fraThrottle;
+    QRadioButton* optThrottleOff;
+    QRadioButton* optThrottleOn;
+    QRadioButton* optThrottleFull;
+    QGroupBox* fraGears;
+    QRadioButton* optGear[7];
+    QLabel* lblStatus;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+};
+
+// Driver commands of the main window's right-button menu.
+void menuMouse1GearDown_Click();
+void menuMouse1GearUp_Click();
+void menuMouse1IncreaseEngineSpeed_Click();
+void menuMouse1ThrottleOn_Click();

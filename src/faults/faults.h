@@ -1,0 +1,11 @@
+// The injected faults and the fault scan.
+#pragma once
+
+#include <QString>
+
+// True while fault n (1..44) is injected, i.e. its box on the faults window is unticked.
+bool FaultPresent(int n);
+// The fault scan: applies the injected faults and writes the scanner's report files.
+void CollectSystemData();
+// The system temporary folder with its trailing separator.
+QString GetTempFolder();

@@ -1,0 +1,376 @@
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDrag>
+#include <QHash>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace {
+struct Registry {
+    QHash<QString, Forms::Factory> factories;
+    QHash<QString, QPointer<Form>> loaded;
+    QStringList order;  // load order, for unloadAll
+    QPointer<QMdiArea> mdi;
+    std::function<void(bool)> popup;
+};
+Registry& reg() {
+    static Registry r;
+    return r;
+}
+const char* kDragMime = "application/x-vantorel-label";
+}  // namespace
+
+QRect twRect(int left, int top, int width, int height) {
+    return QRect(tw(left), tw(top), tw(width), tw(height));
+}
+
+QColor colorFromValue(long value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+long valueFromColor(const QColor& c) { return c.red() | (c.green() << 8) | (long(c.blue()) << 16); }
+
+QColor qbColor(int index) {
+    static const QColor table[16] = {
+        QColor(0, 0, 0),       QColor(0, 0, 128),     QColor(0, 128, 0),     QColor(0, 128, 128),
+        QColor(128, 0, 0),     QColor(128, 0, 128),   QColor(128, 128, 0),   QColor(192, 192, 192),
+        QColor(128, 128, 128), QColor(0, 0, 255),     QColor(0, 255, 0),     QColor(0, 255, 255),
+        QColor(255, 0, 0),     QColor(255, 0, 255),   QColor(255, 255, 0),   QColor(255, 255, 255)};
+    return table[qBound(0, index, 15)];
+}
+
+void setForeColor(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    p.setColor(QPalette::ButtonText, c);
+    w->setPalette(p);
+}
+
+void setBackColor(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Base, c);
+    p.setColor(QPalette::Button, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QColor foreColor(const QWidget* w) {
+    const bool text = w->inherits("QLineEdit") || w->inherits("QTextEdit") || w->inherits("QPlainTextEdit");
+    return w->palette().color(text ? QPalette::Text : QPalette::WindowText);
+}
+
+QColor backColor(const QWidget* w) {
+    const bool text = w->inherits("QLineEdit") || w->inherits("QTextEdit") || w->inherits("QPlainTextEdit");
+    return w->palette().color(text ? QPalette::Base : QPalette::Window);
+}
+
+QString arrayName(const QString& name, int index) { return name + "(" + QString::number(index) + ")"; }
+
+Form::Form(Kind kind) : kind_(kind) {
+    if (kind_ == Kind::Dialog) setWindowFlags(Qt::Dialog);
+}
+
+Form::~Form() = default;
+
+QWidget* Form::frame() {
+    if (host_) return host_;
+    return this;
+}
+
+void Form::showForm() {
+    if (kind_ == Kind::MdiChild && host_) {
+        const bool wasVisible = host_->isVisible();
+        QWidget::show();
+        host_->show();
+        host_->raise();
+        QMdiArea* mdi = Forms::mdiArea();
+        QMdiSubWindow* before = mdi ? mdi->activeSubWindow() : nullptr;
+        if (mdi) mdi->setActiveSubWindow(host_);
+        // Activation normally comes from the area; make sure a newly shown window gets it.
+        if (!wasVisible && (!mdi || before == host_ || mdi->activeSubWindow() != host_)) onActivate();
+    } else {
+        const bool wasVisible = isVisible();
+        show();
+        raise();
+        activateWindow();
+        if (!wasVisible) onActivate();
+    }
+}
+
+void Form::hideForm() {
+    if (host_) host_->hide();
+    else hide();
+}
+
+bool Form::formVisible() const { return host_ ? host_->isVisible() : isVisible(); }
+
+void Form::bringToFront() {
+    if (host_) {
+        host_->raise();
+        if (QMdiArea* mdi = Forms::mdiArea()) mdi->setActiveSubWindow(host_);
+    } else {
+        raise();
+        activateWindow();
+    }
+}
+
+void Form::unloadForm() { Forms::unload(formName()); }
+
+void Form::setTwips(int left, int top, int width, int height) {
+    const QRect r = twRect(left, top, width, height);
+    if (host_) {
+        host_->setGeometry(r);
+    } else {
+        resize(r.size());
+        move(r.topLeft());
+    }
+}
+
+QRect Form::twipsGeometry() const {
+    const QRect r = host_ ? host_->geometry() : geometry();
+    return QRect(r.x() * 15, r.y() * 15, r.width() * 15, r.height() * 15);
+}
+
+void Form::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    if (host_) host_->setWindowTitle(caption);
+}
+
+QWidget* Form::control(const QString& name) const { return findChild<QWidget*>(name); }
+
+void Form::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton && popupOnRightClick()) {
+        Forms::popupMouseMenu(true);
+        return;
+    }
+    QWidget::mousePressEvent(e);
+}
+
+void Form::closeEvent(QCloseEvent* e) {
+    // MDI children close through their frame; a dialog closes here.
+    if (host_ || unloading_) {
+        QWidget::closeEvent(e);
+        return;
+    }
+    if (!onQueryUnload()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    Forms::unload(formName());
+}
+
+FormHost::FormHost(Form* form) : form_(form) {
+    setWidget(form);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(form->windowTitle());
+    setObjectName(form->objectName() + "_frame");
+}
+
+void FormHost::closeEvent(QCloseEvent* e) {
+    if (!form_->onQueryUnload()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    Forms::unload(form_->formName());
+}
+
+bool Forms::registerForm(const QString& name, Factory factory) {
+    reg().factories.insert(name, std::move(factory));
+    return true;
+}
+
+bool Forms::exists(const QString& name) { return reg().factories.contains(name); }
+
+Form* Forms::find(const QString& name) {
+    auto it = reg().loaded.find(name);
+    if (it == reg().loaded.end() || it->isNull()) return nullptr;
+    return it->data();
+}
+
+Form* Forms::get(const QString& name) {
+    if (Form* f = find(name)) return f;
+    auto it = reg().factories.find(name);
+    if (it == reg().factories.end()) return nullptr;
+    Form* f = (*it)();
+    f->setObjectName(name);
+    reg().loaded.insert(name, f);
+    reg().order.removeAll(name);
+    reg().order.append(name);
+    if (f->kind() == Form::Kind::MdiChild && reg().mdi) {
+        auto* host = new FormHost(f);
+        f->host_ = host;
+        reg().mdi->addSubWindow(host);
+        host->hide();
+    }
+    f->onLoad();
+    return f;
+}
+
+void Forms::unload(const QString& name) {
+    Form* f = find(name);
+    if (!f || f->unloading_) return;
+    f->unloading_ = true;
+    f->onUnload();
+    reg().loaded.remove(name);
+    reg().order.removeAll(name);
+    if (f->host_) {
+        QMdiSubWindow* host = f->host_;
+        host->hide();
+        if (reg().mdi) reg().mdi->removeSubWindow(host);
+        host->deleteLater();
+    } else {
+        f->hide();
+        f->deleteLater();
+    }
+}
+
+QStringList Forms::loadedNames() { return reg().order; }
+
+void Forms::unloadAll() {
+    const QStringList names = reg().order;
+    for (auto it = names.rbegin(); it != names.rend(); ++it) unload(*it);
+}
+
+void Forms::setMdiArea(QMdiArea* area) {
+    reg().mdi = area;
+    QObject::connect(area, &QMdiArea::subWindowActivated, [](QMdiSubWindow* w) {
+        if (auto* host = qobject_cast<FormHost*>(w))
+            if (auto* f = qobject_cast<Form*>(host->widget())) f->onActivate();
+    });
+}
+
+QMdiArea* Forms::mdiArea() { return reg().mdi; }
+
+void Forms::setPopupHandler(std::function<void(bool)> handler) { reg().popup = std::move(handler); }
+
+void Forms::popupMouseMenu(bool enableClose) {
+    if (reg().popup) reg().popup(enableClose);
+}
+
+static Form* formOf(QWidget* w) {
+    for (QWidget* p = w; p; p = p->parentWidget())
+        if (auto* f = qobject_cast<Form*>(p)) return f;
+    return nullptr;
+}
+
+void DragLabel::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        QLabel::mousePressEvent(e);
+        return;
+    }
+    Form* f = formOf(this);
+    auto* drag = new QDrag(this);
+    auto* mime = new QMimeData;
+    mime->setData(kDragMime, ((f ? f->formName() : QString()) + "." + objectName()).toUtf8());
+    mime->setText(text());
+    drag->setMimeData(mime);
+    drag->setPixmap(grab());
+    drag->exec(Qt::CopyAction);
+}
+
+namespace {
+class DropFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        auto* w = static_cast<QWidget*>(obj);
+        if (ev->type() == QEvent::DragEnter) {
+            auto* de = static_cast<QDragEnterEvent*>(ev);
+            if (de->mimeData()->hasFormat(kDragMime)) {
+                de->acceptProposedAction();
+                return true;
+            }
+        } else if (ev->type() == QEvent::Drop) {
+            auto* de = static_cast<QDropEvent*>(ev);
+            const QString ref = QString::fromUtf8(de->mimeData()->data(kDragMime));
+            const int dot = ref.indexOf('.');
+            Form* src = Forms::find(ref.left(dot));
+            QWidget* source = src ? src->control(ref.mid(dot + 1)) : nullptr;
+            Form* target = formOf(w);
+            if (source && target) {
+                de->acceptProposedAction();
+                target->onDragDrop(w, source);
+            }
+            return true;
+        }
+        return false;
+    }
+};
+}  // namespace
+
+void makeDropTarget(QWidget* target) {
+    target->setAcceptDrops(true);
+    target->installEventFilter(new DropFilter(target));
+}
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+template <class W> W* place(W* w, const QString& name, const QRect& twips) {
+    w->setObjectName(name);
+    w->setGeometry(twRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return w;
+}
+}  // namespace
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    return place(new QLabel(caption, parent), name, twips);
+}
+
+DragLabel* makeDragLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    auto* l = place(new DragLabel(parent), name, twips);
+    l->setText(caption);
+    l->setCursor(Qt::OpenHandCursor);
+    return l;
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips) {
+    auto* e = place(new QLineEdit(parent), name, twips);
+    e->setText(text);
+    return e;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    return place(new QPushButton(caption, parent), name, twips);
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    return place(new QCheckBox(caption, parent), name, twips);
+}
+
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    return place(new QRadioButton(caption, parent), name, twips);
+}
+
+QScrollBar* makeHScroll(QWidget* parent, const QString& name, int min, int max, int value, const QRect& twips) {
+    auto* s = place(new QScrollBar(Qt::Horizontal, parent), name, twips);
+    s->setRange(min, max);
+    s->setValue(value);
+    return s;
+}
+
+QProgressBar* makeProgress(QWidget* parent, const QString& name, int max, const QRect& twips) {
+    auto* b = place(new QProgressBar(parent), name, twips);
+    b->setRange(0, max);
+    b->setValue(0);
+    b->setTextVisible(false);
+    return b;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
+    return place(new QGroupBox(caption, parent), name, twips);
+}

@@ -1,0 +1,162 @@
+// Windows of the program. Every window is a single instance created on first access (loaded
+// hidden), shown and hidden by the program, and found by its name. Child controls carry
+// their names as object names, control-array items as "name(index)".
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class QMdiArea;
+class QJsonObject;
+
+// Geometry is kept in twips, 15 to a pixel.
+constexpr int tw(int twips) { return (twips + 7) / 15; }
+QRect twRect(int left, int top, int width, int height);
+
+// Colour values are BGR numbers as the colour constants give them (255 is red).
+QColor colorFromValue(long value);
+long valueFromColor(const QColor& c);
+QColor qbColor(int index);  // the 16-colour palette
+
+void setForeColor(QWidget* w, const QColor& c);
+void setBackColor(QWidget* w, const QColor& c);
+QColor foreColor(const QWidget* w);
+QColor backColor(const QWidget* w);
+
+// Name of a control-array item: arrayName("chkFault", 1) == "chkFault(1)".
+QString arrayName(const QString& name, int index);
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { MdiChild, Dialog };
+    explicit Form(Kind kind = Kind::MdiChild);
+    ~Form() override;
+
+    Kind kind() const { return kind_; }
+    QString formName() const { return objectName(); }
+
+    // Hooks for the window's own handlers.
+    virtual void onLoad() {}
+    virtual void onActivate() {}
+    // Asked when the window is closed by its close box; false keeps it (a window that
+    // hides itself instead of closing hides and returns false).
+    virtual bool onQueryUnload() { return true; }
+    virtual void onUnload() {}
+    // A connection point or other label dropped on one of this window's controls.
+    virtual void onDragDrop(QWidget* /*target*/, QWidget* /*source*/) {}
+    // Script access to controls the generic inspection does not cover; return true when
+    // handled. `index` is the text inside the parentheses (for grids "row,col").
+    virtual bool scriptShow(const QString& /*control*/, const QString& /*index*/, QJsonObject& /*out*/) {
+        return false;
+    }
+    virtual bool scriptSet(const QString& /*control*/, const QString& /*index*/, const QString& /*value*/,
+                           QString* /*error*/) {
+        return false;
+    }
+
+    void showForm();
+    void hideForm();
+    bool formVisible() const;
+    void bringToFront();
+    void unloadForm();
+    // Outer geometry of the window in twips (left, top, width, height).
+    void setTwips(int left, int top, int width, int height);
+    QRect twipsGeometry() const;
+    QWidget* frame();
+    void setCaption(const QString& caption);
+    QString caption() const { return windowTitle(); }
+
+    QWidget* control(const QString& name) const;
+    template <class T> T* ctl(const QString& name) const { return findChild<T*>(name); }
+    template <class T> T* ctl(const QString& name, int index) const {
+        return findChild<T*>(arrayName(name, index));
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    // Right button on the background: the main window's pop-up menu; true enables
+    // "Close Current Window" afterwards.
+    virtual bool popupOnRightClick() const { return true; }
+
+private:
+    friend class FormHost;
+    friend class Forms;
+    Kind kind_;
+    QPointer<QMdiSubWindow> host_;
+    bool unloading_ = false;
+};
+
+// The MDI frame around a child window; routes its close box through the window's hooks.
+class FormHost : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit FormHost(Form* form);
+protected:
+    void closeEvent(QCloseEvent* e) override;
+private:
+    Form* form_;
+};
+
+class Forms {
+public:
+    using Factory = std::function<Form*()>;
+    static bool registerForm(const QString& name, Factory factory);
+    static bool exists(const QString& name);
+    // The loaded window, loading it (hidden) on first access; nullptr for an unknown name.
+    static Form* get(const QString& name);
+    static Form* find(const QString& name);
+    static void unload(const QString& name);
+    static QStringList loadedNames();
+    static void unloadAll();
+    static void setMdiArea(QMdiArea* area);
+    static QMdiArea* mdiArea();
+    // The main window's right-button pop-up, installed by the main window.
+    static void setPopupHandler(std::function<void(bool enableClose)> handler);
+    static void popupMouseMenu(bool enableClose);
+
+    template <class T> static T* get() { return static_cast<T*>(get(T::staticMetaObject.className())); }
+    template <class T> static T* find() { return static_cast<T*>(find(T::staticMetaObject.className())); }
+};
+
+template <class T> T* frm() { return Forms::get<T>(); }
+
+#define REGISTER_FORM(Class) \
+    static const bool Class##_registered = Forms::registerForm(#Class, [] { return new Class; });
+
+// A label that can be dragged onto a drop target (connection points, gauge channels).
+class DragLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit DragLabel(QWidget* parent = nullptr) : QLabel(parent) {}
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+};
+
+// Accepts labels dropped on it and passes them to its window's onDragDrop.
+void makeDropTarget(QWidget* target);
+
+// Control factories: each control is created with its name, caption and twips geometry.
+class QLineEdit;
+class QPushButton;
+class QCheckBox;
+class QRadioButton;
+class QScrollBar;
+class QProgressBar;
+class QGroupBox;
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+DragLabel* makeDragLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+QScrollBar* makeHScroll(QWidget* parent, const QString& name, int min, int max, int value, const QRect& twips);
+QProgressBar* makeProgress(QWidget* parent, const QString& name, int max, const QRect& twips);
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+// Twips rectangle for the factories (left, top, width, height).
+inline QRect T(int l, int t, int w, int h) { return QRect(l, t, w, h); }

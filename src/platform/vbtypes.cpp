@@ -1,0 +1,32 @@
+#include "platform/vbtypes.h"
+#include "platform/numbers.h"
+
+long long roundToEven(double x) {
+    if (!(x > -9.2e18 && x < 9.2e18)) raiseOverflow();  // also catches NaN
+    return vb::roundHalfEven(x);
+}
+
+Figure Figure::fromText(const QString& text) {
+    bool ok = false;
+    const double v = vb::val(text, &ok);
+    Figure f;
+    if (ok) {
+        f.kind_ = Text;
+        f.text_ = text;
+        f.num_ = v;
+    } else {
+        // Empty or non-numeric stored text counts as the number 0.
+        f.kind_ = Number;
+        f.num_ = 0;
+    }
+    return f;
+}
+
+QString Figure::toText() const {
+    switch (kind_) {
+    case Empty: return QString();
+    case Text: return text_;
+    case Number: break;
+    }
+    return vb::str(num_);
+}

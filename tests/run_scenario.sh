@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Runs one scenario script against a temporary copy of the program's folder.
+#   run_scenario.sh PROGRAM DATA_DIR SCRIPT
+# Directives in the script (lines starting with "#!"), applied before the first run:
+#   #! setting SECTION KEY VALUE   store a value in the settings before start-up
+#   #! remove FILE                 remove a data file from the copy
+#   #! garble FILE                 overwrite a data file with bytes that are not its format
+#   #! readonly-temp               make the temporary folder unwritable
+#   #! restart                     end this run here and start the program again (same settings)
+# The transcript of each run is kept in $VANTOREL_TRANSCRIPTS (if set) or printed on failure.
+set -u
+program=$1 data=$2 script=$3
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+mkdir -p "$work/data" "$work/config" "$work/tmp"
+cp -r "$data"/. "$work/data/"
+rm -f "$work/data/$(basename "$program")"
+export XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen
+conf="$work/config/Vantorel/Vantorel.conf"
+
+set_setting() {
+  mkdir -p "$(dirname "$conf")"
+  touch "$conf"
+  # Append to the section, creating it when missing.
+  if grep -q "^\[$1\]" "$conf"; then
+    sed -i "/^\[$1\]/a $2=$3" "$conf"
+  else
+    printf '\n[%s]\n%s=%s\n' "$1" "$2" "$3" >> "$conf"
+  fi
+}
+
+part=0
+rc=0
+run_part() {
+  local file=$1
+  local out="$work/transcript.$part"
+  "$program" --data "$work/data" --script "$file" > "$out" 2> "$work/stderr.$part"
+  local status=$?
+  if [ -n "${VANTOREL_TRANSCRIPTS:-}" ]; then cp "$out" "$VANTOREL_TRANSCRIPTS.$part"; fi
+  if [ $status -ne 0 ]; then
+    echo "--- run $part of $script failed (exit $status); transcript:"
+    cat "$out"
+    cat "$work/stderr.$part"
+    rc=1
+  fi
+  part=$((part + 1))
+}
+
+current="$work/part.vs"
+: > "$current"
+while IFS= read -r line || [ -n "$line" ]; do
+  case "$line" in
+    "#! setting "*) read -r _ _ section key value <<< "$line"; set_setting "$section" "$key" "$value" ;;
+    "#! remove "*) rm -f "$work/data/${line#\#! remove }" ;;
+    "#! garble "*) printf 'this is not the file you are looking for\n' > "$work/data/${line#\#! garble }" ;;
+    "#! readonly-temp"*) chmod a-w "$work/tmp" ;;
+    "#! restart"*) run_part "$current"; current="$work/part$part.vs"; : > "$current" ;;
+    *) printf '%s\n' "$line" >> "$current" ;;
+  esac
+done < "$script"
+run_part "$current"
+exit $rc
