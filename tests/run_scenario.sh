@@ -15,7 +15,7 @@ trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/data" "$work/config" "$work/tmp"
 cp -r "$data"/. "$work/data/"
 rm -f "$work/data/$(basename "$program")"
-export XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen
+export XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 conf="$work/config/Vantorel/Vantorel.conf"
 
 set_setting() {

@@ -59,7 +59,7 @@ static bool buildDatabase(const QString& file, const QStringList& sqlFiles) {
 }
 
 static bool buildBackground(const QString& file) {
-    QImage img(1280, 960, QImage::Format_RGB32);
+    QImage img(1024, 768, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, img.height());
@@ -68,14 +68,14 @@ static bool buildBackground(const QString& file) {
     p.fillRect(img.rect(), g);
     // A faint oscilloscope graticule.
     p.setPen(QPen(QColor(255, 255, 255, 18), 1));
-    for (int x = 0; x < img.width(); x += 64) p.drawLine(x, 0, x, img.height());
-    for (int y = 0; y < img.height(); y += 64) p.drawLine(0, y, img.width(), y);
+    for (int x = 0; x < img.width(); x += 51) p.drawLine(x, 0, x, img.height());
+    for (int y = 0; y < img.height(); y += 51) p.drawLine(0, y, img.width(), y);
     // An ignition-style trace across the lower half.
     QPainterPath trace;
     const double base = img.height() * 0.72;
     trace.moveTo(0, base);
     for (int x = 0; x <= img.width(); x += 2) {
-        const int phase = x % 320;
+        const int phase = x % 256;
         double y = base;
         if (phase >= 80 && phase < 84) y = base - 260 + (phase - 80) * 10;
         else if (phase >= 84 && phase < 150) y = base - 60 + 12 * std::sin((phase - 84) / 4.0);
@@ -86,7 +86,7 @@ static bool buildBackground(const QString& file) {
     p.drawPath(trace);
     // A rev-counter dial on the right.
     const QPointF c(img.width() * 0.78, img.height() * 0.34);
-    const double r = 190;
+    const double r = 150;
     p.setPen(QPen(QColor(255, 255, 255, 50), 6));
     p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), -45 * 16, 270 * 16);
     for (int i = 0; i <= 8; ++i) {
@@ -99,7 +99,7 @@ static bool buildBackground(const QString& file) {
     p.setPen(QPen(QColor(230, 90, 60, 150), 7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(c, QPointF(c.x() + std::cos(na) * (r - 40), c.y() - std::sin(na) * (r - 40)));
     p.end();
-    return img.save(file, "JPG", 88);
+    return img.save(file, "JPG", 85);
 }
 
 int main(int argc, char** argv) {

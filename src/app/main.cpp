@@ -27,6 +27,12 @@ public:
     }
 };
 
+// In script mode the transcript is the output: Qt's own chatter about the offscreen platform
+// is dropped unless VANTOREL_DEBUG is set.
+void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& msg) {
+    if (type == QtFatalMsg || type == QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(msg));
+}
+
 void usage() {
     std::fprintf(stderr, "usage: vantorel [--data DIR] [--script FILE]\n");
 }
@@ -49,6 +55,7 @@ int main(int argc, char** argv) {
     // Script mode never needs a display.
     if (!script.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    if (!script.isEmpty() && qEnvironmentVariableIsEmpty("VANTOREL_DEBUG")) qInstallMessageHandler(quietHandler);
     Application app(argc, argv);
     QApplication::setApplicationName("Vantorel");
     QApplication::setOrganizationName("Vantorel");

@@ -11,6 +11,7 @@
 
 #include <QImageReader>
 #include <QStatusBar>
+#include <future>
 #include <optional>
 
 namespace {
@@ -26,21 +27,39 @@ template <class F> void step(F&& f) {
     }
 }
 
+struct Picture {
+    QImage image;
+    QImageReader::ImageReaderError error = QImageReader::UnknownError;
+};
+
+// Reads the background picture, already scaled to cover the main window's working area.
+Picture readBackground() {
+    QImageReader reader(findDataFile("background.jpg"));
+    Picture p;
+    p.image = reader.read();
+    if (p.image.isNull()) p.error = reader.error();
+    else p.image = p.image.scaled(twRect(0, 0, 16000, 12000).size(), Qt::KeepAspectRatioByExpanding,
+                                  Qt::SmoothTransformation);
+    return p;
+}
+
+// Start-up decodes the picture on another thread while the windows are built.
+std::future<Picture> g_prefetched;
+
 void loadBackground(bool show) {
     BackgroundArea* area = mainWindow()->mdi();
+    Picture p = g_prefetched.valid() ? g_prefetched.get() : Picture();
     if (!show) {
         area->setPicture(QPixmap());
         return;
     }
-    const QString file = findDataFile("background.jpg");
-    QImageReader reader(file);
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    if (p.image.isNull() && p.error == QImageReader::UnknownError) p = readBackground();
+    if (p.image.isNull()) {
         area->setPicture(QPixmap());
-        if (reader.error() == QImageReader::FileNotFoundError) raiseError(53, "File not found: background.jpg");
+        if (p.error == QImageReader::FileNotFoundError) raiseError(53, "File not found: background.jpg");
         raiseError(481, "Invalid picture: background.jpg");
     }
-    area->setPicture(QPixmap::fromImage(image));
+    area->setPicture(QPixmap::fromImage(p.image));
 }
 
 }  // namespace
@@ -120,6 +139,8 @@ void ApplyOptions() {
 }
 
 void Main() {
+    g_prefetched = std::async(std::launch::async, readBackground);
+
     // 2. Splash window for two seconds.
     step([] {
         Form* splash = frm<frmSplash>();

@@ -124,6 +124,7 @@ void Form::unloadForm() { Forms::unload(formName()); }
 
 void Form::setTwips(int left, int top, int width, int height) {
     const QRect r = twRect(left, top, width, height);
+    twips_ = QRect(left, top, width, height);
     if (host_) {
         host_->setGeometry(r);
     } else {
@@ -134,6 +135,8 @@ void Form::setTwips(int left, int top, int width, int height) {
 
 QRect Form::twipsGeometry() const {
     const QRect r = host_ ? host_->geometry() : geometry();
+    // Report the twips last set while the window still stands where they put it.
+    if (twips_.isValid() && r == twRect(twips_.x(), twips_.y(), twips_.width(), twips_.height())) return twips_;
     return QRect(r.x() * 15, r.y() * 15, r.width() * 15, r.height() * 15);
 }
 

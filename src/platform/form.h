@@ -90,6 +90,7 @@ private:
     Kind kind_;
     QPointer<QMdiSubWindow> host_;
     bool unloading_ = false;
+    QRect twips_;
 };
 
 // The MDI frame around a child window; routes its close box through the window's hooks.

@@ -119,15 +119,16 @@ frmSplash::frmSplash() : Form(Kind::Dialog) {
     setForeColor(lblProductName, Qt::white);
     auto* sub = new QLabel("Engine management and fault diagnosis trainer", this);
     sub->setObjectName("lblCompanyProduct");
-    sub->setGeometry(twRect(2900, 1850, 4100, 400));
+    sub->setGeometry(twRect(2900, 1800, 4000, 560));
+    sub->setWordWrap(true);
     setForeColor(sub, QColor(190, 205, 225));
     lblPlatform = new QLabel("for Linux", this);
     lblPlatform->setObjectName("lblPlatform");
-    lblPlatform->setGeometry(twRect(2900, 2400, 4000, 400));
+    lblPlatform->setGeometry(twRect(2900, 2500, 4000, 400));
     setForeColor(lblPlatform, QColor(190, 205, 225));
     lblVersion = new QLabel(this);
     lblVersion->setObjectName("lblVersion");
-    lblVersion->setGeometry(twRect(2900, 2900, 4000, 400));
+    lblVersion->setGeometry(twRect(2900, 2950, 4000, 400));
     setForeColor(lblVersion, QColor(190, 205, 225));
 }
 

@@ -73,6 +73,7 @@ QIcon toolbarIcon(const QString& key) {
 
 void BackgroundArea::setPicture(const QPixmap& p) {
     picture_ = p;
+    scaled_ = QPixmap();
     viewport()->update();
 }
 
@@ -83,8 +84,10 @@ void BackgroundArea::paintEvent(QPaintEvent* e) {
     }
     QPainter p(viewport());
     const QSize target = viewport()->size();
-    const QPixmap scaled = picture_.scaled(target, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-    p.drawPixmap((target.width() - scaled.width()) / 2, (target.height() - scaled.height()) / 2, scaled);
+    if (scaled_.isNull() || (scaled_.width() < target.width() || scaled_.height() < target.height()) ||
+        (scaled_.width() != target.width() && scaled_.height() != target.height()))
+        scaled_ = picture_.scaled(target, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    p.drawPixmap((target.width() - scaled_.width()) / 2, (target.height() - scaled_.height()) / 2, scaled_);
 }
 
 frmMainscreen* mainWindow() { return g_main; }

@@ -22,6 +22,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 private:
     QPixmap picture_;
+    QPixmap scaled_;  // the picture at the viewport's size, made once per size
 };
 
 class frmMainscreen : public QMainWindow {

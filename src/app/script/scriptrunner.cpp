@@ -288,6 +288,7 @@ bool ScriptRunner::show(const Target& t, QJsonObject* out, QString* error) {
         o.insert("enabled", a->isEnabled());
         o.insert("visible", a->isVisible());
         o.insert("checked", a->isChecked());
+        o.insert("tooltip", a->toolTip());
         return true;
     }
     QWidget* w = t.widget;

@@ -1,0 +1,93 @@
+// Start-up time: from process start to the main window shown, for Vantorel and for an empty
+// Qt main window, each in fresh processes started by this one, alternating; prints the medians
+// and their ratio. The splash window's two-second hold is not counted.
+//   startup_bench [RUNS] [DATA_DIR]
+#include "app/main_window/frmmainscreen.h"
+#include "app/startup.h"
+#include "platform/qtplatform.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QProcess>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+long long monotonicNs() {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000000000LL + ts.tv_nsec;
+}
+
+// The program's own platform, but the splash pause is skipped and message boxes answer at once.
+class BenchPlatform : public QtPlatform {
+public:
+    MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgAnswer::OK; }
+    void pause(double) override {}
+};
+
+void waitExposed(QWidget* w) {
+    w->show();
+    while (!w->windowHandle() || !w->windowHandle()->isExposed()) QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+int child(int argc, char** argv, const QString& mode, const QString& data) {
+    QApplication app(argc, argv);
+    if (mode == "empty") {
+        QMainWindow w;
+        w.resize(1067, 800);
+        waitExposed(&w);
+    } else {
+        setAppFolder(data);
+        setPlatform(new BenchPlatform);
+        Main();
+        waitExposed(mainWindow());
+    }
+    std::printf("%lld\n", monotonicNs());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 4 && QString(argv[1]) == "--child") return child(argc, argv, argv[2], argv[3]);
+    int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
+    QString data = argc > 2 ? QString(argv[2]) : QString();
+    if (data.isEmpty()) {
+        QCoreApplication probe(argc, argv);
+        data = QCoreApplication::applicationDirPath() + "/../bin";
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", "/tmp/vantorel-bench-config");
+    std::vector<double> empty, vantorel;
+    for (int i = 0; i < runs; ++i) {
+        for (const char* mode : {"empty", "vantorel"}) {
+            QProcess p;
+            const long long start = monotonicNs();
+            p.start(QString(argv[0]), {"--child", mode, data});
+            p.waitForFinished(60000);
+            const long long shown = QString(p.readAllStandardOutput()).trimmed().toLongLong();
+            const double ms = (shown - start) / 1e6;
+            (QString(mode) == "empty" ? empty : vantorel).push_back(ms);
+        }
+    }
+    const double e = median(empty), v = median(vantorel);
+    std::printf("empty Qt main window: %.1f ms (median of %d)\n", e, runs);
+    std::printf("Vantorel main window: %.1f ms (median of %d, splash hold excluded)\n", v, runs);
+    std::printf("ratio: %.2f (target: at most 1.5)\n", v / e);
+    return 0;
+}

@@ -1,0 +1,42 @@
+# Stored trip figures are read as numbers, kept as text until changed, and written back at exit.
+#! setting ZRsettings ZRsetting9 0
+#! setting Trip_Computer Trip_Distance 123.4
+#! setting Trip_Computer Arrival_Distance 55
+#! setting Trip_Computer Elapsed_Time 7
+#! setting Instruments mileage 1000.5
+expect TripDistance 123.4
+expect ArrivalDistance 55
+expect ElapsedTime 7
+expect Mileage 1000.5
+menu Systems > Trip Computer
+click frmTripComputer.Command1(1)
+tick
+expect ElapsedTime 8
+expect TripDistance 123.4
+expect frmTripComputer.txtTripDisplay text "77.1 miles"
+# Driving adds to the trip and the odometer.
+let RoadSpeed 36
+tick
+expect TripDistance 123.41
+expect Mileage 1000.51
+expect ArrivalDistance 54.99
+menu File > Exit
+expect event "event":"exit"
+#! restart
+expect TripDistance 123.41
+expect ArrivalDistance 54.99
+expect ElapsedTime 9
+expect Mileage 1000.51
+# The frame's close box saves exactly like File > Exit.
+let Mileage 2000
+close frmMainscreen
+#! restart
+expect Mileage 2000
+let Mileage 3000
+toolbar btnExit
+#! restart
+expect Mileage 3000
+let Mileage 4000
+menu Mouse > Exit program
+#! restart
+expect Mileage 4000

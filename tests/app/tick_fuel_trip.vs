@@ -1,0 +1,137 @@
+# Fuel, distances and the trip computer's figures.
+menu Systems > Trip Computer
+
+# Reaching exactly 0 litres counts as empty: beep, refill and a message.
+let FuelLevel 0.002
+let InjectionDuration 2
+tick
+expect event "event":"beep"
+expect event "event":"message"
+expect FuelLevel 60
+let InjectionDuration 0
+
+# The arrival distance is reset once it passes -9999.
+let ArrivalDistance -9998.99
+let RoadSpeed 100
+tick
+expect ArrivalDistance 0
+let RoadSpeed 0
+# A road speed of 1 km/h adds no distance.
+let RoadSpeed 1
+let TripDistance 5
+tick
+expect TripDistance 5
+let RoadSpeed 0
+
+# Figures for the display modes: one hour, 36 km, 18 km to go, 2 litres used.
+let TripDistance 36
+let ElapsedTime 3599
+let ArrivalDistance 18
+let FuelUsed 2
+tick
+expect AverageSpeed 36
+expect TimeToArrival 30
+expect AverageEconomy 180
+expect FuelEconomy 0
+
+# Imperial (the start) then metric, for every mode.
+click frmTripComputer.Command1(1)
+expect TripDisplayMode 1
+expect frmTripComputer.Label2(1) fore 128,0,0
+expect frmTripComputer.Label2(0) fore 255,255,255
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "22.5 miles"
+click frmTripComputer.Command1(3)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "508.5 mpg"
+click frmTripComputer.Command1(4)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "30 mins"
+click frmTripComputer.Command1(5)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "23 mph"
+click frmTripComputer.Command1(6)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "3600 s"
+click frmTripComputer.Command1(7)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "0.4 gal"
+click frmTripComputer.Command1(9)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "11.3 miles"
+click frmInstruments.cmdConvert
+click frmTripComputer.Command1(1)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "36.0 km"
+click frmTripComputer.Command1(3)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "180.0 km/ltr"
+click frmTripComputer.Command1(4)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "30 mins"
+click frmTripComputer.Command1(5)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "36 km/h"
+click frmTripComputer.Command1(7)
+tick
+expect frmTripComputer.txtTripDisplay text "2.0 ltr"
+click frmTripComputer.Command1(9)
+tick
+expect frmTripComputer.txtTripDisplay text "18.0 km"
+click frmTripComputer.Command1(0)
+tick
+# The scripted clock starts at noon: two seconds of splash and eighteen ticks.
+expect frmTripComputer.txtTripDisplay text "12:00:20"
+
+# Instantaneous economy while moving: (77 - 5) / 4 = 18 km per litre.
+let RoadSpeed 50
+let InjectionDuration 5
+click frmTripComputer.Command1(2)
+tick
+expect FuelEconomy 18
+expect frmTripComputer.txtTripDisplay text "18.0 km/ltr"
+click frmInstruments.cmdConvert
+tick
+expect frmTripComputer.txtTripDisplay text "50.8 mpg"
+# Halves go to the even neighbour: (77 - 3) / 4 = 18.5 gives 18.
+let InjectionDuration 3
+tick
+expect FuelEconomy 18
+let InjectionDuration 0
+let RoadSpeed 0
+
+# The stopwatch counts only while mode 8 shows, and wraps after 60000.
+click frmTripComputer.Command1(8)
+expect StopwatchRunning -1
+tick 3
+expect Stopwatch 3
+click frmTripComputer.Command1(1)
+tick 2
+expect Stopwatch 3
+click frmTripComputer.Command1(8)
+expect StopwatchRunning 0
+tick
+expect Stopwatch 3
+click frmTripComputer.Command1(8)
+tick
+expect Stopwatch 4
+let Stopwatch 60000
+tick
+expect Stopwatch 0
+expect frmTripComputer.txtTripDisplay text "0 s"
+# Any other mode leaves the display alone.
+let TripDisplayMode 12
+tick
+expect frmTripComputer.txtTripDisplay text "0 s"
+expect noevent "event":"error"

@@ -1,0 +1,84 @@
+# The main tick's instrument read-outs and warning lights.
+menu Systems > Instruments
+# Imperial read-outs (the program starts imperial).
+let RoadSpeed 100
+let EngineTemperature 90
+tick
+expect frmInstruments.txbSpeed text "62 mph"
+expect frmInstruments.txbTemp text "194.0 F"
+expect frmInstruments.txbFuel text "13.2 gal"
+expect frmInstruments.txtMileage text "00000.0"
+let RoadSpeed -3
+tick
+expect frmInstruments.txbSpeed text "-2 mph"
+# Metric read-outs.
+click frmInstruments.cmdConvert
+expect MetricUnits -1
+tick
+expect frmInstruments.txbSpeed text "-3 km/h"
+expect frmInstruments.txbTemp text "90 C"
+expect frmInstruments.txbFuel text "60.0 ltr"
+let Mileage 123.45
+tick
+expect frmInstruments.txtMileage text "00123.5"
+click frmInstruments.cmdConvert
+tick
+expect frmInstruments.txtMileage text "00077.2"
+
+# Rev counter colour: red above 6490, green below, unchanged at exactly 6490.
+let EngineSpeed 7000
+tick
+expect frmInstruments.txbRev fore 255,0,0
+expect frmInstruments.txbRev text "7000 rev/m"
+let EngineSpeed 6490
+tick
+expect frmInstruments.txbRev fore 255,0,0
+let EngineSpeed 6000
+tick
+expect frmInstruments.txbRev fore 0,255,0
+let EngineSpeed 6490
+tick
+expect frmInstruments.txbRev fore 0,255,0
+
+# Charge light: below 500 rev/min the voltage slider goes to 12 and the light shows.
+let EngineSpeed 0
+set FRMsimulation.HSB_system_voltage 14
+expect SystemVoltage 14
+tick
+expect frmInstruments.lblChargeWL visible true
+expect FRMsimulation.HSB_system_voltage value 12
+expect SystemVoltage 12
+# A slider already at 12 leaves the voltage alone: 14 V puts the light out.
+let SystemVoltage 14
+tick
+expect SystemVoltage 14
+expect frmInstruments.lblChargeWL visible false
+# Above 13 V it goes out; exactly 13 V keeps its state either way.
+let EngineSpeed 800
+let SystemVoltage 14
+tick
+expect frmInstruments.lblChargeWL visible false
+let SystemVoltage 13
+tick
+expect frmInstruments.lblChargeWL visible false
+let SystemVoltage 12
+tick
+expect frmInstruments.lblChargeWL visible true
+let SystemVoltage 13
+tick
+expect frmInstruments.lblChargeWL visible true
+
+# Oil light: out above 100 rev/min, on below, unchanged at exactly 100.
+let EngineSpeed 800
+tick
+expect frmInstruments.lblOilWL visible false
+let EngineSpeed 100
+tick
+expect frmInstruments.lblOilWL visible false
+let EngineSpeed 50
+tick
+expect frmInstruments.lblOilWL visible true
+let EngineSpeed 100
+tick
+expect frmInstruments.lblOilWL visible true
+expect noevent "event":"error"

@@ -1,0 +1,53 @@
+# Entering the arrival distance with the trip computer's buttons.
+menu Systems > Trip Computer
+# Imperial: 120 miles are stored as 192 km.
+click frmTripComputer.cmdSet
+expect message "Set Arrival Distance using the Trip computer buttons...\r\n\r...then click Set Distance again."
+expect SettingArrival -1
+expect TripDisplayMode 9
+expect frmTripComputer.txtTripDisplay text ""
+click frmTripComputer.Command1(1)
+click frmTripComputer.Command1(2)
+click frmTripComputer.Command1(0)
+expect frmTripComputer.txtTripDisplay text "120"
+# The tick leaves the display and the engine alone while the distance is typed.
+tick
+expect frmTripComputer.txtTripDisplay text "120"
+click frmTripComputer.cmdSet
+expect message "Arrival Distance set to: 120 miles"
+expect SettingArrival 0
+expect ArrivalDistance 192
+# Metric: the typed text is the distance.
+click frmInstruments.cmdConvert
+click frmTripComputer.cmdSet
+click frmTripComputer.Command1(1)
+click frmTripComputer.Command1(2)
+click frmTripComputer.Command1(0)
+click frmTripComputer.cmdSet
+expect message "Arrival Distance set to: 120 kilometres"
+expect ArrivalDistance 120
+# An entry that is not a number changes nothing and says why.
+click frmTripComputer.cmdSet
+set frmTripComputer.txtTripDisplay 12x
+click frmTripComputer.cmdSet
+expect message "\"12x\" is not a distance. Arrival Distance not changed: enter the distance with the number buttons."
+expect ArrivalDistance 120
+expect SettingArrival 0
+click frmInstruments.cmdConvert
+click frmTripComputer.cmdSet
+click frmTripComputer.cmdSet
+expect ArrivalDistance 120
+# Reset keeps the odometer and the arrival distance.
+let Mileage 500
+let TripDistance 10
+let FuelUsed 3
+let Stopwatch 9
+let ElapsedTime 100
+click frmTripComputer.cmdReset
+expect message "'Elapsed Time', 'Trip Distance', 'Stop Watch' and 'Fuel Used' reset..."
+expect ElapsedTime 0
+expect TripDistance 0
+expect FuelUsed 0
+expect Stopwatch 0
+expect Mileage 500
+expect ArrivalDistance 120
