@@ -59,7 +59,9 @@ static bool buildDatabase(const QString& file, const QStringList& sqlFiles) {
 }
 
 static bool buildBackground(const QString& file) {
-    QImage img(1024, 768, QImage::Format_RGB32);
+    // The size of the main window at its start-up geometry (16000 x 12000 twips), so that no
+    // scaling is needed when the program starts.
+    QImage img(1067, 800, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, img.height());

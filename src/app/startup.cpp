@@ -37,9 +37,10 @@ Picture readBackground() {
     QImageReader reader(findDataFile("background.jpg"));
     Picture p;
     p.image = reader.read();
+    const QSize window = twRect(0, 0, 16000, 12000).size();
     if (p.image.isNull()) p.error = reader.error();
-    else p.image = p.image.scaled(twRect(0, 0, 16000, 12000).size(), Qt::KeepAspectRatioByExpanding,
-                                  Qt::SmoothTransformation);
+    else if (p.image.width() < window.width() && p.image.height() < window.height())
+        p.image = p.image.scaled(window, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
     return p;
 }
 
@@ -59,7 +60,7 @@ void loadBackground(bool show) {
         if (p.error == QImageReader::FileNotFoundError) raiseError(53, "File not found: background.jpg");
         raiseError(481, "Invalid picture: background.jpg");
     }
-    area->setPicture(QPixmap::fromImage(p.image));
+    area->setPicture(QPixmap::fromImage(std::move(p.image)));
 }
 
 }  // namespace

@@ -84,10 +84,18 @@ void BackgroundArea::paintEvent(QPaintEvent* e) {
     }
     QPainter p(viewport());
     const QSize target = viewport()->size();
-    if (scaled_.isNull() || (scaled_.width() < target.width() || scaled_.height() < target.height()) ||
-        (scaled_.width() != target.width() && scaled_.height() != target.height()))
-        scaled_ = picture_.scaled(target, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-    p.drawPixmap((target.width() - scaled_.width()) / 2, (target.height() - scaled_.height()) / 2, scaled_);
+    // A picture that already covers the area (give or take a tenth) is drawn as it is, cropped
+    // about its centre; otherwise a scaled copy is made once for this size.
+    const bool covers = picture_.width() >= target.width() && picture_.height() >= target.height();
+    const bool near = covers && (picture_.width() * 10 <= target.width() * 11 ||
+                                 picture_.height() * 10 <= target.height() * 11);
+    const QPixmap* shown = &picture_;
+    if (!near) {
+        const QSize want = picture_.size().scaled(target, Qt::KeepAspectRatioByExpanding);
+        if (scaled_.size() != want) scaled_ = picture_.scaled(want, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown = &scaled_;
+    }
+    p.drawPixmap((target.width() - shown->width()) / 2, (target.height() - shown->height()) / 2, *shown);
 }
 
 frmMainscreen* mainWindow() { return g_main; }

@@ -1,0 +1,114 @@
+// The script-mode contract: commands, error lines, dialog answers and deferred commands.
+#include "app/script/scriptrunner.h"
+#include "app/state.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Script : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir = new QTemporaryDir;
+        qputenv("XDG_CONFIG_HOME", (dir->path() + "/config").toUtf8());
+        qputenv("TMPDIR", dir->path().toUtf8());
+        runner = new ScriptRunner([](const QJsonObject& e) { events.append(e); });
+        runner->runLines({});  // start-up
+    }
+    // Runs lines and returns the events they produced (the closing "end" included).
+    QList<QJsonObject> run(const QStringList& lines) {
+        events.clear();
+        runner->runLines(lines);
+        return events;
+    }
+    static QList<QJsonObject> of(const QList<QJsonObject>& all, const QString& kind) {
+        QList<QJsonObject> out;
+        for (const auto& e : all)
+            if (e.value("event").toString() == kind) out << e;
+        return out;
+    }
+    static inline QTemporaryDir* dir = nullptr;
+    static inline ScriptRunner* runner = nullptr;
+    static inline QList<QJsonObject> events;
+};
+
+TEST_F(Script, BadLinesAreReportedWithTheirNumbersAndTheScriptGoesOn) {
+    const auto ev = run({"# a comment", "", "frobnicate", "click frmNowhere.cmdX", "set FRMsimulation.HSB_engine_speed 9000",
+                         "set frmInstruments.txbSpeed", "menu Files > Exit", "tick x", "let EngineSpeed 1500",
+                         "expect EngineSpeed 1500", "expect EngineSpeed 1600"});
+    const auto errors = of(ev, "error");
+    ASSERT_EQ(errors.size(), 6);
+    EXPECT_EQ(errors[0].value("line").toInt(), 3);
+    EXPECT_TRUE(errors[0].value("text").toString().contains("unknown command"));
+    EXPECT_EQ(errors[1].value("line").toInt(), 4);
+    EXPECT_EQ(errors[2].value("line").toInt(), 5);  // outside the slider's range
+    EXPECT_EQ(errors[3].value("line").toInt(), 7);
+    EXPECT_EQ(errors[4].value("line").toInt(), 8);
+    EXPECT_EQ(errors[5].value("line").toInt(), 11);
+    EXPECT_TRUE(errors[5].value("text").toString().contains("\"1600\""));
+    EXPECT_EQ(ev.last().value("event").toString(), "end");
+    EXPECT_EQ(EngineSpeed, 1500);
+    run({"let EngineSpeed 0"});
+}
+
+TEST_F(Script, MessageBoxesTakeQueuedAnswersOrTheirDefault) {
+    auto ev = of(run({"answer OK", "menu Tools > Fill Tank", "menu Tools > Fill Tank"}), "message");
+    ASSERT_EQ(ev.size(), 2);
+    EXPECT_EQ(ev[0].value("answer").toString(), "OK");
+    EXPECT_FALSE(ev[0].value("default").toBool());
+    EXPECT_TRUE(ev[1].value("default").toBool());
+    EXPECT_EQ(ev[1].value("icon").toString(), "information");
+    EXPECT_EQ(ev[1].value("title").toString(), "Vantorel");
+    EXPECT_EQ(ev[1].value("buttons").toArray(), QJsonArray({"OK"}));
+    // An answer that is not among the box's buttons is used up, and the default is taken.
+    ev = of(run({"answer No", "menu Tools > Fill Tank", "menu Tools > Fill Tank"}), "message");
+    EXPECT_TRUE(ev[0].value("default").toBool());
+    EXPECT_TRUE(ev[1].value("default").toBool());
+}
+
+TEST_F(Script, ShowReportsControlState) {
+    const auto ev = of(run({"show frmInstruments.txbRev", "show frmControls.optGear(0)", "show frmControls.chkAuto",
+                            "show FRMsimulation.HSB_engine_temperature", "show frmMainscreen.menuFileExit",
+                            "show frmTripComputer"}),
+                       "show");
+    ASSERT_EQ(ev.size(), 6);
+    EXPECT_EQ(ev[0].value("fore").toArray(), QJsonArray({0, 255, 0}));
+    EXPECT_EQ(ev[0].value("back").toArray(), QJsonArray({0, 0, 0}));
+    EXPECT_TRUE(ev[1].value("checked").toBool());
+    EXPECT_EQ(ev[1].value("text").toString(), "N");
+    EXPECT_EQ(ev[2].value("value").toInt(), 0);
+    EXPECT_EQ(ev[3].value("min").toInt(), -20);
+    EXPECT_EQ(ev[3].value("max").toInt(), 110);
+    EXPECT_EQ(ev[4].value("caption").toString(), "E&xit");
+    EXPECT_EQ(ev[5].value("caption").toString(), "Trip Computer");
+}
+
+TEST_F(Script, TimersFireOnlyWhenTheScriptSaysAndOnlyWhileEnabled) {
+    run({"let ElapsedTime 0"});
+    run({"tick 3"});
+    EXPECT_DOUBLE_EQ(ElapsedTime.value(), 3);
+    // The scope and telemetry timers do not exist yet or are disabled: nothing happens.
+    const auto ev = run({"sweep 5", "telemetry 2"});
+    EXPECT_TRUE(of(ev, "error").isEmpty());
+    EXPECT_DOUBLE_EQ(ElapsedTime.value(), 3);
+}
+
+TEST_F(Script, DeferredCommandsRunAtTheirYield) {
+    // The tick yields once at its end: a command deferred by 2 yields runs in the second tick.
+    run({"let ElapsedTime 0", "let Mileage 0", "defer 2 let Mileage 7", "tick"});
+    EXPECT_DOUBLE_EQ(Mileage.value(), 0);
+    run({"tick"});
+    EXPECT_DOUBLE_EQ(Mileage.value(), 7);
+}
+
+TEST_F(Script, StatusEventsFollowTheFirstPanel) {
+    const auto ev = of(run({"menu File > Close All", "menu File > Close All", "menu Tools > Diagnostics"}), "status");
+    // Writing the same text again is not a change.
+    ASSERT_GE(ev.size(), 1);
+    EXPECT_EQ(ev[0].value("text").toString(), "Ready...");
+}
+
+}  // namespace
