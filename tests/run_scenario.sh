@@ -5,7 +5,7 @@
 #   #! setting SECTION KEY VALUE   store a value in the settings before start-up
 #   #! remove FILE                 remove a data file from the copy
 #   #! garble FILE                 overwrite a data file with bytes that are not its format
-#   #! readonly-temp               make the temporary folder unwritable
+#   #! readonly-temp               make the temporary folder unwritable (the report files too, even for root)
 #   #! restart                     end this run here and start the program again (same settings)
 # The transcript of each run is kept in $VANTOREL_TRANSCRIPTS (if set) or printed on failure.
 set -u
@@ -53,7 +53,9 @@ while IFS= read -r line || [ -n "$line" ]; do
     "#! setting "*) read -r _ _ section key value <<< "$line"; set_setting "$section" "$key" "$value" ;;
     "#! remove "*) rm -f "$work/data/${line#\#! remove }" ;;
     "#! garble "*) printf 'this is not the file you are looking for\n' > "$work/data/${line#\#! garble }" ;;
-    "#! readonly-temp"*) chmod a-w "$work/tmp" ;;
+    # Folders where the scanner's report files go, and no write permission: nothing can be
+    # written there, not even by root.
+    "#! readonly-temp"*) mkdir -p "$work/tmp/Faults.scn" "$work/tmp/Scanner.scn"; chmod a-w "$work/tmp" ;;
     "#! restart"*) run_part "$current"; current="$work/part$part.vs"; : > "$current" ;;
     *) printf '%s\n' "$line" >> "$current" ;;
   esac

@@ -1,3 +1,230 @@
 #include "electrical/startstop.h"
 
-void StartStopEngine() {}
+#include "app/main_window/frmmainscreen.h"
+#include "app/state.h"
+#include "electrical/frmcharging.h"
+#include "electrical/frmstarting.h"
+#include "engine/ecu.h"
+#include "engine/ecumath.h"
+#include "engine/frmcontrols.h"
+#include "engine/frmsimulation.h"
+#include "faults/faults.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScrollBar>
+
+// Windows are looked up again after every yield: a window closed while the key is held
+// is loaded afresh instead of being used after it has gone.
+
+namespace {
+
+bool anyFault(std::initializer_list<int> faults) {
+    for (int n : faults)
+        if (FaultPresent(n)) return true;
+    return false;
+}
+
+// The cranking speed on the engine-management and starting windows.
+void showCrankingSpeed() {
+    const QString text = QString::number(EngineSpeed);
+    frm<FRMsimulation>()->speed->setText(text);
+    frmStarting* starting = frm<frmStarting>();
+    starting->txtCrankingSpeed->setText(text);
+    starting->pbrStarter->setValue(qBound(0, int(EngineSpeed), starting->pbrStarter->maximum()));
+}
+
+void startSequence() {
+    // 1-3. Neutral, the starter's speed for this battery, everything at rest.
+    frm<frmControls>()->optGear[0]->setChecked(true);
+    CrankingSpeed = SystemVoltage * 11;
+    EngineSpeed = 0;
+    EngineLoad = 0;
+    IgnitionTiming = 0;
+    InjectionDuration = 0;
+    DwellPercentage = 0;
+    RefreshReadings();
+
+    // 4-7. Key to the cranking position: the starter's load drops the voltage.
+    SetStatus("Engine is ready to start...");
+    DoEvents();
+    Pause(1.0);
+    EngineLoad = 5;
+    SystemVoltage = SystemVoltage - 1;
+    RefreshReadings();
+    IgnitionTiming = 9;
+    DwellPercentage = 35;
+    InjectionDuration = ecu::crankingInjectionFor(EngineTemperature);
+    SetStatus("Cranking position...");
+    frm<frmControls>()->lblStatus->setText("Cranking position...");
+    EngineCranking = True;
+
+    // 8. Injected faults.
+    if (anyFault({1, 7, 13})) {  // engine-speed sensor: the unit fires nothing
+        IgnitionTiming = 0;
+        InjectionDuration = 0;
+        DwellPercentage = 0;
+    }
+    if (FaultPresent(19)) IgnitionTiming = 0;
+    if (anyFault({22, 25})) {
+        IgnitionTiming = 0;
+        DwellPercentage = 0;
+    }
+    if (anyFault({20, 23, 26})) InjectionDuration = 0;
+    if (FaultPresent(30)) {
+        IgnitionTiming = 0;
+        InjectionDuration = 0;
+        DwellPercentage = 0;
+    }
+    if (FaultPresent(31)) CriticalFault = True;
+    if (FaultPresent(32)) CriticalFault = True;
+    if (FaultPresent(33)) CrankingSpeed = CrankingSpeed * 0.8;
+    if (FaultPresent(34)) CrankingSpeed = CrankingSpeed * 0.8;
+    if (FaultPresent(35)) CriticalFault = True;
+    if (FaultPresent(36)) {  // flat battery
+        SystemVoltage = 9;
+        frm<FRMsimulation>()->HSB_system_voltage->setValue(9);
+        frm<frmStarting>()->hsbVoltage->setValue(9);
+        CrankingSpeed = 80;
+    }
+
+    // 9. A fault that stops the starter: the key rests in the cranking position.
+    RefreshReadings();
+    if (CriticalFault == True) return;
+
+    // 10. Cranking ramp. The shared loop counter follows the ramp, but the ramp keeps its
+    // own count so that other users of the counter (events run in between) cannot move it.
+    const int rampEnd = CrankingSpeed;
+    for (int speed = 70; speed <= rampEnd; ++speed) {
+        LoopIndex = speed;
+        EngineSpeed = speed;
+        showCrankingSpeed();
+        DoEvents();
+        Pause(0.1);
+    }
+    LoopIndex = rampEnd >= 70 ? rampEnd + 1 : 70;  // where a counted loop leaves its counter
+
+    // 11. Compression strokes make the speed wobble.
+    for (int stroke = 0; stroke < 10; ++stroke) {
+        CrankingSpeed += 5;
+        EngineSpeed = CrankingSpeed;
+        showCrankingSpeed();
+        DoEvents();
+        Pause(0.3);
+        CrankingSpeed -= 5;
+        EngineSpeed = CrankingSpeed;
+        showCrankingSpeed();
+        frmCharging* charging = frm<frmCharging>();
+        charging->txtOutputVoltage->setText(QString::number(SystemVoltage));
+        charging->txtEngineSpeed->setText(QString::number(EngineSpeed));
+        DoEvents();
+        Pause(0.3);
+    }
+    RefreshReadings();
+
+    // 13. Too slow to start.
+    if (CrankingSpeed < 100) {
+        MsgBox("Engine not cranking fast enough to start...", MsgButtons::OK, MsgIcon::Critical);
+        StopEngine();
+        return;
+    }
+
+    // 14. A fault appeared while cranking: keep cranking for tests, or give up.
+    if (CriticalFault == True) {
+        const MsgAnswer answer = MsgBox(
+            "There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\n"
+            "Click ignition key again after tests are complete. ",
+            MsgButtons::OKCancel, MsgIcon::Critical);
+        if (answer == MsgAnswer::OK) {
+            SetStatus("Engine cranking for testing...");
+            return;
+        }
+        SetStatus("Engine stopped...");
+        EngineCranking = False;
+        EngineSpeed = 0;
+        EngineLoad = 0;
+        SystemVoltage = 12;
+        RefreshReadings();
+        Pause(1.0);
+        SetStatus("Ready...");
+        return;
+    }
+
+    // 15. The engine starts and settles at idle with the alternator charging.
+    frm<FRMsimulation>()->speed->setText("0");
+    frmStarting* starting = frm<frmStarting>();
+    starting->txtCrankingSpeed->setText("0");
+    starting->pbrStarter->setValue(0);
+    EngineSpeed = 800;
+    EngineLoad = 10;
+    SystemVoltage = 14;
+    RefreshReadings();
+    SetStatus("Engine is running...");
+    DoEvents();
+    Pause(1.0);
+    EngineRunning = True;
+    frm<frmControls>()->lblStatus->setText("Engine is running...");
+    EngineCranking = False;
+    SetStatus("Ready...");
+}
+
+void stopSequence() {
+    EngineRunning = False;
+    EngineCranking = False;
+    frmControls* controls = frm<frmControls>();
+    controls->lblStatus->setText("Engine is stopped...");
+    controls->optGear[0]->setChecked(true);
+    controls->optThrottleOff->setChecked(true);
+    controls->chkAuto->setChecked(false);
+    SetStatus("Engine stopped...");
+    frmStarting* starting = frm<frmStarting>();
+    starting->pbrStarter->setValue(0);
+    starting->txtCrankingSpeed->setText("0");
+    EngineSpeed = 0;
+    EngineLoad = 0;
+    RoadSpeed = 0;
+    if (SystemVoltage > 12) SystemVoltage = 12;
+    IgnitionTiming = 0;
+    InjectionDuration = 0;
+    DwellPercentage = 0;
+    RefreshReadings();
+
+    // The instrument's probes come off: blank waveform, terminal free, current tool again.
+    chdirToAppFolder();
+    if (!Forms::exists("MultiScope")) return;
+    Form* scope = Forms::get("MultiScope");
+    if (!scope) return;
+    QMetaObject::invokeMethod(scope, "loadWaveform", Q_ARG(QString, QStringLiteral("Blank.msf")));
+    if (auto* terminal = scope->findChild<QAbstractButton*>("cmdConnection"))
+        terminal->setText("Drag/Drop Connections Here...");
+    frmMainscreen* main = mainWindow();
+    if (!main) return;
+    switch (ToolMode) {
+    case 4: main->menuToolsScanner_Click(); break;
+    case 2: main->menuToolsPictures_Click(); break;
+    case 3: main->menuToolsMultiScope_Click(); break;
+    case 9:
+        if (QWidget* telemetry = scope->findChild<QWidget*>("picTelemetry")) {
+            telemetry->setVisible(true);
+            telemetry->raise();
+        }
+        break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+void StartStopEngine() {
+    if (EngineRunning == True || EngineCranking == True) stopSequence();
+    else startSequence();
+}
+
+void StopEngine() {
+    if (EngineRunning == True || EngineCranking == True) stopSequence();
+}

@@ -1,4 +1,9 @@
 // Turning the ignition key: start sequence with cranking, and stop sequence.
 #pragma once
 
+// The key: with the engine running or cranking it runs the stop sequence, otherwise the
+// start sequence (which lets pending events run between its steps).
 void StartStopEngine();
+// Stops the engine when it is running or cranking; a stopped engine is left alone (the key
+// itself would start it).
+void StopEngine();

@@ -15,6 +15,9 @@ REGISTER_FORM(frmControls)
 
 frmControls::frmControls() {
     setCaption("Controls");
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
     cmdThrottleDown = makeButton(this, "cmdThrottleDown", "Throttle Down", T(120, 120, 2100, 420));
     cmdThrottleUp = makeButton(this, "cmdThrottleUp", "Throttle Up", T(120, 600, 2100, 420));
     chkAuto = makeCheckBox(this, "chkAuto", "Auto run", T(180, 1090, 2000, 300));

@@ -1,42 +1,327 @@
 #include "engine/frmsimulation.h"
 
 #include "app/state.h"
+#include "engine/ecupicture.h"
+#include "engine/lookuptable.h"
+#include "platform/numbers.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
 
+#include <QEvent>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTableView>
+#include <optional>
 
 REGISTER_FORM(FRMsimulation)
 
+namespace {
+
+// The window is laid out in pixels of its inner area (775 x 285) and converted to twips.
+QRect px(int x, int y, int w, int h) { return T(x * 15, y * 15, w * 15, h * 15); }
+
+// Columns of the block diagram.
+constexpr int kInputLeft = 4, kInputRight = 164;
+constexpr int kControlLeft = 182, kControlRight = 600;
+constexpr int kOutputLeft = 618, kOutputRight = 771;
+constexpr int kBlockTop = 17;
+constexpr int kGridWidth = 202, kGridHeight = 121, kGridColumn = 25, kGridRow = 12;
+
+// Vertical position of each input (caption line) and output (read-out line).
+int inputTop(int i) { return 20 + i * 44; }
+constexpr int kOutputRows[5] = {22, 42, 66, 112, 158};  // pump, regulator, injector, dwell, timing
+
+QLineEdit* readout(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
+    QLineEdit* e = makeTextBox(parent, name, text, r);
+    e->setReadOnly(true);
+    e->setAlignment(Qt::AlignCenter);
+    e->setFocusPolicy(Qt::NoFocus);
+    return e;
+}
+
+QColor blockColour(int block) {
+    static const QColor colours[3] = {QColor(40, 90, 150), QColor(90, 60, 130), QColor(150, 70, 40)};
+    return colours[block];
+}
+
+void arrow(QPainter& p, int x1, int x2, int y, const QColor& c) {
+    p.setPen(QPen(c, 1.5));
+    p.drawLine(QPointF(x1, y), QPointF(x2 - 4, y));
+    QPainterPath head;
+    head.moveTo(x2, y);
+    head.lineTo(x2 - 5, y - 3);
+    head.lineTo(x2 - 5, y + 3);
+    head.closeSubpath();
+    p.fillPath(head, c);
+}
+
+}  // namespace
+
 FRMsimulation::FRMsimulation() {
     setCaption("Engine Management system");
-    HSB_engine_speed = makeHScroll(this, "HSB_engine_speed", 0, 7000, 0, T(120, 360, 2400, 255));
+    QFont small = font();
+    small.setPointSizeF(7);
+    setFont(small);
+
+    // Headings of the block diagram.
+    static const char* headings[3] = {"Input", "Control", "Output"};
+    const int headingLeft[3] = {kInputLeft, kControlLeft, kOutputLeft};
+    const int headingRight[3] = {kInputRight, kControlRight, kOutputRight};
+    QFont headingFont = small;
+    headingFont.setPointSizeF(8);
+    headingFont.setBold(true);
+    for (int i = 0; i < 3; ++i) {
+        lblSystem[i] = makeLabel(this, arrayName("lblSystem", i), headings[i],
+                                 px(headingLeft[i], 1, headingRight[i] - headingLeft[i], 14));
+        lblSystem[i]->setAlignment(Qt::AlignCenter);
+        lblSystem[i]->setFont(headingFont);
+        setBackColor(lblSystem[i], blockColour(i));
+        setForeColor(lblSystem[i], Qt::white);
+    }
+
+    // Inputs: caption (a connection point), read-out and slider.
+    struct Input {
+        const char* label;
+        const char* caption;
+        const char* box;
+        const char* design;
+    };
+    const Input inputs[5] = {{"Label6", "Engine speed", "speed", "Speed"},
+                             {"Label7", "Engine load %", "load", "Load"},
+                             {"Label8", "Temperature", "temp", "Temp"},
+                             {"Label9", "System voltage", "volts", "Volts"},
+                             {"Label14", "Lambda", "lambda", "1"}};
+    QLineEdit* boxes[5];
+    for (int i = 0; i < 5; ++i) {
+        const int y = inputTop(i);
+        makeDragLabel(this, inputs[i].label, inputs[i].caption, px(8, y, 100, 13));
+        boxes[i] = readout(this, inputs[i].box, inputs[i].design, px(110, y - 1, 52, 16));
+    }
+    speed = boxes[0];
+    load = boxes[1];
+    temp = boxes[2];
+    volts = boxes[3];
+    lambda = boxes[4];
+    HSB_engine_speed = makeHScroll(this, "HSB_engine_speed", 0, 7000, 0, px(8, inputTop(0) + 17, 154, 15));
     HSB_engine_speed->setSingleStep(10);
     HSB_engine_speed->setPageStep(100);
-    HSB_engine_load = makeHScroll(this, "HSB_engine_load", 0, 100, 0, T(120, 960, 2400, 255));
+    HSB_engine_load = makeHScroll(this, "HSB_engine_load", 0, 100, 0, px(8, inputTop(1) + 17, 154, 15));
     HSB_engine_load->setPageStep(10);
-    HSB_engine_temperature = makeHScroll(this, "HSB_engine_temperature", -20, 110, 0, T(120, 1560, 2400, 255));
+    HSB_engine_temperature =
+        makeHScroll(this, "HSB_engine_temperature", -20, 110, 0, px(8, inputTop(2) + 17, 154, 15));
     HSB_engine_temperature->setPageStep(10);
-    HSB_system_voltage = makeHScroll(this, "HSB_system_voltage", 0, 16, 0, T(120, 2160, 2400, 255));
-    HSB_Lambda = makeHScroll(this, "HSB_Lambda", -1, 1, 0, T(120, 2760, 2400, 255));
-    lambda = makeTextBox(this, "lambda", "1", T(2640, 2760, 600, 285));
-    pbxCover = new QWidget(this);
-    pbxCover->setObjectName("pbxCover");
+    HSB_system_voltage = makeHScroll(this, "HSB_system_voltage", 0, 16, 0, px(8, inputTop(3) + 17, 154, 15));
+    HSB_system_voltage->setPageStep(1);
+    HSB_Lambda = makeHScroll(this, "HSB_Lambda", -1, 1, 0, px(8, inputTop(4) + 17, 154, 15));
+    HSB_Lambda->setPageStep(1);
+    makeDragLabel(this, "Label13", "Knock", px(8, inputTop(5), 100, 13));
+    txbknock = readout(this, "txbknock", "Knock", px(110, inputTop(5) - 1, 52, 16));
+    cmbKnock = makeButton(this, "cmbKnock", "Knock", px(8, inputTop(5) + 16, 80, 20));
+
+    // Outputs: the actuators, with read-outs and bars for the three map outputs.
+    makeDragLabel(this, "Label1", "Fuel pump", px(kOutputLeft + 4, kOutputRows[0], 145, 13));
+    makeDragLabel(this, "Label11", "Pressure regulator", px(kOutputLeft + 4, kOutputRows[1], 145, 13));
+    makeDragLabel(this, "Label5", "Fuel injector ms", px(kOutputLeft + 4, kOutputRows[2], 145, 13));
+    makeDragLabel(this, "Label4", "Ignition coil dwell %", px(kOutputLeft + 4, kOutputRows[3], 145, 13));
+    makeDragLabel(this, "Label3", "Spark timing BTDC", px(kOutputLeft + 4, kOutputRows[4], 145, 13));
+    // Read-outs wide enough for the injection time's full decimal text, bars beneath.
+    fuel = readout(this, "fuel", "Fuel", px(kOutputLeft + 4, kOutputRows[2] + 14, 145, 16));
+    dwell = readout(this, "dwell", "Dwell", px(kOutputLeft + 4, kOutputRows[3] + 14, 145, 16));
+    timing = readout(this, "timing", "Timing", px(kOutputLeft + 4, kOutputRows[4] + 14, 145, 16));
+    bar_fuel = makeProgress(this, "bar_fuel", 35, px(kOutputLeft + 4, kOutputRows[2] + 32, 145, 7));
+    bar_dwell = makeProgress(this, "bar_dwell", 65, px(kOutputLeft + 4, kOutputRows[3] + 32, 145, 7));
+    bar_timing = makeProgress(this, "bar_timing", 65, px(kOutputLeft + 4, kOutputRows[4] + 32, 145, 7));
+    QLabel* hint = makeLabel(this, "lblHint",
+                             "Drag a caption onto the MultiScope's connection terminal to measure that point.",
+                             px(kOutputLeft + 4, 206, 147, 44));
+    hint->setWordWrap(true);
+    setForeColor(hint, QColor(90, 90, 90));
+    cmdECU = makeButton(this, "cmdECU", "Tables/ECU", px(kOutputLeft + 4, 258, 145, 22));
+
+    // The three lookup tables.
+    Data1 = new LookupTableModel("timing", "Timing Lookup Table", this);
+    Data1->setObjectName("Data1");
+    Data2 = new LookupTableModel("Dwell", "Dwell Lookup Table", this);
+    Data2->setObjectName("Data2");
+    Data3 = new LookupTableModel("injection", "Injection Lookup Table", this);
+    Data3->setObjectName("Data3");
+    const int rightGrid = kControlRight - kGridWidth;
+    const int lowerGrid = kBlockTop + 134;
+    DBtiminggrid = makeGrid("DBtiminggrid", Data1, "Timing Lookup Table", kControlLeft, kBlockTop, 0);
+    DBinjectiongrid = makeGrid("DBinjectiongrid", Data3, "Injection Lookup Table", rightGrid, kBlockTop, 2);
+    DBdwellgrid = makeGrid("DBdwellgrid", Data2, "Dwell Lookup Table", kControlLeft, lowerGrid, 1);
+
+    // What the rows and columns stand for, and which cell the engine uses.
+    Label10 = makeLabel(this, "Label10", "Speed look up value", px(rightGrid + 2, lowerGrid + 4, 110, 14));
+    text3 = makeLabel(this, "text3", "", px(rightGrid + 114, lowerGrid + 2, 30, 17));
+    text3->setAlignment(Qt::AlignCenter);
+    text3->setFrameShape(QFrame::Panel);
+    text3->setFrameShadow(QFrame::Sunken);
+    setBackColor(text3, Qt::white);
+    Label2 = makeLabel(this, "Label2", "Load look up value", px(rightGrid + 2, lowerGrid + 24, 190, 14));
+    Label12 = makeLabel(this, "Label12", "Volts look up value", px(rightGrid + 2, lowerGrid + 24, 190, 14));
+    Label12->setVisible(false);
+    QFont bold = small;
+    bold.setBold(true);
+    Label10->setFont(bold);
+    Label2->setFont(bold);
+    Label12->setFont(bold);
+    QLabel* axes = makeLabel(this, "lblAxes",
+                             "Columns Speed 1 ... Speed 8:\n    800 ... 6400 rev/min\n"
+                             "Timing and injection rows 1 ... 8:\n    load 98 % ... 0 %\n"
+                             "Dwell rows 1 ... 8:\n    15 V ... 8 V",
+                             px(rightGrid + 2, lowerGrid + 44, 198, 84));
+    axes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setForeColor(axes, QColor(60, 60, 60));
+
+    // The picture of the unit, over the tables.
+    auto* cover = new EcuCover(this);
+    cover->setGeometry(kControlLeft, kBlockTop, EcuCover::kWidth, EcuCover::kHeight);
+    pbxCover = cover;
+    pbxECU = cover->unit();
+    for (int i = 0; i < 18; ++i) lblECU[i] = cover->label(i);
+    pbxCover->raise();
+
     connect(HSB_engine_speed, &QScrollBar::valueChanged, this, [this] { HSB_engine_speed_Change(); });
     connect(HSB_engine_load, &QScrollBar::valueChanged, this, [this] { HSB_engine_load_Change(); });
     connect(HSB_engine_temperature, &QScrollBar::valueChanged, this, [this] { HSB_engine_temperature_Change(); });
     connect(HSB_system_voltage, &QScrollBar::valueChanged, this, [this] { HSB_system_voltage_Change(); });
     connect(HSB_Lambda, &QScrollBar::valueChanged, this, [this] { HSB_Lambda_Change(); });
+    connect(cmbKnock, &QPushButton::clicked, this, [this] { cmbKnock_Click(); });
+    connect(cmdECU, &QPushButton::clicked, this, [this] { cmdECU_Click(); });
 }
 
-void FRMsimulation::onActivate() { setTwips(50, 50, 11750, 4700); }
+QTableView* FRMsimulation::makeGrid(const QString& name, LookupTableModel* model, const QString& caption, int left,
+                                    int top, int captionIndex) {
+    QLabel* title = makeLabel(this, arrayName("lblGridCaption", captionIndex), caption, px(left, top, kGridWidth, 11));
+    title->setAlignment(Qt::AlignCenter);
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    setBackColor(title, QColor(225, 225, 232));
+
+    auto* grid = new QTableView(this);
+    grid->setObjectName(name);
+    grid->setGeometry(left, top + 11, kGridWidth, kGridHeight);
+    grid->setModel(model);
+    QFont cellFont = font();
+    cellFont.setStretch(QFont::Condensed);
+    grid->setFont(cellFont);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->verticalHeader()->hide();
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setTabKeyNavigation(true);
+    grid->setWordWrap(false);
+    grid->setCornerButtonEnabled(false);
+    QHeaderView* columns = grid->horizontalHeader();
+    columns->setMinimumSectionSize(10);
+    columns->setDefaultSectionSize(kGridColumn);
+    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setHighlightSections(false);
+    // "Speed n" over two lines so that eight columns fit.
+    QFont headerFont = font();
+    headerFont.setStretch(QFont::Condensed);
+    columns->setFont(headerFont);
+    columns->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    columns->setFixedHeight(kGridHeight - 2 - 8 * kGridRow);
+    QHeaderView* rows = grid->verticalHeader();
+    rows->setMinimumSectionSize(8);
+    rows->setDefaultSectionSize(kGridRow);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    grid->installEventFilter(this);
+    grid->viewport()->installEventFilter(this);
+    connect(model, &LookupTableModel::cellEdited, this, [this, grid] { grid_Activated(grid); });
+    return grid;
+}
+
+void FRMsimulation::onLoad() {
+    setTwips(50, 50, 11750, 4700);
+    // The three data controls open their tables; every table is tried, and the first
+    // failure is passed on to the caller's error handling.
+    std::optional<VbError> failure;
+    for (LookupTableModel* map : {Data1, Data2, Data3}) {
+        try {
+            map->load();
+        } catch (const VbError& e) {
+            if (!failure) failure = e;
+        }
+    }
+    if (failure) throw *failure;
+}
+
+void FRMsimulation::onActivate() {
+    setTwips(50, 50, 11750, 4700);
+    try {
+        chdirToAppFolder();
+    } catch (const VbError&) {
+        // The working folder stays as it is.
+    }
+}
 
 bool FRMsimulation::onQueryUnload() {
     hideForm();
     return false;
 }
 
-void FRMsimulation::setTablesEditable(bool) {}
-void FRMsimulation::setCoverVisible(bool visible) { pbxCover->setVisible(visible); }
+bool FRMsimulation::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
+    // The fuel bar holds a 32-bit real value, which the generic read-out would round.
+    if (control != "bar_fuel" || !index.isEmpty()) return false;
+    out.insert("type", QString(bar_fuel->metaObject()->className()));
+    out.insert("value", QString::number(double(fuelBarValue_), 'g', 7).toDouble());
+    out.insert("min", bar_fuel->minimum());
+    out.insert("max", bar_fuel->maximum());
+    out.insert("visible", !bar_fuel->isHidden());
+    out.insert("enabled", bar_fuel->isEnabled());
+    const QColor fore = foreColor(bar_fuel), back = backColor(bar_fuel);
+    out.insert("fore", QJsonArray{fore.red(), fore.green(), fore.blue()});
+    out.insert("back", QJsonArray{back.red(), back.green(), back.blue()});
+    out.insert("tooltip", bar_fuel->toolTip());
+    return true;
+}
+
+void FRMsimulation::setTablesEditable(bool editable) {
+    const auto triggers = editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                         QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked
+                                   : QAbstractItemView::NoEditTriggers;
+    for (LookupTableModel* map : {Data2, Data1, Data3}) map->setEditable(editable);
+    for (QTableView* grid : {DBdwellgrid, DBtiminggrid, DBinjectiongrid}) grid->setEditTriggers(triggers);
+}
+
+void FRMsimulation::setCoverVisible(bool visible) {
+    pbxCover->setVisible(visible);
+    if (visible) pbxCover->raise();
+}
+
+void FRMsimulation::moveCurrentCells(int speedIndex, int loadIndex, int voltageIndex) {
+    const struct {
+        QTableView* grid;
+        int row;
+    } moves[3] = {{DBtiminggrid, loadIndex}, {DBinjectiongrid, loadIndex}, {DBdwellgrid, voltageIndex}};
+    for (const auto& m : moves) {
+        const QModelIndex target = m.grid->model()->index(m.row, speedIndex);
+        if (target.isValid() && m.grid->currentIndex() != target) m.grid->setCurrentIndex(target);
+    }
+}
+
+void FRMsimulation::showOutputBars(int timingValue, int dwellValue, float fuelValue) {
+    auto put = [](QProgressBar* bar, int value) {
+        bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
+    };
+    put(bar_timing, timingValue);
+    put(bar_dwell, dwellValue);
+    fuelBarValue_ = fuelValue;
+    put(bar_fuel, static_cast<int>(roundToEven(fuelValue)));
+}
 
 void FRMsimulation::HSB_engine_speed_Change() { EngineSpeed = HSB_engine_speed->value(); }
 void FRMsimulation::HSB_engine_load_Change() { EngineLoad = HSB_engine_load->value(); }
@@ -46,4 +331,55 @@ void FRMsimulation::HSB_system_voltage_Change() { SystemVoltage = HSB_system_vol
 void FRMsimulation::HSB_Lambda_Change() {
     const int v = HSB_Lambda->value();
     lambda->setText(v < 0 ? "< 1" : v == 0 ? "1" : "> 1");
+}
+
+void FRMsimulation::cmbKnock_Click() {
+    if (Knock != True) {
+        Knock = True;
+        txbknock->setText("Yes");
+    } else {
+        Knock = False;
+        txbknock->setText("No");
+    }
+}
+
+void FRMsimulation::cmdECU_Click() {
+    if (!pbxCover->isHidden()) {
+        pbxCover->hide();
+    } else {
+        pbxCover->show();
+        pbxCover->raise();
+    }
+}
+
+void FRMsimulation::grid_Activated(QTableView* grid) {
+    const bool dwellRows = grid == DBdwellgrid;
+    Label12->setVisible(dwellRows);
+    Label2->setVisible(!dwellRows);
+}
+
+bool FRMsimulation::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusIn || e->type() == QEvent::MouseButtonPress) {
+        for (QTableView* grid : {DBtiminggrid, DBdwellgrid, DBinjectiongrid})
+            if (watched == grid || watched == grid->viewport()) grid_Activated(grid);
+    }
+    return Form::eventFilter(watched, e);
+}
+
+void FRMsimulation::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The three blocks of the diagram.
+    const int lefts[3] = {kInputLeft, kControlLeft, kOutputLeft};
+    const int rights[3] = {kInputRight, kControlRight, kOutputRight};
+    for (int b = 0; b < 3; ++b) {
+        QColor fill = blockColour(b);
+        fill.setAlpha(22);
+        p.setPen(QPen(blockColour(b), 1));
+        p.setBrush(fill);
+        p.drawRoundedRect(QRectF(lefts[b] - 1.5, 15.5, rights[b] - lefts[b] + 3, height() - 17), 3, 3);
+    }
+    // Signals into the unit and out to the actuators.
+    for (int i = 0; i < 6; ++i) arrow(p, kInputRight + 2, kControlLeft - 2, inputTop(i) + 7, blockColour(0));
+    for (int row : kOutputRows) arrow(p, kControlRight + 2, kOutputLeft - 2, row + 7, blockColour(2));
 }

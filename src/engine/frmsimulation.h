@@ -1,35 +1,88 @@
 // The engine-management window: input sliders, output read-outs and bars, and the three
-// ECU lookup tables.
+// ECU lookup tables with the picture of the unit that can be laid over them.
 #pragma once
 
 #include "platform/form.h"
 
-class QScrollBar;
 class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QTableView;
+class LookupTableModel;
+class EcuCover;
 
 class FRMsimulation : public Form {
     Q_OBJECT
 public:
     FRMsimulation();
+    void onLoad() override;
     void onActivate() override;
     bool onQueryUnload() override;
+    bool scriptShow(const QString& control, const QString& index, QJsonObject& out) override;
 
     // Whether the three lookup grids accept edits.
     void setTablesEditable(bool editable);
     // The ECU picture that covers the grids.
     void setCoverVisible(bool visible);
 
+    // Moves the current cell of the three grids to the cells the engine step uses.
+    void moveCurrentCells(int speedIndex, int loadIndex, int voltageIndex);
+    // Puts the outputs on the bars (values outside a bar's range show at its end).
+    void showOutputBars(int timingValue, int dwellValue, float fuelValue);
+
     void HSB_engine_speed_Change();
     void HSB_engine_load_Change();
     void HSB_engine_temperature_Change();
     void HSB_system_voltage_Change();
     void HSB_Lambda_Change();
+    // The knock toggle, also run by the engine step when the knock retard reaches its cap.
+    void cmbKnock_Click();
+    void cmdECU_Click();
+    // The user works in a grid: the row-axis caption follows it.
+    void grid_Activated(QTableView* grid);
 
     QScrollBar* HSB_engine_speed;
     QScrollBar* HSB_engine_load;
     QScrollBar* HSB_engine_temperature;
     QScrollBar* HSB_system_voltage;
     QScrollBar* HSB_Lambda;
+    QLineEdit* speed;
+    QLineEdit* load;
+    QLineEdit* temp;
+    QLineEdit* volts;
+    QLineEdit* timing;
+    QLineEdit* dwell;
+    QLineEdit* fuel;
     QLineEdit* lambda;
+    QPushButton* cmbKnock;
+    QLineEdit* txbknock;
+    QProgressBar* bar_timing;
+    QProgressBar* bar_dwell;
+    QProgressBar* bar_fuel;
+    // Data1 "timing", Data2 "Dwell", Data3 "injection", bound to the three grids.
+    LookupTableModel* Data1;
+    LookupTableModel* Data2;
+    LookupTableModel* Data3;
+    QTableView* DBtiminggrid;
+    QTableView* DBdwellgrid;
+    QTableView* DBinjectiongrid;
+    QPushButton* cmdECU;
     QWidget* pbxCover;
+    QWidget* pbxECU;
+    QLabel* lblECU[18];
+    QLabel* text3;
+    QLabel* Label10;
+    QLabel* Label12;
+    QLabel* Label2;
+    QLabel* lblSystem[3];
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    QTableView* makeGrid(const QString& name, LookupTableModel* model, const QString& caption, int left, int top,
+                         int captionIndex);
+    float fuelBarValue_ = 0;
 };

@@ -695,6 +695,11 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         deferred_.append({n, cmd, lineNo});
         return true;
     }
+    if (verb == "applyoptions") {
+        // What the Options and Login windows do after a change: apply the options again.
+        ApplyOptions();
+        return true;
+    }
     if (verb == "expect") return expect(rest, error);
     *error = "unknown command " + verb;
     return false;

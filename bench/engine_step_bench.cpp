@@ -1,0 +1,125 @@
+// Engine-step benchmark: the time of one UpdateEngine call (map lookup, outputs, fault
+// scan, road speed, check and readings refresh) on a running engine under auto run.
+//
+//   engine_step_bench [DATA_DIR] [STEPS]
+//
+// DATA_DIR is the program's folder (default: $VANTOREL_DATA, else ../bin beside this
+// program). The fault scan CollectSystemData writes the two scanner files every second and
+// is timed apart: first the step runs with the scan switched off (setSystemDataCollector,
+// the figure the target is for: under 50 microseconds), then with it, and the scan alone.
+// Settings and scanner files go to a temporary folder.
+#include "app/main_window/frmmainscreen.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "app/tick.h"
+#include "electrical/startstop.h"
+#include "engine/ecu.h"
+#include "engine/frmcontrols.h"
+#include "faults/faults.h"
+#include "platform/platform.h"
+#include "platform/scriptplatform.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
+
+double percentile(std::vector<double> v, double p) {
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, static_cast<size_t>(p * v.size()))];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QTemporaryDir scratch;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("TMPDIR", scratch.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Vantorel");
+    QApplication::setOrganizationName("Vantorel");
+
+    QString data = argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("VANTOREL_DATA");
+    if (data.isEmpty()) data = QDir(QCoreApplication::applicationDirPath()).filePath("../bin");
+    const int steps = argc > 2 ? std::max(100, atoi(argv[2])) : 20000;
+    if (!QDir(data).exists("ZR.db")) {
+        std::fprintf(stderr, "engine_step_bench: no ZR.db in %s\n", qPrintable(data));
+        return 2;
+    }
+    setAppFolder(data);
+
+    // The scripted platform: message boxes answer themselves and pauses take no real time.
+    auto* scripted = new ScriptPlatform([](const QJsonObject&) {});
+    setPlatform(scripted);
+    VTimer::setAutoRun(false);
+    Main();
+    StartStopEngine();
+    frm<frmControls>()->chkAuto->setChecked(true);
+    if (EngineRunning != True) {
+        std::fprintf(stderr, "engine_step_bench: the engine did not start\n");
+        return 1;
+    }
+
+    int restarts = 0;
+    // Runs `count` engine steps after a warm-up and returns the time of each call.
+    auto run = [&](int count, std::vector<double>* scanTimes) {
+        std::vector<double> times;
+        times.reserve(count);
+        const int warmUp = 300;
+        for (int i = 0; i < warmUp + count; ++i) {
+            // The tick without its engine step: auto run, fuel, instruments and trip figures.
+            SettingArrival = True;
+            tmrMain_Timer();
+            SettingArrival = False;
+            scripted->advance(1);
+
+            const auto t0 = Clock::now();
+            UpdateEngine();
+            const auto t1 = Clock::now();
+            if (scanTimes) CollectSystemData();
+            const auto t2 = Clock::now();
+
+            QCoreApplication::processEvents();  // painting, outside the measurement
+            if (EngineRunning != True) {
+                ++restarts;
+                StartStopEngine();
+                frm<frmControls>()->chkAuto->setChecked(true);
+            }
+            if (i < warmUp) continue;
+            times.push_back(micros(t1 - t0));
+            if (scanTimes) scanTimes->push_back(micros(t2 - t1));
+        }
+        return times;
+    };
+
+    // The step on its own: the fault scan replaced by a no-op.
+    setSystemDataCollector([] {});
+    const std::vector<double> own = run(steps, nullptr);
+    // The whole step, and the scan timed alone after each step.
+    setSystemDataCollector(nullptr);
+    std::vector<double> scan;
+    const std::vector<double> whole = run(std::max(100, steps / 4), &scan);
+
+    std::printf("engine step benchmark under auto run (%d restarts)\n", restarts);
+    const double median = percentile(own, 0.5);
+    std::printf("  UpdateEngine without the scan  median %8.2f us  p90 %8.2f us  (%zu steps; target < 50 us: %s)\n",
+                median, percentile(own, 0.9), own.size(), median < 50 ? "met" : "NOT met");
+    std::printf("  UpdateEngine with the scan     median %8.2f us  p90 %8.2f us  (%zu steps)\n",
+                percentile(whole, 0.5), percentile(whole, 0.9), whole.size());
+    std::printf("  CollectSystemData alone        median %8.2f us  p90 %8.2f us\n", percentile(scan, 0.5),
+                percentile(scan, 0.9));
+    return 0;
+}

@@ -1,0 +1,132 @@
+#include "electrical/frmcharging.h"
+
+#include "electrical/circuitart.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+
+REGISTER_FORM(frmCharging)
+
+using diagram::px;
+
+namespace {
+// Points of the circuit (pixels of the inner area).
+const QPointF kCrankPulley(300, 78);
+constexpr qreal kCrankRadius = 18;
+const QPointF kAlternator(505, 90);
+constexpr qreal kAlternatorRadius = 22;
+const QPointF kAlternatorPulley(474, 90);
+constexpr qreal kAlternatorPulleyRadius = 8;
+const QPointF kBatteryCentre(660, 70);
+const QPointF kBatteryPlus(672.5, 56);
+const QPointF kBatteryMinus(647.5, 56);
+constexpr int kSupply = 36;       // battery positive feed along the top
+constexpr int kLampCircuit = 200; // ignition switch, warning lamp and the alternator's D+
+constexpr int kEarthRail = 268;
+constexpr int kFeedX = 270;       // the feed comes down to the ignition switch here
+constexpr int kDPlusX = 490;
+constexpr int kAltEarthX = 518;
+constexpr int kBatteryEarthX = 610;
+const QPointF kLamp(350, kLampCircuit);
+}  // namespace
+
+frmCharging::frmCharging() {
+    setCaption("Charging system");
+    QFont small = font();
+    small.setPointSizeF(7);
+    setFont(small);
+
+    Picture1 = makeLabel(this, "Picture1", QString(), px(6, 20, 250, 246));
+    Picture1->setPixmap(alternatorPicture());
+    QLabel* pictureCaption = makeLabel(this, "lblPicture", "Alternator (cutaway)", px(6, 268, 250, 13));
+    pictureCaption->setAlignment(Qt::AlignCenter);
+    diagram::makeHeadings(this, lblSystem);
+
+    // Input: the engine drives the alternator.
+    makeDragLabel(this, arrayName("lblEngineSpeed", 0), "Engine speed", px(280, 106, 90, 13));
+    txtEngineSpeed = diagram::readout(this, "txtEngineSpeed", "Rev/min", px(280, 121, 66, 17));
+    makeLabel(this, "lblEngineRevs", "rev/min", px(349, 123, 50, 13));
+
+    // Control: the alternator and its speed.
+    makeDragLabel(this, "lblAlternatorSpeed", "Alternator speed", px(526, 128, 76, 13));
+    txtAlternatorSpeed = diagram::readout(this, "txtAlternatorSpeed", "Rev/min", px(526, 143, 66, 17));
+
+    // Output: the system voltage.
+    makeDragLabel(this, arrayName("lblOutputVoltage", 0), "System voltage", px(622, 104, 90, 13));
+    txtOutputVoltage = diagram::readout(this, "txtOutputVoltage", "Volts", px(622, 119, 60, 17));
+    makeLabel(this, "lblVolts", "V", px(685, 121, 12, 13));
+    pbrSystemVolts = makeProgress(this, "pbrSystemVolts", 20, px(622, 144, 145, 14));
+    Label2 = makeLabel(this, "Label2", "Low", px(622, 160, 72, 12));
+    Label3 = makeLabel(this, "Label3", "High", px(695, 160, 72, 12));
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // Connection points on the wires.
+    makeConnectionSquare(this, arrayName("lblOutputVoltage", 1), "System voltage", QPoint(560, kSupply));
+    makeConnectionSquare(this, arrayName("lblOutputVoltage", 2), "System voltage", QPoint(640, kSupply));
+    makeDragLabel(this, arrayName("lblWL", 0), "Charge warning light", px(296, kLampCircuit + 12, 110, 13));
+    makeConnectionSquare(this, arrayName("lblWL", 1), "Charge warning light", QPoint(318, kLampCircuit));
+    makeConnectionSquare(this, arrayName("lblWL", 2), "Charge warning light", QPoint(384, kLampCircuit));
+    makeConnectionSquare(this, arrayName("lblWL", 3), "Charge warning light", QPoint(450, kLampCircuit));
+    makeDragLabel(this, arrayName("lblEarth", 0), "Alternator earth", px(526, kEarthRail - 15, 82, 13));
+    makeConnectionSquare(this, arrayName("lblEarth", 1), "Alternator earth", QPoint(kAltEarthX, 200));
+    makeConnectionSquare(this, arrayName("lblEarth", 2), "Alternator earth", QPoint(kBatteryEarthX, 200));
+}
+
+void frmCharging::onLoad() { setTwips(50, 50, 11750, 4700); }
+
+void frmCharging::onActivate() {
+    setTwips(50, 50, 11750, 4700);
+    try {
+        chdirToAppFolder();
+    } catch (const VbError&) {
+        // The working folder stays as it is.
+    }
+}
+
+void frmCharging::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    diagram::drawBlocks(p, height());
+    using circuit::wire;
+
+    // Drive belt from the crankshaft pulley to the alternator pulley.
+    p.setPen(QPen(QColor(40, 40, 40), 2));
+    p.drawLine(kCrankPulley + QPointF(0, -kCrankRadius), kAlternatorPulley + QPointF(0, -kAlternatorPulleyRadius));
+    p.drawLine(kCrankPulley + QPointF(0, kCrankRadius), kAlternatorPulley + QPointF(0, kAlternatorPulleyRadius));
+
+    // Battery positive feed: alternator output (B+) to the battery, and on to the switch.
+    wire(p, {QPointF(kAlternator.x(), kAlternator.y() - kAlternatorRadius), QPointF(kAlternator.x(), kSupply)}, 3);
+    wire(p, {QPointF(kFeedX, kSupply), QPointF(kBatteryPlus.x(), kSupply), kBatteryPlus}, 3);
+    // Warning-lamp circuit: switch, lamp, alternator D+.
+    wire(p, {QPointF(kFeedX, kSupply), QPointF(kFeedX, kLampCircuit - 24)});
+    p.save();
+    p.translate(kFeedX, kLampCircuit - 22);
+    p.rotate(90);
+    circuit::keySwitch(p, QPointF(0, 0), 18);
+    p.restore();
+    wire(p, {QPointF(kFeedX, kLampCircuit - 2), QPointF(kFeedX, kLampCircuit), kLamp});
+    wire(p, {kLamp, QPointF(kDPlusX, kLampCircuit), QPointF(kDPlusX, kAlternator.y() + 16)});
+    // Earths.
+    wire(p, {QPointF(kAltEarthX, kAlternator.y() + 17), QPointF(kAltEarthX, kEarthRail),
+             QPointF(kBatteryEarthX, kEarthRail), QPointF(kBatteryEarthX, 48), QPointF(kBatteryMinus.x(), 48),
+             kBatteryMinus},
+         2);
+    circuit::earth(p, QPointF(564, kEarthRail));
+
+    circuit::pulley(p, kCrankPulley, kCrankRadius);
+    circuit::pulley(p, kAlternatorPulley, kAlternatorPulleyRadius);
+    circuit::motor(p, kAlternator, kAlternatorRadius, "G");
+    circuit::lamp(p, kLamp, 8);
+    circuit::battery(p, kBatteryCentre);
+
+    circuit::caption(p, QRectF(282, 50, 90, 12), "Crankshaft", Qt::AlignLeft | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(530, 60, 70, 12), "Alternator", Qt::AlignLeft | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(636, 86, 50, 12), "Battery");
+    circuit::caption(p, QRectF(kFeedX + 6, kLampCircuit - 22, 50, 12), "Ignition", Qt::AlignLeft | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(kDPlusX + 4, 176, 30, 12), "D+", Qt::AlignLeft | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(kAlternator.x() + 4, kSupply + 2, 30, 12), "B+", Qt::AlignLeft | Qt::AlignVCenter);
+}

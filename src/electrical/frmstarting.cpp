@@ -1,0 +1,138 @@
+#include "electrical/frmstarting.h"
+
+#include "app/main_window/frmmainscreen.h"
+#include "app/state.h"
+#include "electrical/circuitart.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+REGISTER_FORM(frmStarting)
+
+using diagram::px;
+
+namespace {
+// Points of the circuit (pixels of the inner area).
+const QPointF kBatteryCentre(300, 70);
+const QPointF kBatteryPlus(312.5, 56);
+const QPointF kBatteryMinus(287.5, 56);
+const QRectF kSolenoid(470, 60, 90, 56);
+const QPointF kMotorCentre(660, 64);
+constexpr qreal kMotorRadius = 20;
+constexpr int kMainCable = 36;   // height of the heavy supply cable
+constexpr int kTrigger = 196;    // height of the switch wire to the solenoid
+constexpr int kEarthRail = 268;  // chassis earth
+constexpr int kSwitchX = 412;    // where the switch wire comes down from the battery feed
+}  // namespace
+
+frmStarting::frmStarting() {
+    setCaption("Starting system");
+    QFont small = font();
+    small.setPointSizeF(7);
+    setFont(small);
+
+    Picture1 = makeLabel(this, "Picture1", QString(), px(6, 20, 250, 174));
+    Picture1->setPixmap(starterMotorPicture());
+    QLabel* pictureCaption = makeLabel(this, "lblPicture", "Starter motor (cutaway)", px(6, 196, 250, 13));
+    pictureCaption->setAlignment(Qt::AlignCenter);
+    diagram::makeHeadings(this, lblSystem);
+
+    // Input: battery and ignition key.
+    txtVoltage = diagram::readout(this, "txtVoltage", "Volts", px(336, 62, 56, 17));
+    makeLabel(this, "lblVolts", "V", px(395, 64, 12, 13));
+    makeLabel(this, "lblBattery", "Battery voltage", px(274, 104, 134, 13));
+    hsbVoltage = makeHScroll(this, "hsbVoltage", 0, 12, 12, px(274, 119, 134, 15));
+    hsbVoltage->setPageStep(1);
+    cmdStarter = makeButton(this, "cmdStarter", "Ignition/Starter", px(274, 226, 120, 28));
+
+    // Output: cranking speed with its scale.
+    txtCrankingSpeed = diagram::readout(this, "txtCrankingSpeed", "Speed", px(706, 108, 60, 17));
+    makeLabel(this, "lblRevs", "rev/min", px(706, 126, 60, 12))->setAlignment(Qt::AlignCenter);
+    pbrStarter = makeProgress(this, "pbrStarter", 200, px(622, 142, 145, 14));
+    Label2 = makeLabel(this, "Label2", "Slow", px(622, 158, 72, 12));
+    Label1 = makeLabel(this, "Label1", "Normal Range", px(695, 158, 72, 12));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label1->setAlignment(Qt::AlignCenter);
+
+    // Connection points: the captions, then the squares on the wires.
+    makeDragLabel(this, arrayName("lblKey", 0), "Starter switch", px(446, kTrigger + 4, 90, 13));
+    makeConnectionSquare(this, arrayName("lblKey", 1), "Starter switch", QPoint(490, kTrigger));
+    makeDragLabel(this, arrayName("lblVoltage", 0), "Starter supply", px(372, kMainCable - 15, 90, 13));
+    makeConnectionSquare(this, arrayName("lblVoltage", 1), "Starter supply", QPoint(350, kMainCable));
+    makeConnectionSquare(this, arrayName("lblVoltage", 3), "Starter supply", QPoint(600, kMainCable));
+    makeDragLabel(this, arrayName("lblEarth", 0), "Starter earth", px(470, kEarthRail - 15, 90, 13));
+    makeConnectionSquare(this, arrayName("lblEarth", 1), "Starter earth", QPoint(762, 200));
+    makeConnectionSquare(this, arrayName("lblEarth", 2), "Starter earth", QPoint(270, 170));
+    makeDragLabel(this, arrayName("lblCrankingSpeed", 0), "Starter speed", px(622, 110, 82, 13));
+
+    connect(cmdStarter, &QPushButton::clicked, this, [this] { cmdStarter_Click(); });
+    connect(hsbVoltage, &QScrollBar::valueChanged, this, [this] { hsbVoltage_Change(); });
+}
+
+void frmStarting::onLoad() { setTwips(50, 50, 11750, 4700); }
+
+void frmStarting::onActivate() {
+    setTwips(50, 50, 11750, 4700);
+    try {
+        chdirToAppFolder();
+    } catch (const VbError&) {
+        // The working folder stays as it is.
+    }
+}
+
+void frmStarting::cmdStarter_Click() { mainWindow()->menuRunStartStopEngine_Click(); }
+
+void frmStarting::hsbVoltage_Change() { SystemVoltage = hsbVoltage->value(); }
+
+void frmStarting::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    diagram::drawBlocks(p, height());
+    using circuit::wire;
+
+    // Heavy supply cable: battery to the solenoid's main contact, and on to the motor.
+    wire(p, {kBatteryPlus, QPointF(kBatteryPlus.x(), kMainCable), QPointF(kSolenoid.left() + 14, kMainCable),
+             QPointF(kSolenoid.left() + 14, kSolenoid.top())},
+         3);
+    wire(p, {QPointF(kSolenoid.right() - 14, kSolenoid.top()), QPointF(kSolenoid.right() - 14, kMainCable),
+             QPointF(kMotorCentre.x(), kMainCable), QPointF(kMotorCentre.x(), kMotorCentre.y() - kMotorRadius)},
+         3);
+    // Switch wire: from the battery feed through the ignition switch to the solenoid winding.
+    wire(p, {QPointF(kSwitchX, kMainCable), QPointF(kSwitchX, kTrigger - 22)});
+    p.save();
+    p.translate(kSwitchX, kTrigger - 20);
+    p.rotate(90);
+    circuit::keySwitch(p, QPointF(0, 0), 20);
+    p.restore();
+    wire(p, {QPointF(kSwitchX, kTrigger), QPointF(kSolenoid.center().x(), kTrigger),
+             QPointF(kSolenoid.center().x(), kSolenoid.bottom())});
+    // The key works the switch.
+    p.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
+    p.drawLine(QPointF(394, 240), QPointF(kSwitchX - 6, 240));
+    p.drawLine(QPointF(kSwitchX - 6, 240), QPointF(kSwitchX - 6, kTrigger - 12));
+    // Earths: battery negative and the motor body to the chassis.
+    wire(p, {kBatteryMinus, QPointF(kBatteryMinus.x(), 48), QPointF(270, 48), QPointF(270, kEarthRail),
+             QPointF(762, kEarthRail), QPointF(762, kMotorCentre.y()),
+             QPointF(kMotorCentre.x() + kMotorRadius, kMotorCentre.y())},
+         2);
+    circuit::earth(p, QPointF(520, kEarthRail));
+
+    circuit::battery(p, kBatteryCentre);
+    circuit::solenoid(p, kSolenoid);
+    circuit::motor(p, kMotorCentre, kMotorRadius, "M");
+
+    circuit::caption(p, QRectF(276, 86, 50, 12), "Battery");
+    circuit::caption(p, QRectF(kSolenoid.left(), kSolenoid.bottom() + 2, kSolenoid.width(), 12), "Solenoid");
+    circuit::caption(p, QRectF(688, 50, 74, 12), "Starter motor", Qt::AlignLeft | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(360, kTrigger - 34, 50, 12), "Ignition", Qt::AlignRight | Qt::AlignVCenter);
+
+    // The 100 rev/min mark between the slow and normal parts of the scale.
+    const QRect bar = pbrStarter->geometry();
+    p.setPen(QPen(QColor(200, 30, 30), 1.5));
+    p.drawLine(QPointF(bar.center().x() + 0.5, bar.top() - 3), QPointF(bar.center().x() + 0.5, bar.bottom() + 3));
+}

@@ -1,0 +1,34 @@
+// The starting-system window: the starter circuit as a block diagram with its connection
+// points, the ignition key, the battery voltage and the cranking-speed read-outs.
+#pragma once
+
+#include "platform/form.h"
+
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+
+class frmStarting : public Form {
+    Q_OBJECT
+public:
+    frmStarting();
+    void onLoad() override;
+    void onActivate() override;
+
+    void cmdStarter_Click();
+    void hsbVoltage_Change();
+
+    QLabel* Picture1;
+    QPushButton* cmdStarter;
+    QLineEdit* txtCrankingSpeed;
+    QProgressBar* pbrStarter;
+    QLineEdit* txtVoltage;
+    QScrollBar* hsbVoltage;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* lblSystem[3];
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};

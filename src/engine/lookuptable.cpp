@@ -1,0 +1,131 @@
+#include "engine/lookuptable.h"
+
+#include "platform/numbers.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+QString fieldName(int column) { return "Speed " + QString::number(column + 1); }
+QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
+}  // namespace
+
+LookupTableModel::LookupTableModel(const QString& table, const QString& caption, QObject* parent)
+    : QAbstractTableModel(parent), table_(table), caption_(caption) {}
+
+void LookupTableModel::classify(const QVariant& v, QString* text, Cell* cell) {
+    cell->value = 0;
+    if (v.isNull()) {
+        text->clear();
+        cell->state = CellState::Empty;
+        return;
+    }
+    const int type = v.typeId();
+    if (type == QMetaType::Double || type == QMetaType::Int || type == QMetaType::LongLong ||
+        type == QMetaType::UInt || type == QMetaType::ULongLong) {
+        cell->value = v.toDouble();
+        cell->state = CellState::Number;
+        *text = vb::str(cell->value);
+        return;
+    }
+    *text = v.toString();
+    bool ok = false;
+    const double d = vb::val(*text, &ok);
+    if (text->trimmed().isEmpty()) {
+        cell->state = CellState::Empty;
+    } else if (ok) {
+        cell->value = d;
+        cell->state = CellState::Number;
+    } else {
+        cell->state = CellState::NotNumber;
+    }
+}
+
+void LookupTableModel::load() {
+    beginResetModel();
+    rows_.clear();
+    QString error;
+    try {
+        QSqlQuery q(database());
+        QStringList fields{"rowid"};
+        for (int c = 0; c < kColumns; ++c) fields << quoted(fieldName(c));
+        if (!q.exec("SELECT " + fields.join(", ") + " FROM " + quoted(table_) + " ORDER BY rowid")) {
+            error = q.lastError().databaseText();
+        } else {
+            while (q.next()) {
+                Row r;
+                r.rowid = q.value(0).toLongLong();
+                for (int c = 0; c < kColumns; ++c) classify(q.value(c + 1), &r.text[c], &r.cells[c]);
+                rows_.append(r);
+            }
+        }
+    } catch (...) {
+        endResetModel();
+        throw;
+    }
+    endResetModel();
+    if (!error.isEmpty())
+        raiseError(3078, "The lookup table '" + table_ + "' could not be read (" + error + ").");
+}
+
+QString LookupTableModel::cellText(int row, int column) const {
+    if (row < 0 || row >= rows_.size() || column < 0 || column >= kColumns) return QString();
+    return rows_[row].text[column];
+}
+
+int LookupTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_.size(); }
+
+int LookupTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant LookupTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return QVariant();
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return cellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    return QVariant();
+}
+
+QVariant LookupTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return QVariant();
+    if (orientation == Qt::Horizontal) return fieldName(section);
+    return QString::number(section + 1);
+}
+
+Qt::ItemFlags LookupTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (editable_ && index.isValid()) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool LookupTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || !editable_ || index.row() >= rows_.size()) return false;
+    const QString typed = value.toString().trimmed();
+    QVariant stored;
+    bool numeric = false;
+    const double number = vb::val(typed, &numeric);
+    if (typed.isEmpty()) stored = QVariant(QMetaType(QMetaType::Double));  // NULL
+    else if (numeric) stored = number;
+    else stored = typed;
+
+    Row& row = rows_[index.row()];
+    try {
+        QSqlQuery q(database());
+        q.prepare("UPDATE " + quoted(table_) + " SET " + quoted(fieldName(index.column())) + " = ? WHERE rowid = ?");
+        q.addBindValue(stored);
+        q.addBindValue(row.rowid);
+        if (!q.exec())
+            raiseError(3027, "Cannot update the " + caption_ + ": " + q.lastError().databaseText() + ".");
+        if (q.numRowsAffected() != 1)
+            raiseError(3167, "The record of the " + caption_ + " was deleted.");
+    } catch (const VbError& e) {
+        reportError(e.number, e.description, QString(), MsgIcon::Critical);
+        return false;
+    }
+    classify(stored, &row.text[index.column()], &row.cells[index.column()]);
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    emit cellEdited(index.row(), index.column());
+    return true;
+}

@@ -1,0 +1,69 @@
+// One ECU map as the engine-management window's grid shows it: the records of a database
+// table ("timing", "Dwell", "injection") with the fields "Speed 1" .. "Speed 8", held in
+// memory so that the engine step reads a cell without touching the database. An edit
+// made in the grid is written to the database at once and used from the next step on.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QVector>
+
+class LookupTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int kColumns = 8;
+
+    // table: the database table; caption: what the user calls it ("Timing Lookup Table").
+    LookupTableModel(const QString& table, const QString& caption, QObject* parent = nullptr);
+
+    QString table() const { return table_; }
+    QString caption() const { return caption_; }
+
+    // Reads the table from the database; raises the run-time error of a missing database,
+    // table or field (the model is then empty).
+    void load();
+
+    // Whether the grid may change cells.
+    void setEditable(bool editable) { editable_ = editable; }
+    bool editable() const { return editable_; }
+
+    // A cell as the engine step sees it.
+    enum class CellState { Number, Empty, NotNumber, Missing };
+    struct Cell {
+        CellState state = CellState::Missing;
+        double value = 0;
+    };
+    Cell cell(int row, int column) const {
+        if (row < 0 || row >= rows_.size() || column < 0 || column >= kColumns) return {};
+        return rows_[row].cells[column];
+    }
+    // The text of a cell as the grid shows it.
+    QString cellText(int row, int column) const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // A user's edit: empty text clears the field, a number is stored as a number, any
+    // other text is stored as typed (the engine step then refuses it). The database is
+    // written first; when that fails the error is reported and the cell keeps its value.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+signals:
+    // A cell was changed by an edit (after the database accepted it).
+    void cellEdited(int row, int column);
+
+private:
+    struct Row {
+        qint64 rowid = 0;
+        QString text[kColumns];
+        Cell cells[kColumns];
+    };
+    static void classify(const QVariant& v, QString* text, Cell* cell);
+
+    QString table_;
+    QString caption_;
+    bool editable_ = false;
+    QVector<Row> rows_;
+};

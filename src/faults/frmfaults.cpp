@@ -1,0 +1,174 @@
+#include "faults/frmfaults.h"
+
+#include "app/state.h"
+#include "electrical/frminstruments.h"
+#include "faults/faults.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+
+#include <QCheckBox>
+#include <QChildEvent>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+REGISTER_FORM(frmFaults)
+
+namespace {
+constexpr int kNarrowWidth = 4000;  // boxes only
+constexpr int kWideWidth = 9000;    // boxes and the faults list
+constexpr int kColumnX[] = {240, 915, 1680, 2400, 3120};
+
+void clearFaultFlags() {
+    CriticalFault = False;
+    KnockSensorFault = False;
+    ExhaustWarning = False;
+}
+}  // namespace
+
+frmFaults::frmFaults() {
+    setCaption("Faults...");
+    for (int n = 1; n <= kFaultCount; ++n) {
+        // Ten boxes to a column, rows from 360 to 4440 twips.
+        const int column = (n - 1) / 10, row = (n - 1) % 10;
+        const int y = 360 + row * (4440 - 360) / 9;
+        chkFault[n] = makeCheckBox(this, arrayName("chkFault", n), QString::number(n), T(kColumnX[column], y, 600, 375));
+        chkFault[n]->setChecked(true);
+        // A box runs its click handling whenever its value changes, by the user or by code.
+        connect(chkFault[n], &QCheckBox::toggled, this, [this, n] { chkFault_Click(n); });
+    }
+    cmdClear = makeButton(this, "cmdClear", "Reset all", T(120, 5520, 1080, 375));
+    cmdFaults = makeButton(this, "cmdFaults", "Faults list", T(1320, 5520, 1200, 375));
+    cmdClose = makeButton(this, "cmdClose", "Close", T(2640, 5520, 1200, 375));
+    // A size smaller so that "Hide faults list" fits its button.
+    for (QPushButton* b : {cmdClear, cmdFaults, cmdClose}) {
+        QFont f = b->font();
+        if (f.pointSizeF() > 6) f.setPointSizeF(f.pointSizeF() - 1);
+        b->setFont(f);
+    }
+    txtFaults = new QPlainTextEdit(this);
+    txtFaults->setObjectName("txtFaults");
+    txtFaults->setGeometry(twRect(3960, 120, 4815, 5835));
+    txtFaults->setReadOnly(true);
+    txtFaults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtFaults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtFaults->setVisible(false);
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdFaults, &QPushButton::clicked, this, [this] { cmdFaults_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+}
+
+void frmFaults::onLoad() {
+    // Top-most: the window stays above the other windows of the program. Inside the main
+    // window's area every sibling that is raised (shown, activated, brought to front) puts
+    // this window back on top.
+    if (auto* host = qobject_cast<QMdiSubWindow*>(frame())) {
+        host->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+        if (QMdiArea* mdi = host->mdiArea()) {
+            mdi->viewport()->installEventFilter(this);
+            for (QMdiSubWindow* sibling : mdi->subWindowList())
+                if (sibling != host) sibling->installEventFilter(this);
+        }
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+    setTwips(1500, 2500, kNarrowWidth, 6500);
+}
+
+bool frmFaults::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != frame()) {
+        if (e->type() == QEvent::ChildAdded) {
+            // A window added to the area later: watch it too.
+            QObject* child = static_cast<QChildEvent*>(e)->child();
+            if (child->isWidgetType() && child != frame()) child->installEventFilter(this);
+        } else if (e->type() == QEvent::ZOrderChange || e->type() == QEvent::Show) {
+            keepOnTop();
+        }
+    }
+    return Form::eventFilter(watched, e);
+}
+
+void frmFaults::keepOnTop() {
+    if (formVisible()) frame()->raise();
+}
+
+bool frmFaults::onQueryUnload() {
+    // The close box closes like "Close", then the window unloads: the next load starts
+    // with every box ticked.
+    cmdClose_Click();
+    return true;
+}
+
+void frmFaults::onUnload() {
+    // Unloading repairs every fault, so the check-engine light goes out with them.
+    if (auto* instruments = Forms::find<frmInstruments>()) instruments->lblCheckWL->setVisible(false);
+}
+
+void frmFaults::setWidthTwips(int width) {
+    const QRect g = twipsGeometry();
+    setTwips(g.x(), g.y(), width, g.height());
+}
+
+void frmFaults::chkFault_Click(int) {
+    QLabel* checkLight = frm<frmInstruments>()->lblCheckWL;
+    checkLight->setVisible(false);
+    clearFaultFlags();
+    // Faults 1-30 are engine-management faults and light the check-engine light; the
+    // starting and charging faults (31-44) do not. A local counter, so a click in the
+    // middle of the cranking ramp leaves the ramp's counter alone.
+    for (int n = 1; n <= 30; ++n)
+        if (!chkFault[n]->isChecked()) checkLight->setVisible(true);
+    CollectSystemData();
+}
+
+void frmFaults::cmdClear_Click() {
+    for (int n = 1; n <= kFaultCount; ++n) chkFault[n]->setChecked(true);
+    frm<frmInstruments>()->lblCheckWL->setVisible(false);
+    clearFaultFlags();
+}
+
+void frmFaults::cmdFaults_Click() {
+    if (LoggedIn != True) {
+        MsgBox("You must login before you can see the list of faults", MsgButtons::OK, MsgIcon::Information);
+        if (Forms::exists("frmLogin")) Forms::get("frmLogin")->showForm();
+        return;
+    }
+    try {
+        chdirToAppFolder();
+        QFile file(findDataFile("faults.txt"));
+        if (!file.exists()) raiseError(53, "File not found");
+        if (!file.open(QIODevice::ReadOnly)) raiseError(75, "Path/File access error");
+        QString text = QString::fromLatin1(file.readAll());
+        text.replace("\r\n", "\n");
+        txtFaults->setPlainText(text);
+        if (!txtFaults->isHidden()) {
+            txtFaults->setVisible(false);
+            cmdFaults->setText("Show faults list");
+            setWidthTwips(kNarrowWidth);
+        } else {
+            txtFaults->setVisible(true);
+            cmdFaults->setText("Hide faults list");
+            setWidthTwips(kWideWidth);
+        }
+    } catch (const VbError& e) {
+        reportError(e.number, e.description, QString(), MsgIcon::None);
+    }
+}
+
+void frmFaults::cmdClose_Click() {
+    CollectSystemData();
+    txtFaults->setVisible(false);
+    cmdFaults->setText("Show faults list");
+    setWidthTwips(kNarrowWidth);
+    // The boxes keep their state; the next scan sets the flags again.
+    clearFaultFlags();
+    hideForm();
+}
+
+bool FaultPresent(int n) {
+    if (n < 1 || n > frmFaults::kFaultCount) return false;
+    return !frm<frmFaults>()->chkFault[n]->isChecked();
+}

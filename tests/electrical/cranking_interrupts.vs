@@ -1,0 +1,80 @@
+# Events that arrive while the key is held: the sequence lets pending events run between
+# its steps and re-checks only the critical-fault flag.
+
+# A second key turn during the ramp stops the engine at once; the interrupted start then
+# carries on from where it was and starts the engine.
+defer 10 click frmStarting.cmdStarter
+defer 11 expect EngineCranking 0
+defer 11 expect frmControls.lblStatus text "Engine is stopped..."
+defer 11 expect frmStarting.txtCrankingSpeed text 79
+menu File > Start / Stop Engine
+expect event "Engine stopped..."
+expect event "Engine is running..."
+expect EngineRunning -1
+expect EngineSpeed 800
+expect SystemVoltage 14
+menu File > Start / Stop Engine
+expect EngineRunning 0
+
+# A tick during cranking: no engine step (the engine is not running yet), but the charge
+# light step sets the voltage slider back to 12.
+defer 10 tick
+defer 11 expect SystemVoltage 12
+defer 11 expect ElapsedTime 1
+defer 11 expect frmInstruments.txbRev text "78 rev/m"
+menu File > Start / Stop Engine
+expect EngineRunning -1
+expect SystemVoltage 14
+menu File > Start / Stop Engine
+
+# A critical fault that appears while cranking: keep cranking for tests (OK) ...
+defer 5 let CriticalFault -1
+answer OK
+menu File > Start / Stop Engine
+expect message "There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\nClick ignition key again after tests are complete. "
+expect event "\"buttons\":[\"OK\",\"Cancel\"]"
+expect status "Engine cranking for testing..."
+expect EngineCranking -1
+expect EngineRunning 0
+expect EngineSpeed 132
+# ... until the key is turned again.
+menu File > Start / Stop Engine
+expect EngineCranking 0
+expect EngineSpeed 0
+expect status "Engine stopped..."
+
+# With the fault still flagged the key now rests in the cranking position, engine still.
+menu File > Start / Stop Engine
+expect EngineCranking -1
+expect EngineSpeed 0
+expect status "Cranking position..."
+expect noevent "Engine is running..."
+menu File > Start / Stop Engine
+expect EngineCranking 0
+let CriticalFault 0
+
+# ... or give up (Cancel): engine stopped at 12 V, controls left as they were.
+click frmControls.optGear(3)
+defer 5 let CriticalFault -1
+answer Cancel
+menu File > Start / Stop Engine
+expect event "Engine stopped..."
+expect status Ready...
+expect EngineCranking 0
+expect EngineRunning 0
+expect EngineSpeed 0
+expect EngineLoad 0
+expect SystemVoltage 12
+
+# A key turn during a start that then fails for low cranking speed: the engine is already
+# stopped when the message comes, and the failed start does not turn the key a third time.
+let CriticalFault 0
+set frmStarting.hsbVoltage 9
+defer 10 click frmStarting.cmdStarter
+menu File > Start / Stop Engine
+expect frmControls.lblStatus text "Engine is stopped..."
+expect event "Engine not cranking fast enough to start..."
+expect noevent "Engine is ready to start..."
+expect EngineRunning 0
+expect EngineCranking 0
+expect SystemVoltage 8

@@ -1,0 +1,79 @@
+# Auto run drives the engine: +20 rev/min a second from 800 to 5980, then back to 800; on
+# every second above 800 it charges at 14 V, warms the engine by 2 C (to 90) and swings the
+# lambda signal once warm; a random gear on the 1st and 3rd counted second and a random
+# load (with the throttle to suit) on the 6th. Seeded, the draws are repeatable.
+seed 3
+menu File > Start / Stop Engine
+click frmControls.chkAuto
+expect frmControls.chkAuto value 1
+
+# First counted second: 820 rev/min draws gear 4; the closed throttle's idle control then
+# brings the speed back to 800.
+tick
+expect event "Auto run selected..."
+expect StepCounter 1
+expect Gear 4
+expect frmControls.optGear(4) checked true
+expect SystemVoltage 14
+expect EngineTemperature 2
+expect FRMsimulation.HSB_Lambda value -1
+expect EngineSpeed 800
+tick 2
+expect StepCounter 3
+expect Gear 4
+tick 2
+expect StepCounter 5
+expect ThrottlePosition 0
+# Sixth counted second: a load of 49 %, throttle on, and the counter starts again.
+tick
+expect StepCounter 0
+expect EngineLoad 49
+expect ThrottlePosition 1
+expect frmControls.optThrottleOn checked true
+expect EngineSpeed 820
+tick
+expect StepCounter 1
+expect Gear 2
+expect frmControls.optGear(2) checked true
+expect EngineSpeed 840
+tick 2
+expect StepCounter 3
+expect Gear 3
+expect EngineSpeed 880
+
+# Warm, the lambda signal swings every second.
+tick 91
+expect EngineTemperature 90
+expect FRMsimulation.HSB_Lambda value -1
+expect FRMsimulation.lambda text "< 1"
+tick
+expect FRMsimulation.HSB_Lambda value 1
+expect FRMsimulation.lambda text "> 1"
+
+# The top of the climb: 5980, then 6000 which falls back to 800 in the same second (the
+# rest of auto run is skipped at 800).
+tick 7
+expect EngineSpeed 5980
+expect StepCounter 0
+expect Gear 5
+expect RoadSpeed 221
+tick
+expect EngineSpeed 800
+expect StepCounter 0
+expect RoadSpeed 0
+expect status "Auto run selected..."
+tick
+expect EngineSpeed 820
+expect StepCounter 1
+
+# A few hundred seconds on the shipped maps never trip the output check.
+tick 300
+expect EngineRunning -1
+expect noevent "\"event\":\"message\""
+
+# Stopping the engine unticks auto run.
+menu File > Start / Stop Engine
+expect frmControls.chkAuto value 0
+expect SystemVoltage 12
+tick
+expect EngineSpeed 0

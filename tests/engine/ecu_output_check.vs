@@ -1,0 +1,72 @@
+# The output check: a timing, dwell or injection past its bar's limit stops the engine with
+# a critical message. Edited cells at 3200 rev/min, 70 % load (row 2, column 3) and
+# 15 V (dwell row 0), warm engine, no lambda correction.
+#! setting ZRsettings ZRsetting0 1
+let LoggedIn -1
+applyoptions
+
+# Timing cell 70: "too far advanced", and the engine stops.
+set FRMsimulation.DBtiminggrid(2,3) 70
+menu File > Start / Stop Engine
+set FRMsimulation.HSB_engine_temperature 90
+set FRMsimulation.HSB_system_voltage 15
+click frmControls.optThrottleOn
+click frmControls.optGear(2)
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect event "\"icon\":\"critical\""
+expect message "Timing of 70 degrees BTDC is too far advanced, please edit the lookup data... "
+expect EngineRunning 0
+expect status "Engine stopped..."
+tick
+expect EngineRunning 0
+
+# 65 is the limit itself and is accepted.
+set FRMsimulation.DBtiminggrid(2,3) 65
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+click frmControls.optGear(2)
+set FRMsimulation.HSB_system_voltage 15
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect EngineRunning -1
+expect FRMsimulation.timing text 65
+expect FRMsimulation.bar_timing value 65
+
+# Dwell 66 %.
+set FRMsimulation.DBtiminggrid(2,3) 24
+set FRMsimulation.DBdwellgrid(0,3) 66
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect message "Dwell percentage 66 % is too high, please edit the lookup data... "
+expect EngineRunning 0
+expect DwellPercentage 0
+
+# Injection 35.5 ms: the message names the whole milliseconds, 35.
+set FRMsimulation.DBdwellgrid(0,3) 38
+set FRMsimulation.DBinjectiongrid(2,3) 35.5
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+click frmControls.optGear(2)
+set FRMsimulation.HSB_system_voltage 15
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect message "Injection quantity 35 ms is incorrect, please edit the lookup data... "
+expect EngineRunning 0
+
+# Exactly 35 ms passes.
+set FRMsimulation.DBinjectiongrid(2,3) 35
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+click frmControls.optGear(2)
+set FRMsimulation.HSB_system_voltage 15
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect EngineRunning -1
+expect FRMsimulation.fuel text 35
+expect FRMsimulation.bar_fuel value 35

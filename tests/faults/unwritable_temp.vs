@@ -1,0 +1,36 @@
+# A temporary folder that cannot be written: the scan says so, keeps the faults, and a
+# stopped engine stays stopped.
+#! readonly-temp
+menu Systems > Set Faults...
+click frmFaults.chkFault(1)
+expect message "Collect system data - Error number: 75 - Path/File access error\r\n\r\nCheck that the path is set to your work area (Tools, Options and click 'Set path')..."
+expect event "\"icon\":\"information\",\"text\":\"Collect system data - Error number: 75"
+expect frmFaults.chkFault(1) value 0
+expect CriticalFault -1
+expect FRMsimulation.HSB_engine_speed value 0
+expect frmInstruments.lblCheckWL visible true
+expect EngineRunning 0
+expect EngineCranking 0
+expect noevent "Engine is ready to start..."
+expect noevent "Cranking position..."
+expect noevent "\"event\":\"pause\""
+
+# Each scan reports once: "Close" scans again.
+click frmFaults.cmdClose
+expect event "Collect system data - Error number: 75"
+expect EngineRunning 0
+expect EngineCranking 0
+
+# A running engine is stopped by the failure at its next step.
+menu Systems > Set Faults...
+click frmFaults.cmdClear
+expect event "Collect system data - Error number: 75"
+expect CriticalFault 0
+menu File > Start / Stop Engine
+expect EngineRunning -1
+tick
+expect event "Collect system data - Error number: 75"
+expect event "\"text\":\"Engine stopped...\""
+expect EngineRunning 0
+expect EngineCranking 0
+expect EngineSpeed 0
