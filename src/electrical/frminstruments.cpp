@@ -17,9 +17,11 @@ QLineEdit* gauge(QWidget* parent, const QString& name, const QString& text, int 
     setBackColor(e, Qt::black);
     setForeColor(e, colorFromValue(65280));
     QFont f = e->font();
-    f.setPointSize(8);
+    f.setPointSize(7);
     f.setBold(true);
     e->setFont(f);
+    e->setTextMargins(0, 0, 0, 0);
+    e->setStyleSheet("padding: 0px;");
     return e;
 }
 
