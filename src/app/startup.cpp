@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/services.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QStatusBar>
 #include <future>
@@ -176,6 +177,9 @@ void Main() {
     createMainWindow();
     mainWindow()->show();
     SetStatus("Loading, please wait...");
+    // Let the main window appear with its "Loading" line while the other windows load.
+    // (No timer is running yet and user input waits, so nothing else can run here.)
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     // 9. The simulation windows, loaded hidden.
     for (const char* name : {"FRMsimulation", "frmInstruments", "frmTripComputer", "frmFaults", "frmStarting",
