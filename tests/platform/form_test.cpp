@@ -1,0 +1,117 @@
+// The window framework: single instances loaded on first access, close boxes that hide or
+// unload, control arrays by name, and timers that skip a tick while the last one runs.
+#include "platform/form.h"
+#include "platform/platform.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMdiArea>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+int g_loads = 0;
+int g_unloads = 0;
+
+class frmProbe : public Form {
+    Q_OBJECT
+public:
+    frmProbe() {
+        setCaption("Probe");
+        for (int i = 0; i < 3; ++i) makeButton(this, arrayName("cmdKey", i), QString::number(i), T(0, i * 400, 900, 360));
+    }
+    void onLoad() override { ++g_loads; }
+    void onUnload() override { ++g_unloads; }
+    bool onQueryUnload() override {
+        if (!hideOnClose) return true;
+        hideForm();
+        return false;
+    }
+    bool hideOnClose = false;
+};
+REGISTER_FORM(frmProbe)
+
+class FormTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        area = new QMdiArea;
+        area->resize(800, 600);
+        area->show();
+        Forms::setMdiArea(area);
+    }
+    void SetUp() override {
+        Forms::unload("frmProbe");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        g_loads = g_unloads = 0;
+    }
+    static inline QMdiArea* area = nullptr;
+};
+
+TEST_F(FormTest, FirstAccessLoadsOnceAndHidden) {
+    EXPECT_EQ(Forms::find("frmProbe"), nullptr);
+    frmProbe* f = frm<frmProbe>();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(frm<frmProbe>(), f);
+    EXPECT_EQ(g_loads, 1);
+    EXPECT_FALSE(f->formVisible());
+    EXPECT_EQ(f->ctl<QPushButton>("cmdKey", 2)->text(), "2");
+    EXPECT_EQ(Forms::get("frmNoSuchWindow"), nullptr);
+}
+
+TEST_F(FormTest, CloseBoxHidesOrUnloadsAsTheWindowDecides) {
+    frmProbe* f = frm<frmProbe>();
+    f->hideOnClose = true;
+    f->showForm();
+    EXPECT_TRUE(f->formVisible());
+    f->frame()->close();
+    EXPECT_FALSE(f->formVisible());
+    EXPECT_EQ(Forms::find("frmProbe"), f) << "a hidden window keeps its state";
+    EXPECT_EQ(g_unloads, 0);
+
+    f->hideOnClose = false;
+    f->showForm();
+    f->frame()->close();
+    EXPECT_EQ(g_unloads, 1);
+    EXPECT_EQ(Forms::find("frmProbe"), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frm<frmProbe>();
+    EXPECT_EQ(g_loads, 2) << "the next access loads it afresh";
+}
+
+TEST_F(FormTest, TwipsGeometryRoundTrips) {
+    frmProbe* f = frm<frmProbe>();
+    f->setTwips(50, 8000, 5250, 1850);
+    EXPECT_EQ(f->twipsGeometry(), QRect(50, 8000, 5250, 1850));
+    EXPECT_EQ(f->frame()->geometry(), QRect(3, 533, 350, 123));
+}
+
+TEST(Colours, ValuesAreBlueGreenRed) {
+    EXPECT_EQ(colorFromValue(255), QColor(255, 0, 0));
+    EXPECT_EQ(colorFromValue(65280), QColor(0, 255, 0));
+    EXPECT_EQ(valueFromColor(QColor(0, 0, 255)), 0xFF0000);
+    EXPECT_EQ(qbColor(4), QColor(128, 0, 0));
+    EXPECT_EQ(qbColor(15), QColor(255, 255, 255));
+}
+
+TEST(Timers, FireOnlyWhileEnabledAndNeverInsideThemselves) {
+    int runs = 0;
+    VTimer* self = nullptr;
+    VTimer t("probeTimer", 1000, [&] {
+        ++runs;
+        EXPECT_FALSE(self->fire()) << "a tick while the last one runs is skipped";
+    });
+    self = &t;
+    EXPECT_EQ(VTimer::byName("probeTimer"), &t);
+    EXPECT_FALSE(t.fire());
+    t.setEnabled(true);
+    EXPECT_TRUE(t.fire());
+    EXPECT_TRUE(t.fire());
+    EXPECT_EQ(runs, 2);
+    t.setEnabled(false);
+    EXPECT_FALSE(t.fire());
+}
+
+}  // namespace
+
+#include "form_test.moc"
