@@ -28,13 +28,16 @@ frmControls::frmControls() {
     optThrottleOff->setChecked(true);
     fraGears = makeFrame(this, "fraGears", "Gears", T(1140, 1420, 1080, 2280));
     static const char* gears[] = {"N", "1", "2", "3", "4", "5", "R"};
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 7; ++i)
         optGear[i] = makeOption(fraGears, arrayName("optGear", i), gears[i], T(150, 270 + i * 285, 800, 270));
+    // Neutral is the design state: loading the window leaves Gear alone (a gear command that
+    // loads the window has already changed it).
+    optGear[0]->setChecked(true);
+    for (int i = 0; i < 7; ++i) {
         connect(optGear[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) optGear_Click(i);
         });
     }
-    optGear[0]->setChecked(true);
     lblStatus = makeLabel(this, "lblStatus", "Status", T(0, 3800, 2400, 300));
     lblStatus->setFrameShape(QFrame::Panel);
     lblStatus->setFrameShadow(QFrame::Sunken);

@@ -50,15 +50,22 @@ QStringList scannerReport(const ScannerReading& r) {
     };
 }
 
-void writeReport(const QString& path, const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines) bytes += line.toLatin1() + "\r\n";
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+ReportFile::ReportFile(const QString& path) : file_(std::make_unique<QFile>(path)) {
+    if (!file_->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         if (!QFileInfo(path).absoluteDir().exists()) raiseError(76, "Path not found");
         raiseError(75, "Path/File access error");
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) raiseError(57, "Device I/O error");
 }
+
+ReportFile::~ReportFile() = default;
+
+void ReportFile::write(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += line.toLatin1() + "\r\n";
+    if (file_->write(bytes) != bytes.size() || !file_->flush()) raiseError(57, "Device I/O error");
+    file_->close();
+}
+
+void writeReport(const QString& path, const QStringList& lines) { ReportFile(path).write(lines); }
 
 }  // namespace reports

@@ -6,6 +6,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QFile;
 
 namespace reports {
 
@@ -39,9 +42,25 @@ QStringList faultsReport(const QStringList& faultLines);
 // The 27 lines of Scanner.scn.
 QStringList scannerReport(const ScannerReading& r);
 
-// Creates or truncates the file and writes the lines, each ended by CR LF. Raises
-// VbError 76 "Path not found" when the folder does not exist, 75 "Path/File access error"
-// when the file cannot be created, and 57 "Device I/O error" when writing fails.
+// A report file opened for output: creating or truncating it is the first step, so a
+// report that cannot be created stops the scan before anything else happens. Opening
+// raises VbError 76 "Path not found" when the folder does not exist and 75 "Path/File
+// access error" when the file cannot be created; writing raises 57 "Device I/O error".
+class ReportFile {
+public:
+    explicit ReportFile(const QString& path);
+    ~ReportFile();
+    ReportFile(const ReportFile&) = delete;
+    ReportFile& operator=(const ReportFile&) = delete;
+
+    // Writes the lines, each ended by CR LF, and closes the file.
+    void write(const QStringList& lines);
+
+private:
+    std::unique_ptr<QFile> file_;
+};
+
+// Creates or truncates the file and writes the lines (ReportFile in one step).
 void writeReport(const QString& path, const QStringList& lines);
 
 }  // namespace reports

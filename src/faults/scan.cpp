@@ -143,11 +143,11 @@ void CollectSystemData() {
         chdirToAppFolder();
         FileNumber = 1;  // the one general file number; nothing else is open on it here
 
-        // The faults are applied before the report is written, so a report that cannot be
-        // written loses none of their effects.
-        const QStringList faultLines = applyFaults();
+        // The fault report is created first: when it cannot be, the scan ends there and
+        // no fault acts on the simulation.
         TempFolder = GetTempFolder();
-        reports::writeReport(TempFolder + "Faults.scn", reports::faultsReport(faultLines));
+        reports::ReportFile faultsFile(TempFolder + "Faults.scn");
+        faultsFile.write(reports::faultsReport(applyFaults()));
 
         if (CriticalFault == True && EngineRunning == True) criticalStop();
 

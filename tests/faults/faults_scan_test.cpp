@@ -358,28 +358,60 @@ TEST_F(FaultScan, ResetAllScansOncePerChangedBoxAndClearsTheFlags) {
     EXPECT_TRUE(frm<frmInstruments>()->lblCheckWL->isHidden());
 }
 
-TEST_F(FaultScan, AnUnwritableReportIsAnnouncedAndLosesNothing) {
-    QDir(tmp_.path()).mkdir("Faults.scn");
-    setBaseline();
-
-    untick(1);
-
+// The message of a scan that failed, and no other message.
+void expectOneScanFailure() {
     ASSERT_EQ(countEvents("message"), 1);
-    const QJsonObject& m = testEvents().first();
+    QJsonObject m;
+    for (const QJsonObject& e : testEvents())
+        if (e.value("event").toString() == "message") m = e;
     EXPECT_EQ(s(m.value("text").toString()),
               "Collect system data - Error number: 75 - Path/File access error\r\n\r\n"
               "Check that the path is set to your work area (Tools, Options and click 'Set path')...");
     EXPECT_EQ(s(m.value("icon").toString()), "information");
-    // The fault stays injected and has acted on the simulation.
+}
+
+TEST_F(FaultScan, AFaultsReportThatCannotBeCreatedEndsTheScanBeforeAnyFaultActs) {
+    QDir(tmp_.path()).remove("Faults.scn");
+    ASSERT_TRUE(QDir(tmp_.path()).mkdir("Faults.scn"));
+    setBaseline(1);
+    Observed want = observe();
+    want.checkLight = true;  // the box click itself lights it before the scan
+
+    untick(1);
+    untick(5);
+    untick(6);
+    untick(36);
+    untick(39);
+
+    EXPECT_EQ(countEvents("message"), 5);  // one failed scan per click
+    testEvents().clear();
+    CollectSystemData();
+    expectOneScanFailure();
+    // The boxes keep the faults, but none of them has acted.
     EXPECT_TRUE(FaultPresent(1));
-    EXPECT_EQ(CriticalFault, True);
-    EXPECT_EQ(frm<FRMsimulation>()->HSB_engine_speed->value(), 0);
+    EXPECT_EQ(observe(), want);
     // A stopped engine is not started by the failure.
     EXPECT_EQ(EngineRunning, False);
     EXPECT_EQ(EngineCranking, False);
     EXPECT_EQ(countEvents("pause"), 0);
     // The scan ends at the failure: no live-data report.
     EXPECT_FALSE(QFile::exists(QDir(tmp_.path()).filePath("Scanner.scn")));
+}
+
+TEST_F(FaultScan, ALiveDataReportThatCannotBeCreatedComesAfterTheFaultsHaveActed) {
+    QDir(tmp_.path()).remove("Scanner.scn");
+    ASSERT_TRUE(QDir(tmp_.path()).mkdir("Scanner.scn"));
+    setBaseline();
+    Observed want = observe();
+    speedSensor(want);
+
+    untick(1);
+
+    expectOneScanFailure();
+    EXPECT_EQ(observe(), want);
+    EXPECT_EQ(faultLines(), QStringList{"Engine speed sensor out of range"});
+    EXPECT_EQ(EngineRunning, False);
+    EXPECT_EQ(EngineCranking, False);
 }
 
 TEST_F(FaultScan, TempFolderKeepsItsSeparatorAndIsWhereTheReportsGo) {

@@ -1,13 +1,15 @@
-# A temporary folder that cannot be written: the scan says so, keeps the faults, and a
-# stopped engine stays stopped.
+# A temporary folder that cannot be written: the scan says so and ends before any fault
+# acts (the box keeps the fault), and a stopped engine stays stopped.
 #! readonly-temp
+set FRMsimulation.HSB_engine_speed 1500
 menu Systems > Set Faults...
 click frmFaults.chkFault(1)
 expect message "Collect system data - Error number: 75 - Path/File access error\r\n\r\nCheck that the path is set to your work area (Tools, Options and click 'Set path')..."
 expect event "\"icon\":\"information\",\"text\":\"Collect system data - Error number: 75"
 expect frmFaults.chkFault(1) value 0
-expect CriticalFault -1
-expect FRMsimulation.HSB_engine_speed value 0
+expect CriticalFault 0
+expect FRMsimulation.HSB_engine_speed value 1500
+expect EngineSpeed 1500
 expect frmInstruments.lblCheckWL visible true
 expect EngineRunning 0
 expect EngineCranking 0
