@@ -32,7 +32,7 @@ defer 5 let CriticalFault -1
 answer OK
 menu File > Start / Stop Engine
 expect message "There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\nClick ignition key again after tests are complete. "
-expect event "\"buttons\":[\"OK\",\"Cancel\"]"
+expect event "\"buttons\":[\"OK\",\"Cancel\"],\"default\":false,\"event\":\"message\",\"icon\":\"critical\",\"text\":\"There is a fault present."
 expect status "Engine cranking for testing..."
 expect EngineCranking -1
 expect EngineRunning 0
@@ -58,8 +58,12 @@ click frmControls.optGear(3)
 defer 5 let CriticalFault -1
 answer Cancel
 menu File > Start / Stop Engine
+expect event "\"answer\":\"Cancel\""
 expect event "Engine stopped..."
+expect event "{\"event\":\"pause\",\"seconds\":1}"
+expect event "\"text\":\"Ready...\""
 expect status Ready...
+expect frmControls.lblStatus text "Cranking position..."
 expect EngineCranking 0
 expect EngineRunning 0
 expect EngineSpeed 0

@@ -30,6 +30,16 @@ defer 66 expect frmCharging.txtOutputVoltage text 11
 defer 85 expect status "Engine is running..."
 defer 85 expect EngineRunning 0
 click frmStarting.cmdStarter
+# One second's pause after "Engine is ready to start..." and after "Engine is running...",
+# the ramp's tenths and the strokes' three tenths in between.
+expect event "\"text\":\"Engine is ready to start...\""
+expect event "{\"event\":\"pause\",\"seconds\":1}"
+expect event "\"text\":\"Cranking position...\""
+expect event "{\"event\":\"pause\",\"seconds\":0.1}"
+expect event "{\"event\":\"pause\",\"seconds\":0.3}"
+expect event "\"text\":\"Engine is running...\""
+expect event "{\"event\":\"pause\",\"seconds\":1}"
+expect event "\"text\":\"Ready...\""
 expect CrankingSpeed 132
 expect EngineRunning -1
 expect EngineCranking 0
@@ -75,7 +85,7 @@ defer 31 expect frmStarting.txtCrankingSpeed text 99
 defer 32 expect frmStarting.txtCrankingSpeed text 104
 click frmStarting.cmdStarter
 expect CrankingSpeed 99
-expect event "\"icon\":\"critical\""
+expect event "\"icon\":\"critical\",\"text\":\"Engine not cranking fast enough to start...\",\"title\":\"Vantorel\""
 expect message "Engine not cranking fast enough to start..."
 expect EngineRunning 0
 expect EngineCranking 0

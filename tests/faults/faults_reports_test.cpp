@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace {
 
@@ -144,6 +145,31 @@ TEST(WriteReport, LinesEndInCrLfAndReplaceTheOldFile) {
                          "------------------------------\r\nEnd of faults list...\r\n"));
 }
 
+TEST(WriteReport, TheIdleExampleByteForByte) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Scanner.scn");
+    reports::writeReport(path, reports::scannerReport(idleReading()));
+    const QByteArray want =
+        "Engine management data...\r\n"
+        "Engine speed = 800 rev/min\r\n"
+        "Engine load = 10% of full load\r\n"
+        "Engine temperature = 90deg. C\r\n"
+        "Ignition timing = 10deg. BTDC\r\n"
+        "Injection duration= 02.20mS\r\n"
+        "Dwell = 35%\r\n"
+        "Road speed = 0km/hour\r\n"
+        "System voltage = 14Volts\r\n"
+        "Gear in position = 0\r\n"
+        "Throttle on = False\r\n"
+        "------------------------------\r\n";
+    const QByteArray bytes = readAll(path);
+    EXPECT_TRUE(bytes.startsWith(QByteArray("System results:\r\n------------------------------\r\n") + want))
+        << bytes.toStdString();
+    EXPECT_TRUE(bytes.endsWith("------------------------------\r\nEnd of list...\r\n")) << bytes.toStdString();
+    EXPECT_EQ(bytes.count("\r\n"), 27);
+    EXPECT_EQ(bytes.count('\n'), 27);
+}
+
 TEST(WriteReport, TextIsWrittenAsSingleByteCharacters) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Scanner.scn");
@@ -187,6 +213,49 @@ TEST(FaultsList, DescribesEachFaultOnce) {
     for (auto it = entry.globalMatch(QString::fromLatin1(bytes)); it.hasNext();) ++entries[it.next().captured(1).toInt()];
     for (int n = 1; n <= 44; ++n) EXPECT_EQ(entries[n], 1) << "fault " << n;
     EXPECT_EQ(entries.size(), 44u);
+}
+
+// The list follows the faults' groups: faults that act alike stand under one heading, and
+// each sensor's three faults come as the sensor itself, its wiring, then its connection at
+// the ECU (the fault that leaves only the ECU pin without a signal).
+TEST(FaultsList, GroupsFollowTheFaults) {
+    QFile f(findDataFile("faults.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    std::map<int, int> section;   // fault -> number of the heading it stands under
+    std::map<int, QString> text;  // fault -> its description
+    std::map<int, int> position;  // fault -> order in the file
+    int heading = 0, order = 0;
+    const QRegularExpression entry("^(\\d+) - (.*)$");
+    for (const QString& line : QString::fromLatin1(f.readAll()).split('\n')) {
+        const QRegularExpressionMatch m = entry.match(line);
+        if (m.hasMatch()) {
+            const int n = m.captured(1).toInt();
+            section[n] = heading;
+            text[n] = m.captured(2);
+            position[n] = ++order;
+        } else if (const QString head = line.section(" (", 0, 0);
+                   !line.isEmpty() && line.at(0).isLetter() && head == head.toUpper()) {  // a heading
+            ++heading;
+        }
+    }
+    const std::vector<std::vector<int>> groups = {
+        {1, 7, 13}, {2, 8, 14}, {3, 9, 15}, {4, 10, 16}, {5, 11, 17}, {6, 12, 18},
+        {19, 22, 25}, {20, 23, 26}, {21, 24, 27}, {28, 29}, {31, 32, 33, 34, 35, 36},
+        {37, 38, 39, 40, 41, 42, 43, 44}};
+    std::set<int> headings;
+    for (const auto& g : groups) {
+        for (int n : g) EXPECT_EQ(section[n], section[g.front()]) << "fault " << n << " beside " << g.front();
+        EXPECT_TRUE(headings.insert(section[g.front()]).second) << "group of " << g.front() << " shares a heading";
+    }
+    for (int sensor = 1; sensor <= 6; ++sensor) {
+        const int wiring = sensor + 6, pin = sensor + 12;
+        EXPECT_LT(position[sensor], position[wiring]) << sensor;
+        EXPECT_LT(position[wiring], position[pin]) << sensor;
+        EXPECT_TRUE(text[sensor].contains("failed")) << s(text[sensor]);
+        EXPECT_TRUE(text[wiring].contains("wiring")) << s(text[wiring]);
+        EXPECT_TRUE(text[pin].contains("connection at the ECU")) << s(text[pin]);
+        EXPECT_TRUE(text[pin].contains("none at the ECU pin")) << s(text[pin]);
+    }
 }
 
 }  // namespace

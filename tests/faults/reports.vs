@@ -52,6 +52,9 @@ expect fileline TEMP:Scanner.scn 11 "System voltage = 14Volts"
 expect fileline TEMP:Scanner.scn 12 "Gear in position = 0"
 expect fileline TEMP:Scanner.scn 13 "Throttle on = False"
 expect fileline TEMP:Scanner.scn 27 "End of list..."
+# The same lines byte for byte, each ended by CR LF.
+file TEMP:Scanner.scn
+expect event "\"text\":\"System results:\\r\\n------------------------------\\r\\nEngine management data...\\r\\nEngine speed = 800 rev/min\\r\\nEngine load = 10% of full load\\r\\nEngine temperature = 90deg. C\\r\\nIgnition timing = 10deg. BTDC\\r\\nInjection duration= 02.20mS\\r\\nDwell = 35%\\r\\nRoad speed = 0km/hour\\r\\nSystem voltage = 14Volts\\r\\nGear in position = 0\\r\\nThrottle on = False\\r\\n------------------------------\\r\\nTrip and instrumentation data...\\r\\n"
 
 # No injection, no mileage, a retarded timing, the throttle on, and trip figures as loaded.
 let InjectionDuration 0
