@@ -70,3 +70,41 @@ tick
 expect EngineRunning -1
 expect FRMsimulation.fuel text 35
 expect FRMsimulation.bar_fuel value 35
+
+# The limit is compared as 32-bit floats: 35.000001 ms is 35 as a float and passes.
+set FRMsimulation.DBinjectiongrid(2,3) 35.000001
+set FRMsimulation.HSB_engine_load 70
+tick
+expect EngineRunning -1
+expect FRMsimulation.fuel text 35.000001
+
+# Fractional map cells: timing and dwell take the nearest whole number, halves to the even
+# one, after the cold-engine correction has been added.
+set FRMsimulation.DBinjectiongrid(2,3) 6.5
+set FRMsimulation.DBtiminggrid(2,3) 24.5
+set FRMsimulation.DBdwellgrid(0,3) 38.5
+set FRMsimulation.HSB_engine_load 70
+tick
+expect IgnitionTiming 24
+expect DwellPercentage 38
+set FRMsimulation.DBtiminggrid(2,3) 25.5
+set FRMsimulation.DBdwellgrid(0,3) 39.5
+set FRMsimulation.HSB_engine_load 70
+tick
+expect IgnitionTiming 26
+expect DwellPercentage 40
+expect FRMsimulation.timing text 26
+expect FRMsimulation.dwell text 40
+# 30 C takes a degree off: 24.5 - 1 = 23.5, which rounds to 24.
+set FRMsimulation.DBtiminggrid(2,3) 24.5
+set FRMsimulation.HSB_engine_temperature 30
+set FRMsimulation.HSB_engine_load 70
+tick
+expect TimingCorrection -1
+expect IgnitionTiming 24
+# A dwell of 65.5 % rounds to 66, past the limit.
+set FRMsimulation.DBdwellgrid(0,3) 65.5
+set FRMsimulation.HSB_engine_load 70
+tick
+expect message "Dwell percentage 66 % is too high, please edit the lookup data... "
+expect EngineRunning 0

@@ -45,6 +45,13 @@ expect EngineLoad 0
 expect event "Engine stopped..."
 expect status "Engine is stationary - coil switched off..."
 expect frmControls.lblStatus text "Engine is stopped..."
+# The rest of that step still runs after the stop: the fault scan reports the stopped
+# engine, the timing is held at its 8 degree floor and the readings show it.
+expect fileline TEMP:Scanner.scn 4 "Engine speed = 0 rev/min"
+expect fileline TEMP:Scanner.scn 7 "Ignition timing = 8deg. BTDC"
+expect IgnitionTiming 8
+expect FRMsimulation.timing text 8
+expect FRMsimulation.bar_timing value 8
 # The stop sequence put the throttle back to off.
 expect frmControls.optThrottleOff checked true
 # The next tick does not run the engine step.
