@@ -21,7 +21,9 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const VbError& e) {
-            reportError(e.number, e.description, "Run-time error. ", MsgIcon::Critical);
+            // In script mode it is an error line of the script; otherwise the user is told.
+            if (ScriptRunner* runner = ScriptRunner::active()) runner->untrappedError(e.number, e.description);
+            else reportError(e.number, e.description, "Run-time error. ", MsgIcon::Critical);
         }
         return false;
     }

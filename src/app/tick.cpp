@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 namespace {
@@ -48,12 +49,20 @@ void autoRun() {
     }
 }
 
+// The time of day in the system's (long) time format, with seconds but without a time zone.
+QString timeOfDayText() {
+    const QLocale locale = QLocale::system();
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
+    return locale.toString(platform().timeOfDay(), format.trimmed());
+}
+
 void showTripDisplay() {
     frmTripComputer* t = frm<frmTripComputer>();
     const bool metric = MetricUnits == True;
     QString text;
     switch (TripDisplayMode) {
-    case 0: text = QLocale::system().toString(platform().timeOfDay(), QLocale::ShortFormat); break;
+    case 0: text = timeOfDayText(); break;
     case 1:
         text = metric ? vb::format(TripDistance, "###0.0") + " km"
                       : vb::format(TripDistance * 5 / 8, "###0.0") + " miles";

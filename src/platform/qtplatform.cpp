@@ -11,11 +11,19 @@
 
 QtPlatform::QtPlatform() { clock_.start(); }
 
+QString messageBoxText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
 MsgAnswer QtPlatform::messageBox(const QString& text, const QString& title, MsgIcon icon,
                                  MsgButtons buttons) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
-    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(messageBoxText(text));
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;

@@ -23,3 +23,6 @@ public:
 private:
     QElapsedTimer clock_;
 };
+
+// A message box's text as the box shows it: plain text, every CR LF or lone CR a line break.
+QString messageBoxText(const QString& text);

@@ -52,6 +52,8 @@ menu Help > About
 expect frmAbout caption "About Vantorel"
 expect frmAbout.lblVersion text "Version 1.0.0"
 expect frmAbout.lblTitle text Vantorel
+expect frmAbout.cmdOK text OK
+expect frmAbout.cmdSysInfo text "System Info..."
 click frmAbout.cmdSysInfo
 expect message "System Information Is Unavailable At This Time"
 click frmAbout.cmdOK
@@ -69,5 +71,41 @@ expect frmInstruments visible false
 menu Mouse > Increase Engine Speed
 expect message "Can't increase engine speed it's not running yet!"
 expect EngineSpeed 0
+# Tools > Diagnostics toggles the diagnostics window; the toolbar's Diag does the same.
+menu Tools > Diagnostics
+expect frmDiagnostics visible true
+expect status "Select system and diagnostic routine..."
+toolbar btnDiagnostics
+expect frmDiagnostics visible false
+expect status Ready...
+# The toolbar's Start is File > Start / Stop Engine: Ready..., the controls and instruments
+# windows, and the key is turned (and turned back).
+menu File > Close All
+let EngineSpeed 0
+menu Tools > Diagnostics
+expect status "Select system and diagnostic routine..."
+toolbar btnStart
+expect event "text":"Ready..."
+expect event "text":"Engine is running..."
+expect frmControls visible true
+expect frmInstruments visible true
+expect EngineRunning -1
+menu Mouse > Start / Stop Engine
+expect EngineRunning 0
+# A right click on the main window's background pops up the menu and leaves "Close Current
+# Window" enabled again afterwards; on the trip computer it does the same.
+rclick frmMainscreen.MDIArea
+expect frmMainscreen.menuMouseCloseCurrentWindow enabled true
+rclick frmTripComputer
+expect frmMainscreen.menuMouseCloseCurrentWindow enabled true
+# Entries whose windows are built elsewhere run without failing.
+menu Tools > Memory Maps
+menu Tools > User Details
+menu Tools > Options
+menu Help > Tip Of The Day
+menu File > Login...
+menu Systems > Set Faults...
+menu Systems > Starting
+menu Systems > Charging
 # Unknown entries are errors of the script, not of the program.
 expect noevent "event":"error"

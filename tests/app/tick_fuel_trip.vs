@@ -16,6 +16,20 @@ let RoadSpeed 100
 tick
 expect ArrivalDistance 0
 let RoadSpeed 0
+# Exactly -9999 and 9999 are still in range; one more kilometre either way resets.
+let RoadSpeed 3600
+let ArrivalDistance -9998
+tick
+expect ArrivalDistance -9999
+tick
+expect ArrivalDistance 0
+let ArrivalDistance 10000
+tick
+expect ArrivalDistance 9999
+let ArrivalDistance 10001
+tick
+expect ArrivalDistance 0
+let RoadSpeed 0
 # A road speed of 1 km/h adds no distance.
 let RoadSpeed 1
 let TripDistance 5
@@ -83,6 +97,10 @@ click frmTripComputer.Command1(5)
 let ElapsedTime 3599
 tick
 expect frmTripComputer.txtTripDisplay text "36 km/h"
+click frmTripComputer.Command1(6)
+let ElapsedTime 3599
+tick
+expect frmTripComputer.txtTripDisplay text "3600 s"
 click frmTripComputer.Command1(7)
 tick
 expect frmTripComputer.txtTripDisplay text "2.0 ltr"
@@ -91,8 +109,8 @@ tick
 expect frmTripComputer.txtTripDisplay text "18.0 km"
 click frmTripComputer.Command1(0)
 tick
-# The scripted clock starts at noon: two seconds of splash and eighteen ticks.
-expect frmTripComputer.txtTripDisplay text "12:00:20"
+# The scripted clock starts at noon: two seconds of splash and twenty-three ticks.
+expect frmTripComputer.txtTripDisplay text "12:00:25"
 
 # Instantaneous economy while moving: (77 - 5) / 4 = 18 km per litre.
 let RoadSpeed 50
@@ -126,12 +144,37 @@ expect Stopwatch 3
 click frmTripComputer.Command1(8)
 tick
 expect Stopwatch 4
-let Stopwatch 60000
+let Stopwatch 59999
+tick
+expect Stopwatch 60000
+expect frmTripComputer.txtTripDisplay text "60000 s"
 tick
 expect Stopwatch 0
 expect frmTripComputer.txtTripDisplay text "0 s"
+# Metric shows the stopwatch the same way.
+click frmInstruments.cmdConvert
+expect MetricUnits -1
+tick
+expect frmTripComputer.txtTripDisplay text "1 s"
 # Any other mode leaves the display alone.
 let TripDisplayMode 12
 tick
-expect frmTripComputer.txtTripDisplay text "0 s"
+expect frmTripComputer.txtTripDisplay text "1 s"
+# An elapsed time of -1 is still 0 after the tick's +1: no average speed this tick.
+let TripDistance 5
+let AverageSpeed 7
+let TimeToArrival 9
+let ElapsedTime -1
+tick
+expect ElapsedTime 0
+expect AverageSpeed 7
+expect TimeToArrival 9
+tick
+expect AverageSpeed 18000
+# Imperial shows the time of day the same way.
+click frmInstruments.cmdConvert
+expect MetricUnits 0
+click frmTripComputer.Command1(0)
+tick
+expect frmTripComputer.txtTripDisplay text "12:00:42"
 expect noevent "event":"error"

@@ -81,4 +81,10 @@ expect frmInstruments.lblOilWL visible true
 let EngineSpeed 100
 tick
 expect frmInstruments.lblOilWL visible true
+
+# Flags are true only at -1: a flag holding 1 leaves the read-outs imperial.
+let MetricUnits 1
+let RoadSpeed 100
+tick
+expect frmInstruments.txbSpeed text "62 mph"
 expect noevent "event":"error"

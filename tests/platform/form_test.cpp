@@ -2,6 +2,7 @@
 // unload, control arrays by name, and timers that skip a tick while the last one runs.
 #include "platform/form.h"
 #include "platform/platform.h"
+#include "platform/qtplatform.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -92,6 +93,13 @@ TEST(Colours, ValuesAreBlueGreenRed) {
     EXPECT_EQ(valueFromColor(QColor(0, 0, 255)), 0xFF0000);
     EXPECT_EQ(qbColor(4), QColor(128, 0, 0));
     EXPECT_EQ(qbColor(15), QColor(255, 255, 255));
+}
+
+TEST(MessageBoxText, CarriageReturnsBreakLines) {
+    EXPECT_EQ(messageBoxText("The active window is 'Trip Computer'\r\rVisit"),
+              "The active window is 'Trip Computer'\n\nVisit");
+    EXPECT_EQ(messageBoxText("Set it...\r\n\r...then again."), "Set it...\n\n...then again.");
+    EXPECT_EQ(messageBoxText("<b>as typed</b>"), "<b>as typed</b>");
 }
 
 TEST(Timers, FireOnlyWhileEnabledAndNeverInsideThemselves) {

@@ -73,7 +73,7 @@ frmAbout::frmAbout() : Form(Kind::Dialog) {
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
     cmdOK->setGeometry(twRect(4080, 2700, 1400, 380));
-    cmdSysInfo = new QPushButton("&System Info...", this);
+    cmdSysInfo = new QPushButton("System Info...", this);
     cmdSysInfo->setObjectName("cmdSysInfo");
     cmdSysInfo->setGeometry(twRect(4080, 3150, 1400, 380));
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });

@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -368,7 +369,7 @@ void frmMainscreen::menuFileClose_Click() {
 }
 
 void frmMainscreen::menuFileCloseAll_Click() {
-    for (const char* name : {"frmAbout", "frmSplash", "frmOptions", "frmMemoryMaps", "frmWaveformEditor",
+    for (const char* name : {"frmAbout", "frmSplash", "frmOptions", "frmMaps", "frmWaveEdit",
                              "frmUserDetails", "frmTip"})
         Forms::unload(name);
     for (const char* name : {"frmDiagnostics", "MultiScope", "FRMsimulation", "frmInstruments",
@@ -473,7 +474,7 @@ void frmMainscreen::menuToolsDiagnostics_Click() {
 }
 
 void frmMainscreen::menuToolsMemoryMaps_Click() {
-    if (Form* f = Forms::get("frmMemoryMaps")) f->showForm();
+    if (Form* f = Forms::get("frmMaps")) f->showForm();
 }
 
 void frmMainscreen::menuToolsFillTank_Click() {
@@ -521,11 +522,22 @@ bool programEnded() { return g_ended; }
 
 void ExitProgram() {
     if (g_ended) return;
-    SaveSetting("Trip_Computer", "Trip_Distance", TripDistance.toText());
-    SaveSetting("Trip_Computer", "Arrival_Distance", ArrivalDistance.toText());
-    SaveSetting("Trip_Computer", "Elapsed_Time", ElapsedTime.toText());
-    SaveSetting("Instruments", "mileage", Mileage.toText());
+    // Every figure is offered to the store even when an earlier write fails; a failure is
+    // reported, and the program still ends (the user asked to leave).
+    std::optional<VbError> failed;
+    auto save = [&failed](const char* section, const char* key, const Figure& figure) {
+        try {
+            SaveSetting(section, key, figure.toText());
+        } catch (const VbError& e) {
+            if (!failed) failed = e;
+        }
+    };
+    save("Trip_Computer", "Trip_Distance", TripDistance);
+    save("Trip_Computer", "Arrival_Distance", ArrivalDistance);
+    save("Trip_Computer", "Elapsed_Time", ElapsedTime);
+    save("Instruments", "mileage", Mileage);
     g_ended = true;
+    if (failed) reportError(failed->number, failed->description, QString(), MsgIcon::Information);
     closeDatabase();
     if (platform().scripted()) return;  // the script runner stops after this command
     fflush(stdout);

@@ -120,6 +120,8 @@ void mouseClick(QWidget* w, Qt::MouseButton button, bool doubleClick) {
     }
 }
 
+ScriptRunner* g_activeRunner = nullptr;
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(Sink sink) : sink_(std::move(sink)) {
@@ -127,9 +129,20 @@ ScriptRunner::ScriptRunner(Sink sink) : sink_(std::move(sink)) {
     platform_->setYieldHook([this] { onYield(); });
     setPlatform(platform_);
     VTimer::setAutoRun(false);
+    g_activeRunner = this;
 }
 
-ScriptRunner::~ScriptRunner() = default;
+ScriptRunner::~ScriptRunner() {
+    if (g_activeRunner == this) g_activeRunner = nullptr;
+}
+
+ScriptRunner* ScriptRunner::active() { return g_activeRunner; }
+
+void ScriptRunner::untrappedError(int number, const QString& description) {
+    ++errors_;
+    emitEvent({{"event", "error"}, {"line", currentLine_},
+               {"text", "Run-time error " + QString::number(number) + ": " + description}});
+}
 
 void ScriptRunner::emitEvent(const QJsonObject& e) {
     if (e.value("event") == "message") lastMessage_ = e.value("text").toString();

@@ -23,6 +23,11 @@ public:
     int runFile(const QString& path);
     int runLines(const QStringList& lines);
     ScriptPlatform* platform() const { return platform_; }
+    // The runner of this process, if a script is being run.
+    static ScriptRunner* active();
+    // A run-time error that no handler trapped and that surfaced where Qt delivers an event
+    // (a key press, a posted event): an error line for the current script line.
+    void untrappedError(int number, const QString& description);
 
 private:
     struct Target {

@@ -1,0 +1,143 @@
+// The main window's frame: menus with their captions and access keys, the toolbar, Close All,
+// the commands that open windows by name, and the exit routine when the settings store fails.
+#include "app/main_window/frmmainscreen.h"
+#include "app/state.h"
+#include "platform/form.h"
+#include "platform/services.h"
+#include "testing.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The settings store of this test program cannot be written: where its folder should be
+// there is a plain file. Set before anything touches the store.
+struct UnwritableStore {
+    UnwritableStore() {
+        qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
+        QDir().mkpath(dir.path() + "/config");
+        QFile blocker(dir.path() + "/config/Vantorel");
+        blocker.open(QIODevice::WriteOnly);
+        blocker.write("not a folder");
+    }
+    QTemporaryDir dir;
+};
+UnwritableStore g_store;
+
+// Stand-ins for windows built elsewhere; only their names matter here.
+class StubWindow : public Form {
+public:
+    StubWindow() : Form(Kind::Dialog) {}
+};
+
+const char* const kDialogs[] = {"frmOptions", "frmMaps", "frmWaveEdit", "frmUserDetails", "frmTip", "frmLogin"};
+
+class MainWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        for (const char* name : kDialogs) Forms::registerForm(name, [] { return new StubWindow; });
+        createMainWindow();
+    }
+    static QStringList captions(QMenu* menu) {
+        QStringList out;
+        for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out;
+    }
+    static QMenu* topMenu(const QString& caption) {
+        for (QAction* a : mainWindow()->menuBar()->actions())
+            if (a->text() == caption) return a->menu();
+        return nullptr;
+    }
+};
+
+TEST_F(MainWindow, MenusCarryTheirCaptionsAndAccessKeysInOrder) {
+    QStringList tops;
+    for (QAction* a : mainWindow()->menuBar()->actions()) tops << a->text();
+    EXPECT_EQ(tops, QStringList({"&File", "&Systems", "&Tools", "&Window", "&Help"}));
+    EXPECT_EQ(captions(topMenu("&File")),
+              QStringList({"&Open...", "&Close", "Close &All", "-", "&Print...", "-", "Properties", "-", "Login...",
+                           "&Start / Stop Engine", "-", "E&xit"}));
+    EXPECT_EQ(captions(topMenu("&Systems")),
+              QStringList({"&Controls", "-", "&Engine Management", "Chargin&g", "&Starting", "-", "Instr&uments",
+                           "&Trip Computer", "-", "Set Faults..."}));
+    EXPECT_EQ(captions(topMenu("&Tools")),
+              QStringList({"&MultiScope", "S&canner", "&Pictures", "&Telemetry", "-", "&Diagnostics", "-",
+                           "&Memory Maps", "-", "&Fill Tank", "&User Details", "&Options"}));
+    EXPECT_EQ(captions(topMenu("&Help")),
+              QStringList({"&Help", "&Tip Of The Day", "ZR Web Site", "-", "&About"}));
+    EXPECT_EQ(captions(mainWindow()->mouseMenu()),
+              QStringList({"Open File", "Close Current Window", "Close All Windows", "-", "Start / Stop Engine",
+                           "Increase Engine Speed", "Throttle on", "Change up a gear", "Change down a gear", "-",
+                           "Exit program"}));
+    EXPECT_EQ(mainWindow()->mouseMenu()->title(), "Mouse");
+}
+
+TEST_F(MainWindow, ToolbarButtonsStandInOrderWithKeysAndTooltips) {
+    auto* bar = mainWindow()->findChild<QToolBar*>("Toolbar1");
+    ASSERT_NE(bar, nullptr);
+    QStringList got;
+    for (QAction* a : bar->actions()) got << a->text() + "|" + a->objectName() + "|" + a->toolTip();
+    EXPECT_EQ(got, QStringList({"Exit|btnExit|Exit", "Open|btnOpen|Open", "Start|btnStart|Ignition/Starter",
+                                "Diag|btnDiagnostics|Diagnostics", "Scope|btnScope|Scope",
+                                "Telem|btnTelemetry|Telemetry"}));
+    EXPECT_FALSE(mainWindow()->clickToolbar("btnNothing"));
+}
+
+TEST_F(MainWindow, MemoryMapsAndTheOtherDialogCommandsOpenTheirWindowsByName) {
+    mainWindow()->menuToolsMemoryMaps_Click();
+    ASSERT_NE(Forms::find("frmMaps"), nullptr);
+    EXPECT_TRUE(Forms::find("frmMaps")->formVisible());
+    mainWindow()->menuToolsOptions_Click();
+    mainWindow()->menuToolsUserDetails_Click();
+    mainWindow()->menuHelpTipOfTheDay_Click();
+    mainWindow()->menuFileLogin_Click();
+    for (const char* name : {"frmOptions", "frmUserDetails", "frmTip", "frmLogin"}) {
+        ASSERT_NE(Forms::find(name), nullptr) << name;
+        EXPECT_TRUE(Forms::find(name)->formVisible()) << name;
+    }
+}
+
+TEST_F(MainWindow, CloseAllUnloadsTheDialogsHidesTheSimulationWindowsAndKeepsTheLogin) {
+    for (const char* name : {"frmAbout", "frmSplash", "frmOptions", "frmMaps", "frmWaveEdit", "frmUserDetails",
+                             "frmTip", "frmLogin"})
+        Forms::get(name)->showForm();
+    for (const char* name : {"frmInstruments", "frmTripComputer"}) Forms::get(name)->showForm();
+    ToolMode = 3;
+    mainWindow()->menuFileCloseAll_Click();
+    for (const char* name : {"frmAbout", "frmSplash", "frmOptions", "frmMaps", "frmWaveEdit", "frmUserDetails",
+                             "frmTip"})
+        EXPECT_EQ(Forms::find(name), nullptr) << name << " is unloaded";
+    ASSERT_NE(Forms::find("frmLogin"), nullptr) << "the login window is not one of them";
+    for (const char* name : {"frmInstruments", "frmTripComputer"}) {
+        ASSERT_NE(Forms::find(name), nullptr) << name << " stays loaded";
+        EXPECT_FALSE(Forms::find(name)->formVisible()) << name;
+    }
+    EXPECT_EQ(ToolMode, 1);
+    EXPECT_EQ(StatusText(), "Ready...");
+}
+
+TEST_F(MainWindow, ExitReportsAStoreThatCannotBeWrittenAndStillEnds) {
+    TripDistance = 12.5;
+    testEvents().clear();
+    auto messages = [] {
+        QStringList texts;
+        for (const QJsonObject& e : testEvents())
+            if (e.value("event").toString() == "message") texts << e.value("text").toString();
+        return texts;
+    };
+    ExitProgram();
+    EXPECT_TRUE(programEnded());
+    ASSERT_EQ(messages().size(), 1) << "the failure is reported once";
+    EXPECT_TRUE(messages()[0].startsWith("Error number: 75 - ")) << messages()[0].toStdString();
+    ExitProgram();
+    EXPECT_EQ(messages().size(), 1) << "the routine runs once";
+}
+
+}  // namespace

@@ -1,0 +1,29 @@
+# Options applied at start-up: the stored trip is reset (option 9, on by default) but the
+# arrival distance and the odometer stay; the diagnostics and faults windows show; the engine
+# is started before the first tick; no background picture is wanted, so a missing one is no
+# error; the status bar is hidden.
+#! setting Trip_Computer Trip_Distance 50
+#! setting Trip_Computer Elapsed_Time 600
+#! setting Trip_Computer Arrival_Distance 20
+#! setting Instruments mileage 1234.5
+#! setting ZRsettings ZRsetting1 0
+#! setting ZRsettings ZRsetting3 1
+#! setting ZRsettings ZRsetting4 1
+#! setting ZRsettings ZRsetting5 1
+#! setting ZRsettings ZRsetting6 0
+#! remove background.jpg
+expect OptionFlags 0,0,0,1,1,1,0,1,0,1
+expect TripDistance 0
+expect ElapsedTime 0
+expect FuelUsed 0
+expect ArrivalDistance 20
+expect Mileage 1234.5
+expect frmDiagnostics visible true
+expect frmFaults visible true
+expect EngineRunning -1
+expect EngineSpeed 800
+expect frmControls visible true
+expect frmInstruments visible true
+expect frmMainscreen.StatusBar1 visible false
+expect noevent "Error number"
+expect noevent "event":"error"
