@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "platform/qtplatform.h"
 #include "platform/services.h"
+#include "platform/warmup.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -53,6 +54,8 @@ void waitExposed(QWidget* w) {
 }
 
 int child(int argc, char** argv, const QString& mode, const QString& data) {
+    // As the program's main() does.
+    if (mode != "empty") startWarmup();
     QApplication app(argc, argv);
     if (mode == "empty") {
         QMainWindow w;

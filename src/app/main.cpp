@@ -5,6 +5,7 @@
 #include "platform/qtplatform.h"
 #include "platform/vbtypes.h"
 #include "platform/services.h"
+#include "platform/warmup.h"
 
 #include <QApplication>
 #include <QJsonDocument>
@@ -42,6 +43,7 @@ void usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    startWarmup();
     QString script, data;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--script") && i + 1 < argc) script = QString::fromLocal8Bit(argv[++i]);

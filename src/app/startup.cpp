@@ -8,6 +8,7 @@
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "platform/services.h"
+#include "platform/warmup.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -141,11 +142,11 @@ void ApplyOptions() {
 }
 
 void Main() {
-    g_prefetched = std::async(std::launch::async, readBackground);
-
-    // 2. Splash window for two seconds.
+    // 2. Splash window for two seconds. It is the first window to show text, so the font
+    // configuration loaded on the warm-up thread must be ready first.
     step([] {
         Form* splash = frm<frmSplash>();
+        finishWarmup();
         splash->showForm();
         DoEvents();
         Pause(2);
@@ -180,6 +181,8 @@ void Main() {
     // Let the main window appear with its "Loading" line while the other windows load.
     // (No timer is running yet and user input waits, so nothing else can run here.)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The background picture is decoded on another thread while the other windows load.
+    g_prefetched = std::async(std::launch::async, readBackground);
 
     // 9. The simulation windows, loaded hidden.
     for (const char* name : {"FRMsimulation", "frmInstruments", "frmTripComputer", "frmFaults", "frmStarting",
