@@ -143,9 +143,11 @@ void ApplyOptions() {
 
 void Main() {
     // 2. Splash window for two seconds. It is the first window to show text, so the font
-    // configuration loaded on the warm-up thread must be ready first.
+    // configuration loaded on the warm-up thread must be ready first; while it loads, the
+    // main window's frame is built (hidden: it is shown in its place below).
     step([] {
         Form* splash = frm<frmSplash>();
+        createMainWindow();
         finishWarmup();
         splash->showForm();
         DoEvents();

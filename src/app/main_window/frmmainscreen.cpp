@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "platform/platform.h"
 #include "platform/services.h"
+#include "platform/warmup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -119,6 +120,9 @@ frmMainscreen::frmMainscreen() {
     buildMenus();
     buildToolbar();
 
+    // The status bar is the first part that measures text: the font configuration must be
+    // loaded by now.
+    finishWarmup();
     auto* bar = new QStatusBar(this);
     bar->setObjectName("StatusBar1");
     panel1_ = new QLabel("Status...");
