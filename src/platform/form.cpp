@@ -319,6 +319,7 @@ void makeDropTarget(QWidget* target) {
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -359,10 +360,42 @@ QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& ca
     return place(new QRadioButton(caption, parent), name, twips);
 }
 
+namespace {
+// Keyboard use of a scroll bar, as on the classic desktop: Left and Up take a small step down,
+// Right and Down a small step up, Page Up and Page Down a large step, Home and End the ends.
+// (Qt's scroll bars invert the arrow keys, which suits scroll areas, not value controls.)
+class ScrollKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        if (ev->type() != QEvent::KeyPress) return false;
+        auto* bar = static_cast<QScrollBar*>(obj);
+        QAbstractSlider::SliderAction action;
+        switch (static_cast<QKeyEvent*>(ev)->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepSub; break;
+        case Qt::Key_Right:
+        case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepAdd; break;
+        case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepSub; break;
+        case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepAdd; break;
+        case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
+        case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+        default: return false;
+        }
+        bar->triggerAction(action);
+        return true;
+    }
+};
+}  // namespace
+
 QScrollBar* makeHScroll(QWidget* parent, const QString& name, int min, int max, int value, const QRect& twips) {
     auto* s = place(new QScrollBar(Qt::Horizontal, parent), name, twips);
     s->setRange(min, max);
     s->setValue(value);
+    // Like the other controls, a scroll bar takes the focus by Tab or a click and then answers
+    // the keyboard.
+    s->setFocusPolicy(Qt::StrongFocus);
+    s->installEventFilter(new ScrollKeys(s));
     return s;
 }
 

@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMdiArea>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -85,6 +87,30 @@ TEST_F(FormTest, TwipsGeometryRoundTrips) {
     f->setTwips(50, 8000, 5250, 1850);
     EXPECT_EQ(f->twipsGeometry(), QRect(50, 8000, 5250, 1850));
     EXPECT_EQ(f->frame()->geometry(), QRect(3, 533, 350, 123));
+}
+
+TEST(ScrollBars, AnswerTheKeyboardLikeValueControls) {
+    QWidget parent;
+    QScrollBar* bar = makeHScroll(&parent, "HSB_probe", -20, 120, 50, T(0, 0, 1500, 255));
+    bar->setPageStep(10);
+    EXPECT_NE(bar->focusPolicy() & Qt::TabFocus, 0) << "reachable with Tab";
+    int changes = 0;
+    QObject::connect(bar, &QScrollBar::valueChanged, [&changes] { ++changes; });
+    auto press = [bar](int key) {
+        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &e);
+        return bar->value();
+    };
+    EXPECT_EQ(press(Qt::Key_Left), 49);
+    EXPECT_EQ(press(Qt::Key_Up), 48);
+    EXPECT_EQ(press(Qt::Key_Right), 49);
+    EXPECT_EQ(press(Qt::Key_Down), 50);
+    EXPECT_EQ(press(Qt::Key_PageUp), 40);
+    EXPECT_EQ(press(Qt::Key_PageDown), 50);
+    EXPECT_EQ(press(Qt::Key_Home), -20);
+    EXPECT_EQ(press(Qt::Key_End), 120);
+    EXPECT_EQ(press(Qt::Key_End), 120);
+    EXPECT_EQ(changes, 8) << "each change of value runs the change handler once";
 }
 
 TEST(Colours, ValuesAreBlueGreenRed) {
