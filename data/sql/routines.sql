@@ -21,7 +21,7 @@ INSERT INTO "Auxiliaries" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6", "7", 
   'Check the beam setting with the lamps working.', 'Adjust the headlamp aim.');
 INSERT INTO "Auxiliaries" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6", "7", "8") VALUES (2, 'Direction indicators flash too fast',
   'Check every indicator bulb on the side that flashes fast.', 'Replace the failed bulb; a missing load makes the flasher run fast.',
-  'Check that the bulb wattage matches the vehicle specification.', 'Fit bulbs of the specified wattage.',
+  'Check that the bulb wattage matches the vehicle data.', 'Fit bulbs of the correct wattage.',
   'Check the voltage drop on each lamp earth.', 'Clean and tighten the lamp earths.',
   'Check the flasher unit with a known good unit.', 'Replace the flasher unit.');
 INSERT INTO "Auxiliaries" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6", "7", "8") VALUES (3, 'Horn does not sound',
@@ -42,7 +42,7 @@ INSERT INTO "Charging system" VALUES (1, 'Charge warning light stays on with the
   'Check the regulator with the alternator field energised directly.', 'Replace the voltage regulator.',
   'Check the diodes: ripple on the output less than 0.5 V peak to peak.', 'Replace the rectifier pack.',
   'Check the slip rings and brushes for wear.', 'Renew the brushes; skim or replace the slip rings.',
-  'Check the rotor winding resistance against the specification.', 'Replace the rotor or the alternator.',
+  'Check the rotor winding resistance against the manufacturer''s figures.', 'Replace the rotor or the alternator.',
   'Check the stator windings for shorts to earth.', 'Replace the stator or the alternator.',
   'After any repair, repeat the output test at 3000 rev/min with the main loads switched on.');
 INSERT INTO "Charging system" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6") VALUES (2, 'Battery overcharged, electrolyte loss',
@@ -60,7 +60,7 @@ INSERT INTO "Starting system" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6", "
   'Check the solenoid contacts: voltage drop across them while cranking.', 'Replace the solenoid or the starter motor.');
 INSERT INTO "Starting system" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6") VALUES (2, 'Engine cranks slowly',
   'Measure the battery voltage while cranking (9.6 V or more).', 'Recharge or replace the battery.',
-  'Measure the starter current draw against the specification.', 'Overhaul or replace the starter motor; check the engine for tightness.',
+  'Measure the starter current draw against the manufacturer''s figures.', 'Overhaul or replace the starter motor; check the engine for tightness.',
   'Check the voltage drops on the positive and earth cables while cranking.', 'Clean, tighten or replace the cables.');
 
 CREATE TABLE "Engine management" ("ID" INTEGER PRIMARY KEY, "Symptoms" TEXT, "1" TEXT, "2" TEXT, "3" TEXT, "4" TEXT, "5" TEXT, "6" TEXT, "7" TEXT, "8" TEXT, "9" TEXT, "10" TEXT, "11" TEXT, "12" TEXT, "13" TEXT, "14" TEXT, "15" TEXT, "16" TEXT, "17" TEXT, "18" TEXT, "19" TEXT, "20" TEXT, "21" TEXT, "22" TEXT, "23" TEXT, "24" TEXT, "25" TEXT);
@@ -74,13 +74,13 @@ INSERT INTO "Engine management" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6",
 INSERT INTO "Engine management" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10") VALUES (2, 'Engine runs but the check engine light is on',
   'Scan the ECU for stored fault codes.', 'If there are no codes, check the warning-light circuit.',
   'Check the sensor named by the code: its supply voltage.', 'Repair the sensor supply wiring.',
-  'Check the sensor signal against its specification with the engine running.', 'Replace the sensor.',
+  'Check the sensor signal against the manufacturer''s figures with the engine running.', 'Replace the sensor.',
   'Check the wiring between the sensor and the ECU for continuity.', 'Repair the wiring.',
   'Clear the codes and road test.', 'If the code returns, check the ECU supplies and earths.');
 INSERT INTO "Engine management" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6", "7", "8") VALUES (3, 'High fuel consumption, black smoke',
   'Check the coolant temperature sensor reading against the engine temperature.', 'Replace the coolant temperature sensor; a cold reading makes the ECU enrich.',
   'Check the lambda sensor: it switches between rich and lean at 800 rev/min and above.', 'Replace the lambda sensor.',
-  'Check the injector duration at idle against the specification.', 'Check the load sensor and the injectors for leaks.',
+  'Check the injector duration at idle against the manufacturer''s figures.', 'Check the load sensor and the injectors for leaks.',
   'Check the exhaust gases with the gas analyser.', 'Correct the mixture fault found.');
 
 CREATE TABLE "Ignition system" ("ID" INTEGER PRIMARY KEY, "Symptoms" TEXT, "1" TEXT, "2" TEXT, "3" TEXT, "4" TEXT, "5" TEXT, "6" TEXT, "7" TEXT, "8" TEXT, "9" TEXT, "10" TEXT, "11" TEXT, "12" TEXT, "13" TEXT, "14" TEXT, "15" TEXT, "16" TEXT, "17" TEXT, "18" TEXT, "19" TEXT, "20" TEXT, "21" TEXT, "22" TEXT, "23" TEXT, "24" TEXT, "25" TEXT);
@@ -93,12 +93,12 @@ INSERT INTO "Ignition system" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6", "
 INSERT INTO "Ignition system" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6") VALUES (2, 'Engine pinks under load',
   'Check the ignition timing against the map with the engine warm.', 'Check the load sensor signal and the timing map.',
   'Check the knock sensor signal with the scope while tapping the block.', 'Check the knock sensor torque and wiring; replace the sensor.',
-  'Check the fuel grade against the specification.', 'Use the specified fuel.');
+  'Check the fuel grade against the manufacturer''s figures.', 'Use the recommended fuel.');
 
 CREATE TABLE "Fuel system" ("ID" INTEGER PRIMARY KEY, "Symptoms" TEXT, "1" TEXT, "2" TEXT, "3" TEXT, "4" TEXT, "5" TEXT, "6" TEXT, "7" TEXT, "8" TEXT, "9" TEXT, "10" TEXT, "11" TEXT, "12" TEXT, "13" TEXT, "14" TEXT, "15" TEXT, "16" TEXT, "17" TEXT, "18" TEXT, "19" TEXT, "20" TEXT, "21" TEXT, "22" TEXT, "23" TEXT, "24" TEXT, "25" TEXT);
 INSERT INTO "Fuel system" ("ID", "Symptoms", "1", "2", "3", "4", "5", "6", "7", "8") VALUES (1, 'Engine cranks but does not fire, no fuel',
   'Listen for the fuel pump running for two seconds when the ignition is switched on.', 'Check the pump fuse, the pump relay and the pump supply.',
-  'Measure the fuel pressure against the specification.', 'Check the fuel filter and the pressure regulator; test the pump delivery.',
+  'Measure the fuel pressure against the manufacturer''s figures.', 'Check the fuel filter and the pressure regulator; test the pump delivery.',
   'Check the injector pulses with a test lamp or the scope.', 'Check the injector supply and the ECU injector outputs.',
   'Check the injector resistance.', 'Replace the injector.');
 INSERT INTO "Fuel system" ("ID", "Symptoms", "1", "2", "3", "4") VALUES (2, 'Hesitation when accelerating',
