@@ -148,7 +148,7 @@ void Form::setCaption(const QString& caption) {
 QWidget* Form::control(const QString& name) const { return findChild<QWidget*>(name); }
 
 void Form::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::RightButton && popupOnRightClick()) {
+    if (e->button() == Qt::RightButton) {
         Forms::popupMouseMenu(true);
         return;
     }
@@ -234,8 +234,6 @@ void Forms::unload(const QString& name) {
         f->deleteLater();
     }
 }
-
-QStringList Forms::loadedNames() { return reg().order; }
 
 void Forms::unloadAll() {
     const QStringList names = reg().order;

@@ -78,11 +78,9 @@ public:
     }
 
 protected:
+    // Right button on the background: the main window's pop-up menu.
     void mousePressEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    // Right button on the background: the main window's pop-up menu; true enables
-    // "Close Current Window" afterwards.
-    virtual bool popupOnRightClick() const { return true; }
 
 private:
     friend class FormHost;
@@ -113,7 +111,6 @@ public:
     static Form* get(const QString& name);
     static Form* find(const QString& name);
     static void unload(const QString& name);
-    static QStringList loadedNames();
     static void unloadAll();
     static void setMdiArea(QMdiArea* area);
     static QMdiArea* mdiArea();

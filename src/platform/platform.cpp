@@ -4,7 +4,6 @@
 #include <QDateTime>
 #include <QHash>
 #include <QTimer>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -98,11 +97,6 @@ void VTimer::setEnabled(bool on) {
     else qtimer_->stop();
 }
 
-void VTimer::setInterval(int ms) {
-    interval_ = ms;
-    if (qtimer_ && enabled_) qtimer_->start(ms);
-}
-
 bool VTimer::fire() {
     // A tick that arrives while the previous one is still running (inside a message box or
     // a yield) is skipped.
@@ -122,19 +116,6 @@ void VTimer::setAutoRun(bool on) { g_timersAutoRun = on; }
 double Rnd() {
     g_rndSeed = (g_rndSeed * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
     return g_rndSeed / 16777216.0;
-}
-
-void Randomize(double seed) {
-    quint64 bits;
-    std::memcpy(&bits, &seed, sizeof bits);
-    const quint32 hi = static_cast<quint32>(bits >> 32);
-    const quint32 mixed = (hi ^ (hi >> 16)) & 0xFFFFu;
-    g_rndSeed = ((mixed << 8) | (g_rndSeed & 0xFFu)) & 0xFFFFFFu;
-}
-
-void RandomizeFromClock() {
-    if (platform().scripted()) return;  // scripts seed explicitly
-    Randomize(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
 }
 
 // Explicit seeding used by script mode's "seed N": a fresh generator state.

@@ -76,7 +76,6 @@ public:
     ~VTimer();
     void setEnabled(bool on);
     bool enabled() const { return enabled_; }
-    void setInterval(int ms);
     int interval() const { return interval_; }
     // Runs the handler once if the timer is enabled and not already inside its handler.
     bool fire();
@@ -93,7 +92,5 @@ private:
 };
 
 // The BASIC runtime's random generator: Rnd gives a number in [0, 1) from a fixed
-// default seed unless Randomize or an explicit seed is used.
+// default seed unless an explicit seed is used.
 double Rnd();
-void Randomize(double seed);
-void RandomizeFromClock();

@@ -101,7 +101,3 @@ void ScriptPlatform::statusChanged(const QString& text) {
     sink_(QJsonObject{{"event", "status"}, {"text", text}});
 }
 
-void ScriptPlatform::clearQueues() {
-    messageAnswers_.clear();
-    dialogAnswers_.clear();
-}

@@ -34,7 +34,6 @@ public:
     void queueFileAnswer(const QString& path) { dialogAnswers_.enqueue({DialogAnswer::File, path, 0}); }
     void queuePrinterAnswer(int copies) { dialogAnswers_.enqueue({DialogAnswer::Copies, QString(), copies}); }
     void queueDialogCancel() { dialogAnswers_.enqueue({DialogAnswer::Cancel, QString(), 0}); }
-    void clearQueues();
 
     // Virtual time also advances with the timers the script fires.
     void advance(double seconds) { now_ += seconds; }

@@ -61,7 +61,6 @@ private:
 using Flag = Integer;
 constexpr int True = -1;
 constexpr int False = 0;
-inline int flagOf(bool b) { return b ? True : False; }
 
 // A trip figure: empty until first set, the text read from the settings store, or a
 // number. Arithmetic reads it as a number (text that is not a number reads as 0); reports

@@ -17,7 +17,6 @@ class BackgroundArea : public QMdiArea {
 public:
     using QMdiArea::QMdiArea;
     void setPicture(const QPixmap& p);
-    bool hasPicture() const { return !picture_.isNull(); }
 protected:
     void paintEvent(QPaintEvent* e) override;
 private:
