@@ -100,8 +100,6 @@ void CalculateEcuOutputs() {
     frmControls* controls = frm<frmControls>();
 
     // 1-2. Enrichment for the supply voltage, then the cold-engine band.
-    TimingCorrection = 0;
-    EnrichmentFactor = 1.0f;
     EnrichmentFactor = ecu::voltageFactor(VoltageIndex);
     const ecu::ColdCorrection cold = ecu::coldCorrectionFor(EngineTemperature);
     EnrichmentFactor = static_cast<float>(EnrichmentFactor * cold.factor);
@@ -263,7 +261,6 @@ void RefreshReadings() {
     FRMsimulation* sim = frm<FRMsimulation>();
     frmCharging* charging = frm<frmCharging>();
     frmStarting* starting = frm<frmStarting>();
-    const QString fuelText = vb::str(InjectionDuration);
 
     // 1. Engine-management read-outs.
     showNumber(sim->speed, EngineSpeed);
@@ -272,7 +269,7 @@ void RefreshReadings() {
     showNumber(sim->volts, SystemVoltage);
     showNumber(sim->timing, IgnitionTiming);
     showNumber(sim->dwell, DwellPercentage);
-    showText(sim->fuel, fuelText);
+    showText(sim->fuel, vb::str(InjectionDuration));
 
     // 2-3. Charging and starting windows.
     showNumber(charging->txtOutputVoltage, SystemVoltage);
