@@ -83,19 +83,27 @@ void gear(QPainter& p, const QRectF& r, int teeth) {
     for (int t = 1; t < teeth; ++t) p.drawLine(QPointF(r.left(), r.top() + t * step), QPointF(r.right(), r.top() + t * step));
 }
 
-}  // namespace
-
-QPixmap starterMotorPicture() {
-    QPixmap pm(250, 174);
+// A component picture's card: 250 pixels wide, rounded, with a light vertical gradient.
+QPixmap pictureCard(int height) {
+    QPixmap pm(250, height);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient bg(0, 0, 0, 174);
+    QLinearGradient bg(0, 0, 0, height);
     bg.setColorAt(0, QColor(250, 250, 252));
     bg.setColorAt(1, QColor(222, 226, 234));
     p.setPen(QPen(QColor(150, 155, 170), 1));
     p.setBrush(bg);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 249, 173), 6, 6);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 249, height - 1), 6, 6);
+    return pm;
+}
+
+}  // namespace
+
+QPixmap starterMotorPicture() {
+    QPixmap pm = pictureCard(174);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
 
     // Drive-end housing (the nose) with the pinion and its shaft.
     QPainterPath nose;
@@ -168,16 +176,9 @@ QPixmap starterMotorPicture() {
 }
 
 QPixmap alternatorPicture() {
-    QPixmap pm(250, 246);
-    pm.fill(Qt::transparent);
+    QPixmap pm = pictureCard(246);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient bg(0, 0, 0, 246);
-    bg.setColorAt(0, QColor(250, 250, 252));
-    bg.setColorAt(1, QColor(222, 226, 234));
-    p.setPen(QPen(QColor(150, 155, 170), 1));
-    p.setBrush(bg);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 249, 245), 6, 6);
 
     // Shaft, pulley and fan.
     p.setPen(QPen(QColor(60, 60, 60), 1));
