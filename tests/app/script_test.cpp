@@ -80,12 +80,12 @@ protected:
         qputenv("XDG_CONFIG_HOME", (dir->path() + "/config").toUtf8());
         qputenv("TMPDIR", dir->path().toUtf8());
         runner = new ScriptRunner([](const QJsonObject& e) { events.append(e); });
-        runner->runLines({});  // start-up
+        runner->runLines({}, false);  // start-up
     }
     // Runs lines and returns the events they produced (the closing "end" included).
     QList<QJsonObject> run(const QStringList& lines) {
         events.clear();
-        runner->runLines(lines);
+        runner->runLines(lines, false);
         return events;
     }
     static QList<QJsonObject> of(const QList<QJsonObject>& all, const QString& kind) {

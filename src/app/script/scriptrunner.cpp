@@ -161,7 +161,7 @@ int ScriptRunner::runFile(const QString& path) {
     return runLines(QString::fromUtf8(f.readAll()).split('\n'));
 }
 
-int ScriptRunner::runLines(const QStringList& lines) {
+int ScriptRunner::runLines(const QStringList& lines, bool final) {
     if (!started_) {
         started_ = true;
         try {
@@ -180,6 +180,12 @@ int ScriptRunner::runLines(const QStringList& lines) {
         if (trimmed.isEmpty() || trimmed.startsWith('#')) continue;
         execute(trimmed, i + 1);
     }
+    // A deferred check that never came due would otherwise pass by saying nothing.
+    for (const Deferred& d : final ? deferred_ : QList<Deferred>()) {
+        ++errors_;
+        emitEvent({{"event", "error"}, {"line", d.line}, {"text", "deferred command never ran: " + d.command}});
+    }
+    if (final) deferred_.clear();
     if (programEnded()) emitEvent({{"event", "exit"}});
     emitEvent({{"event", "end"}, {"errors", errors_}});
     return errors_;

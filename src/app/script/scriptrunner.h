@@ -21,7 +21,9 @@ public:
     // Installs the scripted platform, runs start-up, then every line; returns the number
     // of lines that failed. Writes the closing "end" event.
     int runFile(const QString& path);
-    int runLines(const QStringList& lines);
+    // With `final`, commands still deferred at the end are error lines; a runner that is
+    // given its script in parts (the unit tests) keeps them for the next part.
+    int runLines(const QStringList& lines, bool final = true);
     ScriptPlatform* platform() const { return platform_; }
     // The runner of this process, if a script is being run.
     static ScriptRunner* active();
