@@ -1,34 +1,18 @@
 // Entry point: the interactive program, or script mode with --script FILE.
 #include "app/script/scriptrunner.h"
 #include "app/startup.h"
+#include "platform/application.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
 #include "platform/vbtypes.h"
 #include "platform/services.h"
 #include "platform/warmup.h"
 
-#include <QApplication>
 #include <QJsonDocument>
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-// Run-time errors that no handler traps are reported, and the program carries on.
-class Application : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const VbError& e) {
-            // In script mode it is an error line of the script; otherwise the user is told.
-            if (ScriptRunner* runner = ScriptRunner::active()) runner->untrappedError(e.number, e.description);
-            else reportError(e.number, e.description, "Run-time error. ", MsgIcon::Critical);
-        }
-        return false;
-    }
-};
 
 // In script mode the transcript is the output: Qt's own chatter about the offscreen platform
 // is dropped unless VANTOREL_DEBUG is set.

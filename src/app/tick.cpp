@@ -51,10 +51,13 @@ void autoRun() {
 
 // The time of day in the system's (long) time format, with seconds but without a time zone.
 QString timeOfDayText() {
-    const QLocale locale = QLocale::system();
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
-    return locale.toString(platform().timeOfDay(), format.trimmed());
+    static const QLocale locale = QLocale::system();
+    static const QString format = [] {
+        QString f = locale.timeFormat(QLocale::LongFormat);
+        f.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
+        return f.trimmed();
+    }();
+    return locale.toString(platform().timeOfDay(), format);
 }
 
 void showTripDisplay() {

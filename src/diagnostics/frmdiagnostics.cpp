@@ -13,7 +13,7 @@ frmDiagnostics::frmDiagnostics() { setCaption("Diagnostics"); }
 void frmDiagnostics::connectDatabase() {
     // DataSystem, then datRoutine: each opens its table and moves to the first record.
     QSqlQuery q(database());
-    if (!q.exec("SELECT \"Systems\" FROM \"Systems\"")) raiseError(3078, "The database has no table 'Systems'.");
+    if (!q.exec("SELECT " + sqlName("Systems") + " FROM " + sqlName("Systems"))) raiseError(3078, "The database has no table 'Systems'.");
     q.next();
 }
 

@@ -1,4 +1,5 @@
 #include "electrical/frminstruments.h"
+#include "platform/guard.h"
 
 #include "app/state.h"
 #include "engine/frmsimulation.h"
@@ -68,7 +69,7 @@ frmInstruments::frmInstruments() {
 
     cmdConvert = makeButton(this, "cmdConvert", "Change display to km/h or mph", T(30, 960, 5040, 330));
     cmdConvert->setFont(small);
-    connect(cmdConvert, &QPushButton::clicked, this, [this] { cmdConvert_Click(); });
+    connect(cmdConvert, &QPushButton::clicked, this, guarded([this] { cmdConvert_Click(); }));
 }
 
 void frmInstruments::place() {

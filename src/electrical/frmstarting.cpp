@@ -1,4 +1,5 @@
 #include "electrical/frmstarting.h"
+#include "platform/guard.h"
 
 #include "app/main_window/frmmainscreen.h"
 #include "app/state.h"
@@ -70,8 +71,8 @@ frmStarting::frmStarting() {
     makeConnectionSquare(this, arrayName("lblEarth", 2), "Starter earth", QPoint(270, 170));
     makeDragLabel(this, arrayName("lblCrankingSpeed", 0), "Starter speed", px(622, 110, 82, 13));
 
-    connect(cmdStarter, &QPushButton::clicked, this, [this] { cmdStarter_Click(); });
-    connect(hsbVoltage, &QScrollBar::valueChanged, this, [this] { hsbVoltage_Change(); });
+    connect(cmdStarter, &QPushButton::clicked, this, guarded([this] { cmdStarter_Click(); }));
+    connect(hsbVoltage, &QScrollBar::valueChanged, this, guarded([this] { hsbVoltage_Change(); }));
 }
 
 void frmStarting::onLoad() { setTwips(50, 50, 11750, 4700); }

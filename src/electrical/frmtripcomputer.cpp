@@ -1,4 +1,5 @@
 #include "electrical/frmtripcomputer.h"
+#include "platform/guard.h"
 
 #include "app/state.h"
 #include "platform/numbers.h"
@@ -23,7 +24,7 @@ frmTripComputer::frmTripComputer() {
         setBackColor(Label2[i], Qt::black);
         setForeColor(Label2[i], qbColor(15));
         Command1[i] = makeButton(this, arrayName("Command1", i), QString::number(i), T(x, 255 + row * 660, 570, 360));
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        connect(Command1[i], &QPushButton::clicked, this, guarded([this, i] { Command1_Click(i); }));
     }
     txtTripDisplay = makeTextBox(this, "txtTripDisplay", "Trip Display", T(3090, 30, 1980, 420));
     txtTripDisplay->setAlignment(Qt::AlignCenter);
@@ -37,8 +38,8 @@ frmTripComputer::frmTripComputer() {
     cmdReset = makeButton(this, "cmdReset", "Reset", T(3090, 960, 1980, 360));
     cmdSet->setFont(small);
     cmdReset->setFont(small);
-    connect(cmdSet, &QPushButton::clicked, this, [this] { cmdSet_Click(); });
-    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    connect(cmdSet, &QPushButton::clicked, this, guarded([this] { cmdSet_Click(); }));
+    connect(cmdReset, &QPushButton::clicked, this, guarded([this] { cmdReset_Click(); }));
 }
 
 void frmTripComputer::onLoad() {
@@ -78,7 +79,7 @@ void frmTripComputer::cmdSet_Click() {
     bool ok = false;
     const double typed = vb::val(text, &ok);
     // A distance is a number: anything else is refused, and the stored distance stays.
-    if (!ok) {
+    if (!ok || !Figure::inRange(typed)) {
         MsgBox("\"" + text + "\" is not a distance. Arrival Distance not changed: enter the distance with the "
                "number buttons.",
                MsgButtons::OK, MsgIcon::Information);

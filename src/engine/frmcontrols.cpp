@@ -1,4 +1,5 @@
 #include "engine/frmcontrols.h"
+#include "platform/guard.h"
 
 #include "app/main_window/frmmainscreen.h"
 #include "app/state.h"
@@ -34,21 +35,21 @@ frmControls::frmControls() {
     // loads the window has already changed it).
     optGear[0]->setChecked(true);
     for (int i = 0; i < 7; ++i) {
-        connect(optGear[i], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(optGear[i], &QRadioButton::toggled, this, guarded([this, i](bool on) {
             if (on) optGear_Click(i);
-        });
+        }));
     }
     lblStatus = makeLabel(this, "lblStatus", "Status", T(0, 3800, 2400, 300));
     lblStatus->setFrameShape(QFrame::Panel);
     lblStatus->setFrameShadow(QFrame::Sunken);
 
-    connect(cmdThrottleDown, &QPushButton::clicked, this, [this] { cmdThrottleDown_Click(); });
-    connect(cmdThrottleUp, &QPushButton::clicked, this, [this] { cmdThrottleUp_Click(); });
+    connect(cmdThrottleDown, &QPushButton::clicked, this, guarded([this] { cmdThrottleDown_Click(); }));
+    connect(cmdThrottleUp, &QPushButton::clicked, this, guarded([this] { cmdThrottleUp_Click(); }));
     // A check box runs its click handling whenever its value changes, by the user or by code.
-    connect(chkAuto, &QCheckBox::toggled, this, [this] { chkAuto_Click(); });
-    connect(optThrottleOff, &QRadioButton::toggled, this, [this](bool on) { if (on) optThrottleOff_Click(); });
-    connect(optThrottleOn, &QRadioButton::toggled, this, [this](bool on) { if (on) optThrottleOn_Click(); });
-    connect(optThrottleFull, &QRadioButton::toggled, this, [this](bool on) { if (on) optThrottleFull_Click(); });
+    connect(chkAuto, &QCheckBox::toggled, this, guarded([this] { chkAuto_Click(); }));
+    connect(optThrottleOff, &QRadioButton::toggled, this, guarded([this](bool on) { if (on) optThrottleOff_Click(); }));
+    connect(optThrottleOn, &QRadioButton::toggled, this, guarded([this](bool on) { if (on) optThrottleOn_Click(); }));
+    connect(optThrottleFull, &QRadioButton::toggled, this, guarded([this](bool on) { if (on) optThrottleFull_Click(); }));
 }
 
 void frmControls::onLoad() {

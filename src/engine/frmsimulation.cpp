@@ -1,4 +1,5 @@
 #include "engine/frmsimulation.h"
+#include "platform/guard.h"
 
 #include "app/state.h"
 #include "engine/ecupicture.h"
@@ -189,13 +190,13 @@ FRMsimulation::FRMsimulation() {
     for (int i = 0; i < 18; ++i) lblECU[i] = cover->label(i);
     pbxCover->raise();
 
-    connect(HSB_engine_speed, &QScrollBar::valueChanged, this, [this] { HSB_engine_speed_Change(); });
-    connect(HSB_engine_load, &QScrollBar::valueChanged, this, [this] { HSB_engine_load_Change(); });
-    connect(HSB_engine_temperature, &QScrollBar::valueChanged, this, [this] { HSB_engine_temperature_Change(); });
-    connect(HSB_system_voltage, &QScrollBar::valueChanged, this, [this] { HSB_system_voltage_Change(); });
-    connect(HSB_Lambda, &QScrollBar::valueChanged, this, [this] { HSB_Lambda_Change(); });
-    connect(cmbKnock, &QPushButton::clicked, this, [this] { cmbKnock_Click(); });
-    connect(cmdECU, &QPushButton::clicked, this, [this] { cmdECU_Click(); });
+    connect(HSB_engine_speed, &QScrollBar::valueChanged, this, guarded([this] { HSB_engine_speed_Change(); }));
+    connect(HSB_engine_load, &QScrollBar::valueChanged, this, guarded([this] { HSB_engine_load_Change(); }));
+    connect(HSB_engine_temperature, &QScrollBar::valueChanged, this, guarded([this] { HSB_engine_temperature_Change(); }));
+    connect(HSB_system_voltage, &QScrollBar::valueChanged, this, guarded([this] { HSB_system_voltage_Change(); }));
+    connect(HSB_Lambda, &QScrollBar::valueChanged, this, guarded([this] { HSB_Lambda_Change(); }));
+    connect(cmbKnock, &QPushButton::clicked, this, guarded([this] { cmbKnock_Click(); }));
+    connect(cmdECU, &QPushButton::clicked, this, guarded([this] { cmdECU_Click(); }));
 }
 
 QTableView* FRMsimulation::makeGrid(const QString& name, LookupTableModel* model, const QString& caption, int left,
@@ -240,7 +241,7 @@ QTableView* FRMsimulation::makeGrid(const QString& name, LookupTableModel* model
     rows->setSectionResizeMode(QHeaderView::Fixed);
     grid->installEventFilter(this);
     grid->viewport()->installEventFilter(this);
-    connect(model, &LookupTableModel::cellEdited, this, [this, grid] { grid_Activated(grid); });
+    connect(model, &LookupTableModel::cellEdited, this, guarded([this, grid] { grid_Activated(grid); }));
     return grid;
 }
 

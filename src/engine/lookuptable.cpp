@@ -11,7 +11,6 @@
 
 namespace {
 QString fieldName(int column) { return "Speed " + QString::number(column + 1); }
-QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
 }  // namespace
 
 LookupTableModel::LookupTableModel(const QString& table, const QString& caption, QObject* parent)
@@ -52,8 +51,8 @@ void LookupTableModel::load() {
     try {
         QSqlQuery q(database());
         QStringList fields{"rowid"};
-        for (int c = 0; c < kColumns; ++c) fields << quoted(fieldName(c));
-        if (!q.exec("SELECT " + fields.join(", ") + " FROM " + quoted(table_) + " ORDER BY rowid")) {
+        for (int c = 0; c < kColumns; ++c) fields << sqlName(fieldName(c));
+        if (!q.exec("SELECT " + fields.join(", ") + " FROM " + sqlName(table_) + " ORDER BY rowid")) {
             error = q.lastError().databaseText();
         } else {
             while (q.next()) {
@@ -113,7 +112,7 @@ bool LookupTableModel::setData(const QModelIndex& index, const QVariant& value, 
     Row& row = rows_[index.row()];
     try {
         QSqlQuery q(database());
-        q.prepare("UPDATE " + quoted(table_) + " SET " + quoted(fieldName(index.column())) + " = ? WHERE rowid = ?");
+        q.prepare("UPDATE " + sqlName(table_) + " SET " + sqlName(fieldName(index.column())) + " = ? WHERE rowid = ?");
         q.addBindValue(stored);
         q.addBindValue(row.rowid);
         if (!q.exec())

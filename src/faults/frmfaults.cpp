@@ -1,4 +1,5 @@
 #include "faults/frmfaults.h"
+#include "platform/guard.h"
 
 #include "app/state.h"
 #include "electrical/frminstruments.h"
@@ -37,7 +38,7 @@ frmFaults::frmFaults() {
         chkFault[n] = makeCheckBox(this, arrayName("chkFault", n), QString::number(n), T(kColumnX[column], y, 600, 375));
         chkFault[n]->setChecked(true);
         // A box runs its click handling whenever its value changes, by the user or by code.
-        connect(chkFault[n], &QCheckBox::toggled, this, [this, n] { chkFault_Click(n); });
+        connect(chkFault[n], &QCheckBox::toggled, this, guarded([this, n] { chkFault_Click(n); }));
     }
     cmdClear = makeButton(this, "cmdClear", "Reset all", T(120, 5520, 1080, 375));
     cmdFaults = makeButton(this, "cmdFaults", "Faults list", T(1320, 5520, 1200, 375));
@@ -55,9 +56,9 @@ frmFaults::frmFaults() {
     txtFaults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtFaults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtFaults->setVisible(false);
-    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
-    connect(cmdFaults, &QPushButton::clicked, this, [this] { cmdFaults_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, guarded([this] { cmdClear_Click(); }));
+    connect(cmdFaults, &QPushButton::clicked, this, guarded([this] { cmdFaults_Click(); }));
+    connect(cmdClose, &QPushButton::clicked, this, guarded([this] { cmdClose_Click(); }));
 }
 
 void frmFaults::onLoad() {
@@ -85,7 +86,7 @@ bool frmFaults::eventFilter(QObject* watched, QEvent* e) {
             QObject* child = static_cast<QChildEvent*>(e)->child();
             if (child->isWidgetType() && child != frame()) child->installEventFilter(this);
         } else if (e->type() == QEvent::ZOrderChange || e->type() == QEvent::Show) {
-            keepOnTop();
+            runGuarded([this] { keepOnTop(); });
         }
     }
     return Form::eventFilter(watched, e);

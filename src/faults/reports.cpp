@@ -1,5 +1,6 @@
 #include "faults/reports.h"
 
+#include "platform/files.h"
 #include "platform/numbers.h"
 
 #include <QDir>
@@ -50,20 +51,17 @@ QStringList scannerReport(const ScannerReading& r) {
     };
 }
 
-ReportFile::ReportFile(const QString& path) : file_(std::make_unique<QFile>(path)) {
-    if (!file_->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        if (!QFileInfo(path).absoluteDir().exists()) raiseError(76, "Path not found");
-        raiseError(75, "Path/File access error");
-    }
-}
-
-ReportFile::~ReportFile() = default;
+ReportFile::ReportFile(const QString& path) : path_(path) { checkWritableTarget(path); }
 
 void ReportFile::write(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) bytes += line.toLatin1() + "\r\n";
-    if (file_->write(bytes) != bytes.size() || !file_->flush()) raiseError(57, "Device I/O error");
-    file_->close();
+    // Rewritten every second while the engine runs: the scanner must never read half a
+    // report, but the report need not survive a power cut, and an unchanged one is left alone.
+    AtomicWrite how;
+    how.durable = false;
+    how.skipUnchanged = true;
+    writeFileAtomic(path_, bytes, how);
 }
 
 void writeReport(const QString& path, const QStringList& lines) { ReportFile(path).write(lines); }

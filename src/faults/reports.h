@@ -6,9 +6,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <memory>
-
-class QFile;
 
 namespace reports {
 
@@ -42,25 +39,23 @@ QStringList faultsReport(const QStringList& faultLines);
 // The 27 lines of Scanner.scn.
 QStringList scannerReport(const ScannerReading& r);
 
-// A report file opened for output: creating or truncating it is the first step, so a
+// A report file about to be written: checking that it can be made is the first step, so a
 // report that cannot be created stops the scan before anything else happens. Opening
 // raises VbError 76 "Path not found" when the folder does not exist and 75 "Path/File
-// access error" when the file cannot be created; writing raises 57 "Device I/O error".
+// access error" when the file cannot be created there; writing raises 75, 61 or 57. The
+// report is replaced whole: a failed write leaves the previous report as it was.
 class ReportFile {
 public:
     explicit ReportFile(const QString& path);
-    ~ReportFile();
-    ReportFile(const ReportFile&) = delete;
-    ReportFile& operator=(const ReportFile&) = delete;
 
-    // Writes the lines, each ended by CR LF, and closes the file.
+    // Writes the lines, each ended by CR LF.
     void write(const QStringList& lines);
 
 private:
-    std::unique_ptr<QFile> file_;
+    QString path_;
 };
 
-// Creates or truncates the file and writes the lines (ReportFile in one step).
+// Checks and writes the report in one step.
 void writeReport(const QString& path, const QStringList& lines);
 
 }  // namespace reports

@@ -165,9 +165,7 @@ void CollectSystemData() {
 }
 
 QString GetTempFolder() {
-    // The platform's answer as a 255-character buffer would hold it, up to any NUL.
-    QString folder = platform().tempFolder().left(255);
-    const int nul = folder.indexOf(QChar(0));
-    if (nul >= 0) folder.truncate(nul);
-    return folder;
+    // Always a real folder that can be written (or, when none can, the one named, so that the
+    // reports fail there): never an empty or shortened path that would point elsewhere.
+    return platform().tempFolder();
 }

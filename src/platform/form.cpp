@@ -1,4 +1,5 @@
 #include "platform/form.h"
+#include "platform/guard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -147,9 +148,13 @@ void Form::setCaption(const QString& caption) {
 
 QWidget* Form::control(const QString& name) const { return findChild<QWidget*>(name); }
 
+void Form::dropLabel(QWidget* target, QWidget* source) {
+    runGuarded([&] { onDragDrop(target, source); });
+}
+
 void Form::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) {
-        Forms::popupMouseMenu(true);
+        runGuarded([] { Forms::popupMouseMenu(true); });
         return;
     }
     QWidget::mousePressEvent(e);
@@ -161,12 +166,13 @@ void Form::closeEvent(QCloseEvent* e) {
         QWidget::closeEvent(e);
         return;
     }
-    if (!onQueryUnload()) {
-        e->ignore();
-        return;
-    }
-    e->accept();
-    Forms::unload(formName());
+    bool keep = false;
+    runGuarded([&] {
+        keep = !onQueryUnload();
+        if (!keep) Forms::unload(formName());
+    });
+    if (keep) e->ignore();
+    else e->accept();
 }
 
 FormHost::FormHost(Form* form) : form_(form) {
@@ -177,12 +183,13 @@ FormHost::FormHost(Form* form) : form_(form) {
 }
 
 void FormHost::closeEvent(QCloseEvent* e) {
-    if (!form_->onQueryUnload()) {
-        e->ignore();
-        return;
-    }
-    e->accept();
-    Forms::unload(form_->formName());
+    bool keep = false;
+    runGuarded([&] {
+        keep = !form_->onQueryUnload();
+        if (!keep) Forms::unload(form_->formName());
+    });
+    if (keep) e->ignore();
+    else e->accept();
 }
 
 bool Forms::registerForm(const QString& name, Factory factory) {
@@ -242,10 +249,10 @@ void Forms::unloadAll() {
 
 void Forms::setMdiArea(QMdiArea* area) {
     reg().mdi = area;
-    QObject::connect(area, &QMdiArea::subWindowActivated, [](QMdiSubWindow* w) {
+    QObject::connect(area, &QMdiArea::subWindowActivated, guarded([](QMdiSubWindow* w) {
         if (auto* host = qobject_cast<FormHost*>(w))
             if (auto* f = qobject_cast<Form*>(host->widget())) f->onActivate();
-    });
+    }));
 }
 
 QMdiArea* Forms::mdiArea() { return reg().mdi; }
@@ -298,7 +305,7 @@ public:
             Form* target = formOf(w);
             if (source && target) {
                 de->acceptProposedAction();
-                target->onDragDrop(w, source);
+                target->dropLabel(w, source);
             }
             return true;
         }

@@ -49,6 +49,8 @@ public:
     virtual void onUnload() {}
     // A connection point or other label dropped on one of this window's controls.
     virtual void onDragDrop(QWidget* /*target*/, QWidget* /*source*/) {}
+    // A label dropped on the target: runs onDragDrop as a handler of its own.
+    void dropLabel(QWidget* target, QWidget* source);
     // Script access to controls the generic inspection does not cover; return true when
     // handled. `index` is the text inside the parentheses (for grids "row,col").
     virtual bool scriptShow(const QString& /*control*/, const QString& /*index*/, QJsonObject& /*out*/) {

@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "platform/guard.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -106,7 +107,7 @@ bool VTimer::fire() {
         bool& b;
         ~Reset() { b = false; }
     } reset{busy_};
-    handler_();
+    runGuarded(handler_);
     return true;
 }
 

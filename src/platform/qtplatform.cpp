@@ -1,4 +1,5 @@
 #include "platform/qtplatform.h"
+#include "platform/services.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -8,6 +9,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
+#include <chrono>
+#include <thread>
 
 QtPlatform::QtPlatform() { clock_.start(); }
 
@@ -63,9 +66,10 @@ void QtPlatform::beep() { QApplication::beep(); }
 double QtPlatform::clock() { return clock_.nsecsElapsed() / 1e9; }
 
 void QtPlatform::pause(double seconds) {
+    // The program holds without running any event, but the processor is left alone.
     const double end = clock() + seconds;
-    while (clock() < end) {
-    }
+    for (double left = seconds; (left = end - clock()) > 0;)
+        std::this_thread::sleep_for(std::chrono::duration<double>(left));
 }
 
 void QtPlatform::doEvents() { QApplication::processEvents(); }
@@ -91,10 +95,6 @@ bool QtPlatform::shellOpen(const QString& target) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(target));
 }
 
-QString QtPlatform::tempFolder() {
-    QString t = QDir::tempPath();
-    if (!t.endsWith('/')) t += '/';
-    return t;
-}
+QString QtPlatform::tempFolder() { return usableTempFolder(); }
 
 QTime QtPlatform::timeOfDay() { return QTime::currentTime(); }

@@ -1,4 +1,5 @@
 #include "platform/scriptplatform.h"
+#include "platform/services.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -84,11 +85,7 @@ bool ScriptPlatform::shellOpen(const QString& target) {
     return true;
 }
 
-QString ScriptPlatform::tempFolder() {
-    QString t = QDir::tempPath();
-    if (!t.endsWith('/')) t += '/';
-    return t;
-}
+QString ScriptPlatform::tempFolder() { return usableTempFolder(); }
 
 QTime ScriptPlatform::timeOfDay() {
     // Virtual time of day: the script's clock starts at noon.

@@ -1,13 +1,21 @@
 #include "platform/services.h"
+#include "platform/files.h"
+#include "platform/platform.h"
 #include "platform/vbtypes.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QMap>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <unistd.h>
 
 namespace {
 QString g_appFolder;
@@ -34,21 +42,114 @@ QString findDataFile(const QString& name) {
     return dir.filePath(name);
 }
 
-static QSettings& settings() {
-    static QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Vantorel", "Vantorel");
+namespace {
+
+// The settings store: read once from the INI file that Qt's settings class keeps for
+// "Vantorel", held in memory, and written back whole (atomically, under the store's lock file)
+// whenever the program saves. Qt's own writer waits for ever on a lock it cannot take; this
+// one gives up after a short wait and reports the failure.
+struct SettingsStore {
+    bool loaded = false;
+    bool damaged = false;
+    QString file;
+    QMap<QString, QString> values;  // "Section/Key" -> text
+    int lockTimeoutMs = 2000;
+};
+
+SettingsStore& store() {
+    static SettingsStore s;
     return s;
 }
 
+QString settingsPath() {
+    // Where Qt's settings class keeps the per-user INI file of "Vantorel".
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Vantorel/Vantorel.conf";
+}
+
+// Reads an INI file; false when it exists but cannot be read as settings.
+bool readIni(const QString& path, QMap<QString, QString>* out) {
+    out->clear();
+    if (!QFileInfo::exists(path)) return true;
+    if (!isRegularFile(path)) return false;
+    QSettings ini(path, QSettings::IniFormat);
+    const QStringList keys = ini.allKeys();
+    if (ini.status() != QSettings::NoError) return false;
+    for (const QString& k : keys) out->insert(k, ini.value(k).toString());
+    return true;
+}
+
+void ensureLoaded() {
+    SettingsStore& st = store();
+    if (st.loaded && st.file == settingsPath()) return;
+    st.loaded = true;
+    st.file = settingsPath();
+    st.damaged = !readIni(st.file, &st.values);
+    // Whatever could be read from a damaged file is not trusted: the defaults stand.
+    if (st.damaged) st.values.clear();
+}
+
+[[noreturn]] void settingsNotWritten() {
+    raiseError(75, "Path/File access error: the settings could not be written");
+}
+
+// The INI text of the values, in the form Qt's settings class reads back.
+QByteArray iniBytes(const QMap<QString, QString>& values, const QString& folder) {
+    QTemporaryDir scratch(folder + "/.Vantorel-settings-XXXXXX");
+    if (!scratch.isValid()) settingsNotWritten();
+    const QString path = scratch.filePath("Vantorel.conf");
+    {
+        QSettings ini(path, QSettings::IniFormat);
+        for (auto it = values.begin(); it != values.end(); ++it) ini.setValue(it.key(), it.value());
+        ini.sync();
+        if (ini.status() != QSettings::NoError) settingsNotWritten();
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) settingsNotWritten();
+    return f.readAll();
+}
+
+}  // namespace
+
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    return settings().value(section + "/" + key, defaultValue).toString();
+    ensureLoaded();
+    return store().values.value(section + "/" + key, defaultValue);
 }
 
 void SaveSetting(const QString& section, const QString& key, const QString& value) {
-    settings().setValue(section + "/" + key, value);
-    settings().sync();
-    if (settings().status() != QSettings::NoError)
-        raiseError(75, "Path/File access error: the settings could not be written");
+    SaveSettings({{section, key, value}});
 }
+
+void SaveSettings(const QList<SettingValue>& entries) {
+    ensureLoaded();
+    SettingsStore& st = store();
+    for (const SettingValue& e : entries) st.values.insert(e.section + "/" + e.key, e.value);
+
+    const QString folder = QFileInfo(st.file).absolutePath();
+    if (!QDir().mkpath(folder)) settingsNotWritten();
+    QLockFile lock(st.file + ".lock");
+    if (!lock.tryLock(st.lockTimeoutMs)) settingsNotWritten();
+    // Another instance may have saved meanwhile: its values are kept, ours are laid over them.
+    QMap<QString, QString> merged;
+    if (st.damaged || !readIni(st.file, &merged)) merged.clear();
+    for (const SettingValue& e : entries) merged.insert(e.section + "/" + e.key, e.value);
+    if (st.damaged) merged = st.values;
+    try {
+        writeFileAtomic(st.file, iniBytes(merged, folder));
+    } catch (const VbError&) {
+        settingsNotWritten();
+    }
+    st.values = merged;
+    st.damaged = false;
+}
+
+bool settingsWereDamaged() {
+    ensureLoaded();
+    return store().damaged;
+}
+
+void setSettingsLockTimeout(int ms) { store().lockTimeoutMs = ms; }
+
+void reloadSettings() { store().loaded = false; }
 
 QString databaseFileName() { return findDataFile("ZR.db"); }
 
@@ -67,7 +168,76 @@ QSqlDatabase& database() {
         db.close();
         raiseError(3343, "Unrecognized database format '" + QFileInfo(file).fileName() + "'.");
     }
+    // SQLite reads a double-quoted name that is no field as a text, so a renamed field would
+    // fill a whole column with its own name: every table's fields are checked here instead.
+    const QString missing = missingDatabaseField(db);
+    if (!missing.isEmpty()) {
+        db.close();
+        raiseError(3265, missing);
+    }
     return db;
+}
+
+QString sqlName(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
+
+QString missingDatabaseField(const QSqlDatabase& db) {
+    auto check = [&db](const QString& table, const QStringList& fields) -> QString {
+        const QSqlRecord record = db.record(table);
+        if (record.isEmpty()) return "The database has no table '" + table + "'.";
+        for (const QString& f : fields)
+            if (record.indexOf(f) < 0) return "The table '" + table + "' has no field '" + f + "'.";
+        return QString();
+    };
+    QStringList speeds{"ID"};
+    for (int i = 1; i <= 8; ++i) speeds << "Speed " + QString::number(i);
+    for (const char* table : {"timing", "Dwell", "injection"})
+        if (QString m = check(table, speeds); !m.isEmpty()) return m;
+    if (QString m = check("Systems", {"Systems"}); !m.isEmpty()) return m;
+    QStringList routine{"Symptoms"};
+    for (int i = 1; i <= 25; ++i) routine << QString::number(i);
+    QSqlQuery q(db);
+    if (!q.exec("SELECT " + sqlName("Systems") + " FROM " + sqlName("Systems"))) return "The table 'Systems' cannot be read.";
+    while (q.next()) {
+        const QString system = q.value(0).toString();
+        if (QString m = check(system, routine); !m.isEmpty()) return m;
+    }
+    return QString();
+}
+
+namespace {
+bool usableFolder(const QString& path) {
+    if (path.isEmpty() || !QDir::isAbsolutePath(path)) return false;
+    const QFileInfo info(path);
+    return info.isDir() && ::access(QFile::encodeName(path).constData(), W_OK | X_OK) == 0;
+}
+}  // namespace
+
+QString usableTempFolder() {
+    static QByteArray lastEnv;
+    static QString folder;
+    static bool told = false;
+    const QByteArray env = qgetenv("TMPDIR");
+    if (!folder.isEmpty() && env == lastEnv) return folder;
+    lastEnv = env;
+    const QString wanted = QDir::cleanPath(QString::fromLocal8Bit(env));
+    const QString fallback = QStringLiteral("/tmp");
+    QString chosen;
+    if (usableFolder(wanted)) chosen = wanted;
+    else if (usableFolder(fallback)) chosen = fallback;
+    if (chosen.isEmpty()) {
+        // Nothing can be written: the reports will fail in the named folder, never elsewhere.
+        chosen = !wanted.isEmpty() && QDir::isAbsolutePath(wanted) ? wanted : fallback;
+        if (!told) {
+            told = true;
+            MsgBox("No temporary folder can be written (" + (env.isEmpty() ? fallback : wanted) + ").\r\n" +
+                       "The scanner's reports cannot be made until one can.",
+                   MsgButtons::OK, MsgIcon::Exclamation);
+        }
+    } else {
+        chosen = QFileInfo(chosen).canonicalFilePath();
+    }
+    folder = chosen.endsWith('/') ? chosen : chosen + '/';
+    return folder;
 }
 
 void closeDatabase() {

@@ -72,6 +72,10 @@ public:
     Figure(double v) : kind_(Number), num_(v) {}
     Figure(int v) : kind_(Number), num_(v) {}
     static Figure fromText(const QString& text);
+    // Stored and typed figures beyond this (a billion km or seconds), or not finite, are not
+    // figures the read-outs can show: they count as text that is not a number.
+    static constexpr double kLimit = 1e9;
+    static bool inRange(double v);
 
     Figure& operator=(double v) { kind_ = Number; num_ = v; text_.clear(); return *this; }
     Figure& operator=(int v) { return *this = static_cast<double>(v); }

@@ -1,4 +1,5 @@
 #include "app/main_window/frmabout.h"
+#include "platform/guard.h"
 
 #include "platform/platform.h"
 
@@ -76,8 +77,8 @@ frmAbout::frmAbout() : Form(Kind::Dialog) {
     cmdSysInfo = new QPushButton("System Info...", this);
     cmdSysInfo->setObjectName("cmdSysInfo");
     cmdSysInfo->setGeometry(twRect(4080, 3150, 1400, 380));
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
+    connect(cmdSysInfo, &QPushButton::clicked, this, guarded([this] { cmdSysInfo_Click(); }));
 }
 
 void frmAbout::onLoad() {

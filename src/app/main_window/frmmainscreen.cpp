@@ -1,4 +1,5 @@
 #include "app/main_window/frmmainscreen.h"
+#include "platform/guard.h"
 
 #include "app/main_window/frmabout.h"
 #include "app/state.h"
@@ -151,7 +152,7 @@ QAction* frmMainscreen::addCommand(QMenu* menu, const QString& name, const QStri
                                    void (frmMainscreen::*handler)()) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);
-    if (handler) connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    if (handler) connect(a, &QAction::triggered, this, guarded([this, handler] { (this->*handler)(); }));
     return a;
 }
 
@@ -205,7 +206,7 @@ void frmMainscreen::buildMenus() {
 
     menuWindow_ = bar->addMenu("&Window");
     menuWindow_->setObjectName("menuWindow");
-    connect(menuWindow_, &QMenu::aboutToShow, this, [this] { rebuildWindowMenu(); });
+    connect(menuWindow_, &QMenu::aboutToShow, this, guarded([this] { rebuildWindowMenu(); }));
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("menuHelp");
@@ -224,19 +225,19 @@ void frmMainscreen::buildMenus() {
     menuMouse1_->addSeparator();
     QAction* a = menuMouse1_->addAction("Start / Stop Engine");
     a->setObjectName("menuMouse1StartEngine");
-    connect(a, &QAction::triggered, this, [] { StartStopEngine(); });
+    connect(a, &QAction::triggered, this, guarded([] { StartStopEngine(); }));
     a = menuMouse1_->addAction("Increase Engine Speed");
     a->setObjectName("menuMouse1IncreaseEngineSpeed");
-    connect(a, &QAction::triggered, this, [] { menuMouse1IncreaseEngineSpeed_Click(); });
+    connect(a, &QAction::triggered, this, guarded([] { menuMouse1IncreaseEngineSpeed_Click(); }));
     a = menuMouse1_->addAction("Throttle on");
     a->setObjectName("menuMouse1ThrottleOn");
-    connect(a, &QAction::triggered, this, [] { menuMouse1ThrottleOn_Click(); });
+    connect(a, &QAction::triggered, this, guarded([] { menuMouse1ThrottleOn_Click(); }));
     a = menuMouse1_->addAction("Change up a gear");
     a->setObjectName("menuMouse1GearUp");
-    connect(a, &QAction::triggered, this, [] { menuMouse1GearUp_Click(); });
+    connect(a, &QAction::triggered, this, guarded([] { menuMouse1GearUp_Click(); }));
     a = menuMouse1_->addAction("Change down a gear");
     a->setObjectName("menuMouse1GearDown");
-    connect(a, &QAction::triggered, this, [] { menuMouse1GearDown_Click(); });
+    connect(a, &QAction::triggered, this, guarded([] { menuMouse1GearDown_Click(); }));
     menuMouse1_->addSeparator();
     addCommand(menuMouse1_, "menuMouse1Exit", "Exit program", &M::menuFileExit_Click);
 }
@@ -259,7 +260,7 @@ void frmMainscreen::buildToolbar() {
         a->setObjectName(b.key);
         a->setToolTip(b.tip);
         const QString key = b.key;
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        connect(a, &QAction::triggered, this, guarded([this, key] { Toolbar1_ButtonClick(key); }));
         if (QWidget* w = toolbar_->widgetForAction(a)) w->setObjectName(b.key);
     }
 }
@@ -272,7 +273,7 @@ void frmMainscreen::rebuildWindowMenu() {
         QAction* a = menuWindow_->addAction(QString("&%1 %2").arg(n++).arg(w->windowTitle()));
         a->setCheckable(true);
         a->setChecked(w == mdi_->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });
+        connect(a, &QAction::triggered, this, guarded([this, w] { mdi_->setActiveSubWindow(w); }));
     }
 }
 
@@ -342,14 +343,14 @@ void frmMainscreen::popupMouseMenu(bool enableCloseAfter) {
 }
 
 void frmMainscreen::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::RightButton) popupMouseMenu(false);
+    if (e->button() == Qt::RightButton) runGuarded([this] { popupMouseMenu(false); });
     else QMainWindow::mousePressEvent(e);
 }
 
 bool frmMainscreen::eventFilter(QObject* obj, QEvent* e) {
     if (obj == mdi_->viewport() && e->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
-        popupMouseMenu(false);
+        runGuarded([this] { popupMouseMenu(false); });
         return true;
     }
     return QMainWindow::eventFilter(obj, e);
@@ -358,7 +359,7 @@ bool frmMainscreen::eventFilter(QObject* obj, QEvent* e) {
 void frmMainscreen::closeEvent(QCloseEvent* e) {
     // Closing the frame saves and ends exactly like File > Exit.
     e->accept();
-    ExitProgram();
+    runGuarded([] { ExitProgram(); });
 }
 
 // ---- File menu ----
@@ -526,20 +527,18 @@ bool programEnded() { return g_ended; }
 
 void ExitProgram() {
     if (g_ended) return;
-    // Every figure is offered to the store even when an earlier write fails; a failure is
-    // reported, and the program still ends (the user asked to leave).
+    // The four figures are written in one go, so a run that is killed keeps all the new
+    // figures or all the old ones. A failure is reported, and the program still ends (the user
+    // asked to leave).
     std::optional<VbError> failed;
-    auto save = [&failed](const char* section, const char* key, const Figure& figure) {
-        try {
-            SaveSetting(section, key, figure.toText());
-        } catch (const VbError& e) {
-            if (!failed) failed = e;
-        }
-    };
-    save("Trip_Computer", "Trip_Distance", TripDistance);
-    save("Trip_Computer", "Arrival_Distance", ArrivalDistance);
-    save("Trip_Computer", "Elapsed_Time", ElapsedTime);
-    save("Instruments", "mileage", Mileage);
+    try {
+        SaveSettings({{"Trip_Computer", "Trip_Distance", TripDistance.toText()},
+                      {"Trip_Computer", "Arrival_Distance", ArrivalDistance.toText()},
+                      {"Trip_Computer", "Elapsed_Time", ElapsedTime.toText()},
+                      {"Instruments", "mileage", Mileage.toText()}});
+    } catch (const VbError& e) {
+        failed = e;
+    }
     g_ended = true;
     if (failed) reportError(failed->number, failed->description, QString(), MsgIcon::Information);
     closeDatabase();

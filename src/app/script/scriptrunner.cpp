@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "app/state.h"
 #include "platform/form.h"
+#include "platform/guard.h"
 #include "platform/numbers.h"
 #include "platform/scriptplatform.h"
 #include "platform/services.h"
@@ -130,10 +131,14 @@ ScriptRunner::ScriptRunner(Sink sink) : sink_(std::move(sink)) {
     setPlatform(platform_);
     VTimer::setAutoRun(false);
     g_activeRunner = this;
+    setUntrappedSink([this](int number, const QString& description) { untrappedError(number, description); });
 }
 
 ScriptRunner::~ScriptRunner() {
-    if (g_activeRunner == this) g_activeRunner = nullptr;
+    if (g_activeRunner == this) {
+        g_activeRunner = nullptr;
+        setUntrappedSink(nullptr);
+    }
 }
 
 ScriptRunner* ScriptRunner::active() { return g_activeRunner; }
@@ -571,7 +576,7 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
             *error = "drop needs a control as source and a window's control as target";
             return false;
         }
-        t.form->onDragDrop(t.widget, s.widget);
+        t.form->dropLabel(t.widget, s.widget);
         return true;
     }
     if (verb == "close") {

@@ -1,0 +1,178 @@
+#include "platform/files.h"
+
+#include "platform/vbtypes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void raiseForErrno(int err, bool writing) {
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR: raiseError(76, "Path not found");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: raiseError(61, "Disk full");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case EEXIST:
+    case EBUSY:
+    case ETXTBSY: raiseError(75, "Path/File access error");
+    default:
+        if (writing) raiseError(57, "Device I/O error");
+        raiseError(75, "Path/File access error");
+    }
+}
+
+mode_t newFileMode() {
+    static const mode_t mode = [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return static_cast<mode_t>(0666 & ~mask);
+    }();
+    return mode;
+}
+
+// Beyond a file-size limit the write fails with EFBIG instead of the signal ending the program.
+void ignoreFileSizeSignal() {
+    static const bool done = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)done;
+}
+
+bool sameContent(const QByteArray& local, const QByteArray& bytes) {
+    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    bool same = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == bytes.size();
+    if (same) {
+        QByteArray current(bytes.size(), Qt::Uninitialized);
+        qint64 got = 0;
+        while (got < current.size()) {
+            const ssize_t n = ::read(fd, current.data() + got, current.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            got += n;
+        }
+        same = got == bytes.size() && current == bytes;
+    }
+    ::close(fd);
+    return same;
+}
+
+}  // namespace
+
+void checkWritableTarget(const QString& path) {
+    const QFileInfo info(path);
+    const QByteArray dir = QFile::encodeName(info.absolutePath());
+    struct stat st;
+    if (::stat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) raiseError(76, "Path not found");
+    if (::access(dir.constData(), W_OK | X_OK) != 0) raiseError(75, "Path/File access error");
+    const QByteArray local = QFile::encodeName(info.absoluteFilePath());
+    if (::stat(local.constData(), &st) == 0 && !S_ISREG(st.st_mode)) raiseError(75, "Path/File access error");
+}
+
+bool writeFileAtomic(const QString& path, const QByteArray& bytes, const AtomicWrite& how) {
+    ignoreFileSizeSignal();
+    const QFileInfo info(path);
+    const QByteArray local = QFile::encodeName(info.absoluteFilePath());
+    if (how.skipUnchanged && sameContent(local, bytes)) return false;
+    checkWritableTarget(path);
+
+    QByteArray temp = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) raiseForErrno(errno, false);
+    auto fail = [&](int err) {
+        ::close(fd);
+        ::unlink(temp.constData());
+        raiseForErrno(err, true);
+    };
+    // Keep the permissions of the file being replaced; a new file gets the usual ones.
+    struct stat st;
+    const mode_t mode = ::stat(local.constData(), &st) == 0 ? (st.st_mode & 07777) : newFileMode();
+    ::fchmod(fd, mode);
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) fail(n < 0 ? errno : ENOSPC);
+        done += n;
+    }
+    if (how.durable && ::fsync(fd) != 0) fail(errno);
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(temp.constData());
+        raiseForErrno(err, true);
+    }
+    if (::rename(temp.constData(), local.constData()) != 0) {
+        const int err = errno;
+        ::unlink(temp.constData());
+        raiseForErrno(err, false);
+    }
+    return true;
+}
+
+bool isRegularFile(const QString& path) {
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+QByteArray readRegularFile(const QString& path, qint64 maxBytes) {
+    const QByteArray local = QFile::encodeName(path);
+    // Opened without waiting, so a FIFO never blocks; only a regular file is read.
+    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, "File not found: " + QFileInfo(path).fileName());
+        raiseError(75, "Path/File access error");
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        raiseError(53, "File not found: " + QFileInfo(path).fileName());
+    }
+    if (st.st_size > maxBytes) {
+        ::close(fd);
+        raiseError(7, "Out of memory");
+    }
+    QByteArray data;
+    data.reserve(static_cast<qsizetype>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            raiseError(75, "Path/File access error");
+        }
+        if (n == 0) break;
+        if (data.size() + n > maxBytes) {
+            ::close(fd);
+            raiseError(7, "Out of memory");
+        }
+        data.append(buf, n);
+    }
+    ::close(fd);
+    return data;
+}
+
+QString decodeText(const QByteArray& bytes) {
+    QByteArray b = bytes;
+    if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(b);
+    if (!utf8.hasError()) return text;
+    return QString::fromLatin1(bytes);
+}

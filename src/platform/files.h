@@ -1,0 +1,42 @@
+// Files the program reads and writes for the user.
+//
+// Every file written for the user goes through writeFileAtomic: the bytes go to a temporary
+// file in the target's folder, which is then renamed over the target, so a reader never sees a
+// half-written file and a failed write leaves the previous file whole.
+//
+// Data files are read only when they are regular files (a FIFO or a device named like a data
+// file is reported as missing, never waited on), and text is read as UTF-8, falling back to
+// Latin-1 when the bytes are not valid UTF-8.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct AtomicWrite {
+    // Forces the data to disk before the rename: for documents the user saves. A report that
+    // is rewritten every second needs atomicity for its readers, not durability.
+    bool durable = true;
+    // Leaves the file alone when it already holds exactly these bytes.
+    bool skipUnchanged = false;
+};
+
+// Raises VbError 76 "Path not found" when the folder does not exist, 75 "Path/File access
+// error" when the file cannot be created or replaced (no permission, the name is a folder),
+// 61 "Disk full" when the disk or a size limit is reached and 57 "Device I/O error" for any
+// other write failure. Returns false when the write was skipped because nothing changed.
+bool writeFileAtomic(const QString& path, const QByteArray& bytes, const AtomicWrite& how = AtomicWrite());
+
+// Raises the error that creating the file would raise, without writing anything: the folder
+// is missing (76), or the name is not a file that can be replaced there (75).
+void checkWritableTarget(const QString& path);
+
+// The whole file when it is a regular file of at most maxBytes; raises 53 "File not found"
+// when it is missing or not a regular file, 7 "Out of memory" when it is larger and 75 when
+// it cannot be read.
+QByteArray readRegularFile(const QString& path, qint64 maxBytes = 16 * 1024 * 1024);
+
+// UTF-8 when the bytes are valid UTF-8, Latin-1 otherwise; a UTF-8 byte-order mark is dropped.
+QString decodeText(const QByteArray& bytes);
+
+// True for an existing regular file (not a folder, FIFO, socket or device).
+bool isRegularFile(const QString& path);
