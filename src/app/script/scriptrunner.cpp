@@ -3,6 +3,7 @@
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
 #include "app/state.h"
+#include "platform/files.h"
 #include "platform/form.h"
 #include "platform/guard.h"
 #include "platform/numbers.h"
@@ -704,7 +705,12 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
             *error = "cannot read " + path;
             return false;
         }
-        emitEvent({{"event", "file"}, {"path", path}, {"text", QString::fromLatin1(f.readAll())}});
+        // A transcript line stays readable: at most a megabyte of any file (or device).
+        constexpr qint64 kMaxFileBytes = 1 << 20;
+        const QByteArray bytes = f.read(kMaxFileBytes + 1);
+        QJsonObject e{{"event", "file"}, {"path", path}, {"text", decodeText(bytes.left(kMaxFileBytes))}};
+        if (bytes.size() > kMaxFileBytes) e.insert("truncated", true);
+        emitEvent(e);
         return true;
     }
     if (verb == "defer") {
