@@ -7,6 +7,8 @@
 #   #! garble FILE                 overwrite a data file with bytes that are not its format
 #   #! readonly-temp               make the temporary folder unwritable (the report files too, even for root)
 #   #! restart                     end this run here and start the program again (same settings)
+#   #! env NAME VALUE              set an environment variable for the program's runs
+#   #! sh COMMAND                  run a shell command first ($work/data, $work/tmp and $conf are set)
 # The transcript of each run is kept in $VANTOREL_TRANSCRIPTS (if set) or printed on failure.
 set -u
 program=$1 data=$2 script=$3
@@ -56,6 +58,8 @@ while IFS= read -r line || [ -n "$line" ]; do
     # Folders where the scanner's report files go, and no write permission: nothing can be
     # written there, not even by root.
     "#! readonly-temp"*) mkdir -p "$work/tmp/Faults.scn" "$work/tmp/Scanner.scn"; chmod a-w "$work/tmp" ;;
+    "#! env "*) read -r _ _ name value <<< "$line"; export "$name=$value" ;;
+    "#! sh "*) ( eval "${line#\#! sh }" ) ;;
     "#! restart"*) run_part "$current"; current="$work/part$part.vs"; : > "$current" ;;
     *) printf '%s\n' "$line" >> "$current" ;;
   esac

@@ -5,6 +5,7 @@
 #include "app/state.h"
 #include "diagnostics/frmdiagnostics.h"
 #include "engine/frmsimulation.h"
+#include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "platform/services.h"
@@ -36,8 +37,14 @@ struct Picture {
 
 // Reads the background picture, already scaled to cover the main window's working area.
 Picture readBackground() {
-    QImageReader reader(findDataFile("background.jpg"));
+    const QString file = findDataFile("background.jpg");
     Picture p;
+    // Only a regular file is decoded: a FIFO of that name would hold start-up for ever.
+    if (!isRegularFile(file)) {
+        p.error = QImageReader::FileNotFoundError;
+        return p;
+    }
+    QImageReader reader(file);
     p.image = reader.read();
     const QSize window = twRect(0, 0, 16000, 12000).size();
     if (p.image.isNull()) p.error = reader.error();
@@ -173,6 +180,12 @@ void Main() {
         ArrivalDistance = Figure::fromText(GetSetting("Trip_Computer", "Arrival_Distance", "0"));
         ElapsedTime = Figure::fromText(GetSetting("Trip_Computer", "Elapsed_Time", "0"));
         Mileage = Figure::fromText(GetSetting("Instruments", "mileage", "0"));
+    });
+    step([] {
+        if (settingsWereDamaged())
+            MsgBox("The stored settings could not be read, so the default settings are used.\r\n"
+                   "A clean settings file is written when the program ends.",
+                   MsgButtons::OK, MsgIcon::Exclamation);
     });
     FuelLevel = 60;
 

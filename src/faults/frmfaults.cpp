@@ -1,4 +1,5 @@
 #include "faults/frmfaults.h"
+#include "platform/files.h"
 #include "platform/guard.h"
 
 #include "app/state.h"
@@ -139,10 +140,7 @@ void frmFaults::cmdFaults_Click() {
     }
     try {
         chdirToAppFolder();
-        QFile file(findDataFile("faults.txt"));
-        if (!file.exists()) raiseError(53, "File not found");
-        if (!file.open(QIODevice::ReadOnly)) raiseError(75, "Path/File access error");
-        QString text = QString::fromLatin1(file.readAll());
+        QString text = decodeText(readRegularFile(findDataFile("faults.txt")));
         text.replace("\r\n", "\n");
         txtFaults->setPlainText(text);
         if (!txtFaults->isHidden()) {

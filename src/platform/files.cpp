@@ -135,13 +135,13 @@ QByteArray readRegularFile(const QString& path, qint64 maxBytes) {
     // Opened without waiting, so a FIFO never blocks; only a regular file is read.
     const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, "File not found: " + QFileInfo(path).fileName());
+        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, "File not found");
         raiseError(75, "Path/File access error");
     }
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        raiseError(53, "File not found: " + QFileInfo(path).fileName());
+        raiseError(53, "File not found");
     }
     if (st.st_size > maxBytes) {
         ::close(fd);

@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -66,11 +67,32 @@ QString settingsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Vantorel/Vantorel.conf";
 }
 
+// True when every line is a section header, a comment, blank or "key=value", in UTF-8 text
+// without a byte-order mark: the form this store writes. Qt's reader takes much else
+// silently (random bytes become a key), which would keep a damaged file for ever.
+bool wellFormedIni(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.contains('\0')) return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError()) return false;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) continue;
+        if (line.indexOf(u'=') <= 0) return false;
+    }
+    return true;
+}
+
 // Reads an INI file; false when it exists but cannot be read as settings.
 bool readIni(const QString& path, QMap<QString, QString>* out) {
     out->clear();
     if (!QFileInfo::exists(path)) return true;
-    if (!isRegularFile(path)) return false;
+    try {
+        if (!wellFormedIni(readRegularFile(path, 1 << 20))) return false;
+    } catch (const VbError&) {
+        return false;  // not a regular file, or far too large to be settings
+    }
     QSettings ini(path, QSettings::IniFormat);
     const QStringList keys = ini.allKeys();
     if (ini.status() != QSettings::NoError) return false;

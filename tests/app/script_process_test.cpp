@@ -62,6 +62,15 @@ TEST(ScriptProcess, ExitStatusIsZeroExactlyWhenNoLineFailed) {
     EXPECT_EQ(failed.events.last().value("errors").toInt(), 2);
 }
 
+TEST(ScriptProcess, ACheckDeferredPastTheEndFailsTheScript) {
+    const Transcript run = runScript("tick\ndefer 1000 expect EngineSpeed 12345\n");
+    EXPECT_EQ(run.status, 1);
+    QStringList errors;
+    for (const QJsonObject& e : run.events)
+        if (e.value("event").toString() == "error") errors << e.value("text").toString();
+    EXPECT_EQ(errors, QStringList{"deferred command never ran: expect EngineSpeed 12345"});
+}
+
 TEST(ScriptProcess, ExitStopsTheScriptAndEndsTheTranscript) {
     const Transcript run = runScript("menu File > Exit\nfrobnicate\n");
     EXPECT_EQ(run.status, 0) << "the lines after the exit are not run";

@@ -3,6 +3,7 @@
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
 #include "app/state.h"
+#include "platform/files.h"
 #include "platform/form.h"
 #include "platform/guard.h"
 #include "platform/numbers.h"
@@ -30,6 +31,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTextEdit>
@@ -122,6 +124,14 @@ void mouseClick(QWidget* w, Qt::MouseButton button, bool doubleClick) {
 }
 
 ScriptRunner* g_activeRunner = nullptr;
+
+// "TEMP:name" is in the temporary folder, "CONFIG:name" in the per-user settings folder.
+QString scriptPath(const QString& path) {
+    if (path.startsWith("TEMP:")) return platform().tempFolder() + path.mid(5);
+    if (path.startsWith("CONFIG:"))
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + path.mid(7);
+    return path;
+}
 
 }  // namespace
 
@@ -697,14 +707,18 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         return true;
     }
     if (verb == "file") {
-        QString path = unquote(rest);
-        if (path.startsWith("TEMP:")) path = platform_->tempFolder() + path.mid(5);
+        const QString path = scriptPath(unquote(rest));
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) {
             *error = "cannot read " + path;
             return false;
         }
-        emitEvent({{"event", "file"}, {"path", path}, {"text", QString::fromLatin1(f.readAll())}});
+        // A transcript line stays readable: at most a megabyte of any file (or device).
+        constexpr qint64 kMaxFileBytes = 1 << 20;
+        const QByteArray bytes = f.read(kMaxFileBytes + 1);
+        QJsonObject e{{"event", "file"}, {"path", path}, {"text", decodeText(bytes.left(kMaxFileBytes))}};
+        if (bytes.size() > kMaxFileBytes) e.insert("truncated", true);
+        emitEvent(e);
         return true;
     }
     if (verb == "defer") {
@@ -768,8 +782,7 @@ bool ScriptRunner::expect(const QString& rest, QString* error) {
     }
     if (what == "fileline" || what == "filelines" || what == "filetext") {
         QString tail;
-        QString path = firstWord(args, &tail);
-        if (path.startsWith("TEMP:")) path = platform_->tempFolder() + path.mid(5);
+        const QString path = scriptPath(firstWord(args, &tail));
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) {
             *error = "cannot read " + path;

@@ -1,0 +1,250 @@
+// Files, settings, the temporary folder and the database under conditions a classroom machine
+// produces: full disks and size limits, folders that vanish, locks that are never released,
+// damaged settings, absurd stored figures, FIFOs named like data files, renamed fields.
+#include "testing.h"
+
+#include "app/state.h"
+#include "faults/faults.h"
+#include "faults/frmfaults.h"
+#include "platform/files.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+int errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const VbError& e) {
+        return e.number;
+    }
+    return 0;
+}
+
+// Writes beyond `bytes` fail with "file too large" while it is in force, as on a full disk.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit r = saved;
+        r.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &r);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved;
+};
+
+QStringList leftovers(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
+}
+
+TEST(AtomicWrite, ReplacesWholeOrNotAtAll) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("report.txt");
+    put(file, "old report\r\n");
+    ::chmod(QFile::encodeName(file).constData(), 0640);
+
+    EXPECT_TRUE(writeFileAtomic(file, "new\r\n"));
+    EXPECT_EQ(contents(file), "new\r\n");
+    struct stat st;
+    ::stat(QFile::encodeName(file).constData(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u) << "the permissions of the replaced file are kept";
+
+    AtomicWrite unchanged;
+    unchanged.skipUnchanged = true;
+    EXPECT_FALSE(writeFileAtomic(file, "new\r\n", unchanged)) << "the same bytes are not written again";
+    EXPECT_TRUE(writeFileAtomic(file, "newer\r\n", unchanged));
+
+    {
+        FileSizeLimit limit(4);
+        EXPECT_EQ(errorOf([&] { writeFileAtomic(file, QByteArray(4096, 'x')); }), 61);
+    }
+    EXPECT_EQ(contents(file), "newer\r\n") << "a failed write leaves the previous file whole";
+    EXPECT_TRUE(leftovers(dir.path()).isEmpty()) << leftovers(dir.path()).join(' ').toStdString();
+
+    EXPECT_EQ(errorOf([&] { writeFileAtomic(dir.filePath("gone/x.txt"), "x"); }), 76);
+    QDir(dir.path()).mkdir("folder.txt");
+    EXPECT_EQ(errorOf([&] { writeFileAtomic(dir.filePath("folder.txt"), "x"); }), 75);
+}
+
+TEST(DataFiles, OnlyRegularFilesAreReadAndTextIsUtf8First) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("faults.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    EXPECT_FALSE(isRegularFile(fifo));
+    EXPECT_EQ(errorOf([&] { readRegularFile(fifo); }), 53) << "a FIFO is missing, not waited on";
+    EXPECT_EQ(errorOf([&] { readRegularFile(dir.path()); }), 53);
+    EXPECT_EQ(errorOf([&] { readRegularFile(dir.filePath("none.txt")); }), 53);
+
+    EXPECT_EQ(decodeText("90 \xC2\xB0" "C"), QString::fromUtf8("90 °C"));
+    EXPECT_EQ(decodeText("\xEF\xBB\xBF" "ok"), "ok");
+    EXPECT_EQ(decodeText("90 \xB0" "C"), QString::fromLatin1("90 \xB0" "C")) << "not UTF-8: Latin-1";
+}
+
+TEST(TempFolder, IsAlwaysARealWritableFolderNeverAShortenedOne) {
+    const QByteArray saved = qgetenv("TMPDIR");
+    QTemporaryDir dir;
+    qputenv("TMPDIR", (dir.path() + "/does-not-exist").toLocal8Bit());
+    const QString fallback = GetTempFolder();
+    EXPECT_EQ(fallback, QDir("/tmp").canonicalPath() + "/");
+
+    // A long path is used whole (no 255-character cut that would point at the folder above).
+    QString deep = dir.path();
+    while (deep.size() < 300) deep += "/" + QString(40, 'd');
+    ASSERT_TRUE(QDir().mkpath(deep));
+    qputenv("TMPDIR", deep.toLocal8Bit());
+    EXPECT_EQ(GetTempFolder(), QDir(deep).canonicalPath() + "/");
+    qputenv("TMPDIR", saved);
+}
+
+TEST(Figures, ThoseNoReadOutCanShowCountAsNonNumbers) {
+    for (const char* text : {"1e308", "-1e308", "inf", "nan", "1e10", "abc", ""}) {
+        const Figure f = Figure::fromText(text);
+        EXPECT_EQ(f.value(), 0) << text;
+        EXPECT_FALSE(f.isText()) << text;
+    }
+    EXPECT_EQ(Figure::fromText("999999999.5").value(), 999999999.5);
+    EXPECT_EQ(Figure::fromText("12.5").toText(), "12.5");
+}
+
+class SettingsStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+        QDir().mkpath(dir_.path() + "/Vantorel");
+        reloadSettings();
+        setSettingsLockTimeout(50);
+    }
+    void TearDown() override {
+        qputenv("XDG_CONFIG_HOME", saved_);
+        reloadSettings();
+        setSettingsLockTimeout(2000);
+    }
+    QString conf() const { return dir_.path() + "/Vantorel/Vantorel.conf"; }
+    QTemporaryDir dir_;
+    QByteArray saved_;
+};
+
+TEST_F(SettingsStore, ALockThatIsNeverReleasedFailsTheSaveAndLeavesTheFile) {
+    put(conf(), "[Instruments]\nmileage=12\n");
+    QLockFile held(conf() + ".lock");
+    ASSERT_TRUE(held.lock());
+    EXPECT_EQ(errorOf([] { SaveSetting("Instruments", "mileage", "13"); }), 75);
+    held.unlock();
+    EXPECT_EQ(contents(conf()), "[Instruments]\nmileage=12\n");
+
+    QDir().mkpath(conf() + ".lock");
+    EXPECT_EQ(errorOf([] { SaveSetting("Instruments", "mileage", "13"); }), 75) << "a lock that is a folder";
+    QDir().rmdir(conf() + ".lock");
+    SaveSetting("Instruments", "mileage", "13");
+    reloadSettings();
+    EXPECT_EQ(GetSetting("Instruments", "mileage", "0"), "13");
+}
+
+TEST_F(SettingsStore, DamagedSettingsCountAsDefaultsAndAreReplacedByACleanFile) {
+    for (const QByteArray& damage : {QByteArray("\xEF\xBB\xBF[Instruments]\nmileage=12\n"),
+                                     QByteArray("[Instruments]\nmileage\n"), QByteArray("\x93\x01=\xFF\xFE\x00zz", 8)}) {
+        put(conf(), damage);
+        reloadSettings();
+        EXPECT_TRUE(settingsWereDamaged()) << damage.toHex().toStdString();
+        EXPECT_EQ(GetSetting("Instruments", "mileage", "0"), "0");
+        EXPECT_EQ(errorOf([] {
+                      SaveSettings({{"Trip_Computer", "Trip_Distance", "1.5"}, {"Instruments", "mileage", "7"}});
+                  }),
+                  0)
+            << "a read-format problem is no write failure";
+        reloadSettings();
+        EXPECT_FALSE(settingsWereDamaged());
+        EXPECT_EQ(GetSetting("Instruments", "mileage", ""), "7");
+        EXPECT_EQ(GetSetting("Trip_Computer", "Trip_Distance", ""), "1.5");
+    }
+}
+
+TEST_F(SettingsStore, ASaveKeepsWhatAnotherInstanceWroteMeanwhile) {
+    EXPECT_EQ(GetSetting("ZRsettings", "ZRsetting1", "1"), "1");
+    put(conf(), "[ZRsettings]\nZRsetting1=0\n");
+    SaveSetting("Instruments", "mileage", "5");
+    reloadSettings();
+    EXPECT_EQ(GetSetting("ZRsettings", "ZRsetting1", "1"), "0");
+    EXPECT_EQ(GetSetting("Instruments", "mileage", ""), "5");
+}
+
+TEST(Database, AMissingFieldIsReportedWhenTheDatabaseIsOpened) {
+    const QString program = appFolder();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(program + "/ZR.db", dir.filePath("ZR.db")));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "rename");
+        db.setDatabaseName(dir.filePath("ZR.db"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("ALTER TABLE " + sqlName("timing") + " RENAME COLUMN " + sqlName("Speed 8") + " TO " +
+                           sqlName("Speed \"8\"")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("rename");
+    closeDatabase();
+    setAppFolder(dir.path());
+    QString message;
+    try {
+        database();
+    } catch (const VbError& e) {
+        message = e.description;
+    }
+    closeDatabase();
+    setAppFolder(program);
+    EXPECT_EQ(message, "The table 'timing' has no field 'Speed 8'.");
+    EXPECT_NO_THROW(database());
+}
+
+// The scan's report is replaced whole or not at all: a scanner reading it never sees half.
+TEST(ScanReports, AReportThatCannotBeReplacedStaysAsItWas) {
+    QTemporaryDir tmp;
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    resetState();
+    frmFaults* faults = frm<frmFaults>();
+    faults->cmdClear_Click();
+    CollectSystemData();
+    const QString report = GetTempFolder() + "Faults.scn";
+    const QByteArray before = contents(report);
+    ASSERT_TRUE(before.startsWith("System faults found:"));
+    testEvents().clear();
+    {
+        FileSizeLimit limit(16);
+        faults->chkFault[2]->setChecked(false);
+    }
+    EXPECT_EQ(contents(report), before);
+    bool told = false;
+    for (const QJsonObject& e : testEvents())
+        told = told || e.value("text").toString().startsWith("Collect system data - Error number: 61 - Disk full");
+    EXPECT_TRUE(told);
+    faults->cmdClear_Click();
+    EXPECT_TRUE(contents(report).contains("End of faults list..."));
+    qputenv("TMPDIR", saved);
+}
+
+}  // namespace
