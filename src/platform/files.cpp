@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -165,6 +166,44 @@ QByteArray readRegularFile(const QString& path, qint64 maxBytes) {
         data.append(buf, n);
     }
     ::close(fd);
+    return data;
+}
+
+QByteArray readRegularFileHead(const QString& path, qint64 maxBytes, bool* whole) {
+    const QByteArray local = QFile::encodeName(path);
+    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, "File not found: " + QFileInfo(path).fileName());
+        raiseError(75, "Path/File access error");
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        raiseError(53, "File not found: " + QFileInfo(path).fileName());
+    }
+    QByteArray data(static_cast<qsizetype>(std::max<qint64>(0, std::min<qint64>(st.st_size, maxBytes))), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, static_cast<size_t>(data.size() - got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            raiseError(75, "Path/File access error");
+        }
+        if (n == 0) break;
+        got += n;
+    }
+    data.truncate(got);
+    // One byte more tells whether the file goes on (it may have grown since fstat).
+    bool more = false;
+    if (got == maxBytes) {
+        char extra;
+        ssize_t n;
+        do n = ::read(fd, &extra, 1); while (n < 0 && errno == EINTR);
+        more = n > 0;
+    }
+    ::close(fd);
+    if (whole) *whole = !more;
     return data;
 }
 
