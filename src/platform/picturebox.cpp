@@ -102,6 +102,15 @@ void PictureBox::ensureBacking() {
     const qreal dpr = devicePixelRatioF();
     const QSize want = QSize(std::max(1, width()), std::max(1, height())) * dpr;
     if (backing_.size() == want) return;
+    if (fit_ && !picture_.isNull() && !backing_.isNull()) {
+        // The picture follows the surface: draw it afresh at the new size.
+        backing_ = QImage();
+        fitted_ = QImage();
+        backing_ = QImage(want, QImage::Format_ARGB32_Premultiplied);
+        backing_.setDevicePixelRatio(dpr);
+        cls();
+        return;
+    }
     // A larger surface keeps what is drawn and shows the back colour in the new part.
     QImage grown(want, QImage::Format_ARGB32_Premultiplied);
     grown.setDevicePixelRatio(dpr);
@@ -113,8 +122,34 @@ void PictureBox::ensureBacking() {
     backing_ = grown;
 }
 
+QRect PictureBox::pictureRect() const {
+    if (picture_.isNull()) return QRect();
+    if (!fit_) return QRect(QPoint(0, 0), picture_.size());
+    const QSize area(std::max(1, width()), std::max(1, height()));
+    QSize shown = picture_.size();
+    if (shown.width() > area.width() || shown.height() > area.height())
+        shown.scale(area, Qt::KeepAspectRatio);
+    shown = shown.expandedTo(QSize(1, 1));
+    return QRect(QPoint((area.width() - shown.width()) / 2, (area.height() - shown.height()) / 2), shown);
+}
+
+void PictureBox::setPictureFit(bool fit) {
+    fit_ = fit;
+    fitted_ = QImage();
+    cls();
+}
+
 void PictureBox::drawBackground(QPainter& p) {
-    if (!picture_.isNull()) p.drawImage(QPointF(0, 0), picture_);
+    if (picture_.isNull()) return;
+    if (!fit_) {
+        p.drawImage(QPointF(0, 0), picture_);
+        return;
+    }
+    const QRect r = pictureRect();
+    if (fitted_.size() != r.size())
+        fitted_ = r.size() == picture_.size() ? picture_
+                                              : picture_.scaled(r.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    p.drawImage(r.topLeft(), fitted_);
 }
 
 void PictureBox::cls() {
@@ -226,6 +261,7 @@ void PictureBox::circle(double x, double y, double radius, const QColor& color, 
 
 void PictureBox::setPicture(const QImage& picture, const QString& source) {
     picture_ = picture;
+    fitted_ = QImage();
     pictureSource_ = picture.isNull() ? QString() : source;
     cls();
 }
@@ -238,6 +274,13 @@ void PictureBox::describe(QJsonObject& o) const {
     o.insert("fillcolor", rgbArray(fill_));
     o.insert("fillstyle", fillStyle_ == FillStyle::Solid ? "solid" : "transparent");
     o.insert("pen", pointArray(QPointF(penX_, penY_)));
+    o.insert("picture", pictureSource_.isEmpty() && picture_.isNull() ? QJsonValue() : QJsonValue(pictureSource_));
+    if (!picture_.isNull()) {
+        const QRect r = pictureRect();
+        o.insert("picturesize", QJsonArray{picture_.width(), picture_.height()});
+        o.insert("shownrect", QJsonArray{r.x(), r.y(), r.width(), r.height()});
+    }
+    o.insert("size", QJsonArray{std::max(1, width()), std::max(1, height())});
     QJsonArray ops;
     for (const DrawOp& op : ops_) {
         QJsonObject j{{"kind", op.kind}, {"color", rgbArray(op.color)}, {"width", op.width}};

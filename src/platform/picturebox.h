@@ -104,6 +104,13 @@ public:
     // it. `source` names the file it came from (for the transcript).
     void setPicture(const QImage& picture, const QString& source = QString());
     const QImage& picture() const { return picture_; }
+    // With fitting on, a picture larger than the surface is scaled down to fit it, its
+    // proportions kept, and follows the surface when it is resized (a resize then redraws
+    // the picture and drops other drawing); a smaller one is shown at its own size. Either
+    // way it is centred.
+    void setPictureFit(bool fit);
+    // Where the picture stands on the surface, pixels (empty without a picture).
+    QRect pictureRect() const;
     QString pictureSource() const { return pictureSource_; }
 
     // What the surface holds: the drawing and picture as rendered.
@@ -148,6 +155,8 @@ private:
     QImage backing_;
     QImage picture_;
     QString pictureSource_;
+    bool fit_ = false;
+    QImage fitted_;  // the picture at the size it is shown with fitting on
     QList<DrawOp> ops_;
     int dropped_ = 0;
     QRect lastDirty_;

@@ -180,3 +180,24 @@ TEST_F(PictureBoxTest, RecordIsBoundedOnASweepThatNeverRestarts) {
 }
 
 }  // namespace
+
+namespace {
+TEST(PictureFitTest, LargePictureIsScaledDownWholeAndFollowsTheSurface) {
+    PictureBox box;
+    box.resize(300, 200);
+    box.setPictureFit(true);
+    QImage big(1200, 400, QImage::Format_RGB32);  // 3:1
+    big.fill(QColor(10, 20, 30));
+    box.setPicture(big, "big.jpg");
+    EXPECT_EQ(box.pictureRect(), QRect(0, 50, 300, 100));
+    EXPECT_EQ(box.image().pixelColor(150, 100), QColor(10, 20, 30));
+    EXPECT_EQ(box.image().pixelColor(150, 20), box.backColor());
+    box.resize(600, 600);  // maximised: the picture grows with the area, never past its size
+    EXPECT_EQ(box.pictureRect(), QRect(0, 200, 600, 200));
+    EXPECT_EQ(box.image().pixelColor(599, 300), QColor(10, 20, 30));
+    QImage small(40, 30, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    box.setPicture(small, "small.jpg");
+    EXPECT_EQ(box.pictureRect(), QRect(280, 285, 40, 30));
+}
+}  // namespace

@@ -7,6 +7,7 @@
 #include "platform/form.h"
 #include "platform/guard.h"
 #include "platform/numbers.h"
+#include "platform/picturebox.h"
 #include "platform/scriptplatform.h"
 #include "platform/services.h"
 
@@ -346,6 +347,8 @@ bool ScriptRunner::show(const Target& t, QJsonObject* out, QString* error) {
         o.insert("text", mi.data(Qt::DisplayRole).toString());
         const QModelIndex cur = grid->currentIndex();
         o.insert("current", cur == mi);
+    } else if (auto* pb = qobject_cast<PictureBox*>(w)) {
+        pb->describe(o);
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         o.insert("text", l->text());
     } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
@@ -585,6 +588,11 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         if (!t.form || !s.widget || !t.widget) {
             *error = "drop needs a control as source and a window's control as target";
             return false;
+        }
+        // Only what a user could drag, and only onto what takes a drop.
+        if (!qobject_cast<DragLabel*>(s.widget) || !t.widget->acceptDrops()) {
+            emitEvent({{"event", "refused"}, {"target", targetText}, {"source", sourceText}});
+            return true;
         }
         t.form->dropLabel(t.widget, s.widget);
         return true;
