@@ -281,8 +281,9 @@ void PictureBox::describe(QJsonObject& o) const {
         o.insert("shownrect", QJsonArray{r.x(), r.y(), r.width(), r.height()});
     }
     o.insert("size", QJsonArray{std::max(1, width()), std::max(1, height())});
-    QJsonArray ops;
+    QJsonArray ops, ends;
     for (const DrawOp& op : ops_) {
+        if (op.kind == QLatin1String("line")) ends.append(pointArray(op.points.value(1)));
         QJsonObject j{{"kind", op.kind}, {"color", rgbArray(op.color)}, {"width", op.width}};
         QJsonArray pts;
         for (QPointF p : op.points) pts.append(pointArray(p));
@@ -298,6 +299,7 @@ void PictureBox::describe(QJsonObject& o) const {
         ops.append(j);
     }
     o.insert("ops", ops);
+    o.insert("ends", ends);  // where each line ended: a trace point by point
     o.insert("opcount", ops_.size());
     o.insert("dropped", dropped_);
 }
