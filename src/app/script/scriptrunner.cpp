@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QJsonArray>
@@ -126,9 +127,11 @@ void mouseClick(QWidget* w, Qt::MouseButton button, bool doubleClick) {
 
 ScriptRunner* g_activeRunner = nullptr;
 
-// "TEMP:name" is in the temporary folder, "CONFIG:name" in the per-user settings folder.
+// "TEMP:name" is in the temporary folder, "CONFIG:name" in the per-user settings folder,
+// "DATA:name" in the program's folder.
 QString scriptPath(const QString& path) {
     if (path.startsWith("TEMP:")) return platform().tempFolder() + path.mid(5);
+    if (path.startsWith("DATA:")) return QDir(appFolder()).filePath(path.mid(5));
     if (path.startsWith("CONFIG:"))
         return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + path.mid(7);
     return path;
@@ -619,7 +622,7 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         const QString kind = firstWord(rest, &arg);
         const QString k = kind.toLower();
         if (k == "file") {
-            platform_->queueFileAnswer(unquote(arg));
+            platform_->queueFileAnswer(scriptPath(unquote(arg)));
             return true;
         }
         if (k == "copies") {
