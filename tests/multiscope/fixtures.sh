@@ -6,7 +6,7 @@
 # - the fault waveforms, DMM text "  <name>" and every sample = 10 (13V.msf: 13, and so on
 #   for the voltage files; Blank.msf: 0);
 # - a picture for each caption (a small bitmap; the loader goes by content, not name) and its
-#   text "Text of <caption>".
+#   text "Text of <caption>"; the fuel pump's picture is large (1200 x 600), to be scaled down.
 set -eu
 dir=$1
 
@@ -41,6 +41,7 @@ for c in "${captions[@]}"; do
   bmp "$dir/$c.jpg" 8 4
   printf 'Text of %s\r\n' "$c" > "$dir/$c.txt"
 done
+bmp "$dir/Fuel pump.jpg" 1200 600
 for f in "Blank:0" "Low lambda:-20" "High lambda:20" "8V:8" "12V:12" "13V:13" "16V:16" "0V:0" "1:1"; do
   name=${f%%:*} value=${f##*:}
   waveform "$dir/$name.msf" "  $name" "$value"
