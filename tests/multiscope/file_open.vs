@@ -42,7 +42,7 @@ menu File > Open...
 expect ToolMode 9
 expect MultiScope.picTelemetry visible false
 show MultiScope.pbxPictures
-expect event "Fuel pump.jpg\",\"picturesize\":[8,4]"
+expect event "Fuel pump.jpg\",\"picturesize\":[1200,600],\"scale\""
 expect MultiScope.txbEdit text "Text of Fuel pump\n"
 # By a bare name too.
 answer file "Knock.jpg"
