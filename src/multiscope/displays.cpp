@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
+#include "waveedit/frmwaveedit.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -86,19 +87,7 @@ void ShowWaveform(const QString& file) {
 
 void OpenWaveformEditor() {
     if (CurrentWaveformFile.right(3).toLower() == QLatin1String("msf")) {
-        // The editor window opens on this file once it is part of the program; until then the
-        // scope keeps sweeping.
-        if (!Forms::exists("frmWaveEdit")) return;
-        skipping([] {
-            Form* editor = Forms::get("frmWaveEdit");
-            editor->showForm();
-            if (auto* l = editor->findChild<QLabel*>("lblWaveform"))
-                l->setText("Current waveform is: " + CurrentWaveformFile);
-        });
-        MultiScope* ms = frm<MultiScope>();
-        skipping([ms] { ms->setReadingText("Edit mode"); });
-        skipping([ms] { ms->Timer1->setEnabled(false); });
-        skipping([ms] { ms->flyback(); });
+        frmWaveEdit::openOnCurrentWaveform();
         return;
     }
     MsgBox("A waveform file must be open before the editor can be used...", MsgButtons::OK, MsgIcon::Information);

@@ -54,14 +54,17 @@ QString ScriptPlatform::fileDialog(const FileDialogRequest& r) {
     } else {
         isDefault = true;  // no answer queued: the dialog is cancelled
     }
-    sink_(QJsonObject{{"event", "dialog"},
+    QJsonObject event{{"event", "dialog"},
                       {"kind", r.mode == FileDialogRequest::Open ? "open" : "save"},
                       {"title", r.title},
                       {"filter", r.filter},
                       {"filterindex", r.filterIndex},
                       {"directory", r.directory},
                       {"answer", path.isEmpty() ? QStringLiteral("cancel") : path},
-                      {"default", isDefault}});
+                      {"default", isDefault}};
+    // The file name the dialog starts with, when the program gives one.
+    if (!r.defaultName.isEmpty()) event.insert("name", r.defaultName);
+    sink_(event);
     return path;
 }
 

@@ -1,0 +1,195 @@
+// The waveform editor's range rules on every kind of text, a save that dies part-way, cells
+// that no file line could hold, and where the scope stands after a full-width save.
+#include "testing.h"
+
+#include "app/state.h"
+#include "multiscope/displays.h"
+#include "multiscope/multiscope.h"
+#include "multiscope/waveformfile.h"
+#include "platform/picturebox.h"
+#include "platform/services.h"
+#include "waveedit/frmwaveedit.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sys/resource.h>
+
+namespace {
+
+using waveedit::leadingNumber;
+using waveedit::validSample;
+
+TEST(WaveCells, LeadingNumberAndRangeRules) {
+    EXPECT_EQ(leadingNumber("12abc"), 12);
+    EXPECT_EQ(leadingNumber("  -7.5 V"), -7.5);
+    EXPECT_EQ(leadingNumber(".5"), 0.5);
+    EXPECT_EQ(leadingNumber("5e1x"), 50);
+    EXPECT_EQ(leadingNumber("2D2"), 200);
+    EXPECT_EQ(leadingNumber("12e"), 12) << "an exponent without digits is not part of the number";
+    EXPECT_EQ(leadingNumber("-"), 0);
+    EXPECT_EQ(leadingNumber("+."), 0);
+    EXPECT_EQ(leadingNumber("nan"), 0);
+    EXPECT_EQ(leadingNumber("inf"), 0);
+    EXPECT_EQ(leadingNumber("\xC3\xA9" "5"), 0);
+    EXPECT_TRUE(std::isinf(leadingNumber("1e400")));
+    EXPECT_TRUE(std::isinf(leadingNumber(QString(10000, '7'))));
+
+    const struct {
+        const char* typed;
+        const char* kept;
+    } cases[] = {
+        {"", "0"},         {"abc", "0"},      {"0.0", "0"},          {"-0", "0"},     {"0abc", "0"},
+        {"150", "99"},     {"99", "99"},      {"99.0", "99"},        {"98.99", "98.99"}, {"120abc", "99"},
+        {"-120", "-99"},   {"-99", "-99"},    {"-98.5", "-98.5"},    {"12.5", "12.5"}, {"12abc", "12abc"},
+        {" 7 ", " 7 "},    {"1e400", "99"},   {"-1e400", "-99"},     {"1e-400", "0"}, {"nan", "0"},
+        {"5\"x", "5\"x"},  {"\"", "0"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(validSample(c.typed), QString(c.kept)) << c.typed;
+    EXPECT_EQ(validSample(QString(10000, 'x')), "0");
+    EXPECT_EQ(validSample(QString(10000, '9')), "99");
+}
+
+// Writes beyond `bytes` fail with "file too large" while it is in force, as on a full disk.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit r = saved;
+        r.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &r);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved;
+};
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QStringList messages() {
+    QStringList out;
+    for (const QJsonObject& e : testEvents())
+        if (e.value("event") == "message") out << e.value("text").toString();
+    return out;
+}
+
+class Editor : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        area = new QMdiArea;
+        area->resize(1200, 900);
+        area->show();
+        Forms::setMdiArea(area);
+        dir = new QTemporaryDir;
+        setAppFolder(dir->path());
+        chdirToAppFolder();
+    }
+    static void TearDownTestSuite() {
+        Forms::unloadAll();
+        delete dir;
+    }
+    void SetUp() override {
+        PanelWidth = 3000;
+        ScopePaused = False;
+        ms = frm<MultiScope>();
+        ms->setTwips(7000, 5000, 7650, 3650);
+        ms->showForm();
+        QStringList records{"  4.2 V"};
+        for (int i = 1; i <= 50; ++i) records << QString::number(i);
+        original = msf::formatWaveform(records);
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(original);
+        f.close();
+        CurrentWaveformFile = "w.msf";
+        ms->scopescreen_DblClick();
+        editor = Forms::find<frmWaveEdit>();
+        ASSERT_NE(editor, nullptr);
+        testEvents().clear();
+    }
+    void TearDown() override { Forms::unload("frmWaveEdit"); }
+    static QString path() { return dir->filePath("w.msf"); }
+
+    MultiScope* ms = nullptr;
+    frmWaveEdit* editor = nullptr;
+    QByteArray original;
+    static inline QMdiArea* area = nullptr;
+    static inline QTemporaryDir* dir = nullptr;
+};
+
+TEST_F(Editor, SaveDiedPartWayLeavesTheOldFileWhole) {
+    editor->txtYvalue[1]->setText("-45");
+    {
+        FileSizeLimit limit(64);  // the new file stops short of its 51 lines
+        editor->cmdSave->click();
+    }
+    EXPECT_EQ(contents(path()), original) << "the old file, byte for byte";
+    EXPECT_EQ(messages(), QStringList{"Error number 61 Disk full"});
+    const QStringList stray = QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
+    EXPECT_TRUE(stray.isEmpty()) << stray.join(' ').toStdString();
+    EXPECT_EQ(int(PanelWidth), 3000) << "the command ended at the failure";
+    EXPECT_EQ(ms->readingText(), "Edit mode");
+    EXPECT_FALSE(ms->Timer1->enabled());
+
+    // Save As dies the same way on the new name and on the retry under the old one.
+    testPlatform().queueFileAnswer("other.msf");
+    {
+        FileSizeLimit limit(64);
+        editor->cmdSaveAs->click();
+    }
+    EXPECT_EQ(messages(), (QStringList{"Error number 61 Disk full", "Error number 61 Disk full", "Error number 61 Disk full"}));
+    EXPECT_EQ(contents(path()), original);
+    EXPECT_FALSE(QFile::exists(dir->filePath("other.msf")));
+    EXPECT_EQ(CurrentWaveformFile, "w.msf");
+}
+
+TEST_F(Editor, CellsNoLineCouldHoldStillSaveAs51Records) {
+    editor->txtYvalue[0]->setText(QString(10000, 'V'));
+    editor->txtYvalue[1]->setText("line\r\nbreak");  // not typed, but the program could
+    editor->txtYvalue[2]->setText("a\nb\rc");
+    editor->txtYvalue[3]->setText("\"quoted\"");
+    editor->cmdSave->click();
+    EXPECT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
+    const QByteArray bytes = contents(path());
+    EXPECT_EQ(bytes.count("\r\n"), 51);
+    EXPECT_EQ(bytes.count('\n'), 51);
+    EXPECT_EQ(bytes.count('\r'), 51);
+    QString records[msf::kRecords];
+    EXPECT_EQ(msf::readWaveformFile(path(), records), 51);
+    EXPECT_EQ(records[0], QString(10000, 'V'));
+    EXPECT_EQ(records[3], "'quoted'");
+    EXPECT_EQ(records[50], "50");
+    EXPECT_EQ(editor->txtYvalue[0]->text().size(), 10000) << "the cells are read back from the file";
+}
+
+TEST_F(Editor, FullWidthScopeStandsUnderTheEditor) {
+    editor->cmdSave->click();
+    ASSERT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
+    EXPECT_EQ(ms->scopescreen->x(), 0);
+    EXPECT_EQ(ms->scopescreen->width(), ms->width());
+    EXPECT_FALSE(ms->cmdConnection->isVisible());
+    const QRect top = editor->frame()->geometry(), below = ms->frame()->geometry();
+    EXPECT_GT(below.top(), top.bottom());
+    EXPECT_GT(below.left(), top.left());
+    EXPECT_LT(below.right(), top.right());
+    EXPECT_TRUE(ms->Timer1->enabled());
+
+    // Close puts everything back; the editor is gone.
+    editor->cmdCancel->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Forms::find<frmWaveEdit>(), nullptr);
+    EXPECT_EQ(ms->twipsGeometry(), QRect(7000, 5000, 7650, 3650));
+    EXPECT_EQ(ms->scopescreen->x(), tw(3000));
+    EXPECT_TRUE(ms->cmdConnection->isVisible());
+}
+
+}  // namespace
