@@ -210,7 +210,6 @@ void MultiScope::Form_Resize() {
     layoutStep([&] {
         const int termW = std::max(0, panel - kChangeToolWidth);
         cmdConnection->setGeometry(twRect(0, 10, termW, kTerminalHeight));
-        cmdConnection->setVisible(termW > 0 || panel > 0);
         cmdChangeTool->setGeometry(twRect(termW, 10, panel > 0 ? kChangeToolWidth : 0, kTerminalHeight));
     });
     layoutStep([&] {
