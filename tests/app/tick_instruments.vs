@@ -7,7 +7,6 @@ tick
 expect frmInstruments.txbSpeed text "62 mph"
 expect frmInstruments.txbTemp text "194.0 F"
 expect frmInstruments.txbFuel text "13.2 gal"
-expect frmInstruments.txtMileage text "00000.0"
 let RoadSpeed -3
 tick
 expect frmInstruments.txbSpeed text "-2 mph"
@@ -28,12 +27,11 @@ expect frmInstruments.txtMileage text "00077.2"
 # Rev counter colour: red above 6490, green below, unchanged at exactly 6490.
 let EngineSpeed 7000
 tick
-expect frmInstruments.txbRev fore 255,0,0
 expect frmInstruments.txbRev text "7000 rev/m"
 let EngineSpeed 6490
 tick
 expect frmInstruments.txbRev fore 255,0,0
-let EngineSpeed 6000
+let EngineSpeed 6489
 tick
 expect frmInstruments.txbRev fore 0,255,0
 let EngineSpeed 6490
@@ -48,16 +46,13 @@ tick
 expect frmInstruments.lblChargeWL visible true
 expect FRMsimulation.HSB_system_voltage value 12
 expect SystemVoltage 12
-# A slider already at 12 leaves the voltage alone: 14 V puts the light out.
+# A slider already at 12 leaves the voltage alone: 14 V puts the light out, and exactly
+# 13 V keeps its state either way.
 let SystemVoltage 14
 tick
 expect SystemVoltage 14
 expect frmInstruments.lblChargeWL visible false
-# Above 13 V it goes out; exactly 13 V keeps its state either way.
 let EngineSpeed 800
-let SystemVoltage 14
-tick
-expect frmInstruments.lblChargeWL visible false
 let SystemVoltage 13
 tick
 expect frmInstruments.lblChargeWL visible false
@@ -68,9 +63,7 @@ let SystemVoltage 13
 tick
 expect frmInstruments.lblChargeWL visible true
 
-# Oil light: out above 100 rev/min, on below, unchanged at exactly 100.
-let EngineSpeed 800
-tick
+# Oil light: out above 100 rev/min (it is now), on below, unchanged at exactly 100.
 expect frmInstruments.lblOilWL visible false
 let EngineSpeed 100
 tick
