@@ -12,7 +12,6 @@ tick
 expect frmInstruments.txbSpeed text "-2 mph"
 # Metric read-outs.
 click frmInstruments.cmdConvert
-expect MetricUnits -1
 tick
 expect frmInstruments.txbSpeed text "-3 km/h"
 expect frmInstruments.txbTemp text "90 C"

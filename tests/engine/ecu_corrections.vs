@@ -1,6 +1,6 @@
 # Corrections on top of the maps: supply voltage and cold engine enrich the injection (the
 # factor is a 32-bit float), a cold engine retards the timing (never below 8 degrees),
-# lambda trims the mixture and full throttle enriches it.
+# lambda trims the mixture, full throttle enriches it; the exhaust warning.
 # The operating point 2000 rev/min, 42 % load uses row 4, column 2 of the shipped maps.
 menu File > Start / Stop Engine
 click frmControls.optThrottleOn
@@ -52,10 +52,29 @@ set FRMsimulation.HSB_system_voltage 15
 
 # Full throttle: 20 % more fuel, full load and 200 rev/min more each second.
 click frmControls.optThrottleFull
-expect ThrottlePosition 2
 set FRMsimulation.HSB_engine_load 42
 tick
 expect InjectionDuration 5.04
 expect EngineLoad 100
 expect EngineSpeed 2200
 expect status "Full load enrichment applied..."
+
+# Exhaust warning at 800 rev/min and above; with a lambda-sensor fault injected the unit
+# also drops the lambda signal to 0.
+click frmControls.optThrottleOn
+set FRMsimulation.HSB_engine_speed 700
+set FRMsimulation.HSB_Lambda -1
+let ExhaustWarning -1
+tick
+expect noevent "Warning, exhaust gases are out of range..."
+set FRMsimulation.HSB_engine_speed 800
+let ExhaustWarning -1
+tick
+expect status "Warning, exhaust gases are out of range..."
+expect FRMsimulation.HSB_Lambda value -1
+click frmFaults.chkFault(11)
+set FRMsimulation.HSB_Lambda 1
+tick
+expect status "Warning, exhaust gases are out of range..."
+expect FRMsimulation.HSB_Lambda value 0
+expect FRMsimulation.lambda text 0
