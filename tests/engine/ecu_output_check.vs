@@ -1,5 +1,6 @@
-# The output check: a timing, dwell or injection past its bar's limit stops the engine with
-# a critical message. Edited cells at 3200 rev/min, 70 % load (row 2, column 3) and
+# The output check: a timing, dwell or injection past its bar's limit, or a cell the unit
+# cannot use (empty, not a number, negative, far out of range), stops the engine with a
+# critical message; the rest of that step is skipped. Edited cells at 3200 rev/min, 70 % load (row 2, column 3) and
 # 15 V (dwell row 0), warm engine, no lambda correction.
 #! setting ZRsettings ZRsetting0 1
 let LoggedIn -1
@@ -83,4 +84,49 @@ set FRMsimulation.HSB_engine_speed 3200
 set FRMsimulation.HSB_engine_load 70
 tick
 expect message "Injection quantity 35 ms is incorrect, please edit the lookup data... "
+expect EngineRunning 0
+
+# Cells the unit cannot use name the table and the cell.
+set FRMsimulation.DBinjectiongrid(2,3) 6.5
+set FRMsimulation.DBinjectiongrid(2,3) ""
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+click frmControls.optGear(2)
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect event "\"icon\":\"critical\""
+expect message "Injection Lookup Table: the cell in row 3, column Speed 4 (load 70 %, 3200 rev/min) is empty, please edit the lookup data... "
+expect EngineRunning 0
+expect RoadSpeed 0
+
+set FRMsimulation.DBinjectiongrid(2,3) 5.3
+set FRMsimulation.DBtiminggrid(2,3) abc
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect message "Timing Lookup Table: the cell in row 3, column Speed 4 (load 70 %, 3200 rev/min) holds \"abc\", which is not a number, please edit the lookup data... "
+expect EngineRunning 0
+
+set FRMsimulation.DBtiminggrid(2,3) 27
+set FRMsimulation.DBdwellgrid(2,3) -5
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+set FRMsimulation.HSB_system_voltage 13
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect message "Dwell Lookup Table: the cell in row 3, column Speed 4 (13 V, 3200 rev/min) holds -5, which is below 0, please edit the lookup data... "
+expect EngineRunning 0
+
+set FRMsimulation.DBdwellgrid(2,3) 38
+set FRMsimulation.DBtiminggrid(2,3) 1E+6
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect message "Timing Lookup Table: the cell in row 3, column Speed 4 (load 70 %, 3200 rev/min) holds 1000000, which is far out of range, please edit the lookup data... "
 expect EngineRunning 0
