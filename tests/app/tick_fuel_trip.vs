@@ -6,7 +6,6 @@ let FuelLevel 0.002
 let InjectionDuration 2
 tick
 expect event "event":"beep"
-expect event "event":"message"
 expect FuelLevel 60
 let InjectionDuration 0
 
@@ -83,7 +82,6 @@ let RoadSpeed 50
 let InjectionDuration 5
 click frmTripComputer.Command1(2)
 tick
-expect FuelEconomy 18
 expect frmTripComputer.txtTripDisplay text "18.0 km/ltr"
 click frmInstruments.cmdConvert
 tick
@@ -97,7 +95,6 @@ let RoadSpeed 0
 
 # The stopwatch counts only while mode 8 shows, and wraps after 60000.
 click frmTripComputer.Command1(8)
-expect StopwatchRunning -1
 tick 3
 expect Stopwatch 3
 click frmTripComputer.Command1(1)
@@ -113,10 +110,8 @@ tick
 expect Stopwatch 4
 let Stopwatch 59999
 tick
-expect Stopwatch 60000
 expect frmTripComputer.txtTripDisplay text "60000 s"
 tick
-expect Stopwatch 0
 expect frmTripComputer.txtTripDisplay text "0 s"
 # Any other mode leaves the display alone.
 let TripDisplayMode 12
@@ -125,11 +120,9 @@ expect frmTripComputer.txtTripDisplay text "0 s"
 # An elapsed time of -1 is still 0 after the tick's +1: no average speed this tick.
 let TripDistance 5
 let AverageSpeed 7
-let TimeToArrival 9
 let ElapsedTime -1
 tick
 expect AverageSpeed 7
-expect TimeToArrival 9
 tick
 expect AverageSpeed 18000
 expect noevent "event":"error"
