@@ -233,11 +233,4 @@ TEST_F(Script, EveryCommandReachesTheControlsItNames) {
     EXPECT_EQ(of(closed, "error")[0].value("line").toInt(), 2);
 }
 
-TEST_F(Script, StatusEventsFollowTheFirstPanel) {
-    const auto ev = of(run({"menu File > Close All", "menu File > Close All", "menu Tools > Diagnostics"}), "status");
-    // Writing the same text again is not a change.
-    ASSERT_GE(ev.size(), 1);
-    EXPECT_EQ(ev[0].value("text").toString(), "Ready...");
-}
-
 }  // namespace

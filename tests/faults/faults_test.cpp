@@ -1,6 +1,6 @@
 // The injected faults: the scanner's report files, the fault scan on the real faults window
 // (what each kind of fault does to the simulation, the flat battery held over many scans, a
-// report that cannot be written) and the key turned with each fault injected in turn.
+// live-data report that cannot be written) and the key turned with each fault injected in turn.
 #include "testing.h"
 
 #include "app/state.h"
@@ -325,15 +325,6 @@ TEST_F(FaultScan, ALiveDataReportThatCannotBeCreatedComesAfterTheFaultsHaveActed
     EXPECT_EQ(faultLines(), QStringList{"Engine speed sensor out of range"});
     EXPECT_EQ(EngineSpeed, 0);
     EXPECT_EQ(EngineCranking, False);
-}
-
-TEST_F(FaultScan, TempFolderKeepsItsSeparatorAndIsWhereTheReportsGo) {
-    untick(33);
-    const QString folder = GetTempFolder();
-    EXPECT_TRUE(folder.endsWith('/')) << s(folder);
-    EXPECT_EQ(TempFolder, folder);
-    EXPECT_TRUE(QFile::exists(folder + "Faults.scn"));
-    EXPECT_TRUE(QFile::exists(folder + "Scanner.scn"));
 }
 
 // ---------------------------------------------------------------- the key turned with a fault
