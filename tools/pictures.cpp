@@ -801,7 +801,7 @@ void systemVoltage(QPainter& p) {
 
     callout(p, QPointF(244, 110), posts.plus + QPointF(4, -3), "Positive post", true);
     note(p, QRectF(150, 78, 74, 10), "to alternator B+", Qt::AlignLeft | Qt::AlignVCenter, 8);
-    calloutV(p, QPointF(6, 140), QPointF(18, 124), "Body earth");
+    note(p, QRectF(4, 128, 30, 20), "body\nearth", Qt::AlignHCenter | Qt::AlignTop, 8);
     calloutV(p, QPointF(60, 173), QPointF(70, 156), "Battery");
 }
 
@@ -1326,9 +1326,9 @@ void alternatorEarth(QPainter& p) {
     p.setBrush(metalV(132, 176, QColor(125, 128, 136)));
     p.drawRoundedRect(QRectF(8, 132, 130, 44), 6, 6);
     note(p, QRectF(14, 158, 80, 12), "engine block", Qt::AlignLeft | Qt::AlignVCenter, 8, QColor(240, 240, 240));
-    p.setBrush(metalV(110, 134, QColor(150, 152, 160)));
-    p.drawRect(QRectF(58, 110, 16, 24));
-    const AlternatorTerminals a = alternatorRear(p, QPointF(66, 76), 40);
+    p.setBrush(metalV(100, 134, QColor(150, 152, 160)));
+    p.drawRect(QRectF(92, 100, 14, 34));
+    const AlternatorTerminals a = alternatorRear(p, QPointF(76, 70), 36);
     const Posts posts = battery(p, QRectF(150, 44, 68, 40), true);
     cable(p, lead(a.bplus, a.bplus + QPointF(0, -30), posts.plus + QPointF(0, -30), posts.plus), QColor(200, 40, 30), 3.4);
     cable(p, route({posts.minus, posts.minus + QPointF(0, -8), QPointF(240, posts.minus.y() - 8), QPointF(240, 118),
