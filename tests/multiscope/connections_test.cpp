@@ -308,7 +308,7 @@ TEST_F(Connections, MissingWaveformIsReportedAndStopsTheDrop) {
     setFaults({6});
     const QStringList messages = drop("FRMsimulation.Label13");
     QFile::rename(dir->filePath("Knock.gone"), dir->filePath("Knock.msf"));
-    EXPECT_EQ(messages, QStringList{"Connection not made, double check meter leads...\r\n\r\n(File not found: Knock.msf 53)"});
+    EXPECT_EQ(messages, QStringList{"Connection not made, double check meter leads...\r\n\r\n(File not found 53)"});
     EXPECT_EQ(ms->cmdConnection->text(), "Connected: Knock");
     EXPECT_EQ(ConnectionName, "Knock");
     EXPECT_EQ(CurrentWaveformFile, "Knock.msf");  // no override ran

@@ -139,5 +139,5 @@ expect filelines DATA:long.msf 60
 # The scope's command with a waveform file that has gone: the scope comes forward and the
 # missing file is reported.
 menu Tools > MultiScope
-expect message "Error number: 53 - File not found: missing.msf"
+expect message "Error number: 53 - File not found"
 expect ToolMode 3
