@@ -12,7 +12,6 @@
 #include "platform/services.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,15 +76,6 @@ MultiScope::MultiScope() {
     scopescreen->setObjectName("scopescreen");
     scopescreen->setToolTip("Double click here to open a waveform editor");
     scopescreen->setBackColor(kScreenBack);
-    for (int i = 1; i <= 10; ++i) {
-        Line[i] = new QFrame(scopescreen);
-        Line[i]->setObjectName("Line" + QString::number(i));
-        Line[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        Line[i]->setAutoFillBackground(true);
-        QPalette pal = Line[i]->palette();
-        pal.setColor(QPalette::Window, kGraticule);
-        Line[i]->setPalette(pal);
-    }
     pbxPictures = new PictureBox(this);
     pbxPictures->setObjectName("pbxPictures");
     pbxPictures->setBackColor(QColor(255, 255, 255));
@@ -220,7 +210,6 @@ void MultiScope::Form_Resize() {
     layoutStep([&] {
         const int termW = std::max(0, panel - kChangeToolWidth);
         cmdConnection->setGeometry(twRect(0, 10, termW, kTerminalHeight));
-        cmdConnection->setVisible(termW > 0 || panel > 0);
         cmdChangeTool->setGeometry(twRect(termW, 10, panel > 0 ? kChangeToolWidth : 0, kTerminalHeight));
     });
     layoutStep([&] {
@@ -242,9 +231,10 @@ void MultiScope::Form_Resize() {
         // Five lines each way at sixths of the screen: 6 x 6 squares.
         const int w = scopescreen->width(), h = scopescreen->height();
         for (int i = 1; i <= 5; ++i) {
-            Line[i]->setGeometry(0, h * i / 6, w, 1);
-            Line[i + 5]->setGeometry(w * i / 6, 0, 1, h);
+            Line[i] = QLine(0, h * i / 6, w - 1, h * i / 6);
+            Line[i + 5] = QLine(w * i / 6, 0, w * i / 6, h - 1);
         }
+        scopescreen->setGuideLines(QList<QLine>(Line + 1, Line + 11), kGraticule);
     });
     layoutStep([&] { flyback(); });
     laidOut_ = true;
