@@ -28,7 +28,6 @@ show frmWaveEdit.txtYvalue(0)
 expect event "\"bold\":true,\"enabled\":true,\"event\":\"show\",\"family\":\"DejaVu Sans\",\"fore\":[0,0,0],\"height\":540,\"left\":2520,\"locked\":false,\"pointsize\":18,\"selected\":\"\",\"target\":\"frmWaveEdit.txtYvalue(0)\",\"text\":\"  sixty\",\"tooltip\":\"\",\"top\":2640,\"type\":\"QLineEdit\",\"visible\":true,\"width\":2940"
 show frmWaveEdit.txtYvalue(50)
 expect event "\"bold\":false,\"enabled\":true,\"event\":\"show\",\"family\":\"DejaVu Serif\",\"fore\":[0,0,0],\"height\":300,\"left\":14880,\"locked\":false,\"pointsize\":6,\"selected\":\"\",\"target\":\"frmWaveEdit.txtYvalue(50)\",\"text\":\"50\",\"tooltip\":\"\",\"top\":1320,\"type\":\"QLineEdit\",\"visible\":true,\"width\":300"
-expect frmWaveEdit.txtYvalue(2) left 480
 expect frmWaveEdit.Label1 text "Enter the DMM reading:"
 expect frmWaveEdit.Label2 text "Enter the Y (voltage) values of the waveform (-99 to 99) from left to right:"
 expect frmWaveEdit.cmdMoveUp text "Move all values one space to the right >"

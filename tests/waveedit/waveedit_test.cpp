@@ -28,24 +28,14 @@ namespace {
 using waveedit::leadingNumber;
 using waveedit::validSample;
 
-TEST(WaveCells, LeadingNumberAndRangeRules) {
-    const struct {
-        const char* typed;
-        double number;
-        const char* kept;
-    } cases[] = {
-        {"12abc", 12, "12abc"}, {"  -7.5 V", -7.5, "  -7.5 V"}, {".5", 0.5, ".5"}, {"2D1", 20, "2D1"},
-        {"12e", 12, "12e"},     {"+.", 0, "0"},                 {"-0", 0, "0"},    {"inf", 0, "0"},
-        {"1e-400", 0, "0"},     {"99", 99, "99"},               {"98.99", 98.99, "98.99"},
-        {"-99.5x", -99.5, "-99"}, {"\"", 0, "0"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(leadingNumber(c.typed), c.number) << c.typed;
-        EXPECT_EQ(validSample(c.typed), QString(c.kept)) << c.typed;
-    }
+// The number forms the scenarios do not reach; the range rules themselves are checked there.
+TEST(WaveCells, LeadingNumberForms) {
+    const std::pair<const char*, double> cases[] = {{".5x", 0.5}, {"2D1", 20}, {"12e", 12}, {"+.", 0},
+                                                    {"1e-400", 0}, {"\t-7 V", -7}, {"inf", 0}};
+    for (const auto& [typed, number] : cases) EXPECT_EQ(leadingNumber(typed), number) << typed;
     EXPECT_TRUE(std::isinf(leadingNumber(QString(10000, '7'))));
     EXPECT_EQ(validSample(QString(10000, '9')), "99");
-    EXPECT_EQ(validSample(QString(10000, 'x')), "0");
+    EXPECT_EQ(validSample("-99.5x"), "-99");
 }
 
 // Writes beyond `bytes` fail with "file too large" while it is in force, as on a full disk.
