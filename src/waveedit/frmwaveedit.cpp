@@ -19,7 +19,7 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include <cmath>
+#include <cctype>
 #include <cstdlib>
 #include <functional>
 #include <sys/stat.h>

@@ -1,5 +1,5 @@
-// The waveform editor's range rules on every kind of text, a save that dies part-way, cells
-// that no file line could hold, and where the scope stands after a full-width save.
+// The waveform editor: number forms of the range rules, a save that dies part-way, cells that
+// no file line could hold, and where the scope stands after a full-width save.
 #include "testing.h"
 
 #include "app/state.h"
@@ -10,7 +10,6 @@
 #include "platform/services.h"
 #include "waveedit/frmwaveedit.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
