@@ -243,9 +243,7 @@ void MultiScope::Form_Resize() {
         const int top = kTerminalHeight + 20;
         const int h = std::max(0, innerH - kTerminalHeight - 30);
         for (QGroupBox* f : {Frame1, Frame2, Frame4}) f->setGeometry(twRect(0, top, panel, h));
-        const QRect inner = Frame2->contentsRect();
         txbEdit->setGeometry(QRect(6, 20, std::max(0, Frame2->width() - 12), std::max(0, Frame2->height() - 26)));
-        Q_UNUSED(inner);
     });
     layoutStep([&] {
         const QRect display = twRect(panel, 0, std::max(0, innerW - panel), innerH);
@@ -264,7 +262,6 @@ void MultiScope::Form_Resize() {
         scopescreen->setGuideLines(QList<QLine>(Line + 1, Line + 11), kGraticule);
     });
     layoutStep([&] { flyback(); });
-    laidOut_ = true;
 }
 
 // ---- Sweep ----
