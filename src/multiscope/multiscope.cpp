@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSlider>
@@ -32,6 +33,31 @@ const QColor kScreenBack(236, 242, 232);
 
 QString terminalCaption() { return QStringLiteral("Drag/Drop Connections Here..."); }
 
+// The keys of a scroll bar whose larger value is at its top: Up and Page Up go towards the top,
+// Home is the top, End the bottom.
+class TopIsMaxKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        if (ev->type() != QEvent::KeyPress) return false;
+        auto* bar = static_cast<QScrollBar*>(obj);
+        QAbstractSlider::SliderAction action;
+        switch (static_cast<QKeyEvent*>(ev)->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepAdd; break;
+        case Qt::Key_Right:
+        case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepSub; break;
+        case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepAdd; break;
+        case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepSub; break;
+        case Qt::Key_Home: action = QAbstractSlider::SliderToMaximum; break;
+        case Qt::Key_End: action = QAbstractSlider::SliderToMinimum; break;
+        default: return false;
+        }
+        runGuarded([&] { bar->triggerAction(action); });
+        return true;
+    }
+};
+
 // A vertical scroll bar whose top end is `top` and bottom end `bottom` (either may be the
 // larger), as the instrument's Y, Volts and Focus controls are.
 QScrollBar* makeVScroll(QWidget* parent, const QString& name, int top, int bottom, int value, const QRect& px) {
@@ -40,6 +66,7 @@ QScrollBar* makeVScroll(QWidget* parent, const QString& name, int top, int botto
     if (top > bottom) {
         s->setInvertedAppearance(true);
         s->setInvertedControls(true);
+        s->installEventFilter(new TopIsMaxKeys(s));
     }
     s->setGeometry(px);
     return s;
@@ -216,9 +243,7 @@ void MultiScope::Form_Resize() {
         const int top = kTerminalHeight + 20;
         const int h = std::max(0, innerH - kTerminalHeight - 30);
         for (QGroupBox* f : {Frame1, Frame2, Frame4}) f->setGeometry(twRect(0, top, panel, h));
-        const QRect inner = Frame2->contentsRect();
         txbEdit->setGeometry(QRect(6, 20, std::max(0, Frame2->width() - 12), std::max(0, Frame2->height() - 26)));
-        Q_UNUSED(inner);
     });
     layoutStep([&] {
         const QRect display = twRect(panel, 0, std::max(0, innerW - panel), innerH);
@@ -237,7 +262,6 @@ void MultiScope::Form_Resize() {
         scopescreen->setGuideLines(QList<QLine>(Line + 1, Line + 11), kGraticule);
     });
     layoutStep([&] { flyback(); });
-    laidOut_ = true;
 }
 
 // ---- Sweep ----

@@ -13,7 +13,6 @@
 
 class PictureBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -85,5 +84,4 @@ private:
     void layoutStep(const std::function<void()>& step);
 
     ScopeSweep sweep_;
-    bool laidOut_ = false;
 };

@@ -141,3 +141,12 @@ expect filelines DATA:long.msf 60
 menu Tools > MultiScope
 expect message "Error number: 53 - File not found"
 expect ToolMode 3
+
+# A picture name too short for its text file's name: the text stays as it was.
+answer file Knock.jpg
+menu File > Open...
+let CurrentPictureFile ab
+menu Tools > Pictures
+expect CurrentTextFile Knock.txt
+expect MultiScope.txbEdit text "Text of Knock\n"
+expect ToolMode 2
