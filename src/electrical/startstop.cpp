@@ -1,4 +1,9 @@
 #include "electrical/startstop.h"
+#include "multiscope/displays.h"
+#include "multiscope/multiscope.h"
+#include "platform/picturebox.h"
+
+#include <QPushButton>
 
 #include "app/main_window/frmmainscreen.h"
 #include "app/state.h"
@@ -196,12 +201,13 @@ void stopSequence() {
 
     // The instrument's probes come off: blank waveform, terminal free, current tool again.
     chdirToAppFolder();
-    if (!Forms::exists("MultiScope")) return;
-    Form* scope = Forms::get("MultiScope");
-    if (!scope) return;
-    QMetaObject::invokeMethod(scope, "loadWaveform", Q_ARG(QString, QStringLiteral("Blank.msf")));
-    if (auto* terminal = scope->findChild<QAbstractButton*>("cmdConnection"))
-        terminal->setText("Drag/Drop Connections Here...");
+    MultiScope* scope = frm<MultiScope>();
+    try {
+        ShowWaveform("Blank.msf");
+    } catch (const VbError&) {
+        // Without the blank waveform the last trace stays; the probes still come off.
+    }
+    scope->cmdConnection->setText("Drag/Drop Connections Here...");
     frmMainscreen* main = mainWindow();
     if (!main) return;
     switch (ToolMode) {
@@ -209,10 +215,8 @@ void stopSequence() {
     case 2: main->menuToolsPictures_Click(); break;
     case 3: main->menuToolsMultiScope_Click(); break;
     case 9:
-        if (QWidget* telemetry = scope->findChild<QWidget*>("picTelemetry")) {
-            telemetry->setVisible(true);
-            telemetry->raise();
-        }
+        scope->picTelemetry->setVisible(true);
+        scope->picTelemetry->raise();
         break;
     default: break;
     }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -165,6 +166,44 @@ QByteArray readRegularFile(const QString& path, qint64 maxBytes) {
         data.append(buf, n);
     }
     ::close(fd);
+    return data;
+}
+
+QByteArray readRegularFileHead(const QString& path, qint64 maxBytes, bool* whole) {
+    const QByteArray local = QFile::encodeName(path);
+    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, "File not found");
+        raiseError(75, "Path/File access error");
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        raiseError(53, "File not found");
+    }
+    // Read until the limit or the end, whatever size fstat gave (the file may be growing);
+    // one byte past the limit tells whether the file goes on.
+    QByteArray data;
+    data.reserve(static_cast<qsizetype>(std::min<qint64>(std::max<qint64>(st.st_size, 0), maxBytes)));
+    char buf[65536];
+    bool more = false;
+    for (;;) {
+        const qint64 room = maxBytes - data.size();
+        const ssize_t n = ::read(fd, buf, static_cast<size_t>(std::min<qint64>(sizeof buf, std::max<qint64>(room, 1))));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            raiseError(75, "Path/File access error");
+        }
+        if (n == 0) break;
+        if (room <= 0) {
+            more = true;
+            break;
+        }
+        data.append(buf, n);
+    }
+    ::close(fd);
+    if (whole) *whole = !more;
     return data;
 }
 

@@ -35,6 +35,11 @@ void checkWritableTarget(const QString& path);
 // it cannot be read.
 QByteArray readRegularFile(const QString& path, qint64 maxBytes = 16 * 1024 * 1024);
 
+// At most the first maxBytes of a regular file, for readers that need only the start of a
+// file that may be huge; *whole (when given) tells whether that was all of it. Raises 53 and
+// 75 as readRegularFile does.
+QByteArray readRegularFileHead(const QString& path, qint64 maxBytes, bool* whole = nullptr);
+
 // UTF-8 when the bytes are valid UTF-8, Latin-1 otherwise; a UTF-8 byte-order mark is dropped.
 QString decodeText(const QByteArray& bytes);
 

@@ -23,6 +23,7 @@ struct FileDialogRequest {
     QString filter;      // Qt filter string, e.g. "Waveform files (*.msf);;All files (*)"
     QString directory;
     QString defaultName;
+    int filterIndex = 0;  // the filter chosen at first, counted from 1 (0: the first)
 };
 
 class Platform {

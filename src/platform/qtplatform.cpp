@@ -76,8 +76,11 @@ void QtPlatform::doEvents() { QApplication::processEvents(); }
 
 QString QtPlatform::fileDialog(const FileDialogRequest& r) {
     QWidget* parent = QApplication::activeWindow();
+    const QStringList filters = r.filter.split(QStringLiteral(";;"));
+    QString selected = r.filterIndex >= 1 && r.filterIndex <= filters.size() ? filters[r.filterIndex - 1] : QString();
     if (r.mode == FileDialogRequest::Open)
-        return QFileDialog::getOpenFileName(parent, r.title, r.directory, r.filter);
+        return QFileDialog::getOpenFileName(parent, r.title, r.directory, r.filter,
+                                            selected.isEmpty() ? nullptr : &selected);
     QString start = r.directory;
     if (!r.defaultName.isEmpty()) start = QDir(r.directory).filePath(r.defaultName);
     return QFileDialog::getSaveFileName(parent, r.title, start, r.filter);

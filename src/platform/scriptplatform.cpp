@@ -58,6 +58,8 @@ QString ScriptPlatform::fileDialog(const FileDialogRequest& r) {
                       {"kind", r.mode == FileDialogRequest::Open ? "open" : "save"},
                       {"title", r.title},
                       {"filter", r.filter},
+                      {"filterindex", r.filterIndex},
+                      {"directory", r.directory},
                       {"answer", path.isEmpty() ? QStringLiteral("cancel") : path},
                       {"default", isDefault}});
     return path;

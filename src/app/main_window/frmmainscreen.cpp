@@ -1,4 +1,7 @@
 #include "app/main_window/frmmainscreen.h"
+#include "multiscope/displays.h"
+#include "multiscope/multiscope.h"
+#include "platform/picturebox.h"
 #include "platform/guard.h"
 
 #include "app/main_window/frmabout.h"
@@ -364,9 +367,7 @@ void frmMainscreen::closeEvent(QCloseEvent* e) {
 
 // ---- File menu ----
 
-void frmMainscreen::menuFileOpen_Click() {
-    if (Form* scope = Forms::get("MultiScope")) QMetaObject::invokeMethod(scope, "OpenInstrumentFile");
-}
+void frmMainscreen::menuFileOpen_Click() { OpenInstrumentFile(); }
 
 void frmMainscreen::menuFileClose_Click() {
     // Errors (no active window) are ignored.
@@ -452,18 +453,44 @@ void frmMainscreen::menuSystemsSetFaults_Click() {
 
 // ---- Tools menu ----
 
-static Form* showScope(int mode) {
-    Form* scope = Forms::get("MultiScope");
-    if (!scope) return nullptr;
+// The Tools commands bring a device of the instrument to the front. A file that has gone
+// missing since it was chosen is reported; the device still comes forward.
+static MultiScope* showScope(int mode) {
+    MultiScope* scope = frm<MultiScope>();
     scope->showForm();
-    QMetaObject::invokeMethod(scope, "selectTool", Q_ARG(int, mode));
+    scope->picTelemetry->setVisible(false);
+    ToolMode = mode;
     return scope;
 }
 
-void frmMainscreen::menuToolsMultiScope_Click() { showScope(3); }
-void frmMainscreen::menuToolsScanner_Click() { showScope(4); }
-void frmMainscreen::menuToolsPictures_Click() { showScope(2); }
-void frmMainscreen::menuToolsTelemetry_Click() { showScope(9); }
+static void reportFileError(const std::function<void()>& show) {
+    try {
+        show();
+    } catch (const VbError& e) {
+        reportError(e.number, e.description);
+    }
+}
+
+void frmMainscreen::menuToolsMultiScope_Click() {
+    showScope(3);
+    reportFileError([] { ShowWaveform(CurrentWaveformFile); });
+}
+
+void frmMainscreen::menuToolsScanner_Click() {
+    showScope(4);
+    reportFileError([] { ShowScanner(CurrentScannerFile); });
+}
+
+void frmMainscreen::menuToolsPictures_Click() {
+    showScope(2);
+    ShowPicture(CurrentPictureFile);
+}
+
+void frmMainscreen::menuToolsTelemetry_Click() {
+    MultiScope* scope = showScope(9);
+    scope->picTelemetry->setVisible(true);
+    scope->picTelemetry->raise();
+}
 
 void frmMainscreen::menuToolsDiagnostics_Click() {
     Form* f = Forms::get("frmDiagnostics");

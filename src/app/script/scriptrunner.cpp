@@ -7,6 +7,7 @@
 #include "platform/form.h"
 #include "platform/guard.h"
 #include "platform/numbers.h"
+#include "platform/picturebox.h"
 #include "platform/scriptplatform.h"
 #include "platform/services.h"
 
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QJsonArray>
@@ -125,9 +127,11 @@ void mouseClick(QWidget* w, Qt::MouseButton button, bool doubleClick) {
 
 ScriptRunner* g_activeRunner = nullptr;
 
-// "TEMP:name" is in the temporary folder, "CONFIG:name" in the per-user settings folder.
+// "TEMP:name" is in the temporary folder, "CONFIG:name" in the per-user settings folder,
+// "DATA:name" in the program's folder.
 QString scriptPath(const QString& path) {
     if (path.startsWith("TEMP:")) return platform().tempFolder() + path.mid(5);
+    if (path.startsWith("DATA:")) return QDir(appFolder()).filePath(path.mid(5));
     if (path.startsWith("CONFIG:"))
         return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + path.mid(7);
     return path;
@@ -346,6 +350,8 @@ bool ScriptRunner::show(const Target& t, QJsonObject* out, QString* error) {
         o.insert("text", mi.data(Qt::DisplayRole).toString());
         const QModelIndex cur = grid->currentIndex();
         o.insert("current", cur == mi);
+    } else if (auto* pb = qobject_cast<PictureBox*>(w)) {
+        pb->describe(o);
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         o.insert("text", l->text());
     } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
@@ -586,6 +592,11 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
             *error = "drop needs a control as source and a window's control as target";
             return false;
         }
+        // Only what a user could drag, and only onto what takes a drop.
+        if (!qobject_cast<DragLabel*>(s.widget) || !t.widget->acceptDrops()) {
+            emitEvent({{"event", "refused"}, {"target", targetText}, {"source", sourceText}});
+            return true;
+        }
         t.form->dropLabel(t.widget, s.widget);
         return true;
     }
@@ -611,7 +622,7 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         const QString kind = firstWord(rest, &arg);
         const QString k = kind.toLower();
         if (k == "file") {
-            platform_->queueFileAnswer(unquote(arg));
+            platform_->queueFileAnswer(scriptPath(unquote(arg)));
             return true;
         }
         if (k == "copies") {

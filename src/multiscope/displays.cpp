@@ -1,0 +1,186 @@
+#include "multiscope/displays.h"
+
+#include "app/state.h"
+#include "multiscope/multiscope.h"
+#include "multiscope/waveformfile.h"
+#include "platform/files.h"
+#include "platform/picturebox.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+constexpr qint64 kPictureLimit = 32 * 1024 * 1024;
+
+// Runs one statement of a routine whose statements are each skipped when they fail.
+template <class F> void skipping(F&& body) {
+    try {
+        body();
+    } catch (const VbError&) {
+    }
+}
+
+QString rightThree(const QString& name) { return name.right(3); }
+
+QImage loadPicture(const QString& path) {
+    QByteArray bytes = readRegularFile(path, kPictureLimit);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull()) raiseError(481, QStringLiteral("Invalid picture"));
+    return image;
+}
+
+void bringDeviceForward(MultiScope* ms, QWidget* display, QWidget* panel) {
+    ms->picTelemetry->setVisible(false);
+    display->setVisible(true);
+    panel->setVisible(true);
+    display->raise();
+    panel->raise();
+}
+}  // namespace
+
+QString instrumentFilePath(const QString& name) {
+    if (name.isEmpty()) return name;
+    if (QFileInfo(name).isAbsolute()) return name;
+    return findDataFile(name);
+}
+
+QString readTextFile(const QString& path, qint64 maxBytes) {
+    const QByteArray bytes = readRegularFile(path, maxBytes);
+    if (bytes.contains('\0')) raiseError(13, QStringLiteral("Type mismatch"));
+    QString text = decodeText(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+void ShowWaveform(const QString& file) {
+    MultiScope* ms = frm<MultiScope>();
+    ms->picTelemetry->setVisible(false);
+    ms->Timer1->setEnabled(true);
+    bringDeviceForward(ms, ms->scopescreen, ms->Frame1);
+    ms->Form_Resize();
+    ms->cmdConnection->raise();
+    ms->cmdChangeTool->raise();
+    // Any letter case of the extension names a waveform file ("Idle.MSF" too).
+    if (!msf::isWaveformFileName(file)) return;
+    CurrentWaveformFile = file;
+    ms->flyback();
+    ms->setReadingText("Signal");
+    msf::closeChannel();
+    msf::readWaveformFile(instrumentFilePath(file), Waveform);
+    ms->lblDMM->setText(Waveform[0]);
+}
+
+void OpenWaveformEditor() {
+    if (CurrentWaveformFile.right(3).toLower() == QLatin1String("msf")) {
+        // The editor window opens on this file once it is part of the program; until then the
+        // scope keeps sweeping.
+        if (!Forms::exists("frmWaveEdit")) return;
+        skipping([] {
+            Form* editor = Forms::get("frmWaveEdit");
+            editor->showForm();
+            if (auto* l = editor->findChild<QLabel*>("lblWaveform"))
+                l->setText("Current waveform is: " + CurrentWaveformFile);
+        });
+        MultiScope* ms = frm<MultiScope>();
+        skipping([ms] { ms->setReadingText("Edit mode"); });
+        skipping([ms] { ms->Timer1->setEnabled(false); });
+        skipping([ms] { ms->flyback(); });
+        return;
+    }
+    MsgBox("A waveform file must be open before the editor can be used...", MsgButtons::OK, MsgIcon::Information);
+}
+
+void ShowPicture(const QString& file) {
+    MultiScope* ms = frm<MultiScope>();
+    skipping([ms] { ms->picTelemetry->setVisible(false); });
+    skipping([ms] { ms->txbEdit->setVisible(true); });
+    skipping([ms] { bringDeviceForward(ms, ms->pbxPictures, ms->Frame2); });
+    skipping([ms] { ms->Form_Resize(); });
+    skipping([ms] {
+        ms->cmdConnection->raise();
+        ms->cmdChangeTool->raise();
+    });
+    CurrentPictureFile = file;
+    skipping([ms] {
+        if (CurrentPictureFile.isEmpty()) ms->showPictureImage(QImage(), QString());
+        else ms->showPictureImage(loadPicture(instrumentFilePath(CurrentPictureFile)), CurrentPictureFile);
+    });
+    skipping([] {
+        if (CurrentPictureFile.size() < 3) raiseError(5, QStringLiteral("Invalid procedure call or argument"));
+        CurrentTextFile = CurrentPictureFile.left(CurrentPictureFile.size() - 3) + "txt";
+    });
+    skipping([ms] {
+        FileNumber = 1;
+        ms->txbEdit->setPlainText(readTextFile(instrumentFilePath(CurrentTextFile)));
+    });
+}
+
+void ShowScanner(const QString& file) {
+    MultiScope* ms = frm<MultiScope>();
+    ms->picTelemetry->setVisible(false);
+    QFont f = ms->txbScanner->font();
+    f.setPointSize(8);
+    ms->txbScanner->setFont(f);
+    bringDeviceForward(ms, ms->txbScanner, ms->Frame4);
+    ms->cmdConnection->raise();
+    ms->cmdChangeTool->raise();
+    ms->Form_Resize();
+    ms->txbScanner->setPlainText(QString());
+    if (rightThree(file) == QLatin1String("scn")) {
+        CurrentScannerFile = file;
+        FileNumber = 1;
+        ms->txbScanner->setPlainText(readTextFile(instrumentFilePath(file)));
+    }
+}
+
+void OpenInstrumentFile() {
+    const auto report = [] { MsgBox("File opening error...", MsgButtons::OK, MsgIcon::Information); };
+    auto step = [&](auto&& body) {
+        try {
+            body();
+        } catch (const VbError&) {
+            report();
+        }
+    };
+    FileDialogRequest request;
+    step([&] {
+        request.mode = FileDialogRequest::Open;
+        request.title = "Open";
+        request.directory = appFolder();
+        request.filter = "All Files (*.*);;Picture Files (*.jpg *.bmp *.gif);;Multiscope Files (*.msf)";
+        // The filter of the device in front; the scanner and telemetry have none of their own.
+        request.filterIndex = ToolMode >= 1 && ToolMode <= 3 ? int(ToolMode) : 1;
+    });
+    step([&] { SelectedFileName = platform().fileDialog(request); });
+    const QString ext = SelectedFileName.right(3).toLower();
+    step([&] {
+        if (ext == QLatin1String("jpg") || ext == QLatin1String("bmp") || ext == QLatin1String("gif")) {
+            CurrentPictureFile = SelectedFileName;
+            ShowPicture(CurrentPictureFile);
+        }
+    });
+    if (ext != QLatin1String("msf")) return;
+    MultiScope* ms = frm<MultiScope>();
+    step([&] { CurrentWaveformFile = SelectedFileName; });
+    step([&] { ms->setReadingText("Signal"); });
+    step([&] { ms->cmdConnection->setText("Drag/Drop Connections Here..."); });
+    step([&] {
+        if (Form* editor = Forms::find("frmWaveEdit"); editor && editor->formVisible()) OpenWaveformEditor();
+    });
+    step([&] { ms->Timer1->setEnabled(true); });
+    step([&] { ShowWaveform(CurrentWaveformFile); });
+}

@@ -1,0 +1,406 @@
+#include "multiscope/multiscope.h"
+
+#include "app/main_window/frmmainscreen.h"
+#include "app/state.h"
+#include "faults/faults.h"
+#include "multiscope/connections.h"
+#include "multiscope/displays.h"
+#include "multiscope/waveformfile.h"
+#include "platform/guard.h"
+#include "platform/picturebox.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QKeyEvent>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QSlider>
+
+REGISTER_FORM(MultiScope)
+
+namespace {
+constexpr int kTerminalHeight = 375;   // twips
+constexpr int kChangeToolWidth = 495;  // twips
+const QColor kGraticule(150, 160, 150);
+const QColor kScreenBack(236, 242, 232);
+
+QString terminalCaption() { return QStringLiteral("Drag/Drop Connections Here..."); }
+
+// The keys of a scroll bar whose larger value is at its top: Up and Page Up go towards the top,
+// Home is the top, End the bottom.
+class TopIsMaxKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        if (ev->type() != QEvent::KeyPress) return false;
+        auto* bar = static_cast<QScrollBar*>(obj);
+        QAbstractSlider::SliderAction action;
+        switch (static_cast<QKeyEvent*>(ev)->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepAdd; break;
+        case Qt::Key_Right:
+        case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepSub; break;
+        case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepAdd; break;
+        case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepSub; break;
+        case Qt::Key_Home: action = QAbstractSlider::SliderToMaximum; break;
+        case Qt::Key_End: action = QAbstractSlider::SliderToMinimum; break;
+        default: return false;
+        }
+        runGuarded([&] { bar->triggerAction(action); });
+        return true;
+    }
+};
+
+// A vertical scroll bar whose top end is `top` and bottom end `bottom` (either may be the
+// larger), as the instrument's Y, Volts and Focus controls are.
+QScrollBar* makeVScroll(QWidget* parent, const QString& name, int top, int bottom, int value, const QRect& px) {
+    auto* s = makeHScroll(parent, name, std::min(top, bottom), std::max(top, bottom), value, QRect());
+    s->setOrientation(Qt::Vertical);
+    if (top > bottom) {
+        s->setInvertedAppearance(true);
+        s->setInvertedControls(true);
+        s->installEventFilter(new TopIsMaxKeys(s));
+    }
+    s->setGeometry(px);
+    return s;
+}
+
+QLabel* smallLabel(QWidget* parent, const QString& name, const QString& text, const QRect& px) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(px);
+    return l;
+}
+
+// The graphical Pause button's face: two bars.
+QIcon pauseIcon() {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.fillRect(QRect(3, 2, 4, 12), QColor(60, 60, 60));
+    p.fillRect(QRect(9, 2, 4, 12), QColor(60, 60, 60));
+    return QIcon(pm);
+}
+}  // namespace
+
+MultiScope::MultiScope() {
+    setCaption("Vantorel - MultiScope");
+    setMinimumSize(1, 1);
+    // The instrument's panel is narrow: its captions use a small face.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+
+    // The display area's devices first, so that the panel stands above them.
+    scopescreen = new PictureBox(this);
+    scopescreen->setObjectName("scopescreen");
+    scopescreen->setToolTip("Double click here to open a waveform editor");
+    scopescreen->setBackColor(kScreenBack);
+    pbxPictures = new PictureBox(this);
+    pbxPictures->setObjectName("pbxPictures");
+    pbxPictures->setBackColor(QColor(255, 255, 255));
+    pbxPictures->setPictureFit(true);
+    txbScanner = new QPlainTextEdit(this);
+    txbScanner->setObjectName("txbScanner");
+    txbScanner->setPlainText("Scanner\n");
+    setBackColor(txbScanner, colorFromValue(0xC0C0C0));
+    setForeColor(txbScanner, colorFromValue(0x404040));
+    picTelemetry = new PictureBox(this);
+    picTelemetry->setObjectName("picTelemetry");
+    picTelemetry->setVisible(false);
+
+    // Panel: terminal and device button.
+    cmdConnection = makeButton(this, "cmdConnection", terminalCaption(), QRect());
+    makeDropTarget(cmdConnection);
+    cmdChangeTool = makeButton(this, "cmdChangeTool", ">>", QRect());
+    cmdChangeTool->setToolTip("Change device");
+
+    // Scope frame.
+    Frame1 = makeFrame(this, "Frame1", "Scope", QRect());
+    cmbReading = new QComboBox(Frame1);
+    cmbReading->setObjectName("cmbReading");
+    cmbReading->setEditable(true);
+    cmbReading->setInsertPolicy(QComboBox::NoInsert);
+    cmbReading->addItems(readingItems());
+    cmbReading->setEditText("Select connection...");
+    cmbReading->setGeometry(6, 18, 186, 22);
+    smallLabel(Frame1, "lblTimebase", "Timebase", QRect(6, 46, 54, 16));
+    sldTime = new QSlider(Qt::Horizontal, Frame1);
+    sldTime->setObjectName("sldTime");
+    sldTime->setRange(0, 4);
+    sldTime->setSingleStep(1);
+    sldTime->setPageStep(1);
+    sldTime->setTickPosition(QSlider::TicksBelow);
+    sldTime->setTickInterval(1);
+    sldTime->setValue(1);
+    sldTime->setGeometry(62, 44, 130, 22);
+    smallLabel(Frame1, "lblX", "X", QRect(6, 70, 54, 16));
+    hsbXshift = makeHScroll(Frame1, "hsbXshift", -50, 50, 0, QRect());
+    hsbXshift->setSingleStep(1);
+    hsbXshift->setPageStep(10);
+    hsbXshift->setGeometry(62, 70, 130, 17);
+    smallLabel(Frame1, "lblY", "Y", QRect(6, 92, 30, 14));
+    smallLabel(Frame1, "lblVolts", "Volts", QRect(36, 92, 32, 14));
+    smallLabel(Frame1, "lblFocus", "Focus", QRect(68, 92, 32, 14));
+    vscY1shift = makeVScroll(Frame1, "vscY1shift", 0, 400, 200, QRect(8, 108, 17, 66));
+    vscY1shift->setSingleStep(20);
+    vscY1shift->setPageStep(50);
+    vscVolts1 = makeVScroll(Frame1, "vscVolts1", 5, 1, 2, QRect(40, 108, 17, 66));
+    updFocus = makeVScroll(Frame1, "updFocus", 1, 5, 3, QRect(72, 108, 17, 66));
+    for (QScrollBar* s : {vscVolts1, updFocus}) {
+        s->setSingleStep(1);
+        s->setPageStep(1);
+    }
+    lblDMM = new QLabel("DMM", Frame1);
+    lblDMM->setObjectName("lblDMM");
+    lblDMM->setGeometry(100, 92, 92, 44);
+    lblDMM->setWordWrap(true);
+    lblDMM->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setBackColor(lblDMM, colorFromValue(0xFFC0C0));
+    setForeColor(lblDMM, colorFromValue(0x404040));
+    {
+        QFont f = lblDMM->font();
+        f.setBold(true);
+        lblDMM->setFont(f);
+    }
+    cmdPause = new QPushButton(Frame1);
+    cmdPause->setObjectName("cmdPause");
+    cmdPause->setToolTip("Pause");
+    cmdPause->setIcon(pauseIcon());
+    cmdPause->setGeometry(100, 144, 32, 28);
+
+    // Info frame.
+    Frame2 = makeFrame(this, "Frame2", "Info", QRect());
+    txbEdit = new QPlainTextEdit(Frame2);
+    txbEdit->setObjectName("txbEdit");
+    txbEdit->setPlainText("Picture info...\n");
+
+    // Scanner frame.
+    Frame4 = makeFrame(this, "Frame4", "Scanner", QRect());
+    cmdScan = makeButton(Frame4, "cmdScan", "Scan/Update Faults", QRect());
+    cmdRead = makeButton(Frame4, "cmdRead", "Read/Update Data", QRect());
+    cmdScan->setGeometry(10, 24, 176, 28);
+    cmdRead->setGeometry(10, 60, 176, 28);
+    // The frames share one place; the one in front covers the others.
+    for (QGroupBox* f : {Frame1, Frame2, Frame4}) f->setAutoFillBackground(true);
+
+    connect(cmdConnection, &QPushButton::clicked, this, guarded([this] { cmdConnection_Click(); }));
+    connect(cmdChangeTool, &QPushButton::clicked, this, guarded([this] { cmdChangeTool_Click(); }));
+    connect(cmdPause, &QPushButton::clicked, this, guarded([this] { cmdPause_Click(); }));
+    connect(cmdScan, &QPushButton::clicked, this, guarded([this] { cmdScan_Click(); }));
+    connect(cmdRead, &QPushButton::clicked, this, guarded([this] { cmdRead_Click(); }));
+    connect(sldTime, &QSlider::valueChanged, this, guarded([this] { sldTime_Change(); }));
+    connect(cmbReading, &QComboBox::activated, this, guarded([this] { cmbReading_Click(); }));
+    connect(scopescreen, &PictureBox::doubleClicked, this, guarded([this] { scopescreen_DblClick(); }));
+
+    Timer1 = new VTimer("Timer1", 25, [this] { Timer1_Timer(); });
+}
+
+MultiScope::~MultiScope() { delete Timer1; }
+
+void MultiScope::onLoad() {
+    setTwips(7000, 5000, 7650, 3650);
+    Form_Resize();
+    Timer1->setEnabled(true);
+}
+
+void MultiScope::onUnload() {
+    TelemetrySample = 0;
+    Timer1->setEnabled(false);
+}
+
+void MultiScope::resizeEvent(QResizeEvent* e) {
+    Form::resizeEvent(e);
+    runGuarded([this] { Form_Resize(); });
+}
+
+// ---- Layout ----
+
+void MultiScope::layoutStep(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const VbError&) {
+        // A step that cannot be taken is left out; the layout goes on.
+    }
+}
+
+void MultiScope::Form_Resize() {
+    const int innerW = width() * 15, innerH = height() * 15;
+    const int panel = PanelWidth;
+    layoutStep([&] {
+        const int termW = std::max(0, panel - kChangeToolWidth);
+        cmdConnection->setGeometry(twRect(0, 10, termW, kTerminalHeight));
+        cmdChangeTool->setGeometry(twRect(termW, 10, panel > 0 ? kChangeToolWidth : 0, kTerminalHeight));
+    });
+    layoutStep([&] {
+        const int top = kTerminalHeight + 20;
+        const int h = std::max(0, innerH - kTerminalHeight - 30);
+        for (QGroupBox* f : {Frame1, Frame2, Frame4}) f->setGeometry(twRect(0, top, panel, h));
+        txbEdit->setGeometry(QRect(6, 20, std::max(0, Frame2->width() - 12), std::max(0, Frame2->height() - 26)));
+    });
+    layoutStep([&] {
+        const QRect display = twRect(panel, 0, std::max(0, innerW - panel), innerH);
+        for (QWidget* w : {static_cast<QWidget*>(scopescreen), static_cast<QWidget*>(pbxPictures),
+                           static_cast<QWidget*>(txbScanner), static_cast<QWidget*>(picTelemetry)})
+            w->setGeometry(display);
+    });
+    layoutStep([&] { scopescreen->setScale(0, 0, ScopeSweep::kScreenWidth, ScopeSweep::kScreenHeight); });
+    layoutStep([&] {
+        // Five lines each way at sixths of the screen: 6 x 6 squares.
+        const int w = scopescreen->width(), h = scopescreen->height();
+        for (int i = 1; i <= 5; ++i) {
+            Line[i] = QLine(0, h * i / 6, w - 1, h * i / 6);
+            Line[i + 5] = QLine(w * i / 6, 0, w * i / 6, h - 1);
+        }
+        scopescreen->setGuideLines(QList<QLine>(Line + 1, Line + 11), kGraticule);
+    });
+    layoutStep([&] { flyback(); });
+}
+
+// ---- Sweep ----
+
+void MultiScope::flyback() {
+    sweep_.flyback();
+    scopescreen->cls();
+    scopescreen->setCurrentX(sweep_.pen().x());
+    scopescreen->setCurrentY(sweep_.pen().y());
+}
+
+void MultiScope::Timer1_Timer() {
+    ScopeControls c;
+    c.timebase = sldTime->value();
+    c.yShift = vscY1shift->value();
+    c.volts = vscVolts1->value();
+    c.xShift = hsbXshift->value();
+    c.focus = updFocus->value();
+    c.reading = cmbReading->currentText();
+    c.paused = ScopePaused == True;
+    const SweepTick t = sweep_.tick(c, Waveform);
+    scopescreen->setDrawWidth(sweep_.lineWidth());
+    if (t.segment) {
+        scopescreen->setDrawWidth(t.segment->width);
+        scopescreen->line(t.segment->from.x(), t.segment->from.y(), t.segment->to.x(), t.segment->to.y(),
+                          t.segment->color);
+    }
+    if (t.stopped) Timer1->setEnabled(false);
+    if (t.restarted) {
+        scopescreen->cls();
+        scopescreen->setCurrentX(sweep_.pen().x());
+        scopescreen->setCurrentY(sweep_.pen().y());
+    }
+}
+
+void MultiScope::sldTime_Change() { flyback(); }
+
+void MultiScope::cmdPause_Click() {
+    if (ScopePaused == True) {
+        ScopePaused = False;
+        Timer1->setEnabled(true);
+    } else {
+        ScopePaused = True;
+    }
+}
+
+void MultiScope::scopescreen_DblClick() { OpenWaveformEditor(); }
+
+QString MultiScope::readingText() const { return cmbReading->currentText(); }
+
+void MultiScope::setReadingText(const QString& text) { cmbReading->setEditText(text); }
+
+// ---- Devices ----
+
+void MultiScope::cmdChangeTool_Click() {
+    frmMainscreen* main = mainWindow();
+    if (!main) return;
+    switch (ToolMode) {
+    case 2: main->menuToolsMultiScope_Click(); break;
+    case 3: main->menuToolsScanner_Click(); break;
+    case 4: main->menuToolsPictures_Click(); break;
+    default: break;
+    }
+}
+
+void MultiScope::cmdConnection_Click() {
+    MsgBox("Drag and drop a label or connection point from the main simulation windows on to this\r\n"
+           "connection terminal to display waveforms, DMM readings, pictures and text.",
+           MsgButtons::OK, MsgIcon::Information, "Vantorel");
+}
+
+void MultiScope::cmbReading_Click() {
+    QString dmm;
+    if (readingDmmText(cmbReading->currentText(), &dmm)) lblDMM->setText(dmm);
+}
+
+void MultiScope::showPictureImage(const QImage& picture, const QString& source) {
+    pbxPictures->setPicture(picture, source);
+}
+
+// ---- Connections ----
+
+void MultiScope::onDragDrop(QWidget* target, QWidget* source) {
+    if (target == cmdConnection) cmdConnection_DragDrop(source);
+}
+
+void MultiScope::cmdConnection_DragDrop(QWidget* source) {
+    msf::closeChannel();
+    if (EngineCranking == False && EngineRunning == False) {
+        MsgBox("Remember, the engine needs to be running or cranking (or at least trying to crank) to get "
+               "readings on some tests...",
+               MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    try {
+        const ConnectionPoint point = connectionPointOf(source);
+        Form* from = nullptr;
+        for (QWidget* p = source; p && !from; p = p->parentWidget()) from = qobject_cast<Form*>(p);
+        cmdConnection->setText("Connected: " + point.caption);
+        ConnectionName = point.caption;
+        ShowWaveform(ConnectionName + ".msf");
+        ShowPicture(ConnectionName + ".jpg");
+        const QList<OverrideAction> actions =
+            faultOverrides(point, from ? from->formName() : QString(), [](int n) { return FaultPresent(n); });
+        for (const OverrideAction& a : actions) {
+            if (a.kind == OverrideAction::Waveform) ShowWaveform(a.text);
+            else MsgBox(a.text, MsgButtons::OK, a.icon);
+        }
+        if (CriticalFault == True && point.caption == QLatin1String("Lambda")) ShowWaveform("Blank.msf");
+        if (frmMainscreen* main = mainWindow()) {
+            switch (ToolMode) {
+            case 3: main->menuToolsMultiScope_Click(); break;
+            case 4: main->menuToolsScanner_Click(); break;
+            case 2: main->menuToolsPictures_Click(); break;
+            default: break;
+            }
+        }
+    } catch (const VbError& e) {
+        MsgBox("Connection not made, double check meter leads...\r\n\r\n(" + e.description + " " +
+                   QString::number(e.number) + ")",
+               MsgButtons::OK, MsgIcon::Exclamation);
+    }
+}
+
+// ---- Scanner ----
+
+void MultiScope::scannerButton(const QString& waiting, const QString& report) {
+    try {
+        chdirToAppFolder();
+        txbScanner->setPlainText(waiting);
+        CollectSystemData();
+        DoEvents();
+        Pause(1.0);
+        TempFolder = GetTempFolder();
+        txbScanner->setPlainText(readTextFile(TempFolder + report));
+    } catch (const VbError&) {
+        txbScanner->setPlainText("No data file found...");
+    }
+}
+
+void MultiScope::cmdRead_Click() { scannerButton("Reading data - Please wait...", "Scanner.scn"); }
+void MultiScope::cmdScan_Click() { scannerButton("Scanning - Please wait...", "Faults.scn"); }

@@ -1,0 +1,87 @@
+// The MultiScope: the test instrument window. Its devices (scope with DMM, pictures with
+// their text, scanner, telemetry) share one connection terminal; one device is in front at a
+// time, as ToolMode records. The left panel holds the terminal, the device button and the
+// device's own frame; the display area to its right holds the device's screen.
+#pragma once
+
+#include "multiscope/scopesweep.h"
+#include "platform/form.h"
+
+#include <QImage>
+#include <QLine>
+#include <memory>
+
+class PictureBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QSlider;
+class VTimer;
+
+class MultiScope : public Form {
+    Q_OBJECT
+public:
+    MultiScope();
+    ~MultiScope() override;
+    void onLoad() override;
+    void onUnload() override;
+    void onDragDrop(QWidget* target, QWidget* source) override;
+
+    // Operations other windows call.
+    void cmbReading_Click();
+    void cmdChangeTool_Click();
+    void cmdRead_Click();
+    void cmdScan_Click();
+    void Form_Resize();
+    void flyback();
+
+    void cmdConnection_Click();
+    void cmdConnection_DragDrop(QWidget* source);
+    void cmdPause_Click();
+    void sldTime_Change();
+    void scopescreen_DblClick();
+    void Timer1_Timer();
+
+    // The reading box's text (typed or picked).
+    QString readingText() const;
+    void setReadingText(const QString& text);
+    // The picture shown on the picture device (scaled to fit its area as the window changes).
+    void showPictureImage(const QImage& picture, const QString& source);
+
+    VTimer* Timer1 = nullptr;
+    QPushButton* cmdConnection;
+    QPushButton* cmdChangeTool;
+    QGroupBox* Frame1;
+    QComboBox* cmbReading;
+    QSlider* sldTime;
+    QScrollBar* hsbXshift;
+    QScrollBar* vscY1shift;
+    QScrollBar* vscVolts1;
+    QScrollBar* updFocus;
+    QPushButton* cmdPause;
+    QLabel* lblDMM;
+    PictureBox* scopescreen;
+    QLine Line[11];  // Line1..Line10, the graticule over the screen (pixels)
+    QGroupBox* Frame2;
+    QPlainTextEdit* txbEdit;
+    PictureBox* pbxPictures;
+    QGroupBox* Frame4;
+    QPushButton* cmdScan;
+    QPushButton* cmdRead;
+    QPlainTextEdit* txbScanner;
+    PictureBox* picTelemetry;  // the telemetry device's display
+
+    const ScopeSweep& sweep() const { return sweep_; }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void scannerButton(const QString& waiting, const QString& report);
+    void layoutStep(const std::function<void()>& step);
+
+    ScopeSweep sweep_;
+};
