@@ -23,6 +23,12 @@ expect KnockRetard 0
 expect IgnitionTiming 8
 tick
 expect IgnitionTiming 9
+# 1500 rev/min is not below 1500: 85 % does not knock there.
+set FRMsimulation.HSB_engine_speed 1500
+set FRMsimulation.HSB_engine_load 85
+tick
+expect noevent beep
+expect KnockRetard 0
 
 # At 1400 rev/min (column 1, 14 degrees) the retard shows: 12, then 13.
 set FRMsimulation.HSB_engine_speed 1400

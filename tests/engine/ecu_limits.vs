@@ -5,8 +5,13 @@ set FRMsimulation.HSB_engine_temperature 90
 set FRMsimulation.HSB_system_voltage 15
 click frmControls.optGear(2)
 
-# Throttle on at 7000 rev/min: red-line warning, pulled back to 6950 with no fuel.
+# Exactly 6500 rev/min is not yet red-lined.
 click frmControls.optThrottleOn
+set FRMsimulation.HSB_engine_speed 6500
+tick
+expect status Ready...
+
+# Throttle on at 7000 rev/min: red-line warning, pulled back to 6950 with no fuel.
 set FRMsimulation.HSB_engine_speed 7000
 tick
 expect EngineSpeed 6950
