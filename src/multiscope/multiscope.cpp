@@ -10,6 +10,7 @@
 #include "platform/picturebox.h"
 #include "platform/platform.h"
 #include "platform/services.h"
+#include "telemetry/telemetrydevice.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -184,6 +185,9 @@ MultiScope::MultiScope() {
     connect(scopescreen, &PictureBox::doubleClicked, this, guarded([this] { scopescreen_DblClick(); }));
 
     Timer1 = new VTimer("Timer1", 25, [this] { Timer1_Timer(); });
+
+    // The telemetry device: its controls inside picTelemetry, its timer and handlers.
+    telemetry = new TelemetryDevice(this);
 }
 
 MultiScope::~MultiScope() { delete Timer1; }
@@ -192,6 +196,7 @@ void MultiScope::onLoad() {
     setTwips(7000, 5000, 7650, 3650);
     Form_Resize();
     Timer1->setEnabled(true);
+    telemetry->load();
 }
 
 void MultiScope::onUnload() {
@@ -234,9 +239,12 @@ void MultiScope::Form_Resize() {
     layoutStep([&] {
         const QRect display = twRect(panel, 0, std::max(0, innerW - panel), innerH);
         for (QWidget* w : {static_cast<QWidget*>(scopescreen), static_cast<QWidget*>(pbxPictures),
-                           static_cast<QWidget*>(txbScanner), static_cast<QWidget*>(picTelemetry)})
+                           static_cast<QWidget*>(txbScanner)})
             w->setGeometry(display);
     });
+    // The telemetry device has no panel of its own: it uses the whole window, so that its
+    // circuit, three gauges and charts are readable at the window's normal size.
+    layoutStep([&] { picTelemetry->setGeometry(twRect(0, 0, innerW, innerH)); });
     layoutStep([&] { scopescreen->setScale(0, 0, ScopeSweep::kScreenWidth, ScopeSweep::kScreenHeight); });
     layoutStep([&] {
         // Five lines each way at sixths of the screen: 6 x 6 squares.
@@ -326,6 +334,10 @@ void MultiScope::cmbReading_Click() {
 
 void MultiScope::showPictureImage(const QImage& picture, const QString& source) {
     pbxPictures->setPicture(picture, source);
+}
+
+bool MultiScope::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
+    return telemetry && telemetry->scriptShow(control, index, out);
 }
 
 // ---- Connections ----
