@@ -239,12 +239,10 @@ void MultiScope::Form_Resize() {
     layoutStep([&] {
         const QRect display = twRect(panel, 0, std::max(0, innerW - panel), innerH);
         for (QWidget* w : {static_cast<QWidget*>(scopescreen), static_cast<QWidget*>(pbxPictures),
-                           static_cast<QWidget*>(txbScanner)})
+                           static_cast<QWidget*>(txbScanner), static_cast<QWidget*>(picTelemetry)})
             w->setGeometry(display);
     });
-    // The telemetry device has no panel of its own: it uses the whole window, so that its
-    // circuit, three gauges and charts are readable at the window's normal size.
-    layoutStep([&] { picTelemetry->setGeometry(twRect(0, 0, innerW, innerH)); });
+    layoutStep([&] { telemetry->place(); });
     layoutStep([&] { scopescreen->setScale(0, 0, ScopeSweep::kScreenWidth, ScopeSweep::kScreenHeight); });
     layoutStep([&] {
         // Five lines each way at sixths of the screen: 6 x 6 squares.

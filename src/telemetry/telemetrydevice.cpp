@@ -170,6 +170,10 @@ void TelemetryDevice::load() {
     moveCar(carX_, carY_);
 }
 
+void TelemetryDevice::place() {
+    if (!picTelemetry_->isHidden()) picTelemetry_->setGeometry(QRect(QPoint(0, 0), window_->size()));
+}
+
 void TelemetryDevice::layout() {
     const int W = picTelemetry_->width(), H = picTelemetry_->height();
     constexpr int m = 4, rowGap = 3;
@@ -353,6 +357,8 @@ bool TelemetryDevice::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == picTelemetry_ && event->type() == QEvent::Resize) {
         runGuarded([this] { layout(); });
+    } else if (watched == picTelemetry_ && event->type() == QEvent::Show) {
+        runGuarded([this] { place(); });
     }
     return QObject::eventFilter(watched, event);
 }

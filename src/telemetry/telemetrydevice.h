@@ -25,6 +25,9 @@ public:
 
     // The window load's share: the circuit's scale, the track file, full scales and the lap.
     void load();
+    // In front, the device uses the whole window (its gauges alone need 140 pixels each way
+    // in a display area of about 300); hidden, picTelemetry stays where the layout put it.
+    void place();
     // Places the controls inside picTelemetry for its present size.
     void layout();
 
