@@ -4,6 +4,9 @@
 // Also reported: the time until start-up has finished (every window loaded, options applied,
 // timer running) and the main window has been painted again.
 //   startup_bench [RUNS] [DATA_DIR]
+// For a profiler, one child on its own, ending at the moment that is timed (the first paint):
+//   startup_bench --child empty|vantorel DATA_DIR --stop-at-paint
+// e.g. valgrind --tool=callgrind build/bench/startup_bench --child vantorel build/bin --stop-at-paint
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
 #include "platform/qtplatform.h"
@@ -35,14 +38,24 @@ public:
     void pause(double) override {}
 };
 
+bool g_stopAtPaint = false;
+
+void stopNow() {
+    std::printf("%lld %lld\n", monotonicNs(), monotonicNs());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
 // Notes the moment a widget is first painted.
 class FirstPaint : public QObject {
 public:
     QWidget* target = nullptr;
     long long at = 0;
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (!at && e->type() == QEvent::Paint && target && (o == target || target->isAncestorOf(qobject_cast<QWidget*>(o))))
+        if (!at && e->type() == QEvent::Paint && target && (o == target || target->isAncestorOf(qobject_cast<QWidget*>(o)))) {
             at = monotonicNs();
+            if (g_stopAtPaint) stopNow();
+        }
         return false;
     }
 };
@@ -61,6 +74,7 @@ int child(int argc, char** argv, const QString& mode, const QString& data) {
         QMainWindow w;
         w.resize(1067, 800);
         waitExposed(&w);
+        if (g_stopAtPaint) stopNow();
         const long long now = monotonicNs();
         std::printf("%lld %lld\n", now, now);
     } else {
@@ -95,7 +109,10 @@ double median(std::vector<double> v) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 4 && QString(argv[1]) == "--child") return child(argc, argv, argv[2], argv[3]);
+    if (argc >= 4 && QString(argv[1]) == "--child") {
+        g_stopAtPaint = argc >= 5 && QString(argv[4]) == "--stop-at-paint";
+        return child(argc, argv, argv[2], argv[3]);
+    }
     int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
     QString data = argc > 2 ? QString(argv[2]) : QString();
     if (data.isEmpty()) {

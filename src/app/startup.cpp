@@ -149,9 +149,10 @@ void ApplyOptions() {
 }
 
 void Main() {
-    // 2. Splash window for two seconds. It is the first window to show text, so the font
-    // configuration loaded on the warm-up thread must be ready first; while it loads, the
-    // main window's frame is built (hidden: it is shown in its place below).
+    // 2. Splash window for two seconds. It is the first window to show text, so the fonts
+    // prepared on the warm-up thread must be ready first; while they load, the main window's
+    // frame is built (hidden: it is shown in its place below).
+    warmupWithApplication();
     step([] {
         Form* splash = frm<frmSplash>();
         createMainWindow();

@@ -13,13 +13,13 @@
 #include "telemetry/telemetrydevice.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSlider>
@@ -34,6 +34,31 @@ const QColor kScreenBack(236, 242, 232);
 
 QString terminalCaption() { return QStringLiteral("Drag/Drop Connections Here..."); }
 
+// The keys of a scroll bar whose larger value is at its top: Up and Page Up go towards the top,
+// Home is the top, End the bottom.
+class TopIsMaxKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        if (ev->type() != QEvent::KeyPress) return false;
+        auto* bar = static_cast<QScrollBar*>(obj);
+        QAbstractSlider::SliderAction action;
+        switch (static_cast<QKeyEvent*>(ev)->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepAdd; break;
+        case Qt::Key_Right:
+        case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepSub; break;
+        case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepAdd; break;
+        case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepSub; break;
+        case Qt::Key_Home: action = QAbstractSlider::SliderToMaximum; break;
+        case Qt::Key_End: action = QAbstractSlider::SliderToMinimum; break;
+        default: return false;
+        }
+        runGuarded([&] { bar->triggerAction(action); });
+        return true;
+    }
+};
+
 // A vertical scroll bar whose top end is `top` and bottom end `bottom` (either may be the
 // larger), as the instrument's Y, Volts and Focus controls are.
 QScrollBar* makeVScroll(QWidget* parent, const QString& name, int top, int bottom, int value, const QRect& px) {
@@ -42,6 +67,7 @@ QScrollBar* makeVScroll(QWidget* parent, const QString& name, int top, int botto
     if (top > bottom) {
         s->setInvertedAppearance(true);
         s->setInvertedControls(true);
+        s->installEventFilter(new TopIsMaxKeys(s));
     }
     s->setGeometry(px);
     return s;
@@ -78,15 +104,6 @@ MultiScope::MultiScope() {
     scopescreen->setObjectName("scopescreen");
     scopescreen->setToolTip("Double click here to open a waveform editor");
     scopescreen->setBackColor(kScreenBack);
-    for (int i = 1; i <= 10; ++i) {
-        Line[i] = new QFrame(scopescreen);
-        Line[i]->setObjectName("Line" + QString::number(i));
-        Line[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        Line[i]->setAutoFillBackground(true);
-        QPalette pal = Line[i]->palette();
-        pal.setColor(QPalette::Window, kGraticule);
-        Line[i]->setPalette(pal);
-    }
     pbxPictures = new PictureBox(this);
     pbxPictures->setObjectName("pbxPictures");
     pbxPictures->setBackColor(QColor(255, 255, 255));
@@ -225,7 +242,6 @@ void MultiScope::Form_Resize() {
     layoutStep([&] {
         const int termW = std::max(0, panel - kChangeToolWidth);
         cmdConnection->setGeometry(twRect(0, 10, termW, kTerminalHeight));
-        cmdConnection->setVisible(termW > 0 || panel > 0);
         cmdChangeTool->setGeometry(twRect(termW, 10, panel > 0 ? kChangeToolWidth : 0, kTerminalHeight));
     });
     layoutStep([&] {
@@ -248,9 +264,10 @@ void MultiScope::Form_Resize() {
         // Five lines each way at sixths of the screen: 6 x 6 squares.
         const int w = scopescreen->width(), h = scopescreen->height();
         for (int i = 1; i <= 5; ++i) {
-            Line[i]->setGeometry(0, h * i / 6, w, 1);
-            Line[i + 5]->setGeometry(w * i / 6, 0, 1, h);
+            Line[i] = QLine(0, h * i / 6, w - 1, h * i / 6);
+            Line[i + 5] = QLine(w * i / 6, 0, w * i / 6, h - 1);
         }
+        scopescreen->setGuideLines(QList<QLine>(Line + 1, Line + 11), kGraticule);
     });
     layoutStep([&] { flyback(); });
     laidOut_ = true;

@@ -8,6 +8,7 @@
 #include "platform/form.h"
 
 #include <QImage>
+#include <QLine>
 #include <memory>
 
 class PictureBox;
@@ -66,7 +67,7 @@ public:
     QPushButton* cmdPause;
     QLabel* lblDMM;
     PictureBox* scopescreen;
-    QFrame* Line[11] = {};  // Line1..Line10, the graticule
+    QLine Line[11];  // Line1..Line10, the graticule over the screen (pixels)
     QGroupBox* Frame2;
     QPlainTextEdit* txbEdit;
     PictureBox* pbxPictures;

@@ -173,34 +173,34 @@ QByteArray readRegularFileHead(const QString& path, qint64 maxBytes, bool* whole
     const QByteArray local = QFile::encodeName(path);
     const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, "File not found: " + QFileInfo(path).fileName());
+        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, "File not found");
         raiseError(75, "Path/File access error");
     }
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        raiseError(53, "File not found: " + QFileInfo(path).fileName());
+        raiseError(53, "File not found");
     }
-    QByteArray data(static_cast<qsizetype>(std::max<qint64>(0, std::min<qint64>(st.st_size, maxBytes))), Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, static_cast<size_t>(data.size() - got));
+    // Read until the limit or the end, whatever size fstat gave (the file may be growing);
+    // one byte past the limit tells whether the file goes on.
+    QByteArray data;
+    data.reserve(static_cast<qsizetype>(std::min<qint64>(std::max<qint64>(st.st_size, 0), maxBytes)));
+    char buf[65536];
+    bool more = false;
+    for (;;) {
+        const qint64 room = maxBytes - data.size();
+        const ssize_t n = ::read(fd, buf, static_cast<size_t>(std::min<qint64>(sizeof buf, std::max<qint64>(room, 1))));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
             raiseError(75, "Path/File access error");
         }
         if (n == 0) break;
-        got += n;
-    }
-    data.truncate(got);
-    // One byte more tells whether the file goes on (it may have grown since fstat).
-    bool more = false;
-    if (got == maxBytes) {
-        char extra;
-        ssize_t n;
-        do n = ::read(fd, &extra, 1); while (n < 0 && errno == EINTR);
-        more = n > 0;
+        if (room <= 0) {
+            more = true;
+            break;
+        }
+        data.append(buf, n);
     }
     ::close(fd);
     if (whole) *whole = !more;

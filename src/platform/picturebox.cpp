@@ -190,7 +190,7 @@ void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& 
     const QPointF a = scale_.toPixels(x1, y1), b = scale_.toPixels(x2, y2);
     QPainter p(&backing_);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(color, drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(color, drawWidth_, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     p.drawLine(a, b);
     p.end();
     penX_ = x2;
@@ -304,12 +304,24 @@ void PictureBox::describe(QJsonObject& o) const {
     o.insert("dropped", dropped_);
 }
 
+void PictureBox::setGuideLines(const QList<QLine>& lines, const QColor& color) {
+    if (lines == guides_ && color == guideColor_) return;
+    guides_ = lines;
+    guideColor_ = color;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent* e) {
     ensureBacking();
     QPainter p(this);
     const QRect r = e->rect();
     const qreal dpr = backing_.devicePixelRatio();
     p.drawImage(r, backing_, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+    if (guides_.isEmpty()) return;
+    p.setClipRect(r);
+    p.setPen(QPen(guideColor_, 0));
+    for (const QLine& l : guides_)
+        if (QRect(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1).intersects(r)) p.drawLine(l);
 }
 
 void PictureBox::resizeEvent(QResizeEvent* e) {

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QJsonArray>
+#include <QLine>
 #include <QList>
 #include <QPointF>
 #include <QRectF>
@@ -113,6 +114,11 @@ public:
     QRect pictureRect() const;
     QString pictureSource() const { return pictureSource_; }
 
+    // Fixed lines over the drawing (a graticule), in pixels: not part of the drawing, so a
+    // clear leaves them, and drawn as the surface is painted.
+    void setGuideLines(const QList<QLine>& lines, const QColor& color);
+    const QList<QLine>& guideLines() const { return guides_; }
+
     // What the surface holds: the drawing and picture as rendered.
     const QImage& image() const {
         const_cast<PictureBox*>(this)->ensureBacking();
@@ -158,6 +164,8 @@ private:
     bool fit_ = false;
     QImage fitted_;  // the picture at the size it is shown with fitting on
     QList<DrawOp> ops_;
+    QList<QLine> guides_;
+    QColor guideColor_;
     int dropped_ = 0;
     QRect lastDirty_;
 };

@@ -151,10 +151,12 @@ void SaveSettings(const QList<SettingValue>& entries) {
     QLockFile lock(st.file + ".lock");
     if (!lock.tryLock(st.lockTimeoutMs)) settingsNotWritten();
     // Another instance may have saved meanwhile: its values are kept, ours are laid over them.
-    QMap<QString, QString> merged;
-    if (st.damaged || !readIni(st.file, &merged)) merged.clear();
-    for (const SettingValue& e : entries) merged.insert(e.section + "/" + e.key, e.value);
-    if (st.damaged) merged = st.values;
+    // A file that cannot be read (now or at start-up) is replaced by what this run holds.
+    QMap<QString, QString> merged = st.values;
+    if (QMap<QString, QString> onDisk; !st.damaged && readIni(st.file, &onDisk)) {
+        merged = onDisk;
+        for (const SettingValue& e : entries) merged.insert(e.section + "/" + e.key, e.value);
+    }
     try {
         writeFileAtomic(st.file, iniBytes(merged, folder));
     } catch (const VbError&) {

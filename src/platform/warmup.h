@@ -1,9 +1,13 @@
 #pragma once
 
-// Start-up warm-up: the font configuration (several milliseconds of reading configuration
-// files) is loaded on a helper thread while the application object is being built, so that
-// the first window shown does not wait for it.
-//   startWarmup() — call first thing in main(), before the application object exists.
-//   finishWarmup() — call before the first window is shown; waits for the helper thread.
+// Start-up warm-up: work the first window needs but that does not have to run on the user
+// interface thread is done on helper threads while that thread builds the windows.
+//   startWarmup() — call first thing in main(), before the application object exists: the
+//     font configuration (several milliseconds of reading configuration files) is loaded.
+//   warmupWithApplication() — call once the application object exists: the same helper then
+//     also fills Qt's list of installed fonts, and a second one loads the picture-format
+//     plug-ins (the first icon read by a style loads them all).
+//   finishWarmup() — call before the first text is measured; waits for the font work.
 void startWarmup();
+void warmupWithApplication();
 void finishWarmup();

@@ -1,5 +1,5 @@
-// The main window's frame: menus with their captions and access keys, the toolbar, Close All,
-// the commands that open windows by name, and the exit routine when the settings store fails.
+// The main window's frame: Close All, the commands that open windows by name, and the exit
+// routine when the settings store fails.
 #include "app/main_window/frmmainscreen.h"
 #include "app/state.h"
 #include "platform/form.h"
@@ -9,10 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -45,50 +42,7 @@ protected:
         for (const char* name : kDialogs) Forms::registerForm(name, [] { return new StubWindow; });
         createMainWindow();
     }
-    static QStringList captions(QMenu* menu) {
-        QStringList out;
-        for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        return out;
-    }
-    static QMenu* topMenu(const QString& caption) {
-        for (QAction* a : mainWindow()->menuBar()->actions())
-            if (a->text() == caption) return a->menu();
-        return nullptr;
-    }
 };
-
-TEST_F(MainWindow, MenusCarryTheirCaptionsAndAccessKeysInOrder) {
-    QStringList tops;
-    for (QAction* a : mainWindow()->menuBar()->actions()) tops << a->text();
-    EXPECT_EQ(tops, QStringList({"&File", "&Systems", "&Tools", "&Window", "&Help"}));
-    EXPECT_EQ(captions(topMenu("&File")),
-              QStringList({"&Open...", "&Close", "Close &All", "-", "&Print...", "-", "Properties", "-", "Login...",
-                           "&Start / Stop Engine", "-", "E&xit"}));
-    EXPECT_EQ(captions(topMenu("&Systems")),
-              QStringList({"&Controls", "-", "&Engine Management", "Chargin&g", "&Starting", "-", "Instr&uments",
-                           "&Trip Computer", "-", "Set Faults..."}));
-    EXPECT_EQ(captions(topMenu("&Tools")),
-              QStringList({"&MultiScope", "S&canner", "&Pictures", "&Telemetry", "-", "&Diagnostics", "-",
-                           "&Memory Maps", "-", "&Fill Tank", "&User Details", "&Options"}));
-    EXPECT_EQ(captions(topMenu("&Help")),
-              QStringList({"&Help", "&Tip Of The Day", "ZR Web Site", "-", "&About"}));
-    EXPECT_EQ(captions(mainWindow()->mouseMenu()),
-              QStringList({"Open File", "Close Current Window", "Close All Windows", "-", "Start / Stop Engine",
-                           "Increase Engine Speed", "Throttle on", "Change up a gear", "Change down a gear", "-",
-                           "Exit program"}));
-    EXPECT_EQ(mainWindow()->mouseMenu()->title(), "Mouse");
-}
-
-TEST_F(MainWindow, ToolbarButtonsStandInOrderWithKeysAndTooltips) {
-    auto* bar = mainWindow()->findChild<QToolBar*>("Toolbar1");
-    ASSERT_NE(bar, nullptr);
-    QStringList got;
-    for (QAction* a : bar->actions()) got << a->text() + "|" + a->objectName() + "|" + a->toolTip();
-    EXPECT_EQ(got, QStringList({"Exit|btnExit|Exit", "Open|btnOpen|Open", "Start|btnStart|Ignition/Starter",
-                                "Diag|btnDiagnostics|Diagnostics", "Scope|btnScope|Scope",
-                                "Telem|btnTelemetry|Telemetry"}));
-    EXPECT_FALSE(mainWindow()->clickToolbar("btnNothing"));
-}
 
 TEST_F(MainWindow, MemoryMapsAndTheOtherDialogCommandsOpenTheirWindowsByName) {
     mainWindow()->menuToolsMemoryMaps_Click();

@@ -1,10 +1,16 @@
-# A missing database and background picture are reported and start-up goes on.
+# A missing database and background picture are reported and start-up goes on: the options
+# after the picture are applied and the timer runs.
 #! remove ZR.db
 #! remove background.jpg
 expect event "Error number: 3024 - Could not find file 'ZR.db'."
 expect event "Error number: 53 - File not found: background.jpg"
-# Start-up still finished: options after the picture were applied and the timer runs.
 expect frmMainscreen.StatusBar1 visible true
-expect ElapsedTime 0
 tick 2
 expect ElapsedTime 2
+# The engine-management window has empty tables: the engine cranks and starts, and its
+# first step stops it with a message instead of failing.
+menu File > Start / Stop Engine
+expect EngineRunning -1
+tick
+expect message "Timing Lookup Table holds no data, please edit the lookup data... "
+expect EngineRunning 0

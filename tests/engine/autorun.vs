@@ -5,36 +5,27 @@
 seed 3
 menu File > Start / Stop Engine
 click frmControls.chkAuto
-expect frmControls.chkAuto value 1
 
 # First counted second: 820 rev/min draws gear 4; the closed throttle's idle control then
 # brings the speed back to 800.
 tick
 expect event "Auto run selected..."
 expect StepCounter 1
-expect Gear 4
 expect frmControls.optGear(4) checked true
 expect SystemVoltage 14
 expect EngineTemperature 2
 expect FRMsimulation.HSB_Lambda value -1
 expect EngineSpeed 800
-tick 2
-expect StepCounter 3
-expect Gear 4
-tick 2
-expect StepCounter 5
-expect ThrottlePosition 0
+tick 4
 # Sixth counted second: a load of 49 %, throttle on, and the counter starts again.
 tick
 expect StepCounter 0
 expect EngineLoad 49
-expect ThrottlePosition 1
 expect frmControls.optThrottleOn checked true
 expect EngineSpeed 820
 tick
 expect StepCounter 1
 expect Gear 2
-expect frmControls.optGear(2) checked true
 expect EngineSpeed 840
 tick 2
 expect StepCounter 3
@@ -45,10 +36,8 @@ expect EngineSpeed 880
 tick 91
 expect EngineTemperature 90
 expect FRMsimulation.HSB_Lambda value -1
-expect FRMsimulation.lambda text "< 1"
 tick
 expect FRMsimulation.HSB_Lambda value 1
-expect FRMsimulation.lambda text "> 1"
 
 # The top of the climb: 5980, then 6000 which falls back to 800 in the same second (the
 # rest of auto run is skipped at 800).
@@ -59,9 +48,7 @@ expect Gear 5
 expect RoadSpeed 221
 tick
 expect EngineSpeed 800
-expect StepCounter 0
 expect RoadSpeed 0
-expect status "Auto run selected..."
 tick
 expect EngineSpeed 820
 expect StepCounter 1
@@ -74,6 +61,3 @@ expect noevent "\"event\":\"message\""
 # Stopping the engine unticks auto run.
 menu File > Start / Stop Engine
 expect frmControls.chkAuto value 0
-expect SystemVoltage 12
-tick
-expect EngineSpeed 0

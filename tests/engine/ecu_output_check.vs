@@ -1,52 +1,80 @@
-# The output check: a timing, dwell or injection past its bar's limit stops the engine with
-# a critical message. Edited cells at 3200 rev/min, 70 % load (row 2, column 3) and
+# The output check: a timing, dwell or injection past its bar's limit, or a cell the unit
+# cannot use (empty, not a number, negative, far out of range), stops the engine with a
+# critical message; the rest of that step is skipped. Edited cells at 3200 rev/min, 70 % load (row 2, column 3) and
 # 15 V (dwell row 0), warm engine, no lambda correction.
 #! setting ZRsettings ZRsetting0 1
 let LoggedIn -1
 applyoptions
-
-# Timing cell 70: "too far advanced", and the engine stops.
-set FRMsimulation.DBtiminggrid(2,3) 70
 menu File > Start / Stop Engine
 set FRMsimulation.HSB_engine_temperature 90
 set FRMsimulation.HSB_system_voltage 15
 click frmControls.optThrottleOn
 click frmControls.optGear(2)
 set FRMsimulation.HSB_engine_speed 3200
-set FRMsimulation.HSB_engine_load 70
-tick
-expect event "\"icon\":\"critical\""
-expect message "Timing of 70 degrees BTDC is too far advanced, please edit the lookup data... "
-expect EngineRunning 0
-expect status "Engine stopped..."
-tick
-expect EngineRunning 0
 
-# 65 is the limit itself and is accepted.
+# The limits themselves pass: timing 65, injection 35 ms, compared as 32-bit floats (so
+# 35.000001 ms is 35 and passes too).
 set FRMsimulation.DBtiminggrid(2,3) 65
-menu File > Start / Stop Engine
-click frmControls.optThrottleOn
-click frmControls.optGear(2)
-set FRMsimulation.HSB_system_voltage 15
-set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.DBinjectiongrid(2,3) 35
 set FRMsimulation.HSB_engine_load 70
 tick
 expect EngineRunning -1
-expect FRMsimulation.timing text 65
 expect FRMsimulation.bar_timing value 65
-
-# Dwell 66 %.
-set FRMsimulation.DBtiminggrid(2,3) 24
-set FRMsimulation.DBdwellgrid(0,3) 66
-set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.DBinjectiongrid(2,3) 35.000001
 set FRMsimulation.HSB_engine_load 70
 tick
+expect EngineRunning -1
+expect FRMsimulation.fuel text 35.000001
+
+# Fractional map cells: timing and dwell take the nearest whole number, halves to the even
+# one, after the cold-engine correction has been added.
+set FRMsimulation.DBinjectiongrid(2,3) 6.5
+set FRMsimulation.DBtiminggrid(2,3) 24.5
+set FRMsimulation.DBdwellgrid(0,3) 39.5
+set FRMsimulation.HSB_engine_load 70
+tick
+expect IgnitionTiming 24
+expect DwellPercentage 40
+expect FRMsimulation.dwell text 40
+set FRMsimulation.DBtiminggrid(2,3) 25.5
+set FRMsimulation.DBdwellgrid(0,3) 38.5
+set FRMsimulation.HSB_engine_load 70
+tick
+expect IgnitionTiming 26
+expect DwellPercentage 38
+# 30 C takes a degree off: 24.5 - 1 = 23.5, which rounds to 24.
+set FRMsimulation.DBtiminggrid(2,3) 24.5
+set FRMsimulation.HSB_engine_temperature 30
+set FRMsimulation.HSB_engine_load 70
+tick
+expect TimingCorrection -1
+expect IgnitionTiming 24
+set FRMsimulation.HSB_engine_temperature 90
+
+# A dwell of 65.5 % rounds to 66, past the limit: the engine stops.
+set FRMsimulation.DBdwellgrid(0,3) 65.5
+set FRMsimulation.HSB_engine_load 70
+tick
+expect event "\"icon\":\"critical\""
 expect message "Dwell percentage 66 % is too high, please edit the lookup data... "
 expect EngineRunning 0
 expect DwellPercentage 0
+expect status "Engine stopped..."
+
+# Timing 70 is too far advanced.
+set FRMsimulation.DBdwellgrid(0,3) 38
+set FRMsimulation.DBtiminggrid(2,3) 70
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+click frmControls.optGear(2)
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 70
+tick
+expect message "Timing of 70 degrees BTDC is too far advanced, please edit the lookup data... "
+expect EngineRunning 0
 
 # Injection 35.5 ms: the message names the whole milliseconds, 35.
-set FRMsimulation.DBdwellgrid(0,3) 38
+set FRMsimulation.DBtiminggrid(2,3) 24
 set FRMsimulation.DBinjectiongrid(2,3) 35.5
 menu File > Start / Stop Engine
 click frmControls.optThrottleOn
@@ -58,53 +86,47 @@ tick
 expect message "Injection quantity 35 ms is incorrect, please edit the lookup data... "
 expect EngineRunning 0
 
-# Exactly 35 ms passes.
-set FRMsimulation.DBinjectiongrid(2,3) 35
+# Cells the unit cannot use name the table and the cell.
+set FRMsimulation.DBinjectiongrid(2,3) 6.5
+set FRMsimulation.DBinjectiongrid(2,3) ""
 menu File > Start / Stop Engine
 click frmControls.optThrottleOn
 click frmControls.optGear(2)
-set FRMsimulation.HSB_system_voltage 15
 set FRMsimulation.HSB_engine_speed 3200
 set FRMsimulation.HSB_engine_load 70
 tick
-expect EngineRunning -1
-expect FRMsimulation.fuel text 35
-expect FRMsimulation.bar_fuel value 35
+expect event "\"icon\":\"critical\""
+expect message "Injection Lookup Table: the cell in row 3, column Speed 4 (load 70 %, 3200 rev/min) is empty, please edit the lookup data... "
+expect EngineRunning 0
+expect RoadSpeed 0
 
-# The limit is compared as 32-bit floats: 35.000001 ms is 35 as a float and passes.
-set FRMsimulation.DBinjectiongrid(2,3) 35.000001
+set FRMsimulation.DBinjectiongrid(2,3) 5.3
+set FRMsimulation.DBtiminggrid(2,3) abc
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+set FRMsimulation.HSB_engine_speed 3200
 set FRMsimulation.HSB_engine_load 70
 tick
-expect EngineRunning -1
-expect FRMsimulation.fuel text 35.000001
+expect message "Timing Lookup Table: the cell in row 3, column Speed 4 (load 70 %, 3200 rev/min) holds \"abc\", which is not a number, please edit the lookup data... "
+expect EngineRunning 0
 
-# Fractional map cells: timing and dwell take the nearest whole number, halves to the even
-# one, after the cold-engine correction has been added.
-set FRMsimulation.DBinjectiongrid(2,3) 6.5
-set FRMsimulation.DBtiminggrid(2,3) 24.5
-set FRMsimulation.DBdwellgrid(0,3) 38.5
+set FRMsimulation.DBtiminggrid(2,3) 27
+set FRMsimulation.DBdwellgrid(2,3) -5
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+set FRMsimulation.HSB_system_voltage 13
+set FRMsimulation.HSB_engine_speed 3200
 set FRMsimulation.HSB_engine_load 70
 tick
-expect IgnitionTiming 24
-expect DwellPercentage 38
-set FRMsimulation.DBtiminggrid(2,3) 25.5
-set FRMsimulation.DBdwellgrid(0,3) 39.5
+expect message "Dwell Lookup Table: the cell in row 3, column Speed 4 (13 V, 3200 rev/min) holds -5, which is below 0, please edit the lookup data... "
+expect EngineRunning 0
+
+set FRMsimulation.DBdwellgrid(2,3) 38
+set FRMsimulation.DBtiminggrid(2,3) 1E+6
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+set FRMsimulation.HSB_engine_speed 3200
 set FRMsimulation.HSB_engine_load 70
 tick
-expect IgnitionTiming 26
-expect DwellPercentage 40
-expect FRMsimulation.timing text 26
-expect FRMsimulation.dwell text 40
-# 30 C takes a degree off: 24.5 - 1 = 23.5, which rounds to 24.
-set FRMsimulation.DBtiminggrid(2,3) 24.5
-set FRMsimulation.HSB_engine_temperature 30
-set FRMsimulation.HSB_engine_load 70
-tick
-expect TimingCorrection -1
-expect IgnitionTiming 24
-# A dwell of 65.5 % rounds to 66, past the limit.
-set FRMsimulation.DBdwellgrid(0,3) 65.5
-set FRMsimulation.HSB_engine_load 70
-tick
-expect message "Dwell percentage 66 % is too high, please edit the lookup data... "
+expect message "Timing Lookup Table: the cell in row 3, column Speed 4 (load 70 %, 3200 rev/min) holds 1000000, which is far out of range, please edit the lookup data... "
 expect EngineRunning 0

@@ -5,55 +5,33 @@ set FRMsimulation.HSB_engine_speed 1500
 menu Systems > Set Faults...
 click frmFaults.chkFault(1)
 expect message "Collect system data - Error number: 75 - Path/File access error\r\n\r\nCheck that the path is set to your work area (Tools, Options and click 'Set path')..."
-expect event "\"icon\":\"information\",\"text\":\"Collect system data - Error number: 75"
 expect frmFaults.chkFault(1) value 0
 expect CriticalFault 0
 expect FRMsimulation.HSB_engine_speed value 1500
-expect EngineSpeed 1500
-expect frmInstruments.lblCheckWL visible true
 expect EngineRunning 0
-expect EngineCranking 0
-expect noevent "Engine is ready to start..."
 expect noevent "Cranking position..."
-expect noevent "\"event\":\"pause\""
-
-# Each scan reports once: "Close" scans again.
-click frmFaults.cmdClose
-expect event "Collect system data - Error number: 75"
-expect EngineRunning 0
-expect EngineCranking 0
 
 # A running engine is stopped by the failure at its next step.
-menu Systems > Set Faults...
 click frmFaults.cmdClear
-expect event "Collect system data - Error number: 75"
-expect CriticalFault 0
 menu File > Start / Stop Engine
 expect EngineRunning -1
 tick
 expect event "Collect system data - Error number: 75"
 expect event "\"text\":\"Engine stopped...\""
 expect EngineRunning 0
-expect EngineCranking 0
-expect EngineSpeed 0
 
 # A cranking engine is stopped by the failure at once (a box unticked during the ramp); the
 # interrupted start then carries on, as after a second key turn, and the next step's scan
 # fails and stops the engine again.
-menu Systems > Set Faults...
-click frmFaults.cmdClear
 set FRMsimulation.HSB_system_voltage 12
 defer 20 click frmFaults.chkFault(21)
 defer 21 expect EngineCranking 0
 menu File > Start / Stop Engine
-expect event "\"text\":\"Cranking position...\""
 expect event "Collect system data - Error number: 75"
 expect event "\"text\":\"Engine stopped...\""
 expect event "\"text\":\"Engine is running...\""
-expect CriticalFault 0
 expect noevent "There is a fault present."
 tick
-expect event "Collect system data - Error number: 75"
 expect event "\"text\":\"Engine stopped...\""
 expect EngineRunning 0
 expect EngineCranking 0

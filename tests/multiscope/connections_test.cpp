@@ -13,9 +13,13 @@
 #include "platform/services.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
@@ -304,7 +308,7 @@ TEST_F(Connections, MissingWaveformIsReportedAndStopsTheDrop) {
     setFaults({6});
     const QStringList messages = drop("FRMsimulation.Label13");
     QFile::rename(dir->filePath("Knock.gone"), dir->filePath("Knock.msf"));
-    EXPECT_EQ(messages, QStringList{"Connection not made, double check meter leads...\r\n\r\n(File not found: Knock.msf 53)"});
+    EXPECT_EQ(messages, QStringList{"Connection not made, double check meter leads...\r\n\r\n(File not found 53)"});
     EXPECT_EQ(ms->cmdConnection->text(), "Connected: Knock");
     EXPECT_EQ(ConnectionName, "Knock");
     EXPECT_EQ(CurrentWaveformFile, "Knock.msf");  // no override ran
@@ -323,6 +327,23 @@ TEST_F(Connections, NothingConnectsWithTheEngineStopped) {
     EngineCranking = True;  // trying to crank is enough
     EXPECT_TRUE(drop("frmCharging.lblWL(2)").isEmpty());
     EXPECT_EQ(ConnectionName, "Charge warning light");
+}
+
+TEST_F(Connections, ALabelDraggedWithTheMouseArrivesAtTheTerminal) {
+    // What a mouse drag delivers: the label's window and name in the drag data, dropped on
+    // the terminal.
+    MultiScope* ms = frm<MultiScope>();
+    auto* mime = new QMimeData;
+    mime->setData("application/x-vantorel-label", "frmStarting.lblCrankingSpeed(0)");
+    const QPointF at(ms->cmdConnection->width() / 2.0, ms->cmdConnection->height() / 2.0);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(ms->cmdConnection, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(ms->cmdConnection, &drop);
+    EXPECT_EQ(ms->cmdConnection->text(), "Connected: Starter speed");
+    EXPECT_EQ(CurrentWaveformFile, "Starter speed.msf");
+    delete mime;
 }
 
 TEST(ConnectionPointTest, NameAndIndexOfAControlArrayItem) {

@@ -136,3 +136,17 @@ expect event "\"icon\":\"information\",\"text\":\"File opening error...\""
 sweep 2
 expect fileline DATA:short.msf 1 "\"  short\""
 expect filelines DATA:long.msf 60
+# The scope's command with a waveform file that has gone: the scope comes forward and the
+# missing file is reported.
+menu Tools > MultiScope
+expect message "Error number: 53 - File not found"
+expect ToolMode 3
+
+# A picture name too short for its text file's name: the text stays as it was.
+answer file Knock.jpg
+menu File > Open...
+let CurrentPictureFile ab
+menu Tools > Pictures
+expect CurrentTextFile Knock.txt
+expect MultiScope.txbEdit text "Text of Knock\n"
+expect ToolMode 2

@@ -79,9 +79,15 @@ TEST_F(ScopeWindow, GraticuleDividesTheScreenIntoSixBySix) {
     ms->frame()->resize(900, 600);
     const int w = ms->scopescreen->width(), h = ms->scopescreen->height();
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(ms->Line[i]->geometry(), QRect(0, h * i / 6, w, 1));
-        EXPECT_EQ(ms->Line[i + 5]->geometry(), QRect(w * i / 6, 0, 1, h));
+        EXPECT_EQ(ms->Line[i], QLine(0, h * i / 6, w - 1, h * i / 6));
+        EXPECT_EQ(ms->Line[i + 5], QLine(w * i / 6, 0, w * i / 6, h - 1));
     }
+    EXPECT_EQ(ms->scopescreen->guideLines().size(), 10);
+    // The lines are on the screen as it is painted, and a clear leaves them.
+    ms->flyback();
+    const QImage shown = ms->scopescreen->grab().toImage();
+    EXPECT_NE(shown.pixelColor(w / 2, h / 6), shown.pixelColor(w / 2 + 3, h / 6 + 3));
+    EXPECT_NE(shown.pixelColor(w / 6, h / 2), shown.pixelColor(w / 6 + 3, h / 2 + 3));
     EXPECT_DOUBLE_EQ(ms->scopescreen->scaleWidth(), 300);
     EXPECT_DOUBLE_EQ(ms->scopescreen->scaleHeight(), 400);
     // Every relayout restarts the sweep.

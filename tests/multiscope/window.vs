@@ -115,3 +115,17 @@ expect TelemetrySample 0
 menu Tools > Scanner
 expect MultiScope visible true
 expect MultiScope.txbScanner text ""
+
+# The gain's larger values are at the top: Up raises it, Down lowers it; Y and Focus grow
+# downwards.
+set MultiScope.vscVolts1 2
+key MultiScope.vscVolts1 Up
+expect MultiScope.vscVolts1 value 3
+key MultiScope.vscVolts1 Home
+expect MultiScope.vscVolts1 value 5
+key MultiScope.vscVolts1 Down
+expect MultiScope.vscVolts1 value 4
+key MultiScope.updFocus Down
+expect MultiScope.updFocus value 4
+key MultiScope.vscY1shift PageDown
+expect MultiScope.vscY1shift value 250

@@ -1,0 +1,245 @@
+// The engine-management unit's arithmetic, its lookup tables as the grids hold them (read
+// once from the database, each edit written straight back) and the maps shipped in ZR.db.
+#include "engine/ecumath.h"
+#include "engine/lookuptable.h"
+#include "platform/numbers.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+#include "testing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using Cases = std::vector<std::pair<int, int>>;
+
+TEST(LookupCells, HalvesGoToTheEvenCellAndTheCellStaysOnTheMap) {
+    // column = speed / 800 - 1; row = 7 - load / 14; dwell row = 15 - volts
+    for (const auto& [speed, column] : Cases{{0, 0}, {1200, 0}, {1201, 1}, {2000, 2}, {2800, 2}, {3600, 4}, {7000, 7}})
+        EXPECT_EQ(ecu::speedIndexFor(speed), column) << "speed " << speed;
+    for (const auto& [load, row] : Cases{{100, 0}, {91, 0}, {85, 1}, {35, 4}, {21, 6}, {7, 6}, {0, 7}})
+        EXPECT_EQ(ecu::loadIndexFor(load), row) << "load " << load;
+    for (const auto& [volts, row] : Cases{{16, 0}, {15, 0}, {12, 3}, {8, 7}, {0, 7}})
+        EXPECT_EQ(ecu::voltageIndexFor(volts), row) << "volts " << volts;
+}
+
+TEST(Corrections, ColdBandsCoverTheirEdgesAndTheFactorIsA32BitFloat) {
+    struct Case {
+        int temperature;
+        double factor;
+        int timing;
+    };
+    for (const Case& c : std::vector<Case>{{-31, 1.0, 0}, {-30, 1.6, -4}, {-10, 1.6, -4}, {-9, 1.5, -3}, {0, 1.5, -3},
+                                           {1, 1.3, -2}, {20, 1.3, -2}, {21, 1.2, -1}, {50, 1.2, -1}, {51, 1.0, 0}}) {
+        EXPECT_DOUBLE_EQ(ecu::coldCorrectionFor(c.temperature).factor, c.factor) << c.temperature << " C";
+        EXPECT_EQ(ecu::coldCorrectionFor(c.temperature).timingCorrection, c.timing) << c.temperature << " C";
+    }
+    EXPECT_EQ(ecu::enrichmentFactorFor(ecu::voltageIndexFor(10), 60), 1.5f);
+    EXPECT_EQ(ecu::enrichmentFactorFor(ecu::voltageIndexFor(10), -20), 2.4f) << "1.5 x 1.6 held as a float";
+    EXPECT_EQ(ecu::enrichmentFactorFor(0, 90), 1.0f);
+}
+
+TEST(RoadSpeed, GearsIdleAndHalvesToEven) {
+    struct Case {
+        int gear, engineSpeed, roadSpeed;
+    };
+    for (const Case& c : std::vector<Case>{{3, 4900, 100}, {6, 1880, -20}, {2, 1500, 20}, {4, 3400, 100},
+                                           {5, 5400, 200}, {0, 4000, 0}, {5, 800, 0}, {6, 800, 0}, {1, 801, 9},
+                                           {1, 1081, 12}, {6, 1081, -12}, {1, 1175, 12}, {6, 1175, -12}})
+        EXPECT_EQ(ecu::roadSpeedFor(c.gear, c.engineSpeed), c.roadSpeed) << "gear " << c.gear << " at " << c.engineSpeed;
+}
+
+TEST(Cranking, InjectionTimeFollowsTemperatureWithin10Ms) {
+    EXPECT_DOUBLE_EQ(ecu::crankingInjectionFor(-20), 10);
+    EXPECT_DOUBLE_EQ(ecu::crankingInjectionFor(0), 10);
+    EXPECT_DOUBLE_EQ(ecu::crankingInjectionFor(19), 10);
+    EXPECT_NEAR(ecu::crankingInjectionFor(20), 9.9502, 1e-4);
+    EXPECT_NEAR(ecu::crankingInjectionFor(90), 2.2198, 1e-4);
+}
+
+using State = LookupTableModel::CellState;
+
+// Each test works on its own copy of the program's database.
+class LookupTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        original_ = appFolder();
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(QFile::copy(QDir(original_).filePath("ZR.db"), dir_.filePath("ZR.db")));
+        closeDatabase();
+        setAppFolder(dir_.path());
+        testEvents().clear();
+    }
+    void TearDown() override {
+        closeDatabase();
+        setAppFolder(original_);
+    }
+    static QVariant stored(const QString& table, const QString& field, int id) {
+        QSqlQuery q(database());
+        q.exec("SELECT \"" + field + "\" FROM \"" + table + "\" WHERE ID = " + QString::number(id));
+        q.next();
+        return q.value(0);
+    }
+    static void exec(const QString& sql) {
+        QSqlQuery q(database());
+        ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
+    }
+    bool messageShown(const QString& part) const {
+        for (const QJsonObject& e : testEvents())
+            if (e.value("event") == "message" && e.value("text").toString().contains(part)) return true;
+        return false;
+    }
+
+    QTemporaryDir dir_;
+    QString original_;
+};
+
+TEST_F(LookupTable, ReadsTheSpeedColumnsInRecordOrderAndRefusesEditsUntilAllowed) {
+    LookupTableModel m("Dwell", "Dwell Lookup Table");
+    m.load();
+    ASSERT_EQ(m.columnCount(), 8);
+    EXPECT_EQ(m.headerData(7, Qt::Horizontal).toString(), "Speed 8");
+    EXPECT_DOUBLE_EQ(m.cell(5, 6).value, stored("Dwell", "Speed 7", 6).toDouble());
+    EXPECT_EQ(m.cell(8, 0).state, State::Missing);
+    const QString before = m.cellText(2, 3);
+    EXPECT_FALSE(m.flags(m.index(2, 3)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(m.setData(m.index(2, 3), "50"));
+    EXPECT_EQ(m.cellText(2, 3), before);
+    EXPECT_EQ(vb::str(stored("Dwell", "Speed 4", 3).toDouble()), before);
+    m.setEditable(true);
+    EXPECT_TRUE(m.setData(m.index(2, 3), "50"));
+    EXPECT_EQ(m.cellText(2, 3), "50");
+}
+
+TEST_F(LookupTable, WritesEachKindOfEditBackToTheDatabase) {
+    LookupTableModel m("injection", "Injection Lookup Table");
+    m.load();
+    m.setEditable(true);
+    int edited = 0;
+    QObject::connect(&m, &LookupTableModel::cellEdited, [&edited] { ++edited; });
+    for (const auto& [typed, state, shown] : std::vector<std::tuple<const char*, State, const char*>>{
+             {" 07 ", State::Number, "7"}, {"12,5", State::NotNumber, "12,5"}, {"", State::Empty, ""}}) {
+        ASSERT_TRUE(m.setData(m.index(4, 1), QString(typed)));
+        EXPECT_EQ(m.cellText(4, 1), shown);
+        LookupTableModel again("injection", "Injection Lookup Table");  // a fresh read finds the same
+        again.load();
+        EXPECT_EQ(again.cell(4, 1).state, state) << typed;
+        EXPECT_EQ(again.cellText(4, 1), shown) << typed;
+    }
+    EXPECT_TRUE(stored("injection", "Speed 2", 5).isNull()) << "an empty cell is an empty field";
+    EXPECT_EQ(edited, 3);
+    EXPECT_DOUBLE_EQ(m.cell(4, 2).value, stored("injection", "Speed 3", 5).toDouble()) << "neighbours untouched";
+}
+
+TEST_F(LookupTable, FieldsHoldingTextNothingOrMissingAreReportedToTheEngine) {
+    exec("UPDATE timing SET \"Speed 1\" = NULL WHERE ID = 1");
+    exec("UPDATE timing SET \"Speed 2\" = 'x' WHERE ID = 1");
+    exec("UPDATE timing SET \"Speed 3\" = '  ' WHERE ID = 1");
+    exec("UPDATE timing SET \"Speed 4\" = '17' WHERE ID = 1");
+    exec("DELETE FROM timing WHERE ID = 8");
+    LookupTableModel m("timing", "Timing Lookup Table");
+    m.load();
+    EXPECT_EQ(m.rowCount(), 7);
+    EXPECT_EQ(m.cell(7, 0).state, State::Missing) << "a short table leaves its last rows missing";
+    EXPECT_EQ(m.cell(0, 0).state, State::Empty);
+    EXPECT_EQ(m.cell(0, 1).state, State::NotNumber);
+    EXPECT_EQ(m.cell(0, 2).state, State::Empty);
+    EXPECT_EQ(m.cell(0, 3).state, State::Number);
+    EXPECT_DOUBLE_EQ(m.cell(0, 3).value, 17);
+}
+
+TEST_F(LookupTable, AMissingTableRaisesTheDatabaseErrorAndLeavesTheGridEmpty) {
+    exec("DROP TABLE injection");
+    LookupTableModel m("injection", "Injection Lookup Table");
+    try {
+        m.load();
+        FAIL() << "no error raised";
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number, 3078);
+        EXPECT_TRUE(e.description.contains("injection"));
+    }
+    EXPECT_EQ(m.rowCount(), 0);
+}
+
+TEST_F(LookupTable, AnEditTheDatabaseRefusesIsReportedAndNotKept) {
+    LookupTableModel m("timing", "Timing Lookup Table");
+    m.load();
+    m.setEditable(true);
+    const QString before = m.cellText(1, 1);
+
+    exec("DELETE FROM timing WHERE ID = 2");  // the record went away under the grid
+    EXPECT_FALSE(m.setData(m.index(1, 1), "30"));
+    EXPECT_EQ(m.cellText(1, 1), before);
+    EXPECT_TRUE(messageShown("Error number: 3167"));
+
+    exec("DROP TABLE timing");
+    EXPECT_FALSE(m.setData(m.index(0, 0), "30"));
+    EXPECT_TRUE(messageShown("Error number: 3027"));
+    EXPECT_EQ(m.cell(0, 0).state, State::Number);
+}
+
+using Map = std::array<std::array<double, 8>, 8>;
+
+Map readMap(const char* table) {
+    LookupTableModel model(table, table);
+    model.load();
+    EXPECT_EQ(model.rowCount(), 8) << table;
+    Map m{};
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 8; ++c) {
+            EXPECT_EQ(model.cell(r, c).state, LookupTableModel::CellState::Number) << table << " " << r << "," << c;
+            m[r][c] = model.cell(r, c).value;
+        }
+    return m;
+}
+
+// The shipped maps are shaped like an engine's: timing advances with speed and falls with
+// load (row 0 is full load), dwell lengthens as the voltage falls, injection rises with load.
+TEST(ShippedMaps, ShapedLikeAnEnginesMaps) {
+    const Map timing = readMap("timing"), dwell = readMap("Dwell"), injection = readMap("injection");
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 8; ++c) {
+            SCOPED_TRACE("row " + std::to_string(r) + " col " + std::to_string(c));
+            EXPECT_GE(timing[r][c], 8);
+            EXPECT_LE(timing[r][c], 40);
+            if (c > 0) EXPECT_GE(timing[r][c], timing[r][c - 1]);
+            if (r > 0) EXPECT_GE(timing[r][c], timing[r - 1][c]);
+            if (r > 0) EXPECT_GT(dwell[r][c], dwell[r - 1][c]);
+            if (r > 0) EXPECT_LT(injection[r][c], injection[r - 1][c]);
+            EXPECT_LE(dwell[r][c], ecu::kDwellLimit);
+        }
+    EXPECT_NEAR(injection[7][0], 1.5, 0.25) << "idle";
+}
+
+// Every system of the diagnostics window has its routines table: symptoms and 25 steps, each
+// recorded symptom with a first test.
+TEST(ShippedDatabase, EverySystemHasARoutinesTable) {
+    QSqlQuery q(database());
+    ASSERT_TRUE(q.exec("SELECT \"Systems\" FROM \"Systems\" ORDER BY rowid"));
+    QStringList systems;
+    while (q.next()) systems << q.value(0).toString();
+    ASSERT_FALSE(systems.isEmpty());
+    EXPECT_EQ(systems.first(), "Auxiliaries") << "the routines table the window starts with";
+    for (const QString& system : systems) {
+        const QSqlRecord fields = database().record(system);
+        EXPECT_GE(fields.indexOf("Symptoms"), 0) << system.toStdString();
+        EXPECT_GE(fields.indexOf("25"), 0) << system.toStdString();
+        QSqlQuery r(database());
+        ASSERT_TRUE(r.exec("SELECT \"Symptoms\", \"1\" FROM \"" + system + "\""));
+        int records = 0;
+        for (; r.next(); ++records) EXPECT_FALSE(r.value(1).toString().isEmpty()) << system.toStdString();
+        EXPECT_GE(records, 1) << system.toStdString();
+    }
+}
+
+}  // namespace

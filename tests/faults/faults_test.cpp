@@ -1,0 +1,427 @@
+// The injected faults: the scanner's report files, the fault scan on the real faults window
+// (what each kind of fault does to the simulation, the flat battery held over many scans, a
+// live-data report that cannot be written) and the key turned with each fault injected in turn.
+#include "testing.h"
+
+#include "app/state.h"
+#include "electrical/frminstruments.h"
+#include "electrical/frmstarting.h"
+#include "electrical/startstop.h"
+#include "engine/frmcontrols.h"
+#include "engine/frmsimulation.h"
+#include "faults/faults.h"
+#include "faults/frmfaults.h"
+#include "faults/reports.h"
+#include "platform/services.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using reports::ScannerReading;
+
+std::string s(const QString& q) { return q.toStdString(); }
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<unreadable>";
+    return f.readAll();
+}
+
+int countEvents(const QString& kind) {
+    int n = 0;
+    for (const QJsonObject& e : testEvents()) n += e.value("event").toString() == kind;
+    return n;
+}
+
+QString lastEvent(const QString& kind, const QString& field) {
+    QString text;
+    for (const QJsonObject& e : testEvents())
+        if (e.value("event").toString() == kind) text = e.value(field).toString();
+    return text;
+}
+
+// ---------------------------------------------------------------- report files
+
+ScannerReading idleReading() {
+    // The engine at idle, as a scan sees it just after a start.
+    ScannerReading r;
+    r.engineSpeed = 800;
+    r.engineLoad = 10;
+    r.engineTemperature = 90;
+    r.ignitionTiming = 10;
+    r.injectionDuration = 2.2;
+    r.dwellPercentage = 35;
+    r.systemVoltage = 14;
+    return r;
+}
+
+TEST(Reports, BytesOfBothReportsEachLineEndedByCrLf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Faults.scn");
+    EXPECT_EQ(reports::faultsReport({}).size(), 5);
+    reports::writeReport(path, reports::faultsReport({"Knock sensor out of range"}));
+    EXPECT_EQ(readAll(path),
+              QByteArray("System faults found:\r\n------------------------------\r\nKnock sensor out of range\r\n\r\n"
+                         "------------------------------\r\nEnd of faults list...\r\n"));
+    reports::writeReport(path, reports::scannerReport(idleReading()));
+    const QByteArray bytes = readAll(path);
+    EXPECT_TRUE(bytes.startsWith("System results:\r\n------------------------------\r\n"
+                                 "Engine management data...\r\n"
+                                 "Engine speed = 800 rev/min\r\n"
+                                 "Engine load = 10% of full load\r\n"
+                                 "Engine temperature = 90deg. C\r\n"
+                                 "Ignition timing = 10deg. BTDC\r\n"
+                                 "Injection duration= 02.20mS\r\n"
+                                 "Dwell = 35%\r\n"
+                                 "Road speed = 0km/hour\r\n"
+                                 "System voltage = 14Volts\r\n"
+                                 "Gear in position = 0\r\n"
+                                 "Throttle on = False\r\n"
+                                 "------------------------------\r\n"
+                                 "Trip and instrumentation data...\r\n"))
+        << bytes.toStdString();
+    EXPECT_TRUE(bytes.endsWith("------------------------------\r\nEnd of list...\r\n")) << bytes.toStdString();
+    EXPECT_EQ(bytes.count('\n'), 27);
+    EXPECT_EQ(bytes.count("\r\n"), 27);
+    reports::writeReport(path, {QString::fromUtf8("90\u00b0C")});
+    EXPECT_EQ(readAll(path), QByteArray("90\xb0" "C\r\n")) << "single-byte characters";
+}
+
+TEST(Reports, NumberFormatsAndTripFiguresAsTheyStand) {
+    ScannerReading r = idleReading();
+    r.ignitionTiming = -2;
+    r.injectionDuration = 123.4;
+    r.roadSpeed = -20;
+    r.throttleOn = true;
+    r.mileage = Figure::fromText("9876.5");  // still the stored text
+    r.averageSpeed = 57.25;
+    r.fuelLevel = 60;
+    r.fuelEconomy = 18;
+    r.tripDistance = Figure::fromText("12.50");
+    r.elapsedTime = 3600;
+    r.arrivalDistance = -3.5;
+    r.timeToArrival = 1.0 / 3;
+    QStringList lines = reports::scannerReport(r);
+    EXPECT_EQ(lines.mid(6, 2), QStringList({"Ignition timing = -2deg. BTDC", "Injection duration= 123.40mS"}));
+    EXPECT_EQ(s(lines[9]), "Road speed = -20km/hour");
+    EXPECT_EQ(s(lines[12]), "Throttle on = True");
+    EXPECT_EQ(lines.mid(15, 10),
+              QStringList({"Mileage = 09876.5", "Road speed = -20", "Average speed = 57.25", "Fuel left in the tank = 60",
+                           "Instantaneous fuel consumption = 18", "Average fuel counsumtion = ", "Trip distance = 12.50",
+                           "Elapsed time = 3600", "Arrival distance = -3.5",
+                           "Estimated time of arrival = 0.333333333333333"}));
+    r.injectionDuration = 12.345;
+    r.mileage = 123456.78;
+    lines = reports::scannerReport(r);
+    EXPECT_EQ(s(lines[7]), "Injection duration= 12.35mS");
+    EXPECT_EQ(s(lines[15]), "Mileage = 123456.8");
+    EXPECT_EQ(s(reports::scannerReport(idleReading())[15]), "Mileage = 00000.0") << "a mileage never set";
+}
+
+TEST(Reports, FailuresRaiseTheFileErrors) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("Faults.scn");  // a folder where the file should go
+    for (const auto& [path, number] : std::vector<std::pair<QString, int>>{{dir.filePath("missing/Faults.scn"), 76},
+                                                                           {dir.filePath("Faults.scn"), 75}}) {
+        try {
+            reports::writeReport(path, {"x"});
+            ADD_FAILURE() << s(path) << " was written";
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.number, number) << s(path) << ": " << s(e.description);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- the fault scan
+
+// What a scan may change, as the windows and the shared variables show it: the sliders of
+// speed, load, temperature, voltage and lambda; the same variables and the knock retard; the
+// critical, knock-sensor and exhaust flags; the check and charge lights.
+std::string observe() {
+    FRMsimulation* sim = frm<FRMsimulation>();
+    frmInstruments* ins = frm<frmInstruments>();
+    return QString::asprintf("sliders %d %d %d %d %d, values %d %d %d %d retard %d, flags %d %d %d, lights %d %d",
+                             sim->HSB_engine_speed->value(), sim->HSB_engine_load->value(),
+                             sim->HSB_engine_temperature->value(), sim->HSB_system_voltage->value(),
+                             sim->HSB_Lambda->value(), int(EngineSpeed), int(EngineLoad), int(EngineTemperature),
+                             int(SystemVoltage), int(KnockRetard), int(CriticalFault), int(KnockSensorFault),
+                             int(ExhaustWarning), !ins->lblCheckWL->isHidden(), !ins->lblChargeWL->isHidden())
+        .toStdString();
+}
+const char* const kBaseline = "sliders 3000 50 60 14 1, values 3000 50 60 14 retard 3, flags 0 0 0, lights 0 0";
+
+QStringList reportLines(const QString& name) {
+    QStringList lines = QString::fromLatin1(readAll(QDir(QDir::tempPath()).filePath(name))).split("\r\n");
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+// Fault lines of Faults.scn, between the two header lines and the three closing lines.
+QStringList faultLines() {
+    const QStringList lines = reportLines("Faults.scn");
+    if (lines.size() < 5) return {"<short report>"};
+    return lines.mid(2, lines.size() - 5);
+}
+
+class FaultScan : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp_.isValid());
+        qputenv("TMPDIR", tmp_.path().toLocal8Bit());
+        resetState();
+        faults()->cmdClear_Click();
+        testEvents().clear();
+    }
+
+    frmFaults* faults() { return frm<frmFaults>(); }
+
+    // A warm engine at part load on a charging system, every warning light out.
+    void setBaseline(int lambda = 0) {
+        faults()->cmdClear_Click();
+        resetState();
+        FRMsimulation* sim = frm<FRMsimulation>();
+        sim->HSB_engine_speed->setValue(3000);
+        sim->HSB_engine_load->setValue(50);
+        sim->HSB_engine_temperature->setValue(60);
+        sim->HSB_system_voltage->setValue(14);
+        sim->HSB_Lambda->setValue(lambda);
+        // A slider that already stands there does not write its variable.
+        EngineSpeed = 3000, EngineLoad = 50, EngineTemperature = 60, SystemVoltage = 14, KnockRetard = 3;
+        frm<frmInstruments>()->lblCheckWL->setVisible(false);
+        frm<frmInstruments>()->lblChargeWL->setVisible(false);
+    }
+
+    void untick(int n) { faults()->chkFault[n]->setChecked(false); }
+
+    QTemporaryDir tmp_;
+};
+
+TEST_F(FaultScan, SensorFaultsForceTheirReadingsBeforeTheLiveDataAreWritten) {
+    setBaseline(1);
+    ASSERT_EQ(observe(), kBaseline);
+    // Sensor, wiring and ECU-pin faults mixed.
+    for (int box : {6, 17, 10, 3, 14, 7}) untick(box);
+    EXPECT_EQ(observe(), "sliders 0 0 -20 10 0, values 0 0 -20 10 retard 0, flags -1 -1 -1, lights 1 0");
+    EXPECT_EQ(faultLines(), QStringList({"Engine speed sensor out of range", "Engine load sensor signal out of range",
+                                         "Engine temperature sensor out of range", "System voltage out of range",
+                                         "Lambda sensor out of range", "Knock sensor out of range"}));
+    const QStringList scanner = reportLines("Scanner.scn");
+    ASSERT_EQ(scanner.size(), 27);
+    EXPECT_EQ(s(scanner[3]), "Engine speed = 0 rev/min");
+    EXPECT_EQ(s(scanner[5]), "Engine temperature = -20deg. C");
+    EXPECT_EQ(s(scanner[10]), "System voltage = 10Volts");
+}
+
+// A sensor's own fault, its wiring and its connection at the ECU act alike; so do the three
+// faults of each actuator circuit.
+TEST_F(FaultScan, TheFaultsOfOneGroupActAlike) {
+    for (const auto& [first, step] : std::vector<std::pair<int, int>>{
+             {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {19, 3}, {20, 3}, {21, 3}}) {
+        setBaseline(1);
+        untick(first);
+        const std::string want = observe();
+        const QStringList lines = faultLines();
+        ASSERT_EQ(lines.size(), 1) << first;
+        for (int box : {first + step, first + 2 * step}) {
+            setBaseline(1);
+            untick(box);
+            EXPECT_EQ(observe(), want) << "box " << box << " beside " << first;
+            EXPECT_EQ(faultLines(), lines) << "box " << box << " beside " << first;
+        }
+        untick(first);
+        EXPECT_EQ(faultLines(), lines) << "two boxes of one group give one line";
+    }
+}
+
+TEST_F(FaultScan, EveryFaultAtOnceIsListedInScanOrder) {
+    for (int n = 44; n >= 1; --n) untick(n);
+    EXPECT_EQ(faultLines(), QStringList({"Engine speed sensor out of range", "Engine load sensor signal out of range",
+                                         "Engine temperature sensor out of range", "System voltage out of range",
+                                         "Lambda sensor out of range", "Knock sensor out of range",
+                                         "Ignition system fault", "Injector circuit fault", "Fuel system fault",
+                                         "Fuel system fault", "Fuel system fault", "Unknown system fault",
+                                         "System voltage low"}));
+}
+
+TEST_F(FaultScan, FuelFaultsSetTheMixtureAndTheLastOneWins) {
+    setBaseline(0);
+    untick(28);
+    EXPECT_EQ(frm<FRMsimulation>()->HSB_Lambda->value(), 1);
+    EXPECT_EQ(ExhaustWarning, True);
+    EXPECT_EQ(CriticalFault, False);
+    untick(21);
+    untick(29);
+    EXPECT_EQ(faultLines(), QStringList({"Fuel system fault", "Fuel system fault", "Fuel system fault"}));
+    EXPECT_EQ(frm<FRMsimulation>()->HSB_Lambda->value(), -1);
+    EXPECT_EQ(CriticalFault, True);
+}
+
+TEST_F(FaultScan, ChargingFaultsSetTheVoltageOverTheFlatBatteryAndLightTheChargeLamp) {
+    for (const auto& [box, volts] : std::vector<std::pair<int, int>>{{39, 16}, {40, 13}, {41, 12}, {42, 13}}) {
+        setBaseline();
+        EngineRunning = True;
+        untick(36);
+        untick(box);
+        EXPECT_EQ(SystemVoltage, volts) << "box " << box;
+        EXPECT_EQ(faultLines(), QStringList{"System voltage low"}) << "box " << box;
+        EXPECT_EQ(observe().back(), '0') << "box " << box;
+    }
+    EngineRunning = False;
+    for (int box : {43, 44}) {
+        setBaseline();
+        untick(box);
+        EXPECT_EQ(observe().back(), '1') << "the charge light, box " << box;
+        EXPECT_EQ(faultLines(), QStringList{}) << "box " << box;
+    }
+}
+
+TEST_F(FaultScan, FlatBatteryHoldsTheVoltageLowInsteadOfDrainingIt) {
+    struct Case {
+        int running, before, after;
+    };
+    for (const Case& c : std::vector<Case>{{True, 14, 11}, {False, 12, 10}, {False, 8, 8}, {True, 9, 9}}) {
+        faults()->cmdClear_Click();
+        EngineRunning = c.running;
+        SystemVoltage = c.before;
+        untick(36);
+        EXPECT_EQ(SystemVoltage, c.after) << c.before << " V";
+        for (int scan = 0; scan < 10; ++scan) CollectSystemData();
+        EXPECT_EQ(SystemVoltage, c.after) << c.before << " V, after ten more scans";
+    }
+    EngineRunning = False;
+}
+
+TEST_F(FaultScan, ResetAllScansOncePerChangedBoxAndClearsTheFlags) {
+    untick(3);
+    untick(6);
+    untick(19);
+    ASSERT_EQ(CriticalFault, True);
+    // Unwritable reports make each scan announce itself with its message.
+    QDir(tmp_.path()).remove("Faults.scn");
+    QDir(tmp_.path()).mkdir("Faults.scn");
+    testEvents().clear();
+    faults()->cmdClear_Click();
+    EXPECT_EQ(countEvents("message"), 3);
+    for (int n = 1; n <= 44; ++n) EXPECT_FALSE(FaultPresent(n)) << n;
+    const std::string after = observe();
+    EXPECT_EQ(after.substr(after.find("flags"), 21), "flags 0 0 0, lights 0") << "and the check light is out";
+}
+
+TEST_F(FaultScan, ALiveDataReportThatCannotBeCreatedComesAfterTheFaultsHaveActed) {
+    QDir(tmp_.path()).remove("Scanner.scn");
+    ASSERT_TRUE(QDir(tmp_.path()).mkdir("Scanner.scn"));
+    setBaseline();
+    untick(1);
+    EXPECT_EQ(countEvents("message"), 1);
+    EXPECT_EQ(faultLines(), QStringList{"Engine speed sensor out of range"});
+    EXPECT_EQ(EngineSpeed, 0);
+    EXPECT_EQ(EngineCranking, False);
+}
+
+// ---------------------------------------------------------------- the key turned with a fault
+
+std::string controlsStatus() { return frm<frmControls>()->lblStatus->text().toStdString(); }
+
+class StartWithFault : public ::testing::Test {
+protected:
+    void SetUp() override { qputenv("TMPDIR", tmp_.path().toLocal8Bit()); }
+
+    // A cold engine (0 degrees C: the cranking injection is the full 10 ms) on a 12 V
+    // battery, every box ticked and the key off.
+    void baseline() {
+        StopEngine();
+        frm<frmFaults>()->cmdClear_Click();
+        FRMsimulation* sim = frm<FRMsimulation>();
+        sim->HSB_engine_speed->setValue(0);
+        sim->HSB_engine_load->setValue(0);
+        sim->HSB_engine_temperature->setValue(0);
+        sim->HSB_system_voltage->setValue(12);
+        sim->HSB_Lambda->setValue(0);
+        frm<frmStarting>()->hsbVoltage->setValue(12);
+        resetState();
+        testEvents().clear();
+    }
+
+    // The outcome, the cranking speed, what was fired (timing, injection, dwell) and the
+    // voltage after the key.
+    std::string turnKeyWith(int fault) {
+        baseline();
+        frm<frmFaults>()->chkFault[fault]->setChecked(false);
+        StartStopEngine();
+        const char* outcome = "runs";
+        if (EngineRunning == True) {
+            EXPECT_EQ(EngineSpeed, 800);
+        } else if (EngineCranking == True) {
+            outcome = "held";
+            EXPECT_EQ(controlsStatus(), "Cranking position...");
+            for (const QJsonObject& e : testEvents())
+                EXPECT_NE(e.value("seconds").toDouble(), 0.1) << "the starter turned: a ramp step was taken";
+        } else {
+            outcome = "slow";
+            EXPECT_EQ(s(lastEvent("message", "text")), "Engine not cranking fast enough to start...");
+        }
+        return QString::asprintf("%s %d, %d %g %d, %d", outcome, int(CrankingSpeed), int(IgnitionTiming),
+                                 double(InjectionDuration), int(DwellPercentage), int(SystemVoltage))
+            .toStdString();
+    }
+
+    QTemporaryDir tmp_;
+};
+
+TEST_F(StartWithFault, EachFaultAtTheKey) {
+    // Fired while cranking without a fault: 9 degrees, 10 ms (cold engine), 35 %.
+    const std::vector<std::pair<std::set<int>, const char*>> cases = {
+        // Engine-speed sensor: nothing is fired, and the scan's critical fault holds the key.
+        {{1, 7, 13}, "held 132, 0 0 0, 11"},
+        // The coolant sensor reads -20 degrees: still the full 10 ms.
+        {{2, 8, 14, 3, 9, 15, 5, 11, 17, 6, 12, 18, 28, 29}, "runs 132, 9 10 35, 14"},
+        // The voltage sensing reads 10 V before the key: 110 rev/min still starts.
+        {{4, 10, 16}, "runs 110, 9 10 35, 14"},
+        {{19}, "held 132, 0 10 35, 11"},
+        {{22, 25}, "held 132, 0 10 0, 11"},
+        {{20, 23, 26}, "held 132, 9 0 35, 11"},
+        {{21, 24, 27, 31, 32, 35}, "held 132, 9 10 35, 11"},
+        {{30}, "held 132, 0 0 0, 11"},
+        // Starter faults: 132 x 0.8 = 105.6 -> 106.
+        {{33, 34}, "runs 106, 9 10 35, 14"},
+        // Flat battery: 9 V and 80 rev/min at the key; the failed start switches the outputs off.
+        {{36}, "slow 80, 0 0 0, 9"},
+        {{37, 38, 41, 43, 44}, "runs 132, 9 10 35, 14"},
+        {{39}, "runs 176, 9 10 35, 14"},
+        {{40, 42}, "runs 143, 9 10 35, 14"},
+    };
+    std::set<int> covered;
+    for (const auto& [faults, want] : cases)
+        for (int fault : faults) {
+            SCOPED_TRACE("fault " + std::to_string(fault));
+            EXPECT_TRUE(covered.insert(fault).second);
+            EXPECT_EQ(turnKeyWith(fault), want);
+        }
+    EXPECT_EQ(covered.size(), 44u);
+    baseline();
+}
+
+TEST_F(StartWithFault, TwoStarterFaultsCrankTooSlowlyAndTheKeyLeavesTheCrankingPosition) {
+    baseline();
+    frm<frmFaults>()->chkFault[33]->setChecked(false);
+    frm<frmFaults>()->chkFault[34]->setChecked(false);
+    StartStopEngine();
+    EXPECT_EQ(CrankingSpeed, 85) << "106 x 0.8 = 84.8 -> 85";
+    ASSERT_EQ(turnKeyWith(32).substr(0, 4), "held");
+    StartStopEngine();
+    EXPECT_EQ(EngineCranking, False);
+    EXPECT_EQ(controlsStatus(), "Engine is stopped...");
+    EXPECT_EQ(SystemVoltage, 11) << "the starter's 1 V drop stays: stopping only lowers voltages above 12";
+    baseline();
+}
+
+}  // namespace
