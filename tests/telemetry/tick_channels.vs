@@ -75,8 +75,14 @@ expect TelemetrySample 1
 close MultiScope
 expect TelemetrySample 0
 
-# The keys help.
+# The reopened window's timer starts a new pass; the car's position is kept, the lap is 1.
 menu Tools > Telemetry
+telemetry
+expect TelemetrySample 1
+expect MultiScope.Picture2(1) opcount 1
+expect MultiScope.lblCircuit text "Lap: 1"
+
+# The keys help.
 click MultiScope.cmbKeys
 expect message "If the 'Telemetry' screen is showing, click on the track and then...\r\n\r\nHome - Starts/Resets the lap from the start/finish line\r\n\r\nPgUp and PgDn - Throttle/Brakes on/off to drive the car"
 expect event "\"title\":\"Circuit Keys\""
