@@ -10,6 +10,7 @@
 #include "platform/picturebox.h"
 #include "platform/platform.h"
 #include "platform/services.h"
+#include "telemetry/telemetrydevice.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -201,6 +202,9 @@ MultiScope::MultiScope() {
     connect(scopescreen, &PictureBox::doubleClicked, this, guarded([this] { scopescreen_DblClick(); }));
 
     Timer1 = new VTimer("Timer1", 25, [this] { Timer1_Timer(); });
+
+    // The telemetry device: its controls inside picTelemetry, its timer and handlers.
+    telemetry = new TelemetryDevice(this);
 }
 
 MultiScope::~MultiScope() { delete Timer1; }
@@ -209,6 +213,7 @@ void MultiScope::onLoad() {
     setTwips(7000, 5000, 7650, 3650);
     Form_Resize();
     Timer1->setEnabled(true);
+    telemetry->load();
 }
 
 void MultiScope::onUnload() {
@@ -251,6 +256,7 @@ void MultiScope::Form_Resize() {
                            static_cast<QWidget*>(txbScanner), static_cast<QWidget*>(picTelemetry)})
             w->setGeometry(display);
     });
+    layoutStep([&] { telemetry->place(); });
     layoutStep([&] { scopescreen->setScale(0, 0, ScopeSweep::kScreenWidth, ScopeSweep::kScreenHeight); });
     layoutStep([&] {
         // Five lines each way at sixths of the screen: 6 x 6 squares.
@@ -340,6 +346,10 @@ void MultiScope::cmbReading_Click() {
 
 void MultiScope::showPictureImage(const QImage& picture, const QString& source) {
     pbxPictures->setPicture(picture, source);
+}
+
+bool MultiScope::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
+    return telemetry && telemetry->scriptShow(control, index, out);
 }
 
 // ---- Connections ----

@@ -19,6 +19,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 class QSlider;
+class TelemetryDevice;
 class VTimer;
 
 class MultiScope : public Form {
@@ -29,6 +30,7 @@ public:
     void onLoad() override;
     void onUnload() override;
     void onDragDrop(QWidget* target, QWidget* source) override;
+    bool scriptShow(const QString& control, const QString& index, QJsonObject& out) override;
 
     // Operations other windows call.
     void cmbReading_Click();
@@ -73,6 +75,7 @@ public:
     QPushButton* cmdRead;
     QPlainTextEdit* txbScanner;
     PictureBox* picTelemetry;  // the telemetry device's display
+    TelemetryDevice* telemetry = nullptr;  // its controls, timer and handlers
 
     const ScopeSweep& sweep() const { return sweep_; }
 

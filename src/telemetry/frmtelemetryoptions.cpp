@@ -1,0 +1,84 @@
+#include "telemetry/frmtelemetryoptions.h"
+
+#include "app/state.h"
+#include "multiscope/multiscope.h"
+#include "platform/guard.h"
+#include "platform/numbers.h"
+#include "platform/picturebox.h"
+#include "telemetry/gauge.h"
+#include "telemetry/telemetrydevice.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+REGISTER_FORM(frmTelemetryOptions)
+
+namespace {
+constexpr int kWidth = 4500, kHeight = 2600;  // twips
+
+int selectedGauge() {
+    const int g = SelectedGauge;
+    if (g < 1 || g > 3) raiseError(9, QStringLiteral("Subscript out of range"));
+    return g;
+}
+}  // namespace
+
+frmTelemetryOptions::frmTelemetryOptions() {
+    setCaption("Telemetry Gauge Options");
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+    lblOptions = makeLabel(this, "lblOptions", "Telemetry gauge number:", T(120, 90, 4200, 240));
+    lblGaugeTitle = makeLabel(this, "lblGaugeTitle", "Gauge title", T(120, 360, 4200, 240));
+    cmbSelectInput = new QComboBox(this);
+    cmbSelectInput->setObjectName("cmbSelectInput");
+    for (const telemetry::ChannelEntry& e : telemetry::channelEntries()) cmbSelectInput->addItem(e.text);
+    cmbSelectInput->setGeometry(twRect(120, 660, 2900, 330));
+    optBar = makeOption(this, "optBar", "Bar Gauge", T(120, 1080, 1300, 270));
+    optClock = makeOption(this, "optClock", "Clock gauge", T(120, 1380, 1300, 270));
+    const char* samples[] = {"", "fraSample2", "fraSample3", "fraSample4"};
+    for (int i = 1; i <= 3; ++i) {
+        picOptions[i] = new PictureBox(this);
+        picOptions[i]->setObjectName(arrayName("picOptions", i));
+        picOptions[i]->setGeometry(twRect(1500 + (i - 1) * 960, 1020, 900, 660));
+        picOptions[i]->setBackColor(palette().color(QPalette::Window));
+        makeFrame(picOptions[i], samples[i], "Sample " + QString::number(i + 1), T(0, 0, 900, 660));
+    }
+    cmdOK = makeButton(this, "cmdOK", "OK", T(2100, 1800, 1050, 360));
+    cmdOK->setDefault(true);
+    cmdCancel = makeButton(this, "cmdCancel", "Cancel", T(3270, 1800, 1050, 360));
+    connect(optBar, &QRadioButton::clicked, this, guarded([this] { optBar_Click(); }));
+    connect(optClock, &QRadioButton::clicked, this, guarded([this] { optClock_Click(); }));
+    connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, guarded([this] { cmdCancel_Click(); }));
+}
+
+void frmTelemetryOptions::onLoad() {
+    // Just above the instrument.
+    const QRect scope = frm<MultiScope>()->twipsGeometry();
+    setTwips(scope.x(), scope.y() - kHeight - 100, kWidth, kHeight);
+    lblOptions->setText("Telemetry chart and gauge number:  " + QString::number(SelectedGauge));
+    lblGaugeTitle->setText("Current assignment: " + frm<MultiScope>()->telemetry->lblGauge[selectedGauge()]->text());
+}
+
+void frmTelemetryOptions::optBar_Click() { GaugeStyle[selectedGauge()] = QStringLiteral("Bar"); }
+
+void frmTelemetryOptions::optClock_Click() { GaugeStyle[selectedGauge()] = QStringLiteral("Clock"); }
+
+void frmTelemetryOptions::cmdOK_Click() {
+    const int g = selectedGauge();
+    const QString t = cmbSelectInput->currentText();
+    GaugeChannel[g] = vb::roundHalfEven(vb::val(t.left(2)));
+    const int channel = GaugeChannel[g];
+    if (channel >= 1 && channel <= 11) GaugeMax[g] = telemetry::fullScaleOf(channel);
+    TelemetryDevice* device = frm<MultiScope>()->telemetry;
+    device->lblMin[g]->setText("0");
+    device->lblMax[g]->setText(QString::number(GaugeMax[g]));
+    device->lblGauge[g]->setText(t.mid(3));
+    unloadForm();
+}
+
+void frmTelemetryOptions::cmdCancel_Click() { unloadForm(); }

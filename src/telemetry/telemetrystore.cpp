@@ -1,0 +1,91 @@
+#include "telemetry/telemetrystore.h"
+
+#include "app/state.h"
+
+namespace telemetry {
+
+const QStringList& channelNames() {
+    static const QStringList names = {"SystemVoltage",     "ThrottlePosition", "Gear",           "Knock",
+                                      "EngineSpeed",       "EngineLoad",       "EngineTemperature",
+                                      "RoadSpeed",         "IgnitionTiming",   "InjectionDuration",
+                                      "DwellPercentage"};
+    return names;
+}
+
+Sample sampleOf(const EngineReadings& r) {
+    Sample s{};
+    s[1] = r.systemVoltage;
+    s[2] = r.throttlePosition;
+    s[3] = r.gear;
+    s[4] = -r.knock;
+    s[5] = r.engineSpeed;
+    s[6] = r.engineLoad;
+    s[7] = r.engineTemperature < 0 ? 0 : r.engineTemperature;
+    s[8] = r.roadSpeed;
+    s[9] = r.ignitionTiming;
+    s[10] = r.injectionDuration;  // Integer rounds halves to even and refuses what does not fit
+    s[11] = r.dwellPercentage;
+    return s;
+}
+
+EngineReadings currentReadings() {
+    EngineReadings r;
+    r.systemVoltage = SystemVoltage;
+    r.throttlePosition = ThrottlePosition;
+    r.gear = Gear;
+    r.knock = Knock;
+    r.engineSpeed = EngineSpeed;
+    r.engineLoad = EngineLoad;
+    r.engineTemperature = EngineTemperature;
+    r.roadSpeed = RoadSpeed;
+    r.ignitionTiming = IgnitionTiming;
+    r.injectionDuration = InjectionDuration;
+    r.dwellPercentage = DwellPercentage;
+    return r;
+}
+
+void SampleHistory::append(const Sample& s) {
+    ring_[next_] = s;
+    next_ = (next_ + 1) % kExportRows;
+    if (count_ < kExportRows) ++count_;
+}
+
+const Sample& SampleHistory::at(int i) const {
+    const int oldest = count_ < kExportRows ? 0 : next_;
+    return ring_[(oldest + i) % kExportRows];
+}
+
+SampleHistory& runHistory() {
+    static SampleHistory history;
+    return history;
+}
+
+QString exportHeader() {
+    QStringList quoted;
+    for (const QString& n : channelNames()) quoted << '"' + n + '"';
+    return quoted.join(',');
+}
+
+QString exportLine(const Sample& s) {
+    QString line;
+    for (int c = 1; c <= kChannels; ++c) {
+        if (c > 1) line += ',';
+        line += QString::number(s[c].value());
+    }
+    return line;
+}
+
+QByteArray exportText(const SampleHistory& history) {
+    QByteArray out;
+    out.reserve(80 * (kExportRows + 1));
+    out += exportHeader().toLatin1();
+    out += "\r\n";
+    const QByteArray zeros = exportLine(Sample{}).toLatin1();
+    for (int i = 0; i < kExportRows; ++i) {
+        out += i < history.count() ? exportLine(history.at(i)).toLatin1() : zeros;
+        out += "\r\n";
+    }
+    return out;
+}
+
+}  // namespace telemetry
