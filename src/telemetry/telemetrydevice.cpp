@@ -167,7 +167,9 @@ void TelemetryDevice::load() {
     GaugeMax[3] = 100;
     Lap = 1;
     lblCircuit->setText("Lap: " + QString::number(1));
-    moveCar(carX_, carY_);
+    // Until it first moves, the car waits on the start/finish line.
+    if (TrackLength > 0) moveCar(TrackX[1], TrackY[1]);
+    else moveCar(carX_, carY_);
 }
 
 void TelemetryDevice::place() {
