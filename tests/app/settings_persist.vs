@@ -30,7 +30,3 @@ let Mileage 2000
 close frmMainscreen
 #! restart
 expect Mileage 2000
-let Mileage 4000
-menu Mouse > Exit program
-#! restart
-expect Mileage 4000

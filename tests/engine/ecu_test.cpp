@@ -1,8 +1,8 @@
-// The engine-management unit's arithmetic, its lookup tables as the grids hold them (read
-// once from the database, each edit written straight back) and the maps shipped in ZR.db.
+// The engine-management unit's arithmetic, its lookup tables as the grids hold them (what a
+// field holds, the database's errors) and the maps shipped in ZR.db. Editing through the
+// grids is driven by the scenarios.
 #include "engine/ecumath.h"
 #include "engine/lookuptable.h"
-#include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
 #include "testing.h"
@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -84,12 +83,6 @@ protected:
         closeDatabase();
         setAppFolder(original_);
     }
-    static QVariant stored(const QString& table, const QString& field, int id) {
-        QSqlQuery q(database());
-        q.exec("SELECT \"" + field + "\" FROM \"" + table + "\" WHERE ID = " + QString::number(id));
-        q.next();
-        return q.value(0);
-    }
     static void exec(const QString& sql) {
         QSqlQuery q(database());
         ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
@@ -103,43 +96,6 @@ protected:
     QTemporaryDir dir_;
     QString original_;
 };
-
-TEST_F(LookupTable, ReadsTheSpeedColumnsInRecordOrderAndRefusesEditsUntilAllowed) {
-    LookupTableModel m("Dwell", "Dwell Lookup Table");
-    m.load();
-    ASSERT_EQ(m.columnCount(), 8);
-    EXPECT_EQ(m.headerData(7, Qt::Horizontal).toString(), "Speed 8");
-    EXPECT_DOUBLE_EQ(m.cell(5, 6).value, stored("Dwell", "Speed 7", 6).toDouble());
-    EXPECT_EQ(m.cell(8, 0).state, State::Missing);
-    const QString before = m.cellText(2, 3);
-    EXPECT_FALSE(m.flags(m.index(2, 3)) & Qt::ItemIsEditable);
-    EXPECT_FALSE(m.setData(m.index(2, 3), "50"));
-    EXPECT_EQ(m.cellText(2, 3), before);
-    EXPECT_EQ(vb::str(stored("Dwell", "Speed 4", 3).toDouble()), before);
-    m.setEditable(true);
-    EXPECT_TRUE(m.setData(m.index(2, 3), "50"));
-    EXPECT_EQ(m.cellText(2, 3), "50");
-}
-
-TEST_F(LookupTable, WritesEachKindOfEditBackToTheDatabase) {
-    LookupTableModel m("injection", "Injection Lookup Table");
-    m.load();
-    m.setEditable(true);
-    int edited = 0;
-    QObject::connect(&m, &LookupTableModel::cellEdited, [&edited] { ++edited; });
-    for (const auto& [typed, state, shown] : std::vector<std::tuple<const char*, State, const char*>>{
-             {" 07 ", State::Number, "7"}, {"12,5", State::NotNumber, "12,5"}, {"", State::Empty, ""}}) {
-        ASSERT_TRUE(m.setData(m.index(4, 1), QString(typed)));
-        EXPECT_EQ(m.cellText(4, 1), shown);
-        LookupTableModel again("injection", "Injection Lookup Table");  // a fresh read finds the same
-        again.load();
-        EXPECT_EQ(again.cell(4, 1).state, state) << typed;
-        EXPECT_EQ(again.cellText(4, 1), shown) << typed;
-    }
-    EXPECT_TRUE(stored("injection", "Speed 2", 5).isNull()) << "an empty cell is an empty field";
-    EXPECT_EQ(edited, 3);
-    EXPECT_DOUBLE_EQ(m.cell(4, 2).value, stored("injection", "Speed 3", 5).toDouble()) << "neighbours untouched";
-}
 
 TEST_F(LookupTable, FieldsHoldingTextNothingOrMissingAreReportedToTheEngine) {
     exec("UPDATE timing SET \"Speed 1\" = NULL WHERE ID = 1");
