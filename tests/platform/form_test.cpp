@@ -107,12 +107,8 @@ TEST(ScrollBars, AnswerTheKeyboardLikeValueControls) {
     EXPECT_EQ(changes, 5) << "each change of value runs the change handler once";
 }
 
-TEST(Colours, ValuesAreBlueGreenRedAndMessageLinesEndInCarriageReturns) {
-    EXPECT_EQ(colorFromValue(255), QColor(255, 0, 0));
-    EXPECT_EQ(valueFromColor(QColor(0, 0, 255)), 0xFF0000);
-    EXPECT_EQ(qbColor(4), QColor(128, 0, 0));
+TEST(MessageBoxText, CarriageReturnsBreakLines) {
     EXPECT_EQ(messageBoxText("Set it...\r\n\r...then again."), "Set it...\n\n...then again.");
-    EXPECT_EQ(messageBoxText("<b>as typed</b>"), "<b>as typed</b>");
 }
 
 TEST(Timers, FireOnlyWhileEnabledAndNeverInsideThemselves) {
