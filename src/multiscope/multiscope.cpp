@@ -34,30 +34,6 @@ const QColor kScreenBack(236, 242, 232);
 
 QString terminalCaption() { return QStringLiteral("Drag/Drop Connections Here..."); }
 
-// The keys of a scroll bar whose larger value is at its top: Up and Page Up go towards the top,
-// Home is the top, End the bottom.
-class TopIsMaxKeys : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* obj, QEvent* ev) override {
-        if (ev->type() != QEvent::KeyPress) return false;
-        auto* bar = static_cast<QScrollBar*>(obj);
-        QAbstractSlider::SliderAction action;
-        switch (static_cast<QKeyEvent*>(ev)->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepAdd; break;
-        case Qt::Key_Right:
-        case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepSub; break;
-        case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepAdd; break;
-        case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepSub; break;
-        case Qt::Key_Home: action = QAbstractSlider::SliderToMaximum; break;
-        case Qt::Key_End: action = QAbstractSlider::SliderToMinimum; break;
-        default: return false;
-        }
-        runGuarded([&] { bar->triggerAction(action); });
-        return true;
-    }
-};
 
 // A vertical scroll bar whose top end is `top` and bottom end `bottom` (either may be the
 // larger), as the instrument's Y, Volts and Focus controls are.
@@ -67,7 +43,7 @@ QScrollBar* makeVScroll(QWidget* parent, const QString& name, int top, int botto
     if (top > bottom) {
         s->setInvertedAppearance(true);
         s->setInvertedControls(true);
-        s->installEventFilter(new TopIsMaxKeys(s));
+        installScrollKeys(s, true);  // answers before the plain keys of makeHScroll
     }
     s->setGeometry(px);
     return s;

@@ -132,40 +132,9 @@ bool isRegularFile(const QString& path) {
 }
 
 QByteArray readRegularFile(const QString& path, qint64 maxBytes) {
-    const QByteArray local = QFile::encodeName(path);
-    // Opened without waiting, so a FIFO never blocks; only a regular file is read.
-    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, "File not found");
-        raiseError(75, "Path/File access error");
-    }
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        raiseError(53, "File not found");
-    }
-    if (st.st_size > maxBytes) {
-        ::close(fd);
-        raiseError(7, "Out of memory");
-    }
-    QByteArray data;
-    data.reserve(static_cast<qsizetype>(st.st_size));
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            raiseError(75, "Path/File access error");
-        }
-        if (n == 0) break;
-        if (data.size() + n > maxBytes) {
-            ::close(fd);
-            raiseError(7, "Out of memory");
-        }
-        data.append(buf, n);
-    }
-    ::close(fd);
+    bool whole = false;
+    QByteArray data = readRegularFileHead(path, maxBytes, &whole);
+    if (!whole) raiseError(7, "Out of memory");
     return data;
 }
 

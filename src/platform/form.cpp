@@ -327,6 +327,7 @@ void makeDropTarget(QWidget* target) {
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <utility>
 
 namespace {
 template <class W> W* place(W* w, const QString& name, const QRect& twips) {
@@ -368,30 +369,51 @@ QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& ca
 namespace {
 // Keyboard use of a scroll bar, as on the classic desktop: Left and Up take a small step down,
 // Right and Down a small step up, Page Up and Page Down a large step, Home and End the ends.
-// (Qt's scroll bars invert the arrow keys, which suits scroll areas, not value controls.)
+// (Qt's scroll bars invert the arrow keys, which suits scroll areas, not value controls.) A
+// vertical bar whose larger value is at its top runs the other way round.
 class ScrollKeys : public QObject {
 public:
-    using QObject::QObject;
+    ScrollKeys(QObject* parent, bool largerAtTop) : QObject(parent), largerAtTop_(largerAtTop) {}
     bool eventFilter(QObject* obj, QEvent* ev) override {
         if (ev->type() != QEvent::KeyPress) return false;
         auto* bar = static_cast<QScrollBar*>(obj);
+        QAbstractSlider::SliderAction down, up, pageDown, pageUp, first, last;
+        down = QAbstractSlider::SliderSingleStepSub;
+        up = QAbstractSlider::SliderSingleStepAdd;
+        pageDown = QAbstractSlider::SliderPageStepSub;
+        pageUp = QAbstractSlider::SliderPageStepAdd;
+        first = QAbstractSlider::SliderToMinimum;
+        last = QAbstractSlider::SliderToMaximum;
+        if (largerAtTop_) {
+            std::swap(down, up);
+            std::swap(pageDown, pageUp);
+            std::swap(first, last);
+        }
         QAbstractSlider::SliderAction action;
         switch (static_cast<QKeyEvent*>(ev)->key()) {
         case Qt::Key_Left:
-        case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepSub; break;
+        case Qt::Key_Up: action = down; break;
         case Qt::Key_Right:
-        case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepAdd; break;
-        case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepSub; break;
-        case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepAdd; break;
-        case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
-        case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+        case Qt::Key_Down: action = up; break;
+        case Qt::Key_PageUp: action = pageDown; break;
+        case Qt::Key_PageDown: action = pageUp; break;
+        case Qt::Key_Home: action = first; break;
+        case Qt::Key_End: action = last; break;
         default: return false;
         }
-        bar->triggerAction(action);
+        runGuarded([&] { bar->triggerAction(action); });
         return true;
     }
+
+private:
+    bool largerAtTop_;
 };
 }  // namespace
+
+void installScrollKeys(QScrollBar* bar, bool largerAtTop) {
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->installEventFilter(new ScrollKeys(bar, largerAtTop));
+}
 
 QScrollBar* makeHScroll(QWidget* parent, const QString& name, int min, int max, int value, const QRect& twips) {
     auto* s = place(new QScrollBar(Qt::Horizontal, parent), name, twips);
@@ -399,8 +421,7 @@ QScrollBar* makeHScroll(QWidget* parent, const QString& name, int min, int max, 
     s->setValue(value);
     // Like the other controls, a scroll bar takes the focus by Tab or a click and then answers
     // the keyboard.
-    s->setFocusPolicy(Qt::StrongFocus);
-    s->installEventFilter(new ScrollKeys(s));
+    installScrollKeys(s, false);
     return s;
 }
 

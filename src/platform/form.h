@@ -155,6 +155,9 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
 QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
 QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+// The keys of a value control on a scroll bar (arrows, Page Up/Down, Home, End); a vertical bar
+// whose larger value is at its top answers them the other way round.
+void installScrollKeys(QScrollBar* bar, bool largerAtTop);
 QScrollBar* makeHScroll(QWidget* parent, const QString& name, int min, int max, int value, const QRect& twips);
 QProgressBar* makeProgress(QWidget* parent, const QString& name, int max, const QRect& twips);
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
