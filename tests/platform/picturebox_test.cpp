@@ -158,21 +158,6 @@ TEST_F(PictureBoxTest, FilledSectorAndCircleUseTheFillColour) {
     EXPECT_DOUBLE_EQ(box.scaleWidth(), 300 * 15);
 }
 
-TEST_F(PictureBoxTest, DescribesItselfInUserUnits) {
-    box.setDrawWidth(3);
-    box.setCurrentX(-5000);
-    box.lineTo(6, 100, QColor(128, 0, 0));
-    QJsonObject o;
-    box.describe(o);
-    EXPECT_EQ(o.value("scale").toArray(), (QJsonArray{0, 0, 300, 400}));
-    EXPECT_EQ(o.value("drawwidth").toInt(), 3);
-    const QJsonObject op = o.value("ops").toArray().first().toObject();
-    EXPECT_EQ(op.value("kind").toString(), "line");
-    EXPECT_EQ(op.value("points").toArray(), (QJsonArray{QJsonArray{-5000, 0}, QJsonArray{6, 100}}));
-    EXPECT_EQ(op.value("color").toArray(), (QJsonArray{128, 0, 0}));
-    EXPECT_EQ(op.value("width").toInt(), 3);
-}
-
 TEST_F(PictureBoxTest, RecordIsBoundedOnASweepThatNeverRestarts) {
     for (int i = 0; i < PictureBox::kMaxOps + 10; ++i) box.lineTo(0, i % 400);
     EXPECT_EQ(box.operations().size(), PictureBox::kMaxOps);
