@@ -6,15 +6,11 @@ click frmControls.chkAuto
 tick
 click frmFaults.chkFault(1)
 expect event "\"text\":\"Critical fault condition...\""
-expect event "\"event\":\"beep\""
-expect event "\"event\":\"pause\",\"seconds\":1"
 expect event "\"text\":\"Engine stopped...\""
 expect EngineRunning 0
 expect EngineSpeed 0
 expect frmControls.chkAuto checked false
 expect fileline TEMP:Scanner.scn 4 "Engine speed = 0 rev/min"
-expect fileline TEMP:Scanner.scn 5 "Engine load = 0% of full load"
-expect fileline TEMP:Scanner.scn 11 "System voltage = 12Volts"
 # With the engine stopped the same fault touches nothing.
 click frmFaults.cmdClear
 click frmFaults.chkFault(7)

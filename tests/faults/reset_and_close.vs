@@ -7,8 +7,6 @@ expect frmInstruments.lblCheckWL visible true
 click frmFaults.cmdClear
 expect frmFaults.chkFault(19) value 1
 expect CriticalFault 0
-expect KnockSensorFault 0
-expect ExhaustWarning 0
 expect frmInstruments.lblCheckWL visible false
 expect filelines TEMP:Faults.scn 5
 

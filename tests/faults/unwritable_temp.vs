@@ -19,19 +19,3 @@ tick
 expect event "Collect system data - Error number: 75"
 expect event "\"text\":\"Engine stopped...\""
 expect EngineRunning 0
-
-# A cranking engine is stopped by the failure at once (a box unticked during the ramp); the
-# interrupted start then carries on, as after a second key turn, and the next step's scan
-# fails and stops the engine again.
-set FRMsimulation.HSB_system_voltage 12
-defer 20 click frmFaults.chkFault(21)
-defer 21 expect EngineCranking 0
-menu File > Start / Stop Engine
-expect event "Collect system data - Error number: 75"
-expect event "\"text\":\"Engine stopped...\""
-expect event "\"text\":\"Engine is running...\""
-expect noevent "There is a fault present."
-tick
-expect event "\"text\":\"Engine stopped...\""
-expect EngineRunning 0
-expect EngineCranking 0

@@ -14,12 +14,3 @@ expect frmFaults width 9000
 expect frmFaults.cmdFaults text "Hide faults list"
 show frmFaults.txtFaults
 expect event "13 - Engine speed sensor connection at the ECU"
-click frmFaults.cmdFaults
-expect frmFaults width 4000
-expect frmFaults.cmdFaults text "Show faults list"
-# Close hides the list with the window; reopened, it is narrow.
-click frmFaults.cmdFaults
-click frmFaults.cmdClose
-menu Systems > Set Faults...
-expect frmFaults width 4000
-expect frmFaults.txtFaults visible false
