@@ -35,7 +35,6 @@ set FRMsimulation.HSB_engine_speed 1400
 set FRMsimulation.HSB_engine_load 85
 tick
 expect IgnitionTiming 12
-expect FRMsimulation.bar_timing value 12
 tick
 expect IgnitionTiming 13
 
@@ -57,21 +56,6 @@ expect IgnitionTiming 24
 tick
 expect KnockRetard 6
 expect IgnitionTiming 25
-
-# Knock pressed twice: the engine knocks only in between (3200 rev/min, 20 % load does not
-# labour). "show" marks the place in the transcript from which the beeps are looked for.
-click FRMsimulation.cmbKnock
-show FRMsimulation.txbknock
-expect event "\"text\":\"Yes\""
-tick
-expect event beep
-expect KnockRetard 7
-click FRMsimulation.cmbKnock
-show FRMsimulation.txbknock
-expect event "\"text\":\"No\""
-tick
-expect noevent beep
-expect KnockRetard 6
 
 # A failed knock sensor: no retard, a warning and a one-second hold instead.
 set FRMsimulation.HSB_engine_speed 1200

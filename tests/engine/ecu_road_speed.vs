@@ -3,11 +3,6 @@
 menu File > Start / Stop Engine
 click frmControls.optThrottleOn
 
-click frmControls.optGear(6)
-set FRMsimulation.HSB_engine_speed 1880
-tick
-expect RoadSpeed -20
-
 # Neutral: no road speed, and the running engine's load is held at 5 %.
 click frmControls.optGear(0)
 set FRMsimulation.HSB_engine_load 60
@@ -30,9 +25,6 @@ expect status "Engine is stationary - coil switched off..."
 # engine, the timing is held at its 8 degree floor and the readings show it.
 expect fileline TEMP:Scanner.scn 7 "Ignition timing = 8deg. BTDC"
 expect IgnitionTiming 8
-expect FRMsimulation.bar_timing value 8
-# The stop sequence put the throttle back to off.
-expect frmControls.optThrottleOff checked true
 # The next tick does not run the engine step.
 tick
 expect EngineRunning 0

@@ -11,11 +11,9 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 namespace {
@@ -144,58 +142,5 @@ TEST_F(LookupTable, AnEditTheDatabaseRefusesIsReportedAndNotKept) {
     EXPECT_EQ(m.cell(0, 0).state, State::Number);
 }
 
-using Map = std::array<std::array<double, 8>, 8>;
-
-Map readMap(const char* table) {
-    LookupTableModel model(table, table);
-    model.load();
-    EXPECT_EQ(model.rowCount(), 8) << table;
-    Map m{};
-    for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 8; ++c) {
-            EXPECT_EQ(model.cell(r, c).state, LookupTableModel::CellState::Number) << table << " " << r << "," << c;
-            m[r][c] = model.cell(r, c).value;
-        }
-    return m;
-}
-
-// The shipped maps are shaped like an engine's: timing advances with speed and falls with
-// load (row 0 is full load), dwell lengthens as the voltage falls, injection rises with load.
-TEST(ShippedMaps, ShapedLikeAnEnginesMaps) {
-    const Map timing = readMap("timing"), dwell = readMap("Dwell"), injection = readMap("injection");
-    for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 8; ++c) {
-            SCOPED_TRACE("row " + std::to_string(r) + " col " + std::to_string(c));
-            EXPECT_GE(timing[r][c], 8);
-            EXPECT_LE(timing[r][c], 40);
-            if (c > 0) EXPECT_GE(timing[r][c], timing[r][c - 1]);
-            if (r > 0) EXPECT_GE(timing[r][c], timing[r - 1][c]);
-            if (r > 0) EXPECT_GT(dwell[r][c], dwell[r - 1][c]);
-            if (r > 0) EXPECT_LT(injection[r][c], injection[r - 1][c]);
-            EXPECT_LE(dwell[r][c], ecu::kDwellLimit);
-        }
-    EXPECT_NEAR(injection[7][0], 1.5, 0.25) << "idle";
-}
-
-// Every system of the diagnostics window has its routines table: symptoms and 25 steps, each
-// recorded symptom with a first test.
-TEST(ShippedDatabase, EverySystemHasARoutinesTable) {
-    QSqlQuery q(database());
-    ASSERT_TRUE(q.exec("SELECT \"Systems\" FROM \"Systems\" ORDER BY rowid"));
-    QStringList systems;
-    while (q.next()) systems << q.value(0).toString();
-    ASSERT_FALSE(systems.isEmpty());
-    EXPECT_EQ(systems.first(), "Auxiliaries") << "the routines table the window starts with";
-    for (const QString& system : systems) {
-        const QSqlRecord fields = database().record(system);
-        EXPECT_GE(fields.indexOf("Symptoms"), 0) << system.toStdString();
-        EXPECT_GE(fields.indexOf("25"), 0) << system.toStdString();
-        QSqlQuery r(database());
-        ASSERT_TRUE(r.exec("SELECT \"Symptoms\", \"1\" FROM \"" + system + "\""));
-        int records = 0;
-        for (; r.next(); ++records) EXPECT_FALSE(r.value(1).toString().isEmpty()) << system.toStdString();
-        EXPECT_GE(records, 1) << system.toStdString();
-    }
-}
 
 }  // namespace

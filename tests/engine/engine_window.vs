@@ -6,18 +6,6 @@ set FRMsimulation.HSB_engine_speed 2500
 expect EngineSpeed 2500
 set FRMsimulation.HSB_engine_temperature -15
 expect EngineTemperature -15
-expect FRMsimulation.HSB_engine_temperature min -20
-expect FRMsimulation.pbxCover visible true
-expect FRMsimulation.lblECU(13) text "Ignition coil dwell %"
-click FRMsimulation.cmdECU
-expect FRMsimulation.pbxCover visible false
-expect FRMsimulation.Label12 visible false
-focus FRMsimulation.DBdwellgrid
-expect FRMsimulation.Label12 visible true
-expect FRMsimulation.Label2 visible false
-focus FRMsimulation.DBtiminggrid
-expect FRMsimulation.Label2 visible true
-expect FRMsimulation.Label12 visible false
 close FRMsimulation
 expect FRMsimulation visible false
 menu Systems > Engine Management
