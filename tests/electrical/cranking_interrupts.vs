@@ -13,15 +13,6 @@ expect EngineRunning -1
 expect SystemVoltage 14
 menu File > Start / Stop Engine
 
-# A tick during cranking: no engine step, but the charge light step sets the voltage
-# slider back to 12.
-defer 10 tick
-defer 11 expect SystemVoltage 12
-defer 11 expect frmInstruments.txbRev text "78 rev/m"
-menu File > Start / Stop Engine
-expect EngineRunning -1
-menu File > Start / Stop Engine
-
 # A critical fault that appears while cranking (a box unticked during the ramp: the scan
 # flags it but does not stop the cranking engine): keep cranking for tests (OK) ...
 answer OK
@@ -57,15 +48,3 @@ expect frmControls.lblStatus text "Cranking position..."
 expect EngineCranking 0
 expect EngineSpeed 0
 expect SystemVoltage 12
-
-# A key turn during a start that then fails for low cranking speed: the engine is already
-# stopped when the message comes, and the failed start does not turn the key a third time.
-click frmFaults.cmdClear
-set frmStarting.hsbVoltage 9
-defer 10 click frmStarting.cmdStarter
-menu File > Start / Stop Engine
-expect event "Engine not cranking fast enough to start..."
-expect noevent "Engine is ready to start..."
-expect EngineRunning 0
-expect EngineCranking 0
-expect SystemVoltage 8
