@@ -44,20 +44,6 @@ protected:
     }
 };
 
-TEST_F(MainWindow, MemoryMapsAndTheOtherDialogCommandsOpenTheirWindowsByName) {
-    mainWindow()->menuToolsMemoryMaps_Click();
-    ASSERT_NE(Forms::find("frmMaps"), nullptr);
-    EXPECT_TRUE(Forms::find("frmMaps")->formVisible());
-    mainWindow()->menuToolsOptions_Click();
-    mainWindow()->menuToolsUserDetails_Click();
-    mainWindow()->menuHelpTipOfTheDay_Click();
-    mainWindow()->menuFileLogin_Click();
-    for (const char* name : {"frmOptions", "frmUserDetails", "frmTip", "frmLogin"}) {
-        ASSERT_NE(Forms::find(name), nullptr) << name;
-        EXPECT_TRUE(Forms::find(name)->formVisible()) << name;
-    }
-}
-
 TEST_F(MainWindow, CloseAllUnloadsTheDialogsHidesTheSimulationWindowsAndKeepsTheLogin) {
     for (const char* name : {"frmAbout", "frmSplash", "frmOptions", "frmMaps", "frmWaveEdit", "frmUserDetails",
                              "frmTip", "frmLogin"})

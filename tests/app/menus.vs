@@ -12,17 +12,6 @@ let FuelLevel 12.5
 menu Tools > Fill Tank
 expect FuelLevel 60
 expect message "Fuel tank filled up, thank you for your custom!"
-# Close All hides the simulation windows, forgets the tool and says Ready.
-let ToolMode 3
-menu File > Close All
-expect ToolMode 1
-expect status Ready...
-expect frmTripComputer visible false
-menu Help > About
-click frmAbout.cmdSysInfo
-expect message "System Information Is Unavailable At This Time"
-menu Help > ZR Web Site
-expect event "event":"shell"
 # The pop-up's Close Current Window hides the active window.
 menu Systems > Instruments
 menu Mouse > Close Current Window
@@ -38,7 +27,4 @@ toolbar btnStart
 expect event "text":"Ready..."
 expect frmControls visible true
 expect EngineRunning -1
-# A right click on the background pops up the menu and leaves "Close Current Window" enabled.
-rclick frmMainscreen.MDIArea
-expect frmMainscreen.menuMouseCloseCurrentWindow enabled true
 expect noevent "event":"error"

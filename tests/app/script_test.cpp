@@ -1,77 +1,13 @@
 // The script-mode contract: commands, error lines, dialog answers and deferred commands.
 #include "app/script/scriptrunner.h"
 #include "app/state.h"
-#include "platform/form.h"
-#include "platform/platform.h"
-#include "platform/scriptplatform.h"
 
 #include <QJsonArray>
-#include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-// A window with one of each kind of control the script commands reach.
-class DoubleClickLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-    int doubleClicks = 0;
-protected:
-    void mouseDoubleClickEvent(QMouseEvent*) override { ++doubleClicks; }
-};
-
-class frmScriptProbe : public Form {
-public:
-    frmScriptProbe() {
-        setCaption("Script probe");
-        cmbFixed = new QComboBox(this);
-        cmbFixed->setObjectName("cmbFixed");
-        cmbFixed->addItems({"Alpha", "Beta"});
-        QObject::connect(cmbFixed, &QComboBox::activated, this, [this](int i) { picked = cmbFixed->itemText(i); });
-        cmbEdit = new QComboBox(this);
-        cmbEdit->setObjectName("cmbEdit");
-        cmbEdit->setEditable(true);
-        lstItems = new QListWidget(this);
-        lstItems->setObjectName("lstItems");
-        lstItems->addItems({"One", "Two"});
-        QObject::connect(lstItems, &QListWidget::itemClicked, this, [this](QListWidgetItem* i) { listed = i->text(); });
-        makeDragLabel(this, "lblSource", "Engine speed", T(0, 0, 1500, 300));
-        QPushButton* target = makeButton(this, "cmdTarget", "Terminal", T(0, 400, 1500, 300));
-        makeDropTarget(target);
-        txtKeys = makeTextBox(this, "txtKeys", "", T(0, 800, 1500, 300));
-        txtKeys->installEventFilter(this);
-        lblDouble = new DoubleClickLabel("twice", this);
-        lblDouble->setObjectName("lblDouble");
-        QPushButton* dialogs = makeButton(this, "cmdDialogs", "Dialogs", T(0, 1200, 1500, 300));
-        QObject::connect(dialogs, &QPushButton::clicked, this, [this] {
-            FileDialogRequest r;
-            opened = platform().fileDialog(r);
-            copies = platform().printerDialog();
-        });
-    }
-    void onDragDrop(QWidget* target, QWidget* source) override {
-        dropped = source->objectName() + ">" + target->objectName();
-    }
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (o == txtKeys && e->type() == QEvent::FocusIn) ++focusIns;
-        return false;
-    }
-    QComboBox* cmbFixed;
-    QComboBox* cmbEdit;
-    QListWidget* lstItems;
-    QLineEdit* txtKeys;
-    DoubleClickLabel* lblDouble;
-    QString picked, listed, dropped, opened;
-    int copies = -1, focusIns = 0;
-};
-REGISTER_FORM(frmScriptProbe)
 
 class Script : public ::testing::Test {
 protected:
@@ -131,28 +67,6 @@ TEST_F(Script, MessageBoxesTakeQueuedAnswersOrTheirDefault) {
     EXPECT_TRUE(ev[1].value("default").toBool());
 }
 
-TEST_F(Script, ShowReportsControlState) {
-    const auto ev = of(run({"show frmInstruments.txbRev", "show frmControls.optGear(0)",
-                            "show FRMsimulation.HSB_engine_temperature", "show frmTripComputer"}),
-                       "show");
-    ASSERT_EQ(ev.size(), 4);
-    EXPECT_EQ(ev[0].value("fore").toArray(), QJsonArray({0, 255, 0}));
-    EXPECT_TRUE(ev[1].value("checked").toBool());
-    EXPECT_EQ(ev[1].value("text").toString(), "N");
-    EXPECT_EQ(ev[2].value("min").toInt(), -20);
-    EXPECT_EQ(ev[3].value("caption").toString(), "Trip Computer");
-}
-
-TEST_F(Script, TimersFireOnlyWhenTheScriptSaysAndOnlyWhileEnabled) {
-    run({"let ElapsedTime 0"});
-    run({"tick 3"});
-    EXPECT_DOUBLE_EQ(ElapsedTime.value(), 3);
-    // The scope and telemetry timers do not exist yet or are disabled: nothing happens.
-    const auto ev = run({"sweep 5", "telemetry 2"});
-    EXPECT_TRUE(of(ev, "error").isEmpty());
-    EXPECT_DOUBLE_EQ(ElapsedTime.value(), 3);
-}
-
 TEST_F(Script, DeferredCommandsRunAtTheirYield) {
     // The tick yields once at its end: a command deferred by 2 yields runs in the second tick.
     run({"let ElapsedTime 0", "let Mileage 0", "defer 2 let Mileage 7", "tick"});
@@ -174,63 +88,6 @@ TEST_F(Script, UntrappedErrorsFromEventsAreErrorLinesAndCountInTheEnd) {
     EXPECT_TRUE(of(ev, "error").isEmpty());
     EXPECT_EQ(of(ev, "end").first().value("errors").toInt(), before + 1);
     run({"let EngineSpeed 0"});
-}
-
-TEST_F(Script, StartUpWritesNothingToTheSettingsStore) {
-    EXPECT_FALSE(QFile::exists(dir->path() + "/config/Vantorel/Vantorel.conf"));
-}
-
-TEST_F(Script, EveryCommandReachesTheControlsItNames) {
-    const QString shot = dir->path() + "/probe.png";
-    const QString text = dir->path() + "/lines.txt";
-    {
-        QFile f(text);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("first\r\nsecond line\r\n");
-    }
-    const auto ev = run({"pick frmScriptProbe.cmbFixed Beta", "set frmScriptProbe.cmbEdit \"typed text\"",
-                         "pick frmScriptProbe.lstItems Two", "drop frmScriptProbe.lblSource frmScriptProbe.cmdTarget",
-                         "focus frmScriptProbe.txtKeys", "key frmScriptProbe.txtKeys A", "key frmScriptProbe.txtKeys b",
-                         "key frmScriptProbe.txtKeys Backspace", "dblclick frmScriptProbe.lblDouble",
-                         "answer file /tmp/chosen.msf", "answer copies 2", "click frmScriptProbe.cmdDialogs",
-                         "screenshot frmScriptProbe " + shot, "file " + text,
-                         "expect filelines " + text + " 2", "expect fileline " + text + " 2 \"second line\"",
-                         "expect filetext " + text + " \"first\\r\\nsecond line\\r\\n\"",
-                         "seed 5", "state", "applyoptions", "expect frmScriptProbe caption \"Script probe\"",
-                         "pick frmScriptProbe.cmbFixed Gamma"});
-    const auto errors = of(ev, "error");
-    ASSERT_EQ(errors.size(), 1) << QJsonDocument(errors.first()).toJson().toStdString();
-    EXPECT_EQ(errors[0].value("line").toInt(), 22) << "an item that is not in the list";
-    auto* probe = static_cast<frmScriptProbe*>(Forms::find("frmScriptProbe"));
-    ASSERT_NE(probe, nullptr);
-    EXPECT_EQ(probe->picked, "Beta");
-    EXPECT_EQ(probe->cmbEdit->currentText(), "typed text");
-    EXPECT_EQ(probe->listed, "Two");
-    EXPECT_EQ(probe->dropped, "lblSource>cmdTarget");
-    EXPECT_GE(probe->focusIns, 1);
-    EXPECT_EQ(probe->txtKeys->text(), "A");
-    EXPECT_EQ(probe->lblDouble->doubleClicks, 1);
-    EXPECT_EQ(probe->opened, "/tmp/chosen.msf");
-    EXPECT_EQ(probe->copies, 2);
-    EXPECT_TRUE(QFile::exists(shot));
-    const auto files = of(ev, "file");
-    ASSERT_EQ(files.size(), 1);
-    EXPECT_EQ(files[0].value("text").toString(), "first\r\nsecond line\r\n");
-    ASSERT_EQ(of(ev, "state").size(), 1);
-
-    // Unanswered dialogs: the file dialog is cancelled, the printer prints one copy;
-    // "answer cancel" cancels the printer too.
-    run({"click frmScriptProbe.cmdDialogs"});
-    EXPECT_EQ(probe->opened, "");
-    EXPECT_EQ(probe->copies, 1);
-    run({"answer cancel", "answer cancel", "click frmScriptProbe.cmdDialogs"});
-    EXPECT_EQ(probe->copies, 0);
-
-    // The close box of a window, then a window that does not exist.
-    const auto closed = run({"close frmScriptProbe", "close frmNoSuchWindow"});
-    EXPECT_EQ(Forms::find("frmScriptProbe"), nullptr);
-    ASSERT_EQ(of(closed, "error").size(), 1);
-    EXPECT_EQ(of(closed, "error")[0].value("line").toInt(), 2);
 }
 
 }  // namespace

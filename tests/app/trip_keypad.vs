@@ -15,21 +15,12 @@ click frmTripComputer.cmdSet
 expect message "Arrival Distance set to: 120 miles"
 expect SettingArrival 0
 expect ArrivalDistance 192
-# Metric: the typed text is the distance.
-click frmInstruments.cmdConvert
-click frmTripComputer.cmdSet
-click frmTripComputer.Command1(1)
-click frmTripComputer.Command1(2)
-click frmTripComputer.Command1(0)
-click frmTripComputer.cmdSet
-expect message "Arrival Distance set to: 120 kilometres"
-expect ArrivalDistance 120
 # An entry that is not a number changes nothing and says why.
 click frmTripComputer.cmdSet
 set frmTripComputer.txtTripDisplay 12x
 click frmTripComputer.cmdSet
 expect message "\"12x\" is not a distance. Arrival Distance not changed: enter the distance with the number buttons."
-expect ArrivalDistance 120
+expect ArrivalDistance 192
 expect SettingArrival 0
 # Reset keeps the odometer and the arrival distance.
 let Mileage 500
@@ -43,4 +34,4 @@ expect ElapsedTime 0
 expect TripDistance 0
 expect Stopwatch 0
 expect Mileage 500
-expect ArrivalDistance 120
+expect ArrivalDistance 192

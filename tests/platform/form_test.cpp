@@ -81,9 +81,6 @@ TEST_F(FormTest, LoadedOnceOnFirstAccessAndTheCloseBoxHidesOrUnloadsAsTheWindowD
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     frm<frmProbe>();
     EXPECT_EQ(g_loads, 2) << "the next access loads it afresh";
-    f = frm<frmProbe>();
-    f->setTwips(50, 8000, 5250, 1850);
-    EXPECT_EQ(f->frame()->geometry(), QRect(3, 533, 350, 123)) << "15 twips a pixel";
 }
 
 TEST(ScrollBars, AnswerTheKeyboardLikeValueControls) {
@@ -105,10 +102,6 @@ TEST(ScrollBars, AnswerTheKeyboardLikeValueControls) {
     EXPECT_EQ(press(Qt::Key_End), 120);
     EXPECT_EQ(press(Qt::Key_End), 120);
     EXPECT_EQ(changes, 5) << "each change of value runs the change handler once";
-}
-
-TEST(MessageBoxText, CarriageReturnsBreakLines) {
-    EXPECT_EQ(messageBoxText("Set it...\r\n\r...then again."), "Set it...\n\n...then again.");
 }
 
 TEST(Timers, FireOnlyWhileEnabledAndNeverInsideThemselves) {
