@@ -19,15 +19,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 void put(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -43,18 +38,6 @@ int errorOf(const std::function<void()>& f) {
     }
     return 0;
 }
-
-// Writes beyond `bytes` fail with "file too large" while it is in force, as on a full disk.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit r = saved;
-        r.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-    rlimit saved;
-};
 
 QStringList leftovers(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
