@@ -6,6 +6,8 @@
 // lead is the signal, the black lead the earth.
 #include "pictures.h"
 
+#include "electrical/componentart.h"
+
 #include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
@@ -21,6 +23,11 @@
 
 namespace {
 
+using art::copperCoil;
+using art::laminations;
+using art::metalH;
+using art::metalV;
+
 constexpr int kCardWidth = 250;
 constexpr int kCardHeight = 180;
 constexpr int kScale = 2;
@@ -34,22 +41,6 @@ const QColor kPlastic(52, 54, 62);
 const QColor kBrass(200, 170, 60);
 
 // ---- The shared look -----------------------------------------------------------------
-
-QLinearGradient metalV(qreal top, qreal bottom, const QColor& base) {
-    QLinearGradient g(0, top, 0, bottom);
-    g.setColorAt(0, base.lighter(150));
-    g.setColorAt(0.45, base.lighter(115));
-    g.setColorAt(1, base.darker(150));
-    return g;
-}
-
-QLinearGradient metalH(qreal left, qreal right, const QColor& base) {
-    QLinearGradient g(left, 0, right, 0);
-    g.setColorAt(0, base.darker(130));
-    g.setColorAt(0.4, base.lighter(140));
-    g.setColorAt(1, base.darker(150));
-    return g;
-}
 
 // Every piece of text drawn on the current card, so that clipped or overlapping labels are
 // found when the card is built rather than by a reader.
@@ -115,29 +106,7 @@ void note(QPainter& p, const QRectF& box, const QString& text, int flags = Qt::A
     placed(used, text, used.width() > box.width() + 0.5 || used.height() > box.height() + 0.5);
 }
 
-void copperCoil(QPainter& p, const QRectF& r, bool vertical) {
-    QLinearGradient g(r.topLeft(), vertical ? r.topRight() : r.bottomLeft());
-    g.setColorAt(0, QColor(220, 140, 70));
-    g.setColorAt(0.5, QColor(245, 180, 110));
-    g.setColorAt(1, QColor(160, 85, 35));
-    p.setPen(QPen(QColor(110, 55, 20), 0.8));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 2, 2);
-    p.setPen(QPen(QColor(130, 65, 25), 0.6));
-    if (vertical) {
-        for (qreal y = r.top() + 2; y < r.bottom() - 1; y += 2.5) p.drawLine(QPointF(r.left() + 1, y), QPointF(r.right() - 1, y));
-    } else {
-        for (qreal x = r.left() + 2; x < r.right() - 1; x += 2.5) p.drawLine(QPointF(x, r.top() + 1), QPointF(x, r.bottom() - 1));
-    }
-}
 
-void laminations(QPainter& p, const QRectF& r) {
-    p.setPen(QPen(QColor(70, 70, 80), 0.8));
-    p.setBrush(metalV(r.top(), r.bottom(), QColor(120, 124, 135)));
-    p.drawRect(r);
-    p.setPen(QPen(QColor(85, 88, 98), 0.5));
-    for (qreal x = r.left() + 2; x < r.right(); x += 2) p.drawLine(QPointF(x, r.top() + 0.5), QPointF(x, r.bottom() - 0.5));
-}
 
 // An insulated wire: a darker edge around the coloured core, like the engine-management
 // picture's wires.
@@ -403,12 +372,7 @@ QImage drawCard(void (*draw)(QPainter&), QStringList* problems) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(kScale, kScale);
-    QLinearGradient bg(0, 0, 0, kCardHeight);
-    bg.setColorAt(0, QColor(250, 250, 252));
-    bg.setColorAt(1, QColor(222, 226, 234));
-    p.setPen(QPen(QColor(150, 155, 170), 1));
-    p.setBrush(bg);
-    p.drawRoundedRect(QRectF(0.5, 0.5, kCardWidth - 1, kCardHeight - 1), 6, 6);
+    art::cardBackdrop(p, kCardWidth, kCardHeight);
     std::vector<TextBox> texts;
     g_texts = &texts;
     draw(p);

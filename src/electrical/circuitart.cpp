@@ -1,4 +1,5 @@
 #include "electrical/circuitart.h"
+#include "electrical/componentart.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -25,13 +26,9 @@ ConnectionSquare* makeConnectionSquare(QWidget* parent, const QString& name, con
 
 namespace {
 
-QLinearGradient metalV(qreal top, qreal bottom, const QColor& base) {
-    QLinearGradient g(0, top, 0, bottom);
-    g.setColorAt(0, base.lighter(150));
-    g.setColorAt(0.45, base.lighter(115));
-    g.setColorAt(1, base.darker(150));
-    return g;
-}
+using art::copperCoil;
+using art::laminations;
+using art::metalV;
 
 // A caption with a leader line to the part it names.
 void callout(QPainter& p, QPointF text, QPointF target, const QString& name, bool alignRight = false) {
@@ -50,29 +47,7 @@ void callout(QPainter& p, QPointF text, QPointF target, const QString& name, boo
     p.drawText(box, Qt::AlignCenter, name);
 }
 
-void copperCoil(QPainter& p, const QRectF& r, bool vertical) {
-    QLinearGradient g(r.topLeft(), vertical ? r.topRight() : r.bottomLeft());
-    g.setColorAt(0, QColor(220, 140, 70));
-    g.setColorAt(0.5, QColor(245, 180, 110));
-    g.setColorAt(1, QColor(160, 85, 35));
-    p.setPen(QPen(QColor(110, 55, 20), 0.8));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 2, 2);
-    p.setPen(QPen(QColor(130, 65, 25), 0.6));
-    if (vertical) {
-        for (qreal y = r.top() + 2; y < r.bottom() - 1; y += 2.5) p.drawLine(QPointF(r.left() + 1, y), QPointF(r.right() - 1, y));
-    } else {
-        for (qreal x = r.left() + 2; x < r.right() - 1; x += 2.5) p.drawLine(QPointF(x, r.top() + 1), QPointF(x, r.bottom() - 1));
-    }
-}
 
-void laminations(QPainter& p, const QRectF& r) {
-    p.setPen(QPen(QColor(70, 70, 80), 0.8));
-    p.setBrush(metalV(r.top(), r.bottom(), QColor(120, 124, 135)));
-    p.drawRect(r);
-    p.setPen(QPen(QColor(85, 88, 98), 0.5));
-    for (qreal x = r.left() + 2; x < r.right(); x += 2) p.drawLine(QPointF(x, r.top() + 0.5), QPointF(x, r.bottom() - 0.5));
-}
 
 void gear(QPainter& p, const QRectF& r, int teeth) {
     p.setPen(QPen(QColor(50, 50, 50), 0.8));
@@ -89,12 +64,7 @@ QPixmap pictureCard(int height) {
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient bg(0, 0, 0, height);
-    bg.setColorAt(0, QColor(250, 250, 252));
-    bg.setColorAt(1, QColor(222, 226, 234));
-    p.setPen(QPen(QColor(150, 155, 170), 1));
-    p.setBrush(bg);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 249, height - 1), 6, 6);
+    art::cardBackdrop(p, 250, height);
     return pm;
 }
 
