@@ -8,6 +8,7 @@
 // is timed apart: first the step runs with the scan switched off (setSystemDataCollector,
 // the figure the target is for: under 50 microseconds), then with it, and the scan alone.
 // Settings and scanner files go to a temporary folder.
+#include "benchstats.h"
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -33,14 +34,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
 double micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
 
-double percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(p * v.size()))];
-}
 
 }  // namespace
 

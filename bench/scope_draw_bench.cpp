@@ -6,6 +6,7 @@
 //
 // Prints the median and the 90th percentile per tick (target: under 0.2 ms), for the
 // waveform trace and for a generator; the restarts every 51 ticks are included.
+#include "benchstats.h"
 #include "app/state.h"
 #include "multiscope/displays.h"
 #include "multiscope/multiscope.h"
@@ -22,14 +23,6 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-using Clock = std::chrono::steady_clock;
-
-double percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(p * v.size()))];
-}
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -5,6 +5,7 @@
 //
 // Ticks are timed in batches of 64 (one tick alone is close to the clock's resolution); the
 // figures are per tick: the median and the 90th percentile over the batches.
+#include "benchstats.h"
 #include "multiscope/scopesweep.h"
 
 #include <algorithm>
@@ -13,16 +14,6 @@
 #include <cstdlib>
 #include <vector>
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(p * v.size()))];
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     const int batches = argc > 1 ? std::max(100, atoi(argv[1])) : 20000;

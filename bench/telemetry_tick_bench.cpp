@@ -3,6 +3,7 @@
 // moved) with the repaint it causes, median and 90th percentile. Target: under 1 ms.
 //
 //   telemetry_tick_bench [DATA_DIR] [TICKS]
+#include "benchstats.h"
 #include "app/state.h"
 #include "multiscope/multiscope.h"
 #include "platform/platform.h"
@@ -18,12 +19,6 @@
 #include <cstdlib>
 #include <vector>
 
-namespace {
-double percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(p * v.size()))];
-}
-}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
