@@ -34,9 +34,7 @@
 
 namespace {
 
-
 double micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
-
 
 }  // namespace
 

@@ -23,7 +23,6 @@
 #include <cstdio>
 #include <vector>
 
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int ticks = argc > 1 ? std::max(200, atoi(argv[1])) : 20000;

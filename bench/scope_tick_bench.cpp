@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <vector>
 
-
 int main(int argc, char** argv) {
     const int batches = argc > 1 ? std::max(100, atoi(argv[1])) : 20000;
     constexpr int kBatch = 64;

@@ -19,7 +19,6 @@
 #include <cstdlib>
 #include <vector>
 
-
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
