@@ -15,9 +15,9 @@
 namespace {
 
 // The settings store of this test program cannot be written: where its folder should be
-// there is a plain file. Set before anything touches the store.
-struct UnwritableStore {
-    UnwritableStore() {
+// there is a plain file. Set before the first test touches the store.
+struct UnwritableStore : ::testing::Environment {
+    void SetUp() override {
         qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
         QDir().mkpath(dir.path() + "/config");
         QFile blocker(dir.path() + "/config/Vantorel");
@@ -26,7 +26,7 @@ struct UnwritableStore {
     }
     QTemporaryDir dir;
 };
-UnwritableStore g_store;
+const auto* g_store = ::testing::AddGlobalTestEnvironment(new UnwritableStore);
 
 // Stand-ins for windows built elsewhere; only their names matter here.
 class StubWindow : public Form {
