@@ -1,0 +1,89 @@
+// The guide and the tips as they are installed in the program's folder: every link of every
+// page leads to a page, picture or anchor that is there, nothing leads out of the guide, every
+// page can be reached from the contents, and neither the guide nor the tips name a fault by
+// its number.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace {
+
+QString programFolder() { return qEnvironmentVariable("VANTOREL_DATA"); }
+
+QString readText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Anything that names a fault by its number: "fault 12", "box 7", "No. 22", "#30".
+const QRegularExpression& faultNumber() {
+    static const QRegularExpression re("\\b(faults?|box(es)?|no\\.?|numbers?)\\s*[#(]?\\s*[0-9]+|#\\s*[0-9]+",
+                                       QRegularExpression::CaseInsensitiveOption);
+    return re;
+}
+
+TEST(HelpContent, LinksLeadToPagesPicturesAndAnchorsOfTheGuide) {
+    const QDir help(QDir(programFolder()).filePath("help"));
+    const QStringList pages = help.entryList({"*.html"}, QDir::Files);
+    ASSERT_TRUE(pages.contains("index.html"));
+    ASSERT_TRUE(pages.contains("about.html"));
+
+    static const QRegularExpression idAttr("\\bid=\"([^\"]+)\"");
+    static const QRegularExpression linkAttr("\\b(href|src)=\"([^\"]*)\"");
+    static const QRegularExpression tag("<[^>]*>");
+    std::map<QString, std::set<QString>> ids;
+    std::map<QString, std::set<QString>> linksTo;
+    for (const QString& page : pages) {
+        const QString html = readText(help.filePath(page));
+        for (auto m = idAttr.globalMatch(html); m.hasNext();) ids[page].insert(m.next().captured(1));
+        const auto named = faultNumber().match(QString(html).remove(tag));
+        EXPECT_FALSE(named.hasMatch()) << page.toStdString() << " names a fault: " << named.captured().toStdString();
+    }
+    for (const QString& page : pages) {
+        const QString html = readText(help.filePath(page));
+        for (auto m = linkAttr.globalMatch(html); m.hasNext();) {
+            const QString link = m.next().captured(2);
+            SCOPED_TRACE(page.toStdString() + " -> " + link.toStdString());
+            if (link.isEmpty() || link.contains(':') || link.startsWith('/') || link.contains("..")) {
+                ADD_FAILURE() << "leads out of the guide";
+                continue;
+            }
+            const QString target = link.section('#', 0, 0).isEmpty() ? page : link.section('#', 0, 0);
+            const QFileInfo file(help.filePath(target));
+            if (!file.isFile()) {
+                ADD_FAILURE() << "no such file";
+                continue;
+            }
+            EXPECT_LT(file.size(), 150 * 1024) << "too large to ship";
+            if (link.contains('#')) EXPECT_TRUE(ids[target].count(link.section('#', 1))) << "no such anchor";
+            if (target.endsWith(".html")) linksTo[page].insert(target);
+        }
+    }
+
+    std::set<QString> reached{"index.html"};
+    QStringList queue{"index.html"};
+    while (!queue.isEmpty())
+        for (const QString& next : linksTo[queue.takeFirst()])
+            if (reached.insert(next).second) queue.append(next);
+    for (const QString& page : pages) EXPECT_TRUE(reached.count(page)) << page.toStdString() << " cannot be reached";
+}
+
+TEST(HelpContent, TipsAreOnePerLineAndKeepTheFaultsSecret) {
+    const QString text = readText(QDir(programFolder()).filePath("TIPOFDAY.TXT"));
+    const QStringList lines = text.split('\n');
+    int tips = 0;
+    for (const QString& line : lines) {
+        if (line.trimmed().isEmpty()) continue;
+        ++tips;
+        EXPECT_LT(line.size(), 200) << line.toStdString();
+        EXPECT_FALSE(faultNumber().match(line).hasMatch()) << line.toStdString();
+    }
+    EXPECT_GE(tips, 40);
+}
+
+}  // namespace
