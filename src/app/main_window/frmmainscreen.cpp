@@ -554,10 +554,10 @@ const QString kWebSiteFile = QStringLiteral("website.txt");
 // An address longer than this is not one anybody typed into the file.
 constexpr int kMaxAddress = 2048;
 
+// "https:", "mailto:"; a single letter before the colon is a drive, not a scheme.
 bool hasScheme(const QString& line) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
-    // "C:..." is not a scheme here; the program's folder holds the pages it names by path.
-    return scheme.match(line).hasMatch() && line.contains(QLatin1String("://"));
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(line).hasMatch();
 }
 }  // namespace
 
