@@ -30,8 +30,9 @@ TipList::Load TipList::parse(const QByteArray& bytes, bool whole, QStringList* t
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n');
-    // "a\nb\n" holds two lines; a cut-off file's last line is incomplete.
-    if (!lines.isEmpty() && (!whole || lines.last().isEmpty())) lines.removeLast();
+    // "a\nb\n" holds two lines. A cut-off file's last line is incomplete: it is dropped
+    // unless it is all there is (a first line longer than what is read is shown cut).
+    if (whole ? lines.last().isEmpty() : lines.size() > 1) lines.removeLast();
     for (const QString& line : lines) tips->append(showable(line));
     return Load::Loaded;
 }
