@@ -3,7 +3,6 @@
 menu Tools > Options
 expect frmOptions.Check1(1) value 1
 expect frmOptions.Check1(0) value 0
-expect frmOptions.Check1(9) text "Reset Trip computer at startup"
 click frmOptions.Check1(3)
 click frmOptions.Check1(5)
 expect frmOptions.Check1(3) value 0
@@ -29,7 +28,6 @@ expect frmUserDetails visible true
 #! restart
 expect frmMainscreen.StatusBar1 visible false
 expect frmUserDetails visible true
-expect frmFaults visible true
 #! restart
 # Stored values that are not 0 or 1: a word or nothing counts as the default; any other
 # number is off, and the box shows it off.

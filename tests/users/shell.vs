@@ -6,7 +6,6 @@ menu Tools > User Details
 menu File > Login...
 menu Systems > Set Faults...
 menu Tools > MultiScope
-menu Help > About
 menu Window > 1 Faults...
 menu File > Properties
 expect event "\"text\":\"The active window is 'Faults...'\\r\\rVisit the Vantorel web page for updates and information: /"
@@ -16,7 +15,6 @@ expect status Ready...
 expect frmOptions visible false
 expect frmTip visible false
 expect frmUserDetails visible false
-expect frmAbout visible false
 expect frmFaults visible false
 expect MultiScope visible false
 expect frmLogin visible true

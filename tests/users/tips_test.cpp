@@ -31,10 +31,3 @@ TEST(Tips, ControlCharactersAndEndlessLinesAreShownTamed) {
     EXPECT_EQ(TipList::parse(QByteArray("\x01\x02\x03\x04 text"), true, &none), TipList::Load::NotText);
     EXPECT_TRUE(none.isEmpty());
 }
-
-TEST(Tips, AnEmptyListShowsNothing) {
-    TipList tips;
-    tips.next();
-    EXPECT_EQ(tips.current(), QString());
-    EXPECT_EQ(tips.load(QString()), TipList::Load::Missing);
-}
