@@ -133,9 +133,11 @@ void ApplyOptions() {
         }
     });
     apply([] {
-        if (Form* user = Forms::get("frmUserDetails")) {
-            if (OptionFlags[8] == 1) user->showForm();
-            else user->hideForm();
+        // Hiding needs no window: one that is not loaded is not loaded for it.
+        if (OptionFlags[8] == 1) {
+            if (Form* user = Forms::get("frmUserDetails")) user->showForm();
+        } else if (Form* user = Forms::find("frmUserDetails")) {
+            user->hideForm();
         }
     });
     apply([] {

@@ -12,6 +12,7 @@
 #include "electrical/startstop.h"
 #include "engine/frmcontrols.h"
 #include "engine/frmsimulation.h"
+#include "platform/files.h"
 #include "platform/form.h"
 #include "platform/platform.h"
 #include "platform/services.h"
@@ -20,10 +21,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -391,11 +394,14 @@ void frmMainscreen::menuFilePrint_Click() {
 }
 
 void frmMainscreen::menuFileProperties_Click() {
+    // With no active window the caption part is empty.
     QMdiSubWindow* w = mdi_->activeSubWindow();
-    const QString caption = w ? w->windowTitle() : QString();
-    MsgBox("The active window is '" + caption + "'" + "\r\r" +
-               "Visit the Vantorel web page for updates and information: https://vantorel.example.org/",
-           MsgButtons::OK, MsgIcon::Information);
+    const QString caption = w && w->isVisible() ? w->windowTitle() : QString();
+    const WebAddress web = webSiteAddress();
+    const QString visit = web.target.isEmpty()
+                              ? "The Vantorel web page cannot be named: " + web.problem
+                              : "Visit the Vantorel web page for updates and information: " + web.target;
+    MsgBox("The active window is '" + caption + "'" + "\r\r" + visit, MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmMainscreen::menuFileLogin_Click() {
@@ -524,19 +530,74 @@ void frmMainscreen::menuToolsOptions_Click() {
 
 // ---- Help menu ----
 
+QString helpGuidePath() { return QDir(findDataFile("help")).filePath("index.html"); }
+
 void frmMainscreen::menuHelpHelp_Click() {
     try {
         chdirToAppFolder();
     } catch (const VbError&) {
     }
-    platform().shellOpen(findDataFile("ZR.chm"));
+    const QString guide = helpGuidePath();
+    if (!isRegularFile(guide)) {
+        reportError(53, "File not found: the help guide " + guide);
+        return;
+    }
+    platform().shellOpen(guide);
 }
 
 void frmMainscreen::menuHelpTipOfTheDay_Click() {
     if (Form* f = Forms::get("frmTip")) f->showForm();
 }
 
-void frmMainscreen::menuHelpWebSite_Click() { platform().shellOpen("https://vantorel.example.org/"); }
+namespace {
+const QString kWebSiteFile = QStringLiteral("website.txt");
+// An address longer than this is not one anybody typed into the file.
+constexpr int kMaxAddress = 2048;
+
+// "https:", "mailto:"; a single letter before the colon is a drive, not a scheme.
+bool hasScheme(const QString& line) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(line).hasMatch();
+}
+}  // namespace
+
+WebAddress webSiteAddress() {
+    QByteArray bytes;
+    try {
+        bytes = readRegularFileHead(findDataFile(kWebSiteFile), 64 * 1024);
+    } catch (const VbError& e) {
+        return {QString(), "Error number: " + QString::number(e.number) + " - " + e.description + ": " + kWebSiteFile};
+    }
+    if (bytes.contains('\0')) return {QString(), "the file " + kWebSiteFile + " is not a text file."};
+    for (QString line : decodeText(bytes).split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty()) continue;
+        if (line.size() > kMaxAddress) return {QString(), "the first line of " + kWebSiteFile + " is too long to be an address."};
+        for (const QChar c : line)
+            if (c.unicode() < 32) return {QString(), "the first line of " + kWebSiteFile + " is not an address."};
+        if (!hasScheme(line)) return {QDir::cleanPath(QDir(appFolder()).absoluteFilePath(line)), QString()};
+        const QString scheme = line.section(u':', 0, 0).toLower();
+        if (scheme != "http" && scheme != "https" && scheme != "file")
+            return {QString(), "the address in " + kWebSiteFile + " is not a web page (http or https): " + line};
+        return {line, QString()};
+    }
+    return {QString(), "the file " + kWebSiteFile + " holds no address."};
+}
+
+void frmMainscreen::menuHelpWebSite_Click() {
+    const WebAddress web = webSiteAddress();
+    if (web.target.isEmpty()) {
+        MsgBox("The Vantorel web page cannot be opened: " + web.problem, MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    // A page in the program's folder that is not there is reported; a web address goes to
+    // the browser, whose own failure is not.
+    if (!web.target.contains(QLatin1String("://")) && !isRegularFile(web.target)) {
+        reportError(53, "File not found: " + web.target);
+        return;
+    }
+    platform().shellOpen(web.target);
+}
 
 void frmMainscreen::menuHelpAbout_Click() { frm<frmAbout>()->showForm(); }
 

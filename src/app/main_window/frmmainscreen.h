@@ -100,6 +100,17 @@ void createMainWindow();
 void SetStatus(const QString& text);
 QString StatusText();
 
+// What the web-site entry opens: the first non-empty line of website.txt in the program's
+// folder, an address with a scheme ("https://...") as it stands, a path resolved against the
+// program's folder. `problem` says why there is no address (`target` is then empty).
+struct WebAddress {
+    QString target;
+    QString problem;
+};
+WebAddress webSiteAddress();
+// The help guide's first page in the program's folder.
+QString helpGuidePath();
+
 // The exit routine: saves the trip figures and the mileage and ends the program.
 void ExitProgram();
 bool programEnded();

@@ -1,0 +1,161 @@
+#include "users/frmlogin.h"
+
+#include "app/main_window/frmmainscreen.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "platform/guard.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+
+#include <QFontMetrics>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+REGISTER_FORM(frmLogin)
+
+namespace {
+constexpr int kLeft = 3000, kTop = 3000, kWidth = 4095;
+constexpr int kNormalHeight = 2000, kHelpHeight = 3000;
+const QString kTitle = QStringLiteral("Login...");
+
+QLineEdit* passwordBox(QWidget* parent, const QString& name, int top) {
+    QLineEdit* e = makeTextBox(parent, name, QString(), T(1560, top, 2325, 345));
+    e->setEchoMode(QLineEdit::Password);
+    return e;
+}
+
+// The four captions share one font, a size smaller when one of them is wider than its label.
+void fitCaptions(QLabel* const (&labels)[4]) {
+    QFont f = labels[0]->font();
+    auto fits = [&f, &labels] {
+        for (QLabel* l : labels)
+            if (QFontMetrics(f).horizontalAdvance(QString(l->text()).remove(u'&')) > l->width()) return false;
+        return true;
+    };
+    while (!fits() && f.pointSizeF() > 6) f.setPointSizeF(f.pointSizeF() - 0.5);
+    for (QLabel* l : labels) l->setFont(f);
+}
+}  // namespace
+
+QString storedPassword() { return GetSetting("ZRsettings", "ZRsettingPW", "gearcase"); }
+
+frmLogin::frmLogin() : Form(Kind::Dialog) {
+    if (mainWindow()) setParent(mainWindow(), windowFlags());
+    setWindowFlag(Qt::WindowStaysOnTopHint);  // top-most, but modeless
+    setCaption("Login");
+    const char* captions[4] = {"&User Name:", "&Password:", "&New Password:", "&Repeat Password:"};
+    const int tops[4] = {135, 525, 1650, 2115};
+    for (int i = 0; i < 4; ++i)
+        lblLabels[i] = makeLabel(this, arrayName("lblLabels", i), captions[i], T(105, tops[i] + 45, 1440, 270));
+    fitCaptions(lblLabels);
+    txtUserName = makeTextBox(this, "txtUserName", QString(), T(1560, 135, 2325, 345));
+    txtPassword = passwordBox(this, "txtPassword", 525);
+    txtNewPassword1 = passwordBox(this, "txtNewPassword1", 1650);
+    txtNewPassword2 = passwordBox(this, "txtNewPassword2", 2115);
+    lblLabels[0]->setBuddy(txtUserName);
+    lblLabels[1]->setBuddy(txtPassword);
+    lblLabels[2]->setBuddy(txtNewPassword1);
+    lblLabels[3]->setBuddy(txtNewPassword2);
+    cmdOK = makeButton(this, "cmdOK", "OK", T(120, 960, 1140, 390));
+    cmdOK->setDefault(true);
+    cmdCancel = makeButton(this, "cmdCancel", "Cancel", T(1440, 960, 1140, 390));
+    cmdHelp = makeButton(this, "cmdHelp", "Help", T(2760, 960, 1140, 390));
+    connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, guarded([this] { cmdCancel_Click(); }));
+    connect(cmdHelp, &QPushButton::clicked, this, guarded([this] { cmdHelp_Click(); }));
+}
+
+void frmLogin::onLoad() {
+    setHeightTwips(kNormalHeight);
+    txtPassword->setFocus();
+}
+
+void frmLogin::setHeightTwips(int height) {
+    setTwips(kLeft, kTop, kWidth, height);
+    // The new-password boxes lie below the window's normal height: they come into view only
+    // when Help makes the window taller.
+    const bool reach = height >= kHelpHeight;
+    for (QWidget* w : {static_cast<QWidget*>(lblLabels[2]), static_cast<QWidget*>(lblLabels[3]),
+                       static_cast<QWidget*>(txtNewPassword1), static_cast<QWidget*>(txtNewPassword2)})
+        w->setVisible(reach);
+}
+
+void frmLogin::onUnload() { SetStatus("Ready..."); }
+
+void frmLogin::cmdOK_Click() {
+    // A failure (the settings store cannot be written) ends the command with the window open.
+    try {
+        checkPassword();
+    } catch (const VbError& e) {
+        reportError(e.number, e.description, QString(), MsgIcon::Critical);
+    }
+}
+
+void frmLogin::checkPassword() {
+    if (txtPassword->text() != storedPassword()) {
+        MsgBox("Invalid Password, please try again!", MsgButtons::OK, MsgIcon::Critical, kTitle);
+        txtPassword->setFocus();
+        txtPassword->selectAll();
+        LoggedIn = False;
+        return;
+    }
+    LoggedIn = True;
+    MsgBox("Password accepted, you now have access to the database and faults list...", MsgButtons::OK,
+           MsgIcon::Information, kTitle);
+
+    // The options now unlock editing where they allow it; the faults window stays as it was.
+    Form* faults = Forms::find("frmFaults");
+    const bool faultsShown = faults && faults->formVisible();
+    try {
+        ApplyOptions();
+    } catch (const VbError& e) {
+        // An option that cannot be applied (a missing background picture) is reported; the
+        // login and a new password still go through.
+        reportError(e.number, e.description, QString(), MsgIcon::Critical);
+    }
+    if (faultsShown) Forms::get("frmFaults")->showForm();
+
+    if (!txtNewPassword1->text().isEmpty()) {
+        if (txtNewPassword1->text() != txtNewPassword2->text()) {
+            MsgBox("The new passwords do not match, please try again...");
+            txtNewPassword1->clear();
+            txtNewPassword2->clear();
+            txtPassword->clear();
+            LoggedIn = False;
+            return;
+        }
+        SaveSetting("ZRsettings", "ZRsettingPW", txtNewPassword1->text());
+        MsgBox("New password has been set...");
+    }
+    txtNewPassword1->clear();
+    txtNewPassword2->clear();
+    txtPassword->clear();
+    unloadForm();
+}
+
+void frmLogin::cmdHelp_Click() {
+    MsgBox("The list of faults and database access is password protected - the password is initially set to "
+           "'gearcase'. Click YES to change this and prevent 'students' seeing the list of faults or changing the "
+           "database!");
+    setHeightTwips(kHelpHeight);
+}
+
+void frmLogin::cmdCancel_Click() { unloadForm(); }
+
+bool frmLogin::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
+    // The masked boxes print their text, what is selected in them and whether they have the
+    // focus, besides what any control prints.
+    auto* box = qobject_cast<QLineEdit*>(this->control(control));
+    if (!box || !index.isEmpty()) return false;
+    out.insert("type", "QLineEdit");
+    out.insert("text", box->text());
+    out.insert("masked", box->echoMode() == QLineEdit::Password);
+    out.insert("selected", box->selectedText());
+    out.insert("focus", focusWidget() == box);
+    out.insert("visible", !box->isHidden());
+    out.insert("enabled", box->isEnabled());
+    return true;
+}

@@ -1,0 +1,19 @@
+// The Options window: the ten start-up and display options.
+#pragma once
+
+#include "platform/form.h"
+
+class QCheckBox;
+class QPushButton;
+
+class frmOptions : public Form {
+    Q_OBJECT
+public:
+    frmOptions();
+    void onLoad() override;
+    void Check1_Click(int index);
+    void cmdOK_Click();
+
+    QCheckBox* Check1[10] = {};
+    QPushButton* cmdOK;
+};
