@@ -133,10 +133,13 @@ void frmMaps::redraw() {
             }
         }
     }
+    redrawing_ = true;
     followOperatingPoint();
+    redrawing_ = false;
 }
 
 void frmMaps::followOperatingPoint() {
+    const int wasRow = chart_.highlightRow(), wasColumn = chart_.highlightColumn();
     const FRMsimulation* sim = Forms::find<FRMsimulation>();
     const FRMsimulation::OperatingPoint op = sim ? sim->operatingPoint() : FRMsimulation::OperatingPoint{};
     if (op.valid)
@@ -151,7 +154,7 @@ void frmMaps::followOperatingPoint() {
     } else {
         lblInUse_->setText("While the engine runs, the cell the unit uses is marked in red.");
     }
-    drawChart();
+    if (redrawing_ || chart_.highlightRow() != wasRow || chart_.highlightColumn() != wasColumn) drawChart();
 }
 
 void frmMaps::drawChart() {
@@ -165,7 +168,19 @@ void frmMaps::resizeEvent(QResizeEvent* e) {
 }
 
 bool frmMaps::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
-    if (control != "MSChart1" || !index.isEmpty()) return false;
+    if (control != "MSChart1") return false;
+    if (!index.isEmpty()) {
+        // One data point, row and column counted from 1 as the chart counts them.
+        const QStringList rc = index.split(',');
+        bool rowOk = false, columnOk = false;
+        const int r = rc.size() == 2 ? rc[0].trimmed().toInt(&rowOk) : 0;
+        const int c = rc.size() == 2 ? rc[1].trimmed().toInt(&columnOk) : 0;
+        if (!rowOk || !columnOk || r < 1 || r > MapChart::kRows || c < 1 || c > MapChart::kColumns) return false;
+        out.insert("value", chart_.value(r - 1, c - 1));
+        out.insert("highlighted", chart_.hasHighlight() && chart_.highlightRow() == r - 1 &&
+                                      chart_.highlightColumn() == c - 1);
+        return true;
+    }
     out.insert("type", QString(MSChart1->metaObject()->className()));
     out.insert("charttype", chart_.chartType());
     out.insert("chartname", MapChart::chartTypeName(chart_.chartType()));

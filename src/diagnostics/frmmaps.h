@@ -37,7 +37,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    // The operating point of the engine-management window, for the map shown.
+    // The operating point of the engine-management window, for the map shown; the chart is
+    // drawn again when the marked cell moves (or the chart was refilled).
     void followOperatingPoint();
     void drawChart();
 
@@ -45,4 +46,5 @@ private:
     MapChartView* view_ = nullptr;
     QLabel* notice_ = nullptr;
     QLabel* lblInUse_;
+    bool redrawing_ = false;
 };
