@@ -86,23 +86,23 @@ QLinearGradient heightGradient() {
 }
 
 // The value axis: from 0 (or below the lowest value when it is negative) to the first round
-// step at or above the highest value.
+// step at or above the highest value, in at most eight steps of 1, 2 or 5 times a power of ten.
 void setValueRange(QValue3DAxis* axis, const MapChart& chart) {
     const double low = qMin(0.0, chart.minimum());
     const double high = qMax(chart.maximum(), low + 1);
-    const double rough = (high - low) / 5;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = magnitude * 10;
-    for (double f : {1.0, 2.0, 2.5, 5.0})
-        if (magnitude * f >= rough) {
-            step = magnitude * f;
-            break;
-        }
+    const double magnitude = std::pow(10.0, std::floor(std::log10((high - low) / 8)));
+    static const double kFactors[3] = {1, 2, 5};
+    double step = magnitude;
+    for (int i = 0; i < 30; ++i) {
+        step = magnitude * std::pow(10.0, i / 3) * kFactors[i % 3];
+        if (std::ceil(high / step) - std::floor(low / step) <= 8) break;
+    }
     const double bottom = std::floor(low / step) * step, top = std::ceil(high / step) * step;
     axis->setRange(float(bottom), float(top));
-    axis->setSegmentCount(qBound(1, int(std::lround((top - bottom) / step)), 20));
+    axis->setSegmentCount(qBound(1, int(std::lround((top - bottom) / step)), 8));
     axis->setSubSegmentCount(1);
-    axis->setLabelFormat(step < 1 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+    // Whole numbers plainly, fractions (a value shown at the marked cell) as they are.
+    axis->setLabelFormat(QStringLiteral("%.4g"));
 }
 
 // The cell in use: a red patch just above the chart's surface over that cell.
@@ -321,14 +321,18 @@ void MapChartView::render() {
         image_ = QImage();
         return;
     }
-    g->resize(size());
+    // Drawn at the screen's pixel density.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    g->resize(pixels);
     placeCamera();
-    image_ = g->renderToImage(4, size());
+    image_ = g->renderToImage(4, pixels);
+    image_.setDevicePixelRatio(ratio);
     dirty_ = false;
 }
 
 QImage MapChartView::image() {
-    if (dirty_ || image_.size() != size()) render();
+    if (dirty_ || image_.deviceIndependentSize().toSize() != size()) render();
     return image_;
 }
 
