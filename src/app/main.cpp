@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    // Script mode never needs a display.
+    // Script mode needs no display: offscreen, unless QT_QPA_PLATFORM names a platform (the
+    // maps window's 3D chart needs a real one, such as xcb on a virtual X server).
     if (!script.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
     if (!script.isEmpty() && qEnvironmentVariableIsEmpty("VANTOREL_DEBUG")) qInstallMessageHandler(quietHandler);

@@ -297,4 +297,7 @@ void RefreshReadings() {
     // 7. Lookup column in use.
     const QString column = QString::number(SpeedIndex + 1);
     if (sim->text3->text() != column) sim->text3->setText(column);
+
+    // A stopped engine uses no map cell.
+    if (EngineRunning != True) sim->clearOperatingPoint();
 }

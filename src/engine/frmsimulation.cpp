@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <optional>
 
@@ -62,6 +63,24 @@ void arrow(QPainter& p, int x1, int x2, int y, const QColor& c) {
     head.closeSubpath();
     p.fillPath(head, c);
 }
+
+// Frames the cell the unit is using, over the selection colour of the current cell.
+class OperatingCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(p, option, index);
+        const auto* map = qobject_cast<const LookupTableModel*>(index.model());
+        if (!map || !map->isMarked(index.row(), index.column())) return;
+        p->save();
+        p->setPen(QPen(QColor(215, 40, 20), 2));
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        p->restore();
+    }
+};
+
+QJsonArray rgbOf(const QColor& c) { return QJsonArray{c.red(), c.green(), c.blue()}; }
 
 }  // namespace
 
@@ -212,6 +231,7 @@ QTableView* FRMsimulation::makeGrid(const QString& name, LookupTableModel* model
     grid->setObjectName(name);
     grid->setGeometry(left, top + 11, kGridWidth, kGridHeight);
     grid->setModel(model);
+    grid->setItemDelegate(new OperatingCellDelegate(grid));
     QFont cellFont = font();
     cellFont.setStretch(QFont::Condensed);
     grid->setFont(cellFont);
@@ -274,7 +294,32 @@ bool FRMsimulation::onQueryUnload() {
     return false;
 }
 
+bool FRMsimulation::showGrid(QTableView* grid, const QString& index, QJsonObject& out) const {
+    const auto* map = static_cast<const LookupTableModel*>(grid->model());
+    if (!index.isEmpty()) {
+        const QStringList rc = index.split(',');
+        bool rowOk = false, columnOk = false;
+        const QModelIndex mi = rc.size() == 2 ? map->index(rc[0].toInt(&rowOk), rc[1].toInt(&columnOk)) : QModelIndex();
+        if (!rowOk || !columnOk || !mi.isValid()) return false;  // the generic read-out reports the bad cell
+        out.insert("text", mi.data(Qt::DisplayRole).toString());
+        out.insert("current", grid->currentIndex() == mi);
+        out.insert("operating", map->isMarked(mi.row(), mi.column()));
+    } else {
+        out.insert("operating", map->markedRow() < 0 ? QJsonValue() : QJsonArray{map->markedRow(), map->markedColumn()});
+    }
+    out.insert("type", QString(grid->metaObject()->className()));
+    out.insert("visible", !grid->isHidden());
+    out.insert("enabled", grid->isEnabled());
+    out.insert("fore", rgbOf(foreColor(grid)));
+    out.insert("back", rgbOf(backColor(grid)));
+    out.insert("tooltip", grid->toolTip());
+    return true;
+}
+
 bool FRMsimulation::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
+    // The grids also tell which cell the unit is using.
+    for (QTableView* grid : {DBtiminggrid, DBdwellgrid, DBinjectiongrid})
+        if (control == grid->objectName()) return showGrid(grid, index, out);
     // The fuel bar holds a 32-bit real value, which the generic read-out would round.
     if (control != "bar_fuel" || !index.isEmpty()) return false;
     out.insert("type", QString(bar_fuel->metaObject()->className()));
@@ -312,6 +357,26 @@ void FRMsimulation::moveCurrentCells(int speedIndex, int loadIndex, int voltageI
         const QModelIndex target = m.grid->model()->index(m.row, speedIndex);
         if (target.isValid() && m.grid->currentIndex() != target) m.grid->setCurrentIndex(target);
     }
+    operatingPoint_ = {true, speedIndex, loadIndex, voltageIndex};
+    markOperatingPoint();
+}
+
+void FRMsimulation::clearOperatingPoint() {
+    if (!operatingPoint_.valid) return;
+    operatingPoint_ = {};
+    markOperatingPoint();
+}
+
+void FRMsimulation::markOperatingPoint() {
+    const OperatingPoint& op = operatingPoint_;
+    if (op.valid) {
+        Data1->setMarkedCell(op.loadIndex, op.speedIndex);
+        Data3->setMarkedCell(op.loadIndex, op.speedIndex);
+        Data2->setMarkedCell(op.voltageIndex, op.speedIndex);
+    } else {
+        for (LookupTableModel* map : {Data1, Data2, Data3}) map->setMarkedCell(-1, -1);
+    }
+    emit operatingPointChanged();
 }
 
 void FRMsimulation::showOutputBars(int timingValue, int dwellValue, float fuelValue) {

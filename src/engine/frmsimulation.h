@@ -26,8 +26,20 @@ public:
     // The ECU picture that covers the grids.
     void setCoverVisible(bool visible);
 
-    // Moves the current cell of the three grids to the cells the engine step uses.
+    // Moves the current cell of the three grids to the cells the engine step uses; those
+    // cells become the operating point, marked in the grids until the engine stops.
     void moveCurrentCells(int speedIndex, int loadIndex, int voltageIndex);
+
+    // The map cells the unit used at its last engine step, while the engine runs.
+    struct OperatingPoint {
+        bool valid = false;
+        int speedIndex = 0;    // column of all three maps
+        int loadIndex = 0;     // row of the timing and injection maps
+        int voltageIndex = 0;  // row of the dwell map
+    };
+    OperatingPoint operatingPoint() const { return operatingPoint_; }
+    // The engine has stopped: no cell is in use.
+    void clearOperatingPoint();
     // Puts the outputs on the bars (values outside a bar's range show at its end).
     void showOutputBars(int timingValue, int dwellValue, float fuelValue);
 
@@ -77,6 +89,9 @@ public:
     QLabel* Label2;
     QLabel* lblSystem[3];
 
+signals:
+    void operatingPointChanged();
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -84,5 +99,8 @@ protected:
 private:
     QTableView* makeGrid(const QString& name, LookupTableModel* model, const QString& caption, int left, int top,
                          int captionIndex);
+    void markOperatingPoint();
+    bool showGrid(QTableView* grid, const QString& index, QJsonObject& out) const;
     float fuelBarValue_ = 0;
+    OperatingPoint operatingPoint_;
 };

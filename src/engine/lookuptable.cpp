@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "platform/vbtypes.h"
 
+#include <QColor>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -47,6 +48,7 @@ void LookupTableModel::classify(const QVariant& v, QString* text, Cell* cell) {
 void LookupTableModel::load() {
     beginResetModel();
     rows_.clear();
+    markedRow_ = markedColumn_ = -1;
     QString error;
     try {
         QSqlQuery q(database());
@@ -76,6 +78,16 @@ QString LookupTableModel::cellText(int row, int column) const {
     return rows_[row].text[column];
 }
 
+void LookupTableModel::setMarkedCell(int row, int column) {
+    if (row < 0 || row >= rows_.size() || column < 0 || column >= kColumns) row = column = -1;
+    if (row == markedRow_ && column == markedColumn_) return;
+    const int oldRow = markedRow_, oldColumn = markedColumn_;
+    markedRow_ = row;
+    markedColumn_ = column;
+    if (oldRow >= 0) emit dataChanged(index(oldRow, oldColumn), index(oldRow, oldColumn), {Qt::BackgroundRole});
+    if (row >= 0) emit dataChanged(index(row, column), index(row, column), {Qt::BackgroundRole});
+}
+
 int LookupTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_.size(); }
 
 int LookupTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
@@ -84,6 +96,7 @@ QVariant LookupTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return QVariant();
     if (role == Qt::DisplayRole || role == Qt::EditRole) return cellText(index.row(), index.column());
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    if (role == Qt::BackgroundRole && isMarked(index.row(), index.column())) return QColor(255, 205, 130);
     return QVariant();
 }
 

@@ -40,6 +40,13 @@ public:
     // The text of a cell as the grid shows it.
     QString cellText(int row, int column) const;
 
+    // The cell the unit used at its last engine step, drawn marked; a row or column outside
+    // the table marks none.
+    void setMarkedCell(int row, int column);
+    int markedRow() const { return markedRow_; }
+    int markedColumn() const { return markedColumn_; }
+    bool isMarked(int row, int column) const { return markedRow_ >= 0 && row == markedRow_ && column == markedColumn_; }
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -66,4 +73,6 @@ private:
     QString caption_;
     bool editable_ = false;
     QVector<Row> rows_;
+    int markedRow_ = -1;
+    int markedColumn_ = -1;
 };

@@ -7,6 +7,7 @@
 #include "app/main_window/frmabout.h"
 #include "app/state.h"
 #include "app/tick.h"
+#include "diagnostics/frmmaps.h"
 #include "electrical/frminstruments.h"
 #include "electrical/frmtripcomputer.h"
 #include "electrical/startstop.h"
@@ -511,9 +512,7 @@ void frmMainscreen::menuToolsDiagnostics_Click() {
     }
 }
 
-void frmMainscreen::menuToolsMemoryMaps_Click() {
-    if (Form* f = Forms::get("frmMaps")) f->showForm();
-}
+void frmMainscreen::menuToolsMemoryMaps_Click() { frm<frmMaps>()->showForm(); }
 
 void frmMainscreen::menuToolsFillTank_Click() {
     FuelLevel = 60;
