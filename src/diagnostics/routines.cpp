@@ -121,11 +121,12 @@ QVector<RoutineRecord> RoutinesStore::records(const QString& table) const {
 
 bool RoutinesStore::write(const QString& table, const RoutineRecord& before, const RoutineRecord& after,
                           QString* error) {
-    const auto has = fieldsOf(table);
+    // The schema is not asked again here: a file held by another program would hide its
+    // fields and the write would seem to succeed with nothing written.
     QStringList sets;
     QList<int> changed;
     for (int i = 0; i < RoutineRecord::kFields; ++i)
-        if (has[i] && before.text[i] != after.text[i]) {
+        if (before.text[i] != after.text[i]) {
             sets << sqlName(fieldName(i)) + " = ?";
             changed << i;
         }

@@ -40,7 +40,8 @@ public:
     std::array<bool, RoutineRecord::kFields> fieldsOf(const QString& table) const;
     // The records of a routines table in their stored order; empty when there is no such table.
     QVector<RoutineRecord> records(const QString& table) const;
-    // Writes the changed fields of one record in one transaction: all of them or none. On
+    // Writes the fields that differ between `before` (as read) and `after` to the record
+    // read as `before`, in one transaction: all of them or none. On
     // failure (locked or read-only file, record gone) the message says why.
     bool write(const QString& table, const RoutineRecord& before, const RoutineRecord& after,
                QString* error);
