@@ -125,6 +125,8 @@ bool printDocumentOn(QPrinter& printer, const PrintDocument& doc) {
         font.setPointSize(qMax(1, line.size));
         font.setBold(line.bold);
         font.setItalic(line.italic);
+        // No ligatures: the printed text stays the text (a PDF reads back letter for letter).
+        font.setStyleStrategy(QFont::PreferNoShaping);
         painter.setFont(font);
         const QFontMetricsF metrics(font, &printer);
         // Leading blanks are part of the layout (the insets), so the text is laid out whole.
