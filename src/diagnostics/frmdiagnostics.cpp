@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
+#include <limits>
 
 REGISTER_FORM(frmDiagnostics)
 
@@ -91,6 +92,12 @@ frmDiagnostics::frmDiagnostics() {
         const int top = 1680 + 360 * ((i - 1) / 2);
         txbRoutine[i] = makeTextBox(this, arrayName("txbRoutine", i), QString(),
                                     main ? T(120, top, 5895, 330) : T(6120, top, 5500, 330));
+    }
+    for (int i = 0; i < RoutineRecord::kFields; ++i) {
+        // Only what the user typed counts as a change, so a text too long for a box is never
+        // written back cut short.
+        connect(txbRoutine[i], &QLineEdit::textEdited, this, [this, i] { edited_[i] = true; });
+        txbRoutine[i]->setMaxLength(std::numeric_limits<int>::max());
     }
     for (QLineEdit* box : txbRoutine) {
         // Disabled boxes are read-only routines, not absent ones: their text stays dark.
@@ -206,6 +213,7 @@ void frmDiagnostics::selectTable(const QString& table) {
 }
 
 void frmDiagnostics::showRecord() {
+    edited_ = {};
     for (int i = 0; i < RoutineRecord::kFields; ++i) {
         txbRoutine[i]->setText(recordPos_ >= 0 ? records_[recordPos_].text[i] : QString());
         txbRoutine[i]->setCursorPosition(0);
@@ -231,7 +239,7 @@ void frmDiagnostics::saveRoutine() {
     if (!editable_ || saving_ || recordPos_ < 0 || recordPos_ >= records_.size()) return;
     RoutineRecord after = records_[recordPos_];
     for (int i = 0; i < RoutineRecord::kFields; ++i)
-        if (fields_[i]) after.text[i] = txbRoutine[i]->text();
+        if (fields_[i] && edited_[i]) after.text[i] = txbRoutine[i]->text();
     if (after.text == records_[recordPos_].text) return;
     saving_ = true;
     struct Done {
@@ -241,6 +249,7 @@ void frmDiagnostics::saveRoutine() {
     QString error;
     if (store_.write(table_, records_[recordPos_], after, &error)) {
         records_[recordPos_] = after;
+        edited_ = {};
         return;
     }
     // The file keeps what it had; so does the window.

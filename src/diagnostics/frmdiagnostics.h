@@ -78,6 +78,7 @@ private:
     QVector<RoutineRecord> records_;
     std::array<bool, RoutineRecord::kFields> fields_{};
     int recordPos_ = -1;
+    std::array<bool, RoutineRecord::kFields> edited_{};  // boxes the user typed into
     bool editable_ = false;
     bool saving_ = false;
     QString switchedFile_;  // the last chosen file the window switched to (or tried)

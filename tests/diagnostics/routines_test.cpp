@@ -1,7 +1,15 @@
-// The routines store against damaged and unusual databases, and the job sheet's steps.
+// The routines store and window against damaged and unusual databases; the job sheet's steps.
+#include "app/state.h"
+#include "diagnostics/frmdiagnostics.h"
 #include "diagnostics/jobsheet.h"
 #include "diagnostics/routines.h"
+#include "platform/services.h"
 #include "testing.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -136,30 +144,60 @@ TEST(RoutinesStore, FailedWritesChangeNothing) {
     EXPECT_EQ(store.records("S")[0].text, before.text);
 }
 
-TEST(JobSheet, StepsEndAtTheFirstEmptyTestAndNeverShowTheClosingNote) {
-    auto texts = [](const PrintDocument& d) {
-        QStringList out;
-        for (const PrintLine& l : d.lines) out << l.text;
-        return out;
-    };
+TEST(JobSheet, AtMostTwelveStepsAndNeverTheClosingNote) {
     JobSheet sheet;
-    sheet.fields[2] = "only the action";
-    sheet.fields[3] = "a test after the gap";
-    QStringList lines = texts(sheet.document());
-    int at = lines.indexOf("  ");
-    ASSERT_GT(at, 0);
-    EXPECT_EQ(lines[at + 1], QString(17, ' ') + "only the action");
-    EXPECT_EQ(lines[at + 2], QString());
-    EXPECT_TRUE(lines[at + 3].startsWith("Repairs completed"));
-    EXPECT_EQ(at + 4, lines.size());
-    EXPECT_FALSE(lines.join('\n').contains("a test after the gap"));
-
     for (int i = 1; i <= 25; ++i) sheet.fields[i] = QString("field %1").arg(i);
-    const PrintDocument full = sheet.document();
-    lines = texts(full);
+    const PrintDocument doc = sheet.document();
+    QStringList lines;
+    for (const PrintLine& l : doc.lines) lines << l.text;
     EXPECT_EQ(lines.filter(QRegularExpression("^  field \\d+$")).size(), 12);
     EXPECT_TRUE(lines.contains(QString(17, ' ') + "field 24"));
     EXPECT_FALSE(lines.join('\n').contains("field 25"));
-    EXPECT_TRUE(full.lines.last().italic);
-    EXPECT_FALSE(full.lines.last().bold);
+    EXPECT_TRUE(doc.lines.last().italic);
+}
+
+// The window on a database whose systems name no table, whose tables lack fields, and whose
+// file is held by another program while an edit is saved.
+TEST(DiagnosticsWindow, DamagedDatabasesLeaveAUsableWindowAndAnUnchangedFile) {
+    QMdiArea area;
+    area.resize(1000, 700);
+    Forms::setMdiArea(&area);
+    QTemporaryDir dir;
+    setAppFolder(dir.path());
+    const QString path = makeDb(dir, "ZR.db",
+        {kSystems, "INSERT INTO Systems VALUES ('Ghost'), ('Brakes')",
+         R"(CREATE TABLE "Brakes" ("Symptoms" TEXT, "1" TEXT))", "INSERT INTO Brakes VALUES (NULL, 'pads'), ('b', 'c')"});
+    auto* w = frm<frmDiagnostics>();
+    w->connectDatabase();
+    w->setRoutinesEnabled(true);
+    EXPECT_EQ(w->cmbSystem->currentText(), "Ghost");
+    EXPECT_FALSE(w->txbRoutine[1]->isEnabled());
+    w->findChild<QPushButton*>("DataSystem(next)")->click();
+    EXPECT_EQ(w->txbRoutine[1]->text(), "pads");
+    EXPECT_TRUE(w->txbRoutine[1]->isEnabled());
+    EXPECT_FALSE(w->txbRoutine[2]->isEnabled());
+
+    const QByteArray bytes = contents(path);
+    w->txbRoutine[1]->setText("discs");
+    emit w->txbRoutine[1]->textEdited("discs");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "holder");
+        other.setDatabaseName(path);
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec("BEGIN EXCLUSIVE");
+        testEvents().clear();
+        w->findChild<QPushButton*>("datRoutine(next)")->click();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("holder");
+    ASSERT_FALSE(testEvents().isEmpty());
+    EXPECT_TRUE(testEvents().last().value("text").toString().contains("could not be saved"));
+    EXPECT_EQ(contents(path), bytes);
+
+    // An empty list of systems: nothing to show, nothing to edit.
+    SelectedFileName = makeDb(dir, "empty.db", {kSystems});
+    w->onActivate();
+    EXPECT_EQ(w->cmbSystem->currentText(), QString());
+    EXPECT_FALSE(w->txbRoutine[0]->isEnabled());
+    Forms::unloadAll();
 }
