@@ -4,6 +4,9 @@
 // and the tests use a scripted one that answers from a queue and runs on virtual time.
 #pragma once
 
+#include <QDateTime>
+#include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -26,6 +29,19 @@ struct FileDialogRequest {
     int filterIndex = 0;  // the filter chosen at first, counted from 1 (0: the first)
 };
 
+// A printed document: lines from the top of the page down, each in its own font size and
+// style. A line wider than the page is wrapped; a new page starts when one is full.
+struct PrintLine {
+    QString text;
+    int size = 10;  // points
+    bool bold = false;
+    bool italic = false;
+};
+struct PrintDocument {
+    QList<PrintLine> lines;
+    int resolution = 300;  // dots per inch asked of the printer
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -41,8 +57,16 @@ public:
     virtual void doEvents() = 0;
     // The chosen path, or an empty string when the user cancels.
     virtual QString fileDialog(const FileDialogRequest& request) = 0;
-    // Number of copies, or 0 when the user cancels.
+    // Number of copies, or 0 when the user cancels. The printer chosen there takes the
+    // documents printed after it.
     virtual int printerDialog() = 0;
+    // Prints one document as a print job of its own; false when the printer failed.
+    virtual bool printDocument(const PrintDocument& doc) = 0;
+    // Prints a picture of a window (its caption names it), scaled to the page; false when
+    // the printer failed.
+    virtual bool printImage(const QImage& image, const QString& caption) = 0;
+    // The date and time of day (the time is virtual in script mode).
+    virtual QDateTime now() { return QDateTime(QDate::currentDate(), timeOfDay()); }
     virtual bool shellOpen(const QString& target) = 0;
     // The temporary folder with a trailing separator.
     virtual QString tempFolder() = 0;

@@ -7,12 +7,16 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPainter>
 #include <QPrinter>
+#include <QTextLayout>
 #include <QUrl>
 #include <chrono>
 #include <thread>
 
 QtPlatform::QtPlatform() { clock_.start(); }
+
+QtPlatform::~QtPlatform() = default;
 
 QString messageBoxText(const QString& text) {
     QString shown = text;
@@ -87,10 +91,78 @@ QString QtPlatform::fileDialog(const FileDialogRequest& r) {
 }
 
 int QtPlatform::printerDialog() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted) return 0;
-    return qMax(1, printer.copyCount());
+    const int copies = qMax(1, printer->copyCount());
+    // The program prints each copy as a job of its own.
+    printer->setCopyCount(1);
+    printer_ = std::move(printer);
+    return copies;
+}
+
+bool QtPlatform::printDocument(const PrintDocument& doc) {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return printDocumentOn(*printer_, doc);
+}
+
+bool QtPlatform::printImage(const QImage& image, const QString& caption) {
+    // A window goes to the default printer, as the print-form facility does.
+    QPrinter printer(QPrinter::HighResolution);
+    return printImageOn(printer, image, caption);
+}
+
+bool printDocumentOn(QPrinter& printer, const PrintDocument& doc) {
+    printer.setResolution(doc.resolution);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const qreal width = page.width();
+    const qreal bottom = page.height();
+    qreal y = 0;
+    for (const PrintLine& line : doc.lines) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSize(qMax(1, line.size));
+        font.setBold(line.bold);
+        font.setItalic(line.italic);
+        // No ligatures: the printed text stays the text (a PDF reads back letter for letter).
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, &printer);
+        // Leading blanks are part of the layout (the insets), so the text is laid out whole.
+        QTextLayout layout(line.text.isEmpty() ? QStringLiteral(" ") : line.text, font, &printer);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QList<QTextLine> rows;
+        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+            row.setLineWidth(width);
+            rows.append(row);
+        }
+        layout.endLayout();
+        for (QTextLine& row : rows) {
+            const qreal h = qMax<qreal>(row.height(), metrics.lineSpacing());
+            if (y > 0 && y + h > bottom) {
+                if (!printer.newPage()) return false;
+                y = 0;
+            }
+            row.draw(&painter, QPointF(0, y - row.y()));
+            y += h;
+        }
+    }
+    return painter.end();
+}
+
+bool printImageOn(QPrinter& printer, const QImage& image, const QString& caption) {
+    if (image.isNull()) return false;
+    printer.setDocName(caption);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(QPoint(0, 0), size), image);
+    return painter.end();
 }
 
 bool QtPlatform::shellOpen(const QString& target) {

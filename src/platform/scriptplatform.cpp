@@ -1,8 +1,10 @@
 #include "platform/scriptplatform.h"
+#include "platform/qtplatform.h"
 #include "platform/services.h"
 
 #include <QDir>
 #include <QJsonArray>
+#include <QPrinter>
 
 ScriptPlatform::ScriptPlatform(Sink sink) : sink_(std::move(sink)) {}
 
@@ -73,16 +75,54 @@ int ScriptPlatform::printerDialog() {
     bool isDefault = false;
     if (!dialogAnswers_.isEmpty()) {
         const DialogAnswer a = dialogAnswers_.dequeue();
-        copies = a.kind == DialogAnswer::Copies ? a.copies : 0;
+        copies = a.kind == DialogAnswer::Copies || a.kind == DialogAnswer::Pdf ? a.copies : 0;
+        if (a.kind == DialogAnswer::Pdf) pdfPath_ = a.path;
     } else {
         copies = 1;  // the printer dialog's default button prints one copy
         isDefault = true;
     }
-    sink_(QJsonObject{{"event", "dialog"},
+    QJsonObject event{{"event", "dialog"},
                       {"kind", "print"},
                       {"answer", copies > 0 ? QJsonValue(copies) : QJsonValue("cancel")},
-                      {"default", isDefault}});
+                      {"default", isDefault}};
+    if (!pdfPath_.isEmpty()) event.insert("pdf", pdfPath_);
+    sink_(event);
     return copies;
+}
+
+bool ScriptPlatform::printToPdf(const std::function<bool(QPrinter&)>& print) {
+    const QString path = pdfPath_;
+    pdfPath_.clear();
+    if (path.isEmpty()) return true;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return print(printer);
+}
+
+bool ScriptPlatform::printDocument(const PrintDocument& doc) {
+    QJsonArray lines;
+    for (const PrintLine& l : doc.lines)
+        lines.append(QJsonObject{{"text", l.text}, {"size", l.size}, {"bold", l.bold}, {"italic", l.italic}});
+    QJsonObject event{{"event", "print"}, {"lines", lines}, {"resolution", doc.resolution}};
+    if (!pdfPath_.isEmpty()) event.insert("pdf", pdfPath_);
+    const bool ok = printToPdf([&doc](QPrinter& p) { return printDocumentOn(p, doc); });
+    if (!ok) event.insert("failed", true);
+    sink_(event);
+    return ok;
+}
+
+bool ScriptPlatform::printImage(const QImage& image, const QString& caption) {
+    if (!dialogAnswers_.isEmpty() && dialogAnswers_.head().kind == DialogAnswer::Pdf)
+        pdfPath_ = dialogAnswers_.dequeue().path;
+    QJsonObject event{{"event", "print"},
+                      {"image", QJsonArray{image.width(), image.height()}},
+                      {"window", caption}};
+    if (!pdfPath_.isEmpty()) event.insert("pdf", pdfPath_);
+    const bool ok = printToPdf([&](QPrinter& p) { return printImageOn(p, image, caption); });
+    if (!ok) event.insert("failed", true);
+    sink_(event);
+    return ok;
 }
 
 bool ScriptPlatform::shellOpen(const QString& target) {

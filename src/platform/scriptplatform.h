@@ -22,6 +22,8 @@ public:
     void doEvents() override;
     QString fileDialog(const FileDialogRequest& request) override;
     int printerDialog() override;
+    bool printDocument(const PrintDocument& doc) override;
+    bool printImage(const QImage& image, const QString& caption) override;
     bool shellOpen(const QString& target) override;
     QString tempFolder() override;
     QTime timeOfDay() override;
@@ -34,6 +36,9 @@ public:
     void queueFileAnswer(const QString& path) { dialogAnswers_.enqueue({DialogAnswer::File, path, 0}); }
     void queuePrinterAnswer(int copies) { dialogAnswers_.enqueue({DialogAnswer::Copies, QString(), copies}); }
     void queueDialogCancel() { dialogAnswers_.enqueue({DialogAnswer::Cancel, QString(), 0}); }
+    // The next printer dialog prints one copy, and that job goes through the real printer
+    // path into this PDF file (a window print with no dialog takes it as well).
+    void queuePdfAnswer(const QString& path) { dialogAnswers_.enqueue({DialogAnswer::Pdf, path, 1}); }
 
     // Virtual time also advances with the timers the script fires.
     void advance(double seconds) { now_ += seconds; }
@@ -46,11 +51,13 @@ private:
     double now_ = 0;
     QQueue<MsgAnswer> messageAnswers_;
     struct DialogAnswer {
-        enum Kind { File, Copies, Cancel } kind;
+        enum Kind { File, Copies, Cancel, Pdf } kind;
         QString path;
         int copies;
     };
     QQueue<DialogAnswer> dialogAnswers_;
     std::function<void()> yieldHook_;
     QString lastStatus_;
+    QString pdfPath_;  // where the next print job goes, when a PDF was asked for
+    bool printToPdf(const std::function<bool(class QPrinter&)>& print);
 };

@@ -7,6 +7,7 @@
 #include "app/main_window/frmabout.h"
 #include "app/state.h"
 #include "app/tick.h"
+#include "diagnostics/frmdiagnostics.h"
 #include "diagnostics/frmmaps.h"
 #include "electrical/frminstruments.h"
 #include "electrical/frmtripcomputer.h"
@@ -391,7 +392,25 @@ void frmMainscreen::menuFileCloseAll_Click() {
 }
 
 void frmMainscreen::menuFilePrint_Click() {
-    if (Form* diag = Forms::get("frmDiagnostics")) QMetaObject::invokeMethod(diag, "PrintJob");
+    // The routine on screen, or else a picture of the active window.
+    auto* diag = Forms::find<frmDiagnostics>();
+    if (diag && diag->formVisible() &&
+        MsgBox("Click OK to print the current diagnostic routine...", MsgButtons::OKCancel, MsgIcon::Information) ==
+            MsgAnswer::OK) {
+        PrintJobSheet();
+        return;
+    }
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    auto* form = active && active->isVisible() ? qobject_cast<Form*>(active->widget()) : nullptr;
+    if (!form) {
+        MsgBox("You must open a window to print...", MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    if (MsgBox("Click OK to print a copy of the window:  " + form->caption() + "... ", MsgButtons::OKCancel,
+               MsgIcon::Information) != MsgAnswer::OK)
+        return;
+    if (!platform().printImage(form->grab().toImage(), form->caption()))
+        MsgBox("You must open a window to print...", MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmMainscreen::menuFileProperties_Click() {
@@ -627,6 +646,7 @@ void ExitProgram() {
         failed = e;
     }
     g_ended = true;
+    if (auto* diag = Forms::find<frmDiagnostics>()) runGuarded([diag] { diag->saveRoutine(); });
     if (failed) reportError(failed->number, failed->description, QString(), MsgIcon::Information);
     closeDatabase();
     if (platform().scripted()) return;  // the script runner stops after this command

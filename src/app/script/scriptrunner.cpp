@@ -625,6 +625,14 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
             platform_->queueFileAnswer(scriptPath(unquote(arg)));
             return true;
         }
+        if (k == "pdf") {
+            if (arg.isEmpty()) {
+                *error = "pdf takes a file path";
+                return false;
+            }
+            platform_->queuePdfAnswer(scriptPath(unquote(arg)));
+            return true;
+        }
         if (k == "copies") {
             bool ok = false;
             const int n = arg.toInt(&ok);

@@ -1,0 +1,58 @@
+#include "diagnostics/jobsheet.h"
+
+#include <QLocale>
+
+namespace {
+const char kWebAddress[] = "https://vantorel.example.org/";
+}
+
+QString generalDate(const QDateTime& when) {
+    const QLocale locale = QLocale::system();
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    // The long form may carry the time zone; the general date form has none.
+    timeFormat.remove(QLatin1Char('t')).replace(QStringLiteral("  "), QStringLiteral(" "));
+    return locale.toString(when.date(), QLocale::ShortFormat) + ' ' +
+           locale.toString(when.time(), timeFormat.trimmed());
+}
+
+PrintDocument JobSheet::document() const {
+    PrintDocument doc;
+    bool bold = false;
+    auto add = [&](const QString& text, int size) { doc.lines.append({text, size, bold, false}); };
+    const QString rule(kRuleLength, QLatin1Char('-'));
+    const QString inset(kInset, QLatin1Char(' '));
+
+    bold = true;
+    add(QString(), 10);
+    add(QStringLiteral(" 'Vantorel' - Diagnostics"), 18);
+    bold = false;
+    add(QStringLiteral("  ") + kWebAddress, 12);
+    add(rule, 12);
+    add(company, 16);
+    add(address, 12);
+    add("Tel: " + telephone, 12);
+    add("Diagnostic Technician: " + technician + "    Date & Time: " + dateTime, 12);
+    add(rule, 12);
+    add("Vehicle system: " + system, 10);
+    add("Main symptoms noted: " + fields[0], 10);
+    add(rule, 12);
+    add(QString(), 10);
+    bold = true;
+    add(QStringLiteral("  Carry out the following procedures in sequence..."), 10);
+    add(inset + "If the main test is NOT OK then carry out the inset procedure...", 10);
+    bold = false;
+    add(QString(), 10);
+    // Up to twelve steps; the first one whose main test is empty is still printed, then the
+    // steps end. Field 25 is shown on screen only.
+    for (int i = 1; i <= 2 * kMaxSteps - 1; i += 2) {
+        add("  " + fields[i], 10);
+        add(inset + fields[i + 1], 10);
+        add(QString(), 10);
+        if (fields[i].isEmpty()) break;
+    }
+    add(QStringLiteral("Repairs completed - Technician Signature:") + QString(20, QLatin1Char(' ')) +
+            QStringLiteral("Supervisor Signature (if appropriate):"),
+        10);
+    doc.lines.last().italic = true;
+    return doc;
+}

@@ -1,0 +1,50 @@
+# The job sheet: the user's details, the routine's steps up to the first empty test (field 25
+# never), one print job per copy; Cancel prints nothing; a failed job stops the copies.
+#! setting ZRsettings ZRuserCompany Acme Garage
+#! setting ZRsettings ZRuserName Sam Lee
+#! setting ZRsettings ZRsetting0 1
+# Nothing open: no window to print.
+menu File > Print...
+expect message "You must open a window to print..."
+expect noevent "event":"print"
+
+menu Tools > Diagnostics
+click frmDiagnostics.DataSystem(next)
+expect frmDiagnostics.cmbSystem text "Charging system"
+answer OK
+answer copies 2
+menu File > Print...
+expect noevent "After any repair"
+expect event "Click OK to print the current diagnostic routine..."
+# The first copy's heading, the second copy's steps: two jobs.
+expect event ""text":"Acme Garage"},{"bold":false,"italic":false,"size":12,"text":""},{"bold":false,"italic":false,"size":12,"text":"Tel: "},{"bold":false,"italic":false,"size":12,"text":"Diagnostic Technician: Sam Lee    Date & Time: "
+expect event ""text":"  Check the stator windings for shorts to earth."},{"bold":false,"italic":false,"size":10,"text":"                 Replace the stator or the alternator."},{"bold":false,"italic":false,"size":10,"text":""},{"bold":false,"italic":true,"size":10,"text":"Repairs completed"
+expect noevent "event":"print"
+
+# An empty first test: one blank step, then the signature line.
+let LoggedIn -1
+applyoptions
+set frmDiagnostics.txbRoutine(1) ""
+answer OK
+answer copies 1
+menu File > Print...
+expect event ""text":"  "},{"bold":false,"italic":false,"size":10,"text":"                 Adjust or replace the drive belt."},{"bold":false,"italic":false,"size":10,"text":""},{"bold":false,"italic":true,"size":10,"text":"Repairs completed"
+
+# Cancel in the printer dialog, and a printer that fails on the first of two copies.
+answer OK
+answer cancel
+menu File > Print...
+expect noevent "event":"print"
+answer OK
+answer pdf /nonexistent/folder/sheet.pdf
+menu File > Print...
+expect event "failed":true
+expect message "There was a problem printing to your printer."
+expect noevent "event":"print"
+
+# Cancel to the routine question: the active window is offered instead.
+answer Cancel
+answer OK
+menu File > Print...
+expect event "Click OK to print a copy of the window:  Diagnostic Database... "
+expect event "window":"Diagnostic Database"
