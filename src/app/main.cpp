@@ -2,6 +2,7 @@
 #include "app/script/scriptrunner.h"
 #include "app/startup.h"
 #include "platform/application.h"
+#include "platform/datafolder.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
 #include "platform/vbtypes.h"
@@ -20,9 +21,22 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& msg)
     if (type == QtFatalMsg || type == QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(msg));
 }
 
-void usage() {
-    std::fprintf(stderr, "usage: vantorel [--data DIR] [--script FILE]\n");
-}
+const char* const kUsage =
+    "usage: vantorel [--data DIR] [--script FILE]\n"
+    "       vantorel --version | --help\n"
+    "\n"
+    "Vantorel, a training simulator for automotive electronics and fault diagnosis.\n"
+    "\n"
+    "  --data DIR     use DIR as the program's folder (data files and database)\n"
+    "  --script FILE  run the commands in FILE without a display and write a transcript\n"
+    "                 of JSON lines on standard output\n"
+    "  --version      print the version and exit\n"
+    "  --help         print this text and exit\n"
+    "\n"
+    "An installed program works on its own copy of the data files in\n"
+    "$XDG_DATA_HOME/vantorel (by default ~/.local/share/vantorel).\n";
+
+void usage(std::FILE* to) { std::fputs(kUsage, to); }
 
 }  // namespace
 
@@ -33,10 +47,15 @@ int main(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--script") && i + 1 < argc) script = QString::fromLocal8Bit(argv[++i]);
         else if (!std::strcmp(argv[i], "--data") && i + 1 < argc) data = QString::fromLocal8Bit(argv[++i]);
         else if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
-            usage();
+            usage(stdout);
+            return 0;
+        } else if (!std::strcmp(argv[i], "--version")) {
+            std::printf("vantorel %s\n", VANTOREL_VERSION);
             return 0;
         } else {
-            usage();
+            const bool missing = (!std::strcmp(argv[i], "--script") || !std::strcmp(argv[i], "--data"));
+            std::fprintf(stderr, missing ? "vantorel: %s needs a value\n" : "vantorel: unknown option %s\n", argv[i]);
+            usage(stderr);
             return 2;
         }
     }
@@ -48,7 +67,16 @@ int main(int argc, char** argv) {
     Application app(argc, argv);
     QApplication::setApplicationName("Vantorel");
     QApplication::setOrganizationName("Vantorel");
-    if (!data.isEmpty()) setAppFolder(data);
+    // The folder given with --data, else the build folder or the user's copy of the installed
+    // data; a copy that could not be made is reported once the platform can show a message.
+    DataFolder folder{data, QString(), 0};
+    if (data.isEmpty()) folder = chooseDataFolder(QCoreApplication::applicationDirPath());
+    setAppFolder(folder.folder);
+    auto reportFolderProblem = [&folder] {
+        if (folder.problem.isEmpty()) return;
+        std::fprintf(stderr, "vantorel: %s\n", qPrintable(QString(folder.problem).replace("\r\n", " ")));
+        MsgBox(folder.problem, MsgButtons::OK, MsgIcon::Exclamation);
+    };
 
     if (!script.isEmpty()) {
         ScriptRunner runner([](const QJsonObject& e) {
@@ -57,12 +85,14 @@ int main(int argc, char** argv) {
             std::fputc('\n', stdout);
             std::fflush(stdout);
         });
+        reportFolderProblem();
         const int errors = runner.runFile(script);
         std::fflush(stdout);
         std::_Exit(errors == 0 ? 0 : 1);
     }
 
     setPlatform(new QtPlatform);
+    reportFolderProblem();
     Main();
     return app.exec();
 }
