@@ -86,7 +86,7 @@ TEST(ScriptProcess, CommandLineUsage) {
     ASSERT_TRUE(help.waitForFinished(30000));
     EXPECT_EQ(help.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(help.exitCode(), 0);
-    EXPECT_TRUE(help.readAllStandardError().startsWith("usage: vantorel"));
+    EXPECT_TRUE(help.readAllStandardOutput().startsWith("usage: vantorel")) << "asked for, the usage goes to standard output";
 
     QProcess bad;
     bad.start(bin, {"--frobnicate"});
