@@ -134,9 +134,9 @@ int main(int argc, char** argv) {
             delete p;
             ++n;
             ++done;
-            if (out.contains("\"event\":\"error\"")) {
+            if (out.contains("\"event\":\"error\"") || out.contains("Error number")) {  // e.g. a lock the last kill left
                 ++failures;
-                std::printf("FAIL %s kill %d (%d ms): an error before the kill\n%s\n", k.name, n, delay, out.constData());
+                std::printf("FAIL %s kill %d (%d ms): a failure before the kill\n%s\n", k.name, n, delay, out.constData());
             }
             for (const Target& t : k.targets) {
                 const QByteArray now = snapshot(work + "/" + t.path);
