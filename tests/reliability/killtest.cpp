@@ -32,6 +32,8 @@ const QList<Kind> kKinds = {
       {"tmp/Faults.scn", "System faults found:\r\n-{30}\r\n([^\r\n]*\r\n)*-{30}\r\nEnd of faults list\\.\\.\\.\r\n"}}},
     {"telemetry", "menu Tools > Telemetry\n", "let EngineSpeed %1\ntelemetry 1\nanswer Yes\nanswer file TEMP:run.csv\n"
      "click MultiScope.Command1\n", "1200", "4400", {{"tmp/run.csv", "\"SystemVoltage\"[^\r\n]*\r\n(-?\\d+(,-?\\d+){10}\r\n)+", 751}}},
+    {"track", "menu Tools > Telemetry\nanswer Yes\nkey MultiScope.picCircuit End\n", "key MultiScope.picCircuit %1\n", "Right",
+     "Down", {{"data/track.txt", "(\\d+,\\d+\r\n)*"}}},
     {"routine", "let LoggedIn -1\napplyoptions\nmenu Tools > Diagnostics\n", "set frmDiagnostics.txbRoutine(3) %1\n"
      "click frmDiagnostics.datRoutine(next)\nclick frmDiagnostics.datRoutine(prev)\n", "Check-the-feed", "Check-the-earth",
      {{"data/ZR.db", nullptr}}},
