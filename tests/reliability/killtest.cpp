@@ -106,8 +106,7 @@ int main(int argc, char** argv) {
     for (const Kind& k : kKinds) {
         QTemporaryDir dir;
         work = dir.path();
-        QDir(work).mkpath("config/Vantorel");
-        QDir(work).mkpath("tmp");
+        QDir(work).mkpath("config/Vantorel"), QDir(work).mkpath("tmp");
         QProcess::execute("cp", {"-r", args[2], work + "/data"});
         QFile::remove(work + "/data/" + QFileInfo(program).fileName());
         QFile conf(work + "/config/Vantorel/Vantorel.conf");  // option 0: the tables take edits
