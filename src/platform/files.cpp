@@ -2,8 +2,11 @@
 
 #include "platform/vbtypes.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -74,6 +77,25 @@ bool sameContent(const QByteArray& local, const QByteArray& bytes) {
     return same;
 }
 
+// The temporary files of this target that a program killed while writing left beside it
+// (".NAME.XXXXXX"), removed at the first write of each target in a run. Only those older than
+// a minute go: a write in progress, by this program or another, takes milliseconds.
+void removeLeftTemporaries(const QFileInfo& info) {
+    static QSet<QString> done;
+    static QMutex mutex;
+    {
+        QMutexLocker locked(&mutex);
+        if (done.contains(info.absoluteFilePath())) return;
+        done.insert(info.absoluteFilePath());
+    }
+    const QString prefix = "." + info.fileName() + ".";
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList entries = QDir(info.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& e : entries)
+        if (e.fileName().size() == prefix.size() + 6 && e.fileName().startsWith(prefix) && e.lastModified().toUTC() < before)
+            QFile::remove(e.absoluteFilePath());
+}
+
 }  // namespace
 
 void checkWritableTarget(const QString& path) {
@@ -123,6 +145,7 @@ bool writeFileAtomic(const QString& path, const QByteArray& bytes, const AtomicW
         ::unlink(temp.constData());
         raiseForErrno(err, false);
     }
+    removeLeftTemporaries(info);
     return true;
 }
 

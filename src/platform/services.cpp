@@ -6,7 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
@@ -16,6 +17,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QThread>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -110,8 +116,65 @@ void ensureLoaded() {
     if (st.damaged) st.values.clear();
 }
 
+// The store's lock: the system's advisory lock on "Vantorel.conf.lock", which the system
+// releases when its holder ends, however it ends. (A lock file that names its holder, as Qt's
+// lock class writes, is left empty by a program killed at the moment it creates it, and every
+// save then fails until the file is old enough to be called stale.) The holder removes the
+// file as it lets go; a waiter that locked a file removed meanwhile tries again on the new one.
+class StoreLock {
+public:
+    explicit StoreLock(const QString& path) : path_(QFile::encodeName(path)) {}
+    ~StoreLock() {
+        if (fd_ < 0) return;
+        ::unlink(path_.constData());
+        ::close(fd_);  // and the lock with it
+    }
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+    bool tryLock(int timeoutMs) {
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
+            const int fd = ::open(path_.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+            if (fd < 0) return false;
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                struct stat held, named;
+                if (::fstat(fd, &held) == 0 && ::stat(path_.constData(), &named) == 0 && held.st_ino == named.st_ino &&
+                    held.st_dev == named.st_dev) {
+                    fd_ = fd;
+                    return true;
+                }
+                ::close(fd);
+                continue;
+            }
+            const int err = errno;
+            ::close(fd);
+            if ((err != EWOULDBLOCK && err != EINTR) || waited.elapsed() >= timeoutMs) return false;
+            QThread::msleep(5);
+        }
+    }
+
+private:
+    QByteArray path_;
+    int fd_ = -1;
+};
+
 [[noreturn]] void settingsNotWritten() {
     raiseError(75, "Path/File access error: the settings could not be written");
+}
+
+// Scratch folders that a program killed while saving left beside the settings, removed at the
+// first save of a run when they are older than a minute (a save takes milliseconds).
+void removeLeftScratch(const QString& folder) {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QString prefix = QStringLiteral(".Vantorel-settings-");
+    for (const QFileInfo& e : QDir(folder).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        if (e.fileName().size() == prefix.size() + 6 && e.fileName().startsWith(prefix) && !e.isSymLink() &&
+            e.lastModified().toUTC() < before)
+            QDir(e.absoluteFilePath()).removeRecursively();
 }
 
 // The INI text of the values, in the form Qt's settings class reads back.
@@ -148,7 +211,7 @@ void SaveSettings(const QList<SettingValue>& entries) {
 
     const QString folder = QFileInfo(st.file).absolutePath();
     if (!QDir().mkpath(folder)) settingsNotWritten();
-    QLockFile lock(st.file + ".lock");
+    StoreLock lock(st.file + ".lock");
     if (!lock.tryLock(st.lockTimeoutMs)) settingsNotWritten();
     // Another instance may have saved meanwhile: its values are kept, ours are laid over them.
     // A file that cannot be read (now or at start-up) is replaced by what this run holds.
@@ -159,6 +222,7 @@ void SaveSettings(const QList<SettingValue>& entries) {
     }
     try {
         writeFileAtomic(st.file, iniBytes(merged, folder));
+        removeLeftScratch(folder);
     } catch (const VbError&) {
         settingsNotWritten();
     }

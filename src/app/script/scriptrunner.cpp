@@ -702,6 +702,20 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         emitEvent(o);
         return true;
     }
+    if (verb == "memory") {
+        // The resident set of this process in KiB, as the kernel counts it (VmRSS).
+        QFile status(QStringLiteral("/proc/self/status"));
+        qlonglong kb = -1;
+        if (status.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : status.readAll().split('\n'))
+                if (line.startsWith("VmRSS:")) kb = line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (kb < 0) {
+            *error = "the resident memory cannot be read";
+            return false;
+        }
+        emitEvent({{"event", "memory"}, {"rss_kb", kb}, {"seconds", platform_->clock()}});
+        return true;
+    }
     if (verb == "let") {
         QString value;
         const QString name = firstWord(rest, &value);

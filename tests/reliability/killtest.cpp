@@ -1,0 +1,159 @@
+// Kills the program (SIGKILL) at random moments while it writes one kind of file in a loop,
+// and checks after every kill that each file it writes is whole: one of the contents a
+// finished write leaves, or of the shape every finished write has; a database passes its
+// integrity check and holds the edited cell's old or new value.
+//   killtest PROGRAM DATA_DIR [KILLS=200] [MAX_DELAY_MS=250]
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+struct Target { const char* path; const char* shape = nullptr; int lines = 0; };  // no shape: learnt from finished runs
+struct Kind { const char* name; const char* setup; const char* body; const char* a; const char* b; QList<Target> targets; };
+
+const QList<Kind> kKinds = {
+    {"settings", "", "menu Tools > User Details\nset frmUserDetails.txbName %1\nset frmUserDetails.txbAddress %1\n"
+     "click frmUserDetails.cmdOK\n", "Alpha-Alpha-Alpha-Alpha-Alpha-Alpha-Alpha-Alpha", "Bravo", {{"config/Vantorel/Vantorel.conf", nullptr}}},
+    {"waveform", "menu Tools > MultiScope\n", "dblclick MultiScope.scopescreen\nset frmWaveEdit.txtYvalue(5) %1\n"
+     "answer file TEMP:w.msf\nclick frmWaveEdit.cmdSaveAs\n", "11", "22", {{"tmp/w.msf", nullptr}}},
+    {"scanner", "menu File > Start / Stop Engine\nmenu Tools > Scanner\n",
+     "set FRMsimulation.HSB_engine_speed %1\nclick frmFaults.chkFault(2)\ntick\n", "1500", "3000",
+     {{"tmp/Scanner.scn", "System results:\r\n([^\r\n]*\r\n)+End of list\\.\\.\\.\r\n", 27},
+      {"tmp/Faults.scn", "System faults found:\r\n-{30}\r\n([^\r\n]*\r\n)*-{30}\r\nEnd of faults list\\.\\.\\.\r\n"}}},
+    {"telemetry", "menu Tools > Telemetry\n", "let EngineSpeed %1\ntelemetry 1\nanswer Yes\nanswer file TEMP:run.csv\n"
+     "click MultiScope.Command1\n", "1200", "4400", {{"tmp/run.csv", "\"SystemVoltage\"[^\r\n]*\r\n(-?\\d+(,-?\\d+){10}\r\n)+", 751}}},
+    {"track", "menu Tools > Telemetry\nanswer Yes\nkey MultiScope.picCircuit End\n", "key MultiScope.picCircuit %1\n", "Right",
+     "Down", {{"data/track.txt", "(\\d+,\\d+\r\n)*"}}},
+    {"routine", "let LoggedIn -1\napplyoptions\nmenu Tools > Diagnostics\n", "set frmDiagnostics.txbRoutine(3) %1\n"
+     "click frmDiagnostics.datRoutine(next)\nclick frmDiagnostics.datRoutine(prev)\n", "Check-the-feed", "Check-the-earth",
+     {{"data/ZR.db", nullptr}}},
+    {"lookup", "let LoggedIn -1\napplyoptions\n", "set FRMsimulation.DBtiminggrid(2,3) %1\n", "50", "51", {{"data/ZR.db", nullptr}}},
+};
+
+QString program, work;
+
+// A file's bytes; for a database its integrity and every table's rows.
+QByteArray snapshot(const QString& path) {
+    if (!path.endsWith(".db")) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QByteArray out;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (!db.open() || !q.exec("PRAGMA integrity_check") || !q.next()) out = "<cannot open>";
+        else if (q.value(0).toString() != "ok") out = "<damaged> " + q.value(0).toByteArray();
+        QStringList tables;
+        for (q.exec("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"); q.next();)
+            tables << q.value(0).toString();
+        for (const QString& t : tables)
+            for (QSqlQuery r("SELECT * FROM \"" + t + "\" ORDER BY rowid", db); r.next();)
+                for (int i = 0; i < r.record().count(); ++i) out += r.value(i).toByteArray() + '\x1f';
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("check");
+    return out;
+}
+
+QProcess* start(const QString& script) {
+    QFile f(work + "/script.vs");
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write the script");
+    f.write(script.toUtf8());
+    f.close();
+    auto* p = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", work + "/config");
+    env.insert("TMPDIR", work + "/tmp");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p->setProcessEnvironment(env);
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->start(program, {"--data", work + "/data", "--script", work + "/script.vs"});
+    if (!p->waitForStarted()) qFatal("cannot start %s", qPrintable(program));
+    return p;
+}
+
+// Runs a script to its end; a failed line fails the test.
+void finish(const QString& script, const char* kind) {
+    QProcess* p = start(script);
+    p->waitForFinished(60000);
+    const QByteArray out = p->readAllStandardOutput();
+    if (!out.contains("{\"errors\":0,\"event\":\"end\"}")) qFatal("%s: a finished run failed:\n%s", kind, out.constData());
+    delete p;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3) qFatal("usage: killtest PROGRAM DATA_DIR [KILLS] [MAX_DELAY_MS]");
+    program = args[1];
+    const int kills = args.size() > 3 ? args[3].toInt() : 200, maxDelay = args.size() > 4 ? args[4].toInt() : 250;
+    const int perKind = (kills + kKinds.size() - 1) / kKinds.size();
+    int failures = 0, done = 0, missed = 0;
+    for (const Kind& k : kKinds) {
+        QTemporaryDir dir;
+        work = dir.path();
+        QDir(work).mkpath("config/Vantorel"), QDir(work).mkpath("tmp");
+        QProcess::execute("cp", {"-r", args[2], work + "/data"});
+        QFile::remove(work + "/data/" + QFileInfo(program).fileName());
+        QFile conf(work + "/config/Vantorel/Vantorel.conf");  // option 0: the tables take edits
+        if (!conf.open(QIODevice::WriteOnly) || conf.write("[ZRsettings]\nZRsetting0=1\n") < 0) qFatal("cannot write settings");
+        conf.close();
+        const QString setup = QString(k.setup), bodyA = QString(k.body).arg(k.a), bodyB = QString(k.body).arg(k.b);
+        QMap<QString, QList<QByteArray>> known;  // what a finished write of A or of B leaves
+        for (const QString& body : {bodyA, bodyB}) {
+            finish(setup + body, k.name);
+            for (const Target& t : k.targets) known[t.path] << snapshot(work + "/" + t.path);
+        }
+        const QString loop = setup + "show frmMainscreen\n" + (bodyA + bodyB).repeated(500);
+        for (int n = 0; n < perKind;) {
+            const int delay = QRandomGenerator::global()->bounded(maxDelay + 1);
+            QProcess* p = start(loop);
+            QByteArray out;
+            while (!out.contains("\"target\":\"frmMainscreen\"") && p->waitForReadyRead(10000)) out += p->readAllStandardOutput();
+            if (p->waitForFinished(delay)) {  // the loop ended before the kill: not counted
+                if (++missed > kills) qFatal("%s: the loop keeps ending before the kill", k.name);
+                delete p;
+                continue;
+            }
+            ::kill(static_cast<pid_t>(p->processId()), SIGKILL);
+            p->waitForFinished();
+            out += p->readAllStandardOutput();
+            delete p;
+            ++n;
+            ++done;
+            if (out.contains("\"event\":\"error\"") || out.contains("Error number")) {  // e.g. a lock the last kill left
+                ++failures;
+                std::printf("FAIL %s kill %d (%d ms): a failure before the kill\n%s\n", k.name, n, delay, out.constData());
+            }
+            for (const Target& t : k.targets) {
+                const QByteArray now = snapshot(work + "/" + t.path);
+                const bool whole = t.shape ? QRegularExpression(QString("\\A(?:") + t.shape + ")\\z").match(QString::fromLatin1(now)).hasMatch() &&
+                                                 (!t.lines || now.count("\r\n") == t.lines)
+                                           : known[t.path].contains(now);
+                if (whole) continue;
+                ++failures;
+                std::printf("FAIL %s kill %d (%d ms): %s is not a whole write (%lld bytes): %s\n", k.name, n, delay, t.path,
+                            static_cast<long long>(now.size()), now.left(120).toHex().constData());
+            }
+        }
+        finish(setup + bodyA, k.name);  // the program starts and writes after the kills
+        std::printf("%-9s %d kills\n", k.name, perKind);
+        std::fflush(stdout);
+    }
+    std::printf("%d kills (%d runs ended before their kill), %d failures\n", done, missed, failures);
+    return failures == 0 ? 0 : 1;
+}
