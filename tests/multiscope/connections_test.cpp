@@ -174,10 +174,7 @@ protected:
         testEvents().clear();
         MultiScope* ms = frm<MultiScope>();
         ms->dropLabel(ms->cmdConnection, point(ref));
-        QStringList messages;
-        for (const QJsonObject& e : testEvents())
-            if (e.value("event") == "message") messages << e.value("text").toString();
-        return messages;
+        return takeMessages();
     }
     static inline QTemporaryDir* dir = nullptr;
 };
