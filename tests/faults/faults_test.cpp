@@ -105,13 +105,6 @@ TEST(Reports, NumberFormatsAndTripFiguresAsTheyStand) {
     EXPECT_EQ(s(reports::scannerReport(idleReading())[15]), "Mileage = 00000.0") << "a mileage never set";
 }
 
-TEST(Reports, FailuresRaiseTheFileErrors) {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir("Faults.scn");  // a folder where the file should go
-    EXPECT_EQ(errorOf([&] { reports::writeReport(dir.filePath("missing/Faults.scn"), {"x"}); }), 76);
-    EXPECT_EQ(errorOf([&] { reports::writeReport(dir.filePath("Faults.scn"), {"x"}); }), 75);
-}
-
 // ---------------------------------------------------------------- the fault scan
 
 // What a scan may change, as the windows and the shared variables show it: the sliders of
