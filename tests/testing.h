@@ -2,11 +2,15 @@
 #pragma once
 
 #include "platform/scriptplatform.h"
+#include "platform/vbtypes.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QJsonObject>
 #include <QList>
+#include <QStringList>
+
+#include <functional>
 
 #include <sys/resource.h>
 
@@ -29,4 +33,23 @@ struct FileSizeLimit {
 inline QByteArray contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// The texts of the message boxes shown since the last call; the transcript is cleared.
+inline QStringList takeMessages() {
+    QStringList out;
+    for (const QJsonObject& e : testEvents())
+        if (e.value("event").toString() == "message") out << e.value("text").toString();
+    testEvents().clear();
+    return out;
+}
+
+// The number of the run-time error `f` raises, 0 when it raises none.
+inline int errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const VbError& e) {
+        return e.number;
+    }
+    return 0;
 }

@@ -7,4 +7,3 @@ expect FuelLevel 60
 expect OptionFlags 0,1,0,0,0,0,1,1,0,1
 expect frmMainscreen.StatusBar1 visible true
 expect frmMainscreen.StatusBar1(2) text "Telemetry off... "
-expect frmSplash.lblVersion text "Version 1.0.0"

@@ -27,4 +27,3 @@ toolbar btnStart
 expect event "text":"Ready..."
 expect frmControls visible true
 expect EngineRunning -1
-expect noevent "event":"error"

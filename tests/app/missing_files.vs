@@ -1,5 +1,6 @@
 # A missing database and background picture are reported and start-up goes on: the options
-# after the picture are applied and the timer runs.
+# after the picture are applied and the timer runs. Files that are not what their names say
+# are reported like missing ones.
 #! remove ZR.db
 #! remove background.jpg
 expect event "Error number: 3024 - Could not find file 'ZR.db'."
@@ -14,3 +15,8 @@ expect EngineRunning -1
 tick
 expect message "Timing Lookup Table holds no data, please edit the lookup data... "
 expect EngineRunning 0
+#! restart
+#! garble ZR.db
+#! garble background.jpg
+expect event "Error number: 3343 - Unrecognized database format 'ZR.db'."
+expect event "Error number: 481 - Invalid picture: background.jpg"

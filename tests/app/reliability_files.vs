@@ -7,8 +7,10 @@ expect event "Error number: 53 - File not found: background.jpg"
 menu Systems > Set Faults...
 let LoggedIn -1
 click frmFaults.cmdFaults
-expect event "\"text\":\"Error number: 53 - File not found\""
+expect event "\"icon\":\"none\",\"text\":\"Error number: 53 - File not found\""
 expect frmFaults.txtFaults visible false
+expect frmFaults width 4000
+expect frmFaults.cmdFaults text "Faults list"
 file /dev/zero
 expect event "\"truncated\":true"
 #! restart

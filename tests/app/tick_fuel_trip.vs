@@ -91,4 +91,3 @@ tick
 expect AverageSpeed 7
 tick
 expect AverageSpeed 18000
-expect noevent "event":"error"

@@ -22,8 +22,9 @@ tick
 expect frmInstruments.txtMileage text "00077.2"
 
 # Rev counter colour: red above 6490, green below, unchanged at exactly 6490.
-let EngineSpeed 7000
+let EngineSpeed 6491
 tick
+expect frmInstruments.txbRev fore 255,0,0
 let EngineSpeed 6490
 tick
 expect frmInstruments.txbRev fore 255,0,0
@@ -35,7 +36,7 @@ tick
 expect frmInstruments.txbRev fore 0,255,0
 
 # Charge light: below 500 rev/min the voltage slider goes to 12 and the light shows.
-let EngineSpeed 0
+let EngineSpeed 499
 set FRMsimulation.HSB_system_voltage 14
 expect SystemVoltage 14
 tick
@@ -48,7 +49,7 @@ let SystemVoltage 14
 tick
 expect SystemVoltage 14
 expect frmInstruments.lblChargeWL visible false
-let EngineSpeed 800
+let EngineSpeed 500
 let SystemVoltage 13
 tick
 expect frmInstruments.lblChargeWL visible false
@@ -64,12 +65,15 @@ expect frmInstruments.lblOilWL visible false
 let EngineSpeed 100
 tick
 expect frmInstruments.lblOilWL visible false
-let EngineSpeed 50
+let EngineSpeed 99
 tick
 expect frmInstruments.lblOilWL visible true
 let EngineSpeed 100
 tick
 expect frmInstruments.lblOilWL visible true
+let EngineSpeed 101
+tick
+expect frmInstruments.lblOilWL visible false
 
 # Flags are true only at -1: a flag holding 1 leaves the read-outs imperial.
 let MetricUnits 1

@@ -1,5 +1,6 @@
 # A temporary folder that cannot be written: the scan says so and ends before any fault
-# acts (the box keeps the fault), and a stopped engine stays stopped.
+# acts (the box keeps the fault), and a stopped engine stays stopped; the scanner's read-out
+# says there is no data.
 #! readonly-temp
 set FRMsimulation.HSB_engine_speed 1500
 menu Systems > Set Faults...
@@ -19,3 +20,10 @@ tick
 expect event "Collect system data - Error number: 75"
 expect event "\"text\":\"Engine stopped...\""
 expect EngineRunning 0
+
+menu Tools > Scanner
+click MultiScope.cmdRead
+expect event "Collect system data - Error number: 75"
+expect MultiScope.txbScanner text "No data file found..."
+click MultiScope.cmdScan
+expect MultiScope.txbScanner text "No data file found..."

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -174,10 +175,7 @@ protected:
         testEvents().clear();
         MultiScope* ms = frm<MultiScope>();
         ms->dropLabel(ms->cmdConnection, point(ref));
-        QStringList messages;
-        for (const QJsonObject& e : testEvents())
-            if (e.value("event") == "message") messages << e.value("text").toString();
-        return messages;
+        return takeMessages();
     }
     static inline QTemporaryDir* dir = nullptr;
 };
@@ -239,6 +237,26 @@ TEST_F(Connections, ALabelDraggedWithTheMouseArrivesAtTheTerminal) {
     QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(ms->cmdConnection, &drop);
     EXPECT_EQ(CurrentWaveformFile, "Starter speed.msf");
+}
+
+// A trace segment on the instrument's screen repaints only its own neighbourhood, in the
+// trace colour.
+TEST_F(Connections, OneTraceSegmentRepaintsASmallPartOfTheScreen) {
+    MultiScope* ms = frm<MultiScope>();
+    ms->showForm();
+    ms->frame()->resize(900, 600);
+    ms->setReadingText("Sine");
+    ms->Timer1_Timer();
+    ms->Timer1_Timer();
+    const QRect dirty = ms->scopescreen->lastDirty();
+    EXPECT_FALSE(dirty.isEmpty());
+    EXPECT_LT(dirty.width() * dirty.height(), ms->scopescreen->width() * ms->scopescreen->height() / 20);
+    const QImage img = ms->scopescreen->image();
+    bool traced = false;
+    for (int y = dirty.top(); y <= dirty.bottom() && !traced; ++y)
+        for (int x = dirty.left(); x <= dirty.right() && !traced; ++x)
+            traced = img.pixelColor(x, y) == QColor(128, 0, 0);
+    EXPECT_TRUE(traced);
 }
 
 }  // namespace

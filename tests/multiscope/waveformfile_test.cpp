@@ -1,7 +1,7 @@
 // Waveform files: fields, short and long files, bad input, writing.
-#include "multiscope/waveformfile.h"
+#include "testing.h"
 
-#include "platform/vbtypes.h"
+#include "multiscope/waveformfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,10 +18,6 @@ QString put(const QByteArray& bytes, const QString& name) {
     f.open(QIODevice::WriteOnly);
     f.write(bytes);
     return f.fileName();
-}
-int errorOf(const std::function<void()>& body) {
-    try { body(); } catch (const VbError& e) { return e.number; }
-    return 0;
 }
 QByteArray lines(int count) {
     QByteArray b;

@@ -48,14 +48,6 @@ public:
 };
 REGISTER_FORM(frmGuardProbe)
 
-QStringList messages() {
-    QStringList out;
-    for (const QJsonObject& e : testEvents())
-        if (e.value("event").toString() == "message") out << e.value("text").toString();
-    testEvents().clear();
-    return out;
-}
-
 void postDrop(QWidget* target, const QString& source) {
     auto* mime = new QMimeData;
     mime->setData("application/x-vantorel-label", source.toUtf8());
@@ -87,7 +79,7 @@ TEST(Guard, EveryEntryPointAppliesItsConventionAndTheProgramGoesOn) {
     skipped.trigger();
     untrapped.trigger();
     EXPECT_EQ(runs, 2) << "the action still works after its error";
-    EXPECT_EQ(messages(), QStringList({"Run-time error. Error number: 6 - Overflow",
+    EXPECT_EQ(takeMessages(), QStringList({"Run-time error. Error number: 6 - Overflow",
                                        "File opening error - Error number: 53 - File not found",
                                        "Run-time error. Error number: 6 - Overflow"}));
 
@@ -106,7 +98,7 @@ TEST(Guard, EveryEntryPointAppliesItsConventionAndTheProgramGoesOn) {
     }
     VTimer::setAutoRun(false);
     EXPECT_GE(ticks, 2) << "the timer goes on ticking after an error";
-    EXPECT_EQ(messages().value(0), "Run-time error. Error number: 11 - Division by zero");
+    EXPECT_EQ(takeMessages().value(0), "Run-time error. Error number: 11 - Division by zero");
 
     // A key press posted to a widget, and a label dropped on a terminal.
     auto* probe = static_cast<frmGuardProbe*>(Forms::get("frmGuardProbe"));
@@ -115,12 +107,12 @@ TEST(Guard, EveryEntryPointAppliesItsConventionAndTheProgramGoesOn) {
     QApplication::postEvent(probe->keyProbe, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
     QApplication::processEvents();
     EXPECT_EQ(probe->keyProbe->keys, 2);
-    EXPECT_EQ(messages(), QStringList{"Run-time error. Error number: 13 - Type mismatch"});
+    EXPECT_EQ(takeMessages(), QStringList{"Run-time error. Error number: 13 - Type mismatch"});
 
     postDrop(probe->target, "frmGuardProbe.lblSource");
     postDrop(probe->target, "frmGuardProbe.cmdTarget");
     EXPECT_EQ(probe->drops, 2);
-    EXPECT_EQ(messages(), QStringList{"Run-time error. Error number: 53 - File not found"});
+    EXPECT_EQ(takeMessages(), QStringList{"Run-time error. Error number: 53 - File not found"});
 
     EXPECT_EQ(errorsAtEventLoop(), before) << "no error reached Qt's event delivery";
     Forms::unload("frmGuardProbe");

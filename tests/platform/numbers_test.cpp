@@ -121,7 +121,6 @@ TEST(Figure, StoredTextIsANumberForArithmeticAndItselfForReports) {
     f = f + 1;
     EXPECT_FALSE(f.isText());
     EXPECT_EQ(f.toText(), "56");
-    EXPECT_EQ(Figure::fromText("12x").toText(), "0");
     const Figure never;
     EXPECT_EQ(never.toText(), "") << "a figure never set is written as nothing";
     EXPECT_DOUBLE_EQ(never + 2.0, 2.0);

@@ -40,7 +40,6 @@ answer file TEMP:run.csv
 click MultiScope.Command1
 expect message "Telemetry file saved to disk..."
 expect filelines TEMP:run.csv 751
-expect fileline TEMP:run.csv 1 "\"SystemVoltage\",\"ThrottlePosition\",\"Gear\",\"Knock\",\"EngineSpeed\",\"EngineLoad\",\"EngineTemperature\",\"RoadSpeed\",\"IgnitionTiming\",\"InjectionDuration\",\"DwellPercentage\""
 expect fileline TEMP:run.csv 2 "12,0,0,1,3200,0,0,0,0,2,0"
 expect fileline TEMP:run.csv 751 "0,0,0,0,0,0,0,0,0,0,0"
 

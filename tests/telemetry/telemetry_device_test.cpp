@@ -53,11 +53,13 @@ TEST_F(Gauge, BarFromX25ScaledToFullScaleAndNothingClamped) {
     // Red at the middle of the bar, the background beyond its end.
     EXPECT_EQ(picture->image().pixelColor(picture->scale().toPixels(50, 15).toPoint()), QColor(255, 0, 0));
     EXPECT_EQ(picture->image().pixelColor(picture->scale().toPixels(100, 15).toPoint()), QColor(192, 192, 255));
-    // Each bar clears the last one; a reading below zero is not held.
-    f = -0.1f;
-    DrawGauge(picture, "Bar", 70, 90, f);
-    ASSERT_EQ(picture->operations().size(), 1);
-    EXPECT_NEAR(picture->operations()[0].points[1].x(), 15, 1e-5);
+    // Each bar clears the last one; a reading below zero or past full scale is not held.
+    for (const auto& [fraction, end] : std::vector<std::pair<float, double>>{{-0.1f, 15}, {1.5f, 175}}) {
+        f = fraction;
+        DrawGauge(picture, "Bar", 70, 90, f);
+        ASSERT_EQ(picture->operations().size(), 1);
+        EXPECT_NEAR(picture->operations()[0].points[1].x(), end, 1e-5) << fraction;
+    }
 }
 
 TEST_F(Gauge, ClockDialBandAndNeedle) {

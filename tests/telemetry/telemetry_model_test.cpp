@@ -2,7 +2,6 @@
 // and the car's advance with its lap test.
 #include "platform/files.h"
 #include "telemetry/circuit.h"
-#include "telemetry/gauge.h"
 #include "telemetry/telemetrystore.h"
 
 #include <QDir>
@@ -108,13 +107,6 @@ TEST(CarAdvance, HalvesToEvenAndStandsWithoutATrack) {
     EXPECT_FALSE(s.moved);
     EXPECT_EQ(s.lap, 1);
     EXPECT_EQ(placementPoint(5, 0), 0);
-}
-
-TEST(GaugeGeometry, BarEndAndNeedle) {
-    EXPECT_EQ(fullScaleOf(5), 7500);
-    EXPECT_DOUBLE_EQ(barEnd(3750.0f / 7500), 75);
-    EXPECT_GT(barEnd(1.5), 125);  // nothing clamped
-    EXPECT_NEAR(needleAngle(0.5), 3.1415928 / 2, 1e-12);
 }
 
 }  // namespace

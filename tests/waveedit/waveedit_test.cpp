@@ -15,16 +15,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-
 namespace {
-
-
-QStringList messages() {
-    QStringList out;
-    for (const QJsonObject& e : testEvents())
-        if (e.value("event") == "message") out << e.value("text").toString();
-    return out;
-}
 
 class Editor : public ::testing::Test {
 protected:
@@ -77,9 +68,8 @@ TEST_F(Editor, SaveDiedPartWayLeavesTheOldFileWhole) {
         editor->cmdSave->click();
     }
     EXPECT_EQ(contents(path()), original) << "the old file, byte for byte";
-    EXPECT_EQ(messages(), QStringList{"Error number 61 Disk full"});
+    EXPECT_EQ(takeMessages(), QStringList{"Error number 61 Disk full"});
     EXPECT_EQ(int(PanelWidth), 3000) << "the command ended at the failure";
-
 }
 
 TEST_F(Editor, CellsNoLineCouldHoldStillSaveAs51Records) {
@@ -87,7 +77,8 @@ TEST_F(Editor, CellsNoLineCouldHoldStillSaveAs51Records) {
     editor->txtYvalue[1]->setText("line\r\nbreak");  // not typed, but the program could
     editor->txtYvalue[2]->setText("a\nb\rc");
     editor->cmdSave->click();
-    ASSERT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
+    const QStringList shown = takeMessages();
+    ASSERT_TRUE(shown.isEmpty()) << shown.join('|').toStdString();
     const QByteArray bytes = contents(path());
     EXPECT_EQ(bytes.count('\n'), 51);
     EXPECT_EQ(bytes.count('\r'), 51);
