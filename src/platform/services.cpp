@@ -214,17 +214,10 @@ QString missingDatabaseField(const QSqlDatabase& db) {
     };
     QStringList speeds{"ID"};
     for (int i = 1; i <= 8; ++i) speeds << "Speed " + QString::number(i);
+    // Only the lookup tables: the diagnostics window opens the routines on its own connection
+    // and judges them itself, so a damaged routine leaves the engine's maps usable.
     for (const char* table : {"timing", "Dwell", "injection"})
         if (QString m = check(table, speeds); !m.isEmpty()) return m;
-    if (QString m = check("Systems", {"Systems"}); !m.isEmpty()) return m;
-    QStringList routine{"Symptoms"};
-    for (int i = 1; i <= 25; ++i) routine << QString::number(i);
-    QSqlQuery q(db);
-    if (!q.exec("SELECT " + sqlName("Systems") + " FROM " + sqlName("Systems"))) return "The table 'Systems' cannot be read.";
-    while (q.next()) {
-        const QString system = q.value(0).toString();
-        if (QString m = check(system, routine); !m.isEmpty()) return m;
-    }
     return QString();
 }
 

@@ -42,8 +42,8 @@ QString databaseFileName();
 
 // A table or field name quoted for SQL; every name that comes from data goes through here.
 QString sqlName(const QString& name);
-// The first table or field the program needs that the database lacks, as a message; empty
-// when every one is there.
+// The first lookup table or field the engine needs that the database lacks, as a message;
+// empty when every one is there.
 QString missingDatabaseField(const QSqlDatabase& db);
 
 // The temporary folder with a trailing separator: $TMPDIR when it names a folder that can be
