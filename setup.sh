@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-declarative-dev
           qt6-datavisualization-dev libqt6sql6-sqlite libqt6opengl6-dev libgl-dev libgtest-dev
-          fonts-dejavu-core xvfb xauth libgl1-mesa-dri poppler-utils)
+          fonts-dejavu-core xvfb xauth libgl1-mesa-dri poppler-utils python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

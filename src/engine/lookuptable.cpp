@@ -51,7 +51,12 @@ void LookupTableModel::load() {
     markedRow_ = markedColumn_ = -1;
     QString error;
     try {
-        QSqlQuery q(database());
+        QSqlDatabase& db = database();
+        // SQLite reads a double-quoted name that is no field as a text, so a renamed field would
+        // fill a whole column with its own name: the table's fields are checked first. Each
+        // table answers for itself, so one damaged map does not empty the other two.
+        if (const QString missing = missingLookupField(db, table_); !missing.isEmpty()) raiseError(3265, missing);
+        QSqlQuery q(db);
         QStringList fields{"rowid"};
         for (int c = 0; c < kColumns; ++c) fields << sqlName(fieldName(c));
         if (!q.exec("SELECT " + fields.join(", ") + " FROM " + sqlName(table_) + " ORDER BY rowid")) {

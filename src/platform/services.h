@@ -42,9 +42,9 @@ QString databaseFileName();
 
 // A table or field name quoted for SQL; every name that comes from data goes through here.
 QString sqlName(const QString& name);
-// The first table or field the program needs that the database lacks, as a message; empty
-// when every one is there.
-QString missingDatabaseField(const QSqlDatabase& db);
+// The first field a lookup table of the database lacks, as a message; empty when it has them
+// all (or is not there at all, which reading it reports).
+QString missingLookupField(const QSqlDatabase& db, const QString& table);
 
 // The temporary folder with a trailing separator: $TMPDIR when it names a folder that can be
 // written, else the system's default. Worked out once for each value of TMPDIR; when no

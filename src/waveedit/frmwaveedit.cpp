@@ -397,9 +397,11 @@ void frmWaveEdit::cmdSaveAs_Click() {
         [&] { ms->Timer1->setEnabled(true); },
     };
     // A failed step is told and then tried once more with the previous name; a second failure
-    // ends the command.
+    // ends the command. A failed write is not retried: that would put the edits into the
+    // previous file, which the user chose not to overwrite.
     bool retried = false;
     for (const auto& step : steps) {
+        const bool writing = &step == &steps[3];
         for (;;) {
             try {
                 step();
@@ -418,7 +420,7 @@ void frmWaveEdit::cmdSaveAs_Click() {
                 else
                     MsgBox(errorNumberText(e), MsgButtons::OK, MsgIcon::Information);
                 chdirToAppFolder();
-                if (retried) return;
+                if (retried || writing) return;
                 retried = true;
             }
         }
