@@ -41,7 +41,6 @@ void usage(std::FILE* to) { std::fputs(kUsage, to); }
 }  // namespace
 
 int main(int argc, char** argv) {
-    startWarmup();
     QString script, data;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--script") && i + 1 < argc) script = QString::fromLocal8Bit(argv[++i]);
@@ -59,6 +58,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    // The options are known: the program will start, so the font configuration can load now.
+    startWarmup();
     // Script mode needs no display: offscreen, unless QT_QPA_PLATFORM names a platform (the
     // maps window's 3D chart needs a real one, such as xcb on a virtual X server).
     if (!script.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
