@@ -3,6 +3,7 @@
 #include "app/main_window/frmabout.h"
 #include "app/main_window/frmmainscreen.h"
 #include "app/state.h"
+#include "challenges/frmchallenges.h"
 #include "diagnostics/frmdiagnostics.h"
 #include "engine/frmsimulation.h"
 #include "platform/files.h"
@@ -125,6 +126,10 @@ void ApplyOptions() {
         }
     });
     apply([] { mainWindow()->statusBar()->setVisible(OptionFlags[6] == 1); });
+    // The challenges window turns into the editor for a logged-in instructor.
+    apply([] {
+        if (auto* c = Forms::find<frmChallenges>()) c->applyMode();
+    });
     apply([] {
         if (OptionFlags[7] == 1) {
             if (Form* tip = Forms::get("frmTip")) tip->showForm();

@@ -2,6 +2,7 @@
 
 #include "app/main_window/frmmainscreen.h"
 #include "app/state.h"
+#include "challenges/session.h"
 #include "electrical/frminstruments.h"
 #include "electrical/frmtripcomputer.h"
 #include "engine/ecu.h"
@@ -106,6 +107,9 @@ void showTripDisplay() {
 }  // namespace
 
 void tmrMain_Timer() {
+    // A running classroom challenge: its clock and time limit.
+    ChallengeTick();
+
     // 1. Auto run.
     autoRun();
 

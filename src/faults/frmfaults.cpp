@@ -5,6 +5,7 @@
 #include "app/state.h"
 #include "electrical/frminstruments.h"
 #include "faults/faults.h"
+#include "challenges/session.h"
 #include "platform/platform.h"
 #include "platform/services.h"
 
@@ -57,6 +58,14 @@ frmFaults::frmFaults() {
     txtFaults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtFaults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtFaults->setVisible(false);
+    lblLocked = makeLabel(this, "lblLocked",
+                          "Locked while a challenge is running.\n\nThe faults come back when the challenge ends.",
+                          T(120, 240, 3600, 5160));
+    lblLocked->setAlignment(Qt::AlignCenter);
+    lblLocked->setWordWrap(true);
+    lblLocked->setFrameShape(QFrame::StyledPanel);
+    lblLocked->setAutoFillBackground(true);
+    lblLocked->setVisible(false);
     connect(cmdClear, &QPushButton::clicked, this, guarded([this] { cmdClear_Click(); }));
     connect(cmdFaults, &QPushButton::clicked, this, guarded([this] { cmdFaults_Click(); }));
     connect(cmdClose, &QPushButton::clicked, this, guarded([this] { cmdClose_Click(); }));
@@ -99,9 +108,9 @@ void frmFaults::keepOnTop() {
 
 bool frmFaults::onQueryUnload() {
     // The close box closes like "Close", then the window unloads: the next load starts
-    // with every box ticked.
+    // with every box ticked. While a challenge runs it only hides, keeping its faults.
     cmdClose_Click();
-    return true;
+    return !ChallengeRunning();
 }
 
 void frmFaults::onUnload() {
@@ -132,7 +141,20 @@ void frmFaults::cmdClear_Click() {
     clearFaultFlags();
 }
 
+void frmFaults::setLocked(bool locked) {
+    for (int n = 1; n <= kFaultCount; ++n) chkFault[n]->setEnabled(!locked);
+    cmdClear->setEnabled(!locked);
+    if (locked && !txtFaults->isHidden()) cmdClose_Click();
+    lblLocked->setVisible(locked);
+    lblLocked->raise();
+}
+
 void frmFaults::cmdFaults_Click() {
+    if (ChallengeRunning()) {
+        MsgBox("The faults list is locked while a challenge is running. End the challenge first.", MsgButtons::OK,
+               MsgIcon::Information);
+        return;
+    }
     if (LoggedIn != True) {
         MsgBox("You must login before you can see the list of faults", MsgButtons::OK, MsgIcon::Information);
         if (Forms::exists("frmLogin")) Forms::get("frmLogin")->showForm();

@@ -5,6 +5,7 @@
 #include "platform/form.h"
 
 class QCheckBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -22,12 +23,16 @@ public:
     void cmdClear_Click();
     void cmdFaults_Click();
     void cmdClose_Click();
+    // While a classroom challenge runs the boxes are locked and covered, so that they neither
+    // change nor tell which faults are in.
+    void setLocked(bool locked);
 
     QCheckBox* chkFault[kFaultCount + 1] = {};  // 1..44
     QPushButton* cmdClear;
     QPushButton* cmdFaults;
     QPushButton* cmdClose;
     QPlainTextEdit* txtFaults;
+    QLabel* lblLocked;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -1,5 +1,7 @@
 #include "multiscope/multiscope.h"
 
+#include "challenges/session.h"
+
 #include "app/main_window/frmmainscreen.h"
 #include "app/state.h"
 #include "faults/faults.h"
@@ -15,6 +17,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -316,8 +319,13 @@ void MultiScope::cmdConnection_Click() {
 }
 
 void MultiScope::cmbReading_Click() {
+    const QString item = cmbReading->currentText();
+    const bool counted = item != QLatin1String("None");
+    if (counted && !ChallengeAllowsMeasurement()) return;
     QString dmm;
-    if (readingDmmText(cmbReading->currentText(), &dmm)) lblDMM->setText(dmm);
+    const bool meter = readingDmmText(item, &dmm);
+    if (meter) lblDMM->setText(dmm);
+    if (counted) ChallengeMeasured("Reading box: " + item, meter ? "DMM " + dmm.trimmed() : QStringLiteral("signal generator"));
 }
 
 void MultiScope::showPictureImage(const QImage& picture, const QString& source) {
@@ -342,6 +350,7 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
                MsgButtons::OK, MsgIcon::Information);
         return;
     }
+    if (!ChallengeAllowsMeasurement()) return;
     try {
         const ConnectionPoint point = connectionPointOf(source);
         Form* from = nullptr;
@@ -357,6 +366,12 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
             else MsgBox(a.text, MsgButtons::OK, a.icon);
         }
         if (CriticalFault == True && point.caption == QLatin1String("Lambda")) ShowWaveform("Blank.msf");
+        QStringList shown;
+        for (const OverrideAction& a : actions)
+            if (a.kind == OverrideAction::Message) shown << a.text;
+        const bool flat = CurrentWaveformFile.compare(QLatin1String("Blank.msf"), Qt::CaseInsensitive) == 0;
+        shown << (flat ? QStringLiteral("no signal") : "DMM " + lblDMM->text().trimmed());
+        ChallengeMeasured(describePoint(source), shown.join("; "));
         if (frmMainscreen* main = mainWindow()) {
             switch (ToolMode) {
             case 3: main->menuToolsMultiScope_Click(); break;
@@ -375,6 +390,7 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
 // ---- Scanner ----
 
 void MultiScope::scannerButton(const QString& waiting, const QString& report) {
+    if (!ChallengeAllowsMeasurement()) return;
     try {
         chdirToAppFolder();
         txbScanner->setPlainText(waiting);
@@ -386,6 +402,13 @@ void MultiScope::scannerButton(const QString& waiting, const QString& report) {
     } catch (const VbError&) {
         txbScanner->setPlainText("No data file found...");
     }
+    // The report on one line, for the challenge's diagnostic path.
+    QStringList lines;
+    for (const QString& line : txbScanner->toPlainText().split('\n'))
+        if (line.contains(QRegularExpression(QStringLiteral("[^-=\\s]")))) lines << line.simplified();
+    QString shown = lines.join("; ");
+    if (shown.size() > 300) shown = shown.left(297) + "...";
+    ChallengeMeasured("Scanner: " + (report == QLatin1String("Faults.scn") ? cmdScan : cmdRead)->text(), shown);
 }
 
 void MultiScope::cmdRead_Click() { scannerButton("Reading data - Please wait...", "Scanner.scn"); }

@@ -1,4 +1,6 @@
 #include "app/main_window/frmmainscreen.h"
+
+#include "challenges/frmchallenges.h"
 #include "multiscope/displays.h"
 #include "multiscope/multiscope.h"
 #include "platform/picturebox.h"
@@ -211,6 +213,8 @@ void frmMainscreen::buildMenus() {
     addCommand(tools, "menuToolsFillTank", "&Fill Tank", &M::menuToolsFillTank_Click);
     addCommand(tools, "menuToolsUserDetails", "&User Details", &M::menuToolsUserDetails_Click);
     addCommand(tools, "menuToolsOptions", "&Options", &M::menuToolsOptions_Click);
+    tools->addSeparator();
+    addCommand(tools, "menuToolsChallenges", "C&hallenges...", &M::menuToolsChallenges_Click);
 
     menuWindow_ = bar->addMenu("&Window");
     menuWindow_->setObjectName("menuWindow");
@@ -384,7 +388,8 @@ void frmMainscreen::menuFileCloseAll_Click() {
                              "frmUserDetails", "frmTip"})
         Forms::unload(name);
     for (const char* name : {"frmDiagnostics", "MultiScope", "FRMsimulation", "frmInstruments",
-                             "frmTripComputer", "frmFaults", "frmStarting", "frmCharging", "frmControls"})
+                             "frmTripComputer", "frmFaults", "frmStarting", "frmCharging", "frmControls",
+                             "frmChallenges", "frmChallengeResults", "frmChallengeRun"})
         if (Form* f = Forms::find(name)) f->hideForm();
     ToolMode = 1;
     SetStatus("Ready...");
@@ -545,6 +550,8 @@ void frmMainscreen::menuToolsUserDetails_Click() {
 void frmMainscreen::menuToolsOptions_Click() {
     if (Form* f = Forms::get("frmOptions")) f->showForm();
 }
+
+void frmMainscreen::menuToolsChallenges_Click() { OpenChallenges(); }
 
 // ---- Help menu ----
 

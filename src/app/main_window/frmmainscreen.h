@@ -64,6 +64,7 @@ public:
     void menuToolsFillTank_Click();
     void menuToolsUserDetails_Click();
     void menuToolsOptions_Click();
+    void menuToolsChallenges_Click();
     void menuHelpHelp_Click();
     void menuHelpTipOfTheDay_Click();
     void menuHelpWebSite_Click();

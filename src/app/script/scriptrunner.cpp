@@ -3,6 +3,7 @@
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
 #include "app/state.h"
+#include "platform/datafolder.h"
 #include "platform/files.h"
 #include "platform/form.h"
 #include "platform/guard.h"
@@ -131,8 +132,9 @@ void mouseClick(QWidget* w, Qt::MouseButton button, bool doubleClick) {
 ScriptRunner* g_activeRunner = nullptr;
 
 // "TEMP:name" is in the temporary folder, "CONFIG:name" in the per-user settings folder,
-// "DATA:name" in the program's folder.
+// "DATA:name" in the program's folder, "USERDATA:name" in the user's data folder.
 QString scriptPath(const QString& path) {
+    if (path.startsWith("USERDATA:")) return QDir(userDataFolder()).filePath(path.mid(9));
     if (path.startsWith("TEMP:")) return platform().tempFolder() + path.mid(5);
     if (path.startsWith("DATA:")) return QDir(appFolder()).filePath(path.mid(5));
     if (path.startsWith("CONFIG:"))

@@ -1,0 +1,102 @@
+// One student's attempt at a challenge: the measurements in order, the hints revealed, the
+// diagnosis and its score; and the results file the attempts are appended to.
+//
+// The score: a wrong diagnosis, or a challenge ended without one, scores 0. A right diagnosis
+// starts at 100; each hint revealed takes off its points, each measurement after the first ten
+// takes off 2 points (at most 30 in all), and a diagnosis submitted after the time limit takes
+// off 25 points. A right diagnosis never scores below 10.
+#pragma once
+
+#include "challenges/challenge.h"
+#include "platform/platform.h"
+
+#include <QDateTime>
+
+struct Measurement {
+    double seconds = 0;  // from the start of the challenge
+    QString point;       // what was measured
+    QString reading;     // what the instrument showed
+};
+
+class Attempt {
+public:
+    static constexpr int kFreeMeasurements = 10;
+    static constexpr int kPointsPerMeasurement = 2;
+    static constexpr int kMaxMeasurementPenalty = 30;
+    static constexpr int kLatePenalty = 25;
+    static constexpr int kRightFloor = 10;
+
+    Attempt() = default;
+    Attempt(const Challenge& challenge, const QDateTime& startedAt, bool testRun)
+        : challenge_(challenge), startedAt_(startedAt), testRun_(testRun) {}
+
+    const Challenge& challenge() const { return challenge_; }
+    bool testRun() const { return testRun_; }
+    QDateTime startedAt() const { return startedAt_; }
+
+    // Whether another measurement may be taken; when not, *why says so.
+    bool mayMeasure(QString* why) const;
+    void addMeasurement(double seconds, const QString& point, const QString& reading);
+    const QList<Measurement>& measurements() const { return measurements_; }
+
+    bool overTime(double seconds) const;
+
+    int hintsUsed() const { return hintsUsed_; }
+    int hintPoints() const;
+    // The next hint to reveal, or nullptr when all are shown.
+    const Hint* nextHint() const;
+    void revealHint();
+
+    // Ends the attempt with the student's diagnosis (one answer per answer of the challenge,
+    // in any order), or with none when the student gives up.
+    void submit(const QList<Answer>& given, double seconds);
+    void giveUp(double seconds);
+
+    bool finished() const { return finished_; }
+    bool right() const { return right_; }
+    int score() const { return score_; }
+    double seconds() const { return seconds_; }
+    const QList<Answer>& given() const { return given_; }
+    QString givenText() const;
+
+    static int scoreFor(bool right, int hintPoints, int measurements, bool late);
+
+    // The result as the student reads it on screen.
+    QString summary() const;
+    // The row of the results file.
+    QStringList resultRow(const QString& student) const;
+    // The printed result sheet with the diagnostic path.
+    PrintDocument resultSheet(const QString& student, const QString& company, const QString& printedAt) const;
+
+private:
+    Challenge challenge_;
+    QDateTime startedAt_;
+    bool testRun_ = false;
+    QList<Measurement> measurements_;
+    int hintsUsed_ = 0;
+    bool finished_ = false;
+    bool right_ = false;
+    bool gaveUp_ = false;
+    bool late_ = false;
+    int score_ = 0;
+    double seconds_ = 0;
+    QList<Answer> given_;
+};
+
+// "m:ss" (or "h:mm:ss" from an hour on).
+QString durationText(double seconds);
+
+// The results file: CSV with a heading row, one attempt to a row.
+namespace results {
+const QStringList& heading();
+QString fileName();  // "Challenge results.csv"
+// One CSV line (fields quoted where they hold a comma, a quote or a line break), without its end.
+QString csvLine(const QStringList& fields);
+// The rows of a results file after its heading; false with the problem when it is not one.
+bool parse(const QByteArray& bytes, QList<QStringList>* rows, QString* problem);
+// Appends a row to the file (made with its heading when new), written whole and atomically.
+// Raises the write's VbError on failure; the file is then as it was.
+void append(const QString& path, const QStringList& row);
+// Sorted by student, then challenge, then date and time.
+void sortRows(QList<QStringList>* rows);
+}  // namespace results

@@ -1,0 +1,281 @@
+#include "challenges/challenge.h"
+
+#include "platform/files.h"
+#include "platform/vbtypes.h"
+
+#include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
+
+namespace {
+
+const char kMagic[] = "Vantorel challenge ";
+const char kEnd[] = "End of challenge";
+const char kItself[] = "The part itself";
+const char kWiring[] = "Its wiring";
+const char kAtEcu[] = "Its connection at the ECU";
+const char kSupply[] = "Its supply";
+
+bool parseWhole(const QString& text, int low, int high, int* out) {
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (!ok || v < low || v > high) return false;
+    *out = v;
+    return true;
+}
+
+QString sizeText(qint64 bytes) {
+    if (bytes >= 1024 * 1024) return QString::number(bytes / (1024.0 * 1024.0), 'f', 1) + " MB";
+    return QString::number((bytes + 1023) / 1024) + " KB";
+}
+
+}  // namespace
+
+Answer answerForFault(int fault) {
+    static const char* const sensors[] = {"Engine speed sensor", "Engine load sensor",
+                                          "Engine temperature sensor", "System voltage sensing",
+                                          "Lambda sensor", "Knock sensor"};
+    // Each sensor has three faults: itself (1-6), its wiring (7-12), its pin at the ECU (13-18).
+    if (fault >= 1 && fault <= 18) {
+        static const char* const circuits[] = {kItself, kWiring, kAtEcu};
+        return {sensors[(fault - 1) % 6], circuits[(fault - 1) / 6]};
+    }
+    switch (fault) {
+    case 19: return {"Ignition timing", kItself};
+    case 20: return {"Fuel injectors", kItself};
+    case 21: return {"Fuel pump", kItself};
+    case 22: return {"Ignition coil", kAtEcu};
+    case 23: return {"Fuel injectors", kAtEcu};
+    case 24: return {"Fuel pump", kAtEcu};
+    case 25: return {"Ignition coil", kItself};
+    case 26: return {"Fuel injectors", kSupply};
+    case 27: return {"Fuel pump", kSupply};
+    case 28: return {"Fuel pressure regulator", kItself};
+    case 29: return {"Fuel pressure regulator", "Its fuel return"};
+    case 30: return {"Engine control unit", kItself};
+    case 31: return {"Ignition/starter switch", kSupply};
+    case 32: return {"Ignition/starter switch", kItself};
+    case 33: return {"Starter motor", kSupply};
+    case 34: return {"Starter solenoid", kItself};
+    case 35: return {"Starter motor", kItself};
+    case 36: return {"Battery", kItself};
+    case 37: return {"Alternator", "Its drive belt"};
+    case 38: return {"Alternator", kItself};
+    case 39: return {"Voltage regulator", kItself};
+    case 40: return {"Rectifier", kItself};
+    case 41: return {"Alternator", "Its output cable"};
+    case 42: return {"Alternator", "Its earth"};
+    case 43: return {"Charge warning light", kWiring};
+    case 44: return {"Voltage regulator", "Its warning light terminal"};
+    default: return {};
+    }
+}
+
+const QStringList& gearNames() {
+    static const QStringList names = {"N", "1", "2", "3", "4", "5", "R"};
+    return names;
+}
+
+const QStringList& throttleNames() {
+    static const QStringList names = {"off", "on", "full"};
+    return names;
+}
+
+QString Challenge::toText() const {
+    QString t;
+    t += kMagic + QString::number(kVersion) + '\n';
+    t += "Title: " + title + '\n';
+    t += QString("Engine: ") + (engineRunning ? "running" : "stopped") + '\n';
+    t += "Battery: " + QString::number(battery) + '\n';
+    t += "Temperature: " + QString::number(temperature) + '\n';
+    t += "Gear: " + gearNames().value(gear) + '\n';
+    t += "Throttle: " + throttleNames().value(throttle) + '\n';
+    t += QString("Auto run: ") + (autoRun ? "on" : "off") + '\n';
+    QStringList numbers;
+    for (int f : faults) numbers << QString::number(f);
+    t += "Faults: " + numbers.join(", ") + '\n';
+    for (const Answer& a : answers) t += "Answer: " + a.text() + '\n';
+    if (timeLimitMinutes > 0) t += "Time limit: " + QString::number(timeLimitMinutes) + '\n';
+    if (measurementLimit > 0) t += "Measurement limit: " + QString::number(measurementLimit) + '\n';
+    for (const Hint& h : hints) t += "Hint: " + QString::number(h.points) + " | " + h.text + '\n';
+    t += "Instructions:\n";
+    QString body = instructions;
+    body.replace("\r\n", "\n");
+    while (body.endsWith('\n')) body.chop(1);
+    t += body + '\n';
+    t += QString(kEnd) + '\n';
+    return t;
+}
+
+QString Challenge::startStateText() const {
+    QString s = engineRunning ? QStringLiteral("Engine running") : QStringLiteral("Engine stopped");
+    s += ", battery " + QString::number(battery) + " V";
+    s += ", engine at " + QString::number(temperature) + " \u00B0C";
+    s += gear == 0 ? QStringLiteral(", neutral") : gear == 6 ? QStringLiteral(", reverse gear")
+                                                             : ", gear " + gearNames().value(gear);
+    s += ", throttle " + throttleNames().value(throttle);
+    s += autoRun ? QStringLiteral(", auto run on.") : QStringLiteral(", auto run off.");
+    return s;
+}
+
+QString Challenge::problem(const QList<Answer>& offered) const {
+    if (title.trimmed().isEmpty()) return "The challenge has no title.";
+    if (title.contains('\n')) return "The title must be one line.";
+    if (instructions.trimmed().isEmpty()) return "The challenge has no instructions for the student.";
+    if (faults.isEmpty()) return "The challenge injects no fault: choose at least one.";
+    if (faults.size() > kMaxFaults) return QString("A challenge injects at most %1 faults.").arg(kMaxFaults);
+    QSet<int> seen;
+    for (int f : faults) {
+        if (f < 1 || f > 44) return QString("Fault %1 is not one of the faults 1 to 44.").arg(f);
+        if (seen.contains(f)) return QString("Fault %1 is listed twice.").arg(f);
+        seen.insert(f);
+    }
+    if (answers.isEmpty()) return "The challenge has no answer: choose the faulty part and circuit.";
+    if (answers.size() > kMaxAnswers) return QString("A challenge has at most %1 answers.").arg(kMaxAnswers);
+    for (int i = 0; i < answers.size(); ++i) {
+        if (!offered.contains(answers[i])) return "The answer \"" + answers[i].text() + "\" is not in the list of answers.";
+        for (int j = 0; j < i; ++j)
+            if (answers[j] == answers[i]) return "The answer \"" + answers[i].text() + "\" is given twice.";
+    }
+    if (hints.size() > kMaxHints) return QString("A challenge has at most %1 hints.").arg(kMaxHints);
+    for (const Hint& h : hints) {
+        if (h.text.trimmed().isEmpty()) return "A hint has no text.";
+        if (h.points < 1 || h.points > 50) return "A hint costs from 1 to 50 points.";
+    }
+    if (battery < 0 || battery > 16) return "The battery voltage must be from 0 to 16 V.";
+    if (temperature < -20 || temperature > 110) return QString::fromUtf8("The engine temperature must be from -20 to 110 °C.");
+    if (timeLimitMinutes < 0 || timeLimitMinutes > 240) return "The time limit must be from 1 to 240 minutes.";
+    if (measurementLimit < 0 || measurementLimit > 999) return "The measurement limit must be from 1 to 999.";
+    return QString();
+}
+
+bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Challenge* out, QString* problem) {
+    auto fail = [&](const QString& why) {
+        *problem = why;
+        return false;
+    };
+    if (bytes.isEmpty()) return fail("The file is empty.");
+    if (bytes.size() > Challenge::kMaxFileBytes)
+        return fail("The file is too large (" + sizeText(bytes.size()) + "); a challenge file holds at most " +
+                    sizeText(Challenge::kMaxFileBytes) + ".");
+    if (bytes.contains('\0')) return fail("The file is not a challenge: it holds binary data.");
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError()) return fail("The file is not a challenge: it is not UTF-8 text.");
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    text.replace("\r\n", "\n");
+    const QStringList lines = text.split('\n');
+
+    const QString first = lines.first().trimmed();
+    if (!first.startsWith(kMagic)) return fail("The file is not a challenge: its first line is not \"Vantorel challenge 1\".");
+    bool ok = false;
+    const int version = first.mid(int(sizeof kMagic) - 1).toInt(&ok);
+    if (!ok || version < 1) return fail("The file is not a challenge: its first line is not \"Vantorel challenge 1\".");
+    if (version > Challenge::kVersion)
+        return fail(QString("The file was made by a newer version of Vantorel (challenge format %1); this version reads format %2.")
+                        .arg(version)
+                        .arg(Challenge::kVersion));
+
+    Challenge c;
+    QSet<QString> given;
+    int i = 1;
+    for (; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith('#')) continue;
+        if (line.compare("Instructions:", Qt::CaseInsensitive) == 0) break;
+        const int colon = line.indexOf(':');
+        const QString where = QString("Line %1").arg(i + 1);
+        if (colon < 0) return fail(where + " is not \"Key: value\": " + line.left(60));
+        const QString key = line.left(colon).trimmed().toLower();
+        const QString value = line.mid(colon + 1).trimmed();
+        const bool repeatable = key == "answer" || key == "hint";
+        if (!repeatable && given.contains(key)) return fail(where + " repeats \"" + line.left(colon) + "\".");
+        given.insert(key);
+        if (key == "title") {
+            c.title = value;
+        } else if (key == "engine") {
+            if (value.compare("running", Qt::CaseInsensitive) == 0) c.engineRunning = true;
+            else if (value.compare("stopped", Qt::CaseInsensitive) == 0) c.engineRunning = false;
+            else return fail(where + ": the engine is \"running\" or \"stopped\".");
+        } else if (key == "battery") {
+            if (!parseWhole(value, 0, 16, &c.battery)) return fail(where + ": the battery voltage is a whole number from 0 to 16.");
+        } else if (key == "temperature") {
+            if (!parseWhole(value, -20, 110, &c.temperature))
+                return fail(where + ": the temperature is a whole number from -20 to 110.");
+        } else if (key == "gear") {
+            c.gear = gearNames().indexOf(value.toUpper());
+            if (c.gear < 0) return fail(where + ": the gear is N, 1 to 5 or R.");
+        } else if (key == "throttle") {
+            c.throttle = throttleNames().indexOf(value.toLower());
+            if (c.throttle < 0) return fail(where + ": the throttle is \"off\", \"on\" or \"full\".");
+        } else if (key == "auto run") {
+            if (value.compare("on", Qt::CaseInsensitive) == 0) c.autoRun = true;
+            else if (value.compare("off", Qt::CaseInsensitive) == 0) c.autoRun = false;
+            else return fail(where + ": auto run is \"on\" or \"off\".");
+        } else if (key == "faults") {
+            for (const QString& part : value.split(',')) {
+                int f = 0;
+                if (!parseWhole(part, 1, 44, &f))
+                    return fail(where + ": \"" + part.trimmed().left(20) + "\" is not one of the faults 1 to 44.");
+                c.faults << f;
+            }
+        } else if (key == "answer") {
+            const QStringList pair = value.split('|');
+            if (pair.size() != 2) return fail(where + ": an answer is \"part | circuit\".");
+            c.answers << Answer{pair[0].trimmed(), pair[1].trimmed()};
+        } else if (key == "time limit") {
+            if (!parseWhole(value, 1, 240, &c.timeLimitMinutes))
+                return fail(where + ": the time limit is a whole number of minutes from 1 to 240.");
+        } else if (key == "measurement limit") {
+            if (!parseWhole(value, 1, 999, &c.measurementLimit))
+                return fail(where + ": the measurement limit is a whole number from 1 to 999.");
+        } else if (key == "hint") {
+            const int bar = value.indexOf('|');
+            Hint h;
+            if (bar < 0 || !parseWhole(value.left(bar), 1, 50, &h.points))
+                return fail(where + ": a hint is \"points | text\", with 1 to 50 points.");
+            h.text = value.mid(bar + 1).trimmed();
+            c.hints << h;
+        } else {
+            return fail(where + " has a key this version does not know: \"" + line.left(colon).left(40) + "\".");
+        }
+    }
+    if (i >= lines.size()) return fail("The file ends before its instructions: it may be cut short.");
+    for (const char* key : {"title", "engine", "battery", "temperature", "gear", "throttle", "auto run", "faults"})
+        if (!given.contains(key)) {
+            QString name = key;
+            name[0] = name[0].toUpper();
+            return fail("The line \"" + name + ":\" is missing.");
+        }
+    // The instructions run to the closing line.
+    int end = lines.size() - 1;
+    while (end > i && lines[end].trimmed().isEmpty()) --end;
+    if (end <= i || lines[end].trimmed() != QLatin1String(kEnd))
+        return fail("The file does not end with \"End of challenge\": it may be cut short.");
+    c.instructions = lines.mid(i + 1, end - i - 1).join('\n').trimmed();
+    const QString wrong = c.problem(offered);
+    if (!wrong.isEmpty()) return fail(wrong);
+    *out = c;
+    return true;
+}
+
+bool loadChallengeFile(const QString& path, const QList<Answer>& offered, Challenge* out, QString* message) {
+    const QString name = QFileInfo(path).fileName();
+    QString why;
+    try {
+        // One byte more than a challenge may hold, so that a larger file is told apart.
+        bool whole = true;
+        QByteArray bytes = readRegularFileHead(path, Challenge::kMaxFileBytes + 1, &whole);
+        if (!whole || bytes.size() > Challenge::kMaxFileBytes) {
+            const qint64 size = QFileInfo(path).size();
+            why = "The file is too large (" + sizeText(size) + "); a challenge file holds at most " +
+                  sizeText(Challenge::kMaxFileBytes) + ".";
+        } else if (parseChallenge(bytes, offered, out, &why)) {
+            return true;
+        }
+    } catch (const VbError& e) {
+        why = e.number == 53 ? QStringLiteral("The file cannot be found.") : "The file cannot be read (" + e.description + ").";
+    }
+    *message = "The challenge \"" + name + "\" cannot be opened.\n\n" + why;
+    return false;
+}

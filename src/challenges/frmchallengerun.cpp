@@ -1,0 +1,402 @@
+#include "challenges/frmchallengerun.h"
+
+#include "app/state.h"
+#include "challenges/session.h"
+#include "diagnostics/jobsheet.h"
+#include "electrical/startstop.h"
+#include "engine/frmcontrols.h"
+#include "engine/frmsimulation.h"
+#include "faults/frmfaults.h"
+#include "platform/datafolder.h"
+#include "platform/guard.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+REGISTER_FORM(frmChallengeRun)
+
+namespace {
+const char kChoosePart[] = "(choose the part)";
+const char kChooseCircuit[] = "(choose the circuit)";
+
+QString studentName() {
+    const QString name = GetSetting("ZRsettings", "ZRuserName", "").trimmed();
+    return name.isEmpty() ? QStringLiteral("(no name given)") : name;
+}
+
+QString resultsPath() { return QDir(userDataFolder()).filePath(results::fileName()); }
+}  // namespace
+
+frmChallengeRun::frmChallengeRun() {
+    setCaption("Challenge");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(6);
+    auto label = [&](const char* name) {
+        auto* l = new QLabel(this);
+        l->setObjectName(name);
+        l->setWordWrap(true);
+        l->setTextFormat(Qt::PlainText);
+        layout->addWidget(l);
+        return l;
+    };
+    auto button = [&](QWidget* parent, const char* name, const char* caption) {
+        auto* b = new QPushButton(caption, parent);
+        b->setObjectName(name);
+        return b;
+    };
+    lblTitle = label("lblTitle");
+    QFont bold = lblTitle->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() + 1);
+    lblTitle->setFont(bold);
+    lblTime = label("lblTime");
+    lblMeasurements = label("lblMeasurements");
+    lblHints = label("lblHints");
+    txtHints = new QPlainTextEdit(this);
+    txtHints->setObjectName("txtHints");
+    txtHints->setReadOnly(true);
+    txtHints->setMaximumHeight(90);
+    layout->addWidget(txtHints);
+    auto* row = new QHBoxLayout;
+    cmdInstructions = button(this, "cmdInstructions", "Instructions");
+    cmdHint = button(this, "cmdHint", "Show a hint");
+    row->addWidget(cmdInstructions);
+    row->addWidget(cmdHint);
+    layout->addLayout(row);
+
+    fraDiagnosis = new QGroupBox("Your diagnosis", this);
+    fraDiagnosis->setObjectName("fraDiagnosis");
+    auto* diag = new QVBoxLayout(fraDiagnosis);
+    for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
+        cmbAnswerPart[i] = new QComboBox(fraDiagnosis);
+        cmbAnswerPart[i]->setObjectName(arrayName("cmbAnswerPart", i));
+        cmbAnswerCircuit[i] = new QComboBox(fraDiagnosis);
+        cmbAnswerCircuit[i]->setObjectName(arrayName("cmbAnswerCircuit", i));
+        diag->addWidget(cmbAnswerPart[i]);
+        diag->addWidget(cmbAnswerCircuit[i]);
+        connect(cmbAnswerPart[i], qOverload<int>(&QComboBox::activated), this,
+                guarded([this, i] { cmbAnswerPart_Click(i); }));
+    }
+    auto* submitRow = new QHBoxLayout;
+    cmdSubmit = button(fraDiagnosis, "cmdSubmit", "Submit diagnosis");
+    cmdEnd = button(fraDiagnosis, "cmdEnd", "End challenge");
+    submitRow->addWidget(cmdSubmit);
+    submitRow->addWidget(cmdEnd);
+    diag->addLayout(submitRow);
+    layout->addWidget(fraDiagnosis);
+
+    lblResult = label("lblResult");
+    QFont big = lblResult->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() + 6);
+    lblResult->setFont(big);
+    lblResult->setAlignment(Qt::AlignCenter);
+    txtResult = new QPlainTextEdit(this);
+    txtResult->setObjectName("txtResult");
+    txtResult->setReadOnly(true);
+    layout->addWidget(txtResult, 1);
+    auto* resultRow = new QHBoxLayout;
+    cmdPrint = button(this, "cmdPrint", "Print result sheet");
+    cmdSaveResult = button(this, "cmdSaveResult", "Save result");
+    cmdClose = button(this, "cmdClose", "Close");
+    resultRow->addWidget(cmdPrint);
+    resultRow->addWidget(cmdSaveResult);
+    resultRow->addWidget(cmdClose);
+    layout->addLayout(resultRow);
+    layout->addStretch();
+
+    connect(cmdInstructions, &QPushButton::clicked, this, guarded([this] { cmdInstructions_Click(); }));
+    connect(cmdHint, &QPushButton::clicked, this, guarded([this] { cmdHint_Click(); }));
+    connect(cmdSubmit, &QPushButton::clicked, this, guarded([this] { cmdSubmit_Click(); }));
+    connect(cmdEnd, &QPushButton::clicked, this, guarded([this] { cmdEnd_Click(); }));
+    connect(cmdPrint, &QPushButton::clicked, this, guarded([this] { cmdPrint_Click(); }));
+    connect(cmdSaveResult, &QPushButton::clicked, this, guarded([this] { cmdSaveResult_Click(); }, Trap::report()));
+    connect(cmdClose, &QPushButton::clicked, this, guarded([this] { cmdClose_Click(); }));
+}
+
+void frmChallengeRun::onLoad() { setTwips(9300, 0, 5400, 7800); }
+
+bool frmChallengeRun::onQueryUnload() {
+    // While the challenge runs the close box only puts the panel away (Tools > Challenges...
+    // brings it back); once the result is shown it closes the challenge.
+    if (running()) hideForm();
+    else cmdClose_Click();
+    return false;
+}
+
+void frmChallengeRun::lockFaults(bool locked) { frm<frmFaults>()->setLocked(locked); }
+
+bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
+    if (running()) {
+        MsgBox("A challenge is already running: submit your diagnosis or end it first.", MsgButtons::OK,
+               MsgIcon::Information);
+        showForm();
+        return false;
+    }
+    frmFaults* faults = frm<frmFaults>();
+    if (active_) {
+        faults->cmdClear_Click();  // the last challenge's faults, still in for its review
+        active_ = false;
+    }
+    // The vehicle as the challenge describes it, from a repaired, stopped engine.
+    StopEngine();
+    faults->cmdClear_Click();
+    faults->hideForm();
+    FRMsimulation* sim = frm<FRMsimulation>();
+    sim->HSB_engine_temperature->setValue(challenge.temperature);
+    sim->HSB_system_voltage->setValue(challenge.battery);
+    EngineTemperature = challenge.temperature;
+    SystemVoltage = challenge.battery;
+    if (challenge.engineRunning && EngineRunning != True) StartStopEngine();
+    frmControls* controls = frm<frmControls>();
+    controls->optGear[challenge.gear]->setChecked(true);
+    QRadioButton* throttle[] = {controls->optThrottleOff, controls->optThrottleOn, controls->optThrottleFull};
+    throttle[challenge.throttle]->setChecked(true);
+    controls->chkAuto->setChecked(challenge.autoRun && EngineRunning == True);
+    for (int f : challenge.faults) faults->chkFault[f]->setChecked(false);
+    lockFaults(true);
+
+    attempt_ = Attempt(challenge, platform().now(), testRun);
+    active_ = true;
+    timeUpTold_ = false;
+    resultSaved_ = false;
+    startClock_ = platform().clock();
+    setCaption(testRun ? "Challenge (test run)" : "Challenge");
+    lblTitle->setText(challenge.title);
+    txtHints->clear();
+    const QList<Answer>& offered = offeredAnswers();
+    for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
+        cmbAnswerPart[i]->clear();
+        cmbAnswerPart[i]->addItem(kChoosePart);
+        for (const Answer& a : offered)
+            if (cmbAnswerPart[i]->findText(a.part) < 0) cmbAnswerPart[i]->addItem(a.part);
+        cmbAnswerPart_Click(i);
+        const bool used = i < challenge.answers.size();
+        cmbAnswerPart[i]->setVisible(used);
+        cmbAnswerCircuit[i]->setVisible(used);
+    }
+    fraDiagnosis->setTitle(challenge.answers.size() > 1
+                               ? QString("Your diagnosis: the %1 faults").arg(challenge.answers.size())
+                               : QStringLiteral("Your diagnosis"));
+    refresh();
+    showForm();
+    bringToFront();
+    return true;
+}
+
+double frmChallengeRun::elapsed() const {
+    if (!active_) return 0;
+    return attempt_.finished() ? attempt_.seconds() : platform().clock() - startClock_;
+}
+
+void frmChallengeRun::refresh() {
+    const Challenge& c = attempt_.challenge();
+    const bool over = running() && attempt_.overTime(elapsed());
+    QString time = "Time: " + durationText(elapsed());
+    if (c.timeLimitMinutes > 0) time += " of " + durationText(c.timeLimitMinutes * 60.0);
+    if (over) time += " - time is up";
+    lblTime->setText(time);
+    QString count = QString("Measurements: %1").arg(attempt_.measurements().size());
+    if (c.measurementLimit > 0) count += QString(" of %1").arg(c.measurementLimit);
+    lblMeasurements->setText(count);
+    lblHints->setText(QString("Hints used: %1 of %2 (%3 points)")
+                          .arg(attempt_.hintsUsed())
+                          .arg(c.hints.size())
+                          .arg(attempt_.hintPoints()));
+    txtHints->setVisible(attempt_.hintsUsed() > 0);
+    const Hint* next = attempt_.nextHint();
+    cmdHint->setEnabled(running() && next);
+    cmdHint->setText(next ? QString("Show a hint (-%1 points)").arg(next->points) : QStringLiteral("No more hints"));
+    const bool done = attempt_.finished();
+    fraDiagnosis->setVisible(!done);
+    lblResult->setVisible(done);
+    txtResult->setVisible(done);
+    cmdPrint->setVisible(done);
+    cmdSaveResult->setVisible(done && !attempt_.testRun() && !resultSaved_);
+    cmdClose->setVisible(done);
+    if (done) {
+        lblResult->setText(attempt_.right() ? "Right" : "Wrong");
+        setForeColor(lblResult, attempt_.right() ? QColor(0, 128, 0) : QColor(192, 0, 0));
+        txtResult->setPlainText(attempt_.summary());
+    }
+}
+
+bool frmChallengeRun::allowsMeasurement() {
+    if (!running()) return true;
+    QString why;
+    if (attempt_.mayMeasure(&why)) return true;
+    MsgBox(why, MsgButtons::OK, MsgIcon::Information);
+    return false;
+}
+
+void frmChallengeRun::measured(const QString& point, const QString& reading) {
+    if (!running()) return;
+    attempt_.addMeasurement(elapsed(), point, reading);
+    refresh();
+}
+
+void frmChallengeRun::tick() {
+    if (!running()) return;
+    refresh();
+    if (!timeUpTold_ && attempt_.overTime(elapsed())) {
+        timeUpTold_ = true;
+        MsgBox(QString("Time is up: the time limit of %1 minutes has passed.\n\nSubmit your diagnosis now; a "
+                       "diagnosis submitted after the limit loses %2 points.")
+                   .arg(attempt_.challenge().timeLimitMinutes)
+                   .arg(Attempt::kLatePenalty),
+               MsgButtons::OK, MsgIcon::Information);
+    }
+}
+
+void frmChallengeRun::cmbAnswerPart_Click(int row) {
+    const QString part = cmbAnswerPart[row]->currentText();
+    QComboBox* circuits = cmbAnswerCircuit[row];
+    circuits->clear();
+    circuits->addItem(kChooseCircuit);
+    for (const Answer& a : offeredAnswers())
+        if (a.part == part) circuits->addItem(a.circuit);
+}
+
+void frmChallengeRun::cmdInstructions_Click() {
+    MsgBox(attempt_.challenge().instructions, MsgButtons::OK, MsgIcon::None, attempt_.challenge().title);
+}
+
+void frmChallengeRun::cmdHint_Click() {
+    const Hint* next = attempt_.nextHint();
+    if (!running() || !next) return;
+    const int number = attempt_.hintsUsed() + 1;
+    if (MsgBox(QString("Show hint %1? It costs %2 points.").arg(number).arg(next->points), MsgButtons::YesNo,
+               MsgIcon::Question) != MsgAnswer::Yes)
+        return;
+    attempt_.revealHint();
+    txtHints->appendPlainText(QString("Hint %1: %2").arg(number).arg(next->text));
+    refresh();
+}
+
+void frmChallengeRun::cmdSubmit_Click() {
+    if (!running()) return;
+    QList<Answer> given;
+    QStringList lines;
+    for (int i = 0; i < attempt_.challenge().answers.size(); ++i) {
+        if (cmbAnswerPart[i]->currentIndex() <= 0 || cmbAnswerCircuit[i]->currentIndex() <= 0) {
+            MsgBox("Choose the faulty part and its circuit before you submit your diagnosis.", MsgButtons::OK,
+                   MsgIcon::Information);
+            return;
+        }
+        given << Answer{cmbAnswerPart[i]->currentText(), cmbAnswerCircuit[i]->currentText()};
+        lines << given.last().part + " - " + given.last().circuit;
+    }
+    if (MsgBox("Submit this diagnosis?\n\n" + lines.join("\n") + "\n\nThe challenge ends when you submit it.",
+               MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        return;
+    attempt_.submit(given, elapsed());
+    finish();
+}
+
+void frmChallengeRun::cmdEnd_Click() {
+    if (!running()) return;
+    if (MsgBox("End the challenge without a diagnosis? It scores 0.", MsgButtons::YesNo, MsgIcon::Question) !=
+        MsgAnswer::Yes)
+        return;
+    attempt_.giveUp(elapsed());
+    finish();
+}
+
+void frmChallengeRun::finish() {
+    lockFaults(false);
+    refresh();
+    if (!attempt_.testRun()) {
+        try {
+            saveResult();
+        } catch (const VbError& e) {
+            MsgBox("The result could not be added to \"" + resultsPath() + "\".\n\nError number: " +
+                       QString::number(e.number) + " - " + e.description +
+                       "\n\nThe result stays on screen: \"Save result\" tries again, and \"Print result sheet\" "
+                       "prints it.",
+                   MsgButtons::OK, MsgIcon::Exclamation);
+        }
+    }
+    refresh();
+}
+
+void frmChallengeRun::saveResult() {
+    QDir().mkpath(userDataFolder());
+    results::append(resultsPath(), attempt_.resultRow(studentName()));
+    resultSaved_ = true;
+}
+
+void frmChallengeRun::cmdSaveResult_Click() {
+    if (!attempt_.finished() || resultSaved_ || attempt_.testRun()) return;
+    saveResult();
+    refresh();
+}
+
+void frmChallengeRun::cmdPrint_Click() {
+    if (!attempt_.finished()) return;
+    const int copies = platform().printerDialog();
+    if (copies <= 0) return;
+    const QString company = GetSetting("ZRsettings", "ZRuserCompany", "");
+    for (int copy = 0; copy < copies; ++copy) {
+        if (!platform().printDocument(attempt_.resultSheet(studentName(), company, generalDate(platform().now())))) {
+            MsgBox("There was a problem printing to your printer.", MsgButtons::OK, MsgIcon::None);
+            return;
+        }
+    }
+}
+
+void frmChallengeRun::cmdClose_Click() {
+    if (running()) return;
+    if (active_) {
+        // The vehicle is repaired when the finished challenge is put away.
+        active_ = false;
+        frm<frmFaults>()->cmdClear_Click();
+    }
+    hideForm();
+}
+
+bool frmChallengeRun::scriptShow(const QString& control, const QString&, QJsonObject& out) {
+    if (control != QLatin1String("attempt")) return false;
+    out.insert("active", active_);
+    out.insert("running", running());
+    out.insert("finished", attempt_.finished());
+    out.insert("right", attempt_.right());
+    out.insert("score", attempt_.score());
+    out.insert("seconds", elapsed());
+    out.insert("hints", attempt_.hintsUsed());
+    out.insert("testrun", attempt_.testRun());
+    out.insert("saved", resultSaved_);
+    QJsonArray path;
+    for (const Measurement& m : attempt_.measurements())
+        path.append(QJsonObject{{"seconds", m.seconds}, {"point", m.point}, {"reading", m.reading}});
+    out.insert("measurements", path);
+    out.insert("count", path.size());
+    return true;
+}
+
+// ---- What the other windows call ----
+
+namespace {
+frmChallengeRun* panel() { return Forms::find<frmChallengeRun>(); }
+}  // namespace
+
+bool ChallengeRunning() { return panel() && panel()->running(); }
+bool ChallengeAllowsMeasurement() { return !panel() || panel()->allowsMeasurement(); }
+void ChallengeMeasured(const QString& point, const QString& reading) {
+    if (panel()) panel()->measured(point, reading);
+}
+void ChallengeTick() {
+    if (panel()) panel()->tick();
+}

@@ -1,0 +1,561 @@
+#include "challenges/frmchallenges.h"
+
+#include "app/state.h"
+#include "challenges/frmchallengeresults.h"
+#include "challenges/frmchallengerun.h"
+#include "challenges/session.h"
+#include "platform/datafolder.h"
+#include "platform/files.h"
+#include "platform/guard.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+REGISTER_FORM(frmChallenges)
+
+namespace {
+const char kNoAnswer[] = "(none)";
+const char kChoosePart[] = "(choose the part)";
+const char kChooseCircuit[] = "(choose the circuit)";
+const QString kFilter = QStringLiteral("Challenge files (*.vch);;All files (*)");
+
+// "Engine speed sensor failed" for fault 1: each entry of the faults list up to its colon.
+QString faultDescription(int n) {
+    static const QHash<int, QString> descriptions = [] {
+        QHash<int, QString> out;
+        try {
+            const QString text = decodeText(readRegularFile(findDataFile("faults.txt"), 1024 * 1024));
+            static const QRegularExpression entry(QStringLiteral("^(\\d+) - ([^:\\n]+)"), QRegularExpression::MultilineOption);
+            for (auto it = entry.globalMatch(text); it.hasNext();) {
+                const auto m = it.next();
+                out.insert(m.captured(1).toInt(), m.captured(2).trimmed());
+            }
+        } catch (const VbError&) {
+            // Without the list the boxes carry their numbers only.
+        }
+        return out;
+    }();
+    const QString d = descriptions.value(n);
+    return d.isEmpty() ? QString("Fault %1").arg(n) : QString("%1 - %2").arg(n).arg(d);
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+template <class W> W* named(W* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+}  // namespace
+
+frmChallenges::frmChallenges() {
+    setCaption("Challenges");
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    auto* buttons = new QHBoxLayout;
+    cmdNew = button(this, "cmdNew", "New");
+    cmdOpen = button(this, "cmdOpen", "Open...");
+    cmdSave = button(this, "cmdSave", "Save");
+    cmdSaveAs = button(this, "cmdSaveAs", "Save As...");
+    cmdTestRun = button(this, "cmdTestRun", "Test run");
+    cmdResults = button(this, "cmdResults", "Results...");
+    cmdStart = button(this, "cmdStart", "Start challenge");
+    QFont bold = cmdStart->font();
+    bold.setBold(true);
+    cmdStart->setFont(bold);
+    for (QPushButton* b : {cmdNew, cmdOpen, cmdSave, cmdSaveAs, cmdTestRun, cmdResults}) buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(cmdStart);
+    outer->addLayout(buttons);
+
+    auto* body = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    lblFolder = named(new QLabel("Challenges in the folder:", this), "lblFolder");
+    lstChallenges = named(new QListWidget(this), "lstChallenges");
+    lstChallenges->setMinimumWidth(230);
+    lblFile = named(new QLabel(this), "lblFile");
+    lblFile->setWordWrap(true);
+    lblFile->setTextFormat(Qt::PlainText);
+    left->addWidget(lblFolder);
+    left->addWidget(lstChallenges, 1);
+    left->addWidget(lblFile);
+    body->addLayout(left, 2);
+
+    tabChallenge = named(new QTabWidget(this), "tabChallenge");
+    body->addWidget(tabChallenge, 5);
+    outer->addLayout(body, 1);
+
+    // The challenge as the student reads it.
+    auto* page = new QWidget;
+    auto* form = new QVBoxLayout(page);
+    txtTitle = named(new QLineEdit(page), "txtTitle");
+    txtTitle->setMaxLength(100);
+    QFont titleFont = txtTitle->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() + 2);
+    txtTitle->setFont(titleFont);
+    txtInstructions = named(new QPlainTextEdit(page), "txtInstructions");
+    lblStartState = named(new QLabel(page), "lblStartState");
+    lblLimits = named(new QLabel(page), "lblLimits");
+    for (QLabel* l : {lblStartState, lblLimits}) {
+        l->setWordWrap(true);
+        l->setTextFormat(Qt::PlainText);
+    }
+    form->addWidget(txtTitle);
+    form->addWidget(txtInstructions, 1);
+    form->addWidget(lblStartState);
+    form->addWidget(lblLimits);
+    tabChallenge->addTab(page, "Challenge");
+
+    // The start state and the limits.
+    page = new QWidget;
+    auto* grid = new QFormLayout(page);
+    chkEngineRunning = named(new QCheckBox("Engine running at the start", page), "chkEngineRunning");
+    spnBattery = named(new QSpinBox(page), "spnBattery");
+    spnBattery->setRange(0, 16);
+    spnBattery->setSuffix(" V");
+    spnTemperature = named(new QSpinBox(page), "spnTemperature");
+    spnTemperature->setRange(-20, 110);
+    spnTemperature->setSuffix(QString::fromUtf8(" °C"));
+    cmbGear = named(new QComboBox(page), "cmbGear");
+    cmbGear->addItems(gearNames());
+    cmbThrottle = named(new QComboBox(page), "cmbThrottle");
+    cmbThrottle->addItems({"Off", "On", "Full"});
+    chkAutoRun = named(new QCheckBox("Auto run (with the engine running)", page), "chkAutoRun");
+    spnTimeLimit = named(new QSpinBox(page), "spnTimeLimit");
+    spnTimeLimit->setRange(0, 240);
+    spnTimeLimit->setSuffix(" minutes");
+    spnTimeLimit->setSpecialValueText("none");
+    spnMeasurementLimit = named(new QSpinBox(page), "spnMeasurementLimit");
+    spnMeasurementLimit->setRange(0, 999);
+    spnMeasurementLimit->setSpecialValueText("none");
+    grid->addRow(chkEngineRunning);
+    grid->addRow("Battery (system) voltage:", spnBattery);
+    grid->addRow("Engine temperature:", spnTemperature);
+    grid->addRow("Gear:", cmbGear);
+    grid->addRow("Throttle:", cmbThrottle);
+    grid->addRow(chkAutoRun);
+    grid->addRow("Time limit:", spnTimeLimit);
+    grid->addRow("Measurement limit:", spnMeasurementLimit);
+    tabChallenge->addTab(page, "Start state");
+
+    // The faults to inject and the answer.
+    page = new QWidget;
+    auto* faultsPage = new QVBoxLayout(page);
+    auto* scroll = new QScrollArea(page);
+    scroll->setObjectName("scrFaults");
+    auto* list = new QWidget;
+    auto* listLayout = new QVBoxLayout(list);
+    listLayout->setSpacing(1);
+    for (int n = 1; n <= 44; ++n) {
+        chkPick[n] = named(new QCheckBox(faultDescription(n), list), arrayName("chkPick", n));
+        listLayout->addWidget(chkPick[n]);
+    }
+    scroll->setWidget(list);
+    faultsPage->addWidget(new QLabel("Faults to inject (at most four):", page));
+    faultsPage->addWidget(scroll, 1);
+    auto* answers = new QGridLayout;
+    for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
+        cmbPart[i] = named(new QComboBox(page), arrayName("cmbPart", i));
+        cmbCircuit[i] = named(new QComboBox(page), arrayName("cmbCircuit", i));
+        answers->addWidget(new QLabel(QString("Answer %1:").arg(i + 1), page), i, 0);
+        answers->addWidget(cmbPart[i], i, 1);
+        answers->addWidget(cmbCircuit[i], i, 2);
+    }
+    answers->setColumnStretch(1, 1);
+    answers->setColumnStretch(2, 1);
+    cmdAnswerFromFaults = button(page, "cmdAnswerFromFaults", "Answer from the faults");
+    answers->addWidget(cmdAnswerFromFaults, Challenge::kMaxAnswers, 2);
+    faultsPage->addLayout(answers);
+    tabChallenge->addTab(page, "Faults and answer");
+
+    // Hints, revealed in order at their cost.
+    page = new QWidget;
+    auto* hintsPage = new QVBoxLayout(page);
+    grdHints = named(new QTableWidget(Challenge::kMaxHints, 2, page), "grdHints");
+    grdHints->setHorizontalHeaderLabels({"Points", "Hint (revealed in this order)"});
+    grdHints->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grdHints->setColumnWidth(0, 60);
+    hintsPage->addWidget(grdHints);
+    tabChallenge->addTab(page, "Hints");
+
+    const QList<Answer>& offered = offeredAnswers();
+    for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
+        cmbPart[i]->addItem(i == 0 ? kChoosePart : kNoAnswer);
+        for (const Answer& a : offered)
+            if (cmbPart[i]->findText(a.part) < 0) cmbPart[i]->addItem(a.part);
+        connect(cmbPart[i], qOverload<int>(&QComboBox::activated), this, guarded([this, i] { cmbPart_Click(i); }));
+        connect(cmbCircuit[i], qOverload<int>(&QComboBox::activated), this, guarded([this] { modified(); }));
+        cmbPart_Click(i);
+    }
+
+    connect(cmdNew, &QPushButton::clicked, this, guarded([this] { cmdNew_Click(); }));
+    connect(cmdOpen, &QPushButton::clicked, this, guarded([this] { cmdOpen_Click(); }));
+    connect(cmdSave, &QPushButton::clicked, this, guarded([this] { cmdSave_Click(); }));
+    connect(cmdSaveAs, &QPushButton::clicked, this, guarded([this] { cmdSaveAs_Click(); }));
+    connect(cmdTestRun, &QPushButton::clicked, this, guarded([this] { cmdTestRun_Click(); }));
+    connect(cmdStart, &QPushButton::clicked, this, guarded([this] { cmdStart_Click(); }));
+    connect(cmdResults, &QPushButton::clicked, this, guarded([this] { cmdResults_Click(); }));
+    connect(cmdAnswerFromFaults, &QPushButton::clicked, this, guarded([this] { cmdAnswerFromFaults_Click(); }));
+    connect(lstChallenges, &QListWidget::currentRowChanged, this, guarded([this] { lstChallenges_Click(); }));
+    connect(txtTitle, &QLineEdit::textChanged, this, guarded([this] { modified(); }));
+    connect(txtInstructions, &QPlainTextEdit::textChanged, this, guarded([this] { modified(); }));
+    for (QCheckBox* c : {chkEngineRunning, chkAutoRun})
+        connect(c, &QCheckBox::toggled, this, guarded([this] { modified(); }));
+    for (int n = 1; n <= 44; ++n) connect(chkPick[n], &QCheckBox::toggled, this, guarded([this] { modified(); }));
+    for (QSpinBox* s : {spnBattery, spnTemperature, spnTimeLimit, spnMeasurementLimit})
+        connect(s, qOverload<int>(&QSpinBox::valueChanged), this, guarded([this] { modified(); }));
+    for (QComboBox* c : {cmbGear, cmbThrottle})
+        connect(c, qOverload<int>(&QComboBox::currentIndexChanged), this, guarded([this] { modified(); }));
+    connect(grdHints, &QTableWidget::cellChanged, this, guarded([this] { modified(); }));
+}
+
+void frmChallenges::onLoad() {
+    setTwips(300, 300, 13200, 8700);
+    Challenge blank;
+    toControls(blank);
+    loaded_ = false;
+    refreshList();
+    applyMode();
+}
+
+void frmChallenges::onActivate() { applyMode(); }
+
+bool frmChallenges::onQueryUnload() {
+    if (!settleEdits()) return false;
+    return true;
+}
+
+QString frmChallenges::folder() { return findDataFile("challenges"); }
+
+bool frmChallenges::instructor() const { return LoggedIn == True; }
+
+void frmChallenges::applyMode() {
+    const bool edit = instructor();
+    for (QPushButton* b : {cmdNew, cmdSave, cmdSaveAs, cmdTestRun, cmdResults}) b->setVisible(edit);
+    for (int t = 1; t < tabChallenge->count(); ++t) tabChallenge->setTabVisible(t, edit);
+    if (!edit) tabChallenge->setCurrentIndex(0);
+    txtTitle->setReadOnly(!edit);
+    txtInstructions->setReadOnly(!edit);
+    txtTitle->setPlaceholderText(edit ? "Title of the challenge" : "Choose a challenge from the list");
+    refreshPreview();
+}
+
+void frmChallenges::refreshList() {
+    const QString current = lstChallenges->currentItem() ? lstChallenges->currentItem()->text() : QString();
+    QSignalBlocker block(lstChallenges);
+    lstChallenges->clear();
+    QDir dir(folder());
+    const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& f : files)
+        if (f.suffix().compare("vch", Qt::CaseInsensitive) == 0) {
+            auto* item = new QListWidgetItem(f.completeBaseName(), lstChallenges);
+            item->setData(Qt::UserRole, f.absoluteFilePath());
+            if (item->text() == current) lstChallenges->setCurrentItem(item);
+        }
+    lblFolder->setText(lstChallenges->count() ? QStringLiteral("Challenges in the folder:")
+                                              : QStringLiteral("No challenges in the folder."));
+    lblFolder->setToolTip(QDir::toNativeSeparators(dir.absolutePath()));
+}
+
+void frmChallenges::refreshPreview() {
+    const Challenge c = fromControls();
+    lblStartState->setText("Before you start: " + c.startStateText());
+    QStringList limits;
+    limits << (c.timeLimitMinutes > 0 ? QString("Time limit: %1 minutes.").arg(c.timeLimitMinutes)
+                                      : QStringLiteral("No time limit."));
+    limits << (c.measurementLimit > 0 ? QString("At most %1 measurements.").arg(c.measurementLimit)
+                                      : QStringLiteral("No limit on measurements."));
+    limits << (c.hints.isEmpty() ? QStringLiteral("No hints.") : QString("%1 hints, at a cost.").arg(c.hints.size()));
+    limits << (c.answers.size() > 1 ? QString("Find %1 faults.").arg(c.answers.size()) : QStringLiteral("Find the fault."));
+    lblLimits->setText(limits.join("  "));
+    const bool shown = loaded_ || instructor();
+    lblStartState->setVisible(shown);
+    lblLimits->setVisible(shown);
+    lblFile->setText(path_.isEmpty() ? (instructor() ? QStringLiteral("New challenge, not saved yet.") : QString())
+                                     : QFileInfo(path_).fileName() + (dirty_ ? " (changed)" : ""));
+    cmdStart->setEnabled(loaded_ || instructor());
+}
+
+void frmChallenges::modified() {
+    if (filling_) return;
+    dirty_ = true;
+    refreshPreview();
+}
+
+Challenge frmChallenges::fromControls() const {
+    Challenge c;
+    c.title = txtTitle->text().trimmed();
+    c.instructions = txtInstructions->toPlainText().trimmed();
+    c.engineRunning = chkEngineRunning->isChecked();
+    c.battery = spnBattery->value();
+    c.temperature = spnTemperature->value();
+    c.gear = cmbGear->currentIndex();
+    c.throttle = cmbThrottle->currentIndex();
+    c.autoRun = chkAutoRun->isChecked();
+    for (int n = 1; n <= 44; ++n)
+        if (chkPick[n]->isChecked()) c.faults << n;
+    for (int i = 0; i < Challenge::kMaxAnswers; ++i)
+        if (cmbPart[i]->currentIndex() > 0 && cmbCircuit[i]->currentIndex() > 0)
+            c.answers << Answer{cmbPart[i]->currentText(), cmbCircuit[i]->currentText()};
+    c.timeLimitMinutes = spnTimeLimit->value();
+    c.measurementLimit = spnMeasurementLimit->value();
+    for (int r = 0; r < grdHints->rowCount(); ++r) {
+        const QTableWidgetItem* points = grdHints->item(r, 0);
+        const QTableWidgetItem* text = grdHints->item(r, 1);
+        const QString t = text ? text->text().simplified() : QString();
+        if (t.isEmpty()) continue;
+        c.hints << Hint{points ? points->text().trimmed().toInt() : 0, t};
+    }
+    return c;
+}
+
+void frmChallenges::toControls(const Challenge& c) {
+    filling_ = true;
+    txtTitle->setText(c.title);
+    txtInstructions->setPlainText(c.instructions);
+    chkEngineRunning->setChecked(c.engineRunning);
+    spnBattery->setValue(c.battery);
+    spnTemperature->setValue(c.temperature);
+    cmbGear->setCurrentIndex(c.gear);
+    cmbThrottle->setCurrentIndex(c.throttle);
+    chkAutoRun->setChecked(c.autoRun);
+    for (int n = 1; n <= 44; ++n) chkPick[n]->setChecked(c.faults.contains(n));
+    for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
+        const Answer a = c.answers.value(i);
+        const int p = cmbPart[i]->findText(a.part);
+        cmbPart[i]->setCurrentIndex(p > 0 ? p : 0);
+        cmbPart_Click(i);
+        const int k = cmbCircuit[i]->findText(a.circuit);
+        cmbCircuit[i]->setCurrentIndex(k > 0 ? k : 0);
+    }
+    spnTimeLimit->setValue(c.timeLimitMinutes);
+    spnMeasurementLimit->setValue(c.measurementLimit);
+    grdHints->clearContents();
+    for (int r = 0; r < c.hints.size() && r < grdHints->rowCount(); ++r) {
+        grdHints->setItem(r, 0, new QTableWidgetItem(QString::number(c.hints[r].points)));
+        grdHints->setItem(r, 1, new QTableWidgetItem(c.hints[r].text));
+    }
+    filling_ = false;
+    dirty_ = false;
+    refreshPreview();
+}
+
+void frmChallenges::cmbPart_Click(int row) {
+    const QString part = cmbPart[row]->currentText();
+    QComboBox* circuits = cmbCircuit[row];
+    const QString before = circuits->currentText();
+    circuits->clear();
+    circuits->addItem(cmbPart[row]->currentIndex() > 0 ? kChooseCircuit : "");
+    for (const Answer& a : offeredAnswers())
+        if (a.part == part) circuits->addItem(a.circuit);
+    const int keep = circuits->findText(before);
+    if (keep > 0) circuits->setCurrentIndex(keep);
+    circuits->setEnabled(cmbPart[row]->currentIndex() > 0);
+    modified();
+}
+
+void frmChallenges::cmdAnswerFromFaults_Click() {
+    const Challenge c = fromControls();
+    QList<Answer> answers;
+    for (int f : c.faults)
+        if (!answers.contains(answerForFault(f))) answers << answerForFault(f);
+    if (answers.size() > Challenge::kMaxAnswers) {
+        MsgBox(QString("These faults make more than %1 answers: choose the answers yourself.").arg(Challenge::kMaxAnswers),
+               MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
+        const Answer a = answers.value(i);
+        cmbPart[i]->setCurrentIndex(std::max(0, cmbPart[i]->findText(a.part)));
+        cmbPart_Click(i);
+        cmbCircuit[i]->setCurrentIndex(std::max(0, cmbCircuit[i]->findText(a.circuit)));
+    }
+    modified();
+}
+
+bool frmChallenges::settleEdits() {
+    if (!dirty_ || !instructor()) return true;
+    const QString name = txtTitle->text().trimmed().isEmpty() ? QStringLiteral("the new challenge") : "\"" + txtTitle->text().trimmed() + "\"";
+    switch (MsgBox("Save the changes to " + name + "?", MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    case MsgAnswer::Yes:
+        cmdSave_Click();
+        return !dirty_;
+    case MsgAnswer::No: dirty_ = false; return true;
+    default: return false;
+    }
+}
+
+bool frmChallenges::load(const QString& path) {
+    Challenge c;
+    QString message;
+    if (!loadChallengeFile(path, offeredAnswers(), &c, &message)) {
+        MsgBox(message, MsgButtons::OK, MsgIcon::Exclamation);
+        return false;
+    }
+    path_ = path;
+    loaded_ = true;
+    toControls(c);
+    tabChallenge->setCurrentIndex(0);
+    return true;
+}
+
+void frmChallenges::lstChallenges_Click() {
+    QListWidgetItem* item = lstChallenges->currentItem();
+    if (!item) return;
+    const QString path = item->data(Qt::UserRole).toString();
+    if (path == path_ && !dirty_) return;
+    if (!settleEdits()) return;
+    if (!load(path)) {
+        // Nothing of the broken file is shown or applied.
+        loaded_ = false;
+        path_.clear();
+        toControls(Challenge());
+    }
+}
+
+void frmChallenges::cmdNew_Click() {
+    if (!settleEdits()) return;
+    path_.clear();
+    loaded_ = false;
+    {
+        QSignalBlocker block(lstChallenges);
+        lstChallenges->setCurrentRow(-1);
+    }
+    toControls(Challenge());
+    tabChallenge->setCurrentIndex(0);
+    txtTitle->setFocus();
+}
+
+void frmChallenges::cmdOpen_Click() {
+    if (!settleEdits()) return;
+    FileDialogRequest r;
+    r.mode = FileDialogRequest::Open;
+    r.title = "Open Challenge";
+    r.filter = kFilter;
+    r.directory = folder();
+    const QString path = platform().fileDialog(r);
+    if (path.isEmpty()) return;
+    QSignalBlocker block(lstChallenges);
+    lstChallenges->setCurrentRow(-1);
+    load(path);
+}
+
+bool frmChallenges::saveTo(const QString& path) {
+    const Challenge c = fromControls();
+    const QString problem = c.problem(offeredAnswers());
+    if (!problem.isEmpty()) {
+        MsgBox("The challenge cannot be saved yet.\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
+        return false;
+    }
+    try {
+        writeFileAtomic(path, c.toText().toUtf8());
+    } catch (const VbError& e) {
+        MsgBox("The challenge could not be saved to \"" + QDir::toNativeSeparators(path) + "\".\n\nError number: " +
+                   QString::number(e.number) + " - " + e.description,
+               MsgButtons::OK, MsgIcon::Exclamation);
+        return false;
+    }
+    path_ = path;
+    loaded_ = true;
+    dirty_ = false;
+    refreshList();
+    refreshPreview();
+    return true;
+}
+
+void frmChallenges::cmdSave_Click() {
+    if (path_.isEmpty()) cmdSaveAs_Click();
+    else saveTo(path_);
+}
+
+void frmChallenges::cmdSaveAs_Click() {
+    const QString problem = fromControls().problem(offeredAnswers());
+    if (!problem.isEmpty()) {
+        MsgBox("The challenge cannot be saved yet.\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    QDir().mkpath(folder());
+    FileDialogRequest r;
+    r.mode = FileDialogRequest::Save;
+    r.title = "Save Challenge As";
+    r.filter = kFilter;
+    r.directory = folder();
+    QString name = txtTitle->text().trimmed();
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral(" "));
+    r.defaultName = (path_.isEmpty() ? name : QFileInfo(path_).completeBaseName()) + ".vch";
+    QString path = platform().fileDialog(r);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += ".vch";
+    saveTo(path);
+}
+
+void frmChallenges::cmdTestRun_Click() {
+    const Challenge c = fromControls();
+    const QString problem = c.problem(offeredAnswers());
+    if (!problem.isEmpty()) {
+        MsgBox("The challenge cannot be run yet.\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    if (frm<frmChallengeRun>()->startChallenge(c, true)) hideForm();
+}
+
+void frmChallenges::cmdStart_Click() {
+    if (!loaded_ && !instructor()) {
+        MsgBox("Choose a challenge from the list, or open one, first.", MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    const Challenge c = fromControls();
+    const QString problem = c.problem(offeredAnswers());
+    if (!problem.isEmpty()) {
+        MsgBox("The challenge cannot be started.\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    if (frm<frmChallengeRun>()->startChallenge(c, false)) hideForm();
+}
+
+void frmChallenges::cmdResults_Click() {
+    FileDialogRequest r;
+    r.mode = FileDialogRequest::Open;
+    r.title = "Open Results";
+    r.filter = QStringLiteral("Results files (*.csv);;All files (*)");
+    r.directory = userDataFolder();
+    r.defaultName = results::fileName();
+    const QString path = platform().fileDialog(r);
+    if (path.isEmpty()) return;
+    frm<frmChallengeResults>()->openResults(path);
+}
+
+void OpenChallenges() {
+    if (auto* run = Forms::find<frmChallengeRun>(); run && run->active()) {
+        run->showForm();
+        run->bringToFront();
+        return;
+    }
+    frmChallenges* c = frm<frmChallenges>();
+    c->applyMode();
+    c->showForm();
+    c->bringToFront();
+}

@@ -1,0 +1,93 @@
+// The Challenges window. A student picks a challenge from the folder of challenges (or opens
+// one), reads its instructions and starts it. A logged-in instructor edits challenges here:
+// title and instructions, the start state, the faults and the answer, limits and hints; saves
+// them, test-runs them and opens results files.
+#pragma once
+
+#include "challenges/challenge.h"
+#include "platform/form.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+
+class frmChallenges : public Form {
+    Q_OBJECT
+public:
+    frmChallenges();
+    void onLoad() override;
+    void onActivate() override;
+    bool onQueryUnload() override;
+
+    // Student or instructor, as the login says.
+    void applyMode();
+    // The challenges folder in the program's folder.
+    static QString folder();
+
+    void cmdNew_Click();
+    void cmdOpen_Click();
+    void cmdSave_Click();
+    void cmdSaveAs_Click();
+    void cmdTestRun_Click();
+    void cmdStart_Click();
+    void cmdResults_Click();
+    void cmdAnswerFromFaults_Click();
+    void lstChallenges_Click();
+    void cmbPart_Click(int row);
+
+    QPushButton* cmdNew;
+    QPushButton* cmdOpen;
+    QPushButton* cmdSave;
+    QPushButton* cmdSaveAs;
+    QPushButton* cmdTestRun;
+    QPushButton* cmdResults;
+    QPushButton* cmdStart;
+    QLabel* lblFolder;
+    QListWidget* lstChallenges;
+    QLabel* lblFile;
+    QTabWidget* tabChallenge;
+    QLineEdit* txtTitle;
+    QPlainTextEdit* txtInstructions;
+    QLabel* lblStartState;
+    QLabel* lblLimits;
+    QCheckBox* chkEngineRunning;
+    QSpinBox* spnBattery;
+    QSpinBox* spnTemperature;
+    QComboBox* cmbGear;
+    QComboBox* cmbThrottle;
+    QCheckBox* chkAutoRun;
+    QSpinBox* spnTimeLimit;
+    QSpinBox* spnMeasurementLimit;
+    QCheckBox* chkPick[45] = {};  // 1..44
+    QComboBox* cmbPart[Challenge::kMaxAnswers];
+    QComboBox* cmbCircuit[Challenge::kMaxAnswers];
+    QPushButton* cmdAnswerFromFaults;
+    QTableWidget* grdHints;
+
+private:
+    Challenge fromControls() const;
+    void toControls(const Challenge& c);
+    void refreshList();
+    void refreshPreview();
+    void modified();
+    // Asks to save unsaved edits; false when the user cancels.
+    bool settleEdits();
+    bool load(const QString& path);
+    bool saveTo(const QString& path);
+    bool instructor() const;
+
+    QString path_;           // the file shown, empty for a new challenge
+    bool loaded_ = false;    // a challenge that can be started is shown
+    bool dirty_ = false;
+    bool filling_ = false;   // controls being filled from a challenge
+};
+
+// Tools > Challenges...: the running challenge's panel while one is active, else this window.
+void OpenChallenges();

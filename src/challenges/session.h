@@ -1,0 +1,23 @@
+// A running classroom challenge, as the other windows see it: the instrument asks before each
+// measurement and reports what it showed; the faults window is locked while one runs.
+#pragma once
+
+#include "challenges/challenge.h"
+
+class QWidget;
+
+// True from the start of a challenge until its diagnosis is submitted or it is ended.
+bool ChallengeRunning();
+// Asked before a measurement: false (after telling the student why) when none may be taken.
+bool ChallengeAllowsMeasurement();
+// A measurement taken: what was measured and what the instrument showed.
+void ChallengeMeasured(const QString& point, const QString& reading);
+// The main tick: the challenge's clock and its time limit.
+void ChallengeTick();
+
+// The answers a student can give: the part and circuit of every fault that shows at one of
+// the simulator's connection points, in fault order, each once.
+const QList<Answer>& offeredAnswers();
+// A connection point in words: its caption, its window and, on the ECU picture, which side of
+// the wire ("Engine speed (Engine Management, at the ECU pin)").
+QString describePoint(const QWidget* label);
