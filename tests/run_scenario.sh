@@ -8,16 +8,16 @@
 #   #! readonly-temp               make the temporary folder unwritable (the report files too, even for root)
 #   #! restart                     end this run here and start the program again (same settings)
 #   #! env NAME VALUE              set an environment variable for the program's runs
-#   #! sh COMMAND                  run a shell command first ($work/data, $work/tmp and $conf are set)
+#   #! sh COMMAND                  run a shell command first ($work/data, $work/tmp, $work/userdata and $conf are set)
 # The transcript of each run is kept in $VANTOREL_TRANSCRIPTS (if set) or printed on failure.
 set -u
 program=$1 data=$2 script=$3
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
-mkdir -p "$work/data" "$work/config" "$work/tmp"
+mkdir -p "$work/data" "$work/config" "$work/tmp" "$work/userdata"
 cp -r "$data"/. "$work/data/"
 rm -f "$work/data/$(basename "$program")"
-export XDG_CONFIG_HOME="$work/config" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/userdata" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 conf="$work/config/Vantorel/Vantorel.conf"
 
 set_setting() {

@@ -14,9 +14,11 @@ bool Attempt::mayMeasure(QString* why) const {
     }
     const int limit = challenge_.measurementLimit;
     if (limit > 0 && measurements_.size() >= limit) {
-        *why = QString("This challenge allows %1 measurements and you have taken them all.\n\n"
+        *why = QString("This challenge allows %1 measurement%2 and you have taken %3.\n\n"
                        "Decide on your diagnosis and submit it.")
-                   .arg(limit);
+                   .arg(limit)
+                   .arg(limit == 1 ? "" : "s")
+                   .arg(limit == 1 ? "it" : "them all");
         return false;
     }
     return true;
@@ -113,7 +115,8 @@ QStringList Attempt::resultRow(const QString& student) const {
             QString::number(score_)};
 }
 
-PrintDocument Attempt::resultSheet(const QString& student, const QString& company, const QString& printedAt) const {
+PrintDocument Attempt::resultSheet(const QString& student, const QString& company, const QString& startedAt,
+                                   const QString& printedAt) const {
     PrintDocument doc;
     auto add = [&](const QString& text, int size = 10, bool bold = false) { doc.lines.append({text, size, bold, false}); };
     const QString rule(110, QLatin1Char('-'));
@@ -123,7 +126,7 @@ PrintDocument Attempt::resultSheet(const QString& student, const QString& compan
     add("Student: " + student, 12);
     if (!company.isEmpty()) add(company, 12);
     add("Challenge: " + challenge_.title, 12);
-    add("Started: " + startedAt_.toString("yyyy-MM-dd HH:mm:ss") + "    Printed: " + printedAt, 10);
+    add("Started: " + startedAt + "    Printed: " + printedAt, 10);
     add(rule, 12);
     for (const QString& line : summary().split('\n')) add(line, 12, line == summary().section('\n', 0, 0));
     add(rule, 12);
@@ -229,13 +232,15 @@ bool parse(const QByteArray& bytes, QList<QStringList>* rows, QString* problem) 
 }
 
 void append(const QString& path, const QStringList& row) {
+    checkWritableTarget(path);
     QByteArray bytes;
     if (QFileInfo::exists(path)) {
         bytes = readRegularFile(path);
-        if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += '\n';
+        if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
     }
-    if (bytes.isEmpty()) bytes = csvLine(heading()).toUtf8() + '\n';
-    bytes += csvLine(row).toUtf8() + '\n';
+    // CR LF ends each row, as spreadsheet programs write CSV.
+    if (bytes.isEmpty()) bytes = csvLine(heading()).toUtf8() + "\r\n";
+    bytes += csvLine(row).toUtf8() + "\r\n";
     writeFileAtomic(path, bytes);
 }
 

@@ -65,8 +65,9 @@ public:
     QString summary() const;
     // The row of the results file.
     QStringList resultRow(const QString& student) const;
-    // The printed result sheet with the diagnostic path.
-    PrintDocument resultSheet(const QString& student, const QString& company, const QString& printedAt) const;
+    // The printed result sheet with the diagnostic path; the dates as the system writes them.
+    PrintDocument resultSheet(const QString& student, const QString& company, const QString& startedAt,
+                              const QString& printedAt) const;
 
 private:
     Challenge challenge_;

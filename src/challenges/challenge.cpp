@@ -176,6 +176,12 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
                         .arg(version)
                         .arg(Challenge::kVersion));
 
+    // A file cut short loses its closing line first.
+    int last = lines.size() - 1;
+    while (last > 0 && lines[last].trimmed().isEmpty()) --last;
+    if (lines[last].trimmed() != QLatin1String(kEnd))
+        return fail("The file does not end with \"End of challenge\": it may be cut short.");
+
     Challenge c;
     QSet<QString> given;
     int i = 1;
@@ -240,7 +246,7 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
             return fail(where + " has a key this version does not know: \"" + line.left(colon).left(40) + "\".");
         }
     }
-    if (i >= lines.size()) return fail("The file ends before its instructions: it may be cut short.");
+    if (i >= last) return fail("The line \"Instructions:\" is missing.");
     for (const char* key : {"title", "engine", "battery", "temperature", "gear", "throttle", "auto run", "faults"})
         if (!given.contains(key)) {
             QString name = key;
@@ -248,11 +254,7 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
             return fail("The line \"" + name + ":\" is missing.");
         }
     // The instructions run to the closing line.
-    int end = lines.size() - 1;
-    while (end > i && lines[end].trimmed().isEmpty()) --end;
-    if (end <= i || lines[end].trimmed() != QLatin1String(kEnd))
-        return fail("The file does not end with \"End of challenge\": it may be cut short.");
-    c.instructions = lines.mid(i + 1, end - i - 1).join('\n').trimmed();
+    c.instructions = lines.mid(i + 1, last - i - 1).join('\n').trimmed();
     const QString wrong = c.problem(offered);
     if (!wrong.isEmpty()) return fail(wrong);
     *out = c;

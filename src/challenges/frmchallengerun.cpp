@@ -350,7 +350,8 @@ void frmChallengeRun::cmdPrint_Click() {
     if (copies <= 0) return;
     const QString company = GetSetting("ZRsettings", "ZRuserCompany", "");
     for (int copy = 0; copy < copies; ++copy) {
-        if (!platform().printDocument(attempt_.resultSheet(studentName(), company, generalDate(platform().now())))) {
+        if (!platform().printDocument(attempt_.resultSheet(studentName(), company, generalDate(attempt_.startedAt()),
+                                                      generalDate(platform().now())))) {
             MsgBox("There was a problem printing to your printer.", MsgButtons::OK, MsgIcon::None);
             return;
         }

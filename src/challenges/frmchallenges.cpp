@@ -94,14 +94,17 @@ frmChallenges::frmChallenges() {
     auto* left = new QVBoxLayout;
     lblFolder = named(new QLabel("Challenges in the folder:", this), "lblFolder");
     lstChallenges = named(new QListWidget(this), "lstChallenges");
-    lstChallenges->setMinimumWidth(230);
+    lstChallenges->setMinimumWidth(260);
+    lstChallenges->setWordWrap(true);
+    lstChallenges->setTextElideMode(Qt::ElideNone);
+    lstChallenges->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lblFile = named(new QLabel(this), "lblFile");
     lblFile->setWordWrap(true);
     lblFile->setTextFormat(Qt::PlainText);
     left->addWidget(lblFolder);
     left->addWidget(lstChallenges, 1);
     left->addWidget(lblFile);
-    body->addLayout(left, 2);
+    body->addLayout(left, 3);
 
     tabChallenge = named(new QTabWidget(this), "tabChallenge");
     body->addWidget(tabChallenge, 5);
@@ -198,6 +201,8 @@ frmChallenges::frmChallenges() {
     grdHints->setHorizontalHeaderLabels({"Points", "Hint (revealed in this order)"});
     grdHints->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grdHints->setColumnWidth(0, 60);
+    grdHints->setWordWrap(true);
+    grdHints->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     hintsPage->addWidget(grdHints);
     tabChallenge->addTab(page, "Hints");
 
@@ -245,6 +250,16 @@ void frmChallenges::onActivate() { applyMode(); }
 
 bool frmChallenges::onQueryUnload() {
     if (!settleEdits()) return false;
+    return true;
+}
+
+bool frmChallenges::scriptSet(const QString& control, const QString&, const QString& value, QString* error) {
+    if (control != QLatin1String("tabChallenge")) return false;
+    bool ok = false;
+    const int page = value.toInt(&ok);
+    if (!ok || page < 0 || page >= tabChallenge->count() || !tabChallenge->isTabVisible(page))
+        *error = "no page " + value + " is shown";
+    else tabChallenge->setCurrentIndex(page);
     return true;
 }
 

@@ -25,6 +25,8 @@ public:
     void onLoad() override;
     void onActivate() override;
     bool onQueryUnload() override;
+    // `set frmChallenges.tabChallenge N` shows page N (from 0) of the editor.
+    bool scriptSet(const QString& control, const QString& index, const QString& value, QString* error) override;
 
     // Student or instructor, as the login says.
     void applyMode();

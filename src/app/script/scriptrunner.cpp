@@ -83,8 +83,16 @@ QString jsonText(const QJsonValue& v) {
 }
 
 // Splits the first word off a line.
+// The first word of a line, or its first quoted text ("a file name.csv") without the quotes.
 QString firstWord(const QString& s, QString* rest) {
     const QString t = s.trimmed();
+    if (t.startsWith('"')) {
+        const int close = t.indexOf('"', 1);
+        if (close > 0 && (close + 1 == t.size() || t[close + 1] == ' ')) {
+            *rest = t.mid(close + 1).trimmed();
+            return t.mid(1, close - 1);
+        }
+    }
     const int sp = t.indexOf(' ');
     if (sp < 0) {
         *rest = QString();

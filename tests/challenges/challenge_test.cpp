@@ -1,0 +1,219 @@
+// Challenge files, the score rule, the results file, and the shipped challenges: each one
+// reads and each of its faults changes some connection point's reading.
+#include "app/main_window/frmmainscreen.h"
+#include "challenges/attempt.h"
+#include "challenges/session.h"
+#include "electrical/frmcharging.h"
+#include "electrical/frmstarting.h"
+#include "engine/frmsimulation.h"
+#include "multiscope/connections.h"
+#include "platform/services.h"
+#include "testing.h"
+
+#include <QDir>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The windows live in the main window's area, as in the program.
+struct MainWindowFirst : ::testing::Environment {
+    void SetUp() override { createMainWindow(); }
+};
+const auto* g_main = ::testing::AddGlobalTestEnvironment(new MainWindowFirst);
+
+Challenge sample() {
+    Challenge c;
+    c.title = "Two at once";
+    c.instructions = "Line one, with a comma.\n\nLine three: \"quoted\".";
+    c.engineRunning = true;
+    c.battery = 14;
+    c.temperature = -5;
+    c.gear = 6;
+    c.throttle = 2;
+    c.autoRun = true;
+    c.faults = {9, 42};
+    c.answers = {answerForFault(9), answerForFault(42)};
+    c.timeLimitMinutes = 25;
+    c.measurementLimit = 30;
+    c.hints = {{5, "First | with a bar"}, {20, "Second"}};
+    return c;
+}
+
+QString problemOf(const QByteArray& bytes) {
+    Challenge c;
+    c.title = "untouched";
+    QString problem;
+    EXPECT_FALSE(parseChallenge(bytes, offeredAnswers(), &c, &problem)) << bytes.left(80).constData();
+    EXPECT_EQ(c.title, "untouched");
+    return problem;
+}
+
+}  // namespace
+
+TEST(ChallengeFile, WhatIsSavedReadsBackTheSame) {
+    const Challenge c = sample();
+    Challenge back;
+    QString problem;
+    ASSERT_TRUE(parseChallenge(c.toText().toUtf8(), offeredAnswers(), &back, &problem)) << problem.toStdString();
+    EXPECT_EQ(back.toText(), c.toText());
+    EXPECT_EQ(back.hints[0].text, "First | with a bar");
+    EXPECT_EQ(back.instructions, c.instructions);
+    // CR LF line ends, a byte-order mark, comments and blank lines read as well.
+    QString crlf = c.toText();
+    crlf.replace("Title:", "# for the instructor\n\nTitle:").replace("\n", "\r\n");
+    ASSERT_TRUE(parseChallenge("\xEF\xBB\xBF" + crlf.toUtf8(), offeredAnswers(), &back, &problem));
+    EXPECT_EQ(back.toText(), c.toText());
+}
+
+TEST(ChallengeFile, BadFilesAreRefusedWithTheirProblem) {
+    const QByteArray good = sample().toText().toUtf8();
+    auto with = [&](const char* from, const char* to) { return QByteArray(good).replace(from, to); };
+    EXPECT_EQ(problemOf(""), "The file is empty.");
+    EXPECT_TRUE(problemOf(good.left(good.size() / 2)).contains("it may be cut short"));
+    EXPECT_TRUE(problemOf(good.left(good.indexOf("End of")))
+                    .contains("does not end with \"End of challenge\""));
+    EXPECT_TRUE(problemOf(with("challenge 1", "challenge 2")).contains("newer version"));
+    EXPECT_TRUE(problemOf(with("Faults: 9, 42", "Faults: 9, 45")).contains("\"45\" is not one of the faults 1 to 44"));
+    EXPECT_TRUE(problemOf(with("Faults: 9, 42", "Faults: 9, 9")).contains("listed twice"));
+    EXPECT_TRUE(problemOf(with("| Its earth", "| Its wheel")).contains("not in the list of answers"));
+    EXPECT_TRUE(problemOf(with("Battery: 14", "Battery: 17")).contains("battery voltage"));
+    EXPECT_TRUE(problemOf(with("Gear: R\n", "")).contains("\"Gear:\" is missing"));
+    EXPECT_TRUE(problemOf(with("Gear: R", "Gear: R\nGear: N")).contains("repeats"));
+    EXPECT_TRUE(problemOf(with("Gear: R", "Colour: red")).contains("does not know"));
+    EXPECT_TRUE(problemOf(QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10)).contains("binary"));
+    EXPECT_TRUE(problemOf("Vantorel challenge 1\nTitle: \xff\xfe\n").contains("not UTF-8"));
+    EXPECT_TRUE(problemOf("PK\x03\x04 not a challenge").contains("first line"));
+    EXPECT_TRUE(problemOf(good + QByteArray(10 * 1024 * 1024, 'x')).contains("too large (10.0 MB)"));
+}
+
+TEST(ChallengeFile, AFileOnDiskIsNamedInItsMessage) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("huge.vch");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(sample().toText().toUtf8() + QByteArray(10 * 1024 * 1024, 'x'));
+    f.close();
+    Challenge c;
+    QString message;
+    EXPECT_FALSE(loadChallengeFile(path, offeredAnswers(), &c, &message));
+    EXPECT_TRUE(message.startsWith("The challenge \"huge.vch\" cannot be opened.")) << message.toStdString();
+    EXPECT_TRUE(message.contains("too large"));
+    EXPECT_FALSE(loadChallengeFile(dir.filePath("none.vch"), offeredAnswers(), &c, &message));
+    EXPECT_TRUE(message.contains("cannot be found"));
+    EXPECT_TRUE(c.title.isEmpty());
+}
+
+TEST(Score, TheRuleAsTheStudentIsTold) {
+    EXPECT_EQ(Attempt::scoreFor(true, 0, 10, false), 100);
+    EXPECT_EQ(Attempt::scoreFor(true, 0, 11, false), 98);
+    EXPECT_EQ(Attempt::scoreFor(true, 15, 14, false), 77);
+    EXPECT_EQ(Attempt::scoreFor(true, 0, 40, false), 70);  // the measurement penalty stops at 30
+    EXPECT_EQ(Attempt::scoreFor(true, 0, 0, true), 75);
+    EXPECT_EQ(Attempt::scoreFor(true, 80, 40, true), 10);  // a right answer keeps 10
+    EXPECT_EQ(Attempt::scoreFor(false, 0, 0, false), 0);
+}
+
+TEST(Score, TwoFaultsMustBothBeNamedInAnyOrderAndLimitsHold) {
+    Challenge c = sample();
+    c.measurementLimit = 2;
+    Attempt a(c, QDateTime(), false);
+    QString why;
+    a.addMeasurement(1, "A", "x");
+    a.addMeasurement(2, "B", "y");
+    EXPECT_FALSE(a.mayMeasure(&why));
+    EXPECT_TRUE(why.contains("allows 2 measurements"));
+    a.revealHint();
+    a.revealHint();
+    a.revealHint();  // there are only two
+    EXPECT_EQ(a.hintPoints(), 25);
+    a.submit({c.answers[1], c.answers[0]}, 25 * 60 + 1);
+    EXPECT_TRUE(a.right());
+    EXPECT_EQ(a.score(), 100 - 25 - 25);
+    EXPECT_EQ(a.resultRow("Sam").mid(4), QStringList({"Right", "25:01", "2", "2", "50"}));
+
+    Attempt half(c, QDateTime(), false);
+    half.submit({c.answers[0], c.answers[0]}, 10);
+    EXPECT_FALSE(half.right());
+    EXPECT_EQ(half.score(), 0);
+    Attempt quit(c, QDateTime(), false);
+    quit.giveUp(3);
+    EXPECT_EQ(quit.resultRow("Sam")[3], "(ended without a diagnosis)");
+}
+
+TEST(ResultsFile, AppendsQuotedRowsAndAFailedWriteLeavesTheFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(results::fileName());
+    results::append(path, {"Lee, J.", "Say \"ah\"", "2026-01-02 10:00:00", "A - B", "Right", "1:00", "3", "0", "100"});
+    results::append(path, {"Ann", "C", "2026-01-01 09:00:00", "", "Wrong", "2:00", "4", "1", "0"});
+    QList<QStringList> rows;
+    QString problem;
+    ASSERT_TRUE(results::parse(contents(path), &rows, &problem));
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0][0], "Lee, J.");
+    EXPECT_EQ(rows[0][1], "Say \"ah\"");
+    results::sortRows(&rows);
+    EXPECT_EQ(rows[0][0], "Ann");
+
+    const QByteArray before = contents(path);
+    {
+        FileSizeLimit full(before.size() + 10);
+        EXPECT_EQ(errorOf([&] { results::append(path, QStringList(9, QString(100, 'x'))); }), 61);
+    }
+    EXPECT_EQ(contents(path), before);
+    EXPECT_FALSE(results::parse("Name,Score\nx,1\n", &rows, &problem));
+    EXPECT_TRUE(problem.contains("not a results file"));
+}
+
+TEST(ShippedChallenges, EachReadsAndEachFaultChangesAReading) {
+    const QList<Form*> windows = {frm<FRMsimulation>(), frm<frmStarting>(), frm<frmCharging>()};
+    const QFileInfoList files = QDir(QDir(appFolder()).filePath("challenges")).entryInfoList({"*.vch"}, QDir::Files);
+    ASSERT_GE(files.size(), 12);
+    for (const QFileInfo& file : files) {
+        Challenge c;
+        QString message;
+        ASSERT_TRUE(loadChallengeFile(file.filePath(), offeredAnswers(), &c, &message)) << message.toStdString();
+        for (int fault : c.faults) {
+            // Some point reads differently with this fault than without it.
+            bool found = false;
+            for (Form* w : windows)
+                for (DragLabel* label : w->findChildren<DragLabel*>()) {
+                    const ConnectionPoint p = connectionPointOf(label);
+                    auto in = [&](bool withIt) {
+                        return [&, withIt](int n) { return c.faults.contains(n) && (withIt || n != fault); };
+                    };
+                    found = found || faultOverrides(p, w->formName(), in(true)) != faultOverrides(p, w->formName(), in(false));
+                }
+            EXPECT_TRUE(found) << file.fileName().toStdString() << ": fault " << fault;
+        }
+    }
+}
+
+TEST(Answers, EveryFaultShowsSomewhereSoEachOfItsAnswersIsOffered) {
+    QList<Answer> all;
+    for (int f = 1; f <= 44; ++f)
+        if (!all.contains(answerForFault(f))) all << answerForFault(f);
+    EXPECT_EQ(offeredAnswers(), all);
+    EXPECT_EQ(describePoint(frm<FRMsimulation>()->findChild<QWidget*>("lblECU(1)")),
+              "Engine speed (Engine Management system, at the ECU pin)");
+}
+
+TEST(Menus, TheMenuBarIsAsBeforeWithChallengesLastInTools) {
+    frmMainscreen* main = mainWindow();
+    ASSERT_TRUE(main);
+    QStringList menus;
+    for (QAction* top : main->menuBar()->actions()) {
+        QStringList entries;
+        for (QAction* a : top->menu()->actions()) entries << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        menus << top->text() + ": " + entries.join(", ");
+    }
+    EXPECT_EQ(menus.join("\n").toStdString(),
+              "&File: &Open..., &Close, Close &All, -, &Print..., -, Properties, -, Login..., &Start / Stop Engine, -, E&xit\n"
+              "&Systems: &Controls, -, &Engine Management, Chargin&g, &Starting, -, Instr&uments, &Trip Computer, -, "
+              "Set Faults...\n"
+              "&Tools: &MultiScope, S&canner, &Pictures, &Telemetry, -, &Diagnostics, -, &Memory Maps, -, &Fill Tank, "
+              "&User Details, &Options, -, C&hallenges...\n"
+              "&Window: \n"
+              "&Help: &Help, &Tip Of The Day, ZR Web Site, -, &About");
+}
