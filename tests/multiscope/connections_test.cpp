@@ -33,30 +33,28 @@ QT_END_NAMESPACE
 
 namespace {
 
-// Every point and the caption it must carry.
+// Every point and the caption it must carry: window, caption, then the points' names.
 const std::map<QString, QString> kCaptions = [] {
     std::map<QString, QString> m;
     const char* ecu[] = {"Engine speed", "Engine load %", "Temperature", "System voltage", "Lambda", "Knock",
                          "Ignition coil dwell %", "Fuel injector ms", "Fuel pump"};
     for (int i = 0; i < 18; ++i) m["FRMsimulation.lblECU(" + QString::number(i) + ")"] = ecu[i / 2];
-    const std::pair<const char*, const char*> named[] = {
-        {"FRMsimulation.Label6", "Engine speed"}, {"FRMsimulation.Label7", "Engine load %"},
-        {"FRMsimulation.Label8", "Temperature"}, {"FRMsimulation.Label9", "System voltage"},
-        {"FRMsimulation.Label14", "Lambda"}, {"FRMsimulation.Label13", "Knock"},
-        {"FRMsimulation.Label11", "Pressure regulator"}, {"FRMsimulation.Label1", "Fuel pump"},
-        {"FRMsimulation.Label5", "Fuel injector ms"}, {"FRMsimulation.Label4", "Ignition coil dwell %"},
-        {"FRMsimulation.Label3", "Spark timing BTDC"}, {"frmStarting.lblKey(0)", "Starter switch"},
-        {"frmStarting.lblKey(1)", "Starter switch"}, {"frmStarting.lblVoltage(0)", "Starter supply"},
-        {"frmStarting.lblVoltage(1)", "Starter supply"}, {"frmStarting.lblVoltage(3)", "Starter supply"},
-        {"frmStarting.lblEarth(0)", "Starter earth"}, {"frmStarting.lblEarth(1)", "Starter earth"},
-        {"frmStarting.lblEarth(2)", "Starter earth"}, {"frmStarting.lblCrankingSpeed(0)", "Starter speed"},
-        {"frmCharging.lblWL(0)", "Charge warning light"}, {"frmCharging.lblWL(1)", "Charge warning light"},
-        {"frmCharging.lblWL(2)", "Charge warning light"}, {"frmCharging.lblWL(3)", "Charge warning light"},
-        {"frmCharging.lblOutputVoltage(0)", "System voltage"}, {"frmCharging.lblOutputVoltage(1)", "System voltage"},
-        {"frmCharging.lblOutputVoltage(2)", "System voltage"}, {"frmCharging.lblEngineSpeed(0)", "Engine speed"},
-        {"frmCharging.lblAlternatorSpeed", "Alternator speed"}, {"frmCharging.lblEarth(0)", "Alternator earth"},
-        {"frmCharging.lblEarth(1)", "Alternator earth"}, {"frmCharging.lblEarth(2)", "Alternator earth"}};
-    for (auto [point, caption] : named) m[point] = caption;
+    const char* const named[][3] = {
+        {"FRMsimulation", "Engine speed", "Label6"}, {"FRMsimulation", "Engine load %", "Label7"},
+        {"FRMsimulation", "Temperature", "Label8"}, {"FRMsimulation", "System voltage", "Label9"},
+        {"FRMsimulation", "Lambda", "Label14"}, {"FRMsimulation", "Knock", "Label13"},
+        {"FRMsimulation", "Pressure regulator", "Label11"}, {"FRMsimulation", "Fuel pump", "Label1"},
+        {"FRMsimulation", "Fuel injector ms", "Label5"}, {"FRMsimulation", "Ignition coil dwell %", "Label4"},
+        {"FRMsimulation", "Spark timing BTDC", "Label3"}, {"frmStarting", "Starter switch", "lblKey(0) lblKey(1)"},
+        {"frmStarting", "Starter supply", "lblVoltage(0) lblVoltage(1) lblVoltage(3)"},
+        {"frmStarting", "Starter earth", "lblEarth(0) lblEarth(1) lblEarth(2)"},
+        {"frmStarting", "Starter speed", "lblCrankingSpeed(0)"},
+        {"frmCharging", "Charge warning light", "lblWL(0) lblWL(1) lblWL(2) lblWL(3)"},
+        {"frmCharging", "System voltage", "lblOutputVoltage(0) lblOutputVoltage(1) lblOutputVoltage(2)"},
+        {"frmCharging", "Engine speed", "lblEngineSpeed(0)"}, {"frmCharging", "Alternator speed", "lblAlternatorSpeed"},
+        {"frmCharging", "Alternator earth", "lblEarth(0) lblEarth(1) lblEarth(2)"}};
+    for (auto [window, caption, points] : named)
+        for (const QString& p : QString(points).split(' ')) m[window + QString(".") + p] = caption;
     return m;
 }();
 
