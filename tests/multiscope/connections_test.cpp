@@ -12,13 +12,9 @@
 #include "platform/services.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDir>
-#include <QDropEvent>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
@@ -222,39 +218,6 @@ TEST_F(Connections, MissingWaveformIsReportedAndStopsTheDrop) {
     EXPECT_EQ(messages, QStringList{"Connection not made, double check meter leads...\r\n\r\n(File not found 53)"});
     EXPECT_EQ(CurrentWaveformFile, "Knock.msf");  // no override ran
     EXPECT_EQ(ms->lblDMM->text(), dmmBefore);
-}
-
-TEST_F(Connections, ALabelDraggedWithTheMouseArrivesAtTheTerminal) {
-    MultiScope* ms = frm<MultiScope>();
-    QMimeData mime;
-    mime.setData("application/x-vantorel-label", "frmStarting.lblCrankingSpeed(0)");
-    const QPointF at(ms->cmdConnection->width() / 2.0, ms->cmdConnection->height() / 2.0);
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(ms->cmdConnection, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(ms->cmdConnection, &drop);
-    EXPECT_EQ(CurrentWaveformFile, "Starter speed.msf");
-}
-
-// A trace segment on the instrument's screen repaints only its own neighbourhood, in the
-// trace colour.
-TEST_F(Connections, OneTraceSegmentRepaintsASmallPartOfTheScreen) {
-    MultiScope* ms = frm<MultiScope>();
-    ms->showForm();
-    ms->frame()->resize(900, 600);
-    ms->setReadingText("Sine");
-    ms->Timer1_Timer();
-    ms->Timer1_Timer();
-    const QRect dirty = ms->scopescreen->lastDirty();
-    EXPECT_FALSE(dirty.isEmpty());
-    EXPECT_LT(dirty.width() * dirty.height(), ms->scopescreen->width() * ms->scopescreen->height() / 20);
-    const QImage img = ms->scopescreen->image();
-    bool traced = false;
-    for (int y = dirty.top(); y <= dirty.bottom() && !traced; ++y)
-        for (int x = dirty.left(); x <= dirty.right() && !traced; ++x)
-            traced = img.pixelColor(x, y) == QColor(128, 0, 0);
-    EXPECT_TRUE(traced);
 }
 
 }  // namespace
