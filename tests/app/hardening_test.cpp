@@ -1,10 +1,8 @@
-// Files, settings, the temporary folder and the database under conditions a classroom machine
-// produces: full disks and size limits, folders that vanish, locks that are never released,
-// damaged settings, absurd stored figures, FIFOs named like data files, renamed fields.
+// Files, settings and the temporary folder under conditions a classroom machine produces: full
+// disks, folders that vanish, locks never released, damaged settings, FIFOs named like data files.
 #include "testing.h"
 
 #include "app/state.h"
-#include "engine/lookuptable.h"
 #include "faults/faults.h"
 #include "faults/frmfaults.h"
 #include "platform/files.h"
@@ -15,8 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -163,34 +159,6 @@ TEST_F(SettingsStore, ASaveKeepsWhatAnotherInstanceWroteMeanwhile) {
     reloadSettings();
     EXPECT_EQ(GetSetting("ZRsettings", "ZRsetting1", "1"), "0");
     EXPECT_EQ(GetSetting("Instruments", "mileage", ""), "5");
-}
-
-TEST(Database, AMissingFieldIsReportedWhenTheTableIsLoaded) {
-    const QString program = appFolder();
-    QTemporaryDir dir;
-    ASSERT_TRUE(QFile::copy(program + "/ZR.db", dir.filePath("ZR.db")));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "rename");
-        db.setDatabaseName(dir.filePath("ZR.db"));
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("ALTER TABLE " + sqlName("timing") + " RENAME COLUMN " + sqlName("Speed 8") + " TO " +
-                           sqlName("Speed \"8\"")));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("rename");
-    closeDatabase();
-    setAppFolder(dir.path());
-    QString message;
-    try {
-        LookupTableModel("timing", "Timing Lookup Table").load();
-    } catch (const VbError& e) {
-        message = e.description;
-    }
-    closeDatabase();
-    setAppFolder(program);
-    EXPECT_EQ(message, "The table 'timing' has no field 'Speed 8'.");
-    EXPECT_NO_THROW(database());
 }
 
 // The scan's report is replaced whole or not at all: a scanner reading it never sees half.

@@ -1,6 +1,5 @@
-# Main window commands: menus, toolbar and the right-button pop-up.
-# Window commands show the window at its place; Close hides the active child window;
-# Properties names the active window.
+# Main window commands: menus, toolbar and the right-button pop-up. Close hides the active child
+# window; Properties names it.
 menu Systems > Engine Management
 menu File > Close
 expect FRMsimulation visible false

@@ -1,6 +1,5 @@
-# A missing database and background picture are reported and start-up goes on: the options
-# after the picture are applied and the timer runs. Files that are not what their names say
-# are reported like missing ones.
+# A missing database or background picture, or one that is not what its name says, is reported and
+# start-up goes on.
 #! remove ZR.db
 #! remove background.jpg
 expect event "Error number: 3024 - Could not find file 'ZR.db'."

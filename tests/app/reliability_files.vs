@@ -1,6 +1,5 @@
 # Data files that are not regular files are reported as missing instead of holding the program;
-# text files are read as UTF-8; a temporary folder that does not exist is replaced by the
-# system's own, never by the root of the file system.
+# text files are read as UTF-8.
 #! sh rm "$work/data/background.jpg"; mkfifo "$work/data/background.jpg"
 #! sh rm "$work/data/faults.txt"; mkfifo "$work/data/faults.txt"
 expect event "Error number: 53 - File not found: background.jpg"
@@ -19,11 +18,3 @@ menu Systems > Set Faults...
 let LoggedIn -1
 click frmFaults.cmdFaults
 expect frmFaults.txtFaults text "1 Coolant sensor reads 90 °C when cold\n"
-#! restart
-#! env TMPDIR /nonexistent/vantorel-temp
-set FRMsimulation.HSB_engine_speed 1500
-click frmFaults.chkFault(2)
-expect noevent "Collect system data - Error number"
-expect fileline TEMP:Faults.scn 3 "Engine load sensor signal out of range"
-file TEMP:Faults.scn
-expect event "\"path\":\"/tmp/Faults.scn\""

@@ -6,7 +6,6 @@ expect event "The stored settings could not be read, so the default settings are
 expect TripDistance 0
 tick
 menu File > Exit
-expect noevent "could not be written"
 #! restart
 expect noevent "could not be read"
 file CONFIG:Vantorel/Vantorel.conf

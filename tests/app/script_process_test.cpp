@@ -75,20 +75,4 @@ TEST(ScriptProcess, ExitStopsTheScriptAndEndsTheTranscript) {
     EXPECT_EQ(run.events.last().value("event").toString(), "end");
 }
 
-TEST(ScriptProcess, CommandLineUsage) {
-    const QString bin = qEnvironmentVariable("VANTOREL_DATA") + "/vantorel";
-    QProcess help;
-    help.start(bin, {"--help"});
-    ASSERT_TRUE(help.waitForFinished(30000));
-    EXPECT_EQ(help.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(help.exitCode(), 0);
-    EXPECT_TRUE(help.readAllStandardOutput().startsWith("usage: vantorel")) << "asked for, the usage goes to standard output";
-
-    QProcess bad;
-    bad.start(bin, {"--frobnicate"});
-    ASSERT_TRUE(bad.waitForFinished(30000));
-    EXPECT_EQ(bad.exitStatus(), QProcess::NormalExit) << "an unknown option ends the program cleanly";
-    EXPECT_EQ(bad.exitCode(), 2);
-}
-
 }  // namespace

@@ -15,7 +15,6 @@ expect TripDistance 123.41
 expect Mileage 1000.51
 expect ArrivalDistance 54.99
 menu File > Exit
-expect event "event":"exit"
 #! restart
 expect TripDistance 123.41
 expect ArrivalDistance 54.99

@@ -1,7 +1,5 @@
-# Options applied at start-up: the stored trip is reset (option 9, on by default) but the
-# arrival distance and the odometer stay; the diagnostics and faults windows show; the engine
-# is started before the first tick; no background picture is wanted, so a missing one is no
-# error; the status bar is hidden.
+# Options at start-up: the trip is reset (option 9) but not the arrival distance or the odometer; the
+# diagnostics and faults windows show; the engine starts; no background wanted, none missed; no status bar.
 #! setting Trip_Computer Trip_Distance 50
 #! setting Trip_Computer Elapsed_Time 600
 #! setting Trip_Computer Arrival_Distance 20

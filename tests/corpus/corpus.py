@@ -1,9 +1,8 @@
 #!/usr/bin/env python3
-"""The malformed-input corpus: each case damages one input (a stored setting, the database, a data
-file, a place the program writes to, a script line), runs script mode on a fresh copy of the
-program's folder and checks its expected texts and exit status, and that no error escaped a
-handler, nothing crashed, hung or made a sanitizer report, and no file changed in the program's
-folder or the settings but those the case means to change.
+"""The malformed-input corpus: each case damages one input (a setting, the database, a data file, a
+place written to, a script line), runs script mode on a fresh copy of the program's folder and checks
+its expected texts and exit status; no error may escape a handler, crash, hang or make a sanitizer
+report, and no file may change but those the case means to change.
   corpus.py PROGRAM DATA_DIR [--shard K/N] [--case NAME] [--list] [--keep]"""
 import argparse, hashlib, os, random, re, shutil, sqlite3, subprocess, sys, tempfile, time
 
@@ -20,8 +19,7 @@ def case(name, script, prep=None, expect=(), absent=(), status=0, changes=(), en
                       status=status, changes=set(changes), env=env or {}))
 
 
-def q(text):  # a script value, quoted to keep blanks
-    return '"' + text.replace('\\', '\\\\').replace('"', '\\"') + '"'
+q = lambda text: '"' + text.replace('\\', '\\\\').replace('"', '\\"') + '"'  # a script value, quoted to keep blanks
 
 
 # --- the settings store: every key the program reads, with values it cannot use ---
@@ -33,8 +31,7 @@ TRIP = [('Trip_Computer', 'Trip_Distance', 'TripDistance'), ('Trip_Computer', 'A
 USER = ['ZRuserName', 'ZRuserCompany', 'ZRuserAddress', 'ZRuserTelephone']
 
 
-def S(lines):  # a script written on one line, its commands separated by |
-    return lines.replace('|', '\n')
+S = lambda lines: lines.replace('|', '\n')  # a script written on one line, its commands separated by |
 
 
 SCRIPT_TRIP = S('tick 2|menu Systems > Instruments|menu Systems > Trip Computer|tick|menu File > Exit')
@@ -87,8 +84,7 @@ def sql(statement):
 
 
 def raw_file(path, content=None, size=None, folder=False):
-    """Replaces a file of the program's folder: gone, a folder, or CONTENT (bytes, or made from
-    the file's own bytes), repeated up to SIZE."""
+    """A data file gone, a folder, or CONTENT (bytes, or made from the file's own), repeated up to SIZE."""
     def prep(w):
         p = os.path.join(w, 'data', path)
         data = content(p) if callable(content) else content
@@ -101,8 +97,7 @@ def raw_file(path, content=None, size=None, folder=False):
     return prep
 
 
-def shorten(keep):  # the file's first KEEP bytes, or all but the last -KEEP
-    return lambda p: open(p, 'rb').read()[:keep]
+shorten = lambda keep: lambda p: open(p, 'rb').read()[:keep]  # the first KEEP bytes, or all but the last -KEEP
 
 
 RANDOM = bytes(random.Random(7).randrange(256) for _ in range(4096))
@@ -154,14 +149,10 @@ for name, statement in [('Systems.rows_none', 'DELETE FROM "Systems"'), ('System
 
 
 # --- the data files, each with a script that reads it ---
-def files_script(name):
-    return S('tick|menu Tools > MultiScope|drop FRMsimulation.Label6 MultiScope.cmdConnection|answer file %s|'
+files_script = lambda name: S('tick|menu Tools > MultiScope|drop FRMsimulation.Label6 MultiScope.cmdConnection|answer file %s|'
              'menu File > Open...|sweep 3|menu File > Start / Stop Engine|tick 2|menu File > Start / Stop Engine|'
              'sweep 2' % q('DATA:' + name))
-
-
-def gone(text, other=None, **kinds):  # expected texts: a missing file and a folder in its place, any other kind
-    return dict({'missing': text, 'folder': text, '*': other}, **kinds)
+gone = lambda text, other=None, **kinds: dict({'missing': text, 'folder': text, '*': other}, **kinds)  # missing/folder, other
 
 
 # File: the script that reads it, the texts expected for each kind of damage, and whether the
@@ -267,8 +258,7 @@ for var, value, refused in [('EngineSpeed', '1e308', 1), ('EngineSpeed', '-1e308
 
 # --- the runner ---
 def tree_hashes(root, skip):
-    """Every file of the program's folder and the settings folder, and what it holds; the paths
-    a case means to change (and the folders above them) are left out."""
+    """What each file of the program's and the settings folder holds, but those in SKIP and the folders above them."""
     out = {}
     for d, dirs, files in [w for top in ('data', 'config') for w in os.walk(os.path.join(root, top))]:
         for n in dirs + files:
@@ -284,15 +274,13 @@ def run_case(c, program, data, keep):
         shutil.copytree(data, os.path.join(work, 'data'), symlinks=True,
                         ignore=lambda d, names: [os.path.basename(program)] if d == data else [])
         [os.makedirs(os.path.join(work, sub)) for sub in ('config', 'tmp')]
-        if c['prep']:
-            c['prep'](work)
+        c['prep'] and c['prep'](work)
         with open(os.path.join(work, 'case.vs'), 'wb') as f:
             f.write(c['script'].encode('utf-8', 'surrogateescape') + b'\n')
         before = tree_hashes(work, c['changes'])
         env = dict(SANITIZERS, **os.environ)
-        env.update(XDG_CONFIG_HOME=work + '/config', TMPDIR=work + '/tmp', QT_QPA_PLATFORM='offscreen',
-                   LC_ALL='C.UTF-8')
-        env.update(c['env'])
+        env.update(dict(XDG_CONFIG_HOME=work + '/config', TMPDIR=work + '/tmp', QT_QPA_PLATFORM='offscreen',
+                        LC_ALL='C.UTF-8'), **c['env'])
         t0 = time.time()
         try:
             p = subprocess.run([program, '--data', work + '/data', '--script', work + '/case.vs'], env=env,
@@ -305,8 +293,7 @@ def run_case(c, program, data, keep):
             faults.append('crash: exit %d without an end event' % p.returncode)
         elif c['status'] is not None and p.returncode != c['status']:
             faults.append('exit status %d, expected %d' % (p.returncode, c['status']))
-        if 'not trapped' in out:
-            faults.append('a run-time error escaped its handler')
+        faults += ['a run-time error escaped its handler'] * ('not trapped' in out)
         faults += ['missing in transcript: ' + t for t in c['expect'] if t not in out]
         faults += ['unexpected in transcript: ' + t for t in c['absent'] if t in out]
         after = tree_hashes(work, c['changes'])
@@ -322,8 +309,7 @@ def run_case(c, program, data, keep):
 
 def main():
     ap = argparse.ArgumentParser()
-    ap.add_argument('program')
-    ap.add_argument('data')
+    [ap.add_argument(a) for a in ('program', 'data')]
     ap.add_argument('--shard', default='1/1', help='K/N: every N-th case from the K-th')
     ap.add_argument('--case', action='append', help='run this case (repeatable)')
     [ap.add_argument(flag, action='store_true') for flag in ('--list', '--keep')]  # --keep: keep each case's folder
@@ -331,8 +317,7 @@ def main():
     k, n = map(int, a.shard.split('/'))
     chosen = [c for i, c in enumerate(CASES) if (a.case and c['name'] in a.case) or (not a.case and i % n == k - 1)]
     if a.list:
-        print('\n'.join(c['name'] for c in chosen))
-        return 0
+        return print('\n'.join(c['name'] for c in chosen)) or 0
     failed = []
     for c in chosen:
         try:

@@ -10,14 +10,7 @@ work=$(mktemp -d)
 shots=${3:-$work/shots}
 mkdir -p "$shots"
 xvfb_pid=
-cleanup() {
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap '[ -n "$xvfb_pid" ] && { kill "$xvfb_pid"; wait "$xvfb_pid"; } 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 command -v Xvfb >/dev/null || fail "Xvfb is not installed (setup.sh installs it)"
@@ -35,54 +28,39 @@ done
 export DISPLAY=":$n" LIBGL_ALWAYS_SOFTWARE=1
 
 # With the engine running, the cell in use is marked in every style.
-{
-  echo "#! env QT_QPA_PLATFORM xcb"
-  echo "menu Tools > Memory Maps"
-  echo "expect frmMaps.MSChart1 drawn true"
-  echo "menu File > Start / Stop Engine"
-  echo "click frmControls.optThrottleOn"
-  echo "set FRMsimulation.HSB_engine_speed 3200"
-  echo "set FRMsimulation.HSB_engine_load 56"
-  echo "tick"
-  echo "expect frmMaps.MSChart1 highlight 3,3"
-  for i in 0 1 2 3; do
-    echo "click frmMaps.Option1($i)"
-    echo "screenshot frmMaps $shots/maps_style$i.png"
-    echo "screenshot frmMaps $work/style$i.ppm"
-  done
-  # Unloaded with its 3D graph, by Close All and by its close box.
-  echo "menu File > Close All"
-  echo "menu Tools > Memory Maps"
-  echo "expect frmMaps.MSChart1 drawn true"
-  echo "close frmMaps"
-} > "$work/maps.vs"
+styles=$(for i in 0 1 2 3; do
+  printf 'click frmMaps.Option1(%s)\nscreenshot frmMaps %s\nscreenshot frmMaps %s\n' $i "$shots/maps_style$i.png" "$work/style$i.ppm"
+done)
+# Then unloaded with its 3D graph, by Close All and by its close box.
+cat > "$work/maps.vs" <<EOF
+#! env QT_QPA_PLATFORM xcb
+menu Tools > Memory Maps
+expect frmMaps.MSChart1 drawn true
+menu File > Start / Stop Engine
+click frmControls.optThrottleOn
+set FRMsimulation.HSB_engine_speed 3200
+set FRMsimulation.HSB_engine_load 56
+tick
+expect frmMaps.MSChart1 highlight 3,3
+$styles
+menu File > Close All
+menu Tools > Memory Maps
+expect frmMaps.MSChart1 drawn true
+close frmMaps
+EOF
 "$here/run_scenario.sh" "$program" "$data" "$work/maps.vs" || fail "the script failed (no OpenGL under Xvfb?)"
 
 # Every picture shows a chart (many colours in the chart's area), and no two are alike.
 python3 - "$work" <<'PY' || exit 1
-import sys
+import re, sys
 
-def load(path):
-    with open(path, 'rb') as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:  # magic, width, height, maximum
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        start = pos
-        while not data[pos:pos + 1].isspace():
-            pos += 1
-        fields.append(data[start:pos])
-    if fields[0] != b'P6':
-        sys.exit(f"FAIL: {path} is not a binary PPM picture")
-    return int(fields[1]), int(fields[2]), data[pos + 1:]
-
-def chart_area(picture):
-    # Right of the choices, below the title bar: every third line.
-    w, h, px = picture
+def chart_area(path):  # right of the choices, below the title bar: every third line
+    data = open(path, 'rb').read()
+    m = re.match(rb'P6\s+(\d+)\s+(\d+)\s+\d+\s', data) or sys.exit(f"FAIL: {path} is not a binary PPM picture")
+    w, h, px = int(m[1]), int(m[2]), data[m.end():]
     return b''.join(px[(y * w + 200) * 3:(y * w + w - 10) * 3] for y in range(h // 8, h - 8, 3))
 
-areas = [chart_area(load(f"{sys.argv[1]}/style{i}.ppm")) for i in range(4)]
+areas = [chart_area(f"{sys.argv[1]}/style{i}.ppm") for i in range(4)]
 ok = True
 for i, a in enumerate(areas):
     colours = {a[k:k + 3] for k in range(0, len(a), 3 * 7)}

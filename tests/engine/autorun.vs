@@ -1,7 +1,5 @@
-# Auto run drives the engine: +20 rev/min a second from 800 to 5980, then back to 800; on
-# every second above 800 it charges at 14 V, warms the engine by 2 C (to 90) and swings the
-# lambda signal once warm; a random gear on the 1st and 3rd counted second and a random
-# load (with the throttle to suit) on the 6th. Seeded, the draws are repeatable.
+# Auto run: +20 rev/min a second from 800 to 5980 and back; above 800 it charges, warms the engine 2 C
+# a second (to 90), swings lambda once warm, draws a gear on counted seconds 1 and 3 and a load on 6 (seeded).
 seed 3
 menu File > Start / Stop Engine
 click frmControls.chkAuto

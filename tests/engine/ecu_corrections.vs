@@ -1,7 +1,5 @@
-# Corrections on top of the maps: supply voltage and cold engine enrich the injection (the
-# factor is a 32-bit float), a cold engine retards the timing (never below 8 degrees),
-# lambda trims the mixture, full throttle enriches it; the exhaust warning.
-# The operating point 2000 rev/min, 42 % load uses row 4, column 2 of the shipped maps.
+# Corrections on the maps: voltage and cold enrich the injection (a 32-bit float factor), cold retards
+# the timing, lambda trims, full throttle enriches; the exhaust warning. 2000 rev/min, 42 % is row 4, column 2.
 menu File > Start / Stop Engine
 click frmControls.optThrottleOn
 click frmControls.optGear(1)

@@ -1,7 +1,5 @@
-# The output check: a timing, dwell or injection past its bar's limit, or a cell the unit
-# cannot use (empty, not a number, negative, far out of range), stops the engine with a
-# critical message; the rest of that step is skipped. Edited cells at 3200 rev/min, 70 % load (row 2, column 3) and
-# 15 V (dwell row 0), warm engine, no lambda correction.
+# The output check: a timing, dwell or injection past its limit, or a cell the unit cannot use,
+# stops the engine with a critical message. Edited cells at 3200 rev/min, 70 % (row 2, column 3), 15 V, warm.
 #! setting ZRsettings ZRsetting0 1
 let LoggedIn -1
 applyoptions

@@ -1,6 +1,4 @@
-# The engine-management window: sliders write the engine's variables at once, the ECU
-# picture covers the tables until "Tables/ECU" is pressed, the row-axis caption follows the
-# grid in use, and closing only hides.
+# The engine-management window: sliders write the engine's variables at once, and closing only hides.
 menu Systems > Engine Management
 set FRMsimulation.HSB_engine_speed 2500
 expect EngineSpeed 2500

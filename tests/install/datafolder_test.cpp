@@ -1,5 +1,6 @@
 // The per-user copy of installed data: what is copied, refreshed and left alone.
 #include "platform/datafolder.h"
+#include "testing.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,23 +16,18 @@ void put(const QString& path, const QByteArray& bytes, int ageSeconds = 0) {
     f.write(bytes);
     f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
 }
-QByteArray get(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+const auto get = contents;
 }  // namespace
 
 TEST(DataFolder, CopiesRefreshesUnchangedFilesAndKeepsTheUsersOwn) {
     QTemporaryDir tmp;
     const QString shipped = tmp.filePath("share"), user = tmp.filePath("home/vantorel");
-    put(shipped + "/ZR.db", "db v1", 100);
-    put(shipped + "/Lambda.msf", "wave v1", 100);
-    put(shipped + "/help/index.html", "guide v1", 100);
+    for (const char* name : {"/ZR.db", "/Lambda.msf", "/help/index.html"}) put(shipped + name, "v1", 100);
     DataFolder first = syncUserCopy(shipped, user);
     EXPECT_EQ(first.folder, user);
     EXPECT_TRUE(first.problem.isEmpty()) << first.problem.toStdString();
     EXPECT_EQ(first.copied, 3);
-    EXPECT_EQ(get(user + "/help/index.html"), "guide v1");
+    EXPECT_EQ(get(user + "/help/index.html"), "v1");
     EXPECT_EQ(syncUserCopy(shipped, user).copied, 0);
 
     // The user edits a waveform and deletes the guide; a new version changes every file.
@@ -54,13 +50,11 @@ TEST(DataFolder, AFileAlreadyLikeTheShippedOneIsTakenAsCopiedAndAFileTheUserMade
     // A first run killed after its copies but before its manifest; a file the user wrote.
     QTemporaryDir tmp;
     const QString shipped = tmp.filePath("share"), user = tmp.filePath("user");
-    put(shipped + "/ZR.db", "db", 100);
-    put(shipped + "/track.txt", "track", 100);
-    put(user + "/ZR.db", "db");
+    for (const char* name : {"/ZR.db", "/track.txt"}) put(shipped + name, "v1", 100);
+    put(user + "/ZR.db", "v1");
     put(user + "/track.txt", "recorded lap");
     EXPECT_EQ(syncUserCopy(shipped, user).copied, 0);
-    put(shipped + "/ZR.db", "db v2");
-    put(shipped + "/track.txt", "track v2");
+    for (const char* name : {"/ZR.db", "/track.txt"}) put(shipped + name, "db v2");
     EXPECT_EQ(syncUserCopy(shipped, user).copied, 1);
     EXPECT_EQ(get(user + "/ZR.db"), "db v2");
     EXPECT_EQ(get(user + "/track.txt"), "recorded lap");

@@ -12,13 +12,9 @@
 #include "platform/services.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDir>
-#include <QDropEvent>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
@@ -33,30 +29,28 @@ QT_END_NAMESPACE
 
 namespace {
 
-// Every point and the caption it must carry.
+// Every point and the caption it must carry: window, caption, then the points' names.
 const std::map<QString, QString> kCaptions = [] {
     std::map<QString, QString> m;
     const char* ecu[] = {"Engine speed", "Engine load %", "Temperature", "System voltage", "Lambda", "Knock",
                          "Ignition coil dwell %", "Fuel injector ms", "Fuel pump"};
     for (int i = 0; i < 18; ++i) m["FRMsimulation.lblECU(" + QString::number(i) + ")"] = ecu[i / 2];
-    const std::pair<const char*, const char*> named[] = {
-        {"FRMsimulation.Label6", "Engine speed"}, {"FRMsimulation.Label7", "Engine load %"},
-        {"FRMsimulation.Label8", "Temperature"}, {"FRMsimulation.Label9", "System voltage"},
-        {"FRMsimulation.Label14", "Lambda"}, {"FRMsimulation.Label13", "Knock"},
-        {"FRMsimulation.Label11", "Pressure regulator"}, {"FRMsimulation.Label1", "Fuel pump"},
-        {"FRMsimulation.Label5", "Fuel injector ms"}, {"FRMsimulation.Label4", "Ignition coil dwell %"},
-        {"FRMsimulation.Label3", "Spark timing BTDC"}, {"frmStarting.lblKey(0)", "Starter switch"},
-        {"frmStarting.lblKey(1)", "Starter switch"}, {"frmStarting.lblVoltage(0)", "Starter supply"},
-        {"frmStarting.lblVoltage(1)", "Starter supply"}, {"frmStarting.lblVoltage(3)", "Starter supply"},
-        {"frmStarting.lblEarth(0)", "Starter earth"}, {"frmStarting.lblEarth(1)", "Starter earth"},
-        {"frmStarting.lblEarth(2)", "Starter earth"}, {"frmStarting.lblCrankingSpeed(0)", "Starter speed"},
-        {"frmCharging.lblWL(0)", "Charge warning light"}, {"frmCharging.lblWL(1)", "Charge warning light"},
-        {"frmCharging.lblWL(2)", "Charge warning light"}, {"frmCharging.lblWL(3)", "Charge warning light"},
-        {"frmCharging.lblOutputVoltage(0)", "System voltage"}, {"frmCharging.lblOutputVoltage(1)", "System voltage"},
-        {"frmCharging.lblOutputVoltage(2)", "System voltage"}, {"frmCharging.lblEngineSpeed(0)", "Engine speed"},
-        {"frmCharging.lblAlternatorSpeed", "Alternator speed"}, {"frmCharging.lblEarth(0)", "Alternator earth"},
-        {"frmCharging.lblEarth(1)", "Alternator earth"}, {"frmCharging.lblEarth(2)", "Alternator earth"}};
-    for (auto [point, caption] : named) m[point] = caption;
+    const char* const named[][3] = {
+        {"FRMsimulation", "Engine speed", "Label6"}, {"FRMsimulation", "Engine load %", "Label7"},
+        {"FRMsimulation", "Temperature", "Label8"}, {"FRMsimulation", "System voltage", "Label9"},
+        {"FRMsimulation", "Lambda", "Label14"}, {"FRMsimulation", "Knock", "Label13"},
+        {"FRMsimulation", "Pressure regulator", "Label11"}, {"FRMsimulation", "Fuel pump", "Label1"},
+        {"FRMsimulation", "Fuel injector ms", "Label5"}, {"FRMsimulation", "Ignition coil dwell %", "Label4"},
+        {"FRMsimulation", "Spark timing BTDC", "Label3"}, {"frmStarting", "Starter switch", "lblKey(0) lblKey(1)"},
+        {"frmStarting", "Starter supply", "lblVoltage(0) lblVoltage(1) lblVoltage(3)"},
+        {"frmStarting", "Starter earth", "lblEarth(0) lblEarth(1) lblEarth(2)"},
+        {"frmStarting", "Starter speed", "lblCrankingSpeed(0)"},
+        {"frmCharging", "Charge warning light", "lblWL(0) lblWL(1) lblWL(2) lblWL(3)"},
+        {"frmCharging", "System voltage", "lblOutputVoltage(0) lblOutputVoltage(1) lblOutputVoltage(2)"},
+        {"frmCharging", "Engine speed", "lblEngineSpeed(0)"}, {"frmCharging", "Alternator speed", "lblAlternatorSpeed"},
+        {"frmCharging", "Alternator earth", "lblEarth(0) lblEarth(1) lblEarth(2)"}};
+    for (auto [window, caption, points] : named)
+        for (const QString& p : QString(points).split(' ')) m[window + QString(".") + p] = caption;
     return m;
 }();
 
@@ -224,39 +218,6 @@ TEST_F(Connections, MissingWaveformIsReportedAndStopsTheDrop) {
     EXPECT_EQ(messages, QStringList{"Connection not made, double check meter leads...\r\n\r\n(File not found 53)"});
     EXPECT_EQ(CurrentWaveformFile, "Knock.msf");  // no override ran
     EXPECT_EQ(ms->lblDMM->text(), dmmBefore);
-}
-
-TEST_F(Connections, ALabelDraggedWithTheMouseArrivesAtTheTerminal) {
-    MultiScope* ms = frm<MultiScope>();
-    QMimeData mime;
-    mime.setData("application/x-vantorel-label", "frmStarting.lblCrankingSpeed(0)");
-    const QPointF at(ms->cmdConnection->width() / 2.0, ms->cmdConnection->height() / 2.0);
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(ms->cmdConnection, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(ms->cmdConnection, &drop);
-    EXPECT_EQ(CurrentWaveformFile, "Starter speed.msf");
-}
-
-// A trace segment on the instrument's screen repaints only its own neighbourhood, in the
-// trace colour.
-TEST_F(Connections, OneTraceSegmentRepaintsASmallPartOfTheScreen) {
-    MultiScope* ms = frm<MultiScope>();
-    ms->showForm();
-    ms->frame()->resize(900, 600);
-    ms->setReadingText("Sine");
-    ms->Timer1_Timer();
-    ms->Timer1_Timer();
-    const QRect dirty = ms->scopescreen->lastDirty();
-    EXPECT_FALSE(dirty.isEmpty());
-    EXPECT_LT(dirty.width() * dirty.height(), ms->scopescreen->width() * ms->scopescreen->height() / 20);
-    const QImage img = ms->scopescreen->image();
-    bool traced = false;
-    for (int y = dirty.top(); y <= dirty.bottom() && !traced; ++y)
-        for (int x = dirty.left(); x <= dirty.right() && !traced; ++x)
-            traced = img.pixelColor(x, y) == QColor(128, 0, 0);
-    EXPECT_TRUE(traced);
 }
 
 }  // namespace

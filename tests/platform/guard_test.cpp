@@ -118,16 +118,4 @@ TEST(Guard, EveryEntryPointAppliesItsConventionAndTheProgramGoesOn) {
     Forms::unload("frmGuardProbe");
 }
 
-TEST(Guard, AHandlerTakesTheSignalsArgumentsOnlyWhenItWantsThem) {
-    QAction a("Checkable");
-    a.setCheckable(true);
-    bool seen = false;
-    int plain = 0;
-    QObject::connect(&a, &QAction::toggled, guarded([&](bool on) { seen = on; }));
-    QObject::connect(&a, &QAction::toggled, guarded([&] { ++plain; }));
-    a.toggle();
-    EXPECT_TRUE(seen);
-    EXPECT_EQ(plain, 1);
-}
-
 }  // namespace

@@ -34,23 +34,16 @@ TEST(Format, PatternsOfTheReadOuts) {
         const char* expected;
     };
     const std::vector<Case> cases = {
-        // forced and optional digits
-        {123.4, "00000.0", "00123.4"}, {123456.7, "00000.0", "123456.7"}, {5, "#00", "05"},
-        {0, "##0.0", "0.0"}, {0.5, "#.0", ".5"}, {5, "0#0", "005"},
-        // decimal digits round half away from zero, on the decimal value
-        {5.55, "0.0", "5.6"}, {2.25, "0.0", "2.3"}, {1.005, "0.00", "1.01"}, {2.5, "###0", "3"},
-        {-2.5, "0", "-3"}, {1.04999, "0.0", "1.0"},
-        // the carry makes a new digit
-        {9.95, "0.0", "10.0"}, {99999.95, "00000.0", "100000.0"}, {999.5, "#00", "1000"}, {0.96, "#.0", "1.0"},
-        // negatives; what rounds to zero has no minus
-        {-2.5, "00.0", "-02.5"}, {-0.5, "#.0", "-.5"}, {-0.04, "0.0", "0.0"}, {-0.005, "0.00", "-0.01"},
-        // optional decimals drop trailing zeros, and the point with them
-        {1.25, "###0.0#", "1.25"}, {1.995, "###0.0#", "2.0"}, {2, "0.##", "2"}, {-0.004, "###0.0#", "0.0"},
-        // literal text, no integer placeholder, empty pattern
+        // forced and optional digits; halves away from zero on the decimal value; the carry's new digit
+        {123.4, "00000.0", "00123.4"}, {123456.7, "00000.0", "123456.7"}, {5, "#00", "05"}, {0.5, "#.0", ".5"},
+        {5.55, "0.0", "5.6"}, {1.005, "0.00", "1.01"}, {-2.5, "0", "-3"}, {1.04999, "0.0", "1.0"},
+        {9.95, "0.0", "10.0"}, {999.5, "#00", "1000"}, {0.96, "#.0", "1.0"},
+        // negatives (what rounds to zero has no minus); optional decimals drop zeros and the point
+        {-2.5, "00.0", "-02.5"}, {-0.04, "0.0", "0.0"}, {-0.005, "0.00", "-0.01"}, {1.25, "###0.0#", "1.25"},
+        {1.995, "###0.0#", "2.0"}, {2, "0.##", "2"}, {-0.004, "###0.0#", "0.0"},
+        // literal text, no integer placeholder, empty pattern, only 15 significant digits
         {12.34, "0.0 V", "12.3 V"}, {-5, "T=00", "T=-05"}, {12.5, ".00", "12.50"}, {800, "", "800"},
-        // only 15 significant digits count
-        {123456789012345.6, "0.0", "123456789012346.0"}, {1234567890123456.7, "0.0", "1234567890123460.0"},
-        {60.0 / 4.55, "00.0", "13.2"}, {180.0 / 0.354, "#0.0", "508.5"},
+        {1234567890123456.7, "0.0", "1234567890123460.0"}, {180.0 / 0.354, "#0.0", "508.5"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(s(vb::format(c.value, QString::fromLatin1(c.pattern))), c.expected)
@@ -59,13 +52,12 @@ TEST(Format, PatternsOfTheReadOuts) {
 
 TEST(Str, GeneralFormWithFifteenSignificantDigits) {
     const std::vector<std::pair<double, const char*>> cases = {
-        {-0.0, "0"}, {800, "800"}, {999999999999999.0, "999999999999999"}, {-0.25, "-0.25"},
-        {2.0 / 3.0, "0.666666666666667"}, {0.1 + 0.2, "0.3"}, {12345.678901234567, "12345.6789012346"},
+        {-0.0, "0"}, {999999999999999.0, "999999999999999"}, {2.0 / 3.0, "0.666666666666667"}, {0.1 + 0.2, "0.3"},
         {0.0001, "0.0001"}, {-0.000123456789012345678, "-0.000123456789012346"},
         // exponent form outside 0.0001 .. 999999999999999
-        {1e15, "1E+15"}, {999999999999999.9, "1E+15"}, {-1e16, "-1E+16"},
-        {123456789012345678.0, "1.23456789012346E+17"}, {0.00001, "1E-05"}, {0.000015, "1.5E-05"},
-        {std::numeric_limits<double>::quiet_NaN(), "NaN"}, {-std::numeric_limits<double>::infinity(), "-Inf"},
+        {999999999999999.9, "1E+15"}, {-1e16, "-1E+16"}, {123456789012345678.0, "1.23456789012346E+17"},
+        {0.00001, "1E-05"}, {std::numeric_limits<double>::quiet_NaN(), "NaN"},
+        {-std::numeric_limits<double>::infinity(), "-Inf"},
     };
     for (const auto& [value, expected] : cases) EXPECT_EQ(s(vb::str(value)), expected) << "value=" << value;
 }

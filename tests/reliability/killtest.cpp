@@ -74,9 +74,9 @@ QProcess* start(const QString& script) {
     f.close();
     auto* p = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", work + "/config");
-    env.insert("TMPDIR", work + "/tmp");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (auto [name, value] : {std::pair<QString, QString>{"XDG_CONFIG_HOME", work + "/config"}, {"TMPDIR", work + "/tmp"},
+                               {"QT_QPA_PLATFORM", "offscreen"}})
+        env.insert(name, value);
     p->setProcessEnvironment(env);
     p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p->start(program, {"--data", work + "/data", "--script", work + "/script.vs"});
@@ -133,8 +133,7 @@ int main(int argc, char** argv) {
             p->waitForFinished();
             out += p->readAllStandardOutput();
             delete p;
-            ++n;
-            ++done;
+            ++n, ++done;
             if (out.contains("\"event\":\"error\"") || out.contains("Error number")) {  // e.g. a lock the last kill left
                 ++failures;
                 std::printf("FAIL %s kill %d (%d ms): a failure before the kill\n%s\n", k.name, n, delay, out.constData());
