@@ -59,7 +59,7 @@ frmFaults::frmFaults() {
     txtFaults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtFaults->setVisible(false);
     lblLocked = makeLabel(this, "lblLocked",
-                          "Locked while a challenge is running.\n\nThe faults come back when the challenge ends.",
+                          "Locked while a challenge is running.\n\nThe boxes are shown again when the challenge ends.",
                           T(120, 240, 3600, 5160));
     lblLocked->setAlignment(Qt::AlignCenter);
     lblLocked->setWordWrap(true);
