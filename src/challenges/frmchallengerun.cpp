@@ -253,9 +253,11 @@ void frmChallengeRun::tick() {
     refresh();
     if (!timeUpTold_ && attempt_.overTime(elapsed())) {
         timeUpTold_ = true;
-        MsgBox(QString("Time is up: the time limit of %1 minutes has passed.\n\nSubmit your diagnosis now; a "
-                       "diagnosis submitted after the limit loses %2 points.")
-                   .arg(attempt_.challenge().timeLimitMinutes)
+        const int minutes = attempt_.challenge().timeLimitMinutes;
+        MsgBox(QString("Time is up: the time limit of %1 minute%2 has passed.\n\nSubmit your diagnosis now; a "
+                       "diagnosis submitted after the limit loses %3 points.")
+                   .arg(minutes)
+                   .arg(minutes == 1 ? "" : "s")
                    .arg(Attempt::kLatePenalty),
                MsgButtons::OK, MsgIcon::Information);
     }

@@ -19,6 +19,7 @@ expect message "The challenge cannot be saved yet.\n\nThe challenge has no instr
 set frmChallenges.txtInstructions "The headlamps are dim at idle. Find the fault."
 click frmChallenges.chkEngineRunning
 set frmChallenges.spnMeasurementLimit 1
+set frmChallenges.spnTimeLimit 1
 click frmChallenges.chkPick(40)
 click frmChallenges.cmdAnswerFromFaults
 expect frmChallenges.cmbPart(0) text Rectifier
@@ -28,7 +29,7 @@ set frmChallenges.grdHints(0,1) "Compare the warning light terminal with the bat
 expect frmChallenges.lblStartState text "Before you start: Engine running, battery 12 V, engine at 20 °C, neutral, throttle off, auto run off."
 answer file TEMP:dim.vch
 click frmChallenges.cmdSaveAs
-expect filetext TEMP:dim.vch "Vantorel challenge 1\nTitle: Dim lights at idle\nEngine: running\nBattery: 12\nTemperature: 20\nGear: N\nThrottle: off\nAuto run: off\nFaults: 40\nAnswer: Rectifier | The part itself\nMeasurement limit: 1\nHint: 10 | Compare the warning light terminal with the battery.\nInstructions:\nThe headlamps are dim at idle. Find the fault.\nEnd of challenge\n"
+expect filetext TEMP:dim.vch "Vantorel challenge 1\nTitle: Dim lights at idle\nEngine: running\nBattery: 12\nTemperature: 20\nGear: N\nThrottle: off\nAuto run: off\nFaults: 40\nAnswer: Rectifier | The part itself\nTime limit: 1\nMeasurement limit: 1\nHint: 10 | Compare the warning light terminal with the battery.\nInstructions:\nThe headlamps are dim at idle. Find the fault.\nEnd of challenge\n"
 expect frmChallenges.lblFile text dim.vch
 click frmChallenges.cmdTestRun
 expect frmChallengeRun caption "Challenge (test run)"
@@ -39,6 +40,9 @@ expect message "This challenge allows 1 measurement and you have taken it.\n\nDe
 expect MultiScope.cmdConnection text "Connected: Charge warning light"
 click MultiScope.cmdScan
 expect frmChallengeRun.attempt count 1
+tick 61
+expect message "Time is up: the time limit of 1 minute has passed.\n\nSubmit your diagnosis now; a diagnosis submitted after the limit loses 25 points."
+expect frmChallengeRun.lblTime text "Time: 1:01 of 1:00 - time is up"
 answer Yes
 click frmChallengeRun.cmdEnd
 expect frmChallengeRun.attempt score 0
