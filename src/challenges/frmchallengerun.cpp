@@ -70,12 +70,15 @@ frmChallengeRun::frmChallengeRun() {
     txtHints->setReadOnly(true);
     txtHints->setMaximumHeight(90);
     layout->addWidget(txtHints);
-    auto* row = new QHBoxLayout;
+    // A row of buttons under the panel's parts.
+    auto row = [](QVBoxLayout* in, std::initializer_list<QPushButton*> buttons) {
+        auto* r = new QHBoxLayout;
+        for (QPushButton* b : buttons) r->addWidget(b);
+        in->addLayout(r);
+    };
     cmdInstructions = button(this, "cmdInstructions", "Instructions");
     cmdHint = button(this, "cmdHint", "Show a hint");
-    row->addWidget(cmdInstructions);
-    row->addWidget(cmdHint);
-    layout->addLayout(row);
+    row(layout, {cmdInstructions, cmdHint});
 
     fraDiagnosis = new QGroupBox("Your diagnosis", this);
     fraDiagnosis->setObjectName("fraDiagnosis");
@@ -90,12 +93,9 @@ frmChallengeRun::frmChallengeRun() {
         connect(cmbAnswerPart[i], qOverload<int>(&QComboBox::activated), this,
                 guarded([this, i] { cmbAnswerPart_Click(i); }));
     }
-    auto* submitRow = new QHBoxLayout;
     cmdSubmit = button(fraDiagnosis, "cmdSubmit", "Submit diagnosis");
     cmdEnd = button(fraDiagnosis, "cmdEnd", "End challenge");
-    submitRow->addWidget(cmdSubmit);
-    submitRow->addWidget(cmdEnd);
-    diag->addLayout(submitRow);
+    row(diag, {cmdSubmit, cmdEnd});
     layout->addWidget(fraDiagnosis);
 
     lblResult = label("lblResult");
@@ -108,14 +108,10 @@ frmChallengeRun::frmChallengeRun() {
     txtResult->setObjectName("txtResult");
     txtResult->setReadOnly(true);
     layout->addWidget(txtResult, 1);
-    auto* resultRow = new QHBoxLayout;
     cmdPrint = button(this, "cmdPrint", "Print result sheet");
     cmdSaveResult = button(this, "cmdSaveResult", "Save result");
     cmdClose = button(this, "cmdClose", "Close");
-    resultRow->addWidget(cmdPrint);
-    resultRow->addWidget(cmdSaveResult);
-    resultRow->addWidget(cmdClose);
-    layout->addLayout(resultRow);
+    row(layout, {cmdPrint, cmdSaveResult, cmdClose});
     layout->addStretch();
 
     connect(cmdInstructions, &QPushButton::clicked, this, guarded([this] { cmdInstructions_Click(); }));

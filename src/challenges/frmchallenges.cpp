@@ -479,12 +479,8 @@ void frmChallenges::cmdOpen_Click() {
 }
 
 bool frmChallenges::saveTo(const QString& path) {
+    if (!complete("saved yet")) return false;
     const Challenge c = fromControls();
-    const QString problem = c.problem(offeredAnswers());
-    if (!problem.isEmpty()) {
-        MsgBox("The challenge cannot be saved yet.\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
     try {
         writeFileAtomic(path, c.toText().toUtf8());
     } catch (const VbError& e) {
@@ -507,11 +503,7 @@ void frmChallenges::cmdSave_Click() {
 }
 
 void frmChallenges::cmdSaveAs_Click() {
-    const QString problem = fromControls().problem(offeredAnswers());
-    if (!problem.isEmpty()) {
-        MsgBox("The challenge cannot be saved yet.\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
-        return;
-    }
+    if (!complete("saved yet")) return;
     QDir().mkpath(folder());
     FileDialogRequest r;
     r.mode = FileDialogRequest::Save;
@@ -527,28 +519,26 @@ void frmChallenges::cmdSaveAs_Click() {
     saveTo(path);
 }
 
-void frmChallenges::cmdTestRun_Click() {
-    const Challenge c = fromControls();
-    const QString problem = c.problem(offeredAnswers());
-    if (!problem.isEmpty()) {
-        MsgBox("The challenge cannot be run yet.\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
-        return;
-    }
-    if (frm<frmChallengeRun>()->startChallenge(c, true)) hideForm();
+bool frmChallenges::complete(const QString& action) const {
+    const QString problem = fromControls().problem(offeredAnswers());
+    if (problem.isEmpty()) return true;
+    MsgBox("The challenge cannot be " + action + ".\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
+    return false;
 }
+
+void frmChallenges::play(bool testRun) {
+    if (!complete(testRun ? "run yet" : "started")) return;
+    if (frm<frmChallengeRun>()->startChallenge(fromControls(), testRun)) hideForm();
+}
+
+void frmChallenges::cmdTestRun_Click() { play(true); }
 
 void frmChallenges::cmdStart_Click() {
     if (!loaded_ && !instructor()) {
         MsgBox("Choose a challenge from the list, or open one, first.", MsgButtons::OK, MsgIcon::Information);
         return;
     }
-    const Challenge c = fromControls();
-    const QString problem = c.problem(offeredAnswers());
-    if (!problem.isEmpty()) {
-        MsgBox("The challenge cannot be started.\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
-        return;
-    }
-    if (frm<frmChallengeRun>()->startChallenge(c, false)) hideForm();
+    play(false);
 }
 
 void frmChallenges::cmdResults_Click() {

@@ -84,6 +84,10 @@ private:
     bool load(const QString& path);
     bool saveTo(const QString& path);
     bool instructor() const;
+    // Whether the challenge in the editor can be saved or played; when not, says why
+    // ("The challenge cannot be saved yet.").
+    bool complete(const QString& action) const;
+    void play(bool testRun);
 
     QString path_;           // the file shown, empty for a new challenge
     bool loaded_ = false;    // a challenge that can be started is shown
