@@ -1,4 +1,4 @@
-# A wrong diagnosis scores 0. Drops with the engine stopped give the usual reminder and do not
+# A wrong diagnosis scores 0 and is explained. Drops with the engine stopped give the usual reminder and do not
 # count. A results file that cannot be written is reported and the result stays on screen.
 #! sh mkdir -p "$work/userdata/vantorel/Challenge results.csv"
 menu Tools > Challenges...

@@ -1,7 +1,8 @@
-# A student plays a shipped challenge to the right answer. While it runs the faults window is
+# A student plays a shipped challenge to the right answer and another to a wrong one. While it runs the faults window is
 # locked and covered and its list refused, even to a logged-in user; every drop, scanner read
 # and reading counts; a hint costs its points; the attempt goes into the results file. Once it
-# has ended the list opens again, and closing the panel repairs the vehicle.
+# has ended the list opens again, and closing the panel repairs the vehicle. Both attempts are
+# rows of the results file.
 #! setting ZRsettings ZRuserName Sam Student
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "05 The battery keeps going flat"
@@ -60,3 +61,20 @@ expect frmFaults.lblLocked visible false
 click frmChallengeRun.cmdClose
 expect frmFaults.chkFault(38) checked true
 expect frmChallengeRun.attempt active false
+menu Tools > Challenges...
+pick frmChallenges.lstChallenges "01 The engine will not start"
+click frmChallenges.cmdStart
+expect frmFaults.chkFault(1) enabled false
+menu File > Start / Stop Engine
+drop FRMsimulation.lblECU(0) MultiScope.cmdConnection
+pick frmChallengeRun.cmbAnswerPart(0) "Engine speed sensor"
+pick frmChallengeRun.cmbAnswerCircuit(0) "Its connection at the ECU"
+answer Yes
+click frmChallengeRun.cmdSubmit
+expect frmChallengeRun.lblResult text Wrong
+expect frmChallengeRun.attempt score 0
+expect filelines "USERDATA:Challenge results.csv" 3
+file "USERDATA:Challenge results.csv"
+expect event "Sam Student,The engine will not start,"
+file "USERDATA:Challenge results.csv"
+expect event ",Engine speed sensor - Its connection at the ECU,Wrong,0:14,1,0,0"
