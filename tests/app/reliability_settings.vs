@@ -23,7 +23,6 @@ expect frmMainscreen.StatusBar1 visible false
 tick 2
 expect frmInstruments.txtMileage text "00000.0"
 expect ElapsedTime 14.5
-# A typed distance beyond what the read-outs show is refused like any other non-number.
 let MetricUnits -1
 click frmTripComputer.cmdSet
 set frmTripComputer.txtTripDisplay 1e300

@@ -29,7 +29,6 @@ expect FRMsimulation.DBdwellgrid(2,3) operating true
 expect FRMsimulation.DBdwellgrid(7,7) operating false
 expect frmMaps.MSChart1 highlight 2,3
 
-# The mark moves with the next step.
 set FRMsimulation.HSB_engine_speed 5600
 tick
 expect FRMsimulation.DBdwellgrid operating 2,6

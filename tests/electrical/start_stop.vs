@@ -24,7 +24,6 @@ expect EngineRunning -1
 expect EngineSpeed 800
 expect SystemVoltage 14
 
-# Stopping from 14 V leaves 12, from 11 V leaves 11.
 click frmStarting.cmdStarter
 expect EngineRunning 0
 expect SystemVoltage 12
@@ -44,7 +43,6 @@ expect event "\"icon\":\"critical\",\"text\":\"Engine not cranking fast enough t
 expect EngineRunning 0
 expect EngineCranking 0
 expect SystemVoltage 8
-# 10 V: 110 rev/min starts.
 set frmStarting.hsbVoltage 10
 click frmStarting.cmdStarter
 expect CrankingSpeed 110

@@ -24,7 +24,6 @@ expect frmFaults width 9000
 expect frmFaults.txtFaults text "Fault 1: the engine speed sensor\nFault 2: the load sensor\n"
 click frmFaults.cmdFaults
 expect frmFaults width 4000
-# Cancel keeps the login.
 menu File > Login...
 click frmLogin.cmdCancel
 expect LoggedIn -1
