@@ -1,6 +1,5 @@
-# The settings store on a bad day: a damaged file is reported once at start-up and replaced by
-# a clean one at exit; stored values that are not what they should be (absurd figures among
-# them) count as their defaults.
+# A damaged settings file is reported once at start-up and replaced by a clean one at exit;
+# stored values that are not what they should be (absurd figures too) count as their defaults.
 #! sh mkdir -p "$(dirname "$conf")"; printf '\357\273\277[Trip_Computer]\nTrip_Distance=5\n[Instruments]\nmileage=1e308\n' > "$conf"
 expect event "The stored settings could not be read, so the default settings are used."
 expect TripDistance 0

@@ -1,6 +1,5 @@
-# While the engine runs, the cell the unit used at its last step is marked in the three
-# grids and in the open map chart, wherever the grids' current cells have gone since;
-# stopped, nothing is marked.
+# While the engine runs, the cell its last step used is marked in the three grids and the open
+# map chart, wherever the grids' current cells have gone since; stopped, nothing is marked.
 #! setting ZRsettings ZRsetting0 1
 menu Tools > Memory Maps
 expect frmMaps.MSChart1 highlight ""

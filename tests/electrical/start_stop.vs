@@ -1,6 +1,5 @@
-# Turning the key at different battery voltages: 11 rev/min per volt (taken before the 1 V
-# cranking drop), a ramp from 70 rev/min shown live on the starting window, and 100 rev/min
-# needed to start. Stopping lowers the voltage to 12 but never raises it.
+# The key at different battery voltages: 11 rev/min per volt (before the 1 V cranking drop), a ramp
+# from 70 rev/min shown live, 100 rev/min needed to start. Stopping lowers the voltage to 12, never raises it.
 menu Systems > Starting
 set frmStarting.hsbVoltage 12
 expect SystemVoltage 12

@@ -41,8 +41,7 @@ set FRMsimulation.HSB_engine_load 0
 tick
 expect EngineSpeed 6600
 expect status "CAUTION ENGINE REVS RED LINED - Limiter cuts in at 7000rev/min..."
-# Full throttle at 6900: 7100 is cut back to 6750 with no fuel; the red-line text replaces
-# the enrichment text.
+# Full throttle at 6900: 7100 is cut back to 6750, no fuel; the red-line text replaces the enrichment's.
 click frmControls.optThrottleFull
 set FRMsimulation.HSB_engine_speed 6900
 tick
@@ -52,8 +51,7 @@ expect EngineLoad 100
 expect event "Full load enrichment applied..."
 expect status "CAUTION ENGINE REVS RED LINED - Limiter cuts in at 7000rev/min..."
 
-# Over-run: throttle closed at 2200, fuel cut while at 2000 or more, 200 rev/min less each
-# second, then the idle control holds 800.
+# Over-run: throttle closed, fuel cut while at 2000 or more, 200 rev/min less a second, then idle at 800.
 click frmControls.optThrottleOn
 set FRMsimulation.HSB_engine_speed 2200
 click frmControls.optThrottleOff
@@ -106,8 +104,8 @@ expect IgnitionTiming 12
 tick
 expect IgnitionTiming 13
 
-# Pressing Knock knocks every second (each knock takes 5 % load off, down to 20 %) until the
-# retard passes its cap of 8, which flips the toggle back.
+# Knock pressed: a knock every second (5 % load off each, down to 20 %) until the retard passes its
+# cap of 8, which flips the toggle back.
 set FRMsimulation.HSB_engine_speed 3200
 set FRMsimulation.HSB_engine_load 42
 click FRMsimulation.cmbKnock
@@ -183,8 +181,7 @@ expect EngineLoad 100
 expect EngineSpeed 2200
 expect status "Full load enrichment applied..."
 
-# Exhaust warning at 800 rev/min and above; with a lambda-sensor fault injected the unit
-# also drops the lambda signal to 0.
+# Exhaust warning at 800 rev/min and above; a lambda-sensor fault also drops the lambda signal to 0.
 click frmControls.optThrottleOn
 set FRMsimulation.HSB_engine_speed 700
 set FRMsimulation.HSB_Lambda -1
