@@ -134,6 +134,7 @@ expect event "Warning, engine is knocking..."
 expect event "\"seconds\":1"
 expect KnockRetard 0
 expect IgnitionTiming 9
+let KnockSensorFault 0
 
 # Corrections: voltage and cold enrich the injection (a 32-bit float factor), cold retards the
 # timing, lambda trims, full throttle enriches. 2000 rev/min, 42 % is row 4, column 2.
