@@ -11,17 +11,13 @@ let FuelLevel 12.5
 menu Tools > Fill Tank
 expect FuelLevel 60
 expect message "Fuel tank filled up, thank you for your custom!"
-# The pop-up's Close Current Window hides the active window.
 menu Systems > Instruments
 menu Mouse > Close Current Window
 expect frmInstruments visible false
-# Tools > Diagnostics toggles the diagnostics window; the toolbar's Diag does the same.
 menu Tools > Diagnostics
 expect status "Select system and diagnostic routine..."
 toolbar btnDiagnostics
 expect frmDiagnostics visible false
-# The toolbar's Start is File > Start / Stop Engine: Ready..., the controls and instruments
-# windows, and the key is turned.
 toolbar btnStart
 expect event "text":"Ready..."
 expect frmControls visible true

@@ -7,8 +7,7 @@ expect event "Error number: 53 - File not found: background.jpg"
 expect frmMainscreen.StatusBar1 visible true
 tick 2
 expect ElapsedTime 2
-# The engine-management window has empty tables: the engine cranks and starts, and its
-# first step stops it with a message instead of failing.
+# Empty tables: the engine starts, and its first step stops it with a message.
 menu File > Start / Stop Engine
 expect EngineRunning -1
 tick

@@ -1,6 +1,5 @@
-# The settings store on a bad day: a damaged file is reported once at start-up and replaced by
-# a clean one at exit; stored values that are not what they should be (absurd figures among
-# them) count as their defaults.
+# A damaged settings file is reported once at start-up and replaced by a clean one at exit;
+# stored values that are not what they should be (absurd figures too) count as their defaults.
 #! sh mkdir -p "$(dirname "$conf")"; printf '\357\273\277[Trip_Computer]\nTrip_Distance=5\n[Instruments]\nmileage=1e308\n' > "$conf"
 expect event "The stored settings could not be read, so the default settings are used."
 expect TripDistance 0
@@ -23,7 +22,6 @@ expect frmMainscreen.StatusBar1 visible false
 tick 2
 expect frmInstruments.txtMileage text "00000.0"
 expect ElapsedTime 14.5
-# A typed distance beyond what the read-outs show is refused like any other non-number.
 let MetricUnits -1
 click frmTripComputer.cmdSet
 set frmTripComputer.txtTripDisplay 1e300

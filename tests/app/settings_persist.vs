@@ -8,7 +8,6 @@ expect TripDistance 123.4
 expect ArrivalDistance 55
 expect ElapsedTime 7
 expect Mileage 1000.5
-# Driving adds to the trip and the odometer.
 let RoadSpeed 36
 tick
 expect TripDistance 123.41

@@ -9,8 +9,7 @@ expect event "event":"beep"
 expect FuelLevel 60
 let InjectionDuration 0
 
-# The arrival distance: exactly -9999 and 9999 are still in range; one more kilometre
-# either way resets it.
+# The arrival distance: exactly -9999 and 9999 are in range; one kilometre beyond resets it.
 let RoadSpeed 3600
 let ArrivalDistance -9998
 tick
@@ -35,7 +34,6 @@ expect AverageSpeed 36
 expect TimeToArrival 30
 expect AverageEconomy 180
 
-# Imperial (the start) then metric.
 click frmTripComputer.Command1(1)
 expect frmTripComputer.Label2(1) fore 128,0,0
 tick
@@ -70,7 +68,6 @@ expect Stopwatch 3
 click frmTripComputer.Command1(1)
 tick 2
 expect Stopwatch 3
-# Pressed again it stops; pressed once more it runs on.
 click frmTripComputer.Command1(8)
 expect StopwatchRunning 0
 tick

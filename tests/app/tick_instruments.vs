@@ -1,6 +1,5 @@
 # The main tick's instrument read-outs and warning lights.
 menu Systems > Instruments
-# Imperial read-outs (the program starts imperial).
 let RoadSpeed 100
 let EngineTemperature 90
 tick
@@ -10,7 +9,6 @@ expect frmInstruments.txbFuel text "13.2 gal"
 let RoadSpeed -3
 tick
 expect frmInstruments.txbSpeed text "-2 mph"
-# Metric read-outs.
 click frmInstruments.cmdConvert
 tick
 expect frmInstruments.txbSpeed text "-3 km/h"

@@ -15,14 +15,12 @@ click frmTripComputer.cmdSet
 expect message "Arrival Distance set to: 120 miles"
 expect SettingArrival 0
 expect ArrivalDistance 192
-# An entry that is not a number changes nothing and says why.
 click frmTripComputer.cmdSet
 set frmTripComputer.txtTripDisplay 12x
 click frmTripComputer.cmdSet
 expect message "\"12x\" is not a distance. Arrival Distance not changed: enter the distance with the number buttons."
 expect ArrivalDistance 192
 expect SettingArrival 0
-# Reset keeps the odometer and the arrival distance.
 let Mileage 500
 let TripDistance 10
 let FuelUsed 3

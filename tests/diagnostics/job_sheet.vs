@@ -3,7 +3,6 @@
 #! setting ZRsettings ZRuserCompany Acme Garage
 #! setting ZRsettings ZRuserName Sam Lee
 #! setting ZRsettings ZRsetting0 1
-# Nothing open: no window to print.
 menu File > Print...
 expect message "You must open a window to print..."
 expect noevent "event":"print"

@@ -1,6 +1,5 @@
-// The map chart's data: what a redraw may and may not change, and where 3D is refused.
+// The map chart's data: what a redraw may and may not change.
 #include "diagnostics/mapchart.h"
-#include "diagnostics/mapchartview.h"
 
 #include <gtest/gtest.h>
 
@@ -41,11 +40,6 @@ TEST(MapChart, RowsFollowTheMapAndTheHighlightStaysOnTheMap) {
     EXPECT_FALSE(chart.hasHighlight());
     chart.setHighlight(0, -1);
     EXPECT_FALSE(chart.hasHighlight());
-}
-
-TEST(MapChart, NoOpenGLOnTheOffscreenPlatform) {
-    // The tests run offscreen, where a 3D graph would crash the program.
-    EXPECT_FALSE(openGLAvailable());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-# While the engine runs, the cell the unit used at its last step is marked in the three
-# grids and in the open map chart, wherever the grids' current cells have gone since;
-# stopped, nothing is marked.
+# While the engine runs, the cell its last step used is marked in the three grids and the open
+# map chart, wherever the grids' current cells have gone since; stopped, nothing is marked.
 #! setting ZRsettings ZRsetting0 1
 menu Tools > Memory Maps
 expect frmMaps.MSChart1 highlight ""
@@ -29,7 +28,6 @@ expect FRMsimulation.DBdwellgrid(2,3) operating true
 expect FRMsimulation.DBdwellgrid(7,7) operating false
 expect frmMaps.MSChart1 highlight 2,3
 
-# The mark moves with the next step.
 set FRMsimulation.HSB_engine_speed 5600
 tick
 expect FRMsimulation.DBdwellgrid operating 2,6

@@ -14,7 +14,6 @@ menu File > Exit
 #! restart
 #! sh cmp -s "$work/data/ZR.db" "$work/tmp/before.db" && printf 'same\r\n' > "$work/data/cmp.txt"
 expect fileline DATA:cmp.txt 1 same
-# Logged in: the boxes take edits, written when the next record is chosen.
 let LoggedIn -1
 applyoptions
 menu Tools > Diagnostics

@@ -1,8 +1,7 @@
 # Events that arrive while the key is held: the sequence lets pending events run between
 # its steps and re-checks only the critical-fault flag.
 
-# A second key turn during the ramp stops the engine at once; the interrupted start then
-# carries on from where it was and starts the engine.
+# A second key turn during the ramp stops the engine; the interrupted start then carries on and starts it.
 defer 10 click frmStarting.cmdStarter
 defer 11 expect EngineCranking 0
 defer 11 expect frmStarting.txtCrankingSpeed text 79

@@ -1,6 +1,5 @@
-# Turning the key at different battery voltages: 11 rev/min per volt (taken before the 1 V
-# cranking drop), a ramp from 70 rev/min shown live on the starting window, and 100 rev/min
-# needed to start. Stopping lowers the voltage to 12 but never raises it.
+# The key at different battery voltages: 11 rev/min per volt (before the 1 V cranking drop), a ramp
+# from 70 rev/min shown live, 100 rev/min needed to start. Stopping lowers the voltage to 12, never raises it.
 menu Systems > Starting
 set frmStarting.hsbVoltage 12
 expect SystemVoltage 12
@@ -24,7 +23,6 @@ expect EngineRunning -1
 expect EngineSpeed 800
 expect SystemVoltage 14
 
-# Stopping from 14 V leaves 12, from 11 V leaves 11.
 click frmStarting.cmdStarter
 expect EngineRunning 0
 expect SystemVoltage 12
@@ -44,7 +42,6 @@ expect event "\"icon\":\"critical\",\"text\":\"Engine not cranking fast enough t
 expect EngineRunning 0
 expect EngineCranking 0
 expect SystemVoltage 8
-# 10 V: 110 rev/min starts.
 set frmStarting.hsbVoltage 10
 click frmStarting.cmdStarter
 expect CrankingSpeed 110

@@ -30,7 +30,6 @@ expect StepCounter 3
 expect Gear 3
 expect EngineSpeed 880
 
-# Warm, the lambda signal swings every second.
 tick 91
 expect EngineTemperature 90
 expect FRMsimulation.HSB_Lambda value -1
@@ -51,6 +50,5 @@ tick
 expect EngineSpeed 820
 expect StepCounter 1
 
-# Stopping the engine unticks auto run.
 menu File > Start / Stop Engine
 expect frmControls.chkAuto value 0

@@ -11,7 +11,6 @@ expect ThrottlePosition 1
 expect frmControls.optThrottleOn checked true
 expect frmControls.optGear(0) checked true
 expect Gear 1
-# With the engine stopped the speed cannot be changed and auto run unticks itself.
 click frmControls.cmdThrottleUp
 expect event beep
 expect message "Can't change engine speed it's not running yet!"
@@ -34,11 +33,9 @@ expect Gear 5
 click frmControls.optThrottleFull
 expect ThrottlePosition 2
 
-# The key puts the gear in neutral.
 menu Mouse > Start / Stop Engine
 expect Gear 0
 expect frmControls.lblStatus text "Engine is running..."
-# Throttle Down never goes below the 800 idle; Throttle Up and Increase never above 7000.
 let EngineSpeed 850
 click frmControls.cmdThrottleDown
 expect EngineSpeed 800
@@ -47,7 +44,6 @@ click frmControls.cmdThrottleUp
 expect EngineSpeed 7000
 click frmControls.chkAuto
 expect frmControls.chkAuto value 1
-# Stopping resets the controls.
 menu Mouse > Start / Stop Engine
 expect frmControls.lblStatus text "Engine is stopped..."
 expect frmControls.chkAuto value 0

@@ -33,7 +33,6 @@ set FRMsimulation.HSB_engine_load 70
 tick
 expect IgnitionTiming 33
 #! restart
-# Kept in the database.
 expect FRMsimulation.DBtiminggrid(2,3) text 33
 expect FRMsimulation.DBinjectiongrid(2,3) text 7.25
 

@@ -53,7 +53,6 @@ expect EngineRunning 0
 expect DwellPercentage 0
 expect status "Engine stopped..."
 
-# Timing 70 is too far advanced.
 set FRMsimulation.DBdwellgrid(0,3) 38
 set FRMsimulation.DBtiminggrid(2,3) 70
 menu File > Start / Stop Engine
@@ -78,7 +77,6 @@ tick
 expect message "Injection quantity 35 ms is incorrect, please edit the lookup data... "
 expect EngineRunning 0
 
-# Cells the unit cannot use name the table and the cell.
 set FRMsimulation.DBinjectiongrid(2,3) 6.5
 set FRMsimulation.DBinjectiongrid(2,3) ""
 menu File > Start / Stop Engine

@@ -1,6 +1,5 @@
-# A temporary folder that cannot be written: the scan says so and ends before any fault
-# acts (the box keeps the fault), and a stopped engine stays stopped; the scanner's read-out
-# says there is no data.
+# An unwritable temporary folder: the scan says so and ends before any fault acts (the box keeps
+# the fault), a stopped engine stays stopped, and the scanner's read-out says there is no data.
 #! readonly-temp
 set FRMsimulation.HSB_engine_speed 1500
 menu Systems > Set Faults...

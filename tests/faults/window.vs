@@ -2,12 +2,10 @@
 menu Systems > Set Faults...
 expect frmFaults width 4000
 expect frmFaults.chkFault(44) value 1
-# Not logged in: the list is refused and nothing else changes.
 click frmFaults.cmdFaults
 expect event "\"icon\":\"information\",\"text\":\"You must login before you can see the list of faults\""
 expect frmFaults width 4000
 expect frmFaults.txtFaults visible false
-# Logged in: the list shows, then hides again.
 let LoggedIn -1
 click frmFaults.cmdFaults
 expect frmFaults width 9000

@@ -32,7 +32,6 @@ expect MultiScope.pbxPictures picture oddtext.jpg
 expect MultiScope.txbEdit text "text of a fake picture\n"
 expect noevent "File opening error"
 
-# Cancel changes nothing.
 answer cancel
 menu File > Open...
 expect CurrentPictureFile oddtext.jpg

@@ -25,7 +25,6 @@ expect event "\"color\":[128,0,0],\"kind\":\"line\",\"points\":[[-5000,0],[0,248
 sweep 1
 expect MultiScope.scopescreen opcount 0
 
-# Gain and position steer the trace: Volts 1, Y 100.
 set MultiScope.vscVolts1 1
 set MultiScope.vscY1shift 100
 sweep 2

@@ -6,7 +6,6 @@
 #include "faults/frmfaults.h"
 #include "platform/form.h"
 #include "platform/platform.h"
-#include "platform/qtplatform.h"
 
 #include <QCoreApplication>
 #include <QEvent>

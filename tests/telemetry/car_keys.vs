@@ -24,7 +24,6 @@ telemetry
 expect TrackPosition 4
 expect Lap 3
 
-# 0 km/h and reverse leave the car where it is and count no lap.
 let TrackPosition 100
 let RoadSpeed 0
 telemetry 2

@@ -1,7 +1,6 @@
 # The gauge options: channel 00, Bar then Cancel, Engine Speed with its full scale, the bar's
 # end and the needle at 3750 rev/min.
 menu Tools > Telemetry
-# 00 keeps the full scale and titles the gauge.
 click MultiScope.cmdGauge(2)
 expect frmTelemetryOptions.cmbSelectInput text "00 Select Input Source..."
 click frmTelemetryOptions.cmdOK

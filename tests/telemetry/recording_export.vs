@@ -30,7 +30,6 @@ key MultiScope.picCircuit Left
 expect message "Error number: 52 - Bad file name or number"
 expect filelines DATA:track.txt 3
 
-# The export.
 let EngineSpeed 3200
 let Knock -1
 let InjectionDuration 2.5
@@ -43,7 +42,6 @@ expect filelines TEMP:run.csv 751
 expect fileline TEMP:run.csv 2 "12,0,0,1,3200,0,0,0,0,2,0"
 expect fileline TEMP:run.csv 751 "0,0,0,0,0,0,0,0,0,0,0"
 
-# Failed writes name the file and the reason and change nothing.
 answer Yes
 answer file /proc/telemetry.csv
 click MultiScope.Command1

@@ -1,8 +1,7 @@
 # The telemetry tick: the first tick and the tick after sample 300 clear the charts; a gauge
 # shows its channel as stored (the conversions themselves are unit-tested).
 menu Tools > Telemetry
-# First tick: cleared charts, sample 1; an unassigned gauge reads 0.0 and its chart draws
-# along the zero level.
+# First tick: sample 1; an unassigned gauge reads 0.0, its chart on the zero level.
 telemetry
 expect TelemetrySample 1
 expect MultiScope.Picture2(1) opcount 1
@@ -17,7 +16,6 @@ let Knock -1
 telemetry
 expect MultiScope.lblReading(1) text 1.0
 
-# Sample 300 is the end of the pass: the next tick clears the charts and stores sample 1.
 let TelemetrySample 299
 telemetry
 expect TelemetrySample 300

@@ -1,6 +1,5 @@
-# The login: the default password in capitals is refused with its text selected, the right one
-# unlocks the faults list; mismatching new passwords log the user out again; a new password
-# outlives a restart and the old one no longer works.
+# The default password in capitals is refused with its text selected, the right one unlocks the
+# faults list; mismatching new passwords log the user out; a new password outlives a restart.
 #! sh printf 'Fault 1: the engine speed sensor\r\nFault 2: the load sensor\r\n' > "$work/data/faults.txt"
 menu Systems > Set Faults...
 click frmFaults.cmdFaults
@@ -24,7 +23,6 @@ expect frmFaults width 9000
 expect frmFaults.txtFaults text "Fault 1: the engine speed sensor\nFault 2: the load sensor\n"
 click frmFaults.cmdFaults
 expect frmFaults width 4000
-# Cancel keeps the login.
 menu File > Login...
 click frmLogin.cmdCancel
 expect LoggedIn -1

@@ -43,8 +43,7 @@ expect frmOptions.Check1(6) value 1
 expect frmOptions.Check1(7) value 0
 expect frmOptions.Check1(1) value 0
 #! restart
-# A store that cannot be written: the failure is reported, the options still take effect and
-# the window closes.
+# A store that cannot be written: reported; the options still take effect, the window closes.
 #! sh mkdir -p "$conf.lock"
 menu Tools > Options
 click frmOptions.Check1(6)

@@ -32,7 +32,6 @@ expect frmWaveEdit.txtYvalue(3) text 2
 expect frmWaveEdit.txtYvalue(4) text 3
 expect frmWaveEdit.txtYvalue(50) text 49
 
-# Freeze Wave twice: the caption and the sweep come back.
 click frmWaveEdit.cmdFreezeWave
 expect frmWaveEdit.cmdFreezeWave text "Un-Freeze..."
 expect ScopePaused -1

@@ -25,7 +25,6 @@ expect fileline DATA:wave.msf 3 "\"nan\""
 expect fileline DATA:wave.msf 51 "\"50\""
 click frmWaveEdit.cmdCancel
 
-# A read-only file, a folder, a missing folder: the message, and no file changes.
 dblclick MultiScope.scopescreen
 set frmWaveEdit.txtYvalue(3) 44
 let CurrentWaveformFile ro.msf
