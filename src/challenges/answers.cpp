@@ -7,6 +7,8 @@
 #include "engine/frmsimulation.h"
 #include "multiscope/connections.h"
 
+#include <QComboBox>
+
 namespace {
 
 QList<DragLabel*> connectionPoints(Form* window) { return window->findChildren<DragLabel*>(); }
@@ -50,4 +52,20 @@ QString describePoint(const QWidget* label) {
     if (p.name == QLatin1String("lblECU")) where += ", " + ecuSide(p.index);
     else if (p.index > 0) where += ", test point " + QString::number(p.index + 1);
     return where.isEmpty() ? p.caption : p.caption + " (" + where + ")";
+}
+
+void fillPartList(QComboBox* parts, const QString& first) {
+    parts->clear();
+    parts->addItem(first);
+    for (const Answer& a : offeredAnswers())
+        if (parts->findText(a.part) < 0) parts->addItem(a.part);
+}
+
+void fillCircuitList(QComboBox* circuits, const QComboBox* parts) {
+    const bool chosen = parts->currentIndex() > 0;
+    circuits->clear();
+    circuits->addItem(chosen ? QStringLiteral("(choose the circuit)") : QString());
+    for (const Answer& a : offeredAnswers())
+        if (chosen && a.part == parts->currentText()) circuits->addItem(a.circuit);
+    circuits->setEnabled(chosen);
 }

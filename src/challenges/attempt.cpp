@@ -72,14 +72,13 @@ void Attempt::submit(const QList<Answer>& given, double seconds) {
 void Attempt::giveUp(double seconds) {
     if (finished_) return;
     finished_ = true;
-    gaveUp_ = true;
     seconds_ = seconds;
     right_ = false;
     score_ = 0;
 }
 
 QString Attempt::givenText() const {
-    if (gaveUp_) return QStringLiteral("(ended without a diagnosis)");
+    if (given_.isEmpty()) return QStringLiteral("(ended without a diagnosis)");
     QStringList parts;
     for (const Answer& a : given_) parts << a.part + " - " + a.circuit;
     return parts.join("; ");

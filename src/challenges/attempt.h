@@ -77,7 +77,6 @@ private:
     int hintsUsed_ = 0;
     bool finished_ = false;
     bool right_ = false;
-    bool gaveUp_ = false;
     bool late_ = false;
     int score_ = 0;
     double seconds_ = 0;

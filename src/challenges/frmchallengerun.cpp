@@ -28,8 +28,6 @@
 REGISTER_FORM(frmChallengeRun)
 
 namespace {
-const char kChoosePart[] = "(choose the part)";
-const char kChooseCircuit[] = "(choose the circuit)";
 
 QString studentName() {
     const QString name = GetSetting("ZRsettings", "ZRuserName", "").trimmed();
@@ -173,12 +171,8 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     setCaption(testRun ? "Challenge (test run)" : "Challenge");
     lblTitle->setText(challenge.title);
     txtHints->clear();
-    const QList<Answer>& offered = offeredAnswers();
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
-        cmbAnswerPart[i]->clear();
-        cmbAnswerPart[i]->addItem(kChoosePart);
-        for (const Answer& a : offered)
-            if (cmbAnswerPart[i]->findText(a.part) < 0) cmbAnswerPart[i]->addItem(a.part);
+        fillPartList(cmbAnswerPart[i], "(choose the part)");
         cmbAnswerPart_Click(i);
         const bool used = i < challenge.answers.size();
         cmbAnswerPart[i]->setVisible(used);
@@ -259,14 +253,7 @@ void frmChallengeRun::tick() {
     }
 }
 
-void frmChallengeRun::cmbAnswerPart_Click(int row) {
-    const QString part = cmbAnswerPart[row]->currentText();
-    QComboBox* circuits = cmbAnswerCircuit[row];
-    circuits->clear();
-    circuits->addItem(kChooseCircuit);
-    for (const Answer& a : offeredAnswers())
-        if (a.part == part) circuits->addItem(a.circuit);
-}
+void frmChallengeRun::cmbAnswerPart_Click(int row) { fillCircuitList(cmbAnswerCircuit[row], cmbAnswerPart[row]); }
 
 void frmChallengeRun::cmdInstructions_Click() {
     MsgBox(attempt_.challenge().instructions, MsgButtons::OK, MsgIcon::None, attempt_.challenge().title);

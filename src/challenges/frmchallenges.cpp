@@ -33,9 +33,6 @@
 REGISTER_FORM(frmChallenges)
 
 namespace {
-const char kNoAnswer[] = "(none)";
-const char kChoosePart[] = "(choose the part)";
-const char kChooseCircuit[] = "(choose the circuit)";
 const QString kFilter = QStringLiteral("Challenge files (*.vch);;All files (*)");
 
 // "Engine speed sensor failed" for fault 1: each entry of the faults list up to its colon.
@@ -206,11 +203,8 @@ frmChallenges::frmChallenges() {
     hintsPage->addWidget(grdHints);
     tabChallenge->addTab(page, "Hints");
 
-    const QList<Answer>& offered = offeredAnswers();
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
-        cmbPart[i]->addItem(i == 0 ? kChoosePart : kNoAnswer);
-        for (const Answer& a : offered)
-            if (cmbPart[i]->findText(a.part) < 0) cmbPart[i]->addItem(a.part);
+        fillPartList(cmbPart[i], i == 0 ? "(choose the part)" : "(none)");
         connect(cmbPart[i], qOverload<int>(&QComboBox::activated), this, guarded([this, i] { cmbPart_Click(i); }));
         connect(cmbCircuit[i], qOverload<int>(&QComboBox::activated), this, guarded([this] { modified(); }));
         cmbPart_Click(i);
@@ -248,10 +242,7 @@ void frmChallenges::onLoad() {
 
 void frmChallenges::onActivate() { applyMode(); }
 
-bool frmChallenges::onQueryUnload() {
-    if (!settleEdits()) return false;
-    return true;
-}
+bool frmChallenges::onQueryUnload() { return settleEdits(); }
 
 bool frmChallenges::scriptSet(const QString& control, const QString&, const QString& value, QString* error) {
     if (control != QLatin1String("tabChallenge")) return false;
@@ -379,16 +370,10 @@ void frmChallenges::toControls(const Challenge& c) {
 }
 
 void frmChallenges::cmbPart_Click(int row) {
-    const QString part = cmbPart[row]->currentText();
-    QComboBox* circuits = cmbCircuit[row];
-    const QString before = circuits->currentText();
-    circuits->clear();
-    circuits->addItem(cmbPart[row]->currentIndex() > 0 ? kChooseCircuit : "");
-    for (const Answer& a : offeredAnswers())
-        if (a.part == part) circuits->addItem(a.circuit);
-    const int keep = circuits->findText(before);
-    if (keep > 0) circuits->setCurrentIndex(keep);
-    circuits->setEnabled(cmbPart[row]->currentIndex() > 0);
+    const QString before = cmbCircuit[row]->currentText();
+    fillCircuitList(cmbCircuit[row], cmbPart[row]);
+    const int keep = cmbCircuit[row]->findText(before);
+    if (keep > 0) cmbCircuit[row]->setCurrentIndex(keep);
     modified();
 }
 

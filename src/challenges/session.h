@@ -21,3 +21,10 @@ const QList<Answer>& offeredAnswers();
 // A connection point in words: its caption, its window and, on the ECU picture, which side of
 // the wire ("Engine speed (Engine Management, at the ECU pin)").
 QString describePoint(const QWidget* label);
+
+class QComboBox;
+// Fills a part list with the parts of the offered answers, after the first item `first`
+// (a prompt, or "(none)"); and a circuit list with the circuits of the chosen part, after a
+// prompt when a part is chosen (the list's first item is never an answer).
+void fillPartList(QComboBox* parts, const QString& first);
+void fillCircuitList(QComboBox* circuits, const QComboBox* parts);
