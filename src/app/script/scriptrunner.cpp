@@ -82,7 +82,6 @@ QString jsonText(const QJsonValue& v) {
     }
 }
 
-// Splits the first word off a line.
 // The first word of a line, or its first quoted text ("a file name.csv") without the quotes.
 QString firstWord(const QString& s, QString* rest) {
     const QString t = s.trimmed();
