@@ -121,7 +121,7 @@ frmChallengeRun::frmChallengeRun() {
     connect(cmdClose, &QPushButton::clicked, this, guarded([this] { cmdClose_Click(); }));
 }
 
-void frmChallengeRun::onLoad() { setTwips(9300, 0, 5400, 7800); }
+void frmChallengeRun::onLoad() { setTwips(9300, 0, 5400, 6900); }
 
 bool frmChallengeRun::onQueryUnload() {
     // While the challenge runs the close box only puts the panel away (Tools > Challenges...
@@ -211,6 +211,7 @@ void frmChallengeRun::refresh() {
     cmdHint->setEnabled(running() && next);
     cmdHint->setText(next ? QString("Show a hint (-%1 points)").arg(next->points) : QStringLiteral("No more hints"));
     const bool done = attempt_.finished();
+    cmdHint->setVisible(!done);
     fraDiagnosis->setVisible(!done);
     lblResult->setVisible(done);
     txtResult->setVisible(done);
