@@ -16,22 +16,22 @@ info=$(dpkg-deb --info "$deb")
 echo "$info" | grep -E '^ (Package|Version|Section|Architecture|Depends):'
 depends=$(echo "$info" | sed -n 's/^ Depends: //p')
 for dep in libqt6sql6-sqlite qt6-qpa-plugins fonts-dejavu-core libqt6widgets6 libqt6sql6 libqt6datavisualization6 libc6; do
-  echo "$depends" | tr ',' '\n' | grep -q "^ *$dep\b" || fail "Depends lacks $dep"
+  grep -q "^ *$dep\b" <<< "${depends//,/$'\n'}" || fail "Depends lacks $dep"
 done
-echo "$info" | grep -q '^ Section: education$' || fail "section"
+grep -q '^ Section: education$' <<< "$info" || fail "section"
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for f in bin/vantorel share/vantorel/ZR.db share/vantorel/circuit.png share/vantorel/Lambda.msf \
          share/vantorel/help/index.html share/applications/vantorel.desktop share/man/man1/vantorel.1.gz \
          share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/vantorel.png share/icons/hicolor/scalable/apps/vantorel.svg; do
-  echo "$contents" | grep -qx "\./usr/$f" || fail "package lacks /usr/$f"
+  grep -qx "\./usr/$f" <<< "$contents" || fail "package lacks /usr/$f"
 done
-! echo "$contents" | grep -E 'mkdata|mkicon|_test|/tests?/' || fail "build tools in the package"
+! grep -E 'mkdata|mkicon|_test|/tests?/' <<< "$contents" || fail "build tools in the package"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 exe=$root/usr/bin/vantorel shipped=$root/usr/share/vantorel
 [ "$("$exe" --version)" = "vantorel 1.0.0" ] || fail "--version"
-"$exe" --help | grep -q -- '--script FILE' || fail "--help"
+grep -q -- '--script FILE' <<< "$("$exe" --help)" || fail "--help"
 set +e; "$exe" --bogus > "$work/out" 2> "$work/err"; rc=$?; set -e
 [ $rc -eq 2 ] && [ ! -s "$work/out" ] && grep -q usage "$work/err" || fail "unknown option: status $rc"
 
