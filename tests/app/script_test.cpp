@@ -2,8 +2,6 @@
 #include "app/script/scriptrunner.h"
 #include "app/state.h"
 
-#include <QJsonArray>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

@@ -15,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

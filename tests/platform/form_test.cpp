@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>

@@ -2,7 +2,6 @@
 // sectors, the backing image, and repainting only what an operation touched.
 #include "platform/picturebox.h"
 
-#include <QJsonObject>
 #include <cmath>
 #include <gtest/gtest.h>
 

@@ -43,8 +43,3 @@ menu Help > ZR Web Site
 expect message "The Vantorel web page cannot be opened: the file website.txt is not a text file."
 menu File > Properties
 expect event "The Vantorel web page cannot be named: the file website.txt is not a text file."
-#! restart
-#! sh rm "$work/data/website.txt"
-menu Help > ZR Web Site
-expect message "The Vantorel web page cannot be opened: Error number: 53 - File not found: website.txt"
-expect noevent "\"shell\""

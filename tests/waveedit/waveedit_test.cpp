@@ -7,7 +7,6 @@
 #include "platform/services.h"
 #include "waveedit/frmwaveedit.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
