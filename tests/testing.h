@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QJsonObject>
 #include <QList>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <functional>
@@ -42,6 +43,14 @@ inline QStringList takeMessages() {
         if (e.value("event").toString() == "message") out << e.value("text").toString();
     testEvents().clear();
     return out;
+}
+
+// Anything in a text for students that names a fault by its number: "fault 12", "faults 3 and
+// 4", "box 7", "No. 22", "#30".
+inline const QRegularExpression& faultNumber() {
+    static const QRegularExpression re("\\b(faults?|box(es)?|no\\.?|numbers?|chkFault)\\s*[#(]?\\s*[0-9]+|#\\s*[0-9]+",
+                                       QRegularExpression::CaseInsensitiveOption);
+    return re;
 }
 
 // The number of the run-time error `f` raises, 0 when it raises none.

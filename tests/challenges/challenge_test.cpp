@@ -174,6 +174,9 @@ TEST(ShippedChallenges, EachReadsAndEachFaultChangesAReading) {
         Challenge c;
         QString message;
         ASSERT_TRUE(loadChallengeFile(file.filePath(), offeredAnswers(), &c, &message)) << message.toStdString();
+        QString texts = c.title + "\n" + c.instructions;
+        for (const Hint& h : c.hints) texts += "\n" + h.text;
+        EXPECT_FALSE(faultNumber().match(texts).hasMatch()) << file.fileName().toStdString() << " names a fault number";
         for (int fault : c.faults) {
             // Some point reads differently with this fault than without it.
             bool found = false;

@@ -2,6 +2,8 @@
 // page leads to a page, picture or anchor that is there, nothing leads out of the guide, every
 // page can be reached from the contents, and neither the guide nor the tips name a fault by
 // its number.
+#include "testing.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,13 +20,6 @@ QString programFolder() { return qEnvironmentVariable("VANTOREL_DATA"); }
 QString readText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// Anything that names a fault by its number: "fault 12", "box 7", "No. 22", "#30".
-const QRegularExpression& faultNumber() {
-    static const QRegularExpression re("\\b(faults?|box(es)?|no\\.?|numbers?)\\s*[#(]?\\s*[0-9]+|#\\s*[0-9]+",
-                                       QRegularExpression::CaseInsensitiveOption);
-    return re;
 }
 
 TEST(HelpContent, LinksLeadToPagesPicturesAndAnchorsOfTheGuide) {
