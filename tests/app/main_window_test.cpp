@@ -1,9 +1,6 @@
-// The main window's frame: Close All, the commands that open windows by name, and the exit
-// routine when the settings store fails.
+// The exit routine when the settings store cannot be written.
 #include "app/main_window/frmmainscreen.h"
 #include "app/state.h"
-#include "platform/form.h"
-#include "platform/services.h"
 #include "testing.h"
 
 #include <QDir>
@@ -27,40 +24,10 @@ struct UnwritableStore : ::testing::Environment {
 };
 const auto* g_store = ::testing::AddGlobalTestEnvironment(new UnwritableStore);
 
-// Stand-ins for windows built elsewhere; only their names matter here.
-class StubWindow : public Form {
-public:
-    StubWindow() : Form(Kind::Dialog) {}
-};
-
-const char* const kDialogs[] = {"frmOptions", "frmMaps", "frmWaveEdit", "frmUserDetails", "frmTip", "frmLogin"};
-
 class MainWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        for (const char* name : kDialogs) Forms::registerForm(name, [] { return new StubWindow; });
-        createMainWindow();
-    }
+    static void SetUpTestSuite() { createMainWindow(); }
 };
-
-TEST_F(MainWindow, CloseAllUnloadsTheDialogsHidesTheSimulationWindowsAndKeepsTheLogin) {
-    for (const char* name : {"frmAbout", "frmSplash", "frmOptions", "frmMaps", "frmWaveEdit", "frmUserDetails",
-                             "frmTip", "frmLogin"})
-        Forms::get(name)->showForm();
-    for (const char* name : {"frmInstruments", "frmTripComputer"}) Forms::get(name)->showForm();
-    ToolMode = 3;
-    mainWindow()->menuFileCloseAll_Click();
-    for (const char* name : {"frmAbout", "frmSplash", "frmOptions", "frmMaps", "frmWaveEdit", "frmUserDetails",
-                             "frmTip"})
-        EXPECT_EQ(Forms::find(name), nullptr) << name << " is unloaded";
-    ASSERT_NE(Forms::find("frmLogin"), nullptr) << "the login window is not one of them";
-    for (const char* name : {"frmInstruments", "frmTripComputer"}) {
-        ASSERT_NE(Forms::find(name), nullptr) << name << " stays loaded";
-        EXPECT_FALSE(Forms::find(name)->formVisible()) << name;
-    }
-    EXPECT_EQ(ToolMode, 1);
-    EXPECT_EQ(StatusText(), "Ready...");
-}
 
 TEST_F(MainWindow, ExitReportsAStoreThatCannotBeWrittenAndStillEnds) {
     TripDistance = 12.5;

@@ -88,23 +88,6 @@ TEST(ChallengeFile, BadFilesAreRefusedWithTheirProblem) {
     EXPECT_TRUE(problemOf(good + QByteArray(10 * 1024 * 1024, 'x')).contains("too large (10.0 MB)"));
 }
 
-TEST(ChallengeFile, AFileOnDiskIsNamedInItsMessage) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("huge.vch");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(sample().toText().toUtf8() + QByteArray(10 * 1024 * 1024, 'x'));
-    f.close();
-    Challenge c;
-    QString message;
-    EXPECT_FALSE(loadChallengeFile(path, offeredAnswers(), &c, &message));
-    EXPECT_TRUE(message.startsWith("The challenge \"huge.vch\" cannot be opened.")) << message.toStdString();
-    EXPECT_TRUE(message.contains("too large"));
-    EXPECT_FALSE(loadChallengeFile(dir.filePath("none.vch"), offeredAnswers(), &c, &message));
-    EXPECT_TRUE(message.contains("cannot be found"));
-    EXPECT_TRUE(c.title.isEmpty());
-}
-
 TEST(Score, TheRuleAsTheStudentIsTold) {
     EXPECT_EQ(Attempt::scoreFor(true, 0, 10, false), 100);
     EXPECT_EQ(Attempt::scoreFor(true, 0, 11, false), 98);
@@ -153,8 +136,6 @@ TEST(ResultsFile, AppendsQuotedRowsAndAFailedWriteLeavesTheFile) {
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0][0], "Lee, J.");
     EXPECT_EQ(rows[0][1], "Say \"ah\"");
-    results::sortRows(&rows);
-    EXPECT_EQ(rows[0][0], "Ann");
 
     const QByteArray before = contents(path);
     {
@@ -162,8 +143,6 @@ TEST(ResultsFile, AppendsQuotedRowsAndAFailedWriteLeavesTheFile) {
         EXPECT_EQ(errorOf([&] { results::append(path, QStringList(9, QString(100, 'x'))); }), 61);
     }
     EXPECT_EQ(contents(path), before);
-    EXPECT_FALSE(results::parse("Name,Score\nx,1\n", &rows, &problem));
-    EXPECT_TRUE(problem.contains("not a results file"));
 }
 
 TEST(ShippedChallenges, EachReadsAndEachFaultChangesAReading) {

@@ -8,9 +8,6 @@ set FRMsimulation.DBdwellgrid(6,1) 63
 set FRMsimulation.DBinjectiongrid(0,0) 2.25
 set FRMsimulation.DBinjectiongrid(4,4) 9
 menu Tools > Memory Maps
-expect frmMaps caption Maps
-expect frmMaps left 50
-expect frmMaps top 50
 expect frmMaps.Option1(0) checked true
 expect frmMaps.cmbDataSelect text "Timing Map"
 expect frmMaps.MSChart1 charttype 0

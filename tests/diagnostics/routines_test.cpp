@@ -16,7 +16,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 // Builds a database file from SQL statements on a connection of its own.
@@ -72,43 +71,6 @@ TEST(RoutinesStore, OddTablesReadWithoutHarm) {
     ASSERT_TRUE(store.write(odd, recs[0], after, &error)) << error.toStdString();
     EXPECT_EQ(store.records(odd)[0].text[2], "it's \"fine\"");
     EXPECT_EQ(store.records(odd)[0].text[1], longText);
-}
-
-TEST(RoutinesStore, RefusedFilesLeaveTheCurrentOneInUse) {
-    QTemporaryDir dir;
-    const QString good = makeDb(dir, "good.db", {kSystems, "INSERT INTO Systems VALUES ('A')"});
-    const QString noSystems = makeDb(dir, "none.db", {R"(CREATE TABLE "timing" ("Speed 1" REAL))"});
-
-    RoutinesStore store;
-    QString error;
-    ASSERT_TRUE(store.open(good, &error));
-    for (const QString& bad : {noSystems, dir.filePath("missing.db")}) {
-        const QByteArray before = contents(bad);
-        error.clear();
-        EXPECT_FALSE(store.open(bad, &error)) << bad.toStdString();
-        EXPECT_TRUE(error.contains("cannot be used")) << error.toStdString();
-        EXPECT_EQ(contents(bad), before);
-        EXPECT_EQ(store.systems(), QStringList{"A"});
-    }
-}
-
-TEST(RoutinesStore, AWriteToAReadOnlyFileFailsAndChangesNothing) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes to read-only files";
-    QTemporaryDir dir;
-    const QString path = makeDb(dir, "r.db",
-        {kSystems, "INSERT INTO Systems VALUES ('S')", R"(CREATE TABLE "S" ("Symptoms" TEXT, "1" TEXT))",
-         "INSERT INTO S VALUES ('x', 'one')"});
-    chmod(path.toLocal8Bit().constData(), 0444);
-    const QByteArray bytes = contents(path);
-    RoutinesStore store;
-    QString error;
-    ASSERT_TRUE(store.open(path, &error));
-    const RoutineRecord before = store.records("S")[0];
-    RoutineRecord after = before;
-    after.text[1] = "changed";
-    EXPECT_FALSE(store.write("S", before, after, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(contents(path), bytes);
 }
 
 TEST(JobSheet, AtMostTwelveStepsAndNeverTheClosingNote) {

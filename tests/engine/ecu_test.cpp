@@ -4,7 +4,6 @@
 #include "engine/ecumath.h"
 #include "engine/lookuptable.h"
 #include "platform/services.h"
-#include "platform/vbtypes.h"
 #include "testing.h"
 
 #include <QDir>
@@ -81,23 +80,6 @@ protected:
     QTemporaryDir dir_;
     QString original_;
 };
-
-TEST_F(LookupTable, FieldsHoldingTextNothingOrMissingAreReportedToTheEngine) {
-    exec("UPDATE timing SET \"Speed 1\" = NULL WHERE ID = 1");
-    exec("UPDATE timing SET \"Speed 2\" = 'x' WHERE ID = 1");
-    exec("UPDATE timing SET \"Speed 3\" = '  ' WHERE ID = 1");
-    exec("UPDATE timing SET \"Speed 4\" = '17' WHERE ID = 1");
-    exec("DELETE FROM timing WHERE ID = 8");
-    LookupTableModel m("timing", "Timing Lookup Table");
-    m.load();
-    EXPECT_EQ(m.rowCount(), 7);
-    EXPECT_EQ(m.cell(7, 0).state, State::Missing) << "a short table leaves its last rows missing";
-    EXPECT_EQ(m.cell(0, 0).state, State::Empty);
-    EXPECT_EQ(m.cell(0, 1).state, State::NotNumber);
-    EXPECT_EQ(m.cell(0, 2).state, State::Empty);
-    EXPECT_EQ(m.cell(0, 3).state, State::Number);
-    EXPECT_DOUBLE_EQ(m.cell(0, 3).value, 17);
-}
 
 TEST_F(LookupTable, AnEditTheDatabaseRefusesIsReportedAndNotKept) {
     LookupTableModel m("timing", "Timing Lookup Table");

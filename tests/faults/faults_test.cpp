@@ -11,7 +11,6 @@
 #include "faults/faults.h"
 #include "faults/frmfaults.h"
 #include "faults/reports.h"
-#include "platform/services.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -58,11 +58,6 @@ cmp -s "$shipped/ZR.db" "$user/ZR.db" || fail "no copy of the database in $user"
 hashes | diff "$work/before" - || fail "the unpacked data changed"
 [ ! -e "$shipped/mine.msf" ] || fail "saved into the shipped folder"
 
-# A newer installed version: unchanged copies are refreshed, the user's waveform stays.
-printf "a new tip\r\n" > "$shipped/TIPOFDAY.TXT"; touch "$shipped/Lambda.msf"
-printf 'expect fileline DATA:TIPOFDAY.TXT 1 "a new tip"\nexpect fileline DATA:Lambda.msf 1 "\\"edited by the user\\""\n' > "$work/again.vs"
-run "$work/again.vs"
-
 # No per-user copy possible (the data home is a file): said so, and the program still runs.
 export XDG_DATA_HOME=$work/cpack.log
 printf 'expect event "could not make the folder"\nmenu Tools > MultiScope\nanswer file Lambda.msf\nmenu File > Open...\n' > "$work/ro.vs"

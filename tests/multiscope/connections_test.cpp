@@ -12,7 +12,6 @@
 #include "faults/frmfaults.h"
 #include "multiscope/connections.h"
 #include "multiscope/multiscope.h"
-#include "platform/picturebox.h"
 #include "platform/services.h"
 
 #include <QCheckBox>

@@ -35,9 +35,6 @@ sweep 10
 click MultiScope.cmdPause
 sweep 60
 expect MultiScope.scopescreen opcount 50
-click MultiScope.cmdPause
-sweep 2
-expect MultiScope.scopescreen opcount 1
 
 # Only the terminal takes a drop, and only connection points drop.
 drop FRMsimulation.lblECU(2) MultiScope.cmdChangeTool

@@ -3,7 +3,6 @@
 // event path (a triggered action, a timer that really fires, a posted key or drop event).
 #include "platform/form.h"
 #include "platform/guard.h"
-#include "platform/platform.h"
 #include "platform/vbtypes.h"
 #include "testing.h"
 

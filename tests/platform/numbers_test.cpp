@@ -1,10 +1,8 @@
 // Numbers the BASIC way: rounding, the read-out patterns, the general form and the parsing of
-// stored figures; the 16-bit Integer, stored figures and the shared state.
-#include "app/state.h"
+// stored figures; the 16-bit Integer and stored figures.
 #include "platform/numbers.h"
 #include "platform/vbtypes.h"
 
-#include <QJsonArray>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -116,25 +114,6 @@ TEST(Figure, StoredTextIsANumberForArithmeticAndItselfForReports) {
     const Figure never;
     EXPECT_EQ(never.toText(), "") << "a figure never set is written as nothing";
     EXPECT_DOUBLE_EQ(never + 2.0, 2.0);
-}
-
-TEST(State, LetAssignsByNameWithinTheVariablesType) {
-    resetState();
-    QString error;
-    EXPECT_TRUE(setStateVariable("OptionFlags(3)", "1", &error));
-    EXPECT_EQ(OptionFlags[3], 1);
-    EXPECT_TRUE(setStateVariable("TripDistance", "12.5", &error));
-    EXPECT_DOUBLE_EQ(TripDistance.value(), 12.5);
-    EXPECT_TRUE(setStateVariable("EngineSpeed", "800", &error));
-    EXPECT_FALSE(setStateVariable("EngineSpeed", "40000", &error));
-    EXPECT_EQ(EngineSpeed, 800);
-    EXPECT_FALSE(setStateVariable("OptionFlags(10)", "1", &error));
-    EXPECT_FALSE(setStateVariable("NoSuchThing", "1", &error));
-    EXPECT_TRUE(error.contains("NoSuchThing"));
-    const QJsonObject json = stateToJson();
-    EXPECT_EQ(json.value("TelemetryData").toArray().size(), 301);
-    EXPECT_TRUE(json.value("AverageSpeed").isNull());
-    resetState();
 }
 
 }  // namespace

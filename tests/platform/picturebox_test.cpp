@@ -73,13 +73,6 @@ TEST_F(PictureBoxTest, LineRunsFromThePenAndPaintsItsEndPointsInTheScale) {
     EXPECT_EQ(at(150, 90), QColor(Qt::white));
     ASSERT_EQ(box.operations().size(), 1);
     EXPECT_EQ(box.operations().first().points, QList<QPointF>({QPointF(0, 200), QPointF(300, 200)}));
-
-    // A wider pen covers more rows.
-    box.setDrawWidth(5);
-    box.line(0, 100, 300, 100, Qt::blue);  // row 50
-    EXPECT_EQ(at(150, 48), QColor(Qt::blue));
-    EXPECT_EQ(at(150, 52), QColor(Qt::blue));
-    EXPECT_EQ(at(150, 45), QColor(Qt::white));
 }
 
 TEST_F(PictureBoxTest, OneSegmentRepaintsOnlyItsOwnNeighbourhood) {

@@ -34,11 +34,6 @@ TEST(TelemetryChannels, ConversionsOfKnockTemperatureAndInjection) {
     EXPECT_THROW(sampleOf(r), VbError);
 }
 
-TEST(TelemetryStore, PassRuleClearsOnTheFirstTickAndAfterSample300) {
-    for (int sample : {-1, 0, 300, 301}) EXPECT_TRUE(startsNewPass(sample)) << sample;
-    for (int sample : {1, 299}) EXPECT_FALSE(startsNewPass(sample)) << sample;
-}
-
 TEST(TelemetryExport, SpreadsheetOfElevenNamedColumnsAnd750Rows) {
     SampleHistory h;
     for (int i = 1; i <= 752; ++i) {  // the first two leave the history

@@ -2,6 +2,7 @@
 # and the web-site entry with the address file as shipped, changed, missing or damaged.
 #! sh mkdir -p "$work/data/help"; echo '<html></html>' > "$work/data/help/index.html"; echo '<html></html>' > "$work/data/help/about.html"
 menu Tools > Options
+menu Tools > Memory Maps
 menu Tools > User Details
 menu File > Login...
 menu Systems > Set Faults...
@@ -13,6 +14,7 @@ menu File > Close All
 expect ToolMode 1
 expect status Ready...
 expect frmOptions visible false
+expect frmMaps visible false
 expect frmTip visible false
 expect frmUserDetails visible false
 expect frmFaults visible false
