@@ -1,12 +1,10 @@
 # Main window commands: menus, toolbar and the right-button pop-up. Close hides the active child
-# window; Properties names it.
+# window.
 menu Systems > Engine Management
 menu File > Close
 expect FRMsimulation visible false
 menu Systems > Trip Computer
 expect frmTripComputer top 8000
-menu File > Properties
-expect event "The active window is 'Trip Computer'"
 let FuelLevel 12.5
 menu Tools > Fill Tank
 expect FuelLevel 60

@@ -1,8 +1,7 @@
-# A student plays a shipped challenge to the right answer and another to a wrong one. While it runs the faults window is
-# locked and covered and its list refused, even to a logged-in user; every drop, scanner read
-# and reading counts; a hint costs its points; the attempt goes into the results file. Once it
-# has ended the list opens again, and closing the panel repairs the vehicle. Both attempts are
-# rows of the results file.
+# A student plays a shipped challenge to the right answer and another to a wrong one. While it
+# runs the faults window is locked and covered and its list refused, even to a logged-in user;
+# every drop, scanner read and reading counts; a hint costs its points. Once it has ended the
+# list opens again, and closing the panel repairs the vehicle. Each attempt is a results row.
 #! setting ZRsettings ZRuserName Sam Student
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "05 The battery keeps going flat"

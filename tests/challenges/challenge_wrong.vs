@@ -18,8 +18,6 @@ pick frmChallengeRun.cmbAnswerCircuit(0) "Its wiring"
 answer Yes
 click frmChallengeRun.cmdSubmit
 expect event "Challenge results.csv\\\".\\n\\nError number: 75 - Path/File access error"
-expect frmChallengeRun.lblResult text Wrong
-expect frmChallengeRun.attempt score 0
 expect frmChallengeRun.txtResult text "Wrong.\nYour diagnosis: Engine speed sensor - Its wiring\nThe fault: Engine speed sensor - The part itself\nTime: 0:01\nMeasurements: 1\nHints used: 0 (0 points)\nScore: 0 out of 100"
 expect frmChallengeRun.cmdSaveResult visible true
 click frmChallengeRun.cmdSaveResult

@@ -20,6 +20,7 @@ expect status Ready...
 expect frmFaults visible true
 click frmFaults.cmdFaults
 expect frmFaults width 9000
+expect frmFaults.cmdFaults text "Hide faults list"
 expect frmFaults.txtFaults text "Fault 1: the engine speed sensor\nFault 2: the load sensor\n"
 click frmFaults.cmdFaults
 expect frmFaults width 4000
