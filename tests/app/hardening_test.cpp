@@ -1,5 +1,5 @@
 // Files, settings and the temporary folder under conditions a classroom machine produces: full
-// disks, folders that vanish, locks never released, damaged settings, FIFOs named like data files.
+// disks, folders that vanish, locks never released, damaged settings, text that is not UTF-8.
 #include "testing.h"
 
 #include "app/state.h"

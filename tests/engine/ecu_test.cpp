@@ -1,6 +1,5 @@
-// The engine-management unit's arithmetic, its lookup tables as the grids hold them (what a
-// field holds, the database's errors) and the maps shipped in ZR.db. Editing through the
-// grids is driven by the scenarios.
+// The engine-management unit's arithmetic and an edit the database refuses. What the cells
+// hold and editing through the grids are driven by the scenarios and the corpus.
 #include "engine/ecumath.h"
 #include "engine/lookuptable.h"
 #include "platform/services.h"

@@ -1,4 +1,4 @@
-// The telemetry model: channel conversions, the pass rule, the export text, the track reader
+// The telemetry model: channel conversions, the export text, the track reader
 // and the car's advance with its lap test.
 #include "platform/files.h"
 #include "telemetry/circuit.h"
