@@ -9,6 +9,7 @@
 #   #! restart                     end this run here and start the program again (same settings)
 #   #! env NAME VALUE              set an environment variable for the program's runs
 #   #! sh COMMAND                  run a shell command first ($work/data, $work/tmp, $work/userdata and $conf are set)
+#   #! screen WIDTH HEIGHT         the virtual screen's size in pixels (1920 x 1080 unless given)
 # The transcript of each run is kept in $VANTOREL_TRANSCRIPTS (if set) or printed on failure.
 set -u
 program=$1 data=$2 script=$3
@@ -17,7 +18,14 @@ trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/data" "$work/config" "$work/tmp" "$work/userdata"
 cp -r "$data"/. "$work/data/"
 rm -f "$work/data/$(basename "$program")"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/userdata" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+# The offscreen platform's one screen: large enough for every window at its own size, unless a
+# scenario asks for a smaller one.
+screen() {
+  printf '{"screens":[{"name":"virtual","x":0,"y":0,"width":%d,"height":%d,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]}\n' "$1" "$2" > "$work/screen.json"
+}
+screen 1920 1080
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/userdata" TMPDIR="$work/tmp" LC_ALL=C.UTF-8
+export QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json"
 conf="$work/config/Vantorel/Vantorel.conf"
 
 set_setting() {
@@ -59,6 +67,7 @@ while IFS= read -r line || [ -n "$line" ]; do
     # written there, not even by root.
     "#! readonly-temp"*) mkdir -p "$work/tmp/Faults.scn" "$work/tmp/Scanner.scn"; chmod a-w "$work/tmp" ;;
     "#! env "*) read -r _ _ name value <<< "$line"; export "$name=$value" ;;
+    "#! screen "*) read -r _ _ width height <<< "$line"; screen "$width" "$height" ;;
     "#! sh "*) ( eval "${line#\#! sh }" ) ;;
     "#! restart"*) run_part "$current"; current="$work/part$part.vs"; : > "$current" ;;
     *) printf '%s\n' "$line" >> "$current" ;;

@@ -1,5 +1,6 @@
 #include "platform/form.h"
 #include "platform/guard.h"
+#include "platform/screenfit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,7 +9,9 @@
 #include <QMdiArea>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPalette>
+#include <QPushButton>
 
 namespace {
 struct Registry {
@@ -93,11 +96,13 @@ void Form::showForm() {
         QMdiArea* mdi = Forms::mdiArea();
         QMdiSubWindow* before = mdi ? mdi->activeSubWindow() : nullptr;
         if (mdi) mdi->setActiveSubWindow(host_);
+        keepOnScreen(host_);
         // Activation normally comes from the area; make sure a newly shown window gets it.
         if (!wasVisible && (!mdi || before == host_ || mdi->activeSubWindow() != host_)) onActivate();
     } else {
         const bool wasVisible = isVisible();
         show();
+        keepOnScreen(this);
         raise();
         activateWindow();
         if (!wasVisible) onActivate();
@@ -128,9 +133,11 @@ void Form::setTwips(int left, int top, int width, int height) {
     twips_ = QRect(left, top, width, height);
     if (host_) {
         host_->setGeometry(r);
+        if (host_->isVisible()) keepOnScreen(host_);
     } else {
         resize(r.size());
         move(r.topLeft());
+        if (isVisible()) keepOnScreen(this);
     }
 }
 
@@ -175,6 +182,19 @@ void Form::closeEvent(QCloseEvent* e) {
     else e->accept();
 }
 
+void Form::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (kind_ == Kind::Dialog && !host_ && enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        for (QPushButton* b : findChildren<QPushButton*>()) {
+            if (b->isDefault() && b->isVisible() && b->isEnabled()) {
+                b->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(e);
+}
+
 FormHost::FormHost(Form* form) : form_(form) {
     setWidget(form);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -198,6 +218,12 @@ bool Forms::registerForm(const QString& name, Factory factory) {
 }
 
 bool Forms::exists(const QString& name) { return reg().factories.contains(name); }
+
+QStringList Forms::names() {
+    QStringList all = reg().factories.keys();
+    all.sort();
+    return all;
+}
 
 Form* Forms::find(const QString& name) {
     auto it = reg().loaded.find(name);

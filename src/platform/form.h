@@ -83,6 +83,8 @@ protected:
     // Right button on the background: the main window's pop-up menu.
     void mousePressEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Return or Enter in a dialog presses its default button, as in any dialog box.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     friend class FormHost;
@@ -114,6 +116,8 @@ public:
     static Form* find(const QString& name);
     static void unload(const QString& name);
     static void unloadAll();
+    // Every window the program can load, by name.
+    static QStringList names();
     static void setMdiArea(QMdiArea* area);
     static QMdiArea* mdiArea();
     // The main window's right-button pop-up, installed by the main window.

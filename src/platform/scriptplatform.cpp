@@ -126,8 +126,10 @@ bool ScriptPlatform::printImage(const QImage& image, const QString& caption) {
 }
 
 bool ScriptPlatform::shellOpen(const QString& target) {
-    sink_(QJsonObject{{"event", "shell"}, {"target", target}});
-    return true;
+    QJsonObject e{{"event", "shell"}, {"target", target}};
+    if (!shellWorks_) e.insert("opened", false);
+    sink_(e);
+    return shellWorks_;
 }
 
 QString ScriptPlatform::tempFolder() { return usableTempFolder(); }

@@ -40,6 +40,9 @@ public:
     // path into this PDF file (a window print with no dialog takes it as well).
     void queuePdfAnswer(const QString& path) { dialogAnswers_.enqueue({DialogAnswer::Pdf, path, 1}); }
 
+    // Whether the desktop can open a page or address (off: as on a machine with no web browser).
+    void setShellWorks(bool works) { shellWorks_ = works; }
+
     // Virtual time also advances with the timers the script fires.
     void advance(double seconds) { now_ += seconds; }
     // Called on every yield; the script runner runs its deferred commands here.
@@ -58,6 +61,7 @@ private:
     QQueue<DialogAnswer> dialogAnswers_;
     std::function<void()> yieldHook_;
     QString lastStatus_;
+    bool shellWorks_ = true;
     QString pdfPath_;  // where the next print job goes, when a PDF was asked for
     bool printToPdf(const std::function<bool(class QPrinter&)>& print);
 };

@@ -4,6 +4,9 @@
 #include "multiscope/displays.h"
 #include "multiscope/multiscope.h"
 #include "platform/picturebox.h"
+#include "app/help/frmhelp.h"
+#include "platform/appicon.h"
+#include "platform/screenfit.h"
 #include "platform/guard.h"
 
 #include "app/main_window/frmabout.h"
@@ -33,6 +36,7 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 #include <optional>
 #include <unistd.h>
@@ -42,6 +46,8 @@ frmMainscreen* g_main = nullptr;
 bool g_ended = false;
 
 QString stripAmp(QString s) { return s.remove('&'); }
+
+const QString kPlacementSection = QStringLiteral("Main_Window");
 
 // Toolbar glyphs, drawn here so that nothing but the program's own artwork ships.
 QIcon toolbarIcon(const QString& key) {
@@ -120,6 +126,10 @@ void createMainWindow() {
 frmMainscreen::frmMainscreen() {
     setObjectName("frmMainscreen");
     setWindowTitle("Vantorel");
+    // Every window of the program carries its icon (the child windows' frames and the dialogs
+    // take the application's).
+    QApplication::setWindowIcon(appIcon());
+    setWindowIcon(QApplication::windowIcon());
     mdi_ = new BackgroundArea(this);
     mdi_->setObjectName("MDIArea");
     mdi_->setBackground(QColor(128, 128, 128));
@@ -147,8 +157,39 @@ frmMainscreen::frmMainscreen() {
 
     tmrMain_ = new VTimer("tmrMain", 1000, [] { tmrMain_Timer(); });
 
-    // Form load: top-left corner of the screen, 16000 x 12000 twips.
-    setGeometry(twRect(0, 0, 16000, 12000));
+    // Form load: top-left corner of the screen, 16000 x 12000 twips, or where the user left
+    // it; either brought onto this screen when it is smaller.
+    QRect place = twRect(0, 0, 16000, 12000);
+    try {
+        const int left = GetSetting(kPlacementSection, "Left", "").toInt();
+        const int top = GetSetting(kPlacementSection, "Top", "").toInt();
+        bool wOk = false, hOk = false;
+        const int width = GetSetting(kPlacementSection, "Width", "").toInt(&wOk);
+        const int height = GetSetting(kPlacementSection, "Height", "").toInt(&hOk);
+        if (wOk && hOk && width >= 1500 && height >= 1500 && width <= 1000000 && height <= 1000000 &&
+            std::abs(left) <= 1000000 && std::abs(top) <= 1000000)
+            place = twRect(left, top, width, height);
+    } catch (const VbError&) {
+        // Unreadable settings are reported at start-up; the window opens at its own size.
+    }
+    placeOnScreen(this, place.topLeft(), place.size());
+}
+
+QList<SettingValue> frmMainscreen::placementSettings() const {
+    const QRect inside = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    const QMargins m = windowFrameMargins(this);
+    const QPoint corner = inside.topLeft() - QPoint(m.left(), m.top());
+    return {{kPlacementSection, "Left", QString::number(corner.x() * 15)},
+            {kPlacementSection, "Top", QString::number(corner.y() * 15)},
+            {kPlacementSection, "Width", QString::number(inside.width() * 15)},
+            {kPlacementSection, "Height", QString::number(inside.height() * 15)}};
+}
+
+void frmMainscreen::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    // The window system's frame is known once the window is on the screen: a title bar that
+    // does not fit after all moves the window down into view.
+    QTimer::singleShot(0, this, guarded([this] { keepOnScreen(this); }));
 }
 
 frmMainscreen::~frmMainscreen() {
@@ -162,6 +203,7 @@ QAction* frmMainscreen::addCommand(QMenu* menu, const QString& name, const QStri
                                    void (frmMainscreen::*handler)()) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);
+    a->setShortcutContext(Qt::WindowShortcut);
     if (handler) connect(a, &QAction::triggered, this, guarded([this, handler] { (this->*handler)(); }));
     return a;
 }
@@ -172,18 +214,18 @@ void frmMainscreen::buildMenus() {
 
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("menuFile");
-    addCommand(file, "menuFileOpen", "&Open...", &M::menuFileOpen_Click);
-    addCommand(file, "menuFileClose", "&Close", &M::menuFileClose_Click);
+    addCommand(file, "menuFileOpen", "&Open...", &M::menuFileOpen_Click)->setShortcuts(QKeySequence::Open);
+    addCommand(file, "menuFileClose", "&Close", &M::menuFileClose_Click)->setShortcuts(QKeySequence::Close);
     addCommand(file, "menuFileCloseAll", "Close &All", &M::menuFileCloseAll_Click);
     file->addSeparator();
-    addCommand(file, "menuFilePrint", "&Print...", &M::menuFilePrint_Click);
+    addCommand(file, "menuFilePrint", "&Print...", &M::menuFilePrint_Click)->setShortcuts(QKeySequence::Print);
     file->addSeparator();
     addCommand(file, "menuFileProperties", "Properties", &M::menuFileProperties_Click);
     file->addSeparator();
     addCommand(file, "menuFileLogin", "Login...", &M::menuFileLogin_Click);
     addCommand(file, "menuRunStartStopEngine", "&Start / Stop Engine", &M::menuRunStartStopEngine_Click);
     file->addSeparator();
-    addCommand(file, "menuFileExit", "E&xit", &M::menuFileExit_Click);
+    addCommand(file, "menuFileExit", "E&xit", &M::menuFileExit_Click)->setShortcuts(QKeySequence::Quit);
 
     QMenu* systems = bar->addMenu("&Systems");
     systems->setObjectName("menuSystems");
@@ -219,10 +261,14 @@ void frmMainscreen::buildMenus() {
     menuWindow_ = bar->addMenu("&Window");
     menuWindow_->setObjectName("menuWindow");
     connect(menuWindow_, &QMenu::aboutToShow, this, guarded([this] { rebuildWindowMenu(); }));
+    rebuildWindowMenu();
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("menuHelp");
-    addCommand(help, "menuHelpHelp", "&Help", &M::menuHelpHelp_Click);
+    QAction* helpContents = addCommand(help, "menuHelpHelp", "&Help", &M::menuHelpHelp_Click);
+    helpContents->setShortcuts(QKeySequence::HelpContents);
+    // F1 works in every window of the program, dialogs too.
+    helpContents->setShortcutContext(Qt::ApplicationShortcut);
     addCommand(help, "menuHelpTipOfTheDay", "&Tip Of The Day", &M::menuHelpTipOfTheDay_Click);
     addCommand(help, "menuHelpWebSite", "ZR Web Site", &M::menuHelpWebSite_Click);
     help->addSeparator();
@@ -287,6 +333,37 @@ void frmMainscreen::rebuildWindowMenu() {
         a->setChecked(w == mdi_->activeSubWindow());
         connect(a, &QAction::triggered, this, guarded([this, w] { mdi_->setActiveSubWindow(w); }));
     }
+    // An empty menu would open as nothing at all.
+    if (menuWindow_->isEmpty()) {
+        QAction* none = menuWindow_->addAction("No windows open");
+        none->setObjectName("menuWindowNone");
+        none->setEnabled(false);
+    }
+}
+
+bool frmMainscreen::pressShortcut(QWidget* target, const QKeySequence& keys) {
+    // As the desktop's shortcut handling does: the commands of the window the key is pressed
+    // in, then the program-wide ones.
+    QWidget* window = target ? target->window() : this;
+    // The key goes to the window it is pressed in: that window is in front.
+    for (QWidget* w = target; w; w = w->parentWidget())
+        if (auto* f = qobject_cast<Form*>(w)) {
+            f->bringToFront();
+            break;
+        }
+    window->activateWindow();
+    QCoreApplication::processEvents();
+    QList<QAction*> candidates = window->findChildren<QAction*>();
+    if (window != this)
+        for (QAction* a : findChildren<QAction*>())
+            if (a->shortcutContext() == Qt::ApplicationShortcut) candidates.append(a);
+    for (QAction* a : candidates) {
+        // Only a command that is on a menu or a window answers its keys.
+        if (!a->shortcuts().contains(keys) || !a->isEnabled() || a->associatedObjects().isEmpty()) continue;
+        a->trigger();
+        return true;
+    }
+    return false;
 }
 
 QAction* frmMainscreen::action(const QString& name) const { return findChild<QAction*>(name); }
@@ -562,12 +639,15 @@ void frmMainscreen::menuHelpHelp_Click() {
         chdirToAppFolder();
     } catch (const VbError&) {
     }
-    const QString guide = helpGuidePath();
-    if (!isRegularFile(guide)) {
-        reportError(53, "File not found: the help guide " + guide);
-        return;
-    }
-    platform().shellOpen(guide);
+    // The guide opens in the program's own help window, at the page of the window in front.
+    OpenHelp(helpPageForFront());
+}
+
+void openWebAddress(const QString& target) {
+    if (platform().shellOpen(target)) return;
+    // No web browser (or none that would take it): the user can still type the address.
+    MsgBox("The web page could not be opened here: no web browser is set up to open it.\r\rIts address is: " + target,
+           MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmMainscreen::menuHelpTipOfTheDay_Click() {
@@ -621,7 +701,7 @@ void frmMainscreen::menuHelpWebSite_Click() {
         reportError(53, "File not found: " + web.target);
         return;
     }
-    platform().shellOpen(web.target);
+    openWebAddress(web.target);
 }
 
 void frmMainscreen::menuHelpAbout_Click() { frm<frmAbout>()->showForm(); }
@@ -645,10 +725,13 @@ void ExitProgram() {
     // asked to leave).
     std::optional<VbError> failed;
     try {
-        SaveSettings({{"Trip_Computer", "Trip_Distance", TripDistance.toText()},
-                      {"Trip_Computer", "Arrival_Distance", ArrivalDistance.toText()},
-                      {"Trip_Computer", "Elapsed_Time", ElapsedTime.toText()},
-                      {"Instruments", "mileage", Mileage.toText()}});
+        QList<SettingValue> values{{"Trip_Computer", "Trip_Distance", TripDistance.toText()},
+                                   {"Trip_Computer", "Arrival_Distance", ArrivalDistance.toText()},
+                                   {"Trip_Computer", "Elapsed_Time", ElapsedTime.toText()},
+                                   {"Instruments", "mileage", Mileage.toText()}};
+        // Where the main window stands, for the next start.
+        if (g_main) values += g_main->placementSettings();
+        SaveSettings(values);
     } catch (const VbError& e) {
         failed = e;
     }

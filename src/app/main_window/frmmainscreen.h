@@ -6,6 +6,8 @@
 #include <QMdiArea>
 #include <QPixmap>
 
+#include "platform/services.h"
+
 class QLabel;
 class QMenu;
 class QAction;
@@ -38,6 +40,12 @@ public:
     // Runs the command of a menu entry found by its captions (without the '&').
     bool runMenu(const QStringList& path, QString* error);
     bool clickToolbar(const QString& key);
+    // A key combination pressed in `target` (a window or a control): runs the command it is
+    // the shortcut of, as the desktop's shortcut handling would; false when there is none.
+    bool pressShortcut(QWidget* target, const QKeySequence& keys);
+    // The window's place for the settings store: its outer top-left corner and its inside
+    // size, in twips (section "Main_Window", keys Left, Top, Width, Height).
+    QList<SettingValue> placementSettings() const;
 
     // Menu commands.
     void menuFileOpen_Click();
@@ -75,6 +83,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* e) override;
 
@@ -111,6 +120,9 @@ struct WebAddress {
 WebAddress webSiteAddress();
 // The help guide's first page in the program's folder.
 QString helpGuidePath();
+// Opens a web address (or a page in the program's folder) through the desktop; where nothing
+// can open it, the user is given the address in a message.
+void openWebAddress(const QString& target);
 
 // The exit routine: saves the trip figures and the mileage and ends the program.
 void ExitProgram();

@@ -10,6 +10,7 @@
 #include "platform/numbers.h"
 #include "platform/picturebox.h"
 #include "platform/scriptplatform.h"
+#include "platform/screenfit.h"
 #include "platform/services.h"
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -334,10 +335,12 @@ bool ScriptRunner::show(const Target& t, QJsonObject* out, QString* error) {
             o.insert("top", g.y());
             o.insert("width", g.width());
             o.insert("height", g.height());
+            t.form->scriptShow(QString(), QString(), o);  // what the window adds of its own
         } else {
             o.insert("caption", t.widget->windowTitle());
             o.insert("visible", t.widget->isVisible());
         }
+        describePlacement(t.form ? t.form->frame() : t.widget, o);
         return true;
     }
     if (auto* a = qobject_cast<QAction*>(t.object)) {
@@ -346,6 +349,7 @@ bool ScriptRunner::show(const Target& t, QJsonObject* out, QString* error) {
         o.insert("visible", a->isVisible());
         o.insert("checked", a->isChecked());
         o.insert("tooltip", a->toolTip());
+        o.insert("shortcut", a->shortcut().toString(QKeySequence::PortableText));
         return true;
     }
     QWidget* w = t.widget;
@@ -579,6 +583,16 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         const QString target = firstWord(rest, &key);
         Target t;
         if (!needTarget(target, &t)) return false;
+        // A combination ("Ctrl+O", "F1", "Alt+Left") runs the command it is the shortcut of.
+        const QKeySequence combination = QKeySequence::fromString(key, QKeySequence::PortableText);
+        QString ignored;
+        if (key.size() > 1 && combination.count() == 1 && keyCode(key, &ignored) == 0 && t.widget) {
+            if (!mw || !mw->pressShortcut(t.widget, combination)) {
+                *error = "no command has the shortcut " + key;
+                return false;
+            }
+            return true;
+        }
         QString text;
         const int code = keyCode(key, &text);
         if (!code || !t.widget) {
@@ -783,6 +797,16 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
             return false;
         }
         deferred_.append({n, cmd, lineNo});
+        return true;
+    }
+    if (verb == "shell") {
+        // "shell off": nothing on this machine opens a web page (no browser set up).
+        const QString how = rest.trimmed().toLower();
+        if (how != "on" && how != "off") {
+            *error = "shell takes on or off";
+            return false;
+        }
+        platform_->setShellWorks(how == "on");
         return true;
     }
     if (verb == "applyoptions") {
