@@ -1,7 +1,10 @@
 // The guide and the tips as they are installed in the program's folder: every link of every
 // page leads to a page, picture or anchor that is there, nothing leads out of the guide, every
 // page can be reached from the contents, and neither the guide nor the tips name a fault by
-// its number.
+// its number; every window's F1 leads to a page (and part) of the guide that is there.
+#include "app/help/frmhelp.h"
+#include "app/state.h"
+#include "platform/form.h"
 #include "testing.h"
 
 #include <QDir>
@@ -66,6 +69,29 @@ TEST(HelpContent, LinksLeadToPagesPicturesAndAnchorsOfTheGuide) {
         for (const QString& next : linksTo[queue.takeFirst()])
             if (reached.insert(next).second) queue.append(next);
     for (const QString& page : pages) EXPECT_TRUE(reached.count(page)) << page.toStdString() << " cannot be reached";
+}
+
+TEST(HelpContent, EveryWindowHasItsOwnPageOfTheGuide) {
+    const QDir help(QDir(programFolder()).filePath("help"));
+    auto check = [&help](const QString& window, const QString& page) {
+        SCOPED_TRACE(window.toStdString() + " -> " + page.toStdString());
+        EXPECT_NE(page.section('#', 0, 0), "index.html") << "a window of its own has a page of its own";
+        const QString html = readText(help.filePath(page.section('#', 0, 0)));
+        ASSERT_FALSE(html.isEmpty()) << "no such page";
+        if (page.contains('#')) EXPECT_TRUE(html.contains("id=\"" + page.section('#', 1) + "\"")) << "no such part";
+    };
+    const QStringList windows = Forms::names();
+    ASSERT_GT(windows.size(), 10);
+    for (const QString& name : windows)
+        if (name != "frmHelp") check(name, helpPageFor(name));
+    // The instrument's page follows the device in front.
+    const int before = ToolMode;
+    for (int mode : {2, 3, 4, 9}) {
+        ToolMode = mode;
+        check("MultiScope in mode " + QString::number(mode), helpPageFor("MultiScope"));
+    }
+    ToolMode = before;
+    EXPECT_EQ(helpPageFor("frmMainscreen"), "index.html");
 }
 
 TEST(HelpContent, TipsAreOnePerLineAndKeepTheFaultsSecret) {

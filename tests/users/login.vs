@@ -11,8 +11,9 @@ click frmLogin.cmdOK
 expect event "\"icon\":\"critical\",\"text\":\"Invalid Password, please try again!\",\"title\":\"Login...\""
 expect frmLogin.txtPassword selected GEARCASE
 expect LoggedIn 0
+# Return in the password box is the default button, OK.
 set frmLogin.txtPassword gearcase
-click frmLogin.cmdOK
+key frmLogin.txtPassword Enter
 expect event "\"icon\":\"information\",\"text\":\"Password accepted, you now have access to the database and faults list...\",\"title\":\"Login...\""
 expect LoggedIn -1
 expect status Ready...

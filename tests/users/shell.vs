@@ -1,5 +1,6 @@
 # The main window's commands around the users' windows: Close All, Properties, the help guide
-# and the web-site entry with the address file as shipped, changed, missing or damaged.
+# (opened in the program's help window, not through the shell) and the web-site entry with the
+# address file as shipped, changed, missing or damaged.
 #! sh mkdir -p "$work/data/help"; echo '<html></html>' > "$work/data/help/index.html"; echo '<html></html>' > "$work/data/help/about.html"
 menu Tools > Options
 menu Tools > Memory Maps
@@ -24,8 +25,10 @@ menu File > Properties
 expect event "The active window is ''\\r\\rVisit the Vantorel web page for updates and information: /"
 menu File > Properties
 expect event "/data/help/about.html\",\"title\""
+# The login is the window in front: its page of the guide.
 menu Help > Help
-expect event "data/help/index.html\"}"
+expect frmHelp page instructors.html
+expect noevent "index.html\"}"
 menu Help > ZR Web Site
 expect event "data/help/about.html\"}"
 #! restart

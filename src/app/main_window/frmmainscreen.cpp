@@ -117,6 +117,13 @@ void BackgroundArea::paintEvent(QPaintEvent* e) {
     p.drawPixmap((target.width() - shown->width()) / 2, (target.height() - shown->height()) / 2, *shown);
 }
 
+// The desktop's keys for a standard command; the common key where this desktop has none.
+static QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence& common) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty()) keys << common;
+    return keys;
+}
+
 frmMainscreen* mainWindow() { return g_main; }
 
 void createMainWindow() {
@@ -214,18 +221,18 @@ void frmMainscreen::buildMenus() {
 
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("menuFile");
-    addCommand(file, "menuFileOpen", "&Open...", &M::menuFileOpen_Click)->setShortcuts(QKeySequence::Open);
-    addCommand(file, "menuFileClose", "&Close", &M::menuFileClose_Click)->setShortcuts(QKeySequence::Close);
+    addCommand(file, "menuFileOpen", "&Open...", &M::menuFileOpen_Click)->setShortcuts(standardKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    addCommand(file, "menuFileClose", "&Close", &M::menuFileClose_Click)->setShortcuts(standardKeys(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
     addCommand(file, "menuFileCloseAll", "Close &All", &M::menuFileCloseAll_Click);
     file->addSeparator();
-    addCommand(file, "menuFilePrint", "&Print...", &M::menuFilePrint_Click)->setShortcuts(QKeySequence::Print);
+    addCommand(file, "menuFilePrint", "&Print...", &M::menuFilePrint_Click)->setShortcuts(standardKeys(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
     file->addSeparator();
     addCommand(file, "menuFileProperties", "Properties", &M::menuFileProperties_Click);
     file->addSeparator();
     addCommand(file, "menuFileLogin", "Login...", &M::menuFileLogin_Click);
     addCommand(file, "menuRunStartStopEngine", "&Start / Stop Engine", &M::menuRunStartStopEngine_Click);
     file->addSeparator();
-    addCommand(file, "menuFileExit", "E&xit", &M::menuFileExit_Click)->setShortcuts(QKeySequence::Quit);
+    addCommand(file, "menuFileExit", "E&xit", &M::menuFileExit_Click)->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
     QMenu* systems = bar->addMenu("&Systems");
     systems->setObjectName("menuSystems");
@@ -266,7 +273,7 @@ void frmMainscreen::buildMenus() {
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("menuHelp");
     QAction* helpContents = addCommand(help, "menuHelpHelp", "&Help", &M::menuHelpHelp_Click);
-    helpContents->setShortcuts(QKeySequence::HelpContents);
+    helpContents->setShortcuts(standardKeys(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)));
     // F1 works in every window of the program, dialogs too.
     helpContents->setShortcutContext(Qt::ApplicationShortcut);
     addCommand(help, "menuHelpTipOfTheDay", "&Tip Of The Day", &M::menuHelpTipOfTheDay_Click);
@@ -353,13 +360,16 @@ bool frmMainscreen::pressShortcut(QWidget* target, const QKeySequence& keys) {
         }
     window->activateWindow();
     QCoreApplication::processEvents();
-    QList<QAction*> candidates = window->findChildren<QAction*>();
+    // The menu bar's commands (the main window) or the window's own, then the program-wide ones.
+    QList<QAction*> menuCommands;
+    for (QAction* top : menuBar()->actions())
+        if (top->menu()) menuCommands += top->menu()->actions();
+    QList<QAction*> candidates = window == this ? menuCommands : window->actions();
     if (window != this)
-        for (QAction* a : findChildren<QAction*>())
+        for (QAction* a : menuCommands)
             if (a->shortcutContext() == Qt::ApplicationShortcut) candidates.append(a);
     for (QAction* a : candidates) {
-        // Only a command that is on a menu or a window answers its keys.
-        if (!a->shortcuts().contains(keys) || !a->isEnabled() || a->associatedObjects().isEmpty()) continue;
+        if (!a->shortcuts().contains(keys) || !a->isEnabled()) continue;
         a->trigger();
         return true;
     }
