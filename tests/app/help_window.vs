@@ -38,3 +38,7 @@ expect frmHelp visible false
 menu Help > ZR Web Site
 expect event "\"opened\":false"
 expect event "\"text\":\"The web page could not be opened here: no web browser is set up to open it.\\r\\rIts address is: /"
+menu Help > About
+click frmAbout.lblWebSite
+expect event "\"opened\":false"
+expect event "Its address is: /"

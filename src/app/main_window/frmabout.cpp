@@ -1,5 +1,6 @@
 #include "app/main_window/frmabout.h"
 #include "platform/guard.h"
+#include "app/main_window/frmmainscreen.h"
 
 #include "platform/platform.h"
 
@@ -74,6 +75,13 @@ frmAbout::frmAbout() : Form(Kind::Dialog) {
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
     cmdOK->setGeometry(twRect(4080, 2700, 1400, 380));
+    // The web page, a link that opens it (or, where nothing can, tells its address).
+    lblWebSite = new QLabel(this);
+    lblWebSite->setObjectName("lblWebSite");
+    lblWebSite->setTextFormat(Qt::RichText);
+    lblWebSite->setText("<a href=\"web\">Vantorel web page</a>");
+    lblWebSite->setGeometry(twRect(1440, 2700, 2500, 300));
+    connect(lblWebSite, &QLabel::linkActivated, this, guarded([this] { lblWebSite_Click(); }));
     cmdSysInfo = new QPushButton("System Info...", this);
     cmdSysInfo->setObjectName("cmdSysInfo");
     cmdSysInfo->setGeometry(twRect(4080, 3150, 1400, 380));
@@ -87,6 +95,15 @@ void frmAbout::onLoad() {
 }
 
 void frmAbout::cmdOK_Click() { unloadForm(); }
+
+void frmAbout::lblWebSite_Click() {
+    const WebAddress web = webSiteAddress();
+    if (web.target.isEmpty()) {
+        MsgBox("The Vantorel web page cannot be opened: " + web.problem, MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    openWebAddress(web.target);
+}
 
 void frmAbout::cmdSysInfo_Click() {
     // The system-information tool is looked up where this platform keeps such tools.

@@ -13,10 +13,12 @@ public:
     void onLoad() override;
     void cmdOK_Click();
     void cmdSysInfo_Click();
+    void lblWebSite_Click();
 
     QLabel* lblVersion;
     QLabel* lblTitle;
     QLabel* lblDescription;
+    QLabel* lblWebSite;
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
 };
