@@ -61,6 +61,8 @@ QRect childArea(const QWidget* w) {
 
 void keepOnScreen(QWidget* w) {
     if (!w->isWindow()) {
+        // A working area that is not on the screen has no size to go by yet.
+        if (!w->parentWidget() || !w->parentWidget()->isVisible()) return;
         const QRect area = childArea(w);
         const QRect fitted = fitRect(w->geometry(), area);
         if (fitted != w->geometry()) w->setGeometry(fitted);

@@ -16,8 +16,13 @@ menu Systems > Controls
 expect frmControls onscreen true
 menu Tools > MultiScope
 expect MultiScope onscreen true
+answer file "DATA:Engine speed.msf"
+menu File > Open...
 dblclick MultiScope.scopescreen
+expect frmWaveEdit visible true
 expect frmWaveEdit onscreen true
+expect MultiScope onscreen true
+click frmWaveEdit.cmdCancel
 menu Tools > Telemetry
 expect MultiScope onscreen true
 click MultiScope.cmdGauge(1)
@@ -55,3 +60,17 @@ menu File > Exit
 #! restart
 #! screen 1920 1080
 expect frmMainscreen frame 0,0,1366,768
+#! restart
+# Smaller still (1024 x 600): a child window larger than the working area is shrunk to it, one
+# that would stand partly below it is moved up, whole.
+#! screen 1024 600
+expect frmMainscreen frame 0,0,1024,600
+menu Tools > MultiScope
+expect MultiScope onscreen true
+expect MultiScope width 7650
+answer file "DATA:Engine speed.msf"
+menu File > Open...
+dblclick MultiScope.scopescreen
+expect frmWaveEdit visible true
+expect frmWaveEdit onscreen true
+expect frmWaveEdit width 15300
