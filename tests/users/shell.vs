@@ -25,9 +25,9 @@ menu File > Properties
 expect event "The active window is ''\\r\\rVisit the Vantorel web page for updates and information: /"
 menu File > Properties
 expect event "/data/help/about.html\",\"title\""
-# The login is the window in front: its page of the guide.
+# From the menu bar, with no child window open (the login floats beside): the contents.
 menu Help > Help
-expect frmHelp page instructors.html
+expect frmHelp page index.html
 expect noevent "index.html\"}"
 menu Help > ZR Web Site
 expect event "data/help/about.html\"}"

@@ -395,6 +395,11 @@ bool frmMainscreen::runMenu(const QStringList& path, QString* error) {
         return false;
     }
     if (menu == menuWindow_) rebuildWindowMenu();
+    // Choosing from the menu bar puts the main window in front of any dialog.
+    if (menu != menuMouse1_) {
+        activateWindow();
+        QCoreApplication::processEvents();
+    }
     for (int i = 1; i < path.size(); ++i) {
         QAction* found = nullptr;
         for (QAction* a : menu->actions())
