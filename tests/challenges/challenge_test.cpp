@@ -196,6 +196,6 @@ TEST(Menus, TheMenuBarIsAsBeforeWithChallengesLastInTools) {
               "Set Faults...\n"
               "&Tools: &MultiScope, S&canner, &Pictures, &Telemetry, -, &Diagnostics, -, &Memory Maps, -, &Fill Tank, "
               "&User Details, &Options, -, C&hallenges...\n"
-              "&Window: \n"
+              "&Window: No windows open\n"
               "&Help: &Help, &Tip Of The Day, ZR Web Site, -, &About");
 }

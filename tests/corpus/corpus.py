@@ -172,7 +172,7 @@ DATA_FILES = {
                      gone('TIPOFDAY.TXT file was not found', '"event":"show"'), True),
     'website.txt': ('menu Help > ZR Web Site', gone('web page cannot be opened: ' + NOT_FOUND, empty='holds no address',
                     binary='too long to be an address', cut='"event":"shell"', **{'10MB': NOT_FOUND}), False),
-    'help/index.html': ('menu Help > Help', gone(NOT_FOUND + ': the help guide', '"event":"shell"'), False),
+    'help/index.html': (S('menu Help > Help|show frmHelp'), gone(NOT_FOUND + ': the help guide', '"caption":"Vantorel Help"'), False),
     'background.jpg': (S('tick|menu Tools > Options|click frmOptions.cmdOK'),
                        gone(NOT_FOUND + ': background.jpg', 'Error number: 481 - Invalid picture: background.jpg'), True),
 }
