@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     DataFolder folder{data, QString(), 0};
     if (data.isEmpty()) folder = chooseDataFolder(QCoreApplication::applicationDirPath());
     setAppFolder(folder.folder);
+    removeLeftTemporaryFiles();
     auto reportFolderProblem = [&folder] {
         if (folder.problem.isEmpty()) return;
         std::fprintf(stderr, "vantorel: %s\n", qPrintable(QString(folder.problem).replace("\r\n", " ")));

@@ -77,9 +77,28 @@ bool sameContent(const QByteArray& local, const QByteArray& bytes) {
     return same;
 }
 
-// The temporary files of this target that a program killed while writing left beside it
-// (".NAME.XXXXXX"), removed at the first write of each target in a run. Only those older than
-// a minute go: a write in progress, by this program or another, takes milliseconds.
+// A temporary file of writeFileAtomic: ".NAME.XXXXXX", the last six letters or digits.
+bool isTemporaryName(const QString& name, const QString& prefix) {
+    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) return false;
+    return std::all_of(name.end() - 6, name.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; });
+}
+
+int removeTemporaries(const QString& folder, const QString& prefix) {
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    int removed = 0;
+    for (const QFileInfo& e : entries) {
+        const QString name = e.fileName();
+        const bool mine = prefix.isEmpty() ? name.size() > 8 && name.startsWith('.') && name.at(name.size() - 7) == '.' &&
+                                                 isTemporaryName(name, name.left(name.size() - 6))
+                                           : isTemporaryName(name, prefix);
+        if (mine && !e.isSymLink() && e.lastModified().toUTC() < before && QFile::remove(e.absoluteFilePath())) ++removed;
+    }
+    return removed;
+}
+
+// The temporary files of this target that a program killed while writing left beside it,
+// removed at the first write of each target in a run.
 void removeLeftTemporaries(const QFileInfo& info) {
     static QSet<QString> done;
     static QMutex mutex;
@@ -88,12 +107,7 @@ void removeLeftTemporaries(const QFileInfo& info) {
         if (done.contains(info.absoluteFilePath())) return;
         done.insert(info.absoluteFilePath());
     }
-    const QString prefix = "." + info.fileName() + ".";
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList entries = QDir(info.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& e : entries)
-        if (e.fileName().size() == prefix.size() + 6 && e.fileName().startsWith(prefix) && e.lastModified().toUTC() < before)
-            QFile::remove(e.absoluteFilePath());
+    removeTemporaries(info.absolutePath(), "." + info.fileName() + ".");
 }
 
 }  // namespace
@@ -105,15 +119,31 @@ void checkWritableTarget(const QString& path) {
     if (::stat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) raiseError(76, "Path not found");
     if (::access(dir.constData(), W_OK | X_OK) != 0) raiseError(75, "Path/File access error");
     const QByteArray local = QFile::encodeName(info.absoluteFilePath());
-    if (::stat(local.constData(), &st) == 0 && !S_ISREG(st.st_mode)) raiseError(75, "Path/File access error");
+    if (::stat(local.constData(), &st) != 0) return;
+    if (!S_ISREG(st.st_mode)) raiseError(75, "Path/File access error");
+    // A file without write permission was made read-only on purpose (the superuser could
+    // replace it, and must not).
+    if ((st.st_mode & 0222) == 0 || ::access(local.constData(), W_OK) != 0)
+        raiseError(75, QStringLiteral("Path/File access error: %1 is read-only").arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+}
+
+QString writeTargetOf(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink()) return info.absoluteFilePath();
+    const QString target = info.canonicalFilePath();  // empty when the link leads nowhere
+    if (target.isEmpty())
+        raiseError(75, QStringLiteral("Path/File access error: %1 is a link to a file that does not exist")
+                           .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+    return target;
 }
 
 bool writeFileAtomic(const QString& path, const QByteArray& bytes, const AtomicWrite& how) {
     ignoreFileSizeSignal();
-    const QFileInfo info(path);
+    // A link is written through: its target is replaced, in the target's folder, and the link stays.
+    const QFileInfo info(writeTargetOf(path));
     const QByteArray local = QFile::encodeName(info.absoluteFilePath());
     if (how.skipUnchanged && sameContent(local, bytes)) return false;
-    checkWritableTarget(path);
+    checkWritableTarget(info.absoluteFilePath());
 
     QByteArray temp = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
@@ -147,6 +177,13 @@ bool writeFileAtomic(const QString& path, const QByteArray& bytes, const AtomicW
     }
     removeLeftTemporaries(info);
     return true;
+}
+
+int removeStaleTemporaries(const QString& folder, const QStringList& names) {
+    if (names.isEmpty()) return removeTemporaries(folder, QString());
+    int removed = 0;
+    for (const QString& name : names) removed += removeTemporaries(folder, "." + name + ".");
+    return removed;
 }
 
 bool isRegularFile(const QString& path) {

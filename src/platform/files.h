@@ -2,7 +2,8 @@
 //
 // Every file written for the user goes through writeFileAtomic: the bytes go to a temporary
 // file in the target's folder, which is then renamed over the target, so a reader never sees a
-// half-written file and a failed write leaves the previous file whole.
+// half-written file and a failed write leaves the previous file whole. A symbolic link is
+// written through to its target; a read-only file is refused.
 //
 // Data files are read only when they are regular files (a FIFO or a device named like a data
 // file is reported as missing, never waited on), and text is read as UTF-8, falling back to
@@ -11,6 +12,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 struct AtomicWrite {
     // Forces the data to disk before the rename: for documents the user saves. A report that
@@ -27,8 +29,20 @@ struct AtomicWrite {
 bool writeFileAtomic(const QString& path, const QByteArray& bytes, const AtomicWrite& how = AtomicWrite());
 
 // Raises the error that creating the file would raise, without writing anything: the folder
-// is missing (76), or the name is not a file that can be replaced there (75).
+// is missing (76), or the name is not a file that can be replaced there (75): a folder or
+// device, or a file without write permission (one the user made read-only, which is refused
+// even where the process could replace it).
 void checkWritableTarget(const QString& path);
+
+// The file a write of path replaces: path itself, or for a symbolic link the file it leads to
+// (the link is kept). Raises 75 for a link that leads nowhere.
+QString writeTargetOf(const QString& path);
+
+// Removes the temporary files (".NAME.XXXXXX") that a program killed while writing left in
+// folder, when they are older than a minute (a write in progress takes milliseconds): those of
+// the files named, or of any file when no name is given (for the program's own folders, not a
+// shared one); returns how many went.
+int removeStaleTemporaries(const QString& folder, const QStringList& names = QStringList());
 
 // The whole file when it is a regular file of at most maxBytes; raises 53 "File not found"
 // when it is missing or not a regular file, 7 "Out of memory" when it is larger and 75 when

@@ -1,4 +1,5 @@
 #include "platform/services.h"
+#include "platform/datafolder.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/vbtypes.h"
@@ -277,6 +278,14 @@ bool usableFolder(const QString& path) {
     return info.isDir() && ::access(QFile::encodeName(path).constData(), W_OK | X_OK) == 0;
 }
 }  // namespace
+
+void removeLeftTemporaryFiles() {
+    removeStaleTemporaries(appFolder());
+    removeStaleTemporaries(userDataFolder());
+    removeStaleTemporaries(QFileInfo(settingsPath()).absolutePath());
+    const QString temp = QString::fromLocal8Bit(qgetenv("TMPDIR"));
+    removeStaleTemporaries(temp.isEmpty() ? QStringLiteral("/tmp") : temp, {"Faults.scn", "Scanner.scn"});
+}
 
 QString usableTempFolder() {
     static QByteArray lastEnv;

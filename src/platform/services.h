@@ -50,3 +50,7 @@ QString missingLookupField(const QSqlDatabase& db, const QString& table);
 // written, else the system's default. Worked out once for each value of TMPDIR; when no
 // folder can be written the user is told once.
 QString usableTempFolder();
+// Removes what runs that were killed while writing left behind: the temporary files of the
+// atomic writes in the program's folder, the user's data folder, the settings folder and (for
+// the scanner's reports only, since others share it) the temporary folder.
+void removeLeftTemporaryFiles();

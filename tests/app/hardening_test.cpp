@@ -59,6 +59,35 @@ TEST(AtomicWrite, ReplacesWholeOrNotAtAll) {
     EXPECT_EQ(errorOf([&] { writeFileAtomic(dir.filePath("folder.txt"), "x"); }), 75);
 }
 
+TEST(AtomicWrite, ARefusedTargetStaysAndALinkIsWrittenThrough) {
+    QTemporaryDir dir;
+    const QString ro = dir.filePath("read only.csv"), share = dir.filePath("share"), link = dir.filePath("results.csv");
+    put(ro, "kept\r\n");
+    ::chmod(QFile::encodeName(ro).constData(), 0444);
+    QString why;
+    try {
+        writeFileAtomic(ro, "lost\r\n");
+    } catch (const VbError& e) {
+        why = e.description;
+    }
+    EXPECT_TRUE(why.contains(ro)) << "the message names the file: " << why.toStdString();
+    EXPECT_EQ(contents(ro), "kept\r\n") << "a read-only file is not replaced, even by the superuser";
+
+    QDir(dir.path()).mkdir("share");
+    put(share + "/class.csv", "old\r\n");
+    ASSERT_TRUE(QFile::link(share + "/class.csv", link));
+    EXPECT_TRUE(writeFileAtomic(link, "new\r\n"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink()) << "the link stays a link";
+    EXPECT_EQ(contents(share + "/class.csv"), "new\r\n");
+    EXPECT_TRUE(leftovers(share).isEmpty() && leftovers(dir.path()).isEmpty());
+
+    ::chmod(QFile::encodeName(share + "/class.csv").constData(), 0444);
+    EXPECT_EQ(errorOf([&] { writeFileAtomic(link, "x"); }), 75) << "a link to a read-only file";
+    QFile::remove(share + "/class.csv");
+    EXPECT_EQ(errorOf([&] { writeFileAtomic(link, "x"); }), 75) << "a link that leads nowhere";
+    EXPECT_TRUE(QFileInfo(link).isSymLink() && !QFileInfo::exists(share + "/class.csv"));
+}
+
 // FIFOs, folders and missing files in place of data files are the scenarios' and the corpus's.
 TEST(DataFiles, TextIsUtf8First) {
     EXPECT_EQ(decodeText("90 \xC2\xB0" "C"), QString::fromUtf8("90 °C"));

@@ -11,3 +11,10 @@ expect event ZRuserName=Kim
 #! restart
 #! sh d=$(dirname "$conf"); { [ -e "$d/.Vantorel.conf.a1B2c3" ] || [ -e "$d/.Vantorel-settings-Qw3rTy" ] || printf gone; [ -e "$d/.Vantorel.conf.z9Y8x7" ] && printf ' kept'; } > "$work/data/left.txt"
 expect filetext DATA:left.txt "gone kept"
+# A start on its own clears what killed saves left in the folders the program writes: the
+# program's folder, the user's data folder and the scanner's reports in the temporary folder;
+# a hidden file of the user's and another program's temporary file stay.
+#! sh u="$work/userdata/vantorel"; mkdir -p "$u"; for f in "$work/data/.Engine speed.msf.Ab3dE9" "$u/.Challenge results.csv.x1Y2z3" "$work/tmp/.Faults.scn.Qq1Ww2" "$work/tmp/.other.txt.Pp0Oo9" "$work/data/.notes.kept"; do printf half > "$f"; touch -d '-3 minutes' "$f"; done
+#! restart
+#! sh u="$work/userdata/vantorel"; ls -A "$work/data" "$u" "$work/tmp" | grep '^\.' | sort | tr '\n' ' ' > "$work/data/left.txt"
+expect filetext DATA:left.txt ".notes.kept .other.txt.Pp0Oo9 "

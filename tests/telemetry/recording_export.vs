@@ -49,3 +49,18 @@ click MultiScope.Command1
 expect event "could not be saved to"
 expect noevent "saved to disk"
 expect filelines TEMP:run.csv 751
+
+# Files the user made read-only are refused by name and left as they were.
+#! restart
+#! sh chmod 444 "$work/data/track.txt"; printf 'kept\r\n' > "$work/tmp/ro.csv"; chmod 444 "$work/tmp/ro.csv"
+menu Tools > Telemetry
+answer Yes
+key MultiScope.picCircuit End
+expect event "track.txt is read-only"
+expect filelines DATA:track.txt 3
+answer Yes
+answer file TEMP:ro.csv
+click MultiScope.Command1
+expect event "ro.csv is read-only"
+expect noevent "saved to disk"
+expect filetext TEMP:ro.csv "kept\r\n"
