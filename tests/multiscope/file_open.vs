@@ -55,3 +55,11 @@ menu File > Open...
 expect message "File opening error..."
 sweep 1
 expect MultiScope.scopescreen ends 0,248
+
+# Samples that are no number are named and left out; the others are drawn.
+#! sh { printf '"  4.2 V"\r\n'; for i in $(seq 1 50); do case $i in 7) echo nan ;; 30) echo 1e400 ;; *) echo $((i % 10 * 5)) ;; esac; done; } > "$work/data/gaps.msf"
+answer file gaps.msf
+menu File > Open...
+expect message "Samples 7, 30 of gaps.msf are not numbers; the trace leaves them out."
+sweep 9
+expect MultiScope.scopescreen opcount 8
