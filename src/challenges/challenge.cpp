@@ -9,6 +9,20 @@
 
 namespace {
 
+// The first control character of the text, or -1: tabs and line ends are allowed where the
+// text has lines (the instructions).
+int controlCharacterAt(const QString& text, bool multiline) {
+    for (int i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (multiline && (c == '\n' || c == '\t')) continue;
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return i;
+    }
+    return -1;
+}
+
+QString codePoint(QChar c) { return QString("U+%1").arg(c.unicode(), 4, 16, QChar('0')).toUpper(); }
+
+
 const char kMagic[] = "Vantorel challenge ";
 const char kEnd[] = "End of challenge";
 const char kItself[] = "The part itself";
@@ -121,7 +135,13 @@ QString Challenge::startStateText() const {
 QString Challenge::problem(const QList<Answer>& offered) const {
     if (title.trimmed().isEmpty()) return "The challenge has no title.";
     if (title.contains('\n')) return "The title must be one line.";
+    if (title.size() > kMaxTitle) return QString("The title is %1 characters long; a title has at most %2.").arg(title.size()).arg(kMaxTitle);
+    if (const int at = controlCharacterAt(title, false); at >= 0) return "The title holds a control character (" + codePoint(title[at]) + ").";
     if (instructions.trimmed().isEmpty()) return "The challenge has no instructions for the student.";
+    if (instructions.size() > kMaxInstructions)
+        return QString("The instructions are %1 characters long; they may have at most %2.").arg(instructions.size()).arg(kMaxInstructions);
+    if (const int at = controlCharacterAt(instructions, true); at >= 0)
+        return "The instructions hold a control character (" + codePoint(instructions[at]) + ").";
     if (faults.isEmpty()) return "The challenge injects no fault: choose at least one.";
     if (faults.size() > kMaxFaults) return QString("A challenge injects at most %1 faults.").arg(kMaxFaults);
     QSet<int> seen;
@@ -140,6 +160,9 @@ QString Challenge::problem(const QList<Answer>& offered) const {
     if (hints.size() > kMaxHints) return QString("A challenge has at most %1 hints.").arg(kMaxHints);
     for (const Hint& h : hints) {
         if (h.text.trimmed().isEmpty()) return "A hint has no text.";
+        if (h.text.size() > kMaxHintText)
+            return QString("A hint is %1 characters long; a hint has at most %2.").arg(h.text.size()).arg(kMaxHintText);
+        if (const int at = controlCharacterAt(h.text, false); at >= 0) return "A hint holds a control character (" + codePoint(h.text[at]) + ").";
         if (h.points < 1 || h.points > 50) return "A hint costs from 1 to 50 points.";
     }
     if (battery < 0 || battery > 16) return "The battery voltage must be from 0 to 16 V.";
@@ -175,6 +198,10 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
         return fail(QString("The file was made by a newer version of Vantorel (challenge format %1); this version reads format %2.")
                         .arg(version)
                         .arg(Challenge::kVersion));
+
+    for (int n = 0; n < lines.size(); ++n)
+        if (const int at = controlCharacterAt(lines[n], true); at >= 0)
+            return fail(QString("Line %1 holds a control character (%2): the file is not plain text.").arg(n + 1).arg(codePoint(lines[n][at])));
 
     // A file cut short loses its closing line first.
     int last = lines.size() - 1;
@@ -253,6 +280,9 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
             name[0] = name[0].toUpper();
             return fail("The line \"" + name + ":\" is missing.");
         }
+    for (int n = i + 1; n < last; ++n)
+        if (lines[n].trimmed() == QLatin1String(kEnd))
+            return fail(QString("Line %1 is a second \"End of challenge\": a challenge file ends once, at its last line.").arg(n + 1));
     // The instructions run to the closing line.
     c.instructions = lines.mid(i + 1, last - i - 1).join('\n').trimmed();
     const QString wrong = c.problem(offered);

@@ -49,6 +49,10 @@ struct Challenge {
     static constexpr int kMaxFaults = 4;
     static constexpr int kMaxAnswers = 2;
     static constexpr int kMaxHints = 5;
+    // Lengths in characters: a title fits the list and the panel, instructions a page.
+    static constexpr int kMaxTitle = 120;
+    static constexpr int kMaxInstructions = 8000;
+    static constexpr int kMaxHintText = 500;
     static constexpr qint64 kMaxFileBytes = 256 * 1024;
 
     QString title;

@@ -86,6 +86,17 @@ TEST(ChallengeFile, BadFilesAreRefusedWithTheirProblem) {
     EXPECT_TRUE(problemOf("Vantorel challenge 1\nTitle: \xff\xfe\n").contains("not UTF-8"));
     EXPECT_TRUE(problemOf("PK\x03\x04 not a challenge").contains("first line"));
     EXPECT_TRUE(problemOf(good + QByteArray(10 * 1024 * 1024, 'x')).contains("too large (10.0 MB)"));
+    EXPECT_EQ(problemOf(with("Two at once", "Two\x1b[2J at once")), "Line 2 holds a control character (U+001B): the file is not plain text.");
+    EXPECT_TRUE(problemOf(with("Line three", "Line\x07three")).contains("control character (U+0007)"));
+    EXPECT_TRUE(problemOf(with("Two at once", QByteArray(200 * 1024, 'T').constData())).contains("a title has at most 120"));
+    EXPECT_TRUE(problemOf(with("Second\n", "Second\nHint: 5 | " + QByteArray(501, 'h') + "\n")).contains("a hint has at most 500"));
+    EXPECT_TRUE(problemOf(with("Line one", "End of challenge\nLine one")).startsWith("Line 17 is a second \"End of challenge\""));
+    // The editor holds to the same limits, so nothing saved is refused when it is read.
+    Challenge long_ = sample();
+    long_.instructions = QString(Challenge::kMaxInstructions + 1, 'i');
+    EXPECT_TRUE(long_.problem(offeredAnswers()).contains("at most 8000"));
+    long_.instructions = "Tabs\tand\nlines are text.";
+    EXPECT_EQ(long_.problem(offeredAnswers()), QString());
 }
 
 TEST(Score, TheRuleAsTheStudentIsTold) {
