@@ -215,10 +215,22 @@ void frmDiagnostics::selectTable(const QString& table) {
 void frmDiagnostics::showRecord() {
     edited_ = {};
     for (int i = 0; i < RoutineRecord::kFields; ++i) {
-        txbRoutine[i]->setText(recordPos_ >= 0 ? records_[recordPos_].text[i] : QString());
+        const QString text = recordPos_ >= 0 ? records_[recordPos_].text[i] : QString();
+        // A text far longer than anyone types (pasted, or a damaged file) would hold the window
+        // for seconds: the box shows its start and cannot edit it, so the stored text stays whole.
+        const bool cut = text.size() > kShownCharacters;
+        txbRoutine[i]->setReadOnly(cut);
+        if (cut) {
+            txbRoutine[i]->setText(text.left(kShownCharacters) + QChar(0x2026));
+            txbRoutine[i]->setToolTip(QString("This text is %1 characters long; the box shows the first %2 and it cannot be edited here.")
+                                          .arg(text.size())
+                                          .arg(kShownCharacters));
+        } else {
+            txbRoutine[i]->setText(text);
+            // The whole text, for a step longer than its box.
+            txbRoutine[i]->setToolTip(text);
+        }
         txbRoutine[i]->setCursorPosition(0);
-        // The whole text, for a step longer than its box.
-        txbRoutine[i]->setToolTip(txbRoutine[i]->text());
     }
     updateEnabled();
 }
@@ -276,7 +288,15 @@ void frmDiagnostics::printJobSheet() {
     try {
         JobSheet sheet;
         sheet.system = cmbSystem->currentText();
-        for (int i = 0; i < RoutineRecord::kFields; ++i) sheet.fields[i] = txbRoutine[i]->text();
+        bool cut = false;
+        for (int i = 0; i < RoutineRecord::kFields; ++i) {
+            sheet.fields[i] = txbRoutine[i]->text();
+            cut = cut || txbRoutine[i]->isReadOnly();
+        }
+        if (cut)
+            MsgBox(QString("Some texts of this routine are longer than %1 characters: the job sheet prints the first %1 of each.")
+                       .arg(kShownCharacters),
+                   MsgButtons::OK, MsgIcon::Information);
         sheet.company = GetSetting("ZRsettings", "ZRuserCompany", "");
         sheet.address = GetSetting("ZRsettings", "ZRuserAddress", "");
         sheet.telephone = GetSetting("ZRsettings", "ZRuserTelephone", "");

@@ -36,6 +36,8 @@ class frmDiagnostics : public Form {
     Q_OBJECT
 public:
     frmDiagnostics();
+    // The most of a routine's text a box shows (and a job sheet prints).
+    static constexpr int kShownCharacters = 4000;
     ~frmDiagnostics() override;
     void onLoad() override;
     void onActivate() override;

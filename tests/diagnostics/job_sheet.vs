@@ -47,3 +47,24 @@ answer OK
 menu File > Print...
 expect event "Click OK to print a copy of the window:  Diagnostic Database... "
 expect event "window":"Diagnostic Database"
+
+# A routine with a step of a megabyte: the box shows its start and cannot edit it, an edit of
+# another step leaves it whole, and the job sheet says it prints the start of each long text.
+#! restart
+#! sh python3 -c "import sqlite3; d = sqlite3.connect('$work/data/ZR.db'); d.execute('UPDATE Auxiliaries SET \"2\" = ? WHERE rowid = (SELECT MIN(rowid) FROM Auxiliaries)', ('step ' * 200000,)); d.commit()"
+#! setting ZRsettings ZRsetting0 1
+menu Tools > Diagnostics
+expect frmDiagnostics.txbRoutine(2) locked true
+let LoggedIn -1
+applyoptions
+set frmDiagnostics.txbRoutine(3) "Check the belt."
+click frmDiagnostics.datRoutine(next)
+click frmDiagnostics.datRoutine(first)
+answer OK
+answer copies 1
+menu File > Print...
+expect message "Some texts of this routine are longer than 4000 characters: the job sheet prints the first 4000 of each."
+
+#! restart
+#! sh python3 -c "import sqlite3; d = sqlite3.connect('$work/data/ZR.db'); print(*d.execute('SELECT length(\"2\"), \"3\" FROM Auxiliaries ORDER BY rowid LIMIT 1').fetchone(), sep=',', end='')" > "$work/data/kept.txt"
+expect filetext DATA:kept.txt "1000000,Check the belt."
