@@ -207,7 +207,7 @@ void stopSequence() {
     } catch (const VbError&) {
         // Without the blank waveform the last trace stays; the probes still come off.
     }
-    scope->cmdConnection->setText("Drag/Drop Connections Here...");
+    scope->setTerminalText("Drag/Drop Connections Here...");
     frmMainscreen* main = mainWindow();
     if (!main) return;
     switch (ToolMode) {

@@ -42,9 +42,9 @@ frmFaults::frmFaults() {
         // A box runs its click handling whenever its value changes, by the user or by code.
         connect(chkFault[n], &QCheckBox::toggled, this, guarded([this, n] { chkFault_Click(n); }));
     }
-    cmdClear = makeButton(this, "cmdClear", "Reset all", T(120, 5520, 1080, 375));
-    cmdFaults = makeButton(this, "cmdFaults", "Faults list", T(1320, 5520, 1200, 375));
-    cmdClose = makeButton(this, "cmdClose", "Close", T(2640, 5520, 1200, 375));
+    cmdClear = makeButton(this, "cmdClear", "Reset all", T(120, 5520, 1020, 375));
+    cmdFaults = makeButton(this, "cmdFaults", "Faults list", T(1200, 5520, 1440, 375));
+    cmdClose = makeButton(this, "cmdClose", "Close", T(2700, 5520, 1140, 375));
     // A size smaller so that "Hide faults list" fits its button.
     for (QPushButton* b : {cmdClear, cmdFaults, cmdClose}) {
         QFont f = b->font();

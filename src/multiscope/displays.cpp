@@ -180,7 +180,7 @@ void OpenInstrumentFile() {
     MultiScope* ms = frm<MultiScope>();
     step([&] { CurrentWaveformFile = SelectedFileName; });
     step([&] { ms->setReadingText("Signal"); });
-    step([&] { ms->cmdConnection->setText("Drag/Drop Connections Here..."); });
+    step([&] { ms->setTerminalText("Drag/Drop Connections Here..."); });
     step([&] {
         if (Form* editor = Forms::find("frmWaveEdit"); editor && editor->formVisible()) OpenWaveformEditor();
     });

@@ -1,5 +1,8 @@
 #include "multiscope/multiscope.h"
 
+#include <QStyle>
+#include <QStyleOptionButton>
+
 #include "challenges/session.h"
 
 #include "app/main_window/frmmainscreen.h"
@@ -215,6 +218,17 @@ void MultiScope::layoutStep(const std::function<void()>& step) {
     }
 }
 
+void MultiScope::setTerminalText(const QString& text) {
+    cmdConnection->setText(text);
+    QFont font = this->font();
+    QStyleOptionButton o;
+    o.initFrom(cmdConnection);
+    o.text = text;
+    const int room = cmdConnection->style()->subElementRect(QStyle::SE_PushButtonContents, &o, cmdConnection).width();
+    while (font.pointSizeF() > 6.5 && QFontMetrics(font).horizontalAdvance(text) > room) font.setPointSizeF(font.pointSizeF() - 0.5);
+    cmdConnection->setFont(font);
+}
+
 void MultiScope::Form_Resize() {
     const int innerW = width() * 15, innerH = height() * 15;
     const int panel = PanelWidth;
@@ -222,6 +236,7 @@ void MultiScope::Form_Resize() {
         const int termW = std::max(0, panel - kChangeToolWidth);
         cmdConnection->setGeometry(twRect(0, 10, termW, kTerminalHeight));
         cmdChangeTool->setGeometry(twRect(termW, 10, panel > 0 ? kChangeToolWidth : 0, kTerminalHeight));
+        setTerminalText(cmdConnection->text());
     });
     layoutStep([&] {
         const int top = kTerminalHeight + 20;
@@ -355,7 +370,7 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
         const ConnectionPoint point = connectionPointOf(source);
         Form* from = nullptr;
         for (QWidget* p = source; p && !from; p = p->parentWidget()) from = qobject_cast<Form*>(p);
-        cmdConnection->setText("Connected: " + point.caption);
+        setTerminalText("Connected: " + point.caption);
         ConnectionName = point.caption;
         ShowWaveform(ConnectionName + ".msf");
         ShowPicture(ConnectionName + ".jpg");

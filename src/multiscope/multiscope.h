@@ -50,6 +50,9 @@ public:
     // The reading box's text (typed or picked).
     QString readingText() const;
     void setReadingText(const QString& text);
+    // The terminal's caption, in a smaller type where the longest captions need it, so that it
+    // is never cut off.
+    void setTerminalText(const QString& text);
     // The picture shown on the picture device (scaled to fit its area as the window changes).
     void showPictureImage(const QImage& picture, const QString& source);
 

@@ -37,8 +37,8 @@ frmTelemetryOptions::frmTelemetryOptions() {
     cmbSelectInput->setObjectName("cmbSelectInput");
     for (const telemetry::ChannelEntry& e : telemetry::channelEntries()) cmbSelectInput->addItem(e.text);
     cmbSelectInput->setGeometry(twRect(120, 660, 2900, 330));
-    optBar = makeOption(this, "optBar", "Bar Gauge", T(120, 1080, 1300, 270));
-    optClock = makeOption(this, "optClock", "Clock gauge", T(120, 1380, 1300, 270));
+    optBar = makeOption(this, "optBar", "Bar Gauge", T(120, 1080, 1375, 270));
+    optClock = makeOption(this, "optClock", "Clock gauge", T(120, 1380, 1375, 270));
     const char* samples[] = {"", "fraSample2", "fraSample3", "fraSample4"};
     for (int i = 1; i <= 3; ++i) {
         picOptions[i] = new PictureBox(this);
