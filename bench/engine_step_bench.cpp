@@ -6,7 +6,7 @@
 // DATA_DIR is the program's folder (default: $VANTOREL_DATA, else ../bin beside this
 // program). The fault scan CollectSystemData writes the two scanner files every second and
 // is timed apart: first the step runs with the scan switched off (setSystemDataCollector,
-// the figure the target is for: under 50 microseconds), then with it, and the scan alone.
+// the figure the target is for: a median under 15 microseconds), then with it, and the scan alone.
 // Settings and scanner files go to a temporary folder.
 #include "benchstats.h"
 #include "app/main_window/frmmainscreen.h"
@@ -40,7 +40,7 @@ double micros(Clock::duration d) { return std::chrono::duration<double, std::mic
 
 int main(int argc, char** argv) {
     QTemporaryDir scratch;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    chooseBenchPlatform();
     qputenv("TMPDIR", scratch.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
     QApplication app(argc, argv);
@@ -125,8 +125,8 @@ int main(int argc, char** argv) {
 
     std::printf("engine step benchmark under auto run (%d restarts)\n", restarts);
     const double median = percentile(own, 0.5);
-    std::printf("  UpdateEngine without the scan  median %8.2f us  p90 %8.2f us  (%zu steps; target < 50 us: %s)\n",
-                median, percentile(own, 0.9), own.size(), median < 50 ? "met" : "NOT met");
+    std::printf("  UpdateEngine without the scan  median %8.2f us  p90 %8.2f us  (%zu steps; target < 15 us: %s)\n",
+                median, percentile(own, 0.9), own.size(), median < 15 ? "met" : "NOT met");
     std::printf("  UpdateEngine with the scan     median %8.2f us  p90 %8.2f us  (%zu steps)\n",
                 percentile(whole, 0.5), percentile(whole, 0.9), whole.size());
     std::printf("  CollectSystemData alone        median %8.2f us  p90 %8.2f us\n", percentile(scan, 0.5),
@@ -135,5 +135,8 @@ int main(int argc, char** argv) {
     std::printf("  the two report files alone     median %8.2f us  p90 %8.2f us\n", percentile(writes, 0.5),
                 percentile(writes, 0.9));
     std::printf("  step with the scan / report writes: %.2f (target <= 2: %s)\n", ratio, ratio <= 2 ? "met" : "NOT met");
+    benchResult("UpdateEngine without the scan", textf("%.2f us median", median), "< 15 us", median < 15);
+    benchResult("UpdateEngine with the scan", textf("%.1f us median", percentile(whole, 0.5)), "ratio <= 2", ratio <= 2,
+                textf("%.2f to the report writes' %.1f us", ratio, percentile(writes, 0.5)));
     return 0;
 }

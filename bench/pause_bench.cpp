@@ -2,6 +2,7 @@
 // time without running any event, but it must not keep a processor core busy meanwhile.
 //
 //   pause_bench [SECONDS]     (default 2)
+#include "benchstats.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
 
@@ -12,7 +13,7 @@
 #include <ctime>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    chooseBenchPlatform();
     QApplication app(argc, argv);
     setPlatform(new QtPlatform);
     const double seconds = argc > 1 ? std::atof(argv[1]) : 2.0;
@@ -26,5 +27,7 @@ int main(int argc, char** argv) {
     const double limit = seconds / 10;
     std::printf("Pause(%.1f): %.3f s held, %.4f s of processor time (target < %.2f s: %s)\n", seconds, wall, cpu,
                 limit, cpu < limit && wall >= seconds ? "met" : "NOT met");
+    benchResult(textf("Pause(%g) processor time", seconds), textf("%.4f s for %.3f s held", cpu, wall),
+                textf("< %.2f s, held %g s", limit, seconds), cpu < limit && wall >= seconds);
     return 0;
 }

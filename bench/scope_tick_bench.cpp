@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
         }
         std::printf("  %-9s median %7.1f ns  p90 %7.1f ns  (%d batches of %d ticks)\n", reading, percentile(perTick, 0.5),
                     percentile(perTick, 0.9), batches, kBatch);
+        benchResult(textf("sweep model tick, %s", reading), textf("%.1f ns median", percentile(perTick, 0.5)), "-", true);
     };
 
     std::printf("scope sweep tick benchmark\n");

@@ -6,6 +6,7 @@
 // memory after the last hour is more than 5 MB above or below that after the first.
 //
 //   soak_bench [HOURS=24] [DATA_DIR] [SWEEPS_PER_SECOND=40]
+#include "benchstats.h"
 #include "app/script/scriptrunner.h"
 #include "app/state.h"
 #include "engine/frmcontrols.h"
@@ -45,7 +46,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
     qputenv("TMPDIR", dir.path().toUtf8());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    chooseBenchPlatform();
     Application app(argc, argv);
     QCoreApplication::setApplicationName("Vantorel");
     QCoreApplication::setOrganizationName("Vantorel");
@@ -114,6 +115,9 @@ int main(int argc, char** argv) {
     std::printf("      by hour (kB):");
     for (long long kb : rss) std::printf(" %lld", kb);
     std::printf("\n      wall time %.1f s\n", wall);
+    benchResult(textf("soak, %d simulated hours", hours),
+                textf("%+lld kB resident, %d errors", last - first, errors), "drift within 5120 kB, no error",
+                errors == 0 && steady);
     std::fflush(stdout);
     std::_Exit(errors == 0 && steady ? 0 : 1);
 }

@@ -204,6 +204,7 @@ void Main() {
     // Let the main window appear with its "Loading" line while the other windows load.
     // (No timer is running yet and user input waits, so nothing else can run here.)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    warmupPictureFormats();
     // The background picture is decoded on another thread while the other windows load.
     g_prefetched = std::async(std::launch::async, readBackground);
 

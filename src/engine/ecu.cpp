@@ -19,6 +19,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <cstring>
+
 namespace {
 
 // Set when the outputs could not be worked out (unusable map data): the engine has been
@@ -34,6 +36,18 @@ void showText(QLineEdit* box, const QString& text) {
     box->setCursorPosition(0);  // a long number shows from its first digit
 }
 void showNumber(QLineEdit* box, int value) { showText(box, QString::number(value)); }
+
+// The injection time's text, worked out again only when the value changed since the last
+// call (the refresh shows it twice, and the engine holds it for seconds at a time).
+QString injectionText(double value) {
+    static double last = 0;
+    static QString text = vb::str(0.0);
+    if (std::memcmp(&last, &value, sizeof value) != 0) {
+        last = value;
+        text = vb::str(value);
+    }
+    return text;
+}
 
 // What a map row stands for: "load 70 %" or "13 V".
 QString rowMeaning(int row, bool voltageRows) {
@@ -269,7 +283,7 @@ void RefreshReadings() {
     showNumber(sim->volts, SystemVoltage);
     showNumber(sim->timing, IgnitionTiming);
     showNumber(sim->dwell, DwellPercentage);
-    showText(sim->fuel, vb::str(InjectionDuration));
+    showText(sim->fuel, injectionText(InjectionDuration));
 
     // 2-3. Charging and starting windows.
     showNumber(charging->txtOutputVoltage, SystemVoltage);
@@ -292,7 +306,7 @@ void RefreshReadings() {
     // 6. The outputs once more, as the sliders' handlers may have run.
     showNumber(sim->timing, IgnitionTiming);
     showNumber(sim->dwell, DwellPercentage);
-    showText(sim->fuel, vb::str(InjectionDuration));
+    showText(sim->fuel, injectionText(InjectionDuration));
 
     // 7. Lookup column in use.
     const QString column = QString::number(SpeedIndex + 1);

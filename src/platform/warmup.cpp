@@ -75,6 +75,9 @@ void warmupWithApplication() {
         g_warmup.haveApplication = true;
     }
     g_warmup.changed.notify_all();
+}
+
+void warmupPictureFormats() {
     // Asking which formats can be read loads every plug-in; Qt serialises that, so whoever
     // wants a picture first simply waits for the plug-in being loaded.
     if (!g_warmup.plugins.joinable()) g_warmup.plugins = std::thread([] { QImageReader::supportedImageFormats(); });
