@@ -269,7 +269,7 @@ void RefreshReadings() {
     showNumber(sim->volts, SystemVoltage);
     showNumber(sim->timing, IgnitionTiming);
     showNumber(sim->dwell, DwellPercentage);
-    showText(sim->fuel, vb::str(InjectionDuration));
+    showText(sim->fuel, vb::strSingle(InjectionDuration));
 
     // 2-3. Charging and starting windows.
     showNumber(charging->txtOutputVoltage, SystemVoltage);
@@ -292,7 +292,7 @@ void RefreshReadings() {
     // 6. The outputs once more, as the sliders' handlers may have run.
     showNumber(sim->timing, IgnitionTiming);
     showNumber(sim->dwell, DwellPercentage);
-    showText(sim->fuel, vb::str(InjectionDuration));
+    showText(sim->fuel, vb::strSingle(InjectionDuration));
 
     // 7. Lookup column in use.
     const QString column = QString::number(SpeedIndex + 1);
