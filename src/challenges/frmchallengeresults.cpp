@@ -53,9 +53,10 @@ bool frmChallengeResults::openResults(const QString& path) {
         for (int c = 0; c < rows[r].size(); ++c) grdResults->setItem(r, c, new QTableWidgetItem(rows[r][c]));
     grdResults->resizeColumnsToContents();
     grdResults->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
-    lblFile->setText(QString("%1 - %2 attempts, sorted by student and challenge")
+    lblFile->setText(QString("%1 - %2 %3, sorted by student and challenge")
                          .arg(QDir::toNativeSeparators(path))
-                         .arg(rows.size()));
+                         .arg(rows.size())
+                         .arg(rows.size() == 1 ? "attempt" : "attempts"));
     showForm();
     bringToFront();
     return true;

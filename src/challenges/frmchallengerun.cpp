@@ -121,7 +121,12 @@ frmChallengeRun::frmChallengeRun() {
     connect(cmdClose, &QPushButton::clicked, this, guarded([this] { cmdClose_Click(); }));
 }
 
-void frmChallengeRun::onLoad() { setTwips(9300, 0, 5400, 6900); }
+void frmChallengeRun::onLoad() {
+    // The student works in a system window (top left, 4700 twips high) and in the MultiScope
+    // (from 7000 twips across, 5000 down): the panel takes the corner below the one and left
+    // of the other, so it covers neither the drag sources nor the connection terminal.
+    setTwips(50, 4800, 6850, 5650);
+}
 
 bool frmChallengeRun::onQueryUnload() {
     // While the challenge runs the close box only puts the panel away (Tools > Challenges...

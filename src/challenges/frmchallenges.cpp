@@ -495,13 +495,23 @@ void frmChallenges::cmdSaveAs_Click() {
     r.title = "Save Challenge As";
     r.filter = kFilter;
     r.directory = folder();
-    QString name = txtTitle->text().trimmed();
-    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral(" "));
+    // A file name cannot hold some of the characters a title may: they become blanks.
+    const QString title = txtTitle->text().trimmed();
+    const QRegularExpression notInFileNames(QStringLiteral("[/\\\\:*?\"<>|]"));
+    QString name = title;
+    name.replace(notInFileNames, QStringLiteral(" "));
+    name = name.simplified();
+    if (name.isEmpty()) name = QStringLiteral("Challenge");
     r.defaultName = (path_.isEmpty() ? name : QFileInfo(path_).completeBaseName()) + ".vch";
     QString path = platform().fileDialog(r);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += ".vch";
-    saveTo(path);
+    if (!saveTo(path)) return;
+    // A title the file name could not carry as it is: say which file the challenge went to.
+    if (title.contains(notInFileNames))
+        MsgBox("A file name cannot hold the characters / \\ : * ? \" < > |, so the challenge \"" + title +
+                   "\" is saved in the file \"" + QFileInfo(path).fileName() + "\".",
+               MsgButtons::OK, MsgIcon::Information);
 }
 
 bool frmChallenges::complete(const QString& action) const {

@@ -1,5 +1,6 @@
 #include "diagnostics/frmdiagnostics.h"
 
+#include "app/main_window/frmmainscreen.h"
 #include "app/state.h"
 #include "diagnostics/jobsheet.h"
 #include "platform/guard.h"
@@ -301,6 +302,9 @@ void frmDiagnostics::printJobSheet() {
         sheet.address = GetSetting("ZRsettings", "ZRuserAddress", "");
         sheet.telephone = GetSetting("ZRsettings", "ZRuserTelephone", "");
         sheet.technician = GetSetting("ZRsettings", "ZRuserName", "");
+        // The address the About window and the Help menu open; a website.txt that cannot be
+        // used leaves the line empty rather than stopping the print.
+        sheet.webAddress = webSiteAddress().target;
         for (int copy = 0; copy < copies; ++copy) {
             // Each copy is a job of its own, dated when it is printed.
             sheet.dateTime = generalDate(platform().now());

@@ -2,10 +2,6 @@
 
 #include <QLocale>
 
-namespace {
-const char kWebAddress[] = "https://vantorel.example.org/";
-}
-
 QString generalDate(const QDateTime& when) {
     const QLocale locale = QLocale::system();
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
@@ -26,7 +22,7 @@ PrintDocument JobSheet::document() const {
     add(QString(), 10);
     add(QStringLiteral(" 'Vantorel' - Diagnostics"), 18);
     bold = false;
-    add(QStringLiteral("  ") + kWebAddress, 12);
+    add(QStringLiteral("  ") + webAddress, 12);
     add(rule, 12);
     add(company, 16);
     add(address, 12);

@@ -13,6 +13,7 @@ struct JobSheet {
     std::array<QString, 26> fields;  // the symptom, then the steps "1" .. "25" as shown
     QString company, address, telephone, technician;
     QString dateTime;                // already in the system's general date form
+    QString webAddress;              // the product's web page, as the Help menu opens it
 
     static constexpr int kRuleLength = 110;
     static constexpr int kInset = 17;

@@ -283,7 +283,11 @@ void RefreshReadings() {
     showNumber(sim->volts, SystemVoltage);
     showNumber(sim->timing, IgnitionTiming);
     showNumber(sim->dwell, DwellPercentage);
+<<<<<<< HEAD
     showText(sim->fuel, injectionText(InjectionDuration));
+=======
+    showText(sim->fuel, vb::strSingle(InjectionDuration));
+>>>>>>> status2
 
     // 2-3. Charging and starting windows.
     showNumber(charging->txtOutputVoltage, SystemVoltage);
@@ -306,7 +310,11 @@ void RefreshReadings() {
     // 6. The outputs once more, as the sliders' handlers may have run.
     showNumber(sim->timing, IgnitionTiming);
     showNumber(sim->dwell, DwellPercentage);
+<<<<<<< HEAD
     showText(sim->fuel, injectionText(InjectionDuration));
+=======
+    showText(sim->fuel, vb::strSingle(InjectionDuration));
+>>>>>>> status2
 
     // 7. Lookup column in use.
     const QString column = QString::number(SpeedIndex + 1);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -197,6 +198,19 @@ QString str(double value)
         out += "0." + QByteArray(-d.exp - 1, '0') + digits;
     }
     return QString::fromLatin1(out);
+}
+
+QString strSingle(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
+        return str(value);
+    // Seven significant digits, what a single-precision figure carries: the float's own
+    // rounding (1.1 held as 1.10000002384) stays below the last of them.
+    const QString single = str(val(QString::fromLatin1(QByteArray::number(value, 'g', 7))));
+    // A whole number or a short decimal keeps its own digits (16777217 stays 16777217): the
+    // seven-digit form is taken only when it is shorter.
+    const QString plain = str(value);
+    return single.size() < plain.size() ? single : plain;
 }
 
 double val(const QString& text, bool* ok)

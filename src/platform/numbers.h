@@ -29,6 +29,12 @@ QString format(double value, const QString& pattern);
 // plainly, others in exponent form ("1E+16", "1.5E-05").
 QString str(double value);
 
+// The general form of a value computed from single-precision figures: rounded to the seven
+// significant digits a single carries (2.4750001430511475, 2.25 times 1.1 held as a float,
+// gives "2.475"), then written like str(), when that is shorter than str() of the value
+// itself; otherwise, and outside the single-precision range, str().
+QString strSingle(double value);
+
 // Parses a stored figure: blanks around it, optional sign, digits with an
 // optional fraction, optional exponent ("e" or "E"). Anything else, an empty
 // text, or a value out of double range gives 0 and *ok = false.

@@ -136,9 +136,13 @@ TelemetryDevice::TelemetryDevice(MultiScope* window) : QObject(window), window_(
 
     tmrTelemetry = new VTimer("tmrTelemetry", 1000, [this] { tmrTelemetry_Timer(); });
     tmrTelemetry->setEnabled(true);
+    setRecording(true);
 }
 
-TelemetryDevice::~TelemetryDevice() { delete tmrTelemetry; }
+TelemetryDevice::~TelemetryDevice() {
+    delete tmrTelemetry;
+    setRecording(false);
+}
 
 // ---- Load and layout ----
 
@@ -267,6 +271,7 @@ void TelemetryDevice::tmrTelemetry_Timer() {
     const Sample sample = sampleOf(currentReadings());
     for (int c = 1; c <= kChannels; ++c) TelemetryData[TelemetrySample][c] = sample[c];
     runHistory().append(sample);
+    statusChanged();
 
     for (int i = 1; i <= 3; ++i) {
         GaugeIndex = i;

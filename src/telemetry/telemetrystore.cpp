@@ -60,6 +60,36 @@ SampleHistory& runHistory() {
     return history;
 }
 
+namespace {
+int g_recorders = 0;
+std::function<void()>& statusHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+}  // namespace
+
+void setRecording(bool on) {
+    g_recorders = on ? g_recorders + 1 : (g_recorders > 0 ? g_recorders - 1 : 0);
+    statusChanged();
+}
+
+bool recording() { return g_recorders > 0; }
+
+QString statusText() {
+    const int n = runHistory().count();
+    if (!recording() && n == 0) return QStringLiteral("Telemetry off... ");
+    return QStringLiteral("Telemetry %1, %2 sample%3...")
+        .arg(recording() ? "recording" : "off")
+        .arg(n)
+        .arg(n == 1 ? "" : "s");
+}
+
+void setStatusHook(std::function<void()> hook) { statusHook() = std::move(hook); }
+
+void statusChanged() {
+    if (statusHook()) statusHook()();
+}
+
 QString exportHeader() {
     QStringList quoted;
     for (const QString& n : channelNames()) quoted << '"' + n + '"';

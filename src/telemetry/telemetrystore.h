@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace telemetry {
@@ -67,6 +68,17 @@ private:
 
 // The history of this run of the program (kept across the MultiScope window's loads).
 SampleHistory& runHistory();
+
+// Whether a telemetry timer is taking samples: the window that owns one says so when the
+// timer starts and when it goes away.
+void setRecording(bool on);
+bool recording();
+// The main window's telemetry panel: "Telemetry off... " before the first sample, then
+// "Telemetry recording, 42 samples..." or "Telemetry off, 42 samples..." (the run's history).
+QString statusText();
+// Called whenever recording() or the run history's count may have changed.
+void setStatusHook(std::function<void()> hook);
+void statusChanged();
 
 // The export file's header line, without its line end.
 QString exportHeader();

@@ -5,6 +5,7 @@
 #! sh printf '' > "$work/tmp/empty.vch"
 #! sh head -c 3000 /dev/urandom > "$work/tmp/noise.vch"
 #! sh printf 'Vantorel challenge 3\nTitle: x\n' > "$work/tmp/newer.vch"
+#! sh printf 'Student,Challenge,Date and time,Answer,Result,Time,Measurements,Hints,Score\r\nAnn,A,2026-01-03 09:00:00,x,Right,3:00,5,0,100\r\n' > "$work/tmp/one.csv"
 #! sh printf 'Student,Challenge,Date and time,Answer,Result,Time,Measurements,Hints,Score\r\nZoe,B,2026-01-02 10:00:00,x,Right,1:00,3,0,100\r\nAnn,B,2026-01-02 09:00:00,x,Wrong,2:00,4,1,0\r\nAnn,A,2026-01-03 09:00:00,x,Right,3:00,5,0,100\r\n' > "$work/tmp/class.csv"
 menu Tools > Challenges...
 expect frmChallenges.cmdSave visible false
@@ -67,3 +68,21 @@ expect frmChallengeResults.grdResults(2,0) text Zoe
 answer file TEMP:dim.vch
 click frmChallenges.cmdResults
 expect message "The results \"dim.vch\" cannot be opened.\n\nThe file is not a results file: its first line is not the heading \"Student,Challenge,Date and time,Answer,Result,Time,Measurements,Hints,Score\"."
+answer file TEMP:one.csv
+click frmChallenges.cmdResults
+show frmChallengeResults.lblFile
+expect event "one.csv - 1 attempt, sorted by student and challenge"
+
+# A title a file name cannot carry: the name offered leaves the characters out, and the user
+# is told which file the challenge went to.
+click frmChallenges.cmdNew
+set frmChallenges.txtTitle "Lambda: lean or rich?"
+set frmChallenges.txtInstructions "Read the lambda sensor and say which way the mixture is off."
+click frmChallenges.chkPick(40)
+click frmChallenges.cmdAnswerFromFaults
+answer file "TEMP:Lambda lean or rich.vch"
+click frmChallenges.cmdSaveAs
+expect event "name":"Lambda lean or rich.vch"
+expect message "A file name cannot hold the characters / \\ : * ? \" < > |, so the challenge \"Lambda: lean or rich?\" is saved in the file \"Lambda lean or rich.vch\"."
+file "TEMP:Lambda lean or rich.vch"
+expect event "Vantorel challenge 1\\nTitle: Lambda: lean or rich?\\n"

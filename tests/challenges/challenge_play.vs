@@ -2,7 +2,10 @@
 # runs the faults window is locked and covered and its list refused, even to a logged-in user;
 # every drop, scanner read and reading counts; a hint costs its points. Once it has ended the
 # list opens again, and closing the panel repairs the vehicle. Each attempt is a results row.
-#! setting ZRsettings ZRuserName Sam Student
+# The student's name is the one entered under User Details.
+menu Tools > User Details
+set frmUserDetails.txbName Sam Student
+click frmUserDetails.cmdOK
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "05 The battery keeps going flat"
 expect frmChallenges.lblLimits text "Time limit: 35 minutes.  At most 35 measurements.  3 hints, at a cost.  Find the fault."

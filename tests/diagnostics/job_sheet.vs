@@ -15,8 +15,9 @@ answer copies 2
 menu File > Print...
 expect noevent "After any repair"
 expect event "Click OK to print the current diagnostic routine..."
-# The first copy's heading, the second copy's steps: two jobs.
-expect event ""text":"Acme Garage"},{"bold":false,"italic":false,"size":12,"text":""},{"bold":false,"italic":false,"size":12,"text":"Tel: "},{"bold":false,"italic":false,"size":12,"text":"Diagnostic Technician: Sam Lee    Date & Time: "
+# The first copy's heading (under it the page website.txt names, as Help opens it), the
+# second copy's steps: two jobs.
+expect event "/data/help/about.html"},{"bold":false,"italic":false,"size":12,"text":"--------------------------------------------------------------------------------------------------------------"},{"bold":false,"italic":false,"size":16,"text":"Acme Garage"},{"bold":false,"italic":false,"size":12,"text":""},{"bold":false,"italic":false,"size":12,"text":"Tel: "},{"bold":false,"italic":false,"size":12,"text":"Diagnostic Technician: Sam Lee    Date & Time: "
 expect event ""text":"  Check the stator windings for shorts to earth."},{"bold":false,"italic":false,"size":10,"text":"                 Replace the stator or the alternator."},{"bold":false,"italic":false,"size":10,"text":""},{"bold":false,"italic":true,"size":10,"text":"Repairs completed"
 expect noevent "event":"print"
 

@@ -1,5 +1,6 @@
 # A job sheet sent to a PDF file through the real printer path reads back in order.
 #! setting ZRsettings ZRuserCompany Acme Garage
+#! sh printf 'https://garage-school.example.net/vantorel\r\n' > "$work/data/website.txt"
 menu Tools > Diagnostics
 click frmDiagnostics.DataSystem(last)
 answer OK
@@ -8,7 +9,7 @@ menu File > Print...
 #! restart
 #! sh pdftotext -layout "$work/tmp/sheet.pdf" - | tr -s ' ' | sed 's/^ //' | grep -v '^$' | sed 's/$/\r/' > "$work/data/sheet.txt"
 expect fileline DATA:sheet.txt 1 "'Vantorel' - Diagnostics"
-expect fileline DATA:sheet.txt 2 "https://vantorel.example.org/"
+expect fileline DATA:sheet.txt 2 "https://garage-school.example.net/vantorel"
 expect fileline DATA:sheet.txt 4 "Acme Garage"
 expect fileline DATA:sheet.txt 8 "Vehicle system: Fuel system"
 expect fileline DATA:sheet.txt 11 "Carry out the following procedures in sequence..."

@@ -117,3 +117,19 @@ TEST(Figure, StoredTextIsANumberForArithmeticAndItselfForReports) {
 }
 
 }  // namespace
+
+TEST(StrSingle, FloatFiguresShowTheDigitsTheyCarry) {
+    // A map cell times a single-precision factor, and a float widened to double.
+    EXPECT_EQ(s(vb::strSingle(2.25 * double(1.1f))), "2.475");
+    EXPECT_EQ(s(vb::strSingle(double(2.25f * 1.1f))), "2.475");
+    EXPECT_EQ(s(vb::strSingle(4.2 * double(1.5f * 1.6f))), "10.08");
+    EXPECT_EQ(s(vb::strSingle(double(2.475f))), "2.475");
+    EXPECT_EQ(s(vb::strSingle(double(0.00001f))), "1E-05");
+    EXPECT_EQ(s(vb::strSingle(-double(3.3f))), "-3.3");
+    // Exact values a float would round keep their own digits; so do values beyond a float.
+    EXPECT_EQ(s(vb::strSingle(16777217.0)), "16777217");
+    EXPECT_EQ(s(vb::strSingle(0.1 + 0.2)), "0.3");
+    EXPECT_EQ(s(vb::strSingle(1e300)), "1E+300");
+    EXPECT_EQ(s(vb::strSingle(std::numeric_limits<double>::quiet_NaN())), "NaN");
+    EXPECT_EQ(s(vb::strSingle(0.0)), "0");
+}

@@ -1,6 +1,10 @@
 # Track recording with the arrow keys, the error rule of each key handler, Esc; the export
-# with its header and 750 rows, and its failures.
+# with its header and 750 rows, and its failures. The main window's telemetry panel follows the
+# recording: off before the MultiScope exists, recording while it does, off with the samples
+# kept once it is closed.
+expect status2 "Telemetry off... "
 menu Tools > Telemetry
+expect status2 "Telemetry recording, 0 samples..."
 # No track file open: the circuit moves the marker, then reports the failed write.
 key MultiScope.picCircuit Right
 expect MultiScope.shpCar left 1
@@ -33,7 +37,10 @@ expect filelines DATA:track.txt 3
 let EngineSpeed 3200
 let Knock -1
 let InjectionDuration 2.5
-telemetry 2
+telemetry 1
+expect frmMainscreen.StatusBar1(2) text "Telemetry recording, 1 sample..."
+telemetry 1
+expect status2 "Telemetry recording, 2 samples..."
 answer Yes
 answer file TEMP:run.csv
 click MultiScope.Command1
@@ -49,6 +56,8 @@ click MultiScope.Command1
 expect event "could not be saved to"
 expect noevent "saved to disk"
 expect filelines TEMP:run.csv 751
+close MultiScope
+expect status2 "Telemetry off, 2 samples..."
 
 # Files the user made read-only are refused by name and left as they were.
 #! restart

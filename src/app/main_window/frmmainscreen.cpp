@@ -24,6 +24,7 @@
 #include "platform/platform.h"
 #include "platform/services.h"
 #include "platform/warmup.h"
+#include "telemetry/telemetrystore.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -156,8 +157,9 @@ frmMainscreen::frmMainscreen() {
     panel1_ = new QLabel("Status...");
     panel1_->setObjectName("StatusBar1(1)");
     panel1_->setMinimumWidth(tw(6000));
-    panel2_ = new QLabel("Telemetry off... ");
+    panel2_ = new QLabel(telemetry::statusText());
     panel2_->setObjectName("StatusBar1(2)");
+    telemetry::setStatusHook([this] { panel2_->setText(telemetry::statusText()); });
     bar->addWidget(panel1_, 3);
     bar->addWidget(panel2_, 1);
     setStatusBar(bar);
@@ -200,6 +202,7 @@ void frmMainscreen::showEvent(QShowEvent* e) {
 }
 
 frmMainscreen::~frmMainscreen() {
+    telemetry::setStatusHook(nullptr);
     delete tmrMain_;
     if (g_main == this) g_main = nullptr;
 }

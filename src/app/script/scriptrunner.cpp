@@ -831,6 +831,11 @@ bool ScriptRunner::expect(const QString& rest, QString* error) {
         const QString got = StatusText();
         return got == want || mismatch("status", want, got);
     }
+    if (what == "status2") {
+        const QString want = unescape(unquote(args));
+        const QString got = mainWindow() ? mainWindow()->panel(2)->text() : QString();
+        return got == want || mismatch("status panel 2", want, got);
+    }
     if (what == "message") {
         const QString want = unescape(unquote(args));
         return lastMessage_ == want || mismatch("the last message", want, lastMessage_);
