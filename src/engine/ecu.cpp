@@ -41,10 +41,10 @@ void showNumber(QLineEdit* box, int value) { showText(box, QString::number(value
 // call (the refresh shows it twice, and the engine holds it for seconds at a time).
 QString injectionText(double value) {
     static double last = 0;
-    static QString text = vb::str(0.0);
+    static QString text = vb::strSingle(0.0);
     if (std::memcmp(&last, &value, sizeof value) != 0) {
         last = value;
-        text = vb::str(value);
+        text = vb::strSingle(value);
     }
     return text;
 }
@@ -283,11 +283,7 @@ void RefreshReadings() {
     showNumber(sim->volts, SystemVoltage);
     showNumber(sim->timing, IgnitionTiming);
     showNumber(sim->dwell, DwellPercentage);
-<<<<<<< HEAD
     showText(sim->fuel, injectionText(InjectionDuration));
-=======
-    showText(sim->fuel, vb::strSingle(InjectionDuration));
->>>>>>> status2
 
     // 2-3. Charging and starting windows.
     showNumber(charging->txtOutputVoltage, SystemVoltage);
@@ -310,11 +306,7 @@ void RefreshReadings() {
     // 6. The outputs once more, as the sliders' handlers may have run.
     showNumber(sim->timing, IgnitionTiming);
     showNumber(sim->dwell, DwellPercentage);
-<<<<<<< HEAD
     showText(sim->fuel, injectionText(InjectionDuration));
-=======
-    showText(sim->fuel, vb::strSingle(InjectionDuration));
->>>>>>> status2
 
     // 7. Lookup column in use.
     const QString column = QString::number(SpeedIndex + 1);
