@@ -95,6 +95,11 @@ protected:
         createMainWindow();
         mainWindow()->show();  // its windows lay themselves out only when they can be seen
     }
+    // The dialogs this suite opened go as they do when the program closes them.
+    static void TearDownTestSuite() {
+        Forms::unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };
 
 TEST_F(Clipping, NoWindowCutsOffItsText) {
