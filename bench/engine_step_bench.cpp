@@ -5,19 +5,20 @@
 //
 // DATA_DIR is the program's folder (default: $VANTOREL_DATA, else ../bin beside this
 // program). The fault scan CollectSystemData writes the two scanner files every second and
-// is timed apart: first the step runs with the scan switched off (setSystemDataCollector,
+// is timed apart: first the step runs with the scan switched off (setStepScan(false),
 // the figure the target is for: a median under 15 microseconds), then with it, and the scan alone.
 // Settings and scanner files go to a temporary folder.
 #include "benchstats.h"
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "app/tick.h"
 #include "electrical/startstop.h"
 #include "engine/ecu.h"
 #include "engine/frmcontrols.h"
 #include "faults/faults.h"
 #include "faults/reports.h"
+#include "sim/snapshot.h"
 #include "platform/platform.h"
 #include "platform/scriptplatform.h"
 #include "platform/services.h"
@@ -101,10 +102,10 @@ int main(int argc, char** argv) {
     };
 
     // The step on its own: the fault scan replaced by a no-op.
-    setSystemDataCollector([] {});
+    setStepScan(false);
     const std::vector<double> own = run(steps, nullptr);
     // The whole step, and the scan timed alone after each step.
-    setSystemDataCollector(nullptr);
+    setStepScan(true);
     std::vector<double> scan;
     const std::vector<double> whole = run(std::max(100, steps / 4), &scan);
 
@@ -113,12 +114,12 @@ int main(int argc, char** argv) {
     std::vector<double> writes;
     {
         const QString folder = GetTempFolder();
-        reports::ScannerReading reading;
+        sim::Snapshot reading;
         for (int i = 0; i < std::max(100, steps / 4); ++i) {
             reading.engineSpeed = 800 + i % 5000;
             const auto t0 = Clock::now();
-            reports::writeReport(folder + "Faults.scn", reports::faultsReport({QString::number(i)}));
-            reports::writeReport(folder + "Scanner.scn", reports::scannerReport(reading));
+            reports::writeReport(folder + "Faults.scn", sim::faultsReport({QString::number(i)}));
+            reports::writeReport(folder + "Scanner.scn", sim::scannerReport(reading));
             writes.push_back(micros(Clock::now() - t0));
         }
     }

@@ -10,7 +10,7 @@
 // --baseline. Start-up is not counted: the span begins once the scope is sweeping.
 #include "benchstats.h"
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "app/startup.h"
 #include "multiscope/displays.h"
 #include "multiscope/multiscope.h"

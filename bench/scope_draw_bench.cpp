@@ -7,7 +7,7 @@
 // Prints the median and the 90th percentile per tick (target: under 0.2 ms), for the
 // waveform trace and for a generator; the restarts every 51 ticks are included.
 #include "benchstats.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "multiscope/displays.h"
 #include "multiscope/multiscope.h"
 #include "platform/picturebox.h"

@@ -8,7 +8,7 @@
 //   soak_bench [HOURS=24] [DATA_DIR] [SWEEPS_PER_SECOND=40]
 #include "benchstats.h"
 #include "app/script/scriptrunner.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "engine/frmcontrols.h"
 #include "platform/application.h"
 #include "platform/form.h"

@@ -4,7 +4,7 @@
 //
 //   telemetry_tick_bench [DATA_DIR] [TICKS]
 #include "benchstats.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "multiscope/multiscope.h"
 #include "platform/platform.h"
 #include "platform/scriptplatform.h"

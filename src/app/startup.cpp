@@ -2,7 +2,7 @@
 
 #include "app/main_window/frmabout.h"
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "challenges/frmchallenges.h"
 #include "diagnostics/frmdiagnostics.h"
 #include "engine/frmsimulation.h"

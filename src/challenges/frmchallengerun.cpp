@@ -1,6 +1,6 @@
 #include "challenges/frmchallengerun.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "challenges/session.h"
 #include "diagnostics/jobsheet.h"
 #include "electrical/startstop.h"

@@ -1,6 +1,6 @@
 #include "challenges/frmchallenges.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "challenges/frmchallengeresults.h"
 #include "challenges/frmchallengerun.h"
 #include "challenges/session.h"

@@ -1,7 +1,7 @@
 #include "diagnostics/frmdiagnostics.h"
 
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "diagnostics/jobsheet.h"
 #include "platform/guard.h"
 #include "platform/platform.h"

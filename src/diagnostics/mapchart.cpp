@@ -1,6 +1,6 @@
 #include "diagnostics/mapchart.h"
 
-#include "engine/ecumath.h"
+#include "sim/ecumath.h"
 #include "platform/numbers.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "electrical/frminstruments.h"
 #include "platform/guard.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "engine/frmsimulation.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "electrical/frmtripcomputer.h"
 #include "platform/guard.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 

@@ -6,14 +6,17 @@
 #include <QPushButton>
 
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "electrical/frmcharging.h"
 #include "electrical/frmstarting.h"
 #include "engine/ecu.h"
-#include "engine/ecumath.h"
+#include "engine/engineview.h"
+#include "sim/ecumath.h"
 #include "engine/frmcontrols.h"
 #include "engine/frmsimulation.h"
 #include "faults/faults.h"
+#include "faults/frmfaults.h"
+#include "sim/engine.h"
 #include "platform/platform.h"
 #include "platform/services.h"
 
@@ -29,12 +32,6 @@
 
 namespace {
 
-bool anyFault(std::initializer_list<int> faults) {
-    for (int n : faults)
-        if (FaultPresent(n)) return true;
-    return false;
-}
-
 // The cranking speed on the engine-management and starting windows.
 void showCrankingSpeed() {
     const QString text = QString::number(EngineSpeed);
@@ -48,11 +45,7 @@ void startSequence() {
     // 1-3. Neutral, the starter's speed for this battery, everything at rest.
     frm<frmControls>()->optGear[0]->setChecked(true);
     CrankingSpeed = SystemVoltage * 11;
-    EngineSpeed = 0;
-    EngineLoad = 0;
-    IgnitionTiming = 0;
-    InjectionDuration = 0;
-    DwellPercentage = 0;
+    sim::restEngine(programState());
     RefreshReadings();
 
     // 4-7. Key to the cranking position: the starter's load drops the voltage.
@@ -70,32 +63,12 @@ void startSequence() {
     EngineCranking = True;
 
     // 8. Injected faults.
-    if (anyFault({1, 7, 13})) {  // engine-speed sensor: the unit fires nothing
-        IgnitionTiming = 0;
-        InjectionDuration = 0;
-        DwellPercentage = 0;
-    }
-    if (FaultPresent(19)) IgnitionTiming = 0;
-    if (anyFault({22, 25})) {
-        IgnitionTiming = 0;
-        DwellPercentage = 0;
-    }
-    if (anyFault({20, 23, 26})) InjectionDuration = 0;
-    if (FaultPresent(30)) {
-        IgnitionTiming = 0;
-        InjectionDuration = 0;
-        DwellPercentage = 0;
-    }
-    if (FaultPresent(31)) CriticalFault = True;
-    if (FaultPresent(32)) CriticalFault = True;
-    if (FaultPresent(33)) CrankingSpeed = CrankingSpeed * 0.8;
-    if (FaultPresent(34)) CrankingSpeed = CrankingSpeed * 0.8;
-    if (FaultPresent(35)) CriticalFault = True;
-    if (FaultPresent(36)) {  // flat battery
-        SystemVoltage = 9;
+    sim::FaultSet faults;
+    for (int n = 1; n <= frmFaults::kFaultCount; ++n) faults[n] = FaultPresent(n);
+    sim::applyCrankingFaults(programState(), faults);
+    if (faults[36]) {  // the flat battery shows on the voltage sliders
         frm<FRMsimulation>()->HSB_system_voltage->setValue(9);
         frm<frmStarting>()->hsbVoltage->setValue(9);
-        CrankingSpeed = 80;
     }
 
     // 9. A fault that stops the starter: the key rests in the cranking position.
@@ -179,25 +152,19 @@ void startSequence() {
 }
 
 void stopSequence() {
-    EngineRunning = False;
-    EngineCranking = False;
-    frmControls* controls = frm<frmControls>();
-    controls->lblStatus->setText("Engine is stopped...");
-    controls->optGear[0]->setChecked(true);
-    controls->optThrottleOff->setChecked(true);
-    controls->chkAuto->setChecked(false);
-    SetStatus("Engine stopped...");
+    sim::Controls controls = engineview::gatherControls();
+    sim::Outcome out;
+    sim::stopEngine(programState(), controls, out);
+    engineview::play(out, controls);
+}
+
+}  // namespace
+
+void showEngineStopped() {
+    frm<frmControls>()->lblStatus->setText("Engine is stopped...");
     frmStarting* starting = frm<frmStarting>();
     starting->pbrStarter->setValue(0);
     starting->txtCrankingSpeed->setText("0");
-    EngineSpeed = 0;
-    EngineLoad = 0;
-    RoadSpeed = 0;
-    if (SystemVoltage > 12) SystemVoltage = 12;
-    IgnitionTiming = 0;
-    InjectionDuration = 0;
-    DwellPercentage = 0;
-    RefreshReadings();
 
     // The instrument's probes come off: blank waveform, terminal free, current tool again.
     chdirToAppFolder();
@@ -221,8 +188,6 @@ void stopSequence() {
     default: break;
     }
 }
-
-}  // namespace
 
 void StartStopEngine() {
     if (EngineRunning == True || EngineCranking == True) stopSequence();

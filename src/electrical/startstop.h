@@ -7,3 +7,6 @@ void StartStopEngine();
 // Stops the engine when it is running or cranking; a stopped engine is left alone (the key
 // itself would start it).
 void StopEngine();
+// The windows after the engine has come to rest: the status panel, the starter's meter, the
+// connection point cleared and the device in use shown afresh.
+void showEngineStopped();

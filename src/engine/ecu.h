@@ -1,21 +1,14 @@
-// The engine-management unit: lookup-cell selection, outputs with their corrections, and
-// the readings refresh.
+// The engine step as the program runs it: the controls gathered, the model's step, and what
+// it returned shown in the windows.
 #pragma once
 
 // The engine step, run by the main tick once a second while the engine runs.
 void UpdateEngine();
-// Chooses the map cells for the operating point and moves the grids' current cells there.
-void FindLookupCells();
-// Reads the current map cells and works out timing, dwell and injection with every
-// correction, the throttle, limiter, over-run, idle and knock logic. A map cell that is
-// missing, empty or not a usable number stops the engine with a message naming the cell,
-// and the rest of the engine step is skipped.
-void CalculateEcuOutputs();
-// Copies the shared variables into the engine-management, starting and charging windows.
+// Shows the shared variables in the engine-management, starting and charging windows (the
+// engine window's sliders follow them).
 void RefreshReadings();
 
-// The fault scan that the engine step runs after working out the outputs: CollectSystemData
-// unless replaced. The engine-step benchmark replaces it with a no-op to time the step on
-// its own (the scan writes two report files every second); nullptr restores it.
-using SystemDataCollector = void (*)();
-void setSystemDataCollector(SystemDataCollector collector);
+// Whether the engine step runs the fault scan (it does unless switched off). The engine-step
+// benchmark switches it off to time the step on its own: the scan writes two report files
+// every second.
+void setStepScan(bool on);

@@ -2,7 +2,7 @@
 #include "platform/guard.h"
 
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "engine/frmsimulation.h"
 #include "platform/platform.h"
 

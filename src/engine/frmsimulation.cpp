@@ -1,7 +1,7 @@
 #include "engine/frmsimulation.h"
 #include "platform/guard.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "engine/ecupicture.h"
 #include "engine/lookuptable.h"
 #include "platform/numbers.h"

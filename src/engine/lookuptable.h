@@ -4,11 +4,13 @@
 // made in the grid is written to the database at once and used from the next step on.
 #pragma once
 
+#include "sim/engine.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <QVector>
 
-class LookupTableModel : public QAbstractTableModel {
+class LookupTableModel : public QAbstractTableModel, public sim::MapSource {
     Q_OBJECT
 public:
     static constexpr int kColumns = 8;
@@ -17,7 +19,7 @@ public:
     LookupTableModel(const QString& table, const QString& caption, QObject* parent = nullptr);
 
     QString table() const { return table_; }
-    QString caption() const { return caption_; }
+    QString caption() const override { return caption_; }
 
     // Reads the table from the database; raises the run-time error of a missing database,
     // table or field (the model is then empty).
@@ -28,17 +30,15 @@ public:
     bool editable() const { return editable_; }
 
     // A cell as the engine step sees it.
-    enum class CellState { Number, Empty, NotNumber, Missing };
-    struct Cell {
-        CellState state = CellState::Missing;
-        double value = 0;
-    };
-    Cell cell(int row, int column) const {
+    using CellState = sim::CellState;
+    using Cell = sim::MapCell;
+    Cell cell(int row, int column) const override {
         if (row < 0 || row >= rows_.size() || column < 0 || column >= kColumns) return {};
         return rows_[row].cells[column];
     }
+    int rows() const override { return rows_.size(); }
     // The text of a cell as the grid shows it.
-    QString cellText(int row, int column) const;
+    QString cellText(int row, int column) const override;
 
     // The cell the unit used at its last engine step, drawn marked; a row or column outside
     // the table marks none.

@@ -2,7 +2,7 @@
 #include "platform/files.h"
 #include "platform/guard.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "electrical/frminstruments.h"
 #include "faults/faults.h"
 #include "challenges/session.h"

@@ -1,7 +1,7 @@
 #include "multiscope/displays.h"
 #include "platform/numbers.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "multiscope/multiscope.h"
 #include "multiscope/waveformfile.h"
 #include "platform/files.h"

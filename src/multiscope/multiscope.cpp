@@ -6,7 +6,7 @@
 #include "challenges/session.h"
 
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "faults/faults.h"
 #include "multiscope/connections.h"
 #include "multiscope/displays.h"

@@ -1,6 +1,6 @@
 #include "telemetry/frmtelemetryoptions.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "multiscope/multiscope.h"
 #include "platform/guard.h"
 #include "platform/numbers.h"

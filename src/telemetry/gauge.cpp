@@ -1,6 +1,6 @@
 #include "telemetry/gauge.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "platform/form.h"
 #include "platform/picturebox.h"
 

@@ -1,6 +1,6 @@
 #include "telemetry/telemetrydevice.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "multiscope/multiscope.h"
 #include "platform/files.h"
 #include "platform/form.h"

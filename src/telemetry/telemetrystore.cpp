@@ -1,6 +1,6 @@
 #include "telemetry/telemetrystore.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 
 namespace telemetry {
 
@@ -12,7 +12,7 @@ const QStringList& channelNames() {
     return names;
 }
 
-Sample sampleOf(const EngineReadings& r) {
+Sample sampleOf(const sim::Snapshot& r) {
     Sample s{};
     s[1] = r.systemVoltage;
     s[2] = r.throttlePosition;
@@ -28,21 +28,7 @@ Sample sampleOf(const EngineReadings& r) {
     return s;
 }
 
-EngineReadings currentReadings() {
-    EngineReadings r;
-    r.systemVoltage = SystemVoltage;
-    r.throttlePosition = ThrottlePosition;
-    r.gear = Gear;
-    r.knock = Knock;
-    r.engineSpeed = EngineSpeed;
-    r.engineLoad = EngineLoad;
-    r.engineTemperature = EngineTemperature;
-    r.roadSpeed = RoadSpeed;
-    r.ignitionTiming = IgnitionTiming;
-    r.injectionDuration = InjectionDuration;
-    r.dwellPercentage = DwellPercentage;
-    return r;
-}
+sim::Snapshot currentReadings() { return sim::snapshotOf(programState()); }
 
 void SampleHistory::append(const Sample& s) {
     ring_[next_] = s;

@@ -3,7 +3,7 @@
 // and the export file's text.
 #pragma once
 
-#include "platform/vbtypes.h"
+#include "sim/snapshot.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,21 +18,6 @@ constexpr int kChannels = 11;      // channels 1..11; channel 0 is "none" and re
 constexpr int kPassLength = 300;   // samples 1..300 of the chart store
 constexpr int kExportRows = 750;   // data rows of an export file
 
-// The engine quantities a sample is taken from, as the shared variables hold them.
-struct EngineReadings {
-    int systemVoltage = 0;
-    int throttlePosition = 0;
-    int gear = 0;
-    int knock = 0;  // flag: -1 while knocking
-    int engineSpeed = 0;
-    int engineLoad = 0;
-    int engineTemperature = 0;
-    int roadSpeed = 0;
-    int ignitionTiming = 0;
-    double injectionDuration = 0;
-    int dwellPercentage = 0;
-};
-
 // One sample: index 0 is channel 0 (always 0), 1..11 the channels in export order.
 using Sample = std::array<Integer, kChannels + 1>;
 
@@ -42,10 +27,10 @@ const QStringList& channelNames();
 // The stored values of a sample: knock negated (1 while knocking), a negative temperature
 // stored as 0, the injection duration rounded to a whole number with halves to even. A value
 // that does not fit 16 bits raises Overflow (error 6).
-Sample sampleOf(const EngineReadings& r);
+Sample sampleOf(const sim::Snapshot& r);
 
-// The readings as the shared variables hold them now.
-EngineReadings currentReadings();
+// The program's figures now.
+sim::Snapshot currentReadings();
 
 // The pass rule: a tick that finds the latest sample index above 299 or below 1 clears the
 // charts and starts a new pass at sample 1.

@@ -2,7 +2,7 @@
 
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/services.h"

@@ -1,6 +1,6 @@
 #include "waveedit/frmwaveedit.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "multiscope/displays.h"
 #include "multiscope/multiscope.h"
 #include "multiscope/waveformfile.h"

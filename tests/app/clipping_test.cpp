@@ -2,7 +2,7 @@
 // shows less of its text than it holds. The read-outs whose text changes are filled with the
 // longest texts the program puts there.
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "electrical/circuitart.h"
 #include "platform/form.h"
 #include "testing.h"

@@ -2,7 +2,7 @@
 // disks, folders that vanish, locks never released, damaged settings, text that is not UTF-8.
 #include "testing.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "faults/faults.h"
 #include "faults/frmfaults.h"
 #include "platform/files.h"

@@ -1,7 +1,7 @@
 // The exit routine when the settings store cannot be written; the program's icon on its
 // windows; bringing a window onto a smaller screen.
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "platform/appicon.h"
 #include "platform/form.h"
 #include "platform/screenfit.h"

@@ -1,6 +1,6 @@
 // The script-mode contract: commands, error lines, dialog answers and deferred commands.
 #include "app/script/scriptrunner.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // page can be reached from the contents, and neither the guide nor the tips name a fault by
 // its number; every window's F1 leads to a page (and part) of the guide that is there.
 #include "app/help/frmhelp.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "platform/form.h"
 #include "testing.h"
 

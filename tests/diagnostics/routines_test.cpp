@@ -1,5 +1,5 @@
 // The routines store and window against damaged and unusual databases; the job sheet's steps.
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "diagnostics/frmdiagnostics.h"
 #include "diagnostics/jobsheet.h"
 #include "diagnostics/routines.h"

@@ -1,6 +1,6 @@
 // The engine-management unit's arithmetic and an edit the database refuses. What the cells
 // hold and editing through the grids are driven by the scenarios and the corpus.
-#include "engine/ecumath.h"
+#include "sim/ecumath.h"
 #include "engine/lookuptable.h"
 #include "platform/services.h"
 #include "testing.h"

@@ -2,7 +2,7 @@
 // the key turned with each kind of fault injected.
 #include "testing.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "electrical/frminstruments.h"
 #include "electrical/frmstarting.h"
 #include "electrical/startstop.h"
@@ -11,6 +11,7 @@
 #include "faults/faults.h"
 #include "faults/frmfaults.h"
 #include "faults/reports.h"
+#include "sim/snapshot.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -20,10 +21,8 @@
 
 namespace {
 
-using reports::ScannerReading;
-
-ScannerReading idleReading() {  // as a scan sees the engine just after a start
-    ScannerReading r;
+sim::Snapshot idleReading() {  // as a scan sees the engine just after a start
+    sim::Snapshot r;
     r.engineSpeed = 800, r.engineLoad = 10, r.engineTemperature = 90, r.ignitionTiming = 10;
     r.injectionDuration = 2.2, r.dwellPercentage = 35, r.systemVoltage = 14;
     return r;
@@ -32,12 +31,12 @@ ScannerReading idleReading() {  // as a scan sees the engine just after a start
 TEST(Reports, BytesOfBothReportsEachLineEndedByCrLf) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Faults.scn");
-    EXPECT_EQ(reports::faultsReport({}).size(), 5);
-    reports::writeReport(path, reports::faultsReport({"Knock sensor out of range"}));
+    EXPECT_EQ(sim::faultsReport({}).size(), 5);
+    reports::writeReport(path, sim::faultsReport({"Knock sensor out of range"}));
     EXPECT_EQ(contents(path),
               QByteArray("System faults found:\r\n------------------------------\r\nKnock sensor out of range\r\n\r\n"
                          "------------------------------\r\nEnd of faults list...\r\n"));
-    reports::writeReport(path, reports::scannerReport(idleReading()));
+    reports::writeReport(path, sim::scannerReport(idleReading()));
     const QByteArray bytes = contents(path);
     EXPECT_TRUE(bytes.startsWith("System results:\r\n------------------------------\r\n"
                                  "Engine management data...\r\n"
@@ -62,12 +61,12 @@ TEST(Reports, BytesOfBothReportsEachLineEndedByCrLf) {
 }
 
 TEST(Reports, NumberFormatsAndTripFiguresAsTheyStand) {
-    ScannerReading r = idleReading();
+    sim::Snapshot r = idleReading();
     r.ignitionTiming = -2, r.injectionDuration = 123.4, r.roadSpeed = -20, r.throttleOn = true;
     r.mileage = Figure::fromText("9876.5");  // still the stored text
     r.averageSpeed = 57.25, r.fuelLevel = 60, r.fuelEconomy = 18, r.tripDistance = Figure::fromText("12.50");
     r.elapsedTime = 3600, r.arrivalDistance = -3.5, r.timeToArrival = 1.0 / 3;
-    QStringList lines = reports::scannerReport(r);
+    QStringList lines = sim::scannerReport(r);
     EXPECT_EQ(lines.mid(6, 2), QStringList({"Ignition timing = -2deg. BTDC", "Injection duration= 123.40mS"}));
     EXPECT_EQ(lines[9], "Road speed = -20km/hour");
     EXPECT_EQ(lines[12], "Throttle on = True");
@@ -77,10 +76,10 @@ TEST(Reports, NumberFormatsAndTripFiguresAsTheyStand) {
                            "Elapsed time = 3600", "Arrival distance = -3.5",
                            "Estimated time of arrival = 0.333333333333333"}));
     r.injectionDuration = 12.345, r.mileage = 123456.78;
-    lines = reports::scannerReport(r);
+    lines = sim::scannerReport(r);
     EXPECT_EQ(lines[7], "Injection duration= 12.35mS");
     EXPECT_EQ(lines[15], "Mileage = 123456.8");
-    EXPECT_EQ(reports::scannerReport(idleReading())[15], "Mileage = 00000.0") << "a mileage never set";
+    EXPECT_EQ(sim::scannerReport(idleReading())[15], "Mileage = 00000.0") << "a mileage never set";
 }
 
 // What a scan may change: the sliders, the variables, the knock retard, the flags and the lights.

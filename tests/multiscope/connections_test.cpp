@@ -5,7 +5,7 @@
 #include "testing.h"
 
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "electrical/frmcharging.h"
 #include "electrical/frmstarting.h"
 #include "engine/frmsimulation.h"

@@ -1,6 +1,6 @@
 // DrawGauge on a real picture box: the bar and the clock dial as painted, the fraction's
 // replacement, the bar background.
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "platform/form.h"
 #include "platform/picturebox.h"
 #include "telemetry/gauge.h"

@@ -12,7 +12,7 @@ using namespace telemetry;
 namespace {
 
 TEST(TelemetryChannels, ConversionsOfKnockTemperatureAndInjection) {
-    EngineReadings r;
+    sim::Snapshot r;
     r.engineSpeed = 6400;
     r.knock = -1;
     r.engineTemperature = -5;

@@ -1,7 +1,7 @@
 // The waveform editor: a save that dies part-way, and cells that no file line could hold.
 #include "testing.h"
 
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "multiscope/multiscope.h"
 #include "multiscope/waveformfile.h"
 #include "platform/services.h"

@@ -1,7 +1,7 @@
 #include "app/help/frmhelp.h"
 
 #include "app/main_window/frmmainscreen.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "platform/files.h"
 #include "platform/guard.h"
 #include "platform/platform.h"

@@ -10,7 +10,7 @@
 #include "platform/guard.h"
 
 #include "app/main_window/frmabout.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "app/tick.h"
 #include "diagnostics/frmdiagnostics.h"
 #include "diagnostics/frmmaps.h"

@@ -2,7 +2,7 @@
 
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
-#include "app/state.h"
+#include "sim/simstate.h"
 #include "platform/datafolder.h"
 #include "platform/files.h"
 #include "platform/form.h"

@@ -1,5 +1,9 @@
-// The simulator's shared variables. Every window and procedure reads and writes them
-// directly by these names; Integer is 16-bit with overflow checking, flags hold -1/0.
+// The simulator's shared variables, held in one object. The engine, the fault scan and the trip
+// work on a SimState they are given; the program has one (programState()), which the windows
+// reach through the names below: every member has a name of the same spelling that refers to
+// the program's object, so "EngineSpeed" in a window, in a script's `let` and in the
+// transcript's `state` is one and the same variable. Integer is 16-bit with overflow checking,
+// flags hold -1/0.
 #pragma once
 
 #include "platform/vbtypes.h"
@@ -81,21 +85,39 @@
     X(Integer, GaugeMax, 5)          \
     X(QString, GaugeStyle, 5)
 
-#define VANTOREL_DECLARE_SCALAR(type, name, start) extern type name;
-#define VANTOREL_DECLARE_ARRAY(type, name, upper) extern type name[(upper) + 1];
-VANTOREL_SCALARS(VANTOREL_DECLARE_SCALAR)
-VANTOREL_ARRAYS(VANTOREL_DECLARE_ARRAY)
-#undef VANTOREL_DECLARE_SCALAR
-#undef VANTOREL_DECLARE_ARRAY
+struct SimState {
+#define VANTOREL_MEMBER_SCALAR(type, name, start) type name = start;
+#define VANTOREL_MEMBER_ARRAY(type, name, upper) type name[(upper) + 1] = {};
+    VANTOREL_SCALARS(VANTOREL_MEMBER_SCALAR)
+    VANTOREL_ARRAYS(VANTOREL_MEMBER_ARRAY)
+#undef VANTOREL_MEMBER_SCALAR
+#undef VANTOREL_MEMBER_ARRAY
+    // Telemetry samples: 301 samples of 13 channels.
+    Integer TelemetryData[301][13] = {};
 
-// Telemetry samples: 301 samples of 13 channels.
-extern Integer TelemetryData[301][13];
+    // Every variable back to its value at program start (zero, empty, false, or the start
+    // value listed above).
+    void reset();
+    // Every variable by name, for the script transcript.
+    QJsonObject toJson() const;
+    // Assigns a variable from text ("EngineSpeed", "OptionFlags(3)"); false with a reason when
+    // the name is unknown or the text does not fit the variable's type.
+    bool set(const QString& name, const QString& text, QString* error);
+};
 
-// Puts every variable back to its value at program start (zero, empty, false, or the
-// start value listed above).
+// The program's simulation state.
+SimState& programState();
+
+// The names of the program's variables.
+#define VANTOREL_NAME_SCALAR(type, name, start) extern type& name;
+#define VANTOREL_NAME_ARRAY(type, name, upper) extern type (&name)[(upper) + 1];
+VANTOREL_SCALARS(VANTOREL_NAME_SCALAR)
+VANTOREL_ARRAYS(VANTOREL_NAME_ARRAY)
+#undef VANTOREL_NAME_SCALAR
+#undef VANTOREL_NAME_ARRAY
+extern Integer (&TelemetryData)[301][13];
+
+// The program's state: reset, as JSON and assigned by name (script mode).
 void resetState();
-// Every shared variable by name, for the script transcript.
 QJsonObject stateToJson();
-// Assigns a shared variable from text ("EngineSpeed", "OptionFlags(3)"); false with a reason
-// when the name is unknown or the text does not fit the variable's type.
 bool setStateVariable(const QString& name, const QString& text, QString* error);

@@ -1,46 +1,49 @@
-#include "app/state.h"
+#include "sim/simstate.h"
+
+#include "platform/numbers.h"
 
 #include <QJsonArray>
 
-#define VANTOREL_DEFINE_SCALAR(type, name, start) type name = start;
-#define VANTOREL_DEFINE_ARRAY(type, name, upper) type name[(upper) + 1];
-VANTOREL_SCALARS(VANTOREL_DEFINE_SCALAR)
-VANTOREL_ARRAYS(VANTOREL_DEFINE_ARRAY)
-#undef VANTOREL_DEFINE_SCALAR
-#undef VANTOREL_DEFINE_ARRAY
+namespace {
+SimState g_program;
+}  // namespace
 
-Integer TelemetryData[301][13];
+SimState& programState() { return g_program; }
 
-void resetState() {
-#define RESET_SCALAR(type, name, start) name = start;
-#define RESET_ARRAY(type, name, upper) \
-    for (auto& v : name) v = type();
-    VANTOREL_SCALARS(RESET_SCALAR)
-    VANTOREL_ARRAYS(RESET_ARRAY)
-#undef RESET_SCALAR
-#undef RESET_ARRAY
-    for (auto& row : TelemetryData)
-        for (auto& v : row) v = 0;
+#define VANTOREL_BIND_SCALAR(type, name, start) type& name = g_program.name;
+#define VANTOREL_BIND_ARRAY(type, name, upper) type (&name)[(upper) + 1] = g_program.name;
+VANTOREL_SCALARS(VANTOREL_BIND_SCALAR)
+VANTOREL_ARRAYS(VANTOREL_BIND_ARRAY)
+#undef VANTOREL_BIND_SCALAR
+#undef VANTOREL_BIND_ARRAY
+Integer (&TelemetryData)[301][13] = g_program.TelemetryData;
+
+void SimState::reset() { *this = SimState(); }
+
+void resetState() { g_program.reset(); }
+QJsonObject stateToJson() { return g_program.toJson(); }
+bool setStateVariable(const QString& name, const QString& text, QString* error) {
+    return g_program.set(name, text, error);
 }
 
 namespace {
-QJsonValue toJson(const Integer& v) { return v.value(); }
-QJsonValue toJson(float v) { return double(v); }
-QJsonValue toJson(double v) { return v; }
-QJsonValue toJson(const QString& v) { return v; }
-QJsonValue toJson(const Figure& f) {
+QJsonValue jsonOf(const Integer& v) { return v.value(); }
+QJsonValue jsonOf(float v) { return double(v); }
+QJsonValue jsonOf(double v) { return v; }
+QJsonValue jsonOf(const QString& v) { return v; }
+QJsonValue jsonOf(const Figure& f) {
     if (f.isEmpty()) return QJsonValue();  // never set
     return f.value();
 }
 }  // namespace
 
-QJsonObject stateToJson() {
+QJsonObject SimState::toJson() const {
     QJsonObject o;
-#define JSON_SCALAR(type, name, start) o.insert(#name, toJson(name));
+#define JSON_SCALAR(type, name, start) o.insert(#name, jsonOf(name));
 #define JSON_ARRAY(type, name, upper)              \
     {                                              \
         QJsonArray a;                              \
-        for (const auto& v : name) a.append(toJson(v)); \
+        for (const auto& v : name) a.append(jsonOf(v)); \
         o.insert(#name, a);                        \
     }
     VANTOREL_SCALARS(JSON_SCALAR)
@@ -56,8 +59,6 @@ QJsonObject stateToJson() {
     o.insert("TelemetryData", t);
     return o;
 }
-
-#include "platform/numbers.h"
 
 namespace {
 bool assign(Integer& v, const QString& text) {
@@ -98,7 +99,7 @@ bool assign(Figure& v, const QString& text) {
 }
 }  // namespace
 
-bool setStateVariable(const QString& name, const QString& text, QString* error) {
+bool SimState::set(const QString& name, const QString& text, QString* error) {
     QString base = name;
     int index = -1;
     if (name.endsWith(')')) {

@@ -9,11 +9,6 @@ namespace ecu {
 // (timing and injection: 98 % down to 0 %) or of supply voltage (dwell: 15 V down to 8 V).
 constexpr int kMapSize = 8;
 
-// Limits of the three output read-outs; an output above its limit is refused.
-constexpr int kTimingLimit = 65;
-constexpr int kDwellLimit = 65;
-constexpr int kInjectionLimit = 35;
-
 // Column for an engine speed: speed / 800 - 1 to the nearest integer (halves to even),
 // kept within 0..7.
 int speedIndexFor(int engineSpeed);

@@ -1,4 +1,4 @@
-#include "engine/ecumath.h"
+#include "sim/ecumath.h"
 
 #include "platform/vbtypes.h"
 

@@ -1,0 +1,496 @@
+#include "sim/engine.h"
+
+#include "platform/numbers.h"
+#include "sim/ecumath.h"
+#include "sim/snapshot.h"
+
+#include <algorithm>
+
+namespace sim {
+
+// ---- The controls' rules ----
+
+void chooseGear(SimState& s, Controls& c, int gear) {
+    if (c.gear == gear) return;
+    c.gear = gear;
+    s.Gear = gear;
+}
+
+void chooseThrottle(SimState& s, Controls& c, Throttle t, Outcome& out) {
+    if (c.throttle == t) return;
+    c.throttle = t;
+    switch (t) {
+    case Throttle::Off:
+        out.status("Ready...");
+        s.ThrottlePosition = 0;
+        break;
+    case Throttle::On: s.ThrottlePosition = 1; break;
+    case Throttle::Full: s.ThrottlePosition = 2; break;
+    case Throttle::None: break;
+    }
+}
+
+void chooseAutoRun(SimState& s, Controls& c, bool on, Outcome& out) {
+    if (c.autoRun == on) return;
+    c.autoRun = on;
+    // Auto run needs a running engine: the box clears itself otherwise.
+    if (s.EngineRunning != True) {
+        out.status("Auto run is only available when the engine has been started...");
+        c.autoRun = false;
+    }
+}
+
+QString lambdaText(int value) { return value < 0 ? "< 1" : value == 0 ? "1" : "> 1"; }
+
+void moveSlider(SimState& s, Controls& c, Slider slider, int value, Outcome& out) {
+    const SliderRange range = kSliderRanges[static_cast<int>(slider)];
+    value = std::clamp(value, range.minimum, range.maximum);
+    int& at = c.slider(slider);
+    if (at == value) return;
+    at = value;
+    switch (slider) {
+    case Slider::Speed: s.EngineSpeed = value; break;
+    case Slider::Load: s.EngineLoad = value; break;
+    case Slider::Temperature: s.EngineTemperature = value; break;
+    case Slider::Voltage: s.SystemVoltage = value; break;
+    case Slider::Lambda: out.add(Event::Kind::LambdaText, lambdaText(value)); break;
+    }
+}
+
+// ---- Rest, refresh and stop ----
+
+void restEngine(SimState& s) {
+    s.EngineSpeed = 0;
+    s.EngineLoad = 0;
+    s.IgnitionTiming = 0;
+    s.InjectionDuration = 0;
+    s.DwellPercentage = 0;
+}
+
+void applyCrankingFaults(SimState& s, const FaultSet& f) {
+    if (f[1] || f[7] || f[13]) {  // engine-speed sensor: the unit fires nothing
+        s.IgnitionTiming = 0;
+        s.InjectionDuration = 0;
+        s.DwellPercentage = 0;
+    }
+    if (f[19]) s.IgnitionTiming = 0;
+    if (f[22] || f[25]) {
+        s.IgnitionTiming = 0;
+        s.DwellPercentage = 0;
+    }
+    if (f[20] || f[23] || f[26]) s.InjectionDuration = 0;
+    if (f[30]) {
+        s.IgnitionTiming = 0;
+        s.InjectionDuration = 0;
+        s.DwellPercentage = 0;
+    }
+    if (f[31] || f[32] || f[35]) s.CriticalFault = True;
+    if (f[33]) s.CrankingSpeed = s.CrankingSpeed * 0.8;
+    if (f[34]) s.CrankingSpeed = s.CrankingSpeed * 0.8;
+    if (f[36]) {  // flat battery
+        s.SystemVoltage = 9;
+        s.CrankingSpeed = 80;
+    }
+}
+
+Readings refresh(SimState& s, Controls& c) {
+    Readings r;
+    r.speed = s.EngineSpeed;
+    r.load = s.EngineLoad;
+    r.temperature = s.EngineTemperature;
+    r.volts = s.SystemVoltage;
+    s.AlternatorSpeed = 3 * s.EngineSpeed;
+    r.alternatorSpeed = s.AlternatorSpeed;
+    // The sliders follow; the lambda slider is not among them, so no text comes of this.
+    Outcome none;
+    moveSlider(s, c, Slider::Speed, s.EngineSpeed, none);
+    moveSlider(s, c, Slider::Load, s.EngineLoad, none);
+    moveSlider(s, c, Slider::Temperature, s.EngineTemperature, none);
+    moveSlider(s, c, Slider::Voltage, s.SystemVoltage, none);
+    r.timing = s.IgnitionTiming;
+    r.dwell = s.DwellPercentage;
+    r.injection = s.InjectionDuration;
+    r.column = s.SpeedIndex + 1;
+    r.running = s.EngineRunning == True;
+    return r;
+}
+
+void stopEngine(SimState& s, Controls& c, Outcome& out) {
+    if (s.EngineRunning != True && s.EngineCranking != True) return;
+    s.EngineRunning = False;
+    s.EngineCranking = False;
+    chooseGear(s, c, 0);
+    chooseThrottle(s, c, Throttle::Off, out);
+    chooseAutoRun(s, c, false, out);
+    out.status("Engine stopped...");
+    restEngine(s);
+    s.RoadSpeed = 0;
+    if (s.SystemVoltage > 12) s.SystemVoltage = 12;
+    out.readings = refresh(s, c);
+    out.add(Event::Kind::EngineStopped);
+}
+
+void findLookupCells(SimState& s) {
+    s.SpeedIndex = ecu::speedIndexFor(s.EngineSpeed);
+    s.LoadIndex = ecu::loadIndexFor(s.EngineLoad);
+    s.VoltageIndex = ecu::voltageIndexFor(s.SystemVoltage);
+}
+
+// ---- The outputs ----
+
+namespace {
+
+// What a map row stands for: "load 70 %" or "13 V".
+QString rowMeaning(int row, bool voltageRows) {
+    return voltageRows ? QString::number(ecu::voltageOfRow(row)) + " V"
+                       : "load " + QString::number(ecu::loadOfRow(row)) + " %";
+}
+
+QString cellPlace(const MapSource& map, int row, int column, bool voltageRows) {
+    return map.caption() + ": the cell in row " + QString::number(row + 1) + ", column Speed " +
+           QString::number(column + 1) + " (" + rowMeaning(row, voltageRows) + ", " +
+           QString::number(ecu::speedOfColumn(column)) + " rev/min)";
+}
+
+// Reads a map cell for the engine step. A cell that cannot be used is reported (a critical
+// message naming the table and cell) and false is returned.
+bool readCell(const MapSource* map, int row, int column, bool voltageRows, double lowest, double highest,
+              double* value, Outcome& out) {
+    const MapCell c = map ? map->cell(row, column) : MapCell();
+    if (c.state == CellState::Number && c.value >= lowest && c.value <= highest) {
+        *value = c.value;
+        return true;
+    }
+    QString problem;
+    if (!map) {
+        problem = "The lookup data is not loaded";
+    } else {
+        switch (c.state) {
+        case CellState::Missing:
+            if (map->rows() == 0) {
+                problem = map->caption() + " holds no data";
+                break;
+            }
+            problem = map->caption() + " has no row " + QString::number(row + 1) + " (" + rowMeaning(row, voltageRows) +
+                      ")";
+            break;
+        case CellState::Empty: problem = cellPlace(*map, row, column, voltageRows) + " is empty"; break;
+        case CellState::NotNumber:
+            problem = cellPlace(*map, row, column, voltageRows) + " holds \"" + map->cellText(row, column) +
+                      "\", which is not a number";
+            break;
+        case CellState::Number:
+            problem = cellPlace(*map, row, column, voltageRows) + " holds " + vb::str(c.value) +
+                      (c.value < lowest ? ", which is below " + vb::str(lowest) : ", which is far out of range");
+            break;
+        }
+    }
+    out.message(problem + ", please edit the lookup data... ", true);
+    return false;
+}
+
+bool engineKnocks(const SimState& s) { return s.Knock == True || (s.EngineSpeed < 1500 && s.EngineLoad > 80); }
+
+// Works out timing, dwell and injection with every correction, the throttle, limiter,
+// over-run, idle and knock logic. False when a map cell could not be used (the engine has
+// been stopped).
+bool calculateOutputs(SimState& s, StepInputs& in, Outcome& out) {
+    Controls& c = in.controls;
+
+    // 1-2. Enrichment for the supply voltage, then the cold-engine band.
+    s.EnrichmentFactor = ecu::voltageFactor(s.VoltageIndex);
+    const ecu::ColdCorrection cold = ecu::coldCorrectionFor(s.EngineTemperature);
+    s.EnrichmentFactor = static_cast<float>(s.EnrichmentFactor * cold.factor);
+    s.TimingCorrection = cold.timingCorrection;
+
+    // 3-5. The three map cells. Values that would not fit the unit's 16-bit outputs are
+    // refused like text; values past the read-out limits are left to the output check.
+    double timingCell = 0, dwellCell = 0, injectionCell = 0;
+    if (!readCell(in.timing, s.LoadIndex, s.SpeedIndex, false, -30000, 30000, &timingCell, out) ||
+        !readCell(in.dwell, s.VoltageIndex, s.SpeedIndex, true, 0, 30000, &dwellCell, out) ||
+        !readCell(in.injection, s.LoadIndex, s.SpeedIndex, false, 0, 1e9, &injectionCell, out)) {
+        stopEngine(s, c, out);
+        return false;
+    }
+    s.IgnitionTiming = timingCell + s.TimingCorrection;
+    s.DwellPercentage = dwellCell;
+    s.InjectionDuration = injectionCell * s.EnrichmentFactor;
+
+    // 6. No retarded timing from the map.
+    if (s.IgnitionTiming < 0) s.IgnitionTiming = 0;
+
+    // 7. Lambda: rich mixture takes fuel away, lean adds it.
+    const int lambdaSignal = c.slider(Slider::Lambda);
+    if (lambdaSignal < 0) s.InjectionDuration = s.InjectionDuration * 0.9;
+    if (lambdaSignal > 0) s.InjectionDuration = s.InjectionDuration * 1.1;
+
+    // 8. Full throttle.
+    if (c.throttle == Throttle::Full) {
+        s.InjectionDuration = s.InjectionDuration * 1.2;
+        s.EngineLoad = 100;
+        s.EngineSpeed += 200;
+        if (s.EngineSpeed >= 7000) {
+            s.InjectionDuration = 0;
+            s.EngineSpeed = 6750;
+        }
+        out.status("Full load enrichment applied...");
+    }
+
+    // 9. Rev limiter.
+    if (s.EngineSpeed > 6500) {
+        out.status("CAUTION ENGINE REVS RED LINED - Limiter cuts in at 7000rev/min...");
+        if (s.EngineSpeed >= 7000) {
+            s.EngineSpeed = 6950;
+            s.InjectionDuration = 0;
+        }
+    }
+
+    // 10. Over-run fuel cut-off.
+    const bool throttleClosed = c.throttle == Throttle::Off;
+    if (s.EngineSpeed >= 2000 && throttleClosed) {
+        s.InjectionDuration = 0;
+        out.status("Overrun fuel cut-off...");
+    }
+
+    // 11. Throttle closed: the engine runs down to the controlled idle.
+    if (throttleClosed) {
+        s.EngineLoad = 5;
+        s.IgnitionTiming = 10;
+        s.EngineSpeed -= 200;
+        if (s.EngineSpeed > 800) {
+            out.status("Ready...");
+        } else {
+            s.EngineSpeed = 800;
+            out.status("Engine idle speed controlled...");
+        }
+    }
+
+    // 12. Stationary engine.
+    if (s.EngineSpeed < 1) {
+        s.SystemVoltage = 12;
+        restEngine(s);
+        stopEngine(s, c, out);
+        out.status("Engine is stationary - coil switched off...");
+    }
+
+    // 13. Knock: simulated, or labouring at low speed under high load.
+    if (engineKnocks(s)) {
+        if (s.KnockSensorFault == False) s.KnockRetard += 2;
+        if (s.KnockRetard > 8) {
+            s.KnockRetard = 8;
+            // The knock simulation switches itself off.
+            s.Knock = s.Knock != True ? True : False;
+            out.add(Event::Kind::KnockText, s.Knock == True ? "Yes" : "No");
+        }
+        out.beep();
+        out.status("Engine knocked - Timing was retarded...");
+        s.EngineLoad -= 5;
+        if (s.EngineLoad < 20) s.EngineLoad = 20;
+    }
+
+    // 14. Retard, which decays by a degree a second.
+    s.IgnitionTiming -= s.KnockRetard;
+    s.KnockRetard -= 1;
+    if (s.KnockRetard < 0) s.KnockRetard = 0;
+    if (s.IgnitionTiming < 8) s.IgnitionTiming = 8;
+
+    // 15. A failed knock sensor cannot retard; the driver is warned instead.
+    if (s.KnockSensorFault == True && engineKnocks(s)) {
+        out.beep();
+        out.status("Warning, engine is knocking...");
+        out.pause(1);
+        s.KnockRetard = 0;
+    }
+
+    // 16. Exhaust warning.
+    if (s.ExhaustWarning == True && s.EngineSpeed >= 800) {
+        out.status("Warning, exhaust gases are out of range...");
+        if (in.faults[5] || in.faults[11] || in.faults[17]) {
+            moveSlider(s, c, Slider::Lambda, 0, out);
+            out.add(Event::Kind::LambdaText, "0");
+        }
+    }
+    return true;
+}
+
+// ---- The fault scan ----
+
+struct FaultGroup {
+    std::initializer_list<int> boxes;  // present when any of these boxes is unticked
+    const char* line;                  // the fault code written to Faults.scn, or none
+    void (*effect)(SimState&, Controls&, Outcome&);
+};
+
+// A flat battery holds the system at four fifths of its healthy level: 11 V while the
+// alternator charges at 14 V, 10 V at the resting 12 V. The scan runs every second while the
+// engine runs, so the fault lowers the voltage to that level but never compounds: a held
+// fault keeps the voltage low instead of draining it further on every scan.
+void flatBattery(SimState& s, Controls&, Outcome&) {
+    const int healthy = s.EngineRunning == True ? 14 : 12;
+    const Integer flat = healthy * 0.8;
+    if (s.SystemVoltage > flat) s.SystemVoltage = flat;
+}
+
+void critical(SimState& s, Controls&, Outcome&) { s.CriticalFault = True; }
+
+// In scan order. 33 and 34 act on cranking only; 37 and 38 on the instrument's readings only.
+const FaultGroup kFaultGroups[] = {
+    {{1, 7, 13}, "Engine speed sensor out of range",
+     [](SimState& s, Controls& c, Outcome& o) {
+         moveSlider(s, c, Slider::Speed, 0, o);
+         s.CriticalFault = True;
+     }},
+    {{2, 8, 14}, "Engine load sensor signal out of range",
+     [](SimState& s, Controls& c, Outcome& o) { moveSlider(s, c, Slider::Load, 0, o); }},
+    {{3, 9, 15}, "Engine temperature sensor out of range",
+     [](SimState& s, Controls& c, Outcome& o) {
+         moveSlider(s, c, Slider::Temperature, -20, o);
+         s.ExhaustWarning = True;
+     }},
+    {{4, 10, 16}, "System voltage out of range",
+     [](SimState& s, Controls& c, Outcome& o) { moveSlider(s, c, Slider::Voltage, 10, o); }},
+    {{5, 11, 17}, "Lambda sensor out of range",
+     [](SimState& s, Controls& c, Outcome& o) {
+         moveSlider(s, c, Slider::Lambda, 0, o);
+         s.ExhaustWarning = True;
+     }},
+    {{6, 12, 18}, "Knock sensor out of range",
+     [](SimState& s, Controls&, Outcome&) {
+         s.KnockRetard = 0;
+         s.KnockSensorFault = True;
+     }},
+    {{19, 22, 25}, "Ignition system fault", critical},
+    {{20, 23, 26}, "Injector circuit fault", critical},
+    {{21, 24, 27}, "Fuel system fault", critical},
+    {{28}, "Fuel system fault",
+     [](SimState& s, Controls& c, Outcome& o) {
+         moveSlider(s, c, Slider::Lambda, 1, o);
+         s.ExhaustWarning = True;
+     }},
+    {{29}, "Fuel system fault",
+     [](SimState& s, Controls& c, Outcome& o) {
+         moveSlider(s, c, Slider::Lambda, -1, o);
+         s.ExhaustWarning = True;
+     }},
+    {{30}, "Unknown system fault", critical},
+    {{31}, nullptr, critical},
+    {{32}, nullptr, critical},
+    {{35}, nullptr, critical},
+    {{36}, "System voltage low", flatBattery},
+    {{39}, nullptr, [](SimState& s, Controls&, Outcome&) { s.SystemVoltage = 16; }},
+    {{40}, nullptr, [](SimState& s, Controls&, Outcome&) { s.SystemVoltage = 13; }},
+    {{41}, nullptr, [](SimState& s, Controls&, Outcome&) { s.SystemVoltage = 12; }},
+    {{42}, nullptr, [](SimState& s, Controls&, Outcome&) { s.SystemVoltage = 13; }},
+    {{43}, nullptr, [](SimState&, Controls&, Outcome& o) { o.add(Event::Kind::ChargeLampOn); }},
+    {{44}, nullptr, [](SimState&, Controls&, Outcome& o) { o.add(Event::Kind::ChargeLampOn); }},
+};
+
+bool present(const FaultGroup& group, const FaultSet& faults) {
+    for (int box : group.boxes)
+        if (faults[box]) return true;
+    return false;
+}
+
+// The scan's report that cannot be written: the message, the engine stopped, the options
+// window to choose a work area.
+void reportProblem(SimState& s, Controls& c, const FileProblem& p, Outcome& out) {
+    out.message("Collect system data - Error number: " + QString::number(p.number) + " - " + p.description +
+                    "\r\n\r\n" + "Check that the path is set to your work area (Tools, Options and click 'Set path')...",
+                false);
+    stopEngine(s, c, out);
+    out.add(Event::Kind::ShowOptions);
+}
+
+}  // namespace
+
+QStringList faultLines(const FaultSet& faults) {
+    QStringList lines;
+    for (const FaultGroup& group : kFaultGroups)
+        if (group.line && present(group, faults)) lines << group.line;
+    return lines;
+}
+
+void scan(SimState& s, StepInputs& in, Outcome& out) {
+    Controls& c = in.controls;
+    s.FileNumber = 1;  // the one general file number; nothing else is open on it here
+
+    // The fault report comes first: when it cannot be written, the scan ends there and no
+    // fault acts on the simulation.
+    s.TempFolder = in.tempFolder;
+    if (in.faultsReport.number != 0) {
+        reportProblem(s, c, in.faultsReport, out);
+        return;
+    }
+    QStringList lines;
+    for (const FaultGroup& group : kFaultGroups) {
+        if (!present(group, in.faults)) continue;
+        group.effect(s, c, out);
+        if (group.line) lines << group.line;
+    }
+    Event report{Event::Kind::WriteReport, "Faults.scn", faultsReport(lines), 0, false};
+    out.events.push_back(std::move(report));
+
+    // A critical fault found while the engine runs: the engine is brought to rest and the
+    // key turned off.
+    if (s.CriticalFault == True && s.EngineRunning == True) {
+        chooseAutoRun(s, c, false, out);
+        s.EngineSpeed = 0;
+        s.EngineLoad = 0;
+        s.SystemVoltage = 12;
+        out.status("Critical fault condition...");
+        out.beep();
+        out.pause(1.0);
+        stopEngine(s, c, out);
+    }
+
+    s.TempFolder = in.tempFolder;
+    if (in.scannerReport.number != 0) {
+        reportProblem(s, c, in.scannerReport, out);
+        return;
+    }
+    Snapshot reading = snapshotOf(s);
+    reading.throttleOn = c.throttle == Throttle::On;
+    out.events.push_back({Event::Kind::WriteReport, "Scanner.scn", scannerReport(reading), 0, false});
+}
+
+void step(SimState& s, StepInputs& in, Outcome& out) {
+    findLookupCells(s);
+    out.cellsMoved = true;
+    if (!calculateOutputs(s, in, out)) {
+        out.outputsFailed = true;
+        return;
+    }
+    if (in.scan) scan(s, in, out);
+
+    // Road speed from the gear selected.
+    const int gear = in.controls.gear;
+    if (gear == 0) {
+        s.RoadSpeed = 0;
+        if (s.EngineRunning == True) s.EngineLoad = 5;
+    } else if (gear > 0) {
+        s.RoadSpeed = ecu::roadSpeedFor(gear, s.EngineSpeed);
+    }
+    if (s.EngineSpeed < 801) s.RoadSpeed = 0;
+
+    // Output check: the first output past its read-out's limit stops the engine.
+    if (kTimingLimit < s.IgnitionTiming) {
+        out.message("Timing of " + QString::number(s.IgnitionTiming) +
+                        " degrees BTDC is too far advanced, please edit the lookup data... ",
+                    true);
+        stopEngine(s, in.controls, out);
+    } else if (kDwellLimit < s.DwellPercentage) {
+        out.message("Dwell percentage " + QString::number(s.DwellPercentage) +
+                        " % is too high, please edit the lookup data... ",
+                    true);
+        stopEngine(s, in.controls, out);
+    } else if (static_cast<float>(kInjectionLimit) < static_cast<float>(s.InjectionDuration)) {
+        out.message("Injection quantity " + vb::str(vb::intFloor(s.InjectionDuration)) +
+                        " ms is incorrect, please edit the lookup data... ",
+                    true);
+        stopEngine(s, in.controls, out);
+    } else {
+        out.readings = refresh(s, in.controls);
+    }
+}
+
+}  // namespace sim
