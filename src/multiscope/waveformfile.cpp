@@ -78,7 +78,6 @@ QString WaveformReader::readField() {
         else ++i;
     }
     pos_ = i;
-    ++fields_;
     return decodeText(field);
 }
 

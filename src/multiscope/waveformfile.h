@@ -47,8 +47,6 @@ public:
     // number" when the channel was closed under it, 7 "Out of memory" for a field that runs
     // past kReadLimit.
     QString readField();
-    // Fields read so far.
-    int fieldsRead() const { return fields_; }
     bool isOpen() const;
 
 private:
@@ -57,7 +55,6 @@ private:
     qsizetype pos_ = 0;
     bool whole_ = true;
     bool open_ = false;
-    int fields_ = 0;
 };
 
 // Close #257: closes the waveform file open on the channel, if any.

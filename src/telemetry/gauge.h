@@ -25,9 +25,6 @@ int fullScaleOf(int channel);
 
 // The bar runs from x 25 on a scale 150 wide and 30 high; its end for a fraction of full scale.
 inline double barEnd(double fraction) { return 25 + 100 * fraction; }
-// The clock needle's angle (radians, anticlockwise from 3 o'clock) for a fraction of full
-// scale: 3π/4 at zero, π/4 at full scale.
-inline double needleAngle(double fraction) { return kGaugePi / 4 + (kGaugePi / 2) * (1 - fraction); }
 
 }  // namespace telemetry
 
