@@ -1,6 +1,6 @@
-// Program start-up and the options that act on the windows.
+// Program start-up: the splash window, the start values, the windows and the options.
 #pragma once
 
+#include "app/options.h"
+
 void Main();
-void LoadOptions();
-void ApplyOptions();

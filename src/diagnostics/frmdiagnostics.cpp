@@ -1,6 +1,6 @@
 #include "diagnostics/frmdiagnostics.h"
 
-#include "app/main_window/frmmainscreen.h"
+#include "platform/website.h"
 #include "sim/simstate.h"
 #include "diagnostics/jobsheet.h"
 #include "platform/guard.h"

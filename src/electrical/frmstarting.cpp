@@ -1,7 +1,7 @@
 #include "electrical/frmstarting.h"
 #include "platform/guard.h"
 
-#include "app/main_window/frmmainscreen.h"
+#include "electrical/startstop.h"
 #include "sim/simstate.h"
 #include "electrical/circuitart.h"
 #include "platform/services.h"
@@ -86,7 +86,7 @@ void frmStarting::onActivate() {
     }
 }
 
-void frmStarting::cmdStarter_Click() { mainWindow()->menuRunStartStopEngine_Click(); }
+void frmStarting::cmdStarter_Click() { RunStartStopEngine(); }
 
 void frmStarting::hsbVoltage_Change() { SystemVoltage = hsbVoltage->value(); }
 

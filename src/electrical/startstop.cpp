@@ -5,7 +5,8 @@
 
 #include <QPushButton>
 
-#include "app/main_window/frmmainscreen.h"
+#include "electrical/frminstruments.h"
+#include "platform/status.h"
 #include "sim/simstate.h"
 #include "electrical/frmcharging.h"
 #include "electrical/frmstarting.h"
@@ -175,18 +176,23 @@ void showEngineStopped() {
         // Without the blank waveform the last trace stays; the probes still come off.
     }
     scope->setTerminalText("Drag/Drop Connections Here...");
-    frmMainscreen* main = mainWindow();
-    if (!main) return;
     switch (ToolMode) {
-    case 4: main->menuToolsScanner_Click(); break;
-    case 2: main->menuToolsPictures_Click(); break;
-    case 3: main->menuToolsMultiScope_Click(); break;
-    case 9:
+    case tool::Scanner:
+    case tool::Pictures:
+    case tool::Scope: scope->showDevice(static_cast<tool::Mode>(int(ToolMode))); break;
+    case tool::Telemetry:  // the telemetry picture comes to the front of the window as it is
         scope->picTelemetry->setVisible(true);
         scope->picTelemetry->raise();
         break;
     default: break;
     }
+}
+
+void RunStartStopEngine() {
+    SetStatus("Ready...");
+    frm<frmControls>()->showForm();
+    frm<frmInstruments>()->showForm();
+    StartStopEngine();
 }
 
 void StartStopEngine() {

@@ -4,6 +4,9 @@
 // The key: with the engine running or cranking it runs the stop sequence, otherwise the
 // start sequence (which lets pending events run between its steps).
 void StartStopEngine();
+// The Run menu's Start / Stop Engine command (and the starting window's starter button): the
+// driver's controls and the instruments shown, then the key turned.
+void RunStartStopEngine();
 // Stops the engine when it is running or cranking; a stopped engine is left alone (the key
 // itself would start it).
 void StopEngine();

@@ -13,7 +13,7 @@
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "platform/services.h"
-#include "app/main_window/frmmainscreen.h"
+#include "platform/status.h"
 #include "platform/vbtypes.h"
 #include "users/frmoptions.h"
 

@@ -1,7 +1,7 @@
 #include "engine/frmcontrols.h"
 #include "platform/guard.h"
 
-#include "app/main_window/frmmainscreen.h"
+#include "platform/status.h"
 #include "sim/simstate.h"
 #include "engine/frmsimulation.h"
 #include "platform/platform.h"

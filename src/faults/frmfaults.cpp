@@ -1,4 +1,5 @@
 #include "faults/frmfaults.h"
+#include "users/frmlogin.h"
 #include "platform/files.h"
 #include "platform/guard.h"
 
@@ -157,7 +158,7 @@ void frmFaults::cmdFaults_Click() {
     }
     if (LoggedIn != True) {
         MsgBox("You must login before you can see the list of faults", MsgButtons::OK, MsgIcon::Information);
-        if (Forms::exists("frmLogin")) Forms::get("frmLogin")->showForm();
+        frm<frmLogin>()->showForm();
         return;
     }
     try {

@@ -1,4 +1,5 @@
 #include "multiscope/displays.h"
+#include "waveedit/frmwaveedit.h"
 #include "platform/numbers.h"
 
 #include "sim/simstate.h"
@@ -182,7 +183,7 @@ void OpenInstrumentFile() {
     step([&] { ms->setReadingText("Signal"); });
     step([&] { ms->setTerminalText("Drag/Drop Connections Here..."); });
     step([&] {
-        if (Form* editor = Forms::find("frmWaveEdit"); editor && editor->formVisible()) OpenWaveformEditor();
+        if (Form* editor = Forms::find<frmWaveEdit>(); editor && editor->formVisible()) OpenWaveformEditor();
     });
     step([&] { ms->Timer1->setEnabled(true); });
     step([&] { ShowWaveform(CurrentWaveformFile); });

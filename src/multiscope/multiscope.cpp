@@ -5,7 +5,6 @@
 
 #include "challenges/session.h"
 
-#include "app/main_window/frmmainscreen.h"
 #include "sim/simstate.h"
 #include "faults/faults.h"
 #include "multiscope/connections.h"
@@ -316,13 +315,39 @@ void MultiScope::setReadingText(const QString& text) { cmbReading->setEditText(t
 
 // ---- Devices ----
 
+namespace {
+void reportFileError(const std::function<void()>& show) {
+    try {
+        show();
+    } catch (const VbError& e) {
+        reportError(e.number, e.description);
+    }
+}
+}  // namespace
+
+void MultiScope::showDevice(tool::Mode device) {
+    if (device == tool::None) return;
+    showForm();
+    picTelemetry->setVisible(false);
+    ToolMode = device;
+    switch (device) {
+    case tool::Scope: reportFileError([] { ShowWaveform(CurrentWaveformFile); }); break;
+    case tool::Scanner: reportFileError([] { ShowScanner(CurrentScannerFile); }); break;
+    case tool::Pictures: ShowPicture(CurrentPictureFile); break;
+    case tool::Telemetry:
+        picTelemetry->setVisible(true);
+        picTelemetry->raise();
+        break;
+    case tool::None: break;
+    }
+}
+
 void MultiScope::cmdChangeTool_Click() {
-    frmMainscreen* main = mainWindow();
-    if (!main) return;
+    // Scope, scanner and pictures in turn.
     switch (ToolMode) {
-    case 2: main->menuToolsMultiScope_Click(); break;
-    case 3: main->menuToolsScanner_Click(); break;
-    case 4: main->menuToolsPictures_Click(); break;
+    case tool::Pictures: showDevice(tool::Scope); break;
+    case tool::Scope: showDevice(tool::Scanner); break;
+    case tool::Scanner: showDevice(tool::Pictures); break;
     default: break;
     }
 }
@@ -387,14 +412,9 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
         const bool flat = CurrentWaveformFile.compare(QLatin1String("Blank.msf"), Qt::CaseInsensitive) == 0;
         shown << (flat ? QStringLiteral("no signal") : "DMM " + lblDMM->text().trimmed());
         ChallengeMeasured(describePoint(source), shown.join("; "));
-        if (frmMainscreen* main = mainWindow()) {
-            switch (ToolMode) {
-            case 3: main->menuToolsMultiScope_Click(); break;
-            case 4: main->menuToolsScanner_Click(); break;
-            case 2: main->menuToolsPictures_Click(); break;
-            default: break;
-            }
-        }
+        // The device in front shows the new point; the telemetry leaves the pictures in front.
+        if (ToolMode == tool::Scope || ToolMode == tool::Scanner || ToolMode == tool::Pictures)
+            showDevice(static_cast<tool::Mode>(int(ToolMode)));
     } catch (const VbError& e) {
         MsgBox("Connection not made, double check meter leads...\r\n\r\n(" + e.description + " " +
                    QString::number(e.number) + ")",

@@ -6,6 +6,7 @@
 
 #include "multiscope/scopesweep.h"
 #include "platform/form.h"
+#include "sim/simstate.h"
 
 #include <QImage>
 #include <QLine>
@@ -34,6 +35,10 @@ public:
 
     // Operations other windows call.
     void cmbReading_Click();
+    // Brings a device to the front, as its Tools command does: the window shown, ToolMode set
+    // and the device's current file shown again (a file gone missing is reported; the device
+    // still comes forward). None does nothing.
+    void showDevice(tool::Mode device);
     void cmdChangeTool_Click();
     void cmdRead_Click();
     void cmdScan_Click();

@@ -217,6 +217,10 @@ bool Forms::registerForm(const QString& name, Factory factory) {
     return true;
 }
 
+void Forms::hideIfLoaded(Form* f) {
+    if (f) f->hideForm();
+}
+
 bool Forms::exists(const QString& name) { return reg().factories.contains(name); }
 
 QStringList Forms::names() {

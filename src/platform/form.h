@@ -126,6 +126,15 @@ public:
 
     template <class T> static T* get() { return static_cast<T*>(get(T::staticMetaObject.className())); }
     template <class T> static T* find() { return static_cast<T*>(find(T::staticMetaObject.className())); }
+    template <class T> static void unload() { unload(T::staticMetaObject.className()); }
+    // Hides each window of the kinds given that is loaded; unloads each that is.
+    template <class... T> static void hideLoaded() {
+        (hideIfLoaded(find<T>()), ...);
+    }
+    template <class... T> static void unloadEach() { (unload<T>(), ...); }
+
+private:
+    static void hideIfLoaded(Form* f);
 };
 
 template <class T> T* frm() { return Forms::get<T>(); }

@@ -77,16 +77,13 @@ public:
     void setCurrentX(double x) { penX_ = x; }
     void setCurrentY(double y) { penY_ = y; }
     void setDrawWidth(int pixels);
-    int drawWidth() const { return drawWidth_; }
     void setForeColor(const QColor& c) { fore_ = c; }
     QColor foreColor() const { return fore_; }
     void setBackColor(const QColor& c);
     QColor backColor() const { return back_; }
     enum class FillStyle { Solid, Transparent };
     void setFillStyle(FillStyle s) { fillStyle_ = s; }
-    FillStyle fillStyle() const { return fillStyle_; }
     void setFillColor(const QColor& c) { fill_ = c; }
-    QColor fillColor() const { return fill_; }
 
     // Clears the drawing to the back colour and the background picture; the pen returns to
     // the scale's origin (0, 0).
@@ -117,7 +114,6 @@ public:
     // Fixed lines over the drawing (a graticule), in pixels: not part of the drawing, so a
     // clear leaves them, and drawn as the surface is painted.
     void setGuideLines(const QList<QLine>& lines, const QColor& color);
-    const QList<QLine>& guideLines() const { return guides_; }
 
     // What the surface holds: the drawing and picture as rendered.
     const QImage& image() const {

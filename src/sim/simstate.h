@@ -11,6 +11,29 @@
 #include <QJsonObject>
 #include <QString>
 
+// The instrument's device in front, as ToolMode holds it.
+namespace tool {
+enum Mode : int { None = 1, Pictures = 2, Scope = 3, Scanner = 4, Telemetry = 9 };
+}
+
+// The places of the ten options in OptionFlags, each 0 (off) or 1 (on), stored under the keys
+// "ZRsetting0" .. "ZRsetting9".
+namespace option {
+enum Flag : int {
+    EditTables = 0,         // the lookup tables and routines can be edited once logged in
+    BackgroundPicture = 1,  // the main window's background picture
+    ShowTables = 2,         // the engine window's tables uncovered
+    ShowDiagnostics = 3,
+    ShowFaults = 4,
+    StartEngine = 5,        // the engine is started at start-up
+    StatusBar = 6,
+    TipOfTheDay = 7,
+    UserDetails = 8,
+    ResetTrip = 9,          // the trip computer starts from 0
+};
+constexpr int kCount = 10;
+}  // namespace option
+
 // Scalars: type, name, start value.
 #define VANTOREL_SCALARS(X)                 \
     X(Integer, EngineSpeed, 0)              \

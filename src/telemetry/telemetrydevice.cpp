@@ -1,4 +1,5 @@
 #include "telemetry/telemetrydevice.h"
+#include "telemetry/frmtelemetryoptions.h"
 
 #include "sim/simstate.h"
 #include "multiscope/multiscope.h"
@@ -315,7 +316,7 @@ void TelemetryDevice::cmbKeys_Click() {
 
 void TelemetryDevice::cmdGauge_Click(int index) {
     SelectedGauge = index;
-    if (Form* options = Forms::get("frmTelemetryOptions")) options->showForm();
+    frm<frmTelemetryOptions>()->showForm();
 }
 
 void TelemetryDevice::Command1_Click() {

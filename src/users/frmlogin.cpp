@@ -1,7 +1,8 @@
 #include "users/frmlogin.h"
+#include "faults/frmfaults.h"
 
-#include "app/main_window/frmmainscreen.h"
-#include "app/startup.h"
+#include "platform/status.h"
+#include "app/options.h"
 #include "sim/simstate.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
@@ -43,7 +44,7 @@ void fitCaptions(QLabel* const (&labels)[4]) {
 QString storedPassword() { return GetSetting("ZRsettings", "ZRsettingPW", "gearcase"); }
 
 frmLogin::frmLogin() : Form(Kind::Dialog) {
-    if (mainWindow()) setParent(mainWindow(), windowFlags());
+    parentToMainWindow(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);  // top-most, but modeless
     setCaption("Login");
     const char* captions[4] = {"&User Name:", "&Password:", "&New Password:", "&Repeat Password:"};
@@ -107,7 +108,7 @@ void frmLogin::checkPassword() {
            MsgIcon::Information, kTitle);
 
     // The options now unlock editing where they allow it; the faults window stays as it was.
-    Form* faults = Forms::find("frmFaults");
+    Form* faults = Forms::find<frmFaults>();
     const bool faultsShown = faults && faults->formVisible();
     try {
         ApplyOptions();
@@ -116,7 +117,7 @@ void frmLogin::checkPassword() {
         // login and a new password still go through.
         reportError(e.number, e.description, QString(), MsgIcon::Critical);
     }
-    if (faultsShown) Forms::get("frmFaults")->showForm();
+    if (faultsShown) frm<frmFaults>()->showForm();
 
     if (!txtNewPassword1->text().isEmpty()) {
         if (txtNewPassword1->text() != txtNewPassword2->text()) {

@@ -1,7 +1,7 @@
 #include "users/frmoptions.h"
 
-#include "app/main_window/frmmainscreen.h"
-#include "app/startup.h"
+#include "platform/status.h"
+#include "app/options.h"
 #include "sim/simstate.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
@@ -14,7 +14,7 @@
 REGISTER_FORM(frmOptions)
 
 namespace {
-const char* const kCaptions[10] = {
+const char* const kCaptions[option::kCount] = {
     "Allow database and look up tables data to be edited",
     "Show background picture",
     "Show look up tables (hide ECU picture)",
@@ -30,10 +30,10 @@ constexpr int kRow = 360;  // twips from one box to the next
 }  // namespace
 
 frmOptions::frmOptions() : Form(Kind::Dialog) {
-    if (mainWindow()) setParent(mainWindow(), windowFlags());
+    parentToMainWindow(this);
     setCaption("Options");
     // The last option stands at the top.
-    for (int i = 0; i <= 9; ++i) {
+    for (int i = 0; i < option::kCount; ++i) {
         Check1[i] = makeCheckBox(this, arrayName("Check1", i), kCaptions[i], T(240, 180 + (9 - i) * kRow, 5400, 330));
         // The click handling runs whenever a box's value changes, by the user or by the load.
         connect(Check1[i], &QCheckBox::toggled, this, guarded([this, i] { Check1_Click(i); }));
@@ -48,7 +48,7 @@ void frmOptions::onLoad() {
     LoadOptions();
     // A box is ticked for the value 1 only: the program takes any other stored number as off,
     // and the box shows what the program does.
-    for (int i = 0; i <= 9; ++i) Check1[i]->setChecked(OptionFlags[i] == 1);
+    for (int i = 0; i < option::kCount; ++i) Check1[i]->setChecked(OptionFlags[i] == 1);
 }
 
 
@@ -71,8 +71,8 @@ void frmOptions::cmdOK_Click() {
     // The ten values go in one write, in index order: the store keeps all or none of them.
     step([this] {
         QList<SettingValue> values;
-        for (int i = 0; i <= 9; ++i)
-            values.append({"ZRsettings", "ZRsetting" + QString::number(i), Check1[i]->isChecked() ? "1" : "0"});
+        for (int i = 0; i < option::kCount; ++i)
+            values.append({"ZRsettings", optionSettingKey(i), Check1[i]->isChecked() ? "1" : "0"});
         SaveSettings(values);
     });
     step([] { LoadOptions(); });

@@ -1,6 +1,8 @@
 #include "users/frmtip.h"
 
-#include "app/main_window/frmmainscreen.h"
+#include "app/options.h"
+#include "platform/status.h"
+#include "sim/simstate.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/services.h"
@@ -17,7 +19,7 @@ const QString kTipsFile = QStringLiteral("TIPOFDAY.TXT");
 }
 
 frmTip::frmTip() : Form(Kind::Dialog) {
-    if (mainWindow()) setParent(mainWindow(), windowFlags());
+    parentToMainWindow(this);
     setCaption("Tip of the Day");
     lblDidYouKnow = makeLabel(this, "Label1", "Did you know...", T(240, 180, 5300, 300));
     QFont bold = lblDidYouKnow->font();
@@ -76,7 +78,7 @@ void frmTip::cmdOK_Click() {
     // The box is the "Show tip of the day at startup" option; a failed write is reported and
     // the window stays open, so the choice is not lost unseen.
     try {
-        SaveSetting("ZRsettings", "ZRsetting7", chkLoadTipsAtStartup->isChecked() ? "1" : "0");
+        SaveSetting("ZRsettings", optionSettingKey(option::TipOfTheDay), chkLoadTipsAtStartup->isChecked() ? "1" : "0");
     } catch (const VbError& e) {
         reportError(e.number, e.description, QString(), MsgIcon::Information);
         return;

@@ -1,6 +1,6 @@
 #include "users/frmuserdetails.h"
 
-#include "app/main_window/frmmainscreen.h"
+#include "platform/status.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/services.h"
@@ -26,7 +26,7 @@ const Field kFields[] = {{"ZRuserName", "txbName", "Name"},
 }  // namespace
 
 frmUserDetails::frmUserDetails() : Form(Kind::Dialog) {
-    if (mainWindow()) setParent(mainWindow(), windowFlags());
+    parentToMainWindow(this);
     setCaption("User Details");
     QLineEdit* boxes[4];
     for (int i = 0; i < 4; ++i) {

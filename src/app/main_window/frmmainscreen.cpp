@@ -1,5 +1,7 @@
 #include "app/main_window/frmmainscreen.h"
 
+#include "challenges/frmchallengeresults.h"
+#include "challenges/frmchallengerun.h"
 #include "challenges/frmchallenges.h"
 #include "multiscope/displays.h"
 #include "multiscope/multiscope.h"
@@ -14,7 +16,10 @@
 #include "app/tick.h"
 #include "diagnostics/frmdiagnostics.h"
 #include "diagnostics/frmmaps.h"
+#include "electrical/frmcharging.h"
 #include "electrical/frminstruments.h"
+#include "electrical/frmstarting.h"
+#include "faults/frmfaults.h"
 #include "electrical/frmtripcomputer.h"
 #include "electrical/startstop.h"
 #include "engine/frmcontrols.h"
@@ -25,6 +30,11 @@
 #include "platform/services.h"
 #include "platform/warmup.h"
 #include "telemetry/telemetrystore.h"
+#include "waveedit/frmwaveedit.h"
+#include "users/frmlogin.h"
+#include "users/frmoptions.h"
+#include "users/frmtip.h"
+#include "users/frmuserdetails.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -128,7 +138,10 @@ static QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKe
 frmMainscreen* mainWindow() { return g_main; }
 
 void createMainWindow() {
-    if (!g_main) g_main = new frmMainscreen;
+    if (g_main) return;
+    g_main = new frmMainscreen;
+    setStatusPanel(g_main->panel(1));
+    setDialogParent(g_main);
 }
 
 frmMainscreen::frmMainscreen() {
@@ -204,7 +217,11 @@ void frmMainscreen::showEvent(QShowEvent* e) {
 frmMainscreen::~frmMainscreen() {
     telemetry::setStatusHook(nullptr);
     delete tmrMain_;
-    if (g_main == this) g_main = nullptr;
+    if (g_main == this) {
+        g_main = nullptr;
+        setStatusPanel(nullptr);
+        setDialogParent(nullptr);
+    }
 }
 
 QLabel* frmMainscreen::panel(int n) const { return n == 2 ? panel2_ : panel1_; }
@@ -479,14 +496,10 @@ void frmMainscreen::menuFileClose_Click() {
 }
 
 void frmMainscreen::menuFileCloseAll_Click() {
-    for (const char* name : {"frmAbout", "frmSplash", "frmOptions", "frmMaps", "frmWaveEdit",
-                             "frmUserDetails", "frmTip"})
-        Forms::unload(name);
-    for (const char* name : {"frmDiagnostics", "MultiScope", "FRMsimulation", "frmInstruments",
-                             "frmTripComputer", "frmFaults", "frmStarting", "frmCharging", "frmControls",
-                             "frmChallenges", "frmChallengeResults", "frmChallengeRun"})
-        if (Form* f = Forms::find(name)) f->hideForm();
-    ToolMode = 1;
+    Forms::unloadEach<frmAbout, frmSplash, frmOptions, frmMaps, frmWaveEdit, frmUserDetails, frmTip>();
+    Forms::hideLoaded<frmDiagnostics, MultiScope, FRMsimulation, frmInstruments, frmTripComputer, frmFaults,
+                      frmStarting, frmCharging, frmControls, frmChallenges, frmChallengeResults, frmChallengeRun>();
+    ToolMode = tool::None;
     SetStatus("Ready...");
     DoEvents();
 }
@@ -525,15 +538,10 @@ void frmMainscreen::menuFileProperties_Click() {
 }
 
 void frmMainscreen::menuFileLogin_Click() {
-    if (Form* f = Forms::get("frmLogin")) f->showForm();
+    frm<frmLogin>()->showForm();
 }
 
-void frmMainscreen::menuRunStartStopEngine_Click() {
-    SetStatus("Ready...");
-    frm<frmControls>()->showForm();
-    frm<frmInstruments>()->showForm();
-    StartStopEngine();
-}
+void frmMainscreen::menuRunStartStopEngine_Click() { RunStartStopEngine(); }
 
 void frmMainscreen::menuFileExit_Click() { ExitProgram(); }
 
@@ -548,17 +556,15 @@ void frmMainscreen::menuSystemsEngineManagement_Click() {
 }
 
 void frmMainscreen::menuSystemCharging_Click() {
-    if (Form* f = Forms::get("frmCharging")) {
-        f->showForm();
-        f->bringToFront();
-    }
+    Form* f = frm<frmCharging>();
+    f->showForm();
+    f->bringToFront();
 }
 
 void frmMainscreen::menuSystemsStarting_Click() {
-    if (Form* f = Forms::get("frmStarting")) {
-        f->showForm();
-        f->bringToFront();
-    }
+    Form* f = frm<frmStarting>();
+    f->showForm();
+    f->bringToFront();
 }
 
 void frmMainscreen::mnuruninstruments_Click() {
@@ -574,53 +580,19 @@ void frmMainscreen::menuTripcomputer_Click() {
 }
 
 void frmMainscreen::menuSystemsSetFaults_Click() {
-    if (Form* f = Forms::get("frmFaults")) f->showForm();
+    frm<frmFaults>()->showForm();
 }
 
 // ---- Tools menu ----
 
-// The Tools commands bring a device of the instrument to the front. A file that has gone
-// missing since it was chosen is reported; the device still comes forward.
-static MultiScope* showScope(int mode) {
-    MultiScope* scope = frm<MultiScope>();
-    scope->showForm();
-    scope->picTelemetry->setVisible(false);
-    ToolMode = mode;
-    return scope;
-}
-
-static void reportFileError(const std::function<void()>& show) {
-    try {
-        show();
-    } catch (const VbError& e) {
-        reportError(e.number, e.description);
-    }
-}
-
-void frmMainscreen::menuToolsMultiScope_Click() {
-    showScope(3);
-    reportFileError([] { ShowWaveform(CurrentWaveformFile); });
-}
-
-void frmMainscreen::menuToolsScanner_Click() {
-    showScope(4);
-    reportFileError([] { ShowScanner(CurrentScannerFile); });
-}
-
-void frmMainscreen::menuToolsPictures_Click() {
-    showScope(2);
-    ShowPicture(CurrentPictureFile);
-}
-
-void frmMainscreen::menuToolsTelemetry_Click() {
-    MultiScope* scope = showScope(9);
-    scope->picTelemetry->setVisible(true);
-    scope->picTelemetry->raise();
-}
+// The Tools commands bring a device of the instrument to the front.
+void frmMainscreen::menuToolsMultiScope_Click() { frm<MultiScope>()->showDevice(tool::Scope); }
+void frmMainscreen::menuToolsScanner_Click() { frm<MultiScope>()->showDevice(tool::Scanner); }
+void frmMainscreen::menuToolsPictures_Click() { frm<MultiScope>()->showDevice(tool::Pictures); }
+void frmMainscreen::menuToolsTelemetry_Click() { frm<MultiScope>()->showDevice(tool::Telemetry); }
 
 void frmMainscreen::menuToolsDiagnostics_Click() {
-    Form* f = Forms::get("frmDiagnostics");
-    if (!f) return;
+    Form* f = frm<frmDiagnostics>();
     if (!f->formVisible()) {
         f->showForm();
         f->bringToFront();
@@ -639,11 +611,11 @@ void frmMainscreen::menuToolsFillTank_Click() {
 }
 
 void frmMainscreen::menuToolsUserDetails_Click() {
-    if (Form* f = Forms::get("frmUserDetails")) f->showForm();
+    frm<frmUserDetails>()->showForm();
 }
 
 void frmMainscreen::menuToolsOptions_Click() {
-    if (Form* f = Forms::get("frmOptions")) f->showForm();
+    frm<frmOptions>()->showForm();
 }
 
 void frmMainscreen::menuToolsChallenges_Click() { OpenChallenges(); }
@@ -669,42 +641,7 @@ void openWebAddress(const QString& target) {
 }
 
 void frmMainscreen::menuHelpTipOfTheDay_Click() {
-    if (Form* f = Forms::get("frmTip")) f->showForm();
-}
-
-namespace {
-const QString kWebSiteFile = QStringLiteral("website.txt");
-// An address longer than this is not one anybody typed into the file.
-constexpr int kMaxAddress = 2048;
-
-// "https:", "mailto:"; a single letter before the colon is a drive, not a scheme.
-bool hasScheme(const QString& line) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    return scheme.match(line).hasMatch();
-}
-}  // namespace
-
-WebAddress webSiteAddress() {
-    QByteArray bytes;
-    try {
-        bytes = readRegularFileHead(findDataFile(kWebSiteFile), 64 * 1024);
-    } catch (const VbError& e) {
-        return {QString(), "Error number: " + QString::number(e.number) + " - " + e.description + ": " + kWebSiteFile};
-    }
-    if (bytes.contains('\0')) return {QString(), "the file " + kWebSiteFile + " is not a text file."};
-    for (QString line : decodeText(bytes).split(u'\n')) {
-        line = line.trimmed();
-        if (line.isEmpty()) continue;
-        if (line.size() > kMaxAddress) return {QString(), "the first line of " + kWebSiteFile + " is too long to be an address."};
-        for (const QChar c : line)
-            if (c.unicode() < 32) return {QString(), "the first line of " + kWebSiteFile + " is not an address."};
-        if (!hasScheme(line)) return {QDir::cleanPath(QDir(appFolder()).absoluteFilePath(line)), QString()};
-        const QString scheme = line.section(u':', 0, 0).toLower();
-        if (scheme != "http" && scheme != "https" && scheme != "file")
-            return {QString(), "the address in " + kWebSiteFile + " is not a web page (http or https): " + line};
-        return {line, QString()};
-    }
-    return {QString(), "the file " + kWebSiteFile + " holds no address."};
+    frm<frmTip>()->showForm();
 }
 
 void frmMainscreen::menuHelpWebSite_Click() {
@@ -725,14 +662,6 @@ void frmMainscreen::menuHelpWebSite_Click() {
 void frmMainscreen::menuHelpAbout_Click() { frm<frmAbout>()->showForm(); }
 
 // ---- Status line and exit ----
-
-void SetStatus(const QString& text) {
-    if (!g_main) return;
-    g_main->panel(1)->setText(text);
-    platform().statusChanged(text);
-}
-
-QString StatusText() { return g_main ? g_main->panel(1)->text() : QString(); }
 
 bool programEnded() { return g_ended; }
 

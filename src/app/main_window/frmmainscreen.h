@@ -7,6 +7,8 @@
 #include <QPixmap>
 
 #include "platform/services.h"
+#include "platform/status.h"
+#include "platform/website.h"
 
 class QLabel;
 class QMenu;
@@ -35,7 +37,6 @@ public:
     BackgroundArea* mdi() const { return mdi_; }
     QLabel* panel(int n) const;  // status-bar panels 1 and 2
     VTimer* tmrMain() const { return tmrMain_; }
-    QMenu* mouseMenu() const { return menuMouse1_; }
     QAction* action(const QString& name) const;
     // Runs the command of a menu entry found by its captions (without the '&').
     bool runMenu(const QStringList& path, QString* error);
@@ -106,18 +107,6 @@ private:
 frmMainscreen* mainWindow();
 void createMainWindow();
 
-// The first status-bar panel, the status line every window writes to.
-void SetStatus(const QString& text);
-QString StatusText();
-
-// What the web-site entry opens: the first non-empty line of website.txt in the program's
-// folder, an address with a scheme ("https://...") as it stands, a path resolved against the
-// program's folder. `problem` says why there is no address (`target` is then empty).
-struct WebAddress {
-    QString target;
-    QString problem;
-};
-WebAddress webSiteAddress();
 // The help guide's first page in the program's folder.
 QString helpGuidePath();
 // Opens a web address (or a page in the program's folder) through the desktop; where nothing

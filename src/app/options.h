@@ -1,0 +1,16 @@
+// The ten options: read from the settings into OptionFlags, and applied to the windows.
+#pragma once
+
+#include <QString>
+
+// Reads the options from the settings ("ZRsettings", "ZRsetting0" .. "ZRsetting9"); a stored
+// value that is not a 16-bit integer counts as the option's default.
+void LoadOptions();
+// Applies the options to the windows, each even when an earlier one failed; the first error
+// is then raised.
+void ApplyOptions();
+// Starts decoding the main window's background picture on another thread, for the options to
+// show when they are applied.
+void prefetchBackground();
+// The settings key of an option: "ZRsetting" and its place in OptionFlags.
+QString optionSettingKey(int index);
