@@ -47,7 +47,41 @@ private:
     void emitEvent(const QJsonObject& e);
     bool execute(const QString& line, int lineNo);
     bool resolve(const QString& text, Target* t, QString* error);
+    // One command of a script line: its verb in lower case, the rest of the line, and the
+    // script line it stands on (for a deferred command, the line of its "defer").
+    struct Call {
+        const QString& verb;
+        const QString& rest;
+        int line;
+    };
+    // A verb's handler: false, with the error text, when the command fails.
+    using Verb = bool (ScriptRunner::*)(const Call& c, QString* error);
+
+    // Looks the verb up in the table of verbs and runs its handler.
     bool command(const QString& verb, const QString& rest, int lineNo, QString* error);
+    bool verbMenu(const Call& c, QString* error);
+    bool verbToolbar(const Call& c, QString* error);
+    bool verbClick(const Call& c, QString* error);
+    bool verbSet(const Call& c, QString* error);
+    bool verbPick(const Call& c, QString* error);
+    bool verbKey(const Call& c, QString* error);
+    bool verbFocus(const Call& c, QString* error);
+    bool verbDrop(const Call& c, QString* error);
+    bool verbClose(const Call& c, QString* error);
+    bool verbAnswer(const Call& c, QString* error);
+    bool verbTimer(const Call& c, QString* error);
+    bool verbSeed(const Call& c, QString* error);
+    bool verbShow(const Call& c, QString* error);
+    bool verbState(const Call& c, QString* error);
+    bool verbMemory(const Call& c, QString* error);
+    bool verbLet(const Call& c, QString* error);
+    bool verbScreenshot(const Call& c, QString* error);
+    bool verbFile(const Call& c, QString* error);
+    bool verbDefer(const Call& c, QString* error);
+    bool verbShell(const Call& c, QString* error);
+    bool verbApplyOptions(const Call& c, QString* error);
+    bool verbExpect(const Call& c, QString* error);
+
     bool show(const Target& t, QJsonObject* out, QString* error);
     bool setValue(const Target& t, const QString& value, QString* error);
     bool expect(const QString& rest, QString* error);
