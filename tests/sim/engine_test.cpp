@@ -94,6 +94,22 @@ TEST(EngineStep, ColdEngineAndLowVoltageEnrichAndRetard) {
     EXPECT_EQ(r.s.IgnitionTiming, 8);
 }
 
+TEST(EngineStep, TheLambdaSignalTrimsTheMixtureAndTheExhaustWarnsAboveIdle) {
+    const double base = 2 * 1.1f;  // the map's 2 ms enriched for 14 V
+    for (auto [lambda, trimmed] : {std::pair{-1, base * 0.9}, {0, base}, {1, base * 1.1}}) {
+        Engine e;
+        e.in.controls.slider(sim::Slider::Lambda) = lambda;
+        e.step();
+        EXPECT_NEAR(e.s.InjectionDuration, trimmed, 1e-6) << lambda;
+    }
+    Engine e;
+    e.s.ExhaustWarning = True;
+    e.s.EngineSpeed = 700;
+    EXPECT_FALSE(statuses(e.step()).contains("Warning, exhaust gases are out of range..."));
+    e.s.EngineSpeed = 800;
+    EXPECT_TRUE(statuses(e.step()).contains("Warning, exhaust gases are out of range..."));
+}
+
 TEST(EngineStep, KnockRetardsTheTimingAndSwitchesTheSimulationOff) {
     Engine e;
     e.timing = Map("Ignition timing", 30);

@@ -39,6 +39,31 @@ TEST(Trip, AnHourAtNinetyKilometresAnHour) {
     EXPECT_EQ(s.ArrivalDistance, 0);
 }
 
+TEST(Trip, EdgesOfTheArrivalDistanceTheAverageAndTheEconomy) {
+    // 3600 km/h is a kilometre a second: exactly -9999 and 9999 are in range, one beyond is not.
+    SimState s;
+    s.RoadSpeed = 3600;
+    for (auto [from, to] : {std::pair{-9998.0, -9999.0}, {-9999.0, 0.0}, {10000.0, 9999.0}, {10001.0, 0.0}}) {
+        s.ArrivalDistance = from;
+        sim::advanceTrip(s);
+        EXPECT_NEAR(s.ArrivalDistance, to, 1e-9) << from;
+    }
+    // An elapsed time of -1 is 0 after the second's +1: no average that second.
+    SimState t;
+    t.TripDistance = 5;
+    t.AverageSpeed = 7;
+    t.ElapsedTime = -1;
+    sim::advanceTrip(t);
+    EXPECT_EQ(t.AverageSpeed, 7);
+    sim::advanceTrip(t);
+    EXPECT_EQ(t.AverageSpeed, 18000);
+    // The momentary economy is a 16-bit integer: 18.5 goes to the even 18.
+    t.RoadSpeed = 50;
+    t.InjectionDuration = 3;
+    sim::advanceTrip(t);
+    EXPECT_EQ(t.FuelEconomy, 18);
+}
+
 TEST(Trip, TheTankRunsDryAndIsFilledAgain) {
     SimState s;
     s.FuelLevel = 0.0025;
