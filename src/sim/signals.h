@@ -1,0 +1,80 @@
+// The live signals at the instrument's connection points: what a probe on a point measures at
+// any instant, worked out from the simulation's state and the injected faults as the circuit
+// of a real car would give it. A fault acts on its circuit (an open circuit, a short to earth,
+// a high resistance, a failed part), so it changes the signal at every point on that circuit
+// and at no other.
+#pragma once
+
+#include "sim/engine.h"
+
+#include <QString>
+#include <optional>
+
+namespace sim {
+
+// The eighteen measured quantities, one per connection-point caption.
+enum class Quantity {
+    EngineSpeed,         // "Engine speed": inductive crank sensor, 60-2 wheel
+    EngineLoad,          // "Engine load %": manifold pressure sensor
+    Temperature,         // "Temperature": NTC coolant sensor
+    SystemVoltage,       // "System voltage": the supply, with the alternator's ripple
+    Lambda,              // "Lambda": zirconia oxygen sensor
+    Knock,               // "Knock": piezo knock sensor
+    CoilDwell,           // "Ignition coil dwell %": the coil primary (its switched side)
+    Injector,            // "Fuel injector ms": the injector's switched side
+    FuelPump,            // "Fuel pump": the pump's current through a clamp (A)
+    PressureRegulator,   // "Pressure regulator": rail pressure (bar)
+    SparkTiming,         // "Spark timing BTDC": the secondary through an HT pick-up (kV)
+    StarterSwitch,       // "Starter switch": the solenoid's switch wire
+    StarterSupply,       // "Starter supply": terminal 30
+    StarterEarth,        // "Starter earth": the volt drop on the starter's return path
+    StarterSpeed,        // "Starter speed": the cranking current through a clamp (A)
+    ChargeWarningLight,  // "Charge warning light": the alternator's D+
+    AlternatorSpeed,     // "Alternator speed": the phase (W) terminal
+    AlternatorEarth,     // "Alternator earth": the volt drop from the case to battery negative
+};
+constexpr int kQuantityCount = 18;
+
+// A connection point as the probe meets it: the label's caption, its control name and index
+// in a control array (-1 when it is in none) and the window's class name. The engine window's
+// ECU pins are "lblECU" 0..17, two to a sensor or actuator: the even pin the earth or supply
+// side, the odd pin the signal or switched side.
+struct ProbePoint {
+    QString caption;
+    QString name;
+    int index = -1;
+    QString window;
+};
+
+// The quantity a caption measures; none for a caption that is no connection point.
+std::optional<Quantity> quantityOf(const QString& caption);
+QString captionOf(Quantity q);
+
+// How a quantity's live trace is shown: units per division, the zero on the centre line
+// (alternating signals) or on the lowest grid line (two divisions below the centre), seconds
+// per division, and the unit ("V", "A", "bar", "kV").
+struct LiveScale {
+    double perDivision;
+    bool zeroAtCentre;
+    double secondsPerDivision;
+    const char* unit;
+};
+LiveScale liveScale(Quantity q);
+
+// What the signals read besides the shared state.
+struct SignalInputs {
+    const SimState* state = nullptr;
+    FaultSet faults;
+    int lambda = 0;  // the engine window's lambda slider: -1 rich, 0 on the mark, 1 lean
+};
+
+// The value at the probe t seconds from any origin (the signals repeat with the engine's
+// cycle, the sensors' slow swings with time), in the quantity's unit.
+double signalAt(const ProbePoint& point, const SignalInputs& in, double t);
+
+// What the multimeter shows on the point, in the form of the stored files' meter texts
+// ("  4.7 V (ac)", "  14.0 V (dc)", "  29 % dwell", "  2.6 ms", "  5.1 A (dc)", "  2.5 bar",
+// "  14 deg BTDC", "  150 rev/min"); an open circuit reads "  0.0 V (dc)".
+QString meterText(const ProbePoint& point, const SignalInputs& in);
+
+}  // namespace sim
