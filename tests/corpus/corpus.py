@@ -9,7 +9,7 @@ import argparse, hashlib, os, random, re, shutil, sqlite3, subprocess, sys, temp
 TIMEOUT = float(os.environ.get('VANTOREL_CORPUS_TIMEOUT', '90'))
 CONF = 'config/Vantorel/Vantorel.conf'
 # The sanitizer build's options, as CTest sets them, for a case run by hand.
-SANITIZERS = {'ASAN_OPTIONS': 'halt_on_error=1:abort_on_error=1:detect_leaks=1', 'UBSAN_OPTIONS': 'halt_on_error=1:print_stacktrace=1',
+SANITIZERS = {'ASAN_OPTIONS': 'halt_on_error=1:abort_on_error=1:detect_leaks=1:intercept_tls_get_addr=0', 'UBSAN_OPTIONS': 'halt_on_error=1:print_stacktrace=1',
               'LSAN_OPTIONS': 'suppressions=' + os.path.join(os.path.dirname(os.path.abspath(__file__)), '../sanitizer/lsan.supp')}
 CASES = []
 
