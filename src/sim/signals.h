@@ -77,4 +77,12 @@ double signalAt(const ProbePoint& point, const SignalInputs& in, double t);
 // "  14 deg BTDC", "  150 rev/min"); an open circuit reads "  0.0 V (dc)".
 QString meterText(const ProbePoint& point, const SignalInputs& in);
 
+// Where a sweep of the point's trace begins, at or after t: the scope's trigger. The sweep's
+// samples are taken at start + i * 6 * secondsPerDivision / 50 (i = 0..49). A triggered trace
+// has its marking event (the wheel's gap, the injector opening, the coil switching off, a
+// rectifier or commutator pulse, TDC for the spark) on the same sample every sweep, and the
+// narrow spikes on a sample of their own; a slow trace (0.1 s a division or more) rolls and a
+// steady one has nothing to trigger on: both start at t.
+double sweepStart(const ProbePoint& point, const SignalInputs& in, double t);
+
 }  // namespace sim

@@ -1,0 +1,724 @@
+// The live signals: every connection point's waveform worked out from the state, the lambda
+// slider and the injected faults. docs/signals.md gives the figures and where they come from,
+// and what each fault does to which point.
+#include "sim/signals.h"
+
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace sim {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kTwoPi = 2 * kPi;
+
+const char* const kCaptions[kQuantityCount] = {
+    "Engine speed",     "Engine load %",         "Temperature",     "System voltage",      "Lambda",
+    "Knock",            "Ignition coil dwell %", "Fuel injector ms", "Fuel pump",          "Pressure regulator",
+    "Spark timing BTDC", "Starter switch",       "Starter supply",  "Starter earth",       "Starter speed",
+    "Charge warning light", "Alternator speed",  "Alternator earth",
+};
+
+double frac(double x) { return x - std::floor(x); }
+double clamp01(double x) { return std::clamp(x, 0.0, 1.0); }
+
+// Where on its circuit a point lies. The engine window's ECU pins: for a sensor the even pin
+// is on the wire beside the sensor and the odd one at the unit's pin; for an output the even
+// pin is at the unit's pin and the odd one on the wire beside the actuator. Every other
+// point is the part itself (the captions beside the sliders and read-outs, and the points of
+// the starting and charging windows).
+enum class Place { Part, SensorWire, UnitPin, ActuatorWire };
+
+Place placeOf(const ProbePoint& p) {
+    if (p.name != QLatin1String("lblECU")) return Place::Part;
+    if (p.index < 12) return p.index % 2 == 0 ? Place::SensorWire : Place::UnitPin;
+    return p.index % 2 == 0 ? Place::UnitPin : Place::ActuatorWire;
+}
+
+// Everything a point's signal depends on, worked out once for a probe and a state.
+struct Ctx {
+    Quantity q = Quantity::EngineSpeed;
+    const SimState* s = nullptr;
+    Place place = Place::Part;
+    int index = -1;
+    FaultSet f;
+
+    bool running = false, cranking = false, turning = false;
+    double rpm = 0;       // the crankshaft's speed, 0 while it stands still
+    double volts = 0;     // the supply: SystemVoltage
+    double altRpm = 0;    // the alternator's speed while the engine runs
+
+    // What the faults do at this point.
+    bool dead = false;        // nothing at the point: 0
+    bool held = false;        // held at a steady level
+    double heldLevel = 0;
+    double gain = 1;          // a high-resistance pin passes only a share of the signal
+    bool noSwitching = false; // the output is never switched: it rests at supply
+    bool noHump = false;      // injector needle stuck by deposits: no closing hump
+    bool stalled = false;     // fuel pump seized
+    bool corrodedPin = false; // temperature sensor's pin at the unit
+    bool sensing10 = false;   // the unit's voltage sensing reads 10 V
+    bool ragged = false;      // an open rectifier diode
+    double advance = 0;       // spark advance, degrees before TDC
+    int mixture = 0;          // -1 rich, 0 in closed loop, 1 lean
+    double pressureShift = 0; // bar
+    int supplyResistances = 0; // high resistances in the starter's supply (33, 34)
+    bool flatBattery = false;
+    double chargeLevel = 0;   // the battery's voltage with the engine running
+    double dPlusLevel = 0;    // the alternator's D+ with the engine running
+    double rippleScale = 1;
+    double earthLevel = 0.08; // the alternator's earth drop
+};
+
+bool isFlag(const Integer& v) { return v == True; }
+
+Ctx makeCtx(Quantity q, const ProbePoint& point, const SignalInputs& in) {
+    Ctx c;
+    c.q = q;
+    c.s = in.state;
+    c.place = placeOf(point);
+    c.index = point.index;
+    c.f = in.faults;
+    const SimState& s = *in.state;
+    const FaultSet& f = in.faults;
+    c.running = isFlag(s.EngineRunning);
+    c.cranking = isFlag(s.EngineCranking) && !c.running;
+    c.rpm = (c.running || c.cranking) ? std::max(0, int(s.EngineSpeed)) : 0.0;
+    c.turning = c.rpm > 0;
+    c.volts = std::max(0, int(s.SystemVoltage));
+    c.altRpm = s.AlternatorSpeed > 0 ? double(s.AlternatorSpeed) : 3 * c.rpm;
+    c.advance = s.IgnitionTiming;
+
+    const bool part = c.place == Place::Part;
+    const bool wiring = !part;  // a sensor's wire or its pin at the unit
+    const bool unitPin = c.place == Place::UnitPin;
+    const bool actuatorSide = part || c.place == Place::ActuatorWire;
+    auto hold = [&c](double level) {
+        c.held = true;
+        c.heldLevel = level;
+    };
+
+    switch (q) {
+    case Quantity::EngineSpeed:
+        if (f[1] || (f[7] && wiring)) c.dead = true;
+        else if (f[13] && unitPin) c.gain = 0.05;
+        break;
+    case Quantity::EngineLoad:
+        if (f[2] || (f[8] && wiring) || (f[14] && unitPin)) c.dead = true;
+        break;
+    case Quantity::Temperature:
+        if (f[3] || (f[9] && wiring)) hold(5.0);
+        else if (f[15] && unitPin) c.corrodedPin = true;
+        break;
+    case Quantity::SystemVoltage:
+        if (point.window == QLatin1String("FRMsimulation")) {
+            if (f[10] && wiring) c.dead = true;
+            else if (f[4]) c.sensing10 = true;
+            if (f[16] && unitPin) c.gain = 0.05;
+        }
+        break;
+    case Quantity::Lambda:
+        if (f[11] && wiring) c.dead = true;
+        else if (f[5] || (f[17] && unitPin)) hold(0.45);
+        break;
+    case Quantity::Knock:
+        if (f[6] || (f[12] && wiring)) c.dead = true;
+        else if (f[18] && unitPin) c.gain = 0.05;
+        break;
+    case Quantity::CoilDwell:
+        if (f[25]) c.dead = true;
+        else if (f[30] || (f[22] && actuatorSide)) c.noSwitching = true;
+        break;
+    case Quantity::Injector:
+        if (f[26]) c.dead = true;
+        else if (f[30] || (f[23] && actuatorSide)) c.noSwitching = true;
+        c.noHump = f[20];
+        break;
+    case Quantity::FuelPump:
+        if (f[27] || f[30] || (f[24] && actuatorSide)) c.dead = true;
+        c.stalled = f[21];
+        break;
+    case Quantity::PressureRegulator:
+        c.pressureShift = (f[28] ? -0.7 : 0.0) + (f[29] ? 1.0 : 0.0);
+        break;
+    case Quantity::SparkTiming:
+        if (f[22] || f[25] || f[30]) c.dead = true;
+        if (f[19]) c.advance = 0;
+        break;
+    case Quantity::StarterSwitch:
+        if (f[31] || (f[32] && point.index == 1)) c.dead = true;
+        break;
+    case Quantity::StarterSupply:
+        c.supplyResistances = int(f[33]) + int(f[34]);
+        c.flatBattery = f[36];
+        break;
+    case Quantity::StarterSpeed:
+        if (f[35]) c.dead = true;
+        break;
+    case Quantity::AlternatorSpeed:
+        if (f[38]) c.dead = true;
+        c.ragged = f[40];
+        break;
+    case Quantity::AlternatorEarth:
+        if (f[38]) c.dead = true;
+        if (f[42]) c.earthLevel = 1.0;
+        break;
+    case Quantity::StarterEarth:
+    case Quantity::ChargeWarningLight:
+        break;
+    }
+
+    // The lambda sensor sees the mixture: the slider, and the fuel pressure (28 low: lean,
+    // 29 high: rich).
+    c.mixture = std::clamp(in.lambda + (f[28] ? 1 : 0) - (f[29] ? 1 : 0), -1, 1);
+
+    // The charging system with the engine running: the battery's voltage and D+.
+    c.chargeLevel = c.volts;
+    c.dPlusLevel = c.volts;
+    if (f[37]) c.altRpm *= 0.85;  // the belt slips
+    if (f[38]) {
+        c.chargeLevel = 12;
+        c.rippleScale = 0;
+        c.dPlusLevel = 0;
+    } else if (f[39]) {
+        c.chargeLevel = 16;
+        c.dPlusLevel = 16;
+    } else if (f[37] || f[40] || f[41] || f[42]) {
+        c.chargeLevel = 13;
+        if (f[37] || f[40]) c.dPlusLevel = 13;
+    }
+    if (f[40]) {
+        c.ragged = true;
+        c.rippleScale = q == Quantity::AlternatorSpeed ? 1 : 2.5;
+    }
+    if (f[43] || f[44]) c.dPlusLevel = 0;
+    return c;
+}
+
+// The crankshaft's angle in degrees at time t.
+double crankAngle(const Ctx& c, double t) { return 6 * c.rpm * t; }
+// The time since the last crossing of an angle (repeating every period degrees).
+double sinceAngle(const Ctx& c, double t, double angle, double period) {
+    const double a = crankAngle(c, t) - angle;
+    return (a - period * std::floor(a / period)) / (6 * c.rpm);
+}
+
+// The crank sensor's peak voltage at a speed: about 1 V cranking, 2 V at idle, 30 V at 6000.
+double crankAmplitude(double rpm) {
+    static constexpr double kPoints[][2] = {{0, 0},        {150, 0.8},    {200, 1.0},  {800, 2.0},
+                                            {3000, 10.0},  {6000, 30.0},  {7000, 37.0}};
+    constexpr int n = sizeof kPoints / sizeof kPoints[0];
+    for (int i = 1; i < n; ++i)
+        if (rpm <= kPoints[i][0] || i == n - 1) {
+            const double x0 = kPoints[i - 1][0], y0 = kPoints[i - 1][1];
+            const double x1 = kPoints[i][0], y1 = kPoints[i][1];
+            return y0 + (y1 - y0) * (rpm - x0) / (x1 - x0);
+        }
+    return 0;
+}
+
+// A reproducible noise in -1..1, a new value every 25 microseconds.
+double noise(double t) {
+    auto k = static_cast<std::uint64_t>(static_cast<std::int64_t>(std::floor(t * 40000.0)));
+    k ^= k >> 33;
+    k *= 0xff51afd7ed558ccdULL;
+    k ^= k >> 33;
+    k *= 0xc4ceb9fe1a85ec53ULL;
+    k ^= k >> 33;
+    return static_cast<double>(k >> 11) * (2.0 / 9007199254740992.0) - 1.0;
+}
+
+// The rectifier's ripple, about 1 from peak to peak around 0: 36 pulses a turn of the
+// alternator (six pole pairs, six diodes). With an open diode two pulses in six are lost.
+double rectifierRipple(double altRpm, bool ragged, double t) {
+    constexpr double kArcMean = 3 / kPi;      // the mean of cos over -30..30 degrees
+    constexpr double kArcSpan = 1 - 0.8660254037844386;
+    const double pulses = altRpm / 60 * 36 * t;
+    const double u = frac(pulses);
+    if (ragged) {
+        const long long k = static_cast<long long>(std::floor(pulses)) % 6;
+        constexpr double kLostMean = 2.0 / 6 * (-2.0 * 2 / kPi);
+        if (k == 1 || k == 4) return -2.0 * std::sin(kPi * u) - kLostMean;
+        return (std::cos((u - 0.5) * kPi / 3) - kArcMean) / kArcSpan - kLostMean;
+    }
+    return (std::cos((u - 0.5) * kPi / 3) - kArcMean) / kArcSpan;
+}
+
+// The starter's current: about 150 A on a healthy battery (less as its voltage falls), a
+// hump at each compression, and the inrush while the motor comes up to speed.
+double starterCurrent(const Ctx& c, double t) {
+    if (!c.cranking || !c.turning) return 0;
+    const double mean = 150.0 * std::clamp(c.volts, 6.0, 16.0) / 11.0;
+    const double inrush = c.rpm < c.s->CrankingSpeed ? 250 * clamp01(1 - (c.rpm - 70) / 20) : 0.0;
+    return mean * (1 + 0.27 * std::cos(kTwoPi * c.rpm / 30 * t)) + inrush;
+}
+// The compressions as -1..1 (1 at the top of a hump of current).
+double compression(const Ctx& c, double t) { return c.turning ? std::cos(kTwoPi * c.rpm / 30 * t) : 0.0; }
+
+double systemVoltage(const Ctx& c, double t) {
+    double v;
+    if (c.running) {
+        v = c.chargeLevel + 0.15 * c.rippleScale * rectifierRipple(c.altRpm, c.ragged, t);
+    } else if (c.cranking) {
+        v = c.volts - 0.15 * compression(c, t);
+    } else {
+        v = c.volts;
+    }
+    if (c.sensing10) v += 10 - (c.running ? c.chargeLevel : c.volts);
+    return v;
+}
+
+double lambdaVoltage(const Ctx& c, double t) {
+    if (!c.running || c.s->EngineTemperature < 40) return 0.45;  // open loop: the unit's bias
+    if (c.mixture > 0) return 0.10 + 0.02 * std::sin(kTwoPi * 0.7 * t);
+    if (c.mixture < 0) return 0.86 + 0.02 * std::sin(kTwoPi * 0.7 * t);
+    const double f = 0.6 + c.rpm / 2000;
+    const double u = frac(f * t);
+    const double e = std::min(0.08 * f, 0.1);  // edges of 80 ms
+    constexpr double kHigh = 0.475;
+    double h;
+    if (u < e) h = u / e;
+    else if (u < kHigh) h = 1;
+    else if (u < kHigh + e) h = 1 - (u - kHigh) / e;
+    else h = 0;
+    return 0.1 + 0.8 * h;
+}
+
+double coilPrimary(const Ctx& c, double t) {
+    const double vs = c.volts;
+    const int dwellPercent = c.s->DwellPercentage;
+    if (!c.turning || c.noSwitching || dwellPercent <= 0) return vs;
+    const double period = 30 / c.rpm;
+    const double dwell = std::min(dwellPercent, 95) / 100.0 * period;
+    const double tau = sinceAngle(c, t, -c.advance, 180);  // since the spark
+    if (tau >= period - dwell) return 0.5 + 1.0 * (tau - (period - dwell)) / dwell;
+    constexpr double kBurn = 1.5e-3;
+    if (tau < kBurn) return 42 - 6 * tau / kBurn + 300 * std::exp(-tau / 50e-6);
+    const double x = tau - kBurn;
+    const double ring = std::min(20.0, 0.6 * vs);
+    return vs + ring * std::exp(-x / 0.25e-3) * std::cos(kTwoPi * 2500 * x);
+}
+
+double injectorVoltage(const Ctx& c, double t) {
+    const double vs = c.volts;
+    const double ms = c.s->InjectionDuration;
+    if (!c.turning || c.noSwitching || ms <= 0) return vs;
+    const double period = 120 / c.rpm;
+    const double open = std::min(ms / 1000, period - 1e-3);
+    const double x = sinceAngle(c, t, 0, 720);
+    if (x < open) return 0.3;
+    const double y = x - open;
+    double v = y < 0.15e-3 ? 60.0 : vs + (60 - vs) * std::exp(-(y - 0.15e-3) / 0.1e-3);
+    if (!c.noHump) {
+        const double z = (y - 0.9e-3) / 0.15e-3;
+        v += 4 * std::exp(-0.5 * z * z);
+    }
+    return v;
+}
+
+double pumpCurrent(const Ctx& c, double t) {
+    if (!c.turning) return 0;
+    const double share = c.volts / 14;
+    if (c.stalled) return 12 * share;
+    const double segments = 587 * share;  // 8 segments at about 4400 rev/min
+    return 5.1 * share + 0.35 * (std::fabs(std::sin(kPi * segments * t)) - 2 / kPi);
+}
+
+double railPressure(const Ctx& c, double t) {
+    if (!c.turning) return 0;
+    const double load = std::clamp(int(c.s->EngineLoad), 0, 100);
+    const double p = 2.5 + 0.5 * load / 100 + c.pressureShift;
+    const double open = c.s->InjectionDuration / 1000;
+    if (open <= 0) return p;
+    const double x = sinceAngle(c, t, 0, 180);  // since an injector opened
+    if (x < open) return p - 0.08 * x / open;
+    return p - 0.08 * std::exp(-(x - open) / 3e-3);
+}
+
+double htPickup(const Ctx& c, double t) {
+    if (!c.turning || c.s->DwellPercentage <= 0) return 0;
+    const double period = 30 / c.rpm;
+    const double tau = sinceAngle(c, t, -c.advance, 180);
+    constexpr double kBurn = 1.5e-3;
+    double kv;
+    if (tau < kBurn) {
+        kv = 2.0 - 0.4 * tau / kBurn + 8 * std::exp(-tau / 40e-6);
+    } else {
+        const double x = tau - kBurn;
+        kv = 1.2 * std::exp(-x / 0.3e-3) * std::sin(kTwoPi * 3000 * x);
+    }
+    // The small wiggle where the dwell begins.
+    const double dwell = std::min(int(c.s->DwellPercentage), 95) / 100.0 * period;
+    const double y = tau - (period - dwell);
+    if (y >= 0) kv += 0.4 * std::exp(-y / 0.1e-3) * std::sin(kTwoPi * 8000 * y);
+    return kv;
+}
+
+double starterSupply(const Ctx& c, double t) {
+    const double rest = c.flatBattery ? 11.8 : 12.6;
+    if (c.running) return c.volts;
+    if (!c.cranking || !c.turning) return rest;
+    const double i = starterCurrent(c, t);
+    const double extra = 1.2 * c.supplyResistances * i / 150;
+    if (c.flatBattery) {
+        const double mean = 150.0 * std::clamp(c.volts, 6.0, 16.0) / 11.0;
+        return 8.0 - 0.8 * (i - mean) / 150 - extra;
+    }
+    return c.volts - 0.8 * i / 150 - extra;
+}
+
+double chargeLamp(const Ctx& c, double t) {
+    const double ripple = c.running ? 0.15 * rectifierRipple(c.altRpm, false, t) : 0.0;
+    if (c.index == 1) return c.volts + ripple;  // the lamp's feed from the ignition switch
+    if (!c.running) return (c.f[38] || c.f[43] || c.f[44]) ? 0.0 : 1.0;
+    if (c.dPlusLevel <= 0) return 0;
+    return c.dPlusLevel + ripple;
+}
+
+double phaseTerminal(const Ctx& c, double t) {
+    if (!c.running) return 0;
+    const double cycles = c.altRpm / 60 * 6 * t;
+    const double u = frac(cycles);
+    if (u >= 0.5) return 0;
+    const double top = c.volts + 0.7;
+    if (c.ragged && static_cast<long long>(std::floor(cycles)) % 3 == 0)
+        return top - 2.5 * std::sin(kPi * u / 0.5);
+    return top;
+}
+
+double knockSensor(const Ctx& c, double t) {
+    if (!c.turning) return 0;
+    const double burst = isFlag(c.s->Knock) ? 1.0 : 0.25 + 0.05 * c.rpm / 1000;
+    const double x = sinceAngle(c, t, 10, 180);  // combustion, just after each TDC
+    return 0.04 * noise(t) + burst * std::exp(-x / 2e-3) * std::sin(kTwoPi * 7000 * x);
+}
+
+// The point's signal at t, faults and all.
+double valueAt(const Ctx& c, double t) {
+    if (c.dead) return 0;
+    if (c.held) return c.heldLevel;
+    double v = 0;
+    switch (c.q) {
+    case Quantity::EngineSpeed: {
+        if (!c.turning) return 0;
+        const double p = frac(c.rpm * t / 60) * 60;  // tooth positions, 60 a turn
+        const double a = crankAmplitude(c.rpm);
+        v = p < 58 ? a * std::sin(kTwoPi * frac(p)) : 1.5 * a * std::sin(kPi * (p - 58));
+        break;
+    }
+    case Quantity::EngineLoad:
+        if (!c.turning) v = 4.5;  // no vacuum: the manifold at atmospheric pressure
+        else v = 1.0 + 3.5 * std::clamp(int(c.s->EngineLoad), 0, 100) / 100.0 +
+                 0.06 * std::cos(kTwoPi * crankAngle(c, t) / 180);
+        break;
+    case Quantity::Temperature: {
+        const double kelvin = c.s->EngineTemperature + 273.15;
+        const double r = 2500 * std::exp(3502 * (1 / kelvin - 1 / 293.15));
+        v = c.corrodedPin ? 5 * (r + 40000) / (r + 42200) : 5 * r / (r + 2200);
+        break;
+    }
+    case Quantity::SystemVoltage: v = systemVoltage(c, t); break;
+    case Quantity::Lambda: v = lambdaVoltage(c, t); break;
+    case Quantity::Knock: v = knockSensor(c, t); break;
+    case Quantity::CoilDwell: v = coilPrimary(c, t); break;
+    case Quantity::Injector: v = injectorVoltage(c, t); break;
+    case Quantity::FuelPump: v = pumpCurrent(c, t); break;
+    case Quantity::PressureRegulator: v = railPressure(c, t); break;
+    case Quantity::SparkTiming: v = htPickup(c, t); break;
+    case Quantity::StarterSwitch:
+        v = c.cranking ? c.volts - 0.2 - 0.1 * compression(c, t) : 0.0;
+        break;
+    case Quantity::StarterSupply: v = starterSupply(c, t); break;
+    case Quantity::StarterEarth: v = 0.0008 * starterCurrent(c, t); break;
+    case Quantity::StarterSpeed: v = starterCurrent(c, t); break;
+    case Quantity::ChargeWarningLight: v = chargeLamp(c, t); break;
+    case Quantity::AlternatorSpeed: v = phaseTerminal(c, t); break;
+    case Quantity::AlternatorEarth:
+        v = c.running ? c.earthLevel * (1 + 0.25 * rectifierRipple(c.altRpm, false, t)) : 0.0;
+        break;
+    }
+    return c.gain * v;
+}
+
+// The length of time the signal repeats over (or a second for a steady one).
+double periodOf(const Ctx& c) {
+    const bool engine = c.turning;
+    switch (c.q) {
+    case Quantity::EngineSpeed: return engine ? 60 / c.rpm : 1;
+    case Quantity::Injector: return engine ? 120 / c.rpm : 1;
+    case Quantity::EngineLoad:
+    case Quantity::Knock:
+    case Quantity::CoilDwell:
+    case Quantity::PressureRegulator:
+    case Quantity::SparkTiming:
+    case Quantity::StarterSwitch:
+    case Quantity::StarterSupply:
+    case Quantity::StarterEarth:
+    case Quantity::StarterSpeed:
+        return engine ? 30 / c.rpm : 1;
+    case Quantity::SystemVoltage:
+    case Quantity::ChargeWarningLight:
+    case Quantity::AlternatorEarth:
+        if (c.running && c.altRpm > 0) return 60 / (c.altRpm * 6);
+        return engine ? 30 / c.rpm : 1;
+    case Quantity::AlternatorSpeed: return c.running && c.altRpm > 0 ? 3 * 60 / (c.altRpm * 6) : 1;
+    case Quantity::FuelPump: return engine && !c.stalled ? 1 / (587 * c.volts / 14) : 1;
+    case Quantity::Lambda: {
+        if (c.mixture != 0) return 1 / 0.7;
+        return 1 / (0.6 + c.rpm / 2000);
+    }
+    case Quantity::Temperature: return 1;
+    }
+    return 1;
+}
+
+struct Stats {
+    double mean = 0, rms = 0;
+    bool zero = true;
+};
+Stats statsOver(const Ctx& c, double t0, double length, int n) {
+    Stats st;
+    double sum = 0, squares = 0;
+    for (int i = 0; i < n; ++i) {
+        const double v = valueAt(c, t0 + (i + 0.5) * length / n);
+        sum += v;
+        squares += v * v;
+        if (v != 0) st.zero = false;
+    }
+    st.mean = sum / n;
+    st.rms = std::sqrt(std::max(0.0, squares / n - st.mean * st.mean));
+    return st;
+}
+
+// The instant between a and b where the signal crosses the threshold (below at a when
+// belowAtA).
+double edgeBetween(const Ctx& c, double a, double b, double threshold, bool belowAtA) {
+    for (int i = 0; i < 30; ++i) {
+        const double m = 0.5 * (a + b);
+        if ((valueAt(c, m) < threshold) == belowAtA) a = m;
+        else b = m;
+    }
+    return 0.5 * (a + b);
+}
+
+// How long the signal stays below a threshold within [t0, t0 + length).
+double timeBelow(const Ctx& c, double t0, double length, double threshold) {
+    constexpr int n = 200;
+    const double dt = length / n;
+    bool below = valueAt(c, t0) < threshold;
+    double start = t0, total = 0;
+    for (int i = 1; i <= n; ++i) {
+        const double t = t0 + i * dt;
+        const bool now = i == n ? below : valueAt(c, t) < threshold;
+        if (now != below) {
+            const double edge = edgeBetween(c, t - dt, t, threshold, below);
+            if (now) start = edge;
+            else total += edge - start;
+            below = now;
+        }
+    }
+    if (below) total += t0 + length - start;
+    return total;
+}
+
+QString text(double value, const char* picture, const char* unit) {
+    return QStringLiteral("  ") + vb::format(value, QLatin1String(picture)) + QLatin1String(unit);
+}
+QString noVoltage() { return QStringLiteral("  0.0 V (dc)"); }
+
+}  // namespace
+
+std::optional<Quantity> quantityOf(const QString& caption) {
+    for (int i = 0; i < kQuantityCount; ++i)
+        if (caption == QLatin1String(kCaptions[i])) return static_cast<Quantity>(i);
+    return std::nullopt;
+}
+
+QString captionOf(Quantity q) { return QLatin1String(kCaptions[static_cast<int>(q)]); }
+
+LiveScale liveScale(Quantity q) {
+    switch (q) {
+    case Quantity::EngineSpeed: return {2, true, 0.4e-3, "V"};
+    case Quantity::EngineLoad: return {1, false, 20e-3, "V"};
+    case Quantity::Temperature: return {1, false, 1, "V"};
+    case Quantity::SystemVoltage: return {4, false, 1e-3, "V"};
+    case Quantity::Lambda: return {0.2, false, 0.5, "V"};
+    case Quantity::Knock: return {0.2, true, 20e-3, "V"};
+    case Quantity::CoilDwell: return {100, false, 10e-3, "V"};
+    case Quantity::Injector: return {20, false, 1e-3, "V"};
+    case Quantity::FuelPump: return {2, false, 2e-3, "A"};
+    case Quantity::PressureRegulator: return {1, false, 20e-3, "bar"};
+    case Quantity::SparkTiming: return {4, false, 2e-3, "kV"};
+    case Quantity::StarterSwitch: return {4, false, 0.5, "V"};
+    case Quantity::StarterSupply: return {4, false, 0.2, "V"};
+    case Quantity::StarterEarth: return {0.05, false, 0.2, "V"};
+    case Quantity::StarterSpeed: return {50, false, 0.2, "A"};
+    case Quantity::ChargeWarningLight: return {4, false, 1e-3, "V"};
+    case Quantity::AlternatorSpeed: return {4, false, 1e-3, "V"};
+    case Quantity::AlternatorEarth: return {0.2, false, 1e-3, "V"};
+    }
+    return {1, false, 1e-3, "V"};
+}
+
+double signalAt(const ProbePoint& point, const SignalInputs& in, double t) {
+    if (!in.state) return 0;
+    const std::optional<Quantity> q = quantityOf(point.caption);
+    if (!q) return 0;
+    return valueAt(makeCtx(*q, point, in), t);
+}
+
+QString meterText(const ProbePoint& point, const SignalInputs& in) {
+    if (!in.state) return noVoltage();
+    const std::optional<Quantity> q = quantityOf(point.caption);
+    if (!q) return noVoltage();
+    const Ctx c = makeCtx(*q, point, in);
+    const double period = periodOf(c);
+    switch (*q) {
+    case Quantity::EngineSpeed: {
+        // 360 samples a turn: six to a tooth, twelve across the gap.
+        const Stats st = statsOver(c, 0, period, 360);
+        return st.zero ? noVoltage() : text(st.rms, "0.0", " V (ac)");
+    }
+    case Quantity::Knock: {
+        // The bursts sampled closely, the quiet rest of the cycle more loosely.
+        const double burst = std::min(period, 12e-3);
+        const double start = c.turning ? 10 / (6 * c.rpm) : 0;
+        const Stats a = statsOver(c, start, burst, 160);
+        const Stats b = period > burst ? statsOver(c, start + burst, period - burst, 100) : Stats{};
+        if (a.zero && b.zero) return noVoltage();
+        const double w = burst / period;
+        const double mean = w * a.mean + (1 - w) * b.mean;
+        const double squares = w * (a.rms * a.rms + a.mean * a.mean) + (1 - w) * (b.rms * b.rms + b.mean * b.mean);
+        return text(std::sqrt(std::max(0.0, squares - mean * mean)), "0.00", " V (ac)");
+    }
+    case Quantity::CoilDwell: {
+        const Stats st = statsOver(c, 0, period, 100);
+        if (st.zero) return noVoltage();
+        if (!c.turning) return QStringLiteral("  0 % dwell");
+        const double spark = (180 - c.advance) / (6 * c.rpm);
+        const double share = timeBelow(c, spark, period, 0.25 * c.volts) / period;
+        return text(100 * share, "0", " % dwell");
+    }
+    case Quantity::Injector: {
+        const Stats st = statsOver(c, 0, period, 100);
+        if (st.zero) return noVoltage();
+        if (!c.turning) return QStringLiteral("  0.0 ms");
+        const double low = timeBelow(c, period - 0.2e-3, period, 0.5 * c.volts);
+        return text(low * 1000, "0.0", " ms");
+    }
+    case Quantity::SparkTiming: {
+        if (c.dead || !c.turning) return noVoltage();
+        // The firing against the TDC at the middle of the window.
+        const double tdc = 180 / (6 * c.rpm);
+        const double t0 = tdc - period / 2;
+        constexpr int n = 200;
+        const double dt = period / n;
+        bool below = valueAt(c, t0) < 1.0;
+        for (int i = 1; i < n; ++i) {
+            const double t = t0 + i * dt;
+            const bool now = valueAt(c, t) < 1.0;
+            if (below && !now) {
+                const double fire = edgeBetween(c, t - dt, t, 1.0, true);
+                return text((tdc - fire) * 6 * c.rpm, "0", " deg BTDC");
+            }
+            below = now;
+        }
+        return noVoltage();
+    }
+    case Quantity::FuelPump: {
+        const Stats st = statsOver(c, 0, period, 100);
+        return text(st.mean, "0.0", " A (dc)");
+    }
+    case Quantity::PressureRegulator: {
+        const Stats st = statsOver(c, 0, period, 200);
+        return text(st.mean, "0.0", " bar");
+    }
+    case Quantity::StarterSpeed: {
+        const Stats st = statsOver(c, 0, period, 50);
+        return text(st.zero ? 0.0 : c.rpm, "0", " rev/min");
+    }
+    case Quantity::AlternatorSpeed: {
+        const Stats st = statsOver(c, 0, period, 60);
+        if (st.zero) return noVoltage();
+        return text(c.altRpm, "0", " rev/min");
+    }
+    case Quantity::Lambda:
+    case Quantity::StarterEarth:
+    case Quantity::AlternatorEarth: {
+        const Stats st = statsOver(c, 0, period, 200);
+        return st.zero ? noVoltage() : text(st.mean, "0.00", " V (dc)");
+    }
+    case Quantity::EngineLoad:
+    case Quantity::Temperature:
+    case Quantity::SystemVoltage:
+    case Quantity::StarterSwitch:
+    case Quantity::StarterSupply:
+    case Quantity::ChargeWarningLight: {
+        const Stats st = statsOver(c, 0, period, 200);
+        return st.zero ? noVoltage() : text(st.mean, "0.0", " V (dc)");
+    }
+    }
+    return noVoltage();
+}
+
+double sweepStart(const ProbePoint& point, const SignalInputs& in, double t) {
+    if (!in.state) return t;
+    const std::optional<Quantity> q = quantityOf(point.caption);
+    if (!q) return t;
+    const LiveScale scale = liveScale(*q);
+    if (scale.secondsPerDivision >= 0.1) return t;  // a slow trace rolls
+    const Ctx c = makeCtx(*q, point, in);
+    if (c.dead || c.held) return t;
+    const double dt = 6 * scale.secondsPerDivision / 50;  // one sample
+    const double crank = 6 * c.rpm;                       // degrees a second
+    double rate = 0, angle = 0, cycle = 360;
+    int sample = 8;  // where the event falls: about one division in
+    switch (*q) {
+    case Quantity::EngineSpeed:  // the gap, two divisions in
+        rate = crank, angle = 348, cycle = 360, sample = 17;
+        break;
+    case Quantity::EngineLoad:
+    case Quantity::PressureRegulator:
+        rate = crank, angle = 0, cycle = 180;
+        break;
+    case Quantity::Knock:  // the first peak of a burst's ringing
+        rate = crank, angle = 10 + crank / (4 * 7000.0), cycle = 180;
+        break;
+    case Quantity::CoilDwell: rate = crank, angle = -c.advance, cycle = 180; break;
+    case Quantity::Injector: rate = crank, angle = 0, cycle = 720; break;
+    case Quantity::SparkTiming:  // TDC five divisions in
+        rate = crank, angle = 0, cycle = 180, sample = 42;
+        break;
+    case Quantity::FuelPump:
+        if (c.turning && !c.stalled) rate = 360 * 587 * c.volts / 14;
+        break;
+    case Quantity::SystemVoltage:
+    case Quantity::ChargeWarningLight:
+    case Quantity::AlternatorEarth:
+        if (c.running) rate = 360 * c.altRpm / 60 * 36, cycle = 360 * 6;
+        break;
+    case Quantity::AlternatorSpeed:
+        if (c.running) rate = 360 * c.altRpm / 60 * 6, cycle = 360 * 3;
+        break;
+    default: break;
+    }
+    if (rate <= 0) return t;
+    // The first event at least one sample past the sample it is to fall on.
+    const double after = t + (sample + 1) * dt;
+    const double k = std::ceil((rate * after - angle) / cycle);
+    const double event = (k * cycle + angle) / rate;
+    double start = event - sample * dt;
+    if (*q == Quantity::SparkTiming) {
+        // The firing line on a sample of its own, TDC within half a sample of its place.
+        const double fire = event - c.advance / crank;
+        const double offset = (fire - start) / dt;
+        start += (offset - std::round(offset)) * dt;
+    }
+    return start;
+}
+
+}  // namespace sim

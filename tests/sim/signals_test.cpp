@@ -1,0 +1,580 @@
+// The live signals on their own: the waveforms' timing against the state, the mixture on the
+// lambda sensor, the starting circuit, the meter's texts, the trigger, the screens, and which
+// points every fault reaches.
+#include "sim/signals.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <vector>
+
+using sim::ProbePoint;
+using sim::Quantity;
+using sim::SignalInputs;
+
+namespace {
+
+// A warm engine idling: the figures the unit works out at 800 rev/min.
+SimState idling() {
+    SimState s;
+    s.EngineRunning = True;
+    s.EngineSpeed = 800;
+    s.EngineLoad = 10;
+    s.EngineTemperature = 90;
+    s.SystemVoltage = 14;
+    s.IgnitionTiming = 14;
+    s.DwellPercentage = 30;
+    s.InjectionDuration = 2.6;
+    s.AlternatorSpeed = 2400;
+    return s;
+}
+
+// The starter turning the engine at its cranking speed, the battery under the load.
+SimState cranking() {
+    SimState s;
+    s.EngineCranking = True;
+    s.EngineSpeed = 132;
+    s.CrankingSpeed = 132;
+    s.EngineLoad = 5;
+    s.EngineTemperature = 90;
+    s.SystemVoltage = 11;
+    s.IgnitionTiming = 9;
+    s.DwellPercentage = 35;
+    s.InjectionDuration = 5;
+    return s;
+}
+
+SignalInputs inputs(const SimState& s, sim::FaultSet faults = {}, int lambda = 0) {
+    SignalInputs in;
+    in.state = &s;
+    in.faults = faults;
+    in.lambda = lambda;
+    return in;
+}
+
+sim::FaultSet fault(int n) {
+    sim::FaultSet f;
+    f.set(n);
+    return f;
+}
+
+ProbePoint ecuPin(int index) {
+    static const char* const circuits[9] = {"Engine speed", "Engine load %",         "Temperature",
+                                            "System voltage", "Lambda",              "Knock",
+                                            "Ignition coil dwell %", "Fuel injector ms", "Fuel pump"};
+    return {circuits[index / 2], "lblECU", index, "FRMsimulation"};
+}
+ProbePoint part(const char* caption, const char* name, int index = -1, const char* window = "FRMsimulation") {
+    return {caption, name, index, window};
+}
+
+// Every connection point of the three circuit windows.
+std::vector<ProbePoint> everyPoint() {
+    std::vector<ProbePoint> points;
+    for (int i = 0; i < 18; ++i) points.push_back(ecuPin(i));
+    const std::pair<const char*, const char*> engineWindow[] = {
+        {"Label6", "Engine speed"},     {"Label7", "Engine load %"},     {"Label8", "Temperature"},
+        {"Label9", "System voltage"},   {"Label14", "Lambda"},           {"Label13", "Knock"},
+        {"Label1", "Fuel pump"},        {"Label11", "Pressure regulator"}, {"Label5", "Fuel injector ms"},
+        {"Label4", "Ignition coil dwell %"}, {"Label3", "Spark timing BTDC"}};
+    for (const auto& [name, caption] : engineWindow) points.push_back(part(caption, name));
+    for (int i : {0, 1}) points.push_back(part("Starter switch", "lblKey", i, "frmStarting"));
+    for (int i : {0, 1, 3}) points.push_back(part("Starter supply", "lblVoltage", i, "frmStarting"));
+    for (int i : {0, 1, 2}) points.push_back(part("Starter earth", "lblEarth", i, "frmStarting"));
+    points.push_back(part("Starter speed", "lblCrankingSpeed", 0, "frmStarting"));
+    points.push_back(part("Engine speed", "lblEngineSpeed", 0, "frmCharging"));
+    points.push_back(part("Alternator speed", "lblAlternatorSpeed", -1, "frmCharging"));
+    for (int i : {0, 1, 2}) points.push_back(part("System voltage", "lblOutputVoltage", i, "frmCharging"));
+    for (int i : {0, 1, 2, 3}) points.push_back(part("Charge warning light", "lblWL", i, "frmCharging"));
+    for (int i : {0, 1, 2}) points.push_back(part("Alternator earth", "lblEarth", i, "frmCharging"));
+    return points;
+}
+
+std::string describe(const ProbePoint& p) {
+    return (p.window + ":" + p.name + "(" + QString::number(p.index) + ") " + p.caption).toStdString();
+}
+
+// Samples of a point's signal over [t0, t0 + length) at a fixed step.
+std::vector<double> samples(const ProbePoint& p, const SignalInputs& in, double t0, double length, double step) {
+    std::vector<double> v;
+    for (double t = t0; t < t0 + length; t += step) v.push_back(sim::signalAt(p, in, t));
+    return v;
+}
+double mean(const std::vector<double>& v) {
+    double sum = 0;
+    for (double x : v) sum += x;
+    return sum / v.size();
+}
+
+// ---- Timing against the state ----
+
+TEST(LiveSignals, CrankSensorFollowsEngineSpeed) {
+    const ProbePoint sensor = part("Engine speed", "Label6");
+    for (int rpm : {800, 3000, 6000}) {
+        SimState s = idling();
+        s.EngineSpeed = rpm;
+        const SignalInputs in = inputs(s);
+        // Ten turns at forty samples a tooth, from an arbitrary instant.
+        const double window = 10 * 60.0 / rpm;
+        const double step = 1.0 / (rpm * 40.0);
+        const std::vector<double> v = samples(sensor, in, 0.1234, window, step);
+        int rising = 0, longest = 0, since = 0;
+        for (size_t i = 1; i < v.size(); ++i) {
+            ++since;
+            if (v[i - 1] < 0 && v[i] >= 0) {
+                ++rising;
+                longest = std::max(longest, since);
+                since = 0;
+            }
+        }
+        // 58 teeth and the gap: 59 cycles a turn, the gap two tooth pitches long.
+        const double toothHz = rising * 60.0 / 59 / window;
+        EXPECT_NEAR(toothHz, rpm, rpm * 0.01) << rpm;
+        EXPECT_NEAR(longest, 80, 2) << rpm;
+    }
+    // The amplitude grows with speed: about 1 V cranking, 2 V at idle, tens of volts high up.
+    auto peak = [&](int rpm) {
+        SimState s = idling();
+        s.EngineSpeed = rpm;
+        double m = 0;
+        for (double x : samples(sensor, inputs(s), 0, 60.0 / rpm * 0.9, 1.0 / (rpm * 40.0))) m = std::max(m, x);
+        return m;
+    };
+    EXPECT_NEAR(peak(180), 0.9, 0.3);
+    EXPECT_NEAR(peak(800), 2.0, 0.3);
+    EXPECT_GT(peak(6000), 20);
+    // Nothing while the engine stands still.
+    SimState stopped;
+    for (double x : samples(sensor, inputs(stopped), 0, 0.1, 1e-3)) EXPECT_EQ(x, 0);
+}
+
+TEST(LiveSignals, InjectorIsHeldOpenForTheInjectionDuration) {
+    const ProbePoint injector = part("Fuel injector ms", "Label5");
+    struct Case {
+        int rpm;
+        double ms;
+    };
+    for (const Case k : {Case{800, 2.6}, Case{3000, 4.1}, Case{6000, 8.35}}) {
+        SimState s = idling();
+        s.EngineSpeed = k.rpm;
+        s.InjectionDuration = k.ms;
+        const double step = 10e-6;
+        const std::vector<double> v = samples(injector, inputs(s), 0.0371, 120.0 / k.rpm, step);
+        int low = 0;
+        double top = 0;
+        for (double x : v) {
+            low += x < 7;
+            top = std::max(top, x);
+        }
+        EXPECT_NEAR(low * step * 1000, k.ms, step * 1000) << k.rpm;
+        EXPECT_NEAR(top, 60, 1) << "the clamped turn-off spike";
+        // The rest of the cycle at supply voltage.
+        EXPECT_NEAR(v.front(), 14, 0.01);
+    }
+    SimState stopped;
+    stopped.SystemVoltage = 12;
+    for (double x : samples(injector, inputs(stopped), 0, 0.1, 1e-3)) EXPECT_EQ(x, 12);
+}
+
+TEST(LiveSignals, CoilIsSwitchedOnForTheDwellShareOfEachSpark) {
+    const ProbePoint coil = ecuPin(13);
+    struct Case {
+        int rpm, dwell;
+    };
+    for (const Case k : {Case{800, 20}, Case{3000, 35}, Case{6000, 50}}) {
+        SimState s = idling();
+        s.EngineSpeed = k.rpm;
+        s.DwellPercentage = k.dwell;
+        const double period = 30.0 / k.rpm;
+        const std::vector<double> v = samples(coil, inputs(s), 0.0059, period, period / 4000);
+        int low = 0;
+        double top = 0;
+        for (double x : v) {
+            low += x < 3.5;
+            top = std::max(top, x);
+        }
+        EXPECT_NEAR(100.0 * low / v.size(), k.dwell, 0.5) << k.rpm;
+        EXPECT_GT(top, 300) << "the switch-off spike";
+        EXPECT_EQ(sim::meterText(coil, inputs(s)), QString("  %1 % dwell").arg(k.dwell));
+    }
+}
+
+TEST(LiveSignals, SparkTimingIsReadAgainstTopDeadCentre) {
+    const ProbePoint timing = part("Spark timing BTDC", "Label3");
+    for (int advance : {0, 14, 32}) {
+        SimState s = idling();
+        s.EngineSpeed = 2400;
+        s.IgnitionTiming = advance;
+        EXPECT_EQ(sim::meterText(timing, inputs(s)), QString("  %1 deg BTDC").arg(advance));
+    }
+    // A later spark moves the firing line towards TDC (at whole spark periods from the origin).
+    auto firing = [&](int advance) {
+        SimState s = idling();
+        s.IgnitionTiming = advance;
+        const double period = 30.0 / 800;
+        for (double t = 10 * period - period / 2; t < 10 * period; t += 1e-6)
+            if (sim::signalAt(timing, inputs(s), t) > 5) return (10 * period - t) * 6 * 800;
+        return -1.0;
+    };
+    EXPECT_NEAR(firing(14), 14, 0.1);
+    EXPECT_NEAR(firing(30), 30, 0.1);
+}
+
+// ---- The mixture ----
+
+TEST(LiveSignals, LambdaSwitchesInClosedLoopAndFollowsTheMixture) {
+    const ProbePoint sensor = part("Lambda", "Label14");
+    const SimState s = idling();
+    auto average = [&](sim::FaultSet f, int slider) { return mean(samples(sensor, inputs(s, f, slider), 0.3, 10, 5e-3)); };
+
+    // Closed loop: 0.1 to 0.9 V about once a second, averaging a little under 0.5 V.
+    const std::vector<double> v = samples(sensor, inputs(s), 0.3, 10, 5e-3);
+    int switches = 0;
+    for (size_t i = 1; i < v.size(); ++i) switches += v[i - 1] < 0.5 && v[i] >= 0.5;
+    EXPECT_NEAR(switches, 10, 1);
+    EXPECT_NEAR(*std::min_element(v.begin(), v.end()), 0.1, 0.01);
+    EXPECT_NEAR(*std::max_element(v.begin(), v.end()), 0.9, 0.01);
+    const double healthy = average({}, 0);
+    EXPECT_NEAR(healthy, 0.48, 0.01);
+
+    // Low fuel pressure makes it lean, high pressure rich, and so does the slider.
+    EXPECT_LT(average(fault(28), 0), healthy - 0.3);
+    EXPECT_GT(average(fault(29), 0), healthy + 0.3);
+    EXPECT_LT(average({}, 1), healthy - 0.3);
+    EXPECT_GT(average({}, -1), healthy + 0.3);
+    EXPECT_EQ(sim::meterText(sensor, inputs(s, fault(28))), "  0.10 V (dc)");
+    EXPECT_EQ(sim::meterText(sensor, inputs(s, fault(29))), "  0.86 V (dc)");
+
+    // A cold engine runs in open loop: the sensor sits at the unit's bias voltage.
+    SimState cold = idling();
+    cold.EngineTemperature = 20;
+    for (double x : samples(sensor, inputs(cold), 0, 3, 0.05)) EXPECT_EQ(x, 0.45);
+}
+
+TEST(LiveSignals, KnockBurstsGrowWhenTheEngineKnocks) {
+    const ProbePoint sensor = part("Knock", "Label13");
+    SimState s = idling();
+    auto rms = [&] {
+        double sum = 0;
+        const std::vector<double> v = samples(sensor, inputs(s), 0.01, 30.0 / 800 * 4, 5e-6);
+        for (double x : v) sum += x * x;
+        return std::sqrt(sum / v.size());
+    };
+    const double quiet = rms();
+    s.Knock = True;
+    EXPECT_GT(rms(), 2.5 * quiet);
+}
+
+// ---- The starting circuit ----
+
+TEST(LiveSignals, StartingCircuitAtRestAndCranking) {
+    const ProbePoint supply = part("Starter supply", "lblVoltage", 0, "frmStarting");
+    const ProbePoint current = part("Starter speed", "lblCrankingSpeed", 0, "frmStarting");
+    SimState rest;
+    rest.SystemVoltage = 12;
+    EXPECT_EQ(sim::meterText(supply, inputs(rest)), "  12.6 V (dc)");
+    EXPECT_EQ(sim::meterText(current, inputs(rest)), "  0 rev/min");
+
+    const SimState s = cranking();
+    const std::vector<double> volts = samples(supply, inputs(s), 0, 2, 1e-3);
+    EXPECT_GE(*std::min_element(volts.begin(), volts.end()), 9.6);
+    EXPECT_EQ(sim::meterText(supply, inputs(s)), "  10.2 V (dc)");
+    EXPECT_EQ(sim::meterText(current, inputs(s)), "  132 rev/min");
+
+    // One hump of current per compression: two a turn.
+    const std::vector<double> amps = samples(current, inputs(s), 0.05, 5, 1e-3);
+    int humps = 0;
+    for (size_t i = 1; i < amps.size(); ++i) humps += amps[i - 1] < 150 && amps[i] >= 150;
+    EXPECT_NEAR(humps, 5 * 132 / 30.0, 1);
+    EXPECT_NEAR(mean(amps), 150, 2);
+
+    // The inrush while the motor comes up to speed.
+    SimState starting = s;
+    starting.EngineSpeed = 70;
+    EXPECT_GT(mean(samples(current, inputs(starting), 0, 1, 1e-3)), 350);
+
+    // A flat battery under the starter's load.
+    EXPECT_EQ(sim::meterText(supply, inputs(s, fault(36))), "  8.0 V (dc)");
+}
+
+// ---- The meter ----
+
+TEST(LiveSignals, MeterTextsOfAnIdlingEngine) {
+    const SimState s = idling();
+    const SimState c = cranking();
+    struct Case {
+        ProbePoint point;
+        const SimState* state;
+        const char* text;
+    };
+    const Case cases[] = {
+        {part("Engine speed", "Label6"), &s, "  1.4 V (ac)"},
+        {part("Engine load %", "Label7"), &s, "  1.4 V (dc)"},
+        {part("Temperature", "Label8"), &s, "  0.5 V (dc)"},
+        {part("System voltage", "lblOutputVoltage", 0, "frmCharging"), &s, "  14.0 V (dc)"},
+        {part("Lambda", "Label14"), &s, "  0.48 V (dc)"},
+        {part("Ignition coil dwell %", "Label4"), &s, "  30 % dwell"},
+        {part("Fuel injector ms", "Label5"), &s, "  2.6 ms"},
+        {part("Fuel pump", "Label1"), &s, "  5.1 A (dc)"},
+        {part("Pressure regulator", "Label11"), &s, "  2.5 bar"},
+        {part("Spark timing BTDC", "Label3"), &s, "  14 deg BTDC"},
+        {part("Charge warning light", "lblWL", 0, "frmCharging"), &s, "  14.0 V (dc)"},
+        {part("Alternator speed", "lblAlternatorSpeed", -1, "frmCharging"), &s, "  2400 rev/min"},
+        {part("Alternator earth", "lblEarth", 0, "frmCharging"), &s, "  0.08 V (dc)"},
+        {part("Starter switch", "lblKey", 0, "frmStarting"), &c, "  10.8 V (dc)"},
+        {part("Starter earth", "lblEarth", 1, "frmStarting"), &c, "  0.12 V (dc)"},
+    };
+    for (const Case& k : cases) EXPECT_EQ(sim::meterText(k.point, inputs(*k.state)), k.text) << describe(k.point);
+
+    const QRegularExpression form("^  \\d+\\.\\d\\d V \\(ac\\)$");
+    EXPECT_TRUE(form.match(sim::meterText(part("Knock", "Label13"), inputs(s))).hasMatch());
+
+    // An open circuit, a short to earth and a blown fuse read nothing.
+    EXPECT_EQ(sim::meterText(ecuPin(1), inputs(s, fault(7))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(ecuPin(9), inputs(s, fault(11))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(ecuPin(15), inputs(s, fault(26))), "  0.0 V (dc)");
+    // An injector that is never switched sits at supply: no pulse to time.
+    EXPECT_EQ(sim::meterText(ecuPin(15), inputs(s, fault(23))), "  0.0 ms");
+    // A probe on something that is no connection point.
+    EXPECT_EQ(sim::meterText(part("Speed look up value", "Label10"), inputs(s)), "  0.0 V (dc)");
+    EXPECT_EQ(sim::signalAt(part("Speed look up value", "Label10"), inputs(s), 0.1), 0);
+}
+
+// ---- The screen ----
+
+TEST(LiveSignals, TriggeredSweepsStandStillAndCatchTheSpikes) {
+    const SimState s = idling();
+    const SignalInputs in = inputs(s);
+    auto sweep = [&](const ProbePoint& p, double from) {
+        const double start = sim::sweepStart(p, in, from);
+        EXPECT_GE(start, from);
+        const double dt = 6 * sim::liveScale(*sim::quantityOf(p.caption)).secondsPerDivision / 50;
+        std::vector<double> v;
+        for (int i = 0; i < 50; ++i) v.push_back(sim::signalAt(p, in, start + i * dt));
+        return v;
+    };
+    for (const ProbePoint& p : everyPoint()) {
+        const std::vector<double> a = sweep(p, 0.3), b = sweep(p, 7.9);
+        if (sim::liveScale(*sim::quantityOf(p.caption)).secondsPerDivision >= 0.1 || p.caption == "Knock") continue;
+        for (int i = 0; i < 50; ++i) ASSERT_NEAR(a[i], b[i], 1e-6) << describe(p) << " sample " << i;
+    }
+    const std::vector<double> coil = sweep(part("Ignition coil dwell %", "Label4"), 1.0);
+    EXPECT_GT(coil[8], 330);
+    const std::vector<double> ht = sweep(part("Spark timing BTDC", "Label3"), 1.0);
+    EXPECT_GT(*std::max_element(ht.begin(), ht.end()), 9.5);
+    const std::vector<double> injector = sweep(part("Fuel injector ms", "Label5"), 1.0);
+    EXPECT_LT(injector[9], 1);  // open from the ninth sample on
+    // A slow trace rolls.
+    EXPECT_EQ(sim::sweepStart(part("Lambda", "Label14"), in, 2.5), 2.5);
+}
+
+TEST(LiveSignals, TracesFitTheirScreens) {
+    const SimState running = idling();
+    const SimState turning = cranking();
+    for (const ProbePoint& p : everyPoint()) {
+        const Quantity q = *sim::quantityOf(p.caption);
+        const sim::LiveScale scale = sim::liveScale(q);
+        const bool starter = p.window == "frmStarting";
+        const SignalInputs in = inputs(starter ? turning : running);
+        const double start = sim::sweepStart(p, in, 0.5);
+        const double dt = 6 * scale.secondsPerDivision / 50;
+        double top = -1e9, bottom = 1e9;
+        for (int i = 0; i < 50; ++i) {
+            const double divisions = sim::signalAt(p, in, start + i * dt) / scale.perDivision;
+            top = std::max(top, divisions);
+            bottom = std::min(bottom, divisions);
+        }
+        // The screen reaches three divisions either side of the centre line; a trace from earth
+        // starts two below it.
+        const double zero = scale.zeroAtCentre ? 0 : -2;
+        EXPECT_LE(zero + top, 3) << describe(p);
+        EXPECT_GE(zero + bottom, -3) << describe(p);
+    }
+    // The crank sensor: two cycles or so at idle, about ten at 4000 rev/min, and still three
+    // samples a cycle at 6000.
+    const double screen = 6 * sim::liveScale(Quantity::EngineSpeed).secondsPerDivision;
+    EXPECT_NEAR(800 * screen, 2, 0.5);
+    EXPECT_NEAR(4000 * screen, 10, 2.5);
+    EXPECT_GE(50 / (6000 * screen), 3);
+    // The alternator's phase at 6000 rev/min: three times as fast, six cycles a turn.
+    const double phase = 6000 * 3 / 60.0 * 6 * 6 * sim::liveScale(Quantity::AlternatorSpeed).secondsPerDivision;
+    EXPECT_GE(50 / phase, 3);
+}
+
+// ---- The faults ----
+
+// A point a fault reaches: a caption, and optionally the control, its index and the window.
+constexpr int kAny = -2;
+struct Pick {
+    const char* caption;
+    const char* name = nullptr;
+    int index = kAny;
+    const char* window = nullptr;
+    bool matches(const ProbePoint& p) const {
+        return p.caption == QLatin1String(caption) && (!name || p.name == QLatin1String(name)) &&
+               (index == kAny || p.index == index) && (!window || p.window == QLatin1String(window));
+    }
+};
+Pick pin(const char* caption, int index) { return {caption, "lblECU", index}; }
+
+struct Reach {
+    int fault;
+    std::vector<Pick> points;  // the points the fault's waveform or message is shown at
+    std::vector<Pick> extra;   // further points of its circuit (docs/signals.md)
+};
+
+const std::vector<Reach>& reaches() {
+    static const std::vector<Reach> table = {
+        {1, {{"Engine speed"}}, {}},
+        {2, {{"Engine load %"}}, {}},
+        {3, {{"Temperature"}}, {}},
+        {4, {{"System voltage", nullptr, kAny, "FRMsimulation"}}, {}},
+        {5, {{"Lambda"}}, {}},
+        {6, {{"Knock"}}, {}},
+        {7, {pin("Engine speed", 0), pin("Engine speed", 1)}, {}},
+        {8, {pin("Engine load %", 2), pin("Engine load %", 3)}, {}},
+        {9, {pin("Temperature", 4), pin("Temperature", 5)}, {}},
+        {10, {pin("System voltage", 6), pin("System voltage", 7)}, {}},
+        {11, {pin("Lambda", 8), pin("Lambda", 9)}, {}},
+        {12, {pin("Knock", 10), pin("Knock", 11)}, {}},
+        {13, {pin("Engine speed", 1)}, {}},
+        {14, {pin("Engine load %", 3)}, {}},
+        {15, {pin("Temperature", 5)}, {}},
+        {16, {pin("System voltage", 7)}, {}},
+        {17, {pin("Lambda", 9)}, {}},
+        {18, {pin("Knock", 11)}, {}},
+        {19, {{"Spark timing BTDC"}}, {}},
+        {20, {{"Fuel injector ms"}}, {}},
+        {21, {{"Fuel pump"}}, {}},
+        {22, {{"Spark timing BTDC"}, {"Ignition coil dwell %", "Label4"}, pin("Ignition coil dwell %", 13)}, {}},
+        {23, {{"Fuel injector ms", "Label5"}, pin("Fuel injector ms", 15)}, {}},
+        {24, {{"Fuel pump", "Label1"}, pin("Fuel pump", 17)}, {}},
+        {25, {{"Ignition coil dwell %"}, {"Spark timing BTDC"}}, {}},
+        {26, {{"Fuel injector ms"}}, {}},
+        {27, {{"Fuel pump"}}, {}},
+        {28, {{"Lambda"}, {"Pressure regulator"}}, {}},
+        {29, {{"Lambda"}, {"Pressure regulator"}}, {}},
+        {30, {{"Fuel pump"}, {"Fuel injector ms"}, {"Ignition coil dwell %"}, {"Spark timing BTDC"}}, {}},
+        {31, {{"Starter switch"}}, {}},
+        {32, {{"Starter switch", nullptr, 1}}, {}},
+        {33, {{"Starter supply"}}, {}},
+        {34, {{"Starter supply"}}, {}},
+        {35, {{"Starter speed"}}, {}},
+        {36, {{"Starter supply"}}, {}},
+        {37, {{"System voltage"}}, {{"Alternator speed"}, {"Charge warning light"}, {"Alternator earth"}}},
+        {38, {{"System voltage"}, {"Charge warning light"}}, {{"Alternator speed"}, {"Alternator earth"}}},
+        {39, {{"System voltage"}, {"Charge warning light"}}, {}},
+        {40, {{"System voltage"}, {"Charge warning light"}}, {{"Alternator speed"}}},
+        {41, {{"System voltage"}}, {}},
+        {42, {{"Alternator earth"}, {"System voltage"}}, {}},
+        {43, {{"Charge warning light"}}, {}},
+        {44, {{"Charge warning light"}}, {}},
+    };
+    return table;
+}
+
+// What a probe shows: the signal at many instants (closely over one engine cycle at idle,
+// loosely over three seconds) and the meter's text.
+struct Reading {
+    std::vector<double> values;
+    QString meter;
+    bool operator!=(const Reading& o) const {
+        if (meter != o.meter) return true;
+        for (size_t i = 0; i < values.size(); ++i)
+            if (std::fabs(values[i] - o.values[i]) > 1e-6) return true;
+        return false;
+    }
+};
+Reading readingOf(const ProbePoint& p, const SignalInputs& in) {
+    Reading r;
+    r.values = samples(p, in, 0.0123, 0.15, 150e-6);
+    const std::vector<double> slow = samples(p, in, 0.0, 3.0, 0.03);
+    r.values.insert(r.values.end(), slow.begin(), slow.end());
+    r.meter = sim::meterText(p, in);
+    return r;
+}
+
+TEST(LiveSignals, EveryFaultShowsOnItsOwnCircuitAndNowhereElse) {
+    const std::vector<ProbePoint> points = everyPoint();
+    const SimState running = idling(), turning = cranking();
+    std::vector<Reading> healthyRunning, healthyCranking;
+    for (const ProbePoint& p : points) {
+        healthyRunning.push_back(readingOf(p, inputs(running)));
+        healthyCranking.push_back(readingOf(p, inputs(turning)));
+    }
+    ASSERT_EQ(reaches().size(), 44u);
+    for (const Reach& reach : reaches()) {
+        const SignalInputs atIdle = inputs(running, fault(reach.fault));
+        const SignalInputs whileCranking = inputs(turning, fault(reach.fault));
+        const bool starting = reach.fault >= 31 && reach.fault <= 36;
+        bool shown = false;
+        for (size_t i = 0; i < points.size(); ++i) {
+            const ProbePoint& p = points[i];
+            const bool changed = readingOf(p, atIdle) != healthyRunning[i] ||
+                                 (starting && readingOf(p, whileCranking) != healthyCranking[i]);
+            if (!changed) continue;
+            auto in = [&p](const std::vector<Pick>& picks) {
+                return std::any_of(picks.begin(), picks.end(), [&p](const Pick& k) { return k.matches(p); });
+            };
+            shown = shown || in(reach.points);
+            EXPECT_TRUE(in(reach.points) || in(reach.extra))
+                << "fault " << reach.fault << " changes " << describe(p);
+        }
+        EXPECT_TRUE(shown) << "fault " << reach.fault << " shows at none of its points";
+    }
+}
+
+TEST(LiveSignals, FaultsActAsTheirCircuitsWouldGiveIt) {
+    const SimState s = idling();
+    // The open thermistor and its open wire: the unit's 5 V reference through its pull-up.
+    EXPECT_EQ(sim::meterText(part("Temperature", "Label8"), inputs(s, fault(3))), "  5.0 V (dc)");
+    EXPECT_EQ(sim::meterText(ecuPin(4), inputs(s, fault(9))), "  5.0 V (dc)");
+    EXPECT_EQ(sim::meterText(part("Temperature", "Label8"), inputs(s, fault(9))), "  0.5 V (dc)");
+    // A corroded pin: the sensor's signal on its wire, only a trace of it at the unit.
+    const QString sensorWire = sim::meterText(ecuPin(0), inputs(s, fault(13)));
+    EXPECT_EQ(sensorWire, sim::meterText(ecuPin(0), inputs(s)));
+    EXPECT_EQ(sim::meterText(ecuPin(1), inputs(s, fault(13))), "  0.1 V (ac)");
+    // The unit's voltage sensing reads 10 V; the charging system does not.
+    EXPECT_EQ(sim::meterText(part("System voltage", "Label9"), inputs(s, fault(4))), "  10.0 V (dc)");
+    // A contaminated lambda sensor gives no switching, only the unit's bias.
+    EXPECT_EQ(sim::meterText(part("Lambda", "Label14"), inputs(s, fault(5))), "  0.45 V (dc)");
+    // The timing reference lost: the spark comes at TDC.
+    EXPECT_EQ(sim::meterText(part("Spark timing BTDC", "Label3"), inputs(s, fault(19))), "  0 deg BTDC");
+    // The coil's drive open at the unit: the coil rests at supply.
+    EXPECT_EQ(sim::meterText(ecuPin(13), inputs(s, fault(22))), "  0 % dwell");
+    EXPECT_EQ(sim::meterText(ecuPin(12), inputs(s, fault(22))), "  30 % dwell");
+    // A seized pump draws its stall current; a dead relay gives none.
+    EXPECT_EQ(sim::meterText(part("Fuel pump", "Label1"), inputs(s, fault(21))), "  12.0 A (dc)");
+    EXPECT_EQ(sim::meterText(part("Fuel pump", "Label1"), inputs(s, fault(27))), "  0.0 A (dc)");
+    // Fuel pressure.
+    EXPECT_EQ(sim::meterText(part("Pressure regulator", "Label11"), inputs(s, fault(28))), "  1.8 bar");
+    EXPECT_EQ(sim::meterText(part("Pressure regulator", "Label11"), inputs(s, fault(29))), "  3.5 bar");
+    // The charging faults.
+    const ProbePoint battery = part("System voltage", "lblOutputVoltage", 2, "frmCharging");
+    const ProbePoint dPlus = part("Charge warning light", "lblWL", 3, "frmCharging");
+    const int volts[] = {13, 12, 16, 13, 13, 13};
+    for (int n = 37; n <= 42; ++n)
+        EXPECT_EQ(sim::meterText(battery, inputs(s, fault(n))), QString("  %1.0 V (dc)").arg(volts[n - 37])) << n;
+    EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(38))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(39))), "  16.0 V (dc)");
+    EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(40))), "  13.0 V (dc)");
+    EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(43))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(part("Alternator earth", "lblEarth", 1, "frmCharging"), inputs(s, fault(42))),
+              "  1.00 V (dc)");
+    EXPECT_EQ(sim::meterText(part("Alternator speed", "lblAlternatorSpeed", -1, "frmCharging"), inputs(s, fault(37))),
+              "  2040 rev/min");
+    // The starter's faults while cranking.
+    const SimState c = cranking();
+    EXPECT_EQ(sim::meterText(part("Starter switch", "lblKey", 0, "frmStarting"), inputs(c, fault(32))), "  10.8 V (dc)");
+    EXPECT_EQ(sim::meterText(part("Starter switch", "lblKey", 1, "frmStarting"), inputs(c, fault(32))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(part("Starter supply", "lblVoltage", 1, "frmStarting"), inputs(c, fault(33))), "  9.0 V (dc)");
+    sim::FaultSet both = fault(33);
+    both.set(34);
+    EXPECT_EQ(sim::meterText(part("Starter supply", "lblVoltage", 1, "frmStarting"), inputs(c, both)), "  7.8 V (dc)");
+    EXPECT_EQ(sim::meterText(part("Starter speed", "lblCrankingSpeed", 0, "frmStarting"), inputs(c, fault(35))),
+              "  0 rev/min");
+}
+
+}  // namespace
