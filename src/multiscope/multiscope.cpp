@@ -4,6 +4,7 @@
 #include <QStyleOptionButton>
 
 #include "challenges/session.h"
+#include "engine/frmsimulation.h"
 
 #include "sim/simstate.h"
 #include "faults/faults.h"
@@ -17,6 +18,9 @@
 #include "telemetry/telemetrydevice.h"
 
 #include <QComboBox>
+#include <cmath>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -24,6 +28,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -157,6 +162,17 @@ MultiScope::MultiScope() {
     cmdPause->setToolTip("Pause");
     cmdPause->setIcon(pauseIcon());
     cmdPause->setGeometry(100, 144, 32, 28);
+    // The trace's source: the point's stored waveform or the running engine.
+    optStored = new QRadioButton("Stored", Frame1);
+    optStored->setObjectName("optStored");
+    optStored->setToolTip("The point's recorded waveform");
+    optStored->setGeometry(134, 140, 64, 17);
+    optLive = new QRadioButton("Live", Frame1);
+    optLive->setObjectName("optLive");
+    optLive->setToolTip("The signal of the running engine, as a probe on the car measures it");
+    optLive->setGeometry(134, 158, 64, 17);
+    (GetSetting("Instruments", "Scope_source", "Stored") == QLatin1String("Live") ? optLive : optStored)
+        ->setChecked(true);
 
     // Info frame.
     Frame2 = makeFrame(this, "Frame2", "Info", QRect());
@@ -178,6 +194,8 @@ MultiScope::MultiScope() {
     connect(cmdPause, &QPushButton::clicked, this, guarded([this] { cmdPause_Click(); }));
     connect(cmdScan, &QPushButton::clicked, this, guarded([this] { cmdScan_Click(); }));
     connect(cmdRead, &QPushButton::clicked, this, guarded([this] { cmdRead_Click(); }));
+    connect(optStored, &QRadioButton::clicked, this, guarded([this] { optSource_Click(Source::Stored); }));
+    connect(optLive, &QRadioButton::clicked, this, guarded([this] { optSource_Click(Source::Live); }));
     connect(sldTime, &QSlider::valueChanged, this, guarded([this] { sldTime_Change(); }));
     connect(cmbReading, &QComboBox::activated, this, guarded([this] { cmbReading_Click(); }));
     connect(scopescreen, &PictureBox::doubleClicked, this, guarded([this] { scopescreen_DblClick(); }));
@@ -218,6 +236,8 @@ void MultiScope::layoutStep(const std::function<void()>& step) {
 }
 
 void MultiScope::setTerminalText(const QString& text) {
+    // The free terminal: the probe has come off.
+    if (text == terminalCaption()) probe_.reset();
     cmdConnection->setText(text);
     QFont font = this->font();
     QStyleOptionButton o;
@@ -281,7 +301,9 @@ void MultiScope::Timer1_Timer() {
     c.focus = updFocus->value();
     c.reading = cmbReading->currentText();
     c.paused = ScopePaused == True;
-    const SweepTick t = sweep_.tick(c, Waveform);
+    const bool live = source() == Source::Live && probe_ && c.reading == QLatin1String("Signal");
+    if (live) sampleLive();
+    const SweepTick t = sweep_.tick(c, live ? liveWave_ : Waveform);
     scopescreen->setDrawWidth(sweep_.lineWidth());
     if (t.segment) {
         scopescreen->setDrawWidth(t.segment->width);
@@ -297,6 +319,69 @@ void MultiScope::Timer1_Timer() {
 }
 
 void MultiScope::sldTime_Change() { flyback(); }
+
+// ---- The live source ----
+
+MultiScope::Source MultiScope::source() const { return optLive->isChecked() ? Source::Live : Source::Stored; }
+
+void MultiScope::setSource(Source s) {
+    (s == Source::Live ? optLive : optStored)->setChecked(true);
+}
+
+void MultiScope::optSource_Click(Source s) {
+    setSource(s);
+    flyback();
+    // Back on the stored waveform, the meter shows its text again.
+    if (s == Source::Stored) lblDMM->setText(Waveform[0]);
+    else if (probe_) lblDMM->setText(sim::meterText(*probe_, liveInputs()));
+    SaveSetting("Instruments", "Scope_source", s == Source::Live ? "Live" : "Stored");
+}
+
+sim::SignalInputs MultiScope::liveInputs() const {
+    sim::SignalInputs in;
+    in.state = &programState();
+    for (int n = 1; n <= 44; ++n) in.faults[n] = FaultPresent(n);
+    in.lambda = frm<FRMsimulation>()->HSB_Lambda->value();
+    return in;
+}
+
+void MultiScope::sampleLive() {
+    const sim::SignalInputs in = liveInputs();
+    const std::optional<sim::Quantity> q = sim::quantityOf(probe_->caption);
+    if (!q) return;
+    const sim::LiveScale scale = sim::liveScale(*q);
+    // The sample the sweep draws this tick; the screen's 50 samples span its six divisions.
+    const int k = sweep_.state().SampleIndex + 1;
+    // Each sweep starts where the signal marks its cycle (the trigger), so a steady signal stands
+    // still from one screen to the next.
+    const double step = 6 * scale.secondsPerDivision / (msf::kRecords - 1);
+    if (k == 1) {
+        sweepStart_ = sim::sweepStart(*probe_, in, platform().timeOfDay().msecsSinceStartOfDay() / 1000.0);
+        // The volts a division for this sweep: the point's own, or the next of 1, 2, 5, 10 .. that
+        // keeps the whole trace on the screen (a crank sensor at high speed gives tens of volts).
+        double top = 0, bottom = 0;
+        for (int i = 0; i < msf::kRecords - 1; ++i) {
+            const double v = sim::signalAt(*probe_, in, sweepStart_ + i * step);
+            top = std::max(top, v);
+            bottom = std::min(bottom, v);
+        }
+        livePerDivision_ = scale.perDivision;
+        // Room above and below the zero line, in divisions (a little short of the screen's edge).
+        const double up = scale.zeroAtCentre ? 2.9 : 4.9, down = scale.zeroAtCentre ? 2.9 : 0.9;
+        static const double kSteps[] = {1, 2, 5};
+        for (int n = 0; n < 30 && (top > up * livePerDivision_ || -bottom > down * livePerDivision_); ++n)
+            livePerDivision_ = kSteps[(n + 1) % 3] * std::pow(10.0, std::floor((n + 1) / 3.0)) *
+                               scale.perDivision;
+    }
+    if (k < 1 || k >= msf::kRecords) return;
+    const double t = sweepStart_ + (k - 1) * step;
+    // One division is a third of 100 sample units; the zero is the centre or two divisions below.
+    const double units = (scale.zeroAtCentre ? 0.0 : -200.0 / 3) + sim::signalAt(*probe_, in, t) / livePerDivision_ * 100 / 3;
+    liveWave_[k] = QString::number(units, 'f', 3);
+    const QString meter = sim::meterText(*probe_, in);
+    liveWave_[0] = meter;
+    if (lblDMM->text() != meter) lblDMM->setText(meter);
+}
 
 void MultiScope::cmdPause_Click() {
     if (ScopePaused == True) {
@@ -373,6 +458,45 @@ void MultiScope::showPictureImage(const QImage& picture, const QString& source) 
 }
 
 bool MultiScope::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
+    if (control.isEmpty() && source() == Source::Live) {
+        out.insert("source", "Live");
+        out.insert("probe", probe_ ? probe_->caption : QString());
+        // The samples drawn on the screen so far, in volts (or the point's unit).
+        QJsonArray samples;
+        const std::optional<sim::Quantity> q = probe_ ? sim::quantityOf(probe_->caption) : std::nullopt;
+        if (q) {
+            const sim::LiveScale scale = sim::liveScale(*q);
+            const int drawn = std::min<int>(sweep_.state().SampleIndex, msf::kRecords - 1);
+            std::vector<double> values;
+            for (int k = 1; k <= drawn; ++k) {
+                const double units = liveWave_[k].toDouble() - (scale.zeroAtCentre ? 0.0 : -200.0 / 3);
+                values.push_back(std::round(units * 3 / 100 * livePerDivision_ * 1000) / 1000);
+                samples.append(values.back());
+            }
+            // The cycles on the screen: rises through the middle of the trace's range, with a
+            // tenth of the range as hysteresis so that noise is not counted.
+            int cycles = 0;
+            if (!values.empty()) {
+                const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
+                const double mid = (*lo + *hi) / 2, band = (*hi - *lo) / 10;
+                bool low = values.front() < mid;
+                for (double v : values) {
+                    if (low && v > mid + band) {
+                        ++cycles;
+                        low = false;
+                    } else if (!low && v < mid - band) {
+                        low = true;
+                    }
+                }
+                if (*hi - *lo < 1e-9) cycles = 0;
+            }
+            out.insert("cycles", cycles);
+            out.insert("unit", scale.unit);
+            out.insert("perdivision", livePerDivision_);
+            out.insert("secondsperdivision", scale.secondsPerDivision);
+        }
+        out.insert("live", samples);
+    }
     return telemetry && telemetry->scriptShow(control, index, out);
 }
 
@@ -396,6 +520,7 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
         Form* from = nullptr;
         for (QWidget* p = source; p && !from; p = p->parentWidget()) from = qobject_cast<Form*>(p);
         setTerminalText("Connected: " + point.caption);
+        probe_ = sim::ProbePoint{point.caption, point.name, point.index, from ? from->formName() : QString()};
         ConnectionName = point.caption;
         ShowWaveform(ConnectionName + ".msf");
         ShowPicture(ConnectionName + ".jpg");
@@ -406,6 +531,7 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
             else MsgBox(a.text, MsgButtons::OK, a.icon);
         }
         if (CriticalFault == True && point.caption == QLatin1String("Lambda")) ShowWaveform("Blank.msf");
+        if (this->source() == Source::Live) lblDMM->setText(sim::meterText(*probe_, liveInputs()));
         QStringList shown;
         for (const OverrideAction& a : actions)
             if (a.kind == OverrideAction::Message) shown << a.text;

@@ -6,11 +6,13 @@
 
 #include "multiscope/scopesweep.h"
 #include "platform/form.h"
+#include "sim/signals.h"
 #include "sim/simstate.h"
 
 #include <QImage>
 #include <QLine>
 #include <memory>
+#include <optional>
 
 class PictureBox;
 class QComboBox;
@@ -18,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 class QScrollBar;
 class QSlider;
 class TelemetryDevice;
@@ -87,6 +90,20 @@ public:
 
     const ScopeSweep& sweep() const { return sweep_; }
 
+    // Where the scope's trace and meter come from: the point's waveform file (Stored, as
+    // always) or the running simulation (Live). The choice is kept in the settings.
+    enum class Source { Stored, Live };
+    Source source() const;
+    void setSource(Source source);
+    QRadioButton* optStored;
+    QRadioButton* optLive;
+    // The point the probe is on, while one is connected.
+    const std::optional<sim::ProbePoint>& probe() const { return probe_; }
+    // The live signal's inputs now: the state, the fault boxes and the lambda slider.
+    sim::SignalInputs liveInputs() const;
+    // The live samples of the screen so far (sample units, as a waveform file holds them).
+    const QString (&liveSamples() const)[msf::kRecords] { return liveWave_; }
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
 
@@ -94,5 +111,13 @@ private:
     void scannerButton(const QString& waiting, const QString& report);
     void layoutStep(const std::function<void()>& step);
 
+    void optSource_Click(Source source);
+    // In Live: the sample the sweep draws next and the meter, from the model.
+    void sampleLive();
+
     ScopeSweep sweep_;
+    std::optional<sim::ProbePoint> probe_;
+    QString liveWave_[msf::kRecords];
+    double sweepStart_ = 0;       // seconds: the signal's time at the sweep's first sample
+    double livePerDivision_ = 1;  // the point's units a division in this sweep
 };
