@@ -115,7 +115,7 @@ sim::StepInputs gatherInputs(bool scan) {
     in.injection = w->Data3;
     in.scan = scan;
     if (scan || ExhaustWarning == True)
-        for (int n = 1; n <= frmFaults::kFaultCount; ++n) in.faults[n] = FaultPresent(n);
+        in.faults = PresentFaults();
     if (scan) {
         chdirToAppFolder();
         in.tempFolder = GetTempFolder();

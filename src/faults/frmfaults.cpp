@@ -190,6 +190,13 @@ void frmFaults::cmdClose_Click() {
     hideForm();
 }
 
+sim::FaultSet PresentFaults() {
+    sim::FaultSet faults;
+    frmFaults* w = frm<frmFaults>();
+    for (int n = 1; n <= frmFaults::kFaultCount; ++n) faults[n] = !w->chkFault[n]->isChecked();
+    return faults;
+}
+
 bool FaultPresent(int n) {
     if (n < 1 || n > frmFaults::kFaultCount) return false;
     return !frm<frmFaults>()->chkFault[n]->isChecked();

@@ -340,7 +340,7 @@ void MultiScope::optSource_Click(Source s) {
 sim::SignalInputs MultiScope::liveInputs() const {
     sim::SignalInputs in;
     in.state = &programState();
-    for (int n = 1; n <= 44; ++n) in.faults[n] = FaultPresent(n);
+    in.faults = PresentFaults();
     in.lambda = frm<FRMsimulation>()->HSB_Lambda->value();
     return in;
 }
@@ -378,9 +378,13 @@ void MultiScope::sampleLive() {
     // One division is a third of 100 sample units; the zero is the centre or two divisions below.
     const double units = (scale.zeroAtCentre ? 0.0 : -200.0 / 3) + sim::signalAt(*probe_, in, t) / livePerDivision_ * 100 / 3;
     liveWave_[k] = QString::number(units, 'f', 3);
-    const QString meter = sim::meterText(*probe_, in);
-    liveWave_[0] = meter;
-    if (lblDMM->text() != meter) lblDMM->setText(meter);
+    // The meter settles twice a sweep (a reading every 0.6 s or so), as a workshop meter's
+    // display does.
+    if (k == 1 || k == 26) {
+        const QString meter = sim::meterText(*probe_, in);
+        liveWave_[0] = meter;
+        if (lblDMM->text() != meter) lblDMM->setText(meter);
+    }
 }
 
 void MultiScope::cmdPause_Click() {
