@@ -9,6 +9,7 @@
 // the figure the target is for: a median under 15 microseconds), then with it, and the scan alone.
 // Settings and scanner files go to a temporary folder.
 #include "benchstats.h"
+#include "scriptedprogram.h"
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
 #include "sim/simstate.h"
@@ -48,26 +49,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Vantorel");
     QApplication::setOrganizationName("Vantorel");
 
-    QString data = argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("VANTOREL_DATA");
-    if (data.isEmpty()) data = QDir(QCoreApplication::applicationDirPath()).filePath("../bin");
     const int steps = argc > 2 ? std::max(100, atoi(argv[2])) : 20000;
-    if (!QDir(data).exists("ZR.db")) {
-        std::fprintf(stderr, "engine_step_bench: no ZR.db in %s\n", qPrintable(data));
-        return 2;
-    }
-    setAppFolder(data);
-
-    // The scripted platform: message boxes answer themselves and pauses take no real time.
-    auto* scripted = new ScriptPlatform([](const QJsonObject&) {});
-    setPlatform(scripted);
-    VTimer::setAutoRun(false);
-    Main();
-    StartStopEngine();
+    ScriptPlatform* scripted = startScriptedProgram("engine_step_bench", argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    if (!scripted) return 2;
     frm<frmControls>()->chkAuto->setChecked(true);
-    if (EngineRunning != True) {
-        std::fprintf(stderr, "engine_step_bench: the engine did not start\n");
-        return 1;
-    }
 
     int restarts = 0;
     // Runs `count` engine steps after a warm-up and returns the time of each call.

@@ -7,6 +7,7 @@
 // Target: a median under 0.2 ms. The probe is on the crank sensor's signal pin (the fastest
 // signal); settings and scanner files go to a temporary folder.
 #include "benchstats.h"
+#include "scriptedprogram.h"
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
 #include "electrical/startstop.h"
@@ -35,18 +36,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Vantorel");
     QApplication::setOrganizationName("Vantorel");
     const int ticks = argc > 1 ? std::max(200, atoi(argv[1])) : 20000;
-    QString data = argc > 2 ? QString::fromLocal8Bit(argv[2]) : qEnvironmentVariable("VANTOREL_DATA");
-    if (data.isEmpty()) data = QDir(QCoreApplication::applicationDirPath()).filePath("../bin");
-    if (!QDir(data).exists("ZR.db")) {
-        std::fprintf(stderr, "live_tick_bench: no ZR.db in %s\n", qPrintable(data));
-        return 2;
-    }
-    setAppFolder(data);
-    auto* scripted = new ScriptPlatform([](const QJsonObject&) {});
-    setPlatform(scripted);
-    VTimer::setAutoRun(false);
-    Main();
-    StartStopEngine();
+    ScriptPlatform* scripted = startScriptedProgram("live_tick_bench", argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+    if (!scripted) return 2;
     MultiScope* scope = frm<MultiScope>();
     scope->showDevice(tool::Scope);
     scope->setSource(MultiScope::Source::Live);
