@@ -41,13 +41,7 @@ double micros(Clock::duration d) { return std::chrono::duration<double, std::mic
 }  // namespace
 
 int main(int argc, char** argv) {
-    QTemporaryDir scratch;
-    chooseBenchPlatform();
-    qputenv("TMPDIR", scratch.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Vantorel");
-    QApplication::setOrganizationName("Vantorel");
+    ScriptedApplication app(argc, argv);
 
     const int steps = argc > 2 ? std::max(100, atoi(argv[2])) : 20000;
     ScriptPlatform* scripted = startScriptedProgram("engine_step_bench", argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());

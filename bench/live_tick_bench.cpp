@@ -28,13 +28,7 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    QTemporaryDir scratch;
-    chooseBenchPlatform();
-    qputenv("TMPDIR", scratch.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Vantorel");
-    QApplication::setOrganizationName("Vantorel");
+    ScriptedApplication app(argc, argv);
     const int ticks = argc > 1 ? std::max(200, atoi(argv[1])) : 20000;
     ScriptPlatform* scripted = startScriptedProgram("live_tick_bench", argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
     if (!scripted) return 2;

@@ -11,9 +11,34 @@
 #include "platform/services.h"
 #include "sim/simstate.h"
 
-#include <QCoreApplication>
+#include "benchstats.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
 #include <QDir>
 #include <cstdio>
+
+// The application of a scripted benchmark, with its settings and scanner files in a
+// temporary folder of its own.
+class ScriptedApplication {
+public:
+    ScriptedApplication(int& argc, char** argv) : env_(scratch_), app_(argc, argv) {
+        QApplication::setApplicationName("Vantorel");
+        QApplication::setOrganizationName("Vantorel");
+    }
+
+private:
+    struct Environment {
+        explicit Environment(const QTemporaryDir& scratch) {
+            chooseBenchPlatform();
+            qputenv("TMPDIR", scratch.path().toLocal8Bit());
+            qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
+        }
+    };
+    QTemporaryDir scratch_;
+    Environment env_;
+    QApplication app_;
+};
 
 inline ScriptPlatform* startScriptedProgram(const char* bench, QString data) {
     if (data.isEmpty()) data = qEnvironmentVariable("VANTOREL_DATA");
