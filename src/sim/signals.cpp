@@ -716,7 +716,9 @@ double sweepStart(const ProbePoint& point, const SignalInputs& in, double t) {
         // The firing line on a sample of its own, TDC within half a sample of its place.
         const double fire = event - c.advance / crank;
         const double offset = (fire - start) / dt;
-        start += (offset - std::round(offset)) * dt;
+        // A sample rounded to just before the spark would see the last ringing of the one
+        // before: the sample is put a couple of microseconds into the firing line.
+        start += (offset - std::round(offset)) * dt + 2e-6;
     }
     return start;
 }

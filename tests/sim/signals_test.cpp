@@ -364,6 +364,21 @@ TEST(LiveSignals, TriggeredSweepsStandStillAndCatchTheSpikes) {
     EXPECT_GT(coil[8], 330);
     const std::vector<double> ht = sweep(part("Spark timing BTDC", "Label3"), 1.0);
     EXPECT_GT(*std::max_element(ht.begin(), ht.end()), 9.5);
+    // The firing line is caught whatever the speed and advance.
+    for (auto [rpm, advance] : {std::pair{800, 9}, {800, 10}, {3000, 33}, {4500, 27}, {6000, 40}}) {
+        SimState other = s;
+        other.EngineSpeed = rpm;
+        other.IgnitionTiming = advance;
+        const SignalInputs at = inputs(other);
+        const ProbePoint lead = part("Spark timing BTDC", "Label3");
+        for (double from : {0.3, 1.7, 5.05}) {
+            const double start = sim::sweepStart(lead, at, from);
+            const double dt = 6 * sim::liveScale(sim::Quantity::SparkTiming).secondsPerDivision / 50;
+            double top = 0;
+            for (int i = 0; i < 50; ++i) top = std::max(top, sim::signalAt(lead, at, start + i * dt));
+            EXPECT_GT(top, 9) << rpm << " rev/min, " << advance << " degrees, from " << from;
+        }
+    }
     const std::vector<double> injector = sweep(part("Fuel injector ms", "Label5"), 1.0);
     EXPECT_LT(injector[9], 1);  // open from the ninth sample on
     // A slow trace rolls.
