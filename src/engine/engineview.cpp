@@ -72,16 +72,12 @@ void check(QAbstractButton* button, bool on) {
 }
 
 // A report the scan could not write after all (the disk filled, say): reported as the scan
-// reports a folder it cannot write, and the engine is stopped.
+// reports a folder it cannot write.
 void reportWriteFailure(const VbError& e) {
-    MsgBox("Collect system data - Error number: " + QString::number(e.number) + " - " + e.description + "\r\n\r\n" +
-               "Check that the path is set to your work area (Tools, Options and click 'Set path')...",
-           MsgButtons::OK, MsgIcon::Information);
     sim::Controls c = gatherControls();
     sim::Outcome out;
-    sim::stopEngine(programState(), c, out);
+    sim::reportUnwritable(programState(), c, {e.number, e.description}, out);
     play(out, c);
-    frm<frmOptions>()->showForm();
 }
 
 }  // namespace

@@ -391,23 +391,16 @@ bool present(const FaultGroup& group, const FaultSet& faults) {
     return false;
 }
 
+}  // namespace
+
 // The scan's report that cannot be written: the message, the engine stopped, the options
 // window to choose a work area.
-void reportProblem(SimState& s, Controls& c, const FileProblem& p, Outcome& out) {
+void reportUnwritable(SimState& s, Controls& c, const FileProblem& p, Outcome& out) {
     out.message("Collect system data - Error number: " + QString::number(p.number) + " - " + p.description +
                     "\r\n\r\n" + "Check that the path is set to your work area (Tools, Options and click 'Set path')...",
                 false);
     stopEngine(s, c, out);
     out.add(Event::Kind::ShowOptions);
-}
-
-}  // namespace
-
-QStringList faultLines(const FaultSet& faults) {
-    QStringList lines;
-    for (const FaultGroup& group : kFaultGroups)
-        if (group.line && present(group, faults)) lines << group.line;
-    return lines;
 }
 
 void scan(SimState& s, StepInputs& in, Outcome& out) {
@@ -418,7 +411,7 @@ void scan(SimState& s, StepInputs& in, Outcome& out) {
     // fault acts on the simulation.
     s.TempFolder = in.tempFolder;
     if (in.faultsReport.number != 0) {
-        reportProblem(s, c, in.faultsReport, out);
+        reportUnwritable(s, c, in.faultsReport, out);
         return;
     }
     QStringList lines;
@@ -445,7 +438,7 @@ void scan(SimState& s, StepInputs& in, Outcome& out) {
 
     s.TempFolder = in.tempFolder;
     if (in.scannerReport.number != 0) {
-        reportProblem(s, c, in.scannerReport, out);
+        reportUnwritable(s, c, in.scannerReport, out);
         return;
     }
     Snapshot reading = snapshotOf(s);

@@ -151,11 +151,10 @@ void stopEngine(SimState& s, Controls& c, Outcome& out);
 // The fault scan: applies the present faults, stops the engine on a critical fault and writes
 // the two report files (or reports why they cannot be written).
 void scan(SimState& s, StepInputs& in, Outcome& out);
+// A report of the scan that cannot be written: the message, the engine stopped, the options
+// window to choose a work area.
+void reportUnwritable(SimState& s, Controls& c, const FileProblem& problem, Outcome& out);
 // The engine step, run once a second while the engine runs.
 void step(SimState& s, StepInputs& in, Outcome& out);
-
-// The fault lines of the present faults, in scan order (the text of Faults.scn between its
-// header and footer).
-QStringList faultLines(const FaultSet& faults);
 
 }  // namespace sim

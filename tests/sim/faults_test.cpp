@@ -107,14 +107,6 @@ TEST(FaultScan, ChargingAndMixtureFaults) {
     EXPECT_EQ(lean.in.controls.slider(sim::Slider::Lambda), 0);
 }
 
-TEST(FaultScan, FaultCodesInScanOrder) {
-    sim::FaultSet f;
-    f.set(44).set(29).set(21).set(1).set(13).set(36).set(31);
-    EXPECT_EQ(sim::faultLines(f), (QStringList{"Engine speed sensor out of range", "Fuel system fault",
-                                               "Fuel system fault", "System voltage low"}));
-    EXPECT_TRUE(sim::faultLines(sim::FaultSet()).isEmpty());
-}
-
 TEST(FaultScan, AReportThatCannotBeWrittenEndsTheScanWithAMessage) {
     Engine e;
     e.in.faults.set(6);
