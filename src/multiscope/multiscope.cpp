@@ -365,18 +365,18 @@ void MultiScope::sampleLive() {
             top = std::max(top, v);
             bottom = std::min(bottom, v);
         }
-        livePerDivision_ = scale.perDivision;
         // Room above and below the zero line, in divisions (a little short of the screen's edge).
         const double up = scale.zeroAtCentre ? 2.9 : 4.9, down = scale.zeroAtCentre ? 2.9 : 0.9;
-        static const double kSteps[] = {1, 2, 5};
-        for (int n = 0; n < 30 && (top > up * livePerDivision_ || -bottom > down * livePerDivision_); ++n)
-            livePerDivision_ = kSteps[(n + 1) % 3] * std::pow(10.0, std::floor((n + 1) / 3.0)) *
-                               scale.perDivision;
+        for (double times : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000}) {
+            livePerDivision_ = times * scale.perDivision;
+            if (top <= up * livePerDivision_ && -bottom <= down * livePerDivision_) break;
+        }
     }
     if (k < 1 || k >= msf::kRecords) return;
     const double t = sweepStart_ + (k - 1) * step;
+    liveValues_[k] = sim::signalAt(*probe_, in, t);
     // One division is a third of 100 sample units; the zero is the centre or two divisions below.
-    const double units = (scale.zeroAtCentre ? 0.0 : -200.0 / 3) + sim::signalAt(*probe_, in, t) / livePerDivision_ * 100 / 3;
+    const double units = (scale.zeroAtCentre ? 0.0 : -200.0 / 3) + liveValues_[k] / livePerDivision_ * 100 / 3;
     liveWave_[k] = QString::number(units, 'f', 3);
     // The meter settles twice a sweep (a reading every 0.6 s or so), as a workshop meter's
     // display does.
@@ -473,8 +473,7 @@ bool MultiScope::scriptShow(const QString& control, const QString& index, QJsonO
             const int drawn = std::min<int>(sweep_.state().SampleIndex, msf::kRecords - 1);
             std::vector<double> values;
             for (int k = 1; k <= drawn; ++k) {
-                const double units = liveWave_[k].toDouble() - (scale.zeroAtCentre ? 0.0 : -200.0 / 3);
-                values.push_back(std::round(units * 3 / 100 * livePerDivision_ * 1000) / 1000);
+                values.push_back(std::round(liveValues_[k] * 1000) / 1000);
                 samples.append(values.back());
             }
             // The cycles on the screen: rises through the middle of the trace's range, with a

@@ -101,8 +101,6 @@ public:
     const std::optional<sim::ProbePoint>& probe() const { return probe_; }
     // The live signal's inputs now: the state, the fault boxes and the lambda slider.
     sim::SignalInputs liveInputs() const;
-    // The live samples of the screen so far (sample units, as a waveform file holds them).
-    const QString (&liveSamples() const)[msf::kRecords] { return liveWave_; }
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -117,7 +115,8 @@ private:
 
     ScopeSweep sweep_;
     std::optional<sim::ProbePoint> probe_;
-    QString liveWave_[msf::kRecords];
+    QString liveWave_[msf::kRecords];  // the live samples as the sweep reads a waveform
+    double liveValues_[msf::kRecords] = {};  // the same in the point's unit
     double sweepStart_ = 0;       // seconds: the signal's time at the sweep's first sample
     double livePerDivision_ = 1;  // the point's units a division in this sweep
 };

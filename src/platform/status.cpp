@@ -19,10 +19,8 @@ void SetStatus(const QString& text) {
 
 QString StatusText() { return g_panel ? g_panel->text() : QString(); }
 
-QWidget* dialogParent() { return g_parent; }
-
 void parentToMainWindow(QWidget* dialog) {
-    if (QWidget* parent = dialogParent()) dialog->setParent(parent, dialog->windowFlags());
+    if (g_parent) dialog->setParent(g_parent, dialog->windowFlags());
 }
 
 void setStatusPanel(QLabel* panel) { g_panel = panel; }

@@ -12,9 +12,8 @@ class QWidget;
 void SetStatus(const QString& text);
 QString StatusText();
 
-// The window dialogs are made the children of (centred over it, above it), or null.
-QWidget* dialogParent();
-// Makes a dialog window the child of the main window, when there is one.
+// Makes a dialog window the child of the main window (centred over it, above it), when there
+// is one.
 void parentToMainWindow(QWidget* dialog);
 
 // The main window's part: its status panel and itself (null when it goes).
