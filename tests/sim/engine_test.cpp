@@ -1,5 +1,5 @@
 // The engine step on its own: the unit's corrections and limits, the map cells it cannot use,
-// the output check, and stopping the engine.
+// and stopping the engine. (The output check through the grids: tests/engine/ecu_output_check.vs.)
 #include "simtesting.h"
 
 #include <gtest/gtest.h>
@@ -225,32 +225,6 @@ TEST(EngineStep, MapCellsThatCannotBeUsedStopTheEngineNamingTheCell) {
         Engine e;
         e.in.dwell = nullptr;
         EXPECT_EQ(refusedCell(e), "The lookup data is not loaded" + edit);
-    }
-}
-
-TEST(EngineStep, OutputsPastTheirLimitsAreRefused) {
-    {
-        Engine e;
-        e.timing = Map("Ignition timing", sim::kTimingLimit);
-        sim::Outcome out = e.step();
-        EXPECT_TRUE(messages(out).isEmpty());
-        EXPECT_TRUE(e.s.EngineRunning == True);
-        e.timing = Map("Ignition timing", sim::kTimingLimit + 1);
-        out = e.step();
-        EXPECT_EQ(messages(out), QStringList{"Timing of 66 degrees BTDC is too far advanced, please edit the lookup data... "});
-        EXPECT_TRUE(e.s.EngineRunning == False);
-        EXPECT_FALSE(out.outputsFailed);  // the step ran through; the check refused it
-    }
-    {
-        Engine e;
-        e.dwell = Map("Dwell", 70);
-        EXPECT_EQ(messages(e.step()), QStringList{"Dwell percentage 70 % is too high, please edit the lookup data... "});
-    }
-    {
-        Engine e;
-        e.injection = Map("Injection", 33);  // 36.3 ms once enriched for 14 V
-        EXPECT_EQ(messages(e.step()), QStringList{"Injection quantity 36 ms is incorrect, please edit the lookup data... "});
-        EXPECT_TRUE(e.s.EngineRunning == False);
     }
 }
 

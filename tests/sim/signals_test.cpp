@@ -303,31 +303,11 @@ TEST(LiveSignals, StartingCircuitAtRestAndCranking) {
 
 TEST(LiveSignals, MeterTextsOfAnIdlingEngine) {
     const SimState s = idling();
-    const SimState c = cranking();
-    struct Case {
-        ProbePoint point;
-        const SimState* state;
-        const char* text;
-    };
-    const Case cases[] = {
-        {part("Engine speed", "Label6"), &s, "  1.4 V (ac)"},
-        {part("Engine load %", "Label7"), &s, "  1.4 V (dc)"},
-        {part("Temperature", "Label8"), &s, "  0.5 V (dc)"},
-        {part("System voltage", "lblOutputVoltage", 0, "frmCharging"), &s, "  14.0 V (dc)"},
-        {part("Lambda", "Label14"), &s, "  0.48 V (dc)"},
-        {part("Ignition coil dwell %", "Label4"), &s, "  30 % dwell"},
-        {part("Fuel injector ms", "Label5"), &s, "  2.6 ms"},
-        {part("Fuel pump", "Label1"), &s, "  5.1 A (dc)"},
-        {part("Pressure regulator", "Label11"), &s, "  2.5 bar"},
-        {part("Spark timing BTDC", "Label3"), &s, "  14 deg BTDC"},
-        {part("Charge warning light", "lblWL", 0, "frmCharging"), &s, "  14.0 V (dc)"},
-        {part("Alternator speed", "lblAlternatorSpeed", -1, "frmCharging"), &s, "  2400 rev/min"},
-        {part("Alternator earth", "lblEarth", 0, "frmCharging"), &s, "  0.08 V (dc)"},
-        {part("Starter switch", "lblKey", 0, "frmStarting"), &c, "  10.8 V (dc)"},
-        {part("Starter earth", "lblEarth", 1, "frmStarting"), &c, "  0.12 V (dc)"},
-    };
-    for (const Case& k : cases) EXPECT_EQ(sim::meterText(k.point, inputs(*k.state)), k.text) << describe(k.point);
-
+    EXPECT_EQ(sim::meterText(part("Engine speed", "Label6"), inputs(s)), "  1.4 V (ac)");
+    EXPECT_EQ(sim::meterText(part("Lambda", "Label14"), inputs(s)), "  0.48 V (dc)");
+    EXPECT_EQ(sim::meterText(part("Fuel injector ms", "Label5"), inputs(s)), "  2.6 ms");
+    EXPECT_EQ(sim::meterText(part("Alternator speed", "lblAlternatorSpeed", -1, "frmCharging"), inputs(s)),
+              "  2400 rev/min");
     const QRegularExpression form("^  \\d+\\.\\d\\d V \\(ac\\)$");
     EXPECT_TRUE(form.match(sim::meterText(part("Knock", "Label13"), inputs(s))).hasMatch());
 
@@ -407,15 +387,6 @@ TEST(LiveSignals, TracesFitTheirScreens) {
         EXPECT_LE(zero + top, 3) << describe(p);
         EXPECT_GE(zero + bottom, -3) << describe(p);
     }
-    // The crank sensor: two cycles or so at idle, about ten at 4000 rev/min, and still three
-    // samples a cycle at 6000.
-    const double screen = 6 * sim::liveScale(Quantity::EngineSpeed).secondsPerDivision;
-    EXPECT_NEAR(800 * screen, 2, 0.5);
-    EXPECT_NEAR(4000 * screen, 10, 2.5);
-    EXPECT_GE(50 / (6000 * screen), 3);
-    // The alternator's phase at 6000 rev/min: three times as fast, six cycles a turn.
-    const double phase = 6000 * 3 / 60.0 * 6 * 6 * sim::liveScale(Quantity::AlternatorSpeed).secondsPerDivision;
-    EXPECT_GE(50 / phase, 3);
 }
 
 // ---- The faults ----
@@ -563,33 +534,10 @@ TEST(LiveSignals, FaultsActAsTheirCircuitsWouldGiveIt) {
     // A seized pump draws its stall current; a dead relay gives none.
     EXPECT_EQ(sim::meterText(part("Fuel pump", "Label1"), inputs(s, fault(21))), "  12.0 A (dc)");
     EXPECT_EQ(sim::meterText(part("Fuel pump", "Label1"), inputs(s, fault(27))), "  0.0 A (dc)");
-    // Fuel pressure.
-    EXPECT_EQ(sim::meterText(part("Pressure regulator", "Label11"), inputs(s, fault(28))), "  1.8 bar");
-    EXPECT_EQ(sim::meterText(part("Pressure regulator", "Label11"), inputs(s, fault(29))), "  3.5 bar");
-    // The charging faults.
-    const ProbePoint battery = part("System voltage", "lblOutputVoltage", 2, "frmCharging");
+    // The charging system's D+ with the regulator stuck high, and the lamp's circuit earthed.
     const ProbePoint dPlus = part("Charge warning light", "lblWL", 3, "frmCharging");
-    const int volts[] = {13, 12, 16, 13, 13, 13};
-    for (int n = 37; n <= 42; ++n)
-        EXPECT_EQ(sim::meterText(battery, inputs(s, fault(n))), QString("  %1.0 V (dc)").arg(volts[n - 37])) << n;
-    EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(38))), "  0.0 V (dc)");
     EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(39))), "  16.0 V (dc)");
-    EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(40))), "  13.0 V (dc)");
     EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(43))), "  0.0 V (dc)");
-    EXPECT_EQ(sim::meterText(part("Alternator earth", "lblEarth", 1, "frmCharging"), inputs(s, fault(42))),
-              "  1.00 V (dc)");
-    EXPECT_EQ(sim::meterText(part("Alternator speed", "lblAlternatorSpeed", -1, "frmCharging"), inputs(s, fault(37))),
-              "  2040 rev/min");
-    // The starter's faults while cranking.
-    const SimState c = cranking();
-    EXPECT_EQ(sim::meterText(part("Starter switch", "lblKey", 0, "frmStarting"), inputs(c, fault(32))), "  10.8 V (dc)");
-    EXPECT_EQ(sim::meterText(part("Starter switch", "lblKey", 1, "frmStarting"), inputs(c, fault(32))), "  0.0 V (dc)");
-    EXPECT_EQ(sim::meterText(part("Starter supply", "lblVoltage", 1, "frmStarting"), inputs(c, fault(33))), "  9.0 V (dc)");
-    sim::FaultSet both = fault(33);
-    both.set(34);
-    EXPECT_EQ(sim::meterText(part("Starter supply", "lblVoltage", 1, "frmStarting"), inputs(c, both)), "  7.8 V (dc)");
-    EXPECT_EQ(sim::meterText(part("Starter speed", "lblCrankingSpeed", 0, "frmStarting"), inputs(c, fault(35))),
-              "  0 rev/min");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The trip computer, auto run and the shared state, without a window.
+// The trip computer and the shared state, without a window.
 #include "simtesting.h"
 
 #include "sim/trip.h"
@@ -62,100 +62,6 @@ TEST(Trip, EdgesOfTheArrivalDistanceTheAverageAndTheEconomy) {
     t.InjectionDuration = 3;
     sim::advanceTrip(t);
     EXPECT_EQ(t.FuelEconomy, 18);
-}
-
-TEST(Trip, TheTankRunsDryAndIsFilledAgain) {
-    SimState s;
-    s.FuelLevel = 0.0025;
-    s.InjectionDuration = 2;
-    EXPECT_FALSE(sim::burnFuel(s));
-    EXPECT_NEAR(s.FuelLevel, 0.0005, 1e-9);
-    EXPECT_TRUE(sim::burnFuel(s));
-    EXPECT_EQ(s.FuelLevel, 60);
-}
-
-TEST(Trip, TheDisplayInMetricAndImperialUnits) {
-    SimState s;
-    s.TripDistance = 80;
-    s.FuelEconomy = 10;
-    s.AverageSpeed = 64;
-    s.FuelUsed = 9.1;
-    s.Stopwatch = 42;
-    auto shown = [&](int mode, bool metric) {
-        s.TripDisplayMode = mode;
-        s.MetricUnits = metric ? True : False;
-        return sim::tripDisplayText(s, "12:30:00").value_or("(nothing)");
-    };
-    EXPECT_EQ(shown(0, true), "12:30:00");
-    EXPECT_EQ(shown(1, true), "80.0 km");
-    EXPECT_EQ(shown(1, false), "50.0 miles");
-    EXPECT_EQ(shown(2, false), "28.2 mpg");
-    EXPECT_EQ(shown(5, false), "40 mph");
-    EXPECT_EQ(shown(7, false), "2.0 gal");
-    EXPECT_EQ(shown(8, true), "42 s");
-    EXPECT_EQ(shown(10, true), "(nothing)");  // a mode the display does not know is left alone
-}
-
-TEST(Trip, TheStopwatchCountsOnlyWhenShownAndRunning) {
-    SimState s;
-    s.StopwatchRunning = True;
-    s.TripDisplayMode = 3;
-    sim::tickStopwatch(s);
-    EXPECT_EQ(s.Stopwatch, 0);
-    s.TripDisplayMode = 8;
-    sim::tickStopwatch(s);
-    EXPECT_EQ(s.Stopwatch, 1);
-    s.Stopwatch = 60000;
-    sim::tickStopwatch(s);
-    EXPECT_EQ(s.Stopwatch, 0);
-    s.StopwatchRunning = False;
-    sim::tickStopwatch(s);
-    EXPECT_EQ(s.Stopwatch, 0);
-}
-
-double g_next = 0;
-double fixedRandom() { return g_next; }
-
-TEST(AutoRun, DrivesThroughTheRevRangeChoosingGearsAndLoads) {
-    Engine e;
-    e.in.controls.autoRun = true;
-    e.s.EngineTemperature = 20;
-    sim::Outcome out;
-    g_next = 0.5;
-    sim::autoRun(e.s, e.in.controls, fixedRandom, out);
-    EXPECT_EQ(e.s.EngineSpeed, 820);
-    EXPECT_EQ(e.s.EngineTemperature, 22);
-    EXPECT_EQ(e.s.SystemVoltage, 14);
-    EXPECT_EQ(e.in.controls.gear, 3);  // the first second chooses a gear
-    EXPECT_EQ(e.in.controls.slider(sim::Slider::Lambda), -1);
-    EXPECT_EQ(statuses(out).first(), "Auto run selected...");
-
-    // The sixth second chooses a load; above 80 % the throttle is opened fully.
-    g_next = 0.95;
-    for (int i = 0; i < 5; ++i) sim::autoRun(e.s, e.in.controls, fixedRandom, out);
-    EXPECT_EQ(e.s.EngineLoad, 85);
-    EXPECT_EQ(e.in.controls.throttle, sim::Throttle::Full);
-    EXPECT_EQ(e.s.StepCounter, 0);
-    // Warm (above 60 degrees) the mixture swings from rich to lean every second.
-    e.s.EngineTemperature = 70;
-    sim::autoRun(e.s, e.in.controls, fixedRandom, out);
-    const int lambda = e.in.controls.slider(sim::Slider::Lambda);
-    sim::autoRun(e.s, e.in.controls, fixedRandom, out);
-    EXPECT_EQ(e.in.controls.slider(sim::Slider::Lambda), -lambda);
-
-    // At 6000 rev/min it starts again from idle, and that second does nothing else.
-    e.s.EngineSpeed = 5990;
-    e.s.SystemVoltage = 12;
-    sim::autoRun(e.s, e.in.controls, fixedRandom, out);
-    EXPECT_EQ(e.s.EngineSpeed, 800);
-    EXPECT_EQ(e.s.SystemVoltage, 12);
-
-    // Without the box ticked it does nothing at all.
-    e.in.controls.autoRun = false;
-    sim::Outcome none;
-    sim::autoRun(e.s, e.in.controls, fixedRandom, none);
-    EXPECT_TRUE(none.events.empty());
-    EXPECT_EQ(e.s.EngineSpeed, 800);
 }
 
 TEST(SimState, ResetAssignAndTheProgramsNames) {
