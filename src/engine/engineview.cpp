@@ -200,7 +200,8 @@ void play(const sim::Outcome& out, const sim::Controls& c) {
         case sim::Event::Kind::WriteReport:
             if (reportsFailed) break;
             try {
-                reports::writeReport(TempFolder + e.text, e.lines);
+                // The step checked both files before it ran (gatherInputs).
+                reports::writeChecked(TempFolder + e.text, e.lines);
             } catch (const VbError& error) {
                 reportsFailed = true;
                 reportWriteFailure(error);

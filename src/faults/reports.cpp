@@ -11,7 +11,9 @@ namespace reports {
 
 ReportFile::ReportFile(const QString& path) : path_(path) { checkWritableTarget(path); }
 
-void ReportFile::write(const QStringList& lines) {
+void ReportFile::write(const QStringList& lines) { writeChecked(path_, lines); }
+
+void writeChecked(const QString& path, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) bytes += line.toLatin1() + "\r\n";
     // Rewritten every second while the engine runs: the scanner must never read half a
@@ -19,7 +21,7 @@ void ReportFile::write(const QStringList& lines) {
     AtomicWrite how;
     how.durable = false;
     how.skipUnchanged = true;
-    writeFileAtomic(path_, bytes, how);
+    writeFileAtomic(path, bytes, how);
 }
 
 void writeReport(const QString& path, const QStringList& lines) { ReportFile(path).write(lines); }

@@ -23,6 +23,10 @@ private:
     QString path_;
 };
 
+// Writes a report whose file was checked already (a ReportFile made for it): the check is not
+// made again, a write that fails still raises its error.
+void writeChecked(const QString& path, const QStringList& lines);
+
 // Checks and writes the report in one step.
 void writeReport(const QString& path, const QStringList& lines);
 
