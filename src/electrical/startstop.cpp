@@ -176,15 +176,11 @@ void showEngineStopped() {
         // Without the blank waveform the last trace stays; the probes still come off.
     }
     scope->setTerminalText("Drag/Drop Connections Here...");
-    switch (ToolMode) {
-    case tool::Scanner:
-    case tool::Pictures:
-    case tool::Scope: scope->showDevice(static_cast<tool::Mode>(int(ToolMode))); break;
-    case tool::Telemetry:  // the telemetry picture comes to the front of the window as it is
+    if (ToolMode == tool::Telemetry) {  // the telemetry picture comes to the front of the window as it is
         scope->picTelemetry->setVisible(true);
         scope->picTelemetry->raise();
-        break;
-    default: break;
+    } else {
+        scope->reshowDevice();
     }
 }
 

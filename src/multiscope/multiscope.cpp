@@ -431,6 +431,11 @@ void MultiScope::showDevice(tool::Mode device) {
     }
 }
 
+void MultiScope::reshowDevice() {
+    if (ToolMode == tool::Scope || ToolMode == tool::Scanner || ToolMode == tool::Pictures)
+        showDevice(static_cast<tool::Mode>(int(ToolMode)));
+}
+
 void MultiScope::cmdChangeTool_Click() {
     // Scope, scanner and pictures in turn.
     switch (ToolMode) {
@@ -542,8 +547,7 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
         shown << (flat ? QStringLiteral("no signal") : "DMM " + lblDMM->text().trimmed());
         ChallengeMeasured(describePoint(source), shown.join("; "));
         // The device in front shows the new point; the telemetry leaves the pictures in front.
-        if (ToolMode == tool::Scope || ToolMode == tool::Scanner || ToolMode == tool::Pictures)
-            showDevice(static_cast<tool::Mode>(int(ToolMode)));
+        reshowDevice();
     } catch (const VbError& e) {
         MsgBox("Connection not made, double check meter leads...\r\n\r\n(" + e.description + " " +
                    QString::number(e.number) + ")",

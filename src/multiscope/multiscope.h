@@ -42,6 +42,9 @@ public:
     // and the device's current file shown again (a file gone missing is reported; the device
     // still comes forward). None does nothing.
     void showDevice(tool::Mode device);
+    // The scope, scanner or pictures, when one is in front, shown again with its current file;
+    // the telemetry and no device are left as they are.
+    void reshowDevice();
     void cmdChangeTool_Click();
     void cmdRead_Click();
     void cmdScan_Click();
