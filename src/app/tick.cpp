@@ -46,8 +46,7 @@ void tmrMain_Timer() {
     ChallengeTick();
 
     // 1. Auto run.
-    {
-        sim::Controls controls = engineview::gatherControls();
+    if (sim::Controls controls = engineview::gatherControls(); controls.autoRun) {
         sim::Outcome out;
         sim::autoRun(programState(), controls, &Rnd, out);
         engineview::play(out, controls);
