@@ -16,11 +16,15 @@
 #include "electrical/startstop.h"
 #include "engine/frmsimulation.h"
 #include "multiscope/displays.h"
+#include "multiscope/livescope.h"
 #include "multiscope/multiscope.h"
 #include "platform/qtplatform.h"
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QLabel>
 #include <QElapsedTimer>
@@ -130,7 +134,7 @@ int main(int argc, char** argv) {
     app.processEvents();
 
     // Runs the program for the span beside a fresh baseline and prints the two processor times.
-    auto measure = [&](const char* what, const char* row) {
+    auto measure = [&](const char* what, const char* row, double target) {
         QProcess other;
         other.start(QCoreApplication::applicationFilePath(), {"--baseline", QString::number(seconds)});
         other.waitForStarted();
@@ -152,11 +156,12 @@ int main(int argc, char** argv) {
         std::printf("  Vantorel       %.3f s processor time (%.2f %% of one core)\n", program, 100 * program / elapsed);
         std::printf("  minimal trace  %.3f s processor time (%.2f %% of one core)\n", base, 100 * base / elapsed);
         const double ratio = base > 0 ? program / base : 0.0;
-        std::printf("  ratio          %.2f (target at most 1.5)\n", ratio);
-        benchResult(row, textf("%.3f s in %.0f s", program, elapsed), "ratio <= 1.5", base > 0 && ratio <= 1.5,
+        std::printf("  ratio          %.2f (target at most %.1f)\n", ratio, target);
+        benchResult(row, textf("%.3f s in %.0f s", program, elapsed), textf("ratio <= %.1f", target),
+                    base > 0 && ratio <= target,
                     textf("%.2f to the minimal trace's %.3f s", ratio, base));
     };
-    measure("a waveform", "processor time, scope sweeping");
+    measure("a waveform", "processor time, scope sweeping", 1.5);
 
     // The same with the Live source on the crank sensor of the running engine (the main timer
     // runs the engine step every second meanwhile).
@@ -165,8 +170,18 @@ int main(int argc, char** argv) {
     scope->showDevice(tool::Scope);
     scope->setSource(MultiScope::Source::Live);
     scope->cmdConnection_DragDrop(frm<FRMsimulation>()->lblECU[1]);
+    scope->live->cmbTrigger->setCurrentText("Roll");
     app.processEvents();
-    measure("live on the crank sensor", "processor time, scope sweeping live");
+    measure("live on the crank sensor", "processor time, scope sweeping live", 1.5);
+
+    // Triggered: the Live screen on the crank sensor with Normal trigger on the gap's larger
+    // tooth, the cursors and four measurements, drawing a frame ten times a second.
+    EngineSpeed = 800;
+    scope->live->cmbTrigger->setCurrentText("Normal");
+    scope->live->spnLevel->setValue(2.5);
+    scope->live->chkCursors->setChecked(true);
+    app.processEvents();
+    measure("live triggered on the crank sensor", "processor time, scope triggered live", 2.0);
     std::fflush(stdout);
     std::_Exit(0);
 }

@@ -3,6 +3,7 @@
 #include "platform/numbers.h"
 
 #include "sim/simstate.h"
+#include "multiscope/livescope.h"
 #include "multiscope/multiscope.h"
 #include "multiscope/waveformfile.h"
 #include "platform/files.h"
@@ -52,6 +53,7 @@ void bringDeviceForward(MultiScope* ms, QWidget* display, QWidget* panel) {
     panel->setVisible(true);
     display->raise();
     panel->raise();
+    if (display == ms->scopescreen) ms->live->raise();
 }
 }  // namespace
 
@@ -182,6 +184,8 @@ void OpenInstrumentFile() {
     step([&] { CurrentWaveformFile = SelectedFileName; });
     step([&] { ms->setReadingText("Signal"); });
     step([&] { ms->setTerminalText("Drag/Drop Connections Here..."); });
+    // A file opened is a file to see: the scope shows stored waveforms.
+    step([&] { ms->setSource(MultiScope::Source::Stored); });
     step([&] {
         if (Form* editor = Forms::find<frmWaveEdit>(); editor && editor->formVisible()) OpenWaveformEditor();
     });

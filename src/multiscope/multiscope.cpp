@@ -10,6 +10,7 @@
 #include "faults/faults.h"
 #include "multiscope/connections.h"
 #include "multiscope/displays.h"
+#include "multiscope/livescope.h"
 #include "multiscope/waveformfile.h"
 #include "platform/guard.h"
 #include "platform/picturebox.h"
@@ -127,20 +128,20 @@ MultiScope::MultiScope() {
     sldTime->setTickPosition(QSlider::TicksBelow);
     sldTime->setTickInterval(1);
     sldTime->setValue(1);
-    sldTime->setGeometry(62, 44, 130, 22);
+    sldTime->setGeometry(62, 44, 80, 22);
     smallLabel(Frame1, "lblX", "X", QRect(6, 70, 54, 16));
     hsbXshift = makeHScroll(Frame1, "hsbXshift", -50, 50, 0, QRect());
     hsbXshift->setSingleStep(1);
     hsbXshift->setPageStep(10);
-    hsbXshift->setGeometry(62, 70, 130, 17);
+    hsbXshift->setGeometry(62, 70, 80, 17);
     smallLabel(Frame1, "lblY", "Y", QRect(6, 92, 30, 14));
     smallLabel(Frame1, "lblVolts", "Volts", QRect(36, 92, 32, 14));
     smallLabel(Frame1, "lblFocus", "Focus", QRect(68, 92, 32, 14));
-    vscY1shift = makeVScroll(Frame1, "vscY1shift", 0, 400, 200, QRect(8, 108, 17, 66));
+    vscY1shift = makeVScroll(Frame1, "vscY1shift", 0, 400, 200, QRect(8, 106, 17, 62));
     vscY1shift->setSingleStep(20);
     vscY1shift->setPageStep(50);
-    vscVolts1 = makeVScroll(Frame1, "vscVolts1", 5, 1, 2, QRect(40, 108, 17, 66));
-    updFocus = makeVScroll(Frame1, "updFocus", 1, 5, 3, QRect(72, 108, 17, 66));
+    vscVolts1 = makeVScroll(Frame1, "vscVolts1", 5, 1, 2, QRect(40, 106, 17, 62));
+    updFocus = makeVScroll(Frame1, "updFocus", 1, 5, 3, QRect(72, 106, 17, 62));
     for (QScrollBar* s : {vscVolts1, updFocus}) {
         s->setSingleStep(1);
         s->setPageStep(1);
@@ -204,6 +205,9 @@ MultiScope::MultiScope() {
 
     // The telemetry device: its controls inside picTelemetry, its timer and handlers.
     telemetry = new TelemetryDevice(this);
+    live = new LiveScope(this);
+    liveSource_ = source() == Source::Live;
+    live->sourceChanged();
 }
 
 MultiScope::~MultiScope() { delete Timer1; }
@@ -237,7 +241,10 @@ void MultiScope::layoutStep(const std::function<void()>& step) {
 
 void MultiScope::setTerminalText(const QString& text) {
     // The free terminal: the probe has come off.
-    if (text == terminalCaption()) probe_.reset();
+    if (text == terminalCaption() && probe_) {
+        probe_.reset();
+        if (live) live->restart();
+    }
     cmdConnection->setText(text);
     QFont font = this->font();
     QStyleOptionButton o;
@@ -265,9 +272,11 @@ void MultiScope::Form_Resize() {
     });
     layoutStep([&] {
         const QRect display = twRect(panel, 0, std::max(0, innerW - panel), innerH);
-        for (QWidget* w : {static_cast<QWidget*>(scopescreen), static_cast<QWidget*>(pbxPictures),
-                           static_cast<QWidget*>(txbScanner), static_cast<QWidget*>(picTelemetry)})
+        for (QWidget* w : {static_cast<QWidget*>(pbxPictures), static_cast<QWidget*>(txbScanner),
+                           static_cast<QWidget*>(picTelemetry)})
             w->setGeometry(display);
+        // In Live the scope's control bar takes the foot of its screen.
+        scopescreen->setGeometry(live->place(display));
     });
     layoutStep([&] { telemetry->place(); });
     layoutStep([&] { scopescreen->setScale(0, 0, ScopeSweep::kScreenWidth, ScopeSweep::kScreenHeight); });
@@ -278,7 +287,9 @@ void MultiScope::Form_Resize() {
             Line[i] = QLine(0, h * i / 6, w - 1, h * i / 6);
             Line[i + 5] = QLine(w * i / 6, 0, w * i / 6, h - 1);
         }
-        scopescreen->setGuideLines(QList<QLine>(Line + 1, Line + 11), kGraticule);
+        // The Live screen draws its own graticule of ten by eight.
+        liveShown_ = live->active();
+        scopescreen->setGuideLines(liveShown_ ? QList<QLine>() : QList<QLine>(Line + 1, Line + 11), kGraticule);
     });
     layoutStep([&] { flyback(); });
 }
@@ -287,12 +298,23 @@ void MultiScope::Form_Resize() {
 
 void MultiScope::flyback() {
     sweep_.flyback();
+    if (live && live->active()) {
+        // The Live screen keeps its frame across a new layout: drawn again at the new size.
+        live->render();
+        return;
+    }
     scopescreen->cls();
     scopescreen->setCurrentX(sweep_.pen().x());
     scopescreen->setCurrentY(sweep_.pen().y());
 }
 
 void MultiScope::Timer1_Timer() {
+    // The Live screen and the stored sweep take turns as the source, reading and probe change.
+    if (live->active() != liveShown_) Form_Resize();
+    if (liveShown_) {
+        live->tick();
+        return;
+    }
     ScopeControls c;
     c.timebase = sldTime->value();
     c.yShift = vscY1shift->value();
@@ -301,9 +323,7 @@ void MultiScope::Timer1_Timer() {
     c.focus = updFocus->value();
     c.reading = cmbReading->currentText();
     c.paused = ScopePaused == True;
-    const bool live = source() == Source::Live && probe_ && c.reading == QLatin1String("Signal");
-    if (live) sampleLive();
-    const SweepTick t = sweep_.tick(c, live ? liveWave_ : Waveform);
+    const SweepTick t = sweep_.tick(c, Waveform);
     scopescreen->setDrawWidth(sweep_.lineWidth());
     if (t.segment) {
         scopescreen->setDrawWidth(t.segment->width);
@@ -318,7 +338,11 @@ void MultiScope::Timer1_Timer() {
     }
 }
 
-void MultiScope::sldTime_Change() { flyback(); }
+void MultiScope::sldTime_Change() {
+    // In Live the timebase starts the acquisition afresh.
+    if (live->active()) live->restart();
+    else flyback();
+}
 
 // ---- The live source ----
 
@@ -326,15 +350,18 @@ MultiScope::Source MultiScope::source() const { return optLive->isChecked() ? So
 
 void MultiScope::setSource(Source s) {
     (s == Source::Live ? optLive : optStored)->setChecked(true);
+    SaveSetting("Instruments", "Scope_source", s == Source::Live ? "Live" : "Stored");
+    if ((s == Source::Live) == liveSource_) return;
+    liveSource_ = s == Source::Live;
+    live->sourceChanged();
+    Form_Resize();
 }
 
 void MultiScope::optSource_Click(Source s) {
     setSource(s);
-    flyback();
     // Back on the stored waveform, the meter shows its text again.
     if (s == Source::Stored) lblDMM->setText(Waveform[0]);
     else if (probe_) lblDMM->setText(sim::meterText(*probe_, liveInputs()));
-    SaveSetting("Instruments", "Scope_source", s == Source::Live ? "Live" : "Stored");
 }
 
 sim::SignalInputs MultiScope::liveInputs() const {
@@ -343,48 +370,6 @@ sim::SignalInputs MultiScope::liveInputs() const {
     in.faults = PresentFaults();
     in.lambda = frm<FRMsimulation>()->HSB_Lambda->value();
     return in;
-}
-
-void MultiScope::sampleLive() {
-    const sim::SignalInputs in = liveInputs();
-    const std::optional<sim::Quantity> q = sim::quantityOf(probe_->caption);
-    if (!q) return;
-    const sim::LiveScale scale = sim::liveScale(*q);
-    // The sample the sweep draws this tick; the screen's 50 samples span its six divisions.
-    const int k = sweep_.state().SampleIndex + 1;
-    // Each sweep starts where the signal marks its cycle (the trigger), so a steady signal stands
-    // still from one screen to the next.
-    const double step = 6 * scale.secondsPerDivision / (msf::kRecords - 1);
-    if (k == 1) {
-        sweepStart_ = sim::sweepStart(*probe_, in, platform().timeOfDay().msecsSinceStartOfDay() / 1000.0);
-        // The volts a division for this sweep: the point's own, or the next of 1, 2, 5, 10 .. that
-        // keeps the whole trace on the screen (a crank sensor at high speed gives tens of volts).
-        double top = 0, bottom = 0;
-        for (int i = 0; i < msf::kRecords - 1; ++i) {
-            const double v = sim::signalAt(*probe_, in, sweepStart_ + i * step);
-            top = std::max(top, v);
-            bottom = std::min(bottom, v);
-        }
-        // Room above and below the zero line, in divisions (a little short of the screen's edge).
-        const double up = scale.zeroAtCentre ? 2.9 : 4.9, down = scale.zeroAtCentre ? 2.9 : 0.9;
-        for (double times : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000}) {
-            livePerDivision_ = times * scale.perDivision;
-            if (top <= up * livePerDivision_ && -bottom <= down * livePerDivision_) break;
-        }
-    }
-    if (k < 1 || k >= msf::kRecords) return;
-    const double t = sweepStart_ + (k - 1) * step;
-    liveValues_[k] = sim::signalAt(*probe_, in, t);
-    // One division is a third of 100 sample units; the zero is the centre or two divisions below.
-    const double units = (scale.zeroAtCentre ? 0.0 : -200.0 / 3) + liveValues_[k] / livePerDivision_ * 100 / 3;
-    liveWave_[k] = QString::number(units, 'f', 3);
-    // The meter settles twice a sweep (a reading every 0.6 s or so), as a workshop meter's
-    // display does.
-    if (k == 1 || k == 26) {
-        const QString meter = sim::meterText(*probe_, in);
-        liveWave_[0] = meter;
-        if (lblDMM->text() != meter) lblDMM->setText(meter);
-    }
 }
 
 void MultiScope::cmdPause_Click() {
@@ -467,45 +452,12 @@ void MultiScope::showPictureImage(const QImage& picture, const QString& source) 
 }
 
 bool MultiScope::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
-    if (control.isEmpty() && source() == Source::Live) {
-        out.insert("source", "Live");
-        out.insert("probe", probe_ ? probe_->caption : QString());
-        // The samples drawn on the screen so far, in volts (or the point's unit).
-        QJsonArray samples;
-        const std::optional<sim::Quantity> q = probe_ ? sim::quantityOf(probe_->caption) : std::nullopt;
-        if (q) {
-            const sim::LiveScale scale = sim::liveScale(*q);
-            const int drawn = std::min<int>(sweep_.state().SampleIndex, msf::kRecords - 1);
-            std::vector<double> values;
-            for (int k = 1; k <= drawn; ++k) {
-                values.push_back(std::round(liveValues_[k] * 1000) / 1000);
-                samples.append(values.back());
-            }
-            // The cycles on the screen: rises through the middle of the trace's range, with a
-            // tenth of the range as hysteresis so that noise is not counted.
-            int cycles = 0;
-            if (!values.empty()) {
-                const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
-                const double mid = (*lo + *hi) / 2, band = (*hi - *lo) / 10;
-                bool low = values.front() < mid;
-                for (double v : values) {
-                    if (low && v > mid + band) {
-                        ++cycles;
-                        low = false;
-                    } else if (!low && v < mid - band) {
-                        low = true;
-                    }
-                }
-                if (*hi - *lo < 1e-9) cycles = 0;
-            }
-            out.insert("cycles", cycles);
-            out.insert("unit", scale.unit);
-            out.insert("perdivision", livePerDivision_);
-            out.insert("secondsperdivision", scale.secondsPerDivision);
-        }
-        out.insert("live", samples);
-    }
+    if (live->scriptShow(control, index, out) && !control.isEmpty()) return true;
     return telemetry && telemetry->scriptShow(control, index, out);
+}
+
+bool MultiScope::scriptSet(const QString& control, const QString& index, const QString& value, QString* error) {
+    return live->scriptSet(control, index, value, error);
 }
 
 // ---- Connections ----
@@ -529,6 +481,7 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
         for (QWidget* p = source; p && !from; p = p->parentWidget()) from = qobject_cast<Form*>(p);
         setTerminalText("Connected: " + point.caption);
         probe_ = sim::ProbePoint{point.caption, point.name, point.index, from ? from->formName() : QString()};
+        live->probeConnected();
         ConnectionName = point.caption;
         ShowWaveform(ConnectionName + ".msf");
         ShowPicture(ConnectionName + ".jpg");

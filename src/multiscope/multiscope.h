@@ -23,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QSlider;
+class LiveScope;
 class TelemetryDevice;
 class VTimer;
 
@@ -35,6 +36,7 @@ public:
     void onUnload() override;
     void onDragDrop(QWidget* target, QWidget* source) override;
     bool scriptShow(const QString& control, const QString& index, QJsonObject& out) override;
+    bool scriptSet(const QString& control, const QString& index, const QString& value, QString* error) override;
 
     // Operations other windows call.
     void cmbReading_Click();
@@ -90,6 +92,7 @@ public:
     QPlainTextEdit* txbScanner;
     PictureBox* picTelemetry;  // the telemetry device's display
     TelemetryDevice* telemetry = nullptr;  // its controls, timer and handlers
+    LiveScope* live = nullptr;  // the Live screen: its controls, trigger, cursors and captures
 
     const ScopeSweep& sweep() const { return sweep_; }
 
@@ -113,13 +116,9 @@ private:
     void layoutStep(const std::function<void()>& step);
 
     void optSource_Click(Source source);
-    // In Live: the sample the sweep draws next and the meter, from the model.
-    void sampleLive();
 
     ScopeSweep sweep_;
     std::optional<sim::ProbePoint> probe_;
-    QString liveWave_[msf::kRecords];  // the live samples as the sweep reads a waveform
-    double liveValues_[msf::kRecords] = {};  // the same in the point's unit
-    double sweepStart_ = 0;       // seconds: the signal's time at the sweep's first sample
-    double livePerDivision_ = 1;  // the point's units a division in this sweep
+    bool liveSource_ = false;  // the source the controls are set up for
+    bool liveShown_ = false;  // the Live screen has the scope screen (as of the last layout)
 };

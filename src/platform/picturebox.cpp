@@ -166,6 +166,25 @@ void PictureBox::cls() {
     update();
 }
 
+void PictureBox::paintFrame(const std::function<void(QPainter&, QSizeF)>& paint) {
+    ensureBacking();
+    backing_.fill(back_);
+    QPainter p(&backing_);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    paint(p, QSizeF(std::max(1, width()), std::max(1, height())));
+    p.end();
+    ops_.clear();
+    dropped_ = 0;
+    penX_ = 0;
+    penY_ = 0;
+    DrawOp op;
+    op.kind = QStringLiteral("frame");
+    record(op);
+    lastDirty_ = rect();
+    update();
+}
+
 void PictureBox::record(DrawOp op) {
     if (ops_.size() >= kMaxOps) {
         ops_.removeFirst();

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 // A user coordinate scale over a surface of pixels: (left, top) is the user point at the
 // top-left pixel corner, width and height span the whole surface (a negative height makes
 // y grow upwards).
@@ -50,7 +52,7 @@ ArcGeometry arcGeometry(QPointF centrePx, double radiusPx, double start, double 
 
 // One recorded drawing operation, in user units (for the script transcript and tests).
 struct DrawOp {
-    QString kind;             // "line", "circle", "arc", "pie"
+    QString kind;             // "line", "circle", "arc", "pie", "frame"
     QList<QPointF> points;    // line: from, to; circle/arc/pie: centre
     double radius = 0;
     double start = 0, end = 0;
@@ -97,6 +99,10 @@ public:
     // filled with the fill colour. The centre becomes the pen position.
     void circle(double x, double y, double radius, const QColor& color);
     void circle(double x, double y, double radius, const QColor& color, double start, double end);
+
+    // Paints the whole surface afresh, in pixels and antialiased, in place of what was drawn
+    // (the pen returns to the origin); recorded as one operation "frame".
+    void paintFrame(const std::function<void(QPainter&, QSizeF)>& paint);
 
     // The background picture, drawn at the top left under the drawing; a null image removes
     // it. `source` names the file it came from (for the transcript).

@@ -571,6 +571,12 @@ double signalAt(const ProbePoint& point, const SignalInputs& in, double t) {
     return valueAt(makeCtx(*q, point, in), t);
 }
 
+std::function<double(double)> signalOf(const ProbePoint& point, const SignalInputs& in) {
+    const std::optional<Quantity> q = in.state ? quantityOf(point.caption) : std::nullopt;
+    if (!q) return [](double) { return 0.0; };
+    return [c = makeCtx(*q, point, in)](double t) { return valueAt(c, t); };
+}
+
 QString meterText(const ProbePoint& point, const SignalInputs& in) {
     if (!in.state) return noVoltage();
     const std::optional<Quantity> q = quantityOf(point.caption);

@@ -8,6 +8,7 @@
 #include "sim/engine.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace sim {
@@ -71,6 +72,10 @@ struct SignalInputs {
 // The value at the probe t seconds from any origin (the signals repeat with the engine's
 // cycle, the sensors' slow swings with time), in the quantity's unit.
 double signalAt(const ProbePoint& point, const SignalInputs& in, double t);
+
+// The same values as signalAt for many instants (a scope frame): the point's circuit and faults
+// worked out once, for the state as it is now (the state must outlive the function).
+std::function<double(double)> signalOf(const ProbePoint& point, const SignalInputs& in);
 
 // What the multimeter shows on the point, in the form of the stored files' meter texts
 // ("  4.7 V (ac)", "  14.0 V (dc)", "  29 % dwell", "  2.6 ms", "  5.1 A (dc)", "  2.5 bar",

@@ -6,55 +6,64 @@ expect MultiScope.optStored checked true
 click MultiScope.optLive
 drop FRMsimulation.lblECU(1) MultiScope.cmdConnection
 expect MultiScope.cmdConnection text "Connected: Engine speed"
+# The screen takes the point's scale: 0.2 ms a division, the volts ranging from 2 V a division.
+show MultiScope
+expect event "\"timebase\":\"200 µs/div\""
+expect MultiScope.lblVoltsValue text "Auto"
 
-# The crank sensor at idle and at 4000 rev/min: five times the teeth a screen, a larger wave.
+# The crank sensor at idle and at 4000 rev/min, at 1 ms a division: the teeth at 800 and 4000 Hz,
+# a larger wave, the range up to keep it on the screen.
 set FRMsimulation.HSB_engine_speed 800
-sweep 51
-sweep 50
-show MultiScope
-expect event "\"cycles\":1,"
-show MultiScope
-expect event "\"probe\":\"Engine speed\""
+set MultiScope.sldTime 3
+sweep 24
 expect MultiScope.lblDMM text "  1.4 V (ac)"
+show MultiScope
+expect event "\"volts\":\"2 V/div (auto)\""
+show MultiScope
+expect event "Frequency 800.0 Hz"
 set FRMsimulation.HSB_engine_speed 4000
-sweep 51
-sweep 50
-show MultiScope
-expect event "\"cycles\":8,"
-show MultiScope
-expect event "\"perdivision\":10,"
+sweep 24
 expect MultiScope.lblDMM text "  12.0 V (ac)"
+show MultiScope
+expect event "\"volts\":\"10 V/div (auto)\""
+show MultiScope
+expect event "Frequency 3.999 kHz"
+# The Volts control's own ranges: 5 V a division, the screen cutting off the gap's swing.
+set MultiScope.vscVolts1 6
+expect MultiScope.lblVoltsValue text "5 V"
+show MultiScope
+expect event "\"volts\":\"5 V/div\""
+set MultiScope.vscVolts1 0
 
-# Stored again: the point's waveform file and its meter text, as ever.
+# Stored again: the point's waveform file and its meter text, the controls' own ranges, as ever.
 click MultiScope.optStored
 expect MultiScope.lblDMM text "  4.7 V (ac)"
+expect MultiScope.sldTime value 1
+expect MultiScope.vscVolts1 value 2
 show MultiScope
 expect noevent "\"source\":\"Live\""
 click MultiScope.optLive
+expect MultiScope.sldTime value 3
 
-# The load sensor's signal pin, open at the unit: 0.0 V on the meter and the zero line (the
-# lowest grid line, y 333) across the screen; mended, the signal comes back.
+# The load sensor's signal pin, open at the unit: 0.0 V on the meter and the trace on the zero
+# line; mended, the signal comes back.
 set FRMsimulation.HSB_engine_speed 800
 drop FRMsimulation.lblECU(3) MultiScope.cmdConnection
-sweep 51
-sweep 50
+sweep 24
 expect MultiScope.lblDMM text "  1.4 V (dc)"
-show MultiScope
-expect noevent "\"cycles\":0,"
 click frmFaults.chkFault(14)
-sweep 51
-sweep 50
+sweep 24
 expect MultiScope.lblDMM text "  0.0 V (dc)"
 show MultiScope
-expect event "\"cycles\":0,"
-expect MultiScope.scopescreen ends 0,333.334,6,333.334,12,333.334,18,333.334,24,333.334,30,333.334,36,333.334,42,333.334,48,333.334,54,333.334,60,333.334,66,333.334,72,333.334,78,333.334,84,333.334,90,333.334,96,333.334,102,333.334,108,333.334,114,333.334,120,333.334,126,333.334,132,333.334,138,333.334,144,333.334,150,333.334,156,333.334,162,333.334,168,333.334,174,333.334,180,333.334,186,333.334,192,333.334,198,333.334,204,333.334,210,333.334,216,333.334,222,333.334,228,333.334,234,333.334,240,333.334,246,333.334,252,333.334,258,333.334,264,333.334,270,333.334,276,333.334,282,333.334,288,333.334
+expect event "\"trace\":[0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0]"
+show MultiScope
+expect event "Frequency no signal"
 click frmFaults.chkFault(14)
-sweep 51
-sweep 50
+sweep 24
 # (The scan left the load at 0 %: the manifold's idle vacuum reads a little lower than before.)
 expect MultiScope.lblDMM text "  1.0 V (dc)"
 show MultiScope
-expect noevent "\"cycles\":0,"
+expect noevent "\"trace\":[0,0,0,0,0,0,0,0,0,0,0"
 
 #! restart
 menu Tools > MultiScope

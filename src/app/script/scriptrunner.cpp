@@ -37,6 +37,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -408,6 +409,9 @@ bool ScriptRunner::show(const Target& t, QJsonObject* out, QString* error) {
     } else if (auto* lw = qobject_cast<QListWidget*>(w)) {
         o.insert("text", lw->currentItem() ? lw->currentItem()->text() : QString());
         o.insert("index", lw->currentRow());
+    } else if (auto* dsp = qobject_cast<QDoubleSpinBox*>(w)) {
+        o.insert("value", dsp->value());
+        o.insert("text", dsp->text());
     } else if (auto* sp = qobject_cast<QSpinBox*>(w)) {
         o.insert("value", sp->value());
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
@@ -485,6 +489,13 @@ bool ScriptRunner::setValue(const Target& t, const QString& value, QString* erro
             return false;
         }
         c->setEditText(value);
+    } else if (auto* dsp = qobject_cast<QDoubleSpinBox*>(w)) {
+        const double v = value.toDouble(&ok);
+        if (!ok) {
+            *error = "not a number: " + value;
+            return false;
+        }
+        dsp->setValue(v);
     } else if (auto* sp = qobject_cast<QSpinBox*>(w)) {
         const int v = value.toInt(&ok);
         if (!ok) {
@@ -524,6 +535,7 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         {"memory", &ScriptRunner::verbMemory},              // (none)
         {"let", &ScriptRunner::verbLet},                    // NAME VALUE
         {"screenshot", &ScriptRunner::verbScreenshot},      // WINDOW FILE
+        {"resize", &ScriptRunner::verbResize},              // WINDOW WIDTH HEIGHT
         {"file", &ScriptRunner::verbFile},                  // PATH
         {"defer", &ScriptRunner::verbDefer},                // N COMMAND
         {"shell", &ScriptRunner::verbShell},                // on|off
@@ -809,6 +821,22 @@ bool ScriptRunner::verbLet(const Call& c, QString* error) {
     QString value;
     const QString name = firstWord(c.rest, &value);
     return setStateVariable(name, unquote(value), error);
+}
+
+// As a user drags a window's border: its outer size in pixels, its place kept.
+bool ScriptRunner::verbResize(const Call& c, QString* error) {
+    const QStringList words = c.rest.split(' ', Qt::SkipEmptyParts);
+    bool okW = false, okH = false;
+    const int w = words.value(1).toInt(&okW), h = words.value(2).toInt(&okH);
+    Form* form = words.size() == 3 ? Forms::get(words[0]) : nullptr;
+    if (!form || !okW || !okH || w < 1 || h < 1) {
+        *error = "resize takes a window and its width and height in pixels";
+        return false;
+    }
+    const QRect g = form->twipsGeometry();
+    form->setTwips(g.x(), g.y(), w * 15, h * 15);
+    QCoreApplication::processEvents();
+    return true;
 }
 
 bool ScriptRunner::verbScreenshot(const Call& c, QString* error) {

@@ -76,6 +76,7 @@ private:
     bool verbMemory(const Call& c, QString* error);
     bool verbLet(const Call& c, QString* error);
     bool verbScreenshot(const Call& c, QString* error);
+    bool verbResize(const Call& c, QString* error);
     bool verbFile(const Call& c, QString* error);
     bool verbDefer(const Call& c, QString* error);
     bool verbShell(const Call& c, QString* error);

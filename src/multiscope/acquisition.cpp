@@ -1,0 +1,180 @@
+#include "multiscope/acquisition.h"
+
+#include "multiscope/measurements.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace scope {
+
+const std::vector<double>& timeRanges() {
+    static const std::vector<double> ranges = {1e-4, 2e-4, 5e-4, 1e-3, 2e-3, 5e-3, 1e-2,
+                                               2e-2, 5e-2, 0.1,  0.2,  0.5,  1.0};
+    return ranges;
+}
+
+const std::vector<double>& levelRanges() {
+    static const std::vector<double> ranges = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1,  2,
+                                               5,    10,   20,   50,  100, 200};
+    return ranges;
+}
+
+QString perDivisionText(double value, const QString& unit) {
+    // Ranges are round numbers: "2.00 V" reads "2 V".
+    const QString text = formatSi(value, unit, 3);
+    const int space = text.indexOf(' ');
+    QString number = text.left(space);
+    if (number.contains('.')) {
+        while (number.endsWith('0')) number.chop(1);
+        if (number.endsWith('.')) number.chop(1);
+    }
+    return number + text.mid(space) + QStringLiteral("/div");
+}
+
+QString triggerModeName(TriggerMode mode) {
+    switch (mode) {
+    case TriggerMode::Roll: return QStringLiteral("Roll");
+    case TriggerMode::Auto: return QStringLiteral("Auto");
+    case TriggerMode::Normal: return QStringLiteral("Normal");
+    case TriggerMode::Single: return QStringLiteral("Single");
+    }
+    return QString();
+}
+
+QString edgeName(Edge edge) { return edge == Edge::Rising ? QStringLiteral("Rising") : QStringLiteral("Falling"); }
+
+QString statusText(Status status) {
+    switch (status) {
+    case Status::Triggered: return QStringLiteral("Triggered");
+    case Status::FreeRunning: return QStringLiteral("Auto (no trigger)");
+    case Status::Waiting: return QStringLiteral("Waiting for trigger");
+    case Status::Stopped: return QStringLiteral("Stopped");
+    case Status::Rolling: return QStringLiteral("Rolling");
+    }
+    return QString();
+}
+
+namespace {
+bool crosses(double before, double after, double level, Edge edge) {
+    return edge == Edge::Rising ? (before < level && after >= level) : (before > level && after <= level);
+}
+}  // namespace
+
+std::optional<double> latestCrossing(const Sampler& signal, double from, double to, double step, double level,
+                                     Edge edge) {
+    if (!(step > 0) || !(to > from)) return std::nullopt;
+    double later = to, laterValue = signal(to);
+    while (later > from) {
+        const double earlier = std::max(from, later - step);
+        const double earlierValue = signal(earlier);
+        if (crosses(earlierValue, laterValue, level, edge)) {
+            // Narrow it down: the crossing stays between a and b.
+            double a = earlier, b = later, va = earlierValue;
+            for (int i = 0; i < 40 && b - a > step * 1e-7; ++i) {
+                const double m = (a + b) / 2, vm = signal(m);
+                if (crosses(va, vm, level, edge)) {
+                    b = m;
+                } else {
+                    a = m;
+                    va = vm;
+                }
+            }
+            return b;
+        }
+        later = earlier;
+        laterValue = earlierValue;
+    }
+    return std::nullopt;
+}
+
+void Acquisition::reset() {
+    frame_ = Frame();
+    status_ = Status::Waiting;
+    searched_ = false;
+    everTriggered_ = false;
+    rolling_ = false;
+}
+
+double Acquisition::rollShare() const {
+    if (!rolling_) return 1;
+    return std::clamp(double(frame_.values.size()) / kFramePoints, 0.0, 1.0);
+}
+
+void Acquisition::take(const Sampler& signal, double start, double dt, int count, bool triggered) {
+    frame_.values.resize(std::size_t(count));
+    for (int k = 0; k < count; ++k) frame_.values[std::size_t(k)] = signal(start + k * dt);
+    frame_.start = start;
+    frame_.dt = dt;
+    frame_.triggered = triggered;
+}
+
+bool Acquisition::roll(const Sampler& signal, double now, double span,
+                       const std::function<double(double)>& rollStart) {
+    const double dt = span / (kFramePoints - 1);
+    const bool realTime = span >= kRollSweepSeconds;
+    if (!rolling_ || now - rollBegin_ >= rollSeconds_ || now < rollBegin_) {
+        // A new sweep: the screen clears and the pen starts at the left edge.
+        rolling_ = true;
+        rollBegin_ = now;
+        rollSeconds_ = realTime ? span : kRollSweepSeconds;
+        rollFrom_ = realTime || !rollStart ? now : rollStart(now);
+        frame_.values.clear();
+    }
+    const double share = std::clamp((now - rollBegin_) / rollSeconds_, 0.0, 1.0);
+    const int count = std::clamp(int(std::floor(share * (kFramePoints - 1))) + 1, 1, kFramePoints);
+    if (count == int(frame_.values.size())) return false;
+    const std::size_t had = frame_.values.size();
+    frame_.values.resize(std::size_t(count));
+    for (std::size_t k = had; k < std::size_t(count); ++k) frame_.values[k] = signal(rollFrom_ + double(k) * dt);
+    frame_.start = rollFrom_;
+    frame_.dt = dt;
+    frame_.triggered = false;
+    return true;
+}
+
+bool Acquisition::update(const Sampler& signal, double now, double secondsPerDivision, const Trigger& trigger,
+                         const std::function<double(double)>& rollStart) {
+    const double span = kDivisionsX * secondsPerDivision;
+    const double dt = span / (kFramePoints - 1);
+    if (trigger.mode == TriggerMode::Roll) {
+        status_ = Status::Rolling;
+        return roll(signal, now, span, rollStart);
+    }
+    if (rolling_) {
+        rolling_ = false;
+        frame_ = Frame();
+    }
+    if (trigger.mode == TriggerMode::Single && status_ == Status::Stopped) return false;
+
+    // The trigger point must leave room for the rest of the screen after it.
+    const double position = std::clamp(trigger.position, 0.0, 1.0);
+    const double after = (1 - position) * span;
+    const double latest = now - after;
+    // The signal since the last look (a second at most): the newest part at the screen's own
+    // resolution, the older part in coarser steps, so that a look costs the same however long
+    // the trigger has been waiting.
+    const double from = std::max(searched_ ? searchedTo_ : latest - span, latest - kMaxLookBack);
+    searched_ = true;
+    searchedTo_ = std::max(searchedTo_, latest);
+    const double fineFrom = std::max(from, latest - kSearchSteps * dt);
+    std::optional<double> t = latestCrossing(signal, fineFrom, latest, dt, trigger.level, trigger.edge);
+    if (!t && fineFrom > from)
+        t = latestCrossing(signal, from, fineFrom, std::max(dt, (fineFrom - from) / kSearchSteps), trigger.level,
+                           trigger.edge);
+    if (t) {
+        take(signal, *t - position * span, dt, kFramePoints, true);
+        lastTrigger_ = now;
+        everTriggered_ = true;
+        status_ = trigger.mode == TriggerMode::Single ? Status::Stopped : Status::Triggered;
+        return true;
+    }
+    if (trigger.mode == TriggerMode::Auto && (!everTriggered_ || now - lastTrigger_ >= kAutoTimeout)) {
+        take(signal, now - span, dt, kFramePoints, false);
+        status_ = Status::FreeRunning;
+        return true;
+    }
+    if (trigger.mode != TriggerMode::Auto) status_ = Status::Waiting;
+    return false;
+}
+
+}  // namespace scope

@@ -1,0 +1,106 @@
+// The live screen's acquisition: the named ranges of its controls, the trigger, and the frame
+// of samples the screen shows.
+//
+// The screen is ten divisions wide and eight high. A frame is 501 samples spread evenly over
+// the ten divisions, both edges included. The signal comes from a sampler: its value at any
+// instant, in the point's unit (volts, amperes, bar, kilovolts).
+//
+// The trigger looks back over the signal that has passed since the last look for the latest
+// crossing of its level in the direction of its edge that leaves room for the part of the
+// screen after the trigger point: the screen then shows the newest complete triggered frame, so
+// a repeating signal stands still. Auto shows the signal untriggered when no trigger has come
+// for a while; Normal keeps the last frame until the next trigger; Single takes one frame and
+// stops until it is armed again. Roll does not trigger: a pen runs across the screen from left to
+// right, drawing the signal as it comes (in slow motion when ten divisions pass quicker than a
+// sweep of the screen can be followed by eye).
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace scope {
+
+constexpr int kDivisionsX = 10;
+constexpr int kDivisionsY = 8;
+constexpr int kFramePoints = 501;
+
+// Seconds per division of the Timebase control in Live, fastest first.
+const std::vector<double>& timeRanges();
+// Units per division of the Volts control in Live, smallest first.
+const std::vector<double>& levelRanges();
+// "2 V/div", "0.5 ms/div", "200 mA/div".
+QString perDivisionText(double value, const QString& unit);
+
+enum class TriggerMode { Roll, Auto, Normal, Single };
+enum class Edge { Rising, Falling };
+QString triggerModeName(TriggerMode mode);
+QString edgeName(Edge edge);
+
+struct Trigger {
+    TriggerMode mode = TriggerMode::Auto;
+    Edge edge = Edge::Rising;
+    double level = 0;       // in the point's unit
+    double position = 0.5;  // share of the screen's width before the trigger point
+};
+
+using Sampler = std::function<double(double seconds)>;
+
+// The latest time in [from, to] at which the signal crosses `level` in the direction of
+// `edge`, looked for in steps of `step` back from `to` and refined between the two samples
+// either side of it; none when it does not cross there.
+std::optional<double> latestCrossing(const Sampler& signal, double from, double to, double step, double level,
+                                     Edge edge);
+
+struct Frame {
+    std::vector<double> values;  // kFramePoints samples (fewer while a roll sweep is drawing)
+    double start = 0;            // signal time of the first sample, seconds
+    double dt = 0;               // seconds between two samples
+    bool triggered = false;
+};
+
+enum class Status { Triggered, FreeRunning, Waiting, Stopped, Rolling };
+QString statusText(Status status);
+
+class Acquisition {
+public:
+    // Auto shows the untriggered signal once no trigger has come for this long.
+    static constexpr double kAutoTimeout = 0.1;
+    // A look back covers the signal since the last look, a second at most: the newest steps at
+    // the screen's sample spacing, the rest in as many coarser ones.
+    static constexpr double kMaxLookBack = 1.0;
+    static constexpr int kSearchSteps = 500;
+    // A roll sweep at a fast timebase crosses the screen in this long, as the stored sweep does.
+    static constexpr double kRollSweepSeconds = 51 * 0.025;
+
+    // Starts over: the screen empties and a Single trigger is armed again.
+    void reset();
+    // Looks at the signal up to `now` (signal time, seconds). `rollStart`, when given, is where a
+    // roll sweep at a fast timebase begins, at or after a time (the signal's own mark, so that a
+    // steady signal is drawn alike sweep after sweep). Returns true when the frame changed.
+    bool update(const Sampler& signal, double now, double secondsPerDivision, const Trigger& trigger,
+                const std::function<double(double)>& rollStart = {});
+
+    const Frame& frame() const { return frame_; }
+    Status status() const { return status_; }
+    // The share of the screen a roll sweep has drawn, 0..1 (1 when not rolling).
+    double rollShare() const;
+
+private:
+    void take(const Sampler& signal, double start, double dt, int count, bool triggered);
+    bool roll(const Sampler& signal, double now, double span, const std::function<double(double)>& rollStart);
+
+    Frame frame_;
+    Status status_ = Status::Waiting;
+    double searchedTo_ = 0;
+    bool searched_ = false;
+    double lastTrigger_ = 0;  // when the last trigger was seen (signal time)
+    bool everTriggered_ = false;
+    // Roll: where the sweep began on the clock, where its samples begin, and how long it lasts.
+    bool rolling_ = false;
+    double rollBegin_ = 0, rollFrom_ = 0, rollSeconds_ = 0;
+};
+
+}  // namespace scope

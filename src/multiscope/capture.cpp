@@ -1,0 +1,43 @@
+#include "multiscope/capture.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace scope {
+
+QStringList captureRecords(const std::vector<double>& values, double perDivision, const QString& meter) {
+    QStringList records{meter};
+    for (int i = 0; i < kFileSamples; ++i) {
+        double units = 0;
+        if (!values.empty() && perDivision > 0) {
+            const std::size_t k = std::min(values.size() - 1, std::size_t(std::lround(double(i) * double(values.size() - 1) /
+                                                                                         (kFileSamples - 1))));
+            units = std::clamp(values[k] / perDivision * kSampleUnitsPerDivision, -99.0, 99.0);
+        }
+        const double tenths = std::round(units * 10) / 10;
+        records << QString::number(tenths == 0 ? 0.0 : tenths, 'g', 4);
+    }
+    return records;
+}
+
+std::vector<double> levelsOfRecords(const QStringList& samples, double perDivision) {
+    std::vector<double> levels;
+    for (const QString& s : samples) {
+        bool ok = false;
+        const double units = s.trimmed().toDouble(&ok);
+        levels.push_back(ok && std::isfinite(units) ? units / kSampleUnitsPerDivision * perDivision : 0.0);
+    }
+    return levels;
+}
+
+QByteArray captureCsv(const std::vector<double>& values, double dt, const QString& name, const QString& unit) {
+    QString name2 = name;
+    name2.replace(',', ' ').replace('"', '\'');
+    QByteArray out = ("Time (s)," + name2 + " (" + unit + ")\r\n").toUtf8();
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        out += QByteArray::number(double(k) * dt, 'g', 8) + ',' + QByteArray::number(values[k], 'g', 6) + "\r\n";
+    }
+    return out;
+}
+
+}  // namespace scope

@@ -1,0 +1,32 @@
+// Keeping what the live screen shows: as a waveform file (the meter text and 50 samples, read
+// by the editor, File > Open and the reference) or as a CSV table of every sample for a
+// spreadsheet.
+//
+// A waveform file's samples are in hundredths of three divisions (100/3 sample units a
+// division, as the stored screen draws them at its default gain) above the zero line, spread
+// evenly across the screen; they are kept within -99..99 as the editor keeps them. So a
+// capture opened again draws the screen's trace, at the screen's volts per division.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace scope {
+
+constexpr double kSampleUnitsPerDivision = 100.0 / 3;
+constexpr int kFileSamples = 50;
+
+// The 51 records of a waveform file of these screen samples (the first at the left edge, the
+// last at the right) at `perDivision` units a division.
+QStringList captureRecords(const std::vector<double>& values, double perDivision, const QString& meter);
+
+// A waveform file's samples as levels on a screen of `perDivision` units a division.
+std::vector<double> levelsOfRecords(const QStringList& samples, double perDivision);
+
+// The CSV table: a header line "Time (s),<name> (<unit>)" and one row per sample, the time
+// from the screen's left edge; lines end in CR LF.
+QByteArray captureCsv(const std::vector<double>& values, double dt, const QString& name, const QString& unit);
+
+}  // namespace scope

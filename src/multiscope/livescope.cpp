@@ -1,0 +1,648 @@
+#include "multiscope/livescope.h"
+
+#include "multiscope/capture.h"
+#include "multiscope/multiscope.h"
+#include "multiscope/waveformfile.h"
+#include "platform/files.h"
+#include "platform/guard.h"
+#include "platform/picturebox.h"
+#include "platform/platform.h"
+#include "platform/services.h"
+#include "platform/status.h"
+#include "sim/simstate.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSlider>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+using scope::CursorId;
+using scope::Measurement;
+
+namespace {
+constexpr int kBarRow = 24;  // pixels
+constexpr int kTicksPerFrame = 4;
+constexpr Measurement kMeasurements[10] = {Measurement::Minimum,   Measurement::Maximum,   Measurement::PeakToPeak,
+                                           Measurement::Mean,      Measurement::Rms,       Measurement::Frequency,
+                                           Measurement::Period,    Measurement::DutyCycle, Measurement::PulseWidth,
+                                           Measurement::RiseTime};
+const QStringList kDefaultMeasurements = {"Peak to peak", "Mean", "Frequency", "Duty cycle"};
+const char* const kTriggerModes[] = {"Roll", "Auto", "Normal", "Single"};
+
+QToolButton* menuButton(QWidget* parent, const QString& name, const QString& text, const QString& tip) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setToolTip(tip);
+    b->setPopupMode(QToolButton::InstantPopup);
+    b->setMenu(new QMenu(b));
+    return b;
+}
+
+// An entry of the button's menu, owned by the window so that it is found by name as the
+// window's other controls are.
+QAction* menuAction(QToolButton* button, QWidget* window, const QString& name, const QString& text) {
+    auto* a = new QAction(text, window);
+    a->setObjectName(name);
+    button->menu()->addAction(a);
+    return a;
+}
+
+QLabel* valueLabel(QWidget* parent, const QString& name, const QRect& px) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(px);
+    QFont f = l->font();
+    f.setPointSizeF(7);
+    l->setFont(f);
+    return l;
+}
+
+std::optional<sim::Quantity> quantityOfProbe(const MultiScope* ms) {
+    return ms->probe() ? sim::quantityOf(ms->probe()->caption) : std::nullopt;
+}
+
+// The signal's clock: the platform's monotonic seconds (virtual in script mode).
+double signalNow() { return platform().clock(); }
+}  // namespace
+
+LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
+    bar = new QWidget(ms);
+    bar->setObjectName("scopeBar");
+    bar->setAutoFillBackground(true);
+    bar->setVisible(false);
+    cmbTrigger = new QComboBox(bar);
+    cmbTrigger->setObjectName("cmbTrigger");
+    cmbTrigger->setToolTip("Trigger mode (pick Single again to re-arm it)");
+    for (const char* m : kTriggerModes) cmbTrigger->addItem(m);
+    cmbTrigger->setCurrentText(GetSetting("Instruments", "Scope_trigger", "Auto"));
+    cmbEdge = new QComboBox(bar);
+    cmbEdge->setObjectName("cmbEdge");
+    cmbEdge->setToolTip("Trigger edge");
+    cmbEdge->addItems({"Rising", "Falling"});
+    spnLevel = new QDoubleSpinBox(bar);
+    spnLevel->setObjectName("spnLevel");
+    spnLevel->setToolTip("Trigger level");
+    spnLevel->setRange(-2000, 2000);
+    spnLevel->setDecimals(2);
+    spnLevel->setSuffix(" V");
+    spnLevel->setKeyboardTracking(false);
+    chkCursors = new QCheckBox("Cursors", bar);
+    chkCursors->setObjectName("chkCursors");
+    chkCursors->setToolTip("Two time and two level cursors: drag them, or Tab to pick one and move it with the arrow keys");
+    cmdMeasure = menuButton(bar, "cmdMeasure", "Measure", "Measurements shown under the screen");
+    const QStringList chosen = GetSetting("Instruments", "Scope_measurements", kDefaultMeasurements.join(','))
+                                   .split(',', Qt::SkipEmptyParts);
+    for (int i = 0; i < 10; ++i) {
+        const QString name = scope::measurementName(kMeasurements[i]);
+        mnuMeasure[i] = menuAction(cmdMeasure, ms, "mnuMeasure(" + QString::number(i) + ")", name);
+        mnuMeasure[i]->setCheckable(true);
+        mnuMeasure[i]->setChecked(chosen.contains(name));
+        connect(mnuMeasure[i], &QAction::triggered, this, guarded([this] {
+                    saveMeasurements();
+                    render();
+                }));
+    }
+    cmdReference = menuButton(bar, "cmdReference", "Reference", "A known-good trace drawn behind the live one");
+    mnuRefStored = menuAction(cmdReference, ms, "mnuRefStored", "The point's stored waveform");
+    mnuRefFile = menuAction(cmdReference, ms, "mnuRefFile", "Waveform file...");
+    mnuRefScreen = menuAction(cmdReference, ms, "mnuRefScreen", "Set as reference");
+    mnuRefClear = menuAction(cmdReference, ms, "mnuRefClear", "Clear reference");
+    cmdCapture = menuButton(bar, "cmdCapture", "Capture", "Keep the screen as a waveform file or a CSV table");
+    mnuCaptureWave = menuAction(cmdCapture, ms, "mnuCaptureWave", "Save as waveform...");
+    mnuCaptureCsv = menuAction(cmdCapture, ms, "mnuCaptureCsv", "Export as CSV...");
+
+    // Value read-outs beside the scale controls (Frame1's layout leaves them this room).
+    lblTimeValue = valueLabel(ms->Frame1, "lblTimeValue", QRect(144, 48, 52, 14));
+    lblXValue = valueLabel(ms->Frame1, "lblXValue", QRect(144, 71, 52, 14));
+    lblYValue = valueLabel(ms->Frame1, "lblYValue", QRect(2, 169, 34, 12));
+    lblVoltsValue = valueLabel(ms->Frame1, "lblVoltsValue", QRect(34, 169, 36, 12));
+    lblFocusValue = valueLabel(ms->Frame1, "lblFocusValue", QRect(70, 169, 30, 12));
+
+    connect(cmbTrigger, &QComboBox::activated, this, guarded([this] {
+                SaveSetting("Instruments", "Scope_trigger", cmbTrigger->currentText());
+                restart();
+            }));
+    connect(cmbEdge, &QComboBox::activated, this, guarded([this] { restart(); }));
+    connect(spnLevel, &QDoubleSpinBox::valueChanged, this, guarded([this] { restart(); }));
+    connect(chkCursors, &QCheckBox::toggled, this, guarded([this](bool on) {
+                cursors_.shown = on;
+                render();
+                if (on) ms_->scopescreen->setFocus();
+            }));
+    connect(mnuRefStored, &QAction::triggered, this, guarded([this] { referenceFromFile(CurrentWaveformFile); }));
+    connect(mnuRefFile, &QAction::triggered, this, guarded([this] {
+                FileDialogRequest r;
+                r.mode = FileDialogRequest::Open;
+                r.title = "Reference waveform";
+                r.filter = "Multiscope Files (*.msf);;All Files (*.*)";
+                r.directory = appFolder();
+                const QString path = platform().fileDialog(r);
+                if (!path.isEmpty()) referenceFromFile(path);
+            }));
+    connect(mnuRefScreen, &QAction::triggered, this, guarded([this] { setAsReference(); }));
+    connect(mnuRefClear, &QAction::triggered, this, guarded([this] {
+                referenceName_.clear();
+                referenceSamples_.clear();
+                referenceTrace_ = {};
+                render();
+            }));
+    connect(mnuCaptureWave, &QAction::triggered, this, guarded([this] { captureWave(); }));
+    connect(mnuCaptureCsv, &QAction::triggered, this, guarded([this] { captureCsv(); }));
+    for (QScrollBar* s : {ms->vscY1shift, ms->vscVolts1, ms->updFocus, ms->hsbXshift})
+        connect(s, &QScrollBar::valueChanged, this, guarded([this] {
+                    showControlValues();
+                    if (active()) render();
+                }));
+    connect(ms->sldTime, &QSlider::valueChanged, this, guarded([this] { showControlValues(); }));
+    ms->scopescreen->setFocusPolicy(Qt::ClickFocus);
+    ms->scopescreen->setMouseTracking(false);
+    ms->scopescreen->installEventFilter(this);
+    showControlValues();
+}
+
+bool LiveScope::active() const {
+    return ms_->source() == MultiScope::Source::Live && ms_->readingText() == QLatin1String("Signal");
+}
+
+// ---- Scales ----
+
+double LiveScope::secondsPerDivision() const {
+    const auto& r = scope::timeRanges();
+    return r[std::size_t(std::clamp(ms_->sldTime->value(), 0, int(r.size()) - 1))];
+}
+
+double LiveScope::lineWidth() const {
+    // Thin traces: a pixel at the middle of the Focus control (drawn on the painter's fast path).
+    static constexpr double kWidths[] = {0.6, 0.8, 1.0, 1.5, 2.0};
+    return kWidths[std::clamp(ms_->updFocus->value(), 1, 5) - 1];
+}
+
+double LiveScope::zeroDivisions() const { return ms_->vscY1shift->value() / 50.0; }
+
+QString LiveScope::unit() const {
+    const auto q = quantityOfProbe(ms_);
+    return q ? QString::fromLatin1(sim::liveScale(*q).unit) : QStringLiteral("V");
+}
+
+double LiveScope::perDivision() const {
+    const auto& r = scope::levelRanges();
+    const int v = ms_->vscVolts1->value();
+    if (liveRanges_ && v >= 1 && v <= int(r.size())) return r[r.size() - std::size_t(v)];
+    // Auto: from the point's own range up, the first that keeps the whole frame on the screen
+    // (a dead point stays on its zero line at the point's range).
+    const auto q = quantityOfProbe(ms_);
+    const double own = q ? sim::liveScale(*q).perDivision : 1.0;
+    const std::vector<double>& values = acquisition_.frame().values;
+    double top = 0, bottom = 0;
+    for (double x : values) {
+        top = std::max(top, x);
+        bottom = std::min(bottom, x);
+    }
+    const double up = std::max(0.1, zeroDivisions() - 0.1), down = std::max(0.1, scope::kDivisionsY - zeroDivisions() - 0.1);
+    for (double candidate : r)
+        if (candidate >= own * 0.999 && top <= up * candidate && -bottom <= down * candidate) return candidate;
+    return r.back();
+}
+
+scope::Trigger LiveScope::trigger() const {
+    scope::Trigger t;
+    t.mode = scope::TriggerMode(std::clamp(cmbTrigger->currentIndex(), 0, 3));
+    t.edge = cmbEdge->currentIndex() == 1 ? scope::Edge::Falling : scope::Edge::Rising;
+    t.level = spnLevel->value();
+    t.position = (ms_->hsbXshift->value() + 50) / 100.0;
+    return t;
+}
+
+void LiveScope::showControlValues() {
+    const bool live = ms_->source() == MultiScope::Source::Live;
+    if (live && liveRanges_) {
+        lblTimeValue->setText(scope::perDivisionText(secondsPerDivision(), "s"));
+        lblXValue->setText(QString::number(ms_->hsbXshift->value() + 50) + " %");
+        lblYValue->setText(QString::number(scope::kDivisionsY - zeroDivisions(), 'f', 1) + " div");
+        lblVoltsValue->setText(ms_->vscVolts1->value() == 0 ? QStringLiteral("Auto")
+                                                            : scope::perDivisionText(perDivision(), unit()).chopped(4));
+        lblFocusValue->setText(QString::number(lineWidth(), 'f', 1) + " px");
+    } else {
+        lblTimeValue->setText(QStringLiteral("T ") + QString::number(ms_->sldTime->value()));
+        lblXValue->setText(QString::number(ms_->hsbXshift->value()));
+        lblYValue->setText(QString::number(ms_->vscY1shift->value()));
+        lblVoltsValue->setText(QStringLiteral("\u00d7") + QString::number(ms_->vscVolts1->value()));
+        lblFocusValue->setText(QString::number(ms_->updFocus->value()) + " px");
+    }
+    lblTimeValue->setToolTip(lblTimeValue->text());
+    ms_->sldTime->setToolTip("Timebase: " + lblTimeValue->text());
+    ms_->vscVolts1->setToolTip("Volts: " + lblVoltsValue->text());
+}
+
+void LiveScope::sourceChanged() {
+    const bool live = ms_->source() == MultiScope::Source::Live;
+    if (live != liveRanges_) {
+        QSignalBlocker a(ms_->sldTime), b(ms_->vscVolts1), c(ms_->hsbXshift);
+        if (live) {
+            storedTime_ = ms_->sldTime->value();
+            storedVolts_ = ms_->vscVolts1->value();
+            storedX_ = ms_->hsbXshift->value();
+            ms_->hsbXshift->setValue(liveX_);
+            ms_->sldTime->setRange(0, int(scope::timeRanges().size()) - 1);
+            ms_->vscVolts1->setRange(0, int(scope::levelRanges().size()));
+            ms_->sldTime->setValue(liveTime_);
+            ms_->vscVolts1->setValue(liveVolts_);
+        } else {
+            liveTime_ = ms_->sldTime->value();
+            liveVolts_ = ms_->vscVolts1->value();
+            liveX_ = ms_->hsbXshift->value();
+            ms_->hsbXshift->setValue(storedX_);
+            ms_->sldTime->setRange(0, 4);
+            ms_->vscVolts1->setRange(1, 5);
+            ms_->sldTime->setValue(storedTime_);
+            ms_->vscVolts1->setValue(storedVolts_);
+        }
+        liveRanges_ = live;
+    }
+    bar->setVisible(live);
+    showControlValues();
+    restart();
+}
+
+void LiveScope::probeConnected() {
+    const auto q = quantityOfProbe(ms_);
+    if (!q) return;
+    const sim::LiveScale s = sim::liveScale(*q);
+    // The same stretch of signal across the screen as the stored sweep shows over its six divisions.
+    const auto& times = scope::timeRanges();
+    const double want = s.secondsPerDivision * 6 / scope::kDivisionsX;
+    int best = 0;
+    for (int i = 0; i < int(times.size()); ++i)
+        if (std::abs(std::log(times[std::size_t(i)] / want)) < std::abs(std::log(times[std::size_t(best)] / want))) best = i;
+    liveTime_ = best;
+    if (liveRanges_) {
+        QSignalBlocker b(ms_->sldTime);
+        ms_->sldTime->setValue(best);
+    }
+    {
+        QSignalBlocker b(spnLevel);
+        spnLevel->setSuffix(QStringLiteral(" ") + QString::fromLatin1(s.unit));
+        spnLevel->setSingleStep(s.perDivision / 10);
+        // A signal about its zero triggers on its zero crossing; one above it a division up.
+        spnLevel->setValue(s.zeroAtCentre ? 0.0 : s.perDivision);
+    }
+    showControlValues();
+    restart();
+}
+
+// ---- Drawing ----
+
+void LiveScope::restart() {
+    acquisition_.reset();
+    ticks_ = 0;
+    if (active()) render();
+}
+
+void LiveScope::tick() {
+    if (ScopePaused == True) {
+        // The screen stays as it is until Pause is pressed again.
+        ms_->Timer1->setEnabled(false);
+        return;
+    }
+    // A frame every fourth tick (ten a second, as a workshop scope's screen updates); the meter
+    // settles every 0.6 s.
+    const int tick = ticks_++;
+    const auto q = quantityOfProbe(ms_);
+    if (q && tick % 24 == 0) {
+        const QString meter = sim::meterText(*ms_->probe(), ms_->liveInputs());
+        if (ms_->lblDMM->text() != meter) ms_->lblDMM->setText(meter);
+    }
+    if (tick % kTicksPerFrame != 0) return;
+    if (q) {
+        const sim::SignalInputs in = ms_->liveInputs();
+        const sim::ProbePoint point = *ms_->probe();
+        const std::function<double(double)> signal = sim::signalOf(point, in);
+        const auto mark = [&](double t) { return sim::sweepStart(point, in, t); };
+        if (!acquisition_.update(signal, signalNow(), secondsPerDivision(), trigger(), mark) && tick != 0) return;
+    }
+    render();
+}
+
+QStringList LiveScope::measurementTexts() const {
+    QStringList texts;
+    const scope::Frame& f = acquisition_.frame();
+    const scope::Trace t{f.values, f.dt};
+    // Levels to a hundredth of a division, as fine as the screen resolves them (no "18 nV" of
+    // rounding for a mean that is zero).
+    const double resolution = perDivision() / 100;
+    for (int i = 0; i < 10; ++i) {
+        if (!mnuMeasure[i]->isChecked()) continue;
+        const Measurement m = kMeasurements[i];
+        scope::MeasuredValue v = scope::measure(t, m, unit());
+        const bool level = m == Measurement::Minimum || m == Measurement::Maximum || m == Measurement::PeakToPeak ||
+                           m == Measurement::Mean || m == Measurement::Rms;
+        if (level && v.valid) v.text = scope::formatSi(std::round(v.value / resolution) * resolution + 0.0, unit());
+        texts << scope::measurementName(m) + " " + v.text;
+    }
+    return texts;
+}
+
+scope::ScreenView LiveScope::view() const {
+    scope::ScreenView v;
+    v.secondsPerDivision = secondsPerDivision();
+    v.perDivision = perDivision();
+    v.unit = unit();
+    v.autoRange = ms_->vscVolts1->value() == 0;
+    v.zero = zeroDivisions();
+    v.trace.values = acquisition_.frame().values;
+    v.trace.dt = acquisition_.frame().dt;
+    v.trigger = trigger();
+    v.status = acquisition_.status();
+    v.cursors = cursors_;
+    v.lineWidth = lineWidth();
+    v.measurements = measurementTexts();
+    if (!referenceName_.isEmpty()) {
+        v.referenceName = referenceName_;
+        if (!referenceSamples_.isEmpty()) {
+            // A file's samples span the screen, at the screen's units a division.
+            v.reference.values = scope::levelsOfRecords(referenceSamples_, v.perDivision);
+            v.reference.dt = scope::kDivisionsX * v.secondsPerDivision / std::max<qsizetype>(1, referenceSamples_.size() - 1);
+        } else {
+            v.reference = referenceTrace_;
+        }
+    }
+    if (!ms_->probe()) v.message = QStringLiteral("Drag a connection point onto the terminal to measure its signal");
+    else if (!quantityOfProbe(ms_)) v.message = QStringLiteral("No signal to measure on this point");
+    return v;
+}
+
+void LiveScope::render() {
+    if (!active()) return;
+    const scope::ScreenView v = view();
+    ms_->scopescreen->paintFrame([&](QPainter& p, QSizeF size) { scope::paintScreen(p, size, v, &graticule_); });
+}
+
+QRect LiveScope::place(const QRect& display) {
+    const bool shown = ms_->source() == MultiScope::Source::Live;
+    bar->setVisible(shown);
+    if (!shown) return display;
+    // The bar's controls in a row, wrapping onto a second row when the window is narrow.
+    QList<QWidget*> items = {cmbTrigger, cmbEdge, spnLevel, chkCursors, cmdMeasure, cmdReference, cmdCapture};
+    int x = 4, y = 2, rows = 1;
+    for (QWidget* w : items) {
+        const int wide = std::max(w->sizeHint().width(), w == spnLevel ? 84 : 0);
+        if (x > 4 && x + wide > display.width() - 4) {
+            x = 4;
+            y += kBarRow;
+            ++rows;
+        }
+        w->setGeometry(x, y, wide, kBarRow - 4);
+        x += wide + 4;
+    }
+    const int height = rows * kBarRow;
+    bar->setGeometry(display.left(), display.bottom() + 1 - height, display.width(), height);
+    return QRect(display.left(), display.top(), display.width(), std::max(0, display.height() - height));
+}
+
+void LiveScope::raise() {
+    if (bar->isVisible()) bar->raise();
+}
+
+// ---- Reference and capture ----
+
+void LiveScope::setReference(const QStringList& samples, const QString& name) {
+    referenceSamples_ = samples;
+    referenceTrace_ = {};
+    referenceName_ = name;
+    render();
+}
+
+void LiveScope::referenceFromFile(const QString& path) {
+    QString records[msf::kRecords];
+    int n = 0;
+    try {
+        n = msf::readWaveformFile(path, records);
+    } catch (const VbError& e) {
+        MsgBox("The waveform file " + path + " could not be read as a reference.\r\n\r\n(" + e.description + ")",
+               MsgButtons::OK, MsgIcon::Exclamation);
+        return;
+    }
+    QStringList samples;
+    for (int i = 1; i < n; ++i) samples << records[i];
+    if (samples.isEmpty()) {
+        MsgBox("The waveform file " + path + " holds no samples to draw as a reference.", MsgButtons::OK,
+               MsgIcon::Exclamation);
+        return;
+    }
+    setReference(samples, QFileInfo(path).fileName());
+}
+
+void LiveScope::setAsReference() {
+    const scope::Frame& f = acquisition_.frame();
+    if (f.values.empty()) {
+        MsgBox("There is no trace on the screen to keep as a reference yet.", MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    referenceSamples_.clear();
+    referenceTrace_ = {f.values, f.dt};
+    referenceName_ = (ms_->probe() ? ms_->probe()->caption + " " : QString()) + platform().timeOfDay().toString("HH:mm:ss");
+    render();
+}
+
+void LiveScope::captureWave() {
+    const scope::Frame& f = acquisition_.frame();
+    if (f.values.empty()) {
+        MsgBox("There is no trace on the screen to keep yet.", MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    FileDialogRequest r;
+    r.mode = FileDialogRequest::Save;
+    r.title = "Save as waveform";
+    r.filter = "Multiscope Files (*.msf)";
+    r.directory = appFolder();
+    r.defaultName = (ms_->probe() ? ms_->probe()->caption : QStringLiteral("Capture")) + " capture.msf";
+    QString path = platform().fileDialog(r);
+    if (path.isEmpty()) return;
+    if (!msf::isWaveformFileName(path)) path += ".msf";
+    try {
+        msf::writeWaveformFile(path, scope::captureRecords(f.values, perDivision(), ms_->lblDMM->text()));
+    } catch (const VbError& e) {
+        MsgBox("The capture could not be saved to " + path + "\r\n\r\n(" + e.description + " " +
+                   QString::number(e.number) + ")",
+               MsgButtons::OK, MsgIcon::Exclamation);
+        return;
+    }
+    SetStatus("Capture saved to " + path);
+}
+
+void LiveScope::captureCsv() {
+    const scope::Frame& f = acquisition_.frame();
+    if (f.values.empty()) {
+        MsgBox("There is no trace on the screen to keep yet.", MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    FileDialogRequest r;
+    r.mode = FileDialogRequest::Save;
+    r.title = "Export as CSV";
+    r.filter = "Data Files (*.csv)";
+    r.directory = appFolder();
+    const QString caption = ms_->probe() ? ms_->probe()->caption : QStringLiteral("Signal");
+    r.defaultName = caption + " capture.csv";
+    QString path = platform().fileDialog(r);
+    if (path.isEmpty()) return;
+    if (!path.endsWith(".csv", Qt::CaseInsensitive)) path += ".csv";
+    try {
+        writeFileAtomic(path, scope::captureCsv(f.values, f.dt, caption, unit()));
+    } catch (const VbError& e) {
+        MsgBox("The CSV file could not be saved to " + path + "\r\n\r\n(" + e.description + " " +
+                   QString::number(e.number) + ")",
+               MsgButtons::OK, MsgIcon::Exclamation);
+        return;
+    }
+    SetStatus("Screen exported to " + path);
+}
+
+void LiveScope::saveMeasurements() const {
+    QStringList names;
+    for (QAction* a : mnuMeasure)
+        if (a->isChecked()) names << a->text();
+    SaveSetting("Instruments", "Scope_measurements", names.join(','));
+}
+
+// ---- Cursors: mouse and keys ----
+
+bool LiveScope::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    if (!cursors_.shown) return false;
+    static const CursorId order[] = {CursorId::T1, CursorId::T2, CursorId::V1, CursorId::V2};
+    const int at = int(cursors_.active);
+    const bool coarse = modifiers & Qt::ShiftModifier;
+    const double step = coarse ? 1.0 : 0.02;  // a division, or one sample
+    const bool time = cursors_.active == CursorId::T1 || cursors_.active == CursorId::T2;
+    switch (key) {
+    case Qt::Key_Tab: cursors_.active = order[(at + 1) % 4]; break;
+    case Qt::Key_Backtab: cursors_.active = order[(at + 3) % 4]; break;
+    case Qt::Key_Left: if (!time) return false; cursors_.move(cursors_.active, -step); break;
+    case Qt::Key_Right: if (!time) return false; cursors_.move(cursors_.active, step); break;
+    case Qt::Key_Down: if (time) return false; cursors_.move(cursors_.active, -step); break;
+    case Qt::Key_Up: if (time) return false; cursors_.move(cursors_.active, step); break;
+    default: return false;
+    }
+    render();
+    return true;
+}
+
+bool LiveScope::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != ms_->scopescreen || !active()) return false;
+    bool handled = false;
+    runGuarded([&] {
+        const scope::ScreenGeometry g = scope::screenGeometry(QSizeF(ms_->scopescreen->size()), view());
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* m = static_cast<QMouseEvent*>(event);
+            if (m->button() != Qt::LeftButton) break;
+            dragging_ = scope::cursorNear(g, cursors_, m->position());
+            if (dragging_) {
+                cursors_.active = *dragging_;
+                handled = true;
+                render();
+            }
+            break;
+        }
+        case QEvent::MouseMove:
+            if (dragging_) {
+                cursors_.place(*dragging_, scope::divisionsAt(g, *dragging_, static_cast<QMouseEvent*>(event)->position()));
+                handled = true;
+                render();
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            handled = dragging_.has_value();
+            dragging_.reset();
+            break;
+        case QEvent::KeyPress: {
+            auto* k = static_cast<QKeyEvent*>(event);
+            handled = keyPressed(k->key(), k->modifiers());
+            break;
+        }
+        default: break;
+        }
+    });
+    return handled;
+}
+
+// ---- Script ----
+
+bool LiveScope::scriptShow(const QString& control, const QString& index, QJsonObject& out) const {
+    if (control == QLatin1String("cursor")) {
+        static const QStringList names = {"T1", "T2", "V1", "V2"};
+        const int i = names.indexOf(index.toUpper());
+        if (i < 0) return false;
+        out.insert("cursor", names[i]);
+        out.insert("divisions", cursors_.position(CursorId(i)));
+        out.insert("shown", cursors_.shown);
+        return true;
+    }
+    if (!control.isEmpty() || ms_->source() != MultiScope::Source::Live) return false;
+    out.insert("source", "Live");
+    out.insert("probe", ms_->probe() ? ms_->probe()->caption : QString());
+    const scope::ScreenView v = view();
+    out.insert("unit", v.unit);
+    out.insert("perdivision", v.perDivision);
+    out.insert("volts", scope::perDivisionText(v.perDivision, v.unit) + (v.autoRange ? " (auto)" : ""));
+    out.insert("secondsperdivision", v.secondsPerDivision);
+    out.insert("timebase", scope::perDivisionText(v.secondsPerDivision, "s"));
+    out.insert("zero", v.zero);
+    const scope::Trigger t = v.trigger;
+    out.insert("trigger", QJsonObject{{"mode", scope::triggerModeName(t.mode)},
+                                      {"edge", scope::edgeName(t.edge)},
+                                      {"level", t.level},
+                                      {"position", t.position},
+                                      {"status", scope::statusText(v.status)}});
+    // The trace as drawn: every tenth sample in the point's unit, rounded to a millivolt.
+    QJsonArray trace;
+    for (std::size_t k = 0; k < v.trace.values.size(); k += 10) trace.append(std::round(v.trace.values[k] * 1000) / 1000);
+    out.insert("points", int(v.trace.values.size()));
+    out.insert("trace", trace);
+    if (v.cursors.shown) {
+        const scope::CursorReadout r = scope::readCursors(v.cursors, v.secondsPerDivision, v.perDivision, v.unit);
+        out.insert("cursors", QJsonObject{{"T1", v.cursors.time[0]}, {"T2", v.cursors.time[1]},
+                                          {"V1", v.cursors.level[0]}, {"V2", v.cursors.level[1]},
+                                          {"active", scope::cursorName(v.cursors.active)},
+                                          {"dt", r.deltaT}, {"inverse", r.inverse}, {"dv", r.deltaV}});
+    }
+    out.insert("measurements", QJsonArray::fromStringList(v.measurements));
+    out.insert("reference", v.referenceName);
+    if (!v.message.isEmpty()) out.insert("message", v.message);
+    return true;
+}
+
+bool LiveScope::scriptSet(const QString& control, const QString& index, const QString& value, QString* error) {
+    if (control == QLatin1String("spnLevel")) {
+        bool ok = false;
+        const double level = value.toDouble(&ok);
+        if (!ok) *error = "not a number: " + value;
+        else spnLevel->setValue(level);
+        return true;
+    }
+    if (control != QLatin1String("cursor")) return false;
+    static const QStringList names = {"T1", "T2", "V1", "V2"};
+    const int i = names.indexOf(index.toUpper());
+    bool ok = false;
+    const double at = value.toDouble(&ok);
+    if (i < 0 || !ok) {
+        *error = "set MultiScope.cursor(T1|T2|V1|V2) takes divisions from the left or bottom edge";
+        return true;
+    }
+    cursors_.place(CursorId(i), at);
+    render();
+    return true;
+}

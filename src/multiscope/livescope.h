@@ -1,0 +1,118 @@
+// The scope's Live screen: what the MultiScope shows with the Live source on a point's signal.
+//
+// It takes over the scope screen from the stored sweep: a 10 x 8 graticule with its scales,
+// the trigger (Roll, Auto, Normal, Single; level and edge), cursors dragged with the mouse or
+// moved by keys, the measurements chosen from a list, a reference trace in a second colour
+// and captures to a waveform file or a CSV table. The window's own controls keep their places
+// and step through named ranges here: Timebase the time a division, Volts the units a
+// division (its lowest position ranges automatically), Y the zero line, X the trigger point
+// across the screen and Focus the trace's width.
+#pragma once
+
+#include "multiscope/acquisition.h"
+#include "multiscope/measurements.h"
+#include "multiscope/scopescreen.h"
+
+#include <QImage>
+#include <QObject>
+#include <QRect>
+#include <QStringList>
+
+#include <optional>
+
+class MultiScope;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QJsonObject;
+class QLabel;
+class QToolButton;
+class QWidget;
+
+class LiveScope : public QObject {
+    Q_OBJECT
+public:
+    explicit LiveScope(MultiScope* ms);
+
+    // Whether the Live screen is the one showing (the Live source on a point's signal).
+    bool active() const;
+    // The controls' ranges and value read-outs for the source chosen (the stored sweep's
+    // controls get their own ranges and values back).
+    void sourceChanged();
+    // A probe has been put on a point: the scales and trigger level it is best seen with.
+    void probeConnected();
+    // Places the control bar along the bottom of the display area; returns the room left for
+    // the screen.
+    QRect place(const QRect& display);
+    void raise();
+    // One tick of the scope timer while the Live screen is showing.
+    void tick();
+    // Draws the screen afresh from what it holds.
+    void render();
+    void restart();
+    // Value read-outs beside the window's scale controls.
+    void showControlValues();
+
+    // The whole screen (no control), or a cursor ("cursor", "T1".."V2"); false for anything else.
+    bool scriptShow(const QString& control, const QString& index, QJsonObject& out) const;
+    bool scriptSet(const QString& control, const QString& index, const QString& value, QString* error);
+
+    QWidget* bar;
+    QComboBox* cmbTrigger;
+    QComboBox* cmbEdge;
+    QDoubleSpinBox* spnLevel;
+    QCheckBox* chkCursors;
+    QToolButton* cmdMeasure;
+    QToolButton* cmdReference;
+    QToolButton* cmdCapture;
+    QAction* mnuMeasure[10];
+    QAction* mnuRefStored;
+    QAction* mnuRefFile;
+    QAction* mnuRefScreen;
+    QAction* mnuRefClear;
+    QAction* mnuCaptureWave;
+    QAction* mnuCaptureCsv;
+    QLabel* lblTimeValue;
+    QLabel* lblXValue;
+    QLabel* lblYValue;
+    QLabel* lblVoltsValue;
+    QLabel* lblFocusValue;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    double secondsPerDivision() const;
+    // The units a division: the Volts control's range, or on Auto the smallest that keeps the
+    // frame on the screen.
+    double perDivision() const;
+    double zeroDivisions() const;
+    double lineWidth() const;
+    QString unit() const;
+    scope::ScreenView view() const;
+    scope::Trigger trigger() const;
+    QStringList measurementTexts() const;
+    void setReference(const QStringList& samples, const QString& name);
+    void referenceFromFile(const QString& path);
+    void setAsReference();
+    void captureWave();
+    void captureCsv();
+    bool keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void saveMeasurements() const;
+
+    MultiScope* ms_;
+    scope::Acquisition acquisition_;
+    scope::Cursors cursors_;
+    std::optional<scope::CursorId> dragging_;
+    // The reference: a waveform file's samples (drawn at the screen's scale) or a kept screen.
+    QStringList referenceSamples_;
+    scope::ScreenTrace referenceTrace_;
+    QString referenceName_;
+    int ticks_ = 0;
+    // The stored sweep's control values while Live has the controls, and Live's own (Y and
+    // Focus mean the same to both: they are shared).
+    int storedTime_ = 1, storedVolts_ = 2, storedX_ = 0, liveTime_ = 3, liveVolts_ = 0, liveX_ = 0;
+    bool liveRanges_ = false;
+    QImage graticule_;  // the screen's back and graticule at its present size
+};

@@ -1,0 +1,53 @@
+// The automatic measurements of a scope trace, as a workshop scope shows them under the screen.
+//
+// The levels come from the trace's own minimum and maximum. Edges are found at the middle of
+// that range, with a hysteresis band of 10 % of the range around it: once the trace has crossed
+// the middle going up, it must fall below the lower edge of the band before a falling edge is
+// counted (and the other way round), so noise on a slow edge does not count extra edges. The
+// time of an edge is interpolated linearly between the two samples either side of the middle.
+//
+// - Period: mean time between successive rising edges; Frequency: one over it.
+// - Duty cycle: share of the full periods (from one rising edge to the next) spent above the
+//   middle; Pulse width: mean time above the middle of the complete high pulses.
+// - Rise time: mean time from 10 % to 90 % of the range over the rising edges (interpolated).
+//
+// A measurement that the trace cannot give is not valid and reads "no signal": every one of an
+// empty trace; the timing ones of a flat line (a range too small for the signal's size); period,
+// frequency and duty cycle with fewer than two rising edges; pulse width without a complete high
+// pulse, and rise time without a complete rising edge. A measured value is always finite.
+//
+// Texts have three significant digits and an SI prefix ("12.4 V", "2.60 ms", "50.0 mV"), the
+// frequency four, as a counter reads ("1.000 kHz"); the duty cycle is in percent with one
+// decimal ("30.0 %").
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace scope {
+
+// A trace: equally spaced samples of a signal.
+struct Trace {
+    std::vector<double> values;
+    double sampleSeconds = 0;  // time between two samples
+};
+
+enum class Measurement { Minimum, Maximum, PeakToPeak, Mean, Rms, Frequency, Period, DutyCycle, PulseWidth, RiseTime };
+
+struct MeasuredValue {
+    bool valid = false;
+    double value = 0;  // in the unit of the text without its prefix (V, s, Hz; percent for the duty cycle)
+    QString text;      // as shown, or "no signal"
+};
+
+// Measures the trace; `unit` is the unit of the samples, used in the texts of the levels.
+MeasuredValue measure(const Trace& t, Measurement m, const QString& unit = QStringLiteral("V"));
+
+// The name shown beside the value: "Peak to peak", "Duty cycle", ...
+QString measurementName(Measurement m);
+
+// `value` with an SI prefix and `digits` significant digits, e.g. formatSi(0.0026, "s") = "2.60 ms".
+QString formatSi(double value, const QString& unit, int digits = 3);
+
+}  // namespace scope

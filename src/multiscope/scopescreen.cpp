@@ -1,0 +1,308 @@
+#include "multiscope/scopescreen.h"
+
+#include "multiscope/measurements.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace scope {
+
+namespace {
+const QColor kBack(236, 242, 232);
+const QColor kGrid(170, 180, 170);
+const QColor kGridAxis(130, 140, 130);
+const QColor kTrace(128, 0, 0);
+const QColor kReference(40, 110, 200, 170);
+const QColor kCursor(0, 110, 60);
+const QColor kCursorActive(0, 150, 80);
+const QColor kTrigger(210, 120, 0);
+const QColor kText(40, 40, 40);
+const QString kDelta = QStringLiteral("\u0394");
+
+bool isTime(CursorId id) { return id == CursorId::T1 || id == CursorId::T2; }
+
+QFont screenFont(double pixels) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(std::max(8, int(std::lround(pixels))));
+    return f;
+}
+
+// The line's text pieces, set out across `width`, wrapped as they need.
+QStringList wrapped(const QStringList& pieces, const QFontMetricsF& fm, double width) {
+    QStringList lines;
+    QString line;
+    const QString gap = QStringLiteral("   ");
+    const double gapWidth = fm.horizontalAdvance(gap);
+    double used = 0;
+    for (const QString& piece : pieces) {
+        const double w = fm.horizontalAdvance(piece);
+        if (!line.isEmpty() && used + gapWidth + w > width) {
+            lines << line;
+            line.clear();
+        }
+        if (line.isEmpty()) {
+            line = piece;
+            used = w;
+        } else {
+            line += gap + piece;
+            used += gapWidth + w;
+        }
+    }
+    if (!line.isEmpty()) lines << line;
+    return lines;
+}
+
+QString gridKey(const QRectF& r) {
+    return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The back and the graticule: the divisions, and fifths of a division along the centre lines.
+void paintGraticule(QImage& image, QSizeF size, const QRectF& r) {
+    QPainter p(&image);
+    p.fillRect(QRectF(QPointF(0, 0), size), kBack);
+    const double dx = r.width() / kDivisionsX, dy = r.height() / kDivisionsY;
+    QVector<QLineF> lines, ticks;
+    for (int i = 0; i <= kDivisionsX; ++i) lines << QLineF(r.left() + i * dx, r.top(), r.left() + i * dx, r.bottom());
+    for (int i = 0; i <= kDivisionsY; ++i) lines << QLineF(r.left(), r.top() + i * dy, r.right(), r.top() + i * dy);
+    const QPointF centre = r.center();
+    for (int i = 0; i <= kDivisionsX * 5; ++i) {
+        const double x = r.left() + i * dx / 5;
+        ticks << QLineF(x, centre.y() - 2, x, centre.y() + 2);
+    }
+    for (int i = 0; i <= kDivisionsY * 5; ++i) {
+        const double y = r.top() + i * dy / 5;
+        ticks << QLineF(centre.x() - 2, y, centre.x() + 2, y);
+    }
+    p.setPen(QPen(kGrid, 1));
+    p.drawLines(lines);
+    p.setPen(QPen(kGridAxis, 1));
+    p.drawLines(ticks);
+}
+
+QString topText(const ScreenView& v) {
+    QStringList parts;
+    parts << perDivisionText(v.perDivision, v.unit) + (v.autoRange ? QStringLiteral(" (auto)") : QString());
+    parts << perDivisionText(v.secondsPerDivision, QStringLiteral("s"));
+    if (v.trigger.mode == TriggerMode::Roll) {
+        parts << QStringLiteral("Roll");
+    } else {
+        parts << triggerModeName(v.trigger.mode) + QStringLiteral(" ") +
+                     (v.trigger.edge == Edge::Rising ? QStringLiteral("\u2191 ") : QStringLiteral("\u2193 ")) +
+                     formatSi(v.trigger.level, v.unit);
+        parts << statusText(v.status);
+    }
+    return parts.join(QStringLiteral("   "));
+}
+}  // namespace
+
+double& Cursors::position(CursorId id) {
+    switch (id) {
+    case CursorId::T1: return time[0];
+    case CursorId::T2: return time[1];
+    case CursorId::V1: return level[0];
+    case CursorId::V2: return level[1];
+    }
+    return time[0];
+}
+
+double Cursors::position(CursorId id) const { return const_cast<Cursors*>(this)->position(id); }
+
+void Cursors::place(CursorId id, double divisions) {
+    const double top = isTime(id) ? kDivisionsX : kDivisionsY;
+    position(id) = std::clamp(divisions, 0.0, top);
+}
+
+void Cursors::move(CursorId id, double divisions) { place(id, position(id) + divisions); }
+
+QString cursorName(CursorId id) {
+    switch (id) {
+    case CursorId::T1: return QStringLiteral("T1");
+    case CursorId::T2: return QStringLiteral("T2");
+    case CursorId::V1: return QStringLiteral("V1");
+    case CursorId::V2: return QStringLiteral("V2");
+    }
+    return QString();
+}
+
+CursorReadout readCursors(const Cursors& c, double secondsPerDivision, double perDivision, const QString& unit) {
+    CursorReadout r;
+    r.seconds = std::abs(c.time[1] - c.time[0]) * secondsPerDivision;
+    r.units = std::abs(c.level[1] - c.level[0]) * perDivision;
+    r.deltaT = kDelta + QStringLiteral("T ") + formatSi(r.seconds, QStringLiteral("s"));
+    r.inverse = QStringLiteral("1/") + kDelta + QStringLiteral("T ") +
+                (r.seconds > 0 ? formatSi(1 / r.seconds, QStringLiteral("Hz"), 4) : QStringLiteral("no signal"));
+    r.deltaV = kDelta + QStringLiteral("V ") + formatSi(r.units, unit);
+    return r;
+}
+
+QStringList bottomLines(const ScreenView& v) {
+    QStringList lines;
+    if (v.cursors.shown) {
+        const CursorReadout r = readCursors(v.cursors, v.secondsPerDivision, v.perDivision, v.unit);
+        lines << r.deltaT + QStringLiteral("   ") + r.inverse + QStringLiteral("   ") + r.deltaV;
+    }
+    return lines;
+}
+
+ScreenGeometry screenGeometry(QSizeF size, const ScreenView& v) {
+    ScreenGeometry g;
+    // The text grows with the screen, within what stays readable and leaves the graticule room.
+    g.fontPixels = std::clamp(std::min(size.width() / 32, size.height() / 20), 9.0, 14.0);
+    const QFontMetricsF fm(screenFont(g.fontPixels));
+    const double line = fm.height();
+    const double margin = std::max(4.0, g.fontPixels * 0.6);
+    const double width = std::max(1.0, size.width() - 2 * margin);
+    g.lines = bottomLines(v) + wrapped(v.measurements, fm, width);
+    g.top = QRectF(margin, 2, width, line);
+    const double bottomHeight = g.lines.size() * line;
+    const double roomH = std::max(1.0, size.height() - g.top.bottom() - 4 - bottomHeight - 4);
+    const double roomW = width - 2 * margin;  // the markers stand beside the graticule
+    double w = roomW, h = w * kDivisionsY / kDivisionsX;
+    if (h > roomH) {
+        h = roomH;
+        w = h * kDivisionsX / kDivisionsY;
+    }
+    g.grid = QRectF((size.width() - w) / 2, g.top.bottom() + 3, std::max(1.0, w), std::max(1.0, h));
+    g.bottom = QRectF(margin, g.grid.bottom() + 3, width, bottomHeight);
+    return g;
+}
+
+void paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage* cache) {
+    const ScreenGeometry g = screenGeometry(size, v);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF r = g.grid;
+    const double dx = g.divisionX(), dy = g.divisionY();
+    // The back and the graticule change only with the size: drawn once into the cache.
+    const QSize pixels = size.toSize();
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    if (!cache || cache->size() != pixels * dpr || cache->text(QStringLiteral("grid")) != gridKey(r)) {
+        QImage image(pixels * dpr, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
+        image.setText(QStringLiteral("grid"), gridKey(r));
+        paintGraticule(image, size, r);
+        if (cache) *cache = image;
+        else p.drawImage(QPointF(0, 0), image);
+    }
+    if (cache) {
+        // Opaque: copied, not blended.
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPointF(0, 0), *cache);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    const QFont font = screenFont(g.fontPixels);
+    p.setFont(font);
+    const QFontMetricsF fm(font);
+
+    // Samples as screen points: x from the left edge by time, y from the zero line by level.
+    const auto yOf = [&](double value) { return r.top() + (v.zero - value / v.perDivision) * dy; };
+    const auto path = [&](const ScreenTrace& t) {
+        QPolygonF line;
+        if (t.values.empty() || !(t.dt > 0)) return line;
+        const double step = t.dt / v.secondsPerDivision * dx;
+        const double limit = r.height() * 4;  // far-off values clipped, not overflowed
+        line.reserve(qsizetype(t.values.size()));
+        for (std::size_t k = 0; k < t.values.size(); ++k) {
+            const double x = r.left() + double(k) * step;
+            if (x > r.right() + step) break;
+            line << QPointF(x, std::clamp(yOf(t.values[k]), r.top() - limit, r.bottom() + limit));
+        }
+        return line;
+    };
+    p.save();
+    p.setClipRect(r.adjusted(-1, -1, 1, 1));
+    if (!v.referenceName.isEmpty()) {
+        p.setPen(QPen(kReference, std::max(1.0, v.lineWidth), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        p.drawPolyline(path(v.reference));
+    }
+    p.setPen(QPen(kTrace, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+    p.drawPolyline(path(v.trace));
+    p.restore();
+
+    // Markers: the zero line on the left edge, the trigger level on the right and its time on top.
+    const double mark = std::max(5.0, g.fontPixels * 0.55);
+    const double zeroY = std::clamp(r.top() + v.zero * dy, r.top(), r.bottom());
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTrace);
+    p.drawPolygon(QPolygonF({QPointF(r.left() - 1, zeroY), QPointF(r.left() - 1 - mark, zeroY - mark * 0.6),
+                             QPointF(r.left() - 1 - mark, zeroY + mark * 0.6)}));
+    if (v.trigger.mode != TriggerMode::Roll) {
+        const double ty = std::clamp(yOf(v.trigger.level), r.top(), r.bottom());
+        const double tx = r.left() + std::clamp(v.trigger.position, 0.0, 1.0) * r.width();
+        p.setBrush(kTrigger);
+        p.drawPolygon(QPolygonF({QPointF(r.right() + 1, ty), QPointF(r.right() + 1 + mark, ty - mark * 0.6),
+                                 QPointF(r.right() + 1 + mark, ty + mark * 0.6)}));
+        p.drawPolygon(QPolygonF({QPointF(tx, r.top() + 1), QPointF(tx - mark * 0.6, r.top() + 1 - mark * 0.8),
+                                 QPointF(tx + mark * 0.6, r.top() + 1 - mark * 0.8)}));
+        p.setPen(QPen(kTrigger, 1, Qt::DotLine));
+        p.drawLine(QPointF(r.left(), ty), QPointF(r.right(), ty));
+    }
+    p.setBrush(Qt::NoBrush);
+
+    // Cursors over the trace.
+    if (v.cursors.shown) {
+        for (CursorId id : {CursorId::T1, CursorId::T2, CursorId::V1, CursorId::V2}) {
+            const bool active = v.cursors.active == id;
+            p.setPen(QPen(active ? kCursorActive : kCursor, active ? 1.6 : 1, Qt::DashLine));
+            const double at = v.cursors.position(id);
+            QPointF label;
+            if (isTime(id)) {
+                const double x = r.left() + at * dx;
+                p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
+                label = QPointF(x + 2, r.bottom() - 3);
+            } else {
+                const double y = r.bottom() - at * dy;
+                p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+                label = QPointF(r.left() + 3, y - 2);
+            }
+            p.setPen(active ? kCursorActive : kCursor);
+            p.drawText(label, cursorName(id));
+        }
+    }
+
+    // Texts: the scales above, the read-outs and measurements below, a message across the middle.
+    p.setPen(kText);
+    p.drawText(g.top, Qt::AlignLeft | Qt::AlignVCenter, fm.elidedText(topText(v), Qt::ElideRight, g.top.width()));
+    if (!v.referenceName.isEmpty()) {
+        const QString ref = QStringLiteral("Reference: ") + v.referenceName;
+        p.setPen(kReference.darker(130));
+        p.drawText(QRectF(r.left() + 4, r.top() + 2, r.width() - 8, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
+                   fm.elidedText(ref, Qt::ElideMiddle, r.width() - 8));
+        p.setPen(kText);
+    }
+    const QStringList& lines = g.lines;
+    for (int i = 0; i < lines.size(); ++i)
+        p.drawText(QRectF(g.bottom.left(), g.bottom.top() + i * fm.height(), g.bottom.width(), fm.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+    if (!v.message.isEmpty()) {
+        QRectF box = fm.boundingRect(r, Qt::AlignCenter | Qt::TextWordWrap, v.message).adjusted(-6, -3, 6, 3);
+        p.fillRect(box, QColor(255, 255, 255, 210));
+        p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, v.message);
+    }
+    p.restore();
+}
+
+std::optional<CursorId> cursorNear(const ScreenGeometry& g, const Cursors& c, QPointF px) {
+    if (!c.shown || !g.grid.adjusted(-6, -6, 6, 6).contains(px)) return std::nullopt;
+    std::optional<CursorId> best;
+    double nearest = 6;  // pixels
+    for (CursorId id : {CursorId::T1, CursorId::T2, CursorId::V1, CursorId::V2}) {
+        const double d = isTime(id) ? std::abs(px.x() - (g.grid.left() + c.position(id) * g.divisionX()))
+                                    : std::abs(px.y() - (g.grid.bottom() - c.position(id) * g.divisionY()));
+        if (d <= nearest) {
+            nearest = d;
+            best = id;
+        }
+    }
+    return best;
+}
+
+double divisionsAt(const ScreenGeometry& g, CursorId id, QPointF px) {
+    return isTime(id) ? (px.x() - g.grid.left()) / g.divisionX() : (g.grid.bottom() - px.y()) / g.divisionY();
+}
+
+}  // namespace scope

@@ -1,0 +1,94 @@
+// The live scope screen as it is drawn: a graticule of 10 x 8 divisions that keeps its
+// proportions in whatever room the window gives it, the scales above it, the zero and trigger
+// markers at its edges, the reference behind the trace, the cursors over it, and the cursors'
+// read-outs and the measurements below it. Painted on the instrument's picture box.
+#pragma once
+
+#include "multiscope/acquisition.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class QImage;
+class QPainter;
+
+namespace scope {
+
+enum class CursorId { T1, T2, V1, V2 };
+
+// Two time cursors (divisions from the left edge, 0..10) and two level cursors (divisions from
+// the bottom edge, 0..8), and the one the keys move.
+struct Cursors {
+    bool shown = false;
+    double time[2] = {3, 7};
+    double level[2] = {6, 2};
+    CursorId active = CursorId::T1;
+
+    double& position(CursorId id);
+    double position(CursorId id) const;
+    // Moves a cursor by `divisions`, kept on the screen.
+    void move(CursorId id, double divisions);
+    void place(CursorId id, double divisions);
+};
+QString cursorName(CursorId id);
+
+struct CursorReadout {
+    double seconds = 0;  // ΔT
+    double units = 0;    // ΔV, in the point's unit
+    QString deltaT, inverse, deltaV;  // "ΔT 1.00 ms", "1/ΔT 1.000 kHz", "ΔV 2.00 V"
+};
+CursorReadout readCursors(const Cursors& c, double secondsPerDivision, double perDivision, const QString& unit);
+
+// A trace on the screen: samples in the point's unit, the first at the left edge.
+struct ScreenTrace {
+    std::vector<double> values;
+    double dt = 0;  // seconds between samples
+};
+
+struct ScreenView {
+    double secondsPerDivision = 1e-3;
+    double perDivision = 1;
+    QString unit = QStringLiteral("V");
+    bool autoRange = false;
+    double zero = 4;  // divisions from the top to the zero line
+    ScreenTrace trace;
+    ScreenTrace reference;
+    QString referenceName;  // empty: no reference
+    Trigger trigger;
+    Status status = Status::Waiting;
+    Cursors cursors;
+    QStringList measurements;  // "Frequency 13.33 Hz", ...
+    QString message;           // shown across the screen when there is nothing to measure
+    double lineWidth = 1.5;    // pixels
+};
+
+// Where the parts of the screen lie on a surface of `size` pixels.
+struct ScreenGeometry {
+    QRectF grid;        // the graticule
+    QRectF top;         // the scales' line
+    QRectF bottom;      // read-outs and measurements
+    double fontPixels;  // the text's size
+    QStringList lines;  // the text below, wrapped to its width
+    double divisionX() const { return grid.width() / kDivisionsX; }
+    double divisionY() const { return grid.height() / kDivisionsY; }
+};
+ScreenGeometry screenGeometry(QSizeF size, const ScreenView& view);
+
+// The lines of text below the graticule: the cursors' read-outs, then the measurements.
+QStringList bottomLines(const ScreenView& view);
+
+// `cache`, when given, keeps the back and graticule between frames of the same size.
+void paintScreen(QPainter& p, QSizeF size, const ScreenView& view, QImage* cache = nullptr);
+
+// The cursor within a few pixels of a point, when the cursors are shown.
+std::optional<CursorId> cursorNear(const ScreenGeometry& g, const Cursors& c, QPointF pixels);
+// A pixel position as divisions: from the left edge for time cursors, from the bottom for level ones.
+double divisionsAt(const ScreenGeometry& g, CursorId id, QPointF pixels);
+
+}  // namespace scope
