@@ -28,6 +28,7 @@
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
+#include <cmath>
 
 REGISTER_FORM(frmClassDashboard)
 
@@ -49,13 +50,16 @@ QChartView* chartView(QWidget* parent, const char* name) {
     v->setObjectName(name);
     v->setRenderHint(QPainter::Antialiasing);
     v->chart()->legend()->hide();
-    v->chart()->setMargins(QMargins(4, 4, 4, 4));
-    v->setMinimumHeight(210);
+    v->chart()->setMargins(QMargins(2, 2, 2, 2));
+    QFont title = v->font();
+    title.setBold(true);
+    v->chart()->setTitleFont(title);
+    v->setMinimumHeight(250);
     return v;
 }
 
 // A long answer or title keeps its start on the chart's axis; the table has it whole.
-QString shortLabel(const QString& text) { return text.size() > 38 ? text.left(36) + QStringLiteral("...") : text; }
+QString shortLabel(const QString& text) { return text.size() > 32 ? text.left(30) + QStringLiteral("...") : text; }
 
 // A chart of horizontal bars, the first item at the top.
 void drawBars(QChartView* view, const QString& title, const QList<QPair<QString, double>>& bars, double max) {
@@ -70,22 +74,31 @@ void drawBars(QChartView* view, const QString& title, const QList<QPair<QString,
     set->setColor(QColor(40, 100, 170));
     QStringList labels;
     for (int i = bars.size() - 1; i >= 0; --i) {
-        *set << bars[i].second;
+        *set << std::round(bars[i].second);
         labels << shortLabel(bars[i].first);
     }
     auto* series = new QHorizontalBarSeries;
     series->append(set);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    series->setBarWidth(0.7);
+    // A dozen challenges fit the chart's height in a smaller font.
+    QFont small = view->font();
+    small.setPointSizeF(small.pointSizeF() * (bars.size() > 8 ? 0.75 : 0.9));
+    set->setLabelFont(small);
+    set->setLabelColor(Qt::white);
     chart->addSeries(series);
     auto* categories = new QBarCategoryAxis;
     categories->append(labels);
+    categories->setLabelsFont(small);
+    categories->setTruncateLabels(false);
     chart->addAxis(categories, Qt::AlignLeft);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
     values->setRange(0, max);
     values->setLabelFormat("%d");
     values->setTickCount(max <= 10 ? int(max) + 1 : 6);
+    values->setLabelsFont(small);
     chart->addAxis(values, Qt::AlignBottom);
     series->attachAxis(values);
 }
@@ -194,7 +207,6 @@ void frmClassDashboard::openFolder(const QString& attemptsFolder, const QByteArr
                                                   .arg(problems.size())
                                                   .arg(problems.size() == 1 ? "" : "s")
                                                   .arg(problems.size() == 1 ? "is" : "are"));
-    txtPath->clear();
     showForm();
     bringToFront();
     if (!problems.isEmpty()) {
@@ -228,6 +240,7 @@ void frmClassDashboard::cmbFilter_Click() {
     lblShown->setText(QString("%1 shown").arg(shown_.size()) +
                       (marked ? QString(", %1 marked: changed or without a check").arg(marked) : QString()));
     setForeColor(lblShown, marked ? kMarked : QColor(Qt::black));
+    txtPath->clear();
 }
 
 void frmClassDashboard::fillTable() {
@@ -239,6 +252,7 @@ void frmClassDashboard::fillTable() {
         const QStringList cells = classTableRow(a);
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
+            if (c == 3) item->setToolTip(cells[c]);
             if (a.marked()) item->setForeground(kMarked);
             grdAttempts->setItem(r, c, item);
         }
@@ -261,7 +275,8 @@ void frmClassDashboard::fillCharts() {
         wrong.append({w.first, double(w.second)});
         most = std::max(most, double(w.second));
     }
-    drawBars(chtWrong, "Most frequent wrong answers", wrong, most);
+    drawBars(chtWrong, wrong.isEmpty() ? QStringLiteral("Most frequent wrong answers: none") : QStringLiteral("Most frequent wrong answers"),
+             wrong, most);
 }
 
 void frmClassDashboard::grdAttempts_DblClick(int row) {
