@@ -3,7 +3,7 @@
 # lld only make the build faster: the build uses them when they are there).
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-declarative-dev
-          qt6-datavisualization-dev libqt6sql6-sqlite libqt6opengl6-dev libgl-dev libgtest-dev
+          qt6-datavisualization-dev qt6-charts-dev libqt6sql6-sqlite libqt6opengl6-dev libgl-dev libgtest-dev
           fonts-dejavu-core xvfb xauth libgl1-mesa-dri poppler-utils python3 ccache lld)
 missing=()
 for p in "${packages[@]}"; do

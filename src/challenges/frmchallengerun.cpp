@@ -1,6 +1,7 @@
 #include "challenges/frmchallengerun.h"
 
 #include "sim/simstate.h"
+#include "challenges/classfolder.h"
 #include "challenges/session.h"
 #include "diagnostics/jobsheet.h"
 #include "electrical/startstop.h"
@@ -11,6 +12,7 @@
 #include "platform/guard.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
+#include "users/classroom.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 REGISTER_FORM(frmChallengeRun)
@@ -172,6 +175,7 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     active_ = true;
     timeUpTold_ = false;
     resultSaved_ = false;
+    classNote_.clear();
     startClock_ = platform().clock();
     setCaption(testRun ? "Challenge (test run)" : "Challenge");
     lblTitle->setText(challenge.title);
@@ -226,7 +230,7 @@ void frmChallengeRun::refresh() {
     if (done) {
         lblResult->setText(attempt_.right() ? "Right" : "Wrong");
         setForeColor(lblResult, attempt_.right() ? QColor(0, 128, 0) : QColor(192, 0, 0));
-        txtResult->setPlainText(attempt_.summary());
+        txtResult->setPlainText(classNote_.isEmpty() ? attempt_.summary() : attempt_.summary() + "\n\n" + classNote_);
     }
 }
 
@@ -319,8 +323,22 @@ void frmChallengeRun::finish() {
                        "prints it.",
                    MsgButtons::OK, MsgIcon::Exclamation);
         }
+        handIn();
     }
     refresh();
+}
+
+void frmChallengeRun::handIn() {
+    ClassFolder* cls = seatClassFolder();
+    if (!cls) return;
+    const ClassFolder::Result r = cls->submit(attemptfile::recordOf(attempt_, studentName(), QSysInfo::machineHostName()));
+    classNote_ = r.where == ClassFolder::Result::Where::ClassFolder ? QStringLiteral("Handed in to the class folder.")
+                 : r.where == ClassFolder::Result::Where::Outbox
+                     ? QStringLiteral("Kept on this computer until the class folder can be reached.")
+                     : QStringLiteral("Not handed in to the class folder.");
+    if (!r.message.isEmpty())
+        MsgBox(r.message, MsgButtons::OK,
+               r.where == ClassFolder::Result::Where::ClassFolder ? MsgIcon::Information : MsgIcon::Exclamation);
 }
 
 void frmChallengeRun::saveResult() {
@@ -391,4 +409,20 @@ void ChallengeMeasured(const QString& point, const QString& reading) {
 }
 void ChallengeTick() {
     if (panel()) panel()->tick();
+    // Every half minute, while attempts wait to be handed in.
+    static int ticks = 0;
+    ClassFolder* cls = ++ticks % 30 == 1 ? seatClassFolder() : nullptr;
+    if (cls && !cls->waiting().isEmpty()) {
+        const QString message = cls->sendWaiting();
+        if (!message.isEmpty()) MsgBox(message, MsgButtons::OK, MsgIcon::Information);
+    }
+}
+
+ClassFolder* seatClassFolder() {
+    static ClassFolder* folder = [] () -> ClassFolder* {
+        const QString path = classFolderFor(classroomConfig(), GetSetting("ZRsettings", "ZRclassFolder", ""));
+        if (path.isEmpty()) return nullptr;
+        return new ClassFolder(path, QDir(userDataFolder()).filePath("Class outbox"), classroomConfig().classKey);
+    }();
+    return folder;
 }

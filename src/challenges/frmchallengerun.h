@@ -63,6 +63,7 @@ public:
 private:
     void finish();
     void saveResult();
+    void handIn();
     void refresh();
     void lockFaults(bool locked);
 
@@ -70,5 +71,6 @@ private:
     bool active_ = false;
     bool timeUpTold_ = false;
     bool resultSaved_ = false;
+    QString classNote_;  // where the attempt went in the class, for the result text
     double startClock_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "challenges/frmchallenges.h"
 
 #include "sim/simstate.h"
+#include "challenges/classfolder.h"
 #include "challenges/frmchallengeresults.h"
 #include "challenges/frmchallengerun.h"
 #include "challenges/session.h"
@@ -274,13 +275,18 @@ void frmChallenges::refreshList() {
     QSignalBlocker block(lstChallenges);
     lstChallenges->clear();
     QDir dir(folder());
-    const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& f : files)
-        if (f.suffix().compare("vch", Qt::CaseInsensitive) == 0) {
-            auto* item = new QListWidgetItem(f.completeBaseName(), lstChallenges);
-            item->setData(Qt::UserRole, f.absoluteFilePath());
-            if (item->text() == current) lstChallenges->setCurrentItem(item);
-        }
+    // The program's challenges, then the class's (marked so, since both may have the same names).
+    auto add = [&](const QString& from, const QString& mark) {
+        const QFileInfoList files = QDir(from).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& f : files)
+            if (f.suffix().compare("vch", Qt::CaseInsensitive) == 0) {
+                auto* item = new QListWidgetItem(f.completeBaseName() + mark, lstChallenges);
+                item->setData(Qt::UserRole, f.absoluteFilePath());
+                if (item->text() == current) lstChallenges->setCurrentItem(item);
+            }
+    };
+    add(folder(), QString());
+    if (ClassFolder* cls = seatClassFolder()) add(cls->challengesFolder(), QStringLiteral(" (class)"));
     lblFolder->setText(lstChallenges->count() ? QStringLiteral("Challenges in the folder:")
                                               : QStringLiteral("No challenges in the folder."));
     lblFolder->setToolTip(QDir::toNativeSeparators(dir.absolutePath()));

@@ -12,8 +12,14 @@ bool ChallengeRunning();
 bool ChallengeAllowsMeasurement();
 // A measurement taken: what was measured and what the instrument showed.
 void ChallengeMeasured(const QString& point, const QString& reading);
-// The main tick: the challenge's clock and its time limit.
+// The main tick: the challenge's clock and its time limit, and now and then the attempts
+// waiting to be handed in to the class folder.
 void ChallengeTick();
+
+class ClassFolder;
+// This seat's class folder (the classroom configuration's, or the user's own setting where
+// the lock allows it); nullptr when it has none.
+ClassFolder* seatClassFolder();
 
 // The answers a student can give: the part and circuit of every fault that shows at one of
 // the simulator's connection points, in fault order, each once.

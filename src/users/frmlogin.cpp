@@ -1,5 +1,7 @@
 #include "users/frmlogin.h"
 #include "faults/frmfaults.h"
+#include "users/classroom.h"
+#include "users/password.h"
 
 #include "platform/status.h"
 #include "app/options.h"
@@ -9,6 +11,7 @@
 #include "platform/services.h"
 #include "platform/vbtypes.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QJsonObject>
 #include <QLabel>
@@ -41,7 +44,16 @@ void fitCaptions(QLabel* const (&labels)[4]) {
 }
 }  // namespace
 
-QString storedPassword() { return GetSetting("ZRsettings", "ZRsettingPW", "gearcase"); }
+namespace {
+// What the typed password is compared with: the room's, or the user's own (the delivered
+// password while the user has none).
+PasswordRule loginRule() {
+    // A value no settings file holds stands for the key being missing.
+    static const QString kMissing = QStringLiteral("\x01missing\x01");
+    const QString own = GetSetting("ZRsettings", "ZRsettingPW", kMissing);
+    return passwordRule(classroomConfig(), own == kMissing ? QString() : own, own != kMissing);
+}
+}  // namespace
 
 frmLogin::frmLogin() : Form(Kind::Dialog) {
     parentToMainWindow(this);
@@ -96,7 +108,13 @@ void frmLogin::cmdOK_Click() {
 }
 
 void frmLogin::checkPassword() {
-    if (txtPassword->text() != storedPassword()) {
+    const PasswordRule rule = loginRule();
+    if (!rule.refusal.isEmpty()) {
+        MsgBox(rule.refusal, MsgButtons::OK, MsgIcon::Critical, kTitle);
+        LoggedIn = False;
+        return;
+    }
+    if (!password::matches(txtPassword->text(), rule.stored)) {
         MsgBox("Invalid Password, please try again!", MsgButtons::OK, MsgIcon::Critical, kTitle);
         txtPassword->setFocus();
         txtPassword->selectAll();
@@ -128,8 +146,16 @@ void frmLogin::checkPassword() {
             LoggedIn = False;
             return;
         }
-        SaveSetting("ZRsettings", "ZRsettingPW", txtNewPassword1->text());
-        MsgBox("New password has been set...");
+        if (rule.fromClassroom && classroomConfig().locksPassword()) {
+            MsgBox("The password of this room is set in the classroom configuration \"" +
+                       QDir::toNativeSeparators(classroomConfig().path) +
+                       "\" and cannot be changed here. Ask the administrator to change it there.",
+                   MsgButtons::OK, MsgIcon::Information, kTitle);
+        } else {
+            // Kept as a salted hash: the settings file no longer shows the password.
+            SaveSetting("ZRsettings", "ZRsettingPW", password::makeHash(txtNewPassword1->text()));
+            MsgBox("New password has been set...");
+        }
     }
     txtNewPassword1->clear();
     txtNewPassword2->clear();
@@ -138,6 +164,13 @@ void frmLogin::checkPassword() {
 }
 
 void frmLogin::cmdHelp_Click() {
+    if (loginRule().fromClassroom) {
+        // The room's password is the administrator's: nothing here may name one.
+        MsgBox("The list of faults and database access is password protected. In this room the password is set "
+               "by the administrator in the classroom configuration; ask your instructor.");
+        setHeightTwips(kHelpHeight);
+        return;
+    }
     MsgBox("The list of faults and database access is password protected - the password is initially set to "
            "'gearcase'. Click YES to change this and prevent 'students' seeing the list of faults or changing the "
            "database!");

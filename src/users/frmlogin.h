@@ -33,6 +33,3 @@ private:
     void checkPassword();
     void setHeightTwips(int height);
 };
-
-// The password kept in the settings store, and the one in force while none is stored.
-QString storedPassword();

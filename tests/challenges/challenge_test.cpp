@@ -192,7 +192,7 @@ TEST(Answers, EveryFaultShowsSomewhereSoEachOfItsAnswersIsOffered) {
               "Engine speed (Engine Management system, at the ECU pin)");
 }
 
-TEST(Menus, TheMenuBarIsAsBeforeWithChallengesLastInTools) {
+TEST(Menus, TheMenuBarIsAsBeforeWithTheClassroomLastInTools) {
     frmMainscreen* main = mainWindow();
     ASSERT_TRUE(main);
     QStringList menus;
@@ -206,7 +206,7 @@ TEST(Menus, TheMenuBarIsAsBeforeWithChallengesLastInTools) {
               "&Systems: &Controls, -, &Engine Management, Chargin&g, &Starting, -, Instr&uments, &Trip Computer, -, "
               "Set Faults...\n"
               "&Tools: &MultiScope, S&canner, &Pictures, &Telemetry, -, &Diagnostics, -, &Memory Maps, -, &Fill Tank, "
-              "&User Details, &Options, -, C&hallenges...\n"
+              "&User Details, &Options, -, C&hallenges..., C&lass Dashboard...\n"
               "&Window: No windows open\n"
               "&Help: &Help, &Tip Of The Day, ZR Web Site, -, &About");
 }

@@ -305,6 +305,7 @@ QString helpPageFor(const QString& formName) {
         {"frmTripComputer", "electrical.html#trip"}, {"frmWaveEdit", "waveform-editor.html"},
         {"frmTelemetryOptions", "telemetry.html#gauges"}, {"frmChallenges", "challenges.html"},
         {"frmChallengeRun", "challenges.html#panel"}, {"frmChallengeResults", "challenges.html#score"},
+        {"frmClassDashboard", "instructors.html#classroom"},
         {"frmLogin", "instructors.html#login"},   {"frmOptions", "instructors.html#options"},
         {"frmUserDetails", "instructors.html#details"}, {"frmTip", "instructors.html#tips"},
         {"frmAbout", "about.html"},               {"frmSplash", "about.html"}};

@@ -3,6 +3,7 @@
 #include "challenges/frmchallengeresults.h"
 #include "challenges/frmchallengerun.h"
 #include "challenges/frmchallenges.h"
+#include "challenges/frmclassdashboard.h"
 #include "multiscope/displays.h"
 #include "multiscope/multiscope.h"
 #include "platform/picturebox.h"
@@ -284,6 +285,7 @@ void frmMainscreen::buildMenus() {
     addCommand(tools, "menuToolsOptions", "&Options", &M::menuToolsOptions_Click);
     tools->addSeparator();
     addCommand(tools, "menuToolsChallenges", "C&hallenges...", &M::menuToolsChallenges_Click);
+    addCommand(tools, "menuToolsClassDashboard", "C&lass Dashboard...", &M::menuToolsClassDashboard_Click);
 
     menuWindow_ = bar->addMenu("&Window");
     menuWindow_->setObjectName("menuWindow");
@@ -498,7 +500,8 @@ void frmMainscreen::menuFileClose_Click() {
 void frmMainscreen::menuFileCloseAll_Click() {
     Forms::unloadEach<frmAbout, frmSplash, frmOptions, frmMaps, frmWaveEdit, frmUserDetails, frmTip>();
     Forms::hideLoaded<frmDiagnostics, MultiScope, FRMsimulation, frmInstruments, frmTripComputer, frmFaults,
-                      frmStarting, frmCharging, frmControls, frmChallenges, frmChallengeResults, frmChallengeRun>();
+                      frmStarting, frmCharging, frmControls, frmChallenges, frmChallengeResults, frmChallengeRun,
+                      frmClassDashboard>();
     ToolMode = tool::None;
     SetStatus("Ready...");
     DoEvents();
@@ -619,6 +622,8 @@ void frmMainscreen::menuToolsOptions_Click() {
 }
 
 void frmMainscreen::menuToolsChallenges_Click() { OpenChallenges(); }
+
+void frmMainscreen::menuToolsClassDashboard_Click() { OpenClassDashboard(); }
 
 // ---- Help menu ----
 

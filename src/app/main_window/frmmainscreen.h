@@ -74,6 +74,7 @@ public:
     void menuToolsUserDetails_Click();
     void menuToolsOptions_Click();
     void menuToolsChallenges_Click();
+    void menuToolsClassDashboard_Click();
     void menuHelpHelp_Click();
     void menuHelpTipOfTheDay_Click();
     void menuHelpWebSite_Click();

@@ -123,8 +123,8 @@ int keyCode(const QString& name, QString* text) {
     return 0;
 }
 
-void mouseClick(QWidget* w, Qt::MouseButton button, bool doubleClick) {
-    const QPointF pos(w->width() / 2.0, w->height() / 2.0);
+void mouseClick(QWidget* w, Qt::MouseButton button, bool doubleClick, QPointF pos = QPointF(-1, -1)) {
+    if (pos.x() < 0) pos = QPointF(w->width() / 2.0, w->height() / 2.0);
     const QPointF global = w->mapToGlobal(pos);
     QMouseEvent press(QEvent::MouseButtonPress, pos, global, button, button, Qt::NoModifier);
     QApplication::sendEvent(w, &press);
@@ -586,7 +586,19 @@ bool ScriptRunner::verbClick(const Call& c, QString* error) {
         *error = c.rest + " is disabled";
         return false;
     }
-    if (c.verb == "click") {
+    auto* view = qobject_cast<QAbstractItemView*>(t.widget);
+    if (view && !t.index.isEmpty()) {
+        // A grid cell: the click lands on the cell.
+        const QStringList rc = t.index.split(',');
+        const QModelIndex mi = rc.size() == 2 ? view->model()->index(rc[0].toInt(), rc[1].toInt()) : QModelIndex();
+        if (!mi.isValid()) {
+            *error = "no cell " + t.index;
+            return false;
+        }
+        view->scrollTo(mi);
+        mouseClick(view->viewport(), c.verb == "rclick" ? Qt::RightButton : Qt::LeftButton, c.verb == "dblclick",
+                   QPointF(view->visualRect(mi).center()));
+    } else if (c.verb == "click") {
         if (auto* b = qobject_cast<QAbstractButton*>(t.widget)) b->click();
         else mouseClick(t.widget, Qt::LeftButton, false);
     } else {

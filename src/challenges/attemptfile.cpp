@@ -1,0 +1,156 @@
+#include "challenges/attemptfile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QMessageAuthenticationCode>
+#include <QRegularExpression>
+#include <QUuid>
+
+namespace attemptfile {
+namespace {
+
+const QString kFormat = QStringLiteral("Vantorel attempt");
+const char* const kTimeFormat = "yyyy-MM-ddTHH:mm:ss";
+
+QByteArray checkOf(const QJsonObject& body, const QByteArray& key) {
+    return QMessageAuthenticationCode::hash(QJsonDocument(body).toJson(QJsonDocument::Compact), key,
+                                            QCryptographicHash::Sha256)
+        .toHex();
+}
+
+bool sameBytes(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size()) return false;
+    unsigned char diff = 0;
+    for (int i = 0; i < a.size(); ++i) diff |= static_cast<unsigned char>(a[i] ^ b[i]);
+    return diff == 0;
+}
+
+}  // namespace
+
+AttemptRecord recordOf(const Attempt& attempt, const QString& student, const QString& seat) {
+    AttemptRecord r;
+    r.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    r.student = student;
+    r.seat = seat;
+    r.challenge = attempt.challenge().title;
+    r.started = attempt.startedAt();
+    r.seconds = attempt.seconds();
+    r.answer = attempt.givenText();
+    r.right = attempt.right();
+    r.score = attempt.score();
+    r.hints = attempt.hintsUsed();
+    r.measurements = attempt.measurements();
+    return r;
+}
+
+QByteArray bytesOf(const AttemptRecord& r, const QByteArray& key) {
+    QJsonArray path;
+    for (const Measurement& m : r.measurements)
+        path.append(QJsonObject{{"seconds", m.seconds}, {"point", m.point}, {"reading", m.reading}});
+    QJsonObject o{{"format", kFormat},
+                  {"version", kVersion},
+                  {"id", r.id},
+                  {"student", r.student},
+                  {"seat", r.seat},
+                  {"challenge", r.challenge},
+                  {"started", r.started.toString(kTimeFormat)},
+                  {"seconds", r.seconds},
+                  {"answer", r.answer},
+                  {"right", r.right},
+                  {"score", r.score},
+                  {"hints", r.hints},
+                  {"measurements", path}};
+    if (!key.isEmpty()) o.insert("check", QString::fromLatin1(checkOf(o, key)));
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+QString suffix() { return QStringLiteral("vat"); }
+
+QString fileNameOf(const AttemptRecord& r) {
+    static const QRegularExpression notInNames(QStringLiteral("[^\\w .-]"), QRegularExpression::UseUnicodePropertiesOption);
+    QString who = r.student;
+    who.replace(notInNames, QStringLiteral(" "));
+    who = who.simplified().left(40);
+    if (who.isEmpty() || who.startsWith(u'.')) who.prepend(QStringLiteral("student "));
+    return r.started.toString("yyyyMMdd-HHmmss") + " " + who + " " + r.id + "." + suffix();
+}
+
+bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, QString* problem) {
+    auto fail = [problem](const QString& why) {
+        *problem = why;
+        return false;
+    };
+    if (bytes.size() > kMaxBytes) return fail(QString("The file is larger than %1 MB.").arg(kMaxBytes / (1024 * 1024)));
+    if (bytes.trimmed().isEmpty()) return fail("The file is empty.");
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        return fail("The file is not an attempt file: it is not a JSON object (it may be cut short or damaged).");
+    QJsonObject o = doc.object();
+    if (o.value("format").toString() != kFormat) return fail("The file is not an attempt file: its format is not \"" + kFormat + "\".");
+    if (!o.value("version").isDouble()) return fail("The file gives no version.");
+    const int version = o.value("version").toInt();
+    if (version != kVersion)
+        return fail(QString("The file is of version %1; this program reads version %2.").arg(o.value("version").toDouble()).arg(kVersion));
+
+    AttemptRecord r;
+    QStringList missing;
+    auto text = [&](const char* name) {
+        const QJsonValue v = o.value(name);
+        if (!v.isString()) missing << name;
+        return v.toString();
+    };
+    auto number = [&](const char* name, double lo, double hi) {
+        const QJsonValue v = o.value(name);
+        if (!v.isDouble() || v.toDouble() < lo || v.toDouble() > hi) missing << name;
+        return v.toDouble();
+    };
+    r.id = text("id");
+    r.student = text("student");
+    r.seat = o.value("seat").toString();
+    r.challenge = text("challenge");
+    r.started = QDateTime::fromString(text("started"), kTimeFormat);
+    if (!r.started.isValid() && !missing.contains("started")) missing << "started";
+    r.answer = text("answer");
+    r.seconds = number("seconds", 0, 1e7);
+    r.score = int(number("score", 0, 100));
+    r.hints = int(number("hints", 0, 1000));
+    if (!o.value("right").isBool()) missing << "right";
+    r.right = o.value("right").toBool();
+    const QJsonValue path = o.value("measurements");
+    if (!path.isArray() || path.toArray().size() > kMaxMeasurements) missing << "measurements";
+    for (const QJsonValue& m : path.toArray()) {
+        const QJsonObject mo = m.toObject();
+        if (!m.isObject() || !mo.value("point").isString() || !mo.value("reading").isString()) {
+            missing << "measurements";
+            break;
+        }
+        r.measurements.append({mo.value("seconds").toDouble(), mo.value("point").toString(), mo.value("reading").toString()});
+    }
+    if (!missing.isEmpty()) {
+        missing.removeDuplicates();
+        return fail("The file lacks a usable " + missing.join(", ") + ".");
+    }
+
+    const QJsonValue check = o.take("check");
+    if (key.isEmpty()) r.check = AttemptRecord::Check::NoKey;
+    else if (!check.isString()) r.check = AttemptRecord::Check::Missing;
+    else r.check = sameBytes(check.toString().toLatin1(), checkOf(o, key)) ? AttemptRecord::Check::Good
+                                                                          : AttemptRecord::Check::Failed;
+    *out = r;
+    return true;
+}
+
+QString checkText(AttemptRecord::Check check) {
+    switch (check) {
+    case AttemptRecord::Check::Good: return QStringLiteral("Good");
+    case AttemptRecord::Check::Failed: return QStringLiteral("Changed");
+    case AttemptRecord::Check::Missing: return QStringLiteral("Missing");
+    case AttemptRecord::Check::NoKey: break;
+    }
+    return QString();
+}
+
+}  // namespace attemptfile

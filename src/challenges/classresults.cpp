@@ -1,0 +1,171 @@
+#include "challenges/classresults.h"
+
+#include "challenges/classfolder.h"
+#include "platform/files.h"
+#include "platform/vbtypes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QMap>
+#include <algorithm>
+
+void ClassResults::load(const QString& attemptsFolder, const QByteArray& key) {
+    attempts_.clear();
+    problems_.clear();
+    if (!QFileInfo(attemptsFolder).isDir()) {
+        problems_.append({QDir::toNativeSeparators(attemptsFolder), "The folder cannot be found."});
+        return;
+    }
+    const QDir dir(attemptsFolder);
+    for (const QString& name : attemptFilesIn(attemptsFolder)) {
+        AttemptRecord r;
+        QString problem;
+        try {
+            bool whole = false;
+            const QByteArray bytes = readRegularFileHead(dir.filePath(name), attemptfile::kMaxBytes + 1, &whole);
+            if (!attemptfile::parse(bytes, key, &r, &problem)) {
+                problems_.append({name, problem});
+                continue;
+            }
+        } catch (const VbError& e) {
+            problems_.append({name, "The file cannot be read (" + e.description + ")."});
+            continue;
+        }
+        r.file = name;
+        attempts_.append(r);
+    }
+}
+
+namespace {
+QStringList distinct(const QList<AttemptRecord>& attempts, QString AttemptRecord::*field) {
+    QStringList out;
+    for (const AttemptRecord& r : attempts) out << r.*field;
+    out.removeDuplicates();
+    std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
+    return out;
+}
+}  // namespace
+
+QStringList ClassResults::challenges() const { return distinct(attempts_, &AttemptRecord::challenge); }
+QStringList ClassResults::students() const { return distinct(attempts_, &AttemptRecord::student); }
+
+QList<int> ClassResults::select(const QString& challenge, const QString& student) const {
+    QList<int> rows;
+    for (int i = 0; i < attempts_.size(); ++i)
+        if ((challenge.isEmpty() || attempts_[i].challenge == challenge) && (student.isEmpty() || attempts_[i].student == student))
+            rows << i;
+    std::stable_sort(rows.begin(), rows.end(), [this](int a, int b) {
+        const AttemptRecord &x = attempts_[a], &y = attempts_[b];
+        if (int c = QString::localeAwareCompare(x.student, y.student)) return c < 0;
+        if (int c = QString::localeAwareCompare(x.challenge, y.challenge)) return c < 0;
+        return x.started < y.started;
+    });
+    return rows;
+}
+
+QList<ClassResults::ChallengeScore> ClassResults::scoresPerChallenge(const QList<int>& rows) const {
+    QMap<QString, ChallengeScore> by;
+    for (int i : rows) {
+        const AttemptRecord& r = attempts_[i];
+        ChallengeScore& s = by[r.challenge];
+        s.challenge = r.challenge;
+        s.average += r.score;  // the sum until the end
+        s.best = std::max(s.best, r.score);
+        ++s.attempts;
+    }
+    QList<ChallengeScore> out;
+    for (ChallengeScore s : by) {
+        s.average /= s.attempts;
+        out << s;
+    }
+    return out;
+}
+
+QList<QPair<QString, int>> ClassResults::wrongAnswers(const QList<int>& rows, int top) const {
+    QHash<QString, int> count;
+    for (int i : rows)
+        if (!attempts_[i].right) ++count[attempts_[i].answer];
+    QList<QPair<QString, int>> out;
+    for (auto it = count.cbegin(); it != count.cend(); ++it) out.append({it.key(), it.value()});
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+        return a.second != b.second ? a.second > b.second : a.first < b.first;
+    });
+    return out.mid(0, top);
+}
+
+QByteArray ClassResults::gradebook(const QList<int>& rows) const {
+    QStringList challengeNames, studentNames;
+    for (int i : rows) {
+        challengeNames << attempts_[i].challenge;
+        studentNames << attempts_[i].student;
+    }
+    challengeNames.removeDuplicates();
+    studentNames.removeDuplicates();
+    auto byName = [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; };
+    std::sort(challengeNames.begin(), challengeNames.end(), byName);
+    std::sort(studentNames.begin(), studentNames.end(), byName);
+    QHash<QString, QHash<QString, int>> best;
+    QHash<QString, int> marked;
+    for (int i : rows) {
+        const AttemptRecord& r = attempts_[i];
+        auto& cells = best[r.student];
+        cells[r.challenge] = std::max(cells.value(r.challenge, -1), r.score);
+        if (r.marked()) ++marked[r.student];
+    }
+    QByteArray out = results::csvLine(QStringList{"Student"} + challengeNames + QStringList{"Attempts marked"}).toUtf8() + "\r\n";
+    for (const QString& s : studentNames) {
+        QStringList row{s};
+        for (const QString& c : challengeNames) row << (best[s].contains(c) ? QString::number(best[s][c]) : QString());
+        row << QString::number(marked.value(s));
+        out += results::csvLine(row).toUtf8() + "\r\n";
+    }
+    return out;
+}
+
+const QStringList& classTableHeading() {
+    static const QStringList h = {"Student", "Challenge", "Date and time", "Answer", "Result", "Score",
+                                  "Hints", "Measurements", "Time", "Check"};
+    return h;
+}
+
+QStringList classTableRow(const AttemptRecord& r) {
+    return {r.student,
+            r.challenge,
+            r.started.toString("yyyy-MM-dd HH:mm:ss"),
+            r.answer,
+            r.right ? QStringLiteral("Right") : QStringLiteral("Wrong"),
+            QString::number(r.score),
+            QString::number(r.hints),
+            QString::number(r.measurements.size()),
+            durationText(r.seconds),
+            attemptfile::checkText(r.check)};
+}
+
+QString diagnosticPath(const AttemptRecord& r) {
+    QStringList lines;
+    lines << r.student + " - " + r.challenge + " (" + r.started.toString("yyyy-MM-dd HH:mm") + ")";
+    lines << "Answer: " + r.answer + (r.right ? "  (right)" : "  (wrong)") + QString(", score %1").arg(r.score);
+    if (r.marked())
+        lines << (r.check == AttemptRecord::Check::Failed ? "The file's check does not match: it was changed after it was handed in."
+                                                          : "The file carries no check.");
+    if (r.measurements.isEmpty()) lines << "No measurement was taken.";
+    for (int i = 0; i < r.measurements.size(); ++i) {
+        const Measurement& m = r.measurements[i];
+        lines << QString("%1.  %2  %3:  %4").arg(i + 1).arg(durationText(m.seconds), m.point, m.reading);
+    }
+    return lines.join('\n');
+}
+
+PrintDocument ClassResults::printout(const QList<int>& rows, const QString& heading) const {
+    PrintDocument doc;
+    doc.lines.append({QStringLiteral(" 'Vantorel' - Class results"), 16, true, false});
+    doc.lines.append({heading, 10, false, false});
+    doc.lines.append({QString(110, QLatin1Char('-')), 10, false, false});
+    doc.lines.append({classTableHeading().join("  |  "), 9, true, false});
+    for (int i : rows) {
+        const AttemptRecord& r = attempts_[i];
+        doc.lines.append({classTableRow(r).join("  |  ") + (r.marked() ? "  (marked)" : ""), 9, r.marked(), false});
+    }
+    return doc;
+}

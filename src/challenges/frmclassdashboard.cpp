@@ -1,0 +1,366 @@
+#include "challenges/frmclassdashboard.h"
+
+#include "challenges/classfolder.h"
+#include "challenges/session.h"
+#include "diagnostics/jobsheet.h"
+#include "platform/files.h"
+#include "platform/guard.h"
+#include "platform/platform.h"
+#include "platform/vbtypes.h"
+#include "sim/simstate.h"
+#include "users/frmlogin.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <cmath>
+
+REGISTER_FORM(frmClassDashboard)
+
+namespace {
+const QString kAllChallenges = QStringLiteral("(every challenge)");
+const QString kAllStudents = QStringLiteral("(every student)");
+constexpr int kWrongShown = 8;
+constexpr int kProblemsNamed = 12;
+const QColor kMarked(192, 0, 0);
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QChartView* chartView(QWidget* parent, const char* name) {
+    auto* v = new QChartView(new QChart, parent);
+    v->setObjectName(name);
+    v->setRenderHint(QPainter::Antialiasing);
+    v->chart()->legend()->hide();
+    v->chart()->setMargins(QMargins(2, 2, 2, 2));
+    QFont title = v->font();
+    title.setBold(true);
+    v->chart()->setTitleFont(title);
+    v->setMinimumHeight(250);
+    return v;
+}
+
+// A long answer or title keeps its start on the chart's axis; the table has it whole.
+QString shortLabel(const QString& text) { return text.size() > 32 ? text.left(30) + QStringLiteral("...") : text; }
+
+// A chart of horizontal bars, the first item at the top.
+void drawBars(QChartView* view, const QString& title, const QList<QPair<QString, double>>& bars, double max) {
+    QChart* chart = view->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* a : chart->axes()) {
+        chart->removeAxis(a);
+        delete a;
+    }
+    chart->setTitle(title);
+    auto* set = new QBarSet(title);
+    set->setColor(QColor(40, 100, 170));
+    QStringList labels;
+    for (int i = bars.size() - 1; i >= 0; --i) {
+        *set << std::round(bars[i].second);
+        labels << shortLabel(bars[i].first);
+    }
+    auto* series = new QHorizontalBarSeries;
+    series->append(set);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    series->setBarWidth(0.7);
+    // A dozen challenges fit the chart's height in a smaller font.
+    QFont small = view->font();
+    small.setPointSizeF(small.pointSizeF() * (bars.size() > 8 ? 0.75 : 0.9));
+    set->setLabelFont(small);
+    set->setLabelColor(Qt::white);
+    chart->addSeries(series);
+    auto* categories = new QBarCategoryAxis;
+    categories->append(labels);
+    categories->setLabelsFont(small);
+    categories->setTruncateLabels(false);
+    chart->addAxis(categories, Qt::AlignLeft);
+    series->attachAxis(categories);
+    auto* values = new QValueAxis;
+    values->setRange(0, max);
+    values->setLabelFormat("%d");
+    values->setTickCount(max <= 10 ? int(max) + 1 : 6);
+    values->setLabelsFont(small);
+    chart->addAxis(values, Qt::AlignBottom);
+    series->attachAxis(values);
+}
+}  // namespace
+
+frmClassDashboard::frmClassDashboard() {
+    setCaption("Class dashboard");
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    auto* top = new QHBoxLayout;
+    lblFolder = new QLabel(this);
+    lblFolder->setObjectName("lblFolder");
+    lblFolder->setTextFormat(Qt::PlainText);
+    lblFolder->setWordWrap(true);
+    cmdRefresh = button(this, "cmdRefresh", "Refresh");
+    cmdExport = button(this, "cmdExport", "Export gradebook...");
+    cmdPrint = button(this, "cmdPrint", "Print...");
+    top->addWidget(lblFolder, 1);
+    for (QPushButton* b : {cmdRefresh, cmdExport, cmdPrint}) top->addWidget(b);
+    outer->addLayout(top);
+
+    auto* filters = new QHBoxLayout;
+    cmbChallenge = new QComboBox(this);
+    cmbChallenge->setObjectName("cmbChallenge");
+    cmbChallenge->setMinimumContentsLength(28);
+    cmbChallenge->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbStudent = new QComboBox(this);
+    cmbStudent->setObjectName("cmbStudent");
+    cmbStudent->setMinimumContentsLength(20);
+    cmbStudent->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    lblShown = new QLabel(this);
+    lblShown->setObjectName("lblShown");
+    lblShown->setTextFormat(Qt::PlainText);
+    filters->addWidget(new QLabel("Challenge:", this));
+    filters->addWidget(cmbChallenge);
+    filters->addSpacing(12);
+    filters->addWidget(new QLabel("Student:", this));
+    filters->addWidget(cmbStudent);
+    filters->addSpacing(12);
+    filters->addWidget(lblShown, 1);
+    outer->addLayout(filters);
+
+    auto* middle = new QHBoxLayout;
+    grdAttempts = new QTableWidget(0, classTableHeading().size(), this);
+    grdAttempts->setObjectName("grdAttempts");
+    grdAttempts->setHorizontalHeaderLabels(classTableHeading());
+    grdAttempts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdAttempts->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdAttempts->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdAttempts->verticalHeader()->setVisible(false);
+    grdAttempts->verticalHeader()->setDefaultSectionSize(grdAttempts->fontMetrics().height() + 6);
+    grdAttempts->setWordWrap(false);
+    middle->addWidget(grdAttempts, 3);
+    auto* side = new QVBoxLayout;
+    lblPath = new QLabel("Diagnostic path (double-click an attempt):", this);
+    lblPath->setObjectName("lblPath");
+    lblPath->setWordWrap(true);
+    txtPath = new QPlainTextEdit(this);
+    txtPath->setObjectName("txtPath");
+    txtPath->setReadOnly(true);
+    side->addWidget(lblPath);
+    side->addWidget(txtPath, 1);
+    middle->addLayout(side, 1);
+    outer->addLayout(middle, 1);
+
+    auto* charts = new QHBoxLayout;
+    chtScores = chartView(this, "chtScores");
+    chtWrong = chartView(this, "chtWrong");
+    charts->addWidget(chtScores, 1);
+    charts->addWidget(chtWrong, 1);
+    outer->addLayout(charts);
+    lblProblems = new QLabel(this);
+    lblProblems->setObjectName("lblProblems");
+    lblProblems->setTextFormat(Qt::PlainText);
+    lblProblems->setWordWrap(true);
+    setForeColor(lblProblems, kMarked);
+    outer->addWidget(lblProblems);
+
+    connect(cmdRefresh, &QPushButton::clicked, this, guarded([this] { cmdRefresh_Click(); }));
+    connect(cmdExport, &QPushButton::clicked, this, guarded([this] { cmdExport_Click(); }));
+    connect(cmdPrint, &QPushButton::clicked, this, guarded([this] { cmdPrint_Click(); }));
+    for (QComboBox* c : {cmbChallenge, cmbStudent})
+        connect(c, qOverload<int>(&QComboBox::activated), this, guarded([this] { cmbFilter_Click(); }));
+    connect(grdAttempts, &QTableWidget::cellDoubleClicked, this, guarded([this](int row, int) { grdAttempts_DblClick(row); }));
+}
+
+void frmClassDashboard::onLoad() { setTwips(150, 150, 17700, 9600); }
+
+void frmClassDashboard::openFolder(const QString& attemptsFolder, const QByteArray& key) {
+    folder_ = attemptsFolder;
+    key_ = key;
+    results_.load(attemptsFolder, key);
+    fillFilters();
+    cmbFilter_Click();
+    const int n = results_.attempts().size();
+    lblFolder->setText(QString("%1 - %2 attempt%3%4")
+                           .arg(QDir::toNativeSeparators(attemptsFolder))
+                           .arg(n)
+                           .arg(n == 1 ? "" : "s")
+                           .arg(key.isEmpty() ? QStringLiteral(" (no class key is set: the attempts are not checked)")
+                                              : QString()));
+    const auto& problems = results_.problems();
+    lblProblems->setVisible(!problems.isEmpty());
+    lblProblems->setText(problems.isEmpty() ? QString()
+                                            : QString("%1 file%2 of the folder could not be read and %3 left out.")
+                                                  .arg(problems.size())
+                                                  .arg(problems.size() == 1 ? "" : "s")
+                                                  .arg(problems.size() == 1 ? "is" : "are"));
+    showForm();
+    bringToFront();
+    if (!problems.isEmpty()) {
+        QStringList lines;
+        for (int i = 0; i < problems.size() && i < kProblemsNamed; ++i)
+            lines << "\"" + problems[i].file + "\": " + problems[i].problem;
+        if (problems.size() > kProblemsNamed) lines << QString("... and %1 more.").arg(problems.size() - kProblemsNamed);
+        MsgBox(lblProblems->text() + "\n\n" + lines.join("\n"), MsgButtons::OK, MsgIcon::Exclamation);
+    }
+}
+
+void frmClassDashboard::fillFilters() {
+    auto refill = [](QComboBox* box, const QString& all, const QStringList& items) {
+        const QString before = box->currentText();
+        box->clear();
+        box->addItem(all);
+        box->addItems(items);
+        box->setCurrentIndex(std::max(0, box->findText(before)));
+    };
+    refill(cmbChallenge, kAllChallenges, results_.challenges());
+    refill(cmbStudent, kAllStudents, results_.students());
+}
+
+void frmClassDashboard::cmbFilter_Click() {
+    shown_ = results_.select(cmbChallenge->currentIndex() > 0 ? cmbChallenge->currentText() : QString(),
+                             cmbStudent->currentIndex() > 0 ? cmbStudent->currentText() : QString());
+    fillTable();
+    fillCharts();
+    int marked = 0;
+    for (int i : shown_) marked += results_.attempts()[i].marked();
+    lblShown->setText(QString("%1 shown").arg(shown_.size()) +
+                      (marked ? QString(", %1 marked: changed or without a check").arg(marked) : QString()));
+    setForeColor(lblShown, marked ? kMarked : QColor(Qt::black));
+    txtPath->clear();
+}
+
+void frmClassDashboard::fillTable() {
+    grdAttempts->setUpdatesEnabled(false);
+    grdAttempts->clearContents();
+    grdAttempts->setRowCount(shown_.size());
+    for (int r = 0; r < shown_.size(); ++r) {
+        const AttemptRecord& a = results_.attempts()[shown_[r]];
+        const QStringList cells = classTableRow(a);
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c == 3) item->setToolTip(cells[c]);
+            if (a.marked()) item->setForeground(kMarked);
+            grdAttempts->setItem(r, c, item);
+        }
+    }
+    // The widths from the heading and the first rows: a class of thousands opens at once.
+    grdAttempts->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grdAttempts->horizontalHeader()->setResizeContentsPrecision(50);
+    grdAttempts->resizeColumnsToContents();
+    grdAttempts->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    grdAttempts->setUpdatesEnabled(true);
+}
+
+void frmClassDashboard::fillCharts() {
+    QList<QPair<QString, double>> scores;
+    for (const ClassResults::ChallengeScore& s : results_.scoresPerChallenge(shown_)) scores.append({s.challenge, s.average});
+    drawBars(chtScores, "Average score per challenge", scores, 100);
+    QList<QPair<QString, double>> wrong;
+    double most = 1;
+    for (const auto& w : results_.wrongAnswers(shown_, kWrongShown)) {
+        wrong.append({w.first, double(w.second)});
+        most = std::max(most, double(w.second));
+    }
+    drawBars(chtWrong, wrong.isEmpty() ? QStringLiteral("Most frequent wrong answers: none") : QStringLiteral("Most frequent wrong answers"),
+             wrong, most);
+}
+
+void frmClassDashboard::grdAttempts_DblClick(int row) {
+    if (row < 0 || row >= shown_.size()) return;
+    txtPath->setPlainText(diagnosticPath(results_.attempts()[shown_[row]]));
+}
+
+void frmClassDashboard::cmdRefresh_Click() { openFolder(folder_, key_); }
+
+void frmClassDashboard::cmdExport_Click() {
+    FileDialogRequest r;
+    r.mode = FileDialogRequest::Save;
+    r.title = "Export Gradebook";
+    r.filter = QStringLiteral("CSV files (*.csv);;All files (*)");
+    r.defaultName = QStringLiteral("Gradebook.csv");
+    QString path = platform().fileDialog(r);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += ".csv";
+    try {
+        writeFileAtomic(path, results_.gradebook(shown_));
+    } catch (const VbError& e) {
+        MsgBox("The gradebook could not be saved to \"" + QDir::toNativeSeparators(path) + "\".\n\nError number: " +
+                   QString::number(e.number) + " - " + e.description,
+               MsgButtons::OK, MsgIcon::Exclamation);
+    }
+}
+
+void frmClassDashboard::cmdPrint_Click() {
+    const int copies = platform().printerDialog();
+    if (copies <= 0) return;
+    const QString heading = lblFolder->text() + "  -  " + cmbChallenge->currentText() + ", " + cmbStudent->currentText() +
+                            "  -  printed " + generalDate(platform().now());
+    for (int copy = 0; copy < copies; ++copy)
+        if (!platform().printDocument(results_.printout(shown_, heading))) {
+            MsgBox("There was a problem printing to your printer.", MsgButtons::OK, MsgIcon::None);
+            return;
+        }
+}
+
+bool frmClassDashboard::scriptShow(const QString& control, const QString&, QJsonObject& out) {
+    auto bars = [&out](QChartView* view) {
+        QJsonArray list;
+        for (QAbstractSeries* s : view->chart()->series())
+            if (auto* series = qobject_cast<QAbstractBarSeries*>(s)) {
+                const auto* axis = qobject_cast<QBarCategoryAxis*>(series->attachedAxes().value(0));
+                for (QBarSet* set : series->barSets())
+                    for (int i = set->count() - 1; i >= 0; --i)  // from the top of the chart down
+                        list.append(QJsonObject{{"label", axis ? axis->at(i) : QString()}, {"value", set->at(i)}});
+            }
+        out.insert("title", view->chart()->title());
+        out.insert("bars", list);
+        out.insert("count", list.size());
+    };
+    if (control == QLatin1String("chtScores")) bars(chtScores);
+    else if (control == QLatin1String("chtWrong")) bars(chtWrong);
+    else if (control.isEmpty()) {
+        // The window itself: what it read and what it shows.
+        int marked = 0;
+        for (int i : shown_) marked += results_.attempts()[i].marked();
+        out.insert("folder", folder_);
+        out.insert("attempts", results_.attempts().size());
+        out.insert("shown", shown_.size());
+        out.insert("marked", marked);
+        QJsonArray problems;
+        for (const ClassResults::Problem& p : results_.problems()) problems.append(p.file + ": " + p.problem);
+        out.insert("problems", problems);
+        return false;  // the window's own fields are printed as well
+    } else return false;
+    out.insert("type", "QChartView");
+    out.insert("visible", !(control == QLatin1String("chtScores") ? chtScores : chtWrong)->isHidden());
+    return true;
+}
+
+void OpenClassDashboard() {
+    if (LoggedIn != True) {
+        MsgBox("You must login before you can see the class dashboard", MsgButtons::OK, MsgIcon::Information);
+        frm<frmLogin>()->showForm();
+        return;
+    }
+    ClassFolder* cls = seatClassFolder();
+    if (!cls) {
+        MsgBox("This computer has no class folder. The instructors' page of the guide says how to set one up.",
+               MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    frm<frmClassDashboard>()->openFolder(cls->attemptsFolder(), cls->key());
+}

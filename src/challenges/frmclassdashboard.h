@@ -1,0 +1,64 @@
+// The class dashboard, for the logged-in instructor: every attempt handed in to the class
+// folder as a table with filters by challenge and student, the average score per challenge
+// and the most frequent wrong answers as charts, a student's diagnostic path on a double
+// click, the gradebook export and the printed table. Attempts whose check fails or is
+// missing are marked. (Its charts are Qt Charts: this window is built on its own, linked
+// with that module.)
+#pragma once
+
+#include "challenges/classresults.h"
+#include "platform/form.h"
+
+class QChartView;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+class frmClassDashboard : public Form {
+    Q_OBJECT
+public:
+    frmClassDashboard();
+    void onLoad() override;
+    bool scriptShow(const QString& control, const QString& index, QJsonObject& out) override;
+
+    // Reads the attempts of the folder (with the key of their check) and shows them; the
+    // damaged files are reported in one message that names them.
+    void openFolder(const QString& attemptsFolder, const QByteArray& key);
+
+    void cmdRefresh_Click();
+    void cmdExport_Click();
+    void cmdPrint_Click();
+    void cmbFilter_Click();
+    void grdAttempts_DblClick(int row);
+
+    const ClassResults& results() const { return results_; }
+
+    QLabel* lblFolder;
+    QPushButton* cmdRefresh;
+    QPushButton* cmdExport;
+    QPushButton* cmdPrint;
+    QComboBox* cmbChallenge;
+    QComboBox* cmbStudent;
+    QLabel* lblShown;
+    QTableWidget* grdAttempts;
+    QLabel* lblPath;
+    QPlainTextEdit* txtPath;
+    QChartView* chtScores;
+    QChartView* chtWrong;
+    QLabel* lblProblems;
+
+private:
+    void fillFilters();
+    void fillTable();
+    void fillCharts();
+
+    ClassResults results_;
+    QString folder_;
+    QByteArray key_;
+    QList<int> shown_;
+};
+
+// Tools > Class Dashboard...: for a logged-in instructor of a seat with a class folder.
+void OpenClassDashboard();

@@ -1,0 +1,107 @@
+#include "users/classroom.h"
+
+#include "platform/files.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+#include "users/password.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+ClassroomConfig ClassroomConfig::parse(const QByteArray& bytes, const QString& path) {
+    ClassroomConfig c;
+    c.path = path;
+    c.state = State::Loaded;
+    auto damaged = [&](int line, const QString& what) {
+        ClassroomConfig d;
+        d.path = path;
+        d.state = State::Damaged;
+        d.problem = line > 0 ? QString("line %1: %2").arg(line).arg(what) : what;
+        return d;
+    };
+    if (bytes.contains('\0')) return damaged(0, "the file is not text");
+    const QStringList lines = decodeText(bytes).split(u'\n');
+    QStringList seen;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        const int eq = line.indexOf(u'=');
+        if (eq <= 0) return damaged(i + 1, "\"" + line.left(60) + "\" is not of the form NAME = VALUE");
+        const QString name = line.left(eq).simplified().toLower();
+        const QString value = line.mid(eq + 1).trimmed();
+        if (seen.contains(name)) return damaged(i + 1, "\"" + name + "\" is given twice");
+        seen << name;
+        QString why;
+        if (name == QLatin1String("password")) {
+            // A plain password in a file every user can read would be no password at all.
+            if (!password::isHash(value, &why)) return damaged(i + 1, "the password is not a hash: " + why);
+            c.passwordHash = value;
+        } else if (name == QLatin1String("class folder")) {
+            if (!QDir::isAbsolutePath(value)) return damaged(i + 1, "the class folder is not an absolute path");
+            c.classFolder = QDir::cleanPath(value);
+        } else if (name == QLatin1String("class key")) {
+            if (value.size() < kMinKeyLength)
+                return damaged(i + 1, QString("the class key is shorter than %1 characters").arg(kMinKeyLength));
+            c.classKey = value.toUtf8();
+        } else if (name == QLatin1String("lock")) {
+            const QString v = value.toLower();
+            if (v != QLatin1String("yes") && v != QLatin1String("no")) return damaged(i + 1, "the lock is neither yes nor no");
+            c.lock = v == QLatin1String("yes");
+        } else {
+            // A misspelt name must not quietly leave the room open.
+            return damaged(i + 1, "\"" + name.left(40) + "\" is not a name the file may give "
+                                  "(password, class folder, class key, lock)");
+        }
+    }
+    return c;
+}
+
+ClassroomConfig ClassroomConfig::read(const QString& path) {
+    ClassroomConfig c;
+    c.path = path;
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) return c;
+    try {
+        return parse(readRegularFile(path, kMaxBytes), path);
+    } catch (const VbError& e) {
+        c.state = State::Damaged;
+        c.problem = e.number == 7 ? QString("the file is larger than %1 KB").arg(kMaxBytes / 1024)
+                    : e.number == 53 ? QStringLiteral("it is not a regular file")
+                                     : "it cannot be read (" + e.description + ")";
+        return c;
+    }
+}
+
+const ClassroomConfig& classroomConfig() {
+    static const ClassroomConfig config = [] {
+        QString path = classroomFilePath();
+        if (QDir::isRelativePath(path)) path = QDir(appFolder()).filePath(path);
+        return ClassroomConfig::read(path);
+    }();
+    return config;
+}
+
+PasswordRule passwordRule(const ClassroomConfig& config, const QString& userSetting, bool hasUserSetting) {
+    PasswordRule r;
+    if (config.state == ClassroomConfig::State::Damaged) {
+        r.fromClassroom = true;
+        r.refusal = "The classroom configuration \"" + QDir::toNativeSeparators(config.path) +
+                    "\" cannot be used (" + config.problem +
+                    "), so no password is accepted. Ask the administrator to correct it.";
+        return r;
+    }
+    if (config.locksPassword() || (!config.passwordHash.isEmpty() && !hasUserSetting)) {
+        r.stored = config.passwordHash;
+        r.fromClassroom = true;
+        return r;
+    }
+    r.stored = hasUserSetting ? userSetting : QStringLiteral("gearcase");
+    return r;
+}
+
+QString classFolderFor(const ClassroomConfig& config, const QString& userSetting) {
+    if (config.state == ClassroomConfig::State::Damaged) return QString();
+    if (config.locksClassFolder()) return config.classFolder;
+    const QString own = userSetting.trimmed();
+    return own.isEmpty() ? config.classFolder : QDir::cleanPath(own);
+}

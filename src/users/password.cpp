@@ -1,0 +1,73 @@
+#include "users/password.h"
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QPasswordDigestor>
+#include <QRandomGenerator>
+#include <QStringList>
+
+namespace password {
+namespace {
+
+const QString kScheme = QStringLiteral("pbkdf2-sha256");
+constexpr int kHashBytes = 32;
+
+struct Parts {
+    int iterations = 0;
+    QByteArray salt, hash;
+};
+
+bool split(const QString& stored, Parts* out, QString* why) {
+    auto fail = [why](const QString& w) {
+        if (why) *why = w;
+        return false;
+    };
+    const QStringList p = stored.split(u'$');
+    if (p.size() != 4 || p[0] != kScheme) return fail("it is not of the form pbkdf2-sha256$ITERATIONS$SALT$HASH");
+    bool ok = false;
+    out->iterations = p[1].toInt(&ok);
+    if (!ok || out->iterations < kMinIterations || out->iterations > kMaxIterations)
+        return fail(QString("its iterations \"%1\" are not a number from %2 to %3").arg(p[1]).arg(kMinIterations).arg(kMaxIterations));
+    const auto salt = QByteArray::fromBase64Encoding(p[2].toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    const auto hash = QByteArray::fromBase64Encoding(p[3].toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!salt || salt.decoded.size() < 8) return fail("its salt is not base64 of at least 8 bytes");
+    if (!hash || hash.decoded.size() != kHashBytes) return fail("its hash is not base64 of 32 bytes");
+    out->salt = salt.decoded;
+    out->hash = hash.decoded;
+    return true;
+}
+
+QByteArray derive(const QString& plain, const QByteArray& salt, int iterations) {
+    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, plain.toUtf8(), salt, iterations, kHashBytes);
+}
+
+// Compares without stopping at the first difference.
+bool sameBytes(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size()) return false;
+    unsigned char diff = 0;
+    for (int i = 0; i < a.size(); ++i) diff |= static_cast<unsigned char>(a[i] ^ b[i]);
+    return diff == 0;
+}
+
+}  // namespace
+
+QString makeHash(const QString& plain, int iterations) {
+    QByteArray salt(16, Qt::Uninitialized);
+    QRandomGenerator::system()->generate(salt.begin(), salt.end());
+    return QStringList{kScheme, QString::number(iterations), QString::fromLatin1(salt.toBase64()),
+                       QString::fromLatin1(derive(plain, salt, iterations).toBase64())}
+        .join(u'$');
+}
+
+bool isHash(const QString& stored, QString* why) {
+    Parts p;
+    return split(stored, &p, why);
+}
+
+bool matches(const QString& typed, const QString& stored) {
+    Parts p;
+    if (!split(stored, &p, nullptr)) return typed == stored;
+    return sameBytes(derive(typed, p.salt, p.iterations), p.hash);
+}
+
+}  // namespace password
