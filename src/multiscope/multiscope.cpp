@@ -350,11 +350,13 @@ MultiScope::Source MultiScope::source() const { return optLive->isChecked() ? So
 
 void MultiScope::setSource(Source s) {
     (s == Source::Live ? optLive : optStored)->setChecked(true);
-    SaveSetting("Instruments", "Scope_source", s == Source::Live ? "Live" : "Stored");
     if ((s == Source::Live) == liveSource_) return;
     liveSource_ = s == Source::Live;
+    SaveSetting("Instruments", "Scope_source", liveSource_ ? "Live" : "Stored");
     live->sourceChanged();
     Form_Resize();
+    // The scope in front: its control bar with it.
+    if (ToolMode == tool::Scope) live->raise();
 }
 
 void MultiScope::optSource_Click(Source s) {
