@@ -308,6 +308,7 @@ void LiveScope::probeConnected() {
 
 void LiveScope::restart() {
     acquisition_.reset();
+    rollMeasured_ = {};
     ticks_ = 0;
     if (active()) render();
 }
@@ -318,8 +319,8 @@ void LiveScope::tick() {
         ms_->Timer1->setEnabled(false);
         return;
     }
-    // A frame every fourth tick (ten a second, as a workshop scope's screen updates); the meter
-    // settles every 0.6 s.
+    // A frame every fourth tick (ten a second, as a workshop scope's screen updates), and a roll
+    // sweep draws on as often. The meter settles every 0.6 s.
     const int tick = ticks_++;
     const auto q = quantityOfProbe(ms_);
     if (q && tick % 24 == 0) {
@@ -327,19 +328,55 @@ void LiveScope::tick() {
         if (ms_->lblDMM->text() != meter) ms_->lblDMM->setText(meter);
     }
     if (tick % kTicksPerFrame != 0) return;
+    const bool rolling = trigger().mode == scope::TriggerMode::Roll;
     if (q) {
         const sim::SignalInputs in = ms_->liveInputs();
         const sim::ProbePoint point = *ms_->probe();
         const std::function<double(double)> signal = sim::signalOf(point, in);
         const auto mark = [&](double t) { return sim::sweepStart(point, in, t); };
         if (!acquisition_.update(signal, signalNow(), secondsPerDivision(), trigger(), mark) && tick != 0) return;
+        if (rolling && tick != 0 && rollOn()) return;
+        // A steady signal, triggered, gives the same frame again: the screen is left as it is.
+        if (tick != 0 && sameAsDrawn()) return;
     }
     render();
 }
 
+bool LiveScope::rollOn() {
+    const scope::Frame& f = acquisition_.frame();
+    if (f.values.size() == std::size_t(scope::kFramePoints)) rollMeasured_ = f;
+    // A new sweep (with the measurements of the one before) or a new range: the whole screen.
+    if (f.values.size() <= drawnValues_.size() || drawnValues_.empty() || perDivision() != drawnPerDivision_)
+        return false;
+    // Otherwise only the part of the trace the sweep has added, from the last sample drawn.
+    const std::size_t from = drawnValues_.size() - 1;
+    drawnValues_ = f.values;
+    scope::ScreenView v;
+    v.secondsPerDivision = secondsPerDivision();
+    v.perDivision = drawnPerDivision_;
+    v.zero = zeroDivisions();
+    v.lineWidth = lineWidth();
+    v.trace = {f.values, f.dt};
+    ms_->scopescreen->paintOver([&](QPainter& p) { return scope::paintTrace(p, drawnGeometry_, v, from); });
+    return true;
+}
+
+bool LiveScope::sameAsDrawn() const {
+    const std::vector<double>& now = acquisition_.frame().values;
+    if (acquisition_.status() != drawnStatus_ || now.size() != drawnValues_.size()) return false;
+    // Closer than a ten-thousandth of a division: the same picture.
+    const double tolerance = perDivision() * 1e-4;
+    for (std::size_t k = 0; k < now.size(); ++k)
+        if (std::abs(now[k] - drawnValues_[k]) > tolerance) return false;
+    return true;
+}
+
 QStringList LiveScope::measurementTexts() const {
     QStringList texts;
-    const scope::Frame& f = acquisition_.frame();
+    // While a roll sweep draws, the measurements are those of the last complete sweep.
+    const bool partial = acquisition_.status() == scope::Status::Rolling &&
+                         acquisition_.frame().values.size() < std::size_t(scope::kFramePoints);
+    const scope::Frame& f = partial ? rollMeasured_ : acquisition_.frame();
     const scope::Trace t{f.values, f.dt};
     // Levels to a hundredth of a division, as fine as the screen resolves them (no "18 nV" of
     // rounding for a mean that is zero).
@@ -387,8 +424,14 @@ scope::ScreenView LiveScope::view() const {
 
 void LiveScope::render() {
     if (!active()) return;
+    drawnValues_ = acquisition_.frame().values;
+    drawnStatus_ = acquisition_.status();
     const scope::ScreenView v = view();
-    ms_->scopescreen->paintFrame([&](QPainter& p, QSizeF size) { scope::paintScreen(p, size, v, &graticule_); });
+    drawnPerDivision_ = v.perDivision;
+    ms_->scopescreen->paintFrame([&](QPainter& p, QSizeF size) {
+        scope::paintScreen(p, size, v, &graticule_);
+        drawnGeometry_ = scope::screenGeometry(size, v);
+    });
 }
 
 QRect LiveScope::place(const QRect& display) {

@@ -99,6 +99,11 @@ private:
     void captureWave();
     void captureCsv();
     bool keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    // Whether the frame taken is the one on the screen.
+    bool sameAsDrawn() const;
+    // A roll sweep's new samples drawn onto the screen as it is; false when the whole screen
+    // must be drawn afresh.
+    bool rollOn();
     void saveMeasurements() const;
 
     MultiScope* ms_;
@@ -114,5 +119,10 @@ private:
     // Focus mean the same to both: they are shared).
     int storedTime_ = 1, storedVolts_ = 2, storedX_ = 0, liveTime_ = 3, liveVolts_ = 0, liveX_ = 0;
     bool liveRanges_ = false;
-    QImage graticule_;  // the screen's back and graticule at its present size
+    QImage graticule_;
+    std::vector<double> drawnValues_;  // the frame on the screen
+    scope::Status drawnStatus_ = scope::Status::Waiting;
+    double drawnPerDivision_ = 0;
+    scope::ScreenGeometry drawnGeometry_;
+    scope::Frame rollMeasured_;  // the last complete roll sweep  // the screen's back and graticule at its present size
 };

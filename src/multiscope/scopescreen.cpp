@@ -83,6 +83,28 @@ void paintGraticule(QImage& image, QSizeF size, const QRectF& r) {
     p.drawLines(ticks);
 }
 
+// A level as a screen position: divisions from the zero line.
+double yOfValue(const ScreenGeometry& g, const ScreenView& v, double value) {
+    return g.grid.top() + (v.zero - value / v.perDivision) * g.divisionY();
+}
+
+// Samples as screen points from `from` on: x from the left edge by time, y by level (far-off
+// values held a few screens away rather than overflowing).
+QPolygonF tracePoints(const ScreenGeometry& g, const ScreenView& v, const ScreenTrace& t, std::size_t from) {
+    QPolygonF line;
+    if (t.values.empty() || !(t.dt > 0)) return line;
+    const QRectF& r = g.grid;
+    const double step = t.dt / v.secondsPerDivision * g.divisionX();
+    const double limit = r.height() * 4;
+    line.reserve(qsizetype(t.values.size() - std::min(from, t.values.size())));
+    for (std::size_t k = from; k < t.values.size(); ++k) {
+        const double x = r.left() + double(k) * step;
+        if (x > r.right() + step) break;
+        line << QPointF(x, std::clamp(yOfValue(g, v, t.values[k]), r.top() - limit, r.bottom() + limit));
+    }
+    return line;
+}
+
 QString topText(const ScreenView& v) {
     QStringList parts;
     parts << perDivisionText(v.perDivision, v.unit) + (v.autoRange ? QStringLiteral(" (auto)") : QString());
@@ -198,21 +220,8 @@ void paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage* cache) {
     p.setFont(font);
     const QFontMetricsF fm(font);
 
-    // Samples as screen points: x from the left edge by time, y from the zero line by level.
-    const auto yOf = [&](double value) { return r.top() + (v.zero - value / v.perDivision) * dy; };
-    const auto path = [&](const ScreenTrace& t) {
-        QPolygonF line;
-        if (t.values.empty() || !(t.dt > 0)) return line;
-        const double step = t.dt / v.secondsPerDivision * dx;
-        const double limit = r.height() * 4;  // far-off values clipped, not overflowed
-        line.reserve(qsizetype(t.values.size()));
-        for (std::size_t k = 0; k < t.values.size(); ++k) {
-            const double x = r.left() + double(k) * step;
-            if (x > r.right() + step) break;
-            line << QPointF(x, std::clamp(yOf(t.values[k]), r.top() - limit, r.bottom() + limit));
-        }
-        return line;
-    };
+    const auto yOf = [&](double value) { return yOfValue(g, v, value); };
+    const auto path = [&](const ScreenTrace& t) { return tracePoints(g, v, t, 0); };
     p.save();
     p.setClipRect(r.adjusted(-1, -1, 1, 1));
     if (!v.referenceName.isEmpty()) {
@@ -284,6 +293,18 @@ void paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage* cache) {
         p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, v.message);
     }
     p.restore();
+}
+
+QRect paintTrace(QPainter& p, const ScreenGeometry& g, const ScreenView& v, std::size_t from) {
+    const QPolygonF points = tracePoints(g, v, v.trace, from);
+    if (points.size() < 2) return QRect();
+    // Clipped to the graticule only when the trace leaves it (clipping slows the drawing down).
+    const bool inside = g.grid.adjusted(-1, -1, 1, 1).contains(points.boundingRect());
+    if (!inside) p.setClipRect(g.grid.adjusted(-1, -1, 1, 1));
+    p.setPen(QPen(kTrace, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+    p.drawPolyline(points);
+    const int margin = int(std::ceil(v.lineWidth)) + 2;
+    return points.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
 
 std::optional<CursorId> cursorNear(const ScreenGeometry& g, const Cursors& c, QPointF px) {

@@ -7,6 +7,7 @@
 #include "multiscope/acquisition.h"
 
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -85,6 +86,10 @@ QStringList bottomLines(const ScreenView& view);
 
 // `cache`, when given, keeps the back and graticule between frames of the same size.
 void paintScreen(QPainter& p, QSizeF size, const ScreenView& view, QImage* cache = nullptr);
+
+// Draws the trace's samples from `from` on (the segment a roll sweep has added) over a screen
+// painted with this geometry; returns the pixels it touched.
+QRect paintTrace(QPainter& p, const ScreenGeometry& g, const ScreenView& view, std::size_t from);
 
 // The cursor within a few pixels of a point, when the cursors are shown.
 std::optional<CursorId> cursorNear(const ScreenGeometry& g, const Cursors& c, QPointF pixels);

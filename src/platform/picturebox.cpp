@@ -168,7 +168,6 @@ void PictureBox::cls() {
 
 void PictureBox::paintFrame(const std::function<void(QPainter&, QSizeF)>& paint) {
     ensureBacking();
-    backing_.fill(back_);
     QPainter p(&backing_);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -183,6 +182,16 @@ void PictureBox::paintFrame(const std::function<void(QPainter&, QSizeF)>& paint)
     record(op);
     lastDirty_ = rect();
     update();
+}
+
+void PictureBox::paintOver(const std::function<QRect(QPainter&)>& paint) {
+    ensureBacking();
+    QPainter p(&backing_);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QRect dirty = paint(p);
+    p.end();
+    lastDirty_ = dirty & rect();
+    if (!lastDirty_.isEmpty()) update(lastDirty_);
 }
 
 void PictureBox::record(DrawOp op) {

@@ -101,8 +101,12 @@ public:
     void circle(double x, double y, double radius, const QColor& color, double start, double end);
 
     // Paints the whole surface afresh, in pixels and antialiased, in place of what was drawn
-    // (the pen returns to the origin); recorded as one operation "frame".
+    // (the pen returns to the origin); recorded as one operation "frame". `paint` covers every
+    // pixel: nothing is cleared for it.
     void paintFrame(const std::function<void(QPainter&, QSizeF)>& paint);
+    // Paints over what is drawn, in pixels and antialiased, repainting only the pixels `paint`
+    // says it touched.
+    void paintOver(const std::function<QRect(QPainter&)>& paint);
 
     // The background picture, drawn at the top left under the drawing; a null image removes
     // it. `source` names the file it came from (for the transcript).
