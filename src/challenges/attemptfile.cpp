@@ -1,4 +1,5 @@
 #include "challenges/attemptfile.h"
+#include "users/password.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,13 +19,6 @@ QByteArray checkOf(const QJsonObject& body, const QByteArray& key) {
     return QMessageAuthenticationCode::hash(QJsonDocument(body).toJson(QJsonDocument::Compact), key,
                                             QCryptographicHash::Sha256)
         .toHex();
-}
-
-bool sameBytes(const QByteArray& a, const QByteArray& b) {
-    if (a.size() != b.size()) return false;
-    unsigned char diff = 0;
-    for (int i = 0; i < a.size(); ++i) diff |= static_cast<unsigned char>(a[i] ^ b[i]);
-    return diff == 0;
 }
 
 }  // namespace
@@ -137,7 +131,7 @@ bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, Q
     const QJsonValue check = o.take("check");
     if (key.isEmpty()) r.check = AttemptRecord::Check::NoKey;
     else if (!check.isString()) r.check = AttemptRecord::Check::Missing;
-    else r.check = sameBytes(check.toString().toLatin1(), checkOf(o, key)) ? AttemptRecord::Check::Good
+    else r.check = password::sameBytes(check.toString().toLatin1(), checkOf(o, key)) ? AttemptRecord::Check::Good
                                                                           : AttemptRecord::Check::Failed;
     *out = r;
     return true;

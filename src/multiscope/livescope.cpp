@@ -501,57 +501,50 @@ void LiveScope::setAsReference() {
     render();
 }
 
-void LiveScope::captureWave() {
-    const scope::Frame& f = acquisition_.frame();
-    if (f.values.empty()) {
+QString LiveScope::captureTarget(const QString& title, const QString& filter, const QString& extension) const {
+    if (acquisition_.frame().values.empty()) {
         MsgBox("There is no trace on the screen to keep yet.", MsgButtons::OK, MsgIcon::Information);
-        return;
+        return QString();
     }
     FileDialogRequest r;
     r.mode = FileDialogRequest::Save;
-    r.title = "Save as waveform";
-    r.filter = "Multiscope Files (*.msf)";
+    r.title = title;
+    r.filter = filter;
     r.directory = appFolder();
-    r.defaultName = (ms_->probe() ? ms_->probe()->caption : QStringLiteral("Capture")) + " capture.msf";
+    r.defaultName = (ms_->probe() ? ms_->probe()->caption : QStringLiteral("Signal")) + " capture" + extension;
     QString path = platform().fileDialog(r);
-    if (path.isEmpty()) return;
-    if (!msf::isWaveformFileName(path)) path += ".msf";
+    if (!path.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
+    return path;
+}
+
+void LiveScope::writeCapture(const QString& path, const std::function<void()>& write, const QString& done) const {
     try {
-        msf::writeWaveformFile(path, scope::captureRecords(f.values, perDivision(), ms_->lblDMM->text()));
+        write();
     } catch (const VbError& e) {
         MsgBox("The capture could not be saved to " + path + "\r\n\r\n(" + e.description + " " +
                    QString::number(e.number) + ")",
                MsgButtons::OK, MsgIcon::Exclamation);
         return;
     }
-    SetStatus("Capture saved to " + path);
+    SetStatus(done + path);
+}
+
+void LiveScope::captureWave() {
+    const QString path = captureTarget("Save as waveform", "Multiscope Files (*.msf)", ".msf");
+    if (path.isEmpty()) return;
+    const scope::Frame& f = acquisition_.frame();
+    writeCapture(path, [&] {
+        msf::writeWaveformFile(path, scope::captureRecords(f.values, perDivision(), ms_->lblDMM->text()));
+    }, "Capture saved to ");
 }
 
 void LiveScope::captureCsv() {
-    const scope::Frame& f = acquisition_.frame();
-    if (f.values.empty()) {
-        MsgBox("There is no trace on the screen to keep yet.", MsgButtons::OK, MsgIcon::Information);
-        return;
-    }
-    FileDialogRequest r;
-    r.mode = FileDialogRequest::Save;
-    r.title = "Export as CSV";
-    r.filter = "Data Files (*.csv)";
-    r.directory = appFolder();
-    const QString caption = ms_->probe() ? ms_->probe()->caption : QStringLiteral("Signal");
-    r.defaultName = caption + " capture.csv";
-    QString path = platform().fileDialog(r);
+    const QString path = captureTarget("Export as CSV", "Data Files (*.csv)", ".csv");
     if (path.isEmpty()) return;
-    if (!path.endsWith(".csv", Qt::CaseInsensitive)) path += ".csv";
-    try {
-        writeFileAtomic(path, scope::captureCsv(f.values, f.dt, caption, unit()));
-    } catch (const VbError& e) {
-        MsgBox("The CSV file could not be saved to " + path + "\r\n\r\n(" + e.description + " " +
-                   QString::number(e.number) + ")",
-               MsgButtons::OK, MsgIcon::Exclamation);
-        return;
-    }
-    SetStatus("Screen exported to " + path);
+    const scope::Frame& f = acquisition_.frame();
+    const QString caption = ms_->probe() ? ms_->probe()->caption : QStringLiteral("Signal");
+    writeCapture(path, [&] { writeFileAtomic(path, scope::captureCsv(f.values, f.dt, caption, unit())); },
+                 "Screen exported to ");
 }
 
 void LiveScope::saveMeasurements() const {

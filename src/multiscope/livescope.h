@@ -18,6 +18,7 @@
 #include <QRect>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class MultiScope;
@@ -96,6 +97,11 @@ private:
     void setReference(const QStringList& samples, const QString& name);
     void referenceFromFile(const QString& path);
     void setAsReference();
+    // The file a capture goes to, as the user names it; empty when the screen holds no trace
+    // (said) or the dialog is cancelled.
+    QString captureTarget(const QString& title, const QString& filter, const QString& extension) const;
+    // Writes a capture; a failure is told, success shown on the status bar.
+    void writeCapture(const QString& path, const std::function<void()>& write, const QString& done) const;
     void captureWave();
     void captureCsv();
     bool keyPressed(int key, Qt::KeyboardModifiers modifiers);

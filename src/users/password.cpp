@@ -41,15 +41,14 @@ QByteArray derive(const QString& plain, const QByteArray& salt, int iterations) 
     return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, plain.toUtf8(), salt, iterations, kHashBytes);
 }
 
-// Compares without stopping at the first difference.
+}  // namespace
+
 bool sameBytes(const QByteArray& a, const QByteArray& b) {
     if (a.size() != b.size()) return false;
     unsigned char diff = 0;
     for (int i = 0; i < a.size(); ++i) diff |= static_cast<unsigned char>(a[i] ^ b[i]);
     return diff == 0;
 }
-
-}  // namespace
 
 QString makeHash(const QString& plain, int iterations) {
     QByteArray salt(16, Qt::Uninitialized);

@@ -6,6 +6,7 @@
 // without the program. A stored text of any other form is a password kept as plain text.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace password {
@@ -23,5 +24,7 @@ QString makeHash(const QString& plain, int iterations = kIterations);
 bool isHash(const QString& stored, QString* why = nullptr);
 // Whether the typed password is the stored one: the hash's check, or the exact text.
 bool matches(const QString& typed, const QString& stored);
+// Whether two digests are the same, compared without stopping at the first difference.
+bool sameBytes(const QByteArray& a, const QByteArray& b);
 
 }  // namespace password

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QAbstractSlider>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -142,6 +143,16 @@ TEST_F(Clipping, PanelsAUserOpensShowTheirTextsWhole) {
             scope->dropLabel(terminal, point);
             found << clipped(scope);
         }
+    // Live: the control bar and the read-outs of the scale controls at every range.
+    scope->findChild<QRadioButton*>("optLive")->click();
+    for (const char* name : {"sldTime", "vscVolts1", "hsbXshift", "vscY1shift", "updFocus"}) {
+        auto* control = scope->findChild<QAbstractSlider*>(name);
+        for (int v = control->minimum(); v <= control->maximum(); v += std::max(1, control->singleStep())) {
+            control->setValue(v);
+            found << clipped(scope);
+        }
+    }
+    scope->findChild<QRadioButton*>("optStored")->click();
     EngineRunning = False;
     found.removeDuplicates();
     EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
