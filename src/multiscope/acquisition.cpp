@@ -89,6 +89,7 @@ std::optional<double> latestCrossing(const Sampler& signal, double from, double 
 
 void Acquisition::reset() {
     frame_ = Frame();
+    lastSweep_ = Frame();
     status_ = Status::Waiting;
     searched_ = false;
     everTriggered_ = false;
@@ -113,6 +114,12 @@ bool Acquisition::roll(const Sampler& signal, double now, double span,
     const double dt = span / (kFramePoints - 1);
     const bool realTime = span >= kRollSweepSeconds;
     if (!rolling_ || now - rollBegin_ >= rollSeconds_ || now < rollBegin_) {
+        // The sweep before, finished to the right edge, is kept for its measurements.
+        if (rolling_ && !frame_.values.empty()) {
+            for (std::size_t k = frame_.values.size(); k < std::size_t(kFramePoints); ++k)
+                frame_.values.push_back(signal(rollFrom_ + double(k) * frame_.dt));
+            lastSweep_ = frame_;
+        }
         // A new sweep: the screen clears and the pen starts at the left edge.
         rolling_ = true;
         rollBegin_ = now;

@@ -87,12 +87,15 @@ public:
     Status status() const { return status_; }
     // The share of the screen a roll sweep has drawn, 0..1 (1 when not rolling).
     double rollShare() const;
+    // The last complete roll sweep (empty before the first has finished).
+    const Frame& lastSweep() const { return lastSweep_; }
 
 private:
     void take(const Sampler& signal, double start, double dt, int count, bool triggered);
     bool roll(const Sampler& signal, double now, double span, const std::function<double(double)>& rollStart);
 
     Frame frame_;
+    Frame lastSweep_;
     Status status_ = Status::Waiting;
     double searchedTo_ = 0;
     bool searched_ = false;

@@ -308,7 +308,6 @@ void LiveScope::probeConnected() {
 
 void LiveScope::restart() {
     acquisition_.reset();
-    rollMeasured_ = {};
     ticks_ = 0;
     if (active()) render();
 }
@@ -344,7 +343,6 @@ void LiveScope::tick() {
 
 bool LiveScope::rollOn() {
     const scope::Frame& f = acquisition_.frame();
-    if (f.values.size() == std::size_t(scope::kFramePoints)) rollMeasured_ = f;
     // A new sweep (with the measurements of the one before) or a new range: the whole screen.
     if (f.values.size() <= drawnValues_.size() || drawnValues_.empty() || perDivision() != drawnPerDivision_)
         return false;
@@ -376,7 +374,7 @@ QStringList LiveScope::measurementTexts() const {
     // While a roll sweep draws, the measurements are those of the last complete sweep.
     const bool partial = acquisition_.status() == scope::Status::Rolling &&
                          acquisition_.frame().values.size() < std::size_t(scope::kFramePoints);
-    const scope::Frame& f = partial ? rollMeasured_ : acquisition_.frame();
+    const scope::Frame& f = partial ? acquisition_.lastSweep() : acquisition_.frame();
     const scope::Trace t{f.values, f.dt};
     // Levels to a hundredth of a division, as fine as the screen resolves them (no "18 nV" of
     // rounding for a mean that is zero).

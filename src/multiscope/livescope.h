@@ -125,10 +125,9 @@ private:
     // Focus mean the same to both: they are shared).
     int storedTime_ = 1, storedVolts_ = 2, storedX_ = 0, liveTime_ = 3, liveVolts_ = 0, liveX_ = 0;
     bool liveRanges_ = false;
-    QImage graticule_;
+    QImage graticule_;  // the screen's back and graticule at its present size
     std::vector<double> drawnValues_;  // the frame on the screen
     scope::Status drawnStatus_ = scope::Status::Waiting;
     double drawnPerDivision_ = 0;
     scope::ScreenGeometry drawnGeometry_;
-    scope::Frame rollMeasured_;  // the last complete roll sweep  // the screen's back and graticule at its present size
 };

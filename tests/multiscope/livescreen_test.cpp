@@ -288,10 +288,13 @@ TEST(Acquisition, RollDrawsTheSignalAsItComes) {
     EXPECT_NEAR(a.rollShare(), 0.25, 0.01);
     EXPECT_LE(a.frame().values.back(), 11.25 + 1e-9);
     EXPECT_GE(a.frame().values.back(), 11.25 - 0.011);
-    // The sweep's end starts a new one at the left edge.
+    // The sweep's end starts a new one at the left edge; the one before is kept whole.
+    EXPECT_TRUE(a.lastSweep().values.empty());
     ASSERT_TRUE(a.update(s, 15.01, 0.5, roll));
     EXPECT_EQ(a.frame().values.size(), 1u);
     EXPECT_DOUBLE_EQ(a.frame().start, 15.01);
+    ASSERT_EQ(a.lastSweep().values.size(), std::size_t(kFramePoints));
+    EXPECT_NEAR(a.lastSweep().values.back(), 15.0, 1e-9);
 }
 
 TEST(Capture, WaveformRecordsReadBackAsTheScreenShowedThem) {
