@@ -210,7 +210,13 @@ MultiScope::MultiScope() {
     live->sourceChanged();
 }
 
-MultiScope::~MultiScope() { delete Timer1; }
+MultiScope::~MultiScope() {
+    // The Live screen first: its event filter and handlers look into this window, which the
+    // deletion of the controls below would reach half-destroyed.
+    delete live;
+    live = nullptr;
+    delete Timer1;
+}
 
 void MultiScope::onLoad() {
     setTwips(7000, 5000, 7650, 3650);
