@@ -54,6 +54,8 @@ public:
     void restart();
     // Value read-outs beside the window's scale controls.
     void showControlValues();
+    // Where the parts of the screen lay when it was last drawn.
+    const scope::ScreenGeometry& geometry() const { return drawnGeometry_; }
 
     // The whole screen (no control), or a cursor ("cursor", "T1".."V2"); false for anything else.
     bool scriptShow(const QString& control, const QString& index, QJsonObject& out) const;

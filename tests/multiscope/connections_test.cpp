@@ -1,7 +1,7 @@
 // Every connection point of the three circuit windows dropped on the instrument's terminal,
 // healthy and with each fault 1..44 injected alone: the waveform that ends on the scope (and its
-// DMM text) and the messages shown; and the rules that tell a sensor from its wiring and its
-// connection at the ECU.
+// DMM text) and the messages shown; the rules that tell a sensor from its wiring and its
+// connection at the ECU; and the Live screen's cursors under the mouse.
 #include "testing.h"
 
 #include "app/main_window/frmmainscreen.h"
@@ -11,11 +11,15 @@
 #include "engine/frmsimulation.h"
 #include "faults/frmfaults.h"
 #include "multiscope/connections.h"
+#include "multiscope/livescope.h"
+#include "platform/picturebox.h"
 #include "multiscope/multiscope.h"
 #include "platform/services.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QJsonObject>
+#include <QMouseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -181,3 +185,49 @@ TEST_F(Connections, MissingWaveformIsReportedAndStopsTheDrop) {
 }
 
 }  // namespace
+
+// The Live screen's cursors follow the mouse: a press on a cursor's line takes it, the move
+// carries it; a press away from every cursor moves none.
+TEST_F(Connections, LiveCursorsAreDraggedWithTheMouse) {
+    MultiScope* ms = frm<MultiScope>();
+    ms->showForm();
+    ms->setSource(MultiScope::Source::Live);
+    drop("FRMsimulation.lblECU(1)");
+    ms->live->chkCursors->setChecked(true);
+    QCoreApplication::processEvents();
+    const scope::ScreenGeometry& g = ms->live->geometry();
+    ASSERT_GT(g.grid.width(), 50);
+    const auto mouse = [&](QEvent::Type type, double x, double y) {
+        QMouseEvent e(type, QPointF(x, y), ms->scopescreen->mapToGlobal(QPointF(x, y)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(ms->scopescreen, &e);
+    };
+    const auto at = [&](const char* name) {
+        QJsonObject o;
+        EXPECT_TRUE(ms->scriptShow("cursor", name, o));
+        return o.value("divisions").toDouble();
+    };
+    // T1 (3 divisions in) to 5 divisions in; V2 (2 up) to 7 up.
+    const double middle = g.grid.center().y();
+    mouse(QEvent::MouseButtonPress, g.grid.left() + 3 * g.divisionX() + 2, middle + 7);
+    mouse(QEvent::MouseMove, g.grid.left() + 5 * g.divisionX(), middle + 7);
+    mouse(QEvent::MouseButtonRelease, g.grid.left() + 5 * g.divisionX(), middle + 7);
+    EXPECT_NEAR(at("T1"), 5.0, 0.05);
+    const double v2 = g.grid.bottom() - 2 * g.divisionY();
+    mouse(QEvent::MouseButtonPress, g.grid.left() + 9.5 * g.divisionX(), v2 - 1);
+    mouse(QEvent::MouseMove, g.grid.left() + 9.5 * g.divisionX(), g.grid.bottom() - 7 * g.divisionY());
+    mouse(QEvent::MouseButtonRelease, g.grid.left() + 9.5 * g.divisionX(), g.grid.bottom() - 7 * g.divisionY());
+    EXPECT_NEAR(at("V2"), 7.0, 0.05);
+    // Off the screen's edge it stops at the edge; away from the lines nothing moves.
+    mouse(QEvent::MouseButtonPress, g.grid.left() + 5 * g.divisionX(), middle + 7);
+    mouse(QEvent::MouseMove, g.grid.right() + 40, middle + 7);
+    mouse(QEvent::MouseButtonRelease, g.grid.right() + 40, middle + 7);
+    EXPECT_DOUBLE_EQ(at("T1"), 10.0);
+    mouse(QEvent::MouseButtonPress, g.grid.left() + 1.5 * g.divisionX(), g.grid.bottom() - 4.5 * g.divisionY());
+    mouse(QEvent::MouseMove, g.grid.left() + 8 * g.divisionX(), g.grid.bottom() - 4.5 * g.divisionY());
+    EXPECT_DOUBLE_EQ(at("T1"), 10.0);
+    EXPECT_DOUBLE_EQ(at("T2"), 7.0);
+    EXPECT_NEAR(at("V1"), 6.0, 1e-9);
+    ms->live->chkCursors->setChecked(false);
+    ms->setSource(MultiScope::Source::Stored);
+}
