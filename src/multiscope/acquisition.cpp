@@ -92,7 +92,7 @@ void Acquisition::reset() {
     lastSweep_ = Frame();
     status_ = Status::Waiting;
     searched_ = false;
-    everTriggered_ = false;
+    lastTrigger_.reset();
     rolling_ = false;
 }
 
@@ -171,11 +171,10 @@ bool Acquisition::update(const Sampler& signal, double now, double secondsPerDiv
     if (t) {
         take(signal, *t - position * span, dt, kFramePoints, true);
         lastTrigger_ = now;
-        everTriggered_ = true;
         status_ = trigger.mode == TriggerMode::Single ? Status::Stopped : Status::Triggered;
         return true;
     }
-    if (trigger.mode == TriggerMode::Auto && (!everTriggered_ || now - lastTrigger_ >= kAutoTimeout)) {
+    if (trigger.mode == TriggerMode::Auto && (!lastTrigger_ || now - *lastTrigger_ >= kAutoTimeout)) {
         take(signal, now - span, dt, kFramePoints, false);
         status_ = Status::FreeRunning;
         return true;

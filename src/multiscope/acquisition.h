@@ -99,8 +99,7 @@ private:
     Status status_ = Status::Waiting;
     double searchedTo_ = 0;
     bool searched_ = false;
-    double lastTrigger_ = 0;  // when the last trigger was seen (signal time)
-    bool everTriggered_ = false;
+    std::optional<double> lastTrigger_;  // when the last trigger was seen (signal time)
     // Roll: where the sweep began on the clock, where its samples begin, and how long it lasts.
     bool rolling_ = false;
     double rollBegin_ = 0, rollFrom_ = 0, rollSeconds_ = 0;

@@ -154,12 +154,7 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
                 if (!path.isEmpty()) referenceFromFile(path);
             }));
     connect(mnuRefScreen, &QAction::triggered, this, guarded([this] { setAsReference(); }));
-    connect(mnuRefClear, &QAction::triggered, this, guarded([this] {
-                referenceName_.clear();
-                referenceSamples_.clear();
-                referenceTrace_ = {};
-                render();
-            }));
+    connect(mnuRefClear, &QAction::triggered, this, guarded([this] { setReference({}, {}, QString()); }));
     connect(mnuCaptureWave, &QAction::triggered, this, guarded([this] { captureWave(); }));
     connect(mnuCaptureCsv, &QAction::triggered, this, guarded([this] { captureCsv(); }));
     for (QScrollBar* s : {ms->vscY1shift, ms->vscVolts1, ms->updFocus, ms->hsbXshift})
@@ -168,6 +163,11 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
                     if (active()) render();
                 }));
     connect(ms->sldTime, &QSlider::valueChanged, this, guarded([this] { showControlValues(); }));
+    // The controls' own ranges and Live's first values (Timebase 1 ms, Volts on Auto, the
+    // trigger point in the middle).
+    swapped_[0] = {ms->sldTime, 0, 4, 0, int(scope::timeRanges().size()) - 1, 3};
+    swapped_[1] = {ms->vscVolts1, 1, 5, 0, int(scope::levelRanges().size()), 0};
+    swapped_[2] = {ms->hsbXshift, -50, 50, -50, 50, 0};
     ms->scopescreen->setFocusPolicy(Qt::ClickFocus);
     ms->scopescreen->setMouseTracking(false);
     ms->scopescreen->installEventFilter(this);
@@ -228,8 +228,7 @@ scope::Trigger LiveScope::trigger() const {
 }
 
 void LiveScope::showControlValues() {
-    const bool live = ms_->source() == MultiScope::Source::Live;
-    if (live && liveRanges_) {
+    if (liveRanges_) {
         lblTimeValue->setText(scope::perDivisionText(secondsPerDivision(), "s"));
         lblXValue->setText(QString::number(ms_->hsbXshift->value() + 50) + " %");
         lblYValue->setText(QString::number(scope::kDivisionsY - zeroDivisions(), 'f', 1) + " div");
@@ -248,34 +247,22 @@ void LiveScope::showControlValues() {
     ms_->vscVolts1->setToolTip("Volts: " + lblVoltsValue->text());
 }
 
-void LiveScope::sourceChanged() {
+bool LiveScope::sourceChanged() {
     const bool live = ms_->source() == MultiScope::Source::Live;
-    if (live != liveRanges_) {
-        QSignalBlocker a(ms_->sldTime), b(ms_->vscVolts1), c(ms_->hsbXshift);
-        if (live) {
-            storedTime_ = ms_->sldTime->value();
-            storedVolts_ = ms_->vscVolts1->value();
-            storedX_ = ms_->hsbXshift->value();
-            ms_->hsbXshift->setValue(liveX_);
-            ms_->sldTime->setRange(0, int(scope::timeRanges().size()) - 1);
-            ms_->vscVolts1->setRange(0, int(scope::levelRanges().size()));
-            ms_->sldTime->setValue(liveTime_);
-            ms_->vscVolts1->setValue(liveVolts_);
-        } else {
-            liveTime_ = ms_->sldTime->value();
-            liveVolts_ = ms_->vscVolts1->value();
-            liveX_ = ms_->hsbXshift->value();
-            ms_->hsbXshift->setValue(storedX_);
-            ms_->sldTime->setRange(0, 4);
-            ms_->vscVolts1->setRange(1, 5);
-            ms_->sldTime->setValue(storedTime_);
-            ms_->vscVolts1->setValue(storedVolts_);
-        }
-        liveRanges_ = live;
+    if (live == liveRanges_) return false;
+    for (SwappedControl& c : swapped_) {
+        const QSignalBlocker block(c.control);
+        const int shown = c.control->value();
+        if (live) c.control->setRange(c.liveMin, c.liveMax);
+        else c.control->setRange(c.storedMin, c.storedMax);
+        c.control->setValue(c.held);
+        c.held = shown;
     }
+    liveRanges_ = live;
     bar->setVisible(live);
     showControlValues();
     restart();
+    return true;
 }
 
 void LiveScope::probeConnected() {
@@ -288,10 +275,11 @@ void LiveScope::probeConnected() {
     int best = 0;
     for (int i = 0; i < int(times.size()); ++i)
         if (std::abs(std::log(times[std::size_t(i)] / want)) < std::abs(std::log(times[std::size_t(best)] / want))) best = i;
-    liveTime_ = best;
     if (liveRanges_) {
         QSignalBlocker b(ms_->sldTime);
         ms_->sldTime->setValue(best);
+    } else {
+        swapped_[0].held = best;  // the Timebase's value for when Live has the controls
     }
     {
         QSignalBlocker b(spnLevel);
@@ -426,10 +414,8 @@ void LiveScope::render() {
     drawnStatus_ = acquisition_.status();
     const scope::ScreenView v = view();
     drawnPerDivision_ = v.perDivision;
-    ms_->scopescreen->paintFrame([&](QPainter& p, QSizeF size) {
-        scope::paintScreen(p, size, v, &graticule_);
-        drawnGeometry_ = scope::screenGeometry(size, v);
-    });
+    ms_->scopescreen->paintFrame(
+        [&](QPainter& p, QSizeF size) { drawnGeometry_ = scope::paintScreen(p, size, v, &graticule_); });
 }
 
 QRect LiveScope::place(const QRect& display) {
@@ -460,9 +446,9 @@ void LiveScope::raise() {
 
 // ---- Reference and capture ----
 
-void LiveScope::setReference(const QStringList& samples, const QString& name) {
+void LiveScope::setReference(const QStringList& samples, const scope::ScreenTrace& trace, const QString& name) {
     referenceSamples_ = samples;
-    referenceTrace_ = {};
+    referenceTrace_ = trace;
     referenceName_ = name;
     render();
 }
@@ -484,7 +470,7 @@ void LiveScope::referenceFromFile(const QString& path) {
                MsgIcon::Exclamation);
         return;
     }
-    setReference(samples, QFileInfo(path).fileName());
+    setReference(samples, {}, QFileInfo(path).fileName());
 }
 
 void LiveScope::setAsReference() {
@@ -493,10 +479,8 @@ void LiveScope::setAsReference() {
         MsgBox("There is no trace on the screen to keep as a reference yet.", MsgButtons::OK, MsgIcon::Information);
         return;
     }
-    referenceSamples_.clear();
-    referenceTrace_ = {f.values, f.dt};
-    referenceName_ = (ms_->probe() ? ms_->probe()->caption + " " : QString()) + platform().timeOfDay().toString("HH:mm:ss");
-    render();
+    setReference({}, {f.values, f.dt},
+                 (ms_->probe() ? ms_->probe()->caption + " " : QString()) + platform().timeOfDay().toString("HH:mm:ss"));
 }
 
 QString LiveScope::captureTarget(const QString& title, const QString& filter, const QString& extension) const {

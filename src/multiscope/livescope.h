@@ -22,6 +22,7 @@
 #include <optional>
 
 class MultiScope;
+class QAbstractSlider;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -39,8 +40,8 @@ public:
     // Whether the Live screen is the one showing (the Live source on a point's signal).
     bool active() const;
     // The controls' ranges and value read-outs for the source chosen (the stored sweep's
-    // controls get their own ranges and values back).
-    void sourceChanged();
+    // controls get their own ranges and values back); false when the controls already serve it.
+    bool sourceChanged();
     // A probe has been put on a point: the scales and trigger level it is best seen with.
     void probeConnected();
     // Places the control bar along the bottom of the display area; returns the room left for
@@ -96,7 +97,9 @@ private:
     scope::ScreenView view() const;
     scope::Trigger trigger() const;
     QStringList measurementTexts() const;
-    void setReference(const QStringList& samples, const QString& name);
+    // A waveform file's samples (drawn at the screen's scale) or a kept screen, and its name;
+    // an empty name clears the reference.
+    void setReference(const QStringList& samples, const scope::ScreenTrace& trace, const QString& name);
     void referenceFromFile(const QString& path);
     void setAsReference();
     // The file a capture goes to, as the user names it; empty when the screen holds no trace
@@ -123,10 +126,15 @@ private:
     scope::ScreenTrace referenceTrace_;
     QString referenceName_;
     int ticks_ = 0;
-    // The stored sweep's control values while Live has the controls, and Live's own (Y and
-    // Focus mean the same to both: they are shared).
-    int storedTime_ = 1, storedVolts_ = 2, storedX_ = 0, liveTime_ = 3, liveVolts_ = 0, liveX_ = 0;
-    bool liveRanges_ = false;
+    // The controls whose ranges and meaning differ between the sources (Timebase, Volts, X):
+    // each holds the value of the source not showing. Y and Focus mean the same to both.
+    struct SwappedControl {
+        QAbstractSlider* control = nullptr;
+        int storedMin = 0, storedMax = 0, liveMin = 0, liveMax = 0;
+        int held = 0;
+    };
+    SwappedControl swapped_[3];
+    bool liveRanges_ = false;  // Live has the controls
     QImage graticule_;  // the screen's back and graticule at its present size
     std::vector<double> drawnValues_;  // the frame on the screen
     scope::Status drawnStatus_ = scope::Status::Waiting;

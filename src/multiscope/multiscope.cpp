@@ -206,7 +206,6 @@ MultiScope::MultiScope() {
     // The telemetry device: its controls inside picTelemetry, its timer and handlers.
     telemetry = new TelemetryDevice(this);
     live = new LiveScope(this);
-    liveSource_ = source() == Source::Live;
     live->sourceChanged();
 }
 
@@ -356,10 +355,8 @@ MultiScope::Source MultiScope::source() const { return optLive->isChecked() ? So
 
 void MultiScope::setSource(Source s) {
     (s == Source::Live ? optLive : optStored)->setChecked(true);
-    if ((s == Source::Live) == liveSource_) return;
-    liveSource_ = s == Source::Live;
-    SaveSetting("Instruments", "Scope_source", liveSource_ ? "Live" : "Stored");
-    live->sourceChanged();
+    if (!live->sourceChanged()) return;
+    SaveSetting("Instruments", "Scope_source", s == Source::Live ? "Live" : "Stored");
     Form_Resize();
     // The scope in front: its control bar with it.
     if (ToolMode == tool::Scope) live->raise();

@@ -119,6 +119,5 @@ private:
 
     ScopeSweep sweep_;
     std::optional<sim::ProbePoint> probe_;
-    bool liveSource_ = false;  // the source the controls are set up for
     bool liveShown_ = false;  // the Live screen has the scope screen (as of the last layout)
 };

@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -161,7 +160,8 @@ CursorReadout readCursors(const Cursors& c, double secondsPerDivision, double pe
     return r;
 }
 
-QStringList bottomLines(const ScreenView& v) {
+// The cursors' read-outs, as the line below the graticule.
+static QStringList cursorLines(const ScreenView& v) {
     QStringList lines;
     if (v.cursors.shown) {
         const CursorReadout r = readCursors(v.cursors, v.secondsPerDivision, v.perDivision, v.unit);
@@ -178,7 +178,7 @@ ScreenGeometry screenGeometry(QSizeF size, const ScreenView& v) {
     const double line = fm.height();
     const double margin = std::max(4.0, g.fontPixels * 0.6);
     const double width = std::max(1.0, size.width() - 2 * margin);
-    g.lines = bottomLines(v) + wrapped(v.measurements, fm, width);
+    g.lines = cursorLines(v) + wrapped(v.measurements, fm, width);
     g.top = QRectF(margin, 2, width, line);
     const double bottomHeight = g.lines.size() * line;
     const double roomH = std::max(1.0, size.height() - g.top.bottom() - 4 - bottomHeight - 4);
@@ -193,7 +193,7 @@ ScreenGeometry screenGeometry(QSizeF size, const ScreenView& v) {
     return g;
 }
 
-void paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage* cache) {
+ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage* cache) {
     const ScreenGeometry g = screenGeometry(size, v);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -293,6 +293,7 @@ void paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage* cache) {
         p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, v.message);
     }
     p.restore();
+    return g;
 }
 
 QRect paintTrace(QPainter& p, const ScreenGeometry& g, const ScreenView& v, std::size_t from) {

@@ -75,17 +75,15 @@ struct ScreenGeometry {
     QRectF top;         // the scales' line
     QRectF bottom;      // read-outs and measurements
     double fontPixels;  // the text's size
-    QStringList lines;  // the text below, wrapped to its width
+    QStringList lines;  // the text below (the cursors' read-outs, the measurements), wrapped to its width
     double divisionX() const { return grid.width() / kDivisionsX; }
     double divisionY() const { return grid.height() / kDivisionsY; }
 };
 ScreenGeometry screenGeometry(QSizeF size, const ScreenView& view);
 
-// The lines of text below the graticule: the cursors' read-outs, then the measurements.
-QStringList bottomLines(const ScreenView& view);
-
-// `cache`, when given, keeps the back and graticule between frames of the same size.
-void paintScreen(QPainter& p, QSizeF size, const ScreenView& view, QImage* cache = nullptr);
+// `cache`, when given, keeps the back and graticule between frames of the same size. Returns
+// where the parts were drawn.
+ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& view, QImage* cache = nullptr);
 
 // Draws the trace's samples from `from` on (the segment a roll sweep has added) over a screen
 // painted with this geometry; returns the pixels it touched.
