@@ -38,17 +38,30 @@ void ClassResults::load(const QString& attemptsFolder, const QByteArray& key) {
 }
 
 namespace {
-QStringList distinct(const QList<AttemptRecord>& attempts, QString AttemptRecord::*field) {
+// The field's values over the attempts given, each once, in name order.
+QStringList distinct(const QList<AttemptRecord>& attempts, const QList<int>& rows, QString AttemptRecord::*field) {
     QStringList out;
-    for (const AttemptRecord& r : attempts) out << r.*field;
+    for (int i : rows) out << attempts[i].*field;
     out.removeDuplicates();
     std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
     return out;
 }
+
+QList<int> everyRow(const QList<AttemptRecord>& attempts) {
+    QList<int> rows;
+    for (int i = 0; i < attempts.size(); ++i) rows << i;
+    return rows;
+}
 }  // namespace
 
-QStringList ClassResults::challenges() const { return distinct(attempts_, &AttemptRecord::challenge); }
-QStringList ClassResults::students() const { return distinct(attempts_, &AttemptRecord::student); }
+QStringList ClassResults::challenges() const { return distinct(attempts_, everyRow(attempts_), &AttemptRecord::challenge); }
+QStringList ClassResults::students() const { return distinct(attempts_, everyRow(attempts_), &AttemptRecord::student); }
+
+int ClassResults::marked(const QList<int>& rows) const {
+    int n = 0;
+    for (int i : rows) n += attempts_[i].marked();
+    return n;
+}
 
 QList<int> ClassResults::select(const QString& challenge, const QString& student) const {
     QList<int> rows;
@@ -95,16 +108,8 @@ QList<QPair<QString, int>> ClassResults::wrongAnswers(const QList<int>& rows, in
 }
 
 QByteArray ClassResults::gradebook(const QList<int>& rows) const {
-    QStringList challengeNames, studentNames;
-    for (int i : rows) {
-        challengeNames << attempts_[i].challenge;
-        studentNames << attempts_[i].student;
-    }
-    challengeNames.removeDuplicates();
-    studentNames.removeDuplicates();
-    auto byName = [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; };
-    std::sort(challengeNames.begin(), challengeNames.end(), byName);
-    std::sort(studentNames.begin(), studentNames.end(), byName);
+    const QStringList challengeNames = distinct(attempts_, rows, &AttemptRecord::challenge);
+    const QStringList studentNames = distinct(attempts_, rows, &AttemptRecord::student);
     QHash<QString, QHash<QString, int>> best;
     QHash<QString, int> marked;
     for (int i : rows) {

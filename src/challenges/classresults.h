@@ -39,6 +39,8 @@ public:
     QList<int> select(const QString& challenge, const QString& student) const;
     // Over the attempts given: per challenge, in name order.
     QList<ChallengeScore> scoresPerChallenge(const QList<int>& rows) const;
+    // How many of the attempts given are marked (changed, or without a check).
+    int marked(const QList<int>& rows) const;
     // The wrong answers given most often (answer, times), most frequent first, at most `top`.
     QList<QPair<QString, int>> wrongAnswers(const QList<int>& rows, int top) const;
     // CSV: one row per student, one column per challenge holding the best score (empty when

@@ -412,10 +412,9 @@ void ChallengeTick() {
     // Every half minute, while attempts wait to be handed in.
     static int ticks = 0;
     ClassFolder* cls = ++ticks % 30 == 1 ? seatClassFolder() : nullptr;
-    if (cls && !cls->waiting().isEmpty()) {
-        const QString message = cls->sendWaiting();
-        if (!message.isEmpty()) MsgBox(message, MsgButtons::OK, MsgIcon::Information);
-    }
+    if (!cls) return;
+    const QString message = cls->sendWaiting();
+    if (!message.isEmpty()) MsgBox(message, MsgButtons::OK, MsgIcon::Information);
 }
 
 ClassFolder* seatClassFolder() {

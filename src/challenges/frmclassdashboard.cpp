@@ -235,8 +235,7 @@ void frmClassDashboard::cmbFilter_Click() {
                              cmbStudent->currentIndex() > 0 ? cmbStudent->currentText() : QString());
     fillTable();
     fillCharts();
-    int marked = 0;
-    for (int i : shown_) marked += results_.attempts()[i].marked();
+    const int marked = results_.marked(shown_);
     lblShown->setText(QString("%1 shown").arg(shown_.size()) +
                       (marked ? QString(", %1 marked: changed or without a check").arg(marked) : QString()));
     setForeColor(lblShown, marked ? kMarked : QColor(Qt::black));
@@ -334,12 +333,10 @@ bool frmClassDashboard::scriptShow(const QString& control, const QString&, QJson
     else if (control == QLatin1String("chtWrong")) bars(chtWrong);
     else if (control.isEmpty()) {
         // The window itself: what it read and what it shows.
-        int marked = 0;
-        for (int i : shown_) marked += results_.attempts()[i].marked();
         out.insert("folder", folder_);
         out.insert("attempts", results_.attempts().size());
         out.insert("shown", shown_.size());
-        out.insert("marked", marked);
+        out.insert("marked", results_.marked(shown_));
         QJsonArray problems;
         for (const ClassResults::Problem& p : results_.problems()) problems.append(p.file + ": " + p.problem);
         out.insert("problems", problems);
