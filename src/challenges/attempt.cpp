@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
@@ -144,7 +145,10 @@ PrintDocument Attempt::resultSheet(const QString& student, const QString& compan
 }
 
 QString durationText(double seconds) {
-    const qint64 s = qint64(std::floor(std::max(0.0, seconds)));
+    // A time no attempt can take (a damaged or edited file: negative, not a number, or beyond
+    // the longest an attempt file may hold) is not passed off as one.
+    if (!(seconds >= 0 && seconds <= kLongestDuration)) return QCoreApplication::translate("durationText", "?");
+    const qint64 s = qint64(std::floor(seconds));
     if (s >= 3600)
         return QString("%1:%2:%3").arg(s / 3600).arg(s / 60 % 60, 2, 10, QLatin1Char('0')).arg(s % 60, 2, 10, QLatin1Char('0'));
     return QString("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));

@@ -83,7 +83,9 @@ private:
     QList<Answer> given_;
 };
 
-// "m:ss" (or "h:mm:ss" from an hour on).
+// "m:ss" (or "h:mm:ss" from an hour on); "?" for a time that is negative, not a number or
+// over kLongestDuration.
+constexpr double kLongestDuration = 1e7;  // seconds, about 16 weeks
 QString durationText(double seconds);
 
 // The results file: CSV with a heading row, one attempt to a row.

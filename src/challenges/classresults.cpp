@@ -5,16 +5,31 @@
 #include "platform/vbtypes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
+#include <QSet>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 void ClassResults::load(const QString& attemptsFolder, const QByteArray& key) {
     attempts_.clear();
     problems_.clear();
+    folderProblem_.clear();
     if (!QFileInfo(attemptsFolder).isDir()) {
-        problems_.append({QDir::toNativeSeparators(attemptsFolder), "The folder cannot be found."});
+        folderProblem_ = tr("The folder cannot be found.");
+    } else {
+        // A folder that is there but cannot be listed (no permission, a share gone stale) would
+        // otherwise read as a folder without attempts.
+        std::error_code error;
+        const std::filesystem::path path(QFile::encodeName(attemptsFolder).toStdString());
+        std::filesystem::directory_iterator probe(path, error);
+        if (error) folderProblem_ = tr("The folder cannot be listed (%1).").arg(QString::fromStdString(error.message()));
+    }
+    if (!folderProblem_.isEmpty()) {
+        problems_.append({QDir::toNativeSeparators(attemptsFolder), folderProblem_});
         return;
     }
     const QDir dir(attemptsFolder);
@@ -118,9 +133,12 @@ QByteArray ClassResults::gradebook(const QList<int>& rows) const {
         cells[r.challenge] = std::max(cells.value(r.challenge, -1), r.score);
         if (r.marked()) ++marked[r.student];
     }
-    QByteArray out = results::csvLine(QStringList{"Student"} + challengeNames + QStringList{"Attempts marked"}).toUtf8() + "\r\n";
+    QStringList heading{"Student"};
+    for (const QString& c : challengeNames) heading << spreadsheetText(c);
+    heading << "Attempts marked";
+    QByteArray out = results::csvLine(heading).toUtf8() + "\r\n";
     for (const QString& s : studentNames) {
-        QStringList row{s};
+        QStringList row{spreadsheetText(s)};
         for (const QString& c : challengeNames) row << (best[s].contains(c) ? QString::number(best[s][c]) : QString());
         row << QString::number(marked.value(s));
         out += results::csvLine(row).toUtf8() + "\r\n";
@@ -134,11 +152,78 @@ const QStringList& classTableHeading() {
     return h;
 }
 
+namespace {
+constexpr int kFieldShown = 200;      // of a name or an answer in the table and the path
+constexpr int kReadingShown = 300;    // of a measurement's point or reading
+constexpr int kLabelLength = 32;      // of a chart's label: longer texts are shortened
+constexpr int kLabelKept = 30;        // to their start and "...", or, when two would then read
+constexpr int kLabelStart = 12;       // alike, to their first words and the words where they part
+}  // namespace
+
+QString spreadsheetText(const QString& cell) {
+    if (cell.isEmpty()) return cell;
+    const QChar first = cell.front();
+    const bool formula =
+        first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' || first == u'\r';
+    return formula ? QLatin1Char('\'') + cell : cell;
+}
+
+QStringList chartLabels(const QStringList& texts) {
+    const QString more = QStringLiteral("...");
+    QStringList lines, labels;
+    for (const QString& t : texts) {
+        lines << shownField(t, t.size());
+        labels << (lines.last().size() > kLabelLength ? lines.last().left(kLabelKept) + more : lines.last());
+    }
+    // Long texts that start alike: the start of each and where it parts from the others (from
+    // the start of that word on).
+    const QStringList starts = labels;
+    for (int i = 0; i < labels.size(); ++i) {
+        if (starts.count(starts[i]) < 2 || lines[i].size() <= kLabelLength) continue;
+        int same = 0;
+        for (int j = 0; j < labels.size(); ++j) {
+            if (j == i || starts[j] != starts[i]) continue;
+            int k = 0;
+            while (k < lines[i].size() && k < lines[j].size() && lines[i][k] == lines[j][k]) ++k;
+            same = std::max(same, k);
+        }
+        const int word = same > 0 ? lines[i].lastIndexOf(u' ', same - 1) + 1 : 0;
+        const QString rest = lines[i].mid(same - word <= 10 ? word : same);  // a long word: where it parts
+        QString start = lines[i].left(kLabelStart);  // its first words
+        if (start.lastIndexOf(u' ') > 0) start.truncate(start.lastIndexOf(u' '));
+        const int room = kLabelKept - start.size() - 1;  // as long as any other shortened label
+        labels[i] = start + more + u' ' + (rest.size() > room ? rest.left(room - more.size()) + more : rest);
+    }
+    // Whatever still reads alike (blanks at the ends do not count) or not at all is numbered.
+    for (QString& label : labels) label = label.trimmed().isEmpty() ? ClassResults::tr("(empty)") : label.trimmed();
+    const QSet<QString> given(labels.cbegin(), labels.cend());
+    QSet<QString> used;
+    for (QString& label : labels) {
+        if (used.contains(label)) {
+            QString numbered;
+            for (int n = 2; numbered.isEmpty() || used.contains(numbered) || given.contains(numbered); ++n)
+                numbered = QStringLiteral("%1 (%2)").arg(label).arg(n);
+            label = numbered;
+        }
+        used.insert(label);
+    }
+    return labels;
+}
+
+QString shownField(const QString& text, int max) {
+    QString shown = text.left(max);
+    if (shown.size() < text.size() && !shown.isEmpty() && shown.back().isHighSurrogate()) shown.chop(1);
+    for (QChar& c : shown)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) c = u' ';
+    if (shown.size() < text.size()) shown += ClassResults::tr("... (%1 more characters)").arg(text.size() - shown.size());
+    return shown;
+}
+
 QStringList classTableRow(const AttemptRecord& r) {
-    return {r.student,
-            r.challenge,
+    return {shownField(r.student, kFieldShown),
+            shownField(r.challenge, kFieldShown),
             r.started.toString("yyyy-MM-dd HH:mm:ss"),
-            r.answer,
+            shownField(r.answer, kFieldShown),
             r.right ? QStringLiteral("Right") : QStringLiteral("Wrong"),
             QString::number(r.score),
             QString::number(r.hints),
@@ -149,15 +234,17 @@ QStringList classTableRow(const AttemptRecord& r) {
 
 QString diagnosticPath(const AttemptRecord& r) {
     QStringList lines;
-    lines << r.student + " - " + r.challenge + " (" + r.started.toString("yyyy-MM-dd HH:mm") + ")";
-    lines << "Answer: " + r.answer + (r.right ? "  (right)" : "  (wrong)") + QString(", score %1").arg(r.score);
+    lines << shownField(r.student, kFieldShown) + " - " + shownField(r.challenge, kFieldShown) + " (" +
+                 r.started.toString("yyyy-MM-dd HH:mm") + ")";
+    lines << "Answer: " + shownField(r.answer, kFieldShown) + (r.right ? "  (right)" : "  (wrong)") + QString(", score %1").arg(r.score);
     if (r.marked())
         lines << (r.check == AttemptRecord::Check::Failed ? "The file's check does not match: it was changed after it was handed in."
                                                           : "The file carries no check.");
     if (r.measurements.isEmpty()) lines << "No measurement was taken.";
     for (int i = 0; i < r.measurements.size(); ++i) {
         const Measurement& m = r.measurements[i];
-        lines << QString("%1.  %2  %3:  %4").arg(i + 1).arg(durationText(m.seconds), m.point, m.reading);
+        lines << QString("%1.  %2  %3:  %4").arg(i + 1).arg(durationText(m.seconds), shownField(m.point, kReadingShown),
+                                                                       shownField(m.reading, kReadingShown));
     }
     return lines.join('\n');
 }

@@ -7,12 +7,14 @@
 #include "challenges/attemptfile.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 
 class ClassResults {
+    Q_DECLARE_TR_FUNCTIONS(ClassResults)
 public:
     struct Problem {
         QString file;
@@ -30,6 +32,9 @@ public:
 
     const QList<AttemptRecord>& attempts() const { return attempts_; }
     const QList<Problem>& problems() const { return problems_; }
+    // Why the folder itself could not be read (it is missing, or it cannot be listed), or empty:
+    // then no attempt was read at all, whatever the folder may hold.
+    const QString& folderProblem() const { return folderProblem_; }
     // Sorted, each once.
     QStringList challenges() const;
     QStringList students() const;
@@ -44,7 +49,8 @@ public:
     // The wrong answers given most often (answer, times), most frequent first, at most `top`.
     QList<QPair<QString, int>> wrongAnswers(const QList<int>& rows, int top) const;
     // CSV: one row per student, one column per challenge holding the best score (empty when
-    // not attempted), and the count of attempts whose check failed or is missing.
+    // not attempted), and the count of attempts whose check failed or is missing. A name that a
+    // spreadsheet would take for a formula is written as text (see spreadsheetText).
     QByteArray gradebook(const QList<int>& rows) const;
     // The printed table of the attempts given.
     PrintDocument printout(const QList<int>& rows, const QString& heading) const;
@@ -52,10 +58,26 @@ public:
 private:
     QList<AttemptRecord> attempts_;
     QList<Problem> problems_;
+    QString folderProblem_;
 };
+
+// A cell of a CSV file as a spreadsheet must read it as text: one that starts with "=", "+",
+// "-", "@", a tab or a carriage return (which a spreadsheet would run as a formula) gets a
+// single quote in front; any other is returned as it is.
+QString spreadsheetText(const QString& cell);
+
+// The labels of a chart's bars for the texts given (each text once): a long text is shortened
+// to its start, two that would then read alike keep their ends as well, and a number tells
+// apart any that still do. No two labels are the same and none is empty, so that every bar
+// keeps its own.
+QStringList chartLabels(const QStringList& texts);
+
+// A field as the dashboard shows it: on one line, and at most `max` characters of it with the
+// number of those left out (an attempt file may hold a field of a million characters).
+QString shownField(const QString& text, int max);
 
 // The fields of the dashboard's table for one attempt, in its column order.
 const QStringList& classTableHeading();
 QStringList classTableRow(const AttemptRecord& r);
-// A student's diagnostic path, one measurement a line.
+// A student's diagnostic path, one measurement a line; long fields are shortened (shownField).
 QString diagnosticPath(const AttemptRecord& r);

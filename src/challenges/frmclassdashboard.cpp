@@ -58,10 +58,11 @@ QChartView* chartView(QWidget* parent, const char* name) {
     return v;
 }
 
-// A long answer or title keeps its start on the chart's axis; the table has it whole.
-QString shortLabel(const QString& text) { return text.size() > 32 ? text.left(30) + QStringLiteral("...") : text; }
+constexpr int kTipShown = 500;  // characters of a text in a tooltip
 
-// A chart of horizontal bars, the first item at the top.
+// A chart of horizontal bars, the first item at the top. Each bar's label is short (and its
+// own); its whole text is the bar's tooltip, the chart's accessible description and what
+// script mode shows.
 void drawBars(QChartView* view, const QString& title, const QList<QPair<QString, double>>& bars, double max) {
     QChart* chart = view->chart();
     chart->removeAllSeries();
@@ -72,12 +73,26 @@ void drawBars(QChartView* view, const QString& title, const QList<QPair<QString,
     chart->setTitle(title);
     auto* set = new QBarSet(title);
     set->setColor(QColor(40, 100, 170));
-    QStringList labels;
+    QStringList texts;  // from the top down
+    for (const auto& bar : bars) texts << bar.first;
+    const QStringList shortened = chartLabels(texts);
+    QStringList labels, description;  // labels from the bottom up, as the axis takes them
     for (int i = bars.size() - 1; i >= 0; --i) {
         *set << std::round(bars[i].second);
-        labels << shortLabel(bars[i].first);
+        labels << shortened[i];
     }
+    for (int i = 0; i < bars.size(); ++i)
+        description << QStringLiteral("%1: %2").arg(shownField(texts[i], kTipShown)).arg(std::round(bars[i].second));
+    view->setProperty("barTexts", texts);
+    view->setAccessibleDescription(description.join('\n'));
     auto* series = new QHorizontalBarSeries;
+    QObject::connect(series, &QAbstractBarSeries::hovered, view, [view, texts, set](bool on, int index, QBarSet*) {
+        // The axis counts from the bottom; the texts from the top.
+        const int row = texts.size() - 1 - index;
+        view->setToolTip(on && row >= 0 && row < texts.size()
+                             ? QStringLiteral("%1: %2").arg(shownField(texts[row], kTipShown)).arg(set->at(index))
+                             : QString());
+    });
     series->append(set);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
@@ -145,6 +160,7 @@ frmClassDashboard::frmClassDashboard() {
     grdAttempts = new QTableWidget(0, classTableHeading().size(), this);
     grdAttempts->setObjectName("grdAttempts");
     grdAttempts->setHorizontalHeaderLabels(classTableHeading());
+    grdAttempts->setAccessibleName(tr("Attempts"));
     grdAttempts->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdAttempts->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdAttempts->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -194,25 +210,35 @@ void frmClassDashboard::openFolder(const QString& attemptsFolder, const QByteArr
     fillFilters();
     cmbFilter_Click();
     const int n = results_.attempts().size();
-    lblFolder->setText(QString("%1 - %2 attempt%3%4")
-                           .arg(QDir::toNativeSeparators(attemptsFolder))
-                           .arg(n)
-                           .arg(n == 1 ? "" : "s")
-                           .arg(key.isEmpty() ? QStringLiteral(" (no class key is set: the attempts are not checked)")
-                                              : QString()));
+    const QString where = QDir::toNativeSeparators(attemptsFolder);
+    const QString unchecked =
+        key.isEmpty() ? QStringLiteral(" (no class key is set: the attempts are not checked)") : QString();
+    const QString folderProblem = results_.folderProblem();
+    if (!folderProblem.isEmpty())
+        lblFolder->setText(tr("%1 - the attempts cannot be read").arg(where) + unchecked);
+    else
+        lblFolder->setText(QString("%1 - %2 attempt%3%4").arg(where).arg(n).arg(n == 1 ? "" : "s").arg(unchecked));
     const auto& problems = results_.problems();
     lblProblems->setVisible(!problems.isEmpty());
-    lblProblems->setText(problems.isEmpty() ? QString()
-                                            : QString("%1 file%2 of the folder could not be read and %3 left out.")
-                                                  .arg(problems.size())
-                                                  .arg(problems.size() == 1 ? "" : "s")
-                                                  .arg(problems.size() == 1 ? "is" : "are"));
+    if (!folderProblem.isEmpty())
+        lblProblems->setText(tr("The attempts folder could not be read: %1 No attempt is shown.").arg(folderProblem));
+    else
+        lblProblems->setText(problems.isEmpty() ? QString()
+                                                : QString("%1 file%2 of the folder could not be read and %3 left out.")
+                                                      .arg(problems.size())
+                                                      .arg(problems.size() == 1 ? "" : "s")
+                                                      .arg(problems.size() == 1 ? "is" : "are"));
     showForm();
     bringToFront();
-    if (!problems.isEmpty()) {
+    if (!folderProblem.isEmpty()) {
+        MsgBox(tr("The attempts of the class folder cannot be read from \"%1\": %2\n\nCheck that the class folder can be "
+                  "reached from this computer and that you may read it, then choose Refresh.")
+                   .arg(where, folderProblem),
+               MsgButtons::OK, MsgIcon::Exclamation);
+    } else if (!problems.isEmpty()) {
         QStringList lines;
         for (int i = 0; i < problems.size() && i < kProblemsNamed; ++i)
-            lines << "\"" + problems[i].file + "\": " + problems[i].problem;
+            lines << "\"" + shownField(problems[i].file, kTipShown) + "\": " + problems[i].problem;
         if (problems.size() > kProblemsNamed) lines << QString("... and %1 more.").arg(problems.size() - kProblemsNamed);
         MsgBox(lblProblems->text() + "\n\n" + lines.join("\n"), MsgButtons::OK, MsgIcon::Exclamation);
     }
@@ -251,7 +277,7 @@ void frmClassDashboard::fillTable() {
         const QStringList cells = classTableRow(a);
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
-            if (c == 3) item->setToolTip(cells[c]);
+            if (c == 3) item->setToolTip(shownField(a.answer, kTipShown));
             if (a.marked()) item->setForeground(kMarked);
             grdAttempts->setItem(r, c, item);
         }
@@ -318,12 +344,17 @@ void frmClassDashboard::cmdPrint_Click() {
 bool frmClassDashboard::scriptShow(const QString& control, const QString&, QJsonObject& out) {
     auto bars = [&out](QChartView* view) {
         QJsonArray list;
+        const QStringList texts = view->property("barTexts").toStringList();  // from the top down
         for (QAbstractSeries* s : view->chart()->series())
             if (auto* series = qobject_cast<QAbstractBarSeries*>(s)) {
                 const auto* axis = qobject_cast<QBarCategoryAxis*>(series->attachedAxes().value(0));
                 for (QBarSet* set : series->barSets())
-                    for (int i = set->count() - 1; i >= 0; --i)  // from the top of the chart down
-                        list.append(QJsonObject{{"label", axis ? axis->at(i) : QString()}, {"value", set->at(i)}});
+                    for (int i = set->count() - 1; i >= 0; --i) {  // from the top of the chart down
+                        const int row = set->count() - 1 - i;
+                        list.append(QJsonObject{{"label", axis && i < axis->count() ? axis->at(i) : QString()},
+                                                {"text", texts.value(row)},
+                                                {"value", set->at(i)}});
+                    }
             }
         out.insert("title", view->chart()->title());
         out.insert("bars", list);

@@ -58,9 +58,9 @@ dblclick frmClassDashboard.grdAttempts(0,3)
 show frmClassDashboard.txtPath
 expect event "Answer: Alternator - The part itself  (right), score 100\\n1.  0:00  System voltage (Charging system):  DMM 12.0 V (dc)"
 show frmClassDashboard.chtScores
-expect event "\"bars\":[{\"label\":\"The battery keeps going flat\",\"value\":100},{\"label\":\"The engine will not start\",\"value\":100}]"
+expect event "\"bars\":[{\"label\":\"The battery keeps going flat\",\"text\":\"The battery keeps going flat\",\"value\":100},{\"label\":\"The engine will not start\",\"text\":\"The engine will not start\",\"value\":100}]"
 show frmClassDashboard.chtWrong
-expect event "\"bars\":[{\"label\":\"Engine speed sensor - Its conn...\",\"value\":1}]"
+expect event "\"bars\":[{\"label\":\"Engine speed sensor - Its conn...\",\"text\":\"Engine speed sensor - Its connection at the ECU\",\"value\":1}]"
 pick frmClassDashboard.cmbChallenge "The engine will not start"
 expect frmClassDashboard shown 1
 expect frmClassDashboard.grdAttempts(0,4) text Wrong

@@ -2,15 +2,23 @@
 // handing in through an outage, thirty seats at once, and the dashboard's figures.
 #include "challenges/classfolder.h"
 #include "challenges/classresults.h"
+#include "challenges/frmclassdashboard.h"
 #include "users/classroom.h"
 #include "users/password.h"
 #include "testing.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +48,30 @@ void put(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
+
+// Root may list any folder whatever its permissions; while this lives the thread may not (the
+// two powers are taken from its effective set only, and given back at the end).
+class WithoutRootsReach {
+public:
+    WithoutRootsReach() {
+        header_.version = _LINUX_CAPABILITY_VERSION_3;
+        header_.pid = 0;
+        if (syscall(SYS_capget, &header_, saved_) != 0) return;
+        __user_cap_data_struct less[2] = {saved_[0], saved_[1]};
+        less[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        dropped_ = syscall(SYS_capset, &header_, less) == 0;
+    }
+    ~WithoutRootsReach() {
+        if (dropped_) syscall(SYS_capset, &header_, saved_);
+    }
+
+private:
+    __user_cap_header_struct header_{};
+    __user_cap_data_struct saved_[2]{};
+    bool dropped_ = false;
+};
+
+QStringList lines(const QByteArray& csv) { return QString::fromUtf8(csv).split("\r\n", Qt::SkipEmptyParts); }
 
 }  // namespace
 
@@ -260,4 +292,115 @@ TEST(ClassResults, FiltersChartsAndGradebook) {
                                         "Bob,,100,1\r\n"
                                         "Sam,85,,0\r\n");
     EXPECT_EQ(results.gradebook(results.select("Battery", QString())), "Student,Battery,Attempts marked\r\nAnn,0,0\r\nSam,85,0\r\n");
+}
+
+TEST(ClassResults, AFolderThatCannotBeListedIsNotAnEmptyClass) {
+    QTemporaryDir dir;
+    const QString attempts = dir.filePath("attempts");
+    QDir().mkpath(attempts);
+    put(attempts + "/good.vat", attemptfile::bytesOf(record("Sam", "Flat battery", 95, true), kKey));
+    QFile::setPermissions(attempts, QFileDevice::Permissions());
+    ClassResults results;
+    frmClassDashboard* dash = frm<frmClassDashboard>();
+    testEvents().clear();
+    {
+        WithoutRootsReach asAUser;
+        results.load(attempts, kKey);
+        dash->openFolder(attempts, kKey);
+    }
+    QFile::setPermissions(attempts, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(results.attempts().isEmpty());
+    ASSERT_EQ(results.problems().size(), 1);
+    EXPECT_EQ(results.problems()[0].problem, "The folder cannot be listed (Permission denied).");
+    // The instructor is told, in the window and in a message, rather than shown "0 attempts".
+    EXPECT_FALSE(dash->lblFolder->text().contains("0 attempts")) << dash->lblFolder->text().toStdString();
+    EXPECT_TRUE(dash->lblProblems->text().contains("cannot be listed (Permission denied)"));
+    QStringList messages;
+    for (const QJsonObject& e : testEvents())
+        if (e.value("event") == "message") messages << e.value("text").toString();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("The attempts of the class folder cannot be read from \"" + attempts + "\": The folder cannot be listed"))
+        << messages[0].toStdString();
+    // Once it can be read again, Refresh shows its attempts.
+    dash->cmdRefresh_Click();
+    EXPECT_EQ(dash->results().attempts().size(), 1);
+    EXPECT_TRUE(dash->lblFolder->text().endsWith(" - 1 attempt")) << dash->lblFolder->text().toStdString();
+    EXPECT_TRUE(dash->lblProblems->isHidden());
+    dash->close();
+}
+
+TEST(ClassResults, TimesNoAttemptCanTakeAreNotShownAsTimes) {
+    EXPECT_EQ(durationText(0).toStdString(), "0:00");
+    EXPECT_EQ(durationText(95.5).toStdString(), "1:35");
+    EXPECT_EQ(durationText(3600).toStdString(), "1:00:00");
+    EXPECT_EQ(durationText(1e7).toStdString(), "2777:46:40");  // the longest an attempt file may hold
+    for (double bad : {1e19, 1e7 + 1, -8.0, -1e-9, std::numeric_limits<double>::quiet_NaN(),
+                       std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()})
+        EXPECT_EQ(durationText(bad).toStdString(), "?") << bad;
+    // The table and the student's path follow the same rule.
+    AttemptRecord r = record("Sam", "Flat battery", 0, false);
+    r.seconds = std::numeric_limits<double>::quiet_NaN();
+    r.measurements = {{1e19, "Coolant sensor", "DMM 0.4 V"}, {-153, "Coolant sensor", "DMM 0.5 V"}, {61, "Fan", "DMM 12 V"}};
+    EXPECT_EQ(classTableRow(r).value(8).toStdString(), "?");
+    EXPECT_TRUE(diagnosticPath(r).endsWith("1.  ?  Coolant sensor:  DMM 0.4 V\n2.  ?  Coolant sensor:  DMM 0.5 V\n3.  1:01  Fan:  DMM 12 V"))
+        << diagnosticPath(r).toStdString();
+}
+
+TEST(ClassResults, LongFieldsAreShortenedOnScreenAndStayOnTheirLine) {
+    AttemptRecord r = record(QString(300, u'S'), "Flat battery", 0, false, QString(500000, u'a'));
+    r.measurements.append({12, QString(500000, u'p'), "line one\nline two"});
+    const QString path = diagnosticPath(r);
+    EXPECT_LT(path.size(), 3000);
+    const QStringList lines = path.split('\n');
+    ASSERT_EQ(lines.size(), 4);  // the heading, the answer, two measurements
+    EXPECT_TRUE(lines[1].startsWith("Answer: aaaaaaaaaa"));
+    EXPECT_TRUE(lines[1].contains("more characters)"));
+    EXPECT_TRUE(lines[3].endsWith(":  line one line two")) << lines[3].right(40).toStdString();
+    for (const QString& cell : classTableRow(r)) EXPECT_LT(cell.size(), 300);
+}
+
+TEST(ClassResults, ChartLabelsKeepEveryBarApart) {
+    const QString wiring = "Engine temperature sensor - Its wiring";
+    const QString ecu = "Engine temperature sensor - Its connection at the ECU";
+    // Two that part only at their last letter, and an empty answer.
+    const QString sideA = "Engine temperature sensor - Its wiring between the sensor and the ECU, side A";
+    const QString sideB = "Engine temperature sensor - Its wiring between the sensor and the ECU, side B";
+    const QStringList texts = {wiring, "Fuse", ecu, sideA, sideB, QString(), "Relay"};
+    const QStringList labels = chartLabels(texts);
+    ASSERT_EQ(labels.size(), texts.size());
+    EXPECT_EQ(QSet<QString>(labels.cbegin(), labels.cend()).size(), texts.size()) << labels.join(" | ").toStdString();
+    for (const QString& label : labels) {
+        EXPECT_FALSE(label.trimmed().isEmpty());
+        EXPECT_LE(label.size(), 40) << label.toStdString();
+    }
+    EXPECT_EQ(labels[1], "Fuse");
+    EXPECT_EQ(labels[6], "Relay");
+    // A reader tells the two alike-starting answers apart by the words where they part.
+    EXPECT_TRUE(labels[0].startsWith("Engine") && labels[0].contains("wiring")) << labels[0].toStdString();
+    EXPECT_TRUE(labels[2].startsWith("Engine") && labels[2].contains("connection")) << labels[2].toStdString();
+    // An answer with a line break stays one line on the axis, even where that makes it read
+    // as another answer.
+    const QStringList broken = chartLabels({"Fuse\n2", "Fuse 2"});
+    EXPECT_EQ(broken[0], "Fuse 2");
+    EXPECT_NE(broken[1], broken[0]);
+}
+
+TEST(ClassResults, TheGradebookWritesFormulaLikeNamesAsText) {
+    QTemporaryDir dir;
+    const QStringList names = {"=HYPERLINK(\"http://x\",\"Sam\")", "+44 Ann", "-Bob", "@Cat", "\tDan",
+                               "Eve=Smith", "O'Neil, Fay", "Zoë - Gil", "'Hal"};
+    for (int i = 0; i < names.size(); ++i)
+        put(dir.filePath(QString("%1.vat").arg(i)), attemptfile::bytesOf(record(names[i], "=SUM(A1:A9)", 90, true), kKey));
+    ClassResults results;
+    results.load(dir.path(), kKey);
+    ASSERT_EQ(results.attempts().size(), names.size());
+    const QStringList rows = lines(results.gradebook(results.select(QString(), QString())));
+    ASSERT_EQ(rows.size(), names.size() + 1);
+    EXPECT_EQ(rows[0], "Student,'=SUM(A1:A9),Attempts marked");
+    for (const QString& row : {QString("\"'=HYPERLINK(\"\"http://x\"\",\"\"Sam\"\")\",90,0"), QString("'+44 Ann,90,0"),
+                               QString("'-Bob,90,0"), QString("'@Cat,90,0"), QString("'\tDan,90,0"),
+                               // Names that a spreadsheet reads as text already are written as before.
+                               QString("Eve=Smith,90,0"), QString("\"O'Neil, Fay\",90,0"), QString("Zoë - Gil,90,0"),
+                               QString("'Hal,90,0")})
+        EXPECT_TRUE(rows.contains(row)) << row.toStdString() << "\n" << rows.join("\n").toStdString();
 }
