@@ -14,9 +14,10 @@ SANITIZERS = {'ASAN_OPTIONS': 'halt_on_error=1:abort_on_error=1:detect_leaks=1:i
 CASES = []
 
 
-def case(name, script, prep=None, expect=(), absent=(), status=0, changes=(), env=None):
+def case(name, script, prep=None, expect=(), absent=(), status=0, changes=(), env=None, wrap=()):
+    # WRAP: a command the program runs under (its arguments before the program's)
     CASES.append(dict(name=name, script=script, prep=prep, expect=expect, absent=absent,
-                      status=status, changes=set(changes), env=env or {}))
+                      status=status, changes=set(changes), env=env or {}, wrap=list(wrap)))
 
 
 q = lambda text: '"' + text.replace('\\', '\\\\').replace('"', '\\"') + '"'  # a script value, quoted to keep blanks
@@ -256,6 +257,57 @@ for var, value, refused in [('EngineSpeed', '1e308', 1), ('EngineSpeed', '-1e308
          expect=['does not fit ' + var] if refused else [RUNS], status=refused)
 
 
+# --- attempt files as the class dashboard reads them ---
+# The seat's class folder is the user's setting (no classroom file locks it); each case writes
+# its attempt files there, without a check, and opens the dashboard as a logged-in instructor.
+HOT, COLD = 'Overheating engine: the fan never starts on a hot day', 'Overheating engine: the fan never starts when cold'
+WIRING, ECU = 'Engine temperature sensor - Its wiring', 'Engine temperature sensor - Its connection at the ECU'
+
+
+def attempt(n, student='Sam', challenge=HOT, answer=WIRING, score=0, seconds=95, path=()):
+    import json
+    return json.dumps({'format': 'Vantorel attempt', 'version': 1, 'id': 'corpus-%d' % n, 'student': student,
+                       'seat': 'seat', 'challenge': challenge, 'started': '2026-12-08T09:%02d:00' % n, 'seconds': seconds,
+                       'answer': answer, 'right': False, 'score': score, 'hints': 0,
+                       'measurements': [{'seconds': t, 'point': 'Coolant sensor', 'reading': r} for t, r in path]})
+
+
+def class_folder(*files, listable=True):  # FILES: the attempt files' texts
+    def prep(w):
+        attempts = os.path.join(w, 'class', 'attempts')
+        os.makedirs(attempts)
+        for i, text in enumerate(files):
+            open(os.path.join(attempts, '%d.vat' % i), 'w', encoding='utf-8').write(text)
+        settings('ZRsettings', 'ZRclassFolder', os.path.join(w, 'class'))(w)
+        listable or os.chmod(attempts, 0)
+    return prep
+
+
+DASHBOARD = SCRIPT_LOGIN + S('|menu Tools > Class Dashboard...|show frmClassDashboard|')
+case('attempts.long_fields', DASHBOARD + S('dblclick frmClassDashboard.grdAttempts(0,3)|show frmClassDashboard.txtPath|'
+                                           'show frmClassDashboard.chtWrong'),
+     class_folder(attempt(1, student='S' * 200000, answer='A' * 200000, path=[(5, 'r' * 500000)])),
+     expect=['"attempts":1', '... (499700 more characters)', '"value":1'])
+case('attempts.colliding_answers', DASHBOARD + S('show frmClassDashboard.chtWrong|show frmClassDashboard.chtScores'),
+     class_folder(attempt(1), attempt(2), attempt(3, answer=ECU, challenge=COLD), attempt(4, answer=WIRING + '\n', challenge=COLD)),
+     expect=['"text":"%s","value":2' % WIRING, '"text":"%s","value":1' % ECU, '"text":"%s","value":0' % HOT])
+case('attempts.huge_times', DASHBOARD + S('dblclick frmClassDashboard.grdAttempts(0,3)|show frmClassDashboard.txtPath|'
+                                          'show frmClassDashboard.grdAttempts(1,8)'),
+     class_folder(attempt(1, path=[(1e19, 'a'), (-8, 'b'), (1e308, 'c'), (-1e308, 'd')]), attempt(2, seconds=1e7),
+                  attempt(3, seconds=1e19), attempt(4).replace('"seconds": 95', '"seconds": NaN')),
+     expect=['"attempts":2', '1.  ?  Coolant sensor:  a\\n2.  ?  Coolant sensor:  b\\n3.  ?', '2777:46:40',
+             '"2.vat: The file lacks a usable seconds."', '3.vat: The file is not an attempt file'])
+case('attempts.formula_names', DASHBOARD + S('answer file TEMP:grades.csv|click frmClassDashboard.cmdExport|file TEMP:grades.csv'),
+     class_folder(*[attempt(i, student=name, challenge='=SUM(A1:A9)') for i, name in
+                    enumerate(['=cmd|\' /C calc\'!A0', '+1', '-1', '@SUM(1)', '\tTab', '\rCR', 'Plain, Name'])]),
+     expect=['Student,\'=SUM(A1:A9),Attempts marked', "\\r\\n'=cmd|' /C calc'!A0,0,0\\r\\n", "\\r\\n'+1,0,0",
+             "\\r\\n'-1,0,0", "\\r\\n'@SUM(1),0,0", "\\r\\n'\\tTab,0,0", '\\"\'\\rCR\\",0,0', '\\"Plain, Name\\",0,0'])
+# Root lists any folder: the program then runs without that power.
+case('attempts.folder_unlistable', DASHBOARD, class_folder(attempt(1), listable=False),
+     expect=['cannot be read from', 'The folder cannot be listed (Permission denied).', '"attempts":0'],
+     absent=['0 attempts'], wrap=['setpriv', '--bounding-set=-dac_override,-dac_read_search'] if os.geteuid() == 0 else [])
+
+
 # --- the runner ---
 def tree_hashes(root, skip):
     """What each file of the program's and the settings folder holds, but those in SKIP and the folders above them."""
@@ -283,7 +335,7 @@ def run_case(c, program, data, keep):
                         LC_ALL='C.UTF-8'), **c['env'])
         t0 = time.time()
         try:
-            p = subprocess.run([program, '--data', work + '/data', '--script', work + '/case.vs'], env=env,
+            p = subprocess.run(c['wrap'] + [program, '--data', work + '/data', '--script', work + '/case.vs'], env=env,
                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=TIMEOUT)
         except subprocess.TimeoutExpired as e:
             return ['hang: no end within %d s' % TIMEOUT], (e.stdout or b'').decode(errors='replace'), '', TIMEOUT
