@@ -84,7 +84,7 @@ ClassFolder::Delivery ClassFolder::deliver(const QString& current) {
         } catch (const VbError& e) {
             if (e.number == 7)
                 problem(name, tr("\"%1\" is damaged and stays in \"%2\": %3")
-                                  .arg(name, native(outbox_), QString("The file is larger than %1 MB.").arg(attemptfile::kMaxBytes >> 20)));
+                                  .arg(name, native(outbox_), tr("The file is larger than %1 MB.").arg(attemptfile::kMaxBytes >> 20)));
             else problem(name, "\"" + name + "\" cannot be read (" + e.description + ")");
             continue;
         }
