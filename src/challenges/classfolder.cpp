@@ -77,6 +77,7 @@ ClassFolder::Delivery ClassFolder::deliver(const QString& current) {
         d.problems << text;
     };
     for (const QString& name : waiting()) {
+        if (name == handingIn_ && name != current) continue;  // its own hand-in delivers it
         const QString from = QDir(outbox_).filePath(name), to = QDir(attemptsFolder()).filePath(name);
         QByteArray bytes;
         try {
@@ -163,7 +164,15 @@ ClassFolder::Result ClassFolder::submit(const AttemptRecord& record, const std::
         r.file.clear();
         keptError = errorText(e);
     }
-    if (afterKept) afterKept();
+    // The row's message box lets ticks run, and a tick delivers the outbox: not this attempt.
+    handingIn_ = name;
+    try {
+        if (afterKept) afterKept();
+    } catch (...) {
+        handingIn_.clear();
+        throw;
+    }
+    handingIn_.clear();
 
     const Delivery d = deliver(r.where == Result::Where::Outbox ? name : QString());
     lines << report(d);

@@ -69,6 +69,7 @@ private:
     void tidy();
 
     QString folder_, outbox_, unknownWhy_;
+    QString handingIn_;  // the attempt being handed in, while its results row is written
     QByteArray key_;
     bool tidied_ = false;
     bool toldUnreachable_ = false;
