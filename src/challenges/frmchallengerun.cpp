@@ -313,28 +313,36 @@ void frmChallengeRun::cmdEnd_Click() {
 void frmChallengeRun::finish() {
     lockFaults(false);
     refresh();
-    if (!attempt_.testRun()) {
-        try {
-            saveResult();
-        } catch (const VbError& e) {
-            MsgBox("The result could not be added to \"" + resultsPath() + "\".\n\nError number: " +
-                       QString::number(e.number) + " - " + e.description +
-                       "\n\nThe result stays on screen: \"Save result\" tries again, and \"Print result sheet\" "
-                       "prints it.",
-                   MsgButtons::OK, MsgIcon::Exclamation);
-        }
-        handIn();
-    }
+    if (!attempt_.testRun()) handIn();
     refresh();
 }
 
+void frmChallengeRun::addResultRow() {
+    try {
+        saveResult();
+    } catch (const VbError& e) {
+        MsgBox("The result could not be added to \"" + resultsPath() + "\".\n\nError number: " +
+                   QString::number(e.number) + " - " + e.description +
+                   "\n\nThe result stays on screen: \"Save result\" tries again, and \"Print result sheet\" "
+                   "prints it.",
+               MsgButtons::OK, MsgIcon::Exclamation);
+    }
+}
+
 void frmChallengeRun::handIn() {
-    ClassFolder* cls = seatClassFolder();
-    if (!cls) return;
-    const ClassFolder::Result r = cls->submit(attemptfile::recordOf(attempt_, studentName(), QSysInfo::machineHostName()));
+    ClassFolder* cls = seatHandIn();
+    if (!cls) {
+        addResultRow();
+        return;
+    }
+    // The attempt is kept before its row is written, so that a row never stands for an attempt
+    // the class will not get.
+    const ClassFolder::Result r = cls->submit(attemptfile::recordOf(attempt_, studentName(), QSysInfo::machineHostName()),
+                                              [this] { addResultRow(); });
     classNote_ = r.where == ClassFolder::Result::Where::ClassFolder ? QStringLiteral("Handed in to the class folder.")
                  : r.where == ClassFolder::Result::Where::Outbox
-                     ? QStringLiteral("Kept on this computer until the class folder can be reached.")
+                     ? (cls->known() ? QStringLiteral("Kept on this computer until the class folder can be reached.")
+                                     : tr("Kept on this computer until the class folder is known."))
                      : QStringLiteral("Not handed in to the class folder.");
     if (!r.message.isEmpty())
         MsgBox(r.message, MsgButtons::OK,
@@ -409,19 +417,25 @@ void ChallengeMeasured(const QString& point, const QString& reading) {
 }
 void ChallengeTick() {
     if (panel()) panel()->tick();
-    // Every half minute, while attempts wait to be handed in.
+    // At the first tick, then every half minute: what waits in the outbox is handed in.
     static int ticks = 0;
-    ClassFolder* cls = ++ticks % 30 == 1 ? seatClassFolder() : nullptr;
+    ClassFolder* cls = ++ticks % 30 == 1 ? seatHandIn() : nullptr;
     if (!cls) return;
     const QString message = cls->sendWaiting();
     if (!message.isEmpty()) MsgBox(message, MsgButtons::OK, MsgIcon::Information);
 }
 
-ClassFolder* seatClassFolder() {
+ClassFolder* seatHandIn() {
     static ClassFolder* folder = [] () -> ClassFolder* {
-        const QString path = classFolderFor(classroomConfig(), GetSetting("ZRsettings", "ZRclassFolder", ""));
-        if (path.isEmpty()) return nullptr;
-        return new ClassFolder(path, QDir(userDataFolder()).filePath("Class outbox"), classroomConfig().classKey);
+        QString problem;
+        const QString path = classFolderFor(classroomConfig(), GetSetting("ZRsettings", "ZRclassFolder", ""), &problem);
+        if (path.isEmpty() && problem.isEmpty()) return nullptr;
+        return new ClassFolder(path, QDir(userDataFolder()).filePath("Class outbox"), classroomConfig().classKey, problem);
     }();
     return folder;
+}
+
+ClassFolder* seatClassFolder() {
+    ClassFolder* folder = seatHandIn();
+    return folder && folder->known() ? folder : nullptr;
 }

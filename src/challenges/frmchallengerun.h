@@ -63,6 +63,7 @@ public:
 private:
     void finish();
     void saveResult();
+    void addResultRow();  // saveResult, telling the user when it fails
     void handIn();
     void refresh();
     void lockFaults(bool locked);

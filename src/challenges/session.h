@@ -18,8 +18,12 @@ void ChallengeTick();
 
 class ClassFolder;
 // This seat's class folder (the classroom configuration's, or the user's own setting where
-// the lock allows it); nullptr when it has none.
+// the lock allows it); nullptr when it has none, or none that is known now.
 ClassFolder* seatClassFolder();
+// Where this seat hands its attempts in: the class folder, or, when the classroom file is
+// damaged or the setting unusable, one not known now, whose attempts wait in the outbox;
+// nullptr when the seat belongs to no class.
+ClassFolder* seatHandIn();
 
 // The answers a student can give: the part and circuit of every fault that shows at one of
 // the simulator's connection points, in fault order, each once.

@@ -5,6 +5,7 @@
 #include "platform/vbtypes.h"
 #include "users/password.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -99,9 +100,22 @@ PasswordRule passwordRule(const ClassroomConfig& config, const QString& userSett
     return r;
 }
 
-QString classFolderFor(const ClassroomConfig& config, const QString& userSetting) {
-    if (config.state == ClassroomConfig::State::Damaged) return QString();
-    if (config.locksClassFolder()) return config.classFolder;
+QString classFolderFor(const ClassroomConfig& config, const QString& userSetting, QString* problem) {
+    QString why;
+    QString folder;
     const QString own = userSetting.trimmed();
-    return own.isEmpty() ? config.classFolder : QDir::cleanPath(own);
+    if (config.state == ClassroomConfig::State::Damaged)
+        why = QCoreApplication::translate("Classroom", "the classroom configuration \"%1\" cannot be used (%2)")
+                  .arg(QDir::toNativeSeparators(config.path), config.problem);
+    else if (config.locksClassFolder() || own.isEmpty())
+        folder = config.classFolder;
+    else if (!QDir::isAbsolutePath(own))
+        // Relative to what? The working folder is the program's, which is no class's.
+        why = QCoreApplication::translate("Classroom", "the class folder \"%1\" of the setting ZRclassFolder (section "
+                                                       "ZRsettings) is not an absolute path")
+                  .arg(own.left(200));
+    else
+        folder = QDir::cleanPath(own);
+    if (problem) *problem = why;
+    return folder;
 }

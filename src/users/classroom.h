@@ -57,5 +57,8 @@ struct PasswordRule {
 // userSetting is the user's own ZRsettingPW (hasUserSetting false when the key is missing).
 PasswordRule passwordRule(const ClassroomConfig& config, const QString& userSetting, bool hasUserSetting);
 // The class folder in force: the configuration's, or the user's own setting where the lock
-// allows it; empty when there is none.
-QString classFolderFor(const ClassroomConfig& config, const QString& userSetting);
+// allows it; empty when there is none. It is also empty when the class folder cannot be known:
+// the configuration is damaged, or the user's own setting is not an absolute path; *problem
+// (when given) then says so in words that name the line or the setting, and stays empty
+// otherwise.
+QString classFolderFor(const ClassroomConfig& config, const QString& userSetting, QString* problem = nullptr);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
@@ -72,6 +73,17 @@ private:
 };
 
 QStringList lines(const QByteArray& csv) { return QString::fromUtf8(csv).split("\r\n", Qt::SkipEmptyParts); }
+// Makes a file look as if it had been written `seconds` ago.
+void age(const QString& path, int seconds) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
+}
+
+// Every name in a folder, hidden ones too.
+QStringList everything(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
 
 }  // namespace
 
@@ -135,6 +147,24 @@ TEST(ClassroomFile, WithoutTheLockTheUsersSettingsCount) {
     EXPECT_EQ(classFolderFor(config("class folder = /srv/a\n"), "/home/me/b"), "/srv/a");
     EXPECT_EQ(classFolderFor(config("class folder = /srv/a\nlock = no\n"), "/home/me/b"), "/home/me/b");
     EXPECT_EQ(classFolderFor(none, ""), "");
+}
+
+TEST(ClassroomFile, AClassFolderThatCannotBeKnownIsNamedNotGuessed) {
+    QString why = "stale";
+    EXPECT_EQ(classFolderFor(config("class folder = /srv/a\n"), "", &why), "/srv/a");
+    EXPECT_TRUE(why.isEmpty());
+    // A relative folder in the settings would land in the working folder, the program's own.
+    EXPECT_EQ(classFolderFor(ClassroomConfig(), "class-2b/", &why), "");
+    EXPECT_EQ(why, "the class folder \"class-2b/\" of the setting ZRclassFolder (section ZRsettings) is not an absolute path");
+    EXPECT_EQ(classFolderFor(config("class folder = /srv/a\nlock = no\n"), "./mine", &why), "");
+    EXPECT_TRUE(why.contains("ZRclassFolder"));
+    // ...but the lock makes the setting count for nothing, good or bad.
+    EXPECT_EQ(classFolderFor(config("class folder = /srv/a\n"), "./mine", &why), "/srv/a");
+    EXPECT_TRUE(why.isEmpty());
+    // A damaged file: its class folder is not known, and the line is named.
+    EXPECT_EQ(classFolderFor(config("class folder = /srv/a\nlokc = no\n"), "/home/me/b", &why), "");
+    EXPECT_EQ(why, "the classroom configuration \"/etc/vantorel/classroom.conf\" cannot be used (line 2: \"lokc\" is not a "
+                   "name the file may give (password, class folder, class key, lock))");
 }
 
 TEST(AttemptFile, TheCheckFindsAChangedScore) {
@@ -237,6 +267,113 @@ TEST(ClassFolder, AnOutageLosesNothingAndIsToldOnce) {
     r = stuck.submit(record("Sam", "Four", 60, true));
     EXPECT_EQ(r.where, ClassFolder::Result::Where::Nowhere);
     EXPECT_TRUE(r.message.contains("Print the result sheet"));
+}
+
+TEST(ClassFolder, AnAttemptIsKeptBeforeItsRowAndDeliveredOnceWhateverStopsTheRun) {
+    QTemporaryDir dir;
+    const QString share = dir.filePath("share"), outbox = dir.filePath("outbox");
+    QDir().mkpath(share + "/attempts");
+    // What a kill just after the results row leaves: the attempt must be on the disk by then.
+    QStringList kept;
+    ClassFolder cls(share, outbox, kKey);
+    const ClassFolder::Result r = cls.submit(record("Sam", "One", 90, true), [&] {
+        kept = everything(outbox);
+        EXPECT_TRUE(everything(share + "/attempts").isEmpty());
+        // A message box about the row lets the main tick deliver the outbox: it leaves this one
+        // to its own hand-in, which tells the student where it went.
+        EXPECT_TRUE(cls.sendWaiting().isEmpty());
+    });
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(r.where, ClassFolder::Result::Where::ClassFolder);
+    EXPECT_TRUE(r.message.isEmpty());
+    EXPECT_EQ(everything(share + "/attempts"), kept);
+    EXPECT_TRUE(everything(outbox).isEmpty());
+
+    // The run was killed between the two: the next start hands it in.
+    const QByteArray bytes = contents(share + "/attempts/" + kept[0]);
+    QFile::remove(share + "/attempts/" + kept[0]);
+    put(outbox + "/" + kept[0], bytes);
+    EXPECT_EQ(ClassFolder(share, outbox, kKey).sendWaiting(),
+              "The class folder can be reached again: 1 attempt kept on this computer has now been handed in.");
+    EXPECT_EQ(contents(share + "/attempts/" + kept[0]), bytes);
+    EXPECT_TRUE(everything(outbox).isEmpty());
+
+    // Killed after handing in but before taking it out of the outbox: it is not handed in twice,
+    // and the copy in the class folder is left as it is.
+    put(outbox + "/" + kept[0], bytes);
+    age(share + "/attempts/" + kept[0], 3600);
+    const QDateTime handedIn = QFileInfo(share + "/attempts/" + kept[0]).lastModified();
+    ClassFolder(share, outbox, kKey).sendWaiting();
+    EXPECT_TRUE(everything(outbox).isEmpty());
+    EXPECT_EQ(everything(share + "/attempts"), kept);
+    EXPECT_EQ(QFileInfo(share + "/attempts/" + kept[0]).lastModified(), handedIn);
+
+    // A file damaged in the outbox is not handed in: it stays where it is and is named, once.
+    put(outbox + "/20261208-093000 Sam cut.vat", bytes.left(bytes.size() / 2));
+    put(outbox + "/20261208-093001 Sam empty.vat", "");
+    put(outbox + "/20261208-093002 Sam good.vat", attemptfile::bytesOf(record("Sam", "Two", 80, true), kKey));
+    ClassFolder again(share, outbox, kKey);
+    EXPECT_EQ(again.sendWaiting().toStdString(),
+              ("The class folder can be reached again: 1 attempt kept on this computer has now been handed in.\n\n"
+               "Attempts kept on this computer that could not be handed in:\n"
+               "\"20261208-093000 Sam cut.vat\" is damaged and stays in \"" + outbox + "\": The file is not an attempt "
+               "file: it is not a JSON object (it may be cut short or damaged).\n"
+               "\"20261208-093001 Sam empty.vat\" is damaged and stays in \"" + outbox + "\": The file is empty.").toStdString());
+    EXPECT_EQ(again.waiting(), QStringList({"20261208-093000 Sam cut.vat", "20261208-093001 Sam empty.vat"}));
+    EXPECT_EQ(everything(share + "/attempts").size(), 2);
+    EXPECT_TRUE(again.sendWaiting().isEmpty());  // told once
+}
+
+TEST(ClassFolder, TheFirstDeliveryClearsWhatKilledWritesLeft) {
+    QTemporaryDir dir;
+    const QString share = dir.filePath("share"), outbox = dir.filePath("outbox");
+    QDir().mkpath(share + "/attempts");
+    QDir().mkpath(outbox);
+    // Stale temporaries of killed writes, in the outbox and in the class folder; a write of
+    // another seat still in progress; someone else's file.
+    for (const QString& stale : {outbox + "/.20261208-101502 Sam x.vat.Ab12Cd", share + "/attempts/.20261208-101502 Sam x.vat.Zz98Yy"}) {
+        put(stale, "{\"form");
+        age(stale, 300);
+    }
+    put(share + "/attempts/.20261208-101503 Ann y.vat.Qq11Ww", "{\"format\"");  // seconds old: in progress
+    put(share + "/attempts/.notes.txt.Pp00Oo", "another program's");
+    age(share + "/attempts/.notes.txt.Pp00Oo", 300);
+    ClassFolder cls(share, outbox, kKey);
+    EXPECT_TRUE(cls.sendWaiting().isEmpty());  // nothing was waiting: nothing to tell
+    EXPECT_TRUE(everything(outbox).isEmpty());
+    EXPECT_EQ(everything(share + "/attempts"), QStringList({".20261208-101503 Ann y.vat.Qq11Ww", ".notes.txt.Pp00Oo"}));
+}
+
+TEST(ClassFolder, AnUnknownClassFolderKeepsAttemptsUntilItIsKnown) {
+    QTemporaryDir dir;
+    const QString share = dir.filePath("share"), outbox = dir.filePath("outbox");
+    QDir().mkpath(share + "/attempts");
+    // The classroom file names the class folder but has a misspelt line: no folder is known.
+    QString why;
+    const ClassroomConfig damaged = config("class folder = " + share.toUtf8() + "\nlokc = no\n");
+    ASSERT_EQ(classFolderFor(damaged, QString(), &why), "");
+    ClassFolder unknown(QString(), outbox, QByteArray(), why);
+    EXPECT_EQ(unknown.attemptsFolder(), "");
+    EXPECT_EQ(unknown.challengesFolder(), "");  // not the working folder's
+    ClassFolder::Result r = unknown.submit(record("Sam", "One", 90, true));
+    EXPECT_EQ(r.where, ClassFolder::Result::Where::Outbox);
+    EXPECT_TRUE(r.message.startsWith("Your attempt could not be handed in: the classroom configuration "
+                                     "\"/etc/vantorel/classroom.conf\" cannot be used (line 2: \"lokc\""))
+        << r.message.toStdString();
+    EXPECT_TRUE(r.message.contains("It is kept on this computer"));
+    EXPECT_TRUE(unknown.submit(record("Sam", "Two", 80, true)).message.isEmpty());  // told once
+    EXPECT_TRUE(unknown.sendWaiting().isEmpty());
+    EXPECT_TRUE(everything(share + "/attempts").isEmpty());
+    EXPECT_EQ(unknown.waiting().size(), 2);
+
+    // The file is mended: at the next start both go in.
+    const ClassroomConfig mended = config("class folder = " + share.toUtf8() + "\n");
+    ClassFolder known(classFolderFor(mended, QString()), outbox, mended.classKey);
+    EXPECT_EQ(known.sendWaiting(), "The class folder can be reached again: 2 attempts kept on this computer have now been handed in.");
+    ClassResults results;
+    results.load(known.attemptsFolder(), QByteArray());
+    EXPECT_EQ(results.challenges(), QStringList({"One", "Two"}));
+    EXPECT_TRUE(results.problems().isEmpty());
 }
 
 TEST(ClassFolder, ThirtySeatsHandInAtOnce) {

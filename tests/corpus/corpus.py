@@ -4,7 +4,7 @@ place written to, a script line), runs script mode on a fresh copy of the progra
 its expected texts and exit status; no error may escape a handler, crash, hang or make a sanitizer
 report, and no file may change but those the case means to change.
   corpus.py PROGRAM DATA_DIR [--shard K/N] [--case NAME] [--list] [--keep]"""
-import argparse, hashlib, os, random, re, shutil, sqlite3, subprocess, sys, tempfile, time
+import argparse, hashlib, json, os, random, re, shutil, sqlite3, subprocess, sys, tempfile, time
 
 TIMEOUT = float(os.environ.get('VANTOREL_CORPUS_TIMEOUT', '90'))
 CONF = 'config/Vantorel/Vantorel.conf'
@@ -14,10 +14,11 @@ SANITIZERS = {'ASAN_OPTIONS': 'halt_on_error=1:abort_on_error=1:detect_leaks=1:i
 CASES = []
 
 
-def case(name, script, prep=None, expect=(), absent=(), status=0, changes=(), env=None, wrap=()):
-    # WRAP: a command the program runs under (its arguments before the program's)
+def case(name, script, prep=None, expect=(), absent=(), status=0, changes=(), env=None, wrap=(), classroom=False):
+    """WRAP: a command the program runs under (its arguments before the program's).
+    CLASSROOM: run the program built to read the classroom file from the program's folder."""
     CASES.append(dict(name=name, script=script, prep=prep, expect=expect, absent=absent,
-                      status=status, changes=set(changes), env=env or {}, wrap=list(wrap)))
+                      status=status, changes=set(changes), env=env or {}, wrap=list(wrap), classroom=classroom))
 
 
 q = lambda text: '"' + text.replace('\\', '\\\\').replace('"', '\\"') + '"'  # a script value, quoted to keep blanks
@@ -307,6 +308,118 @@ case('attempts.folder_unlistable', DASHBOARD, class_folder(attempt(1), listable=
      expect=['cannot be read from', 'The folder cannot be listed (Permission denied).', '"attempts":0'],
      absent=['0 attempts'], wrap=['setpriv', '--bounding-set=-dac_override,-dac_read_search'] if os.geteuid() == 0 else [])
 
+# --- the classroom file, the class folder and the outbox of handed-in attempts ---
+# The classroom program reads data/test-etc/classroom.conf; the class folder is tmp/class, the
+# outbox userdata/vantorel/Class outbox. A finished challenge's attempt goes to the class folder
+# or is kept in the outbox with a message that says why; it is never lost without a word.
+SUBMIT = S('menu Tools > Challenges...|pick frmChallenges.lstChallenges "01 The engine will not start"|'
+           'click frmChallenges.cmdStart|pick frmChallengeRun.cmbAnswerPart(0) "Engine speed sensor"|'
+           'pick frmChallengeRun.cmbAnswerCircuit(0) "The part itself"|answer Yes|click frmChallengeRun.cmdSubmit|'
+           'show frmChallengeRun.txtResult|expect filelines "USERDATA:Challenge results.csv" 2')
+KEPT = 'It is kept on this computer'
+HANDED_IN = 'Handed in to the class folder.'
+OUTBOX = 'userdata/vantorel/Class outbox'
+
+
+def classroom(conf=None, folder='class/attempts', setting=None, outbox=None):
+    """CONF: the classroom file's text ({class} is the class folder), bytes as they are, or
+    'folder'; FOLDER: what of the class folder exists; SETTING: ZRclassFolder; OUTBOX: files."""
+    def prep(w):
+        cls = os.path.join(w, 'tmp/class')
+        if folder:
+            os.makedirs(os.path.join(w, 'tmp', folder), exist_ok=True)
+        etc = os.path.join(w, 'data/test-etc/classroom.conf')
+        os.makedirs(os.path.dirname(etc), exist_ok=True)
+        if conf == 'folder':
+            os.makedirs(etc)
+        elif conf is not None:
+            open(etc, 'wb').write(conf if isinstance(conf, bytes) else conf.format(**{'class': cls}).encode())
+        if setting is not None:
+            settings('ZRsettings', 'ZRclassFolder', setting.format(**{'class': cls}))(w)
+        for name, data in (outbox or {}).items():
+            p = os.path.join(w, OUTBOX, name)
+            os.makedirs(os.path.dirname(p), exist_ok=True)
+            os.makedirs(p) if data is None else open(p, 'wb').write(data)
+    return prep
+
+
+def hand_in(name, prep, *expect, absent=(), script=SUBMIT, status=0):
+    case('classroom.' + name, script, prep, expect=list(expect), absent=list(absent), status=status, classroom=True)
+
+
+UNKNOWN = 'Kept on this computer until the class folder is known.'
+# A classroom file that cannot be used: the attempt waits, and the student is told which line.
+for name, conf, why in [('misspelt_name', 'clas folder = {class}\n', 'line 1: \\"clas folder\\" is not a name'),
+                        ('misspelt_lock', 'class folder = {class}\nlokc = no\n', 'line 2: \\"lokc\\" is not a name'),
+                        ('relative_folder', 'class folder = class\n', 'line 1: the class folder is not an absolute path'),
+                        ('empty_folder', 'class folder =\n', 'line 1: the class folder is not an absolute path'),
+                        ('short_key', 'class folder = {class}\nclass key = short\n', 'line 2: the class key is shorter than 16'),
+                        ('no_equals', 'class folder {class}\n', 'line 1: '),
+                        ('twice', 'class folder = {class}\nclass folder = {class}\n', 'line 2: \\"class folder\\" is given twice'),
+                        ('binary', bytes(range(256)) * 4, 'the file is not text'), ('huge', b'#' * (100 << 10), 'the file is larger than 64 KB'),
+                        ('folder', 'folder', 'it is not a regular file')]:
+    hand_in('file.' + name, classroom(conf), why, KEPT, UNKNOWN, absent=[HANDED_IN])
+# A file that gives no class folder: no class, nothing to tell; one that gives it whole: handed in.
+hand_in('file.empty', classroom(''), '"errors":0', absent=['could not be handed in', KEPT])
+hand_in('file.sound', classroom('# room\n\nCLASS FOLDER = {class}/\nclass key = a key of sixteen or more\n'), HANDED_IN, absent=[KEPT])
+# The user's own class folder (no classroom file): an absolute path of a folder that is there, or refused.
+for vname, raw in VALUES:
+    if vname != 'empty':
+        hand_in('setting.' + vname, classroom(setting=raw), KEPT, UNKNOWN,
+                'of the setting ZRclassFolder (section ZRsettings) is not an absolute path')
+hand_in('setting.dot', classroom(setting='./class'), 'the class folder \\"./class\\" of the setting ZRclassFolder')
+hand_in('setting.locked_out', classroom('class folder = {class}\n', setting='relative'), HANDED_IN, absent=[KEPT])
+# A class folder that cannot be reached: kept, and handed in later.
+for name, folder, setting, why in [('missing', None, '{class}', 'cannot be found'),
+                                   ('no_attempts', 'class', '{class}', 'the class folder has no folder \\"attempts\\"'),
+                                   ('attempts_file', 'class', '{class}', 'the class folder has no folder \\"attempts\\"'),
+                                   ('unwritable', 'class', '{class}', 'its folder \\"attempts\\" cannot be written'),
+                                   ('in_proc', None, '/proc/vantorel-class', 'cannot be found')]:
+    def prep(w, folder=folder, setting=setting, name=name):
+        classroom(folder=folder, setting=setting)(w)
+        if name == 'attempts_file':
+            open(os.path.join(w, 'tmp/class/attempts'), 'w').write('not a folder')
+        if name == 'unwritable':  # even for the superuser
+            os.symlink('/proc/1', os.path.join(w, 'tmp/class/attempts'))
+    hand_in('folder.' + name, prep, why, KEPT, 'Kept on this computer until the class folder can be reached.')
+# Neither the class folder nor the outbox: the student is told what to do.
+def no_outbox(w):
+    classroom(folder=None, setting='{class}')(w)
+    os.makedirs(os.path.join(w, 'userdata/vantorel'))
+    open(os.path.join(w, OUTBOX), 'w').write('a file where the outbox would be')
+hand_in('folder.no_outbox', no_outbox, 'It could not be kept on this computer either', 'Print the result sheet',
+        'Not handed in to the class folder.')
+
+
+def outbox_attempt(**change):
+    o = dict(format='Vantorel attempt', version=1, id='6d1f3c1e-0000-4000-8000-00000000000%d' % len(change), student='Sam',
+             seat='seat 4', challenge='The engine will not start', started='2026-12-08T09:30:00', seconds=61,
+             answer='Engine speed sensor - The part itself', right=True, score=100, hints=0, measurements=[])
+    o.update(change)
+    return json.dumps(o, indent=4).encode()
+
+
+GOOD = outbox_attempt()
+# Attempts damaged in the outbox: named, left where they are, and the sound one handed in.
+TICK = S('tick|expect event "1 attempt kept on this computer has now been handed in"|file TEMP:class/attempts/a.vat')
+for name, data, why in [('empty', b'', 'The file is empty.'), ('binary', RANDOM, 'it is not a JSON object'),
+                        ('cut', GOOD[:len(GOOD) // 2], 'it is not a JSON object'), ('10MB', b' ' * (10 << 20), 'larger than 1 MB'),
+                        ('newer', outbox_attempt(version=2), 'version 2'), ('fields', outbox_attempt(score='lots', student=None), 'lacks a usable'),
+                        ('array', b'[1, 2, 3]', 'it is not a JSON object'), ('nonlatin', outbox_attempt(student='Привет 日本語 ☃', seat='\x01\x07'), None),
+                        ('measurements', outbox_attempt(measurements=[{'point': 1}] * 3), 'lacks a usable measurements'),
+                        ('folder', None, None)]:
+    prep = classroom(setting='{class}', outbox={'a.vat': GOOD, 'b.vat': data} if name != 'nonlatin' else {'a.vat': data})
+    expect = ['\\"b.vat\\" is damaged and stays in', why] if why else []
+    hand_in('outbox.' + name, prep, *expect, '"errors":0', script=TICK)
+# A stale temporary file a killed hand-in left in the outbox is cleared at the start; a fresh
+# one (a write in progress) is not.
+def stale(w):
+    classroom(setting='{class}', outbox={'.a.vat.Ab12Cd': GOOD[:20], '.b.vat.Zz98Yy': GOOD[:30]})(w)
+    old = time.time() - 300
+    os.utime(os.path.join(w, OUTBOX, '.a.vat.Ab12Cd'), (old, old))
+hand_in('outbox.temporaries', stale, 'cannot read ', '.a.vat.Ab12Cd', '"errors":1', status=1,
+        script=S('tick|file "USERDATA:Class outbox/.b.vat.Zz98Yy"|file "USERDATA:Class outbox/.a.vat.Ab12Cd"'))
+
 
 # --- the runner ---
 def tree_hashes(root, skip):
@@ -320,7 +433,7 @@ def tree_hashes(root, skip):
     return out
 
 
-def run_case(c, program, data, keep):
+def run_case(c, program, data, keep, classroom_program):
     work = tempfile.mkdtemp(prefix='corpus-')
     try:
         shutil.copytree(data, os.path.join(work, 'data'), symlinks=True,
@@ -331,8 +444,10 @@ def run_case(c, program, data, keep):
             f.write(c['script'].encode('utf-8', 'surrogateescape') + b'\n')
         before = tree_hashes(work, c['changes'])
         env = dict(SANITIZERS, **os.environ)
-        env.update(dict(XDG_CONFIG_HOME=work + '/config', TMPDIR=work + '/tmp', QT_QPA_PLATFORM='offscreen',
-                        LC_ALL='C.UTF-8'), **c['env'])
+        env.update(dict(XDG_CONFIG_HOME=work + '/config', TMPDIR=work + '/tmp', XDG_DATA_HOME=work + '/userdata',
+                        QT_QPA_PLATFORM='offscreen', LC_ALL='C.UTF-8'), **c['env'])
+        if c['classroom']:
+            program = classroom_program
         t0 = time.time()
         try:
             p = subprocess.run(c['wrap'] + [program, '--data', work + '/data', '--script', work + '/case.vs'], env=env,
@@ -363,6 +478,8 @@ def main():
     ap = argparse.ArgumentParser()
     [ap.add_argument(a) for a in ('program', 'data')]
     ap.add_argument('--shard', default='1/1', help='K/N: every N-th case from the K-th')
+    ap.add_argument('--classroom', help='the program built with the test classroom file '
+                    '(default: tests/vantorel_classroom of the build folder PROGRAM is in)')
     ap.add_argument('--case', action='append', help='run this case (repeatable)')
     [ap.add_argument(flag, action='store_true') for flag in ('--list', '--keep')]  # --keep: keep each case's folder
     a = ap.parse_args()
@@ -370,10 +487,11 @@ def main():
     chosen = [c for i, c in enumerate(CASES) if (a.case and c['name'] in a.case) or (not a.case and i % n == k - 1)]
     if a.list:
         return print('\n'.join(c['name'] for c in chosen)) or 0
+    classroom_program = os.path.abspath(a.classroom or os.path.join(os.path.dirname(a.program), '../tests/vantorel_classroom'))
     failed = []
     for c in chosen:
         try:
-            faults, out, err, secs = run_case(c, os.path.abspath(a.program), os.path.abspath(a.data), a.keep)
+            faults, out, err, secs = run_case(c, os.path.abspath(a.program), os.path.abspath(a.data), a.keep, classroom_program)
         except Exception as e:  # a case that cannot be built fails by its name
             faults, out, err, secs = ['cannot be built: %r' % e], '', '', 0
         print('%s %s (%.1f s)%s' % ('FAIL' if faults else 'ok  ', c['name'], secs, ': ' + '; '.join(faults) if faults else ''))

@@ -2,13 +2,23 @@
 // and checks after every kill that each file it writes is whole: one of the contents a
 // finished write leaves, or of the shape every finished write has; a database passes its
 // integrity check and holds the edited cell's old or new value.
-//   killtest PROGRAM DATA_DIR [KILLS=200] [MAX_DELAY_MS=250]
+//
+// Then the hand-in of classroom attempts, killed the same way: straight to a reachable class
+// folder, and through the outbox (the class folder away in some runs, back in others). After
+// every kill each attempt file is whole and every results row has its attempt kept somewhere
+// (one attempt more is allowed: kept, killed before its row); after a last start every attempt
+// is in the class folder, once, and nothing temporary is left there or in the outbox.
+//   killtest PROGRAM DATA_DIR [KILLS=200] [MAX_DELAY_MS=250] [HANDIN_KILLS=100]
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -75,7 +85,7 @@ QProcess* start(const QString& script) {
     auto* p = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (auto [name, value] : {std::pair<QString, QString>{"XDG_CONFIG_HOME", work + "/config"}, {"TMPDIR", work + "/tmp"},
-                               {"QT_QPA_PLATFORM", "offscreen"}})
+                               {"XDG_DATA_HOME", work + "/userdata"}, {"QT_QPA_PLATFORM", "offscreen"}})
         env.insert(name, value);
     p->setProcessEnvironment(env);
     p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -93,25 +103,166 @@ void finish(const QString& script, const char* kind) {
     delete p;
 }
 
+void writeSettings(const QByteArray& text) {
+    QFile conf(work + "/config/Vantorel/Vantorel.conf");
+    if (!conf.open(QIODevice::WriteOnly | QIODevice::Truncate) || conf.write(text) < 0) qFatal("cannot write settings");
+}
+
+// Copies the program's folder to a fresh work folder (without the program).
+void freshWork(const QString& data) {
+    QDir(work).mkpath("config/Vantorel"), QDir(work).mkpath("tmp");
+    QProcess::execute("cp", {"-r", data, work + "/data"});
+    QFile::remove(work + "/data/" + QFileInfo(program).fileName());
+}
+
+// ---- Hand-in ----
+
+const char* const kChallenge =
+    "menu Tools > Challenges...\npick frmChallenges.lstChallenges \"01 The engine will not start\"\n"
+    "click frmChallenges.cmdStart\npick frmChallengeRun.cmbAnswerPart(0) \"Engine speed sensor\"\n"
+    "pick frmChallengeRun.cmbAnswerCircuit(0) \"The part itself\"\nanswer Yes\nclick frmChallengeRun.cmdSubmit\n"
+    "click frmChallengeRun.cmdClose\n";
+const char* const kResultsShape =
+    "Student,Challenge,Date and time,Answer,Result,Time,Measurements,Hints,Score\r\n([^,\r\n]+(,[^,\r\n]*){8}\r\n)*";
+
+QString classAttempts() { return work + "/class/attempts"; }
+QString outbox() { return work + "/userdata/vantorel/Class outbox"; }
+QString resultsFile() { return work + "/userdata/vantorel/Challenge results.csv"; }
+
+QStringList entries(const QString& folder, QDir::Filters which) {
+    return QDir(folder).entryList(which | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The attempts kept in a folder, by id, each with its student; a file that is not a whole
+// attempt file is a failure.
+int readAttempts(const QString& folder, QMap<QString, QString>* ids, const QString& what) {
+    int failures = 0;
+    for (const QString& name : entries(folder, QDir::Files | QDir::Dirs)) {
+        QFile f(folder + "/" + name);
+        const QJsonObject o = f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject();
+        if (!name.endsWith(".vat") || o.value("format").toString() != "Vantorel attempt" || o.value("id").toString().isEmpty()) {
+            ++failures;
+            std::printf("FAIL %s: \"%s\" is not a whole attempt file\n", qPrintable(what), qPrintable(name));
+            continue;
+        }
+        ids->insert(o.value("id").toString(), o.value("student").toString());
+    }
+    return failures;
+}
+
+// Rows of the results file for one student.
+int resultRows(const QString& student) {
+    QFile f(resultsFile());
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    return f.readAll().count(("\r\n" + student + ",").toUtf8());
+}
+
+// Kills hand-ins: straight to the class folder or, throughOutbox, with the class folder away in
+// about half the runs (the attempts wait in the outbox and go with a later run).
+int handInKills(const QString& data, int kills, int maxDelay, bool throughOutbox) {
+    const char* kind = throughOutbox ? "outbox" : "handin";
+    QTemporaryDir dir;
+    work = dir.path();
+    freshWork(data);
+    QDir(work).mkpath("class/attempts");
+    const QString classConf = "[ZRsettings]\nZRclassFolder=" + work + "/class\n";
+    writeSettings((classConf + "ZRuserName=Trial\n").toUtf8());
+    finish(QString(kChallenge), kind);  // a run to the end hands in
+    if (entries(classAttempts(), QDir::Files).size() != 1) qFatal("%s: a finished run handed nothing in", kind);
+
+    const QString loop = "show frmMainscreen\ntick\n" + QString(kChallenge).repeated(300);
+    QSet<QString> everId;
+    int failures = 0, missed = 0;
+    for (int n = 0; n < kills;) {
+        const QString student = QString("Run %1").arg(n + 1);
+        writeSettings((classConf + "ZRuserName=" + student + "\n").toUtf8());
+        const bool away = throughOutbox && QRandomGenerator::global()->bounded(2) == 0;
+        if (away && !QDir(work + "/class").rename("attempts", "held")) qFatal("cannot take the class folder away");
+        const int delay = QRandomGenerator::global()->bounded(maxDelay + 1);
+        QProcess* p = start(loop);
+        QByteArray out;
+        while (!out.contains("\"target\":\"frmMainscreen\"") && p->waitForReadyRead(10000)) out += p->readAllStandardOutput();
+        const bool ended = p->waitForFinished(delay);
+        if (!ended) {
+            ::kill(static_cast<pid_t>(p->processId()), SIGKILL);
+            p->waitForFinished();
+        }
+        out += p->readAllStandardOutput();
+        delete p;
+        if (away && !QDir(work + "/class").rename("held", "attempts")) qFatal("cannot bring the class folder back");
+        if (ended) {
+            if (++missed > kills) qFatal("%s: the loop keeps ending before the kill", kind);
+            continue;
+        }
+        ++n;
+        if (out.contains("\"event\":\"error\"") || out.contains("Error number")) {
+            ++failures;
+            std::printf("FAIL %s kill %d (%d ms): a failure before the kill\n%s\n", kind, n, delay, out.constData());
+        }
+        QFile results(resultsFile());
+        const QString csv = results.open(QIODevice::ReadOnly) ? QString::fromUtf8(results.readAll()) : QString();
+        if (!csv.isEmpty() && !QRegularExpression(QString("\\A(?:") + kResultsShape + ")\\z").match(csv).hasMatch()) {
+            ++failures;
+            std::printf("FAIL %s kill %d (%d ms): the results file is not whole\n", kind, n, delay);
+        }
+        QMap<QString, QString> kept;
+        failures += readAttempts(classAttempts(), &kept, kind) + readAttempts(outbox(), &kept, kind);
+        const int rows = resultRows(student), attempts = int(kept.keys(student).size());
+        if (attempts != rows && attempts != rows + 1) {
+            ++failures;
+            std::printf("FAIL %s kill %d (%d ms): %d results rows but %d attempts kept\n", kind, n, delay, rows, attempts);
+        }
+        for (auto it = kept.cbegin(); it != kept.cend(); ++it) everId.insert(it.key());
+    }
+
+    // A start later on (the temporaries a kill left are a minute old by then) hands in what waits.
+    for (const QString& folder : {outbox(), classAttempts(), work + "/userdata/vantorel"})
+        for (const QString& name : entries(folder, QDir::Files | QDir::Hidden)) {
+            QFile f(folder + "/" + name);
+            if (!f.open(QIODevice::Append) || !f.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime))
+                qFatal("cannot age %s", qPrintable(name));
+        }
+    writeSettings((classConf + "ZRuserName=Last\n").toUtf8());
+    finish("tick\n", kind);
+    QMap<QString, QString> delivered;
+    failures += readAttempts(classAttempts(), &delivered, kind);
+    for (const QString& id : everId)
+        if (!delivered.contains(id)) {
+            ++failures;
+            std::printf("FAIL %s: the attempt %s never reached the class folder\n", kind, qPrintable(id));
+        }
+    if (entries(classAttempts(), QDir::Files).size() != delivered.size()) {
+        ++failures;
+        std::printf("FAIL %s: an attempt is in the class folder twice\n", kind);
+    }
+    for (const QString& folder : {outbox(), classAttempts(), work + "/userdata/vantorel"})
+        for (const QString& name : entries(folder, QDir::Files | QDir::Hidden)) {
+            if (folder != outbox() && !name.startsWith('.')) continue;
+            ++failures;
+            std::printf("FAIL %s: \"%s\" is left in %s\n", kind, qPrintable(name), qPrintable(folder));
+        }
+    std::printf("%-9s %d kills (%d runs ended before their kill), %lld attempts handed in\n", kind, kills, missed,
+                static_cast<long long>(delivered.size()));
+    std::fflush(stdout);
+    return failures;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3) qFatal("usage: killtest PROGRAM DATA_DIR [KILLS] [MAX_DELAY_MS]");
+    if (args.size() < 3) qFatal("usage: killtest PROGRAM DATA_DIR [KILLS] [MAX_DELAY_MS] [HANDIN_KILLS]");
     program = args[1];
     const int kills = args.size() > 3 ? args[3].toInt() : 200, maxDelay = args.size() > 4 ? args[4].toInt() : 250;
+    const int handIns = args.size() > 5 ? args[5].toInt() : 100;
     const int perKind = (kills + kKinds.size() - 1) / kKinds.size();
     int failures = 0, done = 0, missed = 0;
     for (const Kind& k : kKinds) {
         QTemporaryDir dir;
         work = dir.path();
-        QDir(work).mkpath("config/Vantorel"), QDir(work).mkpath("tmp");
-        QProcess::execute("cp", {"-r", args[2], work + "/data"});
-        QFile::remove(work + "/data/" + QFileInfo(program).fileName());
-        QFile conf(work + "/config/Vantorel/Vantorel.conf");  // option 0: the tables take edits
-        if (!conf.open(QIODevice::WriteOnly) || conf.write("[ZRsettings]\nZRsetting0=1\n") < 0) qFatal("cannot write settings");
-        conf.close();
+        freshWork(args[2]);
+        writeSettings("[ZRsettings]\nZRsetting0=1\n");  // option 0: the tables take edits
         const QString setup = QString(k.setup), bodyA = QString(k.body).arg(k.a), bodyB = QString(k.body).arg(k.b);
         QMap<QString, QList<QByteArray>> known;  // what a finished write of A or of B leaves
         for (const QString& body : {bodyA, bodyB}) {
@@ -152,6 +303,11 @@ int main(int argc, char** argv) {
         finish(setup + bodyA, k.name);  // the program starts and writes after the kills
         std::printf("%-9s %d kills\n", k.name, perKind);
         std::fflush(stdout);
+    }
+    if (handIns > 0) {
+        failures += handInKills(args[2], handIns / 2, maxDelay, false);
+        failures += handInKills(args[2], handIns - handIns / 2, maxDelay, true);
+        done += handIns;
     }
     std::printf("%d kills (%d runs ended before their kill), %d failures\n", done, missed, failures);
     return failures == 0 ? 0 : 1;
