@@ -1,5 +1,7 @@
 #include "multiscope/capture.h"
 
+#include "platform/numbers.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,8 +26,8 @@ std::vector<double> levelsOfRecords(const QStringList& samples, double perDivisi
     std::vector<double> levels;
     for (const QString& s : samples) {
         bool ok = false;
-        const double units = s.trimmed().toDouble(&ok);
-        levels.push_back(ok && std::isfinite(units) ? units / kSampleUnitsPerDivision * perDivision : 0.0);
+        const double units = vb::val(s, &ok);
+        levels.push_back(ok ? units / kSampleUnitsPerDivision * perDivision : std::nan(""));
     }
     return levels;
 }

@@ -22,7 +22,8 @@ constexpr int kFileSamples = 50;
 // last at the right) at `perDivision` units a division.
 QStringList captureRecords(const std::vector<double>& values, double perDivision, const QString& meter);
 
-// A waveform file's samples as levels on a screen of `perDivision` units a division.
+// A waveform file's samples as levels on a screen of `perDivision` units a division; a sample
+// that is no number is NaN, which the screen leaves out.
 std::vector<double> levelsOfRecords(const QStringList& samples, double perDivision);
 
 // The CSV table: a header line "Time (s),<name> (<unit>)" and one row per sample, the time

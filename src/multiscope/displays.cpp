@@ -89,16 +89,9 @@ void ShowWaveform(const QString& file) {
     ms->lblDMM->setText(Waveform[0]);
     // A sample that is no number (text, "nan", "inf", beyond the range of a number) is left out
     // of the trace; the user is told which, so a gap or a flat trace has its reason.
-    QStringList bad;
-    for (int i = 1; i < records; ++i) {
-        bool ok = false;
-        vb::val(Waveform[i], &ok);
-        if (!ok) bad << QString::number(i);
-    }
+    const QStringList bad = msf::samplesNotNumbers(Waveform, records);
     if (bad.isEmpty()) return;
-    MsgBox((bad.size() == 1 ? "Sample " + bad[0] + " of " + file + " is not a number"
-                            : "Samples " + bad.join(", ") + " of " + file + " are not numbers") +
-               "; the trace leaves " + (bad.size() == 1 ? "it" : "them") + " out.",
+    MsgBox(msf::samplesNotNumbersText(bad, file) + "; the trace leaves " + (bad.size() == 1 ? "it" : "them") + " out.",
            MsgButtons::OK, MsgIcon::Exclamation);
 }
 

@@ -88,7 +88,9 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     cmbTrigger->setObjectName("cmbTrigger");
     cmbTrigger->setToolTip("Trigger mode (pick Single again to re-arm it)");
     for (const char* m : kTriggerModes) cmbTrigger->addItem(m);
-    cmbTrigger->setCurrentText(GetSetting("Instruments", "Scope_trigger", "Auto"));
+    // A stored mode that is none of these (damaged, from another version) gives the default.
+    const int storedMode = cmbTrigger->findText(GetSetting("Instruments", "Scope_trigger", "Auto").trimmed(), Qt::MatchFixedString);
+    cmbTrigger->setCurrentIndex(storedMode >= 0 ? storedMode : int(scope::Trigger().mode));
     cmbEdge = new QComboBox(bar);
     cmbEdge->setObjectName("cmbEdge");
     cmbEdge->setToolTip("Trigger edge");
@@ -470,7 +472,19 @@ void LiveScope::referenceFromFile(const QString& path) {
                MsgIcon::Exclamation);
         return;
     }
+    // Samples that are no number are named, as File > Open names them: left out of the
+    // reference, and a file with no number at all (text, binary, UTF-16) is no reference.
+    const QStringList bad = msf::samplesNotNumbers(records, n);
+    if (bad.size() == samples.size()) {
+        MsgBox(tr("%1; it cannot be drawn as a reference.").arg(msf::samplesNotNumbersText(bad, path)), MsgButtons::OK,
+               MsgIcon::Exclamation);
+        return;
+    }
     setReference(samples, {}, QFileInfo(path).fileName());
+    if (!bad.isEmpty())
+        MsgBox(bad.size() == 1 ? tr("%1; the reference leaves it out.").arg(msf::samplesNotNumbersText(bad, path))
+                               : tr("%1; the reference leaves them out.").arg(msf::samplesNotNumbersText(bad, path)),
+               MsgButtons::OK, MsgIcon::Exclamation);
 }
 
 void LiveScope::setAsReference() {
@@ -647,7 +661,7 @@ bool LiveScope::scriptSet(const QString& control, const QString& index, const QS
     if (control == QLatin1String("spnLevel")) {
         bool ok = false;
         const double level = value.toDouble(&ok);
-        if (!ok) *error = "not a number: " + value;
+        if (!ok || !std::isfinite(level)) *error = "not a number: " + value;
         else spnLevel->setValue(level);
         return true;
     }
@@ -658,6 +672,10 @@ bool LiveScope::scriptSet(const QString& control, const QString& index, const QS
     const double at = value.toDouble(&ok);
     if (i < 0 || !ok) {
         *error = "set MultiScope.cursor(T1|T2|V1|V2) takes divisions from the left or bottom edge";
+        return true;
+    }
+    if (!std::isfinite(at)) {
+        *error = tr("set MultiScope.cursor(%1) takes a finite number of divisions, not %2").arg(names[i], value);
         return true;
     }
     cursors_.place(CursorId(i), at);

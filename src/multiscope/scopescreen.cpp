@@ -88,7 +88,7 @@ double yOfValue(const ScreenGeometry& g, const ScreenView& v, double value) {
 }
 
 // Samples as screen points from `from` on: x from the left edge by time, y by level (far-off
-// values held a few screens away rather than overflowing).
+// values held a few screens away rather than overflowing; one that is no number left out).
 QPolygonF tracePoints(const ScreenGeometry& g, const ScreenView& v, const ScreenTrace& t, std::size_t from) {
     QPolygonF line;
     if (t.values.empty() || !(t.dt > 0)) return line;
@@ -99,6 +99,7 @@ QPolygonF tracePoints(const ScreenGeometry& g, const ScreenView& v, const Screen
     for (std::size_t k = from; k < t.values.size(); ++k) {
         const double x = r.left() + double(k) * step;
         if (x > r.right() + step) break;
+        if (!std::isfinite(t.values[k])) continue;  // a reference's sample that is no number
         line << QPointF(x, std::clamp(yOfValue(g, v, t.values[k]), r.top() - limit, r.bottom() + limit));
     }
     return line;
@@ -133,6 +134,7 @@ double& Cursors::position(CursorId id) {
 double Cursors::position(CursorId id) const { return const_cast<Cursors*>(this)->position(id); }
 
 void Cursors::place(CursorId id, double divisions) {
+    if (!std::isfinite(divisions)) return;  // no place on the screen: the cursor stays where it is
     const double top = isTime(id) ? kDivisionsX : kDivisionsY;
     position(id) = std::clamp(divisions, 0.0, top);
 }

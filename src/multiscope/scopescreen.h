@@ -33,7 +33,8 @@ struct Cursors {
 
     double& position(CursorId id);
     double position(CursorId id) const;
-    // Moves a cursor by `divisions`, kept on the screen.
+    // Moves a cursor by `divisions`, kept on the screen; a value that is no finite number
+    // (NaN, infinity) leaves the cursor where it is.
     void move(CursorId id, double divisions);
     void place(CursorId id, double divisions);
 };

@@ -1,7 +1,10 @@
 #include "multiscope/waveformfile.h"
 
 #include "platform/files.h"
+#include "platform/numbers.h"
 #include "platform/vbtypes.h"
+
+#include <algorithm>
 
 namespace msf {
 
@@ -100,6 +103,21 @@ int readWaveformFile(const QString& path, QString (&target)[kRecords]) {
     }
     for (int i = 0; i < count; ++i) target[i] = read[i];
     return count;
+}
+
+QStringList samplesNotNumbers(const QString (&records)[kRecords], int count) {
+    QStringList bad;
+    for (int i = 1; i < std::min(count, kRecords); ++i) {
+        bool ok = false;
+        vb::val(records[i], &ok);
+        if (!ok) bad << QString::number(i);
+    }
+    return bad;
+}
+
+QString samplesNotNumbersText(const QStringList& bad, const QString& file) {
+    return bad.size() == 1 ? "Sample " + bad[0] + " of " + file + " is not a number"
+                           : "Samples " + bad.join(", ") + " of " + file + " are not numbers";
 }
 
 QByteArray formatWaveform(const QStringList& records) {

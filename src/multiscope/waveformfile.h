@@ -66,6 +66,12 @@ bool channelOpen();
 // short file keep their contents. On any error (see WaveformReader) target is left untouched.
 int readWaveformFile(const QString& path, QString (&target)[kRecords]);
 
+// The numbers of the samples among records[1..count-1] that are no number (text, "nan",
+// "inf", beyond the range of a number, the bytes of a binary or UTF-16 file), as texts.
+QStringList samplesNotNumbers(const QString (&records)[kRecords], int count);
+// "Sample 3 of FILE is not a number" or "Samples 1, 2 of FILE are not numbers".
+QString samplesNotNumbersText(const QStringList& bad, const QString& file);
+
 // The file's bytes for these records: each one in double quotes followed by CR LF. A double
 // quote inside a record would end the field early when the file is read back and lose the
 // rest of the record, so it is written as a single quote (').

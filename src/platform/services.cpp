@@ -280,6 +280,8 @@ bool usableFolder(const QString& path) {
 }  // namespace
 
 void removeLeftTemporaryFiles() {
+    // Wherever a killed run was writing (a capture in any folder, a class folder's share).
+    startWriteJournal(QDir(userDataFolder()).filePath(QStringLiteral(".journal")));
     removeStaleTemporaries(appFolder());
     removeStaleTemporaries(userDataFolder());
     removeStaleTemporaries(QFileInfo(settingsPath()).absolutePath());

@@ -50,7 +50,9 @@ QString missingLookupField(const QSqlDatabase& db, const QString& table);
 // written, else the system's default. Worked out once for each value of TMPDIR; when no
 // folder can be written the user is told once.
 QString usableTempFolder();
-// Removes what runs that were killed while writing left behind: the temporary files of the
-// atomic writes in the program's folder, the user's data folder, the settings folder and (for
-// the scanner's reports only, since others share it) the temporary folder.
+// Removes what runs that were killed while writing left behind: the temporary files the
+// journal of writes in progress (in the user's data folder, `.journal`) still lists, wherever
+// they are, and those of the atomic writes in the program's folder, the user's data folder,
+// the settings folder and (for the scanner's reports only, since others share it) the
+// temporary folder. From here on the writes are journalled.
 void removeLeftTemporaryFiles();

@@ -420,6 +420,65 @@ def stale(w):
 hand_in('outbox.temporaries', stale, 'cannot read ', '.a.vat.Ab12Cd', '"errors":1', status=1,
         script=S('tick|file "USERDATA:Class outbox/.b.vat.Zz98Yy"|file "USERDATA:Class outbox/.a.vat.Ab12Cd"'))
 
+# --- the Live screen: stored trigger settings, reference waveform files and capture targets ---
+LIVE = S('menu File > Start / Stop Engine|menu Tools > MultiScope|click MultiScope.optLive|'
+         'drop FRMsimulation.lblECU(1) MultiScope.cmdConnection|sweep 8')
+# A stored trigger mode that is none of the four is the default; the name of one, in any case, is that one.
+for vname, raw in VALUES + [('roll_blank', ' Roll '), ('single_lower', 'single')]:
+    mode = {'roll_blank': 'Roll', 'single_lower': 'Single'}.get(vname, 'Auto')
+    case('live.trigger.%s' % vname, LIVE + '\nshow MultiScope', settings('Instruments', 'Scope_trigger', raw),
+         expect=['"mode":"%s"' % mode], changes=[CONF])
+
+
+def tmp_file(name, content=None, link=None):
+    """A file in the temporary folder: CONTENT (bytes), or a symbolic link to LINK."""
+    def prep(w):
+        p = os.path.join(w, 'tmp', name)
+        os.symlink(link, p) if link else open(p, 'wb').write(content)
+    return prep
+
+
+wave = lambda sample: b'"1.4 V"\r\n' + b''.join(b'"%s"\r\n' % (sample(i) if callable(sample) else sample) for i in range(1, 51))
+REFUSED = 'it cannot be drawn as a reference'
+KEPT = '"reference":"Engine speed.msf"'  # the reference set before the damaged file is kept
+REFERENCE = S('click MultiScope.mnuRefStored|answer file TEMP:ref.msf|click MultiScope.mnuRefFile|show MultiScope')
+for kind, content, texts in [
+        ('nan', wave(b'nan'), [REFUSED, KEPT]), ('inf', wave(b'-inf'), [REFUSED, KEPT]), ('1e400', wave(b'1e400'), [REFUSED, KEPT]),
+        ('text', wave(b'twelve volts'), [REFUSED, KEPT]), ('utf16', wave(b'42').decode().encode('utf-16'), [REFUSED, KEPT]),
+        ('binary', b'\x00\x01\xfe\xff,' * 300, [REFUSED, KEPT]), ('empty', b'', ['holds no samples', KEPT]),
+        ('meter_only', b'"1.4 V"\r\n', ['holds no samples', KEPT]),
+        ('some_nan', wave(lambda i: b'nan' if i % 10 == 0 else b'42'), ['Samples 10, 20, 30, 40, 50 of', '"reference":"ref.msf"']),
+        ('cut', wave(b'42')[:37], ['"reference":"ref.msf"']), ('10MB', (wave(b'42') * 6000)[:10 << 20], ['"reference":"ref.msf"'])]:
+    case('live.reference.' + kind, LIVE + '\n' + REFERENCE, tmp_file('ref.msf', content), expect=texts, changes=[CONF])
+case('live.reference.folder', LIVE + '\n' + REFERENCE, lambda w: os.makedirs(os.path.join(w, 'tmp/ref.msf')),
+     expect=['could not be read as a reference', KEPT], changes=[CONF])
+case('live.reference.missing', LIVE + '\n' + REFERENCE, expect=['could not be read as a reference', KEPT], changes=[CONF])
+# A cursor set to no number is refused and stays where it was.
+case('live.cursor_nan', LIVE + '\n' + S('click MultiScope.chkCursors|set MultiScope.cursor(T1) nan|show MultiScope.cursor(T1)'),
+     expect=['takes a finite number of divisions', '"divisions":3'], status=1, changes=[CONF])
+case('live.level_inf', LIVE + '\n' + S('set MultiScope.spnLevel inf|show MultiScope'),
+     expect=['not a number: inf', '"level":0'], status=1, changes=[CONF])
+
+# Capture targets; the file, where there is one, is read back after the capture.
+CAPTURE = LIVE + '\n' + S('answer file %s|click MultiScope.mnuCaptureWave')
+UNSAVED, SAVED = 'The capture could not be saved to', '"text":"Capture saved to '
+for kind, target, prep, texts in [
+        ('name_248', 'c' * 244 + '.msf', None, [SAVED]), ('name_255', 'c' * 251 + '.msf', None, [SAVED]),
+        ('name_256', 'c' * 252 + '.msf', None, [UNSAVED, 'Path/File access error 75']),
+        ('link_to_file', 'link.msf', lambda w: (tmp_file('real.msf', b'old')(w), tmp_file('link.msf', link='real.msf')(w)),
+         [SAVED, '"text":"\\"  1.4 V (ac)']),
+        ('link_nowhere', 'link.msf', tmp_file('link.msf', link='real.msf'), [UNSAVED, 'link to a file that does not exist']),
+        ('loop', 'loop.msf', tmp_file('loop.msf', link='loop.msf'), [UNSAVED, 'is a link that leads round in a loop']),
+        ('loop_pair', 'a.msf', lambda w: (tmp_file('a.msf', link='b.msf')(w), tmp_file('b.msf', link='a.msf')(w)),
+         [UNSAVED, 'is a link that leads round in a loop']),
+        ('read_only', 'ro.msf', lambda w: (tmp_file('ro.msf', b'kept')(w), os.chmod(os.path.join(w, 'tmp/ro.msf'), 0o444)),
+         [UNSAVED, 'ro.msf is read-only', '"text":"kept"']),
+        ('missing_folder', 'gone/cap.msf', None, [UNSAVED, 'Path not found 76']),
+        ('folder', 'dir.msf', lambda w: os.makedirs(os.path.join(w, 'tmp/dir.msf')), [UNSAVED, 'Path/File access error 75'])]:
+    target = 'TEMP:' + target
+    read_back = '\nfile ' + q(target) if 'link_to' in kind or 'read_only' in kind or SAVED in texts else ''
+    case('live.capture.' + kind, CAPTURE % q(target) + read_back, prep, expect=texts, changes=[CONF])
+
 
 # --- the runner ---
 def tree_hashes(root, skip):

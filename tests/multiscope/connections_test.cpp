@@ -231,3 +231,31 @@ TEST_F(Connections, LiveCursorsAreDraggedWithTheMouse) {
     ms->live->chkCursors->setChecked(false);
     ms->setSource(MultiScope::Source::Stored);
 }
+
+// A cursor set from a script to a value that is no number is refused, and the cursors and
+// their read-outs stay as they were.
+TEST_F(Connections, LiveCursorsRefuseValuesThatAreNoNumber) {
+    MultiScope* ms = frm<MultiScope>();
+    ms->showForm();
+    ms->setSource(MultiScope::Source::Live);
+    drop("FRMsimulation.lblECU(1)");
+    ms->live->chkCursors->setChecked(true);
+    QString error;
+    ASSERT_TRUE(ms->scriptSet("cursor", "T1", "2", &error) && error.isEmpty());
+    ASSERT_TRUE(ms->scriptSet("cursor", "V2", "1.5", &error) && error.isEmpty());
+    QJsonObject before;
+    ASSERT_TRUE(ms->live->scriptShow(QString(), QString(), before));
+    for (const char* id : {"T1", "V2"}) {
+        for (const char* bad : {"nan", "NaN", "inf", "-inf"}) {
+            error.clear();
+            EXPECT_TRUE(ms->scriptSet("cursor", id, bad, &error));
+            EXPECT_TRUE(error.contains("finite")) << id << " " << bad << ": " << error.toStdString();
+        }
+    }
+    QJsonObject after;
+    ASSERT_TRUE(ms->live->scriptShow(QString(), QString(), after));
+    EXPECT_EQ(after.value("cursors"), before.value("cursors"));
+    EXPECT_DOUBLE_EQ(after.value("cursors").toObject().value("T1").toDouble(), 2.0);
+    ms->live->chkCursors->setChecked(false);
+    ms->setSource(MultiScope::Source::Stored);
+}

@@ -7,6 +7,7 @@
 #include "multiscope/acquisition.h"
 #include "multiscope/capture.h"
 #include "multiscope/measurements.h"
+#include "multiscope/scopescreen.h"
 
 #include <gtest/gtest.h>
 
@@ -312,6 +313,28 @@ TEST(Capture, WaveformRecordsReadBackAsTheScreenShowedThem) {
     // Off the editor's range: kept at its limit.
     EXPECT_EQ(captureRecords({10.0}, 1.0, "")[1], "99");
     EXPECT_EQ(captureRecords({-10.0}, 1.0, "")[1], "-99");
+}
+
+TEST(Capture, AReferenceSampleThatIsNoNumberIsLeftOutNotDrawnAtZero) {
+    const std::vector<double> levels = levelsOfRecords({"66.7", "nan", "volts", "1e400", "", "-33.3"}, 3.0);
+    ASSERT_EQ(levels.size(), 6u);
+    EXPECT_NEAR(levels[0], 6.0, 0.01);
+    for (int i = 1; i <= 4; ++i) EXPECT_TRUE(std::isnan(levels[std::size_t(i)])) << i << ": " << levels[std::size_t(i)];
+    EXPECT_NEAR(levels[5], -3.0, 0.01);
+}
+
+TEST(Cursors, AValueThatIsNoNumberLeavesTheCursorWhereItWas) {
+    Cursors c;
+    c.place(CursorId::T1, 4.5);
+    c.place(CursorId::V1, 7);
+    for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        c.place(CursorId::T1, bad);
+        c.move(CursorId::V1, bad);
+    }
+    EXPECT_DOUBLE_EQ(c.position(CursorId::T1), 4.5);
+    EXPECT_DOUBLE_EQ(c.position(CursorId::V1), 7.0);
+    c.place(CursorId::T1, 1e9);  // a finite number off the screen stops at its edge
+    EXPECT_DOUBLE_EQ(c.position(CursorId::T1), 10.0);
 }
 
 TEST(Capture, CsvHasAHeaderAndARowPerSample) {

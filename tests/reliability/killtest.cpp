@@ -1,7 +1,9 @@
 // Kills the program (SIGKILL) at random moments while it writes one kind of file in a loop,
 // and checks after every kill that each file it writes is whole: one of the contents a
 // finished write leaves, or of the shape every finished write has; a database passes its
-// integrity check and holds the edited cell's old or new value.
+// integrity check and holds the edited cell's old or new value. After a restart no temporary
+// file of the atomic write may be left anywhere: after every kill for the captures, which go
+// to folders of the user's choosing, and at the end of each kind for the others.
 //
 // Then the hand-in of classroom attempts, killed the same way: straight to a reachable class
 // folder, and through the outbox (the class folder away in some runs, back in others). After
@@ -12,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,13 +26,20 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
 namespace {
 
 struct Target { const char* path; const char* shape = nullptr; int lines = 0; };  // no shape: learnt from finished runs
-struct Kind { const char* name; const char* setup; const char* body; const char* a; const char* b; QList<Target> targets; };
+// `share`: the kind's part of the kills, at least (a quarter for the captures); `restart`: a
+// restart after every kill, which must leave no temporary file anywhere.
+struct Kind { const char* name; const char* setup; const char* body; const char* a; const char* b; QList<Target> targets;
+              int share = 0; bool restart = false; };
+
+// A waveform file as the Live screen's capture writes it: the meter text and 50 samples.
+const char* const kCapture = "(\"[^\"\r\n]*\"\r\n)+";
 
 const QList<Kind> kKinds = {
     {"settings", "", "menu Tools > User Details\nset frmUserDetails.txbName %1\nset frmUserDetails.txbAddress %1\n"
@@ -48,6 +58,12 @@ const QList<Kind> kKinds = {
      "click frmDiagnostics.datRoutine(next)\nclick frmDiagnostics.datRoutine(prev)\n", "Check-the-feed", "Check-the-earth",
      {{"data/ZR.db", nullptr}}},
     {"lookup", "let LoggedIn -1\napplyoptions\n", "set FRMsimulation.DBtiminggrid(2,3) %1\n", "50", "51", {{"data/ZR.db", nullptr}}},
+    // Captures of the Live screen into folders of the user's: one beside nothing of the
+    // program's, one through a link into another folder (the link stays a link).
+    {"capture", "menu File > Start / Stop Engine\nmenu Tools > MultiScope\nclick MultiScope.optLive\n"
+     "drop FRMsimulation.lblECU(1) MultiScope.cmdConnection\nsweep 8\n",
+     "sweep 4\nanswer file %1\nclick MultiScope.mnuCaptureWave\n", "WORK:captures/idle-capture.msf", "WORK:captures/link.msf",
+     {{"captures/idle-capture.msf", kCapture, 51}, {"elsewhere/linked.msf", kCapture, 51}}, 4, true},
 };
 
 QString program, work;
@@ -80,7 +96,7 @@ QByteArray snapshot(const QString& path) {
 QProcess* start(const QString& script) {
     QFile f(work + "/script.vs");
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write the script");
-    f.write(script.toUtf8());
+    f.write(QString(script).replace("WORK:", work + "/").toUtf8());
     f.close();
     auto* p = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -101,6 +117,17 @@ void finish(const QString& script, const char* kind) {
     const QByteArray out = p->readAllStandardOutput();
     if (!out.contains("{\"errors\":0,\"event\":\"end\"}")) qFatal("%s: a finished run failed:\n%s", kind, out.constData());
     delete p;
+}
+
+// The temporary files of the atomic write (".NAME.XXXXXX") anywhere in the work folder.
+QStringList temporariesLeft() {
+    static const QRegularExpression temporary("^\\..+\\.[A-Za-z0-9]{6}$");
+    QStringList found;
+    for (QDirIterator it(work, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        if (temporary.match(it.fileName()).hasMatch()) found << path.mid(work.size() + 1);
+    }
+    return found;
 }
 
 void writeSettings(const QByteArray& text) {
@@ -259,9 +286,15 @@ int main(int argc, char** argv) {
     const int perKind = (kills + kKinds.size() - 1) / kKinds.size();
     int failures = 0, done = 0, missed = 0;
     for (const Kind& k : kKinds) {
+        const int killsOfKind = k.share ? std::max(perKind, kills / k.share) : perKind;
         QTemporaryDir dir;
         work = dir.path();
         freshWork(args[2]);
+        QDir(work).mkpath("userdata"), QDir(work).mkpath("captures"), QDir(work).mkpath("elsewhere");
+        QFile linked(work + "/elsewhere/linked.msf");
+        if (!linked.open(QIODevice::WriteOnly) || linked.write("\"first\"\r\n") < 0) qFatal("cannot write a capture");
+        linked.close();
+        if (!QFile::link(work + "/elsewhere/linked.msf", work + "/captures/link.msf")) qFatal("cannot make the link");
         writeSettings("[ZRsettings]\nZRsetting0=1\n");  // option 0: the tables take edits
         const QString setup = QString(k.setup), bodyA = QString(k.body).arg(k.a), bodyB = QString(k.body).arg(k.b);
         QMap<QString, QList<QByteArray>> known;  // what a finished write of A or of B leaves
@@ -270,7 +303,7 @@ int main(int argc, char** argv) {
             for (const Target& t : k.targets) known[t.path] << snapshot(work + "/" + t.path);
         }
         const QString loop = setup + "show frmMainscreen\n" + (bodyA + bodyB).repeated(500);
-        for (int n = 0; n < perKind;) {
+        for (int n = 0; n < killsOfKind;) {
             const int delay = QRandomGenerator::global()->bounded(maxDelay + 1);
             QProcess* p = start(loop);
             QByteArray out;
@@ -299,9 +332,26 @@ int main(int argc, char** argv) {
                 std::printf("FAIL %s kill %d (%d ms): %s is not a whole write (%lld bytes): %s\n", k.name, n, delay, t.path,
                             static_cast<long long>(now.size()), now.left(120).toHex().constData());
             }
+            if (!QFileInfo(work + "/captures/link.msf").isSymLink()) {
+                ++failures;
+                std::printf("FAIL %s kill %d (%d ms): the link was replaced\n", k.name, n, delay);
+                QFile::remove(work + "/captures/link.msf");
+                QFile::link(work + "/elsewhere/linked.msf", work + "/captures/link.msf");
+            }
+            if (k.restart) {
+                finish("show frmMainscreen\n", k.name);
+                if (const QStringList left = temporariesLeft(); !left.isEmpty()) {
+                    ++failures;
+                    std::printf("FAIL %s kill %d (%d ms): left after a restart: %s\n", k.name, n, delay, qPrintable(left.join(", ")));
+                }
+            }
         }
         finish(setup + bodyA, k.name);  // the program starts and writes after the kills
-        std::printf("%-9s %d kills\n", k.name, perKind);
+        if (const QStringList left = temporariesLeft(); !left.isEmpty()) {
+            ++failures;
+            std::printf("FAIL %s: left after the kills and a run to the end: %s\n", k.name, qPrintable(left.join(", ")));
+        }
+        std::printf("%-9s %d kills\n", k.name, killsOfKind);
         std::fflush(stdout);
     }
     if (handIns > 0) {

@@ -17,4 +17,10 @@ expect filetext DATA:left.txt "gone kept"
 #! sh u="$work/userdata/vantorel"; mkdir -p "$u"; for f in "$work/data/.Engine speed.msf.Ab3dE9" "$u/.Challenge results.csv.x1Y2z3" "$work/tmp/.Faults.scn.Qq1Ww2" "$work/tmp/.other.txt.Pp0Oo9" "$work/data/.notes.kept"; do printf half > "$f"; touch -d '-3 minutes' "$f"; done
 #! restart
 #! sh u="$work/userdata/vantorel"; ls -A "$work/data" "$u" "$work/tmp" | grep '^\.' | sort | tr '\n' ' ' > "$work/data/left.txt"
-expect filetext DATA:left.txt ".notes.kept .other.txt.Pp0Oo9 "
+expect filetext DATA:left.txt ".journal .notes.kept .other.txt.Pp0Oo9 "
+# Anywhere else (a capture's folder), a start removes what the journal of writes in progress of
+# a killed run still lists, however new, and nothing it does not list.
+#! sh u="$work/userdata/vantorel"; e="$work/elsewhere"; mkdir -p "$e" "$u/.journal"; printf half > "$e/.idle.msf.Kk1Ll2"; printf half > "$e/.idle.msf.Mm3Nn4"; printf '+ 1765000000 %s\n' "$e/.idle.msf.Kk1Ll2" > "$u/.journal/writes-Dead01.journal"
+#! restart
+#! sh ls -A "$work/elsewhere" | tr '\n' ' ' > "$work/data/left.txt"; printf %s "$(ls "$work/userdata/vantorel/.journal" | grep -c Dead01)" >> "$work/data/left.txt"
+expect filetext DATA:left.txt ".idle.msf.Mm3Nn4 0"
