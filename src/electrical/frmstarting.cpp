@@ -86,7 +86,7 @@ void frmStarting::onActivate() {
     }
 }
 
-void frmStarting::cmdStarter_Click() { RunStartStopEngine(); }
+void frmStarting::cmdStarter_Click() { RunStartStopEngine(StartMode::OnTimer); }
 
 void frmStarting::hsbVoltage_Change() { SystemVoltage = hsbVoltage->value(); }
 

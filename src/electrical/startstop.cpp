@@ -18,138 +18,143 @@
 #include "faults/faults.h"
 #include "faults/frmfaults.h"
 #include "sim/engine.h"
+#include "sim/startsequence.h"
 #include "platform/platform.h"
 #include "platform/services.h"
 
 #include <QAbstractButton>
+#include <algorithm>
+#include <memory>
+#include <vector>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
 
-// Windows are looked up again after every yield: a window closed while the key is held
-// is loaded afresh instead of being used after it has gone.
+// Windows are looked up again for every stretch of the sequence: a window closed while the
+// key is held is loaded afresh instead of being used after it has gone.
 
 namespace {
 
 // The cranking speed on the engine-management and starting windows.
-void showCrankingSpeed() {
-    const QString text = QString::number(EngineSpeed);
+void showCrankingSpeed(int speed) {
+    const QString text = QString::number(speed);
     frm<FRMsimulation>()->speed->setText(text);
     frmStarting* starting = frm<frmStarting>();
     starting->txtCrankingSpeed->setText(text);
-    starting->pbrStarter->setValue(qBound(0, int(EngineSpeed), starting->pbrStarter->maximum()));
+    starting->pbrStarter->setValue(qBound(0, speed, starting->pbrStarter->maximum()));
 }
 
-void startSequence() {
-    // 1-3. Neutral, the starter's speed for this battery, everything at rest.
-    frm<frmControls>()->optGear[0]->setChecked(true);
-    CrankingSpeed = SystemVoltage * 11;
-    sim::restEngine(programState());
-    RefreshReadings();
+// One start sequence under way. A key turned from a click on the desktop holds between its
+// stretches by the timer, with the program's event loop running; the others (script mode,
+// a challenge setting up its vehicle, the engine started at start-up) hold in place and let
+// pending events run once before each hold.
+struct StartRun {
+    sim::StartSequence sequence;
+    bool onTimer = false;
+    double hold = 0;       // the hold it is waiting out on the timer
+    bool waiting = false;  // between two stretches, on the timer
+};
 
-    // 4-7. Key to the cranking position: the starter's load drops the voltage.
-    SetStatus("Engine is ready to start...");
-    DoEvents();
-    Pause(1.0);
-    EngineLoad = 5;
-    SystemVoltage = SystemVoltage - 1;
-    RefreshReadings();
-    IgnitionTiming = 9;
-    DwellPercentage = 35;
-    InjectionDuration = ecu::crankingInjectionFor(EngineTemperature);
-    SetStatus("Cranking position...");
-    frm<frmControls>()->lblStatus->setText("Cranking position...");
-    EngineCranking = True;
+// The sequences under way, the innermost last. A key turned while a sequence holds starts one
+// that runs through before the outer one carries on, as it would inside the outer one's yield.
+std::vector<std::shared_ptr<StartRun>>& startRuns() {
+    static std::vector<std::shared_ptr<StartRun>> runs;
+    return runs;
+}
 
-    // 8. Injected faults.
-    sim::FaultSet faults;
-    for (int n = 1; n <= frmFaults::kFaultCount; ++n) faults[n] = FaultPresent(n);
-    sim::applyCrankingFaults(programState(), faults);
-    if (faults[36]) {  // the flat battery shows on the voltage sliders
-        frm<FRMsimulation>()->HSB_system_voltage->setValue(9);
-        frm<frmStarting>()->hsbVoltage->setValue(9);
-    }
+void carryOn(const std::shared_ptr<StartRun>& run);
 
-    // 9. A fault that stops the starter: the key rests in the cranking position.
-    RefreshReadings();
-    if (CriticalFault == True) return;
+// The hold between two stretches of a sequence held on the timer (in tests, fired by hand).
+// Never destroyed: a static object would go after the application object, timer and all.
+VTimer& holdTimer() {
+    static VTimer* timer = new VTimer("tmrStartSequence", 100, [] {
+        holdTimer().setEnabled(false);
+        if (!startRuns().empty() && startRuns().back()->waiting) carryOn(startRuns().back());
+    });
+    return *timer;
+}
 
-    // 10. Cranking ramp. The shared loop counter follows the ramp, but the ramp keeps its
-    // own count so that other users of the counter (events run in between) cannot move it.
-    const int rampEnd = CrankingSpeed;
-    for (int speed = 70; speed <= rampEnd; ++speed) {
-        LoopIndex = speed;
-        EngineSpeed = speed;
-        showCrankingSpeed();
-        DoEvents();
-        Pause(0.1);
-    }
-    LoopIndex = rampEnd >= 70 ? rampEnd + 1 : 70;  // where a counted loop leaves its counter
+void holdOnTimer(const StartRun& run) {
+    holdTimer().setInterval(qRound(run.hold * 1000));
+    holdTimer().setEnabled(true);
+}
 
-    // 11. Compression strokes make the speed wobble.
-    for (int stroke = 0; stroke < 10; ++stroke) {
-        CrankingSpeed += 5;
-        EngineSpeed = CrankingSpeed;
-        showCrankingSpeed();
-        DoEvents();
-        Pause(0.3);
-        CrankingSpeed -= 5;
-        EngineSpeed = CrankingSpeed;
-        showCrankingSpeed();
-        frmCharging* charging = frm<frmCharging>();
-        charging->txtOutputVoltage->setText(QString::number(SystemVoltage));
-        charging->txtEngineSpeed->setText(QString::number(EngineSpeed));
-        DoEvents();
-        Pause(0.3);
-    }
-    RefreshReadings();
+// The run is through (or failed): the one it interrupted carries on after its own hold.
+void finish(const std::shared_ptr<StartRun>& run) {
+    auto& runs = startRuns();
+    runs.erase(std::remove(runs.begin(), runs.end(), run), runs.end());
+    if (!runs.empty() && runs.back()->waiting) holdOnTimer(*runs.back());
+}
 
-    // 13. Too slow to start.
-    if (CrankingSpeed < 100) {
-        MsgBox("Engine not cranking fast enough to start...", MsgButtons::OK, MsgIcon::Critical);
-        StopEngine();
-        return;
-    }
-
-    // 14. A fault appeared while cranking: keep cranking for tests, or give up.
-    if (CriticalFault == True) {
-        const MsgAnswer answer = MsgBox(
-            "There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\n"
-            "Click ignition key again after tests are complete. ",
-            MsgButtons::OKCancel, MsgIcon::Critical);
-        if (answer == MsgAnswer::OK) {
-            SetStatus("Engine cranking for testing...");
-            return;
+void play(const sim::StartOutcome& out, StartRun& run) {
+    for (const sim::StartEvent& e : out.events) {
+        switch (e.kind) {
+        case sim::StartEvent::Kind::Status: SetStatus(e.text); break;
+        case sim::StartEvent::Kind::KeyStatus: frm<frmControls>()->lblStatus->setText(e.text); break;
+        case sim::StartEvent::Kind::Readings:
+            engineview::showReadings(e.readings);
+            engineview::showControls(e.controls);
+            break;
+        case sim::StartEvent::Kind::CrankingSpeed: showCrankingSpeed(e.number); break;
+        case sim::StartEvent::Kind::ChargingShown: {
+            frmCharging* charging = frm<frmCharging>();
+            charging->txtOutputVoltage->setText(QString::number(e.number));
+            charging->txtEngineSpeed->setText(QString::number(e.speed));
+            break;
         }
-        SetStatus("Engine stopped...");
-        EngineCranking = False;
-        EngineSpeed = 0;
-        EngineLoad = 0;
-        SystemVoltage = 12;
-        RefreshReadings();
-        Pause(1.0);
-        SetStatus("Ready...");
-        return;
+        case sim::StartEvent::Kind::StarterVoltage: frm<frmStarting>()->hsbVoltage->setValue(e.number); break;
+        case sim::StartEvent::Kind::Message:
+            run.sequence.answer(MsgBox(e.text, e.okCancel ? MsgButtons::OKCancel : MsgButtons::OK,
+                                       MsgIcon::Critical) == MsgAnswer::OK);
+            break;
+        case sim::StartEvent::Kind::Stop: engineview::play(e.stop, e.controls); break;
+        }
     }
+}
 
-    // 15. The engine starts and settles at idle with the alternator charging.
-    frm<FRMsimulation>()->speed->setText("0");
-    frmStarting* starting = frm<frmStarting>();
-    starting->txtCrankingSpeed->setText("0");
-    starting->pbrStarter->setValue(0);
-    EngineSpeed = 800;
-    EngineLoad = 10;
-    SystemVoltage = 14;
-    RefreshReadings();
-    SetStatus("Engine is running...");
-    DoEvents();
-    Pause(1.0);
-    EngineRunning = True;
-    frm<frmControls>()->lblStatus->setText("Engine is running...");
-    EngineCranking = False;
-    SetStatus("Ready...");
+// Advances the run until it holds on the timer or is through.
+void carryOn(const std::shared_ptr<StartRun>& run) {
+    run->waiting = false;
+    try {
+        for (;;) {
+            sim::Controls controls;
+            if (run->sequence.readsControls()) controls = engineview::gatherControls();
+            const sim::FaultSet faults = run->sequence.readsFaults() ? PresentFaults() : sim::FaultSet();
+            const sim::StartOutcome out = run->sequence.advance(programState(), controls, faults);
+            play(out, *run);
+            if (out.next.done) break;
+            if (out.next.yield) {
+                if (run->onTimer) {
+                    run->hold = out.next.seconds;
+                    run->waiting = true;
+                    // A sequence started meanwhile (from the message box's own loop) goes first.
+                    if (startRuns().back() == run) holdOnTimer(*run);
+                    return;
+                }
+                DoEvents();
+            }
+            if (out.next.seconds > 0) Pause(out.next.seconds);
+        }
+    } catch (...) {
+        finish(run);
+        throw;
+    }
+    finish(run);
+}
+
+void startSequence(StartMode mode) {
+    auto& runs = startRuns();
+    // A sequence held in place has a yield on the stack: one started from it runs through in
+    // place as well.
+    const bool inPlaceUnderWay =
+        std::any_of(runs.begin(), runs.end(), [](const std::shared_ptr<StartRun>& r) { return !r->onTimer; });
+    auto run = std::make_shared<StartRun>();
+    run->onTimer = mode == StartMode::OnTimer && !platform().scripted() && !inPlaceUnderWay;
+    if (!runs.empty()) holdTimer().setEnabled(false);  // the outer one waits for this one
+    runs.push_back(run);
+    carryOn(run);
 }
 
 void stopSequence() {
@@ -184,16 +189,16 @@ void showEngineStopped() {
     }
 }
 
-void RunStartStopEngine() {
+void RunStartStopEngine(StartMode mode) {
     SetStatus("Ready...");
     frm<frmControls>()->showForm();
     frm<frmInstruments>()->showForm();
-    StartStopEngine();
+    StartStopEngine(mode);
 }
 
-void StartStopEngine() {
+void StartStopEngine(StartMode mode) {
     if (EngineRunning == True || EngineCranking == True) stopSequence();
-    else startSequence();
+    else startSequence(mode);
 }
 
 void StopEngine() {

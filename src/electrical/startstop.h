@@ -1,12 +1,19 @@
 // Turning the ignition key: start sequence with cranking, and stop sequence.
 #pragma once
 
+// How a start sequence holds between its steps. ToTheEnd: in place, letting pending events run
+// once before each hold, so that the engine is running (or not) when the call returns; a caller
+// that goes on with the started engine needs this. OnTimer: the key turned by a click returns at
+// once and the sequence carries on from a timer, the program's event loop running meanwhile.
+// Script mode always holds in place, on virtual time.
+enum class StartMode { ToTheEnd, OnTimer };
+
 // The key: with the engine running or cranking it runs the stop sequence, otherwise the
-// start sequence (which lets pending events run between its steps).
-void StartStopEngine();
+// start sequence (clicks and ticks run between its steps).
+void StartStopEngine(StartMode mode = StartMode::ToTheEnd);
 // The Run menu's Start / Stop Engine command (and the starting window's starter button): the
 // driver's controls and the instruments shown, then the key turned.
-void RunStartStopEngine();
+void RunStartStopEngine(StartMode mode = StartMode::ToTheEnd);
 // Stops the engine when it is running or cranking; a stopped engine is left alone (the key
 // itself would start it).
 void StopEngine();

@@ -101,6 +101,8 @@ public:
     ~VTimer();
     void setEnabled(bool on);
     bool enabled() const { return enabled_; }
+    // A new interval takes effect the next time the timer is enabled.
+    void setInterval(int ms) { interval_ = ms; }
     int interval() const { return interval_; }
     // Runs the handler once if the timer is enabled and not already inside its handler.
     bool fire();

@@ -47,3 +47,24 @@ expect frmControls.lblStatus text "Cranking position..."
 expect EngineCranking 0
 expect EngineSpeed 0
 expect SystemVoltage 12
+
+# Turned a third time during the ramp, the engine stopped by the second turn: that start runs
+# through (from 11 V: 121 rev/min) before the interrupted one carries on with its own ramp,
+# which the running engine does not end.
+click frmFaults.cmdClear
+let CriticalFault 0
+defer 10 click frmStarting.cmdStarter
+defer 12 click frmStarting.cmdStarter
+defer 13 expect EngineCranking 0
+defer 14 expect frmStarting.txtCrankingSpeed text 70
+defer 14 expect EngineCranking -1
+defer 86 expect EngineRunning 0
+defer 87 expect EngineRunning -1
+defer 87 expect frmStarting.txtCrankingSpeed text 81
+menu File > Start / Stop Engine
+expect CrankingSpeed 121
+expect EngineRunning -1
+expect EngineSpeed 800
+expect SystemVoltage 14
+menu File > Start / Stop Engine
+expect EngineRunning 0

@@ -312,7 +312,7 @@ void frmMainscreen::buildMenus() {
     menuMouse1_->addSeparator();
     QAction* a = menuMouse1_->addAction("Start / Stop Engine");
     a->setObjectName("menuMouse1StartEngine");
-    connect(a, &QAction::triggered, this, guarded([] { StartStopEngine(); }));
+    connect(a, &QAction::triggered, this, guarded([] { StartStopEngine(StartMode::OnTimer); }));
     a = menuMouse1_->addAction("Increase Engine Speed");
     a->setObjectName("menuMouse1IncreaseEngineSpeed");
     connect(a, &QAction::triggered, this, guarded([] { menuMouse1IncreaseEngineSpeed_Click(); }));
@@ -544,7 +544,7 @@ void frmMainscreen::menuFileLogin_Click() {
     frm<frmLogin>()->showForm();
 }
 
-void frmMainscreen::menuRunStartStopEngine_Click() { RunStartStopEngine(); }
+void frmMainscreen::menuRunStartStopEngine_Click() { RunStartStopEngine(StartMode::OnTimer); }
 
 void frmMainscreen::menuFileExit_Click() { ExitProgram(); }
 

@@ -1,0 +1,211 @@
+#include "sim/startsequence.h"
+
+#include "sim/ecumath.h"
+
+namespace sim {
+
+namespace {
+
+StartEvent event(StartEvent::Kind kind, const QString& text = QString(), int number = 0) {
+    StartEvent e;
+    e.kind = kind;
+    e.text = text;
+    e.number = number;
+    return e;
+}
+
+void refreshed(SimState& s, Controls& c, StartOutcome& out) {
+    StartEvent e = event(StartEvent::Kind::Readings);
+    e.readings = refresh(s, c);
+    e.controls = c;
+    out.events.push_back(std::move(e));
+}
+
+void status(StartOutcome& out, const QString& text) { out.events.push_back(event(StartEvent::Kind::Status, text)); }
+
+// The starter's speed as the windows show it while it turns.
+void crankingShown(SimState& s, StartOutcome& out) {
+    out.events.push_back(event(StartEvent::Kind::CrankingSpeed, {}, s.EngineSpeed));
+}
+
+void message(StartOutcome& out, const QString& text, bool okCancel) {
+    StartEvent e = event(StartEvent::Kind::Message, text);
+    e.okCancel = okCancel;
+    out.events.push_back(std::move(e));
+}
+
+StartWait yieldThenHold(double seconds) { return {false, true, seconds}; }
+StartWait hold(double seconds) { return {false, false, seconds}; }
+constexpr StartWait kAtOnce{false, false, 0};  // after a message box: its answer first
+constexpr StartWait kDone{true, false, 0};
+
+}  // namespace
+
+StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& faults) {
+    StartOutcome out;
+    switch (stage_) {
+    case Stage::KeyOn:
+        // Neutral, the starter's speed for this battery, everything at rest.
+        chooseGear(s, c, 0);
+        s.CrankingSpeed = s.SystemVoltage * 11;
+        restEngine(s);
+        refreshed(s, c, out);
+        status(out, "Engine is ready to start...");
+        stage_ = Stage::Cranking;
+        out.next = yieldThenHold(1.0);
+        return out;
+
+    case Stage::Cranking:
+        // The key in the cranking position: the starter's load drops the voltage.
+        s.EngineLoad = 5;
+        s.SystemVoltage = s.SystemVoltage - 1;
+        refreshed(s, c, out);
+        s.IgnitionTiming = 9;
+        s.DwellPercentage = 35;
+        s.InjectionDuration = ecu::crankingInjectionFor(s.EngineTemperature);
+        status(out, "Cranking position...");
+        out.events.push_back(event(StartEvent::Kind::KeyStatus, "Cranking position..."));
+        s.EngineCranking = True;
+
+        applyCrankingFaults(s, faults);
+        if (faults[36]) {  // the flat battery shows on both battery sliders
+            Outcome none;
+            moveSlider(s, c, Slider::Voltage, 9, none);
+            out.events.push_back(event(StartEvent::Kind::StarterVoltage, {}, 9));
+        }
+        refreshed(s, c, out);
+        // A fault that stops the starter: the key rests in the cranking position.
+        if (s.CriticalFault == True) {
+            stage_ = Stage::Done;
+            out.next = kDone;
+            return out;
+        }
+        rampEnd_ = s.CrankingSpeed;
+        rampSpeed_ = 70;
+        stage_ = Stage::Ramp;
+        [[fallthrough]];
+
+    case Stage::Ramp:
+        // One step of the ramp a tenth of a second. The shared loop counter follows it, but the
+        // ramp keeps its own count: what runs in between may move the shared one.
+        if (rampSpeed_ <= rampEnd_) {
+            s.LoopIndex = rampSpeed_;
+            s.EngineSpeed = rampSpeed_;
+            crankingShown(s, out);
+            ++rampSpeed_;
+            out.next = yieldThenHold(0.1);
+            return out;
+        }
+        s.LoopIndex = rampEnd_ >= 70 ? rampEnd_ + 1 : 70;  // where a counted loop leaves its counter
+        stroke_ = 0;
+        stage_ = Stage::StrokeUp;
+        [[fallthrough]];
+
+    case Stage::StrokeUp:
+        // Ten compression strokes make the speed wobble.
+        if (stroke_ < 10) {
+            s.CrankingSpeed += 5;
+            s.EngineSpeed = s.CrankingSpeed;
+            crankingShown(s, out);
+            stage_ = Stage::StrokeDown;
+            out.next = yieldThenHold(0.3);
+            return out;
+        }
+        stage_ = Stage::Decide;
+        [[fallthrough]];
+
+    case Stage::Decide:
+        refreshed(s, c, out);
+        if (s.CrankingSpeed < 100) {
+            message(out, "Engine not cranking fast enough to start...", false);
+            stage_ = Stage::TooSlow;
+            out.next = kAtOnce;
+            return out;
+        }
+        // A fault appeared while cranking: keep cranking for tests, or give up.
+        if (s.CriticalFault == True) {
+            message(out,
+                    "There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\n"
+                    "Click ignition key again after tests are complete. ",
+                    true);
+            stage_ = Stage::Answered;
+            out.next = kAtOnce;
+            return out;
+        }
+        // The engine starts and settles at idle with the alternator charging.
+        out.events.push_back(event(StartEvent::Kind::CrankingSpeed, {}, 0));
+        s.EngineSpeed = 800;
+        s.EngineLoad = 10;
+        s.SystemVoltage = 14;
+        refreshed(s, c, out);
+        status(out, "Engine is running...");
+        stage_ = Stage::Running;
+        out.next = yieldThenHold(1.0);
+        return out;
+
+    case Stage::StrokeDown: {
+        s.CrankingSpeed -= 5;
+        s.EngineSpeed = s.CrankingSpeed;
+        crankingShown(s, out);
+        StartEvent charging = event(StartEvent::Kind::ChargingShown, {}, s.SystemVoltage);
+        charging.speed = s.EngineSpeed;
+        out.events.push_back(std::move(charging));
+        ++stroke_;
+        stage_ = Stage::StrokeUp;
+        out.next = yieldThenHold(0.3);
+        return out;
+    }
+
+    case Stage::TooSlow:
+        // The key goes back: the engine is stopped (unless something stopped it meanwhile).
+        if (s.EngineRunning == True || s.EngineCranking == True) {
+            StartEvent e = event(StartEvent::Kind::Stop);
+            stopEngine(s, c, e.stop);
+            e.controls = c;
+            out.events.push_back(std::move(e));
+        }
+        stage_ = Stage::Done;
+        out.next = kDone;
+        return out;
+
+    case Stage::Answered:
+        if (answeredOk_) {
+            status(out, "Engine cranking for testing...");
+            stage_ = Stage::Done;
+            out.next = kDone;
+            return out;
+        }
+        // Given up: the engine stops where it is, the controls as they were.
+        status(out, "Engine stopped...");
+        s.EngineCranking = False;
+        s.EngineSpeed = 0;
+        s.EngineLoad = 0;
+        s.SystemVoltage = 12;
+        refreshed(s, c, out);
+        stage_ = Stage::CancelDone;
+        out.next = hold(1.0);
+        return out;
+
+    case Stage::CancelDone:
+        status(out, "Ready...");
+        stage_ = Stage::Done;
+        out.next = kDone;
+        return out;
+
+    case Stage::Running:
+        s.EngineRunning = True;
+        out.events.push_back(event(StartEvent::Kind::KeyStatus, "Engine is running..."));
+        s.EngineCranking = False;
+        status(out, "Ready...");
+        stage_ = Stage::Done;
+        out.next = kDone;
+        return out;
+
+    case Stage::Done:
+        out.next = kDone;
+        return out;
+    }
+    return out;
+}
+
+}  // namespace sim
