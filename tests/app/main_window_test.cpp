@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPixmap>
 
 #include <QDir>
@@ -92,7 +93,7 @@ TEST_F(MainWindow, FixedSizeWindowsKeepTheirSizeAndFrameWhileAnotherIsMaximised)
     scope->frame()->showMaximized();
     ASSERT_TRUE(scope->frame()->isMaximized());
 
-    for (const char* name : {"frmFaults", "frmFixedProbe"}) {
+    for (const char* name : {"frmFaults", "frmTripComputer", "frmFixedProbe"}) {
         SCOPED_TRACE(name);
         Form* fixed = Forms::get(name);
         const QRect own = fixed->frame()->geometry();
@@ -108,6 +109,12 @@ TEST_F(MainWindow, FixedSizeWindowsKeepTheirSizeAndFrameWhileAnotherIsMaximised)
         EXPECT_EQ(fixed->frame()->geometry(), own) << "its own place and size";
         EXPECT_GT(fixed->mapTo(fixed->frame(), QPoint(0, 0)).y(), 0) << "below a title bar of its own";
         EXPECT_FALSE(fixed->frame()->windowFlags() & Qt::WindowMaximizeButtonHint);
+        // Its frame's menu offers neither to maximise it nor to size it.
+        auto* sub = qobject_cast<QMdiSubWindow*>(fixed->frame());
+        ASSERT_NE(sub, nullptr);
+        for (QAction* a : sub->systemMenu()->actions())
+            if (a->text().remove('&') == "Size" || a->text().remove('&') == "Maximize")
+                EXPECT_FALSE(a->isVisible() && a->isEnabled()) << a->text().toStdString();
         EXPECT_TRUE(scope->frame()->isMaximized()) << "the maximised window stays so, behind it";
         // A click beside it reaches the window behind, not a control of this one.
         const QPoint beside = own.topRight() + QPoint(40, 40);
