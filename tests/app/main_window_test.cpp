@@ -127,6 +127,9 @@ TEST_F(MainWindow, FixedSizeWindowsKeepTheirSizeAndFrameWhileAnotherIsMaximised)
         controls->showForm();
         EXPECT_TRUE(controls->frame()->isMaximized()) << "a sizable window follows";
         EXPECT_FALSE(scope->frame()->isMaximized());
+        if (QString(name) == "frmFaults")
+            EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), fixed->frame())
+                << "the faults window stays above the maximised one";
         fixed->bringToFront();
         QApplication::processEvents();
         EXPECT_FALSE(fixed->frame()->isMaximized());
