@@ -34,6 +34,7 @@ const QPointF kLamp(350, kLampCircuit);
 }  // namespace
 
 frmCharging::frmCharging() {
+    setFixedSizeWindow(true);  // its controls stand at fixed places
     setCaption("Charging system");
     QFont small = font();
     small.setPointSizeF(7);

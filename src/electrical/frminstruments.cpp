@@ -40,6 +40,7 @@ QLabel* light(QWidget* parent, const QString& name, const QString& caption, cons
 }  // namespace
 
 frmInstruments::frmInstruments() {
+    setFixedSizeWindow(true);  // its controls stand at fixed places
     setCaption("Instruments");
     QFont small = font();
     small.setPointSize(7);

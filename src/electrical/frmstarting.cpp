@@ -32,6 +32,7 @@ constexpr int kSwitchX = 412;    // where the switch wire comes down from the ba
 }  // namespace
 
 frmStarting::frmStarting() {
+    setFixedSizeWindow(true);  // its controls stand at fixed places
     setCaption("Starting system");
     QFont small = font();
     small.setPointSizeF(7);

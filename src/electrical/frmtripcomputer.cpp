@@ -11,6 +11,7 @@
 REGISTER_FORM(frmTripComputer)
 
 frmTripComputer::frmTripComputer() {
+    setFixedSizeWindow(true);  // its controls stand at fixed places
     setCaption("Trip Computer");
     QFont small = font();
     small.setPointSize(7);

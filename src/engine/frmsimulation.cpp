@@ -85,6 +85,7 @@ QJsonArray rgbOf(const QColor& c) { return QJsonArray{c.red(), c.green(), c.blue
 }  // namespace
 
 FRMsimulation::FRMsimulation() {
+    setFixedSizeWindow(true);  // its controls stand at fixed places
     setCaption("Engine Management system");
     QFont small = font();
     small.setPointSizeF(7);

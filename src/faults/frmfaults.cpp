@@ -34,6 +34,8 @@ void clearFaultFlags() {
 
 frmFaults::frmFaults() {
     setCaption("Faults...");
+    // The boxes stand at fixed places; the window is only ever 4000 or 9000 twips wide.
+    setFixedSizeWindow(true);
     for (int n = 1; n <= kFaultCount; ++n) {
         // Ten boxes to a column, rows from 360 to 4440 twips.
         const int column = (n - 1) / 10, row = (n - 1) % 10;
@@ -77,8 +79,7 @@ void frmFaults::onLoad() {
     // window's area every sibling that is raised (shown, activated, brought to front) puts
     // this window back on top.
     if (auto* host = qobject_cast<QMdiSubWindow*>(frame())) {
-        host->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                             Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+        host->setWindowFlag(Qt::WindowStaysOnTopHint);
         if (QMdiArea* mdi = host->mdiArea()) {
             mdi->viewport()->installEventFilter(this);
             for (QMdiSubWindow* sibling : mdi->subWindowList())

@@ -1,10 +1,14 @@
 #include "platform/appicon.h"
 
+#include <QHash>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 // The ignition trace: the spark line, its ringing dying away, then the coil charging.
@@ -57,17 +61,57 @@ void paintAppIcon(QPainter& p, const QList<AppIconShape>& shapes) {
     }
 }
 
-QIcon appIcon() {
-    const QList<AppIconShape> shapes = appIconShapes();
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) {
+namespace {
+// The icon painted at a size when that size is first asked for: a window system that shows no
+// window icons (or a program without a display) never pays for the drawing.
+class AppIconEngine : public QIconEngine {
+public:
+    QList<QSize> availableSizes(QIcon::Mode = QIcon::Normal, QIcon::State = QIcon::Off) override {
+        QList<QSize> sizes;
+        for (int s : kSizes) sizes << QSize(s, s);
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::max(0, std::min({size.width(), size.height(), bestSize(size.width())}));
+        return QSize(side, side);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        // As an icon of pixmaps at the sizes above: the nearest size that is not smaller,
+        // scaled down to the size wanted where it is not one of them (never up).
+        const int side = actualSize(size, mode, QIcon::Off).width();
+        if (side <= 0) return QPixmap();
+        QPixmap pm = painted(bestSize(side));
+        if (pm.width() != side) pm = pm.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (mode == QIcon::Normal) return pm;
+        // Disabled, active or selected: as the toolkit makes them from a pixmap.
+        return QIcon(pm).pixmap(pm.size(), 1.0, mode);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QIconEngine* clone() const override { return new AppIconEngine(*this); }
+    QString key() const override { return QStringLiteral("VantorelAppIcon"); }
+
+private:
+    static constexpr int kSizes[] = {16, 24, 32, 48, 64, 128};
+    static int bestSize(int side) {
+        for (int s : kSizes)
+            if (s >= side) return s;
+        return kSizes[std::size(kSizes) - 1];
+    }
+    QPixmap painted(int size) {
+        auto it = cache_.constFind(size);
+        if (it != cache_.constEnd()) return *it;
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter p(&image);
         p.scale(size / kAppIconUnits, size / kAppIconUnits);
-        paintAppIcon(p, shapes);
+        paintAppIcon(p, appIconShapes());
         p.end();
-        icon.addPixmap(QPixmap::fromImage(image));
+        return *cache_.insert(size, QPixmap::fromImage(image));
     }
-    return icon;
-}
+    QHash<int, QPixmap> cache_;
+};
+}  // namespace
+
+QIcon appIcon() { return QIcon(new AppIconEngine); }

@@ -26,5 +26,5 @@ struct AppIconShape {
 QList<AppIconShape> appIconShapes();
 // Paints the shapes in the drawing's coordinates (scale the painter to the size wanted).
 void paintAppIcon(QPainter& p, const QList<AppIconShape>& shapes);
-// The icon at the sizes window frames and task bars use.
+// The icon at the sizes window frames and task bars use, each painted when first asked for.
 QIcon appIcon();

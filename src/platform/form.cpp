@@ -200,6 +200,15 @@ FormHost::FormHost(Form* form) : form_(form) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(form->windowTitle());
     setObjectName(form->objectName() + "_frame");
+    // While one window of the area is maximised, the area gives the window activated next the
+    // maximised place, as in any multiple-document window. A fixed-size window does not take
+    // it: it stands at its own size above the maximised window, which stays as it is. The area
+    // decides when it hears that a window is about to be activated; this connection is made
+    // before the area's own (the frame joins the area after it is built), so it is told first.
+    connect(this, &QMdiSubWindow::aboutToActivate, this, [this] {
+        if (QMdiArea* area = mdiArea())
+            area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, form_->fixedSizeWindow());
+    });
 }
 
 void FormHost::closeEvent(QCloseEvent* e) {
@@ -248,6 +257,11 @@ Form* Forms::get(const QString& name) {
         auto* host = new FormHost(f);
         f->host_ = host;
         reg().mdi->addSubWindow(host);
+        // A fixed-size window's frame: a title with its menu and close box, no maximise or
+        // minimise button, no border to drag.
+        if (f->fixedSizeWindow())
+            host->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         host->hide();
     }
     f->onLoad();

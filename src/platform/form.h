@@ -39,6 +39,12 @@ public:
 
     Kind kind() const { return kind_; }
     QString formName() const { return objectName(); }
+    // A window whose controls stand at fixed places is fixed-size: its frame has no maximise
+    // button and cannot be dragged to another size, and it opens at its own size and with its
+    // frame even while another window of the area is maximised (it never follows that window
+    // into the maximised state). Set in the constructor; windows are sizable otherwise.
+    void setFixedSizeWindow(bool fixed) { fixedSize_ = fixed; }
+    bool fixedSizeWindow() const { return fixedSize_; }
 
     // Hooks for the window's own handlers.
     virtual void onLoad() {}
@@ -90,6 +96,7 @@ private:
     friend class FormHost;
     friend class Forms;
     Kind kind_;
+    bool fixedSize_ = false;
     QPointer<QMdiSubWindow> host_;
     bool unloading_ = false;
     QRect twips_;

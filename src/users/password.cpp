@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
-#include <QPasswordDigestor>
+#include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -37,8 +37,20 @@ bool split(const QString& stored, Parts* out, QString* why) {
     return true;
 }
 
+// PBKDF2 with HMAC-SHA-256 for a key of one hash's length (32 bytes: one block, number 1).
 QByteArray derive(const QString& plain, const QByteArray& salt, int iterations) {
-    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, plain.toUtf8(), salt, iterations, kHashBytes);
+    QMessageAuthenticationCode mac(QCryptographicHash::Sha256, plain.toUtf8());
+    mac.addData(salt);
+    mac.addData(QByteArray("\0\0\0\1", 4));
+    QByteArray u = mac.result();
+    QByteArray key = u;
+    for (int i = 1; i < iterations; ++i) {
+        mac.reset();
+        mac.addData(u);
+        u = mac.result();
+        for (int b = 0; b < kHashBytes; ++b) key[b] = char(key[b] ^ u[b]);
+    }
+    return key;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The exit routine when the settings store cannot be written; the program's icon on its
-// windows; bringing a window onto a smaller screen.
+// windows; bringing a window onto a smaller screen; fixed-size windows beside a maximised one.
 #include "app/main_window/frmmainscreen.h"
 #include "sim/simstate.h"
 #include "platform/appicon.h"
@@ -7,8 +7,11 @@
 #include "platform/screenfit.h"
 #include "testing.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QImage>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPixmap>
 
 #include <QDir>
@@ -60,6 +63,87 @@ TEST(ScreenFit, AWindowIsMovedOntoTheAreaAndShrunkOnlyWhenLarger) {
     EXPECT_EQ(fitRect(QRect(0, 0, 1067, 800), beside), QRect(1366, 28, 1067, 740));
 }
 
+// A window of fixed size that is not the faults window: what holds for one holds for all.
+class frmFixedProbe : public Form {
+    Q_OBJECT
+public:
+    frmFixedProbe() {
+        setCaption("Fixed probe");
+        setFixedSizeWindow(true);
+        makeButton(this, "cmdProbe", "Probe", T(120, 120, 1200, 375));
+    }
+    void onLoad() override { setTwips(6000, 300, 3000, 2000); }
+};
+REGISTER_FORM(frmFixedProbe)
+
+// The window of the area that a click at `p` (viewport coordinates) reaches.
+QWidget* windowAt(QMdiArea* area, const QPoint& p) {
+    for (QWidget* w = area->viewport()->childAt(p); w; w = w->parentWidget())
+        if (qobject_cast<QMdiSubWindow*>(w)) return w;
+    return nullptr;
+}
+
+TEST_F(MainWindow, FixedSizeWindowsKeepTheirSizeAndFrameWhileAnotherIsMaximised) {
+    frmMainscreen* main = mainWindow();
+    main->show();
+    QApplication::processEvents();
+    QMdiArea* area = main->mdi();
+    Form* scope = Forms::get("MultiScope");
+    scope->showForm();
+    scope->frame()->showMaximized();
+    ASSERT_TRUE(scope->frame()->isMaximized());
+
+    for (const char* name : {"frmFaults", "frmTripComputer", "frmFixedProbe"}) {
+        SCOPED_TRACE(name);
+        Form* fixed = Forms::get(name);
+        const QRect own = fixed->frame()->geometry();
+        if (QString(name) == "frmFaults") {
+            main->menuSystemsSetFaults_Click();
+            EXPECT_EQ(own, twRect(1500, 2500, 4000, 6500));
+        } else {
+            fixed->showForm();
+        }
+        for (int round = 0; round < 3; ++round) QApplication::processEvents();
+        EXPECT_EQ(area->activeSubWindow(), fixed->frame());
+        EXPECT_FALSE(fixed->frame()->isMaximized()) << "it does not follow the maximised window";
+        EXPECT_EQ(fixed->frame()->geometry(), own) << "its own place and size";
+        EXPECT_GT(fixed->mapTo(fixed->frame(), QPoint(0, 0)).y(), 0) << "below a title bar of its own";
+        EXPECT_FALSE(fixed->frame()->windowFlags() & Qt::WindowMaximizeButtonHint);
+        // Its frame's menu offers neither to maximise it nor to size it.
+        auto* sub = qobject_cast<QMdiSubWindow*>(fixed->frame());
+        ASSERT_NE(sub, nullptr);
+        for (QAction* a : sub->systemMenu()->actions())
+            if (a->text().remove('&') == "Size" || a->text().remove('&') == "Maximize")
+                EXPECT_FALSE(a->isVisible() && a->isEnabled()) << a->text().toStdString();
+        EXPECT_TRUE(scope->frame()->isMaximized()) << "the maximised window stays so, behind it";
+        // A click beside it reaches the window behind, not a control of this one.
+        const QPoint beside = own.topRight() + QPoint(40, 40);
+        EXPECT_EQ(windowAt(area, beside), scope->frame());
+        EXPECT_EQ(windowAt(area, own.center()), fixed->frame());
+
+        // A sizable window activated next takes the maximised place; coming back to the fixed
+        // one leaves it at its size again.
+        Form* controls = Forms::get("frmControls");
+        controls->showForm();
+        EXPECT_TRUE(controls->frame()->isMaximized()) << "a sizable window follows";
+        EXPECT_FALSE(scope->frame()->isMaximized());
+        if (QString(name) == "frmFaults")
+            EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), fixed->frame())
+                << "the faults window stays above the maximised one";
+        fixed->bringToFront();
+        QApplication::processEvents();
+        EXPECT_FALSE(fixed->frame()->isMaximized());
+        EXPECT_EQ(fixed->frame()->geometry(), own);
+        EXPECT_TRUE(controls->frame()->isMaximized());
+        controls->hideForm();
+        fixed->hideForm();
+        scope->showForm();
+        scope->frame()->showMaximized();
+    }
+    scope->frame()->showNormal();
+    scope->hideForm();
+}
+
 TEST_F(MainWindow, ExitReportsAStoreThatCannotBeWrittenAndStillEnds) {
     TripDistance = 12.5;
     testEvents().clear();
@@ -73,3 +157,5 @@ TEST_F(MainWindow, ExitReportsAStoreThatCannotBeWrittenAndStillEnds) {
 }
 
 }  // namespace
+
+#include "main_window_test.moc"

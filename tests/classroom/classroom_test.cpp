@@ -96,6 +96,12 @@ TEST(Password, HashesCheckAndPlainPasswordsStillWork) {
     EXPECT_TRUE(password::matches("Zündkerze 点火", made));
     EXPECT_FALSE(password::matches("Zündkerze", made));
     EXPECT_NE(made, password::makeHash("Zündkerze 点火", 1000));  // a new salt each time
+    // Made with Python's hashlib.pbkdf2_hmac: a password longer than the digest's 64-byte block
+    // (which the keyed hash shortens first) and a salt of another length.
+    const QString longHash = "pbkdf2-sha256$1000$YS1sb25nZXItc2FsdC1vZi0yNC1ieXRlcw==$"
+                             "HtN7lT8wIe/dCOCpkU9WihPY5SAxHu6Fn+jC7ZdrC98=";
+    EXPECT_TRUE(password::matches(QString("Zündkerze ").repeated(10), longHash));
+    EXPECT_FALSE(password::matches(QString("Zündkerze ").repeated(9), longHash));
     // A plain stored password, and a text that only looks like a hash, compare as text.
     EXPECT_TRUE(password::matches("gearcase", "gearcase"));
     EXPECT_TRUE(password::matches("pbkdf2-sha256$5$x$y", "pbkdf2-sha256$5$x$y"));

@@ -18,6 +18,8 @@ depends=$(echo "$info" | sed -n 's/^ Depends: //p')
 for dep in libqt6sql6-sqlite qt6-qpa-plugins fonts-dejavu-core libqt6widgets6 libqt6sql6 libqt6datavisualization6 libc6; do
   grep -q "^ *$dep\b" <<< "${depends//,/$'\n'}" || fail "Depends lacks $dep"
 done
+# Qt Network serves nothing of the program's: the program does not link it.
+! grep -q "libqt6network6" <<< "$depends" || fail "Depends names libqt6network6"
 grep -q '^ Section: education$' <<< "$info" || fail "section"
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for f in bin/vantorel share/vantorel/ZR.db share/vantorel/circuit.png share/vantorel/Lambda.msf \
