@@ -3,7 +3,9 @@
 place written to, a script line), runs script mode on a fresh copy of the program's folder and checks
 its expected texts and exit status; no error may escape a handler, crash, hang or make a sanitizer
 report, and no file may change but those the case means to change.
-  corpus.py PROGRAM DATA_DIR [--shard K/N] [--case NAME] [--list] [--keep]"""
+  corpus.py PROGRAM DATA_DIR [--classroom PROGRAM] [--shard K/N] [--case NAME] [--list] [--keep]
+The locked-room cases run the program built with the test programs' classroom path (--classroom;
+by default tests/vantorel_classroom of PROGRAM's build folder)."""
 import argparse, hashlib, os, random, re, shutil, sqlite3, subprocess, sys, tempfile, time
 
 TIMEOUT = float(os.environ.get('VANTOREL_CORPUS_TIMEOUT', '90'))
@@ -14,9 +16,9 @@ SANITIZERS = {'ASAN_OPTIONS': 'halt_on_error=1:abort_on_error=1:detect_leaks=1:i
 CASES = []
 
 
-def case(name, script, prep=None, expect=(), absent=(), status=0, changes=(), env=None):
+def case(name, script, prep=None, expect=(), absent=(), status=0, changes=(), env=None, classroom=False):
     CASES.append(dict(name=name, script=script, prep=prep, expect=expect, absent=absent,
-                      status=status, changes=set(changes), env=env or {}))
+                      status=status, changes=set(changes), env=env or {}, classroom=classroom))
 
 
 q = lambda text: '"' + text.replace('\\', '\\\\').replace('"', '\\"') + '"'  # a script value, quoted to keep blanks
@@ -256,6 +258,62 @@ for var, value, refused in [('EngineSpeed', '1e308', 1), ('EngineSpeed', '-1e308
          expect=['does not fit ' + var] if refused else [RUNS], status=refused)
 
 
+# --- script lines that try to get past a locked room's login ---
+# The classroom file gives the instructor's password ("Right 1", hashed) and so locks the room:
+# before that password is typed into the login window, script mode reaches no further than a
+# student at the windows, and during a challenge nobody's script reads the fault boxes. A refused
+# command is a "refused" event and the script goes on; a refused check is an error line, which
+# tells nothing of what it would have found.
+ROOM_PASSWORD = 'pbkdf2-sha256$1000$Y2xhc3Nyb29tLXNhbHQtMQ==$Wh5xpirvww60uEIlKIc/yotRomTbxzi3iSJc61luGIc='
+LOCKED = 'Locked room: '
+START_CHALLENGE = 'menu Tools > Challenges...|pick frmChallenges.lstChallenges "01 The engine will not start"|click frmChallenges.cmdStart'
+
+
+def room(extra=''):
+    def prep(work):
+        os.makedirs(os.path.join(work, 'data/test-etc'))
+        with open(os.path.join(work, 'data/test-etc/classroom.conf'), 'w') as f:
+            f.write('password = %s\n%s' % (ROOM_PASSWORD, extra))
+        os.symlink('faults.txt', os.path.join(work, 'data/list.lnk'))
+    return prep
+
+
+def locked(name, lines, expect, absent=(), status=0, extra=''):
+    case('lock.' + name, S(lines), prep=room(extra), expect=[LOCKED] + list(expect), absent=absent,
+         status=status, classroom=True)
+
+
+for value in ['-1', '1', '-2', '32767', '"-1"']:  # (the last one quoted)
+    locked('let_LoggedIn_' + value.strip('"') + ('_quoted' if '"' in value else ''), 'let LoggedIn %s|expect LoggedIn 0|applyoptions|set FRMsimulation.DBtiminggrid(2,3) 50|'
+           'menu Tools > Class Dashboard...' % value, ['LoggedIn is set only by the login window'],
+           absent=['Password accepted'])
+locked('let_deferred', 'defer 1 let LoggedIn -1|tick|expect LoggedIn 0', ['LoggedIn is set only by the login window'])
+locked('let_damaged_room', 'let LoggedIn -1|expect LoggedIn 0', ['LoggedIn is set only by the login window'], extra='lokc = no\n')
+locked('let_then_edit', 'let OptionFlags(0) 1|let LoggedIn -1|applyoptions|set FRMsimulation.DBtiminggrid(2,3) 50|'
+       'expect FRMsimulation.DBtiminggrid(2,3) text 50', ['LoggedIn is set only'], status=1)
+locked('dashboard_show', 'show frmClassDashboard|click frmClassDashboard.cmdRefresh|focus frmClassDashboard.cmdExport|'
+       'screenshot frmClassDashboard dashboard.png', ['the class dashboard opens only after the login'],
+       absent=['"event":"show"'])
+locked('dashboard_expect', 'expect frmClassDashboard attempts 0', ['the class dashboard opens only after the login'],
+       status=1)
+locked('faults_list_box', 'menu Systems > Set Faults...|show frmFaults.txtFaults|set frmFaults.txtFaults x',
+       ['before the login a script reaches only what the windows show'])
+for target in ['DATA:faults.txt', 'DATA:list.lnk', '"DATA:challenges/01 The engine will not start.vch"']:
+    locked('file_' + re.sub(r'\W', '_', target.strip('"')), 'file %s|expect filelines %s 1' % (target, target),
+           ['does not read the faults list, the challenges'], absent=['"event":"file"'], status=1)
+locked('editor_pages', 'menu Tools > Challenges...|pick frmChallenges.lstChallenges "01 The engine will not start"|'
+       'show frmChallenges.chkPick(1)|show frmChallenges.cmbPart(0)|show frmChallenges.grdHints(0,1)|'
+       'click frmChallenges.cmdAnswerFromFaults|click frmChallenges.cmdSave',
+       ['frmChallenges.chkPick(1) is hidden', 'frmChallenges.cmbPart(0) is hidden', 'frmChallenges.grdHints(0,1) is hidden',
+        'frmChallenges.cmdSave is hidden'], absent=['Engine speed sensor | The part itself', '"event":"show"'])
+locked('fault_box_show', START_CHALLENGE + '|show frmFaults.chkFault(1)|key frmFaults.chkFault(1) Space|'
+       'set frmFaults.chkFault(1) 1|click frmFaults.chkFault(1)', ['the fault boxes are not read while a challenge is running'],
+       absent=['"event":"show"'])
+for value in ['true', 'false']:
+    locked('fault_box_expect_' + value, START_CHALLENGE + '|expect frmFaults.chkFault(1) checked ' + value,
+           ['the fault boxes are not read while a challenge is running'], status=1)
+
+
 # --- the runner ---
 def tree_hashes(root, skip):
     """What each file of the program's and the settings folder holds, but those in SKIP and the folders above them."""
@@ -268,11 +326,12 @@ def tree_hashes(root, skip):
     return out
 
 
-def run_case(c, program, data, keep):
+def run_case(c, programs, data, keep):
+    program = programs[1] if c['classroom'] else programs[0]
     work = tempfile.mkdtemp(prefix='corpus-')
     try:
         shutil.copytree(data, os.path.join(work, 'data'), symlinks=True,
-                        ignore=lambda d, names: [os.path.basename(program)] if d == data else [])
+                        ignore=lambda d, names: [os.path.basename(programs[0])] if d == data else [])
         [os.makedirs(os.path.join(work, sub)) for sub in ('config', 'tmp')]
         c['prep'] and c['prep'](work)
         with open(os.path.join(work, 'case.vs'), 'wb') as f:
@@ -310,6 +369,7 @@ def run_case(c, program, data, keep):
 def main():
     ap = argparse.ArgumentParser()
     [ap.add_argument(a) for a in ('program', 'data')]
+    ap.add_argument('--classroom', help='the program built with the test programs\' classroom path')
     ap.add_argument('--shard', default='1/1', help='K/N: every N-th case from the K-th')
     ap.add_argument('--case', action='append', help='run this case (repeatable)')
     [ap.add_argument(flag, action='store_true') for flag in ('--list', '--keep')]  # --keep: keep each case's folder
@@ -318,10 +378,13 @@ def main():
     chosen = [c for i, c in enumerate(CASES) if (a.case and c['name'] in a.case) or (not a.case and i % n == k - 1)]
     if a.list:
         return print('\n'.join(c['name'] for c in chosen)) or 0
+    program = os.path.abspath(a.program)
+    programs = (program, os.path.abspath(a.classroom) if a.classroom else
+                os.path.join(os.path.dirname(os.path.dirname(program)), 'tests', 'vantorel_classroom'))
     failed = []
     for c in chosen:
         try:
-            faults, out, err, secs = run_case(c, os.path.abspath(a.program), os.path.abspath(a.data), a.keep)
+            faults, out, err, secs = run_case(c, programs, os.path.abspath(a.data), a.keep)
         except Exception as e:  # a case that cannot be built fails by its name
             faults, out, err, secs = ['cannot be built: %r' % e], '', '', 0
         print('%s %s (%.1f s)%s' % ('FAIL' if faults else 'ok  ', c['name'], secs, ': ' + '; '.join(faults) if faults else ''))

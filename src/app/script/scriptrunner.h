@@ -83,6 +83,11 @@ private:
     bool verbApplyOptions(const Call& c, QString* error);
     bool verbExpect(const Call& c, QString* error);
 
+    // In a locked room: why the command may not reach the target (empty when it may).
+    QString barred(const Target& t) const;
+    // Reports a command the locked room refuses; true: the command is done (the line does not
+    // fail, and tells nothing of what it would have read).
+    bool refuse(const QString& target, const QString& why);
     bool show(const Target& t, QJsonObject* out, QString* error);
     bool setValue(const Target& t, const QString& value, QString* error);
     bool expect(const QString& rest, QString* error);
