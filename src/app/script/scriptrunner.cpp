@@ -211,7 +211,10 @@ void ScriptRunner::untrappedError(int number, const QString& description) {
 void ScriptRunner::emitEvent(const QJsonObject& e) {
     if (e.value("event") == "message") lastMessage_ = e.value("text").toString();
     events_.append(e);
-    if (events_.size() > 5000) events_.removeFirst();
+    if (events_.size() > kEventLog) {
+        events_.removeFirst();
+        ++eventsCut_;
+    }
     sink_(e);
 }
 
@@ -283,6 +286,8 @@ bool ScriptRunner::execute(const QString& line, int lineNo) {
     }
     if (!ok) {
         ++errors_;
+        // A failed line always says why; a command that forgot to is named at least.
+        if (error.isEmpty()) error = "\"" + line.left(200) + "\" could not be run";
         emitEvent({{"event", "error"}, {"line", lineNo}, {"text", error}});
     }
     settle();
@@ -593,6 +598,7 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         {"shell", &ScriptRunner::verbShell},                // on|off
         {"applyoptions", &ScriptRunner::verbApplyOptions},  // (none)
         {"expect", &ScriptRunner::verbExpect},              // WHAT ...
+        {"mark", &ScriptRunner::verbMark},                  // (none)
     };
     const auto it = verbs.constFind(verb);
     if (it == verbs.constEnd()) {
@@ -606,7 +612,11 @@ bool ScriptRunner::verbMenu(const Call& c, QString* error) {
     frmMainscreen* mw = mainWindow();
     QStringList path;
     for (const QString& p : c.rest.split('>')) path << p.trimmed();
-    return mw && mw->runMenu(path, error);
+    if (!mw) {
+        *error = "the main window is not there";
+        return false;
+    }
+    return mw->runMenu(path, error);
 }
 
 bool ScriptRunner::verbToolbar(const Call& c, QString* error) {
@@ -734,7 +744,10 @@ bool ScriptRunner::verbFocus(const Call& c, QString* error) {
     Target t;
     if (!resolve(c.rest, &t, error)) return false;
     if (const QString why = barred(t); !why.isEmpty()) return refuse(c.rest.trimmed(), why);
-    if (!t.widget) return false;
+    if (!t.widget) {
+        *error = "cannot give the focus to " + c.rest.trimmed() + ": it is not a control that takes the focus";
+        return false;
+    }
     t.widget->setFocus(Qt::OtherFocusReason);
     if (!t.widget->hasFocus()) {
         QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
@@ -992,6 +1005,17 @@ bool ScriptRunner::verbApplyOptions(const Call&, QString*) {
 
 bool ScriptRunner::verbExpect(const Call& c, QString* error) { return expect(c.rest, error); }
 
+bool ScriptRunner::verbMark(const Call& c, QString* error) {
+    if (!c.rest.trimmed().isEmpty()) {
+        *error = "mark takes nothing";
+        return false;
+    }
+    // The next "expect event" and "expect noevent" search the events from here on.
+    events_.clear();
+    eventsCut_ = 0;
+    return true;
+}
+
 bool ScriptRunner::expect(const QString& rest, QString* error) {
     QString args;
     const QString what = firstWord(rest, &args);
@@ -1020,16 +1044,28 @@ bool ScriptRunner::expect(const QString& rest, QString* error) {
             const QString line = QString::fromUtf8(QJsonDocument(events_[i]).toJson(QJsonDocument::Compact));
             if (line.contains(want)) found = i;
         }
+        // Events let go of since the last check may have held the text: a search that did not
+        // find it cannot tell.
+        const QString cut = eventsCut_ == 0 ? QString()
+                                            : QString("; the first %1 events since the last check were not kept (the log "
+                                                      "keeps the last %2): put a \"mark\" nearer to the events to check")
+                                                  .arg(eventsCut_)
+                                                  .arg(kEventLog);
         if (what == "event") {
             if (found < 0) {
-                *error = "no event since the last check contains " + want;
+                *error = "no event since the last check contains " + want + cut;
                 return false;
             }
             events_ = events_.mid(found + 1);
+            eventsCut_ = 0;
             return true;
         }
         if (found >= 0) {
             *error = "an event contains " + want;
+            return false;
+        }
+        if (!cut.isEmpty()) {
+            *error = "cannot tell that no event contains " + want + cut;
             return false;
         }
         return true;
