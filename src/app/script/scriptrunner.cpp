@@ -1046,11 +1046,11 @@ bool ScriptRunner::expect(const QString& rest, QString* error) {
         }
         // Events let go of since the last check may have held the text: a search that did not
         // find it cannot tell.
-        const QString cut = eventsCut_ == 0 ? QString()
-                                            : QString("; the first %1 events since the last check were not kept (the log "
-                                                      "keeps the last %2): put a \"mark\" nearer to the events to check")
-                                                  .arg(eventsCut_)
-                                                  .arg(kEventLog);
+        const QString cut =
+            eventsCut_ == 0 ? QString()
+                            : (eventsCut_ == 1 ? QString("; the first event since the last check was not kept")
+                                               : QString("; the first %1 events since the last check were not kept").arg(eventsCut_)) +
+                                  QString(" (the log keeps the last %1): put a \"mark\" nearer to the events to check").arg(kEventLog);
         if (what == "event") {
             if (found < 0) {
                 *error = "no event since the last check contains " + want + cut;
