@@ -309,6 +309,9 @@ locked('editor_pages', 'menu Tools > Challenges...|pick frmChallenges.lstChallen
 locked('fault_box_show', START_CHALLENGE + '|show frmFaults.chkFault(1)|key frmFaults.chkFault(1) Space|'
        'set frmFaults.chkFault(1) 1|click frmFaults.chkFault(1)', ['the fault boxes are not read while a challenge is running'],
        absent=['"event":"show"'])
+# With "lock = no" a user's own settings come first, so there is nothing to keep: the test hook works.
+case('lock.open_room_let', S('let LoggedIn -1|expect LoggedIn -1|' + START_CHALLENGE + '|show frmFaults.chkFault(1)'),
+     prep=room('lock = no\n'), expect=['"target":"frmFaults.chkFault(1)"'], absent=[LOCKED], classroom=True)
 for value in ['true', 'false']:
     locked('fault_box_expect_' + value, START_CHALLENGE + '|expect frmFaults.chkFault(1) checked ' + value,
            ['the fault boxes are not read while a challenge is running'], status=1)
