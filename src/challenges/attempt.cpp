@@ -98,7 +98,8 @@ QString Attempt::summary() const {
     if (late_) time += " (over the time limit)";
     s << time;
     s << QString("Measurements: %1").arg(measurements_.size());
-    s << QString("Hints used: %1 (%2 points)").arg(hintsUsed_).arg(hintPoints());
+    s << (hintPoints() == 1 ? QCoreApplication::translate("Attempt", "Hints used: %1 (1 point)").arg(hintsUsed_)
+                            : QCoreApplication::translate("Attempt", "Hints used: %1 (%2 points)").arg(hintsUsed_).arg(hintPoints()));
     s << QString("Score: %1 out of 100").arg(score_);
     return s.join('\n');
 }

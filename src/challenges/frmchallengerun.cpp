@@ -211,14 +211,15 @@ void frmChallengeRun::refresh() {
     QString count = QString("Measurements: %1").arg(attempt_.measurements().size());
     if (c.measurementLimit > 0) count += QString(" of %1").arg(c.measurementLimit);
     lblMeasurements->setText(count);
-    lblHints->setText(QString("Hints used: %1 of %2 (%3 points)")
-                          .arg(attempt_.hintsUsed())
-                          .arg(c.hints.size())
-                          .arg(attempt_.hintPoints()));
+    const int used = attempt_.hintsUsed(), points = attempt_.hintPoints();
+    lblHints->setText(points == 1 ? tr("Hints used: %1 of %2 (1 point)").arg(used).arg(c.hints.size())
+                                  : tr("Hints used: %1 of %2 (%3 points)").arg(used).arg(c.hints.size()).arg(points));
     txtHints->setVisible(attempt_.hintsUsed() > 0);
     const Hint* next = attempt_.nextHint();
     cmdHint->setEnabled(running() && next);
-    cmdHint->setText(next ? QString("Show a hint (-%1 points)").arg(next->points) : QStringLiteral("No more hints"));
+    cmdHint->setText(!next               ? tr("No more hints")
+                     : next->points == 1 ? tr("Show a hint (-1 point)")
+                                         : tr("Show a hint (-%1 points)").arg(next->points));
     const bool done = attempt_.finished();
     cmdHint->setVisible(!done);
     fraDiagnosis->setVisible(!done);
@@ -273,7 +274,9 @@ void frmChallengeRun::cmdHint_Click() {
     const Hint* next = attempt_.nextHint();
     if (!running() || !next) return;
     const int number = attempt_.hintsUsed() + 1;
-    if (MsgBox(QString("Show hint %1? It costs %2 points.").arg(number).arg(next->points), MsgButtons::YesNo,
+    const QString ask = next->points == 1 ? tr("Show hint %1? It costs 1 point.").arg(number)
+                                          : tr("Show hint %1? It costs %2 points.").arg(number).arg(next->points);
+    if (MsgBox(ask, MsgButtons::YesNo,
                MsgIcon::Question) != MsgAnswer::Yes)
         return;
     attempt_.revealHint();

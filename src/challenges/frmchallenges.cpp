@@ -296,11 +296,15 @@ void frmChallenges::refreshPreview() {
     const Challenge c = fromControls();
     lblStartState->setText("Before you start: " + c.startStateText());
     QStringList limits;
-    limits << (c.timeLimitMinutes > 0 ? QString("Time limit: %1 minutes.").arg(c.timeLimitMinutes)
-                                      : QStringLiteral("No time limit."));
-    limits << (c.measurementLimit > 0 ? QString("At most %1 measurements.").arg(c.measurementLimit)
-                                      : QStringLiteral("No limit on measurements."));
-    limits << (c.hints.isEmpty() ? QStringLiteral("No hints.") : QString("%1 hints, at a cost.").arg(c.hints.size()));
+    // Each count in its own words for one and for more.
+    const int minutes = c.timeLimitMinutes, measurements = c.measurementLimit, hints = int(c.hints.size());
+    limits << (minutes <= 0     ? tr("No time limit.")
+               : minutes == 1   ? tr("Time limit: 1 minute.")
+                                : tr("Time limit: %1 minutes.").arg(minutes));
+    limits << (measurements <= 0     ? tr("No limit on measurements.")
+               : measurements == 1   ? tr("At most 1 measurement.")
+                                     : tr("At most %1 measurements.").arg(measurements));
+    limits << (hints == 0 ? tr("No hints.") : hints == 1 ? tr("1 hint, at a cost.") : tr("%1 hints, at a cost.").arg(hints));
     limits << (c.answers.size() > 1 ? QString("Find %1 faults.").arg(c.answers.size()) : QStringLiteral("Find the fault."));
     lblLimits->setText(limits.join("  "));
     const bool shown = loaded_ || instructor();

@@ -76,6 +76,10 @@ frmLogin::frmLogin() : Form(Kind::Dialog) {
     cmdOK->setDefault(true);
     cmdCancel = makeButton(this, "cmdCancel", "Cancel", T(1440, 960, 1140, 390));
     cmdHelp = makeButton(this, "cmdHelp", "Help", T(2760, 960, 1140, 390));
+    lblChecking = makeLabel(this, "lblChecking", tr("Checking the password..."), T(120, 1395, 3780, 255));
+    lblChecking->setAccessibleName(tr("Password check"));
+    lblChecking->setFocusPolicy(Qt::TabFocus);
+    lblChecking->setVisible(false);
     connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, guarded([this] { cmdCancel_Click(); }));
     connect(cmdHelp, &QPushButton::clicked, this, guarded([this] { cmdHelp_Click(); }));
@@ -96,7 +100,10 @@ void frmLogin::setHeightTwips(int height) {
         w->setVisible(reach);
 }
 
-void frmLogin::onUnload() { SetStatus("Ready..."); }
+void frmLogin::onUnload() {
+    ++check_;  // a check still under way no longer logs anyone in
+    SetStatus("Ready...");
+}
 
 void frmLogin::cmdOK_Click() {
     // A failure (the settings store cannot be written) ends the command with the window open.
@@ -114,7 +121,34 @@ void frmLogin::checkPassword() {
         LoggedIn = False;
         return;
     }
-    if (!password::matches(txtPassword->text(), rule.stored)) {
+    // A hash of many iterations takes seconds to check: the window says that it checks, and
+    // the program goes on meanwhile.
+    setChecking(true);
+    const int check = ++check_;
+    const bool fromClassroom = rule.fromClassroom;
+    password::matchesAside(this, txtPassword->text(), rule.stored, [this, check, fromClassroom](bool matched) {
+        if (check != check_) return;
+        setChecking(false);
+        runGuarded([&] {
+            try {
+                passwordChecked(matched, fromClassroom);
+            } catch (const VbError& e) {
+                reportError(e.number, e.description, QString(), MsgIcon::Critical);
+            }
+        });
+    });
+}
+
+void frmLogin::setChecking(bool checking) {
+    for (QWidget* w : std::initializer_list<QWidget*>{txtUserName, txtPassword, txtNewPassword1, txtNewPassword2, cmdOK, cmdHelp})
+        w->setEnabled(!checking);
+    lblChecking->setVisible(checking);
+    if (checking) setCursor(Qt::BusyCursor);
+    else unsetCursor();
+}
+
+void frmLogin::passwordChecked(bool matched, bool fromClassroom) {
+    if (!matched) {
         MsgBox("Invalid Password, please try again!", MsgButtons::OK, MsgIcon::Critical, kTitle);
         txtPassword->setFocus();
         txtPassword->selectAll();
@@ -146,7 +180,7 @@ void frmLogin::checkPassword() {
             LoggedIn = False;
             return;
         }
-        if (rule.fromClassroom && classroomConfig().locksPassword()) {
+        if (fromClassroom && classroomConfig().locksPassword()) {
             MsgBox("The password of this room is set in the classroom configuration \"" +
                        QDir::toNativeSeparators(classroomConfig().path) +
                        "\" and cannot be changed here. Ask the administrator to change it there.",

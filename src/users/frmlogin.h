@@ -28,8 +28,17 @@ public:
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
     QPushButton* cmdHelp;
+    // "Checking the password..." while the typed password is checked.
+    QLabel* lblChecking;
 
 private:
     void checkPassword();
+    // The check's outcome, back on the interface thread.
+    void passwordChecked(bool matched, bool fromClassroom);
+    void setChecking(bool checking);
     void setHeightTwips(int height);
+
+    // The check under way: an outcome of an earlier one (the window was closed meanwhile) is
+    // dropped.
+    int check_ = 0;
 };

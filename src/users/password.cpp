@@ -1,8 +1,14 @@
 #include "users/password.h"
 
+#include "platform/platform.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
+#include <QFutureWatcher>
 #include <QMessageAuthenticationCode>
+#include <QPromise>
+#include <QThreadPool>
+#include <memory>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -79,6 +85,41 @@ bool matches(const QString& typed, const QString& stored) {
     Parts p;
     if (!split(stored, &p, nullptr)) return typed == stored;
     return sameBytes(derive(typed, p.salt, p.iterations), p.hash);
+}
+
+namespace {
+bool g_asideInScriptMode = false;
+}  // namespace
+
+void setChecksAsideInScriptMode(bool aside) { g_asideInScriptMode = aside; }
+
+QThreadPool& checkPool() {
+    // Never destroyed: a program that ends while a check is under way does not wait for it.
+    static QThreadPool* pool = [] {
+        auto* p = new QThreadPool;
+        p->setMaxThreadCount(1);
+        return p;
+    }();
+    return *pool;
+}
+
+void matchesAside(QObject* receiver, const QString& typed, const QString& stored, std::function<void(bool)> done) {
+    // The watcher belongs to the receiver: gone with it, it takes the outcome nowhere.
+    auto* watcher = new QFutureWatcher<bool>(receiver);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, receiver, [watcher, done = std::move(done)] {
+        const bool matched = watcher->future().resultCount() > 0 && watcher->result();
+        watcher->deleteLater();
+        done(matched);
+    });
+    auto promise = std::make_shared<QPromise<bool>>();
+    watcher->setFuture(promise->future());
+    promise->start();
+    auto work = [promise, typed, stored] {
+        promise->addResult(matches(typed, stored));
+        promise->finish();
+    };
+    if (platform().scripted() && !g_asideInScriptMode) work();
+    else checkPool().start(work);
 }
 
 }  // namespace password

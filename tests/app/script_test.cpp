@@ -2,6 +2,7 @@
 #include "app/script/scriptrunner.h"
 #include "sim/simstate.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -86,6 +87,36 @@ TEST_F(Script, UntrappedErrorsFromEventsAreErrorLinesAndCountInTheEnd) {
     EXPECT_TRUE(of(ev, "error").isEmpty());
     EXPECT_EQ(of(ev, "end").first().value("errors").toInt(), before + 1);
     run({"let EngineSpeed 0"});
+}
+
+TEST_F(Script, EveryFailedLineSaysWhy) {
+    // A menu command takes no focus: the error line names the target.
+    const auto errors = of(run({"focus frmMainscreen.menuFileLogin"}), "error");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].value("text").toString().contains("frmMainscreen.menuFileLogin")) << errors[0].value("text").toString().toStdString();
+}
+
+TEST_F(Script, ASearchOfTheEventsSinceTheLastCheckFailsWhenSomeWereNotKept) {
+    QFile marker(dir->path() + "/marker.txt");
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write("ninety-nine red balloons");
+    marker.close();
+    // The file's event, then more events than the log keeps.
+    QStringList lines{"file " + marker.fileName()};
+    for (int i = 0; i < 5000; ++i) lines << "memory";
+    // (An error line holds the text it looked for: the two checks look for different words.)
+    lines << "expect noevent balloons" << "expect event ninety-nine";
+    auto errors = of(run(lines), "error");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[0].value("line").toInt(), 5002);
+    EXPECT_TRUE(errors[0].value("text").toString().contains("were not kept")) << errors[0].value("text").toString().toStdString();
+    EXPECT_EQ(errors[1].value("line").toInt(), 5003);
+    EXPECT_TRUE(errors[1].value("text").toString().contains("were not kept")) << errors[1].value("text").toString().toStdString();
+    // A mark starts a new search window, within which the answer is sure again.
+    errors = of(run({"mark", "expect noevent ninety-nine", "file " + marker.fileName(), "expect event ninety-nine",
+                     "expect noevent ninety-nine"}),
+                "error");
+    EXPECT_TRUE(errors.isEmpty()) << errors.value(0).value("text").toString().toStdString();
 }
 
 }  // namespace

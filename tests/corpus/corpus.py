@@ -3,7 +3,9 @@
 place written to, a script line), runs script mode on a fresh copy of the program's folder and checks
 its expected texts and exit status; no error may escape a handler, crash, hang or make a sanitizer
 report, and no file may change but those the case means to change.
-  corpus.py PROGRAM DATA_DIR [--shard K/N] [--case NAME] [--list] [--keep]"""
+  corpus.py PROGRAM DATA_DIR [--classroom PROGRAM] [--shard K/N] [--case NAME] [--list] [--keep]
+The locked-room cases run the program built with the test programs' classroom path (--classroom;
+by default tests/vantorel_classroom of PROGRAM's build folder)."""
 import argparse, hashlib, json, os, random, re, shutil, sqlite3, subprocess, sys, tempfile, time
 
 TIMEOUT = float(os.environ.get('VANTOREL_CORPUS_TIMEOUT', '90'))
@@ -480,6 +482,65 @@ for kind, target, prep, texts in [
     case('live.capture.' + kind, CAPTURE % q(target) + read_back, prep, expect=texts, changes=[CONF])
 
 
+# --- script lines that try to get past a locked room's login ---
+# The classroom file gives the instructor's password ("Right 1", hashed) and so locks the room:
+# before that password is typed into the login window, script mode reaches no further than a
+# student at the windows, and during a challenge nobody's script reads the fault boxes. A refused
+# command is a "refused" event and the script goes on; a refused check is an error line, which
+# tells nothing of what it would have found.
+ROOM_PASSWORD = 'pbkdf2-sha256$1000$Y2xhc3Nyb29tLXNhbHQtMQ==$Wh5xpirvww60uEIlKIc/yotRomTbxzi3iSJc61luGIc='
+LOCKED = 'Locked room: '
+START_CHALLENGE = 'menu Tools > Challenges...|pick frmChallenges.lstChallenges "01 The engine will not start"|click frmChallenges.cmdStart'
+
+
+def room(extra=''):
+    def prep(work):
+        os.makedirs(os.path.join(work, 'data/test-etc'))
+        with open(os.path.join(work, 'data/test-etc/classroom.conf'), 'w') as f:
+            f.write('password = %s\n%s' % (ROOM_PASSWORD, extra))
+        os.symlink('faults.txt', os.path.join(work, 'data/list.lnk'))
+    return prep
+
+
+def locked(name, lines, expect, absent=(), status=0, extra=''):
+    case('lock.' + name, S(lines), prep=room(extra), expect=[LOCKED] + list(expect), absent=absent,
+         status=status, classroom=True)
+
+
+for value in ['-1', '1', '-2', '32767', '"-1"']:  # (the last one quoted)
+    locked('let_LoggedIn_' + value.strip('"') + ('_quoted' if '"' in value else ''), 'let LoggedIn %s|expect LoggedIn 0|applyoptions|set FRMsimulation.DBtiminggrid(2,3) 50|'
+           'menu Tools > Class Dashboard...' % value, ['LoggedIn is set only by the login window'],
+           absent=['Password accepted'])
+locked('let_deferred', 'defer 1 let LoggedIn -1|tick|expect LoggedIn 0', ['LoggedIn is set only by the login window'])
+locked('let_damaged_room', 'let LoggedIn -1|expect LoggedIn 0', ['LoggedIn is set only by the login window'], extra='lokc = no\n')
+locked('let_then_edit', 'let OptionFlags(0) 1|let LoggedIn -1|applyoptions|set FRMsimulation.DBtiminggrid(2,3) 50|'
+       'expect FRMsimulation.DBtiminggrid(2,3) text 50', ['LoggedIn is set only'], status=1)
+locked('dashboard_show', 'show frmClassDashboard|click frmClassDashboard.cmdRefresh|focus frmClassDashboard.cmdExport|'
+       'screenshot frmClassDashboard dashboard.png', ['the class dashboard opens only after the login'],
+       absent=['"event":"show"'])
+locked('dashboard_expect', 'expect frmClassDashboard attempts 0', ['the class dashboard opens only after the login'],
+       status=1)
+locked('faults_list_box', 'menu Systems > Set Faults...|show frmFaults.txtFaults|set frmFaults.txtFaults x',
+       ['before the login a script reaches only what the windows show'])
+for target in ['DATA:faults.txt', 'DATA:list.lnk', '"DATA:challenges/01 The engine will not start.vch"']:
+    locked('file_' + re.sub(r'\W', '_', target.strip('"')), 'file %s|expect filelines %s 1' % (target, target),
+           ['does not read the faults list, the challenges'], absent=['"event":"file"'], status=1)
+locked('editor_pages', 'menu Tools > Challenges...|pick frmChallenges.lstChallenges "01 The engine will not start"|'
+       'show frmChallenges.chkPick(1)|show frmChallenges.cmbPart(0)|show frmChallenges.grdHints(0,1)|'
+       'click frmChallenges.cmdAnswerFromFaults|click frmChallenges.cmdSave',
+       ['frmChallenges.chkPick(1) is hidden', 'frmChallenges.cmbPart(0) is hidden', 'frmChallenges.grdHints(0,1) is hidden',
+        'frmChallenges.cmdSave is hidden'], absent=['Engine speed sensor | The part itself', '"event":"show"'])
+locked('fault_box_show', START_CHALLENGE + '|show frmFaults.chkFault(1)|key frmFaults.chkFault(1) Space|'
+       'set frmFaults.chkFault(1) 1|click frmFaults.chkFault(1)', ['the fault boxes are not read while a challenge is running'],
+       absent=['"event":"show"'])
+# With "lock = no" a user's own settings come first, so there is nothing to keep: the test hook works.
+case('lock.open_room_let', S('let LoggedIn -1|expect LoggedIn -1|' + START_CHALLENGE + '|show frmFaults.chkFault(1)'),
+     prep=room('lock = no\n'), expect=['"target":"frmFaults.chkFault(1)"'], absent=[LOCKED], classroom=True)
+for value in ['true', 'false']:
+    locked('fault_box_expect_' + value, START_CHALLENGE + '|expect frmFaults.chkFault(1) checked ' + value,
+           ['the fault boxes are not read while a challenge is running'], status=1)
+
+
 # --- the runner ---
 def tree_hashes(root, skip):
     """What each file of the program's and the settings folder holds, but those in SKIP and the folders above them."""
@@ -496,7 +557,7 @@ def run_case(c, program, data, keep, classroom_program):
     work = tempfile.mkdtemp(prefix='corpus-')
     try:
         shutil.copytree(data, os.path.join(work, 'data'), symlinks=True,
-                        ignore=lambda d, names: [os.path.basename(program)] if d == data else [])
+                        ignore=lambda d, names: [os.path.basename(programs[0])] if d == data else [])
         [os.makedirs(os.path.join(work, sub)) for sub in ('config', 'tmp')]
         c['prep'] and c['prep'](work)
         with open(os.path.join(work, 'case.vs'), 'wb') as f:

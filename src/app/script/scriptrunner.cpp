@@ -2,6 +2,8 @@
 
 #include "app/main_window/frmmainscreen.h"
 #include "app/startup.h"
+#include "challenges/session.h"
+#include "faults/frmfaults.h"
 #include "sim/simstate.h"
 #include "platform/datafolder.h"
 #include "platform/files.h"
@@ -12,6 +14,7 @@
 #include "platform/scriptplatform.h"
 #include "platform/screenfit.h"
 #include "platform/services.h"
+#include "users/classroom.h"
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 #endif
@@ -25,6 +28,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -140,6 +144,33 @@ void mouseClick(QWidget* w, Qt::MouseButton button, bool doubleClick, QPointF po
 
 ScriptRunner* g_activeRunner = nullptr;
 
+// A room whose classroom configuration holds the password (or cannot be used, so that nobody
+// logs in). A script run there may be a student's as well as a test's: until the room's
+// password has been typed into the login window it reaches no further than the windows let a
+// user, and during a challenge nobody's script reads the fault boxes.
+bool lockedRoom() { return classroomConfig().locksPassword(); }
+bool lockedOut() { return lockedRoom() && LoggedIn != True; }
+
+QString lockText(const char* text) { return QCoreApplication::translate("ScriptRunner", text); }
+
+// The files the windows keep from a student: the faults list, the challenges (their faults and
+// answers) and the class's attempts. A link is judged by the file it leads to.
+bool keptFromStudents(const QString& path) {
+    const QFileInfo info(path);
+    const QString real = info.canonicalFilePath();
+    const QFileInfo file(real.isEmpty() ? info.absoluteFilePath() : real);
+    return file.fileName().compare(QLatin1String("faults.txt"), Qt::CaseInsensitive) == 0 ||
+           file.suffix().compare(QLatin1String("vch"), Qt::CaseInsensitive) == 0 ||
+           file.suffix().compare(QLatin1String("vat"), Qt::CaseInsensitive) == 0;
+}
+
+QString fileRefusal(const QString& path) {
+    return lockedOut() && keptFromStudents(path)
+               ? lockText("Locked room: before the login script mode does not read the faults list, the challenges "
+                          "or the class's attempts.")
+               : QString();
+}
+
 // "TEMP:name" is in the temporary folder, "CONFIG:name" in the per-user settings folder,
 // "DATA:name" in the program's folder, "USERDATA:name" in the user's data folder.
 QString scriptPath(const QString& path) {
@@ -180,7 +211,10 @@ void ScriptRunner::untrappedError(int number, const QString& description) {
 void ScriptRunner::emitEvent(const QJsonObject& e) {
     if (e.value("event") == "message") lastMessage_ = e.value("text").toString();
     events_.append(e);
-    if (events_.size() > 5000) events_.removeFirst();
+    if (events_.size() > kEventLog) {
+        events_.removeFirst();
+        ++eventsCut_;
+    }
     sink_(e);
 }
 
@@ -252,6 +286,8 @@ bool ScriptRunner::execute(const QString& line, int lineNo) {
     }
     if (!ok) {
         ++errors_;
+        // A failed line always says why; a command that forgot to is named at least.
+        if (error.isEmpty()) error = "\"" + line.left(200) + "\" could not be run";
         emitEvent({{"event", "error"}, {"line", lineNo}, {"text", error}});
     }
     settle();
@@ -318,6 +354,27 @@ bool ScriptRunner::resolve(const QString& text, Target* t, QString* error) {
     }
     t->object = obj;
     t->widget = qobject_cast<QWidget*>(obj);
+    return true;
+}
+
+QString ScriptRunner::barred(const Target& t) const {
+    if (!lockedRoom()) return QString();
+    if (auto* faults = qobject_cast<frmFaults*>(t.form); faults && t.widget && ChallengeRunning())
+        for (QCheckBox* box : faults->chkFault)
+            if (box && box == t.widget)
+                return lockText("Locked room: the fault boxes are not read while a challenge is running.");
+    if (LoggedIn == True) return QString();
+    if (t.form && t.form->inherits("frmClassDashboard"))
+        return lockText("Locked room: the class dashboard opens only after the login.");
+    // What a window hides (a page of its own for instructors, a button it shows only to them).
+    if (t.widget && t.form && t.widget != t.form && !t.widget->isVisibleTo(t.form))
+        return lockText("Locked room: before the login a script reaches only what the windows show, and %1 is hidden.")
+            .arg(t.window + "." + t.control + (t.index.isEmpty() ? QString() : "(" + t.index + ")"));
+    return QString();
+}
+
+bool ScriptRunner::refuse(const QString& target, const QString& why) {
+    emitEvent({{"event", "refused"}, {"target", target}, {"text", why}});
     return true;
 }
 
@@ -541,6 +598,7 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         {"shell", &ScriptRunner::verbShell},                // on|off
         {"applyoptions", &ScriptRunner::verbApplyOptions},  // (none)
         {"expect", &ScriptRunner::verbExpect},              // WHAT ...
+        {"mark", &ScriptRunner::verbMark},                  // (none)
     };
     const auto it = verbs.constFind(verb);
     if (it == verbs.constEnd()) {
@@ -554,7 +612,11 @@ bool ScriptRunner::verbMenu(const Call& c, QString* error) {
     frmMainscreen* mw = mainWindow();
     QStringList path;
     for (const QString& p : c.rest.split('>')) path << p.trimmed();
-    return mw && mw->runMenu(path, error);
+    if (!mw) {
+        *error = "the main window is not there";
+        return false;
+    }
+    return mw->runMenu(path, error);
 }
 
 bool ScriptRunner::verbToolbar(const Call& c, QString* error) {
@@ -570,6 +632,7 @@ bool ScriptRunner::verbToolbar(const Call& c, QString* error) {
 bool ScriptRunner::verbClick(const Call& c, QString* error) {
     Target t;
     if (!resolve(c.rest, &t, error)) return false;
+    if (const QString why = barred(t); !why.isEmpty()) return refuse(c.rest.trimmed(), why);
     if (auto* a = qobject_cast<QAction*>(t.object)) {
         if (!a->isEnabled()) {
             *error = c.rest + " is disabled";
@@ -612,6 +675,7 @@ bool ScriptRunner::verbSet(const Call& c, QString* error) {
     const QString target = firstWord(c.rest, &value);
     Target t;
     if (!resolve(target, &t, error)) return false;
+    if (const QString why = barred(t); !why.isEmpty()) return refuse(target, why);
     return setValue(t, unquote(value), error);
 }
 
@@ -621,6 +685,7 @@ bool ScriptRunner::verbPick(const Call& c, QString* error) {
     item = unquote(item);
     Target t;
     if (!resolve(target, &t, error)) return false;
+    if (const QString why = barred(t); !why.isEmpty()) return refuse(target, why);
     if (auto* combo = qobject_cast<QComboBox*>(t.widget)) {
         const int i = combo->findText(item);
         if (i < 0) {
@@ -651,6 +716,7 @@ bool ScriptRunner::verbKey(const Call& c, QString* error) {
     const QString target = firstWord(c.rest, &key);
     Target t;
     if (!resolve(target, &t, error)) return false;
+    if (const QString why = barred(t); !why.isEmpty()) return refuse(target, why);
     // A combination ("Ctrl+O", "F1", "Alt+Left") runs the command it is the shortcut of.
     const QKeySequence combination = QKeySequence::fromString(key, QKeySequence::PortableText);
     QString ignored;
@@ -677,7 +743,11 @@ bool ScriptRunner::verbKey(const Call& c, QString* error) {
 bool ScriptRunner::verbFocus(const Call& c, QString* error) {
     Target t;
     if (!resolve(c.rest, &t, error)) return false;
-    if (!t.widget) return false;
+    if (const QString why = barred(t); !why.isEmpty()) return refuse(c.rest.trimmed(), why);
+    if (!t.widget) {
+        *error = "cannot give the focus to " + c.rest.trimmed() + ": it is not a control that takes the focus";
+        return false;
+    }
     t.widget->setFocus(Qt::OtherFocusReason);
     if (!t.widget->hasFocus()) {
         QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
@@ -691,6 +761,8 @@ bool ScriptRunner::verbDrop(const Call& c, QString* error) {
     const QString sourceText = firstWord(c.rest, &targetText);
     Target s, t;
     if (!resolve(sourceText, &s, error) || !resolve(targetText, &t, error)) return false;
+    for (const Target* end : {&s, &t})
+        if (const QString why = barred(*end); !why.isEmpty()) return refuse(end == &s ? sourceText : targetText, why);
     if (!t.form || !s.widget || !t.widget) {
         *error = "drop needs a control as source and a window's control as target";
         return false;
@@ -801,6 +873,7 @@ bool ScriptRunner::verbSeed(const Call& c, QString* error) {
 bool ScriptRunner::verbShow(const Call& c, QString* error) {
     Target t;
     if (!resolve(c.rest, &t, error)) return false;
+    if (const QString why = barred(t); !why.isEmpty()) return refuse(c.rest.trimmed(), why);
     QJsonObject o;
     if (!show(t, &o, error)) return false;
     emitEvent(o);
@@ -832,7 +905,14 @@ bool ScriptRunner::verbMemory(const Call&, QString* error) {
 bool ScriptRunner::verbLet(const Call& c, QString* error) {
     QString value;
     const QString name = firstWord(c.rest, &value);
-    return setStateVariable(name, unquote(value), error);
+    // In a locked room only the login window logs in; logging out is anyone's.
+    const Flag before = LoggedIn;
+    if (!setStateVariable(name, unquote(value), error)) return false;
+    if (lockedRoom() && before != True && LoggedIn != False) {
+        LoggedIn = before;
+        refuse(name, lockText("Locked room: LoggedIn is set only by the login window, with the room's password."));
+    }
+    return true;
 }
 
 // As a user drags a window's border: its outer size in pixels, its place kept.
@@ -862,6 +942,11 @@ bool ScriptRunner::verbScreenshot(const Call& c, QString* error) {
             *error = "unknown window " + name;
             return false;
         }
+        Target t;
+        t.window = name;
+        t.form = f;
+        t.object = t.widget = f;
+        if (const QString why = barred(t); !why.isEmpty()) return refuse(name, why);
         w = f->frame();
     }
     if (!w->grab().save(unquote(file))) {
@@ -873,6 +958,7 @@ bool ScriptRunner::verbScreenshot(const Call& c, QString* error) {
 
 bool ScriptRunner::verbFile(const Call& c, QString* error) {
     const QString path = scriptPath(unquote(c.rest));
+    if (const QString why = fileRefusal(path); !why.isEmpty()) return refuse(path, why);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         *error = "cannot read " + path;
@@ -919,6 +1005,17 @@ bool ScriptRunner::verbApplyOptions(const Call&, QString*) {
 
 bool ScriptRunner::verbExpect(const Call& c, QString* error) { return expect(c.rest, error); }
 
+bool ScriptRunner::verbMark(const Call& c, QString* error) {
+    if (!c.rest.trimmed().isEmpty()) {
+        *error = "mark takes nothing";
+        return false;
+    }
+    // The next "expect event" and "expect noevent" search the events from here on.
+    events_.clear();
+    eventsCut_ = 0;
+    return true;
+}
+
 bool ScriptRunner::expect(const QString& rest, QString* error) {
     QString args;
     const QString what = firstWord(rest, &args);
@@ -947,16 +1044,28 @@ bool ScriptRunner::expect(const QString& rest, QString* error) {
             const QString line = QString::fromUtf8(QJsonDocument(events_[i]).toJson(QJsonDocument::Compact));
             if (line.contains(want)) found = i;
         }
+        // Events let go of since the last check may have held the text: a search that did not
+        // find it cannot tell.
+        const QString cut =
+            eventsCut_ == 0 ? QString()
+                            : (eventsCut_ == 1 ? QString("; the first event since the last check was not kept")
+                                               : QString("; the first %1 events since the last check were not kept").arg(eventsCut_)) +
+                                  QString(" (the log keeps the last %1): put a \"mark\" nearer to the events to check").arg(kEventLog);
         if (what == "event") {
             if (found < 0) {
-                *error = "no event since the last check contains " + want;
+                *error = "no event since the last check contains " + want + cut;
                 return false;
             }
             events_ = events_.mid(found + 1);
+            eventsCut_ = 0;
             return true;
         }
         if (found >= 0) {
             *error = "an event contains " + want;
+            return false;
+        }
+        if (!cut.isEmpty()) {
+            *error = "cannot tell that no event contains " + want + cut;
             return false;
         }
         return true;
@@ -964,6 +1073,10 @@ bool ScriptRunner::expect(const QString& rest, QString* error) {
     if (what == "fileline" || what == "filelines" || what == "filetext") {
         QString tail;
         const QString path = scriptPath(firstWord(args, &tail));
+        if (const QString why = fileRefusal(path); !why.isEmpty()) {
+            *error = why;
+            return false;
+        }
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) {
             *error = "cannot read " + path;
@@ -991,6 +1104,11 @@ bool ScriptRunner::expect(const QString& rest, QString* error) {
         const QString field = firstWord(args, &wantText);
         Target t;
         if (!resolve(what, &t, error)) return false;
+        // A check of what a locked room keeps back fails without telling what it holds.
+        if (const QString why = barred(t); !why.isEmpty()) {
+            *error = why;
+            return false;
+        }
         QJsonObject o;
         if (!show(t, &o, error)) return false;
         if (!o.contains(field)) {

@@ -82,7 +82,13 @@ private:
     bool verbShell(const Call& c, QString* error);
     bool verbApplyOptions(const Call& c, QString* error);
     bool verbExpect(const Call& c, QString* error);
+    bool verbMark(const Call& c, QString* error);
 
+    // In a locked room: why the command may not reach the target (empty when it may).
+    QString barred(const Target& t) const;
+    // Reports a command the locked room refuses; true: the command is done (the line does not
+    // fail, and tells nothing of what it would have read).
+    bool refuse(const QString& target, const QString& why);
     bool show(const Target& t, QJsonObject* out, QString* error);
     bool setValue(const Target& t, const QString& value, QString* error);
     bool expect(const QString& rest, QString* error);
@@ -94,7 +100,11 @@ private:
     int errors_ = 0;
     int currentLine_ = 0;
     QList<Deferred> deferred_;
-    QList<QJsonObject> events_;   // events since the last "expect event"
+    // The events since the last "expect event" or "mark", at most kEventLog of them: eventsCut_
+    // counts those that were let go since then, so that a search of a cut log fails clearly.
+    static constexpr int kEventLog = 5000;
+    QList<QJsonObject> events_;
+    qint64 eventsCut_ = 0;
     QString lastMessage_;
     bool started_ = false;
 };
