@@ -147,8 +147,10 @@ using K = FaultKind;
 using SC = ScanCode;
 using SE = StartEffect;
 
-// The three faults of a sensor: the sensor itself, its wiring, its pin at the unit. The wiring's
-// and the pin's stored readings are blank at the ECU picture's two points and at the pin.
+// The three faults of a sensor: the sensor itself, its wiring, its pin at the unit. The sensor's
+// own fault is shown at every point of its reading, its wiring's at the ECU picture's two points
+// of the sensor, its pin's at the pin alone. Without the engine-speed signal the unit fires
+// nothing: those faults are critical.
 struct Sensor {
     const char* part;
     Circuit circuit;
@@ -156,49 +158,47 @@ struct Sensor {
     PointId wire, pin;
     ScanCode scan;
     FaultKind itself, wiring, atPin;
+    bool critical;
 };
 
 const std::vector<FaultInfo>& faultTable() {
     static const std::vector<FaultInfo> table = [] {
         const Sensor sensors[6] = {
             {"Engine speed sensor", C::EngineSpeed, Q::EngineSpeed, P::SpeedSensorWire, P::SpeedSensorPin,
-             SC::SpeedSensor, K::FailedPart, K::OpenCircuit, K::HighResistance},
+             SC::SpeedSensor, K::FailedPart, K::OpenCircuit, K::HighResistance, true},
             {"Engine load sensor", C::EngineLoad, Q::EngineLoad, P::LoadSensorWire, P::LoadSensorPin, SC::LoadSensor,
-             K::FailedPart, K::ShortToEarth, K::OpenCircuit},
+             K::FailedPart, K::ShortToEarth, K::OpenCircuit, false},
             {"Engine temperature sensor", C::Temperature, Q::Temperature, P::TemperatureSensorWire,
-             P::TemperatureSensorPin, SC::TemperatureSensor, K::FailedPart, K::OpenCircuit, K::HighResistance},
+             P::TemperatureSensorPin, SC::TemperatureSensor, K::FailedPart, K::OpenCircuit, K::HighResistance, false},
             {"System voltage sensing", C::VoltageSensing, Q::SystemVoltage, P::VoltageSensingWire,
-             P::VoltageSensingPin, SC::VoltageSensing, K::FailedPart, K::OpenCircuit, K::HighResistance},
+             P::VoltageSensingPin, SC::VoltageSensing, K::FailedPart, K::OpenCircuit, K::HighResistance, false},
             {"Lambda sensor", C::Lambda, Q::Lambda, P::LambdaSensorWire, P::LambdaSensorPin, SC::LambdaSensor,
-             K::FailedPart, K::ShortToEarth, K::OpenCircuit},
+             K::FailedPart, K::ShortToEarth, K::OpenCircuit, false},
             {"Knock sensor", C::Knock, Q::Knock, P::KnockSensorWire, P::KnockSensorPin, SC::KnockSensor,
-             K::FailedPart, K::OpenCircuit, K::HighResistance},
+             K::FailedPart, K::OpenCircuit, K::HighResistance, false},
         };
-        std::vector<FaultInfo> t;
         // Faults 1-6 the sensors, 7-12 their wiring, 13-18 their pins at the unit. The unit's
         // voltage sensing is a point of the engine window only: the charging window's system
         // voltage is the alternator's.
-        const bool speedCritical[6] = {true, false, false, false, false, false};
-        for (int i = 0; i < 6; ++i) {
-            const Sensor& s = sensors[i];
-            const std::vector<PointId> every =
-                s.quantity == Q::SystemVoltage ? allOn(s.quantity, kSim) : all(s.quantity);
-            const SE start = speedCritical[i] ? SE::NoOutputs : SE::None;
-            t.push_back({static_cast<FaultId>(i), i + 1, s.part, kItself, s.circuit, S::Part, s.itself,
-                         speedCritical[i], speedCritical[i], true, s.scan, start, {blank(every)}, {}});
-        }
-        for (int i = 0; i < 6; ++i) {
-            const Sensor& s = sensors[i];
-            t.push_back({static_cast<FaultId>(6 + i), 7 + i, s.part, kWiring, s.circuit, S::Wire, s.wiring,
-                         speedCritical[i], speedCritical[i], true, s.scan, speedCritical[i] ? SE::NoOutputs : SE::None,
-                         {blank({s.wire, s.pin})}, {}});
-        }
-        for (int i = 0; i < 6; ++i) {
-            const Sensor& s = sensors[i];
-            t.push_back({static_cast<FaultId>(12 + i), 13 + i, s.part, kAtEcu, s.circuit, S::Unit, s.atPin,
-                         speedCritical[i], speedCritical[i], true, s.scan, speedCritical[i] ? SE::NoOutputs : SE::None,
-                         {blank({s.pin})}, {}});
-        }
+        std::vector<FaultInfo> t;
+        struct Layer {
+            const char* where;
+            Side side;
+        };
+        const Layer layers[3] = {{kItself, S::Part}, {kWiring, S::Wire}, {kAtEcu, S::Unit}};
+        for (int layer = 0; layer < 3; ++layer)
+            for (int i = 0; i < 6; ++i) {
+                const Sensor& s = sensors[i];
+                const std::vector<PointId> every =
+                    s.quantity == Q::SystemVoltage ? allOn(s.quantity, kSim) : all(s.quantity);
+                const std::vector<PointId> at = layer == 0 ? every : layer == 1 ? std::vector<PointId>{s.wire, s.pin}
+                                                                                 : std::vector<PointId>{s.pin};
+                const FaultKind kind = layer == 0 ? s.itself : layer == 1 ? s.wiring : s.atPin;
+                const int n = 6 * layer + i;
+                t.push_back({static_cast<FaultId>(n), n + 1, s.part, layers[layer].where, s.circuit,
+                             layers[layer].side, kind, s.critical, s.critical, true, s.scan,
+                             s.critical ? SE::NoOutputs : SE::None, {blank(at)}, {}});
+            }
 
         const std::vector<PointId> spark = all(Q::SparkTiming);
         const std::vector<PointId> coil = all(Q::CoilDwell);
