@@ -6,6 +6,7 @@
 #include "electrical/frmstarting.h"
 #include "engine/frmsimulation.h"
 #include "multiscope/connections.h"
+#include "sim/catalogue.h"
 
 #include <QComboBox>
 
@@ -13,12 +14,12 @@ namespace {
 
 QList<DragLabel*> connectionPoints(Form* window) { return window->findChildren<DragLabel*>(); }
 
-QString ecuSide(int index) {
-    // Sensors (0-11): the first point is on the wire beside the sensor, the second at the ECU
-    // pin. Outputs (12-17): the first at the ECU pin, the second on the wire at the actuator.
-    const bool first = index % 2 == 0;
-    if (index < 12) return first ? QStringLiteral("on the wire at the sensor") : QStringLiteral("at the ECU pin");
-    return first ? QStringLiteral("at the ECU pin") : QStringLiteral("on the wire at the actuator");
+// Where on its circuit a point of the ECU picture is: for a sensor its wire beside the sensor
+// or its pin at the unit, for an output the unit's pin or the wire beside the actuator.
+QString sideText(const sim::PointInfo& p) {
+    if (p.side == sim::Side::Unit) return QStringLiteral("at the ECU pin");
+    return sim::isSensor(p.circuit) ? QStringLiteral("on the wire at the sensor")
+                                    : QStringLiteral("on the wire at the actuator");
 }
 
 }  // namespace
@@ -27,7 +28,8 @@ const QList<Answer>& offeredAnswers() {
     static const QList<Answer> answers = [] {
         QList<Answer> out;
         const QList<Form*> windows = {frm<FRMsimulation>(), frm<frmStarting>(), frm<frmCharging>()};
-        for (int fault = 1; fault <= 44; ++fault) {
+        for (const sim::FaultInfo& f : sim::faults()) {
+            const int fault = f.number;
             const Answer a = answerForFault(fault);
             if (a.part.isEmpty() || out.contains(a)) continue;
             bool shows = false;
@@ -49,7 +51,11 @@ QString describePoint(const QWidget* label) {
     for (QWidget* w = label ? label->parentWidget() : nullptr; w && !window; w = w->parentWidget())
         window = qobject_cast<Form*>(w);
     QString where = window ? window->caption() : QString();
-    if (p.name == QLatin1String("lblECU")) where += ", " + ecuSide(p.index);
+    const std::optional<sim::PointId> id = window ? sim::pointAt(window->formName(), p.name, p.index) : std::nullopt;
+    // The ECU picture's points say which side of the unit they are on; the circuit windows'
+    // squares are numbered as their window numbers them.
+    const bool onEcu = id && sim::point(*id).window == sim::Window::Simulation && sim::point(*id).side != sim::Side::Part;
+    if (onEcu) where += ", " + sideText(sim::point(*id));
     else if (p.index > 0) where += ", test point " + QString::number(p.index + 1);
     return where.isEmpty() ? p.caption : p.caption + " (" + where + ")";
 }

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/vbtypes.h"
+#include "sim/catalogue.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -25,10 +26,6 @@ QString codePoint(QChar c) { return QString("U+%1").arg(c.unicode(), 4, 16, QCha
 
 const char kMagic[] = "Vantorel challenge ";
 const char kEnd[] = "End of challenge";
-const char kItself[] = "The part itself";
-const char kWiring[] = "Its wiring";
-const char kAtEcu[] = "Its connection at the ECU";
-const char kSupply[] = "Its supply";
 
 bool parseWhole(const QString& text, int low, int high, int* out) {
     bool ok = false;
@@ -46,43 +43,9 @@ QString sizeText(qint64 bytes) {
 }  // namespace
 
 Answer answerForFault(int fault) {
-    static const char* const sensors[] = {"Engine speed sensor", "Engine load sensor",
-                                          "Engine temperature sensor", "System voltage sensing",
-                                          "Lambda sensor", "Knock sensor"};
-    // Each sensor has three faults: itself (1-6), its wiring (7-12), its pin at the ECU (13-18).
-    if (fault >= 1 && fault <= 18) {
-        static const char* const circuits[] = {kItself, kWiring, kAtEcu};
-        return {sensors[(fault - 1) % 6], circuits[(fault - 1) / 6]};
-    }
-    switch (fault) {
-    case 19: return {"Ignition timing", kItself};
-    case 20: return {"Fuel injectors", kItself};
-    case 21: return {"Fuel pump", kItself};
-    case 22: return {"Ignition coil", kAtEcu};
-    case 23: return {"Fuel injectors", kAtEcu};
-    case 24: return {"Fuel pump", kAtEcu};
-    case 25: return {"Ignition coil", kItself};
-    case 26: return {"Fuel injectors", kSupply};
-    case 27: return {"Fuel pump", kSupply};
-    case 28: return {"Fuel pressure regulator", kItself};
-    case 29: return {"Fuel pressure regulator", "Its fuel return"};
-    case 30: return {"Engine control unit", kItself};
-    case 31: return {"Ignition/starter switch", kSupply};
-    case 32: return {"Ignition/starter switch", kItself};
-    case 33: return {"Starter motor", kSupply};
-    case 34: return {"Starter solenoid", kItself};
-    case 35: return {"Starter motor", kItself};
-    case 36: return {"Battery", kItself};
-    case 37: return {"Alternator", "Its drive belt"};
-    case 38: return {"Alternator", kItself};
-    case 39: return {"Voltage regulator", kItself};
-    case 40: return {"Rectifier", kItself};
-    case 41: return {"Alternator", "Its output cable"};
-    case 42: return {"Alternator", "Its earth"};
-    case 43: return {"Charge warning light", kWiring};
-    case 44: return {"Voltage regulator", "Its warning light terminal"};
-    default: return {};
-    }
+    const sim::FaultInfo* f = sim::faultNumbered(fault);
+    if (!f) return {};
+    return {QString::fromLatin1(f->part), QString::fromLatin1(f->where)};
 }
 
 const QStringList& gearNames() {

@@ -1,6 +1,7 @@
 #include "engine/ecupicture.h"
 
 #include "platform/form.h"
+#include "sim/catalogue.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -16,20 +17,23 @@ constexpr int kUnitLeft = 146;   // the control unit's case
 constexpr int kUnitRight = 286;
 constexpr int kWireEnd = 392;    // right end of the output wires, beside the actuator symbols
 
-struct Circuit {
-    const char* caption;
-    QColor wire;
-};
+// The wires' colours, inputs from the top, then the outputs.
+const QColor kInputWires[6] = {QColor(30, 90, 200), QColor(20, 140, 60), QColor(170, 100, 20),
+                               QColor(200, 30, 30), QColor(130, 50, 170), QColor(70, 70, 70)};
+const QColor kOutputWires[3] = {QColor(220, 150, 0), QColor(0, 140, 150), QColor(150, 30, 60)};
 
-const Circuit kInputs[6] = {
-    {"Engine speed", QColor(30, 90, 200)},   {"Engine load %", QColor(20, 140, 60)},
-    {"Temperature", QColor(170, 100, 20)},   {"System voltage", QColor(200, 30, 30)},
-    {"Lambda", QColor(130, 50, 170)},        {"Knock", QColor(70, 70, 70)},
-};
-const Circuit kOutputs[3] = {
-    {"Ignition coil dwell %", QColor(220, 150, 0)},
-    {"Fuel injector ms", QColor(0, 140, 150)},
-    {"Fuel pump", QColor(150, 30, 60)},
+// The ECU picture's points: for each sensor the wire beside it, then its pin at the unit; for
+// each output the unit's pin, then the wire beside the actuator.
+constexpr sim::PointId kPins[18] = {
+    sim::PointId::SpeedSensorWire,       sim::PointId::SpeedSensorPin,
+    sim::PointId::LoadSensorWire,        sim::PointId::LoadSensorPin,
+    sim::PointId::TemperatureSensorWire, sim::PointId::TemperatureSensorPin,
+    sim::PointId::VoltageSensingWire,    sim::PointId::VoltageSensingPin,
+    sim::PointId::LambdaSensorWire,      sim::PointId::LambdaSensorPin,
+    sim::PointId::KnockSensorWire,       sim::PointId::KnockSensorPin,
+    sim::PointId::CoilDrivePin,          sim::PointId::CoilWire,
+    sim::PointId::InjectorDrivePin,      sim::PointId::InjectorWire,
+    sim::PointId::PumpDrivePin,          sim::PointId::PumpWire,
 };
 
 int inputY(int i) { return 40 + i * 40; }
@@ -182,22 +186,23 @@ EcuCover::EcuCover(QWidget* parent) : QWidget(parent) {
 
     QFont small = font();
     small.setPointSizeF(7);
-    auto make = [&](int index, const char* caption, int x, int y, int w, Qt::Alignment align, bool onUnit) {
-        QLabel* l = makeDragLabel(this, arrayName("lblECU", index), caption, px(x, y, w, 12));
+    auto make = [&](int pin, int x, int y, int w, Qt::Alignment align, bool onUnit) {
+        const sim::PointInfo& point = sim::point(kPins[pin]);
+        QLabel* l = makeDragLabel(this, arrayName(point.control, point.index), sim::captionOf(point.id), px(x, y, w, 12));
         l->setFont(small);
         l->setAlignment(align | Qt::AlignVCenter);
         setForeColor(l, onUnit ? QColor(250, 250, 250) : QColor(20, 20, 20));
-        labels_[index] = l;
+        labels_[point.index] = l;
     };
     for (int i = 0; i < 6; ++i) {
         const int y = inputY(i) - 13;
-        make(2 * i, kInputs[i].caption, kWireStart + 2, y, 84, Qt::AlignLeft, false);
-        make(2 * i + 1, kInputs[i].caption, kUnitLeft + 8, y, 74, Qt::AlignLeft, true);
+        make(2 * i, kWireStart + 2, y, 84, Qt::AlignLeft, false);
+        make(2 * i + 1, kUnitLeft + 8, y, 74, Qt::AlignLeft, true);
     }
     for (int j = 0; j < 3; ++j) {
         const int y = outputY(j) - 13;
-        make(12 + 2 * j, kOutputs[j].caption, kUnitRight - 104, y, 96, Qt::AlignRight, true);
-        make(13 + 2 * j, kOutputs[j].caption, kUnitRight + 8, y, 96, Qt::AlignLeft, false);
+        make(12 + 2 * j, kUnitRight - 104, y, 96, Qt::AlignRight, true);
+        make(13 + 2 * j, kUnitRight + 8, y, 96, Qt::AlignLeft, false);
     }
 }
 
@@ -216,13 +221,13 @@ void EcuCover::paintEvent(QPaintEvent*) {
     // wireKnock) to the unit's pin.
     for (int i = 0; i < 6; ++i) {
         const int y = inputY(i);
-        drawWire(p, kWireStart, kUnitLeft, y, kInputs[i].wire);
+        drawWire(p, kWireStart, kUnitLeft, y, kInputWires[i]);
         drawSensor(p, i, 13, y);
     }
     // Output circuits (wireIgnition and the injector and pump feeds): pin to actuator.
     for (int j = 0; j < 3; ++j) {
         const int y = outputY(j);
-        drawWire(p, kUnitRight, kWireEnd, y, kOutputs[j].wire);
+        drawWire(p, kUnitRight, kWireEnd, y, kOutputWires[j]);
         drawActuator(p, j, kWireEnd + 13, y);
     }
     // The pump's supply comes back past the injector rail: a plain feed line from the

@@ -1,6 +1,7 @@
 #include "engine/frmsimulation.h"
 #include "platform/guard.h"
 
+#include "sim/catalogue.h"
 #include "sim/simstate.h"
 #include "engine/ecupicture.h"
 #include "engine/lookuptable.h"
@@ -28,6 +29,13 @@ namespace {
 
 // The window is laid out in pixels of its inner area (775 x 285) and converted to twips.
 QRect px(int x, int y, int w, int h) { return T(x * 15, y * 15, w * 15, h * 15); }
+
+// A connection point of this window, named and captioned as the catalogue has it.
+DragLabel* makePoint(QWidget* parent, sim::PointId id, const QRect& twips) {
+    const sim::PointInfo& p = sim::point(id);
+    const QString name = p.index < 0 ? QString::fromLatin1(p.control) : arrayName(p.control, p.index);
+    return makeDragLabel(parent, name, sim::captionOf(id), twips);
+}
 
 // Columns of the block diagram.
 constexpr int kInputLeft = 4, kInputRight = 164;
@@ -109,20 +117,19 @@ FRMsimulation::FRMsimulation() {
 
     // Inputs: caption (a connection point), read-out and slider.
     struct Input {
-        const char* label;
-        const char* caption;
+        sim::PointId point;
         const char* box;
         const char* design;
     };
-    const Input inputs[5] = {{"Label6", "Engine speed", "speed", "Speed"},
-                             {"Label7", "Engine load %", "load", "Load"},
-                             {"Label8", "Temperature", "temp", "Temp"},
-                             {"Label9", "System voltage", "volts", "Volts"},
-                             {"Label14", "Lambda", "lambda", "1"}};
+    const Input inputs[5] = {{sim::PointId::SpeedSensor, "speed", "Speed"},
+                             {sim::PointId::LoadSensor, "load", "Load"},
+                             {sim::PointId::TemperatureSensor, "temp", "Temp"},
+                             {sim::PointId::VoltageSensing, "volts", "Volts"},
+                             {sim::PointId::LambdaSensor, "lambda", "1"}};
     QLineEdit* boxes[5];
     for (int i = 0; i < 5; ++i) {
         const int y = inputTop(i);
-        makeDragLabel(this, inputs[i].label, inputs[i].caption, px(8, y, 100, 13));
+        makePoint(this, inputs[i].point, px(8, y, 100, 13));
         boxes[i] = readout(this, inputs[i].box, inputs[i].design, px(110, y - 1, 52, 16));
     }
     speed = boxes[0];
@@ -142,16 +149,14 @@ FRMsimulation::FRMsimulation() {
     HSB_system_voltage->setPageStep(1);
     HSB_Lambda = makeHScroll(this, "HSB_Lambda", -1, 1, 0, px(8, inputTop(4) + 17, 154, 15));
     HSB_Lambda->setPageStep(1);
-    makeDragLabel(this, "Label13", "Knock", px(8, inputTop(5), 100, 13));
+    makePoint(this, sim::PointId::KnockSensor, px(8, inputTop(5), 100, 13));
     txbknock = readout(this, "txbknock", "Knock", px(110, inputTop(5) - 1, 52, 16));
     cmbKnock = makeButton(this, "cmbKnock", "Knock", px(8, inputTop(5) + 16, 80, 20));
 
     // Outputs: the actuators, with read-outs and bars for the three map outputs.
-    makeDragLabel(this, "Label1", "Fuel pump", px(kOutputLeft + 4, kOutputRows[0], 145, 13));
-    makeDragLabel(this, "Label11", "Pressure regulator", px(kOutputLeft + 4, kOutputRows[1], 145, 13));
-    makeDragLabel(this, "Label5", "Fuel injector ms", px(kOutputLeft + 4, kOutputRows[2], 145, 13));
-    makeDragLabel(this, "Label4", "Ignition coil dwell %", px(kOutputLeft + 4, kOutputRows[3], 145, 13));
-    makeDragLabel(this, "Label3", "Spark timing BTDC", px(kOutputLeft + 4, kOutputRows[4], 145, 13));
+    const sim::PointId outputs[5] = {sim::PointId::FuelPump, sim::PointId::PressureRegulator, sim::PointId::Injector,
+                                     sim::PointId::IgnitionCoil, sim::PointId::SparkPlugLead};
+    for (int i = 0; i < 5; ++i) makePoint(this, outputs[i], px(kOutputLeft + 4, kOutputRows[i], 145, 13));
     // Read-outs wide enough for the injection time's full decimal text, bars beneath.
     fuel = readout(this, "fuel", "Fuel", px(kOutputLeft + 4, kOutputRows[2] + 14, 145, 16));
     dwell = readout(this, "dwell", "Dwell", px(kOutputLeft + 4, kOutputRows[3] + 14, 145, 16));

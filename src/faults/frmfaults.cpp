@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/guard.h"
 
+#include "sim/catalogue.h"
 #include "sim/simstate.h"
 #include "electrical/frminstruments.h"
 #include "faults/faults.h"
@@ -129,11 +130,11 @@ void frmFaults::chkFault_Click(int) {
     QLabel* checkLight = frm<frmInstruments>()->lblCheckWL;
     checkLight->setVisible(false);
     clearFaultFlags();
-    // Faults 1-30 are engine-management faults and light the check-engine light; the
-    // starting and charging faults (31-44) do not. A local counter, so a click in the
-    // middle of the cranking ramp leaves the ramp's counter alone.
-    for (int n = 1; n <= 30; ++n)
-        if (!chkFault[n]->isChecked()) checkLight->setVisible(true);
+    // The engine-management faults light the check-engine light; the starting and charging
+    // faults do not.
+    sim::FaultSet present;
+    for (int n = 1; n <= kFaultCount; ++n) present[n] = !chkFault[n]->isChecked();
+    if (sim::anyLightsCheckEngine(present)) checkLight->setVisible(true);
     CollectSystemData();
 }
 

@@ -31,12 +31,10 @@ struct OverrideAction {
     }
 };
 
-// The overrides of the injected faults for this point, fault 1 first and fault 44 last,
-// each fault's tests in order. injected(n) tells whether fault n (1..44) is present.
-// The tests that name readings no connection point carries are read as the points that do
-// carry them: the engine temperature is "Temperature", the system volts of the
-// engine-management window are its "System voltage" points (window FRMsimulation), and the
-// ignition timing is "Spark timing BTDC".
+// The overrides of the injected faults for the point (its window's class name, control name and
+// index: the catalogue's point there), fault 1 first and fault 44 last, each as the catalogue
+// lists what the fault shows. injected(n) tells whether fault n (1..44) is present. A label that
+// is no connection point has none.
 QList<OverrideAction> faultOverrides(const ConnectionPoint& point, const QString& window,
                                      const std::function<bool(int)>& injected);
 

@@ -1,6 +1,7 @@
 #include "sim/engine.h"
 
 #include "platform/numbers.h"
+#include "sim/catalogue.h"
 #include "sim/ecumath.h"
 #include "sim/snapshot.h"
 
@@ -67,29 +68,31 @@ void restEngine(SimState& s) {
     s.DwellPercentage = 0;
 }
 
-void applyCrankingFaults(SimState& s, const FaultSet& f) {
-    if (f[1] || f[7] || f[13]) {  // engine-speed sensor: the unit fires nothing
-        s.IgnitionTiming = 0;
-        s.InjectionDuration = 0;
-        s.DwellPercentage = 0;
-    }
-    if (f[19]) s.IgnitionTiming = 0;
-    if (f[22] || f[25]) {
-        s.IgnitionTiming = 0;
-        s.DwellPercentage = 0;
-    }
-    if (f[20] || f[23] || f[26]) s.InjectionDuration = 0;
-    if (f[30]) {
-        s.IgnitionTiming = 0;
-        s.InjectionDuration = 0;
-        s.DwellPercentage = 0;
-    }
-    if (f[31] || f[32] || f[35]) s.CriticalFault = True;
-    if (f[33]) s.CrankingSpeed = s.CrankingSpeed * 0.8;
-    if (f[34]) s.CrankingSpeed = s.CrankingSpeed * 0.8;
-    if (f[36]) {  // flat battery
-        s.SystemVoltage = 9;
-        s.CrankingSpeed = 80;
+void applyCrankingFaults(SimState& s, const FaultSet& present) {
+    // In the order of the boxes: two slow-cranking faults compound, a flat battery then sets the
+    // cranking speed it allows.
+    for (const FaultInfo& f : faults()) {
+        if (!present[static_cast<size_t>(f.number)]) continue;
+        switch (f.atStart) {
+        case StartEffect::None: break;
+        case StartEffect::NoOutputs:  // the unit fires nothing
+            s.IgnitionTiming = 0;
+            s.InjectionDuration = 0;
+            s.DwellPercentage = 0;
+            break;
+        case StartEffect::NoTiming: s.IgnitionTiming = 0; break;
+        case StartEffect::NoSpark:
+            s.IgnitionTiming = 0;
+            s.DwellPercentage = 0;
+            break;
+        case StartEffect::NoInjection: s.InjectionDuration = 0; break;
+        case StartEffect::NoCranking: s.CriticalFault = True; break;
+        case StartEffect::SlowCranking: s.CrankingSpeed = s.CrankingSpeed * 0.8; break;
+        case StartEffect::FlatBattery:
+            s.SystemVoltage = 9;
+            s.CrankingSpeed = 80;
+            break;
+        }
     }
 }
 
@@ -305,7 +308,7 @@ bool calculateOutputs(SimState& s, StepInputs& in, Outcome& out) {
     // 16. Exhaust warning.
     if (s.ExhaustWarning == True && s.EngineSpeed >= 800) {
         out.status("Warning, exhaust gases are out of range...");
-        if (in.faults[5] || in.faults[11] || in.faults[17]) {
+        if (anyPresent(in.faults, Circuit::Lambda)) {
             moveSlider(s, c, Slider::Lambda, 0, out);
             out.add(Event::Kind::LambdaText, "0");
         }
@@ -315,81 +318,65 @@ bool calculateOutputs(SimState& s, StepInputs& in, Outcome& out) {
 
 // ---- The fault scan ----
 
-struct FaultGroup {
-    std::initializer_list<int> boxes;  // present when any of these boxes is unticked
-    const char* line;                  // the fault code written to Faults.scn, or none
-    void (*effect)(SimState&, Controls&, Outcome&);
-};
-
-// A flat battery holds the system at four fifths of its healthy level: 11 V while the
-// alternator charges at 14 V, 10 V at the resting 12 V. The scan runs every second while the
-// engine runs, so the fault lowers the voltage to that level but never compounds: a held
-// fault keeps the voltage low instead of draining it further on every scan.
-void flatBattery(SimState& s, Controls&, Outcome&) {
-    const int healthy = s.EngineRunning == True ? 14 : 12;
-    const Integer flat = healthy * 0.8;
-    if (s.SystemVoltage > flat) s.SystemVoltage = flat;
+// What a group of the scan does to the simulation (a critical fault also stops the engine below).
+void applyScan(ScanCode code, SimState& s, Controls& c, Outcome& o) {
+    switch (code) {
+    case ScanCode::SpeedSensor: moveSlider(s, c, Slider::Speed, 0, o); break;
+    case ScanCode::LoadSensor: moveSlider(s, c, Slider::Load, 0, o); break;
+    case ScanCode::TemperatureSensor:
+        moveSlider(s, c, Slider::Temperature, -20, o);
+        s.ExhaustWarning = True;
+        break;
+    case ScanCode::VoltageSensing: moveSlider(s, c, Slider::Voltage, 10, o); break;
+    case ScanCode::LambdaSensor:
+        moveSlider(s, c, Slider::Lambda, 0, o);
+        s.ExhaustWarning = True;
+        break;
+    case ScanCode::KnockSensor:
+        s.KnockRetard = 0;
+        s.KnockSensorFault = True;
+        break;
+    case ScanCode::FuelPressureLow:
+        moveSlider(s, c, Slider::Lambda, 1, o);
+        s.ExhaustWarning = True;
+        break;
+    case ScanCode::FuelPressureHigh:
+        moveSlider(s, c, Slider::Lambda, -1, o);
+        s.ExhaustWarning = True;
+        break;
+    case ScanCode::BatteryLow: {
+        // A flat battery holds the system at four fifths of its healthy level: 11 V while the
+        // alternator charges at 14 V, 10 V at the resting 12 V. The scan runs every second while
+        // the engine runs, so the fault lowers the voltage to that level but never compounds: a
+        // held fault keeps the voltage low instead of draining it further on every scan.
+        const int healthy = s.EngineRunning == True ? 14 : 12;
+        const Integer flat = healthy * 0.8;
+        if (s.SystemVoltage > flat) s.SystemVoltage = flat;
+        break;
+    }
+    case ScanCode::Overcharging: s.SystemVoltage = 16; break;
+    case ScanCode::RectifierDiode: s.SystemVoltage = 13; break;
+    case ScanCode::OutputCable: s.SystemVoltage = 12; break;
+    case ScanCode::AlternatorEarth: s.SystemVoltage = 13; break;
+    case ScanCode::ChargeLampWire:
+    case ScanCode::ChargeLampTerminal: o.add(Event::Kind::ChargeLampOn); break;
+    case ScanCode::Ignition:
+    case ScanCode::Injectors:
+    case ScanCode::FuelPump:
+    case ScanCode::ControlUnit:
+    case ScanCode::StarterSwitchSupply:
+    case ScanCode::StarterSwitchContacts:
+    case ScanCode::StarterMotor:
+    case ScanCode::None: break;
+    }
 }
 
-void critical(SimState& s, Controls&, Outcome&) { s.CriticalFault = True; }
-
-// In scan order. 33 and 34 act on cranking only; 37 and 38 on the instrument's readings only.
-const FaultGroup kFaultGroups[] = {
-    {{1, 7, 13}, "Engine speed sensor out of range",
-     [](SimState& s, Controls& c, Outcome& o) {
-         moveSlider(s, c, Slider::Speed, 0, o);
-         s.CriticalFault = True;
-     }},
-    {{2, 8, 14}, "Engine load sensor signal out of range",
-     [](SimState& s, Controls& c, Outcome& o) { moveSlider(s, c, Slider::Load, 0, o); }},
-    {{3, 9, 15}, "Engine temperature sensor out of range",
-     [](SimState& s, Controls& c, Outcome& o) {
-         moveSlider(s, c, Slider::Temperature, -20, o);
-         s.ExhaustWarning = True;
-     }},
-    {{4, 10, 16}, "System voltage out of range",
-     [](SimState& s, Controls& c, Outcome& o) { moveSlider(s, c, Slider::Voltage, 10, o); }},
-    {{5, 11, 17}, "Lambda sensor out of range",
-     [](SimState& s, Controls& c, Outcome& o) {
-         moveSlider(s, c, Slider::Lambda, 0, o);
-         s.ExhaustWarning = True;
-     }},
-    {{6, 12, 18}, "Knock sensor out of range",
-     [](SimState& s, Controls&, Outcome&) {
-         s.KnockRetard = 0;
-         s.KnockSensorFault = True;
-     }},
-    {{19, 22, 25}, "Ignition system fault", critical},
-    {{20, 23, 26}, "Injector circuit fault", critical},
-    {{21, 24, 27}, "Fuel system fault", critical},
-    {{28}, "Fuel system fault",
-     [](SimState& s, Controls& c, Outcome& o) {
-         moveSlider(s, c, Slider::Lambda, 1, o);
-         s.ExhaustWarning = True;
-     }},
-    {{29}, "Fuel system fault",
-     [](SimState& s, Controls& c, Outcome& o) {
-         moveSlider(s, c, Slider::Lambda, -1, o);
-         s.ExhaustWarning = True;
-     }},
-    {{30}, "Unknown system fault", critical},
-    {{31}, nullptr, critical},
-    {{32}, nullptr, critical},
-    {{35}, nullptr, critical},
-    {{36}, "System voltage low", flatBattery},
-    {{39}, nullptr, [](SimState& s, Controls&, Outcome&) { s.SystemVoltage = 16; }},
-    {{40}, nullptr, [](SimState& s, Controls&, Outcome&) { s.SystemVoltage = 13; }},
-    {{41}, nullptr, [](SimState& s, Controls&, Outcome&) { s.SystemVoltage = 12; }},
-    {{42}, nullptr, [](SimState& s, Controls&, Outcome&) { s.SystemVoltage = 13; }},
-    {{43}, nullptr, [](SimState&, Controls&, Outcome& o) { o.add(Event::Kind::ChargeLampOn); }},
-    {{44}, nullptr, [](SimState&, Controls&, Outcome& o) { o.add(Event::Kind::ChargeLampOn); }},
+// The scan's groups in the order it tests them, each with whether one of its present faults is
+// critical: a group is present when any of its faults is.
+struct ScanGroup {
+    bool present = false;
+    bool critical = false;
 };
-
-bool present(const FaultGroup& group, const FaultSet& faults) {
-    for (int box : group.boxes)
-        if (faults[box]) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -414,11 +401,20 @@ void scan(SimState& s, StepInputs& in, Outcome& out) {
         reportUnwritable(s, c, in.faultsReport, out);
         return;
     }
+    ScanGroup groups[static_cast<int>(ScanCode::None)];
+    for (const FaultInfo& f : faults()) {
+        if (f.scan == ScanCode::None || !in.faults[static_cast<size_t>(f.number)]) continue;
+        ScanGroup& g = groups[static_cast<int>(f.scan)];
+        g.present = true;
+        g.critical = g.critical || f.critical;
+    }
     QStringList lines;
-    for (const FaultGroup& group : kFaultGroups) {
-        if (!present(group, in.faults)) continue;
-        group.effect(s, c, out);
-        if (group.line) lines << group.line;
+    for (int i = 0; i < static_cast<int>(ScanCode::None); ++i) {
+        if (!groups[i].present) continue;
+        const auto code = static_cast<ScanCode>(i);
+        applyScan(code, s, c, out);
+        if (groups[i].critical) s.CriticalFault = True;
+        if (const char* line = scanLine(code)) lines << line;
     }
     Event report{Event::Kind::WriteReport, "Faults.scn", faultsReport(lines), 0, false};
     out.events.push_back(std::move(report));

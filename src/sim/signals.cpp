@@ -16,36 +16,14 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2 * kPi;
 
-const char* const kCaptions[kQuantityCount] = {
-    "Engine speed",     "Engine load %",         "Temperature",     "System voltage",      "Lambda",
-    "Knock",            "Ignition coil dwell %", "Fuel injector ms", "Fuel pump",          "Pressure regulator",
-    "Spark timing BTDC", "Starter switch",       "Starter supply",  "Starter earth",       "Starter speed",
-    "Charge warning light", "Alternator speed",  "Alternator earth",
-};
-
 double frac(double x) { return x - std::floor(x); }
 double clamp01(double x) { return std::clamp(x, 0.0, 1.0); }
-
-// Where on its circuit a point lies. The engine window's ECU pins: for a sensor the even pin
-// is on the wire beside the sensor and the odd one at the unit's pin; for an output the even
-// pin is at the unit's pin and the odd one on the wire beside the actuator. Every other
-// point is the part itself (the captions beside the sliders and read-outs, and the points of
-// the starting and charging windows).
-enum class Place { Part, SensorWire, UnitPin, ActuatorWire };
-
-Place placeOf(const ProbePoint& p) {
-    if (p.name != QLatin1String("lblECU")) return Place::Part;
-    if (p.index < 12) return p.index % 2 == 0 ? Place::SensorWire : Place::UnitPin;
-    return p.index % 2 == 0 ? Place::UnitPin : Place::ActuatorWire;
-}
 
 // Everything a point's signal depends on, worked out once for a probe and a state.
 struct Ctx {
     Quantity q = Quantity::EngineSpeed;
+    PointId id = PointId::SpeedSensor;
     const SimState* s = nullptr;
-    Place place = Place::Part;
-    int index = -1;
-    FaultSet f;
 
     bool running = false, cranking = false, turning = false;
     double rpm = 0;       // the crankshaft's speed, 0 while it stands still
@@ -72,19 +50,17 @@ struct Ctx {
     double dPlusLevel = 0;    // the alternator's D+ with the engine running
     double rippleScale = 1;
     double earthLevel = 0.08; // the alternator's earth drop
+    bool lampEarthed = false; // the lamp's D+ side at earth with the engine at rest
 };
 
 bool isFlag(const Integer& v) { return v == True; }
 
-Ctx makeCtx(Quantity q, const ProbePoint& point, const SignalInputs& in) {
+Ctx makeCtx(PointId id, const SignalInputs& in) {
     Ctx c;
-    c.q = q;
+    c.id = id;
+    c.q = point(id).quantity;
     c.s = in.state;
-    c.place = placeOf(point);
-    c.index = point.index;
-    c.f = in.faults;
     const SimState& s = *in.state;
-    const FaultSet& f = in.faults;
     c.running = isFlag(s.EngineRunning);
     c.cranking = isFlag(s.EngineCranking) && !c.running;
     c.rpm = (c.running || c.cranking) ? std::max(0, int(s.EngineSpeed)) : 0.0;
@@ -93,109 +69,113 @@ Ctx makeCtx(Quantity q, const ProbePoint& point, const SignalInputs& in) {
     c.altRpm = s.AlternatorSpeed > 0 ? double(s.AlternatorSpeed) : 3 * c.rpm;
     c.advance = s.IgnitionTiming;
 
-    const bool part = c.place == Place::Part;
-    const bool wiring = !part;  // a sensor's wire or its pin at the unit
-    const bool unitPin = c.place == Place::UnitPin;
-    const bool actuatorSide = part || c.place == Place::ActuatorWire;
+    // A fault present in the car, and one whose circuit reaches this point (which side of its
+    // circuit the point is on, the catalogue says).
+    auto present = [&in](FaultId f) { return isPresent(in.faults, f); };
+    auto here = [&in, id](FaultId f) { return isPresent(in.faults, f) && reaches(fault(f), id); };
     auto hold = [&c](double level) {
         c.held = true;
         c.heldLevel = level;
     };
 
-    switch (q) {
+    using F = FaultId;
+    switch (c.q) {
     case Quantity::EngineSpeed:
-        if (f[1] || (f[7] && wiring)) c.dead = true;
-        else if (f[13] && unitPin) c.gain = 0.05;
+        if (here(F::SpeedSensorFailed) || here(F::SpeedSensorWiring)) c.dead = true;
+        else if (here(F::SpeedSensorPin)) c.gain = 0.05;
         break;
     case Quantity::EngineLoad:
-        if (f[2] || (f[8] && wiring) || (f[14] && unitPin)) c.dead = true;
+        if (here(F::LoadSensorFailed) || here(F::LoadSensorWiring) || here(F::LoadSensorPin)) c.dead = true;
         break;
     case Quantity::Temperature:
-        if (f[3] || (f[9] && wiring)) hold(5.0);
-        else if (f[15] && unitPin) c.corrodedPin = true;
+        if (here(F::TemperatureSensorFailed) || here(F::TemperatureSensorWiring)) hold(5.0);
+        else if (here(F::TemperatureSensorPin)) c.corrodedPin = true;
         break;
     case Quantity::SystemVoltage:
-        if (point.window == QLatin1String("FRMsimulation")) {
-            if (f[10] && wiring) c.dead = true;
-            else if (f[4]) c.sensing10 = true;
-            if (f[16] && unitPin) c.gain = 0.05;
-        }
+        // The unit's sensing of the supply; the charging window's points are the alternator's.
+        if (here(F::VoltageSensingWiring)) c.dead = true;
+        else if (here(F::VoltageSensingFailed)) c.sensing10 = true;
+        if (here(F::VoltageSensingPin)) c.gain = 0.05;
         break;
     case Quantity::Lambda:
-        if (f[11] && wiring) c.dead = true;
-        else if (f[5] || (f[17] && unitPin)) hold(0.45);
+        if (here(F::LambdaSensorWiring)) c.dead = true;
+        else if (here(F::LambdaSensorFailed) || here(F::LambdaSensorPin)) hold(0.45);
         break;
     case Quantity::Knock:
-        if (f[6] || (f[12] && wiring)) c.dead = true;
-        else if (f[18] && unitPin) c.gain = 0.05;
+        if (here(F::KnockSensorFailed) || here(F::KnockSensorWiring)) c.dead = true;
+        else if (here(F::KnockSensorPin)) c.gain = 0.05;
         break;
     case Quantity::CoilDwell:
-        if (f[25]) c.dead = true;
-        else if (f[30] || (f[22] && actuatorSide)) c.noSwitching = true;
+        if (here(F::CoilFailed)) c.dead = true;
+        else if (here(F::ControlUnitFailed) || here(F::CoilDriveOpen)) c.noSwitching = true;
         break;
     case Quantity::Injector:
-        if (f[26]) c.dead = true;
-        else if (f[30] || (f[23] && actuatorSide)) c.noSwitching = true;
-        c.noHump = f[20];
+        if (here(F::InjectorSupplyFailed)) c.dead = true;
+        else if (here(F::ControlUnitFailed) || here(F::InjectorDriveOpen)) c.noSwitching = true;
+        c.noHump = here(F::InjectorsBlocked);
         break;
     case Quantity::FuelPump:
-        if (f[27] || f[30] || (f[24] && actuatorSide)) c.dead = true;
-        c.stalled = f[21];
+        if (here(F::PumpRelayFailed) || here(F::ControlUnitFailed) || here(F::PumpControlOpen)) c.dead = true;
+        c.stalled = here(F::FuelPumpSeized);
         break;
     case Quantity::PressureRegulator:
-        c.pressureShift = (f[28] ? -0.7 : 0.0) + (f[29] ? 1.0 : 0.0);
+        c.pressureShift = (here(F::FuelPressureLow) ? -0.7 : 0.0) + (here(F::FuelPressureHigh) ? 1.0 : 0.0);
         break;
     case Quantity::SparkTiming:
-        if (f[22] || f[25] || f[30]) c.dead = true;
-        if (f[19]) c.advance = 0;
+        if (here(F::CoilDriveOpen) || here(F::CoilFailed) || here(F::ControlUnitFailed)) c.dead = true;
+        if (here(F::TimingReferenceLost)) c.advance = 0;
         break;
     case Quantity::StarterSwitch:
-        if (f[31] || (f[32] && point.index == 1)) c.dead = true;
+        if (here(F::StarterSwitchNoSupply) || here(F::StarterSwitchContacts)) c.dead = true;
         break;
     case Quantity::StarterSupply:
-        c.supplyResistances = int(f[33]) + int(f[34]);
-        c.flatBattery = f[36];
+        c.supplyResistances = int(here(F::BatteryCableResistance)) + int(here(F::SolenoidContactsResistance));
+        c.flatBattery = here(F::FlatBattery);
         break;
     case Quantity::StarterSpeed:
-        if (f[35]) c.dead = true;
+        if (here(F::StarterMotorFailed)) c.dead = true;
         break;
     case Quantity::AlternatorSpeed:
-        if (f[38]) c.dead = true;
-        c.ragged = f[40];
+        if (here(F::RotorOpen)) c.dead = true;
+        c.ragged = here(F::RectifierDiodeOpen);
         break;
     case Quantity::AlternatorEarth:
-        if (f[38]) c.dead = true;
-        if (f[42]) c.earthLevel = 1.0;
+        if (here(F::RotorOpen)) c.dead = true;
+        if (here(F::AlternatorEarthResistance)) c.earthLevel = 1.0;
         break;
     case Quantity::StarterEarth:
     case Quantity::ChargeWarningLight:
         break;
     }
 
-    // The lambda sensor sees the mixture: the slider, and the fuel pressure (28 low: lean,
-    // 29 high: rich).
-    c.mixture = std::clamp(in.lambda + (f[28] ? 1 : 0) - (f[29] ? 1 : 0), -1, 1);
+    // The lambda sensor sees the mixture: the slider, and the fuel pressure (low: lean, high:
+    // rich).
+    c.mixture = std::clamp(in.lambda + (present(F::FuelPressureLow) ? 1 : 0) - (present(F::FuelPressureHigh) ? 1 : 0),
+                           -1, 1);
 
     // The charging system with the engine running: the battery's voltage and D+.
     c.chargeLevel = c.volts;
     c.dPlusLevel = c.volts;
-    if (f[37]) c.altRpm *= 0.85;  // the belt slips
-    if (f[38]) {
+    const bool beltSlips = present(F::DriveBeltSlipping), diodeOpen = present(F::RectifierDiodeOpen);
+    if (beltSlips) c.altRpm *= 0.85;
+    if (present(F::RotorOpen)) {
         c.chargeLevel = 12;
         c.rippleScale = 0;
         c.dPlusLevel = 0;
-    } else if (f[39]) {
+    } else if (present(F::RegulatorShorted)) {
         c.chargeLevel = 16;
         c.dPlusLevel = 16;
-    } else if (f[37] || f[40] || f[41] || f[42]) {
+    } else if (beltSlips || diodeOpen || present(F::OutputCableResistance) || present(F::AlternatorEarthResistance)) {
         c.chargeLevel = 13;
-        if (f[37] || f[40]) c.dPlusLevel = 13;
+        if (beltSlips || diodeOpen) c.dPlusLevel = 13;
     }
-    if (f[40]) {
+    if (diodeOpen) {
         c.ragged = true;
-        c.rippleScale = q == Quantity::AlternatorSpeed ? 1 : 2.5;
+        c.rippleScale = c.q == Quantity::AlternatorSpeed ? 1 : 2.5;
     }
-    if (f[43] || f[44]) c.dPlusLevel = 0;
+    // The lamp's terminal earthed: by the wire to it, or inside the regulator.
+    c.lampEarthed = here(F::RotorOpen) || here(F::ChargeLampWireEarthed) || here(F::ChargeLampTerminalEarthed);
+    if (present(F::ChargeLampWireEarthed) || present(F::ChargeLampTerminalEarthed)) c.dPlusLevel = 0;
     return c;
 }
 
@@ -373,8 +353,8 @@ double starterSupply(const Ctx& c, double t) {
 
 double chargeLamp(const Ctx& c, double t) {
     const double ripple = c.running ? 0.15 * rectifierRipple(c.altRpm, false, t) : 0.0;
-    if (c.index == 1) return c.volts + ripple;  // the lamp's feed from the ignition switch
-    if (!c.running) return (c.f[38] || c.f[43] || c.f[44]) ? 0.0 : 1.0;
+    if (c.id == PointId::ChargeWarningLightFeed) return c.volts + ripple;  // from the ignition switch
+    if (!c.running) return c.lampEarthed ? 0.0 : 1.0;
     if (c.dPlusLevel <= 0) return 0;
     return c.dPlusLevel + ripple;
 }
@@ -532,58 +512,61 @@ QString noVoltage() { return QStringLiteral("  0.0 V (dc)"); }
 
 }  // namespace
 
-std::optional<Quantity> quantityOf(const QString& caption) {
-    for (int i = 0; i < kQuantityCount; ++i)
-        if (caption == QLatin1String(kCaptions[i])) return static_cast<Quantity>(i);
-    return std::nullopt;
+std::optional<PointId> pointOf(const ProbePoint& p) { return pointAt(p.window, p.name, p.index); }
+
+ProbePoint probeOn(PointId id) {
+    const PointInfo& p = point(id);
+    return {captionOf(id), QLatin1String(p.control), p.index, windowClass(p.window)};
 }
 
-QString captionOf(Quantity q) { return QLatin1String(kCaptions[static_cast<int>(q)]); }
+std::optional<Quantity> quantityOf(const QString& caption) { return quantityOfCaption(caption); }
 
 LiveScale liveScale(Quantity q) {
+    // The unit is the quantity's own.
+    auto scale = [q](double perDivision, bool zeroAtCentre, double secondsPerDivision) {
+        return LiveScale{perDivision, zeroAtCentre, secondsPerDivision, quantityInfo(q).unit};
+    };
     switch (q) {
-    case Quantity::EngineSpeed: return {2, true, 0.4e-3, "V"};
-    case Quantity::EngineLoad: return {1, false, 20e-3, "V"};
-    case Quantity::Temperature: return {1, false, 1, "V"};
-    case Quantity::SystemVoltage: return {4, false, 1e-3, "V"};
-    case Quantity::Lambda: return {0.2, false, 0.5, "V"};
-    case Quantity::Knock: return {0.2, true, 20e-3, "V"};
-    case Quantity::CoilDwell: return {100, false, 10e-3, "V"};
-    case Quantity::Injector: return {20, false, 1e-3, "V"};
-    case Quantity::FuelPump: return {2, false, 2e-3, "A"};
-    case Quantity::PressureRegulator: return {1, false, 20e-3, "bar"};
-    case Quantity::SparkTiming: return {4, false, 2e-3, "kV"};
-    case Quantity::StarterSwitch: return {4, false, 0.5, "V"};
-    case Quantity::StarterSupply: return {4, false, 0.2, "V"};
-    case Quantity::StarterEarth: return {0.05, false, 0.2, "V"};
-    case Quantity::StarterSpeed: return {50, false, 0.2, "A"};
-    case Quantity::ChargeWarningLight: return {4, false, 1e-3, "V"};
-    case Quantity::AlternatorSpeed: return {4, false, 1e-3, "V"};
-    case Quantity::AlternatorEarth: return {0.2, false, 1e-3, "V"};
+    case Quantity::EngineSpeed: return scale(2, true, 0.4e-3);
+    case Quantity::EngineLoad: return scale(1, false, 20e-3);
+    case Quantity::Temperature: return scale(1, false, 1);
+    case Quantity::SystemVoltage: return scale(4, false, 1e-3);
+    case Quantity::Lambda: return scale(0.2, false, 0.5);
+    case Quantity::Knock: return scale(0.2, true, 20e-3);
+    case Quantity::CoilDwell: return scale(100, false, 10e-3);
+    case Quantity::Injector: return scale(20, false, 1e-3);
+    case Quantity::FuelPump: return scale(2, false, 2e-3);
+    case Quantity::PressureRegulator: return scale(1, false, 20e-3);
+    case Quantity::SparkTiming: return scale(4, false, 2e-3);
+    case Quantity::StarterSwitch: return scale(4, false, 0.5);
+    case Quantity::StarterSupply: return scale(4, false, 0.2);
+    case Quantity::StarterEarth: return scale(0.05, false, 0.2);
+    case Quantity::StarterSpeed: return scale(50, false, 0.2);
+    case Quantity::ChargeWarningLight: return scale(4, false, 1e-3);
+    case Quantity::AlternatorSpeed: return scale(4, false, 1e-3);
+    case Quantity::AlternatorEarth: return scale(0.2, false, 1e-3);
     }
-    return {1, false, 1e-3, "V"};
+    return scale(1, false, 1e-3);
 }
 
-double signalAt(const ProbePoint& point, const SignalInputs& in, double t) {
-    if (!in.state) return 0;
-    const std::optional<Quantity> q = quantityOf(point.caption);
-    if (!q) return 0;
-    return valueAt(makeCtx(*q, point, in), t);
+double signalAt(const ProbePoint& probe, const SignalInputs& in, double t) {
+    const std::optional<PointId> id = pointOf(probe);
+    if (!in.state || !id) return 0;
+    return valueAt(makeCtx(*id, in), t);
 }
 
-std::function<double(double)> signalOf(const ProbePoint& point, const SignalInputs& in) {
-    const std::optional<Quantity> q = in.state ? quantityOf(point.caption) : std::nullopt;
-    if (!q) return [](double) { return 0.0; };
-    return [c = makeCtx(*q, point, in)](double t) { return valueAt(c, t); };
+std::function<double(double)> signalOf(const ProbePoint& probe, const SignalInputs& in) {
+    const std::optional<PointId> id = in.state ? pointOf(probe) : std::nullopt;
+    if (!id) return [](double) { return 0.0; };
+    return [c = makeCtx(*id, in)](double t) { return valueAt(c, t); };
 }
 
-QString meterText(const ProbePoint& point, const SignalInputs& in) {
-    if (!in.state) return noVoltage();
-    const std::optional<Quantity> q = quantityOf(point.caption);
-    if (!q) return noVoltage();
-    const Ctx c = makeCtx(*q, point, in);
+QString meterText(const ProbePoint& probe, const SignalInputs& in) {
+    const std::optional<PointId> id = pointOf(probe);
+    if (!in.state || !id) return noVoltage();
+    const Ctx c = makeCtx(*id, in);
     const double period = periodOf(c);
-    switch (*q) {
+    switch (c.q) {
     case Quantity::EngineSpeed: {
         // 360 samples a turn: six to a tooth, twelve across the gap.
         const Stats st = statsOver(c, 0, period, 360);
@@ -671,19 +654,19 @@ QString meterText(const ProbePoint& point, const SignalInputs& in) {
     return noVoltage();
 }
 
-double sweepStart(const ProbePoint& point, const SignalInputs& in, double t) {
-    if (!in.state) return t;
-    const std::optional<Quantity> q = quantityOf(point.caption);
-    if (!q) return t;
-    const LiveScale scale = liveScale(*q);
+double sweepStart(const ProbePoint& probe, const SignalInputs& in, double t) {
+    const std::optional<PointId> id = pointOf(probe);
+    if (!in.state || !id) return t;
+    const Quantity q = point(*id).quantity;
+    const LiveScale scale = liveScale(q);
     if (scale.secondsPerDivision >= 0.1) return t;  // a slow trace rolls
-    const Ctx c = makeCtx(*q, point, in);
+    const Ctx c = makeCtx(*id, in);
     if (c.dead || c.held) return t;
     const double dt = 6 * scale.secondsPerDivision / 50;  // one sample
     const double crank = 6 * c.rpm;                       // degrees a second
     double rate = 0, angle = 0, cycle = 360;
     int sample = 8;  // where the event falls: about one division in
-    switch (*q) {
+    switch (q) {
     case Quantity::EngineSpeed:  // the gap, two divisions in
         rate = crank, angle = 348, cycle = 360, sample = 17;
         break;
@@ -718,7 +701,7 @@ double sweepStart(const ProbePoint& point, const SignalInputs& in, double t) {
     const double k = std::ceil((rate * after - angle) / cycle);
     const double event = (k * cycle + angle) / rate;
     double start = event - sample * dt;
-    if (*q == Quantity::SparkTiming) {
+    if (q == Quantity::SparkTiming) {
         // The firing line on a sample of its own, TDC within half a sample of its place.
         const double fire = event - c.advance / crank;
         const double offset = (fire - start) / dt;

@@ -5,7 +5,7 @@
 // and at no other.
 #pragma once
 
-#include "sim/engine.h"
+#include "sim/catalogue.h"
 
 #include <QString>
 #include <functional>
@@ -13,33 +13,9 @@
 
 namespace sim {
 
-// The eighteen measured quantities, one per connection-point caption.
-enum class Quantity {
-    EngineSpeed,         // "Engine speed": inductive crank sensor, 60-2 wheel
-    EngineLoad,          // "Engine load %": manifold pressure sensor
-    Temperature,         // "Temperature": NTC coolant sensor
-    SystemVoltage,       // "System voltage": the supply, with the alternator's ripple
-    Lambda,              // "Lambda": zirconia oxygen sensor
-    Knock,               // "Knock": piezo knock sensor
-    CoilDwell,           // "Ignition coil dwell %": the coil primary (its switched side)
-    Injector,            // "Fuel injector ms": the injector's switched side
-    FuelPump,            // "Fuel pump": the pump's current through a clamp (A)
-    PressureRegulator,   // "Pressure regulator": rail pressure (bar)
-    SparkTiming,         // "Spark timing BTDC": the secondary through an HT pick-up (kV)
-    StarterSwitch,       // "Starter switch": the solenoid's switch wire
-    StarterSupply,       // "Starter supply": terminal 30
-    StarterEarth,        // "Starter earth": the volt drop on the starter's return path
-    StarterSpeed,        // "Starter speed": the cranking current through a clamp (A)
-    ChargeWarningLight,  // "Charge warning light": the alternator's D+
-    AlternatorSpeed,     // "Alternator speed": the phase (W) terminal
-    AlternatorEarth,     // "Alternator earth": the volt drop from the case to battery negative
-};
-constexpr int kQuantityCount = 18;
-
 // A connection point as the probe meets it: the label's caption, its control name and index
-// in a control array (-1 when it is in none) and the window's class name. The engine window's
-// ECU pins are "lblECU" 0..17, two to a sensor or actuator: the even pin the earth or supply
-// side, the odd pin the signal or switched side.
+// in a control array (-1 when it is in none) and the window's class name. The point is known by
+// its window, control and index (the catalogue's point there); the caption is what it shows.
 struct ProbePoint {
     QString caption;
     QString name;
@@ -47,9 +23,13 @@ struct ProbePoint {
     QString window;
 };
 
+// The catalogue's point the probe is on; none for a label that is no connection point.
+std::optional<PointId> pointOf(const ProbePoint& point);
+// The probe on a point, as its window shows it.
+ProbePoint probeOn(PointId id);
+
 // The quantity a caption measures; none for a caption that is no connection point.
 std::optional<Quantity> quantityOf(const QString& caption);
-QString captionOf(Quantity q);
 
 // How a quantity's live trace is shown: units per division, the zero on the centre line
 // (alternating signals) or on the lowest grid line (two divisions below the centre), seconds

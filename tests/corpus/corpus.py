@@ -442,19 +442,19 @@ def tmp_file(name, content=None, link=None):
 
 wave = lambda sample: b'"1.4 V"\r\n' + b''.join(b'"%s"\r\n' % (sample(i) if callable(sample) else sample) for i in range(1, 51))
 REFUSED = 'it cannot be drawn as a reference'
-KEPT = '"reference":"Engine speed.msf"'  # the reference set before the damaged file is kept
+REF_KEPT = '"reference":"Engine speed.msf"'  # the reference set before the damaged file is kept
 REFERENCE = S('click MultiScope.mnuRefStored|answer file TEMP:ref.msf|click MultiScope.mnuRefFile|show MultiScope')
 for kind, content, texts in [
-        ('nan', wave(b'nan'), [REFUSED, KEPT]), ('inf', wave(b'-inf'), [REFUSED, KEPT]), ('1e400', wave(b'1e400'), [REFUSED, KEPT]),
-        ('text', wave(b'twelve volts'), [REFUSED, KEPT]), ('utf16', wave(b'42').decode().encode('utf-16'), [REFUSED, KEPT]),
-        ('binary', b'\x00\x01\xfe\xff,' * 300, [REFUSED, KEPT]), ('empty', b'', ['holds no samples', KEPT]),
-        ('meter_only', b'"1.4 V"\r\n', ['holds no samples', KEPT]),
+        ('nan', wave(b'nan'), [REFUSED, REF_KEPT]), ('inf', wave(b'-inf'), [REFUSED, REF_KEPT]), ('1e400', wave(b'1e400'), [REFUSED, REF_KEPT]),
+        ('text', wave(b'twelve volts'), [REFUSED, REF_KEPT]), ('utf16', wave(b'42').decode().encode('utf-16'), [REFUSED, REF_KEPT]),
+        ('binary', b'\x00\x01\xfe\xff,' * 300, [REFUSED, REF_KEPT]), ('empty', b'', ['holds no samples', REF_KEPT]),
+        ('meter_only', b'"1.4 V"\r\n', ['holds no samples', REF_KEPT]),
         ('some_nan', wave(lambda i: b'nan' if i % 10 == 0 else b'42'), ['Samples 10, 20, 30, 40, 50 of', '"reference":"ref.msf"']),
         ('cut', wave(b'42')[:37], ['"reference":"ref.msf"']), ('10MB', (wave(b'42') * 6000)[:10 << 20], ['"reference":"ref.msf"'])]:
     case('live.reference.' + kind, LIVE + '\n' + REFERENCE, tmp_file('ref.msf', content), expect=texts, changes=[CONF])
 case('live.reference.folder', LIVE + '\n' + REFERENCE, lambda w: os.makedirs(os.path.join(w, 'tmp/ref.msf')),
-     expect=['could not be read as a reference', KEPT], changes=[CONF])
-case('live.reference.missing', LIVE + '\n' + REFERENCE, expect=['could not be read as a reference', KEPT], changes=[CONF])
+     expect=['could not be read as a reference', REF_KEPT], changes=[CONF])
+case('live.reference.missing', LIVE + '\n' + REFERENCE, expect=['could not be read as a reference', REF_KEPT], changes=[CONF])
 # A cursor set to no number is refused and stays where it was.
 case('live.cursor_nan', LIVE + '\n' + S('click MultiScope.chkCursors|set MultiScope.cursor(T1) nan|show MultiScope.cursor(T1)'),
      expect=['takes a finite number of divisions', '"divisions":3'], status=1, changes=[CONF])

@@ -161,6 +161,24 @@ TEST_F(Connections, SensorWiringAndEcuPinShowAtTheirOwnPoints) {
     EXPECT_EQ(waveAt("frmStarting.lblKey(1)"), "blank.msf");
 }
 
+// A point is known by its window, control and index: a caption that reads otherwise (translated)
+// keeps its overrides, and a label that is no point has none whatever its caption says.
+TEST_F(Connections, OverridesFollowThePointNotItsCaption) {
+    auto only = [](int fault) { return [fault](int n) { return n == fault; }; };
+    const ConnectionPoint translatedPin{"Motordrehzahl", "lblECU", 1};
+    EXPECT_EQ(faultOverrides(translatedPin, "FRMsimulation", only(13)),
+              (QList<OverrideAction>{{OverrideAction::Waveform, "Blank.msf", MsgIcon::None}}));
+    const ConnectionPoint translatedPump{"Kraftstoffpumpe", "Label1", -1};
+    EXPECT_EQ(faultOverrides(translatedPump, "FRMsimulation", only(21)),
+              (QList<OverrideAction>{{OverrideAction::Message, "No fuel from pump..", MsgIcon::Information}}));
+    const ConnectionPoint notAPoint{"Engine speed", "Label10", -1};
+    EXPECT_TRUE(faultOverrides(notAPoint, "FRMsimulation", only(1)).isEmpty());
+    // lblEarth(0) is the starter's earth on one window and the alternator's on the other.
+    const ConnectionPoint earth{"Alternator earth", "lblEarth", 0};
+    EXPECT_TRUE(faultOverrides(earth, "frmStarting", only(42)).isEmpty());
+    EXPECT_EQ(faultOverrides(earth, "frmCharging", only(42)).size(), 1);
+}
+
 TEST_F(Connections, OverridesApplyInOrder) {
     setFaults({28, 29});  // high lambda wins; with a critical fault the blank waveform
     drop("FRMsimulation.Label14");

@@ -60,37 +60,17 @@ sim::FaultSet fault(int n) {
     return f;
 }
 
-ProbePoint ecuPin(int index) {
-    static const char* const circuits[9] = {"Engine speed", "Engine load %",         "Temperature",
-                                            "System voltage", "Lambda",              "Knock",
-                                            "Ignition coil dwell %", "Fuel injector ms", "Fuel pump"};
-    return {circuits[index / 2], "lblECU", index, "FRMsimulation"};
-}
-ProbePoint part(const char* caption, const char* name, int index = -1, const char* window = "FRMsimulation") {
-    return {caption, name, index, window};
-}
+using P = sim::PointId;
+ProbePoint at(sim::PointId id) { return sim::probeOn(id); }
 
 // Every connection point of the three circuit windows.
 std::vector<ProbePoint> everyPoint() {
-    std::vector<ProbePoint> points;
-    for (int i = 0; i < 18; ++i) points.push_back(ecuPin(i));
-    const std::pair<const char*, const char*> engineWindow[] = {
-        {"Label6", "Engine speed"},     {"Label7", "Engine load %"},     {"Label8", "Temperature"},
-        {"Label9", "System voltage"},   {"Label14", "Lambda"},           {"Label13", "Knock"},
-        {"Label1", "Fuel pump"},        {"Label11", "Pressure regulator"}, {"Label5", "Fuel injector ms"},
-        {"Label4", "Ignition coil dwell %"}, {"Label3", "Spark timing BTDC"}};
-    for (const auto& [name, caption] : engineWindow) points.push_back(part(caption, name));
-    for (int i : {0, 1}) points.push_back(part("Starter switch", "lblKey", i, "frmStarting"));
-    for (int i : {0, 1, 3}) points.push_back(part("Starter supply", "lblVoltage", i, "frmStarting"));
-    for (int i : {0, 1, 2}) points.push_back(part("Starter earth", "lblEarth", i, "frmStarting"));
-    points.push_back(part("Starter speed", "lblCrankingSpeed", 0, "frmStarting"));
-    points.push_back(part("Engine speed", "lblEngineSpeed", 0, "frmCharging"));
-    points.push_back(part("Alternator speed", "lblAlternatorSpeed", -1, "frmCharging"));
-    for (int i : {0, 1, 2}) points.push_back(part("System voltage", "lblOutputVoltage", i, "frmCharging"));
-    for (int i : {0, 1, 2, 3}) points.push_back(part("Charge warning light", "lblWL", i, "frmCharging"));
-    for (int i : {0, 1, 2}) points.push_back(part("Alternator earth", "lblEarth", i, "frmCharging"));
-    return points;
+    std::vector<ProbePoint> out;
+    for (const sim::PointInfo& p : sim::points()) out.push_back(at(p.id));
+    return out;
 }
+
+Quantity quantityAt(const ProbePoint& p) { return sim::point(*sim::pointOf(p)).quantity; }
 
 std::string describe(const ProbePoint& p) {
     return (p.window + ":" + p.name + "(" + QString::number(p.index) + ") " + p.caption).toStdString();
@@ -111,7 +91,7 @@ double mean(const std::vector<double>& v) {
 // ---- Timing against the state ----
 
 TEST(LiveSignals, CrankSensorFollowsEngineSpeed) {
-    const ProbePoint sensor = part("Engine speed", "Label6");
+    const ProbePoint sensor = at(P::SpeedSensor);
     for (int rpm : {800, 3000, 6000}) {
         SimState s = idling();
         s.EngineSpeed = rpm;
@@ -151,7 +131,7 @@ TEST(LiveSignals, CrankSensorFollowsEngineSpeed) {
 }
 
 TEST(LiveSignals, InjectorIsHeldOpenForTheInjectionDuration) {
-    const ProbePoint injector = part("Fuel injector ms", "Label5");
+    const ProbePoint injector = at(P::Injector);
     struct Case {
         int rpm;
         double ms;
@@ -179,7 +159,7 @@ TEST(LiveSignals, InjectorIsHeldOpenForTheInjectionDuration) {
 }
 
 TEST(LiveSignals, CoilIsSwitchedOnForTheDwellShareOfEachSpark) {
-    const ProbePoint coil = ecuPin(13);
+    const ProbePoint coil = at(P::CoilWire);
     struct Case {
         int rpm, dwell;
     };
@@ -202,7 +182,7 @@ TEST(LiveSignals, CoilIsSwitchedOnForTheDwellShareOfEachSpark) {
 }
 
 TEST(LiveSignals, SparkTimingIsReadAgainstTopDeadCentre) {
-    const ProbePoint timing = part("Spark timing BTDC", "Label3");
+    const ProbePoint timing = at(P::SparkPlugLead);
     for (int advance : {0, 14, 32}) {
         SimState s = idling();
         s.EngineSpeed = 2400;
@@ -225,7 +205,7 @@ TEST(LiveSignals, SparkTimingIsReadAgainstTopDeadCentre) {
 // ---- The mixture ----
 
 TEST(LiveSignals, LambdaSwitchesInClosedLoopAndFollowsTheMixture) {
-    const ProbePoint sensor = part("Lambda", "Label14");
+    const ProbePoint sensor = at(P::LambdaSensor);
     const SimState s = idling();
     auto average = [&](sim::FaultSet f, int slider) { return mean(samples(sensor, inputs(s, f, slider), 0.3, 10, 5e-3)); };
 
@@ -254,7 +234,7 @@ TEST(LiveSignals, LambdaSwitchesInClosedLoopAndFollowsTheMixture) {
 }
 
 TEST(LiveSignals, KnockBurstsGrowWhenTheEngineKnocks) {
-    const ProbePoint sensor = part("Knock", "Label13");
+    const ProbePoint sensor = at(P::KnockSensor);
     SimState s = idling();
     auto rms = [&] {
         double sum = 0;
@@ -270,8 +250,8 @@ TEST(LiveSignals, KnockBurstsGrowWhenTheEngineKnocks) {
 // ---- The starting circuit ----
 
 TEST(LiveSignals, StartingCircuitAtRestAndCranking) {
-    const ProbePoint supply = part("Starter supply", "lblVoltage", 0, "frmStarting");
-    const ProbePoint current = part("Starter speed", "lblCrankingSpeed", 0, "frmStarting");
+    const ProbePoint supply = at(P::StarterSupply);
+    const ProbePoint current = at(P::StarterCurrent);
     SimState rest;
     rest.SystemVoltage = 12;
     EXPECT_EQ(sim::meterText(supply, inputs(rest)), "  12.6 V (dc)");
@@ -303,23 +283,49 @@ TEST(LiveSignals, StartingCircuitAtRestAndCranking) {
 
 TEST(LiveSignals, MeterTextsOfAnIdlingEngine) {
     const SimState s = idling();
-    EXPECT_EQ(sim::meterText(part("Engine speed", "Label6"), inputs(s)), "  1.4 V (ac)");
-    EXPECT_EQ(sim::meterText(part("Lambda", "Label14"), inputs(s)), "  0.48 V (dc)");
-    EXPECT_EQ(sim::meterText(part("Fuel injector ms", "Label5"), inputs(s)), "  2.6 ms");
-    EXPECT_EQ(sim::meterText(part("Alternator speed", "lblAlternatorSpeed", -1, "frmCharging"), inputs(s)),
+    EXPECT_EQ(sim::meterText(at(P::SpeedSensor), inputs(s)), "  1.4 V (ac)");
+    EXPECT_EQ(sim::meterText(at(P::LambdaSensor), inputs(s)), "  0.48 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::Injector), inputs(s)), "  2.6 ms");
+    EXPECT_EQ(sim::meterText(at(P::AlternatorSpeed), inputs(s)),
               "  2400 rev/min");
     const QRegularExpression form("^  \\d+\\.\\d\\d V \\(ac\\)$");
-    EXPECT_TRUE(form.match(sim::meterText(part("Knock", "Label13"), inputs(s))).hasMatch());
+    EXPECT_TRUE(form.match(sim::meterText(at(P::KnockSensor), inputs(s))).hasMatch());
 
     // An open circuit, a short to earth and a blown fuse read nothing.
-    EXPECT_EQ(sim::meterText(ecuPin(1), inputs(s, fault(7))), "  0.0 V (dc)");
-    EXPECT_EQ(sim::meterText(ecuPin(9), inputs(s, fault(11))), "  0.0 V (dc)");
-    EXPECT_EQ(sim::meterText(ecuPin(15), inputs(s, fault(26))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::SpeedSensorPin), inputs(s, fault(7))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::LambdaSensorPin), inputs(s, fault(11))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::InjectorWire), inputs(s, fault(26))), "  0.0 V (dc)");
     // An injector that is never switched sits at supply: no pulse to time.
-    EXPECT_EQ(sim::meterText(ecuPin(15), inputs(s, fault(23))), "  0.0 ms");
+    EXPECT_EQ(sim::meterText(at(P::InjectorWire), inputs(s, fault(23))), "  0.0 ms");
     // A probe on something that is no connection point.
-    EXPECT_EQ(sim::meterText(part("Speed look up value", "Label10"), inputs(s)), "  0.0 V (dc)");
-    EXPECT_EQ(sim::signalAt(part("Speed look up value", "Label10"), inputs(s), 0.1), 0);
+    EXPECT_EQ(sim::meterText(ProbePoint{"Speed look up value", "Label10", -1, "FRMsimulation"}, inputs(s)), "  0.0 V (dc)");
+    EXPECT_EQ(sim::signalAt(ProbePoint{"Speed look up value", "Label10", -1, "FRMsimulation"}, inputs(s), 0.1), 0);
+}
+
+// A probe is on the point its window, control and index name; the caption is only what the label
+// shows, and may read otherwise (translated) without changing what is measured.
+TEST(LiveSignals, APointIsKnownByWhereItIsNotByItsCaption) {
+    const SimState s = idling();
+    const ProbePoint sensor = at(P::SpeedSensor);
+    ProbePoint translated = sensor;
+    translated.caption = QStringLiteral("Motordrehzahl");
+    EXPECT_EQ(sim::meterText(translated, inputs(s)), sim::meterText(sensor, inputs(s)));
+    EXPECT_EQ(sim::meterText(translated, inputs(s)), "  1.4 V (ac)");
+    EXPECT_EQ(sim::sweepStart(translated, inputs(s), 0.3), sim::sweepStart(sensor, inputs(s), 0.3));
+    // Its faults follow it: the open sensor wire is dead at the translated pin too.
+    ProbePoint pin = at(P::SpeedSensorPin);
+    pin.caption = QStringLiteral("Motordrehzahl");
+    EXPECT_EQ(sim::meterText(pin, inputs(s, fault(7))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(pin, inputs(s, fault(13))), "  0.1 V (ac)");
+    // A label that is no connection point measures nothing, whatever its caption reads.
+    const ProbePoint elsewhere{sensor.caption, "Label10", -1, sensor.window};
+    EXPECT_EQ(sim::meterText(elsewhere, inputs(s)), "  0.0 V (dc)");
+    EXPECT_EQ(sim::signalAt(elsewhere, inputs(s), 0.0123), 0);
+    // The same control name on another window is another point.
+    const ProbePoint starterEarth = at(P::StarterEarth), alternatorEarth = at(P::AlternatorEarth);
+    EXPECT_EQ(starterEarth.name, alternatorEarth.name);
+    EXPECT_EQ(sim::meterText(alternatorEarth, inputs(s)), "  0.08 V (dc)");
+    EXPECT_EQ(sim::meterText(starterEarth, inputs(s)), "  0.0 V (dc)");  // no starter current
 }
 
 // ---- The screen ----
@@ -330,48 +336,48 @@ TEST(LiveSignals, TriggeredSweepsStandStillAndCatchTheSpikes) {
     auto sweep = [&](const ProbePoint& p, double from) {
         const double start = sim::sweepStart(p, in, from);
         EXPECT_GE(start, from);
-        const double dt = 6 * sim::liveScale(*sim::quantityOf(p.caption)).secondsPerDivision / 50;
+        const double dt = 6 * sim::liveScale(quantityAt(p)).secondsPerDivision / 50;
         std::vector<double> v;
         for (int i = 0; i < 50; ++i) v.push_back(sim::signalAt(p, in, start + i * dt));
         return v;
     };
     for (const ProbePoint& p : everyPoint()) {
         const std::vector<double> a = sweep(p, 0.3), b = sweep(p, 7.9);
-        if (sim::liveScale(*sim::quantityOf(p.caption)).secondsPerDivision >= 0.1 || p.caption == "Knock") continue;
+        if (sim::liveScale(quantityAt(p)).secondsPerDivision >= 0.1 || quantityAt(p) == Quantity::Knock) continue;
         for (int i = 0; i < 50; ++i) ASSERT_NEAR(a[i], b[i], 1e-6) << describe(p) << " sample " << i;
     }
-    const std::vector<double> coil = sweep(part("Ignition coil dwell %", "Label4"), 1.0);
+    const std::vector<double> coil = sweep(at(P::IgnitionCoil), 1.0);
     EXPECT_GT(coil[8], 330);
-    const std::vector<double> ht = sweep(part("Spark timing BTDC", "Label3"), 1.0);
+    const std::vector<double> ht = sweep(at(P::SparkPlugLead), 1.0);
     EXPECT_GT(*std::max_element(ht.begin(), ht.end()), 9.5);
     // The firing line is caught whatever the speed and advance.
     for (auto [rpm, advance] : {std::pair{800, 9}, {800, 10}, {3000, 33}, {4500, 27}, {6000, 40}}) {
         SimState other = s;
         other.EngineSpeed = rpm;
         other.IgnitionTiming = advance;
-        const SignalInputs at = inputs(other);
-        const ProbePoint lead = part("Spark timing BTDC", "Label3");
+        const SignalInputs atSpeed = inputs(other);
+        const ProbePoint lead = at(P::SparkPlugLead);
         for (double from : {0.3, 1.7, 5.05}) {
-            const double start = sim::sweepStart(lead, at, from);
+            const double start = sim::sweepStart(lead, atSpeed, from);
             const double dt = 6 * sim::liveScale(sim::Quantity::SparkTiming).secondsPerDivision / 50;
             double top = 0;
-            for (int i = 0; i < 50; ++i) top = std::max(top, sim::signalAt(lead, at, start + i * dt));
+            for (int i = 0; i < 50; ++i) top = std::max(top, sim::signalAt(lead, atSpeed, start + i * dt));
             EXPECT_GT(top, 9) << rpm << " rev/min, " << advance << " degrees, from " << from;
         }
     }
-    const std::vector<double> injector = sweep(part("Fuel injector ms", "Label5"), 1.0);
+    const std::vector<double> injector = sweep(at(P::Injector), 1.0);
     EXPECT_LT(injector[9], 1);  // open from the ninth sample on
     // A slow trace rolls.
-    EXPECT_EQ(sim::sweepStart(part("Lambda", "Label14"), in, 2.5), 2.5);
+    EXPECT_EQ(sim::sweepStart(at(P::LambdaSensor), in, 2.5), 2.5);
 }
 
 TEST(LiveSignals, TracesFitTheirScreens) {
     const SimState running = idling();
     const SimState turning = cranking();
     for (const ProbePoint& p : everyPoint()) {
-        const Quantity q = *sim::quantityOf(p.caption);
+        const Quantity q = quantityAt(p);
         const sim::LiveScale scale = sim::liveScale(q);
-        const bool starter = p.window == "frmStarting";
+        const bool starter = sim::point(*sim::pointOf(p)).window == sim::Window::Starting;
         const SignalInputs in = inputs(starter ? turning : running);
         const double start = sim::sweepStart(p, in, 0.5);
         const double dt = 6 * scale.secondsPerDivision / 50;
@@ -390,76 +396,6 @@ TEST(LiveSignals, TracesFitTheirScreens) {
 }
 
 // ---- The faults ----
-
-// A point a fault reaches: a caption, and optionally the control, its index and the window.
-constexpr int kAny = -2;
-struct Pick {
-    const char* caption;
-    const char* name = nullptr;
-    int index = kAny;
-    const char* window = nullptr;
-    bool matches(const ProbePoint& p) const {
-        return p.caption == QLatin1String(caption) && (!name || p.name == QLatin1String(name)) &&
-               (index == kAny || p.index == index) && (!window || p.window == QLatin1String(window));
-    }
-};
-Pick pin(const char* caption, int index) { return {caption, "lblECU", index}; }
-
-struct Reach {
-    int fault;
-    std::vector<Pick> points;  // the points the fault's waveform or message is shown at
-    std::vector<Pick> extra;   // further points of its circuit (docs/signals.md)
-};
-
-const std::vector<Reach>& reaches() {
-    static const std::vector<Reach> table = {
-        {1, {{"Engine speed"}}, {}},
-        {2, {{"Engine load %"}}, {}},
-        {3, {{"Temperature"}}, {}},
-        {4, {{"System voltage", nullptr, kAny, "FRMsimulation"}}, {}},
-        {5, {{"Lambda"}}, {}},
-        {6, {{"Knock"}}, {}},
-        {7, {pin("Engine speed", 0), pin("Engine speed", 1)}, {}},
-        {8, {pin("Engine load %", 2), pin("Engine load %", 3)}, {}},
-        {9, {pin("Temperature", 4), pin("Temperature", 5)}, {}},
-        {10, {pin("System voltage", 6), pin("System voltage", 7)}, {}},
-        {11, {pin("Lambda", 8), pin("Lambda", 9)}, {}},
-        {12, {pin("Knock", 10), pin("Knock", 11)}, {}},
-        {13, {pin("Engine speed", 1)}, {}},
-        {14, {pin("Engine load %", 3)}, {}},
-        {15, {pin("Temperature", 5)}, {}},
-        {16, {pin("System voltage", 7)}, {}},
-        {17, {pin("Lambda", 9)}, {}},
-        {18, {pin("Knock", 11)}, {}},
-        {19, {{"Spark timing BTDC"}}, {}},
-        {20, {{"Fuel injector ms"}}, {}},
-        {21, {{"Fuel pump"}}, {}},
-        {22, {{"Spark timing BTDC"}, {"Ignition coil dwell %", "Label4"}, pin("Ignition coil dwell %", 13)}, {}},
-        {23, {{"Fuel injector ms", "Label5"}, pin("Fuel injector ms", 15)}, {}},
-        {24, {{"Fuel pump", "Label1"}, pin("Fuel pump", 17)}, {}},
-        {25, {{"Ignition coil dwell %"}, {"Spark timing BTDC"}}, {}},
-        {26, {{"Fuel injector ms"}}, {}},
-        {27, {{"Fuel pump"}}, {}},
-        {28, {{"Lambda"}, {"Pressure regulator"}}, {}},
-        {29, {{"Lambda"}, {"Pressure regulator"}}, {}},
-        {30, {{"Fuel pump"}, {"Fuel injector ms"}, {"Ignition coil dwell %"}, {"Spark timing BTDC"}}, {}},
-        {31, {{"Starter switch"}}, {}},
-        {32, {{"Starter switch", nullptr, 1}}, {}},
-        {33, {{"Starter supply"}}, {}},
-        {34, {{"Starter supply"}}, {}},
-        {35, {{"Starter speed"}}, {}},
-        {36, {{"Starter supply"}}, {}},
-        {37, {{"System voltage"}}, {{"Alternator speed"}, {"Charge warning light"}, {"Alternator earth"}}},
-        {38, {{"System voltage"}, {"Charge warning light"}}, {{"Alternator speed"}, {"Alternator earth"}}},
-        {39, {{"System voltage"}, {"Charge warning light"}}, {}},
-        {40, {{"System voltage"}, {"Charge warning light"}}, {{"Alternator speed"}}},
-        {41, {{"System voltage"}}, {}},
-        {42, {{"Alternator earth"}, {"System voltage"}}, {}},
-        {43, {{"Charge warning light"}}, {}},
-        {44, {{"Charge warning light"}}, {}},
-    };
-    return table;
-}
 
 // What a probe shows: the signal at many instants (closely over one engine cycle at idle,
 // loosely over three seconds) and the meter's text.
@@ -482,6 +418,8 @@ Reading readingOf(const ProbePoint& p, const SignalInputs& in) {
     return r;
 }
 
+// Every fault changes the live signal at the points the catalogue says it reaches and at no
+// other, and at least at one of the points where the instrument's stored reading shows it.
 TEST(LiveSignals, EveryFaultShowsOnItsOwnCircuitAndNowhereElse) {
     const std::vector<ProbePoint> points = everyPoint();
     const SimState running = idling(), turning = cranking();
@@ -490,52 +428,49 @@ TEST(LiveSignals, EveryFaultShowsOnItsOwnCircuitAndNowhereElse) {
         healthyRunning.push_back(readingOf(p, inputs(running)));
         healthyCranking.push_back(readingOf(p, inputs(turning)));
     }
-    ASSERT_EQ(reaches().size(), 44u);
-    for (const Reach& reach : reaches()) {
-        const SignalInputs atIdle = inputs(running, fault(reach.fault));
-        const SignalInputs whileCranking = inputs(turning, fault(reach.fault));
-        const bool starting = reach.fault >= 31 && reach.fault <= 36;
+    ASSERT_EQ(sim::faults().size(), 44u);
+    for (const sim::FaultInfo& f : sim::faults()) {
+        const SignalInputs atIdle = inputs(running, fault(f.number));
+        const SignalInputs whileCranking = inputs(turning, fault(f.number));
         bool shown = false;
         for (size_t i = 0; i < points.size(); ++i) {
             const ProbePoint& p = points[i];
             const bool changed = readingOf(p, atIdle) != healthyRunning[i] ||
-                                 (starting && readingOf(p, whileCranking) != healthyCranking[i]);
+                                 readingOf(p, whileCranking) != healthyCranking[i];
             if (!changed) continue;
-            auto in = [&p](const std::vector<Pick>& picks) {
-                return std::any_of(picks.begin(), picks.end(), [&p](const Pick& k) { return k.matches(p); });
-            };
-            shown = shown || in(reach.points);
-            EXPECT_TRUE(in(reach.points) || in(reach.extra))
-                << "fault " << reach.fault << " changes " << describe(p);
+            const sim::PointId id = *sim::pointOf(p);
+            for (const sim::Indication& k : f.shown)
+                shown = shown || std::find(k.at.begin(), k.at.end(), id) != k.at.end();
+            EXPECT_TRUE(sim::reaches(f, id)) << "fault " << f.number << " changes " << describe(p);
         }
-        EXPECT_TRUE(shown) << "fault " << reach.fault << " shows at none of its points";
+        EXPECT_TRUE(shown) << "fault " << f.number << " shows at none of its points";
     }
 }
 
 TEST(LiveSignals, FaultsActAsTheirCircuitsWouldGiveIt) {
     const SimState s = idling();
     // The open thermistor and its open wire: the unit's 5 V reference through its pull-up.
-    EXPECT_EQ(sim::meterText(part("Temperature", "Label8"), inputs(s, fault(3))), "  5.0 V (dc)");
-    EXPECT_EQ(sim::meterText(ecuPin(4), inputs(s, fault(9))), "  5.0 V (dc)");
-    EXPECT_EQ(sim::meterText(part("Temperature", "Label8"), inputs(s, fault(9))), "  0.5 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::TemperatureSensor), inputs(s, fault(3))), "  5.0 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::TemperatureSensorWire), inputs(s, fault(9))), "  5.0 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::TemperatureSensor), inputs(s, fault(9))), "  0.5 V (dc)");
     // A corroded pin: the sensor's signal on its wire, only a trace of it at the unit.
-    const QString sensorWire = sim::meterText(ecuPin(0), inputs(s, fault(13)));
-    EXPECT_EQ(sensorWire, sim::meterText(ecuPin(0), inputs(s)));
-    EXPECT_EQ(sim::meterText(ecuPin(1), inputs(s, fault(13))), "  0.1 V (ac)");
+    const QString sensorWire = sim::meterText(at(P::SpeedSensorWire), inputs(s, fault(13)));
+    EXPECT_EQ(sensorWire, sim::meterText(at(P::SpeedSensorWire), inputs(s)));
+    EXPECT_EQ(sim::meterText(at(P::SpeedSensorPin), inputs(s, fault(13))), "  0.1 V (ac)");
     // The unit's voltage sensing reads 10 V; the charging system does not.
-    EXPECT_EQ(sim::meterText(part("System voltage", "Label9"), inputs(s, fault(4))), "  10.0 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::VoltageSensing), inputs(s, fault(4))), "  10.0 V (dc)");
     // A contaminated lambda sensor gives no switching, only the unit's bias.
-    EXPECT_EQ(sim::meterText(part("Lambda", "Label14"), inputs(s, fault(5))), "  0.45 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::LambdaSensor), inputs(s, fault(5))), "  0.45 V (dc)");
     // The timing reference lost: the spark comes at TDC.
-    EXPECT_EQ(sim::meterText(part("Spark timing BTDC", "Label3"), inputs(s, fault(19))), "  0 deg BTDC");
+    EXPECT_EQ(sim::meterText(at(P::SparkPlugLead), inputs(s, fault(19))), "  0 deg BTDC");
     // The coil's drive open at the unit: the coil rests at supply.
-    EXPECT_EQ(sim::meterText(ecuPin(13), inputs(s, fault(22))), "  0 % dwell");
-    EXPECT_EQ(sim::meterText(ecuPin(12), inputs(s, fault(22))), "  30 % dwell");
+    EXPECT_EQ(sim::meterText(at(P::CoilWire), inputs(s, fault(22))), "  0 % dwell");
+    EXPECT_EQ(sim::meterText(at(P::CoilDrivePin), inputs(s, fault(22))), "  30 % dwell");
     // A seized pump draws its stall current; a dead relay gives none.
-    EXPECT_EQ(sim::meterText(part("Fuel pump", "Label1"), inputs(s, fault(21))), "  12.0 A (dc)");
-    EXPECT_EQ(sim::meterText(part("Fuel pump", "Label1"), inputs(s, fault(27))), "  0.0 A (dc)");
+    EXPECT_EQ(sim::meterText(at(P::FuelPump), inputs(s, fault(21))), "  12.0 A (dc)");
+    EXPECT_EQ(sim::meterText(at(P::FuelPump), inputs(s, fault(27))), "  0.0 A (dc)");
     // The charging system's D+ with the regulator stuck high, and the lamp's circuit earthed.
-    const ProbePoint dPlus = part("Charge warning light", "lblWL", 3, "frmCharging");
+    const ProbePoint dPlus = at(P::ChargeWarningLightDPlus);
     EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(39))), "  16.0 V (dc)");
     EXPECT_EQ(sim::meterText(dPlus, inputs(s, fault(43))), "  0.0 V (dc)");
 }
