@@ -557,7 +557,7 @@ def run_case(c, program, data, keep, classroom_program):
     work = tempfile.mkdtemp(prefix='corpus-')
     try:
         shutil.copytree(data, os.path.join(work, 'data'), symlinks=True,
-                        ignore=lambda d, names: [os.path.basename(programs[0])] if d == data else [])
+                        ignore=lambda d, names: [os.path.basename(program)] if d == data else [])
         [os.makedirs(os.path.join(work, sub)) for sub in ('config', 'tmp')]
         c['prep'] and c['prep'](work)
         with open(os.path.join(work, 'case.vs'), 'wb') as f:
