@@ -50,6 +50,10 @@ TEST_F(MainWindow, ChildWindowsAndDialogsCarryTheProgramsIcon) {
         EXPECT_EQ(f->frame()->windowIcon().pixmap(32).toImage(), ours) << name;
         f->hideForm();
     }
+    // Dialogs are destroyed when closed.
+    Forms::unload("frmLogin");
+    Forms::unload("frmAbout");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(ScreenFit, AWindowIsMovedOntoTheAreaAndShrunkOnlyWhenLarger) {
