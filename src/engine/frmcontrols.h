@@ -21,6 +21,8 @@ public:
     void optThrottleOff_Click();
     void optThrottleOn_Click();
     void optThrottleFull_Click();
+    // The status line under the buttons ("Engine is stopped...").
+    void setStatusText(const QString& text);
 
     QPushButton* cmdThrottleDown;
     QPushButton* cmdThrottleUp;
@@ -35,6 +37,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+
+private:
+    // The buttons' state into the session, and the session's back onto the buttons.
+    void takeControls();
+    void showControls();
 };
 
 // Driver commands of the main window's right-button menu.
