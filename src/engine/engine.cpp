@@ -3,9 +3,6 @@
 #include "engine/frmcontrols.h"
 #include "engine/frmsimulation.h"
 
-#include <QCheckBox>
-#include <QRadioButton>
-
 namespace engine {
 
 void showControlsWindow() { frm<frmControls>()->showForm(); }
@@ -16,21 +13,11 @@ void showCrankingSpeed(int speed) { frm<FRMsimulation>()->showCrankingSpeed(spee
 
 void setSlider(sim::Slider s, int value) { frm<FRMsimulation>()->setSlider(s, value); }
 
-void selectGear(int gear) {
-    if (gear >= 0 && gear < 7) frm<frmControls>()->optGear[gear]->setChecked(true);
-}
+void selectGear(int gear) { frm<frmControls>()->selectGear(gear); }
 
-void selectThrottle(sim::Throttle t) {
-    frmControls* w = frm<frmControls>();
-    switch (t) {
-    case sim::Throttle::Off: w->optThrottleOff->setChecked(true); break;
-    case sim::Throttle::On: w->optThrottleOn->setChecked(true); break;
-    case sim::Throttle::Full: w->optThrottleFull->setChecked(true); break;
-    case sim::Throttle::None: break;
-    }
-}
+void selectThrottle(sim::Throttle t) { frm<frmControls>()->selectThrottle(t); }
 
-void setAutoRun(bool on) { frm<frmControls>()->chkAuto->setChecked(on); }
+void setAutoRun(bool on) { frm<frmControls>()->setAutoRun(on); }
 
 QRect managementWindowTwips() { return frm<FRMsimulation>()->twipsGeometry(); }
 

@@ -109,6 +109,21 @@ void frmControls::showControls() {
 
 void frmControls::setStatusText(const QString& text) { lblStatus->setText(text); }
 
+void frmControls::selectGear(int gear) {
+    if (gear >= 0 && gear < 7) optGear[gear]->setChecked(true);
+}
+
+void frmControls::selectThrottle(sim::Throttle t) {
+    switch (t) {
+    case sim::Throttle::Off: optThrottleOff->setChecked(true); break;
+    case sim::Throttle::On: optThrottleOn->setChecked(true); break;
+    case sim::Throttle::Full: optThrottleFull->setChecked(true); break;
+    case sim::Throttle::None: break;
+    }
+}
+
+void frmControls::setAutoRun(bool on) { chkAuto->setChecked(on); }
+
 void frmControls::onLoad() {
     const int simWidth = frm<FRMsimulation>()->twipsGeometry().width();
     setTwips(simWidth + 50, 50, 2500, 4700);
@@ -159,13 +174,13 @@ void frmControls::optThrottleFull_Click() { ThrottlePosition = 2; }
 void menuMouse1GearDown_Click() {
     Gear -= 1;
     if (Gear < 0) Gear = 0;
-    frm<frmControls>()->optGear[Gear]->setChecked(true);
+    frm<frmControls>()->selectGear(Gear);
 }
 
 void menuMouse1GearUp_Click() {
     Gear += 1;
     if (Gear > 5) Gear = 5;
-    frm<frmControls>()->optGear[Gear]->setChecked(true);
+    frm<frmControls>()->selectGear(Gear);
 }
 
 void menuMouse1IncreaseEngineSpeed_Click() {
@@ -178,4 +193,4 @@ void menuMouse1IncreaseEngineSpeed_Click() {
     if (EngineSpeed > 7000) EngineSpeed = 7000;
 }
 
-void menuMouse1ThrottleOn_Click() { frm<frmControls>()->optThrottleOn->setChecked(true); }
+void menuMouse1ThrottleOn_Click() { frm<frmControls>()->selectThrottle(sim::Throttle::On); }

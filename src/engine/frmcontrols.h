@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "sim/engine.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -21,6 +22,10 @@ public:
     void optThrottleOff_Click();
     void optThrottleOn_Click();
     void optThrottleFull_Click();
+    // The buttons pressed as the user would press them: their handlers run.
+    void selectGear(int gear);
+    void selectThrottle(sim::Throttle t);
+    void setAutoRun(bool on);
     // The status line under the buttons ("Engine is stopped...").
     void setStatusText(const QString& text);
 
