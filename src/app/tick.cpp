@@ -1,23 +1,17 @@
 #include "app/tick.h"
 
-#include "app/main_window/frmmainscreen.h"
 #include "sim/simstate.h"
 #include "challenges/session.h"
 #include "electrical/frminstruments.h"
 #include "electrical/frmtripcomputer.h"
 #include "engine/ecu.h"
 #include "engine/engineview.h"
-#include "engine/frmcontrols.h"
 #include "engine/frmsimulation.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "sim/trip.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 
 namespace {
 
@@ -36,7 +30,7 @@ void showTripDisplay() {
     sim::tickStopwatch(programState());
     const QString time = TripDisplayMode == 0 ? timeOfDayText() : QString();
     if (const std::optional<QString> text = sim::tripDisplayText(programState(), time))
-        frm<frmTripComputer>()->txtTripDisplay->setText(*text);
+        frm<frmTripComputer>()->showTripDisplay(*text);
 }
 
 }  // namespace
@@ -63,34 +57,31 @@ void tmrMain_Timer() {
     const bool metric = MetricUnits == True;
 
     // 3. Rev counter colour.
-    if (EngineSpeed > 6490) setForeColor(ins->txbRev, colorFromValue(255));
-    if (EngineSpeed < 6490) setForeColor(ins->txbRev, colorFromValue(65280));
+    if (EngineSpeed > 6490) ins->setRevCounterColor(colorFromValue(255));
+    if (EngineSpeed < 6490) ins->setRevCounterColor(colorFromValue(65280));
 
     // 4. Instrument readings.
+    const QString revs = QString::number(EngineSpeed) + " rev/m";
     if (metric) {
-        ins->txbSpeed->setText(QString::number(RoadSpeed) + " km/h");
-        ins->txtMileage->setText(vb::format(Mileage, "00000.0"));
-        ins->txbFuel->setText(vb::format(FuelLevel, "00.0") + " ltr");
-        ins->txbTemp->setText(QString::number(EngineTemperature) + " C");
+        ins->showGauges(QString::number(RoadSpeed) + " km/h", vb::format(Mileage, "00000.0"),
+                        vb::format(FuelLevel, "00.0") + " ltr", QString::number(EngineTemperature) + " C", revs);
     } else {
-        ins->txbSpeed->setText(vb::str(vb::intFloor(RoadSpeed * 5.0 / 8)) + " mph");
-        ins->txtMileage->setText(vb::format(Mileage * 5 / 8, "00000.0"));
-        ins->txbFuel->setText(vb::format(FuelLevel / 4.55, "00.0") + " gal");
-        ins->txbTemp->setText(vb::format(EngineTemperature * 9.0 / 5 + 32, "##0.0") + " F");
+        ins->showGauges(vb::str(vb::intFloor(RoadSpeed * 5.0 / 8)) + " mph", vb::format(Mileage * 5 / 8, "00000.0"),
+                        vb::format(FuelLevel / 4.55, "00.0") + " gal",
+                        vb::format(EngineTemperature * 9.0 / 5 + 32, "##0.0") + " F", revs);
     }
-    ins->txbRev->setText(QString::number(EngineSpeed) + " rev/m");
 
     // 5. Charge warning light.
     if (EngineSpeed < 500) {
-        ins->lblChargeWL->setVisible(true);
-        frm<FRMsimulation>()->HSB_system_voltage->setValue(12);
+        ins->setChargeLight(true);
+        frm<FRMsimulation>()->setSlider(sim::Slider::Voltage, 12);
     }
-    if (SystemVoltage > 13) ins->lblChargeWL->setVisible(false);
-    if (SystemVoltage < 13) ins->lblChargeWL->setVisible(true);
+    if (SystemVoltage > 13) ins->setChargeLight(false);
+    if (SystemVoltage < 13) ins->setChargeLight(true);
 
     // 6. Oil pressure warning light.
-    if (EngineSpeed > 100) ins->lblOilWL->setVisible(false);
-    if (EngineSpeed < 100) ins->lblOilWL->setVisible(true);
+    if (EngineSpeed > 100) ins->setOilLight(false);
+    if (EngineSpeed < 100) ins->setOilLight(true);
 
     // 7-12. Elapsed time, distances, averages, fuel used and economy.
     sim::advanceTrip(programState());

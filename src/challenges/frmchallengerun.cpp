@@ -7,7 +7,7 @@
 #include "electrical/startstop.h"
 #include "engine/frmcontrols.h"
 #include "engine/frmsimulation.h"
-#include "faults/frmfaults.h"
+#include "faults/faults.h"
 #include "platform/datafolder.h"
 #include "platform/guard.h"
 #include "platform/services.h"
@@ -139,7 +139,7 @@ bool frmChallengeRun::onQueryUnload() {
     return false;
 }
 
-void frmChallengeRun::lockFaults(bool locked) { frm<frmFaults>()->setLocked(locked); }
+void frmChallengeRun::lockFaults(bool locked) { LockFaultsWindow(locked); }
 
 bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     if (running()) {
@@ -148,15 +148,14 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
         showForm();
         return false;
     }
-    frmFaults* faults = frm<frmFaults>();
     if (active_) {
-        faults->cmdClear_Click();  // the last challenge's faults, still in for its review
+        RepairAllFaults();  // the last challenge's faults, still in for its review
         active_ = false;
     }
     // The vehicle as the challenge describes it, from a repaired, stopped engine.
     StopEngine();
-    faults->cmdClear_Click();
-    faults->hideForm();
+    RepairAllFaults();
+    HideFaultsWindow();
     FRMsimulation* sim = frm<FRMsimulation>();
     sim->HSB_engine_temperature->setValue(challenge.temperature);
     sim->HSB_system_voltage->setValue(challenge.battery);
@@ -168,7 +167,7 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     QRadioButton* throttle[] = {controls->optThrottleOff, controls->optThrottleOn, controls->optThrottleFull};
     throttle[challenge.throttle]->setChecked(true);
     controls->chkAuto->setChecked(challenge.autoRun && EngineRunning == True);
-    for (int f : challenge.faults) faults->chkFault[f]->setChecked(false);
+    for (int f : challenge.faults) InjectFault(f);
     lockFaults(true);
 
     attempt_ = Attempt(challenge, platform().now(), testRun);
@@ -383,7 +382,7 @@ void frmChallengeRun::cmdClose_Click() {
     if (active_) {
         // The vehicle is repaired when the finished challenge is put away.
         active_ = false;
-        frm<frmFaults>()->cmdClear_Click();
+        RepairAllFaults();
     }
     hideForm();
 }

@@ -131,3 +131,28 @@ void frmCharging::paintEvent(QPaintEvent*) {
     circuit::caption(p, QRectF(kDPlusX + 4, 176, 30, 12), "D+", Qt::AlignLeft | Qt::AlignVCenter);
     circuit::caption(p, QRectF(kAlternator.x() + 4, kSupply + 2, 30, 12), "B+", Qt::AlignLeft | Qt::AlignVCenter);
 }
+
+namespace {
+// Writes a read-out only when its text changes.
+void showNumber(QLineEdit* box, int value) {
+    const QString text = QString::number(value);
+    if (box->text() == text) return;
+    box->setText(text);
+    box->setCursorPosition(0);  // a long number shows from its first digit
+}
+}  // namespace
+
+void frmCharging::showReadings(int volts, int engineSpeed, int alternatorSpeed) {
+    showNumber(txtOutputVoltage, volts);
+    showNumber(txtEngineSpeed, engineSpeed);
+    showNumber(txtAlternatorSpeed, alternatorSpeed);
+}
+
+void frmCharging::showSystemVolts(int volts) {
+    pbrSystemVolts->setValue(qBound(pbrSystemVolts->minimum(), volts, pbrSystemVolts->maximum()));
+}
+
+void frmCharging::showOutput(int volts, int engineSpeed) {
+    txtOutputVoltage->setText(QString::number(volts));
+    txtEngineSpeed->setText(QString::number(engineSpeed));
+}

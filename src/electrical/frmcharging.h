@@ -13,6 +13,12 @@ public:
     frmCharging();
     void onLoad() override;
     void onActivate() override;
+    // The engine's read-outs (each written only when it changes) and the system voltage's bar
+    // (a value outside its range shows at its end).
+    void showReadings(int volts, int engineSpeed, int alternatorSpeed);
+    void showSystemVolts(int volts);
+    // The output voltage and engine speed as the start sequence shows them.
+    void showOutput(int volts, int engineSpeed);
 
     QLabel* Picture1;
     QLineEdit* txtAlternatorSpeed;

@@ -2,8 +2,9 @@
 #include "platform/guard.h"
 
 #include "sim/simstate.h"
-#include "engine/frmsimulation.h"
+#include "engine/engine.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -74,7 +75,7 @@ frmInstruments::frmInstruments() {
 }
 
 void frmInstruments::place() {
-    const int simHeight = frm<FRMsimulation>()->twipsGeometry().height();
+    const int simHeight = engine::managementWindowTwips().height();
     setTwips(50, simHeight + 100, 5250, 1850);
 }
 
@@ -87,3 +88,18 @@ bool frmInstruments::onQueryUnload() {
 }
 
 void frmInstruments::cmdConvert_Click() { MetricUnits = MetricUnits == True ? False : True; }
+
+void frmInstruments::setChargeLight(bool on) { lblChargeWL->setVisible(on); }
+void frmInstruments::setOilLight(bool on) { lblOilWL->setVisible(on); }
+void frmInstruments::setCheckEngineLight(bool on) { lblCheckWL->setVisible(on); }
+
+void frmInstruments::showGauges(const QString& roadSpeed, const QString& mileage, const QString& fuel,
+                                const QString& temperature, const QString& revs) {
+    txbSpeed->setText(roadSpeed);
+    txtMileage->setText(mileage);
+    txbFuel->setText(fuel);
+    txbTemp->setText(temperature);
+    txbRev->setText(revs);
+}
+
+void frmInstruments::setRevCounterColor(const QColor& color) { setForeColor(txbRev, color); }

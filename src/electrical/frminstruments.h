@@ -14,6 +14,14 @@ public:
     void onActivate() override;
     bool onQueryUnload() override;
     void cmdConvert_Click();
+    // The warning lights.
+    void setChargeLight(bool on);
+    void setOilLight(bool on);
+    void setCheckEngineLight(bool on);
+    // The gauges' texts, and the rev counter's colour.
+    void showGauges(const QString& roadSpeed, const QString& mileage, const QString& fuel, const QString& temperature,
+                    const QString& revs);
+    void setRevCounterColor(const QColor& color);
 
     QLineEdit* txbSpeed;
     QLineEdit* txbRev;

@@ -138,3 +138,22 @@ void frmStarting::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(200, 30, 30), 1.5));
     p.drawLine(QPointF(bar.center().x() + 0.5, bar.top() - 3), QPointF(bar.center().x() + 0.5, bar.bottom() + 3));
 }
+
+namespace {
+// Writes a read-out only when its text changes.
+void showNumber(QLineEdit* box, int value) {
+    const QString text = QString::number(value);
+    if (box->text() == text) return;
+    box->setText(text);
+    box->setCursorPosition(0);  // a long number shows from its first digit
+}
+}  // namespace
+
+void frmStarting::showVoltage(int volts) { showNumber(txtVoltage, volts); }
+
+void frmStarting::showCrankingSpeed(int speed) {
+    txtCrankingSpeed->setText(QString::number(speed));
+    pbrStarter->setValue(qBound(0, speed, pbrStarter->maximum()));
+}
+
+void frmStarting::setStarterVoltage(int volts) { hsbVoltage->setValue(volts); }

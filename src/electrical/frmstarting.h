@@ -18,6 +18,12 @@ public:
 
     void cmdStarter_Click();
     void hsbVoltage_Change();
+    // The system voltage's read-out (written only when it changes).
+    void showVoltage(int volts);
+    // The starter's speed: its read-out and its bar.
+    void showCrankingSpeed(int speed);
+    // Moves the starter voltage's slider; its handler runs.
+    void setStarterVoltage(int volts);
 
     QLabel* Picture1;
     QPushButton* cmdStarter;

@@ -103,3 +103,5 @@ void frmTripComputer::cmdReset_Click() {
     MsgBox("'Elapsed Time', 'Trip Distance', 'Stop Watch' and 'Fuel Used' reset...", MsgButtons::OK,
            MsgIcon::Information);
 }
+
+void frmTripComputer::showTripDisplay(const QString& text) { txtTripDisplay->setText(text); }

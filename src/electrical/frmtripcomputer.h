@@ -18,6 +18,8 @@ public:
     void Command1_Click(int index);
     void cmdSet_Click();
     void cmdReset_Click();
+    // The trip computer's display line.
+    void showTripDisplay(const QString& text);
 
     QLineEdit* txtTripDisplay;
     QPushButton* Command1[10];

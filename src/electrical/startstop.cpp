@@ -10,14 +10,10 @@
 #include "sim/simstate.h"
 #include "electrical/frmcharging.h"
 #include "electrical/frmstarting.h"
-#include "engine/ecu.h"
 #include "engine/engineview.h"
-#include "sim/ecumath.h"
-#include "engine/frmcontrols.h"
-#include "engine/frmsimulation.h"
-#include "faults/faults.h"
-#include "faults/frmfaults.h"
+#include "engine/engine.h"
 #include "sim/engine.h"
+#include "sim/session.h"
 #include "sim/startsequence.h"
 #include "platform/platform.h"
 #include "platform/services.h"
@@ -26,11 +22,6 @@
 #include <algorithm>
 #include <memory>
 #include <vector>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QRadioButton>
-#include <QScrollBar>
 
 // Windows are looked up again for every stretch of the sequence: a window closed while the
 // key is held is loaded afresh instead of being used after it has gone.
@@ -39,11 +30,8 @@ namespace {
 
 // The cranking speed on the engine-management and starting windows.
 void showCrankingSpeed(int speed) {
-    const QString text = QString::number(speed);
-    frm<FRMsimulation>()->speed->setText(text);
-    frmStarting* starting = frm<frmStarting>();
-    starting->txtCrankingSpeed->setText(text);
-    starting->pbrStarter->setValue(qBound(0, speed, starting->pbrStarter->maximum()));
+    engine::showCrankingSpeed(speed);
+    frm<frmStarting>()->showCrankingSpeed(speed);
 }
 
 // One start sequence under way. A key turned from a click on the desktop holds between its
@@ -92,19 +80,14 @@ void play(const sim::StartOutcome& out, StartRun& run) {
     for (const sim::StartEvent& e : out.events) {
         switch (e.kind) {
         case sim::StartEvent::Kind::Status: SetStatus(e.text); break;
-        case sim::StartEvent::Kind::KeyStatus: frm<frmControls>()->lblStatus->setText(e.text); break;
+        case sim::StartEvent::Kind::KeyStatus: engine::showKeyStatus(e.text); break;
         case sim::StartEvent::Kind::Readings:
             engineview::showReadings(e.readings);
             engineview::showControls(e.controls);
             break;
         case sim::StartEvent::Kind::CrankingSpeed: showCrankingSpeed(e.number); break;
-        case sim::StartEvent::Kind::ChargingShown: {
-            frmCharging* charging = frm<frmCharging>();
-            charging->txtOutputVoltage->setText(QString::number(e.number));
-            charging->txtEngineSpeed->setText(QString::number(e.speed));
-            break;
-        }
-        case sim::StartEvent::Kind::StarterVoltage: frm<frmStarting>()->hsbVoltage->setValue(e.number); break;
+        case sim::StartEvent::Kind::ChargingShown: frm<frmCharging>()->showOutput(e.number, e.speed); break;
+        case sim::StartEvent::Kind::StarterVoltage: frm<frmStarting>()->setStarterVoltage(e.number); break;
         case sim::StartEvent::Kind::Message:
             run.sequence.answer(MsgBox(e.text, e.okCancel ? MsgButtons::OKCancel : MsgButtons::OK,
                                        MsgIcon::Critical) == MsgAnswer::OK);
@@ -121,7 +104,7 @@ void carryOn(const std::shared_ptr<StartRun>& run) {
         for (;;) {
             sim::Controls controls;
             if (run->sequence.readsControls()) controls = engineview::gatherControls();
-            const sim::FaultSet faults = run->sequence.readsFaults() ? PresentFaults() : sim::FaultSet();
+            const sim::FaultSet faults = run->sequence.readsFaults() ? sim::session().faults() : sim::FaultSet();
             const sim::StartOutcome out = run->sequence.advance(programState(), controls, faults);
             play(out, *run);
             if (out.next.done) break;
@@ -167,10 +150,8 @@ void stopSequence() {
 }  // namespace
 
 void showEngineStopped() {
-    frm<frmControls>()->lblStatus->setText("Engine is stopped...");
-    frmStarting* starting = frm<frmStarting>();
-    starting->pbrStarter->setValue(0);
-    starting->txtCrankingSpeed->setText("0");
+    engine::showKeyStatus("Engine is stopped...");
+    frm<frmStarting>()->showCrankingSpeed(0);
 
     // The instrument's probes come off: blank waveform, terminal free, current tool again.
     chdirToAppFolder();
@@ -191,7 +172,7 @@ void showEngineStopped() {
 
 void RunStartStopEngine(StartMode mode) {
     SetStatus("Ready...");
-    frm<frmControls>()->showForm();
+    engine::showControlsWindow();
     frm<frmInstruments>()->showForm();
     StartStopEngine(mode);
 }

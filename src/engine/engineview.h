@@ -1,19 +1,19 @@
 // The one adapter between the engine model and the windows: it gathers what the model reads
-// from the controls (buttons, sliders, lookup grids and the fault boxes, which stay the store
-// of the injected faults), and shows in the windows what a model call returned.
+// (the session's controls and faults, the lookup grids) and shows in the windows what a model
+// call returned.
 #pragma once
 
 #include "sim/engine.h"
 
 namespace engineview {
 
-// The gear and throttle buttons, auto run and the engine window's sliders.
+// The gear and throttle buttons, auto run and the engine window's sliders, as the session has them.
 sim::Controls gatherControls();
-// Everything a step or a scan reads; the fault boxes are read when the scan runs or an exhaust
+// Everything a step or a scan reads; the faults are read when the scan runs or an exhaust
 // warning may look at them.
 sim::StepInputs gatherInputs(bool scan);
-// The controls as the model left them (without running their handlers again: the model has
-// applied what they do).
+// The controls as the model left them, into the session; the windows show them without running
+// their handlers again (the model has applied what they do).
 void showControls(const sim::Controls& c);
 // The read-outs of the engine-management, charging and starting windows.
 void showReadings(const sim::Readings& r);

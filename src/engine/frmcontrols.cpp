@@ -2,6 +2,7 @@
 #include "platform/guard.h"
 
 #include "platform/status.h"
+#include "sim/session.h"
 #include "sim/simstate.h"
 #include "engine/frmsimulation.h"
 #include "platform/platform.h"
@@ -11,6 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QSignalBlocker>
+
+#include <utility>
 
 REGISTER_FORM(frmControls)
 
@@ -34,7 +38,11 @@ frmControls::frmControls() {
     // Neutral is the design state: loading the window leaves Gear alone (a gear command that
     // loads the window has already changed it).
     optGear[0]->setChecked(true);
+    // The session has a control's new value before the control's own handling runs.
     for (int i = 0; i < 7; ++i) {
+        connect(optGear[i], &QRadioButton::toggled, this, [i](bool on) {
+            if (on) sim::session().setGear(i);
+        });
         connect(optGear[i], &QRadioButton::toggled, this, guarded([this, i](bool on) {
             if (on) optGear_Click(i);
         }));
@@ -45,12 +53,76 @@ frmControls::frmControls() {
 
     connect(cmdThrottleDown, &QPushButton::clicked, this, guarded([this] { cmdThrottleDown_Click(); }));
     connect(cmdThrottleUp, &QPushButton::clicked, this, guarded([this] { cmdThrottleUp_Click(); }));
+    connect(chkAuto, &QCheckBox::toggled, this, [](bool on) { sim::session().setAutoRun(on); });
+    const std::pair<QRadioButton*, sim::Throttle> throttles[] = {
+        {optThrottleOff, sim::Throttle::Off}, {optThrottleOn, sim::Throttle::On}, {optThrottleFull, sim::Throttle::Full}};
+    for (const auto& [button, throttle] : throttles) {
+        connect(button, &QRadioButton::toggled, this, [throttle = throttle](bool on) {
+            if (on) sim::session().setThrottle(throttle);
+        });
+    }
     // A check box runs its click handling whenever its value changes, by the user or by code.
     connect(chkAuto, &QCheckBox::toggled, this, guarded([this] { chkAuto_Click(); }));
     connect(optThrottleOff, &QRadioButton::toggled, this, guarded([this](bool on) { if (on) optThrottleOff_Click(); }));
     connect(optThrottleOn, &QRadioButton::toggled, this, guarded([this](bool on) { if (on) optThrottleOn_Click(); }));
     connect(optThrottleFull, &QRadioButton::toggled, this, guarded([this](bool on) { if (on) optThrottleFull_Click(); }));
+
+    // A window loaded afresh has its controls at rest, and so has the session; from then on
+    // it shows what the engine leaves in the session.
+    takeControls();
+    connect(&sim::session(), &sim::Session::controlsChanged, this, [this] { showControls(); });
 }
+
+void frmControls::takeControls() {
+    sim::Controls c = sim::session().controls();
+    c.gear = -1;
+    for (int i = 0; i < 7 && c.gear < 0; ++i)
+        if (optGear[i]->isChecked()) c.gear = i;
+    c.throttle = optThrottleOff->isChecked()    ? sim::Throttle::Off
+                 : optThrottleOn->isChecked()   ? sim::Throttle::On
+                 : optThrottleFull->isChecked() ? sim::Throttle::Full
+                                                : sim::Throttle::None;
+    c.autoRun = chkAuto->isChecked();
+    sim::session().setControls(c);
+}
+
+namespace {
+// Sets a control without running its handlers: the engine has applied what they do.
+void check(QAbstractButton* button, bool on) {
+    if (button->isChecked() == on) return;
+    const QSignalBlocker quiet(button);
+    button->setChecked(on);
+}
+}  // namespace
+
+void frmControls::showControls() {
+    const sim::Controls& c = sim::session().controls();
+    if (c.gear >= 0 && c.gear < 7) check(optGear[c.gear], true);
+    switch (c.throttle) {
+    case sim::Throttle::Off: check(optThrottleOff, true); break;
+    case sim::Throttle::On: check(optThrottleOn, true); break;
+    case sim::Throttle::Full: check(optThrottleFull, true); break;
+    case sim::Throttle::None: break;
+    }
+    check(chkAuto, c.autoRun);
+}
+
+void frmControls::setStatusText(const QString& text) { lblStatus->setText(text); }
+
+void frmControls::selectGear(int gear) {
+    if (gear >= 0 && gear < 7) optGear[gear]->setChecked(true);
+}
+
+void frmControls::selectThrottle(sim::Throttle t) {
+    switch (t) {
+    case sim::Throttle::Off: optThrottleOff->setChecked(true); break;
+    case sim::Throttle::On: optThrottleOn->setChecked(true); break;
+    case sim::Throttle::Full: optThrottleFull->setChecked(true); break;
+    case sim::Throttle::None: break;
+    }
+}
+
+void frmControls::setAutoRun(bool on) { chkAuto->setChecked(on); }
 
 void frmControls::onLoad() {
     const int simWidth = frm<FRMsimulation>()->twipsGeometry().width();
@@ -102,13 +174,13 @@ void frmControls::optThrottleFull_Click() { ThrottlePosition = 2; }
 void menuMouse1GearDown_Click() {
     Gear -= 1;
     if (Gear < 0) Gear = 0;
-    frm<frmControls>()->optGear[Gear]->setChecked(true);
+    frm<frmControls>()->selectGear(Gear);
 }
 
 void menuMouse1GearUp_Click() {
     Gear += 1;
     if (Gear > 5) Gear = 5;
-    frm<frmControls>()->optGear[Gear]->setChecked(true);
+    frm<frmControls>()->selectGear(Gear);
 }
 
 void menuMouse1IncreaseEngineSpeed_Click() {
@@ -121,4 +193,4 @@ void menuMouse1IncreaseEngineSpeed_Click() {
     if (EngineSpeed > 7000) EngineSpeed = 7000;
 }
 
-void menuMouse1ThrottleOn_Click() { frm<frmControls>()->optThrottleOn->setChecked(true); }
+void menuMouse1ThrottleOn_Click() { frm<frmControls>()->selectThrottle(sim::Throttle::On); }

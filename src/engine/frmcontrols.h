@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "sim/engine.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -21,6 +22,12 @@ public:
     void optThrottleOff_Click();
     void optThrottleOn_Click();
     void optThrottleFull_Click();
+    // The buttons pressed as the user would press them: their handlers run.
+    void selectGear(int gear);
+    void selectThrottle(sim::Throttle t);
+    void setAutoRun(bool on);
+    // The status line under the buttons ("Engine is stopped...").
+    void setStatusText(const QString& text);
 
     QPushButton* cmdThrottleDown;
     QPushButton* cmdThrottleUp;
@@ -35,6 +42,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+
+private:
+    // The buttons' state into the session, and the session's back onto the buttons.
+    void takeControls();
+    void showControls();
 };
 
 // Driver commands of the main window's right-button menu.

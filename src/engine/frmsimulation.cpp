@@ -2,6 +2,7 @@
 #include "platform/guard.h"
 
 #include "sim/catalogue.h"
+#include "sim/session.h"
 #include "sim/simstate.h"
 #include "engine/ecupicture.h"
 #include "engine/lookuptable.h"
@@ -19,11 +20,18 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <cstring>
 #include <optional>
 
 REGISTER_FORM(FRMsimulation)
+
+namespace {
+constexpr sim::Slider kSliders[] = {sim::Slider::Speed, sim::Slider::Load, sim::Slider::Temperature,
+                                    sim::Slider::Voltage, sim::Slider::Lambda};
+}  // namespace
 
 namespace {
 
@@ -215,6 +223,15 @@ FRMsimulation::FRMsimulation() {
     for (int i = 0; i < 18; ++i) lblECU[i] = cover->label(i);
     pbxCover->raise();
 
+    // The session has a slider's new value before the slider's own handling runs; a window
+    // loaded afresh puts its sliders into the session, and from then on shows what the engine
+    // leaves there.
+    for (sim::Slider s : kSliders) {
+        QScrollBar* bar = slider(s);
+        connect(bar, &QScrollBar::valueChanged, this, [s](int value) { sim::session().setSlider(s, value); });
+        sim::session().setSlider(s, bar->value());
+    }
+    connect(&sim::session(), &sim::Session::controlsChanged, this, [this] { showSliders(); });
     connect(HSB_engine_speed, &QScrollBar::valueChanged, this, guarded([this] { HSB_engine_speed_Change(); }));
     connect(HSB_engine_load, &QScrollBar::valueChanged, this, guarded([this] { HSB_engine_load_Change(); }));
     connect(HSB_engine_temperature, &QScrollBar::valueChanged, this, guarded([this] { HSB_engine_temperature_Change(); }));
@@ -394,6 +411,73 @@ void FRMsimulation::showOutputBars(int timingValue, int dwellValue, float fuelVa
     fuelBarValue_ = fuelValue;
     put(bar_fuel, static_cast<int>(roundToEven(fuelValue)));
 }
+
+QScrollBar* FRMsimulation::slider(sim::Slider s) const {
+    switch (s) {
+    case sim::Slider::Speed: return HSB_engine_speed;
+    case sim::Slider::Load: return HSB_engine_load;
+    case sim::Slider::Temperature: return HSB_engine_temperature;
+    case sim::Slider::Voltage: return HSB_system_voltage;
+    case sim::Slider::Lambda: return HSB_Lambda;
+    }
+    return nullptr;
+}
+
+void FRMsimulation::showSliders() {
+    const sim::Controls& c = sim::session().controls();
+    for (sim::Slider s : kSliders) {
+        QScrollBar* bar = slider(s);
+        if (bar->value() == c.slider(s)) continue;
+        // Without running its handler: the engine has applied what it does.
+        const QSignalBlocker quiet(bar);
+        bar->setValue(c.slider(s));
+    }
+}
+
+void FRMsimulation::setSlider(sim::Slider s, int value) { slider(s)->setValue(value); }
+
+namespace {
+// Writes a read-out only when its text changes.
+void showText(QLineEdit* box, const QString& text) {
+    if (box->text() == text) return;
+    box->setText(text);
+    box->setCursorPosition(0);  // a long number shows from its first digit
+}
+void showNumber(QLineEdit* box, int value) { showText(box, QString::number(value)); }
+
+// The injection time's text, worked out again only when the value changed since the last
+// call (the engine holds it for seconds at a time).
+QString injectionText(double value) {
+    static double last = 0;
+    static QString text = vb::strSingle(0.0);
+    if (std::memcmp(&last, &value, sizeof value) != 0) {
+        last = value;
+        text = vb::strSingle(value);
+    }
+    return text;
+}
+}  // namespace
+
+void FRMsimulation::showReadings(const sim::Readings& r) {
+    showNumber(speed, r.speed);
+    showNumber(load, r.load);
+    showNumber(temp, r.temperature);
+    showNumber(volts, r.volts);
+    showNumber(timing, r.timing);
+    showNumber(dwell, r.dwell);
+    showText(fuel, injectionText(r.injection));
+}
+
+void FRMsimulation::showOperatingColumn(const sim::Readings& r) {
+    const QString column = QString::number(r.column);
+    if (text3->text() != column) text3->setText(column);
+    // A stopped engine uses no map cell.
+    if (!r.running) clearOperatingPoint();
+}
+
+void FRMsimulation::showCrankingSpeed(int value) { speed->setText(QString::number(value)); }
+void FRMsimulation::showKnockText(const QString& text) { txbknock->setText(text); }
+void FRMsimulation::showLambdaText(const QString& text) { lambda->setText(text); }
 
 void FRMsimulation::HSB_engine_speed_Change() { EngineSpeed = HSB_engine_speed->value(); }
 void FRMsimulation::HSB_engine_load_Change() { EngineLoad = HSB_engine_load->value(); }

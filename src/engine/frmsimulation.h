@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "sim/engine.h"
 
 class QLineEdit;
 class QProgressBar;
@@ -42,6 +43,17 @@ public:
     void clearOperatingPoint();
     // Puts the outputs on the bars (values outside a bar's range show at its end).
     void showOutputBars(int timingValue, int dwellValue, float fuelValue);
+
+    // The read-outs of the inputs and outputs (each written only when its text changes).
+    void showReadings(const sim::Readings& r);
+    // The map column in use, and no operating point once the engine has stopped.
+    void showOperatingColumn(const sim::Readings& r);
+    // The engine speed read-out while the starter turns the engine.
+    void showCrankingSpeed(int speed);
+    void showKnockText(const QString& text);
+    void showLambdaText(const QString& text);
+    // Moves a slider as the user would: its handler runs.
+    void setSlider(sim::Slider s, int value);
 
     void HSB_engine_speed_Change();
     void HSB_engine_load_Change();
@@ -97,6 +109,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    QScrollBar* slider(sim::Slider s) const;
+    // The session's slider values onto the sliders, without running their handlers.
+    void showSliders();
     QTableView* makeGrid(const QString& name, LookupTableModel* model, const QString& caption, int left, int top,
                          int captionIndex);
     void markOperatingPoint();

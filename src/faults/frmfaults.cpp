@@ -4,8 +4,9 @@
 #include "platform/guard.h"
 
 #include "sim/catalogue.h"
+#include "sim/session.h"
 #include "sim/simstate.h"
-#include "electrical/frminstruments.h"
+#include "electrical/electrical.h"
 #include "faults/faults.h"
 #include "challenges/session.h"
 #include "platform/platform.h"
@@ -42,10 +43,19 @@ frmFaults::frmFaults() {
         const int column = (n - 1) / 10, row = (n - 1) % 10;
         const int y = 360 + row * (4440 - 360) / 9;
         chkFault[n] = makeCheckBox(this, arrayName("chkFault", n), QString::number(n), T(kColumnX[column], y, 600, 375));
-        chkFault[n]->setChecked(true);
-        // A box runs its click handling whenever its value changes, by the user or by code.
-        connect(chkFault[n], &QCheckBox::toggled, this, guarded([this, n] { chkFault_Click(n); }));
+        chkFault[n]->setChecked(!sim::session().faultPresent(n));
+        // A box runs its click handling whenever its value changes, by the user or by the
+        // session; the session has the fault first.
+        connect(chkFault[n], &QCheckBox::toggled, this, guarded([this, n](bool ticked) {
+            sim::session().setFaultPresent(n, !ticked);
+            chkFault_Click(n);
+        }));
     }
+    // A fault injected or repaired elsewhere (a challenge) shows on its box, which runs the
+    // box's click handling as a click would.
+    connect(&sim::session(), &sim::Session::faultChanged, this, guarded([this](int n, bool present) {
+        if (chkFault[n]->isChecked() == present) chkFault[n]->setChecked(!present);
+    }));
     cmdClear = makeButton(this, "cmdClear", "Reset all", T(120, 5520, 1020, 375));
     cmdFaults = makeButton(this, "cmdFaults", "Faults list", T(1200, 5520, 1440, 375));
     cmdClose = makeButton(this, "cmdClose", "Close", T(2700, 5520, 1140, 375));
@@ -117,8 +127,11 @@ bool frmFaults::onQueryUnload() {
 }
 
 void frmFaults::onUnload() {
-    // Unloading repairs every fault, so the check-engine light goes out with them.
-    if (auto* instruments = Forms::find<frmInstruments>()) instruments->lblCheckWL->setVisible(false);
+    // Unloading repairs every fault, quietly (the boxes are going), so the check-engine light
+    // goes out with them; the next load starts with every box ticked.
+    disconnect(&sim::session(), nullptr, this, nullptr);
+    sim::session().clearFaults();
+    electrical::checkEngineLightOffIfLoaded();
 }
 
 void frmFaults::setWidthTwips(int width) {
@@ -127,20 +140,18 @@ void frmFaults::setWidthTwips(int width) {
 }
 
 void frmFaults::chkFault_Click(int) {
-    QLabel* checkLight = frm<frmInstruments>()->lblCheckWL;
-    checkLight->setVisible(false);
+    electrical::setCheckEngineLight(false);
     clearFaultFlags();
     // The engine-management faults light the check-engine light; the starting and charging
     // faults do not.
-    sim::FaultSet present;
-    for (int n = 1; n <= kFaultCount; ++n) present[n] = !chkFault[n]->isChecked();
-    if (sim::anyLightsCheckEngine(present)) checkLight->setVisible(true);
+    if (sim::anyLightsCheckEngine(sim::session().faults())) electrical::setCheckEngineLight(true);
     CollectSystemData();
 }
 
 void frmFaults::cmdClear_Click() {
-    for (int n = 1; n <= kFaultCount; ++n) chkFault[n]->setChecked(true);
-    frm<frmInstruments>()->lblCheckWL->setVisible(false);
+    // Each fault repaired ticks its box, which runs the box's click handling.
+    sim::session().clearFaults();
+    electrical::setCheckEngineLight(false);
     clearFaultFlags();
 }
 
@@ -192,14 +203,15 @@ void frmFaults::cmdClose_Click() {
     hideForm();
 }
 
-sim::FaultSet PresentFaults() {
-    sim::FaultSet faults;
-    frmFaults* w = frm<frmFaults>();
-    for (int n = 1; n <= frmFaults::kFaultCount; ++n) faults[n] = !w->chkFault[n]->isChecked();
-    return faults;
+void RepairAllFaults() { frm<frmFaults>()->cmdClear_Click(); }
+
+void ShowFaultsWindow() { frm<frmFaults>()->showForm(); }
+
+void HideFaultsWindow() { frm<frmFaults>()->hideForm(); }
+
+bool FaultsWindowShown() {
+    const frmFaults* w = Forms::find<frmFaults>();
+    return w && w->formVisible();
 }
 
-bool FaultPresent(int n) {
-    if (n < 1 || n > frmFaults::kFaultCount) return false;
-    return !frm<frmFaults>()->chkFault[n]->isChecked();
-}
+void LockFaultsWindow(bool locked) { frm<frmFaults>()->setLocked(locked); }

@@ -1,5 +1,6 @@
 // The faults window: 44 numbered boxes, one per injectable fault. A fault is present while
-// its box is unticked; the boxes are the only store of the injected faults.
+// its box is unticked; the boxes show and edit the session's faults (sim::session()), and
+// unloading the window repairs them all.
 #pragma once
 
 #include "platform/form.h"

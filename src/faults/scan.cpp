@@ -5,6 +5,7 @@
 #include "engine/engineview.h"
 #include "platform/platform.h"
 #include "sim/engine.h"
+#include "sim/session.h"
 
 void CollectSystemData() { engineview::run(&sim::scan, true); }
 
@@ -13,3 +14,9 @@ QString GetTempFolder() {
     // reports fail there): never an empty or shortened path that would point elsewhere.
     return platform().tempFolder();
 }
+
+sim::FaultSet PresentFaults() { return sim::session().faults(); }
+
+bool FaultPresent(int n) { return sim::session().faultPresent(n); }
+
+void InjectFault(int n) { sim::session().setFaultPresent(n, true); }

@@ -227,6 +227,37 @@ TEST_F(FaultScan, FlatBatteryHoldsTheVoltageLowInsteadOfDrainingIt) {
 
 std::string controlsStatus() { return frm<frmControls>()->lblStatus->text().toStdString(); }
 
+// The boxes show and edit the session's faults: a fault injected without a click (a challenge)
+// unticks its box and runs what a click runs; a reset or an unloaded window repairs them all.
+TEST_F(FaultScan, TheBoxesAndTheInjectedFaultsStayInStep) {
+    setBaseline(1);
+    InjectFault(8);  // the load sensor's wiring
+    EXPECT_FALSE(faults()->chkFault[8]->isChecked());
+    EXPECT_TRUE(FaultPresent(8));
+    EXPECT_FALSE(frm<frmInstruments>()->lblCheckWL->isHidden()) << "the check-engine light comes on";
+    EXPECT_EQ(faultLines(), QStringList({"Engine load sensor signal out of range"})) << "the scan ran";
+
+    untick(36);
+    EXPECT_TRUE(FaultPresent(36));
+    EXPECT_EQ(PresentFaults().count(), 2u);
+    faults()->chkFault[36]->setChecked(true);
+    EXPECT_FALSE(FaultPresent(36));
+
+    faults()->cmdClear_Click();
+    EXPECT_TRUE(PresentFaults().none());
+    EXPECT_TRUE(faults()->chkFault[8]->isChecked());
+    EXPECT_TRUE(frm<frmInstruments>()->lblCheckWL->isHidden());
+
+    // Unloading the window repairs its faults; loaded again, every box is ticked.
+    untick(12);
+    untick(40);
+    faults()->unloadForm();
+    ASSERT_EQ(Forms::find<frmFaults>(), nullptr);
+    EXPECT_TRUE(PresentFaults().none());
+    EXPECT_TRUE(frm<frmInstruments>()->lblCheckWL->isHidden());
+    for (int n : {12, 40}) EXPECT_TRUE(faults()->chkFault[n]->isChecked()) << n;
+}
+
 class StartWithFault : public ::testing::Test {
 protected:
     void SetUp() override { qputenv("TMPDIR", tmp_.path().toLocal8Bit()); }

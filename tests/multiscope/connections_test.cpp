@@ -5,6 +5,7 @@
 #include "testing.h"
 
 #include "app/main_window/frmmainscreen.h"
+#include "sim/session.h"
 #include "sim/simstate.h"
 #include "electrical/frmcharging.h"
 #include "electrical/frmstarting.h"
@@ -79,8 +80,9 @@ protected:
     static void setFaults(const std::set<int>& injected) {
         frmFaults* faults = frm<frmFaults>();
         for (int n = 1; n <= 44; ++n) {
-            const QSignalBlocker block(faults->chkFault[n]);  // the boxes only, not the fault scan
+            const QSignalBlocker block(faults->chkFault[n]);  // the faults only, not the fault scan
             faults->chkFault[n]->setChecked(!injected.count(n));
+            sim::session().setFaultPresent(n, injected.count(n) > 0);
         }
     }
     static QWidget* point(const QString& ref) {
