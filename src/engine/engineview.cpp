@@ -15,7 +15,7 @@
 #include "platform/services.h"
 #include "platform/status.h"
 #include "platform/vbtypes.h"
-#include "users/frmoptions.h"
+#include "users/users.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -207,7 +207,7 @@ void play(const sim::Outcome& out, const sim::Controls& c) {
                 reportWriteFailure(error);
             }
             break;
-        case sim::Event::Kind::ShowOptions: frm<frmOptions>()->showForm(); break;
+        case sim::Event::Kind::ShowOptions: ShowOptionsWindow(); break;
         }
     }
     showControls(c);
