@@ -204,7 +204,7 @@ MultiScope::MultiScope() {
     Timer1 = new VTimer("Timer1", 25, [this] { Timer1_Timer(); });
 
     // The telemetry device: its controls inside picTelemetry, its timer and handlers.
-    telemetry = new TelemetryDevice(this);
+    telemetry = new TelemetryDevice(this, picTelemetry);
     live = new LiveScope(this);
     live->sourceChanged();
 }
