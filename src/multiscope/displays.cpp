@@ -1,5 +1,4 @@
 #include "multiscope/displays.h"
-#include "waveedit/waveedit.h"
 #include "platform/numbers.h"
 
 #include "sim/simstate.h"
@@ -11,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
+#include "waveedit/waveedit.h"
 
 #include <QBuffer>
 #include <QComboBox>
