@@ -36,6 +36,8 @@
 #include <QSlider>
 
 REGISTER_FORM(MultiScope)
+// The telemetry gauges' options reach the device through the instrument, loaded if need be.
+static const bool telemetryLoader = TelemetryDevice::setInstrumentLoader([] { return frm<MultiScope>()->telemetry; });
 
 namespace {
 constexpr int kTerminalHeight = 375;   // twips

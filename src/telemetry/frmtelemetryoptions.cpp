@@ -56,15 +56,15 @@ frmTelemetryOptions::frmTelemetryOptions() {
 }
 
 void frmTelemetryOptions::onLoad() {
-    // Just above the instrument (the gauges' buttons are on it, so it is loaded).
-    const TelemetryDevice* device = TelemetryDevice::current();
+    // Just above the instrument.
+    const TelemetryDevice* device = TelemetryDevice::instrumentDevice();
     if (device) {
         const QRect scope = device->window()->twipsGeometry();
         setTwips(scope.x(), scope.y() - kHeight - 100, kWidth, kHeight);
     }
     lblOptions->setText("Telemetry chart and gauge number:  " + QString::number(SelectedGauge));
     const int g = selectedGauge();
-    // Without the instrument no gauge shows a channel yet.
+    // An instrument that cannot be had shows no channel on any gauge.
     lblGaugeTitle->setText("Current assignment: " +
                            (device ? device->gaugeTitle(g) : QString::fromLatin1(TelemetryDevice::kUnassignedTitle)));
 }
@@ -79,7 +79,7 @@ void frmTelemetryOptions::cmdOK_Click() {
     GaugeChannel[g] = vb::roundHalfEven(vb::val(t.left(2)));
     const int channel = GaugeChannel[g];
     if (channel >= 1 && channel <= 11) GaugeMax[g] = telemetry::fullScaleOf(channel);
-    if (TelemetryDevice* device = TelemetryDevice::current()) device->assignGauge(g, t.mid(3), GaugeMax[g]);
+    if (TelemetryDevice* device = TelemetryDevice::instrumentDevice()) device->assignGauge(g, t.mid(3), GaugeMax[g]);
     unloadForm();
 }
 

@@ -77,9 +77,15 @@ void speedDown() {
 
 namespace {
 TelemetryDevice* theDevice = nullptr;
+TelemetryDevice* (*loadInstrument)() = nullptr;
 }  // namespace
 
-TelemetryDevice* TelemetryDevice::current() { return theDevice; }
+TelemetryDevice* TelemetryDevice::instrumentDevice() { return loadInstrument ? loadInstrument() : theDevice; }
+
+bool TelemetryDevice::setInstrumentLoader(TelemetryDevice* (*load)()) {
+    loadInstrument = load;
+    return true;
+}
 
 TelemetryDevice::TelemetryDevice(Form* window, PictureBox* display) : QObject(window), window_(window) {
     theDevice = this;

@@ -24,8 +24,10 @@ public:
     TelemetryDevice(Form* window, PictureBox* display);
     ~TelemetryDevice() override;
 
-    // The device of the instrument while its window is loaded; none otherwise.
-    static TelemetryDevice* current();
+    // The device of the instrument, its window loaded if need be (the instrument tells how
+    // with setInstrumentLoader; until it does, the device of a loaded instrument or none).
+    static TelemetryDevice* instrumentDevice();
+    static bool setInstrumentLoader(TelemetryDevice* (*load)());
     // The instrument's window.
     Form* window() const { return window_; }
 
