@@ -57,6 +57,8 @@ public:
     // The car marker's position in circuit units (script `show`).
     bool scriptShow(const QString& control, const QString& index, QJsonObject& out) const;
 
+private:
+    // The device's own controls: the other code uses its functions.
     VTimer* tmrTelemetry = nullptr;
     PictureBox* picCircuit;
     QFrame* shpCar;
