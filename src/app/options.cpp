@@ -7,6 +7,7 @@
 #include "engine/frmsimulation.h"
 #include "faults/frmfaults.h"
 #include "platform/files.h"
+#include "platform/platform.h"
 #include "platform/services.h"
 #include "sim/simstate.h"
 #include "users/frmtip.h"
@@ -141,3 +142,14 @@ void ApplyOptions() {
     if (firstError) throw *firstError;
 }
 
+
+void ApplyOptionsAtLogin() {
+    Form* faults = Forms::find<frmFaults>();
+    const bool faultsShown = faults && faults->formVisible();
+    try {
+        ApplyOptions();
+    } catch (const VbError& e) {
+        reportError(e.number, e.description, QString(), MsgIcon::Critical);
+    }
+    if (faultsShown) frm<frmFaults>()->showForm();
+}

@@ -2,17 +2,15 @@
 // is offered when some point shows it on the instrument.
 #include "challenges/session.h"
 
-#include "electrical/frmcharging.h"
-#include "electrical/frmstarting.h"
-#include "engine/frmsimulation.h"
 #include "multiscope/connections.h"
+#include "platform/form.h"
 #include "sim/catalogue.h"
 
 #include <QComboBox>
 
-namespace {
+#include <algorithm>
 
-QList<DragLabel*> connectionPoints(Form* window) { return window->findChildren<DragLabel*>(); }
+namespace {
 
 // Where on its circuit a point of the ECU picture is: for a sensor its wire beside the sensor
 // or its pin at the unit, for an output the unit's pin or the wire beside the actuator.
@@ -27,17 +25,13 @@ QString sideText(const sim::PointInfo& p) {
 const QList<Answer>& offeredAnswers() {
     static const QList<Answer> answers = [] {
         QList<Answer> out;
-        const QList<Form*> windows = {frm<FRMsimulation>(), frm<frmStarting>(), frm<frmCharging>()};
         for (const sim::FaultInfo& f : sim::faults()) {
             const int fault = f.number;
             const Answer a = answerForFault(fault);
             if (a.part.isEmpty() || out.contains(a)) continue;
-            bool shows = false;
-            for (Form* w : windows)
-                for (DragLabel* label : connectionPoints(w))
-                    shows = shows || !faultOverrides(connectionPointOf(label), w->formName(),
-                                                     [fault](int n) { return n == fault; })
-                                          .isEmpty();
+            // Shown at some connection point: the instrument tells it there.
+            const bool shows = std::any_of(f.shown.begin(), f.shown.end(),
+                                           [](const sim::Indication& i) { return !i.at.empty(); });
             if (shows) out << a;
         }
         return out;

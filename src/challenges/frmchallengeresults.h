@@ -15,6 +15,8 @@ public:
     // results file.
     bool openResults(const QString& path);
 
+private:
+    // The window's own controls: the other windows use its functions.
     QLabel* lblFile;
     QTableWidget* grdResults;
 };

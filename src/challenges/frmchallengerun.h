@@ -42,6 +42,8 @@ public:
 
     const Attempt& attempt() const { return attempt_; }
 
+private:
+    // The window's own controls: the other windows use its functions.
     QLabel* lblTitle;
     QLabel* lblTime;
     QLabel* lblMeasurements;

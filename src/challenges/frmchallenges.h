@@ -44,6 +44,8 @@ public:
     void lstChallenges_Click();
     void cmbPart_Click(int row);
 
+private:
+    // The window's own controls: the other windows use its functions.
     QPushButton* cmdNew;
     QPushButton* cmdOpen;
     QPushButton* cmdSave;

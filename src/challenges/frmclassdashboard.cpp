@@ -8,7 +8,7 @@
 #include "platform/platform.h"
 #include "platform/vbtypes.h"
 #include "sim/simstate.h"
-#include "users/frmlogin.h"
+#include "users/users.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -381,7 +381,7 @@ bool frmClassDashboard::scriptShow(const QString& control, const QString&, QJson
 void OpenClassDashboard() {
     if (LoggedIn != True) {
         MsgBox("You must login before you can see the class dashboard", MsgButtons::OK, MsgIcon::Information);
-        frm<frmLogin>()->showForm();
+        ShowLoginWindow();
         return;
     }
     ClassFolder* cls = seatClassFolder();

@@ -35,6 +35,8 @@ public:
 
     const ClassResults& results() const { return results_; }
 
+private:
+    // The window's own controls: the other windows use its functions.
     QLabel* lblFolder;
     QPushButton* cmdRefresh;
     QPushButton* cmdExport;

@@ -54,6 +54,8 @@ public:
     // Prints the routine on screen as a job sheet.
     void printJobSheet();
 
+private:
+    // The window's own controls: the other windows use its functions.
     RecordNavigator* DataSystem;
     RecordNavigator* datRoutine;
     QComboBox* cmbSystem;

@@ -12,7 +12,6 @@
 #include <QJsonObject>
 #include <QMdiArea>
 #include <QRadioButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 REGISTER_FORM(frmMaps)
@@ -112,11 +111,11 @@ void frmMaps::redraw() {
     FRMsimulation* sim = frm<FRMsimulation>();
     const struct {
         const char* entry;
-        QTableView* grid;
+        FRMsimulation::Map table;
         MapKind map;
-    } maps[3] = {{"Timing Map", sim->DBtiminggrid, MapKind::Timing},
-                 {"Dwell Map", sim->DBdwellgrid, MapKind::Dwell},
-                 {"Injection Map", sim->DBinjectiongrid, MapKind::Injection}};
+    } maps[3] = {{"Timing Map", FRMsimulation::Map::Timing, MapKind::Timing},
+                 {"Dwell Map", FRMsimulation::Map::Dwell, MapKind::Dwell},
+                 {"Injection Map", FRMsimulation::Map::Injection, MapKind::Injection}};
     for (int r = 1; r <= MapChart::kRows; ++r) {
         for (int c = 1; c <= MapChart::kColumns; ++c) {
             step([&] { chart_.setCurrentPoint(r, c); });
@@ -125,10 +124,8 @@ void frmMaps::redraw() {
                     if (cmbDataSelect->currentText() != QLatin1String(m.entry)) return;
                     chart_.setMap(m.map);
                     // A cell the table lacks cannot become current: the point keeps its value.
-                    const QModelIndex cell = m.grid->model()->index(r - 1, c - 1);
-                    if (!cell.isValid()) return;
-                    m.grid->setCurrentIndex(cell);
-                    chart_.setCurrentData(m.grid->currentIndex().data(Qt::DisplayRole).toString());
+                    QString text;
+                    if (sim->selectMapCell(m.table, r - 1, c - 1, &text)) chart_.setCurrentData(text);
                 });
             }
         }

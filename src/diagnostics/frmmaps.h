@@ -26,6 +26,8 @@ public:
     // Whether the chart is drawn in 3D (false where OpenGL is missing: a notice stands there).
     bool chartDrawn() const { return view_ != nullptr; }
 
+private:
+    // The window's own controls: the other windows use its functions.
     QLabel* Label1;
     QComboBox* cmbDataSelect;
     QLabel* Label2;

@@ -12,7 +12,7 @@
 #include "platform/status.h"
 #include "platform/vbtypes.h"
 #include "sim/session.h"
-#include "users/frmoptions.h"
+#include "users/users.h"
 
 namespace engineview {
 
@@ -113,7 +113,7 @@ void play(const sim::Outcome& out, const sim::Controls& c) {
                 reportWriteFailure(error);
             }
             break;
-        case sim::Event::Kind::ShowOptions: frm<frmOptions>()->showForm(); break;
+        case sim::Event::Kind::ShowOptions: ShowOptionsWindow(); break;
         }
     }
     showControls(c);

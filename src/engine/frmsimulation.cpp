@@ -358,6 +358,15 @@ bool FRMsimulation::scriptShow(const QString& control, const QString& index, QJs
     return true;
 }
 
+bool FRMsimulation::selectMapCell(Map map, int row, int column, QString* text) {
+    QTableView* grid = map == Map::Timing ? DBtiminggrid : map == Map::Dwell ? DBdwellgrid : DBinjectiongrid;
+    const QModelIndex cell = grid->model()->index(row, column);
+    if (!cell.isValid()) return false;
+    grid->setCurrentIndex(cell);
+    *text = grid->currentIndex().data(Qt::DisplayRole).toString();
+    return true;
+}
+
 void FRMsimulation::setTablesEditable(bool editable) {
     const auto triggers = editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                          QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked

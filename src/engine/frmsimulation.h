@@ -26,6 +26,11 @@ public:
     void setTablesEditable(bool editable);
     // The ECU picture that covers the grids.
     void setCoverVisible(bool visible);
+    // The three lookup tables' grids, for the maps window: makes (row, column), counted from
+    // 0, the current cell of a table's grid and gives that cell's text. False, the current
+    // cell staying, when the table has no such cell.
+    enum class Map { Timing, Dwell, Injection };
+    bool selectMapCell(Map map, int row, int column, QString* text);
 
     // Moves the current cell of the three grids to the cells the engine step uses; those
     // cells become the operating point, marked in the grids until the engine stops.

@@ -1,5 +1,5 @@
 #include "faults/frmfaults.h"
-#include "users/frmlogin.h"
+#include "users/users.h"
 #include "platform/files.h"
 #include "platform/guard.h"
 
@@ -171,7 +171,7 @@ void frmFaults::cmdFaults_Click() {
     }
     if (LoggedIn != True) {
         MsgBox("You must login before you can see the list of faults", MsgButtons::OK, MsgIcon::Information);
-        frm<frmLogin>()->showForm();
+        ShowLoginWindow();
         return;
     }
     try {

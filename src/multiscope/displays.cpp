@@ -1,5 +1,4 @@
 #include "multiscope/displays.h"
-#include "waveedit/frmwaveedit.h"
 #include "platform/numbers.h"
 
 #include "sim/simstate.h"
@@ -11,7 +10,7 @@
 #include "platform/platform.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
-#include "waveedit/frmwaveedit.h"
+#include "waveedit/waveedit.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -97,7 +96,7 @@ void ShowWaveform(const QString& file) {
 
 void OpenWaveformEditor() {
     if (CurrentWaveformFile.right(3).toLower() == QLatin1String("msf")) {
-        frmWaveEdit::openOnCurrentWaveform();
+        waveedit::openOnCurrentWaveform();
         return;
     }
     MsgBox("A waveform file must be open before the editor can be used...", MsgButtons::OK, MsgIcon::Information);
@@ -180,7 +179,7 @@ void OpenInstrumentFile() {
     // A file opened is a file to see: the scope shows stored waveforms.
     step([&] { ms->setSource(MultiScope::Source::Stored); });
     step([&] {
-        if (Form* editor = Forms::find<frmWaveEdit>(); editor && editor->formVisible()) OpenWaveformEditor();
+        if (waveedit::editorShown()) OpenWaveformEditor();
     });
     step([&] { ms->Timer1->setEnabled(true); });
     step([&] { ShowWaveform(CurrentWaveformFile); });

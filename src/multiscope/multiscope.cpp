@@ -36,6 +36,8 @@
 #include <QSlider>
 
 REGISTER_FORM(MultiScope)
+// The telemetry gauges' options reach the device through the instrument, loaded if need be.
+static const bool telemetryLoader = TelemetryDevice::setInstrumentLoader([] { return frm<MultiScope>()->telemetry; });
 
 namespace {
 constexpr int kTerminalHeight = 375;   // twips
@@ -204,7 +206,7 @@ MultiScope::MultiScope() {
     Timer1 = new VTimer("Timer1", 25, [this] { Timer1_Timer(); });
 
     // The telemetry device: its controls inside picTelemetry, its timer and handlers.
-    telemetry = new TelemetryDevice(this);
+    telemetry = new TelemetryDevice(this, picTelemetry);
     live = new LiveScope(this);
     live->sourceChanged();
 }

@@ -1,7 +1,6 @@
 #include "telemetry/frmtelemetryoptions.h"
 
 #include "sim/simstate.h"
-#include "multiscope/multiscope.h"
 #include "platform/guard.h"
 #include "platform/numbers.h"
 #include "platform/picturebox.h"
@@ -58,10 +57,16 @@ frmTelemetryOptions::frmTelemetryOptions() {
 
 void frmTelemetryOptions::onLoad() {
     // Just above the instrument.
-    const QRect scope = frm<MultiScope>()->twipsGeometry();
-    setTwips(scope.x(), scope.y() - kHeight - 100, kWidth, kHeight);
+    const TelemetryDevice* device = TelemetryDevice::instrumentDevice();
+    if (device) {
+        const QRect scope = device->window()->twipsGeometry();
+        setTwips(scope.x(), scope.y() - kHeight - 100, kWidth, kHeight);
+    }
     lblOptions->setText("Telemetry chart and gauge number:  " + QString::number(SelectedGauge));
-    lblGaugeTitle->setText("Current assignment: " + frm<MultiScope>()->telemetry->lblGauge[selectedGauge()]->text());
+    const int g = selectedGauge();
+    // An instrument that cannot be had shows no channel on any gauge.
+    lblGaugeTitle->setText("Current assignment: " +
+                           (device ? device->gaugeTitle(g) : QString::fromLatin1(TelemetryDevice::kUnassignedTitle)));
 }
 
 void frmTelemetryOptions::optBar_Click() { GaugeStyle[selectedGauge()] = QStringLiteral("Bar"); }
@@ -74,10 +79,7 @@ void frmTelemetryOptions::cmdOK_Click() {
     GaugeChannel[g] = vb::roundHalfEven(vb::val(t.left(2)));
     const int channel = GaugeChannel[g];
     if (channel >= 1 && channel <= 11) GaugeMax[g] = telemetry::fullScaleOf(channel);
-    TelemetryDevice* device = frm<MultiScope>()->telemetry;
-    device->lblMin[g]->setText("0");
-    device->lblMax[g]->setText(QString::number(GaugeMax[g]));
-    device->lblGauge[g]->setText(t.mid(3));
+    if (TelemetryDevice* device = TelemetryDevice::instrumentDevice()) device->assignGauge(g, t.mid(3), GaugeMax[g]);
     unloadForm();
 }
 

@@ -22,6 +22,8 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click();
 
+private:
+    // The window's own controls: the other windows use its functions.
     QLabel* lblOptions;
     QLabel* lblGaugeTitle;
     QComboBox* cmbSelectInput;

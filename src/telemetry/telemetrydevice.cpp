@@ -2,7 +2,6 @@
 #include "telemetry/frmtelemetryoptions.h"
 
 #include "sim/simstate.h"
-#include "multiscope/multiscope.h"
 #include "platform/files.h"
 #include "platform/form.h"
 #include "platform/guard.h"
@@ -76,8 +75,21 @@ void speedDown() {
 }
 }  // namespace
 
-TelemetryDevice::TelemetryDevice(MultiScope* window) : QObject(window), window_(window) {
-    picTelemetry_ = window->picTelemetry;
+namespace {
+TelemetryDevice* theDevice = nullptr;
+TelemetryDevice* (*loadInstrument)() = nullptr;
+}  // namespace
+
+TelemetryDevice* TelemetryDevice::instrumentDevice() { return loadInstrument ? loadInstrument() : theDevice; }
+
+bool TelemetryDevice::setInstrumentLoader(TelemetryDevice* (*load)()) {
+    loadInstrument = load;
+    return true;
+}
+
+TelemetryDevice::TelemetryDevice(Form* window, PictureBox* display) : QObject(window), window_(window) {
+    theDevice = this;
+    picTelemetry_ = display;
     picTelemetry_->setBackColor(kViewBack);
     picTelemetry_->setFocusPolicy(Qt::ClickFocus);
     picTelemetry_->installEventFilter(this);
@@ -119,7 +131,7 @@ TelemetryDevice::TelemetryDevice(MultiScope* window) : QObject(window), window_(
         lblReading[i]->setFont(bold);
         lblMin[i] = label(picTelemetry_, arrayName("lblMin", i), "Min", Qt::AlignRight);
         lblMax[i] = label(picTelemetry_, arrayName("lblMax", i), "Max", Qt::AlignRight);
-        lblGauge[i] = label(picTelemetry_, arrayName("lblGauge", i), "Gauge", Qt::AlignLeft);
+        lblGauge[i] = label(picTelemetry_, arrayName("lblGauge", i), kUnassignedTitle, Qt::AlignLeft);
         cmdGauge[i] = makeButton(picTelemetry_, arrayName("cmdGauge", i), "...", QRect());
         cmdGauge[i]->setToolTip("Gauge options");
         connect(cmdGauge[i], &QPushButton::clicked, this, guarded([this, i] { cmdGauge_Click(i); }));
@@ -141,8 +153,17 @@ TelemetryDevice::TelemetryDevice(MultiScope* window) : QObject(window), window_(
 }
 
 TelemetryDevice::~TelemetryDevice() {
+    if (theDevice == this) theDevice = nullptr;
     delete tmrTelemetry;
     setRecording(false);
+}
+
+QString TelemetryDevice::gaugeTitle(int g) const { return lblGauge[g]->text(); }
+
+void TelemetryDevice::assignGauge(int g, const QString& title, int fullScale) {
+    lblMin[g]->setText("0");
+    lblMax[g]->setText(QString::number(fullScale));
+    lblGauge[g]->setText(title);
 }
 
 // ---- Load and layout ----

@@ -1,13 +1,13 @@
 // The telemetry device of the MultiScope: the circuit plan with the car, three strip charts
-// and three gauges, the export and the keys. The window owns it; its controls live inside
-// the window's picTelemetry and carry the program's names.
+// and three gauges, the export and the keys. The instrument's window owns it; its controls
+// live inside the display the window gives it (picTelemetry) and carry the program's names.
 #pragma once
 
 #include <QImage>
 #include <QObject>
 #include <QString>
 
-class MultiScope;
+class Form;
 class PictureBox;
 class QComboBox;
 class QFrame;
@@ -20,8 +20,23 @@ class VTimer;
 class TelemetryDevice : public QObject {
     Q_OBJECT
 public:
-    explicit TelemetryDevice(MultiScope* window);
+    // The device inside the window's display picture.
+    TelemetryDevice(Form* window, PictureBox* display);
     ~TelemetryDevice() override;
+
+    // The device of the instrument, its window loaded if need be (the instrument tells how
+    // with setInstrumentLoader; until it does, the device of a loaded instrument or none).
+    static TelemetryDevice* instrumentDevice();
+    static bool setInstrumentLoader(TelemetryDevice* (*load)());
+    // The instrument's window.
+    Form* window() const { return window_; }
+
+    // The title over a gauge that shows no channel yet.
+    static constexpr const char* kUnassignedTitle = "Gauge";
+    // The title over gauge g (1..3) and its chart.
+    QString gaugeTitle(int g) const;
+    // Gauge g (1..3) shows a channel: its title, and its scale from 0 to fullScale.
+    void assignGauge(int g, const QString& title, int fullScale);
 
     // The window load's share: the circuit's scale, the track file, full scales and the lap.
     void load();
@@ -42,6 +57,8 @@ public:
     // The car marker's position in circuit units (script `show`).
     bool scriptShow(const QString& control, const QString& index, QJsonObject& out) const;
 
+private:
+    // The device's own controls: the other code uses its functions.
     VTimer* tmrTelemetry = nullptr;
     PictureBox* picCircuit;
     QFrame* shpCar;
@@ -69,7 +86,7 @@ private:
     void startTrackRecording();
     void recordPoint();
 
-    MultiScope* window_;
+    Form* window_;
     PictureBox* picTelemetry_;
     QImage circuitPicture_;
     double carX_ = 0, carY_ = 0;  // the marker's top-left corner, circuit units

@@ -1,5 +1,5 @@
 #include "users/frmlogin.h"
-#include "faults/frmfaults.h"
+#include "users/users.h"
 #include "users/classroom.h"
 #include "users/password.h"
 
@@ -160,16 +160,9 @@ void frmLogin::passwordChecked(bool matched, bool fromClassroom) {
            MsgIcon::Information, kTitle);
 
     // The options now unlock editing where they allow it; the faults window stays as it was.
-    Form* faults = Forms::find<frmFaults>();
-    const bool faultsShown = faults && faults->formVisible();
-    try {
-        ApplyOptions();
-    } catch (const VbError& e) {
-        // An option that cannot be applied (a missing background picture) is reported; the
-        // login and a new password still go through.
-        reportError(e.number, e.description, QString(), MsgIcon::Critical);
-    }
-    if (faultsShown) frm<frmFaults>()->showForm();
+    // An option that cannot be applied is reported there; the login and a new password still
+    // go through.
+    ApplyOptionsAtLogin();
 
     if (!txtNewPassword1->text().isEmpty()) {
         if (txtNewPassword1->text() != txtNewPassword2->text()) {
@@ -227,3 +220,5 @@ bool frmLogin::scriptShow(const QString& control, const QString& index, QJsonObj
     out.insert("enabled", box->isEnabled());
     return true;
 }
+
+void ShowLoginWindow() { frm<frmLogin>()->showForm(); }

@@ -20,6 +20,8 @@ public:
     void cmdCancel_Click();
     void cmdHelp_Click();
 
+private:
+    // The window's own controls: the other windows use its functions.
     QLabel* lblLabels[4] = {};
     QLineEdit* txtUserName;
     QLineEdit* txtPassword;

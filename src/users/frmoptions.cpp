@@ -1,4 +1,5 @@
 #include "users/frmoptions.h"
+#include "users/users.h"
 
 #include "platform/status.h"
 #include "app/options.h"
@@ -79,3 +80,5 @@ void frmOptions::cmdOK_Click() {
     step([] { ApplyOptions(); });
     unloadForm();
 }
+
+void ShowOptionsWindow() { frm<frmOptions>()->showForm(); }

@@ -14,6 +14,8 @@ public:
     void Check1_Click(int index);
     void cmdOK_Click();
 
+private:
+    // The window's own controls: the other windows use its functions.
     QCheckBox* Check1[10] = {};
     QPushButton* cmdOK;
 };

@@ -19,6 +19,8 @@ public:
     void cmdNextTip_Click();
     void cmdOK_Click();
 
+private:
+    // The window's own controls: the other windows use its functions.
     QLabel* lblDidYouKnow;
     QLabel* lblTipText;
     QCheckBox* chkLoadTipsAtStartup;

@@ -15,6 +15,8 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click();
 
+private:
+    // The window's own controls: the other windows use its functions.
     QLineEdit* txbName;
     QLineEdit* txbCompany;
     QLineEdit* txbAddress;

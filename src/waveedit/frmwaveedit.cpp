@@ -68,6 +68,13 @@ QString validSample(const QString& text) {
     return t;
 }
 
+void openOnCurrentWaveform() { frmWaveEdit::openOnCurrentWaveform(); }
+
+bool editorShown() {
+    const Form* editor = Forms::find<frmWaveEdit>();
+    return editor && editor->formVisible();
+}
+
 }  // namespace waveedit
 
 using waveedit::kSamples;

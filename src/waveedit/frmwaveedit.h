@@ -8,26 +8,13 @@
 #pragma once
 
 #include "platform/form.h"
+#include "waveedit/waveedit.h"
 
 #include <QStringList>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace waveedit {
-
-constexpr int kSamples = 50;  // cells 1..50; cell 0 is the meter text
-
-// The number a cell's text starts with: leading blanks, a sign, digits with an optional
-// fraction and exponent ("12abc" reads 12, "abc" and "" read 0, "1e400" reads infinity).
-// Words such as "nan" and "inf" are not numbers here and read 0.
-double leadingNumber(const QString& text);
-// A sample cell's text after the range rules: empty or a leading number of 0 gives "0",
-// 99 or more "99", -99 or less "-99"; anything strictly between is kept as typed.
-QString validSample(const QString& text);
-
-}  // namespace waveedit
 
 class frmWaveEdit : public Form {
     Q_OBJECT
@@ -57,6 +44,8 @@ public:
     // True while cell i (1..50) has the enlarged look.
     bool enlarged(int i) const;
 
+private:
+    // The window's own controls: the other windows use its functions.
     QLineEdit* txtYvalue[waveedit::kSamples + 1] = {};
     QLabel* Label1;
     QLabel* Label2;

@@ -445,6 +445,9 @@ TEST(ClassResults, AFolderThatCannotBeListedIsNotAnEmptyClass) {
     QFile::setPermissions(attempts, QFileDevice::Permissions());
     ClassResults results;
     frmClassDashboard* dash = frm<frmClassDashboard>();
+    const QLabel* folder = dash->findChild<QLabel*>("lblFolder");
+    const QLabel* problems = dash->findChild<QLabel*>("lblProblems");
+    ASSERT_TRUE(folder && problems);
     testEvents().clear();
     {
         WithoutRootsReach asAUser;
@@ -456,8 +459,8 @@ TEST(ClassResults, AFolderThatCannotBeListedIsNotAnEmptyClass) {
     ASSERT_EQ(results.problems().size(), 1);
     EXPECT_EQ(results.problems()[0].problem, "The folder cannot be listed (Permission denied).");
     // The instructor is told, in the window and in a message, rather than shown "0 attempts".
-    EXPECT_FALSE(dash->lblFolder->text().contains("0 attempts")) << dash->lblFolder->text().toStdString();
-    EXPECT_TRUE(dash->lblProblems->text().contains("cannot be listed (Permission denied)"));
+    EXPECT_FALSE(folder->text().contains("0 attempts")) << folder->text().toStdString();
+    EXPECT_TRUE(problems->text().contains("cannot be listed (Permission denied)"));
     QStringList messages;
     for (const QJsonObject& e : testEvents())
         if (e.value("event") == "message") messages << e.value("text").toString();
@@ -467,8 +470,8 @@ TEST(ClassResults, AFolderThatCannotBeListedIsNotAnEmptyClass) {
     // Once it can be read again, Refresh shows its attempts.
     dash->cmdRefresh_Click();
     EXPECT_EQ(dash->results().attempts().size(), 1);
-    EXPECT_TRUE(dash->lblFolder->text().endsWith(" - 1 attempt")) << dash->lblFolder->text().toStdString();
-    EXPECT_TRUE(dash->lblProblems->isHidden());
+    EXPECT_TRUE(folder->text().endsWith(" - 1 attempt")) << folder->text().toStdString();
+    EXPECT_TRUE(problems->isHidden());
     dash->close();
 }
 

@@ -99,16 +99,16 @@ TEST(DiagnosticsWindow, DamagedDatabasesLeaveAUsableWindowAndAnUnchangedFile) {
     auto* w = frm<frmDiagnostics>();
     w->connectDatabase();
     w->setRoutinesEnabled(true);
-    EXPECT_EQ(w->cmbSystem->currentText(), "Ghost");
-    EXPECT_FALSE(w->txbRoutine[1]->isEnabled());
+    EXPECT_EQ(w->findChild<QComboBox*>("cmbSystem")->currentText(), "Ghost");
+    EXPECT_FALSE(w->findChild<QLineEdit*>(arrayName("txbRoutine", 1))->isEnabled());
     w->findChild<QPushButton*>("DataSystem(next)")->click();
-    EXPECT_EQ(w->txbRoutine[1]->text(), "pads");
-    EXPECT_TRUE(w->txbRoutine[1]->isEnabled());
-    EXPECT_FALSE(w->txbRoutine[2]->isEnabled());
+    EXPECT_EQ(w->findChild<QLineEdit*>(arrayName("txbRoutine", 1))->text(), "pads");
+    EXPECT_TRUE(w->findChild<QLineEdit*>(arrayName("txbRoutine", 1))->isEnabled());
+    EXPECT_FALSE(w->findChild<QLineEdit*>(arrayName("txbRoutine", 2))->isEnabled());
 
     const QByteArray bytes = contents(path);
-    w->txbRoutine[1]->setText("discs");
-    emit w->txbRoutine[1]->textEdited("discs");
+    w->findChild<QLineEdit*>(arrayName("txbRoutine", 1))->setText("discs");
+    emit w->findChild<QLineEdit*>(arrayName("txbRoutine", 1))->textEdited("discs");
     {
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "holder");
         other.setDatabaseName(path);
@@ -126,7 +126,7 @@ TEST(DiagnosticsWindow, DamagedDatabasesLeaveAUsableWindowAndAnUnchangedFile) {
     // An empty list of systems: nothing to show, nothing to edit.
     SelectedFileName = makeDb(dir, "empty.db", {kSystems});
     w->onActivate();
-    EXPECT_EQ(w->cmbSystem->currentText(), QString());
-    EXPECT_FALSE(w->txbRoutine[0]->isEnabled());
+    EXPECT_EQ(w->findChild<QComboBox*>("cmbSystem")->currentText(), QString());
+    EXPECT_FALSE(w->findChild<QLineEdit*>(arrayName("txbRoutine", 0))->isEnabled());
     Forms::unloadAll();
 }

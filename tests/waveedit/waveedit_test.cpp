@@ -52,6 +52,8 @@ protected:
     }
     void TearDown() override { Forms::unload("frmWaveEdit"); }
     static QString path() { return dir->filePath("w.msf"); }
+    // Cell i of the editor, found as script mode finds it.
+    QLineEdit* cell(int i) const { return editor->findChild<QLineEdit*>(arrayName("txtYvalue", i)); }
 
     MultiScope* ms = nullptr;
     frmWaveEdit* editor = nullptr;
@@ -61,10 +63,10 @@ protected:
 };
 
 TEST_F(Editor, SaveDiedPartWayLeavesTheOldFileWhole) {
-    editor->txtYvalue[1]->setText("-45");
+    cell(1)->setText("-45");
     {
         FileSizeLimit limit(64);  // the new file stops short of its 51 lines
-        editor->cmdSave->click();
+        editor->findChild<QPushButton*>("cmdSave")->click();
     }
     EXPECT_EQ(contents(path()), original) << "the old file, byte for byte";
     EXPECT_EQ(takeMessages(), QStringList{"Error number 61 Disk full"});
@@ -72,10 +74,10 @@ TEST_F(Editor, SaveDiedPartWayLeavesTheOldFileWhole) {
 }
 
 TEST_F(Editor, CellsNoLineCouldHoldStillSaveAs51Records) {
-    editor->txtYvalue[0]->setText(QString(10000, 'V'));
-    editor->txtYvalue[1]->setText("line\r\nbreak");  // not typed, but the program could
-    editor->txtYvalue[2]->setText("a\nb\rc");
-    editor->cmdSave->click();
+    cell(0)->setText(QString(10000, 'V'));
+    cell(1)->setText("line\r\nbreak");  // not typed, but the program could
+    cell(2)->setText("a\nb\rc");
+    editor->findChild<QPushButton*>("cmdSave")->click();
     // Saved as typed; the scope, showing the file again, names the samples that are no number.
     EXPECT_EQ(takeMessages(), QStringList{"Samples 1, 2 of w.msf are not numbers; the trace leaves them out."});
     const QByteArray bytes = contents(path());
