@@ -1,5 +1,6 @@
 // The script-mode contract: commands, error lines, dialog answers and deferred commands.
 #include "app/script/scriptrunner.h"
+#include "platform/form.h"
 #include "sim/simstate.h"
 
 #include <QFile>
@@ -117,6 +118,18 @@ TEST_F(Script, ASearchOfTheEventsSinceTheLastCheckFailsWhenSomeWereNotKept) {
                      "expect noevent ninety-nine"}),
                 "error");
     EXPECT_TRUE(errors.isEmpty()) << errors.value(0).value("text").toString().toStdString();
+}
+
+TEST_F(Script, AGridCellIsNamedByNumbers) {
+    ASSERT_NE(Forms::get("FRMsimulation"), nullptr);
+    const auto ev = run({"show FRMsimulation.DBtiminggrid(0,0)", "show FRMsimulation.DBtiminggrid(x,y)",
+                         "set FRMsimulation.DBtiminggrid(x,0) 5", "click FRMsimulation.DBtiminggrid(0,y)"});
+    EXPECT_EQ(of(ev, "show").size(), 1);
+    const auto errors = of(ev, "error");
+    ASSERT_EQ(errors.size(), 3);
+    EXPECT_EQ(errors[0].value("text").toString(), "no cell x,y");
+    EXPECT_EQ(errors[1].value("text").toString(), "no cell x,0");
+    EXPECT_EQ(errors[2].value("text").toString(), "no cell 0,y");
 }
 
 }  // namespace
