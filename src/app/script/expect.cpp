@@ -118,18 +118,27 @@ bool ScriptRunner::expectFile(const QString& what, const QString& args, QString*
     return got == want || mismatch("line " + QString::number(n) + " of " + path, want, got, error);
 }
 
-// expect T FIELD VALUE: a field of what `show T` prints.
+// expect T FIELD VALUE: a field of what `show T` prints. Like `show`, it loads no window; of one
+// that is not loaded only `loaded` can be checked (false).
 bool ScriptRunner::expectTarget(const QString& what, const QString& args, QString* error) {
     QString wantText;
     const QString field = firstWord(args, &wantText);
     Target t;
-    if (!resolve(what, Lookup::Load, &t, error)) return false;
+    if (!resolve(what, Lookup::LoadedOnly, &t, error)) return false;
     // A check of what a locked room keeps back fails without telling what it holds.
     if (const QString why = barred(t); !why.isEmpty()) {
         *error = why;
         return false;
     }
     const QString want = unescape(unquote(wantText));
+    if (field == "loaded") {
+        const QString got = t.loaded ? "true" : "false";
+        return got == want || mismatch(what + " " + field, want, got, error);
+    }
+    if (!t.loaded) {
+        *error = what + " has no " + field + ": " + t.name.window + " is not loaded";
+        return false;
+    }
     QJsonObject o;
     if (!showTarget(t, &o, error)) return false;
     if (!o.contains(field)) {

@@ -359,10 +359,15 @@ bool ScriptRunner::verbSeed(const Call& c, QString* error) {
     return true;
 }
 
+// A look at a target, which loads no window: for one that is not loaded it says so.
 bool ScriptRunner::verbShow(const Call& c, QString* error) {
     Target t;
-    if (!resolve(c.rest, Lookup::Load, &t, error)) return false;
+    if (!resolve(c.rest, Lookup::LoadedOnly, &t, error)) return false;
     if (const QString why = barred(t); !why.isEmpty()) return refuse(c.rest.trimmed(), why);
+    if (!t.loaded) {
+        emitEvent({{"event", "show"}, {"target", t.name.text()}, {"loaded", false}});
+        return true;
+    }
     QJsonObject o;
     if (!showTarget(t, &o, error)) return false;
     emitEvent(o);
