@@ -1,5 +1,6 @@
 // The script-mode contract: commands, error lines, dialog answers and deferred commands.
 #include "app/script/scriptrunner.h"
+#include "platform/form.h"
 #include "sim/simstate.h"
 
 #include <QFile>
@@ -117,6 +118,46 @@ TEST_F(Script, ASearchOfTheEventsSinceTheLastCheckFailsWhenSomeWereNotKept) {
                      "expect noevent ninety-nine"}),
                 "error");
     EXPECT_TRUE(errors.isEmpty()) << errors.value(0).value("text").toString().toStdString();
+}
+
+TEST_F(Script, ALookAtAWindowLoadsNoWindowAndSaysWhenItIsNotLoaded) {
+    ASSERT_EQ(Forms::find("frmOptions"), nullptr);
+    auto ev = run({"show frmOptions", "show frmOptions.Check1(6)", "expect frmOptions loaded false",
+                   "expect frmOptions visible false", "expect frmOptions.Check1(6) value 1"});
+    EXPECT_EQ(Forms::find("frmOptions"), nullptr);
+    const auto shows = of(ev, "show");
+    ASSERT_EQ(shows.size(), 2);
+    EXPECT_EQ(shows[0], (QJsonObject{{"event", "show"}, {"target", "frmOptions"}, {"loaded", false}}));
+    EXPECT_EQ(shows[1].value("target").toString(), "frmOptions.Check1(6)");
+    EXPECT_FALSE(shows[1].value("loaded").toBool(true));
+    auto errors = of(ev, "error");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[0].value("line").toInt(), 4);
+    EXPECT_EQ(errors[0].value("text").toString(), "frmOptions has no visible: frmOptions is not loaded");
+    EXPECT_EQ(errors[1].value("line").toInt(), 5);
+    // A window the program does not have is still an error, loaded or not.
+    errors = of(run({"show frmNowhere", "expect frmNowhere loaded false"}), "error");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[0].value("text").toString(), "unknown window frmNowhere");
+
+    // Opened as a user opens it, it is shown as it is.
+    ev = run({"menu Tools > Options", "expect frmOptions loaded true", "show frmOptions.Check1(6)", "close frmOptions"});
+    EXPECT_TRUE(of(ev, "error").isEmpty()) << of(ev, "error").value(0).value("text").toString().toStdString();
+    ASSERT_EQ(of(ev, "show").size(), 1);
+    EXPECT_TRUE(of(ev, "show")[0].contains("value"));
+    EXPECT_FALSE(of(ev, "show")[0].contains("loaded"));
+}
+
+TEST_F(Script, AGridCellIsNamedByNumbers) {
+    ASSERT_NE(Forms::get("FRMsimulation"), nullptr);
+    const auto ev = run({"show FRMsimulation.DBtiminggrid(0,0)", "show FRMsimulation.DBtiminggrid(x,y)",
+                         "set FRMsimulation.DBtiminggrid(x,0) 5", "click FRMsimulation.DBtiminggrid(0,y)"});
+    EXPECT_EQ(of(ev, "show").size(), 1);
+    const auto errors = of(ev, "error");
+    ASSERT_EQ(errors.size(), 3);
+    EXPECT_EQ(errors[0].value("text").toString(), "no cell x,y");
+    EXPECT_EQ(errors[1].value("text").toString(), "no cell x,0");
+    EXPECT_EQ(errors[2].value("text").toString(), "no cell 0,y");
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ click frmLogin.cmdOK
 expect event "Password accepted, you now have access to the database and faults list..."
 expect event "The password of this room is set in the classroom configuration"
 expect LoggedIn -1
-expect frmLogin visible false
+expect frmLogin loaded false
 file CONFIG:Vantorel/Vantorel.conf
 expect event "ZRsettingPW=mine"
 #! restart

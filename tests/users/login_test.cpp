@@ -84,7 +84,7 @@ TEST_F(LoginCheck, TheWindowSaysThatItChecksAndTheOutcomeComesLater) {
     EXPECT_TRUE(texts(ev, "error").isEmpty()) << texts(ev, "error").join('\n').toStdString();
     EXPECT_TRUE(texts(ev, "message").isEmpty());
     EXPECT_EQ(outcome().value(0).toStdString(), kAccepted.toStdString());
-    ev = run({"expect LoggedIn -1", "expect frmLogin visible false"});
+    ev = run({"expect LoggedIn -1", "expect frmLogin loaded false"});
     EXPECT_TRUE(texts(ev, "error").isEmpty()) << texts(ev, "error").join('\n').toStdString();
 }
 

@@ -20,7 +20,7 @@ click frmOptions.Check1(6)
 click frmOptions.Check1(4)
 click frmOptions.Check1(8)
 click frmOptions.cmdOK
-expect frmOptions visible false
+expect frmOptions loaded false
 expect OptionFlags 0,1,0,0,1,0,0,1,1,1
 expect frmMainscreen.StatusBar1 visible false
 expect frmFaults visible true
@@ -37,7 +37,7 @@ expect frmUserDetails visible true
 #! setting ZRsettings ZRsetting1 -1
 #! setting ZRsettings ZRsetting9 ""
 expect frmMainscreen.StatusBar1 visible true
-expect frmTip visible false
+expect frmTip loaded false
 menu Tools > Options
 expect frmOptions.Check1(6) value 1
 expect frmOptions.Check1(7) value 0
@@ -49,5 +49,5 @@ menu Tools > Options
 click frmOptions.Check1(6)
 click frmOptions.cmdOK
 expect event "Error number: 75 - Path/File access error: the settings could not be written"
-expect frmOptions visible false
+expect frmOptions loaded false
 expect frmMainscreen.StatusBar1 visible false

@@ -14,10 +14,10 @@ expect event "\"text\":\"The active window is 'Faults...'\\r\\rVisit the Vantore
 menu File > Close All
 expect ToolMode 1
 expect status Ready...
-expect frmOptions visible false
-expect frmMaps visible false
-expect frmTip visible false
-expect frmUserDetails visible false
+expect frmOptions loaded false
+expect frmMaps loaded false
+expect frmTip loaded false
+expect frmUserDetails loaded false
 expect frmFaults visible false
 expect MultiScope visible false
 expect frmLogin visible true

@@ -18,9 +18,9 @@ expect frmTip.lblTipText text "Check the earth first."
 expect frmTip.chkLoadTipsAtStartup value 1
 set frmTip.chkLoadTipsAtStartup 0
 click frmTip.cmdOK
-expect frmTip visible false
+expect frmTip loaded false
 #! restart
-expect frmTip visible false
+expect frmTip loaded false
 #! restart
 # A file of ten megabytes shows its first lines at once; an empty file leaves the label as it was.
 #! sh yes 'A tip that repeats itself.' | head -c 10485760 > "$work/data/TIPOFDAY.TXT"

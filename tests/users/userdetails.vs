@@ -7,7 +7,7 @@ set frmUserDetails.txbCompany "Garage; Bay = 3 [north]"
 set frmUserDetails.txbAddress "1 Rue de l'Église, 75001 Paris"
 set frmUserDetails.txbTelephone "+44 (0)1632 960123 # ext 7"
 click frmUserDetails.cmdOK
-expect frmUserDetails visible false
+expect frmUserDetails loaded false
 expect status Ready...
 #! restart
 menu Tools > User Details
@@ -17,7 +17,7 @@ expect frmUserDetails.txbAddress text "1 Rue de l'Église, 75001 Paris"
 expect frmUserDetails.txbTelephone text "+44 (0)1632 960123 # ext 7"
 set frmUserDetails.txbName Nobody
 click frmUserDetails.cmdCancel
-expect frmUserDetails visible false
+expect frmUserDetails loaded false
 menu Tools > User Details
 expect frmUserDetails.txbName text Seán "Spanner" O'Neill
 #! restart

@@ -1,5 +1,8 @@
 // Script mode: runs the real program on virtual time from a file of commands and writes a
-// transcript of JSON objects, one per line.
+// transcript of JSON objects, one per line. The runner keeps the script's place, its deferred
+// commands and the events; a line is read by the parser (parser.h), its verb found in the table
+// of verbs (verbs.cpp), its target by name (target.h) and shown or changed by the inspector of
+// the target's kind (inspectors.h); expect.cpp holds the checks.
 #pragma once
 
 #include <QJsonObject>
@@ -8,8 +11,6 @@
 #include <QStringList>
 #include <functional>
 
-class QObject;
-class QWidget;
 class ScriptPlatform;
 
 class ScriptRunner {
@@ -32,12 +33,6 @@ public:
     void untrappedError(int number, const QString& description);
 
 private:
-    struct Target {
-        QString window, control, index;
-        QObject* object = nullptr;   // the control (or the window itself)
-        QWidget* widget = nullptr;
-        class Form* form = nullptr;  // the window, when it is a form
-    };
     struct Deferred {
         int remaining;
         QString command;
@@ -46,7 +41,6 @@ private:
 
     void emitEvent(const QJsonObject& e);
     bool execute(const QString& line, int lineNo);
-    bool resolve(const QString& text, Target* t, QString* error);
     // One command of a script line: its verb in lower case, the rest of the line, and the
     // script line it stands on (for a deferred command, the line of its "defer").
     struct Call {
@@ -57,7 +51,7 @@ private:
     // A verb's handler: false, with the error text, when the command fails.
     using Verb = bool (ScriptRunner::*)(const Call& c, QString* error);
 
-    // Looks the verb up in the table of verbs and runs its handler.
+    // The table of verbs (verbs.cpp): looks the verb up and runs its handler.
     bool command(const QString& verb, const QString& rest, int lineNo, QString* error);
     bool verbMenu(const Call& c, QString* error);
     bool verbToolbar(const Call& c, QString* error);
@@ -84,14 +78,15 @@ private:
     bool verbExpect(const Call& c, QString* error);
     bool verbMark(const Call& c, QString* error);
 
-    // In a locked room: why the command may not reach the target (empty when it may).
-    QString barred(const Target& t) const;
     // Reports a command the locked room refuses; true: the command is done (the line does not
     // fail, and tells nothing of what it would have read).
     bool refuse(const QString& target, const QString& why);
-    bool show(const Target& t, QJsonObject* out, QString* error);
-    bool setValue(const Target& t, const QString& value, QString* error);
+    // The checks of `expect` (expect.cpp).
     bool expect(const QString& rest, QString* error);
+    bool expectEvent(const QString& what, const QString& args, QString* error);
+    bool expectFile(const QString& what, const QString& args, QString* error);
+    bool expectTarget(const QString& what, const QString& args, QString* error);
+    bool expectVariable(const QString& what, const QString& args, QString* error);
     void onYield();
     void settle();
 
