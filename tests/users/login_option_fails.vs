@@ -12,4 +12,4 @@ expect event "Password accepted"
 expect event "Error number: 53 - File not found: background.jpg"
 expect LoggedIn -1
 expect frmFaults visible true
-expect frmLogin visible false
+expect frmLogin loaded false
