@@ -22,7 +22,6 @@
 #include <optional>
 
 class MultiScope;
-class QAbstractSlider;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -126,14 +125,6 @@ private:
     scope::ScreenTrace referenceTrace_;
     QString referenceName_;
     int ticks_ = 0;
-    // The controls whose ranges and meaning differ between the sources (Timebase, Volts, X):
-    // each holds the value of the source not showing. Y and Focus mean the same to both.
-    struct SwappedControl {
-        QAbstractSlider* control = nullptr;
-        int storedMin = 0, storedMax = 0, liveMin = 0, liveMax = 0;
-        int held = 0;
-    };
-    SwappedControl swapped_[3];
     bool liveRanges_ = false;  // Live has the controls
     QImage graticule_;  // the screen's back and graticule at its present size
     std::vector<double> drawnValues_;  // the frame on the screen

@@ -1,7 +1,8 @@
 // Every connection point of the three circuit windows dropped on the instrument's terminal,
 // healthy and with each fault 1..44 injected alone: the waveform that ends on the scope (and its
 // DMM text) and the messages shown; the rules that tell a sensor from its wiring and its
-// connection at the ECU; and the Live screen's cursors under the mouse.
+// connection at the ECU; what the probe measures when a caption reads otherwise; and the Live
+// screen's cursors under the mouse.
 #include "testing.h"
 
 #include "app/main_window/frmmainscreen.h"
@@ -14,6 +15,7 @@
 #include "multiscope/livescope.h"
 #include "platform/picturebox.h"
 #include "multiscope/multiscope.h"
+#include "multiscope/probe.h"
 #include "platform/services.h"
 
 #include <QCheckBox>
@@ -187,6 +189,61 @@ TEST_F(Connections, OverridesApplyInOrder) {
     CriticalFault = True;
     drop("FRMsimulation.lblECU(8)");
     EXPECT_EQ(CurrentWaveformFile, "Blank.msf");
+}
+
+// A caption that reads otherwise (translated) measures the same point: the point's own data
+// files, the blank trace on the lambda circuit after a critical fault, and the Live screen's
+// quantity and unit. The terminal shows the caption the label carries.
+TEST_F(Connections, ATranslatedCaptionMeasuresTheSamePoint) {
+    MultiScope* ms = frm<MultiScope>();
+    struct Caption {
+        QLabel* label;
+        QString was;
+        Caption(QLabel* l, const QString& now) : label(l), was(l->text()) { l->setText(now); }
+        ~Caption() { label->setText(was); }
+    };
+    const Caption pump(qobject_cast<QLabel*>(point("FRMsimulation.Label1")), "Kraftstoffpumpe");
+    const Caption lambda(qobject_cast<QLabel*>(point("FRMsimulation.Label14")), "Lambdasonde");
+    EXPECT_EQ(drop("FRMsimulation.Label1"), QStringList());
+    EXPECT_EQ(CurrentWaveformFile, "Fuel pump.msf");
+    EXPECT_EQ(QString(ConnectionName), "Fuel pump");
+    EXPECT_EQ(ms->lblDMM->text(), dmmOf("Fuel pump.msf"));
+    EXPECT_EQ(ms->cmdConnection->text(), "Connected: Kraftstoffpumpe");
+    CriticalFault = True;
+    drop("FRMsimulation.Label14");
+    EXPECT_EQ(CurrentWaveformFile, "Blank.msf");
+    CriticalFault = False;
+    ms->showForm();
+    ms->setSource(MultiScope::Source::Live);
+    drop("FRMsimulation.Label1");
+    QJsonObject screen;
+    EXPECT_TRUE(ms->live->scriptShow("", "", screen));
+    EXPECT_EQ(screen.value("unit").toString(), "A");
+    EXPECT_FALSE(screen.contains("message")) << screen.value("message").toString().toStdString();
+    ms->setSource(MultiScope::Source::Stored);
+}
+
+// The probe is on a point or hangs free. On a label that is no point it measures nothing and
+// its files are named by the caption; taking off a free probe changes nothing.
+TEST(Probe, IsOnAPointOrFree) {
+    instrument::Probe probe;
+    int changes = 0;
+    QObject::connect(&probe, &instrument::Probe::changed, [&] { ++changes; });
+    EXPECT_FALSE(probe.detach());
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(probe.fileBase(), QString());
+    probe.attach({"Kraftstoffpumpe", "Label1", -1, "FRMsimulation"});
+    EXPECT_EQ(probe.point(), sim::PointId::FuelPump);
+    EXPECT_EQ(probe.quantity(), sim::Quantity::FuelPump);
+    EXPECT_EQ(probe.fileBase(), "Fuel pump");
+    probe.attach({"Engine speed", "Label10", -1, "FRMsimulation"});
+    EXPECT_TRUE(probe.attached());
+    EXPECT_EQ(probe.point(), std::nullopt);
+    EXPECT_EQ(probe.quantity(), std::nullopt);
+    EXPECT_EQ(probe.fileBase(), "Engine speed");
+    EXPECT_TRUE(probe.detach());
+    EXPECT_FALSE(probe.attached());
+    EXPECT_EQ(changes, 3);
 }
 
 TEST_F(Connections, MissingWaveformIsReportedAndStopsTheDrop) {
