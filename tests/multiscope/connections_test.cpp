@@ -12,6 +12,7 @@
 #include "engine/frmsimulation.h"
 #include "faults/frmfaults.h"
 #include "multiscope/connections.h"
+#include "multiscope/instrument.h"
 #include "multiscope/livescope.h"
 #include "platform/picturebox.h"
 #include "multiscope/multiscope.h"
@@ -220,6 +221,27 @@ TEST_F(Connections, ATranslatedCaptionMeasuresTheSamePoint) {
     EXPECT_TRUE(ms->live->scriptShow("", "", screen));
     EXPECT_EQ(screen.value("unit").toString(), "A");
     EXPECT_FALSE(screen.contains("message")) << screen.value("message").toString().toStdString();
+    ms->setSource(MultiScope::Source::Stored);
+}
+
+// When the engine stops the probe comes off: the terminal is free and the Live screen, which
+// drew the point's signal, asks for a point again.
+TEST_F(Connections, StoppingTheEngineTakesTheProbeOff) {
+    MultiScope* ms = frm<MultiScope>();
+    ms->showForm();
+    ms->setSource(MultiScope::Source::Live);
+    drop("FRMsimulation.Label1");
+    QJsonObject before;
+    ASSERT_TRUE(ms->live->scriptShow("", "", before));
+    EXPECT_FALSE(before.value("probe").toString().isEmpty());
+    EXPECT_FALSE(before.contains("message"));
+    instrument::probesOff();
+    EXPECT_FALSE(ms->probe().attached());
+    EXPECT_EQ(ms->cmdConnection->text(), "Drag/Drop Connections Here...");
+    QJsonObject after;
+    ASSERT_TRUE(ms->live->scriptShow("", "", after));
+    EXPECT_EQ(after.value("probe").toString(), QString());
+    EXPECT_TRUE(after.contains("message"));
     ms->setSource(MultiScope::Source::Stored);
 }
 
