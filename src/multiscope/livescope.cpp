@@ -89,6 +89,8 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     // A stored mode that is none of these (damaged, from another version) gives the default.
     const int storedMode = cmbTrigger->findText(GetSetting("Instruments", "Scope_trigger", "Auto").trimmed(), Qt::MatchFixedString);
     cmbTrigger->setCurrentIndex(storedMode >= 0 ? storedMode : int(scope::Trigger().mode));
+    scope::Trigger& trigger = settings_.trigger;
+    trigger.mode = scope::TriggerMode(std::clamp(cmbTrigger->currentIndex(), 0, 3));
     cmbEdge = new QComboBox(bar);
     cmbEdge->setObjectName("cmbEdge");
     cmbEdge->setToolTip("Trigger edge");
@@ -100,17 +102,29 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     spnLevel->setDecimals(2);
     spnLevel->setSuffix(" V");
     spnLevel->setKeyboardTracking(false);
+    trigger.edge = scope::Edge::Rising;
+    trigger.level = spnLevel->value();
     chkCursors = new QCheckBox("Cursors", bar);
     chkCursors->setObjectName("chkCursors");
     chkCursors->setToolTip("Two time and two level cursors: drag them, or Tab to pick one and move it with the arrow keys");
     cmdMeasure = menuButton(bar, "cmdMeasure", "Measure", "Measurements shown under the screen");
     const QStringList chosen = GetSetting("Instruments", "Scope_measurements", kDefaultMeasurements.join(','))
                                    .split(',', Qt::SkipEmptyParts);
+    std::vector<Measurement>& measured = settings_.measurements;
+    measured.clear();
     for (int i = 0; i < 10; ++i) {
-        const QString name = scope::measurementName(kMeasurements[i]);
+        const Measurement m = kMeasurements[i];
+        const QString name = scope::measurementName(m);
         mnuMeasure[i] = menuAction(cmdMeasure, ms, "mnuMeasure(" + QString::number(i) + ")", name);
         mnuMeasure[i]->setCheckable(true);
         mnuMeasure[i]->setChecked(chosen.contains(name));
+        if (mnuMeasure[i]->isChecked()) measured.push_back(m);
+        // The menu shows the settings; ticking an entry edits them.
+        connect(mnuMeasure[i], &QAction::toggled, this, [this, m](bool on) {
+            std::vector<Measurement>& shown = settings_.measurements;
+            shown.erase(std::remove(shown.begin(), shown.end(), m), shown.end());
+            if (on) shown.push_back(m);
+        });
         connect(mnuMeasure[i], &QAction::triggered, this, guarded([this] {
                     saveMeasurements();
                     render();
@@ -132,6 +146,14 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     lblVoltsValue = valueLabel(ms->scopePanel(), "lblVoltsValue", QRect(34, 169, 36, 12));
     lblFocusValue = valueLabel(ms->scopePanel(), "lblFocusValue", QRect(70, 169, 30, 12));
 
+    // The trigger's controls show the settings; a change edits them before anything reads them.
+    connect(cmbTrigger, &QComboBox::currentIndexChanged, this, [this](int i) {
+        settings_.trigger.mode = scope::TriggerMode(std::clamp(i, 0, 3));
+    });
+    connect(cmbEdge, &QComboBox::currentIndexChanged, this, [this](int i) {
+        settings_.trigger.edge = i == 1 ? scope::Edge::Falling : scope::Edge::Rising;
+    });
+    connect(spnLevel, &QDoubleSpinBox::valueChanged, this, [this](double level) { settings_.trigger.level = level; });
     connect(cmbTrigger, &QComboBox::activated, this, guarded([this] {
                 SaveSetting("Instruments", "Scope_trigger", cmbTrigger->currentText());
                 restart();
@@ -213,10 +235,7 @@ double LiveScope::perDivision() const {
 }
 
 scope::Trigger LiveScope::trigger() const {
-    scope::Trigger t;
-    t.mode = scope::TriggerMode(std::clamp(cmbTrigger->currentIndex(), 0, 3));
-    t.edge = cmbEdge->currentIndex() == 1 ? scope::Edge::Falling : scope::Edge::Rising;
-    t.level = spnLevel->value();
+    scope::Trigger t = settings_.trigger;
     t.position = (ms_->controls().xShift + 50) / 100.0;
     return t;
 }
@@ -268,6 +287,7 @@ void LiveScope::probeConnected() {
         spnLevel->setSingleStep(s.perDivision / 10);
         // A signal about its zero triggers on its zero crossing; one above it a division up.
         spnLevel->setValue(s.zeroAtCentre ? 0.0 : s.perDivision);
+        settings_.trigger.level = spnLevel->value();
     }
     showControlValues();
     restart();
@@ -349,8 +369,8 @@ QStringList LiveScope::measurementTexts() const {
     // rounding for a mean that is zero).
     const double resolution = perDivision() / 100;
     for (int i = 0; i < 10; ++i) {
-        if (!mnuMeasure[i]->isChecked()) continue;
         const Measurement m = kMeasurements[i];
+        if (!settings_.measures(m)) continue;
         scope::MeasuredValue v = scope::measure(t, m, unit());
         const bool level = m == Measurement::Minimum || m == Measurement::Maximum || m == Measurement::PeakToPeak ||
                            m == Measurement::Mean || m == Measurement::Rms;
@@ -524,8 +544,8 @@ void LiveScope::captureCsv() {
 
 void LiveScope::saveMeasurements() const {
     QStringList names;
-    for (QAction* a : mnuMeasure)
-        if (a->isChecked()) names << a->text();
+    for (Measurement m : kMeasurements)
+        if (settings_.measures(m)) names << scope::measurementName(m);
     SaveSetting("Instruments", "Scope_measurements", names.join(','));
 }
 

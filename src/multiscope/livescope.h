@@ -12,6 +12,7 @@
 #include "multiscope/acquisition.h"
 #include "multiscope/measurements.h"
 #include "multiscope/scopescreen.h"
+#include "multiscope/settings.h"
 
 #include <QImage>
 #include <QObject>
@@ -54,6 +55,8 @@ public:
     void restart();
     // Value read-outs beside the window's scale controls.
     void showControlValues();
+    // The trigger and the measurements chosen.
+    const scope::Settings& settings() const { return settings_; }
     // Where the parts of the screen lay when it was last drawn.
     const scope::ScreenGeometry& geometry() const { return drawnGeometry_; }
 
@@ -117,6 +120,7 @@ private:
     void saveMeasurements() const;
 
     MultiScope* ms_;
+    scope::Settings settings_;
     scope::Acquisition acquisition_;
     scope::Cursors cursors_;
     std::optional<scope::CursorId> dragging_;

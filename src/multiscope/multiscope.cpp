@@ -174,8 +174,8 @@ MultiScope::MultiScope() {
     optLive->setObjectName("optLive");
     optLive->setToolTip("The signal of the running engine, as a probe on the car measures it");
     optLive->setGeometry(134, 158, 64, 17);
-    (GetSetting("Instruments", "Scope_source", "Stored") == QLatin1String("Live") ? optLive : optStored)
-        ->setChecked(true);
+    if (GetSetting("Instruments", "Scope_source", "Stored") == QLatin1String("Live")) source_ = Source::Live;
+    (source_ == Source::Live ? optLive : optStored)->setChecked(true);
 
     // Info frame.
     Frame2 = makeFrame(this, "Frame2", "Info", QRect());
@@ -365,9 +365,8 @@ void MultiScope::sldTime_Change() {
 
 // ---- The live source ----
 
-MultiScope::Source MultiScope::source() const { return optLive->isChecked() ? Source::Live : Source::Stored; }
-
 void MultiScope::setSource(Source s) {
+    source_ = s;
     (s == Source::Live ? optLive : optStored)->setChecked(true);
     if (!live->sourceChanged()) return;
     SaveSetting("Instruments", "Scope_source", s == Source::Live ? "Live" : "Stored");

@@ -102,7 +102,7 @@ public:
     // Where the scope's trace and meter come from: the point's waveform file (Stored, as
     // always) or the running simulation (Live). The choice is kept in the settings.
     enum class Source { Stored, Live };
-    Source source() const;
+    Source source() const { return source_; }
     void setSource(Source source);
     QRadioButton* optStored;
     QRadioButton* optLive;
@@ -160,6 +160,7 @@ private:
     void optSource_Click(Source source);
 
     ScopeSweep sweep_;
+    Source source_ = Source::Stored;
     instrument::Probe* probe_;
     // The controls whose ranges and meaning differ between the sources (Timebase, Volts, X):
     // each holds the value of the source not showing. Y and Focus mean the same to both.

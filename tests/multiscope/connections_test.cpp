@@ -21,6 +21,9 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QAction>
+#include <QComboBox>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QMouseEvent>
 #include <QFile>
@@ -242,6 +245,38 @@ TEST_F(Connections, StoppingTheEngineTakesTheProbeOff) {
     ASSERT_TRUE(ms->live->scriptShow("", "", after));
     EXPECT_EQ(after.value("probe").toString(), QString());
     EXPECT_TRUE(after.contains("message"));
+    ms->setSource(MultiScope::Source::Stored);
+}
+
+// The Live screen's bar edits what the screen uses: the edge picked is the one it triggers on,
+// a measurement ticked or unticked in the menu comes and goes under the screen and is kept
+// for the next run.
+TEST_F(Connections, TheLiveBarEditsWhatTheScreenUses) {
+    MultiScope* ms = frm<MultiScope>();
+    LiveScope* live = ms->live;
+    ms->showForm();
+    ms->setSource(MultiScope::Source::Live);
+    drop("FRMsimulation.lblECU(1)");
+    const auto screen = [live] {
+        QJsonObject o;
+        EXPECT_TRUE(live->scriptShow("", "", o));
+        return o;
+    };
+    const auto showsRms = [&] {
+        for (const QJsonValue& v : screen().value("measurements").toArray())
+            if (v.toString().startsWith("RMS ")) return true;
+        return false;
+    };
+    live->cmbEdge->setCurrentIndex(1);
+    EXPECT_EQ(screen().value("trigger").toObject().value("edge").toString(), "Falling");
+    live->cmbEdge->setCurrentIndex(0);
+    EXPECT_EQ(screen().value("trigger").toObject().value("edge").toString(), "Rising");
+    const bool wasShown = showsRms();
+    live->mnuMeasure[4]->trigger();
+    EXPECT_EQ(showsRms(), !wasShown);
+    EXPECT_EQ(GetSetting("Instruments", "Scope_measurements", "").split(',').contains("RMS"), !wasShown);
+    live->mnuMeasure[4]->trigger();
+    EXPECT_EQ(showsRms(), wasShown);
     ms->setSource(MultiScope::Source::Stored);
 }
 
