@@ -72,27 +72,13 @@ public:
     // The picture shown on the picture device (scaled to fit its area as the window changes).
     void showPictureImage(const QImage& picture, const QString& source);
 
+    // The controls the waveform editor and the telemetry device still reach (and the tests);
+    // the others are the window's own.
     VTimer* Timer1 = nullptr;
     QPushButton* cmdConnection;
-    QPushButton* cmdChangeTool;
-    QGroupBox* Frame1;
-    QComboBox* cmbReading;
     QSlider* sldTime;
-    QScrollBar* hsbXshift;
-    QScrollBar* vscY1shift;
-    QScrollBar* vscVolts1;
-    QScrollBar* updFocus;
-    QPushButton* cmdPause;
     QLabel* lblDMM;
     PictureBox* scopescreen;
-    QLine Line[11];  // Line1..Line10, the graticule over the screen (pixels)
-    QGroupBox* Frame2;
-    QPlainTextEdit* txbEdit;
-    PictureBox* pbxPictures;
-    QGroupBox* Frame4;
-    QPushButton* cmdScan;
-    QPushButton* cmdRead;
-    QPlainTextEdit* txbScanner;
     PictureBox* picTelemetry;  // the telemetry device's display
     TelemetryDevice* telemetry = nullptr;  // its controls, timer and handlers
     LiveScope* live = nullptr;  // the Live screen: its controls, trigger, cursors and captures
@@ -148,6 +134,23 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    QPushButton* cmdChangeTool;
+    QGroupBox* Frame1;
+    QComboBox* cmbReading;
+    QScrollBar* hsbXshift;
+    QScrollBar* vscY1shift;
+    QScrollBar* vscVolts1;
+    QScrollBar* updFocus;
+    QPushButton* cmdPause;
+    QLine Line[11];  // Line1..Line10, the graticule over the screen (pixels)
+    QGroupBox* Frame2;
+    QPlainTextEdit* txbEdit;
+    PictureBox* pbxPictures;
+    QGroupBox* Frame4;
+    QPushButton* cmdScan;
+    QPushButton* cmdRead;
+    QPlainTextEdit* txbScanner;
+
     // The terminal's caption, in a smaller type where the longest captions need it, so that it
     // is never cut off.
     void setTerminalText(const QString& text);
