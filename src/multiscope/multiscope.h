@@ -67,7 +67,7 @@ public:
     // The reading box's text (typed or picked).
     QString readingText() const;
     void setReadingText(const QString& text);
-    // The probe comes off its point: the terminal free again (and said so when it already was).
+    // The probe comes off its point (if it was on one); the terminal shows itself free.
     void detachProbe();
     // The picture shown on the picture device (scaled to fit its area as the window changes).
     void showPictureImage(const QImage& picture, const QString& source);
