@@ -1,6 +1,6 @@
 #include "electrical/startstop.h"
 #include "multiscope/displays.h"
-#include "multiscope/multiscope.h"
+#include "multiscope/instrument.h"
 #include "platform/picturebox.h"
 
 #include <QPushButton>
@@ -155,19 +155,7 @@ void showEngineStopped() {
 
     // The instrument's probes come off: blank waveform, terminal free, current tool again.
     chdirToAppFolder();
-    MultiScope* scope = frm<MultiScope>();
-    try {
-        ShowWaveform("Blank.msf");
-    } catch (const VbError&) {
-        // Without the blank waveform the last trace stays; the probes still come off.
-    }
-    scope->setTerminalText("Drag/Drop Connections Here...");
-    if (ToolMode == tool::Telemetry) {  // the telemetry picture comes to the front of the window as it is
-        scope->picTelemetry->setVisible(true);
-        scope->picTelemetry->raise();
-    } else {
-        scope->reshowDevice();
-    }
+    instrument::probesOff();
 }
 
 void RunStartStopEngine(StartMode mode) {

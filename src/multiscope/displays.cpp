@@ -2,25 +2,18 @@
 #include "platform/numbers.h"
 
 #include "sim/simstate.h"
-#include "multiscope/livescope.h"
 #include "multiscope/multiscope.h"
 #include "multiscope/waveformfile.h"
 #include "platform/files.h"
-#include "platform/picturebox.h"
 #include "platform/platform.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
 #include "waveedit/waveedit.h"
 
 #include <QBuffer>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QImageReader>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace {
 constexpr qint64 kPictureLimit = 32 * 1024 * 1024;
@@ -45,15 +38,6 @@ QImage loadPicture(const QString& path) {
     if (image.isNull()) raiseError(481, QStringLiteral("Invalid picture"));
     return image;
 }
-
-void bringDeviceForward(MultiScope* ms, QWidget* display, QWidget* panel) {
-    ms->picTelemetry->setVisible(false);
-    display->setVisible(true);
-    panel->setVisible(true);
-    display->raise();
-    panel->raise();
-    if (display == ms->scopescreen) ms->live->raise();
-}
 }  // namespace
 
 QString instrumentFilePath(const QString& name) {
@@ -72,12 +56,7 @@ QString readTextFile(const QString& path, qint64 maxBytes) {
 
 void ShowWaveform(const QString& file) {
     MultiScope* ms = frm<MultiScope>();
-    ms->picTelemetry->setVisible(false);
-    ms->Timer1->setEnabled(true);
-    bringDeviceForward(ms, ms->scopescreen, ms->Frame1);
-    ms->Form_Resize();
-    ms->cmdConnection->raise();
-    ms->cmdChangeTool->raise();
+    ms->frontScope();
     // Any letter case of the extension names a waveform file ("Idle.MSF" too).
     if (!msf::isWaveformFileName(file)) return;
     CurrentWaveformFile = file;
@@ -85,7 +64,7 @@ void ShowWaveform(const QString& file) {
     ms->setReadingText("Signal");
     msf::closeChannel();
     const int records = msf::readWaveformFile(instrumentFilePath(file), Waveform);
-    ms->lblDMM->setText(Waveform[0]);
+    ms->setMeterText(Waveform[0]);
     // A sample that is no number (text, "nan", "inf", beyond the range of a number) is left out
     // of the trace; the user is told which, so a gap or a flat trace has its reason.
     const QStringList bad = msf::samplesNotNumbers(Waveform, records);
@@ -104,14 +83,7 @@ void OpenWaveformEditor() {
 
 void ShowPicture(const QString& file) {
     MultiScope* ms = frm<MultiScope>();
-    skipping([ms] { ms->picTelemetry->setVisible(false); });
-    skipping([ms] { ms->txbEdit->setVisible(true); });
-    skipping([ms] { bringDeviceForward(ms, ms->pbxPictures, ms->Frame2); });
-    skipping([ms] { ms->Form_Resize(); });
-    skipping([ms] {
-        ms->cmdConnection->raise();
-        ms->cmdChangeTool->raise();
-    });
+    ms->frontPictures();
     CurrentPictureFile = file;
     skipping([ms] {
         if (CurrentPictureFile.isEmpty()) ms->showPictureImage(QImage(), QString());
@@ -123,25 +95,18 @@ void ShowPicture(const QString& file) {
     });
     skipping([ms] {
         FileNumber = 1;
-        ms->txbEdit->setPlainText(readTextFile(instrumentFilePath(CurrentTextFile)));
+        ms->setInfoText(readTextFile(instrumentFilePath(CurrentTextFile)));
     });
 }
 
 void ShowScanner(const QString& file) {
     MultiScope* ms = frm<MultiScope>();
-    ms->picTelemetry->setVisible(false);
-    QFont f = ms->txbScanner->font();
-    f.setPointSize(8);
-    ms->txbScanner->setFont(f);
-    bringDeviceForward(ms, ms->txbScanner, ms->Frame4);
-    ms->cmdConnection->raise();
-    ms->cmdChangeTool->raise();
-    ms->Form_Resize();
-    ms->txbScanner->setPlainText(QString());
+    ms->frontScanner();
+    ms->setScannerText(QString());
     if (rightThree(file) == QLatin1String("scn")) {
         CurrentScannerFile = file;
         FileNumber = 1;
-        ms->txbScanner->setPlainText(readTextFile(instrumentFilePath(file)));
+        ms->setScannerText(readTextFile(instrumentFilePath(file)));
     }
 }
 
@@ -175,12 +140,12 @@ void OpenInstrumentFile() {
     MultiScope* ms = frm<MultiScope>();
     step([&] { CurrentWaveformFile = SelectedFileName; });
     step([&] { ms->setReadingText("Signal"); });
-    step([&] { ms->setTerminalText("Drag/Drop Connections Here..."); });
+    step([&] { ms->detachProbe(); });
     // A file opened is a file to see: the scope shows stored waveforms.
     step([&] { ms->setSource(MultiScope::Source::Stored); });
     step([&] {
         if (waveedit::editorShown()) OpenWaveformEditor();
     });
-    step([&] { ms->Timer1->setEnabled(true); });
+    step([&] { ms->setSweepRunning(true); });
     step([&] { ShowWaveform(CurrentWaveformFile); });
 }

@@ -71,9 +71,7 @@ QLabel* valueLabel(QWidget* parent, const QString& name, const QRect& px) {
     return l;
 }
 
-std::optional<sim::Quantity> quantityOfProbe(const MultiScope* ms) {
-    return ms->probe() ? sim::quantityOf(ms->probe()->caption) : std::nullopt;
-}
+std::optional<sim::Quantity> quantityOfProbe(const MultiScope* ms) { return ms->probe().quantity(); }
 
 // The signal's clock: the platform's monotonic seconds (virtual in script mode).
 double signalNow() { return platform().clock(); }
@@ -91,6 +89,8 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     // A stored mode that is none of these (damaged, from another version) gives the default.
     const int storedMode = cmbTrigger->findText(GetSetting("Instruments", "Scope_trigger", "Auto").trimmed(), Qt::MatchFixedString);
     cmbTrigger->setCurrentIndex(storedMode >= 0 ? storedMode : int(scope::Trigger().mode));
+    scope::Trigger& trigger = settings_.trigger;
+    trigger.mode = scope::TriggerMode(std::clamp(cmbTrigger->currentIndex(), 0, 3));
     cmbEdge = new QComboBox(bar);
     cmbEdge->setObjectName("cmbEdge");
     cmbEdge->setToolTip("Trigger edge");
@@ -102,17 +102,29 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     spnLevel->setDecimals(2);
     spnLevel->setSuffix(" V");
     spnLevel->setKeyboardTracking(false);
+    trigger.edge = scope::Edge::Rising;
+    trigger.level = spnLevel->value();
     chkCursors = new QCheckBox("Cursors", bar);
     chkCursors->setObjectName("chkCursors");
     chkCursors->setToolTip("Two time and two level cursors: drag them, or Tab to pick one and move it with the arrow keys");
     cmdMeasure = menuButton(bar, "cmdMeasure", "Measure", "Measurements shown under the screen");
     const QStringList chosen = GetSetting("Instruments", "Scope_measurements", kDefaultMeasurements.join(','))
                                    .split(',', Qt::SkipEmptyParts);
+    std::vector<Measurement>& measured = settings_.measurements;
+    measured.clear();
     for (int i = 0; i < 10; ++i) {
-        const QString name = scope::measurementName(kMeasurements[i]);
+        const Measurement m = kMeasurements[i];
+        const QString name = scope::measurementName(m);
         mnuMeasure[i] = menuAction(cmdMeasure, ms, "mnuMeasure(" + QString::number(i) + ")", name);
         mnuMeasure[i]->setCheckable(true);
         mnuMeasure[i]->setChecked(chosen.contains(name));
+        if (mnuMeasure[i]->isChecked()) measured.push_back(m);
+        // The menu shows the settings; ticking an entry edits them.
+        connect(mnuMeasure[i], &QAction::toggled, this, [this, m](bool on) {
+            std::vector<Measurement>& shown = settings_.measurements;
+            shown.erase(std::remove(shown.begin(), shown.end(), m), shown.end());
+            if (on) shown.push_back(m);
+        });
         connect(mnuMeasure[i], &QAction::triggered, this, guarded([this] {
                     saveMeasurements();
                     render();
@@ -128,12 +140,20 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     mnuCaptureCsv = menuAction(cmdCapture, ms, "mnuCaptureCsv", "Export as CSV...");
 
     // Value read-outs beside the scale controls (Frame1's layout leaves them this room).
-    lblTimeValue = valueLabel(ms->Frame1, "lblTimeValue", QRect(144, 48, 52, 14));
-    lblXValue = valueLabel(ms->Frame1, "lblXValue", QRect(144, 71, 52, 14));
-    lblYValue = valueLabel(ms->Frame1, "lblYValue", QRect(2, 169, 34, 12));
-    lblVoltsValue = valueLabel(ms->Frame1, "lblVoltsValue", QRect(34, 169, 36, 12));
-    lblFocusValue = valueLabel(ms->Frame1, "lblFocusValue", QRect(70, 169, 30, 12));
+    lblTimeValue = valueLabel(ms->scopePanel(), "lblTimeValue", QRect(144, 48, 52, 14));
+    lblXValue = valueLabel(ms->scopePanel(), "lblXValue", QRect(144, 71, 52, 14));
+    lblYValue = valueLabel(ms->scopePanel(), "lblYValue", QRect(2, 169, 34, 12));
+    lblVoltsValue = valueLabel(ms->scopePanel(), "lblVoltsValue", QRect(34, 169, 36, 12));
+    lblFocusValue = valueLabel(ms->scopePanel(), "lblFocusValue", QRect(70, 169, 30, 12));
 
+    // The trigger's controls show the settings; a change edits them before anything reads them.
+    connect(cmbTrigger, &QComboBox::currentIndexChanged, this, [this](int i) {
+        settings_.trigger.mode = scope::TriggerMode(std::clamp(i, 0, 3));
+    });
+    connect(cmbEdge, &QComboBox::currentIndexChanged, this, [this](int i) {
+        settings_.trigger.edge = i == 1 ? scope::Edge::Falling : scope::Edge::Rising;
+    });
+    connect(spnLevel, &QDoubleSpinBox::valueChanged, this, [this](double level) { settings_.trigger.level = level; });
     connect(cmbTrigger, &QComboBox::activated, this, guarded([this] {
                 SaveSetting("Instruments", "Scope_trigger", cmbTrigger->currentText());
                 restart();
@@ -143,7 +163,7 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     connect(chkCursors, &QCheckBox::toggled, this, guarded([this](bool on) {
                 cursors_.shown = on;
                 render();
-                if (on) ms_->scopescreen->setFocus();
+                if (on) ms_->screen()->setFocus();
             }));
     connect(mnuRefStored, &QAction::triggered, this, guarded([this] { referenceFromFile(CurrentWaveformFile); }));
     connect(mnuRefFile, &QAction::triggered, this, guarded([this] {
@@ -159,20 +179,14 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     connect(mnuRefClear, &QAction::triggered, this, guarded([this] { setReference({}, {}, QString()); }));
     connect(mnuCaptureWave, &QAction::triggered, this, guarded([this] { captureWave(); }));
     connect(mnuCaptureCsv, &QAction::triggered, this, guarded([this] { captureCsv(); }));
-    for (QScrollBar* s : {ms->vscY1shift, ms->vscVolts1, ms->updFocus, ms->hsbXshift})
-        connect(s, &QScrollBar::valueChanged, this, guarded([this] {
-                    showControlValues();
-                    if (active()) render();
-                }));
-    connect(ms->sldTime, &QSlider::valueChanged, this, guarded([this] { showControlValues(); }));
-    // The controls' own ranges and Live's first values (Timebase 1 ms, Volts on Auto, the
-    // trigger point in the middle).
-    swapped_[0] = {ms->sldTime, 0, 4, 0, int(scope::timeRanges().size()) - 1, 3};
-    swapped_[1] = {ms->vscVolts1, 1, 5, 0, int(scope::levelRanges().size()), 0};
-    swapped_[2] = {ms->hsbXshift, -50, 50, -50, 50, 0};
-    ms->scopescreen->setFocusPolicy(Qt::ClickFocus);
-    ms->scopescreen->setMouseTracking(false);
-    ms->scopescreen->installEventFilter(this);
+    connect(ms, &MultiScope::scalesChanged, this, guarded([this] {
+                showControlValues();
+                if (active()) render();
+            }));
+    connect(ms, &MultiScope::timebaseChanged, this, guarded([this] { showControlValues(); }));
+    ms->screen()->setFocusPolicy(Qt::ClickFocus);
+    ms->screen()->setMouseTracking(false);
+    ms->screen()->installEventFilter(this);
     showControlValues();
 }
 
@@ -184,16 +198,16 @@ bool LiveScope::active() const {
 
 double LiveScope::secondsPerDivision() const {
     const auto& r = scope::timeRanges();
-    return r[std::size_t(std::clamp(ms_->sldTime->value(), 0, int(r.size()) - 1))];
+    return r[std::size_t(std::clamp(ms_->controls().timebase, 0, int(r.size()) - 1))];
 }
 
 double LiveScope::lineWidth() const {
     // Thin traces: a pixel at the middle of the Focus control (drawn on the painter's fast path).
     static constexpr double kWidths[] = {0.6, 0.8, 1.0, 1.5, 2.0};
-    return kWidths[std::clamp(ms_->updFocus->value(), 1, 5) - 1];
+    return kWidths[std::clamp(ms_->controls().focus, 1, 5) - 1];
 }
 
-double LiveScope::zeroDivisions() const { return ms_->vscY1shift->value() / 50.0; }
+double LiveScope::zeroDivisions() const { return ms_->controls().yShift / 50.0; }
 
 QString LiveScope::unit() const {
     const auto q = quantityOfProbe(ms_);
@@ -202,7 +216,7 @@ QString LiveScope::unit() const {
 
 double LiveScope::perDivision() const {
     const auto& r = scope::levelRanges();
-    const int v = ms_->vscVolts1->value();
+    const int v = ms_->controls().volts;
     if (liveRanges_ && v >= 1 && v <= int(r.size())) return r[r.size() - std::size_t(v)];
     // Auto: from the point's own range up, the first that keeps the whole frame on the screen
     // (a dead point stays on its zero line at the point's range).
@@ -221,45 +235,34 @@ double LiveScope::perDivision() const {
 }
 
 scope::Trigger LiveScope::trigger() const {
-    scope::Trigger t;
-    t.mode = scope::TriggerMode(std::clamp(cmbTrigger->currentIndex(), 0, 3));
-    t.edge = cmbEdge->currentIndex() == 1 ? scope::Edge::Falling : scope::Edge::Rising;
-    t.level = spnLevel->value();
-    t.position = (ms_->hsbXshift->value() + 50) / 100.0;
+    scope::Trigger t = settings_.trigger;
+    t.position = (ms_->controls().xShift + 50) / 100.0;
     return t;
 }
 
 void LiveScope::showControlValues() {
     if (liveRanges_) {
         lblTimeValue->setText(scope::perDivisionText(secondsPerDivision(), "s"));
-        lblXValue->setText(QString::number(ms_->hsbXshift->value() + 50) + " %");
+        lblXValue->setText(QString::number(ms_->controls().xShift + 50) + " %");
         lblYValue->setText(QString::number(scope::kDivisionsY - zeroDivisions(), 'f', 1) + " div");
-        lblVoltsValue->setText(ms_->vscVolts1->value() == 0 ? QStringLiteral("Auto")
+        lblVoltsValue->setText(ms_->controls().volts == 0 ? QStringLiteral("Auto")
                                                             : scope::perDivisionText(perDivision(), unit()).chopped(4));
         lblFocusValue->setText(QString::number(lineWidth(), 'f', 1) + " px");
     } else {
-        lblTimeValue->setText(QStringLiteral("T ") + QString::number(ms_->sldTime->value()));
-        lblXValue->setText(QString::number(ms_->hsbXshift->value()));
-        lblYValue->setText(QString::number(ms_->vscY1shift->value()));
-        lblVoltsValue->setText(QStringLiteral("\u00d7") + QString::number(ms_->vscVolts1->value()));
-        lblFocusValue->setText(QString::number(ms_->updFocus->value()) + " px");
+        lblTimeValue->setText(QStringLiteral("T ") + QString::number(ms_->controls().timebase));
+        lblXValue->setText(QString::number(ms_->controls().xShift));
+        lblYValue->setText(QString::number(ms_->controls().yShift));
+        lblVoltsValue->setText(QStringLiteral("\u00d7") + QString::number(ms_->controls().volts));
+        lblFocusValue->setText(QString::number(ms_->controls().focus) + " px");
     }
     lblTimeValue->setToolTip(lblTimeValue->text());
-    ms_->sldTime->setToolTip("Timebase: " + lblTimeValue->text());
-    ms_->vscVolts1->setToolTip("Volts: " + lblVoltsValue->text());
+    ms_->setScaleTips(lblTimeValue->text(), lblVoltsValue->text());
 }
 
 bool LiveScope::sourceChanged() {
     const bool live = ms_->source() == MultiScope::Source::Live;
     if (live == liveRanges_) return false;
-    for (SwappedControl& c : swapped_) {
-        const QSignalBlocker block(c.control);
-        const int shown = c.control->value();
-        if (live) c.control->setRange(c.liveMin, c.liveMax);
-        else c.control->setRange(c.storedMin, c.storedMax);
-        c.control->setValue(c.held);
-        c.held = shown;
-    }
+    ms_->useLiveScales(live);
     liveRanges_ = live;
     bar->setVisible(live);
     showControlValues();
@@ -277,18 +280,14 @@ void LiveScope::probeConnected() {
     int best = 0;
     for (int i = 0; i < int(times.size()); ++i)
         if (std::abs(std::log(times[std::size_t(i)] / want)) < std::abs(std::log(times[std::size_t(best)] / want))) best = i;
-    if (liveRanges_) {
-        QSignalBlocker b(ms_->sldTime);
-        ms_->sldTime->setValue(best);
-    } else {
-        swapped_[0].held = best;  // the Timebase's value for when Live has the controls
-    }
+    ms_->setLiveTimebase(best);
     {
         QSignalBlocker b(spnLevel);
         spnLevel->setSuffix(QStringLiteral(" ") + QString::fromLatin1(s.unit));
         spnLevel->setSingleStep(s.perDivision / 10);
         // A signal about its zero triggers on its zero crossing; one above it a division up.
         spnLevel->setValue(s.zeroAtCentre ? 0.0 : s.perDivision);
+        settings_.trigger.level = spnLevel->value();
     }
     showControlValues();
     restart();
@@ -305,7 +304,7 @@ void LiveScope::restart() {
 void LiveScope::tick() {
     if (ScopePaused == True) {
         // The screen stays as it is until Pause is pressed again.
-        ms_->Timer1->setEnabled(false);
+        ms_->setSweepRunning(false);
         return;
     }
     // A frame every fourth tick (ten a second, as a workshop scope's screen updates), and a roll
@@ -313,14 +312,14 @@ void LiveScope::tick() {
     const int tick = ticks_++;
     const auto q = quantityOfProbe(ms_);
     if (q && tick % 24 == 0) {
-        const QString meter = sim::meterText(*ms_->probe(), ms_->liveInputs());
-        if (ms_->lblDMM->text() != meter) ms_->lblDMM->setText(meter);
+        const QString meter = sim::meterText(*ms_->probe().at(), ms_->liveInputs());
+        if (ms_->meterText() != meter) ms_->setMeterText(meter);
     }
     if (tick % kTicksPerFrame != 0) return;
     const bool rolling = trigger().mode == scope::TriggerMode::Roll;
     if (q) {
         const sim::SignalInputs in = ms_->liveInputs();
-        const sim::ProbePoint point = *ms_->probe();
+        const sim::ProbePoint point = *ms_->probe().at();
         const std::function<double(double)> signal = sim::signalOf(point, in);
         const auto mark = [&](double t) { return sim::sweepStart(point, in, t); };
         if (!acquisition_.update(signal, signalNow(), secondsPerDivision(), trigger(), mark) && tick != 0) return;
@@ -345,7 +344,7 @@ bool LiveScope::rollOn() {
     v.zero = zeroDivisions();
     v.lineWidth = lineWidth();
     v.trace = {f.values, f.dt};
-    ms_->scopescreen->paintOver([&](QPainter& p) { return scope::paintTrace(p, drawnGeometry_, v, from); });
+    ms_->screen()->paintOver([&](QPainter& p) { return scope::paintTrace(p, drawnGeometry_, v, from); });
     return true;
 }
 
@@ -370,8 +369,8 @@ QStringList LiveScope::measurementTexts() const {
     // rounding for a mean that is zero).
     const double resolution = perDivision() / 100;
     for (int i = 0; i < 10; ++i) {
-        if (!mnuMeasure[i]->isChecked()) continue;
         const Measurement m = kMeasurements[i];
+        if (!settings_.measures(m)) continue;
         scope::MeasuredValue v = scope::measure(t, m, unit());
         const bool level = m == Measurement::Minimum || m == Measurement::Maximum || m == Measurement::PeakToPeak ||
                            m == Measurement::Mean || m == Measurement::Rms;
@@ -386,7 +385,7 @@ scope::ScreenView LiveScope::view() const {
     v.secondsPerDivision = secondsPerDivision();
     v.perDivision = perDivision();
     v.unit = unit();
-    v.autoRange = ms_->vscVolts1->value() == 0;
+    v.autoRange = ms_->controls().volts == 0;
     v.zero = zeroDivisions();
     v.trace.values = acquisition_.frame().values;
     v.trace.dt = acquisition_.frame().dt;
@@ -405,7 +404,7 @@ scope::ScreenView LiveScope::view() const {
             v.reference = referenceTrace_;
         }
     }
-    if (!ms_->probe()) v.message = QStringLiteral("Drag a connection point onto the terminal to measure its signal");
+    if (!ms_->probe().attached()) v.message = QStringLiteral("Drag a connection point onto the terminal to measure its signal");
     else if (!quantityOfProbe(ms_)) v.message = QStringLiteral("No signal to measure on this point");
     return v;
 }
@@ -416,7 +415,7 @@ void LiveScope::render() {
     drawnStatus_ = acquisition_.status();
     const scope::ScreenView v = view();
     drawnPerDivision_ = v.perDivision;
-    ms_->scopescreen->paintFrame(
+    ms_->screen()->paintFrame(
         [&](QPainter& p, QSizeF size) { drawnGeometry_ = scope::paintScreen(p, size, v, &graticule_); });
 }
 
@@ -494,7 +493,7 @@ void LiveScope::setAsReference() {
         return;
     }
     setReference({}, {f.values, f.dt},
-                 (ms_->probe() ? ms_->probe()->caption + " " : QString()) + platform().timeOfDay().toString("HH:mm:ss"));
+                 (ms_->probe().attached() ? ms_->probe().at()->caption + " " : QString()) + platform().timeOfDay().toString("HH:mm:ss"));
 }
 
 QString LiveScope::captureTarget(const QString& title, const QString& filter, const QString& extension) const {
@@ -507,7 +506,7 @@ QString LiveScope::captureTarget(const QString& title, const QString& filter, co
     r.title = title;
     r.filter = filter;
     r.directory = appFolder();
-    r.defaultName = (ms_->probe() ? ms_->probe()->caption : QStringLiteral("Signal")) + " capture" + extension;
+    r.defaultName = (ms_->probe().attached() ? ms_->probe().at()->caption : QStringLiteral("Signal")) + " capture" + extension;
     QString path = platform().fileDialog(r);
     if (!path.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
     return path;
@@ -530,7 +529,7 @@ void LiveScope::captureWave() {
     if (path.isEmpty()) return;
     const scope::Frame& f = acquisition_.frame();
     writeCapture(path, [&] {
-        msf::writeWaveformFile(path, scope::captureRecords(f.values, perDivision(), ms_->lblDMM->text()));
+        msf::writeWaveformFile(path, scope::captureRecords(f.values, perDivision(), ms_->meterText()));
     }, "Capture saved to ");
 }
 
@@ -538,15 +537,15 @@ void LiveScope::captureCsv() {
     const QString path = captureTarget("Export as CSV", "Data Files (*.csv)", ".csv");
     if (path.isEmpty()) return;
     const scope::Frame& f = acquisition_.frame();
-    const QString caption = ms_->probe() ? ms_->probe()->caption : QStringLiteral("Signal");
+    const QString caption = ms_->probe().attached() ? ms_->probe().at()->caption : QStringLiteral("Signal");
     writeCapture(path, [&] { writeFileAtomic(path, scope::captureCsv(f.values, f.dt, caption, unit())); },
                  "Screen exported to ");
 }
 
 void LiveScope::saveMeasurements() const {
     QStringList names;
-    for (QAction* a : mnuMeasure)
-        if (a->isChecked()) names << a->text();
+    for (Measurement m : kMeasurements)
+        if (settings_.measures(m)) names << scope::measurementName(m);
     SaveSetting("Instruments", "Scope_measurements", names.join(','));
 }
 
@@ -573,10 +572,10 @@ bool LiveScope::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 bool LiveScope::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != ms_->scopescreen || !active()) return false;
+    if (watched != ms_->screen() || !active()) return false;
     bool handled = false;
     runGuarded([&] {
-        const scope::ScreenGeometry g = scope::screenGeometry(QSizeF(ms_->scopescreen->size()), view());
+        const scope::ScreenGeometry g = scope::screenGeometry(QSizeF(ms_->screen()->size()), view());
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* m = static_cast<QMouseEvent*>(event);
@@ -625,7 +624,7 @@ bool LiveScope::scriptShow(const QString& control, const QString& index, QJsonOb
     }
     if (!control.isEmpty() || ms_->source() != MultiScope::Source::Live) return false;
     out.insert("source", "Live");
-    out.insert("probe", ms_->probe() ? ms_->probe()->caption : QString());
+    out.insert("probe", ms_->probe().attached() ? ms_->probe().at()->caption : QString());
     const scope::ScreenView v = view();
     out.insert("unit", v.unit);
     out.insert("perdivision", v.perDivision);

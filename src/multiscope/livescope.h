@@ -12,6 +12,7 @@
 #include "multiscope/acquisition.h"
 #include "multiscope/measurements.h"
 #include "multiscope/scopescreen.h"
+#include "multiscope/settings.h"
 
 #include <QImage>
 #include <QObject>
@@ -22,7 +23,6 @@
 #include <optional>
 
 class MultiScope;
-class QAbstractSlider;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -55,6 +55,8 @@ public:
     void restart();
     // Value read-outs beside the window's scale controls.
     void showControlValues();
+    // The trigger and the measurements chosen.
+    const scope::Settings& settings() const { return settings_; }
     // Where the parts of the screen lay when it was last drawn.
     const scope::ScreenGeometry& geometry() const { return drawnGeometry_; }
 
@@ -118,6 +120,7 @@ private:
     void saveMeasurements() const;
 
     MultiScope* ms_;
+    scope::Settings settings_;
     scope::Acquisition acquisition_;
     scope::Cursors cursors_;
     std::optional<scope::CursorId> dragging_;
@@ -126,14 +129,6 @@ private:
     scope::ScreenTrace referenceTrace_;
     QString referenceName_;
     int ticks_ = 0;
-    // The controls whose ranges and meaning differ between the sources (Timebase, Volts, X):
-    // each holds the value of the source not showing. Y and Focus mean the same to both.
-    struct SwappedControl {
-        QAbstractSlider* control = nullptr;
-        int storedMin = 0, storedMax = 0, liveMin = 0, liveMax = 0;
-        int held = 0;
-    };
-    SwappedControl swapped_[3];
     bool liveRanges_ = false;  // Live has the controls
     QImage graticule_;  // the screen's back and graticule at its present size
     std::vector<double> drawnValues_;  // the frame on the screen

@@ -8,6 +8,7 @@
 
 #include "sim/simstate.h"
 #include "faults/faults.h"
+#include "multiscope/acquisition.h"
 #include "multiscope/connections.h"
 #include "multiscope/displays.h"
 #include "multiscope/livescope.h"
@@ -33,6 +34,7 @@
 #include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 
 REGISTER_FORM(MultiScope)
@@ -174,8 +176,8 @@ MultiScope::MultiScope() {
     optLive->setObjectName("optLive");
     optLive->setToolTip("The signal of the running engine, as a probe on the car measures it");
     optLive->setGeometry(134, 158, 64, 17);
-    (GetSetting("Instruments", "Scope_source", "Stored") == QLatin1String("Live") ? optLive : optStored)
-        ->setChecked(true);
+    if (GetSetting("Instruments", "Scope_source", "Stored") == QLatin1String("Live")) source_ = Source::Live;
+    (source_ == Source::Live ? optLive : optStored)->setChecked(true);
 
     // Info frame.
     Frame2 = makeFrame(this, "Frame2", "Info", QRect());
@@ -200,10 +202,21 @@ MultiScope::MultiScope() {
     connect(optStored, &QRadioButton::clicked, this, guarded([this] { optSource_Click(Source::Stored); }));
     connect(optLive, &QRadioButton::clicked, this, guarded([this] { optSource_Click(Source::Live); }));
     connect(sldTime, &QSlider::valueChanged, this, guarded([this] { sldTime_Change(); }));
+    connect(sldTime, &QSlider::valueChanged, this, &MultiScope::timebaseChanged);
+    for (QScrollBar* s : {vscY1shift, vscVolts1, updFocus, hsbXshift})
+        connect(s, &QScrollBar::valueChanged, this, &MultiScope::scalesChanged);
+    // The controls' own ranges and Live's first values (Timebase 1 ms, Volts on Auto, the
+    // trigger point in the middle).
+    swapped_[0] = {sldTime, 0, 4, 0, int(scope::timeRanges().size()) - 1, 3};
+    swapped_[1] = {vscVolts1, 1, 5, 0, int(scope::levelRanges().size()), 0};
+    swapped_[2] = {hsbXshift, -50, 50, -50, 50, 0};
     connect(cmbReading, &QComboBox::activated, this, guarded([this] { cmbReading_Click(); }));
     connect(scopescreen, &PictureBox::doubleClicked, this, guarded([this] { scopescreen_DblClick(); }));
 
     Timer1 = new VTimer("Timer1", 25, [this] { Timer1_Timer(); });
+
+    probe_ = new instrument::Probe(this);
+    connect(probe_, &instrument::Probe::changed, this, guarded([this] { probeChanged(); }));
 
     // The telemetry device: its controls inside picTelemetry, its timer and handlers.
     telemetry = new TelemetryDevice(this, picTelemetry);
@@ -246,12 +259,21 @@ void MultiScope::layoutStep(const std::function<void()>& step) {
     }
 }
 
-void MultiScope::setTerminalText(const QString& text) {
-    // The free terminal: the probe has come off.
-    if (text == terminalCaption() && probe_) {
-        probe_.reset();
+void MultiScope::probeChanged() {
+    if (const std::optional<sim::ProbePoint>& at = probe_->at()) {
+        setTerminalText("Connected: " + at->caption);
+        live->probeConnected();
+    } else {
         if (live) live->restart();
+        setTerminalText(terminalCaption());
     }
+}
+
+void MultiScope::detachProbe() {
+    if (!probe_->detach()) setTerminalText(terminalCaption());
+}
+
+void MultiScope::setTerminalText(const QString& text) {
     cmdConnection->setText(text);
     QFont font = this->font();
     QStyleOptionButton o;
@@ -322,15 +344,7 @@ void MultiScope::Timer1_Timer() {
         live->tick();
         return;
     }
-    ScopeControls c;
-    c.timebase = sldTime->value();
-    c.yShift = vscY1shift->value();
-    c.volts = vscVolts1->value();
-    c.xShift = hsbXshift->value();
-    c.focus = updFocus->value();
-    c.reading = cmbReading->currentText();
-    c.paused = ScopePaused == True;
-    const SweepTick t = sweep_.tick(c, Waveform);
+    const SweepTick t = sweep_.tick(controls(), Waveform);
     scopescreen->setDrawWidth(sweep_.lineWidth());
     if (t.segment) {
         scopescreen->setDrawWidth(t.segment->width);
@@ -353,9 +367,8 @@ void MultiScope::sldTime_Change() {
 
 // ---- The live source ----
 
-MultiScope::Source MultiScope::source() const { return optLive->isChecked() ? Source::Live : Source::Stored; }
-
 void MultiScope::setSource(Source s) {
+    source_ = s;
     (s == Source::Live ? optLive : optStored)->setChecked(true);
     if (!live->sourceChanged()) return;
     SaveSetting("Instruments", "Scope_source", s == Source::Live ? "Live" : "Stored");
@@ -368,7 +381,7 @@ void MultiScope::optSource_Click(Source s) {
     setSource(s);
     // Back on the stored waveform, the meter shows its text again.
     if (s == Source::Stored) lblDMM->setText(Waveform[0]);
-    else if (probe_) lblDMM->setText(sim::meterText(*probe_, liveInputs()));
+    else if (probe_->attached()) lblDMM->setText(sim::meterText(*probe_->at(), liveInputs()));
 }
 
 sim::SignalInputs MultiScope::liveInputs() const {
@@ -378,6 +391,56 @@ sim::SignalInputs MultiScope::liveInputs() const {
     in.lambda = frm<FRMsimulation>()->HSB_Lambda->value();
     return in;
 }
+
+ScopeControls MultiScope::controls() const {
+    ScopeControls c;
+    c.timebase = sldTime->value();
+    c.yShift = vscY1shift->value();
+    c.volts = vscVolts1->value();
+    c.xShift = hsbXshift->value();
+    c.focus = updFocus->value();
+    c.reading = cmbReading->currentText();
+    c.paused = ScopePaused == True;
+    return c;
+}
+
+void MultiScope::useLiveScales(bool live) {
+    for (SwappedControl& c : swapped_) {
+        const QSignalBlocker block(c.control);
+        const int shown = c.control->value();
+        if (live) c.control->setRange(c.liveMin, c.liveMax);
+        else c.control->setRange(c.storedMin, c.storedMax);
+        c.control->setValue(c.held);
+        c.held = shown;
+    }
+    liveScales_ = live;
+}
+
+void MultiScope::setLiveTimebase(int value) {
+    if (liveScales_) {
+        QSignalBlocker b(sldTime);
+        sldTime->setValue(value);
+    } else {
+        swapped_[0].held = value;
+    }
+}
+
+void MultiScope::setScaleTips(const QString& timebase, const QString& volts) {
+    sldTime->setToolTip("Timebase: " + timebase);
+    vscVolts1->setToolTip("Volts: " + volts);
+}
+
+QString MultiScope::meterText() const { return lblDMM->text(); }
+
+void MultiScope::setMeterText(const QString& text) { lblDMM->setText(text); }
+
+void MultiScope::setSweepRunning(bool running) { Timer1->setEnabled(running); }
+
+QWidget* MultiScope::scopePanel() const { return Frame1; }
+
+void MultiScope::setInfoText(const QString& text) { txbEdit->setPlainText(text); }
+
+void MultiScope::setScannerText(const QString& text) { txbScanner->setPlainText(text); }
 
 void MultiScope::cmdPause_Click() {
     if (ScopePaused == True) {
@@ -395,6 +458,56 @@ QString MultiScope::readingText() const { return cmbReading->currentText(); }
 void MultiScope::setReadingText(const QString& text) { cmbReading->setEditText(text); }
 
 // ---- Devices ----
+
+namespace {
+// Runs one statement of a routine whose statements are each skipped when they fail.
+template <class F> void skipping(F&& body) {
+    try {
+        body();
+    } catch (const VbError&) {
+    }
+}
+}  // namespace
+
+void MultiScope::bringForward(QWidget* display, QWidget* panel) {
+    picTelemetry->setVisible(false);
+    display->setVisible(true);
+    panel->setVisible(true);
+    display->raise();
+    panel->raise();
+    if (display == scopescreen) live->raise();
+}
+
+void MultiScope::raiseTerminal() {
+    cmdConnection->raise();
+    cmdChangeTool->raise();
+}
+
+void MultiScope::frontScope() {
+    picTelemetry->setVisible(false);
+    Timer1->setEnabled(true);
+    bringForward(scopescreen, Frame1);
+    Form_Resize();
+    raiseTerminal();
+}
+
+void MultiScope::frontPictures() {
+    skipping([this] { picTelemetry->setVisible(false); });
+    skipping([this] { txbEdit->setVisible(true); });
+    skipping([this] { bringForward(pbxPictures, Frame2); });
+    skipping([this] { Form_Resize(); });
+    skipping([this] { raiseTerminal(); });
+}
+
+void MultiScope::frontScanner() {
+    picTelemetry->setVisible(false);
+    QFont f = txbScanner->font();
+    f.setPointSize(8);
+    txbScanner->setFont(f);
+    bringForward(txbScanner, Frame4);
+    raiseTerminal();
+    Form_Resize();
+}
 
 namespace {
 void reportFileError(const std::function<void()>& show) {
@@ -426,6 +539,11 @@ void MultiScope::showDevice(tool::Mode device) {
 void MultiScope::reshowDevice() {
     if (ToolMode == tool::Scope || ToolMode == tool::Scanner || ToolMode == tool::Pictures)
         showDevice(static_cast<tool::Mode>(int(ToolMode)));
+}
+
+void MultiScope::raiseTelemetry() {
+    picTelemetry->setVisible(true);
+    picTelemetry->raise();
 }
 
 void MultiScope::cmdChangeTool_Click() {
@@ -486,10 +604,8 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
         const ConnectionPoint point = connectionPointOf(source);
         Form* from = nullptr;
         for (QWidget* p = source; p && !from; p = p->parentWidget()) from = qobject_cast<Form*>(p);
-        setTerminalText("Connected: " + point.caption);
-        probe_ = sim::ProbePoint{point.caption, point.name, point.index, from ? from->formName() : QString()};
-        live->probeConnected();
-        ConnectionName = point.caption;
+        probe_->attach(sim::ProbePoint{point.caption, point.name, point.index, from ? from->formName() : QString()});
+        ConnectionName = probe_->fileBase();
         ShowWaveform(ConnectionName + ".msf");
         ShowPicture(ConnectionName + ".jpg");
         const QList<OverrideAction> actions =
@@ -498,8 +614,9 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
             if (a.kind == OverrideAction::Waveform) ShowWaveform(a.text);
             else MsgBox(a.text, MsgButtons::OK, a.icon);
         }
-        if (CriticalFault == True && point.caption == QLatin1String("Lambda")) ShowWaveform("Blank.msf");
-        if (this->source() == Source::Live) lblDMM->setText(sim::meterText(*probe_, liveInputs()));
+        // A critical fault leaves no lambda signal to see, wherever on its circuit the probe is.
+        if (CriticalFault == True && probe_->quantity() == sim::Quantity::Lambda) ShowWaveform("Blank.msf");
+        if (this->source() == Source::Live) lblDMM->setText(sim::meterText(*probe_->at(), liveInputs()));
         QStringList shown;
         for (const OverrideAction& a : actions)
             if (a.kind == OverrideAction::Message) shown << a.text;

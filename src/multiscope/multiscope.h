@@ -4,6 +4,7 @@
 // device's own frame; the display area to its right holds the device's screen.
 #pragma once
 
+#include "multiscope/probe.h"
 #include "multiscope/scopesweep.h"
 #include "platform/form.h"
 #include "sim/signals.h"
@@ -15,6 +16,7 @@
 #include <optional>
 
 class PictureBox;
+class QAbstractSlider;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -47,6 +49,8 @@ public:
     // The scope, scanner or pictures, when one is in front, shown again with its current file;
     // the telemetry and no device are left as they are.
     void reshowDevice();
+    // The telemetry's picture to the front of the window, as it is.
+    void raiseTelemetry();
     void cmdChangeTool_Click();
     void cmdRead_Click();
     void cmdScan_Click();
@@ -63,33 +67,18 @@ public:
     // The reading box's text (typed or picked).
     QString readingText() const;
     void setReadingText(const QString& text);
-    // The terminal's caption, in a smaller type where the longest captions need it, so that it
-    // is never cut off.
-    void setTerminalText(const QString& text);
+    // The probe comes off its point (if it was on one); the terminal shows itself free.
+    void detachProbe();
     // The picture shown on the picture device (scaled to fit its area as the window changes).
     void showPictureImage(const QImage& picture, const QString& source);
 
+    // The controls the waveform editor and the telemetry device still reach (and the tests);
+    // the others are the window's own.
     VTimer* Timer1 = nullptr;
     QPushButton* cmdConnection;
-    QPushButton* cmdChangeTool;
-    QGroupBox* Frame1;
-    QComboBox* cmbReading;
     QSlider* sldTime;
-    QScrollBar* hsbXshift;
-    QScrollBar* vscY1shift;
-    QScrollBar* vscVolts1;
-    QScrollBar* updFocus;
-    QPushButton* cmdPause;
     QLabel* lblDMM;
     PictureBox* scopescreen;
-    QLine Line[11];  // Line1..Line10, the graticule over the screen (pixels)
-    QGroupBox* Frame2;
-    QPlainTextEdit* txbEdit;
-    PictureBox* pbxPictures;
-    QGroupBox* Frame4;
-    QPushButton* cmdScan;
-    QPushButton* cmdRead;
-    QPlainTextEdit* txbScanner;
     PictureBox* picTelemetry;  // the telemetry device's display
     TelemetryDevice* telemetry = nullptr;  // its controls, timer and handlers
     LiveScope* live = nullptr;  // the Live screen: its controls, trigger, cursors and captures
@@ -99,25 +88,91 @@ public:
     // Where the scope's trace and meter come from: the point's waveform file (Stored, as
     // always) or the running simulation (Live). The choice is kept in the settings.
     enum class Source { Stored, Live };
-    Source source() const;
+    Source source() const { return source_; }
     void setSource(Source source);
     QRadioButton* optStored;
     QRadioButton* optLive;
-    // The point the probe is on, while one is connected.
-    const std::optional<sim::ProbePoint>& probe() const { return probe_; }
+    // The probe: the point it is on, if any.
+    const instrument::Probe& probe() const { return *probe_; }
     // The live signal's inputs now: the state, the fault boxes and the lambda slider.
     sim::SignalInputs liveInputs() const;
+
+    // The scale controls' values (Timebase, X, Y, Volts, Focus), the reading and Pause.
+    ScopeControls controls() const;
+    // The Timebase, Volts and X controls take the Live screen's ranges or the stored sweep's
+    // (each source keeps its own values while the other has them), without their handlers.
+    void useLiveScales(bool live);
+    // The Live screen's Timebase: set now while Live has the controls, else kept for when it
+    // has them; no handler runs.
+    void setLiveTimebase(int value);
+    // The tips of the Timebase and Volts controls: their values as the source in front reads them.
+    void setScaleTips(const QString& timebase, const QString& volts);
+    // The meter's read-out.
+    QString meterText() const;
+    void setMeterText(const QString& text);
+    // The scope's 25 ms timer: the sweep (or the Live screen) runs on, or stops.
+    void setSweepRunning(bool running);
+    // The surface the Live screen paints its frame on, and the scope frame its read-outs stand in.
+    PictureBox* screen() const { return scopescreen; }
+    QWidget* scopePanel() const;
+    // A device brought to the front of the display area with its panel: the scope (its sweep
+    // running), the pictures with their text, the scanner. Each step that cannot be taken is left out.
+    void frontScope();
+    void frontPictures();
+    void frontScanner();
+    // The picture device's text and the scanner's report.
+    void setInfoText(const QString& text);
+    void setScannerText(const QString& text);
+
+signals:
+    // The X, Y, Volts or Focus control moved.
+    void scalesChanged();
+    // The Timebase moved (after the window's own handler).
+    void timebaseChanged();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    QPushButton* cmdChangeTool;
+    QGroupBox* Frame1;
+    QComboBox* cmbReading;
+    QScrollBar* hsbXshift;
+    QScrollBar* vscY1shift;
+    QScrollBar* vscVolts1;
+    QScrollBar* updFocus;
+    QPushButton* cmdPause;
+    QLine Line[11];  // Line1..Line10, the graticule over the screen (pixels)
+    QGroupBox* Frame2;
+    QPlainTextEdit* txbEdit;
+    PictureBox* pbxPictures;
+    QGroupBox* Frame4;
+    QPushButton* cmdScan;
+    QPushButton* cmdRead;
+    QPlainTextEdit* txbScanner;
+
+    // The terminal's caption, in a smaller type where the longest captions need it, so that it
+    // is never cut off.
+    void setTerminalText(const QString& text);
+    void probeChanged();
+    void bringForward(QWidget* display, QWidget* panel);
+    void raiseTerminal();
     void scannerButton(const QString& waiting, const QString& report);
     void layoutStep(const std::function<void()>& step);
 
     void optSource_Click(Source source);
 
     ScopeSweep sweep_;
-    std::optional<sim::ProbePoint> probe_;
+    Source source_ = Source::Stored;
+    instrument::Probe* probe_;
+    // The controls whose ranges and meaning differ between the sources (Timebase, Volts, X):
+    // each holds the value of the source not showing. Y and Focus mean the same to both.
+    struct SwappedControl {
+        QAbstractSlider* control = nullptr;
+        int storedMin = 0, storedMax = 0, liveMin = 0, liveMax = 0;
+        int held = 0;
+    };
+    SwappedControl swapped_[3];
+    bool liveScales_ = false;
     bool liveShown_ = false;  // the Live screen has the scope screen (as of the last layout)
 };

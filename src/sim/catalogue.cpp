@@ -335,12 +335,6 @@ std::vector<PointId> pointsMeasuring(Quantity q) {
     return out;
 }
 
-std::optional<Quantity> quantityOfCaption(const QString& caption) {
-    for (const QuantityInfo& q : kQuantities)
-        if (caption == QLatin1String(q.caption)) return q.quantity;
-    return std::nullopt;
-}
-
 const char* scanLine(ScanCode code) {
     switch (code) {
     case ScanCode::SpeedSensor: return "Engine speed sensor out of range";

@@ -126,8 +126,6 @@ std::optional<PointId> pointAt(const QString& windowClass, const QString& contro
 std::optional<PointId> pointForKey(const QString& key);
 // Every point measuring a quantity, in the table's order.
 std::vector<PointId> pointsMeasuring(Quantity q);
-// The quantity a caption stands for; none for a caption that is no connection point.
-std::optional<Quantity> quantityOfCaption(const QString& caption);
 
 // ---- The faults ----
 

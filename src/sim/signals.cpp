@@ -519,8 +519,6 @@ ProbePoint probeOn(PointId id) {
     return {captionOf(id), QLatin1String(p.control), p.index, windowClass(p.window)};
 }
 
-std::optional<Quantity> quantityOf(const QString& caption) { return quantityOfCaption(caption); }
-
 LiveScale liveScale(Quantity q) {
     // The unit is the quantity's own.
     auto scale = [q](double perDivision, bool zeroAtCentre, double secondsPerDivision) {

@@ -28,9 +28,6 @@ std::optional<PointId> pointOf(const ProbePoint& point);
 // The probe on a point, as its window shows it.
 ProbePoint probeOn(PointId id);
 
-// The quantity a caption measures; none for a caption that is no connection point.
-std::optional<Quantity> quantityOf(const QString& caption);
-
 // How a quantity's live trace is shown: units per division, the zero on the centre line
 // (alternating signals) or on the lowest grid line (two divisions below the centre), seconds
 // per division, and the unit ("V", "A", "bar", "kV").

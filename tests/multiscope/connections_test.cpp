@@ -1,7 +1,8 @@
 // Every connection point of the three circuit windows dropped on the instrument's terminal,
 // healthy and with each fault 1..44 injected alone: the waveform that ends on the scope (and its
 // DMM text) and the messages shown; the rules that tell a sensor from its wiring and its
-// connection at the ECU; and the Live screen's cursors under the mouse.
+// connection at the ECU; what the probe measures when a caption reads otherwise; and the Live
+// screen's cursors under the mouse.
 #include "testing.h"
 
 #include "app/main_window/frmmainscreen.h"
@@ -12,13 +13,18 @@
 #include "engine/frmsimulation.h"
 #include "faults/frmfaults.h"
 #include "multiscope/connections.h"
+#include "multiscope/instrument.h"
 #include "multiscope/livescope.h"
 #include "platform/picturebox.h"
 #include "multiscope/multiscope.h"
+#include "multiscope/probe.h"
 #include "platform/services.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QAction>
+#include <QComboBox>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QMouseEvent>
 #include <QFile>
@@ -189,6 +195,114 @@ TEST_F(Connections, OverridesApplyInOrder) {
     CriticalFault = True;
     drop("FRMsimulation.lblECU(8)");
     EXPECT_EQ(CurrentWaveformFile, "Blank.msf");
+}
+
+// A caption that reads otherwise (translated) measures the same point: the point's own data
+// files, the blank trace on the lambda circuit after a critical fault, and the Live screen's
+// quantity and unit. The terminal shows the caption the label carries.
+TEST_F(Connections, ATranslatedCaptionMeasuresTheSamePoint) {
+    MultiScope* ms = frm<MultiScope>();
+    struct Caption {
+        QLabel* label;
+        QString was;
+        Caption(QLabel* l, const QString& now) : label(l), was(l->text()) { l->setText(now); }
+        ~Caption() { label->setText(was); }
+    };
+    const Caption pump(qobject_cast<QLabel*>(point("FRMsimulation.Label1")), "Kraftstoffpumpe");
+    const Caption lambda(qobject_cast<QLabel*>(point("FRMsimulation.Label14")), "Lambdasonde");
+    EXPECT_EQ(drop("FRMsimulation.Label1"), QStringList());
+    EXPECT_EQ(CurrentWaveformFile, "Fuel pump.msf");
+    EXPECT_EQ(QString(ConnectionName), "Fuel pump");
+    EXPECT_EQ(ms->lblDMM->text(), dmmOf("Fuel pump.msf"));
+    EXPECT_EQ(ms->cmdConnection->text(), "Connected: Kraftstoffpumpe");
+    CriticalFault = True;
+    drop("FRMsimulation.Label14");
+    EXPECT_EQ(CurrentWaveformFile, "Blank.msf");
+    CriticalFault = False;
+    ms->showForm();
+    ms->setSource(MultiScope::Source::Live);
+    drop("FRMsimulation.Label1");
+    QJsonObject screen;
+    EXPECT_TRUE(ms->live->scriptShow("", "", screen));
+    EXPECT_EQ(screen.value("unit").toString(), "A");
+    EXPECT_FALSE(screen.contains("message")) << screen.value("message").toString().toStdString();
+    ms->setSource(MultiScope::Source::Stored);
+}
+
+// When the engine stops the probe comes off: the terminal is free and the Live screen, which
+// drew the point's signal, asks for a point again.
+TEST_F(Connections, StoppingTheEngineTakesTheProbeOff) {
+    MultiScope* ms = frm<MultiScope>();
+    ms->showForm();
+    ms->setSource(MultiScope::Source::Live);
+    drop("FRMsimulation.Label1");
+    QJsonObject before;
+    ASSERT_TRUE(ms->live->scriptShow("", "", before));
+    EXPECT_FALSE(before.value("probe").toString().isEmpty());
+    EXPECT_FALSE(before.contains("message"));
+    instrument::probesOff();
+    EXPECT_FALSE(ms->probe().attached());
+    EXPECT_EQ(ms->cmdConnection->text(), "Drag/Drop Connections Here...");
+    QJsonObject after;
+    ASSERT_TRUE(ms->live->scriptShow("", "", after));
+    EXPECT_EQ(after.value("probe").toString(), QString());
+    EXPECT_TRUE(after.contains("message"));
+    ms->setSource(MultiScope::Source::Stored);
+}
+
+// The Live screen's bar edits what the screen uses: the edge picked is the one it triggers on,
+// a measurement ticked or unticked in the menu comes and goes under the screen and is kept
+// for the next run.
+TEST_F(Connections, TheLiveBarEditsWhatTheScreenUses) {
+    MultiScope* ms = frm<MultiScope>();
+    LiveScope* live = ms->live;
+    ms->showForm();
+    ms->setSource(MultiScope::Source::Live);
+    drop("FRMsimulation.lblECU(1)");
+    const auto screen = [live] {
+        QJsonObject o;
+        EXPECT_TRUE(live->scriptShow("", "", o));
+        return o;
+    };
+    const auto showsRms = [&] {
+        for (const QJsonValue& v : screen().value("measurements").toArray())
+            if (v.toString().startsWith("RMS ")) return true;
+        return false;
+    };
+    live->cmbEdge->setCurrentIndex(1);
+    EXPECT_EQ(screen().value("trigger").toObject().value("edge").toString(), "Falling");
+    live->cmbEdge->setCurrentIndex(0);
+    EXPECT_EQ(screen().value("trigger").toObject().value("edge").toString(), "Rising");
+    const bool wasShown = showsRms();
+    live->mnuMeasure[4]->trigger();
+    EXPECT_EQ(showsRms(), !wasShown);
+    EXPECT_EQ(GetSetting("Instruments", "Scope_measurements", "").split(',').contains("RMS"), !wasShown);
+    live->mnuMeasure[4]->trigger();
+    EXPECT_EQ(showsRms(), wasShown);
+    ms->setSource(MultiScope::Source::Stored);
+}
+
+// The probe is on a point or hangs free. On a label that is no point it measures nothing and
+// its files are named by the caption; taking off a free probe changes nothing.
+TEST(Probe, IsOnAPointOrFree) {
+    instrument::Probe probe;
+    int changes = 0;
+    QObject::connect(&probe, &instrument::Probe::changed, [&] { ++changes; });
+    EXPECT_FALSE(probe.detach());
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(probe.fileBase(), QString());
+    probe.attach({"Kraftstoffpumpe", "Label1", -1, "FRMsimulation"});
+    EXPECT_EQ(probe.point(), sim::PointId::FuelPump);
+    EXPECT_EQ(probe.quantity(), sim::Quantity::FuelPump);
+    EXPECT_EQ(probe.fileBase(), "Fuel pump");
+    probe.attach({"Engine speed", "Label10", -1, "FRMsimulation"});
+    EXPECT_TRUE(probe.attached());
+    EXPECT_EQ(probe.point(), std::nullopt);
+    EXPECT_EQ(probe.quantity(), std::nullopt);
+    EXPECT_EQ(probe.fileBase(), "Engine speed");
+    EXPECT_TRUE(probe.detach());
+    EXPECT_FALSE(probe.attached());
+    EXPECT_EQ(changes, 3);
 }
 
 TEST_F(Connections, MissingWaveformIsReportedAndStopsTheDrop) {

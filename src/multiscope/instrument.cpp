@@ -1,0 +1,23 @@
+#include "multiscope/instrument.h"
+
+#include "multiscope/displays.h"
+#include "multiscope/multiscope.h"
+#include "platform/vbtypes.h"
+
+namespace instrument {
+
+void showDevice(tool::Mode device) { frm<MultiScope>()->showDevice(device); }
+
+void probesOff() {
+    MultiScope* scope = frm<MultiScope>();
+    try {
+        ShowWaveform("Blank.msf");
+    } catch (const VbError&) {
+        // Without the blank waveform the last trace stays; the probes still come off.
+    }
+    scope->detachProbe();
+    if (ToolMode == tool::Telemetry) scope->raiseTelemetry();
+    else scope->reshowDevice();
+}
+
+}  // namespace instrument
