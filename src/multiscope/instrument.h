@@ -3,6 +3,9 @@
 
 #include "sim/simstate.h"
 
+#include <QRect>
+#include <QString>
+
 namespace instrument {
 
 // Brings a device to the front as its Tools command does (the window shown, the device's
@@ -12,5 +15,20 @@ void showDevice(tool::Mode device);
 // blank waveform cannot be read), the terminal free, and the device in front shown again; the
 // telemetry's picture comes to the front as it is.
 void probesOff();
+
+
+// What the waveform editor does with the instrument (each call loads the instrument's window
+// when it is not loaded, as opening it would).
+void setReadingText(const QString& text);  // the reading box's text, as "Edit mode"
+void setSweepRunning(bool running);         // the sweep's timer
+void flyback();                             // the trace cleared, the sweep back at the left
+void showTerminal(bool shown);              // the connection terminal
+void showTerminalIfLoaded();                // the same, only when the instrument is loaded
+// The instrument as the editor's view of a saved waveform: the fastest time base, the scope
+// screen across its whole width and in front, placed under the editor (whose place in twips is
+// given, the instrument keeping its height), the terminal hidden and the sweep running.
+void viewUnderEditor(const QRect& editorTwips);
+// The instrument at a place and size in twips.
+void placeAt(int left, int top, int width, int height);
 
 }  // namespace instrument

@@ -1,10 +1,10 @@
 #include "multiscope/multiscope.h"
+#include "sim/session.h"
 
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include "challenges/session.h"
-#include "engine/frmsimulation.h"
 
 #include "sim/simstate.h"
 #include "faults/faults.h"
@@ -388,7 +388,7 @@ sim::SignalInputs MultiScope::liveInputs() const {
     sim::SignalInputs in;
     in.state = &programState();
     in.faults = PresentFaults();
-    in.lambda = frm<FRMsimulation>()->HSB_Lambda->value();
+    in.lambda = sim::session().controls().slider(sim::Slider::Lambda);
     return in;
 }
 

@@ -2,7 +2,7 @@
 
 #include "sim/simstate.h"
 #include "multiscope/displays.h"
-#include "multiscope/multiscope.h"
+#include "multiscope/instrument.h"
 #include "multiscope/waveformfile.h"
 #include "platform/guard.h"
 #include "platform/picturebox.h"
@@ -106,14 +106,11 @@ private:
     std::function<void()> gotFocus_;
 };
 
-MultiScope* scope() { return frm<MultiScope>(); }
-
 // "Edit mode": the scope stopped and cleared.
 void putScopeInEditMode() {
-    MultiScope* ms = scope();
-    ms->setReadingText("Edit mode");
-    ms->Timer1->setEnabled(false);
-    ms->flyback();
+    instrument::setReadingText("Edit mode");
+    instrument::setSweepRunning(false);
+    instrument::flyback();
 }
 
 // Errors the save commands tell apart; the rest are shown by number.
@@ -202,7 +199,7 @@ void frmWaveEdit::onLoad() {
 }
 
 void frmWaveEdit::onUnload() {
-    if (MultiScope* ms = Forms::find<MultiScope>()) ms->cmdConnection->setVisible(true);
+    instrument::showTerminalIfLoaded();
 }
 
 bool frmWaveEdit::eventFilter(QObject* watched, QEvent* e) {
@@ -256,9 +253,9 @@ void frmWaveEdit::openOnCurrentWaveform() {
         editor->showForm();
         editor->lblWaveform->setText(kCurrent + CurrentWaveformFile);
     });
-    skipping([] { scope()->setReadingText("Edit mode"); });
-    skipping([] { scope()->Timer1->setEnabled(false); });
-    skipping([] { scope()->flyback(); });
+    skipping([] { instrument::setReadingText("Edit mode"); });
+    skipping([] { instrument::setSweepRunning(false); });
+    skipping([] { instrument::flyback(); });
     if (!editor) return;
     // A file that cannot be opened, or a field that cannot be read, ends the reading there.
     skipping([&] {
@@ -334,7 +331,7 @@ void frmWaveEdit::cmdFreezeWave_Click() {
         cmdFreezeWave->setText("Un-Freeze...");
     } else {
         ScopePaused = False;
-        scope()->Timer1->setEnabled(true);
+        instrument::setSweepRunning(true);
         cmdFreezeWave->setText("Freeze Wave");
     }
 }
@@ -354,17 +351,8 @@ void frmWaveEdit::cmdSave_Click() {
         showCurrentFile();
         writeCells(CurrentWaveformFile);
         OpenWaveformEditor();
-        MultiScope* ms = scope();
         PanelWidth = 0;
-        ms->sldTime->setValue(1);
-        // The scope screen over the instrument's whole width, in front.
-        ms->scopescreen->setGeometry(0, ms->scopescreen->y(), ms->width(), ms->scopescreen->height());
-        ms->scopescreen->raise();
-        // The instrument under the editor.
-        const QRect me = twipsGeometry();
-        ms->setTwips(me.x() + 150, me.height() + 100, me.width() - 300, ms->twipsGeometry().height());
-        ms->cmdConnection->setVisible(false);
-        ms->Timer1->setEnabled(true);
+        instrument::viewUnderEditor(twipsGeometry());
         ShowWaveform(CurrentWaveformFile);
     } catch (const VbError& e) {
         if (e.number == kPermissionDenied || e.number == kPathFileAccess) {
@@ -383,7 +371,6 @@ void frmWaveEdit::cmdSave_Click() {
 void frmWaveEdit::cmdSaveAs_Click() {
     chdirToAppFolder();
     const QString previous = CurrentWaveformFile;
-    MultiScope* ms = scope();
     const std::function<void()> steps[] = {
         [&] { showCurrentFile(); },
         [&] { msf::closeChannel(); },
@@ -401,7 +388,7 @@ void frmWaveEdit::cmdSaveAs_Click() {
         [&] { writeCells(CurrentWaveformFile); },
         [&] { OpenWaveformEditor(); },
         [&] { ShowWaveform(CurrentWaveformFile); },
-        [&] { ms->Timer1->setEnabled(true); },
+        [&] { instrument::setSweepRunning(true); },
     };
     // A failed step is told and then tried once more with the previous name; a second failure
     // ends the command. A failed write is not retried: that would put the edits into the
@@ -437,10 +424,9 @@ void frmWaveEdit::cmdSaveAs_Click() {
 void frmWaveEdit::cmdCancel_Click() {
     normalLookAll();
     msf::closeChannel();
-    MultiScope* ms = scope();
     PanelWidth = 3000;
-    ms->cmdConnection->setVisible(true);
-    ms->setTwips(7000, 5000, 7650, 3650);
+    instrument::showTerminal(true);
+    instrument::placeAt(7000, 5000, 7650, 3650);
     ScopePaused = False;
     try {
         ShowWaveform(CurrentWaveformFile);
