@@ -2,11 +2,8 @@
 
 #include "multiscope/displays.h"
 #include "multiscope/multiscope.h"
-#include "platform/picturebox.h"
 #include "platform/vbtypes.h"
 
-#include <QPushButton>
-#include <QSlider>
 
 namespace instrument {
 
@@ -30,21 +27,13 @@ void setSweepRunning(bool running) { frm<MultiScope>()->setSweepRunning(running)
 
 void flyback() { frm<MultiScope>()->flyback(); }
 
-void showTerminal(bool shown) { frm<MultiScope>()->cmdConnection->setVisible(shown); }
+void showTerminal(bool shown) { frm<MultiScope>()->showTerminal(shown); }
 
 void showTerminalIfLoaded() {
-    if (MultiScope* ms = Forms::find<MultiScope>()) ms->cmdConnection->setVisible(true);
+    if (MultiScope* ms = Forms::find<MultiScope>()) ms->showTerminal(true);
 }
 
-void viewUnderEditor(const QRect& me) {
-    MultiScope* ms = frm<MultiScope>();
-    ms->sldTime->setValue(1);
-    ms->scopescreen->setGeometry(0, ms->scopescreen->y(), ms->width(), ms->scopescreen->height());
-    ms->scopescreen->raise();
-    ms->setTwips(me.x() + 150, me.height() + 100, me.width() - 300, ms->twipsGeometry().height());
-    ms->cmdConnection->setVisible(false);
-    ms->setSweepRunning(true);
-}
+void viewUnderEditor(const QRect& me) { frm<MultiScope>()->viewUnderEditor(me); }
 
 void placeAt(int left, int top, int width, int height) { frm<MultiScope>()->setTwips(left, top, width, height); }
 

@@ -436,6 +436,17 @@ void MultiScope::setMeterText(const QString& text) { lblDMM->setText(text); }
 
 void MultiScope::setSweepRunning(bool running) { Timer1->setEnabled(running); }
 
+void MultiScope::showTerminal(bool shown) { cmdConnection->setVisible(shown); }
+
+void MultiScope::viewUnderEditor(const QRect& me) {
+    sldTime->setValue(1);
+    scopescreen->setGeometry(0, scopescreen->y(), width(), scopescreen->height());
+    scopescreen->raise();
+    setTwips(me.x() + 150, me.height() + 100, me.width() - 300, twipsGeometry().height());
+    cmdConnection->setVisible(false);
+    Timer1->setEnabled(true);
+}
+
 QWidget* MultiScope::scopePanel() const { return Frame1; }
 
 void MultiScope::setInfoText(const QString& text) { txbEdit->setPlainText(text); }

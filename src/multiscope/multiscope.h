@@ -112,6 +112,9 @@ public:
     void setMeterText(const QString& text);
     // The scope's 25 ms timer: the sweep (or the Live screen) runs on, or stops.
     void setSweepRunning(bool running);
+    void showTerminal(bool shown);
+    // The waveform editor's view of a saved waveform (instrument::viewUnderEditor).
+    void viewUnderEditor(const QRect& editorTwips);
     // The surface the Live screen paints its frame on, and the scope frame its read-outs stand in.
     PictureBox* screen() const { return scopescreen; }
     QWidget* scopePanel() const;
