@@ -25,6 +25,21 @@ ConnectionSquare* makeConnectionSquare(QWidget* parent, const QString& name, con
 }
 
 namespace {
+QString pointName(sim::PointId id) {
+    const sim::PointInfo& p = sim::point(id);
+    return p.index < 0 ? QString::fromLatin1(p.control) : arrayName(p.control, p.index);
+}
+}  // namespace
+
+DragLabel* makePointLabel(QWidget* parent, sim::PointId id, const QRect& twips) {
+    return makeDragLabel(parent, pointName(id), sim::captionOf(id), twips);
+}
+
+ConnectionSquare* makePointSquare(QWidget* parent, sim::PointId id, QPoint centre) {
+    return makeConnectionSquare(parent, pointName(id), sim::captionOf(id), centre);
+}
+
+namespace {
 
 using art::copperCoil;
 using art::laminations;

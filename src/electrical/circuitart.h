@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "sim/catalogue.h"
 
 #include <QPixmap>
 #include <QPointF>
@@ -22,6 +23,10 @@ protected:
 
 // A square of 9 x 9 pixels centred on a point of the diagram (pixels).
 ConnectionSquare* makeConnectionSquare(QWidget* parent, const QString& name, const QString& caption, QPoint centre);
+// A connection point of the catalogue on its window, named and captioned as the catalogue has
+// it: its caption as a label (twips), or its square on a wire (pixels).
+DragLabel* makePointLabel(QWidget* parent, sim::PointId id, const QRect& twips);
+ConnectionSquare* makePointSquare(QWidget* parent, sim::PointId id, QPoint centre);
 
 // The component pictures, 250 x 174 (starter motor) and 250 x 246 (alternator) pixels.
 QPixmap starterMotorPicture();

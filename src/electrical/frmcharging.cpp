@@ -47,16 +47,16 @@ frmCharging::frmCharging() {
     diagram::makeHeadings(this, lblSystem);
 
     // Input: the engine drives the alternator.
-    makeDragLabel(this, arrayName("lblEngineSpeed", 0), "Engine speed", px(280, 106, 90, 13));
+    makePointLabel(this, sim::PointId::ChargingEngineSpeed, px(280, 106, 90, 13));
     txtEngineSpeed = diagram::readout(this, "txtEngineSpeed", "Rev/min", px(280, 121, 66, 17));
     makeLabel(this, "lblEngineRevs", "rev/min", px(349, 123, 50, 13));
 
     // Control: the alternator and its speed.
-    makeDragLabel(this, "lblAlternatorSpeed", "Alternator speed", px(526, 128, 76, 13));
+    makePointLabel(this, sim::PointId::AlternatorSpeed, px(526, 128, 76, 13));
     txtAlternatorSpeed = diagram::readout(this, "txtAlternatorSpeed", "Rev/min", px(526, 143, 66, 17));
 
     // Output: the system voltage.
-    makeDragLabel(this, arrayName("lblOutputVoltage", 0), "System voltage", px(622, 104, 90, 13));
+    makePointLabel(this, sim::PointId::AlternatorOutput, px(622, 104, 90, 13));
     txtOutputVoltage = diagram::readout(this, "txtOutputVoltage", "Volts", px(622, 119, 60, 17));
     makeLabel(this, "lblVolts", "V", px(685, 121, 12, 13));
     pbrSystemVolts = makeProgress(this, "pbrSystemVolts", 20, px(622, 144, 145, 14));
@@ -66,15 +66,15 @@ frmCharging::frmCharging() {
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // Connection points on the wires.
-    makeConnectionSquare(this, arrayName("lblOutputVoltage", 1), "System voltage", QPoint(560, kSupply));
-    makeConnectionSquare(this, arrayName("lblOutputVoltage", 2), "System voltage", QPoint(640, kSupply));
-    makeDragLabel(this, arrayName("lblWL", 0), "Charge warning light", px(296, kLampCircuit + 12, 110, 13));
-    makeConnectionSquare(this, arrayName("lblWL", 1), "Charge warning light", QPoint(318, kLampCircuit));
-    makeConnectionSquare(this, arrayName("lblWL", 2), "Charge warning light", QPoint(384, kLampCircuit));
-    makeConnectionSquare(this, arrayName("lblWL", 3), "Charge warning light", QPoint(450, kLampCircuit));
-    makeDragLabel(this, arrayName("lblEarth", 0), "Alternator earth", px(526, kEarthRail - 15, 82, 13));
-    makeConnectionSquare(this, arrayName("lblEarth", 1), "Alternator earth", QPoint(kAltEarthX, 200));
-    makeConnectionSquare(this, arrayName("lblEarth", 2), "Alternator earth", QPoint(kBatteryEarthX, 200));
+    makePointSquare(this, sim::PointId::AlternatorOutputPoint1, QPoint(560, kSupply));
+    makePointSquare(this, sim::PointId::AlternatorOutputPoint2, QPoint(640, kSupply));
+    makePointLabel(this, sim::PointId::ChargeWarningLight, px(296, kLampCircuit + 12, 110, 13));
+    makePointSquare(this, sim::PointId::ChargeWarningLightFeed, QPoint(318, kLampCircuit));
+    makePointSquare(this, sim::PointId::ChargeWarningLightPoint2, QPoint(384, kLampCircuit));
+    makePointSquare(this, sim::PointId::ChargeWarningLightDPlus, QPoint(450, kLampCircuit));
+    makePointLabel(this, sim::PointId::AlternatorEarth, px(526, kEarthRail - 15, 82, 13));
+    makePointSquare(this, sim::PointId::AlternatorEarthCase, QPoint(kAltEarthX, 200));
+    makePointSquare(this, sim::PointId::AlternatorEarthBattery, QPoint(kBatteryEarthX, 200));
 }
 
 void frmCharging::onLoad() { setTwips(50, 50, 11750, 4700); }

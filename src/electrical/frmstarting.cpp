@@ -62,15 +62,15 @@ frmStarting::frmStarting() {
     Label1->setAlignment(Qt::AlignCenter);
 
     // Connection points: the captions, then the squares on the wires.
-    makeDragLabel(this, arrayName("lblKey", 0), "Starter switch", px(446, kTrigger + 4, 90, 13));
-    makeConnectionSquare(this, arrayName("lblKey", 1), "Starter switch", QPoint(490, kTrigger));
-    makeDragLabel(this, arrayName("lblVoltage", 0), "Starter supply", px(372, kMainCable - 15, 90, 13));
-    makeConnectionSquare(this, arrayName("lblVoltage", 1), "Starter supply", QPoint(350, kMainCable));
-    makeConnectionSquare(this, arrayName("lblVoltage", 3), "Starter supply", QPoint(600, kMainCable));
-    makeDragLabel(this, arrayName("lblEarth", 0), "Starter earth", px(470, kEarthRail - 15, 90, 13));
-    makeConnectionSquare(this, arrayName("lblEarth", 1), "Starter earth", QPoint(762, 200));
-    makeConnectionSquare(this, arrayName("lblEarth", 2), "Starter earth", QPoint(270, 170));
-    makeDragLabel(this, arrayName("lblCrankingSpeed", 0), "Starter speed", px(622, 110, 82, 13));
+    makePointLabel(this, sim::PointId::StarterSwitch, px(446, kTrigger + 4, 90, 13));
+    makePointSquare(this, sim::PointId::StarterSwitchStartTerminal, QPoint(490, kTrigger));
+    makePointLabel(this, sim::PointId::StarterSupply, px(372, kMainCable - 15, 90, 13));
+    makePointSquare(this, sim::PointId::StarterSupplyPoint1, QPoint(350, kMainCable));
+    makePointSquare(this, sim::PointId::StarterSupplyPoint3, QPoint(600, kMainCable));
+    makePointLabel(this, sim::PointId::StarterEarth, px(470, kEarthRail - 15, 90, 13));
+    makePointSquare(this, sim::PointId::StarterEarthPoint1, QPoint(762, 200));
+    makePointSquare(this, sim::PointId::StarterEarthPoint2, QPoint(270, 170));
+    makePointLabel(this, sim::PointId::StarterCurrent, px(622, 110, 82, 13));
 
     connect(cmdStarter, &QPushButton::clicked, this, guarded([this] { cmdStarter_Click(); }));
     connect(hsbVoltage, &QScrollBar::valueChanged, this, guarded([this] { hsbVoltage_Change(); }));
