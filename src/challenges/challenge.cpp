@@ -109,7 +109,7 @@ QString Challenge::problem(const QList<Answer>& offered) const {
     if (faults.size() > kMaxFaults) return QString("A challenge injects at most %1 faults.").arg(kMaxFaults);
     QSet<int> seen;
     for (int f : faults) {
-        if (f < 1 || f > 44) return QString("Fault %1 is not one of the faults 1 to 44.").arg(f);
+        if (f < 1 || f > sim::kFaultCount) return QString("Fault %1 is not one of the faults 1 to %2.").arg(f).arg(sim::kFaultCount);
         if (seen.contains(f)) return QString("Fault %1 is listed twice.").arg(f);
         seen.insert(f);
     }
@@ -211,8 +211,8 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
         } else if (key == "faults") {
             for (const QString& part : value.split(',')) {
                 int f = 0;
-                if (!parseWhole(part, 1, 44, &f))
-                    return fail(where + ": \"" + part.trimmed().left(20) + "\" is not one of the faults 1 to 44.");
+                if (!parseWhole(part, 1, sim::kFaultCount, &f))
+                    return fail(where + ": \"" + part.trimmed().left(20) + "\" is not one of the faults 1 to " + QString::number(sim::kFaultCount) + ".");
                 c.faults << f;
             }
         } else if (key == "answer") {

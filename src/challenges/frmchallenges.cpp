@@ -170,7 +170,7 @@ frmChallenges::frmChallenges() {
     auto* list = new QWidget;
     auto* listLayout = new QVBoxLayout(list);
     listLayout->setSpacing(1);
-    for (int n = 1; n <= 44; ++n) {
+    for (int n = 1; n <= sim::kFaultCount; ++n) {
         chkPick[n] = named(new QCheckBox(faultDescription(n), list), arrayName("chkPick", n));
         listLayout->addWidget(chkPick[n]);
     }
@@ -224,7 +224,7 @@ frmChallenges::frmChallenges() {
     connect(txtInstructions, &QPlainTextEdit::textChanged, this, guarded([this] { modified(); }));
     for (QCheckBox* c : {chkEngineRunning, chkAutoRun})
         connect(c, &QCheckBox::toggled, this, guarded([this] { modified(); }));
-    for (int n = 1; n <= 44; ++n) connect(chkPick[n], &QCheckBox::toggled, this, guarded([this] { modified(); }));
+    for (int n = 1; n <= sim::kFaultCount; ++n) connect(chkPick[n], &QCheckBox::toggled, this, guarded([this] { modified(); }));
     for (QSpinBox* s : {spnBattery, spnTemperature, spnTimeLimit, spnMeasurementLimit})
         connect(s, qOverload<int>(&QSpinBox::valueChanged), this, guarded([this] { modified(); }));
     for (QComboBox* c : {cmbGear, cmbThrottle})
@@ -331,7 +331,7 @@ Challenge frmChallenges::fromControls() const {
     c.gear = cmbGear->currentIndex();
     c.throttle = cmbThrottle->currentIndex();
     c.autoRun = chkAutoRun->isChecked();
-    for (int n = 1; n <= 44; ++n)
+    for (int n = 1; n <= sim::kFaultCount; ++n)
         if (chkPick[n]->isChecked()) c.faults << n;
     for (int i = 0; i < Challenge::kMaxAnswers; ++i)
         if (cmbPart[i]->currentIndex() > 0 && cmbCircuit[i]->currentIndex() > 0)
@@ -358,7 +358,7 @@ void frmChallenges::toControls(const Challenge& c) {
     cmbGear->setCurrentIndex(c.gear);
     cmbThrottle->setCurrentIndex(c.throttle);
     chkAutoRun->setChecked(c.autoRun);
-    for (int n = 1; n <= 44; ++n) chkPick[n]->setChecked(c.faults.contains(n));
+    for (int n = 1; n <= sim::kFaultCount; ++n) chkPick[n]->setChecked(c.faults.contains(n));
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
         const Answer a = c.answers.value(i);
         const int p = cmbPart[i]->findText(a.part);

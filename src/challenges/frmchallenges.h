@@ -6,6 +6,7 @@
 
 #include "challenges/challenge.h"
 #include "platform/form.h"
+#include "sim/catalogue.h"
 
 class QCheckBox;
 class QComboBox;
@@ -69,7 +70,7 @@ private:
     QCheckBox* chkAutoRun;
     QSpinBox* spnTimeLimit;
     QSpinBox* spnMeasurementLimit;
-    QCheckBox* chkPick[45] = {};  // 1..44
+    QCheckBox* chkPick[sim::kFaultCount + 1] = {};  // 1..44
     QComboBox* cmbPart[Challenge::kMaxAnswers];
     QComboBox* cmbCircuit[Challenge::kMaxAnswers];
     QPushButton* cmdAnswerFromFaults;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "sim/catalogue.h"
 
 class QCheckBox;
 class QLabel;
@@ -13,7 +14,7 @@ class QPushButton;
 class frmFaults : public Form {
     Q_OBJECT
 public:
-    static constexpr int kFaultCount = 44;
+    static constexpr int kFaultCount = sim::kFaultCount;
 
     frmFaults();
     void onLoad() override;
