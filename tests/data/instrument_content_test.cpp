@@ -7,11 +7,13 @@
 #include "multiscope/waveformfile.h"
 #include "platform/form.h"
 #include "platform/services.h"
+#include "sim/catalogue.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -31,7 +33,8 @@ std::set<QString> captions() {
     return all;
 }
 
-QString dataPath(const QString& name) { return QDir(appFolder()).filePath(name); }
+// Data file names are looked up without regard to case, as the program does.
+QString dataPath(const QString& name) { return findDataFile(name); }
 
 // Exactly 51 lines, each one field in double quotes followed by CR LF, read back by the
 // program's reader; the first the meter text, the other 50 whole numbers from -99 to 99.
@@ -74,8 +77,13 @@ TEST(InstrumentData, EachPointHasItsWaveformPictureAndText) {
 }
 
 TEST(InstrumentData, FaultWaveformsAreInTheEditorsForm) {
-    for (const char* fault : {"Blank", "Low lambda", "High lambda", "8V", "12V", "13V", "16V", "0V", "1"})
-        expectEditorsForm(QString(fault) + ".msf");
+    // Every waveform a fault puts in a point's place, and the blank trace of a stopped engine.
+    QSet<QString> files{"Blank.msf"};
+    for (const sim::FaultInfo& f : sim::faults())
+        for (const sim::Indication& shown : f.shown)
+            if (shown.kind == sim::Indication::Waveform) files << QString::fromUtf8(shown.text);
+    EXPECT_GT(files.size(), 1);
+    for (const QString& file : files) expectEditorsForm(file);
     QString blank[msf::kRecords];
     msf::readWaveformFile(dataPath("Blank.msf"), blank);
     EXPECT_EQ(QStringList(blank + 1, blank + msf::kRecords), QStringList(50, "0")) << "no signal is a flat zero line";
