@@ -386,4 +386,11 @@ QLineEdit* readout(QWidget* parent, const QString& name, const QString& text, co
     return e;
 }
 
+void showNumber(QLineEdit* box, int value) {
+    const QString text = QString::number(value);
+    if (box->text() == text) return;
+    box->setText(text);
+    box->setCursorPosition(0);  // a long number shows from its first digit
+}
+
 }  // namespace diagram

@@ -58,4 +58,6 @@ QRect px(int x, int y, int w, int h);
 void makeHeadings(QWidget* form, QLabel* out[3]);
 void drawBlocks(QPainter& p, int height);
 QLineEdit* readout(QWidget* parent, const QString& name, const QString& text, const QRect& twips);
+// Writes a number into a read-out only when its text changes, showing it from its first digit.
+void showNumber(QLineEdit* box, int value);
 }  // namespace diagram

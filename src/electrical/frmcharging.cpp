@@ -132,15 +132,7 @@ void frmCharging::paintEvent(QPaintEvent*) {
     circuit::caption(p, QRectF(kAlternator.x() + 4, kSupply + 2, 30, 12), "B+", Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-namespace {
-// Writes a read-out only when its text changes.
-void showNumber(QLineEdit* box, int value) {
-    const QString text = QString::number(value);
-    if (box->text() == text) return;
-    box->setText(text);
-    box->setCursorPosition(0);  // a long number shows from its first digit
-}
-}  // namespace
+using diagram::showNumber;
 
 void frmCharging::showReadings(int volts, int engineSpeed, int alternatorSpeed) {
     showNumber(txtOutputVoltage, volts);

@@ -139,15 +139,7 @@ void frmStarting::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(bar.center().x() + 0.5, bar.top() - 3), QPointF(bar.center().x() + 0.5, bar.bottom() + 3));
 }
 
-namespace {
-// Writes a read-out only when its text changes.
-void showNumber(QLineEdit* box, int value) {
-    const QString text = QString::number(value);
-    if (box->text() == text) return;
-    box->setText(text);
-    box->setCursorPosition(0);  // a long number shows from its first digit
-}
-}  // namespace
+using diagram::showNumber;
 
 void frmStarting::showVoltage(int volts) { showNumber(txtVoltage, volts); }
 
