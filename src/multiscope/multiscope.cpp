@@ -426,8 +426,8 @@ void MultiScope::setLiveTimebase(int value) {
 }
 
 void MultiScope::setScaleTips(const QString& timebase, const QString& volts) {
-    sldTime->setToolTip("Timebase: " + timebase);
-    vscVolts1->setToolTip("Volts: " + volts);
+    sldTime->setToolTip(tr("Timebase: %1").arg(timebase));
+    vscVolts1->setToolTip(tr("Volts: %1").arg(volts));
 }
 
 QString MultiScope::meterText() const { return lblDMM->text(); }

@@ -65,8 +65,8 @@ void frmTelemetryOptions::onLoad() {
     lblOptions->setText("Telemetry chart and gauge number:  " + QString::number(SelectedGauge));
     const int g = selectedGauge();
     // An instrument that cannot be had shows no channel on any gauge.
-    lblGaugeTitle->setText("Current assignment: " +
-                           (device ? device->gaugeTitle(g) : QString::fromLatin1(TelemetryDevice::kUnassignedTitle)));
+    lblGaugeTitle->setText(tr("Current assignment: %1")
+                               .arg(device ? device->gaugeTitle(g) : QString::fromLatin1(TelemetryDevice::kUnassignedTitle)));
 }
 
 void frmTelemetryOptions::optBar_Click() { GaugeStyle[selectedGauge()] = QStringLiteral("Bar"); }
