@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     const int steps = argc > 2 ? std::max(100, atoi(argv[2])) : 20000;
     ScriptPlatform* scripted = startScriptedProgram("engine_step_bench", argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
     if (!scripted) return 2;
-    frm<frmControls>()->chkAuto->setChecked(true);
+    frm<frmControls>()->ctl<QCheckBox>("chkAuto")->setChecked(true);
 
     int restarts = 0;
     // Runs `count` engine steps after a warm-up and returns the time of each call.
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
             if (EngineRunning != True) {
                 ++restarts;
                 StartStopEngine();
-                frm<frmControls>()->chkAuto->setChecked(true);
+                frm<frmControls>()->ctl<QCheckBox>("chkAuto")->setChecked(true);
             }
             if (i < warmUp) continue;
             times.push_back(micros(t1 - t0));

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     MultiScope* scope = frm<MultiScope>();
     scope->showDevice(tool::Scope);
     scope->setSource(MultiScope::Source::Live);
-    scope->cmdConnection_DragDrop(frm<FRMsimulation>()->lblECU[1]);
+    scope->cmdConnection_DragDrop(frm<FRMsimulation>()->ctl<QLabel>("lblECU", 1));
     if (!scope->probe().attached()) {
         std::fprintf(stderr, "live_frame_bench: the probe did not connect\n");
         return 1;

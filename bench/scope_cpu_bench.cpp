@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
     MultiScope* scope = frm<MultiScope>();
     scope->showDevice(tool::Scope);
     scope->setSource(MultiScope::Source::Live);
-    scope->cmdConnection_DragDrop(frm<FRMsimulation>()->lblECU[1]);
+    scope->cmdConnection_DragDrop(frm<FRMsimulation>()->ctl<QLabel>("lblECU", 1));
     scope->live->cmbTrigger->setCurrentText("Roll");
     app.processEvents();
     measure("live on the crank sensor", "processor time, scope sweeping live", 1.5);

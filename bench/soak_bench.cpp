@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         const bool ticking = timerOn("tmrMain"), sweeping = timerOn("Timer1"), recording = timerOn("tmrTelemetry");
         runner.runLines(lines, false);
         ticks += ticking ? 60 : 0;
-        runningMinutes += EngineRunning != False && frm<frmControls>()->chkAuto->isChecked();
+        runningMinutes += EngineRunning != False && frm<frmControls>()->ctl<QCheckBox>("chkAuto")->isChecked();
         sweeps += sweeping ? 60 * sweepsPerSecond : 0;
         telemetry += recording ? 60 : 0;
         lines.clear();
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
             ++restarts;
         }
         // A stopped engine takes auto run off; it goes back on once the engine runs again.
-        if (EngineRunning != False && !frm<frmControls>()->chkAuto->isChecked()) runner.runLines({"click frmControls.chkAuto"}, false);
+        if (EngineRunning != False && !frm<frmControls>()->ctl<QCheckBox>("chkAuto")->isChecked()) runner.runLines({"click frmControls.chkAuto"}, false);
         if (minute % 60 == 0) runner.runLines({"memory"}, false);
     }
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -5,8 +5,7 @@
 #include "challenges/session.h"
 #include "diagnostics/jobsheet.h"
 #include "electrical/startstop.h"
-#include "engine/frmcontrols.h"
-#include "engine/frmsimulation.h"
+#include "engine/engine.h"
 #include "faults/faults.h"
 #include "platform/datafolder.h"
 #include "platform/guard.h"
@@ -156,17 +155,15 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     StopEngine();
     RepairAllFaults();
     HideFaultsWindow();
-    FRMsimulation* sim = frm<FRMsimulation>();
-    sim->HSB_engine_temperature->setValue(challenge.temperature);
-    sim->HSB_system_voltage->setValue(challenge.battery);
+    engine::setSlider(sim::Slider::Temperature, challenge.temperature);
+    engine::setSlider(sim::Slider::Voltage, challenge.battery);
     EngineTemperature = challenge.temperature;
     SystemVoltage = challenge.battery;
     if (challenge.engineRunning && EngineRunning != True) StartStopEngine();
-    frmControls* controls = frm<frmControls>();
-    controls->optGear[challenge.gear]->setChecked(true);
-    QRadioButton* throttle[] = {controls->optThrottleOff, controls->optThrottleOn, controls->optThrottleFull};
-    throttle[challenge.throttle]->setChecked(true);
-    controls->chkAuto->setChecked(challenge.autoRun && EngineRunning == True);
+    engine::selectGear(challenge.gear);
+    const sim::Throttle throttle[] = {sim::Throttle::Off, sim::Throttle::On, sim::Throttle::Full};
+    engine::selectThrottle(throttle[challenge.throttle]);
+    engine::setAutoRun(challenge.autoRun && EngineRunning == True);
     for (int f : challenge.faults) InjectFault(f);
     lockFaults(true);
 

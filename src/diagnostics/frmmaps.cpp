@@ -1,7 +1,7 @@
 #include "diagnostics/frmmaps.h"
 
 #include "diagnostics/mapchartview.h"
-#include "engine/frmsimulation.h"
+#include "engine/engine.h"
 #include "platform/guard.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
@@ -86,8 +86,7 @@ void frmMaps::onLoad() {
         // The working folder stays as it is.
     }
     redraw();
-    if (FRMsimulation* sim = Forms::find<FRMsimulation>())
-        connect(sim, &FRMsimulation::operatingPointChanged, this, guarded([this] { followOperatingPoint(); }));
+    engine::followOperatingPoint(this, guarded([this] { followOperatingPoint(); }));
     followOperatingPoint();
 }
 
@@ -108,14 +107,14 @@ void frmMaps::redraw() {
             if (Option1[i]->isChecked()) chart_.setChartType(kStyleTypes[i]);
         });
 
-    FRMsimulation* sim = frm<FRMsimulation>();
+    engine::loadManagementWindow();
     const struct {
         const char* entry;
-        FRMsimulation::Map table;
+        engine::Map table;
         MapKind map;
-    } maps[3] = {{"Timing Map", FRMsimulation::Map::Timing, MapKind::Timing},
-                 {"Dwell Map", FRMsimulation::Map::Dwell, MapKind::Dwell},
-                 {"Injection Map", FRMsimulation::Map::Injection, MapKind::Injection}};
+    } maps[3] = {{"Timing Map", engine::Map::Timing, MapKind::Timing},
+                 {"Dwell Map", engine::Map::Dwell, MapKind::Dwell},
+                 {"Injection Map", engine::Map::Injection, MapKind::Injection}};
     for (int r = 1; r <= MapChart::kRows; ++r) {
         for (int c = 1; c <= MapChart::kColumns; ++c) {
             step([&] { chart_.setCurrentPoint(r, c); });
@@ -125,7 +124,7 @@ void frmMaps::redraw() {
                     chart_.setMap(m.map);
                     // A cell the table lacks cannot become current: the point keeps its value.
                     QString text;
-                    if (sim->selectMapCell(m.table, r - 1, c - 1, &text)) chart_.setCurrentData(text);
+                    if (engine::selectMapCell(m.table, r - 1, c - 1, &text)) chart_.setCurrentData(text);
                 });
             }
         }
@@ -137,8 +136,7 @@ void frmMaps::redraw() {
 
 void frmMaps::followOperatingPoint() {
     const int wasRow = chart_.highlightRow(), wasColumn = chart_.highlightColumn();
-    const FRMsimulation* sim = Forms::find<FRMsimulation>();
-    const FRMsimulation::OperatingPoint op = sim ? sim->operatingPoint() : FRMsimulation::OperatingPoint{};
+    const engine::OperatingPoint op = engine::operatingPoint();
     if (op.valid)
         chart_.setHighlight(chart_.map() == MapKind::Dwell ? op.voltageIndex : op.loadIndex, op.speedIndex);
     else

@@ -20,6 +20,9 @@ public:
     // The output voltage and engine speed as the start sequence shows them.
     void showOutput(int volts, int engineSpeed);
 
+private:
+    // The window's controls: other code uses the functions above, or finds a control by its
+    // name as script mode does.
     QLabel* Picture1;
     QLineEdit* txtAlternatorSpeed;
     QLineEdit* txtEngineSpeed;

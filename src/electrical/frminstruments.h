@@ -23,6 +23,9 @@ public:
                     const QString& revs);
     void setRevCounterColor(const QColor& color);
 
+private:
+    // The window's controls: other code uses the functions above, or finds a control by its
+    // name as script mode does.
     QLineEdit* txbSpeed;
     QLineEdit* txbRev;
     QLineEdit* txbFuel;

@@ -25,6 +25,9 @@ public:
     // Moves the starter voltage's slider; its handler runs.
     void setStarterVoltage(int volts);
 
+private:
+    // The window's controls: other code uses the functions above, or finds a control by its
+    // name as script mode does.
     QLabel* Picture1;
     QPushButton* cmdStarter;
     QLineEdit* txtCrankingSpeed;

@@ -21,6 +21,9 @@ public:
     // The trip computer's display line.
     void showTripDisplay(const QString& text);
 
+private:
+    // The window's controls: other code uses the functions above, or finds a control by its
+    // name as script mode does.
     QLineEdit* txtTripDisplay;
     QPushButton* Command1[10];
     QLabel* Label2[10];

@@ -45,9 +45,9 @@ sim::StepInputs gatherInputs(bool scan) {
     sim::StepInputs in;
     in.controls = gatherControls();
     FRMsimulation* w = frm<FRMsimulation>();
-    in.timing = w->Data1;
-    in.dwell = w->Data2;
-    in.injection = w->Data3;
+    in.timing = w->lookupTable(FRMsimulation::Map::Timing);
+    in.dwell = w->lookupTable(FRMsimulation::Map::Dwell);
+    in.injection = w->lookupTable(FRMsimulation::Map::Injection);
     in.scan = scan;
     if (scan || ExhaustWarning == True)
         in.faults = sim::session().faults();

@@ -29,6 +29,9 @@ public:
     // The status line under the buttons ("Engine is stopped...").
     void setStatusText(const QString& text);
 
+private:
+    // The window's controls: other code uses the functions above, or finds a control by its
+    // name as script mode does.
     QPushButton* cmdThrottleDown;
     QPushButton* cmdThrottleUp;
     QCheckBox* chkAuto;

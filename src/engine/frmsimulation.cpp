@@ -445,6 +445,17 @@ void FRMsimulation::showSliders() {
 
 void FRMsimulation::setSlider(sim::Slider s, int value) { slider(s)->setValue(value); }
 
+int FRMsimulation::sliderValue(sim::Slider s) const { return slider(s)->value(); }
+
+LookupTableModel* FRMsimulation::lookupTable(Map map) const {
+    switch (map) {
+    case Map::Timing: return Data1;
+    case Map::Dwell: return Data2;
+    case Map::Injection: return Data3;
+    }
+    return nullptr;
+}
+
 namespace {
 // Writes a read-out only when its text changes.
 void showText(QLineEdit* box, const QString& text) {

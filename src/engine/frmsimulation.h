@@ -2,6 +2,7 @@
 // ECU lookup tables with the picture of the unit that can be laid over them.
 #pragma once
 
+#include "engine/engine.h"
 #include "platform/form.h"
 #include "sim/engine.h"
 
@@ -29,20 +30,17 @@ public:
     // The three lookup tables' grids, for the maps window: makes (row, column), counted from
     // 0, the current cell of a table's grid and gives that cell's text. False, the current
     // cell staying, when the table has no such cell.
-    enum class Map { Timing, Dwell, Injection };
+    using Map = engine::Map;
     bool selectMapCell(Map map, int row, int column, QString* text);
+    // A lookup table, as the engine step reads it.
+    LookupTableModel* lookupTable(Map map) const;
 
     // Moves the current cell of the three grids to the cells the engine step uses; those
     // cells become the operating point, marked in the grids until the engine stops.
     void moveCurrentCells(int speedIndex, int loadIndex, int voltageIndex);
 
     // The map cells the unit used at its last engine step, while the engine runs.
-    struct OperatingPoint {
-        bool valid = false;
-        int speedIndex = 0;    // column of all three maps
-        int loadIndex = 0;     // row of the timing and injection maps
-        int voltageIndex = 0;  // row of the dwell map
-    };
+    using OperatingPoint = engine::OperatingPoint;
     OperatingPoint operatingPoint() const { return operatingPoint_; }
     // The engine has stopped: no cell is in use.
     void clearOperatingPoint();
@@ -59,6 +57,8 @@ public:
     void showLambdaText(const QString& text);
     // Moves a slider as the user would: its handler runs.
     void setSlider(sim::Slider s, int value);
+    // A slider's position.
+    int sliderValue(sim::Slider s) const;
 
     void HSB_engine_speed_Change();
     void HSB_engine_load_Change();
@@ -71,11 +71,17 @@ public:
     // The user works in a grid: the row-axis caption follows it.
     void grid_Activated(QTableView* grid);
 
+    // The lambda slider, still read by the instrument's live signals (engine::sliderValue
+    // gives its value without the widget).
+    QScrollBar* HSB_Lambda;
+
+private:
+    // The window's controls: other code uses the functions above, or finds a control by its
+    // name as script mode does.
     QScrollBar* HSB_engine_speed;
     QScrollBar* HSB_engine_load;
     QScrollBar* HSB_engine_temperature;
     QScrollBar* HSB_system_voltage;
-    QScrollBar* HSB_Lambda;
     QLineEdit* speed;
     QLineEdit* load;
     QLineEdit* temp;

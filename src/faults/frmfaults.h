@@ -29,6 +29,9 @@ public:
     // change nor tell which faults are in.
     void setLocked(bool locked);
 
+private:
+    // The window's controls: other code uses the functions above, or finds a control by its
+    // name as script mode does.
     QCheckBox* chkFault[kFaultCount + 1] = {};  // 1..44
     QPushButton* cmdClear;
     QPushButton* cmdFaults;

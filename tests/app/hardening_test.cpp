@@ -194,7 +194,7 @@ TEST(ScanReports, AReportThatCannotBeReplacedStaysAsItWas) {
     testEvents().clear();
     {
         FileSizeLimit limit(16);
-        faults->chkFault[2]->setChecked(false);
+        faults->ctl<QCheckBox>("chkFault", 2)->setChecked(false);
     }
     EXPECT_EQ(contents(report), before);
     bool told = false;

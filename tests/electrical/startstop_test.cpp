@@ -32,7 +32,7 @@ VTimer& hold() {
     return *t;
 }
 
-QString crankingText() { return frm<frmStarting>()->txtCrankingSpeed->text(); }
+QString crankingText() { return frm<frmStarting>()->ctl<QLineEdit>("txtCrankingSpeed")->text(); }
 
 int eventsOf(const QString& kind) {
     int n = 0;
@@ -47,7 +47,7 @@ protected:
     void SetUp() override {
         StopEngine();
         frm<frmFaults>()->cmdClear_Click();
-        frm<frmStarting>()->hsbVoltage->setValue(12);
+        frm<frmStarting>()->ctl<QScrollBar>("hsbVoltage")->setValue(12);
         SystemVoltage = 12;
         EngineTemperature = 90;
         CriticalFault = False;
@@ -77,7 +77,7 @@ TEST_F(KeyOnTimer, TheClickReturnsAtOnceAndTheTimerCarriesTheStartThrough) {
     EXPECT_EQ(eventsOf("pause"), 0);
 
     hold().fire();
-    EXPECT_EQ(frm<frmControls>()->lblStatus->text(), "Cranking position...");
+    EXPECT_EQ(frm<frmControls>()->ctl<QLabel>("lblStatus")->text(), "Cranking position...");
     EXPECT_EQ(crankingText(), "70");
     EXPECT_EQ(hold().interval(), 100);
 
@@ -91,7 +91,7 @@ TEST_F(KeyOnTimer, TheClickReturnsAtOnceAndTheTimerCarriesTheStartThrough) {
     EXPECT_EQ(EngineRunning, True);
     EXPECT_EQ(EngineSpeed, 800);
     EXPECT_EQ(SystemVoltage, 14);
-    EXPECT_EQ(frm<frmControls>()->lblStatus->text(), "Engine is running...");
+    EXPECT_EQ(frm<frmControls>()->ctl<QLabel>("lblStatus")->text(), "Engine is running...");
     EXPECT_EQ(eventsOf("pause"), 0) << "every hold of a normal start lets events run";
     EXPECT_FALSE(hold().enabled());
 }
@@ -104,7 +104,7 @@ TEST_F(KeyOnTimer, TheKeyTurnedAgainDuringTheRampStopsAtOnceAndTheStartCarriesOn
         stoppedAt = crankingText();
         RunStartStopEngine(StartMode::OnTimer);
         EXPECT_EQ(EngineCranking, False);
-        EXPECT_EQ(frm<frmControls>()->lblStatus->text(), "Engine is stopped...");
+        EXPECT_EQ(frm<frmControls>()->ctl<QLabel>("lblStatus")->text(), "Engine is stopped...");
         EXPECT_EQ(crankingText(), "0");
         EXPECT_TRUE(hold().enabled()) << "the interrupted start still holds";
     });

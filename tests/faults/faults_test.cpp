@@ -87,11 +87,11 @@ std::string observe() {
     FRMsimulation* sim = frm<FRMsimulation>();
     frmInstruments* ins = frm<frmInstruments>();
     return QString::asprintf("sliders %d %d %d %d %d, values %d %d %d %d retard %d, flags %d %d %d, lights %d %d",
-                             sim->HSB_engine_speed->value(), sim->HSB_engine_load->value(),
-                             sim->HSB_engine_temperature->value(), sim->HSB_system_voltage->value(),
-                             sim->HSB_Lambda->value(), int(EngineSpeed), int(EngineLoad), int(EngineTemperature),
+                             sim->ctl<QScrollBar>("HSB_engine_speed")->value(), sim->ctl<QScrollBar>("HSB_engine_load")->value(),
+                             sim->ctl<QScrollBar>("HSB_engine_temperature")->value(), sim->ctl<QScrollBar>("HSB_system_voltage")->value(),
+                             sim->ctl<QScrollBar>("HSB_Lambda")->value(), int(EngineSpeed), int(EngineLoad), int(EngineTemperature),
                              int(SystemVoltage), int(KnockRetard), int(CriticalFault), int(KnockSensorFault),
-                             int(ExhaustWarning), !ins->lblCheckWL->isHidden(), !ins->lblChargeWL->isHidden())
+                             int(ExhaustWarning), !ins->ctl<QLabel>("lblCheckWL")->isHidden(), !ins->ctl<QLabel>("lblChargeWL")->isHidden())
         .toStdString();
 }
 const char* const kBaseline = "sliders 3000 50 60 14 1, values 3000 50 60 14 retard 3, flags 0 0 0, lights 0 0";
@@ -126,16 +126,16 @@ protected:
         faults()->cmdClear_Click();
         resetState();
         FRMsimulation* sim = frm<FRMsimulation>();
-        for (auto [bar, v] : {std::pair{sim->HSB_engine_speed, 3000}, {sim->HSB_engine_load, 50},
-                              {sim->HSB_engine_temperature, 60}, {sim->HSB_system_voltage, 14}, {sim->HSB_Lambda, lambda}})
+        for (auto [bar, v] : {std::pair{sim->ctl<QScrollBar>("HSB_engine_speed"), 3000}, {sim->ctl<QScrollBar>("HSB_engine_load"), 50},
+                              {sim->ctl<QScrollBar>("HSB_engine_temperature"), 60}, {sim->ctl<QScrollBar>("HSB_system_voltage"), 14}, {sim->ctl<QScrollBar>("HSB_Lambda"), lambda}})
             bar->setValue(v);
         // A slider that already stands there does not write its variable.
         EngineSpeed = 3000, EngineLoad = 50, EngineTemperature = 60, SystemVoltage = 14, KnockRetard = 3;
-        frm<frmInstruments>()->lblCheckWL->setVisible(false);
-        frm<frmInstruments>()->lblChargeWL->setVisible(false);
+        frm<frmInstruments>()->ctl<QLabel>("lblCheckWL")->setVisible(false);
+        frm<frmInstruments>()->ctl<QLabel>("lblChargeWL")->setVisible(false);
     }
 
-    void untick(int n) { faults()->chkFault[n]->setChecked(false); }
+    void untick(int n) { faults()->ctl<QCheckBox>("chkFault", n)->setChecked(false); }
 
     QTemporaryDir tmp_;
 };
@@ -183,13 +183,13 @@ TEST_F(FaultScan, EveryFaultAtOnceIsListedInScanOrder) {
 TEST_F(FaultScan, FuelFaultsSetTheMixtureAndTheLastOneWins) {
     setBaseline(0);
     untick(28);
-    EXPECT_EQ(frm<FRMsimulation>()->HSB_Lambda->value(), 1);
+    EXPECT_EQ(frm<FRMsimulation>()->ctl<QScrollBar>("HSB_Lambda")->value(), 1);
     EXPECT_EQ(ExhaustWarning, True);
     EXPECT_EQ(CriticalFault, False);
     untick(21);
     untick(29);
     EXPECT_EQ(faultLines(), QStringList({"Fuel system fault", "Fuel system fault", "Fuel system fault"}));
-    EXPECT_EQ(frm<FRMsimulation>()->HSB_Lambda->value(), -1);
+    EXPECT_EQ(frm<FRMsimulation>()->ctl<QScrollBar>("HSB_Lambda")->value(), -1);
     EXPECT_EQ(CriticalFault, True);
 }
 
@@ -225,28 +225,28 @@ TEST_F(FaultScan, FlatBatteryHoldsTheVoltageLowInsteadOfDrainingIt) {
     EngineRunning = False;
 }
 
-std::string controlsStatus() { return frm<frmControls>()->lblStatus->text().toStdString(); }
+std::string controlsStatus() { return frm<frmControls>()->ctl<QLabel>("lblStatus")->text().toStdString(); }
 
 // The boxes show and edit the session's faults: a fault injected without a click (a challenge)
 // unticks its box and runs what a click runs; a reset or an unloaded window repairs them all.
 TEST_F(FaultScan, TheBoxesAndTheInjectedFaultsStayInStep) {
     setBaseline(1);
     InjectFault(8);  // the load sensor's wiring
-    EXPECT_FALSE(faults()->chkFault[8]->isChecked());
+    EXPECT_FALSE(faults()->ctl<QCheckBox>("chkFault", 8)->isChecked());
     EXPECT_TRUE(FaultPresent(8));
-    EXPECT_FALSE(frm<frmInstruments>()->lblCheckWL->isHidden()) << "the check-engine light comes on";
+    EXPECT_FALSE(frm<frmInstruments>()->ctl<QLabel>("lblCheckWL")->isHidden()) << "the check-engine light comes on";
     EXPECT_EQ(faultLines(), QStringList({"Engine load sensor signal out of range"})) << "the scan ran";
 
     untick(36);
     EXPECT_TRUE(FaultPresent(36));
     EXPECT_EQ(PresentFaults().count(), 2u);
-    faults()->chkFault[36]->setChecked(true);
+    faults()->ctl<QCheckBox>("chkFault", 36)->setChecked(true);
     EXPECT_FALSE(FaultPresent(36));
 
     faults()->cmdClear_Click();
     EXPECT_TRUE(PresentFaults().none());
-    EXPECT_TRUE(faults()->chkFault[8]->isChecked());
-    EXPECT_TRUE(frm<frmInstruments>()->lblCheckWL->isHidden());
+    EXPECT_TRUE(faults()->ctl<QCheckBox>("chkFault", 8)->isChecked());
+    EXPECT_TRUE(frm<frmInstruments>()->ctl<QLabel>("lblCheckWL")->isHidden());
 
     // Unloading the window repairs its faults; loaded again, every box is ticked.
     untick(12);
@@ -254,8 +254,8 @@ TEST_F(FaultScan, TheBoxesAndTheInjectedFaultsStayInStep) {
     faults()->unloadForm();
     ASSERT_EQ(Forms::find<frmFaults>(), nullptr);
     EXPECT_TRUE(PresentFaults().none());
-    EXPECT_TRUE(frm<frmInstruments>()->lblCheckWL->isHidden());
-    for (int n : {12, 40}) EXPECT_TRUE(faults()->chkFault[n]->isChecked()) << n;
+    EXPECT_TRUE(frm<frmInstruments>()->ctl<QLabel>("lblCheckWL")->isHidden());
+    for (int n : {12, 40}) EXPECT_TRUE(faults()->ctl<QCheckBox>("chkFault", n)->isChecked()) << n;
 }
 
 class StartWithFault : public ::testing::Test {
@@ -268,9 +268,9 @@ protected:
         StopEngine();
         frm<frmFaults>()->cmdClear_Click();
         FRMsimulation* sim = frm<FRMsimulation>();
-        for (auto [bar, v] : {std::pair{sim->HSB_engine_speed, 0}, {sim->HSB_engine_load, 0},
-                              {sim->HSB_engine_temperature, 0}, {sim->HSB_system_voltage, 12},
-                              {sim->HSB_Lambda, 0}, {frm<frmStarting>()->hsbVoltage, 12}})
+        for (auto [bar, v] : {std::pair{sim->ctl<QScrollBar>("HSB_engine_speed"), 0}, {sim->ctl<QScrollBar>("HSB_engine_load"), 0},
+                              {sim->ctl<QScrollBar>("HSB_engine_temperature"), 0}, {sim->ctl<QScrollBar>("HSB_system_voltage"), 12},
+                              {sim->ctl<QScrollBar>("HSB_Lambda"), 0}, {frm<frmStarting>()->ctl<QScrollBar>("hsbVoltage"), 12}})
             bar->setValue(v);
         resetState();
         testEvents().clear();
@@ -280,7 +280,7 @@ protected:
     // voltage after the key.
     std::string turnKeyWith(int fault) {
         baseline();
-        frm<frmFaults>()->chkFault[fault]->setChecked(false);
+        frm<frmFaults>()->ctl<QCheckBox>("chkFault", fault)->setChecked(false);
         StartStopEngine();
         const char* outcome = "runs";
         if (EngineRunning == True) {
@@ -330,8 +330,8 @@ TEST_F(StartWithFault, OneFaultOfEachGroupAtTheKey) {
 
 TEST_F(StartWithFault, TwoStarterFaultsCrankTooSlowlyAndTheKeyLeavesTheCrankingPosition) {
     baseline();
-    frm<frmFaults>()->chkFault[33]->setChecked(false);
-    frm<frmFaults>()->chkFault[34]->setChecked(false);
+    frm<frmFaults>()->ctl<QCheckBox>("chkFault", 33)->setChecked(false);
+    frm<frmFaults>()->ctl<QCheckBox>("chkFault", 34)->setChecked(false);
     StartStopEngine();
     EXPECT_EQ(CrankingSpeed, 85) << "106 x 0.8 = 84.8 -> 85";
     ASSERT_EQ(turnKeyWith(32).substr(0, 4), "held");

@@ -86,8 +86,8 @@ protected:
     static void setFaults(const std::set<int>& injected) {
         frmFaults* faults = frm<frmFaults>();
         for (int n = 1; n <= 44; ++n) {
-            const QSignalBlocker block(faults->chkFault[n]);  // the faults only, not the fault scan
-            faults->chkFault[n]->setChecked(!injected.count(n));
+            const QSignalBlocker block(faults->ctl<QCheckBox>("chkFault", n));  // the faults only, not the fault scan
+            faults->ctl<QCheckBox>("chkFault", n)->setChecked(!injected.count(n));
             sim::session().setFaultPresent(n, injected.count(n) > 0);
         }
     }
