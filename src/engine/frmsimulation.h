@@ -71,13 +71,10 @@ public:
     // The user works in a grid: the row-axis caption follows it.
     void grid_Activated(QTableView* grid);
 
-    // The lambda slider, still read by the instrument's live signals (engine::sliderValue
-    // gives its value without the widget).
-    QScrollBar* HSB_Lambda;
-
 private:
     // The window's controls: other code uses the functions above, or finds a control by its
     // name as script mode does.
+    QScrollBar* HSB_Lambda;
     QScrollBar* HSB_engine_speed;
     QScrollBar* HSB_engine_load;
     QScrollBar* HSB_engine_temperature;
