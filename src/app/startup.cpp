@@ -14,6 +14,7 @@
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
+#include "platform/programstyle.h"
 #include "platform/services.h"
 #include "platform/warmup.h"
 
@@ -40,6 +41,7 @@ void Main() {
     // prepared on the warm-up thread must be ready first; while they load, the main window's
     // frame is built (hidden: it is shown in its place below).
     warmupWithApplication();
+    installProgramStyle();
     step([] {
         Form* splash = frm<frmSplash>();
         createMainWindow();

@@ -9,8 +9,9 @@
 //   finishWarmup() — call before the first text is measured; waits for the font work.
 //   warmupPictureFormats() — call once the first window has been painted: a second helper
 //     loads the picture-format plug-ins (the first icon read by a style loads them all). The
-//     first windows read no picture file, so earlier it would only take a processor from the
-//     font work that the first paint waits for.
+//     first windows read no picture file (the program's style draws the only icons a style
+//     would read for them, see programstyle.h), so earlier it would only take a processor from
+//     the font work that the first paint waits for.
 void startWarmup();
 void warmupWithApplication();
 void finishWarmup();
