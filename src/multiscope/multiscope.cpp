@@ -389,6 +389,7 @@ sim::SignalInputs MultiScope::liveInputs() const {
     in.state = &programState();
     in.faults = PresentFaults();
     in.lambda = sim::session().controls().slider(sim::Slider::Lambda);
+    in.engineTemperature = sim::session().engineTemperature();
     return in;
 }
 

@@ -211,6 +211,10 @@ const std::vector<FaultInfo>& faultTable() {
         const std::vector<PointId> starterSupply = all(Q::StarterSupply);
         const std::vector<PointId> altSpeed = all(Q::AlternatorSpeed);
         const std::vector<PointId> altEarth = all(Q::AlternatorEarth);
+        // Everything the battery feeds: a fault that moves the battery's voltage moves the level of
+        // each of them.
+        const std::vector<PointId> supplied = join({coil, injector, pump, starterSupply, altSpeed,
+                                                    {P::ChargeWarningLightFeed}});
         const Indication noSpray{Indication::Message, "No fuel spray pattern from injectors..", injector};
         const Indication noFuel{Indication::InformationMessage, "No fuel from pump..", pump};
 
@@ -258,20 +262,21 @@ const std::vector<FaultInfo>& faultTable() {
             {F::StarterMotorFailed, 35, "Starter motor", kItself, C::StarterMotor, S::Part, K::FailedPart, true, true,
              false, SC::StarterMotor, SE::NoCranking, {blank(all(Q::StarterSpeed))}, {}},
             {F::FlatBattery, 36, "Battery", kItself, C::StarterSupply, S::Part, K::SupplyOrEarth, false, true, false,
-             SC::BatteryLow, SE::FlatBattery, {wave("8V.msf", starterSupply)}, {}},
+             SC::BatteryLow, SE::FlatBattery, {wave("8V.msf", starterSupply)},
+             join({supplied, volts, all(Q::StarterSwitch)})},
             {F::DriveBeltSlipping, 37, "Alternator", "Its drive belt", C::Charging, S::Part, K::FailedPart, false,
-             false, false, SC::None, SE::None, {wave("13V.msf", volts)}, join({altSpeed, lamp, altEarth})},
+             false, false, SC::None, SE::None, {wave("13V.msf", volts)}, join({supplied, lamp, altEarth})},
             {F::RotorOpen, 38, "Alternator", kItself, C::Charging, S::Part, K::OpenCircuit, false, false, false,
-             SC::None, SE::None, {wave("12V.msf", volts), wave("0V.msf", lamp)}, join({altSpeed, altEarth})},
+             SC::None, SE::None, {wave("12V.msf", volts), wave("0V.msf", lamp)}, join({supplied, altEarth})},
             {F::RegulatorShorted, 39, "Voltage regulator", kItself, C::Charging, S::Part, K::FailedPart, false, false,
-             false, SC::Overcharging, SE::None, {wave("16V.msf", volts), wave("16V.msf", lamp)}, {}},
+             false, SC::Overcharging, SE::None, {wave("16V.msf", volts), wave("16V.msf", lamp)}, join({supplied, altEarth})},
             {F::RectifierDiodeOpen, 40, "Rectifier", kItself, C::Charging, S::Part, K::OpenCircuit, false, false,
-             false, SC::RectifierDiode, SE::None, {wave("13V.msf", volts), wave("13V.msf", lamp)}, altSpeed},
+             false, SC::RectifierDiode, SE::None, {wave("13V.msf", volts), wave("13V.msf", lamp)}, supplied},
             {F::OutputCableResistance, 41, "Alternator", "Its output cable", C::Charging, S::Wire, K::HighResistance,
-             false, false, false, SC::OutputCable, SE::None, {wave("13V.msf", volts)}, {}},
+             false, false, false, SC::OutputCable, SE::None, {wave("13V.msf", volts)}, join({supplied, lamp})},
             {F::AlternatorEarthResistance, 42, "Alternator", "Its earth", C::Charging, S::Wire, K::SupplyOrEarth,
              false, false, false, SC::AlternatorEarth, SE::None, {wave("1.msf", altEarth), wave("13V.msf", volts)},
-             {}},
+             join({supplied, lamp})},
             {F::ChargeLampWireEarthed, 43, "Charge warning light", kWiring, C::ChargeWarningLight, S::Wire,
              K::ShortToEarth, false, false, false, SC::ChargeLampWire, SE::None, {wave("0V.msf", lamp)}, {}},
             {F::ChargeLampTerminalEarthed, 44, "Voltage regulator", "Its warning light terminal",

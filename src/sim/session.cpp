@@ -1,5 +1,7 @@
 #include "sim/session.h"
 
+#include "sim/simstate.h"
+
 #include <algorithm>
 
 namespace sim {
@@ -20,10 +22,20 @@ void Session::setFaultPresent(FaultId id, bool present) { setFaultPresent(fault(
 bool Session::setFaultPresent(int number, bool present) {
     if (!faultNumbered(number)) return false;
     if (faults_[number] != present) {
+        // The first broken temperature sensing: the engine's temperature is the one the unit
+        // read until now.
+        if (present && faultNumbered(number)->scan == ScanCode::TemperatureSensor &&
+            !anyPresent(faults_, ScanCode::TemperatureSensor))
+            engineTemperature_ = programState().EngineTemperature;
         faults_[number] = present;
         emit faultChanged(number, present);
     }
     return true;
+}
+
+std::optional<int> Session::engineTemperature() const {
+    if (!anyPresent(faults_, ScanCode::TemperatureSensor)) return std::nullopt;
+    return engineTemperature_;
 }
 
 void Session::clearFaults() {

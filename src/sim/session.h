@@ -7,6 +7,7 @@
 #include "sim/engine.h"
 
 #include <QObject>
+#include <optional>
 
 namespace sim {
 
@@ -27,6 +28,12 @@ public:
     // Repairs every fault, each with its faultChanged.
     void clearFaults();
 
+    // The engine's own temperature while its temperature sensing is broken: the fault scan then
+    // holds the shared EngineTemperature at what the control unit reads, and the engine keeps
+    // the temperature it had when the first such fault was injected. None while no fault of the
+    // temperature sensing is present.
+    std::optional<int> engineTemperature() const;
+
     // The gear and throttle buttons, auto run and the engine window's sliders.
     const Controls& controls() const { return controls_; }
     // Takes every control at once; controlsChanged follows when any of them differs.
@@ -43,6 +50,7 @@ signals:
 private:
     FaultSet faults_;
     Controls controls_;
+    int engineTemperature_ = 0;
 };
 
 // The program's session.

@@ -15,6 +15,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2 * kPi;
+// The starter's mean current while cranking: what the engine's compressions and friction ask
+// of it, whatever the battery can give (a weak supply turns the engine more slowly instead).
+constexpr double kCrankingAmps = 150;
 
 double frac(double x) { return x - std::floor(x); }
 double clamp01(double x) { return std::clamp(x, 0.0, 1.0); }
@@ -40,20 +43,91 @@ struct Ctx {
     bool stalled = false;     // fuel pump seized
     bool corrodedPin = false; // temperature sensor's pin at the unit
     bool sensing10 = false;   // the unit's voltage sensing reads 10 V
+    double temperature = 0;   // the engine's own temperature, deg C
     bool ragged = false;      // an open rectifier diode
     double advance = 0;       // spark advance, degrees before TDC
     int mixture = 0;          // -1 rich, 0 in closed loop, 1 lean
     double pressureShift = 0; // bar
-    int supplyResistances = 0; // high resistances in the starter's supply (33, 34)
-    bool flatBattery = false;
-    double chargeLevel = 0;   // the battery's voltage with the engine running
-    double dPlusLevel = 0;    // the alternator's D+ with the engine running
-    double rippleScale = 1;
-    double earthLevel = 0.08; // the alternator's earth drop
     bool lampEarthed = false; // the lamp's D+ side at earth with the engine at rest
+
+    // The car's electrical system as one circuit (docs/signals.md gives the figures). The
+    // starting circuit: the battery's EMF and internal resistance, the positive cable, the
+    // solenoid's main contacts and the earth return, all carrying the starter's current.
+    double emf = 12.6;
+    double rBattery = 0, rCable = 0, rContacts = 0, rEarth = 0;  // ohms
+    // The charging circuit with the engine running: the battery's voltage, the charging
+    // current through the alternator's output cable and its earth, and D+.
+    double chargeLevel = 0;
+    double chargeCurrent = 0;                 // A
+    double rOutput = 0, rAlternatorEarth = 0; // ohms
+    double dPlusDrop = 0;     // D+ below the alternator's output (the exciter diodes' share)
+    bool dPlusDead = false;   // D+ at 0 V: no output, or its lamp wire earthed
+    double rippleScale = 1;
 };
 
 bool isFlag(const Integer& v) { return v == True; }
+
+// The battery, the starting circuit and the charging circuit. The shared SystemVoltage is what
+// the control unit reads: while its voltage sensing is sound it is also the car's, otherwise
+// (the fault scan holds it at the broken sensing's 10 V) the car keeps the voltage its battery
+// and alternator give.
+void electricalSystem(Ctx& c, const SignalInputs& in) {
+    using F = FaultId;
+    auto present = [&in](FaultId f) { return isPresent(in.faults, f); };
+    const bool sensingBroken = anyPresent(in.faults, ScanCode::VoltageSensing);
+    const bool flat = present(F::FlatBattery);
+    const double unitReads = std::max(0, int(c.s->SystemVoltage));
+
+    // The battery at rest reads its EMF; the unit's whole volts lose the 0.6 V of a charged
+    // battery (12 V for 12.6 V), and while cranking the start sequence has taken a volt off for
+    // the load.
+    if (flat) c.emf = 11.8;
+    else if (sensingBroken) c.emf = 12.6;
+    else c.emf = unitReads + 0.6 + (c.cranking ? 1 : 0);
+    c.rBattery = flat ? 0.0237 : 0.0144;
+    c.rCable = 0.0016 + (present(F::BatteryCableResistance) ? 0.008 : 0.0);
+    c.rContacts = 0.0004 + (present(F::SolenoidContactsResistance) ? 0.008 : 0.0);
+    c.rEarth = 0.0008;
+
+    // Charging: the battery at the regulated voltage the unit reads (14 V healthy), or at the
+    // level a charging fault leaves it.
+    double level = sensingBroken ? (flat ? 11 : 14) : unitReads;
+    c.chargeCurrent = 20;
+    c.rOutput = 0.002;
+    c.rAlternatorEarth = 0.004;
+    const bool beltSlips = present(F::DriveBeltSlipping), diodeOpen = present(F::RectifierDiodeOpen);
+    if (beltSlips) c.altRpm *= 0.85;
+    if (present(F::RotorOpen)) {
+        level = 12;  // the battery alone carries the loads
+        c.chargeCurrent = 0;
+        c.rippleScale = 0;
+        c.dPlusDead = true;
+    } else if (present(F::RegulatorShorted)) {
+        level = 16;
+    } else {
+        if (beltSlips || diodeOpen || present(F::AlternatorEarthResistance)) level = 13;
+        if (present(F::OutputCableResistance)) {
+            level = 12;          // only 12 V reaches the battery...
+            c.rOutput = 0.05;    // ...through a cable dropping a volt at 20 A
+        }
+        if (present(F::AlternatorEarthResistance)) c.rAlternatorEarth = 0.05;
+    }
+    if (diodeOpen) {
+        c.ragged = true;
+        c.rippleScale = c.q == Quantity::AlternatorSpeed ? 1 : 2.5;
+        // The exciter diodes share the phase that has lost its diode: D+ stays about 3 V below
+        // the output, and the lamp between them glows dimly.
+        c.dPlusDrop = 3;
+    }
+    c.chargeLevel = level;
+    if (present(F::ChargeLampWireEarthed) || present(F::ChargeLampTerminalEarthed)) c.dPlusDead = true;
+
+    // Every supply in the car follows the battery: its charging level while the engine runs,
+    // its voltage under the starter's mean load while cranking, its EMF at rest.
+    if (c.running) c.volts = c.chargeLevel;
+    else if (c.cranking && c.turning) c.volts = c.emf - kCrankingAmps * c.rBattery;
+    else c.volts = c.emf;
+}
 
 Ctx makeCtx(PointId id, const SignalInputs& in) {
     Ctx c;
@@ -128,10 +202,7 @@ Ctx makeCtx(PointId id, const SignalInputs& in) {
     case Quantity::StarterSwitch:
         if (here(F::StarterSwitchNoSupply) || here(F::StarterSwitchContacts)) c.dead = true;
         break;
-    case Quantity::StarterSupply:
-        c.supplyResistances = int(here(F::BatteryCableResistance)) + int(here(F::SolenoidContactsResistance));
-        c.flatBattery = here(F::FlatBattery);
-        break;
+    case Quantity::StarterSupply: break;
     case Quantity::StarterSpeed:
         if (here(F::StarterMotorFailed)) c.dead = true;
         break;
@@ -141,7 +212,6 @@ Ctx makeCtx(PointId id, const SignalInputs& in) {
         break;
     case Quantity::AlternatorEarth:
         if (here(F::RotorOpen)) c.dead = true;
-        if (here(F::AlternatorEarthResistance)) c.earthLevel = 1.0;
         break;
     case Quantity::StarterEarth:
     case Quantity::ChargeWarningLight:
@@ -153,29 +223,11 @@ Ctx makeCtx(PointId id, const SignalInputs& in) {
     c.mixture = std::clamp(in.lambda + (present(F::FuelPressureLow) ? 1 : 0) - (present(F::FuelPressureHigh) ? 1 : 0),
                            -1, 1);
 
-    // The charging system with the engine running: the battery's voltage and D+.
-    c.chargeLevel = c.volts;
-    c.dPlusLevel = c.volts;
-    const bool beltSlips = present(F::DriveBeltSlipping), diodeOpen = present(F::RectifierDiodeOpen);
-    if (beltSlips) c.altRpm *= 0.85;
-    if (present(F::RotorOpen)) {
-        c.chargeLevel = 12;
-        c.rippleScale = 0;
-        c.dPlusLevel = 0;
-    } else if (present(F::RegulatorShorted)) {
-        c.chargeLevel = 16;
-        c.dPlusLevel = 16;
-    } else if (beltSlips || diodeOpen || present(F::OutputCableResistance) || present(F::AlternatorEarthResistance)) {
-        c.chargeLevel = 13;
-        if (beltSlips || diodeOpen) c.dPlusLevel = 13;
-    }
-    if (diodeOpen) {
-        c.ragged = true;
-        c.rippleScale = c.q == Quantity::AlternatorSpeed ? 1 : 2.5;
-    }
     // The lamp's terminal earthed: by the wire to it, or inside the regulator.
     c.lampEarthed = here(F::RotorOpen) || here(F::ChargeLampWireEarthed) || here(F::ChargeLampTerminalEarthed);
-    if (present(F::ChargeLampWireEarthed) || present(F::ChargeLampTerminalEarthed)) c.dPlusLevel = 0;
+    electricalSystem(c, in);
+    // The engine's own temperature: the unit's reading unless its sensing is broken.
+    c.temperature = in.engineTemperature.value_or(int(s.EngineTemperature));
     return c;
 }
 
@@ -228,27 +280,31 @@ double rectifierRipple(double altRpm, bool ragged, double t) {
     return (std::cos((u - 0.5) * kPi / 3) - kArcMean) / kArcSpan;
 }
 
-// The starter's current: about 150 A on a healthy battery (less as its voltage falls), a
-// hump at each compression, and the inrush while the motor comes up to speed.
+// The starter's current: about 150 A, a hump at each compression, and the inrush while the
+// motor comes up to speed.
 double starterCurrent(const Ctx& c, double t) {
     if (!c.cranking || !c.turning) return 0;
-    const double mean = 150.0 * std::clamp(c.volts, 6.0, 16.0) / 11.0;
+    const double mean = kCrankingAmps;
     const double inrush = c.rpm < c.s->CrankingSpeed ? 250 * clamp01(1 - (c.rpm - 70) / 20) : 0.0;
-    return mean * (1 + 0.27 * std::cos(kTwoPi * c.rpm / 30 * t)) + inrush;
+    return mean * (1 + 0.2 * std::cos(kTwoPi * c.rpm / 30 * t)) + inrush;
 }
-// The compressions as -1..1 (1 at the top of a hump of current).
-double compression(const Ctx& c, double t) { return c.turning ? std::cos(kTwoPi * c.rpm / 30 * t) : 0.0; }
+
+// The battery's terminal voltage: charged with the rectifier's ripple while the engine runs,
+// its EMF less the drop in its own resistance while the starter draws, its EMF at rest.
+double batteryVolts(const Ctx& c, double t) {
+    if (c.running) return c.chargeLevel + 0.15 * c.rippleScale * rectifierRipple(c.altRpm, c.ragged, t);
+    if (c.cranking) return c.emf - starterCurrent(c, t) * c.rBattery;
+    return c.emf;
+}
+
+// The alternator's output terminal: the battery's voltage and the drop along the output cable.
+double alternatorOutput(const Ctx& c) { return c.chargeLevel + c.chargeCurrent * c.rOutput; }
 
 double systemVoltage(const Ctx& c, double t) {
-    double v;
-    if (c.running) {
-        v = c.chargeLevel + 0.15 * c.rippleScale * rectifierRipple(c.altRpm, c.ragged, t);
-    } else if (c.cranking) {
-        v = c.volts - 0.15 * compression(c, t);
-    } else {
-        v = c.volts;
-    }
-    if (c.sensing10) v += 10 - (c.running ? c.chargeLevel : c.volts);
+    double v = batteryVolts(c, t);
+    // The square on the output cable beside the alternator; the others are at the battery.
+    if (c.running && c.id == PointId::AlternatorOutputPoint1) v += alternatorOutput(c) - c.chargeLevel;
+    if (c.sensing10) v += 10 - c.volts;
     return v;
 }
 
@@ -338,25 +394,35 @@ double htPickup(const Ctx& c, double t) {
     return kv;
 }
 
+// The starter's feed, from the battery's post (the square beside the battery) along the
+// positive cable to terminal 30 (the caption) and through the solenoid's main contacts to the
+// motor (the square beside the motor), each measured to the battery's negative post.
 double starterSupply(const Ctx& c, double t) {
-    const double rest = c.flatBattery ? 11.8 : 12.6;
     if (c.running) return c.volts;
-    if (!c.cranking || !c.turning) return rest;
     const double i = starterCurrent(c, t);
-    const double extra = 1.2 * c.supplyResistances * i / 150;
-    if (c.flatBattery) {
-        const double mean = 150.0 * std::clamp(c.volts, 6.0, 16.0) / 11.0;
-        return 8.0 - 0.8 * (i - mean) / 150 - extra;
-    }
-    return c.volts - 0.8 * i / 150 - extra;
+    double v = batteryVolts(c, t);
+    if (c.id == PointId::StarterSupplyPoint1) return v;
+    v -= i * c.rCable;
+    if (c.id == PointId::StarterSupply) return v;
+    return v - i * c.rContacts;
+}
+
+// The switch wire to the solenoid while the key is held at start: the battery's voltage less
+// the drop the solenoid's 15 A makes in the feed and fuse (0.1 V) and then in the switch's
+// contacts and the wire to terminal 50 (another 0.15 V).
+double starterSwitch(const Ctx& c, double t) {
+    if (!c.cranking) return 0;
+    const double feed = batteryVolts(c, t) - 0.1;
+    return c.id == PointId::StarterSwitch ? feed : feed - 0.15;
 }
 
 double chargeLamp(const Ctx& c, double t) {
-    const double ripple = c.running ? 0.15 * rectifierRipple(c.altRpm, false, t) : 0.0;
-    if (c.id == PointId::ChargeWarningLightFeed) return c.volts + ripple;  // from the ignition switch
+    // The lamp's feed from the ignition switch: the battery's voltage.
+    if (c.id == PointId::ChargeWarningLightFeed) return batteryVolts(c, t);
     if (!c.running) return c.lampEarthed ? 0.0 : 1.0;
-    if (c.dPlusLevel <= 0) return 0;
-    return c.dPlusLevel + ripple;
+    if (c.dPlusDead) return 0;
+    // D+ follows the alternator's output through the exciter diodes.
+    return alternatorOutput(c) - c.dPlusDrop + 0.15 * c.rippleScale * rectifierRipple(c.altRpm, c.ragged, t);
 }
 
 double phaseTerminal(const Ctx& c, double t) {
@@ -364,7 +430,7 @@ double phaseTerminal(const Ctx& c, double t) {
     const double cycles = c.altRpm / 60 * 6 * t;
     const double u = frac(cycles);
     if (u >= 0.5) return 0;
-    const double top = c.volts + 0.7;
+    const double top = alternatorOutput(c) + 0.7;
     if (c.ragged && static_cast<long long>(std::floor(cycles)) % 3 == 0)
         return top - 2.5 * std::sin(kPi * u / 0.5);
     return top;
@@ -385,18 +451,22 @@ double valueAt(const Ctx& c, double t) {
     switch (c.q) {
     case Quantity::EngineSpeed: {
         if (!c.turning) return 0;
-        const double p = frac(c.rpm * t / 60) * 60;  // tooth positions, 60 a turn
+        // Tooth pitches, 60 a turn, 58 teeth: a cycle for each of the first 57 teeth, then one
+        // longer, taller cycle from the 58th tooth across the gap of the two missing ones.
+        const double p = frac(c.rpm * t / 60) * 60;
         const double a = crankAmplitude(c.rpm);
-        v = p < 58 ? a * std::sin(kTwoPi * frac(p)) : 1.5 * a * std::sin(kPi * (p - 58));
+        v = p < 57 ? a * std::sin(kTwoPi * frac(p)) : 1.35 * a * std::sin(kTwoPi * (p - 57) / 3);
         break;
     }
     case Quantity::EngineLoad:
         if (!c.turning) v = 4.5;  // no vacuum: the manifold at atmospheric pressure
+        else if (c.cranking)      // the slow pistons pull almost no vacuum: about 95 kPa
+            v = 4.3 + 0.15 * std::cos(kTwoPi * crankAngle(c, t) / 180);
         else v = 1.0 + 3.5 * std::clamp(int(c.s->EngineLoad), 0, 100) / 100.0 +
                  0.06 * std::cos(kTwoPi * crankAngle(c, t) / 180);
         break;
     case Quantity::Temperature: {
-        const double kelvin = c.s->EngineTemperature + 273.15;
+        const double kelvin = c.temperature + 273.15;
         const double r = 2500 * std::exp(3502 * (1 / kelvin - 1 / 293.15));
         v = c.corrodedPin ? 5 * (r + 40000) / (r + 42200) : 5 * r / (r + 2200);
         break;
@@ -409,16 +479,15 @@ double valueAt(const Ctx& c, double t) {
     case Quantity::FuelPump: v = pumpCurrent(c, t); break;
     case Quantity::PressureRegulator: v = railPressure(c, t); break;
     case Quantity::SparkTiming: v = htPickup(c, t); break;
-    case Quantity::StarterSwitch:
-        v = c.cranking ? c.volts - 0.2 - 0.1 * compression(c, t) : 0.0;
-        break;
+    case Quantity::StarterSwitch: v = starterSwitch(c, t); break;
     case Quantity::StarterSupply: v = starterSupply(c, t); break;
-    case Quantity::StarterEarth: v = 0.0008 * starterCurrent(c, t); break;
+    case Quantity::StarterEarth: v = c.rEarth * starterCurrent(c, t); break;
     case Quantity::StarterSpeed: v = starterCurrent(c, t); break;
     case Quantity::ChargeWarningLight: v = chargeLamp(c, t); break;
     case Quantity::AlternatorSpeed: v = phaseTerminal(c, t); break;
     case Quantity::AlternatorEarth:
-        v = c.running ? c.earthLevel * (1 + 0.25 * rectifierRipple(c.altRpm, false, t)) : 0.0;
+        // The charging current's drop between the alternator's case and the battery's negative.
+        v = c.running ? c.chargeCurrent * c.rAlternatorEarth * (1 + 0.25 * rectifierRipple(c.altRpm, false, t)) : 0.0;
         break;
     }
     return c.gain * v;

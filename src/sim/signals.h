@@ -44,6 +44,9 @@ struct SignalInputs {
     const SimState* state = nullptr;
     FaultSet faults;
     int lambda = 0;  // the engine window's lambda slider: -1 rich, 0 on the mark, 1 lean
+    // The engine's own temperature where the control unit reads another (its temperature sensing
+    // broken: the fault scan holds EngineTemperature at the reading); none: EngineTemperature.
+    std::optional<int> engineTemperature;
 };
 
 // The value at the probe t seconds from any origin (the signals repeat with the engine's

@@ -27,7 +27,7 @@ expect MultiScope.lblDMM text "  12.0 V (ac)"
 show MultiScope
 expect event "\"volts\":\"10 V/div (auto)\""
 show MultiScope
-expect event "Frequency 3.999 kHz"
+expect event "Frequency 3.997 kHz"
 # The Volts control's own ranges: 5 V a division, the screen cutting off the gap's swing.
 set MultiScope.vscVolts1 6
 expect MultiScope.lblVoltsValue text "5 V"

@@ -109,10 +109,10 @@ TEST(LiveSignals, CrankSensorFollowsEngineSpeed) {
                 since = 0;
             }
         }
-        // 58 teeth and the gap: 59 cycles a turn, the gap two tooth pitches long.
-        const double toothHz = rising * 60.0 / 59 / window;
-        EXPECT_NEAR(toothHz, rpm, rpm * 0.01) << rpm;
-        EXPECT_NEAR(longest, 80, 2) << rpm;
+        // 58 teeth: 58 cycles a turn, the one across the gap three tooth pitches long (the
+        // last tooth's and the two missing ones').
+        EXPECT_EQ(rising, 580) << rpm;
+        EXPECT_NEAR(longest, 120, 2) << rpm;
     }
     // The amplitude grows with speed: about 1 V cranking, 2 V at idle, tens of volts high up.
     auto peak = [&](int rpm) {
@@ -153,9 +153,10 @@ TEST(LiveSignals, InjectorIsHeldOpenForTheInjectionDuration) {
         // The rest of the cycle at supply voltage.
         EXPECT_NEAR(v.front(), 14, 0.01);
     }
+    // Key on, engine still: the injector's side at the rested battery's 12.6 V.
     SimState stopped;
     stopped.SystemVoltage = 12;
-    for (double x : samples(injector, inputs(stopped), 0, 0.1, 1e-3)) EXPECT_EQ(x, 12);
+    for (double x : samples(injector, inputs(stopped), 0, 0.1, 1e-3)) EXPECT_EQ(x, 12.6);
 }
 
 TEST(LiveSignals, CoilIsSwitchedOnForTheDwellShareOfEachSpark) {
