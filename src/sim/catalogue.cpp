@@ -269,7 +269,7 @@ const std::vector<FaultInfo>& faultTable() {
             {F::RotorOpen, 38, "Alternator", kItself, C::Charging, S::Part, K::OpenCircuit, false, false, false,
              SC::None, SE::None, {wave("12V.msf", volts), wave("0V.msf", lamp)}, join({supplied, altEarth})},
             {F::RegulatorShorted, 39, "Voltage regulator", kItself, C::Charging, S::Part, K::FailedPart, false, false,
-             false, SC::Overcharging, SE::None, {wave("16V.msf", volts), wave("16V.msf", lamp)}, join({supplied, altEarth})},
+             false, SC::Overcharging, SE::None, {wave("16V.msf", volts), wave("16V.msf", lamp)}, supplied},
             {F::RectifierDiodeOpen, 40, "Rectifier", kItself, C::Charging, S::Part, K::OpenCircuit, false, false,
              false, SC::RectifierDiode, SE::None, {wave("13V.msf", volts), wave("13V.msf", lamp)}, supplied},
             {F::OutputCableResistance, 41, "Alternator", "Its output cable", C::Charging, S::Wire, K::HighResistance,
