@@ -17,6 +17,9 @@ public:
     void onActivate() override;
 
     void cmdStarter_Click();
+    void cmdIgnition_Click();
+    // The ignition key's on position, as the state holds it (its handler does not run).
+    void showIgnition(bool on);
     void hsbVoltage_Change();
     // The system voltage's read-out (written only when it changes).
     void showVoltage(int volts);
@@ -30,6 +33,7 @@ private:
     // name as script mode does.
     QLabel* Picture1;
     QPushButton* cmdStarter;
+    QPushButton* cmdIgnition;
     QLineEdit* txtCrankingSpeed;
     QProgressBar* pbrStarter;
     QLineEdit* txtVoltage;
