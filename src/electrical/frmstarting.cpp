@@ -59,6 +59,7 @@ frmStarting::frmStarting() {
     cmdIgnition->setAccessibleName(tr("Ignition on"));
     cmdIgnition->setToolTip(tr("Turns the key to ignition on with the engine still, or back to off"));
     setTabOrder(cmdIgnition, cmdStarter);
+    lblKeyPosition = makeLabel(this, "lblKeyPosition", tr("Key: off"), px(274, 176, 84, 13));
 
     // Output: cranking speed with its scale.
     txtCrankingSpeed = diagram::readout(this, "txtCrankingSpeed", "Speed", px(706, 108, 60, 17));
@@ -106,6 +107,7 @@ void frmStarting::cmdIgnition_Click() { RunIgnitionOnOff(); }
 void frmStarting::showIgnition(bool on) {
     const QSignalBlocker quiet(cmdIgnition);
     cmdIgnition->setChecked(on);
+    lblKeyPosition->setText(EngineCranking == True ? tr("Key: start") : on ? tr("Key: ignition on") : tr("Key: off"));
 }
 
 void frmStarting::hsbVoltage_Change() { SystemVoltage = hsbVoltage->value(); }

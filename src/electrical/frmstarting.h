@@ -18,7 +18,8 @@ public:
 
     void cmdStarter_Click();
     void cmdIgnition_Click();
-    // The ignition key's on position, as the state holds it (its handler does not run).
+    // The ignition key's position as the state holds it: the button pressed in while the
+    // ignition is on (its handler does not run), and the position's caption.
     void showIgnition(bool on);
     void hsbVoltage_Change();
     // The system voltage's read-out (written only when it changes).
@@ -34,6 +35,7 @@ private:
     QLabel* Picture1;
     QPushButton* cmdStarter;
     QPushButton* cmdIgnition;
+    QLabel* lblKeyPosition;
     QLineEdit* txtCrankingSpeed;
     QProgressBar* pbrStarter;
     QLineEdit* txtVoltage;

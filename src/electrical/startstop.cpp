@@ -81,7 +81,10 @@ void play(const sim::StartOutcome& out, StartRun& run) {
     for (const sim::StartEvent& e : out.events) {
         switch (e.kind) {
         case sim::StartEvent::Kind::Status: SetStatus(e.text); break;
-        case sim::StartEvent::Kind::KeyStatus: engine::showKeyStatus(e.text); break;
+        case sim::StartEvent::Kind::KeyStatus:
+            engine::showKeyStatus(e.text);
+            showIgnitionKey();
+            break;
         case sim::StartEvent::Kind::Readings:
             engineview::showReadings(e.readings);
             engineview::showControls(e.controls);
