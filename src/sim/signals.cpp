@@ -169,9 +169,7 @@ Ctx makeCtx(PointId id, const SignalInputs& in) {
         c.pumpRuns = (c.turning && !firesNothing) || (isFlag(s.IgnitionOn) && s.PumpPriming > 0);
     }
     // The engine still: the battery at rest, a little above the voltage it shows under load.
-    if (!c.running && !c.cranking) {
-        c.volts = present(F::FlatBattery) ? 11.8 : c.volts >= 12 ? 12.6 : c.volts + 0.6;
-    }
+    if (!c.running && !c.cranking) c.volts = c.volts >= 12 ? 12.6 : c.volts + 0.6;
 
     // The lambda sensor sees the mixture: the slider, and the fuel pressure (low: lean, high:
     // rich).
