@@ -28,6 +28,7 @@ struct Ctx {
 
     bool running = false, cranking = false, turning = false;
     bool ignition = false;  // the unit, the coil and the injectors fed: the key on, or the engine turning
+    bool unfed = false;     // the key off and the point fed through it: 0
     double rpm = 0;       // the crankshaft's speed, 0 while it stands still
     double volts = 0;     // the supply: SystemVoltage
     double altRpm = 0;    // the alternator's speed while the engine runs
@@ -168,6 +169,9 @@ Ctx makeCtx(PointId id, const SignalInputs& in) {
         c.injection = firesNothing ? 0 : ecu::crankingInjectionFor(s.EngineTemperature);
         c.pumpRuns = (c.turning && !firesNothing) || (isFlag(s.IgnitionOn) && s.PumpPriming > 0);
     }
+    // The key off: the control unit and everything it feeds, and the charge lamp, are dead; the
+    // battery's own circuits (the starter's, the alternator's output) stay live.
+    c.unfed = !c.ignition && (point(id).window == Window::Simulation || c.q == Quantity::ChargeWarningLight);
     // The engine still: the battery at rest, a little above the voltage it shows under load.
     if (!c.running && !c.cranking) c.volts = c.volts >= 12 ? 12.6 : c.volts + 0.6;
 
@@ -403,9 +407,7 @@ double knockSensor(const Ctx& c, double t) {
 // The point's signal at t, faults and all.
 double valueAt(const Ctx& c, double t) {
     if (c.dead) return 0;
-    // The key off: the control unit and everything it feeds, and the charge lamp, are dead; the
-    // battery's own circuits (the starter's, the alternator's output) stay live.
-    if (!c.ignition && (point(c.id).window == Window::Simulation || c.q == Quantity::ChargeWarningLight)) return 0;
+    if (c.unfed) return 0;
     if (c.held) return c.heldLevel;
     double v = 0;
     switch (c.q) {
