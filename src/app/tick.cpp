@@ -9,6 +9,7 @@
 #include "engine/frmsimulation.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
+#include "sim/startsequence.h"
 #include "sim/trip.h"
 
 #include <QRegularExpression>
@@ -52,6 +53,9 @@ void tmrMain_Timer() {
         MsgBox("The fuel tank ran dry and has been filled up again with 60 litres.", MsgButtons::OK,
                MsgIcon::Information);
     }
+
+    // The fuel pump's priming run with the ignition on.
+    sim::tickIgnition(programState());
 
     frmInstruments* ins = frm<frmInstruments>();
     const bool metric = MetricUnits == True;

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 REGISTER_FORM(frmStarting)
 
@@ -51,6 +52,14 @@ frmStarting::frmStarting() {
     hsbVoltage = makeHScroll(this, "hsbVoltage", 0, 12, 12, px(274, 119, 134, 15));
     hsbVoltage->setPageStep(1);
     cmdStarter = makeButton(this, "cmdStarter", "Ignition/Starter", px(274, 226, 120, 28));
+    // The key's position between off and start: pressed in while the ignition is on.
+    cmdIgnition = makeButton(this, "cmdIgnition", tr("Ignition on"), px(274, 192, 120, 28));
+    cmdIgnition->setCheckable(true);
+    cmdIgnition->setFocusPolicy(Qt::StrongFocus);
+    cmdIgnition->setAccessibleName(tr("Ignition on"));
+    cmdIgnition->setToolTip(tr("Turns the key to ignition on with the engine still, or back to off"));
+    setTabOrder(cmdIgnition, cmdStarter);
+    lblKeyPosition = makeLabel(this, "lblKeyPosition", tr("Key: off"), px(274, 176, 84, 13));
 
     // Output: cranking speed with its scale.
     txtCrankingSpeed = diagram::readout(this, "txtCrankingSpeed", "Speed", px(706, 108, 60, 17));
@@ -73,10 +82,14 @@ frmStarting::frmStarting() {
     makePointLabel(this, sim::PointId::StarterCurrent, px(622, 110, 82, 13));
 
     connect(cmdStarter, &QPushButton::clicked, this, guarded([this] { cmdStarter_Click(); }));
+    connect(cmdIgnition, &QPushButton::clicked, this, guarded([this] { cmdIgnition_Click(); }));
     connect(hsbVoltage, &QScrollBar::valueChanged, this, guarded([this] { hsbVoltage_Change(); }));
 }
 
-void frmStarting::onLoad() { setTwips(50, 50, 11750, 4700); }
+void frmStarting::onLoad() {
+    setTwips(50, 50, 11750, 4700);
+    showIgnition(IgnitionOn == True);
+}
 
 void frmStarting::onActivate() {
     setTwips(50, 50, 11750, 4700);
@@ -88,6 +101,14 @@ void frmStarting::onActivate() {
 }
 
 void frmStarting::cmdStarter_Click() { RunStartStopEngine(StartMode::OnTimer); }
+
+void frmStarting::cmdIgnition_Click() { RunIgnitionOnOff(); }
+
+void frmStarting::showIgnition(bool on) {
+    const QSignalBlocker quiet(cmdIgnition);
+    cmdIgnition->setChecked(on);
+    lblKeyPosition->setText(EngineCranking == True ? tr("Key: start") : on ? tr("Key: ignition on") : tr("Key: off"));
+}
 
 void frmStarting::hsbVoltage_Change() { SystemVoltage = hsbVoltage->value(); }
 

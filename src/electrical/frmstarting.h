@@ -17,6 +17,10 @@ public:
     void onActivate() override;
 
     void cmdStarter_Click();
+    void cmdIgnition_Click();
+    // The ignition key's position as the state holds it: the button pressed in while the
+    // ignition is on (its handler does not run), and the position's caption.
+    void showIgnition(bool on);
     void hsbVoltage_Change();
     // The system voltage's read-out (written only when it changes).
     void showVoltage(int volts);
@@ -30,6 +34,8 @@ private:
     // name as script mode does.
     QLabel* Picture1;
     QPushButton* cmdStarter;
+    QPushButton* cmdIgnition;
+    QLabel* lblKeyPosition;
     QLineEdit* txtCrankingSpeed;
     QProgressBar* pbrStarter;
     QLineEdit* txtVoltage;

@@ -19,6 +19,7 @@
 #include "platform/services.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -80,10 +81,14 @@ void play(const sim::StartOutcome& out, StartRun& run) {
     for (const sim::StartEvent& e : out.events) {
         switch (e.kind) {
         case sim::StartEvent::Kind::Status: SetStatus(e.text); break;
-        case sim::StartEvent::Kind::KeyStatus: engine::showKeyStatus(e.text); break;
+        case sim::StartEvent::Kind::KeyStatus:
+            engine::showKeyStatus(e.text);
+            showIgnitionKey();
+            break;
         case sim::StartEvent::Kind::Readings:
             engineview::showReadings(e.readings);
             engineview::showControls(e.controls);
+            showIgnitionKey();
             break;
         case sim::StartEvent::Kind::CrankingSpeed: showCrankingSpeed(e.number); break;
         case sim::StartEvent::Kind::ChargingShown: frm<frmCharging>()->showOutput(e.number, e.speed); break;
@@ -149,9 +154,26 @@ void stopSequence() {
 
 }  // namespace
 
+void showIgnitionKey() {
+    if (frmStarting* starting = Forms::find<frmStarting>()) starting->showIgnition(IgnitionOn == True);
+}
+
+void RunIgnitionOnOff() {
+    if (EngineRunning == True || EngineCranking == True) {
+        SetStatus("Ready...");
+        stopSequence();
+    } else if (sim::switchIgnition(programState(), IgnitionOn != True)) {
+        // The fuel pump's priming run is counted down by the main tick.
+        SetStatus(IgnitionOn == True ? QCoreApplication::translate("startstop", "Ignition on...")
+                                     : QCoreApplication::translate("startstop", "Ignition off..."));
+    }
+    showIgnitionKey();
+}
+
 void showEngineStopped() {
     engine::showKeyStatus("Engine is stopped...");
     frm<frmStarting>()->showCrankingSpeed(0);
+    showIgnitionKey();
 
     // The instrument's probes come off: blank waveform, terminal free, current tool again.
     chdirToAppFolder();

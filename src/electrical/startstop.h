@@ -14,6 +14,12 @@ void StartStopEngine(StartMode mode = StartMode::ToTheEnd);
 // The Run menu's Start / Stop Engine command (and the starting window's starter button): the
 // driver's controls and the instruments shown, then the key turned.
 void RunStartStopEngine(StartMode mode = StartMode::ToTheEnd);
+// The key between off and ignition on (the main window's Ignition On / Off command and the
+// starting window's Ignition on button): with the engine still it switches the ignition on or
+// off; with the engine running or cranking, turning the key back stops it.
+void RunIgnitionOnOff();
+// The starting window's ignition button shows the key's position, when the window is loaded.
+void showIgnitionKey();
 // Stops the engine when it is running or cranking; a stopped engine is left alone (the key
 // itself would start it).
 void StopEngine();

@@ -605,7 +605,9 @@ void MultiScope::onDragDrop(QWidget* target, QWidget* source) {
 
 void MultiScope::cmdConnection_DragDrop(QWidget* source) {
     msf::closeChannel();
-    if (EngineCranking == False && EngineRunning == False) {
+    // The live signals are there with the engine still (the key off or on); the stored
+    // waveforms were taken with the engine turning.
+    if (EngineCranking == False && EngineRunning == False && this->source() != Source::Live) {
         MsgBox("Remember, the engine needs to be running or cranking (or at least trying to crank) to get "
                "readings on some tests...",
                MsgButtons::OK, MsgIcon::Information);

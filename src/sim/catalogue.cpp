@@ -181,6 +181,10 @@ const std::vector<FaultInfo>& faultTable() {
         // voltage sensing is a point of the engine window only: the charging window's system
         // voltage is the alternator's.
         std::vector<FaultInfo> t;
+        // Without the engine-speed signal the unit fires nothing while the starter turns the
+        // engine: the sensor's faults reach its outputs too.
+        const std::vector<PointId> outputs = join({all(Q::CoilDwell), all(Q::SparkTiming), all(Q::Injector),
+                                                   all(Q::FuelPump), all(Q::PressureRegulator)});
         struct Layer {
             const char* where;
             Side side;
@@ -197,7 +201,8 @@ const std::vector<FaultInfo>& faultTable() {
                 const int n = 6 * layer + i;
                 t.push_back({static_cast<FaultId>(n), n + 1, s.part, layers[layer].where, s.circuit,
                              layers[layer].side, kind, s.critical, s.critical, true, s.scan,
-                             s.critical ? SE::NoOutputs : SE::None, {blank(at)}, {}});
+                             s.critical ? SE::NoOutputs : SE::None, {blank(at)},
+                             s.critical ? outputs : std::vector<PointId>{}});
             }
 
         const std::vector<PointId> spark = all(Q::SparkTiming);
@@ -248,7 +253,7 @@ const std::vector<FaultInfo>& faultTable() {
              {wave("High lambda.msf", lambda), {Indication::InformationMessage, "Fuel pressure is high...", regulator}},
              {}},
             {F::ControlUnitFailed, 30, "Engine control unit", kItself, C::ControlUnit, S::Unit, K::FailedPart, true,
-             true, true, SC::ControlUnit, SE::NoOutputs, {blank(join({pump, injector, coil, spark}))}, {}},
+             true, true, SC::ControlUnit, SE::NoOutputs, {blank(join({pump, injector, coil, spark}))}, regulator},
             {F::StarterSwitchNoSupply, 31, "Ignition/starter switch", kSupply, C::StarterSwitch, S::Wire,
              K::SupplyOrEarth, true, true, false, SC::StarterSwitchSupply, SE::NoCranking,
              {blank(all(Q::StarterSwitch))}, {}},

@@ -40,6 +40,10 @@ float enrichmentFactorFor(int voltageIndex, int engineTemperature);
 // below 800 rev/min whatever the gear.
 int roadSpeedFor(int gear, int engineSpeed);
 
+// What the unit fires while the starter turns the engine: the spark's advance in degrees and the
+// coil's dwell in percent.
+constexpr int kCrankingTiming = 9;
+constexpr int kCrankingDwell = 35;
 // Injection time while cranking: 200 / (temperature + 0.1) ms, 10 ms when that is above
 // 10 or negative.
 double crankingInjectionFor(int engineTemperature);

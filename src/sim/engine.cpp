@@ -122,6 +122,8 @@ void stopEngine(SimState& s, Controls& c, Outcome& out) {
     if (s.EngineRunning != True && s.EngineCranking != True) return;
     s.EngineRunning = False;
     s.EngineCranking = False;
+    s.IgnitionOn = False;  // the key back to off
+    s.PumpPriming = 0;
     chooseGear(s, c, 0);
     chooseThrottle(s, c, Throttle::Off, out);
     chooseAutoRun(s, c, false, out);

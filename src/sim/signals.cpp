@@ -4,6 +4,7 @@
 #include "sim/signals.h"
 
 #include "platform/numbers.h"
+#include "sim/ecumath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +30,8 @@ struct Ctx {
     const SimState* s = nullptr;
 
     bool running = false, cranking = false, turning = false;
+    bool ignition = false;  // the unit, the coil and the injectors fed: the key on, or the engine turning
+    bool unfed = false;     // the key off and the point fed through it: 0
     double rpm = 0;       // the crankshaft's speed, 0 while it stands still
     double volts = 0;     // the supply: SystemVoltage
     double altRpm = 0;    // the alternator's speed while the engine runs
@@ -46,6 +49,9 @@ struct Ctx {
     double temperature = 0;   // the engine's own temperature, deg C
     bool ragged = false;      // an open rectifier diode
     double advance = 0;       // spark advance, degrees before TDC
+    double dwell = 0;         // the unit's coil dwell, percent
+    double injection = 0;     // the unit's injection time, ms
+    bool pumpRuns = false;    // the unit runs the fuel pump (turning engine, or priming)
     int mixture = 0;          // -1 rich, 0 in closed loop, 1 lean
     double pressureShift = 0; // bar
     bool lampEarthed = false; // the lamp's D+ side at earth with the engine at rest
@@ -142,6 +148,10 @@ Ctx makeCtx(PointId id, const SignalInputs& in) {
     c.volts = std::max(0, int(s.SystemVoltage));
     c.altRpm = s.AlternatorSpeed > 0 ? double(s.AlternatorSpeed) : 3 * c.rpm;
     c.advance = s.IgnitionTiming;
+    c.dwell = s.DwellPercentage;
+    c.injection = s.InjectionDuration;
+    c.ignition = c.running || isFlag(s.EngineCranking) || isFlag(s.IgnitionOn);
+    c.pumpRuns = (c.running && c.turning) || (isFlag(s.IgnitionOn) && s.PumpPriming > 0);
 
     // A fault present in the car, and one whose circuit reaches this point (which side of its
     // circuit the point is on, the catalogue says).
@@ -217,6 +227,23 @@ Ctx makeCtx(PointId id, const SignalInputs& in) {
     case Quantity::ChargeWarningLight:
         break;
     }
+
+    // Cranking: the unit fires as it sees the engine. Without a crank signal it fires nothing
+    // and leaves the pump off; with one it drives its pins at the cranking figures, whatever a
+    // fault beyond its pins (an open coil or injector wire) then makes of them.
+    if (c.cranking) {
+        bool firesNothing = false;
+        for (const FaultInfo& f : faults())
+            firesNothing = firesNothing || (f.atStart == StartEffect::NoOutputs && isPresent(in.faults, f.id));
+        c.dwell = firesNothing ? 0 : ecu::kCrankingDwell;
+        c.injection = firesNothing ? 0 : ecu::crankingInjectionFor(s.EngineTemperature);
+        c.pumpRuns = (c.turning && !firesNothing) || (isFlag(s.IgnitionOn) && s.PumpPriming > 0);
+    }
+    // The key off: the control unit and everything it feeds, and the charge lamp, are dead; the
+    // battery's own circuits (the starter's, the alternator's output) stay live.
+    c.unfed = !c.ignition && (point(id).window == Window::Simulation || c.q == Quantity::ChargeWarningLight);
+    // The engine still: the battery at rest, a little above the voltage it shows under load.
+    if (!c.running && !c.cranking) c.volts = c.volts >= 12 ? 12.6 : c.volts + 0.6;
 
     // The lambda sensor sees the mixture: the slider, and the fuel pressure (low: lean, high:
     // rich).
@@ -326,10 +353,10 @@ double lambdaVoltage(const Ctx& c, double t) {
 
 double coilPrimary(const Ctx& c, double t) {
     const double vs = c.volts;
-    const int dwellPercent = c.s->DwellPercentage;
+    const double dwellPercent = c.dwell;
     if (!c.turning || c.noSwitching || dwellPercent <= 0) return vs;
     const double period = 30 / c.rpm;
-    const double dwell = std::min(dwellPercent, 95) / 100.0 * period;
+    const double dwell = std::min(dwellPercent, 95.0) / 100.0 * period;
     const double tau = sinceAngle(c, t, -c.advance, 180);  // since the spark
     if (tau >= period - dwell) return 0.5 + 1.0 * (tau - (period - dwell)) / dwell;
     constexpr double kBurn = 1.5e-3;
@@ -341,7 +368,7 @@ double coilPrimary(const Ctx& c, double t) {
 
 double injectorVoltage(const Ctx& c, double t) {
     const double vs = c.volts;
-    const double ms = c.s->InjectionDuration;
+    const double ms = c.injection;
     if (!c.turning || c.noSwitching || ms <= 0) return vs;
     const double period = 120 / c.rpm;
     const double open = std::min(ms / 1000, period - 1e-3);
@@ -357,7 +384,7 @@ double injectorVoltage(const Ctx& c, double t) {
 }
 
 double pumpCurrent(const Ctx& c, double t) {
-    if (!c.turning) return 0;
+    if (!c.pumpRuns) return 0;
     const double share = c.volts / 14;
     if (c.stalled) return 12 * share;
     const double segments = 587 * share;  // 8 segments at about 4400 rev/min
@@ -365,10 +392,10 @@ double pumpCurrent(const Ctx& c, double t) {
 }
 
 double railPressure(const Ctx& c, double t) {
-    if (!c.turning) return 0;
     const double load = std::clamp(int(c.s->EngineLoad), 0, 100);
     const double p = 2.5 + 0.5 * load / 100 + c.pressureShift;
-    const double open = c.s->InjectionDuration / 1000;
+    if (!c.turning) return p;  // the ignition on: the rail keeps the pressure the pump primed
+    const double open = c.injection / 1000;
     if (open <= 0) return p;
     const double x = sinceAngle(c, t, 0, 180);  // since an injector opened
     if (x < open) return p - 0.08 * x / open;
@@ -376,7 +403,7 @@ double railPressure(const Ctx& c, double t) {
 }
 
 double htPickup(const Ctx& c, double t) {
-    if (!c.turning || c.s->DwellPercentage <= 0) return 0;
+    if (!c.turning || c.dwell <= 0) return 0;
     const double period = 30 / c.rpm;
     const double tau = sinceAngle(c, t, -c.advance, 180);
     constexpr double kBurn = 1.5e-3;
@@ -388,7 +415,7 @@ double htPickup(const Ctx& c, double t) {
         kv = 1.2 * std::exp(-x / 0.3e-3) * std::sin(kTwoPi * 3000 * x);
     }
     // The small wiggle where the dwell begins.
-    const double dwell = std::min(int(c.s->DwellPercentage), 95) / 100.0 * period;
+    const double dwell = std::min(c.dwell, 95.0) / 100.0 * period;
     const double y = tau - (period - dwell);
     if (y >= 0) kv += 0.4 * std::exp(-y / 0.1e-3) * std::sin(kTwoPi * 8000 * y);
     return kv;
@@ -446,6 +473,7 @@ double knockSensor(const Ctx& c, double t) {
 // The point's signal at t, faults and all.
 double valueAt(const Ctx& c, double t) {
     if (c.dead) return 0;
+    if (c.unfed) return 0;
     if (c.held) return c.heldLevel;
     double v = 0;
     switch (c.q) {
@@ -515,7 +543,7 @@ double periodOf(const Ctx& c) {
         if (c.running && c.altRpm > 0) return 60 / (c.altRpm * 6);
         return engine ? 30 / c.rpm : 1;
     case Quantity::AlternatorSpeed: return c.running && c.altRpm > 0 ? 3 * 60 / (c.altRpm * 6) : 1;
-    case Quantity::FuelPump: return engine && !c.stalled ? 1 / (587 * c.volts / 14) : 1;
+    case Quantity::FuelPump: return c.pumpRuns && !c.stalled ? 1 / (587 * c.volts / 14) : 1;
     case Quantity::Lambda: {
         if (c.mixture != 0) return 1 / 0.7;
         return 1 / (0.6 + c.rpm / 2000);
@@ -750,7 +778,7 @@ double sweepStart(const ProbePoint& probe, const SignalInputs& in, double t) {
         rate = crank, angle = 0, cycle = 180, sample = 42;
         break;
     case Quantity::FuelPump:
-        if (c.turning && !c.stalled) rate = 360 * 587 * c.volts / 14;
+        if (c.pumpRuns && !c.stalled) rate = 360 * 587 * c.volts / 14;
         break;
     case Quantity::SystemVoltage:
     case Quantity::ChargeWarningLight:

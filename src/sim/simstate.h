@@ -54,6 +54,8 @@ constexpr int kCount = 10;
     X(double, InjectionDuration, 0.0)       \
     X(Flag, EngineRunning, False)           \
     X(Flag, EngineCranking, False)          \
+    X(Flag, IgnitionOn, False)              \
+    X(Integer, PumpPriming, 0)              \
     X(Integer, Gear, 0)                     \
     X(Integer, ThrottlePosition, 0)         \
     X(Flag, Knock, False)                   \

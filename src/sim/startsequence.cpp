@@ -1,5 +1,6 @@
 #include "sim/startsequence.h"
 
+#include "sim/catalogue.h"
 #include "sim/ecumath.h"
 
 namespace sim {
@@ -41,12 +42,34 @@ constexpr StartWait kDone{true, false, 0};
 
 }  // namespace
 
+bool switchIgnition(SimState& s, bool on) {
+    if (s.EngineRunning == True || s.EngineCranking == True) return false;
+    if ((s.IgnitionOn == True) == on) return false;
+    s.IgnitionOn = on ? True : False;
+    s.PumpPriming = on ? kPumpPrimingSeconds : 0;
+    return true;
+}
+
+void tickIgnition(SimState& s) {
+    if (s.IgnitionOn != True) s.PumpPriming = 0;
+    else if (s.PumpPriming > 0) s.PumpPriming = s.PumpPriming - 1;
+}
+
+bool starterCannotTurn(const FaultSet& faults) {
+    for (const FaultInfo& f : sim::faults())
+        if (f.atStart == StartEffect::NoCranking && faults[static_cast<size_t>(f.number)]) return true;
+    return false;
+}
+
 StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& faults) {
     StartOutcome out;
     switch (stage_) {
     case Stage::KeyOn:
         // Neutral, the starter's speed for this battery, everything at rest.
         chooseGear(s, c, 0);
+        // The key passes through the ignition-on position (the pump primes if it was off).
+        if (s.IgnitionOn != True) s.PumpPriming = kPumpPrimingSeconds;
+        s.IgnitionOn = True;
         s.CrankingSpeed = s.SystemVoltage * 11;
         restEngine(s);
         refreshed(s, c, out);
@@ -60,8 +83,8 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         s.EngineLoad = 5;
         s.SystemVoltage = s.SystemVoltage - 1;
         refreshed(s, c, out);
-        s.IgnitionTiming = 9;
-        s.DwellPercentage = 35;
+        s.IgnitionTiming = ecu::kCrankingTiming;
+        s.DwellPercentage = ecu::kCrankingDwell;
         s.InjectionDuration = ecu::crankingInjectionFor(s.EngineTemperature);
         status(out, "Cranking position...");
         out.events.push_back(event(StartEvent::Kind::KeyStatus, "Cranking position..."));
@@ -74,8 +97,10 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
             out.events.push_back(event(StartEvent::Kind::StarterVoltage, {}, 9));
         }
         refreshed(s, c, out);
-        // A fault that stops the starter: the key rests in the cranking position.
-        if (s.CriticalFault == True) {
+        // A fault that stops the starter: the key rests in the cranking position. Any other
+        // critical fault lets the starter turn the engine, and the question after the ramp
+        // offers to keep it cranking for tests.
+        if (s.CriticalFault == True && starterCannotTurn(faults)) {
             stage_ = Stage::Done;
             out.next = kDone;
             return out;
@@ -178,6 +203,8 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         // Given up: the engine stops where it is, the controls as they were.
         status(out, "Engine stopped...");
         s.EngineCranking = False;
+        s.IgnitionOn = False;
+        s.PumpPriming = 0;
         s.EngineSpeed = 0;
         s.EngineLoad = 0;
         s.SystemVoltage = 12;

@@ -14,6 +14,20 @@
 
 namespace sim {
 
+// The key's position between off and start: the ignition on with the engine still. The control
+// unit and the coil are fed, the sensors have their supplies, and the fuel pump makes its priming
+// run (PumpPriming seconds, counted down by the main tick). The start sequence passes through
+// it; the stop sequence (and giving up while cranking) turns the key back to off.
+constexpr int kPumpPrimingSeconds = 2;
+// Turns the ignition on or off with the engine still; false (and nothing changes) while the
+// engine is running or cranking, or when the key is already there.
+bool switchIgnition(SimState& s, bool on);
+// One second of the main tick: the pump's priming run counts down.
+void tickIgnition(SimState& s);
+// Whether one of the present faults keeps the starter from turning (the key then rests in the
+// cranking position); any other fault that keeps the engine from starting lets it crank.
+bool starterCannotTurn(const FaultSet& faults);
+
 struct StartEvent {
     enum class Kind {
         Status,         // text: the status bar's first panel

@@ -202,7 +202,8 @@ TEST(Menus, TheMenuBarIsAsBeforeWithTheClassroomLastInTools) {
         menus << top->text() + ": " + entries.join(", ");
     }
     EXPECT_EQ(menus.join("\n").toStdString(),
-              "&File: &Open..., &Close, Close &All, -, &Print..., -, Properties, -, Login..., &Start / Stop Engine, -, E&xit\n"
+              "&File: &Open..., &Close, Close &All, -, &Print..., -, Properties, -, Login..., &Start / Stop Engine, "
+        "&Ignition On / Off, -, E&xit\n"
               "&Systems: &Controls, -, &Engine Management, Chargin&g, &Starting, -, Instr&uments, &Trip Computer, -, "
               "Set Faults...\n"
               "&Tools: &MultiScope, S&canner, &Pictures, &Telemetry, -, &Diagnostics, -, &Memory Maps, -, &Fill Tank, "

@@ -8,7 +8,10 @@ expect EngineRunning 0
 drop FRMsimulation.Label6 MultiScope.cmdConnection
 expect message "Remember, the engine needs to be running or cranking (or at least trying to crank) to get readings on some tests..."
 expect frmChallengeRun.attempt count 0
+# The engine cranks without starting (13 s of the starter's ramp), kept cranking for the tests.
+answer OK
 menu File > Start / Stop Engine
+expect status "Engine cranking for testing..."
 drop FRMsimulation.lblECU(1) MultiScope.cmdConnection
 expect frmChallengeRun.attempt count 1
 show frmChallengeRun.attempt
@@ -18,11 +21,11 @@ pick frmChallengeRun.cmbAnswerCircuit(0) "Its wiring"
 answer Yes
 click frmChallengeRun.cmdSubmit
 expect event "Challenge results.csv\\\".\\n\\nError number: 75 - Path/File access error"
-expect frmChallengeRun.txtResult text "Wrong.\nYour diagnosis: Engine speed sensor - Its wiring\nThe fault: Engine speed sensor - The part itself\nTime: 0:01\nMeasurements: 1\nHints used: 0 (0 points)\nScore: 0 out of 100"
+expect frmChallengeRun.txtResult text "Wrong.\nYour diagnosis: Engine speed sensor - Its wiring\nThe fault: Engine speed sensor - The part itself\nTime: 0:13\nMeasurements: 1\nHints used: 0 (0 points)\nScore: 0 out of 100"
 expect frmChallengeRun.cmdSaveResult visible true
 click frmChallengeRun.cmdSaveResult
 expect event "Error number: 75"
 expect frmChallengeRun.cmdSaveResult visible true
 answer pdf TEMP:sheet.pdf
 click frmChallengeRun.cmdPrint
-expect event "1.  0:01  Engine speed (Engine Management system, at the ECU pin):  no signal"
+expect event "1.  0:13  Engine speed (Engine Management system, at the ECU pin):  no signal"

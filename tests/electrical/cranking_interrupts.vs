@@ -23,15 +23,28 @@ expect status "Engine cranking for testing..."
 expect EngineCranking -1
 expect EngineSpeed 132
 expect fileline TEMP:Faults.scn 3 "Fuel system fault"
-# ... until the key is turned again; with the fault still flagged the key then rests in
-# the cranking position, engine still.
+# ... until the key is turned again. Turned once more with the fault still flagged, the
+# starter cranks the engine again (from the 11 V the first start left: 121 rev/min) and the
+# question comes back; the engine does not start.
 menu File > Start / Stop Engine
 expect EngineCranking 0
 expect status "Engine stopped..."
+answer OK
+menu File > Start / Stop Engine
+expect status "Engine cranking for testing..."
+expect EngineCranking -1
+expect EngineSpeed 121
+expect noevent "Engine is running..."
+menu File > Start / Stop Engine
+expect EngineCranking 0
+# A fault of the starter itself: the key rests in the cranking position, engine still.
+click frmFaults.chkFault(35)
+mark
 menu File > Start / Stop Engine
 expect status "Cranking position..."
+expect EngineCranking -1
 expect EngineSpeed 0
-expect noevent "Engine is running..."
+expect noevent "keep the engine cranking"
 menu File > Start / Stop Engine
 click frmFaults.cmdClear
 

@@ -154,9 +154,11 @@ TEST(Circuit, TheStartingCircuitsDropsFollowTheOneCurrent) {
     EXPECT_EQ(sim::meterText(sim::probeOn(P::StarterSupply), flat), "  8.0 V (dc)");
     EXPECT_NEAR(meanOf(P::StarterSupplyPoint1, flat) - meanOf(P::StarterSupply, flat), 0.25, 0.05);
 
-    // At rest the battery reads its EMF everywhere: 12.6 V charged, 11.8 V discharged.
+    // At rest, the ignition on, the battery reads its EMF everywhere: 12.6 V charged, 11.8 V
+    // discharged.
     SimState rest;
     rest.SystemVoltage = 12;
+    rest.IgnitionOn = True;
     for (P p : {P::StarterSupplyPoint1, P::StarterSupply, P::StarterSupplyPoint3, P::AlternatorOutput,
                 P::AlternatorOutputPoint1, P::VoltageSensingWire, P::ChargeWarningLightFeed}) {
         EXPECT_NEAR(at(p, inputs(rest), 0.3), 12.6, 1e-9) << sim::point(p).key;

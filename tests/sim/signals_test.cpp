@@ -3,6 +3,8 @@
 // points every fault reaches.
 #include "sim/signals.h"
 
+#include "sim/engine.h"
+
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -153,10 +155,6 @@ TEST(LiveSignals, InjectorIsHeldOpenForTheInjectionDuration) {
         // The rest of the cycle at supply voltage.
         EXPECT_NEAR(v.front(), 14, 0.01);
     }
-    // Key on, engine still: the injector's side at the rested battery's 12.6 V.
-    SimState stopped;
-    stopped.SystemVoltage = 12;
-    for (double x : samples(injector, inputs(stopped), 0, 0.1, 1e-3)) EXPECT_EQ(x, 12.6);
 }
 
 TEST(LiveSignals, CoilIsSwitchedOnForTheDwellShareOfEachSpark) {
@@ -278,6 +276,128 @@ TEST(LiveSignals, StartingCircuitAtRestAndCranking) {
 
     // A flat battery under the starter's load.
     EXPECT_EQ(sim::meterText(supply, inputs(s, fault(36))), "  8.0 V (dc)");
+}
+
+// ---- The key ----
+
+// The engine still, on a 12 V battery, the coolant at 20 degrees C: the key off or on.
+SimState stillEngine(bool ignitionOn) {
+    SimState s;
+    s.SystemVoltage = 12;
+    s.EngineTemperature = 20;
+    s.IgnitionOn = ignitionOn ? True : False;
+    return s;
+}
+
+double lowest(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+double highest(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
+
+TEST(LiveSignals, WithTheKeyOffOnlyTheBatteryCircuitsAreLive) {
+    const SimState off = stillEngine(false);
+    EXPECT_EQ(sim::meterText(at(P::StarterSupply), inputs(off)), "  12.6 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::AlternatorOutput), inputs(off)), "  12.6 V (dc)")
+        << "the alternator's output is wired to the battery";
+    // The unit is not fed: no sensor supply, no feed to the coil and the injectors, no lamp.
+    for (P id : {P::LoadSensor, P::TemperatureSensor, P::VoltageSensing, P::LambdaSensor, P::IgnitionCoil,
+                 P::CoilDrivePin, P::Injector, P::InjectorDrivePin, P::ChargeWarningLightFeed})
+        EXPECT_EQ(sim::meterText(at(id), inputs(off)), "  0.0 V (dc)") << describe(at(id));
+    EXPECT_EQ(sim::meterText(at(P::FuelPump), inputs(off)), "  0.0 A (dc)");
+}
+
+TEST(LiveSignals, TheIgnitionOnFeedsTheUnitWithTheEngineStill) {
+    const SimState on = stillEngine(true);
+    // The battery at rest, and the unit's sensing of it.
+    EXPECT_EQ(sim::meterText(at(P::StarterSupply), inputs(on)), "  12.6 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::VoltageSensing), inputs(on)), "  12.6 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::StarterSupply), inputs(on, fault(36))), "  11.8 V (dc)");
+    // A battery left lower by a failed start rests 0.6 V above what it showed under the load.
+    SimState drained = on;
+    drained.SystemVoltage = 10;
+    EXPECT_EQ(sim::meterText(at(P::VoltageSensing), inputs(drained)), "  10.6 V (dc)");
+    // The manifold at atmospheric pressure, the lambda sensor cold on the unit's bias.
+    EXPECT_EQ(sim::meterText(at(P::LoadSensor), inputs(on)), "  4.5 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::LambdaSensor), inputs(on)), "  0.45 V (dc)");
+    // The coolant sensor at the engine's temperature: a warmer engine, a lower voltage.
+    SimState warm = on;
+    warm.EngineTemperature = 90;
+    const double cold = mean(samples(at(P::TemperatureSensor), inputs(on), 0, 1, 0.1));
+    const double hot = mean(samples(at(P::TemperatureSensor), inputs(warm), 0, 1, 0.1));
+    EXPECT_GT(cold, 2.0);
+    EXPECT_LT(hot, cold - 1.0);
+    // No crank signal, no spark.
+    EXPECT_EQ(sim::meterText(at(P::SpeedSensor), inputs(on)), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::SparkPlugLead), inputs(on)), "  0.0 V (dc)");
+    // The coil and the injectors fed from the battery, never switched.
+    for (P id : {P::IgnitionCoil, P::CoilDrivePin, P::Injector, P::InjectorDrivePin}) {
+        const std::vector<double> v = samples(at(id), inputs(on), 0.013, 0.5, 0.2e-3);
+        EXPECT_NEAR(lowest(v), 12.6, 1e-9) << describe(at(id));
+        EXPECT_NEAR(highest(v), 12.6, 1e-9) << describe(at(id));
+    }
+    EXPECT_EQ(sim::meterText(at(P::ChargeWarningLightFeed), inputs(on)), "  12.6 V (dc)");
+    // The fuel pump runs while it primes the rail, then stops; a dead relay never runs it.
+    SimState priming = on;
+    priming.PumpPriming = 2;
+    EXPECT_GT(mean(samples(at(P::FuelPump), inputs(priming), 0, 0.1, 1e-4)), 4.0);
+    EXPECT_EQ(sim::meterText(at(P::FuelPump), inputs(on)), "  0.0 A (dc)");
+    EXPECT_EQ(sim::meterText(at(P::FuelPump), inputs(priming, fault(27))), "  0.0 A (dc)");
+}
+
+// The starter turning the engine with a fault present, the state as the key leaves it.
+SimState crankingWith(int n) {
+    SimState s = cranking();
+    s.EngineTemperature = 40;  // the cranking injection: 200 / 40.1 = 5.0 ms
+    s.IgnitionOn = True;
+    s.InjectionDuration = 200 / 40.1;
+    sim::applyCrankingFaults(s, fault(n));
+    return s;
+}
+
+TEST(LiveSignals, CrankingWithoutACrankSignalTheUnitFiresNothing) {
+    // The sensor's wire open: its signal at the sensor, none on the wire or at the pin.
+    const SimState s7 = crankingWith(7);
+    EXPECT_EQ(sim::meterText(at(P::SpeedSensor), inputs(s7, fault(7))), sim::meterText(at(P::SpeedSensor), inputs(cranking())));
+    EXPECT_GT(highest(samples(at(P::SpeedSensor), inputs(s7, fault(7)), 0, 0.5, 1e-4)), 0.5);
+    EXPECT_EQ(sim::meterText(at(P::SpeedSensorWire), inputs(s7, fault(7))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::SpeedSensorPin), inputs(s7, fault(7))), "  0.0 V (dc)");
+    // So no injection, no dwell, no spark and no pump, at the unit's pins and at the parts.
+    for (P id : {P::Injector, P::InjectorDrivePin, P::IgnitionCoil, P::CoilDrivePin}) {
+        const std::vector<double> v = samples(at(id), inputs(s7, fault(7)), 0.01, 1.0, 0.1e-3);
+        EXPECT_GT(lowest(v), 9.0) << describe(at(id)) << ": no pulse, the cranking battery only";
+    }
+    EXPECT_EQ(sim::meterText(at(P::SparkPlugLead), inputs(s7, fault(7))), "  0.0 V (dc)");
+    EXPECT_EQ(sim::meterText(at(P::FuelPump), inputs(s7, fault(7))), "  0.0 A (dc)");
+
+    // The pin corroded: a twentieth of the sensor's signal at the unit, too weak to fire on.
+    const SimState s13 = crankingWith(13);
+    const double sensorPeak = highest(samples(at(P::SpeedSensor), inputs(s13, fault(13)), 0, 0.5, 1e-4));
+    const double pinPeak = highest(samples(at(P::SpeedSensorPin), inputs(s13, fault(13)), 0, 0.5, 1e-4));
+    EXPECT_GT(pinPeak, 0);
+    EXPECT_NEAR(pinPeak / sensorPeak, 0.05, 0.005);
+    EXPECT_GT(lowest(samples(at(P::Injector), inputs(s13, fault(13)), 0.01, 1.0, 0.1e-3)), 9.0);
+
+    // Healthy, the unit fires at the cranking figures and the pump runs.
+    const SimState healthy = crankingWith(0);
+    EXPECT_EQ(sim::meterText(at(P::CoilDrivePin), inputs(healthy)), "  35 % dwell");
+    EXPECT_GT(sim::meterText(at(P::FuelPump), inputs(healthy)).trimmed().split(' ')[0].toDouble(), 3.0);
+    // The manifold near atmospheric while the starter turns the engine.
+    const double manifold = mean(samples(at(P::LoadSensor), inputs(healthy), 0, 1, 1e-3));
+    EXPECT_GT(manifold, 3.8);
+    EXPECT_LT(manifold, 4.5);
+}
+
+TEST(LiveSignals, CrankingWithAnOpenOutputTheUnitStillDrivesItsPin) {
+    // The coil's drive open at the unit: the dwell at the unit's pin, none at the coil.
+    const SimState s22 = crankingWith(22);
+    EXPECT_EQ(sim::meterText(at(P::CoilDrivePin), inputs(s22, fault(22))), "  35 % dwell");
+    EXPECT_EQ(sim::meterText(at(P::CoilWire), inputs(s22, fault(22))), "  0 % dwell");
+    EXPECT_EQ(sim::meterText(at(P::IgnitionCoil), inputs(s22, fault(22))), "  0 % dwell");
+    // The injectors' drive open: the pulse at the pin, none at the injector.
+    const SimState s23 = crankingWith(23);
+    EXPECT_EQ(sim::meterText(at(P::InjectorDrivePin), inputs(s23, fault(23))), "  5.0 ms");
+    EXPECT_GT(lowest(samples(at(P::Injector), inputs(s23, fault(23)), 0.01, 1.0, 0.1e-3)), 9.0);
+    // The injectors' supply failed: nothing at any injector point.
+    const SimState s26 = crankingWith(26);
+    EXPECT_EQ(highest(samples(at(P::InjectorDrivePin), inputs(s26, fault(26)), 0.01, 1.0, 0.1e-3)), 0);
 }
 
 // ---- The meter ----
@@ -419,15 +539,17 @@ Reading readingOf(const ProbePoint& p, const SignalInputs& in) {
     return r;
 }
 
-// Every fault changes the live signal at the points the catalogue says it reaches and at no
-// other, and at least at one of the points where the instrument's stored reading shows it.
+// Every fault changes the live signal (running, cranking, or with the ignition on and the engine
+// still) at the points the catalogue says it reaches and at no other, and at least at one of the
+// points where the instrument's stored reading shows it.
 TEST(LiveSignals, EveryFaultShowsOnItsOwnCircuitAndNowhereElse) {
     const std::vector<ProbePoint> points = everyPoint();
-    const SimState running = idling(), turning = cranking();
-    std::vector<Reading> healthyRunning, healthyCranking;
+    const SimState running = idling(), turning = cranking(), still = stillEngine(true);
+    std::vector<Reading> healthyRunning, healthyCranking, healthyStill;
     for (const ProbePoint& p : points) {
         healthyRunning.push_back(readingOf(p, inputs(running)));
         healthyCranking.push_back(readingOf(p, inputs(turning)));
+        healthyStill.push_back(readingOf(p, inputs(still)));
     }
     ASSERT_EQ(sim::faults().size(), 44u);
     for (const sim::FaultInfo& f : sim::faults()) {
@@ -437,7 +559,8 @@ TEST(LiveSignals, EveryFaultShowsOnItsOwnCircuitAndNowhereElse) {
         for (size_t i = 0; i < points.size(); ++i) {
             const ProbePoint& p = points[i];
             const bool changed = readingOf(p, atIdle) != healthyRunning[i] ||
-                                 readingOf(p, whileCranking) != healthyCranking[i];
+                                 readingOf(p, whileCranking) != healthyCranking[i] ||
+                                 readingOf(p, inputs(still, fault(f.number))) != healthyStill[i];
             if (!changed) continue;
             const sim::PointId id = *sim::pointOf(p);
             for (const sim::Indication& k : f.shown)

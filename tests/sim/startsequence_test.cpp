@@ -240,6 +240,105 @@ TEST(StartSequence, ACriticalFaultWhileCrankingAsksWhetherToKeepCranking) {
     }
 }
 
+TEST(StartSequence, AFaultThatKeepsTheEngineFromStartingLetsTheStarterCrankIt) {
+    // The crank sensor's wire open: the scan flagged the fault before the key was turned.
+    const std::string question =
+        "message There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\n"
+        "Click ignition key again after tests are complete.  [OK/Cancel]";
+    {
+        Key k;
+        k.faults[7] = true;
+        k.s.CriticalFault = True;
+        k.turn();
+        EXPECT_EQ(k.countOf("crank 70"), 1) << "the ramp runs from 70 rev/min";
+        EXPECT_EQ(k.countOf("crank 131"), 1) << "to the cranking speed";
+        EXPECT_EQ(k.countOf("crank 137"), 10) << "and the compressions follow";
+        EXPECT_EQ(k.from(question, 3), (Lines{question, "status Engine cranking for testing...", "done"}));
+        EXPECT_EQ(k.s.EngineCranking, True);
+        EXPECT_EQ(k.s.EngineRunning, False);
+        EXPECT_EQ(k.s.EngineSpeed, 132);
+        EXPECT_EQ(k.s.IgnitionOn, True);
+        // The unit fires nothing without the crank signal, as the key left it.
+        EXPECT_EQ(k.s.IgnitionTiming, 0);
+        EXPECT_EQ(k.s.DwellPercentage, 0);
+        EXPECT_EQ(k.s.InjectionDuration, 0);
+        // Turned back: the engine stops and the key is off.
+        sim::Outcome out;
+        sim::stopEngine(k.s, k.c, out);
+        EXPECT_EQ(k.s.EngineCranking, False);
+        EXPECT_EQ(k.s.IgnitionOn, False);
+    }
+    {
+        // Given up: stopped, and the key back to off.
+        Key k;
+        k.faults[22] = true;
+        k.s.CriticalFault = True;
+        k.answerOk = false;
+        k.turn();
+        EXPECT_EQ(k.countOf(question), 1);
+        EXPECT_EQ(k.s.EngineCranking, False);
+        EXPECT_EQ(k.s.EngineSpeed, 0);
+        EXPECT_EQ(k.s.IgnitionOn, False);
+    }
+    {
+        // With the starter's own fault among them the engine stays still.
+        Key k;
+        k.faults[7] = true;
+        k.faults[35] = true;
+        k.s.CriticalFault = True;
+        k.turn();
+        EXPECT_EQ(k.countOf("crank"), 0);
+        EXPECT_EQ(k.countOf(question), 0);
+        EXPECT_EQ(k.s.EngineCranking, True);
+        EXPECT_EQ(k.s.EngineSpeed, 0);
+    }
+}
+
+TEST(StartSequence, TheIgnitionOnWithTheEngineStill) {
+    SimState s;
+    // On from off: the pump primes for two seconds of the main tick, then stops.
+    EXPECT_TRUE(sim::switchIgnition(s, true));
+    EXPECT_EQ(s.IgnitionOn, True);
+    EXPECT_EQ(s.PumpPriming, 2);
+    EXPECT_FALSE(sim::switchIgnition(s, true)) << "already on";
+    sim::tickIgnition(s);
+    EXPECT_EQ(s.PumpPriming, 1);
+    sim::tickIgnition(s);
+    sim::tickIgnition(s);
+    EXPECT_EQ(s.PumpPriming, 0);
+    EXPECT_EQ(s.IgnitionOn, True) << "the key stays on after the priming run";
+    // Off, and on again: a new priming run.
+    EXPECT_TRUE(sim::switchIgnition(s, false));
+    EXPECT_EQ(s.IgnitionOn, False);
+    EXPECT_TRUE(sim::switchIgnition(s, true));
+    EXPECT_EQ(s.PumpPriming, 2);
+    // The ignition key cannot be switched this way while the engine turns.
+    for (Integer SimState::*flag : {&SimState::EngineRunning, &SimState::EngineCranking}) {
+        SimState turning;
+        turning.*flag = True;
+        turning.IgnitionOn = True;
+        EXPECT_FALSE(sim::switchIgnition(turning, false));
+        EXPECT_EQ(turning.IgnitionOn, True);
+    }
+    // The start from the key on: no second priming; the start from off passes through on.
+    {
+        Key k;
+        sim::switchIgnition(k.s, true);
+        sim::tickIgnition(k.s);
+        sim::tickIgnition(k.s);
+        k.turn();
+        EXPECT_EQ(k.s.EngineRunning, True);
+        EXPECT_EQ(k.s.IgnitionOn, True);
+        EXPECT_EQ(k.s.PumpPriming, 0);
+    }
+    {
+        Key k;
+        k.turn();
+        EXPECT_EQ(k.s.IgnitionOn, True);
+        EXPECT_EQ(k.s.PumpPriming, 2);
+    }
+}
+
 TEST(StartSequence, TheKeyTurnedAgainDuringTheRampStopsTheEngineAndTheStartCarriesOn) {
     Key k;
     int stoppedAt = 0;

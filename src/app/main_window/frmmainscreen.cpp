@@ -252,6 +252,7 @@ void frmMainscreen::buildMenus() {
     file->addSeparator();
     addCommand(file, "menuFileLogin", "Login...", &M::menuFileLogin_Click);
     addCommand(file, "menuRunStartStopEngine", "&Start / Stop Engine", &M::menuRunStartStopEngine_Click);
+    addCommand(file, "menuRunIgnition", tr("&Ignition On / Off"), &M::menuRunIgnition_Click);
     file->addSeparator();
     addCommand(file, "menuFileExit", "E&xit", &M::menuFileExit_Click)->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
@@ -545,6 +546,7 @@ void frmMainscreen::menuFileLogin_Click() {
 }
 
 void frmMainscreen::menuRunStartStopEngine_Click() { RunStartStopEngine(StartMode::OnTimer); }
+void frmMainscreen::menuRunIgnition_Click() { RunIgnitionOnOff(); }
 
 void frmMainscreen::menuFileExit_Click() { ExitProgram(); }
 

@@ -56,6 +56,7 @@ public:
     void menuFileProperties_Click();
     void menuFileLogin_Click();
     void menuRunStartStopEngine_Click();
+    void menuRunIgnition_Click();
     void menuFileExit_Click();
     void menuSystemsControls_Click();
     void menuSystemsEngineManagement_Click();
