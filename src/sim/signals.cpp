@@ -846,7 +846,7 @@ SignalShape signalShape(const ProbePoint& probe, const SignalInputs& in) {
     std::sort(s.features.begin(), s.features.end(),
               [](const SignalFeature& x, const SignalFeature& y) { return x.time < y.time; });
     // The period's range: the features and the smooth rest between them.
-    constexpr int kSamples = 256;
+    constexpr int kSamples = 64;
     s.lowest = s.highest = valueAt(c, 0);
     for (int i = 1; i < kSamples; ++i) {
         const double v = valueAt(c, period * i / kSamples);
