@@ -730,6 +730,24 @@ struct ShapeBuilder {
     }
     // The feature at a crank angle (degrees) and `after` seconds past it.
     void atAngle(double degrees, double after, double width) { at(degrees / (6 * c.rpm) + after, width); }
+    // Every peak and trough of a smooth wave over the period, found among `n` samples and set
+    // at the vertex of the parabola through the three samples around each.
+    void smoothExtremes(int n) {
+        const double p = shape.period, dt = p / n;
+        std::vector<double> v(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) v[std::size_t(i)] = valueAt(c, i * dt);
+        for (int i = 0; i < n; ++i) {
+            const double before = v[std::size_t((i + n - 1) % n)], here = v[std::size_t(i)],
+                         after = v[std::size_t((i + 1) % n)];
+            const bool peak = here > before && here >= after, trough = here < before && here <= after;
+            if (!peak && !trough) continue;
+            const double curve = before - 2 * here + after;
+            const double shift = curve != 0 ? std::clamp(0.5 * (before - after) / curve, -0.5, 0.5) : 0.0;
+            const double t = (i + shift) * dt, vertex = valueAt(c, t);
+            const double extreme = peak ? std::max(here, vertex) : std::min(here, vertex);
+            shape.features.push_back({t - p * std::floor(t / p), 2 * dt, extreme});
+        }
+    }
 };
 
 // Just past a step, so that the value read is the one after it.
@@ -751,13 +769,8 @@ SignalShape signalShape(const ProbePoint& probe, const SignalInputs& in) {
     switch (c.q) {
     case Quantity::EngineSpeed:
         if (!c.turning) break;
-        // Each tooth's two peaks, then the gap's larger swing.
-        for (int k = 0; k < 58; ++k) {
-            b.at((k + 0.25) / 60 * period, period / 120);
-            b.at((k + 0.75) / 60 * period, period / 120);
-        }
-        b.at(58.5 / 60 * period, period / 60);
-        b.at(59.5 / 60 * period, period / 60);
+        // Each tooth's two peaks and the gap's larger swing: sixteen samples a tooth pitch.
+        b.smoothExtremes(60 * 16);
         break;
     case Quantity::EngineLoad:
         if (!c.turning) break;
