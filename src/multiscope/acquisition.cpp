@@ -60,26 +60,53 @@ bool crosses(double before, double after, double level, Edge edge) {
 }
 }  // namespace
 
+namespace {
+// The instants of the shape's features in (a, b], in order, with their extremes.
+void featuresIn(const sim::SignalShape* shape, double a, double b, std::vector<std::pair<double, double>>& out) {
+    out.clear();
+    if (!shape || !(shape->period > 0) || shape->features.empty() || !(b > a)) return;
+    const double period = shape->period;
+    const auto& f = shape->features;
+    for (double n = std::floor(a / period); n * period <= b; n += 1) {
+        const double base = n * period;
+        auto it = std::upper_bound(f.begin(), f.end(), a - base,
+                                   [](double t, const sim::SignalFeature& x) { return t < x.time; });
+        for (; it != f.end() && base + it->time <= b; ++it)
+            if (base + it->time > a) out.emplace_back(base + it->time, it->extreme);
+    }
+}
+}  // namespace
+
 std::optional<double> latestCrossing(const Sampler& signal, double from, double to, double step, double level,
-                                     Edge edge) {
+                                     Edge edge, const sim::SignalShape* shape) {
     if (!(step > 0) || !(to > from)) return std::nullopt;
+    std::vector<std::pair<double, double>> between;
     double later = to, laterValue = signal(to);
     while (later > from) {
         const double earlier = std::max(from, later - step);
         const double earlierValue = signal(earlier);
-        if (crosses(earlierValue, laterValue, level, edge)) {
-            // Narrow it down: the crossing stays between a and b.
-            double a = earlier, b = later, va = earlierValue;
-            for (int i = 0; i < 40 && b - a > step * 1e-7; ++i) {
-                const double m = (a + b) / 2, vm = signal(m);
-                if (crosses(va, vm, level, edge)) {
-                    b = m;
-                } else {
-                    a = m;
-                    va = vm;
+        // The samples and the narrow features between them, latest pair first.
+        featuresIn(shape, earlier, later, between);
+        double b = later, vb = laterValue;
+        for (std::size_t i = between.size() + 1; i-- > 0;) {
+            const double a = i > 0 ? between[i - 1].first : earlier;
+            double va = i > 0 ? between[i - 1].second : earlierValue;
+            if (crosses(va, vb, level, edge)) {
+                // Narrow it down: the crossing stays between a and b.
+                double lo = a, hi = b;
+                for (int k = 0; k < 60 && hi - lo > step * 1e-7; ++k) {
+                    const double m = (lo + hi) / 2, vm = signal(m);
+                    if (crosses(va, vm, level, edge)) {
+                        hi = m;
+                    } else {
+                        lo = m;
+                        va = vm;
+                    }
                 }
+                return hi;
             }
-            return b;
+            b = a;
+            vb = va;
         }
         later = earlier;
         laterValue = earlierValue;
@@ -107,6 +134,53 @@ void Acquisition::take(const Sampler& signal, double start, double dt, int count
     frame_.start = start;
     frame_.dt = dt;
     frame_.triggered = triggered;
+    peaks(0);
+}
+
+void Acquisition::peaks(std::size_t from) {
+    Frame& f = frame_;
+    const std::size_t n = f.values.size();
+    f.lows.resize(n);
+    f.highs.resize(n);
+    if (n == 0) return;
+    from = from > 0 ? from - 1 : 0;
+    // The samples: each point's span reaches halfway to its neighbours.
+    for (std::size_t k = from; k < n; ++k) {
+        const double v = f.values[k];
+        double lo = v, hi = v;
+        if (k > 0) {
+            const double edge = (v + f.values[k - 1]) / 2;
+            lo = std::min(lo, edge);
+            hi = std::max(hi, edge);
+        }
+        if (k + 1 < n) {
+            const double edge = (v + f.values[k + 1]) / 2;
+            lo = std::min(lo, edge);
+            hi = std::max(hi, edge);
+        }
+        f.lows[k] = lo;
+        f.highs[k] = hi;
+    }
+    const sim::SignalShape* shape = shape_;
+    if (!shape || !(shape->period > 0) || !(f.dt > 0)) return;
+    if (f.dt >= shape->period) {
+        // Each point covers a whole period or more: all of its range.
+        for (std::size_t k = from; k < n; ++k) {
+            f.lows[k] = std::min(f.lows[k], shape->lowest);
+            f.highs[k] = std::max(f.highs[k], shape->highest);
+        }
+        return;
+    }
+    // The narrow features, each on the point whose span holds it.
+    const double a = f.start + (double(from) - 0.5) * f.dt;
+    const double b = f.start + (double(n) - 0.5) * f.dt;
+    std::vector<std::pair<double, double>> features;
+    featuresIn(shape, a, b, features);
+    for (const auto& [t, extreme] : features) {
+        const auto k = std::size_t(std::clamp((t - a) / f.dt, 0.0, double(n - from) - 1)) + from;
+        f.lows[k] = std::min(f.lows[k], extreme);
+        f.highs[k] = std::max(f.highs[k], extreme);
+    }
 }
 
 bool Acquisition::roll(const Sampler& signal, double now, double span,
@@ -116,8 +190,10 @@ bool Acquisition::roll(const Sampler& signal, double now, double span,
     if (!rolling_ || now - rollBegin_ >= rollSeconds_ || now < rollBegin_) {
         // The sweep before, finished to the right edge, is kept for its measurements.
         if (rolling_ && !frame_.values.empty()) {
-            for (std::size_t k = frame_.values.size(); k < std::size_t(kFramePoints); ++k)
+            const std::size_t had = frame_.values.size();
+            for (std::size_t k = had; k < std::size_t(kFramePoints); ++k)
                 frame_.values.push_back(signal(rollFrom_ + double(k) * frame_.dt));
+            peaks(had);
             lastSweep_ = frame_;
         }
         // A new sweep: the screen clears and the pen starts at the left edge.
@@ -126,6 +202,8 @@ bool Acquisition::roll(const Sampler& signal, double now, double span,
         rollSeconds_ = realTime ? span : kRollSweepSeconds;
         rollFrom_ = realTime || !rollStart ? now : rollStart(now);
         frame_.values.clear();
+        frame_.lows.clear();
+        frame_.highs.clear();
     }
     const double share = std::clamp((now - rollBegin_) / rollSeconds_, 0.0, 1.0);
     const int count = std::clamp(int(std::floor(share * (kFramePoints - 1))) + 1, 1, kFramePoints);
@@ -136,11 +214,17 @@ bool Acquisition::roll(const Sampler& signal, double now, double span,
     frame_.start = rollFrom_;
     frame_.dt = dt;
     frame_.triggered = false;
+    peaks(had);
     return true;
 }
 
 bool Acquisition::update(const Sampler& signal, double now, double secondsPerDivision, const Trigger& trigger,
-                         const std::function<double(double)>& rollStart) {
+                         const std::function<double(double)>& rollStart, const sim::SignalShape* shape) {
+    struct Using {  // the shape serves this update only
+        const sim::SignalShape*& held;
+        ~Using() { held = nullptr; }
+    } using_{shape_};
+    shape_ = shape;
     const double span = kDivisionsX * secondsPerDivision;
     const double dt = span / (kFramePoints - 1);
     if (trigger.mode == TriggerMode::Roll) {
@@ -164,10 +248,10 @@ bool Acquisition::update(const Sampler& signal, double now, double secondsPerDiv
     searched_ = true;
     searchedTo_ = std::max(searchedTo_, latest);
     const double fineFrom = std::max(from, latest - kSearchSteps * dt);
-    std::optional<double> t = latestCrossing(signal, fineFrom, latest, dt, trigger.level, trigger.edge);
+    std::optional<double> t = latestCrossing(signal, fineFrom, latest, dt, trigger.level, trigger.edge, shape);
     if (!t && fineFrom > from)
         t = latestCrossing(signal, from, fineFrom, std::max(dt, (fineFrom - from) / kSearchSteps), trigger.level,
-                           trigger.edge);
+                           trigger.edge, shape);
     if (t) {
         take(signal, *t - position * span, dt, kFramePoints, true);
         lastTrigger_ = now;

@@ -5,9 +5,15 @@
 // the ten divisions, both edges included. The signal comes from a sampler: its value at any
 // instant, in the point's unit (volts, amperes, bar, kilovolts).
 //
+// Every point of the frame keeps, beside its sample, the lowest and highest the signal reaches
+// over the time it covers (peak detect), so that a spike narrower than the samples' spacing is
+// drawn whole. The signal's narrow features (sim::SignalShape: where in its period each spike,
+// tooth or dip has its extreme, and that extreme) give those without sampling densely.
+//
 // The trigger looks back over the signal that has passed since the last look for the latest
 // crossing of its level in the direction of its edge that leaves room for the part of the
-// screen after the trigger point: the screen then shows the newest complete triggered frame, so
+// screen after the trigger point; a crossing made by a narrow feature between two samples is
+// found as well: the screen then shows the newest complete triggered frame, so
 // a repeating signal stands still. Auto shows the signal untriggered when no trigger has come
 // for a while; Normal keeps the last frame until the next trigger; Single takes one frame and
 // stops until it is armed again. Roll does not trigger: a pen runs across the screen from left to
@@ -15,10 +21,13 @@
 // sweep of the screen can be followed by eye).
 #pragma once
 
+#include "sim/signals.h"
+
 #include <QString>
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace scope {
@@ -49,13 +58,17 @@ struct Trigger {
 using Sampler = std::function<double(double seconds)>;
 
 // The latest time in [from, to] at which the signal crosses `level` in the direction of
-// `edge`, looked for in steps of `step` back from `to` and refined between the two samples
-// either side of it; none when it does not cross there.
+// `edge`, looked for in steps of `step` back from `to`, between the samples and the narrow
+// features of `shape` (when given) that lie between them, and refined between the two either
+// side of it; none when it does not cross there.
 std::optional<double> latestCrossing(const Sampler& signal, double from, double to, double step, double level,
-                                     Edge edge);
+                                     Edge edge, const sim::SignalShape* shape = nullptr);
 
 struct Frame {
     std::vector<double> values;  // kFramePoints samples (fewer while a roll sweep is drawing)
+    // The lowest and highest the signal reaches over each sample's share of the time (from half
+    // a spacing before it to half a spacing after), as many as the samples.
+    std::vector<double> lows, highs;
     double start = 0;            // signal time of the first sample, seconds
     double dt = 0;               // seconds between two samples
     bool triggered = false;
@@ -80,8 +93,10 @@ public:
     // Looks at the signal up to `now` (signal time, seconds). `rollStart`, when given, is where a
     // roll sweep at a fast timebase begins, at or after a time (the signal's own mark, so that a
     // steady signal is drawn alike sweep after sweep). Returns true when the frame changed.
+    // `shape`, when given, holds the signal's narrow features (for the trigger and the frame's
+    // peaks); without it the frame's peaks are those of its samples.
     bool update(const Sampler& signal, double now, double secondsPerDivision, const Trigger& trigger,
-                const std::function<double(double)>& rollStart = {});
+                const std::function<double(double)>& rollStart = {}, const sim::SignalShape* shape = nullptr);
 
     const Frame& frame() const { return frame_; }
     Status status() const { return status_; }
@@ -93,6 +108,11 @@ public:
 private:
     void take(const Sampler& signal, double start, double dt, int count, bool triggered);
     bool roll(const Sampler& signal, double now, double span, const std::function<double(double)>& rollStart);
+    // The peaks of the frame's points from `from` on (and of the one before, whose span reaches
+    // the new sample).
+    void peaks(std::size_t from);
+
+    const sim::SignalShape* shape_ = nullptr;  // during an update
 
     Frame frame_;
     Frame lastSweep_;

@@ -73,6 +73,13 @@ QLabel* valueLabel(QWidget* parent, const QString& name, const QRect& px) {
 
 std::optional<sim::Quantity> quantityOfProbe(const MultiScope* ms) { return ms->probe().quantity(); }
 
+// The catalogue's screen for the point the probe is on.
+std::optional<sim::ScreenSettings> screenOfProbe(const MultiScope* ms) {
+    const std::optional<sim::PointId> p = ms->probe().point();
+    if (!p) return std::nullopt;
+    return sim::screenSettings(*p);
+}
+
 // The signal's clock: the platform's monotonic seconds (virtual in script mode).
 double signalNow() { return platform().clock(); }
 }  // namespace
@@ -220,14 +227,12 @@ double LiveScope::perDivision() const {
     if (liveRanges_ && v >= 1 && v <= int(r.size())) return r[r.size() - std::size_t(v)];
     // Auto: from the point's own range up, the first that keeps the whole frame on the screen
     // (a dead point stays on its zero line at the point's range).
-    const auto q = quantityOfProbe(ms_);
-    const double own = q ? sim::liveScale(*q).perDivision : 1.0;
-    const std::vector<double>& values = acquisition_.frame().values;
+    const auto screen = screenOfProbe(ms_);
+    const double own = screen ? screen->perDivision : 1.0;
+    const scope::Frame& f = acquisition_.frame();
     double top = 0, bottom = 0;
-    for (double x : values) {
-        top = std::max(top, x);
-        bottom = std::min(bottom, x);
-    }
+    for (double x : f.highs) top = std::max(top, x);
+    for (double x : f.lows) bottom = std::min(bottom, x);
     const double up = std::max(0.1, zeroDivisions() - 0.1), down = std::max(0.1, scope::kDivisionsY - zeroDivisions() - 0.1);
     for (double candidate : r)
         if (candidate >= own * 0.999 && top <= up * candidate && -bottom <= down * candidate) return candidate;
@@ -272,22 +277,25 @@ bool LiveScope::sourceChanged() {
 
 void LiveScope::probeConnected() {
     const auto q = quantityOfProbe(ms_);
-    if (!q) return;
+    const auto screen = screenOfProbe(ms_);
+    if (!q || !screen) return;
     const sim::LiveScale s = sim::liveScale(*q);
-    // The same stretch of signal across the screen as the stored sweep shows over its six divisions.
+    // The point's own time base, or the range nearest it.
     const auto& times = scope::timeRanges();
-    const double want = s.secondsPerDivision * 6 / scope::kDivisionsX;
+    const double want = screen->secondsPerDivision;
     int best = 0;
     for (int i = 0; i < int(times.size()); ++i)
         if (std::abs(std::log(times[std::size_t(i)] / want)) < std::abs(std::log(times[std::size_t(best)] / want))) best = i;
     ms_->setLiveTimebase(best);
     {
         QSignalBlocker b(spnLevel);
+        QSignalBlocker e(cmbEdge);
         spnLevel->setSuffix(QStringLiteral(" ") + QString::fromLatin1(s.unit));
-        spnLevel->setSingleStep(s.perDivision / 10);
-        // A signal about its zero triggers on its zero crossing; one above it a division up.
-        spnLevel->setValue(s.zeroAtCentre ? 0.0 : s.perDivision);
+        spnLevel->setSingleStep(screen->perDivision / 10);
+        spnLevel->setValue(screen->triggerLevel);
         settings_.trigger.level = spnLevel->value();
+        cmbEdge->setCurrentIndex(screen->fallingEdge ? 1 : 0);
+        settings_.trigger.edge = screen->fallingEdge ? scope::Edge::Falling : scope::Edge::Rising;
     }
     showControlValues();
     restart();
@@ -321,8 +329,10 @@ void LiveScope::tick() {
         const sim::SignalInputs in = ms_->liveInputs();
         const sim::ProbePoint point = *ms_->probe().at();
         const std::function<double(double)> signal = sim::signalOf(point, in);
+        const sim::SignalShape shape = sim::signalShape(point, in);
         const auto mark = [&](double t) { return sim::sweepStart(point, in, t); };
-        if (!acquisition_.update(signal, signalNow(), secondsPerDivision(), trigger(), mark) && tick != 0) return;
+        if (!acquisition_.update(signal, signalNow(), secondsPerDivision(), trigger(), mark, &shape) && tick != 0)
+            return;
         if (rolling && tick != 0 && rollOn()) return;
         // A steady signal, triggered, gives the same frame again: the screen is left as it is.
         if (tick != 0 && sameAsDrawn()) return;
@@ -343,7 +353,7 @@ bool LiveScope::rollOn() {
     v.perDivision = drawnPerDivision_;
     v.zero = zeroDivisions();
     v.lineWidth = lineWidth();
-    v.trace = {f.values, f.dt};
+    v.trace = {f.values, f.dt, f.lows, f.highs};
     ms_->screen()->paintOver([&](QPainter& p) { return scope::paintTrace(p, drawnGeometry_, v, from); });
     return true;
 }
@@ -364,17 +374,20 @@ QStringList LiveScope::measurementTexts() const {
     const bool partial = acquisition_.status() == scope::Status::Rolling &&
                          acquisition_.frame().values.size() < std::size_t(scope::kFramePoints);
     const scope::Frame& f = partial ? acquisition_.lastSweep() : acquisition_.frame();
-    const scope::Trace t{f.values, f.dt};
-    // Levels to a hundredth of a division, as fine as the screen resolves them (no "18 nV" of
-    // rounding for a mean that is zero).
-    const double resolution = perDivision() / 100;
+    const scope::Trace t{f.values, f.dt, f.lows, f.highs};
+    const auto screen = screenOfProbe(ms_);
+    const scope::Polarity polarity =
+        screen && screen->lowPulses ? scope::Polarity::Negative : scope::Polarity::Positive;
+    // The levels are the signal's own, to three digits; a level below a millionth of a division
+    // is zero (no "18 nV" of rounding for a mean that is zero).
+    const double residue = perDivision() * 1e-6;
     for (int i = 0; i < 10; ++i) {
         const Measurement m = kMeasurements[i];
         if (!settings_.measures(m)) continue;
-        scope::MeasuredValue v = scope::measure(t, m, unit());
+        scope::MeasuredValue v = scope::measure(t, m, unit(), polarity);
         const bool level = m == Measurement::Minimum || m == Measurement::Maximum || m == Measurement::PeakToPeak ||
                            m == Measurement::Mean || m == Measurement::Rms;
-        if (level && v.valid) v.text = scope::formatSi(std::round(v.value / resolution) * resolution + 0.0, unit());
+        if (level && v.valid && std::abs(v.value) < residue) v.text = scope::formatSi(0.0, unit());
         texts << scope::measurementName(m) + " " + v.text;
     }
     return texts;
@@ -389,6 +402,8 @@ scope::ScreenView LiveScope::view() const {
     v.zero = zeroDivisions();
     v.trace.values = acquisition_.frame().values;
     v.trace.dt = acquisition_.frame().dt;
+    v.trace.lows = acquisition_.frame().lows;
+    v.trace.highs = acquisition_.frame().highs;
     v.trigger = trigger();
     v.status = acquisition_.status();
     v.cursors = cursors_;
@@ -492,7 +507,7 @@ void LiveScope::setAsReference() {
         MsgBox("There is no trace on the screen to keep as a reference yet.", MsgButtons::OK, MsgIcon::Information);
         return;
     }
-    setReference({}, {f.values, f.dt},
+    setReference({}, {f.values, f.dt, f.lows, f.highs},
                  (ms_->probe().attached() ? ms_->probe().at()->caption + " " : QString()) + platform().timeOfDay().toString("HH:mm:ss"));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace scope {
 
@@ -30,6 +31,32 @@ double crossing(const std::vector<double>& v, size_t i, double level, double dt)
     return (double(i - 1) + share) * dt;
 }
 
+// The base and top. A signal that dwells on two levels (a switched output: its rest and its
+// switched level, whatever spike it makes in between) has them as its two most common levels:
+// the fullest of two hundred bands across the range, and the fullest of those standing apart
+// from it by four bands or more, each the mean of its samples. When those two bands hold under
+// a fifth of the samples (a sine, slow edges, noise) the levels are the extremes.
+std::pair<double, double> stateLevels(const std::vector<double>& v, double lowest, double highest) {
+    constexpr int kBands = 200, kApart = 4;
+    const double width = (highest - lowest) / kBands;
+    if (!(width > 0)) return {lowest, highest};
+    int counts[kBands] = {};
+    double sums[kBands] = {};
+    for (double x : v) {
+        const int band = std::clamp(int((x - lowest) / width), 0, kBands - 1);
+        ++counts[band];
+        sums[band] += x;
+    }
+    const int first = int(std::max_element(counts, counts + kBands) - counts);
+    int second = -1;
+    for (int b = 0; b < kBands; ++b)
+        if (std::abs(b - first) >= kApart && (second < 0 || counts[b] > counts[second])) second = b;
+    if (second < 0 || counts[second] == 0 || 5 * (counts[first] + counts[second]) < int(v.size()))
+        return {lowest, highest};
+    const double a = sums[first] / counts[first], c = sums[second] / counts[second];
+    return {std::min(a, c), std::max(a, c)};
+}
+
 Analysis analyse(const Trace& t) {
     Analysis r;
     const std::vector<double>& v = t.values;
@@ -38,6 +65,13 @@ Analysis analyse(const Trace& t) {
     r.empty = false;
     r.minimum = *std::min_element(v.begin(), v.end());
     r.maximum = *std::max_element(v.begin(), v.end());
+    const bool peaks = t.lows.size() == v.size() && t.highs.size() == v.size() &&
+                       std::all_of(t.lows.begin(), t.lows.end(), [](double x) { return std::isfinite(x); }) &&
+                       std::all_of(t.highs.begin(), t.highs.end(), [](double x) { return std::isfinite(x); });
+    if (peaks) {
+        r.minimum = std::min(r.minimum, *std::min_element(t.lows.begin(), t.lows.end()));
+        r.maximum = std::max(r.maximum, *std::max_element(t.highs.begin(), t.highs.end()));
+    }
     double sum = 0, squares = 0;
     for (double x : v) {
         sum += x;
@@ -59,8 +93,11 @@ Analysis analyse(const Trace& t) {
     // Middle crossings with hysteresis: the last crossing of the middle counts once the trace
     // has gone on to the far edge of the band. A trace that starts inside the band counts no
     // edge until it has left the band once.
-    const double middle = r.minimum + range / 2;
-    const double upper = middle + kHysteresis * range / 2, lower = middle - kHysteresis * range / 2;
+    const auto [vLow, vHigh] = std::minmax_element(v.begin(), v.end());
+    const auto [base, top] = stateLevels(v, *vLow, *vHigh);
+    const double states = top - base;
+    const double middle = base + states / 2;
+    const double upper = middle + kHysteresis * states / 2, lower = middle - kHysteresis * states / 2;
     enum { Unknown, Low, High } state = v[0] >= upper ? High : v[0] <= lower ? Low : Unknown;
     double pending = 0;
     for (size_t i = 1; i < v.size(); ++i) {
@@ -79,9 +116,9 @@ Analysis analyse(const Trace& t) {
         }
     }
 
-    // Rise times: from the last rise through 10 % to the first reach of 90 %, on edges that
-    // start below 10 %.
-    const double p10 = r.minimum + 0.1 * range, p90 = r.minimum + 0.9 * range;
+    // Rise times: from the last rise through 10 % to the first reach of 90 % (of the range
+    // between the states), on edges that start below 10 %.
+    const double p10 = base + 0.1 * states, p90 = base + 0.9 * states;
     bool armed = v[0] <= p10;
     double start = 0;
     for (size_t i = 1; i < v.size(); ++i) {
@@ -154,8 +191,12 @@ QString formatSi(double value, const QString& unit, int digits) {
     }
 }
 
-MeasuredValue measure(const Trace& t, Measurement m, const QString& unit) {
-    const Analysis a = analyse(t);
+MeasuredValue measure(const Trace& t, Measurement m, const QString& unit, Polarity polarity) {
+    Analysis a = analyse(t);
+    if (polarity == Polarity::Negative && (m == Measurement::DutyCycle || m == Measurement::PulseWidth)) {
+        // The low pulses: from each falling edge to the next rising one.
+        std::swap(a.rising, a.falling);
+    }
     if (a.empty)
         return noSignal();
     switch (m) {

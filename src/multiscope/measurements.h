@@ -1,14 +1,19 @@
 // The automatic measurements of a scope trace, as a workshop scope shows them under the screen.
 //
-// The levels come from the trace's own minimum and maximum. Edges are found at the middle of
-// that range, with a hysteresis band of 10 % of the range around it: once the trace has crossed
+// The minimum and maximum are the trace's own, or those of its peaks when it keeps them (the
+// lowest and highest the signal reached around each sample). The timing measurements find their
+// edges between the signal's two states: the base (the most common level below the mean) and
+// the top (the most common level above it), so that a narrow spike does not move them. Edges
+// are found at the middle between base and top, with a hysteresis band of 10 % of that around it: once the trace has crossed
 // the middle going up, it must fall below the lower edge of the band before a falling edge is
 // counted (and the other way round), so noise on a slow edge does not count extra edges. The
 // time of an edge is interpolated linearly between the two samples either side of the middle.
 //
 // - Period: mean time between successive rising edges; Frequency: one over it.
 // - Duty cycle: share of the full periods (from one rising edge to the next) spent above the
-//   middle; Pulse width: mean time above the middle of the complete high pulses.
+//   middle; Pulse width: mean time above the middle of the complete high pulses. With negative
+//   polarity both measure the low pulses instead (the time below the middle): an injector's
+//   open time, a coil's dwell.
 // - Rise time: mean time from 10 % to 90 % of the range over the rising edges (interpolated).
 //
 // A measurement that the trace cannot give is not valid and reads "no signal": every one of an
@@ -31,7 +36,11 @@ namespace scope {
 struct Trace {
     std::vector<double> values;
     double sampleSeconds = 0;  // time between two samples
+    // When kept: the lowest and highest of the signal around each sample (as many as values).
+    std::vector<double> lows, highs;
 };
+
+enum class Polarity { Positive, Negative };
 
 enum class Measurement { Minimum, Maximum, PeakToPeak, Mean, Rms, Frequency, Period, DutyCycle, PulseWidth, RiseTime };
 
@@ -42,7 +51,8 @@ struct MeasuredValue {
 };
 
 // Measures the trace; `unit` is the unit of the samples, used in the texts of the levels.
-MeasuredValue measure(const Trace& t, Measurement m, const QString& unit = QStringLiteral("V"));
+MeasuredValue measure(const Trace& t, Measurement m, const QString& unit = QStringLiteral("V"),
+                      Polarity polarity = Polarity::Positive);
 
 // The name shown beside the value: "Peak to peak", "Duty cycle", ...
 QString measurementName(Measurement m);

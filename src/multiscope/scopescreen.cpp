@@ -96,11 +96,23 @@ QPolygonF tracePoints(const ScreenGeometry& g, const ScreenView& v, const Screen
     const double step = t.dt / v.secondsPerDivision * g.divisionX();
     const double limit = r.height() * 4;
     line.reserve(qsizetype(t.values.size() - std::min(from, t.values.size())));
+    const bool peaks = t.lows.size() == t.values.size() && t.highs.size() == t.values.size();
+    const auto y = [&](double value) { return std::clamp(yOfValue(g, v, value), r.top() - limit, r.bottom() + limit); };
     for (std::size_t k = from; k < t.values.size(); ++k) {
         const double x = r.left() + double(k) * step;
         if (x > r.right() + step) break;
         if (!std::isfinite(t.values[k])) continue;  // a reference's sample that is no number
-        line << QPointF(x, std::clamp(yOfValue(g, v, t.values[k]), r.top() - limit, r.bottom() + limit));
+        if (peaks && std::isfinite(t.lows[k]) && std::isfinite(t.highs[k])) {
+            // From the extreme nearer the line so far to the other: a spike narrower than the
+            // samples' spacing is drawn to its tip.
+            const double low = y(t.lows[k]), high = y(t.highs[k]);
+            if (std::abs(low - high) > 0.5) {
+                const bool lowFirst = line.isEmpty() || std::abs(line.back().y() - low) < std::abs(line.back().y() - high);
+                line << QPointF(x, lowFirst ? low : high) << QPointF(x, lowFirst ? high : low);
+                continue;
+            }
+        }
+        line << QPointF(x, y(t.values[k]));
     }
     return line;
 }

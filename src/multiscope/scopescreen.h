@@ -51,6 +51,9 @@ CursorReadout readCursors(const Cursors& c, double secondsPerDivision, double pe
 struct ScreenTrace {
     std::vector<double> values;
     double dt = 0;  // seconds between samples
+    // When kept (peak detect): the lowest and highest around each sample, drawn as a line from
+    // one to the other at the sample's place.
+    std::vector<double> lows, highs;
 };
 
 struct ScreenView {

@@ -410,3 +410,36 @@ bool anyLightsCheckEngine(const FaultSet& present) {
 }
 
 }  // namespace sim
+
+namespace sim {
+
+ScreenSettings screenSettings(PointId id) {
+    //                           s/div   units/div  level   falling  low pulses
+    switch (point(id).quantity) {
+    // A whole turn of the wheel; the trigger on the gap's larger swing.
+    case Quantity::EngineSpeed: return {10e-3, 2, 2.5, false, false};
+    case Quantity::EngineLoad: return {10e-3, 1, 1.2, false, false};
+    case Quantity::Temperature: return {1, 1, 2.5, false, false};
+    case Quantity::SystemVoltage: return {1e-3, 4, 14, false, false};
+    case Quantity::Lambda: return {0.5, 0.2, 0.45, false, false};
+    case Quantity::Knock: return {10e-3, 0.2, 0.1, false, false};
+    // The switch-off spike whole, on two cycles and more.
+    case Quantity::CoilDwell: return {10e-3, 100, 100, false, true};
+    // One injection whole, also the long one of a cold engine: the opening (falling), the open
+    // time, the spike and the needle closing.
+    case Quantity::Injector: return {5e-3, 20, 7, true, true};
+    case Quantity::FuelPump: return {1e-3, 2, 5.1, false, false};
+    case Quantity::PressureRegulator: return {10e-3, 1, 2.5, false, false};
+    case Quantity::SparkTiming: return {10e-3, 4, 5, false, false};
+    case Quantity::StarterSwitch: return {0.2, 4, 4, false, false};
+    case Quantity::StarterSupply: return {0.1, 4, 10, false, false};
+    case Quantity::StarterEarth: return {0.1, 0.05, 0.1, false, false};
+    case Quantity::StarterSpeed: return {0.1, 50, 100, false, false};
+    case Quantity::ChargeWarningLight: return {1e-3, 4, 14, false, false};
+    case Quantity::AlternatorSpeed: return {2e-3, 4, 7, false, false};
+    case Quantity::AlternatorEarth: return {1e-3, 0.2, 0.08, false, false};
+    }
+    return {1e-3, 1, 0, false, false};
+}
+
+}  // namespace sim

@@ -212,3 +212,20 @@ bool anyLightsCheckEngine(const FaultSet& present);
 bool anyPresent(const FaultSet& present, Circuit circuit);
 
 }  // namespace sim
+
+namespace sim {
+
+// How the scope opens on a point: the time base, the units a division and the trigger that show
+// its signal whole with the engine at idle (two cycles or more, or one whole event), and which
+// pulses its pulse width and duty cycle measure (the low ones for a switched output: the
+// injector's open time, the coil's dwell, as the meter reads them).
+struct ScreenSettings {
+    double secondsPerDivision;
+    double perDivision;      // in the point's unit
+    double triggerLevel;     // in the point's unit
+    bool fallingEdge;
+    bool lowPulses;
+};
+ScreenSettings screenSettings(PointId id);
+
+}  // namespace sim

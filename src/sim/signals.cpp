@@ -808,3 +808,167 @@ double sweepStart(const ProbePoint& probe, const SignalInputs& in, double t) {
 }
 
 }  // namespace sim
+
+namespace sim {
+
+namespace {
+
+// Collects a signal's narrow features over one period: each at the instant of its extreme,
+// valued by the signal itself there.
+struct ShapeBuilder {
+    const Ctx& c;
+    SignalShape shape;
+
+    // The feature whose extreme is at t (any time: brought into the period).
+    void at(double t, double width) {
+        const double p = shape.period;
+        const double inPeriod = t - p * std::floor(t / p);
+        shape.features.push_back({inPeriod, width, valueAt(c, t)});
+    }
+    // The feature at a crank angle (degrees) and `after` seconds past it.
+    void atAngle(double degrees, double after, double width) { at(degrees / (6 * c.rpm) + after, width); }
+    // Every peak and trough of a smooth wave over the period, found among `n` samples and set
+    // at the vertex of the parabola through the three samples around each.
+    void smoothExtremes(int n) {
+        const double p = shape.period, dt = p / n;
+        std::vector<double> v(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) v[std::size_t(i)] = valueAt(c, i * dt);
+        for (int i = 0; i < n; ++i) {
+            const double before = v[std::size_t((i + n - 1) % n)], here = v[std::size_t(i)],
+                         after = v[std::size_t((i + 1) % n)];
+            const bool peak = here > before && here >= after, trough = here < before && here <= after;
+            if (!peak && !trough) continue;
+            const double curve = before - 2 * here + after;
+            const double shift = curve != 0 ? std::clamp(0.5 * (before - after) / curve, -0.5, 0.5) : 0.0;
+            const double t = (i + shift) * dt, vertex = valueAt(c, t);
+            const double extreme = peak ? std::max(here, vertex) : std::min(here, vertex);
+            shape.features.push_back({t - p * std::floor(t / p), 2 * dt, extreme});
+        }
+    }
+};
+
+// Just past a step, so that the value read is the one after it.
+constexpr double kPastStep = 1e-9;
+
+}  // namespace
+
+SignalShape signalShape(const ProbePoint& probe, const SignalInputs& in) {
+    const std::optional<PointId> id = in.state ? pointOf(probe) : std::nullopt;
+    if (!id) return {};
+    const Ctx c = makeCtx(*id, in);
+    if (c.dead || c.held) {
+        const double level = c.dead ? 0.0 : c.gain * c.heldLevel;
+        return {0, {}, level, level};
+    }
+    ShapeBuilder b{c, {}};
+    b.shape.period = periodOf(c);
+    const double period = b.shape.period;
+    switch (c.q) {
+    case Quantity::EngineSpeed:
+        if (!c.turning) break;
+        // Each tooth's two peaks and the gap's larger swing: sixteen samples a tooth pitch.
+        b.smoothExtremes(60 * 16);
+        break;
+    case Quantity::EngineLoad:
+        if (!c.turning) break;
+        b.atAngle(0, 0, period / 2);
+        b.atAngle(90, 0, period / 2);
+        break;
+    case Quantity::Knock: {
+        if (!c.turning) break;
+        // The burst's ringing, peak by peak, until it sinks into the noise.
+        const double burst = isFlag(c.s->Knock) ? 1.0 : 0.25 + 0.05 * c.rpm / 1000;
+        const double last = std::min(period, 2e-3 * std::log(std::max(1.0, burst / 0.04)));
+        for (double x = 0.25 / 7000; x < last; x += 0.5 / 7000) b.atAngle(10, x, 0.5 / 7000);
+        break;
+    }
+    case Quantity::CoilDwell: {
+        if (!c.turning || c.noSwitching || c.s->DwellPercentage <= 0) break;
+        const double dwell = std::min(int(c.s->DwellPercentage), 95) / 100.0 * period;
+        b.atAngle(-c.advance, kPastStep, 50e-6);                   // the switch-off spike
+        for (int k = 0; k < 4; ++k)                                  // the coil's ringing after the burn
+            b.atAngle(-c.advance, 1.5e-3 + kPastStep + k * 0.2e-3, 0.2e-3);
+        b.atAngle(-c.advance, period - dwell + kPastStep, dwell);  // the dwell's start
+        break;
+    }
+    case Quantity::Injector: {
+        const double ms = c.s->InjectionDuration;
+        if (!c.turning || c.noSwitching || ms <= 0) break;
+        const double open = std::min(ms / 1000, period - 1e-3);
+        b.atAngle(0, kPastStep, open);                 // open: the low level
+        b.atAngle(0, open + kPastStep, 0.15e-3);       // the closing spike
+        if (!c.noHump) b.atAngle(0, open + 0.9e-3, 0.3e-3);  // the needle seating
+        break;
+    }
+    case Quantity::SparkTiming:
+        if (!c.turning || c.s->DwellPercentage <= 0) break;
+        b.atAngle(-c.advance, kPastStep, 40e-6);  // the firing line
+        for (int k = 0; k < 3; ++k) {            // the ringing after the burn
+            b.atAngle(-c.advance, 1.5e-3 + (k + 0.25) / 3000, 0.5 / 3000);
+            b.atAngle(-c.advance, 1.5e-3 + (k + 0.75) / 3000, 0.5 / 3000);
+        }
+        break;
+    case Quantity::FuelPump:
+        if (!c.turning || c.stalled) break;
+        b.at(0, period / 2);
+        b.at(period / 2, period / 2);
+        break;
+    case Quantity::PressureRegulator: {
+        const double open = c.s->InjectionDuration / 1000;
+        if (!c.turning || open <= 0) break;
+        b.atAngle(0, open, 3e-3);  // the dip as an injector closes
+        break;
+    }
+    case Quantity::StarterSwitch:
+    case Quantity::StarterSupply:
+    case Quantity::StarterEarth:
+    case Quantity::StarterSpeed:
+        if (!c.cranking || !c.turning) break;
+        b.at(0, period / 2);  // the compressions
+        b.at(period / 2, period / 2);
+        break;
+    case Quantity::SystemVoltage:
+    case Quantity::ChargeWarningLight:
+    case Quantity::AlternatorEarth:
+        if (c.running && c.altRpm > 0) {
+            // The rectifier's six pulses: their tops and the cusps between them.
+            for (int k = 0; k < 6; ++k) {
+                b.at(k * period / 6 + kPastStep, period / 12);
+                b.at((k + 0.5) * period / 6, period / 12);
+            }
+        } else if (c.q == Quantity::SystemVoltage && c.cranking && c.turning) {
+            b.at(0, period / 2);
+            b.at(period / 2, period / 2);
+        }
+        break;
+    case Quantity::AlternatorSpeed:
+        if (!c.running || c.altRpm <= 0) break;
+        for (int k = 0; k < 3; ++k) {
+            b.at((k + 0.25) * period / 3, period / 6);
+            b.at((k + 0.75) * period / 3, period / 6);
+        }
+        break;
+    case Quantity::Lambda:
+    case Quantity::Temperature:
+        break;
+    }
+    SignalShape& s = b.shape;
+    std::sort(s.features.begin(), s.features.end(),
+              [](const SignalFeature& x, const SignalFeature& y) { return x.time < y.time; });
+    // The period's range: the features and the smooth rest between them.
+    constexpr int kSamples = 64;
+    s.lowest = s.highest = valueAt(c, 0);
+    for (int i = 1; i < kSamples; ++i) {
+        const double v = valueAt(c, period * i / kSamples);
+        s.lowest = std::min(s.lowest, v);
+        s.highest = std::max(s.highest, v);
+    }
+    for (const SignalFeature& f : s.features) {
+        s.lowest = std::min(s.lowest, f.extreme);
+        s.highest = std::max(s.highest, f.extreme);
+    }
+    if (s.features.empty()) s.period = 0;
+    return s;
+}
+
+}  // namespace sim

@@ -71,3 +71,29 @@ QString meterText(const ProbePoint& point, const SignalInputs& in);
 double sweepStart(const ProbePoint& point, const SignalInputs& in, double t);
 
 }  // namespace sim
+
+#include <vector>
+
+namespace sim {
+
+// A part of a point's signal too narrow to be seen between a screen's samples (the coil's
+// switch-off spike, the firing line, the injector's spike, a tooth of the crank wheel): the
+// instant of its extreme in the signal's period (seconds from t = 0, again every period), how
+// long it lasts and the value it reaches there (its highest, or its lowest for a dip).
+struct SignalFeature {
+    double time = 0;
+    double width = 0;
+    double extreme = 0;
+};
+
+// The narrow features of a point's signal over one period, in order of time, and the lowest and
+// highest it reaches over the period; period 0 for a steady signal (no feature). With these a
+// scope finds every extreme and crossing without sampling the signal densely.
+struct SignalShape {
+    double period = 0;
+    std::vector<SignalFeature> features;
+    double lowest = 0, highest = 0;
+};
+SignalShape signalShape(const ProbePoint& point, const SignalInputs& in);
+
+}  // namespace sim

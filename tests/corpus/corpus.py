@@ -459,7 +459,7 @@ case('live.reference.missing', LIVE + '\n' + REFERENCE, expect=['could not be re
 case('live.cursor_nan', LIVE + '\n' + S('click MultiScope.chkCursors|set MultiScope.cursor(T1) nan|show MultiScope.cursor(T1)'),
      expect=['takes a finite number of divisions', '"divisions":3'], status=1, changes=[CONF])
 case('live.level_inf', LIVE + '\n' + S('set MultiScope.spnLevel inf|show MultiScope'),
-     expect=['not a number: inf', '"level":0'], status=1, changes=[CONF])
+     expect=['not a number: inf', '"level":2.5'], status=1, changes=[CONF])
 
 # Capture targets; the file, where there is one, is read back after the capture.
 CAPTURE = LIVE + '\n' + S('answer file %s|click MultiScope.mnuCaptureWave')

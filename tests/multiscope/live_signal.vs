@@ -6,15 +6,19 @@ expect MultiScope.optStored checked true
 click MultiScope.optLive
 drop FRMsimulation.lblECU(1) MultiScope.cmdConnection
 expect MultiScope.cmdConnection text "Connected: Engine speed"
-# The screen takes the point's scale: 0.2 ms a division, the volts ranging from 2 V a division.
+# The screen takes the point's own: a whole turn of the wheel at idle (10 ms a division), the
+# volts ranging from 2 V a division, the trigger on the gap's larger swing.
 show MultiScope
-expect event "\"timebase\":\"200 µs/div\""
+expect event "\"timebase\":\"10 ms/div\""
+show MultiScope
+expect event "\"level\":2.5"
 expect MultiScope.lblVoltsValue text "Auto"
 
 # The crank sensor at idle and at 4000 rev/min, at 1 ms a division: the teeth at 800 and 4000 Hz,
-# a larger wave, the range up to keep it on the screen.
+# a larger wave, the range up to keep it on the screen. The trigger on every tooth's zero crossing.
 set FRMsimulation.HSB_engine_speed 800
 set MultiScope.sldTime 3
+set MultiScope.spnLevel 0
 sweep 24
 expect MultiScope.lblDMM text "  1.4 V (ac)"
 show MultiScope
