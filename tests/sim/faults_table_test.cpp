@@ -145,7 +145,8 @@ SimState cranking(int fault) {
         start.advance(s, c, faults);
         if (s.EngineCranking == True && s.EngineSpeed > 0 && s.EngineSpeed >= s.CrankingSpeed) break;
     }
-    // The pump's two seconds of priming are over long before: the ramp alone takes six.
+    // The pump's two seconds of priming are over by the ramp's end: the key rests a second at
+    // ignition on, and the ramp takes a tenth of a second a step from 70 rev/min.
     s.PumpPriming = 0;
     EXPECT_EQ(s.EngineCranking, True) << "fault " << fault << ": the key in the cranking position";
     EXPECT_NE(s.EngineRunning, True) << "fault " << fault;
