@@ -691,7 +691,11 @@ QString meterText(const ProbePoint& probe, const SignalInputs& in) {
         const Stats st = statsOver(c, 0, period, 100);
         if (st.zero) return noVoltage();
         if (!c.turning) return QStringLiteral("  0.0 ms");
-        const double low = timeBelow(c, period - 0.2e-3, period, 0.5 * c.volts);
+        // The pulse opens at the cycle's start and lasts at most a few tens of milliseconds: the
+        // window after it is looked at closely, whatever the speed (two turns take 0.9 s while
+        // cranking, which 200 even steps would cross without landing in a 2 ms pulse).
+        const double window = std::min(period, 40e-3);
+        const double low = timeBelow(c, period - 0.2e-3, window, 0.5 * c.volts);
         return text(low * 1000, "0.0", " ms");
     }
     case Quantity::SparkTiming: {
@@ -699,7 +703,9 @@ QString meterText(const ProbePoint& probe, const SignalInputs& in) {
         // The firing against the TDC at the middle of the window.
         const double tdc = 180 / (6 * c.rpm);
         const double t0 = tdc - period / 2;
-        constexpr int n = 200;
+        // Steps of at most 0.1 ms, so that the firing line (a millisecond and a half) is met at
+        // any speed, cranking included.
+        const int n = std::clamp(int(std::ceil(period / 0.1e-3)), 200, 20000);
         const double dt = period / n;
         bool below = valueAt(c, t0) < 1.0;
         for (int i = 1; i < n; ++i) {

@@ -1,6 +1,7 @@
 // The live signals on their own: the waveforms' timing against the state, the mixture on the
 // lambda sensor, the starting circuit, the meter's texts, the trigger, the screens, and which
 // points every fault reaches.
+#include "sim/ecumath.h"
 #include "sim/signals.h"
 
 #include "sim/engine.h"
@@ -383,6 +384,24 @@ TEST(LiveSignals, CrankingWithoutACrankSignalTheUnitFiresNothing) {
     const double manifold = mean(samples(at(P::LoadSensor), inputs(healthy), 0, 1, 1e-3));
     EXPECT_GT(manifold, 3.8);
     EXPECT_LT(manifold, 4.5);
+}
+
+TEST(LiveSignals, TheMeterFindsTheUnitsShortPulsesAtCrankingSpeed) {
+    // Two turns take most of a second while cranking; a warm engine's injection and the firing
+    // line last a couple of milliseconds in it.
+    auto reading = [](const QString& text) { return text.trimmed().split(' ').value(0).toDouble(); };
+    for (int speed : {132, 80}) {
+        SimState s = crankingWith(0);
+        s.EngineTemperature = 90;
+        s.EngineSpeed = speed;
+        s.CrankingSpeed = speed;
+        const double commanded = ecu::crankingInjectionFor(90);
+        EXPECT_NEAR(reading(sim::meterText(at(P::Injector), inputs(s))), commanded, 0.051) << speed << " rev/min";
+        EXPECT_NEAR(reading(sim::meterText(at(P::InjectorDrivePin), inputs(s))), commanded, 0.051) << speed << " rev/min";
+        EXPECT_EQ(sim::meterText(at(P::SparkPlugLead), inputs(s)),
+                  QStringLiteral("  %1 deg BTDC").arg(s.IgnitionTiming))
+            << speed << " rev/min";
+    }
 }
 
 TEST(LiveSignals, CrankingWithAnOpenOutputTheUnitStillDrivesItsPin) {
