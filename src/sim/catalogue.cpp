@@ -220,6 +220,11 @@ const std::vector<FaultInfo>& faultTable() {
         // each of them.
         const std::vector<PointId> supplied = join({coil, injector, pump, starterSupply, altSpeed,
                                                     {P::ChargeWarningLightFeed}});
+        // Everything the ignition switch feeds: the control unit with its sensors and outputs (the
+        // engine window's points) and the charge warning light.
+        std::vector<PointId> switched = lamp;
+        for (int q = 0; q < kQuantityCount; ++q)
+            for (PointId p : allOn(static_cast<Quantity>(q), kSim)) switched.push_back(p);
         const Indication noSpray{Indication::Message, "No fuel spray pattern from injectors..", injector};
         const Indication noFuel{Indication::InformationMessage, "No fuel from pump..", pump};
 
@@ -256,7 +261,7 @@ const std::vector<FaultInfo>& faultTable() {
              true, true, SC::ControlUnit, SE::NoOutputs, {blank(join({pump, injector, coil, spark}))}, regulator},
             {F::StarterSwitchNoSupply, 31, "Ignition/starter switch", kSupply, C::StarterSwitch, S::Wire,
              K::SupplyOrEarth, true, true, false, SC::StarterSwitchSupply, SE::NoCranking,
-             {blank(all(Q::StarterSwitch))}, {}},
+             {blank(all(Q::StarterSwitch))}, switched},
             {F::StarterSwitchContacts, 32, "Ignition/starter switch", kItself, C::StarterSwitch, S::Part,
              K::OpenCircuit, true, true, false, SC::StarterSwitchContacts, SE::NoCranking,
              {wave("blank.msf", {P::StarterSwitchStartTerminal})}, {}},

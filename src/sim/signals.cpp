@@ -239,6 +239,13 @@ Ctx makeCtx(PointId id, const SignalInputs& in) {
         c.injection = firesNothing ? 0 : ecu::crankingInjectionFor(s.EngineTemperature);
         c.pumpRuns = (c.turning && !firesNothing) || (isFlag(s.IgnitionOn) && s.PumpPriming > 0);
     }
+    // No supply into the ignition switch: the key turns, but nothing the switch feeds comes on
+    // (and the starter's solenoid gets nothing either, so the engine never turns). A running
+    // engine is stopped by the fault scan as soon as the fault appears.
+    if (present(F::StarterSwitchNoSupply) && !c.running) {
+        c.ignition = false;
+        c.pumpRuns = false;
+    }
     // The key off: the control unit and everything it feeds, and the charge lamp, are dead; the
     // battery's own circuits (the starter's, the alternator's output) stay live.
     c.unfed = !c.ignition && (point(id).window == Window::Simulation || c.q == Quantity::ChargeWarningLight);
