@@ -18,34 +18,8 @@ using P = sim::PointId;
 
 namespace {
 
-SimState idling() {
-    SimState s;
-    s.EngineRunning = True;
-    s.EngineSpeed = 800;
-    s.EngineLoad = 10;
-    s.EngineTemperature = 90;
-    s.SystemVoltage = 14;
-    s.IgnitionTiming = 14;
-    s.DwellPercentage = 30;
-    s.InjectionDuration = 2.6;
-    s.AlternatorSpeed = 2400;
-    return s;
-}
-
-// Cranking as the start sequence leaves it: a volt off the unit's reading for the load.
-SimState cranking() {
-    SimState s;
-    s.EngineCranking = True;
-    s.EngineSpeed = 132;
-    s.CrankingSpeed = 132;
-    s.EngineLoad = 5;
-    s.EngineTemperature = 90;
-    s.SystemVoltage = 11;
-    s.IgnitionTiming = 9;
-    s.DwellPercentage = 35;
-    s.InjectionDuration = 5;
-    return s;
-}
+using simtest::idling;
+using simtest::cranking;
 
 SignalInputs inputs(const SimState& s, std::initializer_list<int> faults = {}) {
     SignalInputs in;

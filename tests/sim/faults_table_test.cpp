@@ -5,6 +5,8 @@
 #include "sim/signals.h"
 #include "sim/startsequence.h"
 
+#include "simtesting.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -21,6 +23,8 @@
 using sim::PointId;
 
 namespace {
+
+using simtest::idling;
 
 QString sourceFile(const QString& name) {
     QFile file(QStringLiteral(VANTOREL_SOURCE_DIR "/") + name);
@@ -101,20 +105,6 @@ std::map<int, QString> faultsList() {
         if (m.hasMatch()) entries[m.captured(1).toInt()] = m.captured(2);
     }
     return entries;
-}
-
-SimState idling() {
-    SimState s;
-    s.EngineRunning = True;
-    s.EngineSpeed = 800;
-    s.EngineLoad = 10;
-    s.EngineTemperature = 90;
-    s.SystemVoltage = 14;
-    s.IgnitionTiming = 14;
-    s.DwellPercentage = 30;
-    s.InjectionDuration = 2.6;
-    s.AlternatorSpeed = 2400;
-    return s;
 }
 
 // A warm engine standing with the key off.

@@ -6,6 +6,8 @@
 
 #include "sim/engine.h"
 
+#include "simtesting.h"
+
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -19,35 +21,8 @@ using sim::SignalInputs;
 
 namespace {
 
-// A warm engine idling: the figures the unit works out at 800 rev/min.
-SimState idling() {
-    SimState s;
-    s.EngineRunning = True;
-    s.EngineSpeed = 800;
-    s.EngineLoad = 10;
-    s.EngineTemperature = 90;
-    s.SystemVoltage = 14;
-    s.IgnitionTiming = 14;
-    s.DwellPercentage = 30;
-    s.InjectionDuration = 2.6;
-    s.AlternatorSpeed = 2400;
-    return s;
-}
-
-// The starter turning the engine at its cranking speed, the battery under the load.
-SimState cranking() {
-    SimState s;
-    s.EngineCranking = True;
-    s.EngineSpeed = 132;
-    s.CrankingSpeed = 132;
-    s.EngineLoad = 5;
-    s.EngineTemperature = 90;
-    s.SystemVoltage = 11;
-    s.IgnitionTiming = 9;
-    s.DwellPercentage = 35;
-    s.InjectionDuration = 5;
-    return s;
-}
+using simtest::idling;
+using simtest::cranking;
 
 SignalInputs inputs(const SimState& s, sim::FaultSet faults = {}, int lambda = 0) {
     SignalInputs in;

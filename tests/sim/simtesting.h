@@ -11,6 +11,37 @@
 
 namespace simtest {
 
+// A warm engine idling at 800 rev/min: the figures the unit works out there.
+inline SimState idling() {
+    SimState s;
+    s.EngineRunning = True;
+    s.EngineSpeed = 800;
+    s.EngineLoad = 10;
+    s.EngineTemperature = 90;
+    s.SystemVoltage = 14;
+    s.IgnitionTiming = 14;
+    s.DwellPercentage = 30;
+    s.InjectionDuration = 2.6;
+    s.AlternatorSpeed = 2400;
+    return s;
+}
+
+// The starter turning the engine at its cranking speed, the battery under the load, the unit's
+// figures as the start sequence leaves them.
+inline SimState cranking() {
+    SimState s;
+    s.EngineCranking = True;
+    s.EngineSpeed = 132;
+    s.CrankingSpeed = 132;
+    s.EngineLoad = 5;
+    s.EngineTemperature = 90;
+    s.SystemVoltage = 11;
+    s.IgnitionTiming = 9;
+    s.DwellPercentage = 35;
+    s.InjectionDuration = 5;
+    return s;
+}
+
 // An 8 x 8 map with the same number in every cell, of which single cells may be changed.
 class Map : public sim::MapSource {
 public:
