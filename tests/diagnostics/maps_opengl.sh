@@ -26,6 +26,12 @@ for _ in $(seq 50); do
 done
 [ -e "/tmp/.X11-unix/X$n" ] || fail "Xvfb :$n did not come up"
 export DISPLAY=":$n" LIBGL_ALWAYS_SOFTWARE=1
+# Without a session bus Qt's D-Bus thread would have one launched (a fork from that thread); in
+# the sanitizer build the forked child can hang on a lock another thread held at the fork. A bus
+# address that leads nowhere is simply refused.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
+fi
 
 # With the engine running, the cell in use is marked in every style.
 styles=$(for i in 0 1 2 3; do
