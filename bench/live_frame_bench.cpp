@@ -54,19 +54,23 @@ int main(int argc, char** argv) {
     scope->resize(1000, 600);
     QCoreApplication::processEvents();
 
+    // The frames of the scope as it is set: every fourth tick draws one, and those are timed,
+    // the screen painted every frame (also when the steady trace left it as it was).
     std::vector<double> times;
-    times.reserve(std::size_t(frames));
-    for (int i = 0; i < 4 * (frames + 50); ++i) {
-        scripted->advance(0.025);
-        const auto t0 = Clock::now();
-        scope->Timer1_Timer();
-        // The screen painted every frame, also when the steady trace left it as it was.
-        if (i % 4 == 0) scope->live->render();
-        const auto t1 = Clock::now();
-        // Every fourth tick draws a frame: those are the ones timed.
-        if (i % 4 == 0 && i >= 200) times.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
-        if (i % 50 == 0) QCoreApplication::processEvents();  // painting, outside the measurement
-    }
+    auto timeFrames = [&] {
+        times.clear();
+        times.reserve(std::size_t(frames));
+        for (int i = 0; i < 4 * (frames + 50); ++i) {
+            scripted->advance(0.025);
+            const auto t0 = Clock::now();
+            scope->Timer1_Timer();
+            if (i % 4 == 0) scope->live->render();
+            const auto t1 = Clock::now();
+            if (i % 4 == 0 && i >= 200) times.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
+            if (i % 50 == 0) QCoreApplication::processEvents();  // painting, outside the measurement
+        }
+    };
+    timeFrames();
     const double median = percentile(times, 0.5);
     std::printf("live scope frame benchmark (crank sensor at 800 rev/min, Normal trigger, cursors, 4 measurements)\n");
     std::printf("  frame  median %8.1f us  p90 %8.1f us  (%d frames; target < 1000 us: %s)\n", median,
@@ -78,16 +82,7 @@ int main(int argc, char** argv) {
     scope->cmdConnection_DragDrop(frm<FRMsimulation>()->ctl<QLabel>("Label4"));
     scope->live->cmbTrigger->setCurrentText("Normal");
     scope->live->spnLevel->setValue(100);
-    times.clear();
-    for (int i = 0; i < 4 * (frames + 50); ++i) {
-        scripted->advance(0.025);
-        const auto t0 = Clock::now();
-        scope->Timer1_Timer();
-        if (i % 4 == 0) scope->live->render();
-        const auto t1 = Clock::now();
-        if (i % 4 == 0 && i >= 200) times.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
-        if (i % 50 == 0) QCoreApplication::processEvents();
-    }
+    timeFrames();
     const double coil = percentile(times, 0.5);
     std::printf("  coil frame (10 ms/div, Normal at 100 V, peak detect)  median %8.1f us  p90 %8.1f us\n", coil,
                 percentile(times, 0.9));
