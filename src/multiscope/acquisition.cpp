@@ -77,6 +77,10 @@ void featuresIn(const sim::SignalShape* shape, double a, double b, std::vector<s
 }
 }  // namespace
 
+// The peaks of the frame's points from `from` on (and of the one before, whose span reaches the
+// new sample): the samples' own, and the narrow features of `shape` that lie in each span.
+void peaksOf(Frame& f, std::size_t from, const sim::SignalShape* shape);
+
 std::optional<double> latestCrossing(const Sampler& signal, double from, double to, double step, double level,
                                      Edge edge, const sim::SignalShape* shape) {
     if (!(step > 0) || !(to > from)) return std::nullopt;
@@ -137,8 +141,21 @@ void Acquisition::take(const Sampler& signal, double start, double dt, int count
     peaks(0);
 }
 
-void Acquisition::peaks(std::size_t from) {
-    Frame& f = frame_;
+void Acquisition::peaks(std::size_t from) { peaksOf(frame_, from, shape_); }
+
+Frame sampleFrame(const Sampler& signal, double start, double dt, int count, bool triggered,
+                  const sim::SignalShape* shape) {
+    Frame f;
+    f.values.resize(std::size_t(std::max(0, count)));
+    for (std::size_t k = 0; k < f.values.size(); ++k) f.values[k] = signal(start + double(k) * dt);
+    f.start = start;
+    f.dt = dt;
+    f.triggered = triggered;
+    peaksOf(f, 0, shape);
+    return f;
+}
+
+void peaksOf(Frame& f, std::size_t from, const sim::SignalShape* shape) {
     const std::size_t n = f.values.size();
     f.lows.resize(n);
     f.highs.resize(n);
@@ -161,7 +178,6 @@ void Acquisition::peaks(std::size_t from) {
         f.lows[k] = lo;
         f.highs[k] = hi;
     }
-    const sim::SignalShape* shape = shape_;
     if (!shape || !(shape->period > 0) || !(f.dt > 0)) return;
     if (f.dt >= shape->period) {
         // Each point covers a whole period or more: all of its range.

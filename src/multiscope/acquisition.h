@@ -35,6 +35,8 @@ namespace scope {
 constexpr int kDivisionsX = 10;
 constexpr int kDivisionsY = 8;
 constexpr int kFramePoints = 501;
+// The Live screen's channels, A to D.
+constexpr int kChannels = 4;
 
 // Seconds per division of the Timebase control in Live, fastest first.
 const std::vector<double>& timeRanges();
@@ -73,6 +75,12 @@ struct Frame {
     double dt = 0;               // seconds between two samples
     bool triggered = false;
 };
+
+// A frame of `count` samples of a signal from `start`, `dt` apart, with its peaks (from `shape`'s
+// narrow features when given): another channel's frame taken at the same instants as the
+// trigger channel's.
+Frame sampleFrame(const Sampler& signal, double start, double dt, int count, bool triggered,
+                  const sim::SignalShape* shape = nullptr);
 
 enum class Status { Triggered, FreeRunning, Waiting, Stopped, Rolling };
 QString statusText(Status status);

@@ -42,4 +42,35 @@ QByteArray captureCsv(const std::vector<double>& values, double dt, const QStrin
     return out;
 }
 
+namespace {
+QString csvName(QString name) { return name.replace(',', ' ').replace('"', '\''); }
+}  // namespace
+
+QByteArray captureCsvColumns(const std::vector<CsvColumn>& columns) {
+    if (columns.empty()) return QByteArray("Time (s)\r\n");
+    QString heading = QStringLiteral("Time (s)");
+    for (const CsvColumn& c : columns) heading += ',' + csvName(c.name) + " (" + c.unit + ")";
+    QByteArray out = heading.toUtf8() + "\r\n";
+    const CsvColumn& first = columns.front();
+    for (std::size_t k = 0; k < first.values.size(); ++k) {
+        const double t = double(k) * first.dt;
+        out += QByteArray::number(t, 'g', 8);
+        for (const CsvColumn& c : columns) {
+            out += ',';
+            double v = NAN;
+            if (&c == &first) {
+                v = c.values[k];
+            } else if (!c.values.empty() && c.dt > 0) {
+                const double at = t / c.dt;
+                const auto i = std::size_t(std::floor(at));
+                if (i + 1 < c.values.size()) v = c.values[i] + (c.values[i + 1] - c.values[i]) * (at - double(i));
+                else if (i + 1 == c.values.size() && at - double(i) < 1e-9) v = c.values[i];
+            }
+            if (std::isfinite(v)) out += QByteArray::number(v, 'g', 6);
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
 }  // namespace scope

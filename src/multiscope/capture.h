@@ -8,6 +8,7 @@
 // capture opened again draws the screen's trace, at the screen's volts per division.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -29,5 +30,19 @@ std::vector<double> levelsOfRecords(const QStringList& samples, double perDivisi
 // The CSV table: a header line "Time (s),<name> (<unit>)" and one row per sample, the time
 // from the screen's left edge; lines end in CR LF.
 QByteArray captureCsv(const std::vector<double>& values, double dt, const QString& name, const QString& unit);
+
+// A column of the table of several traces: its heading's name and unit, its samples from the
+// screen's left edge and the time between them.
+struct CsvColumn {
+    QString name;
+    QString unit;
+    std::vector<double> values;
+    double dt = 0;
+};
+// The table of several traces: "Time (s)" and a heading "<name> (<unit>)" per column, one row
+// per sample of the first column; the other columns are read at each row's time (between two
+// of their samples, on the line joining them), and left empty beyond their last sample or
+// where they hold no number. Lines end in CR LF.
+QByteArray captureCsvColumns(const std::vector<CsvColumn>& columns);
 
 }  // namespace scope

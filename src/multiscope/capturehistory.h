@@ -37,8 +37,6 @@
 
 namespace scope {
 
-constexpr int kChannels = 4;
-
 // Frames hold the same samples, peaks and timing.
 bool equalFrames(const Frame& a, const Frame& b);
 

@@ -1,6 +1,7 @@
 #include "multiscope/livescope.h"
 
 #include "multiscope/capture.h"
+#include "challenges/session.h"
 #include "multiscope/multiscope.h"
 #include "multiscope/waveformfile.h"
 #include "platform/files.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -22,6 +24,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
@@ -34,6 +37,7 @@ using scope::Measurement;
 
 namespace {
 constexpr int kBarRow = 24;  // pixels
+constexpr int kPanelWidth = 290;  // the channel panel, pixels
 constexpr int kTicksPerFrame = 4;
 constexpr Measurement kMeasurements[10] = {Measurement::Minimum,   Measurement::Maximum,   Measurement::PeakToPeak,
                                            Measurement::Mean,      Measurement::Rms,       Measurement::Frequency,
@@ -73,11 +77,62 @@ QLabel* valueLabel(QWidget* parent, const QString& name, const QRect& px) {
 
 std::optional<sim::Quantity> quantityOfProbe(const MultiScope* ms) { return ms->probe().quantity(); }
 
-// The catalogue's screen for the point the probe is on.
-std::optional<sim::ScreenSettings> screenOfProbe(const MultiScope* ms) {
-    const std::optional<sim::PointId> p = ms->probe().point();
+// The catalogue's screen for the point a probe is on.
+std::optional<sim::ScreenSettings> screenOf(const instrument::Probe& probe) {
+    const std::optional<sim::PointId> p = probe.point();
     if (!p) return std::nullopt;
     return sim::screenSettings(*p);
+}
+
+// The channels' colours on the screen's pale back, and the math channels'.
+const QColor kChannelColours[scope::kChannels] = {QColor(128, 0, 0), QColor(0, 80, 200), QColor(0, 125, 40),
+                                                  QColor(165, 0, 165)};
+const QColor kMathColours[scope::kMathChannels] = {QColor(195, 105, 0), QColor(0, 130, 135)};
+// Where channels B to D put their zero line at first (divisions from the top), so that their
+// traces do not all lie on A's.
+constexpr double kFirstZero[scope::kChannels] = {4, 7, 2.5, 5.5};
+
+// The math list: off, A − B, A + B, A × B, then the engine speed from each channel.
+constexpr int kMathChoices = 4 + scope::kChannels;
+scope::MathSetup mathOfChoice(int choice) {
+    scope::MathSetup m;
+    m.on = choice > 0;
+    if (choice == 2) m.operation = scope::MathOperation::Sum;
+    else if (choice == 3) m.operation = scope::MathOperation::Product;
+    else if (choice >= 4) {
+        m.operation = scope::MathOperation::EngineSpeed;
+        m.channel = std::clamp(choice - 4, 0, scope::kChannels - 1);
+    }
+    return m;
+}
+int choiceOfMath(const scope::MathSetup& m) {
+    if (!m.on) return 0;
+    switch (m.operation) {
+    case scope::MathOperation::Difference: return 1;
+    case scope::MathOperation::Sum: return 2;
+    case scope::MathOperation::Product: return 3;
+    case scope::MathOperation::EngineSpeed: return 4 + m.channel;
+    }
+    return 0;
+}
+
+// The smallest of the level ranges (stepping on 1-2-5 beyond the last) from `own` up that
+// keeps the frame between the screen's edges with its zero line `zero` divisions from the top.
+double fittingRange(const scope::Frame& f, double zero, double own) {
+    double top = 0, bottom = 0;
+    for (double x : f.highs) if (std::isfinite(x)) top = std::max(top, x);
+    for (double x : f.lows) if (std::isfinite(x)) bottom = std::min(bottom, x);
+    const double up = std::max(0.1, zero - 0.1), down = std::max(0.1, scope::kDivisionsY - zero - 0.1);
+    const auto fits = [&](double c) { return c >= own * 0.999 && top <= up * c && -bottom <= down * c; };
+    for (double candidate : scope::levelRanges())
+        if (fits(candidate)) return candidate;
+    double c = scope::levelRanges().back();
+    for (int i = 0; i < 30; ++i) {
+        const double next = c * (i % 3 == 0 ? 2.5 : 2);  // 200 → 500 → 1000 → 2000 ...
+        c = next;
+        if (fits(c)) return c;
+    }
+    return c;
 }
 
 // The signal's clock: the platform's monotonic seconds (virtual in script mode).
@@ -89,8 +144,22 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     bar->setObjectName("scopeBar");
     bar->setAutoFillBackground(true);
     bar->setVisible(false);
+    // Every control of the bar has its label in front of it.
+    const auto barLabel = [this](const QString& name, const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, bar);
+        l->setObjectName(name);
+        l->setBuddy(buddy);
+        return l;
+    };
+    cmbTriggerSource = new QComboBox(bar);
+    cmbTriggerSource->setObjectName("cmbTriggerSource");
+    cmbTriggerSource->setToolTip(tr("The channel the trigger watches"));
+    cmbTriggerSource->setAccessibleName(tr("Trigger channel"));
+    for (int c = 0; c < scope::kChannels; ++c) cmbTriggerSource->addItem(channelName(c));
+    lblTrigger = barLabel("lblTrigger", tr("&Trigger"), cmbTriggerSource);
     cmbTrigger = new QComboBox(bar);
     cmbTrigger->setObjectName("cmbTrigger");
+    cmbTrigger->setAccessibleName(tr("Trigger mode"));
     cmbTrigger->setToolTip("Trigger mode (pick Single again to re-arm it)");
     for (const char* m : kTriggerModes) cmbTrigger->addItem(m);
     // A stored mode that is none of these (damaged, from another version) gives the default.
@@ -102,6 +171,8 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     cmbEdge->setObjectName("cmbEdge");
     cmbEdge->setToolTip("Trigger edge");
     cmbEdge->addItems({"Rising", "Falling"});
+    cmbEdge->setAccessibleName(tr("Trigger edge"));
+    lblEdge = barLabel("lblEdge", tr("&Edge"), cmbEdge);
     spnLevel = new QDoubleSpinBox(bar);
     spnLevel->setObjectName("spnLevel");
     spnLevel->setToolTip("Trigger level");
@@ -109,11 +180,23 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     spnLevel->setDecimals(2);
     spnLevel->setSuffix(" V");
     spnLevel->setKeyboardTracking(false);
+    spnLevel->setAccessibleName(tr("Trigger level"));
+    lblLevel = barLabel("lblLevel", tr("&Level"), spnLevel);
     trigger.edge = scope::Edge::Rising;
     trigger.level = spnLevel->value();
     chkCursors = new QCheckBox("Cursors", bar);
     chkCursors->setObjectName("chkCursors");
     chkCursors->setToolTip("Two time and two level cursors: drag them, or Tab to pick one and move it with the arrow keys");
+    cmbSpan = new QComboBox(bar);
+    cmbSpan->setObjectName("cmbSpan");
+    cmbSpan->addItems({tr("Whole screen"), tr("Between cursors")});
+    cmbSpan->setToolTip(tr("Where the measurements are taken: over the whole screen or between the time cursors T1 and T2"));
+    cmbSpan->setAccessibleName(tr("Measure over"));
+    lblSpan = barLabel("lblSpan", tr("Measure o&ver"), cmbSpan);
+    chkStatistics = new QCheckBox(tr("&Statistics"), bar);
+    chkStatistics->setObjectName("chkStatistics");
+    chkStatistics->setToolTip(tr("Each measurement's minimum, maximum, mean, standard deviation and count over the "
+                                 "captures since the settings last changed"));
     cmdMeasure = menuButton(bar, "cmdMeasure", "Measure", "Measurements shown under the screen");
     const QStringList chosen = GetSetting("Instruments", "Scope_measurements", kDefaultMeasurements.join(','))
                                    .split(',', Qt::SkipEmptyParts);
@@ -145,6 +228,17 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     cmdCapture = menuButton(bar, "cmdCapture", "Capture", "Keep the screen as a waveform file or a CSV table");
     mnuCaptureWave = menuAction(cmdCapture, ms, "mnuCaptureWave", "Save as waveform...");
     mnuCaptureCsv = menuAction(cmdCapture, ms, "mnuCaptureCsv", "Export as CSV...");
+    mnuCaptureSave = menuAction(cmdCapture, ms, "mnuCaptureSave", tr("Save capture file..."));
+    mnuCaptureOpen = menuAction(cmdCapture, ms, "mnuCaptureOpen", tr("Open capture file..."));
+    for (QWidget* w : std::initializer_list<QWidget*>{chkCursors, cmdMeasure, cmdReference, cmdCapture})
+        w->setAccessibleName(static_cast<QAbstractButton*>(w)->text());
+
+    for (int c = 1; c < scope::kChannels; ++c) {
+        probes_[c] = new instrument::Probe(this);
+        connect(probes_[c], &instrument::Probe::changed, this, guarded([this, c] { probeConnected(c); }));
+    }
+    for (int c = 0; c < scope::kChannels; ++c) settings_.channels[std::size_t(c)].zero = kFirstZero[c];
+    buildPanel();
 
     // Value read-outs beside the scale controls (Frame1's layout leaves them this room).
     lblTimeValue = valueLabel(ms->scopePanel(), "lblTimeValue", QRect(144, 48, 52, 14));
@@ -167,6 +261,33 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
             }));
     connect(cmbEdge, &QComboBox::activated, this, guarded([this] { restart(); }));
     connect(spnLevel, &QDoubleSpinBox::valueChanged, this, guarded([this] { restart(); }));
+    connect(cmbTriggerSource, &QComboBox::activated, this, guarded([this](int c) {
+                settings_.triggerChannel = std::clamp(c, 0, scope::kChannels - 1);
+                // The level and edge the new channel's point is best triggered at.
+                if (const auto screen = screenOf(probeOf(settings_.triggerChannel))) {
+                    QSignalBlocker b(spnLevel);
+                    spnLevel->setValue(screen->triggerLevel);
+                    settings_.trigger.level = spnLevel->value();
+                    cmbEdge->setCurrentIndex(screen->fallingEdge ? 1 : 0);
+                }
+                spnLevel->setSuffix(QStringLiteral(" ") + unit());
+                saveChannels();
+                restart();
+            }));
+    connect(cmbSpan, &QComboBox::activated, this, guarded([this](int i) {
+                settings_.span = i == 1 ? scope::MeasureSpan::Cursors : scope::MeasureSpan::Screen;
+                // Between the cursors needs the cursors on the screen.
+                if (i == 1 && !chkCursors->isChecked()) chkCursors->setChecked(true);
+                saveChannels();
+                restart();
+            }));
+    connect(chkStatistics, &QCheckBox::toggled, this, guarded([this](bool on) {
+                settings_.statistics = on;
+                saveChannels();
+                render();
+            }));
+    connect(mnuCaptureSave, &QAction::triggered, this, guarded([this] { saveCaptureFile(); }));
+    connect(mnuCaptureOpen, &QAction::triggered, this, guarded([this] { openCaptureFile(); }));
     connect(chkCursors, &QCheckBox::toggled, this, guarded([this](bool on) {
                 cursors_.shown = on;
                 render();
@@ -187,10 +308,15 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     connect(mnuCaptureWave, &QAction::triggered, this, guarded([this] { captureWave(); }));
     connect(mnuCaptureCsv, &QAction::triggered, this, guarded([this] { captureCsv(); }));
     connect(ms, &MultiScope::scalesChanged, this, guarded([this] {
+                statistics_.reset();
                 showControlValues();
+                showChannel(0);
                 if (active()) render();
             }));
-    connect(ms, &MultiScope::timebaseChanged, this, guarded([this] { showControlValues(); }));
+    connect(ms, &MultiScope::timebaseChanged, this, guarded([this] {
+                statistics_.reset();
+                showControlValues();
+            }));
     ms->screen()->setFocusPolicy(Qt::ClickFocus);
     ms->screen()->setMouseTracking(false);
     ms->screen()->installEventFilter(this);
@@ -214,29 +340,65 @@ double LiveScope::lineWidth() const {
     return kWidths[std::clamp(ms_->controls().focus, 1, 5) - 1];
 }
 
-double LiveScope::zeroDivisions() const { return ms_->controls().yShift / 50.0; }
-
-QString LiveScope::unit() const {
-    const auto q = quantityOfProbe(ms_);
-    return q ? QString::fromLatin1(sim::liveScale(*q).unit) : QStringLiteral("V");
+double LiveScope::zeroDivisions(int channel) const {
+    if (channel == 0) return ms_->controls().yShift / 50.0;
+    return settings_.channels[std::size_t(std::clamp(channel, 0, scope::kChannels - 1))].zero;
 }
 
-double LiveScope::perDivision() const {
+QString LiveScope::unit(int channel) const {
+    return scope::probeUnit(settings_.channels[std::size_t(std::clamp(channel, 0, scope::kChannels - 1))].probe.kind);
+}
+
+bool LiveScope::autoRanging(int channel) const {
+    if (channel == 0) {
+        const int v = ms_->controls().volts;
+        return !(liveRanges_ && v >= 1 && v <= int(scope::levelRanges().size()));
+    }
+    return settings_.channels[std::size_t(channel)].range < 0;
+}
+
+double LiveScope::perDivision(int channel) const {
     const auto& r = scope::levelRanges();
-    const int v = ms_->controls().volts;
-    if (liveRanges_ && v >= 1 && v <= int(r.size())) return r[r.size() - std::size_t(v)];
+    channel = std::clamp(channel, 0, scope::kChannels - 1);
+    if (!autoRanging(channel)) {
+        const int index = channel == 0 ? int(r.size()) - ms_->controls().volts : settings_.channels[std::size_t(channel)].range;
+        return r[std::size_t(std::clamp(index, 0, int(r.size()) - 1))];
+    }
     // Auto: from the point's own range up, the first that keeps the whole frame on the screen
     // (a dead point stays on its zero line at the point's range).
-    const auto screen = screenOfProbe(ms_);
+    const auto screen = screenOf(probeOf(channel));
     const double own = screen ? screen->perDivision : 1.0;
-    const scope::Frame& f = acquisition_.frame();
-    double top = 0, bottom = 0;
-    for (double x : f.highs) top = std::max(top, x);
-    for (double x : f.lows) bottom = std::min(bottom, x);
-    const double up = std::max(0.1, zeroDivisions() - 0.1), down = std::max(0.1, scope::kDivisionsY - zeroDivisions() - 0.1);
-    for (double candidate : r)
-        if (candidate >= own * 0.999 && top <= up * candidate && -bottom <= down * candidate) return candidate;
-    return r.back();
+    const scope::Frame& f = shownFrames()[std::size_t(channel)];
+    return std::min(fittingRange(f, zeroDivisions(channel), own), r.back());
+}
+
+const instrument::Probe& LiveScope::probeOf(int channel) const {
+    if (channel <= 0 || channel >= scope::kChannels || !probes_[channel]) return ms_->probe();
+    return *probes_[channel];
+}
+
+QString LiveScope::channelName(int channel) const { return QString(QChar('A' + channel)); }
+
+QString LiveScope::channelLabel(int channel) const {
+    const instrument::Probe& p = probeOf(channel);
+    if (const auto id = p.point()) return sim::captionWithPlace(*id);
+    return p.attached() ? p.at()->caption : QString();
+}
+
+QString LiveScope::channelProblem(int channel) const {
+    const instrument::Probe& p = probeOf(channel);
+    if (!p.attached()) return tr("no probe connected");
+    const auto q = p.quantity();
+    if (!q) return tr("No signal to measure on this point");
+    return scope::probeMismatch(settings_.channels[std::size_t(channel)].probe,
+                                QString::fromLatin1(sim::quantityInfo(*q).unit));
+}
+
+std::optional<scope::Sampler> LiveScope::channelSignal(int channel, const sim::SignalInputs& in) const {
+    if (!settings_.channels[std::size_t(channel)].on || !channelProblem(channel).isEmpty()) return std::nullopt;
+    const instrument::Probe& p = probeOf(channel);
+    return scope::throughProbe(sim::signalOf(*p.at(), in), QString::fromLatin1(sim::quantityInfo(*p.quantity()).unit),
+                               settings_.channels[std::size_t(channel)].probe);
 }
 
 scope::Trigger LiveScope::trigger() const {
@@ -251,7 +413,7 @@ void LiveScope::showControlValues() {
         lblXValue->setText(QString::number(ms_->controls().xShift + 50) + " %");
         lblYValue->setText(QString::number(scope::kDivisionsY - zeroDivisions(), 'f', 1) + " div");
         lblVoltsValue->setText(ms_->controls().volts == 0 ? QStringLiteral("Auto")
-                                                            : scope::perDivisionText(perDivision(), unit()).chopped(4));
+                                                            : scope::perDivisionText(perDivision(0), unit(0)).chopped(4));
         lblFocusValue->setText(QString::number(lineWidth(), 'f', 1) + " px");
     } else {
         lblTimeValue->setText(QStringLiteral("T ") + QString::number(ms_->controls().timebase));
@@ -275,22 +437,31 @@ bool LiveScope::sourceChanged() {
     return true;
 }
 
-void LiveScope::probeConnected() {
-    const auto q = quantityOfProbe(ms_);
-    const auto screen = screenOfProbe(ms_);
-    if (!q || !screen) return;
-    const sim::LiveScale s = sim::liveScale(*q);
-    // The point's own time base, or the range nearest it.
-    const auto& times = scope::timeRanges();
-    const double want = screen->secondsPerDivision;
-    int best = 0;
-    for (int i = 0; i < int(times.size()); ++i)
-        if (std::abs(std::log(times[std::size_t(i)] / want)) < std::abs(std::log(times[std::size_t(best)] / want))) best = i;
-    ms_->setLiveTimebase(best);
-    {
+void LiveScope::probeConnected(int channel) {
+    channel = std::clamp(channel, 0, scope::kChannels - 1);
+    const instrument::Probe& probe = probeOf(channel);
+    // The probe that fits the point's quantity.
+    if (const auto id = probe.point()) settings_.channels[std::size_t(channel)].probe = scope::naturalProbe(*id);
+    showChannel(channel);
+    const auto screen = screenOf(probe);
+    if (!probe.quantity() || !screen) {
+        restart();
+        return;
+    }
+    // The point's own time base, or the range nearest it: for channel A, or the first channel
+    // connected while A has no point.
+    if (channel == 0 || !ms_->probe().point()) {
+        const auto& times = scope::timeRanges();
+        const double want = screen->secondsPerDivision;
+        int best = 0;
+        for (int i = 0; i < int(times.size()); ++i)
+            if (std::abs(std::log(times[std::size_t(i)] / want)) < std::abs(std::log(times[std::size_t(best)] / want))) best = i;
+        ms_->setLiveTimebase(best);
+    }
+    if (channel == settings_.triggerChannel) {
         QSignalBlocker b(spnLevel);
         QSignalBlocker e(cmbEdge);
-        spnLevel->setSuffix(QStringLiteral(" ") + QString::fromLatin1(s.unit));
+        spnLevel->setSuffix(QStringLiteral(" ") + unit());
         spnLevel->setSingleStep(screen->perDivision / 10);
         spnLevel->setValue(screen->triggerLevel);
         settings_.trigger.level = spnLevel->value();
@@ -301,10 +472,31 @@ void LiveScope::probeConnected() {
     restart();
 }
 
+int LiveScope::channelOfTerminal(const QWidget* w) const {
+    for (int c = 0; c < scope::kChannels; ++c)
+        if (w && w == cmdChannel[c]) return c;
+    return -1;
+}
+
+void LiveScope::connectChannel(int channel, const sim::ProbePoint& at, const QString& described) {
+    if (channel <= 0 || channel >= scope::kChannels) return;
+    if (!ChallengeAllowsMeasurement()) return;
+    probes_[channel]->attach(at);
+    const QString meter = probes_[channel]->quantity() ? sim::meterText(at, ms_->liveInputs()) : QString();
+    ChallengeMeasured(tr("%1 (channel %2)").arg(described, channelName(channel)),
+                      meter.isEmpty() ? tr("no signal") : tr("Live %1").arg(meter.trimmed()));
+}
+
+void LiveScope::disconnectChannel(int channel) {
+    if (channel == 0) ms_->detachProbe();
+    else if (channel > 0 && channel < scope::kChannels) probes_[channel]->detach();
+}
+
 // ---- Drawing ----
 
 void LiveScope::restart() {
     acquisition_.reset();
+    statistics_.reset();
     ticks_ = 0;
     if (active()) render();
 }
@@ -325,17 +517,53 @@ void LiveScope::tick() {
     }
     if (tick % kTicksPerFrame != 0) return;
     const bool rolling = trigger().mode == scope::TriggerMode::Roll;
-    if (q) {
-        const sim::SignalInputs in = ms_->liveInputs();
-        const sim::ProbePoint point = *ms_->probe().at();
-        const std::function<double(double)> signal = sim::signalOf(point, in);
-        const sim::SignalShape shape = sim::signalShape(point, in);
-        const auto mark = [&](double t) { return sim::sweepStart(point, in, t); };
-        if (!acquisition_.update(signal, signalNow(), secondsPerDivision(), trigger(), mark, &shape) && tick != 0)
+    const sim::SignalInputs in = ms_->liveInputs();
+    std::optional<scope::Sampler> signal[scope::kChannels];
+    sim::SignalShape shape[scope::kChannels];
+    bool any = false;
+    for (int c = 0; c < scope::kChannels; ++c) {
+        signal[c] = channelSignal(c, in);
+        if (!signal[c]) continue;
+        shape[c] = sim::signalShape(*probeOf(c).at(), in);
+        any = true;
+    }
+    if (any) {
+        // The trigger watches its channel; one with no signal never crosses the level (Auto
+        // then runs free and the other channels are drawn all the same).
+        const int t = settings_.triggerChannel;
+        const scope::Sampler flat = [](double) { return 0.0; };
+        const scope::Sampler& watched = signal[t] ? *signal[t] : flat;
+        std::function<double(double)> mark;
+        if (signal[t]) mark = [&, t](double at) { return sim::sweepStart(*probeOf(t).at(), in, at); };
+        if (!acquisition_.update(watched, signalNow(), secondsPerDivision(), trigger(), mark,
+                                 signal[t] ? &shape[t] : nullptr) &&
+            tick != 0)
             return;
-        if (rolling && tick != 0 && rollOn()) return;
-        // A steady signal, triggered, gives the same frame again: the screen is left as it is.
+        const scope::Frame& f = acquisition_.frame();
+        for (int c = 0; c < scope::kChannels; ++c) {
+            scope::Frame& into = frames_[std::size_t(c)];
+            if (!signal[c]) into = scope::Frame();
+            else if (c == t) into = f;
+            else into = scope::sampleFrame(*signal[c], f.start, f.dt, int(f.values.size()), f.triggered, &shape[c]);
+        }
+        const bool complete = f.values.size() == std::size_t(scope::kFramePoints) && !rolling;
+        if (complete) {
+            addStatistics();
+            // Each triggered frame is a capture of the history.
+            if (f.triggered && f.start != lastCaptureStart_) {
+                lastCaptureStart_ = f.start;
+                const double at = f.start + trigger().position * scope::kDivisionsX * secondsPerDivision();
+                if (history_.add(scope::Capture{at, frames_})) showHistory();
+            }
+        }
+        bool others = false;
+        for (int c = 0; c < scope::kChannels; ++c) others = others || (c != t && !frames_[std::size_t(c)].values.empty());
+        for (const scope::MathSetup& m : settings_.math) others = others || m.on;
+        if (rolling && tick != 0 && !others && !browsing() && rollOn()) return;
+        // A steady signal, triggered, gives the same frames again: the screen is left as it is.
         if (tick != 0 && sameAsDrawn()) return;
+    } else {
+        for (scope::Frame& f : frames_) f = scope::Frame();
     }
     render();
 }
@@ -360,55 +588,204 @@ bool LiveScope::rollOn() {
 
 bool LiveScope::sameAsDrawn() const {
     const std::vector<double>& now = acquisition_.frame().values;
-    if (acquisition_.status() != drawnStatus_ || now.size() != drawnValues_.size()) return false;
+    if (acquisition_.status() != drawnStatus_ || now.size() != drawnValues_.size() || browsing()) return false;
     // Closer than a ten-thousandth of a division: the same picture.
-    const double tolerance = perDivision() * 1e-4;
-    for (std::size_t k = 0; k < now.size(); ++k)
-        if (std::abs(now[k] - drawnValues_[k]) > tolerance) return false;
+    const auto same = [](const std::vector<double>& a, const std::vector<double>& b, double tolerance) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t k = 0; k < a.size(); ++k)
+            if (!(std::abs(a[k] - b[k]) <= tolerance) && !(std::isnan(a[k]) && std::isnan(b[k]))) return false;
+        return true;
+    };
+    if (!same(now, drawnValues_, perDivision() * 1e-4)) return false;
+    if (drawnOthers_.size() != frames_.size()) return false;
+    for (int c = 0; c < scope::kChannels; ++c)
+        if (!same(frames_[std::size_t(c)].values, drawnOthers_[std::size_t(c)], perDivision(c) * 1e-4)) return false;
     return true;
 }
 
-QStringList LiveScope::measurementTexts() const {
+const std::vector<scope::Frame>& LiveScope::shownFrames() const {
+    if (browsing()) return history_.selected()->frames;
+    return frames_;
+}
+
+bool LiveScope::browsing() const {
+    const scope::Capture* c = history_.selected();
+    return c && history_.position() < history_.size() - 1 && c->frames.size() == std::size_t(scope::kChannels);
+}
+
+scope::Polarity LiveScope::polarityOf(int channel) const {
+    const auto screen = channel < scope::kChannels ? screenOf(probeOf(channel)) : std::nullopt;
+    return screen && screen->lowPulses ? scope::Polarity::Negative : scope::Polarity::Positive;
+}
+
+scope::MathResult LiveScope::mathResult(int math, const std::vector<scope::Frame>& frames) const {
+    const scope::MathSetup& m = settings_.math[std::size_t(math)];
+    if (!m.on) return {};
+    if (m.operation == scope::MathOperation::EngineSpeed) {
+        const scope::Frame& crank = frames[std::size_t(m.channel)];
+        if (crank.values.empty()) {
+            scope::MathResult r;
+            r.reason = tr("Channel %1 shows no trace.").arg(channelName(m.channel));
+            return r;
+        }
+        return scope::engineSpeed(crank, unit(m.channel));
+    }
+    for (int c : {0, 1})
+        if (frames[std::size_t(c)].values.empty()) {
+            scope::MathResult r;
+            r.reason = tr("Channel %1 shows no trace.").arg(channelName(c));
+            return r;
+        }
+    return scope::mathChannel(m.operation, frames[0], unit(0), frames[1], unit(1));
+}
+
+scope::MeasuredValue LiveScope::measureFrame(const scope::Frame& f, Measurement m, const QString& unit,
+                                             scope::Polarity polarity, double perDivision) const {
+    scope::Trace t{f.values, f.dt, f.lows, f.highs};
+    if (settings_.span == scope::MeasureSpan::Cursors && cursors_.shown && !f.values.empty()) {
+        // The samples between the two time cursors, both included.
+        const double perSample = double(scope::kFramePoints - 1) / scope::kDivisionsX;
+        const auto at = [&](double divisions) {
+            return std::size_t(std::clamp(std::lround(divisions * perSample), 0L, long(f.values.size()) - 1));
+        };
+        const std::size_t a = at(std::min(cursors_.time[0], cursors_.time[1]));
+        const std::size_t b = at(std::max(cursors_.time[0], cursors_.time[1]));
+        const auto slice = [&](const std::vector<double>& v) {
+            return v.size() == f.values.size() ? std::vector<double>(v.begin() + long(a), v.begin() + long(b) + 1)
+                                               : std::vector<double>();
+        };
+        t = scope::Trace{slice(f.values), f.dt, slice(f.lows), slice(f.highs)};
+    }
+    scope::MeasuredValue v = scope::measure(t, m, unit, polarity);
+    // The levels are the signal's own, to three digits; a level below a millionth of a division
+    // is zero (no "18 nV" of rounding for a mean that is zero).
+    const bool level = m == Measurement::Minimum || m == Measurement::Maximum || m == Measurement::PeakToPeak ||
+                       m == Measurement::Mean || m == Measurement::Rms;
+    if (level && v.valid && std::abs(v.value) < perDivision * 1e-6) {
+        v.value = 0;
+        v.text = scope::formatSi(0.0, unit);
+    }
+    return v;
+}
+
+QStringList LiveScope::measurementTexts(int channel) const {
     QStringList texts;
     // While a roll sweep draws, the measurements are those of the last complete sweep.
     const bool partial = acquisition_.status() == scope::Status::Rolling &&
                          acquisition_.frame().values.size() < std::size_t(scope::kFramePoints);
-    const scope::Frame& f = partial ? acquisition_.lastSweep() : acquisition_.frame();
-    const scope::Trace t{f.values, f.dt, f.lows, f.highs};
-    const auto screen = screenOfProbe(ms_);
-    const scope::Polarity polarity =
-        screen && screen->lowPulses ? scope::Polarity::Negative : scope::Polarity::Positive;
-    // The levels are the signal's own, to three digits; a level below a millionth of a division
-    // is zero (no "18 nV" of rounding for a mean that is zero).
-    const double residue = perDivision() * 1e-6;
+    scope::Frame f;
+    QString u;
+    double perDiv = 1;
+    if (channel < scope::kChannels) {
+        f = partial && channel == settings_.triggerChannel ? acquisition_.lastSweep() : shownFrames()[std::size_t(channel)];
+        u = unit(channel);
+        perDiv = perDivision(channel);
+    } else {
+        const scope::MathResult r = mathResult(channel - scope::kChannels, shownFrames());
+        if (!r.valid) return {r.reason};
+        f = r.frame;
+        u = r.unit;
+        perDiv = fittingRange(f, 4, 1e-3);
+    }
+    const scope::Polarity polarity = polarityOf(channel);
     for (int i = 0; i < 10; ++i) {
         const Measurement m = kMeasurements[i];
         if (!settings_.measures(m)) continue;
-        scope::MeasuredValue v = scope::measure(t, m, unit(), polarity);
-        const bool level = m == Measurement::Minimum || m == Measurement::Maximum || m == Measurement::PeakToPeak ||
-                           m == Measurement::Mean || m == Measurement::Rms;
-        if (level && v.valid && std::abs(v.value) < residue) v.text = scope::formatSi(0.0, unit());
-        texts << scope::measurementName(m) + " " + v.text;
+        if (settings_.statistics) {
+            texts << scope::measurementName(m) + QStringLiteral(": ") +
+                         scope::statisticsText(statistics_.statistics(channel, m), m, u);
+            continue;
+        }
+        texts << scope::measurementName(m) + " " + measureFrame(f, m, u, polarity, perDiv).text;
     }
     return texts;
 }
 
+void LiveScope::addStatistics() {
+    for (int c = 0; c < scope::kChannels + scope::kMathChannels; ++c) {
+        scope::Frame f;
+        QString u;
+        if (c < scope::kChannels) {
+            f = frames_[std::size_t(c)];
+            u = unit(c);
+        } else {
+            const scope::MathResult r = mathResult(c - scope::kChannels, frames_);
+            if (!r.valid) continue;
+            f = r.frame;
+            u = r.unit;
+        }
+        if (f.values.empty()) continue;
+        for (Measurement m : settings_.measurements)
+            statistics_.add(c, m, measureFrame(f, m, u, polarityOf(c), 1e-3));
+    }
+}
+
 scope::ScreenView LiveScope::view() const {
     scope::ScreenView v;
+    const int t = settings_.triggerChannel;
+    const std::vector<scope::Frame>& frames = shownFrames();
     v.secondsPerDivision = secondsPerDivision();
-    v.perDivision = perDivision();
-    v.unit = unit();
-    v.autoRange = ms_->controls().volts == 0;
-    v.zero = zeroDivisions();
-    v.trace.values = acquisition_.frame().values;
-    v.trace.dt = acquisition_.frame().dt;
-    v.trace.lows = acquisition_.frame().lows;
-    v.trace.highs = acquisition_.frame().highs;
+    v.perDivision = perDivision(t);
+    v.unit = unit(t);
+    v.autoRange = autoRanging(t);
+    v.zero = zeroDivisions(t);
+    const scope::Frame& shown = frames[std::size_t(t)];
+    v.trace = {shown.values, shown.dt, shown.lows, shown.highs};
     v.trigger = trigger();
     v.status = acquisition_.status();
     v.cursors = cursors_;
     v.lineWidth = lineWidth();
-    v.measurements = measurementTexts();
+    if (browsing()) {
+        v.historyText = tr("Capture %1 of %2, %3 s")
+                            .arg(history_.position() + 1)
+                            .arg(history_.size())
+                            .arg(QString::number(history_.selected()->time, 'f', 2));
+    }
+    // One channel (A, triggering) is drawn as the screen always drew it; more, each in its colour.
+    bool several = t != 0;
+    for (int c = 1; c < scope::kChannels; ++c) several = several || probeOf(c).attached();
+    for (const scope::MathSetup& m : settings_.math) several = several || m.on;
+    if (!several) {
+        v.measurements = settings_.channels[0].on ? measurementTexts(0) : QStringList();
+        if (!settings_.channels[0].on) v.trace = {};
+    } else {
+        v.triggerName = channelName(t);
+        for (int c = 0; c < scope::kChannels; ++c) {
+            if (!settings_.channels[std::size_t(c)].on || !probeOf(c).attached()) continue;
+            scope::ChannelView cv;
+            cv.name = channelName(c);
+            cv.colour = kChannelColours[c];
+            cv.unit = unit(c);
+            cv.perDivision = perDivision(c);
+            cv.autoRange = autoRanging(c);
+            cv.zero = zeroDivisions(c);
+            const scope::Frame& f = frames[std::size_t(c)];
+            cv.trace = {f.values, f.dt, f.lows, f.highs};
+            cv.label = channelLabel(c);
+            const QString problem = channelProblem(c);
+            cv.measurements = problem.isEmpty() ? measurementTexts(c) : QStringList{problem};
+            v.channels.push_back(cv);
+        }
+        for (int m = 0; m < scope::kMathChannels; ++m) {
+            if (!settings_.math[std::size_t(m)].on) continue;
+            const scope::MathResult r = mathResult(m, frames);
+            scope::ChannelView cv;
+            cv.name = QStringLiteral("M%1").arg(m + 1);
+            cv.colour = kMathColours[m];
+            cv.label = cmbMath[m]->currentText();
+            if (r.valid) {
+                cv.unit = r.unit;
+                // The speed stands on the bottom line; the others about the middle.
+                cv.zero = settings_.math[std::size_t(m)].operation == scope::MathOperation::EngineSpeed ? 8 : 4;
+                cv.perDivision = fittingRange(r.frame, cv.zero, 1e-3);
+                cv.autoRange = true;
+                cv.trace = {r.frame.values, r.frame.dt, r.frame.lows, r.frame.highs};
+            }
+            cv.measurements = measurementTexts(scope::kChannels + m);
+            if (!cv.measurements.isEmpty()) cv.measurements.front() = cv.label + QStringLiteral(" ") + cv.measurements.front();
+            v.channels.push_back(cv);
+        }
+    }
     if (!referenceName_.isEmpty()) {
         v.referenceName = referenceName_;
         if (!referenceSamples_.isEmpty()) {
@@ -419,14 +796,20 @@ scope::ScreenView LiveScope::view() const {
             v.reference = referenceTrace_;
         }
     }
-    if (!ms_->probe().attached()) v.message = QStringLiteral("Drag a connection point onto the terminal to measure its signal");
-    else if (!quantityOfProbe(ms_)) v.message = QStringLiteral("No signal to measure on this point");
+    bool attached = false;
+    for (int c = 0; c < scope::kChannels; ++c) attached = attached || probeOf(c).attached();
+    if (!attached) v.message = tr("Drag a connection point onto a channel's terminal (or press the terminal) to measure its signal");
+    else if (!several && !quantityOfProbe(ms_)) v.message = QStringLiteral("No signal to measure on this point");
+    else if (!several && settings_.channels[0].on && !channelProblem(0).isEmpty() && ms_->probe().attached())
+        v.message = channelProblem(0);
     return v;
 }
 
 void LiveScope::render() {
     if (!active()) return;
     drawnValues_ = acquisition_.frame().values;
+    drawnOthers_.clear();
+    for (const scope::Frame& f : frames_) drawnOthers_.push_back(f.values);
     drawnStatus_ = acquisition_.status();
     const scope::ScreenView v = view();
     drawnPerDivision_ = v.perDivision;
@@ -437,27 +820,350 @@ void LiveScope::render() {
 QRect LiveScope::place(const QRect& display) {
     const bool shown = ms_->source() == MultiScope::Source::Live;
     bar->setVisible(shown);
+    panel->setVisible(shown);
     if (!shown) return display;
-    // The bar's controls in a row, wrapping onto a second row when the window is narrow.
-    QList<QWidget*> items = {cmbTrigger, cmbEdge, spnLevel, chkCursors, cmdMeasure, cmdReference, cmdCapture};
+    // The bar's controls in a row, each label before its control, wrapping onto another row
+    // when the window is narrow (a label stays with its control).
+    const QList<QList<QWidget*>> groups = {{lblTrigger, cmbTriggerSource, cmbTrigger}, {lblEdge, cmbEdge},
+                                           {lblLevel, spnLevel}, {chkCursors}, {lblSpan, cmbSpan},
+                                           {chkStatistics}, {cmdMeasure}, {cmdReference}, {cmdCapture}};
     int x = 4, y = 2, rows = 1;
-    for (QWidget* w : items) {
-        const int wide = std::max(w->sizeHint().width(), w == spnLevel ? 84 : 0);
+    for (const QList<QWidget*>& group : groups) {
+        int wide = 0;
+        for (QWidget* w : group) wide += std::max(w->sizeHint().width(), w == spnLevel ? 84 : 0) + 4;
         if (x > 4 && x + wide > display.width() - 4) {
             x = 4;
             y += kBarRow;
             ++rows;
         }
-        w->setGeometry(x, y, wide, kBarRow - 4);
-        x += wide + 4;
+        for (QWidget* w : group) {
+            const int width = std::max(w->sizeHint().width(), w == spnLevel ? 84 : 0);
+            w->setGeometry(x, y, width, kBarRow - 4);
+            x += width + 4;
+        }
+        x += 4;
     }
     const int height = rows * kBarRow;
     bar->setGeometry(display.left(), display.bottom() + 1 - height, display.width(), height);
-    return QRect(display.left(), display.top(), display.width(), std::max(0, display.height() - height));
+    // The channel panel at the right of the screen, as wide as its contents need.
+    const int panelWidth = std::min(kPanelWidth, std::max(0, display.width() / 3));
+    panel->setGeometry(display.right() + 1 - panelWidth, display.top(), panelWidth, std::max(0, display.height() - height));
+    layoutPanel();
+    return QRect(display.left(), display.top(), std::max(0, display.width() - panelWidth),
+                 std::max(0, display.height() - height));
 }
 
 void LiveScope::raise() {
     if (bar->isVisible()) bar->raise();
+    if (panel->isVisible()) panel->raise();
+}
+
+// ---- The channel panel ----
+
+void LiveScope::buildPanel() {
+    panel = new QWidget(ms_);
+    panel->setObjectName("channelPanel");
+    panel->setAutoFillBackground(true);
+    panel->setVisible(false);
+    const auto label = [this](const QString& name, const QString& text) {
+        auto* l = new QLabel(text, panel);
+        l->setObjectName(name);
+        return l;
+    };
+    lblChannels = label("lblChannels", tr("Channels"));
+    QFont bold = lblChannels->font();
+    bold.setBold(true);
+    lblChannels->setFont(bold);
+    lblProbeHeading = label("lblProbeHeading", tr("Probe"));
+    lblScaleHeading = label("lblScaleHeading", tr("Scale"));
+    lblZeroHeading = label("lblZeroHeading", tr("Zero"));
+    // What was chosen before: the channels' on/off, probes, ranges and zeros, the math channels,
+    // the trigger channel, where measurements are taken and the statistics (a damaged value
+    // keeps its default).
+    const QStringList stored = GetSetting("Instruments", "Scope_channels", QString()).split(';');
+    for (int c = 0; c < scope::kChannels; ++c) {
+        scope::ChannelSetup& setup = settings_.channels[std::size_t(c)];
+        const QStringList f = stored.value(c).split(',');
+        if (f.size() == 4) {
+            bool okRange = false, okZero = false;
+            const int range = f[1].toInt(&okRange);
+            const double zero = f[2].toDouble(&okZero);
+            if (const auto probe = scope::probeFromKey(f[3])) setup.probe = *probe;
+            setup.on = f[0] != QLatin1String("0");
+            if (okRange && range >= -1 && range < int(scope::levelRanges().size())) setup.range = range;
+            if (okZero && zero >= 0 && zero <= scope::kDivisionsY) setup.zero = zero;
+        }
+        const QString name = channelName(c);
+        chkChannel[c] = new QCheckBox(name, panel);
+        chkChannel[c]->setObjectName(QStringLiteral("chkChannel(%1)").arg(c));
+        chkChannel[c]->setChecked(setup.on);
+        chkChannel[c]->setToolTip(tr("Channel %1 on or off").arg(name));
+        chkChannel[c]->setAccessibleName(tr("Channel %1 on").arg(name));
+        {
+            QPalette pal = chkChannel[c]->palette();
+            pal.setColor(QPalette::WindowText, kChannelColours[c]);
+            chkChannel[c]->setPalette(pal);
+            chkChannel[c]->setFont(bold);
+        }
+        cmdChannel[c] = new QPushButton(panel);
+        cmdChannel[c]->setObjectName(QStringLiteral("cmdChannel(%1)").arg(c));
+        cmdChannel[c]->setToolTip(tr("Channel %1's probe: drop a connection point here, or press to pick one from the "
+                                     "list").arg(name));
+        makeDropTarget(cmdChannel[c]);
+        auto* menu = new QMenu(cmdChannel[c]);
+        connect(menu, &QMenu::aboutToShow, this, guarded([this, c, menu] { channelMenu(c, menu); }));
+        cmdChannel[c]->setMenu(menu);
+        lblPlace[c] = label(QStringLiteral("lblPlace(%1)").arg(c), QString());
+        QFont small = lblPlace[c]->font();
+        small.setPointSizeF(7.5);
+        lblPlace[c]->setFont(small);
+        cmbProbe[c] = new QComboBox(panel);
+        cmbProbe[c]->setObjectName(QStringLiteral("cmbProbe(%1)").arg(c));
+        for (const scope::ProbeSetting& p : scope::probeChoices()) cmbProbe[c]->addItem(scope::probeName(p));
+        cmbProbe[c]->setToolTip(tr("Channel %1's probe, and the unit it reads").arg(name));
+        cmbProbe[c]->setAccessibleName(tr("Channel %1 probe").arg(name));
+        cmbRange[c] = new QComboBox(panel);
+        cmbRange[c]->setObjectName(QStringLiteral("cmbRange(%1)").arg(c));
+        cmbRange[c]->setToolTip(tr("Channel %1's units a division").arg(name));
+        cmbRange[c]->setAccessibleName(tr("Channel %1 scale").arg(name));
+        spnZero[c] = new QDoubleSpinBox(panel);
+        spnZero[c]->setObjectName(QStringLiteral("spnZero(%1)").arg(c));
+        spnZero[c]->setRange(0, scope::kDivisionsY);
+        spnZero[c]->setSingleStep(0.2);
+        spnZero[c]->setDecimals(1);
+        spnZero[c]->setKeyboardTracking(false);
+        spnZero[c]->setToolTip(tr("Channel %1's zero line, in divisions from the bottom of the screen").arg(name));
+        spnZero[c]->setAccessibleName(tr("Channel %1 zero line").arg(name));
+
+        connect(chkChannel[c], &QCheckBox::toggled, this, guarded([this, c](bool on) {
+                    settings_.channels[std::size_t(c)].on = on;
+                    saveChannels();
+                    restart();
+                }));
+        connect(cmbProbe[c], &QComboBox::activated, this, guarded([this, c](int i) {
+                    const auto& choices = scope::probeChoices();
+                    settings_.channels[std::size_t(c)].probe = choices[std::size_t(std::clamp(i, 0, int(choices.size()) - 1))];
+                    fillRanges(c);
+                    if (c == settings_.triggerChannel) spnLevel->setSuffix(QStringLiteral(" ") + unit());
+                    saveChannels();
+                    restart();
+                }));
+        connect(cmbRange[c], &QComboBox::activated, this, guarded([this, c](int i) {
+                    const int range = i - 1;  // the first entry ranges automatically
+                    if (c == 0) {
+                        // A's range is the window's Volts control.
+                        ms_->setLiveVolts(range < 0 ? 0 : int(scope::levelRanges().size()) - range);
+                    } else {
+                        settings_.channels[std::size_t(c)].range = range;
+                        saveChannels();
+                        statistics_.reset();
+                        render();
+                    }
+                }));
+        connect(spnZero[c], &QDoubleSpinBox::valueChanged, this, guarded([this, c](double fromBottom) {
+                    const double zero = scope::kDivisionsY - fromBottom;
+                    if (c == 0) {
+                        // A's zero line is the window's Y control.
+                        ms_->setLiveY(int(std::lround(zero * 50)));
+                    } else {
+                        settings_.channels[std::size_t(c)].zero = zero;
+                        saveChannels();
+                        render();
+                    }
+                }));
+        showChannel(c);
+    }
+    const QStringList storedMath = GetSetting("Instruments", "Scope_math", QString()).split(',');
+    for (int m = 0; m < scope::kMathChannels; ++m) {
+        lblMath[m] = label(QStringLiteral("lblMath(%1)").arg(m), tr("Math &%1").arg(m + 1));
+        cmbMath[m] = new QComboBox(panel);
+        cmbMath[m]->setObjectName(QStringLiteral("cmbMath(%1)").arg(m));
+        cmbMath[m]->addItem(tr("Off"));
+        for (scope::MathOperation op :
+             {scope::MathOperation::Difference, scope::MathOperation::Sum, scope::MathOperation::Product})
+            cmbMath[m]->addItem(scope::mathName(op));
+        for (int c = 0; c < scope::kChannels; ++c)
+            cmbMath[m]->addItem(scope::mathName(scope::MathOperation::EngineSpeed, channelName(c)));
+        cmbMath[m]->setToolTip(tr("A channel worked out from the others"));
+        cmbMath[m]->setAccessibleName(tr("Math channel %1").arg(m + 1));
+        lblMath[m]->setBuddy(cmbMath[m]);
+        bool ok = false;
+        const int choice = storedMath.value(m).toInt(&ok);
+        if (ok && choice >= 0 && choice < kMathChoices) {
+            cmbMath[m]->setCurrentIndex(choice);
+            settings_.math[std::size_t(m)] = mathOfChoice(choice);
+        }
+        connect(cmbMath[m], &QComboBox::activated, this, guarded([this, m](int choice) {
+                    settings_.math[std::size_t(m)] = mathOfChoice(choice);
+                    saveChannels();
+                    restart();
+                }));
+    }
+    lblHistory = label("lblHistory", tr("&History"));
+    sldHistory = new QSlider(Qt::Horizontal, panel);
+    sldHistory->setObjectName("sldHistory");
+    sldHistory->setRange(0, 0);
+    sldHistory->setPageStep(10);
+    sldHistory->setToolTip(tr("The last %1 triggered captures: step back with the arrow keys, Page Up and Home")
+                               .arg(history_.limit()));
+    sldHistory->setAccessibleName(tr("Capture history"));
+    sldHistory->setFocusPolicy(Qt::StrongFocus);
+    lblHistory->setBuddy(sldHistory);
+    lblHistoryValue = label("lblHistoryValue", QString());
+    connect(sldHistory, &QSlider::valueChanged, this, guarded([this](int i) {
+                if (i == history_.position()) return;
+                history_.select(i);
+                showHistory();
+                render();
+            }));
+    // The trigger channel, the measurements' span and the statistics as they were left.
+    {
+        const QString stored = GetSetting("Instruments", "Scope_trigger_channel", "A").trimmed().toUpper();
+        const int t = stored.size() == 1 ? stored[0].unicode() - 'A' : 0;
+        if (t >= 0 && t < scope::kChannels) settings_.triggerChannel = t;
+        cmbTriggerSource->setCurrentIndex(settings_.triggerChannel);
+        settings_.span = GetSetting("Instruments", "Scope_measure_span", "Screen") == QLatin1String("Cursors")
+                             ? scope::MeasureSpan::Cursors
+                             : scope::MeasureSpan::Screen;
+        cmbSpan->setCurrentIndex(settings_.span == scope::MeasureSpan::Cursors ? 1 : 0);
+        settings_.statistics = GetSetting("Instruments", "Scope_statistics", "0") == QLatin1String("1");
+        QSignalBlocker b(chkStatistics);
+        chkStatistics->setChecked(settings_.statistics);
+    }
+    showHistory();
+}
+
+void LiveScope::layoutPanel() {
+    const int w = panel->width();
+    const int inner = std::max(0, w - 8);
+    int y = 4;
+    lblChannels->setGeometry(4, y, inner, 18);
+    y += 20;
+    // The probe's name is the longest; the scale and zero take what their values need.
+    const int zeroW = 56, rangeW = 78;
+    const int probeW = std::max(40, inner - rangeW - zeroW - 8);
+    lblProbeHeading->setGeometry(4, y, probeW, 16);
+    lblScaleHeading->setGeometry(8 + probeW, y, rangeW, 16);
+    lblZeroHeading->setGeometry(12 + probeW + rangeW, y, zeroW, 16);
+    y += 18;
+    for (int c = 0; c < scope::kChannels; ++c) {
+        chkChannel[c]->setGeometry(4, y, 36, 22);
+        cmdChannel[c]->setGeometry(42, y, std::max(0, w - 46), 22);
+        lblPlace[c]->setGeometry(42, y + 22, std::max(0, w - 46), 16);
+        cmbProbe[c]->setGeometry(4, y + 39, probeW, 22);
+        cmbRange[c]->setGeometry(8 + probeW, y + 39, rangeW, 22);
+        spnZero[c]->setGeometry(12 + probeW + rangeW, y + 39, zeroW, 22);
+        y += 66;
+    }
+    y += 4;
+    for (int m = 0; m < scope::kMathChannels; ++m) {
+        lblMath[m]->setGeometry(4, y, 52, 22);
+        cmbMath[m]->setGeometry(58, y, std::max(0, w - 62), 22);
+        y += 26;
+    }
+    y += 4;
+    lblHistory->setGeometry(4, y, 52, 18);
+    lblHistoryValue->setGeometry(58, y, std::max(0, w - 62), 18);
+    y += 20;
+    sldHistory->setGeometry(4, y, inner, 22);
+}
+
+void LiveScope::fillRanges(int channel) {
+    QComboBox* box = cmbRange[channel];
+    const QSignalBlocker block(box);
+    const QString u = unit(channel);
+    box->clear();
+    box->addItem(tr("Auto"));
+    for (double r : scope::levelRanges()) box->addItem(scope::perDivisionText(r, u));
+    int range = settings_.channels[std::size_t(channel)].range;
+    if (channel == 0) {
+        const int v = ms_->controls().volts;
+        range = liveRanges_ && v >= 1 && v <= int(scope::levelRanges().size()) ? int(scope::levelRanges().size()) - v : -1;
+    }
+    box->setCurrentIndex(range + 1);
+}
+
+void LiveScope::showChannel(int channel) {
+    if (channel < 0 || channel >= scope::kChannels || !cmdChannel[channel]) return;
+    const instrument::Probe& p = probeOf(channel);
+    const QString name = channelName(channel);
+    QString caption = tr("%1: connect a probe...").arg(name);
+    QString place;
+    if (p.attached()) {
+        caption = QStringLiteral("%1: %2").arg(name, p.at()->caption);
+        if (const auto id = p.point()) place = sim::placeOf(*id);
+    }
+    cmdChannel[channel]->setText(caption);
+    cmdChannel[channel]->setAccessibleName(tr("Channel %1 terminal").arg(name));
+    cmdChannel[channel]->setAccessibleDescription(p.attached() ? channelLabel(channel) : tr("no probe connected"));
+    lblPlace[channel]->setText(place);
+    lblPlace[channel]->setToolTip(place);
+    const scope::ChannelSetup& setup = settings_.channels[std::size_t(channel)];
+    {
+        const QSignalBlocker b(cmbProbe[channel]);
+        const auto& choices = scope::probeChoices();
+        const auto at = std::find(choices.begin(), choices.end(), setup.probe);
+        if (at != choices.end()) cmbProbe[channel]->setCurrentIndex(int(at - choices.begin()));
+    }
+    fillRanges(channel);
+    {
+        const QSignalBlocker b(spnZero[channel]);
+        spnZero[channel]->setValue(scope::kDivisionsY - zeroDivisions(channel));
+    }
+}
+
+void LiveScope::showHistory() {
+    if (!sldHistory) return;
+    {
+        const QSignalBlocker b(sldHistory);
+        sldHistory->setRange(0, std::max(0, history_.size() - 1));
+        sldHistory->setValue(std::max(0, history_.position()));
+    }
+    sldHistory->setEnabled(!history_.empty());
+    if (history_.empty()) lblHistoryValue->setText(tr("no captures yet"));
+    else
+        lblHistoryValue->setText(tr("%1 of %2, %3 s")
+                                     .arg(history_.position() + 1)
+                                     .arg(history_.size())
+                                     .arg(QString::number(history_.selected()->time, 'f', 2)));
+    sldHistory->setAccessibleDescription(lblHistoryValue->text());
+}
+
+void LiveScope::channelMenu(int channel, QMenu* menu) {
+    // Every connection point, by window and circuit, and the probe taken off.
+    menu->clear();
+    QMenu* windows[3] = {menu->addMenu(tr("Engine window")), menu->addMenu(tr("Starting window")),
+                         menu->addMenu(tr("Charging window"))};
+    for (const sim::PointInfo& p : sim::points()) {
+        QAction* a = windows[int(p.window)]->addAction(sim::captionWithPlace(p.id));
+        const sim::PointId id = p.id;
+        connect(a, &QAction::triggered, this, guarded([this, channel, id] {
+                    const sim::ProbePoint at = sim::probeOn(id);
+                    if (channel == 0) ms_->connectTerminal(at, sim::captionWithPlace(id));
+                    else connectChannel(channel, at, sim::captionWithPlace(id));
+                }));
+    }
+    menu->addSeparator();
+    QAction* off = menu->addAction(tr("Disconnect"));
+    off->setEnabled(probeOf(channel).attached());
+    connect(off, &QAction::triggered, this, guarded([this, channel] { disconnectChannel(channel); }));
+}
+
+void LiveScope::saveChannels() const {
+    QStringList channels;
+    for (const scope::ChannelSetup& c : settings_.channels)
+        channels << QStringLiteral("%1,%2,%3,%4")
+                        .arg(c.on ? 1 : 0)
+                        .arg(c.range)
+                        .arg(QString::number(c.zero, 'g', 6), scope::probeKey(c.probe));
+    QStringList math;
+    for (const scope::MathSetup& m : settings_.math) math << QString::number(choiceOfMath(m));
+    SaveSettings({{"Instruments", "Scope_channels", channels.join(';')},
+                  {"Instruments", "Scope_math", math.join(',')},
+                  {"Instruments", "Scope_trigger_channel", channelName(settings_.triggerChannel)},
+                  {"Instruments", "Scope_measure_span",
+                   settings_.span == scope::MeasureSpan::Cursors ? QStringLiteral("Cursors") : QStringLiteral("Screen")},
+                  {"Instruments", "Scope_statistics", settings_.statistics ? QStringLiteral("1") : QStringLiteral("0")}});
 }
 
 // ---- Reference and capture ----
@@ -502,17 +1208,20 @@ void LiveScope::referenceFromFile(const QString& path) {
 }
 
 void LiveScope::setAsReference() {
-    const scope::Frame& f = acquisition_.frame();
+    const scope::Frame& f = shownFrames()[std::size_t(settings_.triggerChannel)];
     if (f.values.empty()) {
         MsgBox("There is no trace on the screen to keep as a reference yet.", MsgButtons::OK, MsgIcon::Information);
         return;
     }
+    const instrument::Probe& p = probeOf(settings_.triggerChannel);
     setReference({}, {f.values, f.dt, f.lows, f.highs},
-                 (ms_->probe().attached() ? ms_->probe().at()->caption + " " : QString()) + platform().timeOfDay().toString("HH:mm:ss"));
+                 (p.attached() ? p.at()->caption + " " : QString()) + platform().timeOfDay().toString("HH:mm:ss"));
 }
 
 QString LiveScope::captureTarget(const QString& title, const QString& filter, const QString& extension) const {
-    if (acquisition_.frame().values.empty()) {
+    bool any = false;
+    for (const scope::Frame& f : shownFrames()) any = any || !f.values.empty();
+    if (!any) {
         MsgBox("There is no trace on the screen to keep yet.", MsgButtons::OK, MsgIcon::Information);
         return QString();
     }
@@ -521,7 +1230,8 @@ QString LiveScope::captureTarget(const QString& title, const QString& filter, co
     r.title = title;
     r.filter = filter;
     r.directory = appFolder();
-    r.defaultName = (ms_->probe().attached() ? ms_->probe().at()->caption : QStringLiteral("Signal")) + " capture" + extension;
+    const instrument::Probe& p = probeOf(settings_.triggerChannel);
+    r.defaultName = (p.attached() ? p.at()->caption : QStringLiteral("Signal")) + " capture" + extension;
     QString path = platform().fileDialog(r);
     if (!path.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
     return path;
@@ -542,7 +1252,8 @@ void LiveScope::writeCapture(const QString& path, const std::function<void()>& w
 void LiveScope::captureWave() {
     const QString path = captureTarget("Save as waveform", "Multiscope Files (*.msf)", ".msf");
     if (path.isEmpty()) return;
-    const scope::Frame& f = acquisition_.frame();
+    // A waveform file holds one trace: the trigger channel's.
+    const scope::Frame& f = shownFrames()[std::size_t(settings_.triggerChannel)];
     writeCapture(path, [&] {
         msf::writeWaveformFile(path, scope::captureRecords(f.values, perDivision(), ms_->meterText()));
     }, "Capture saved to ");
@@ -551,10 +1262,160 @@ void LiveScope::captureWave() {
 void LiveScope::captureCsv() {
     const QString path = captureTarget("Export as CSV", "Data Files (*.csv)", ".csv");
     if (path.isEmpty()) return;
-    const scope::Frame& f = acquisition_.frame();
-    const QString caption = ms_->probe().attached() ? ms_->probe().at()->caption : QStringLiteral("Signal");
-    writeCapture(path, [&] { writeFileAtomic(path, scope::captureCsv(f.values, f.dt, caption, unit())); },
-                 "Screen exported to ");
+    // Every channel on the screen, the math channels and the reference, each under its name.
+    const std::vector<scope::Frame>& frames = shownFrames();
+    std::vector<scope::CsvColumn> columns;
+    for (int c = 0; c < scope::kChannels; ++c) {
+        const scope::Frame& f = frames[std::size_t(c)];
+        if (f.values.empty()) continue;
+        const instrument::Probe& p = probeOf(c);
+        // One channel alone keeps the table's heading as it always was: the point's caption.
+        const QString caption = p.attached() ? p.at()->caption : QStringLiteral("Signal");
+        columns.push_back({caption, unit(c), f.values, f.dt});
+    }
+    if (columns.size() > 1 || settings_.math[0].on || settings_.math[1].on)
+        for (std::size_t i = 0, c = 0; c < std::size_t(scope::kChannels); ++c)
+            if (!frames[c].values.empty()) columns[i++].name = channelName(int(c)) + ": " + channelLabel(int(c));
+    for (int m = 0; m < scope::kMathChannels; ++m) {
+        const scope::MathResult r = mathResult(m, frames);
+        if (r.valid)
+            columns.push_back({QStringLiteral("M%1: ").arg(m + 1) + cmbMath[m]->currentText(), r.unit, r.frame.values, r.frame.dt});
+    }
+    if (!referenceName_.isEmpty()) {
+        const scope::ScreenView v = view();
+        columns.push_back({tr("Reference %1").arg(referenceName_), unit(), v.reference.values, v.reference.dt});
+    }
+    if (columns.empty()) return;
+    writeCapture(path, [&] { writeFileAtomic(path, scope::captureCsvColumns(columns)); }, "Screen exported to ");
+}
+
+scope::CaptureDocument LiveScope::captureDocument() const {
+    scope::CaptureDocument doc;
+    doc.secondsPerDivision = secondsPerDivision();
+    doc.triggerChannel = channelName(settings_.triggerChannel);
+    doc.trigger = trigger();
+    const scope::Capture* shown = browsing() ? history_.selected() : nullptr;
+    doc.capture.time = shown ? shown->time : acquisition_.frame().start + doc.trigger.position * scope::kDivisionsX * doc.secondsPerDivision;
+    doc.capture.frames = shownFrames();
+    for (int c = 0; c < scope::kChannels; ++c) {
+        scope::ChannelSettings ch;
+        ch.name = channelName(c);
+        const auto id = probeOf(c).point();
+        ch.point = id ? QString::fromLatin1(sim::point(*id).key) : QString();
+        ch.probe = scope::probeKey(settings_.channels[std::size_t(c)].probe);
+        ch.unit = unit(c);
+        ch.perDivision = perDivision(c);
+        // The value at the screen's middle line.
+        ch.offset = (zeroDivisions(c) - scope::kDivisionsY / 2.0) * ch.perDivision;
+        ch.on = settings_.channels[std::size_t(c)].on;
+        doc.channels.push_back(ch);
+    }
+    return doc;
+}
+
+void LiveScope::saveCaptureFile() {
+    const QString path = captureTarget(tr("Save capture file"), tr("Capture Files (*.vcap)"), ".vcap");
+    if (path.isEmpty()) return;
+    const QByteArray bytes = scope::formatCaptureFile(captureDocument());
+    writeCapture(path, [&] { writeFileAtomic(path, bytes); }, tr("Capture file saved to "));
+}
+
+void LiveScope::openCaptureFile() {
+    FileDialogRequest r;
+    r.mode = FileDialogRequest::Open;
+    r.title = tr("Open capture file");
+    r.filter = tr("Capture Files (*.vcap);;All Files (*.*)");
+    r.directory = appFolder();
+    const QString path = platform().fileDialog(r);
+    if (path.isEmpty()) return;
+    QFile file(path);
+    QString error;
+    QByteArray bytes;
+    if (!QFileInfo(path).isFile()) error = tr("It is not a file.");
+    else if (file.size() > scope::kCaptureFileLimit) error = tr("It is larger than a capture file can be.");
+    else if (!file.open(QIODevice::ReadOnly)) error = file.errorString();
+    else bytes = file.readAll();
+    std::optional<scope::CaptureDocument> doc;
+    if (error.isEmpty()) {
+        scope::CaptureFileResult read = scope::readCaptureFile(bytes);
+        doc = read.document;
+        error = read.error;
+    }
+    if (!doc) {
+        MsgBox(tr("The capture file %1 could not be opened.\r\n\r\n(%2)").arg(path, error), MsgButtons::OK,
+               MsgIcon::Exclamation);
+        return;
+    }
+    // The screen holds still on the file's capture: Pause, as the user would press it.
+    if (ScopePaused != True) ms_->cmdPause_Click();
+    // The channels as they were: probe, point, scale, zero line, on or off.
+    std::vector<scope::Frame> frames(scope::kChannels);
+    for (std::size_t i = 0; i < doc->channels.size(); ++i) {
+        const scope::ChannelSettings& ch = doc->channels[i];
+        const int c = ch.name.size() == 1 ? ch.name[0].toUpper().unicode() - 'A' : -1;
+        if (c < 0 || c >= scope::kChannels) continue;
+        scope::ChannelSetup& setup = settings_.channels[std::size_t(c)];
+        if (const auto probe = scope::probeFromKey(ch.probe)) setup.probe = *probe;
+        const auto id = sim::pointForKey(ch.point);
+        if (id && (!probeOf(c).point() || *probeOf(c).point() != *id)) {
+            if (c == 0) ms_->connectTerminal(sim::probeOn(*id), sim::captionWithPlace(*id));
+            else probes_[c]->attach(sim::probeOn(*id));
+            if (const auto probe = scope::probeFromKey(ch.probe)) setup.probe = *probe;
+        }
+        const auto& ranges = scope::levelRanges();
+        int nearest = 0;
+        for (int k = 0; k < int(ranges.size()); ++k)
+            if (std::abs(std::log(ranges[std::size_t(k)] / ch.perDivision)) <
+                std::abs(std::log(ranges[std::size_t(nearest)] / ch.perDivision)))
+                nearest = k;
+        const double zero = std::clamp(scope::kDivisionsY / 2.0 + ch.offset / ch.perDivision, 0.0, double(scope::kDivisionsY));
+        if (c == 0) {
+            ms_->setLiveVolts(int(ranges.size()) - nearest);
+            ms_->setLiveY(int(std::lround(zero * 50)));
+        } else {
+            setup.range = nearest;
+            setup.zero = zero;
+        }
+        setup.on = ch.on;
+        {
+            const QSignalBlocker b(chkChannel[c]);
+            chkChannel[c]->setChecked(ch.on);
+        }
+        frames[std::size_t(c)] = i < doc->capture.frames.size() ? doc->capture.frames[i] : scope::Frame();
+        showChannel(c);
+    }
+    // The time base nearest the file's, and its trigger.
+    const auto& times = scope::timeRanges();
+    int best = 0;
+    for (int i = 0; i < int(times.size()); ++i)
+        if (std::abs(std::log(times[std::size_t(i)] / doc->secondsPerDivision)) <
+            std::abs(std::log(times[std::size_t(best)] / doc->secondsPerDivision)))
+            best = i;
+    ms_->setLiveTimebase(best);
+    const int t = doc->triggerChannel.size() == 1 ? doc->triggerChannel[0].toUpper().unicode() - 'A' : 0;
+    settings_.triggerChannel = std::clamp(t, 0, scope::kChannels - 1);
+    cmbTriggerSource->setCurrentIndex(settings_.triggerChannel);
+    {
+        const QSignalBlocker b(spnLevel), e(cmbEdge), m(cmbTrigger);
+        spnLevel->setSuffix(QStringLiteral(" ") + unit());
+        spnLevel->setValue(doc->trigger.level);
+        cmbEdge->setCurrentIndex(doc->trigger.edge == scope::Edge::Falling ? 1 : 0);
+        cmbTrigger->setCurrentIndex(int(doc->trigger.mode));
+    }
+    settings_.trigger.level = spnLevel->value();
+    settings_.trigger.edge = doc->trigger.edge;
+    settings_.trigger.mode = doc->trigger.mode;
+    // The file's capture on the screen: the live frames, and the history's newest capture.
+    frames_ = frames;
+    acquisition_.reset();
+    statistics_.reset();
+    history_.clear();
+    history_.add(scope::Capture{doc->capture.time, frames});
+    lastCaptureStart_ = -1;
+    showHistory();
+    showControlValues();
+    SetStatus(tr("Capture file opened: %1").arg(path));
+    render();
 }
 
 void LiveScope::saveMeasurements() const {
@@ -652,6 +1513,7 @@ bool LiveScope::scriptShow(const QString& control, const QString& index, QJsonOb
                                       {"edge", scope::edgeName(t.edge)},
                                       {"level", t.level},
                                       {"position", t.position},
+                                      {"channel", channelName(settings_.triggerChannel)},
                                       {"status", scope::statusText(v.status)}});
     // The trace as drawn: every tenth sample in the point's unit, rounded to a millivolt.
     QJsonArray trace;
@@ -665,9 +1527,88 @@ bool LiveScope::scriptShow(const QString& control, const QString& index, QJsonOb
                                           {"active", scope::cursorName(v.cursors.active)},
                                           {"dt", r.deltaT}, {"inverse", r.inverse}, {"dv", r.deltaV}});
     }
-    out.insert("measurements", QJsonArray::fromStringList(v.measurements));
+    out.insert("measurements", QJsonArray::fromStringList(settings_.channels[0].on ? measurementTexts(0) : QStringList()));
     out.insert("reference", v.referenceName);
     if (!v.message.isEmpty()) out.insert("message", v.message);
+    // Every channel: its probe and point, scales, and its measurements with their statistics.
+    const std::vector<scope::Frame>& frames = shownFrames();
+    const auto measurementsOf = [&](int c, const QString& u) {
+        QJsonArray list;
+        const scope::Frame* f = c < scope::kChannels ? &frames[std::size_t(c)] : nullptr;
+        scope::MathResult math;
+        if (!f) {
+            math = mathResult(c - scope::kChannels, frames);
+            f = &math.frame;
+        }
+        for (Measurement m : kMeasurements) {
+            if (!settings_.measures(m)) continue;
+            const scope::MeasuredValue value = measureFrame(*f, m, u, polarityOf(c), 1e-3);
+            const scope::Statistics st = statistics_.statistics(c, m);
+            QJsonObject o{{"name", scope::measurementName(m)}, {"text", value.text}, {"count", st.count}};
+            if (value.valid) o.insert("value", value.value);
+            if (st.hasValues()) {
+                o.insert("min", st.minimum);
+                o.insert("max", st.maximum);
+                o.insert("mean", st.mean);
+                o.insert("deviation", st.deviation);
+            }
+            o.insert("statistics", scope::statisticsText(st, m, u));
+            list.append(o);
+        }
+        return list;
+    };
+    QJsonArray channels;
+    for (int c = 0; c < scope::kChannels; ++c) {
+        const scope::Frame& f = frames[std::size_t(c)];
+        QJsonObject o{{"name", channelName(c)},
+                      {"on", settings_.channels[std::size_t(c)].on},
+                      {"probe", scope::probeName(settings_.channels[std::size_t(c)].probe)},
+                      {"point", probeOf(c).attached() ? probeOf(c).at()->caption : QString()},
+                      {"place", probeOf(c).point() ? sim::placeOf(*probeOf(c).point()) : QString()},
+                      {"unit", unit(c)},
+                      {"perdivision", perDivision(c)},
+                      {"auto", autoRanging(c)},
+                      {"zero", zeroDivisions(c)},
+                      {"points", int(f.values.size())}};
+        QJsonArray trace;
+        for (std::size_t k = 0; k < f.values.size(); k += 10) trace.append(std::round(f.values[k] * 1000) / 1000);
+        o.insert("trace", trace);
+        const QString problem = settings_.channels[std::size_t(c)].on ? channelProblem(c) : QString();
+        if (!problem.isEmpty()) o.insert("problem", problem);
+        o.insert("measurements", measurementsOf(c, unit(c)));
+        channels.append(o);
+    }
+    out.insert("channels", channels);
+    QJsonArray math;
+    for (int m = 0; m < scope::kMathChannels; ++m) {
+        const scope::MathResult r = mathResult(m, frames);
+        QJsonObject o{{"name", QStringLiteral("M%1").arg(m + 1)},
+                      {"operation", cmbMath[m]->currentText()},
+                      {"on", settings_.math[std::size_t(m)].on},
+                      {"valid", r.valid},
+                      {"unit", r.unit}};
+        if (r.valid) {
+            QJsonArray trace;
+            for (std::size_t k = 0; k < r.frame.values.size(); k += 10)
+                trace.append(std::round(r.frame.values[k] * 1000) / 1000);
+            o.insert("trace", trace);
+            o.insert("measurements", measurementsOf(scope::kChannels + m, r.unit));
+            if (settings_.math[std::size_t(m)].operation == scope::MathOperation::EngineSpeed) o.insert("mean", r.mean);
+        } else if (settings_.math[std::size_t(m)].on) {
+            o.insert("reason", r.reason);
+        }
+        math.append(o);
+    }
+    out.insert("math", math);
+    out.insert("history", QJsonObject{{"position", history_.position()},
+                                      {"size", history_.size()},
+                                      {"browsing", browsing()},
+                                      {"time", history_.selected() ? history_.selected()->time : 0.0}});
+    out.insert("span", settings_.span == scope::MeasureSpan::Cursors ? "Between cursors" : "Whole screen");
+    out.insert("statistics", settings_.statistics);
+    const QRectF g = scope::screenGeometry(QSizeF(ms_->screen()->size()), v).grid;
+    out.insert("graticule", QJsonArray{int(std::lround(g.x())), int(std::lround(g.y())), int(std::floor(g.width())),
+                                       int(std::floor(g.height()))});
     return true;
 }
 
@@ -677,6 +1618,28 @@ bool LiveScope::scriptSet(const QString& control, const QString& index, const QS
         const double level = value.toDouble(&ok);
         if (!ok || !std::isfinite(level)) *error = "not a number: " + value;
         else spnLevel->setValue(level);
+        return true;
+    }
+    if (control == QLatin1String("cmdChannel")) {
+        // A point's key connects the channel's probe to it (as a drop or the list does); an
+        // empty value or "none" takes it off.
+        bool ok = false;
+        const int c = index.toInt(&ok);
+        if (!ok || c < 0 || c >= scope::kChannels) {
+            *error = "set MultiScope.cmdChannel(0..3) takes a point's key, or none";
+            return true;
+        }
+        if (value.isEmpty() || value == QLatin1String("none")) {
+            disconnectChannel(c);
+            return true;
+        }
+        const auto id = sim::pointForKey(value);
+        if (!id) {
+            *error = "no connection point has the key " + value;
+            return true;
+        }
+        if (c == 0) ms_->connectTerminal(sim::probeOn(*id), sim::captionWithPlace(*id));
+        else connectChannel(c, sim::probeOn(*id), sim::captionWithPlace(*id));
         return true;
     }
     if (control != QLatin1String("cursor")) return false;

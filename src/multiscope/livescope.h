@@ -1,16 +1,24 @@
 // The scope's Live screen: what the MultiScope shows with the Live source on a point's signal.
 //
 // It takes over the scope screen from the stored sweep: a 10 x 8 graticule with its scales,
-// the trigger (Roll, Auto, Normal, Single; level and edge), cursors dragged with the mouse or
-// moved by keys, the measurements chosen from a list, a reference trace in a second colour
-// and captures to a waveform file or a CSV table. The window's own controls keep their places
-// and step through named ranges here: Timebase the time a division, Volts the units a
-// division (its lowest position ranges automatically), Y the zero line, X the trigger point
-// across the screen and Focus the trace's width.
+// four channels A to D (each a probe on a point, with its probe setting, scale, zero line and
+// on/off; A is the window's own terminal, and the window's Volts and Y controls are A's),
+// two math channels, the trigger on any channel (Roll, Auto, Normal, Single; level and edge),
+// cursors dragged with the mouse or moved by keys, the measurements chosen from a list (over
+// the screen or between the time cursors, with their statistics), a reference trace, a history
+// of the last triggered captures to step back through, and captures to a waveform file, a
+// capture file or a CSV table. The window's own controls keep their places and step through
+// named ranges here: Timebase the time a division, Volts the units a division (its lowest
+// position ranges automatically), Y the zero line, X the trigger point across the screen and
+// Focus the trace's width.
 #pragma once
 
 #include "multiscope/acquisition.h"
+#include "multiscope/capturehistory.h"
+#include "multiscope/mathchannels.h"
 #include "multiscope/measurements.h"
+#include "multiscope/measurestats.h"
+#include "multiscope/probe.h"
 #include "multiscope/scopescreen.h"
 #include "multiscope/settings.h"
 
@@ -29,6 +37,9 @@ class QComboBox;
 class QDoubleSpinBox;
 class QJsonObject;
 class QLabel;
+class QMenu;
+class QPushButton;
+class QSlider;
 class QToolButton;
 class QWidget;
 
@@ -43,7 +54,16 @@ public:
     // controls get their own ranges and values back); false when the controls already serve it.
     bool sourceChanged();
     // A probe has been put on a point: the scales and trigger level it is best seen with.
-    void probeConnected();
+    // Channel A's probe is the window's; the others are the Live screen's own.
+    void probeConnected(int channel = 0);
+    // The probe of a channel (A's is the window's).
+    const instrument::Probe& probeOf(int channel) const;
+    // Puts channel B, C or D's probe on a point (A's goes through the window's terminal), as a
+    // drop on its terminal or its list does; refused during a challenge that allows no measuring.
+    void connectChannel(int channel, const sim::ProbePoint& at, const QString& described);
+    void disconnectChannel(int channel);
+    // The channel whose terminal a control is, or -1.
+    int channelOfTerminal(const QWidget* w) const;
     // Places the control bar along the bottom of the display area; returns the room left for
     // the screen.
     QRect place(const QRect& display);
@@ -52,7 +72,10 @@ public:
     void tick();
     // Draws the screen afresh from what it holds.
     void render();
+    // Starts the acquisition (and the statistics) over: the settings changed.
     void restart();
+    // The history of triggered captures.
+    const scope::CaptureHistory& history() const { return history_; }
     // Value read-outs beside the window's scale controls.
     void showControlValues();
     // The trigger and the measurements chosen.
@@ -79,6 +102,32 @@ public:
     QAction* mnuRefClear;
     QAction* mnuCaptureWave;
     QAction* mnuCaptureCsv;
+    QAction* mnuCaptureSave;
+    QAction* mnuCaptureOpen;
+    QLabel* lblTrigger;
+    QLabel* lblEdge;
+    QLabel* lblLevel;
+    QComboBox* cmbTriggerSource;
+    QLabel* lblSpan;
+    QComboBox* cmbSpan;
+    QCheckBox* chkStatistics;
+    // The channel panel beside the screen.
+    QWidget* panel;
+    QLabel* lblChannels;
+    QLabel* lblProbeHeading;
+    QLabel* lblScaleHeading;
+    QLabel* lblZeroHeading;
+    QCheckBox* chkChannel[scope::kChannels] = {};
+    QPushButton* cmdChannel[scope::kChannels] = {};
+    QLabel* lblPlace[scope::kChannels];
+    QComboBox* cmbProbe[scope::kChannels];
+    QComboBox* cmbRange[scope::kChannels];
+    QDoubleSpinBox* spnZero[scope::kChannels];
+    QLabel* lblMath[scope::kMathChannels];
+    QComboBox* cmbMath[scope::kMathChannels];
+    QLabel* lblHistory;
+    QSlider* sldHistory = nullptr;
+    QLabel* lblHistoryValue;
     QLabel* lblTimeValue;
     QLabel* lblXValue;
     QLabel* lblYValue;
@@ -90,15 +139,47 @@ protected:
 
 private:
     double secondsPerDivision() const;
-    // The units a division: the Volts control's range, or on Auto the smallest that keeps the
-    // frame on the screen.
-    double perDivision() const;
-    double zeroDivisions() const;
+    // A channel's units a division: its range, or on Auto the smallest from the point's own
+    // that keeps its frame on the screen.
+    double perDivision(int channel) const;
+    double perDivision() const { return perDivision(settings_.triggerChannel); }
+    double zeroDivisions(int channel) const;
+    double zeroDivisions() const { return zeroDivisions(settings_.triggerChannel); }
+    bool autoRanging(int channel) const;
     double lineWidth() const;
-    QString unit() const;
+    // The unit a channel reads through its probe.
+    QString unit(int channel) const;
+    QString unit() const { return unit(settings_.triggerChannel); }
+    // Why a channel that is on shows no trace (no probe, no signal, the wrong probe); empty when it does.
+    QString channelProblem(int channel) const;
+    // A channel's signal through its probe; none when channelProblem() says why.
+    std::optional<scope::Sampler> channelSignal(int channel, const sim::SignalInputs& in) const;
+    QString channelName(int channel) const;
+    QString channelLabel(int channel) const;
     scope::ScreenView view() const;
     scope::Trigger trigger() const;
-    QStringList measurementTexts() const;
+    // The frames on the screen: the newest, or the history's capture stepped back to.
+    const std::vector<scope::Frame>& shownFrames() const;
+    bool browsing() const;
+    scope::MathResult mathResult(int math, const std::vector<scope::Frame>& frames) const;
+    // A frame's measurement, over the screen or between the time cursors.
+    scope::MeasuredValue measureFrame(const scope::Frame& f, scope::Measurement m, const QString& unit,
+                                      scope::Polarity polarity, double perDivision) const;
+    scope::Polarity polarityOf(int channel) const;
+    QStringList measurementTexts(int channel) const;
+    QStringList measurementTexts() const { return measurementTexts(0); }
+    // The statistics of a new frame's measurements.
+    void addStatistics();
+    void buildPanel();
+    void layoutPanel();
+    void fillRanges(int channel);
+    void showChannel(int channel);
+    void showHistory();
+    void channelMenu(int channel, QMenu* menu);
+    void saveChannels() const;
+    void saveCaptureFile();
+    void openCaptureFile();
+    scope::CaptureDocument captureDocument() const;
     // A waveform file's samples (drawn at the screen's scale) or a kept screen, and its name;
     // an empty name clears the reference.
     void setReference(const QStringList& samples, const scope::ScreenTrace& trace, const QString& name);
@@ -122,6 +203,11 @@ private:
     MultiScope* ms_;
     scope::Settings settings_;
     scope::Acquisition acquisition_;
+    instrument::Probe* probes_[scope::kChannels] = {};  // B to D (A's is the window's)
+    std::vector<scope::Frame> frames_ = std::vector<scope::Frame>(scope::kChannels);
+    scope::CaptureHistory history_;
+    scope::StatisticsTable statistics_;
+    double lastCaptureStart_ = -1;  // the newest capture's first sample time
     scope::Cursors cursors_;
     std::optional<scope::CursorId> dragging_;
     // The reference: a waveform file's samples (drawn at the screen's scale) or a kept screen.
@@ -131,7 +217,8 @@ private:
     int ticks_ = 0;
     bool liveRanges_ = false;  // Live has the controls
     QImage graticule_;  // the screen's back and graticule at its present size
-    std::vector<double> drawnValues_;  // the frame on the screen
+    std::vector<double> drawnValues_;  // the trigger channel's frame on the screen
+    std::vector<std::vector<double>> drawnOthers_;  // the other channels' frames on the screen
     scope::Status drawnStatus_ = scope::Status::Waiting;
     double drawnPerDivision_ = 0;
     scope::ScreenGeometry drawnGeometry_;

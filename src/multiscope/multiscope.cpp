@@ -262,11 +262,16 @@ void MultiScope::layoutStep(const std::function<void()>& step) {
 void MultiScope::probeChanged() {
     if (const std::optional<sim::ProbePoint>& at = probe_->at()) {
         setTerminalText("Connected: " + at->caption);
-        live->probeConnected();
+        // Which of the points of that caption it is: in the tip and for a screen reader.
+        const QString place = probe_->point() ? sim::placeOf(*probe_->point()) : QString();
+        cmdConnection->setToolTip(place);
+        cmdConnection->setAccessibleDescription(place);
     } else {
-        if (live) live->restart();
         setTerminalText(terminalCaption());
+        cmdConnection->setToolTip(QString());
+        cmdConnection->setAccessibleDescription(QString());
     }
+    if (live) live->probeConnected(0);
 }
 
 void MultiScope::detachProbe() {
@@ -425,6 +430,13 @@ void MultiScope::setLiveTimebase(int value) {
         swapped_[0].held = value;
     }
 }
+
+void MultiScope::setLiveVolts(int value) {
+    if (liveScales_) vscVolts1->setValue(value);
+    else swapped_[1].held = value;
+}
+
+void MultiScope::setLiveY(int value) { vscY1shift->setValue(value); }
 
 void MultiScope::setScaleTips(const QString& timebase, const QString& volts) {
     sldTime->setToolTip(tr("Timebase: %1").arg(timebase));
@@ -600,10 +612,27 @@ bool MultiScope::scriptSet(const QString& control, const QString& index, const Q
 // ---- Connections ----
 
 void MultiScope::onDragDrop(QWidget* target, QWidget* source) {
-    if (target == cmdConnection) cmdConnection_DragDrop(source);
+    if (target == cmdConnection) {
+        cmdConnection_DragDrop(source);
+        return;
+    }
+    // The Live screen's channel terminals: A's is the window's own terminal.
+    const int channel = live ? live->channelOfTerminal(target) : -1;
+    if (channel == 0) cmdConnection_DragDrop(source);
+    else if (channel > 0) live->connectChannel(channel, probePointOf(source), describePoint(source));
 }
 
-void MultiScope::cmdConnection_DragDrop(QWidget* source) {
+sim::ProbePoint MultiScope::probePointOf(const QWidget* source) {
+    const ConnectionPoint point = connectionPointOf(source);
+    Form* from = nullptr;
+    for (QWidget* p = source ? source->parentWidget() : nullptr; p && !from; p = p->parentWidget())
+        from = qobject_cast<Form*>(p);
+    return sim::ProbePoint{point.caption, point.name, point.index, from ? from->formName() : QString()};
+}
+
+void MultiScope::cmdConnection_DragDrop(QWidget* source) { connectTerminal(probePointOf(source), describePoint(source)); }
+
+void MultiScope::connectTerminal(const sim::ProbePoint& at, const QString& described) {
     msf::closeChannel();
     // The live signals are there with the engine still (the key off or on); the stored
     // waveforms were taken with the engine turning.
@@ -615,15 +644,12 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
     }
     if (!ChallengeAllowsMeasurement()) return;
     try {
-        const ConnectionPoint point = connectionPointOf(source);
-        Form* from = nullptr;
-        for (QWidget* p = source; p && !from; p = p->parentWidget()) from = qobject_cast<Form*>(p);
-        probe_->attach(sim::ProbePoint{point.caption, point.name, point.index, from ? from->formName() : QString()});
+        const ConnectionPoint point{at.caption, at.name, at.index};
+        probe_->attach(at);
         ConnectionName = probe_->fileBase();
         ShowWaveform(ConnectionName + ".msf");
         ShowPicture(ConnectionName + ".jpg");
-        const QList<OverrideAction> actions =
-            faultOverrides(point, from ? from->formName() : QString(), [](int n) { return FaultPresent(n); });
+        const QList<OverrideAction> actions = faultOverrides(point, at.window, [](int n) { return FaultPresent(n); });
         for (const OverrideAction& a : actions) {
             if (a.kind == OverrideAction::Waveform) ShowWaveform(a.text);
             else MsgBox(a.text, MsgButtons::OK, a.icon);
@@ -636,7 +662,7 @@ void MultiScope::cmdConnection_DragDrop(QWidget* source) {
             if (a.kind == OverrideAction::Message) shown << a.text;
         const bool flat = CurrentWaveformFile.compare(QLatin1String("Blank.msf"), Qt::CaseInsensitive) == 0;
         shown << (flat ? QStringLiteral("no signal") : "DMM " + lblDMM->text().trimmed());
-        ChallengeMeasured(describePoint(source), shown.join("; "));
+        ChallengeMeasured(described, shown.join("; "));
         // The device in front shows the new point; the telemetry leaves the pictures in front.
         reshowDevice();
     } catch (const VbError& e) {

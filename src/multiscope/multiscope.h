@@ -59,6 +59,11 @@ public:
 
     void cmdConnection_Click();
     void cmdConnection_DragDrop(QWidget* source);
+    // The terminal (channel A) put on a point, as a drop of its label does; `described` names
+    // the point for a challenge's record.
+    void connectTerminal(const sim::ProbePoint& at, const QString& described);
+    // The point a dropped label is, on its window.
+    static sim::ProbePoint probePointOf(const QWidget* source);
     void cmdPause_Click();
     void sldTime_Change();
     void scopescreen_DblClick();
@@ -105,6 +110,10 @@ public:
     // The Live screen's Timebase: set now while Live has the controls, else kept for when it
     // has them; no handler runs.
     void setLiveTimebase(int value);
+    // The Live screen's Volts (channel A's range: 0 Auto) and Y (its zero line, fiftieths of a
+    // division from the top) controls, as if moved by the user.
+    void setLiveVolts(int value);
+    void setLiveY(int value);
     // The tips of the Timebase and Volts controls: their values as the source in front reads them.
     void setScaleTips(const QString& timebase, const QString& volts);
     // The meter's read-out.

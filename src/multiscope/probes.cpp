@@ -48,6 +48,46 @@ QString probeName(const ProbeSetting& probe) {
     return {};
 }
 
+const std::vector<ProbeSetting>& probeChoices() {
+    static const std::vector<ProbeSetting> choices = {
+        {ProbeKind::Direct, kClampFine},       {ProbeKind::Attenuator10, kClampFine},
+        {ProbeKind::CurrentClamp, kClampFine}, {ProbeKind::CurrentClamp, kClampCoarse},
+        {ProbeKind::HighTension, kClampFine},  {ProbeKind::PressureTransducer, kClampFine},
+    };
+    return choices;
+}
+
+QString probeKey(const ProbeSetting& probe) {
+    switch (probe.kind) {
+    case ProbeKind::Direct: return QStringLiteral("direct");
+    case ProbeKind::Attenuator10: return QStringLiteral("x10");
+    case ProbeKind::CurrentClamp:
+        return QStringLiteral("clamp:") + QString::number(probe.clampMillivoltsPerAmp, 'g', 6);
+    case ProbeKind::HighTension: return QStringLiteral("ht");
+    case ProbeKind::PressureTransducer: return QStringLiteral("pressure");
+    }
+    return QStringLiteral("direct");
+}
+
+std::optional<ProbeSetting> probeFromKey(const QString& key) {
+    const QString k = key.trimmed().toLower();
+    ProbeSetting p;
+    if (k == QLatin1String("direct")) p.kind = ProbeKind::Direct;
+    else if (k == QLatin1String("x10")) p.kind = ProbeKind::Attenuator10;
+    else if (k == QLatin1String("ht")) p.kind = ProbeKind::HighTension;
+    else if (k == QLatin1String("pressure")) p.kind = ProbeKind::PressureTransducer;
+    else if (k.startsWith(QLatin1String("clamp:"))) {
+        bool ok = false;
+        const double mv = k.mid(6).toDouble(&ok);
+        if (!ok || !std::isfinite(mv) || !(mv > 0) || mv > 1e6) return std::nullopt;
+        p.kind = ProbeKind::CurrentClamp;
+        p.clampMillivoltsPerAmp = mv;
+    } else {
+        return std::nullopt;
+    }
+    return p;
+}
+
 QString probeUnit(ProbeKind kind) {
     switch (kind) {
     case ProbeKind::Direct:

@@ -23,6 +23,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace scope {
 
@@ -49,6 +50,14 @@ struct ProbeSetting {
 
 // "Direct", "×10 attenuator", "Current clamp 100 mV/A", "HT pick-up", "Pressure transducer".
 QString probeName(const ProbeSetting& probe);
+// The probes a channel offers, in the order its list shows them: the direct lead, the
+// attenuator, the clamp at its fine and its coarse sensitivity, the pick-up, the transducer.
+const std::vector<ProbeSetting>& probeChoices();
+// A stable key for files and settings: "direct", "x10", "clamp:100", "ht", "pressure"; and the
+// probe a key names (none for a key that names none, or a clamp of no sensitivity).
+QString probeKey(const ProbeSetting& probe);
+std::optional<ProbeSetting> probeFromKey(const QString& key);
+
 // The unit the channel reads through the probe: "V", "A", "kV" or "bar".
 QString probeUnit(ProbeKind kind);
 

@@ -22,6 +22,9 @@ const QColor kTrigger(210, 120, 0);
 const QColor kText(40, 40, 40);
 const QString kDelta = QStringLiteral("\u0394");
 
+// A channel's zero tag: its name in a box of its colour.
+double tagWidth(const QFontMetricsF& fm) { return fm.horizontalAdvance(QStringLiteral("M2")) + 8; }
+
 bool isTime(CursorId id) { return id == CursorId::T1 || id == CursorId::T2; }
 
 QFont screenFont(double pixels) {
@@ -83,21 +86,27 @@ void paintGraticule(QImage& image, QSizeF size, const QRectF& r) {
 }
 
 // A level as a screen position: divisions from the zero line.
+double yOfValue(const ScreenGeometry& g, double zero, double perDivision, double value) {
+    return g.grid.top() + (zero - value / perDivision) * g.divisionY();
+}
 double yOfValue(const ScreenGeometry& g, const ScreenView& v, double value) {
-    return g.grid.top() + (v.zero - value / v.perDivision) * g.divisionY();
+    return yOfValue(g, v.zero, v.perDivision, value);
 }
 
 // Samples as screen points from `from` on: x from the left edge by time, y by level (far-off
 // values held a few screens away rather than overflowing; one that is no number left out).
-QPolygonF tracePoints(const ScreenGeometry& g, const ScreenView& v, const ScreenTrace& t, std::size_t from) {
+QPolygonF tracePoints(const ScreenGeometry& g, double secondsPerDivision, double zero, double perDivision,
+                      const ScreenTrace& t, std::size_t from) {
     QPolygonF line;
     if (t.values.empty() || !(t.dt > 0)) return line;
     const QRectF& r = g.grid;
-    const double step = t.dt / v.secondsPerDivision * g.divisionX();
+    const double step = t.dt / secondsPerDivision * g.divisionX();
     const double limit = r.height() * 4;
     line.reserve(qsizetype(t.values.size() - std::min(from, t.values.size())));
     const bool peaks = t.lows.size() == t.values.size() && t.highs.size() == t.values.size();
-    const auto y = [&](double value) { return std::clamp(yOfValue(g, v, value), r.top() - limit, r.bottom() + limit); };
+    const auto y = [&](double value) {
+        return std::clamp(yOfValue(g, zero, perDivision, value), r.top() - limit, r.bottom() + limit);
+    };
     for (std::size_t k = from; k < t.values.size(); ++k) {
         const double x = r.left() + double(k) * step;
         if (x > r.right() + step) break;
@@ -117,18 +126,32 @@ QPolygonF tracePoints(const ScreenGeometry& g, const ScreenView& v, const Screen
     return line;
 }
 
+QPolygonF tracePoints(const ScreenGeometry& g, const ScreenView& v, const ScreenTrace& t, std::size_t from) {
+    return tracePoints(g, v.secondsPerDivision, v.zero, v.perDivision, t, from);
+}
+
+// A channel's scale: "A 2 V/div", "B 5 A/div (auto)".
+QString scaleText(const ChannelView& c) {
+    return c.name + QStringLiteral(" ") + perDivisionText(c.perDivision, c.unit) +
+           (c.autoRange ? QStringLiteral(" (auto)") : QString());
+}
+
+// The time base and the trigger (with the channel it watches when there are several).
 QString topText(const ScreenView& v) {
     QStringList parts;
-    parts << perDivisionText(v.perDivision, v.unit) + (v.autoRange ? QStringLiteral(" (auto)") : QString());
+    if (v.channels.empty())
+        parts << perDivisionText(v.perDivision, v.unit) + (v.autoRange ? QStringLiteral(" (auto)") : QString());
     parts << perDivisionText(v.secondsPerDivision, QStringLiteral("s"));
     if (v.trigger.mode == TriggerMode::Roll) {
         parts << QStringLiteral("Roll");
     } else {
         parts << triggerModeName(v.trigger.mode) + QStringLiteral(" ") +
+                     (v.triggerName.isEmpty() ? QString() : v.triggerName + QStringLiteral(" ")) +
                      (v.trigger.edge == Edge::Rising ? QStringLiteral("\u2191 ") : QStringLiteral("\u2193 ")) +
                      formatSi(v.trigger.level, v.unit);
         parts << statusText(v.status);
     }
+    if (!v.historyText.isEmpty()) parts << v.historyText;
     return parts.join(QStringLiteral("   "));
 }
 }  // namespace
@@ -192,17 +215,35 @@ ScreenGeometry screenGeometry(QSizeF size, const ScreenView& v) {
     const double line = fm.height();
     const double margin = std::max(4.0, g.fontPixels * 0.6);
     const double width = std::max(1.0, size.width() - 2 * margin);
-    g.lines = cursorLines(v) + wrapped(v.measurements, fm, width);
-    g.top = QRectF(margin, 2, width, line);
+    g.lines = cursorLines(v);
+    g.lineColours = QList<QColor>(g.lines.size(), QColor());
+    if (v.channels.empty()) {
+        g.lines += wrapped(v.measurements, fm, width);
+    } else {
+        // Each channel's measurements on lines of their own, after its name, in its colour.
+        for (const ChannelView& c : v.channels) {
+            if (c.measurements.isEmpty()) continue;
+            QStringList pieces = c.measurements;
+            pieces.front() = c.name + QStringLiteral(": ") + pieces.front();
+            const QStringList lines = wrapped(pieces, fm, width);
+            g.lines += lines;
+            g.lineColours += QList<QColor>(lines.size(), c.colour);
+        }
+    }
+    g.lineColours.resize(g.lines.size());
+    // The channels' scales take a line of their own above the time base and trigger.
+    g.top = QRectF(margin, 2, width, v.channels.empty() ? line : 2 * line);
     const double bottomHeight = g.lines.size() * line;
     const double roomH = std::max(1.0, size.height() - g.top.bottom() - 4 - bottomHeight - 4);
-    const double roomW = width - 2 * margin;  // the markers stand beside the graticule
+    // The markers stand beside the graticule; with several channels their tags on the left.
+    const double tags = v.channels.empty() ? 0 : 2 * tagWidth(fm);
+    const double roomW = width - 2 * margin - tags;
     double w = roomW, h = w * kDivisionsY / kDivisionsX;
     if (h > roomH) {
         h = roomH;
         w = h * kDivisionsX / kDivisionsY;
     }
-    g.grid = QRectF((size.width() - w) / 2, g.top.bottom() + 3, std::max(1.0, w), std::max(1.0, h));
+    g.grid = QRectF((size.width() - w + tags) / 2, g.top.bottom() + 3, std::max(1.0, w), std::max(1.0, h));
     g.bottom = QRectF(margin, g.grid.bottom() + 3, width, bottomHeight);
     return g;
 }
@@ -242,17 +283,51 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
         p.setPen(QPen(kReference, std::max(1.0, v.lineWidth), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
         p.drawPolyline(path(v.reference));
     }
-    p.setPen(QPen(kTrace, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
-    p.drawPolyline(path(v.trace));
+    if (v.channels.empty()) {
+        p.setPen(QPen(kTrace, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        p.drawPolyline(path(v.trace));
+    } else {
+        // The last channel on top: the math channels over the probes', D under A... A over all
+        // others is drawn last.
+        for (auto c = v.channels.rbegin(); c != v.channels.rend(); ++c) {
+            p.setPen(QPen(c->colour, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+            p.drawPolyline(tracePoints(g, v.secondsPerDivision, c->zero, c->perDivision, c->trace, 0));
+        }
+    }
     p.restore();
 
     // Markers: the zero line on the left edge, the trigger level on the right and its time on top.
     const double mark = std::max(5.0, g.fontPixels * 0.55);
-    const double zeroY = std::clamp(r.top() + v.zero * dy, r.top(), r.bottom());
     p.setPen(Qt::NoPen);
-    p.setBrush(kTrace);
-    p.drawPolygon(QPolygonF({QPointF(r.left() - 1, zeroY), QPointF(r.left() - 1 - mark, zeroY - mark * 0.6),
-                             QPointF(r.left() - 1 - mark, zeroY + mark * 0.6)}));
+    if (v.channels.empty()) {
+        const double zeroY = std::clamp(r.top() + v.zero * dy, r.top(), r.bottom());
+        p.setBrush(kTrace);
+        p.drawPolygon(QPolygonF({QPointF(r.left() - 1, zeroY), QPointF(r.left() - 1 - mark, zeroY - mark * 0.6),
+                                 QPointF(r.left() - 1 - mark, zeroY + mark * 0.6)}));
+    } else {
+        // Each channel's zero: a tag with its name, pointing at its zero line; a tag that would
+        // cover one already drawn moves out to the left beside it.
+        const double tw = tagWidth(fm), th = fm.height();
+        std::vector<QRectF> placed;
+        for (const ChannelView& c : v.channels) {
+            const double zeroY = std::clamp(r.top() + c.zero * dy, r.top(), r.bottom());
+            QRectF tag(r.left() - 1 - tw, zeroY - th / 2, tw - mark * 0.5, th);
+            for (int tries = 0; tries < 2 && std::any_of(placed.begin(), placed.end(), [&](const QRectF& o) {
+                                                 return o.intersects(tag);
+                                             });
+                 ++tries)
+                tag.translate(-tw, 0);
+            placed.push_back(tag);
+            p.setPen(Qt::NoPen);
+            p.setBrush(c.colour);
+            p.drawRect(tag);
+            p.drawPolygon(QPolygonF({QPointF(r.left() - 1, zeroY), QPointF(tag.right(), zeroY - mark * 0.5),
+                                     QPointF(tag.right(), zeroY + mark * 0.5)}));
+            p.setPen(Qt::white);
+            p.drawText(tag, Qt::AlignCenter, c.name);
+        }
+        p.setPen(Qt::NoPen);
+    }
     if (v.trigger.mode != TriggerMode::Roll) {
         const double ty = std::clamp(yOf(v.trigger.level), r.top(), r.bottom());
         const double tx = r.left() + std::clamp(v.trigger.position, 0.0, 1.0) * r.width();
@@ -289,7 +364,24 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
 
     // Texts: the scales above, the read-outs and measurements below, a message across the middle.
     p.setPen(kText);
-    p.drawText(g.top, Qt::AlignLeft | Qt::AlignVCenter, fm.elidedText(topText(v), Qt::ElideRight, g.top.width()));
+    if (v.channels.empty()) {
+        p.drawText(g.top, Qt::AlignLeft | Qt::AlignVCenter, fm.elidedText(topText(v), Qt::ElideRight, g.top.width()));
+    } else {
+        // The channels' scales in their colours, then the time base and trigger below them.
+        double x = g.top.left();
+        const double gap = fm.horizontalAdvance(QStringLiteral("   "));
+        for (const ChannelView& c : v.channels) {
+            const QString text = scaleText(c);
+            const double w = fm.horizontalAdvance(text);
+            if (x + w > g.top.right()) break;
+            p.setPen(c.colour);
+            p.drawText(QRectF(x, g.top.top(), w + 1, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+            x += w + gap;
+        }
+        p.setPen(kText);
+        p.drawText(QRectF(g.top.left(), g.top.top() + fm.height(), g.top.width(), fm.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, fm.elidedText(topText(v), Qt::ElideRight, g.top.width()));
+    }
     if (!v.referenceName.isEmpty()) {
         const QString ref = QStringLiteral("Reference: ") + v.referenceName;
         p.setPen(kReference.darker(130));
@@ -298,9 +390,12 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
         p.setPen(kText);
     }
     const QStringList& lines = g.lines;
-    for (int i = 0; i < lines.size(); ++i)
+    for (int i = 0; i < lines.size(); ++i) {
+        p.setPen(g.lineColours.value(i).isValid() ? g.lineColours.value(i) : kText);
         p.drawText(QRectF(g.bottom.left(), g.bottom.top() + i * fm.height(), g.bottom.width(), fm.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+    }
+    p.setPen(kText);
     if (!v.message.isEmpty()) {
         QRectF box = fm.boundingRect(r, Qt::AlignCenter | Qt::TextWordWrap, v.message).adjusted(-6, -3, 6, 3);
         p.fillRect(box, QColor(255, 255, 255, 210));

@@ -6,6 +6,8 @@
 
 #include "multiscope/acquisition.h"
 
+#include <QColor>
+#include <QList>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
@@ -56,6 +58,20 @@ struct ScreenTrace {
     std::vector<double> lows, highs;
 };
 
+// One channel's trace as the screen draws it, at its own scale and zero line, in its colour:
+// a probe's channel ("A".."D") or a math channel ("M1", "M2").
+struct ChannelView {
+    QString name;
+    QColor colour;
+    QString unit = QStringLiteral("V");
+    double perDivision = 1;
+    bool autoRange = false;
+    double zero = 4;           // divisions from the top to the zero line
+    ScreenTrace trace;
+    QString label;             // what it is: "Engine speed (ECU picture, at the ECU pin)", "A − B"
+    QStringList measurements;  // as shown beside its name under the screen; or why it shows nothing
+};
+
 struct ScreenView {
     double secondsPerDivision = 1e-3;
     double perDivision = 1;
@@ -71,6 +87,13 @@ struct ScreenView {
     QStringList measurements;  // "Frequency 13.33 Hz", ...
     QString message;           // shown across the screen when there is nothing to measure
     double lineWidth = 1.5;    // pixels
+    // Several channels: each drawn at its own scale, its scale above the screen, its zero marker
+    // at the left edge and its measurements below, in its colour. The single trace above (and
+    // its scale) is then the trigger channel's, which the trigger and the level cursors use; an
+    // empty list draws the single trace alone.
+    std::vector<ChannelView> channels;
+    QString triggerName;       // the trigger channel's name, shown with the trigger
+    QString historyText;       // which capture of the history is shown, when not the newest
 };
 
 // Where the parts of the screen lie on a surface of `size` pixels.
@@ -80,6 +103,7 @@ struct ScreenGeometry {
     QRectF bottom;      // read-outs and measurements
     double fontPixels;  // the text's size
     QStringList lines;  // the text below (the cursors' read-outs, the measurements), wrapped to its width
+    QList<QColor> lineColours;  // each line's colour (a channel's), invalid for the screen's text
     double divisionX() const { return grid.width() / kDivisionsX; }
     double divisionY() const { return grid.height() / kDivisionsY; }
 };

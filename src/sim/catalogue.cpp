@@ -2,6 +2,8 @@
 // and what each fault shows where; data/faults.txt is the faults list the user reads.
 #include "sim/catalogue.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -330,6 +332,29 @@ const PointInfo& point(PointId id) { return pointTable()[static_cast<size_t>(id)
 
 QString captionOf(Quantity q) { return QLatin1String(quantityInfo(q).caption); }
 QString captionOf(PointId id) { return captionOf(point(id).quantity); }
+
+QString placeOf(PointId id) {
+    const auto tr = [](const char* text) { return QCoreApplication::translate("sim::Catalogue", text); };
+    const PointInfo& p = point(id);
+    const bool ecuPicture = p.window == Window::Simulation && QLatin1String(p.control) == QLatin1String("lblECU");
+    QString window;
+    switch (p.window) {
+    case Window::Simulation: window = ecuPicture ? tr("ECU picture") : tr("engine window"); break;
+    case Window::Starting: window = tr("starting window"); break;
+    case Window::Charging: window = tr("charging window"); break;
+    }
+    // The squares are numbered as their windows number them (from 1 for the first, index 0).
+    QString where;
+    if (p.side == Side::Unit) where = tr("at the ECU pin");
+    else if (ecuPicture) where = isSensor(p.circuit) ? tr("on the wire at the sensor") : tr("on the wire at the actuator");
+    else if (p.index > 0) where = tr("test point %1").arg(p.index + 1);
+    else where = tr("at the part");
+    return tr("%1, %2").arg(window, where);
+}
+
+QString captionWithPlace(PointId id) {
+    return QCoreApplication::translate("sim::Catalogue", "%1 (%2)").arg(captionOf(id), placeOf(id));
+}
 
 std::optional<PointId> pointAt(const QString& window, const QString& control, int index) {
     for (const PointInfo& p : pointTable())

@@ -121,6 +121,11 @@ const PointInfo& point(PointId id);
 // The caption a point carries on its window.
 QString captionOf(PointId id);
 QString captionOf(Quantity q);
+// Where a point stands, for a label beside its caption (which several points share): its window
+// and its place there, e.g. "ECU picture, at the ECU pin", "starting window, test point 2".
+QString placeOf(PointId id);
+// The caption with its place: "Engine speed (ECU picture, at the ECU pin)".
+QString captionWithPlace(PointId id);
 // The point standing on a window as that control; none for any other label.
 std::optional<PointId> pointAt(const QString& windowClass, const QString& control, int index);
 std::optional<PointId> pointForKey(const QString& key);
