@@ -43,13 +43,17 @@ QByteArray captureCsv(const std::vector<double>& values, double dt, const QStrin
 }
 
 namespace {
-QString csvName(QString name) { return name.replace(',', ' ').replace('"', '\''); }
+// A heading as a CSV field: quoted, its quotes doubled, when it holds a comma or a quote.
+QString csvField(QString text) {
+    if (!text.contains(',') && !text.contains('"') && !text.contains('\n') && !text.contains('\r')) return text;
+    return '"' + text.replace('"', QStringLiteral("\"\"")).replace('\r', ' ').replace('\n', ' ') + '"';
+}
 }  // namespace
 
 QByteArray captureCsvColumns(const std::vector<CsvColumn>& columns) {
     if (columns.empty()) return QByteArray("Time (s)\r\n");
     QString heading = QStringLiteral("Time (s)");
-    for (const CsvColumn& c : columns) heading += ',' + csvName(c.name) + " (" + c.unit + ")";
+    for (const CsvColumn& c : columns) heading += ',' + csvField(c.name + " (" + c.unit + ")");
     QByteArray out = heading.toUtf8() + "\r\n";
     const CsvColumn& first = columns.front();
     for (std::size_t k = 0; k < first.values.size(); ++k) {

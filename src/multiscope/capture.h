@@ -39,7 +39,8 @@ struct CsvColumn {
     std::vector<double> values;
     double dt = 0;
 };
-// The table of several traces: "Time (s)" and a heading "<name> (<unit>)" per column, one row
+// The table of several traces: "Time (s)" and a heading "<name> (<unit>)" per column (quoted
+// as CSV quotes a field when it holds a comma or a quote), one row
 // per sample of the first column; the other columns are read at each row's time (between two
 // of their samples, on the line joining them), and left empty beyond their last sample or
 // where they hold no number. Lines end in CR LF.

@@ -12,6 +12,7 @@
 #include "sim/simstate.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -100,7 +101,11 @@ bool ScriptRunner::expectFile(const QString& what, const QString& args, QString*
         *error = "cannot read " + path;
         return false;
     }
-    const QString text = QString::fromLatin1(f.readAll());
+    // Read as the program reads text: UTF-8, or Latin-1 when the bytes are not valid UTF-8.
+    const QByteArray bytes = f.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError()) text = QString::fromLatin1(bytes);
     if (what == "filetext") {
         const QString want = unescape(unquote(tail));
         return text == want || mismatch(path, want, text, error);
