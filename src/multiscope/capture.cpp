@@ -32,15 +32,6 @@ std::vector<double> levelsOfRecords(const QStringList& samples, double perDivisi
     return levels;
 }
 
-QByteArray captureCsv(const std::vector<double>& values, double dt, const QString& name, const QString& unit) {
-    QString name2 = name;
-    name2.replace(',', ' ').replace('"', '\'');
-    QByteArray out = ("Time (s)," + name2 + " (" + unit + ")\r\n").toUtf8();
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        out += QByteArray::number(double(k) * dt, 'g', 8) + ',' + QByteArray::number(values[k], 'g', 6) + "\r\n";
-    }
-    return out;
-}
 
 namespace {
 // A heading as a CSV field: quoted, its quotes doubled, when it holds a comma or a quote.
@@ -66,9 +57,14 @@ QByteArray captureCsvColumns(const std::vector<CsvColumn>& columns) {
                 v = c.values[k];
             } else if (!c.values.empty() && c.dt > 0) {
                 const double at = t / c.dt;
-                const auto i = std::size_t(std::floor(at));
-                if (i + 1 < c.values.size()) v = c.values[i] + (c.values[i + 1] - c.values[i]) * (at - double(i));
-                else if (i + 1 == c.values.size() && at - double(i) < 1e-9) v = c.values[i];
+                const double nearest = std::round(at);
+                if (std::abs(at - nearest) < 1e-9) {
+                    // On a sample of its own.
+                    if (nearest < double(c.values.size())) v = c.values[std::size_t(nearest)];
+                } else {
+                    const auto i = std::size_t(std::floor(at));
+                    if (i + 1 < c.values.size()) v = c.values[i] + (c.values[i + 1] - c.values[i]) * (at - double(i));
+                }
             }
             if (std::isfinite(v)) out += QByteArray::number(v, 'g', 6);
         }

@@ -27,10 +27,6 @@ QStringList captureRecords(const std::vector<double>& values, double perDivision
 // that is no number is NaN, which the screen leaves out.
 std::vector<double> levelsOfRecords(const QStringList& samples, double perDivision);
 
-// The CSV table: a header line "Time (s),<name> (<unit>)" and one row per sample, the time
-// from the screen's left edge; lines end in CR LF.
-QByteArray captureCsv(const std::vector<double>& values, double dt, const QString& name, const QString& unit);
-
 // A column of the table of several traces: its heading's name and unit, its samples from the
 // screen's left edge and the time between them.
 struct CsvColumn {

@@ -132,3 +132,17 @@ TEST(Catalogue, TheFaultsListDescribesEachFaultOnceAndNamesItsPart) {
 }
 
 }  // namespace
+
+TEST(Catalogue, PointsOfOneCaptionAreToldApartByTheirPlace) {
+    // Several points share a caption (three read the engine speed): the place says which.
+    QStringList labels;
+    for (const sim::PointInfo& p : sim::points()) {
+        const QString place = sim::placeOf(p.id);
+        EXPECT_FALSE(place.isEmpty());
+        labels << sim::captionWithPlace(p.id);
+    }
+    labels.removeDuplicates();
+    EXPECT_EQ(labels.size(), sim::kPointCount);
+    EXPECT_EQ(sim::captionWithPlace(sim::PointId::SpeedSensorPin), "Engine speed (ECU picture, at the ECU pin)");
+    EXPECT_NE(sim::placeOf(sim::PointId::SpeedSensor), sim::placeOf(sim::PointId::ChargingEngineSpeed));
+}

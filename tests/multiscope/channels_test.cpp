@@ -138,6 +138,21 @@ TEST(Probes, NamesTellTheProbesApart) {
 // A current is measured with a clamp, a pressure with a transducer, the secondary with the
 // pick-up: the natural probe for every point reads the point's own unit, at a sensitivity that
 // keeps its screen within what the probe and input take.
+TEST(Probes, KeysNameEveryProbeAndRefuseAnythingElse) {
+    const auto& choices = probeChoices();
+    // Every probe the list offers is a different probe, and its key names it again.
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        for (std::size_t j = i + 1; j < choices.size(); ++j) EXPECT_NE(choices[i], choices[j]);
+        const auto back = probeFromKey(probeKey(choices[i]));
+        ASSERT_TRUE(back.has_value()) << probeKey(choices[i]).toStdString();
+        EXPECT_EQ(*back, choices[i]);
+    }
+    EXPECT_EQ(probeFromKey(" Clamp:25 ")->clampMillivoltsPerAmp, 25);
+    for (const char* bad : {"", "x100", "clamp", "clamp:", "clamp:0", "clamp:-5", "clamp:nan", "clamp:inf",
+                            "clamp:abc", "clamp:1e300", "direct2"})
+        EXPECT_FALSE(probeFromKey(bad).has_value()) << bad;
+}
+
 TEST(Probes, NaturalProbeFitsEveryPoint) {
     for (const sim::PointInfo& p : sim::points()) {
         const QString unit = sim::quantityInfo(p.quantity).unit;

@@ -337,15 +337,62 @@ TEST(Cursors, AValueThatIsNoNumberLeavesTheCursorWhereItWas) {
     EXPECT_DOUBLE_EQ(c.position(CursorId::T1), 10.0);
 }
 
-TEST(Capture, CsvHasAHeaderAndARowPerSample) {
-    const std::vector<double> v = {0, 1.5, -2.25};
-    const QStringList lines = QString::fromUtf8(captureCsv(v, 1e-4, "Engine speed", "V")).split("\r\n", Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "Time (s),Engine speed (V)");
-    EXPECT_EQ(lines[2], "0.0001,1.5");
-    EXPECT_EQ(lines[3], "0.0002,-2.25");
-    // A name with a comma does not add a column.
-    EXPECT_EQ(captureCsv({}, 1, "a,b", "A"), QByteArray("Time (s),a b (A)\r\n"));
+TEST(Capture, CsvHasAHeaderAndARowPerSampleOfEveryColumn) {
+    // One trace alone: its samples as they are.
+    const QStringList one = QString::fromUtf8(captureCsvColumns({{"Engine speed", "V", {0, 1.5, -2.25}, 1e-4}}))
+                                .split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(one.size(), 4);
+    EXPECT_EQ(one[0], "Time (s),Engine speed (V)");
+    EXPECT_EQ(one[2], "0.0001,1.5");
+    EXPECT_EQ(one[3], "0.0002,-2.25");
+    // A second column at half the rate is read between its samples; beyond its last sample and
+    // where it holds no number the cell is empty. A heading with a comma or a quote stays one
+    // field.
+    const std::vector<CsvColumn> columns = {{"A", "V", {0, 1, 2, 3, 4}, 0.5},
+                                            {"B: Starter supply (starting window, at the part)", "A", {10, 20, 30}, 1.0},
+                                            {"Ref \"good\"", "V", {5, NAN, 7}, 0.5}};
+    const QStringList lines = QString::fromUtf8(captureCsvColumns(columns)).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[0], "Time (s),A (V),\"B: Starter supply (starting window, at the part) (A)\",\"Ref \"\"good\"\" (V)\"");
+    EXPECT_EQ(lines[1], "0,0,10,5");
+    EXPECT_EQ(lines[2], "0.5,1,15,");
+    EXPECT_EQ(lines[3], "1,2,20,7");
+    EXPECT_EQ(lines[4], "1.5,3,25,");
+    EXPECT_EQ(lines[5], "2,4,30,");
+    EXPECT_EQ(captureCsvColumns({}), QByteArray("Time (s)\r\n"));
+}
+
+TEST(Acquisition, OtherChannelsAreSampledAtTheTriggerChannelsInstants) {
+    // A on a 100 Hz sine triggered rising through zero at the screen's middle; B the same sine a
+    // quarter period later. B's frame, taken at A's instants, stands a quarter period behind A's:
+    // at the trigger point A is at zero going up, B at its lowest.
+    constexpr double kF = 100, kPiHere = 3.14159265358979323846;
+    const Sampler a = [](double t) { return std::sin(2 * kPiHere * kF * t); };
+    const Sampler b = [](double t) { return std::sin(2 * kPiHere * kF * (t - 0.25 / kF)); };
+    Acquisition acq;
+    Trigger trig;
+    trig.mode = TriggerMode::Normal;
+    ASSERT_TRUE(acq.update(a, 1.0, 1e-3, trig));
+    const Frame& fa = acq.frame();
+    const Frame fb = sampleFrame(b, fa.start, fa.dt, int(fa.values.size()), fa.triggered);
+    ASSERT_EQ(fb.values.size(), fa.values.size());
+    EXPECT_EQ(fb.start, fa.start);
+    EXPECT_TRUE(fb.triggered);
+    const std::size_t middle = fa.values.size() / 2;
+    EXPECT_NEAR(fa.values[middle], 0, 0.02);
+    EXPECT_NEAR(fb.values[middle], -1, 0.02);
+    // Peaks: a spike narrower than the samples' spacing is kept by the point that holds it.
+    sim::SignalShape shape;
+    shape.period = 0.5;
+    shape.features = {{0.2503, 1e-6, 9.0}};
+    shape.lowest = 0;
+    shape.highest = 9;
+    const Frame spiked = sampleFrame([](double) { return 0.0; }, 0.0, 1e-3, 501, false, &shape);
+    const auto top = std::max_element(spiked.highs.begin(), spiked.highs.end());
+    EXPECT_DOUBLE_EQ(*top, 9.0);
+    EXPECT_EQ(top - spiked.highs.begin(), 250);
+    EXPECT_DOUBLE_EQ(*std::max_element(spiked.values.begin(), spiked.values.end()), 0.0);
+    EXPECT_TRUE(sampleFrame(a, 0, 1e-3, 0, false).values.empty());
 }
 
 TEST(Acquisition, RangesReadAsRoundNumbers) {
