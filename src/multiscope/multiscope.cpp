@@ -53,6 +53,9 @@ constexpr int kChangeToolWidth = 495;  // twips
 constexpr int kOpeningWidth = 1040, kOpeningHeight = 600;  // pixels
 constexpr int kOpeningLeft = 7000, kOpeningTop = 5000;     // twips
 const char* const kPlaceKey = "Scope_geometry";
+// The read-outs under the Y, Volts and Focus bars: a column of this width centred under each
+// bar, two lines deep, so that a value and its unit stand one over the other where they need to.
+constexpr int kReadoutTop = 170, kReadoutWidth = 31;
 const QColor kGraticule(150, 160, 150);
 const QColor kScreenBack(236, 242, 232);
 
@@ -253,6 +256,7 @@ MultiScope::MultiScope() {
     telemetry = new TelemetryDevice(this, picTelemetry);
     live = new LiveScope(this);
     live->sourceChanged();
+    placeReadouts();
 }
 
 MultiScope::~MultiScope() {
@@ -350,6 +354,22 @@ void MultiScope::keepPlace() {
     }
 }
 
+void MultiScope::placeReadouts() {
+    if (!live) return;
+    const QScrollBar* bars[3] = {vscY1shift, vscVolts1, updFocus};
+    QLabel* readouts[3] = {live->lblYValue, live->lblVoltsValue, live->lblFocusValue};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* l = readouts[i];
+        if (!l) continue;
+        // Within the frame's border on the left.
+        const int centre = bars[i]->x() + bars[i]->width() / 2;
+        const int left = std::max(Frame1->contentsRect().left(), centre - kReadoutWidth / 2);
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setGeometry(left, kReadoutTop, centre + kReadoutWidth / 2 + 1 - left, 2 * l->fontMetrics().lineSpacing() + 2);
+    }
+}
+
 void MultiScope::layoutStep(const std::function<void()>& step) {
     try {
         step();
@@ -407,6 +427,7 @@ void MultiScope::Form_Resize() {
         scopescreen->setGeometry(live->place(display));
     });
     layoutStep([&] { telemetry->place(); });
+    layoutStep([&] { placeReadouts(); });
     layoutStep([&] { scopescreen->setScale(0, 0, ScopeSweep::kScreenWidth, ScopeSweep::kScreenHeight); });
     layoutStep([&] {
         // Five lines each way at sixths of the screen: 6 x 6 squares.

@@ -168,6 +168,8 @@ private:
     void raiseTerminal();
     void scannerButton(const QString& waiting, const QString& report);
     void layoutStep(const std::function<void()>& step);
+    // The value read-outs under the Y, Volts and Focus bars, each in its own column.
+    void placeReadouts();
     // The frame's place written to the settings when it is the user's and has changed.
     void keepPlace();
 
