@@ -35,6 +35,6 @@ void showTerminalIfLoaded() {
 
 void viewUnderEditor(const QRect& me) { frm<MultiScope>()->viewUnderEditor(me); }
 
-void placeAt(int left, int top, int width, int height) { frm<MultiScope>()->setTwips(left, top, width, height); }
+void placeAsOpened() { frm<MultiScope>()->placeAsOpened(); }
 
 }  // namespace instrument

@@ -28,7 +28,7 @@ void showTerminalIfLoaded();                // the same, only when the instrumen
 // screen across its whole width and in front, placed under the editor (whose place in twips is
 // given, the instrument keeping its height), the terminal hidden and the sweep running.
 void viewUnderEditor(const QRect& editorTwips);
-// The instrument at a place and size in twips.
-void placeAt(int left, int top, int width, int height);
+// The instrument back at the place it opens at (where the user left it, or its own).
+void placeAsOpened();
 
 }  // namespace instrument

@@ -16,10 +16,12 @@
 #include "platform/guard.h"
 #include "platform/picturebox.h"
 #include "platform/platform.h"
+#include "platform/screenfit.h"
 #include "platform/services.h"
 #include "telemetry/telemetrydevice.h"
 
 #include <QComboBox>
+#include <QMdiArea>
 #include <cmath>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -32,6 +34,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -44,10 +47,41 @@ static const bool telemetryLoader = TelemetryDevice::setInstrumentLoader([] { re
 namespace {
 constexpr int kTerminalHeight = 375;   // twips
 constexpr int kChangeToolWidth = 495;  // twips
+// The inside the window opens with when the user has not sized it: the panel and beside it a
+// display area with room for the Live screen and its control bar (a 1366 x 768 laptop has the
+// room), at the place the window has always opened at, moved into the working area as need be.
+constexpr int kOpeningWidth = 1040, kOpeningHeight = 600;  // pixels
+constexpr int kOpeningLeft = 7000, kOpeningTop = 5000;     // twips
+const char* const kPlaceKey = "Scope_geometry";
+// The read-outs under the Y, Volts and Focus bars: a column of this width centred under each
+// bar, two lines deep, so that a value and its unit stand one over the other where they need to.
+constexpr int kReadoutTop = 170, kReadoutWidth = 31;
 const QColor kGraticule(150, 160, 150);
 const QColor kScreenBack(236, 242, 232);
 
 QString terminalCaption() { return QStringLiteral("Drag/Drop Connections Here..."); }
+
+// While it lives, the window is placing itself (whatever comes of it).
+struct Placing {
+    explicit Placing(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Placing() { flag_ = false; }
+    bool& flag_;
+};
+
+// A place kept in the settings: "left,top,width,height", the frame's in twips. Nothing when the
+// text is not four whole numbers of a window that could be on a screen.
+std::optional<QRect> keptPlace(const QString& text) {
+    const QStringList parts = text.split(',');
+    if (parts.size() != 4) return std::nullopt;
+    int v[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        v[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || std::abs(v[i]) > 1000000) return std::nullopt;
+    }
+    if (v[2] < 1500 || v[3] < 1500) return std::nullopt;
+    return QRect(v[0], v[1], v[2], v[3]);
+}
 
 
 // A vertical scroll bar whose top end is `top` and bottom end `bottom` (either may be the
@@ -222,6 +256,7 @@ MultiScope::MultiScope() {
     telemetry = new TelemetryDevice(this, picTelemetry);
     live = new LiveScope(this);
     live->sourceChanged();
+    placeReadouts();
 }
 
 MultiScope::~MultiScope() {
@@ -233,7 +268,9 @@ MultiScope::~MultiScope() {
 }
 
 void MultiScope::onLoad() {
-    setTwips(7000, 5000, 7650, 3650);
+    setTwips(kOpeningLeft, kOpeningTop, 7650, 3650);
+    placeAsOpened();
+    if (frame() != this) frame()->installEventFilter(this);
     Form_Resize();
     Timer1->setEnabled(true);
     telemetry->load();
@@ -250,6 +287,88 @@ void MultiScope::resizeEvent(QResizeEvent* e) {
 }
 
 // ---- Layout ----
+
+void MultiScope::placeAsOpened() {
+    const Placing placing(placing_);
+    const QWidget* host = frame();
+    const QMargins m = host != this ? host->contentsMargins() : windowFrameMargins(this);
+    const QString kept = GetSetting("Instruments", kPlaceKey, QString());
+    QRect twips;
+    if (const std::optional<QRect> place = keptPlace(kept)) {
+        twips = *place;
+        keptPlace_ = kept;
+    } else {
+        twips = QRect(kOpeningLeft, kOpeningTop, (kOpeningWidth + m.left() + m.right()) * 15,
+                      (kOpeningHeight + m.top() + m.bottom()) * 15);
+    }
+    // Into the working area, when it is on the screen to go by (else the window is brought
+    // into it as it is shown).
+    const QRect px = twRect(twips.x(), twips.y(), twips.width(), twips.height());
+    QMdiArea* mdi = Forms::mdiArea();
+    if (host != this && mdi && mdi->isVisible()) {
+        const QRect fitted = fitRect(px, QRect(QPoint(0, 0), mdi->viewport()->size()));
+        if (fitted != px) twips = QRect(fitted.x() * 15, fitted.y() * 15, fitted.width() * 15, fitted.height() * 15);
+    }
+    setTwips(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+bool MultiScope::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == frame() && watched != this) {
+        switch (e->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (!placing_ && frame()->isVisible()) {
+                placeMoved_ = true;
+                // A drag of the title bar or a border is kept when its button comes up.
+                if (!dragging_) runGuarded([this] { keepPlace(); });
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonPress: dragging_ = true; break;
+        case QEvent::MouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonRelease:
+            dragging_ = static_cast<QMouseEvent*>(e)->buttons() != Qt::NoButton;
+            if (placeMoved_ && !dragging_) runGuarded([this] { keepPlace(); });
+            break;
+        default: break;
+        }
+    }
+    return Form::eventFilter(watched, e);
+}
+
+void MultiScope::keepPlace() {
+    placeMoved_ = false;
+    // Maximised or minimised, the window's own place stays as it was kept.
+    if (frame()->isMaximized() || frame()->isMinimized()) return;
+    const QRect g = twipsGeometry();
+    const QString text = QStringLiteral("%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+    if (text == keptPlace_) return;
+    try {
+        SaveSetting("Instruments", kPlaceKey, text);
+        keptPlace_ = text;
+    } catch (const VbError& e) {
+        // Said once: the window goes on moving as the user drags it.
+        if (keepFailed_) return;
+        keepFailed_ = true;
+        reportError(e.number, e.description);
+    }
+}
+
+void MultiScope::placeReadouts() {
+    if (!live) return;
+    const QScrollBar* bars[3] = {vscY1shift, vscVolts1, updFocus};
+    QLabel* readouts[3] = {live->lblYValue, live->lblVoltsValue, live->lblFocusValue};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* l = readouts[i];
+        if (!l) continue;
+        // Within the frame's border on the left.
+        const int centre = bars[i]->x() + bars[i]->width() / 2;
+        const int left = std::max(Frame1->contentsRect().left(), centre - kReadoutWidth / 2);
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setGeometry(left, kReadoutTop, centre + kReadoutWidth / 2 + 1 - left, 2 * l->fontMetrics().lineSpacing() + 2);
+    }
+}
 
 void MultiScope::layoutStep(const std::function<void()>& step) {
     try {
@@ -313,6 +432,7 @@ void MultiScope::Form_Resize() {
         scopescreen->setGeometry(live->place(display));
     });
     layoutStep([&] { telemetry->place(); });
+    layoutStep([&] { placeReadouts(); });
     layoutStep([&] { scopescreen->setScale(0, 0, ScopeSweep::kScreenWidth, ScopeSweep::kScreenHeight); });
     layoutStep([&] {
         // Five lines each way at sixths of the screen: 6 x 6 squares.
@@ -455,7 +575,17 @@ void MultiScope::viewUnderEditor(const QRect& me) {
     sldTime->setValue(1);
     scopescreen->setGeometry(0, scopescreen->y(), width(), scopescreen->height());
     scopescreen->raise();
-    setTwips(me.x() + 150, me.height() + 100, me.width() - 300, twipsGeometry().height());
+    // Under the editor for the while (not a place of the user's to keep), as tall as it is
+    // where the working area has the room below the editor, else as tall as that room.
+    const int top = me.height() + 100;
+    int height = twipsGeometry().height();
+    QMdiArea* mdi = Forms::mdiArea();
+    if (frame() != this && mdi && mdi->isVisible()) {
+        const int room = mdi->viewport()->height() * 15 - top;
+        if (room >= 1500) height = std::min(height, room);
+    }
+    const Placing placing(placing_);
+    setTwips(me.x() + 150, top, me.width() - 300, height);
     cmdConnection->setVisible(false);
     Timer1->setEnabled(true);
 }
@@ -545,7 +675,11 @@ void reportFileError(const std::function<void()>& show) {
 
 void MultiScope::showDevice(tool::Mode device) {
     if (device == tool::None) return;
-    showForm();
+    {
+        // Shown, the window may be brought into the working area: not a place of the user's.
+        const Placing placing(placing_);
+        showForm();
+    }
     picTelemetry->setVisible(false);
     ToolMode = device;
     switch (device) {
@@ -601,6 +735,12 @@ void MultiScope::showPictureImage(const QImage& picture, const QString& source) 
 }
 
 bool MultiScope::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
+    if (control.isEmpty()) {
+        // The window's inside and its display area (the inside right of the panel), in pixels.
+        const QRect display = twRect(PanelWidth, 0, std::max(0, width() * 15 - PanelWidth), height() * 15);
+        out.insert("inside", QJsonArray{width(), height()});
+        out.insert("display", QJsonArray{display.width(), display.height()});
+    }
     if (live->scriptShow(control, index, out) && !control.isEmpty()) return true;
     return telemetry && telemetry->scriptShow(control, index, out);
 }

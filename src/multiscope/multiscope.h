@@ -124,6 +124,10 @@ public:
     void showTerminal(bool shown);
     // The waveform editor's view of a saved waveform (instrument::viewUnderEditor).
     void viewUnderEditor(const QRect& editorTwips);
+    // The window at the place it opens at: where the user last left it (kept in the settings,
+    // "Instruments" "Scope_geometry"), else at a size that gives the Live screen room beside
+    // the panel; either brought into the main window's working area when that is smaller.
+    void placeAsOpened();
     // The surface the Live screen paints its frame on, and the scope frame its read-outs stand in.
     PictureBox* screen() const { return scopescreen; }
     QWidget* scopePanel() const;
@@ -144,6 +148,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    // The frame moved or sized by the user: its place is kept for the next opening.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     QPushButton* cmdChangeTool;
@@ -171,6 +177,10 @@ private:
     void raiseTerminal();
     void scannerButton(const QString& waiting, const QString& report);
     void layoutStep(const std::function<void()>& step);
+    // The value read-outs under the Y, Volts and Focus bars, each in its own column.
+    void placeReadouts();
+    // The frame's place written to the settings when it is the user's and has changed.
+    void keepPlace();
 
     void optSource_Click(Source source);
 
@@ -187,4 +197,9 @@ private:
     SwappedControl swapped_[3];
     bool liveScales_ = false;
     bool liveShown_ = false;  // the Live screen has the scope screen (as of the last layout)
+    bool placing_ = false;     // the window is placing itself: no place of the user's to keep
+    bool placeMoved_ = false;  // moved or sized by the user since its place was last kept
+    bool dragging_ = false;    // a mouse button is down on the frame (its title bar or border)
+    QString keptPlace_;        // the place as the settings hold it
+    bool keepFailed_ = false;  // a failed write of the place has been reported (once a run)
 };

@@ -426,7 +426,7 @@ void frmWaveEdit::cmdCancel_Click() {
     msf::closeChannel();
     PanelWidth = 3000;
     instrument::showTerminal(true);
-    instrument::placeAt(7000, 5000, 7650, 3650);
+    instrument::placeAsOpened();
     ScopePaused = False;
     try {
         ShowWaveform(CurrentWaveformFile);

@@ -67,7 +67,7 @@ expect frmMainscreen frame 0,0,1366,768
 expect frmMainscreen frame 0,0,1024,600
 menu Tools > MultiScope
 expect MultiScope onscreen true
-expect MultiScope width 7650
+expect MultiScope width 15300
 answer file "DATA:Engine speed.msf"
 menu File > Open...
 dblclick MultiScope.scopescreen

@@ -431,6 +431,12 @@ for vname, raw in VALUES + [('roll_blank', ' Roll '), ('single_lower', 'single')
     case('live.trigger.%s' % vname, LIVE + '\nshow MultiScope', settings('Instruments', 'Scope_trigger', raw),
          expect=['"mode":"%s"' % mode], changes=[CONF])
 
+# --- the instrument's stored place: one it cannot use gives its own place, whole in the working area ---
+for vname, raw in VALUES + [('three', '1,2,3'), ('five', '1,2,3,4,5'), ('tiny', '"0,0,10,10"'),
+                            ('huge', '"0,0,99999999,99999999"'), ('far', '"900000,-900000,15720,9420"')]:
+    case('scope.geometry.%s' % vname, S('menu Tools > MultiScope|show MultiScope'),
+         settings('Instruments', 'Scope_geometry', raw), expect=['"onscreen":true', '"visible":true'])
+
 
 def tmp_file(name, content=None, link=None):
     """A file in the temporary folder: CONTENT (bytes), or a symbolic link to LINK."""

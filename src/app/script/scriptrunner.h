@@ -71,6 +71,7 @@ private:
     bool verbLet(const Call& c, QString* error);
     bool verbScreenshot(const Call& c, QString* error);
     bool verbResize(const Call& c, QString* error);
+    bool verbMove(const Call& c, QString* error);
     bool verbFile(const Call& c, QString* error);
     bool verbDefer(const Call& c, QString* error);
     bool verbShell(const Call& c, QString* error);

@@ -73,6 +73,7 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         {"let", &ScriptRunner::verbLet},                    // NAME VALUE
         {"screenshot", &ScriptRunner::verbScreenshot},      // WINDOW FILE
         {"resize", &ScriptRunner::verbResize},              // WINDOW WIDTH HEIGHT
+        {"move", &ScriptRunner::verbMove},                  // WINDOW LEFT TOP
         {"file", &ScriptRunner::verbFile},                  // PATH
         {"defer", &ScriptRunner::verbDefer},                // N COMMAND
         {"shell", &ScriptRunner::verbShell},                // on|off
@@ -421,6 +422,23 @@ bool ScriptRunner::verbResize(const Call& c, QString* error) {
     }
     const QRect g = form->twipsGeometry();
     form->setTwips(g.x(), g.y(), w * 15, h * 15);
+    QCoreApplication::processEvents();
+    return true;
+}
+
+// As a user drags a window by its title bar: its frame's top-left corner in pixels (a child
+// window's within the main window's working area), its size kept.
+bool ScriptRunner::verbMove(const Call& c, QString* error) {
+    const QStringList words = c.rest.split(' ', Qt::SkipEmptyParts);
+    bool okX = false, okY = false;
+    const int x = words.value(1).toInt(&okX), y = words.value(2).toInt(&okY);
+    Form* form = words.size() == 3 ? Forms::get(words[0]) : nullptr;
+    if (!form || !okX || !okY || std::abs(x) > 100000 || std::abs(y) > 100000) {
+        *error = "move takes a window and the left and top of its frame in pixels";
+        return false;
+    }
+    const QRect g = form->twipsGeometry();
+    form->setTwips(x * 15, y * 15, g.width(), g.height());
     QCoreApplication::processEvents();
     return true;
 }
