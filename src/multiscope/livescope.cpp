@@ -37,7 +37,7 @@ using scope::Measurement;
 
 namespace {
 constexpr int kBarRow = 24;  // pixels
-constexpr int kPanelWidth = 290;  // the channel panel, pixels
+constexpr int kPanelWidth = 256;  // the channel panel, pixels
 constexpr int kTicksPerFrame = 4;
 constexpr Measurement kMeasurements[10] = {Measurement::Minimum,   Measurement::Maximum,   Measurement::PeakToPeak,
                                            Measurement::Mean,      Measurement::Rms,       Measurement::Frequency,
@@ -217,6 +217,7 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
         });
         connect(mnuMeasure[i], &QAction::triggered, this, guarded([this] {
                     saveMeasurements();
+                    frameCame();
                     render();
                 }));
     }
@@ -290,6 +291,7 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     connect(mnuCaptureOpen, &QAction::triggered, this, guarded([this] { openCaptureFile(); }));
     connect(chkCursors, &QCheckBox::toggled, this, guarded([this](bool on) {
                 cursors_.shown = on;
+                cursorsMoved();
                 render();
                 if (on) ms_->screen()->setFocus();
             }));
@@ -497,6 +499,7 @@ void LiveScope::disconnectChannel(int channel) {
 void LiveScope::restart() {
     acquisition_.reset();
     statistics_.reset();
+    frameCame();
     ticks_ = 0;
     if (active()) render();
 }
@@ -546,6 +549,7 @@ void LiveScope::tick() {
             else if (c == t) into = f;
             else into = scope::sampleFrame(*signal[c], f.start, f.dt, int(f.values.size()), f.triggered, &shape[c]);
         }
+        frameCame();
         const bool complete = f.values.size() == std::size_t(scope::kFramePoints) && !rolling;
         if (complete) {
             addStatistics();
@@ -564,6 +568,7 @@ void LiveScope::tick() {
         if (tick != 0 && sameAsDrawn()) return;
     } else {
         for (scope::Frame& f : frames_) f = scope::Frame();
+        frameCame();
     }
     render();
 }
@@ -619,6 +624,12 @@ scope::Polarity LiveScope::polarityOf(int channel) const {
 }
 
 scope::MathResult LiveScope::mathResult(int math, const std::vector<scope::Frame>& frames) const {
+    // The newest frames' results are worked out once, as the frames come.
+    if (&frames == &frames_ && mathValid_) return math_[std::size_t(math)];
+    return workOutMath(math, frames);
+}
+
+scope::MathResult LiveScope::workOutMath(int math, const std::vector<scope::Frame>& frames) const {
     const scope::MathSetup& m = settings_.math[std::size_t(math)];
     if (!m.on) return {};
     if (m.operation == scope::MathOperation::EngineSpeed) {
@@ -673,20 +684,27 @@ QStringList LiveScope::measurementTexts(int channel) const {
     // While a roll sweep draws, the measurements are those of the last complete sweep.
     const bool partial = acquisition_.status() == scope::Status::Rolling &&
                          acquisition_.frame().values.size() < std::size_t(scope::kFramePoints);
-    scope::Frame f;
+    // The newest frames' values were measured as they came.
+    const bool measured = measuredValid_ && !partial && !browsing();
+    const scope::Frame* f = nullptr;
+    scope::MathResult math;
     QString u;
     double perDiv = 1;
     if (channel < scope::kChannels) {
-        f = partial && channel == settings_.triggerChannel ? acquisition_.lastSweep() : shownFrames()[std::size_t(channel)];
+        f = partial && channel == settings_.triggerChannel ? &acquisition_.lastSweep() : &shownFrames()[std::size_t(channel)];
         u = unit(channel);
-        perDiv = perDivision(channel);
     } else {
-        const scope::MathResult r = mathResult(channel - scope::kChannels, shownFrames());
-        if (!r.valid) return {r.reason};
-        f = r.frame;
-        u = r.unit;
-        perDiv = fittingRange(f, 4, 1e-3);
+        math = mathResult(channel - scope::kChannels, shownFrames());
+        if (!math.valid) return {math.reason};
+        f = &math.frame;
+        u = math.unit;
     }
+    bool scaled = false;
+    const auto residueScale = [&] {
+        if (!scaled) perDiv = channel < scope::kChannels ? perDivision(channel) : fittingRange(*f, 4, 1e-3);
+        scaled = true;
+        return perDiv;
+    };
     const scope::Polarity polarity = polarityOf(channel);
     for (int i = 0; i < 10; ++i) {
         const Measurement m = kMeasurements[i];
@@ -696,28 +714,51 @@ QStringList LiveScope::measurementTexts(int channel) const {
                          scope::statisticsText(statistics_.statistics(channel, m), m, u);
             continue;
         }
-        texts << scope::measurementName(m) + " " + measureFrame(f, m, u, polarity, perDiv).text;
+        const auto known = measured ? measured_.find({channel, m}) : measured_.end();
+        const QString text =
+            known != measured_.end() ? known->second.text : measureFrame(*f, m, u, polarity, residueScale()).text;
+        texts << scope::measurementName(m) + " " + text;
     }
     return texts;
 }
 
-void LiveScope::addStatistics() {
+void LiveScope::cursorsMoved() {
+    // Measured between the cursors, the measurements are new ones: counted afresh.
+    if (settings_.span != scope::MeasureSpan::Cursors) return;
+    statistics_.reset();
+    frameCame();
+}
+
+void LiveScope::frameCame() {
+    // The math channels and every measurement of the new frames, once; the statistics count them.
+    mathValid_ = false;
+    for (int m = 0; m < scope::kMathChannels; ++m) math_[std::size_t(m)] = workOutMath(m, frames_);
+    mathValid_ = true;
+    measured_.clear();
+    measuredValid_ = false;
     for (int c = 0; c < scope::kChannels + scope::kMathChannels; ++c) {
-        scope::Frame f;
+        const scope::Frame* f = nullptr;
         QString u;
+        double perDiv = 1;
         if (c < scope::kChannels) {
-            f = frames_[std::size_t(c)];
+            f = &frames_[std::size_t(c)];
             u = unit(c);
+            if (f->values.empty()) continue;
+            perDiv = perDivision(c);
         } else {
-            const scope::MathResult r = mathResult(c - scope::kChannels, frames_);
+            const scope::MathResult& r = math_[std::size_t(c - scope::kChannels)];
             if (!r.valid) continue;
-            f = r.frame;
+            f = &r.frame;
             u = r.unit;
+            perDiv = fittingRange(*f, 4, 1e-3);
         }
-        if (f.values.empty()) continue;
-        for (Measurement m : settings_.measurements)
-            statistics_.add(c, m, measureFrame(f, m, u, polarityOf(c), 1e-3));
+        for (Measurement m : settings_.measurements) measured_[{c, m}] = measureFrame(*f, m, u, polarityOf(c), perDiv);
     }
+    measuredValid_ = true;
+}
+
+void LiveScope::addStatistics() {
+    for (const auto& [key, value] : measured_) statistics_.add(key.first, key.second, value);
 }
 
 scope::ScreenView LiveScope::view() const {
@@ -846,7 +887,7 @@ QRect LiveScope::place(const QRect& display) {
     const int height = rows * kBarRow;
     bar->setGeometry(display.left(), display.bottom() + 1 - height, display.width(), height);
     // The channel panel at the right of the screen, as wide as its contents need.
-    const int panelWidth = std::min(kPanelWidth, std::max(0, display.width() / 3));
+    const int panelWidth = std::min(kPanelWidth, std::max(0, display.width() * 2 / 5));
     panel->setGeometry(display.right() + 1 - panelWidth, display.top(), panelWidth, std::max(0, display.height() - height));
     layoutPanel();
     return QRect(display.left(), display.top(), std::max(0, display.width() - panelWidth),
@@ -919,7 +960,11 @@ void LiveScope::buildPanel() {
         lblPlace[c]->setFont(small);
         cmbProbe[c] = new QComboBox(panel);
         cmbProbe[c]->setObjectName(QStringLiteral("cmbProbe(%1)").arg(c));
-        for (const scope::ProbeSetting& p : scope::probeChoices()) cmbProbe[c]->addItem(scope::probeName(p));
+        // The list's short names; each entry's tip the probe's whole name.
+        for (const scope::ProbeSetting& p : scope::probeChoices()) {
+            cmbProbe[c]->addItem(scope::probeShortName(p));
+            cmbProbe[c]->setItemData(cmbProbe[c]->count() - 1, scope::probeName(p), Qt::ToolTipRole);
+        }
         cmbProbe[c]->setToolTip(tr("Channel %1's probe, and the unit it reads").arg(name));
         cmbProbe[c]->setAccessibleName(tr("Channel %1 probe").arg(name));
         cmbRange[c] = new QComboBox(panel);
@@ -1408,6 +1453,7 @@ void LiveScope::openCaptureFile() {
     // The file's capture on the screen: the live frames, and the history's newest capture.
     frames_ = frames;
     acquisition_.reset();
+    frameCame();
     statistics_.reset();
     history_.clear();
     history_.add(scope::Capture{doc->capture.time, frames});
@@ -1443,6 +1489,7 @@ bool LiveScope::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_Up: if (time) return false; cursors_.move(cursors_.active, step); break;
     default: return false;
     }
+    cursorsMoved();
     render();
     return true;
 }
@@ -1467,6 +1514,7 @@ bool LiveScope::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
             if (dragging_) {
                 cursors_.place(*dragging_, scope::divisionsAt(g, *dragging_, static_cast<QMouseEvent*>(event)->position()));
+                cursorsMoved();
                 handled = true;
                 render();
             }
@@ -1656,6 +1704,7 @@ bool LiveScope::scriptSet(const QString& control, const QString& index, const QS
         return true;
     }
     cursors_.place(CursorId(i), at);
+    cursorsMoved();
     render();
     return true;
 }

@@ -27,7 +27,9 @@
 #include <QRect>
 #include <QStringList>
 
+#include <array>
 #include <functional>
+#include <map>
 #include <optional>
 
 class MultiScope;
@@ -162,6 +164,10 @@ private:
     const std::vector<scope::Frame>& shownFrames() const;
     bool browsing() const;
     scope::MathResult mathResult(int math, const std::vector<scope::Frame>& frames) const;
+    scope::MathResult workOutMath(int math, const std::vector<scope::Frame>& frames) const;
+    // New frames have come: their math channels and measurements worked out once.
+    void frameCame();
+    void cursorsMoved();
     // A frame's measurement, over the screen or between the time cursors.
     scope::MeasuredValue measureFrame(const scope::Frame& f, scope::Measurement m, const QString& unit,
                                       scope::Polarity polarity, double perDivision) const;
@@ -208,6 +214,12 @@ private:
     scope::CaptureHistory history_;
     scope::StatisticsTable statistics_;
     double lastCaptureStart_ = -1;  // the newest capture's first sample time
+    // The newest frames' math channels and measurements (by channel, math channels after the
+    // probes' four), worked out as the frames came.
+    std::array<scope::MathResult, scope::kMathChannels> math_;
+    bool mathValid_ = false;
+    std::map<std::pair<int, scope::Measurement>, scope::MeasuredValue> measured_;
+    bool measuredValid_ = false;
     scope::Cursors cursors_;
     std::optional<scope::CursorId> dragging_;
     // The reference: a waveform file's samples (drawn at the screen's scale) or a kept screen.

@@ -50,7 +50,7 @@ constexpr int kChangeToolWidth = 495;  // twips
 // The inside the window opens with when the user has not sized it: the panel and beside it a
 // display area with room for the Live screen and its control bar (a 1366 x 768 laptop has the
 // room), at the place the window has always opened at, moved into the working area as need be.
-constexpr int kOpeningWidth = 1040, kOpeningHeight = 600;  // pixels
+constexpr int kOpeningWidth = 1056, kOpeningHeight = 628;  // pixels
 constexpr int kOpeningLeft = 7000, kOpeningTop = 5000;     // twips
 const char* const kPlaceKey = "Scope_geometry";
 // The read-outs under the Y, Volts and Focus bars: a column of this width centred under each

@@ -88,6 +88,16 @@ std::optional<ProbeSetting> probeFromKey(const QString& key) {
     return p;
 }
 
+QString probeShortName(const ProbeSetting& probe) {
+    switch (probe.kind) {
+    case ProbeKind::Attenuator10: return tr("×10");
+    case ProbeKind::CurrentClamp:
+        return tr("Clamp %1 mV/A").arg(QString::number(probe.clampMillivoltsPerAmp, 'g', 4));
+    case ProbeKind::PressureTransducer: return tr("Pressure");
+    default: return probeName(probe);
+    }
+}
+
 QString probeUnit(ProbeKind kind) {
     switch (kind) {
     case ProbeKind::Direct:

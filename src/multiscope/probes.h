@@ -50,6 +50,8 @@ struct ProbeSetting {
 
 // "Direct", "×10 attenuator", "Current clamp 100 mV/A", "HT pick-up", "Pressure transducer".
 QString probeName(const ProbeSetting& probe);
+// As a narrow list shows it: "Direct", "×10", "Clamp 100 mV/A", "HT pick-up", "Pressure".
+QString probeShortName(const ProbeSetting& probe);
 // The probes a channel offers, in the order its list shows them: the direct lead, the
 // attenuator, the clamp at its fine and its coarse sensitivity, the pick-up, the transducer.
 const std::vector<ProbeSetting>& probeChoices();

@@ -287,9 +287,14 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
         p.setPen(QPen(kTrace, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
         p.drawPolyline(path(v.trace));
     } else {
-        // The last channel on top: the math channels over the probes', D under A... A over all
-        // others is drawn last.
-        for (auto c = v.channels.rbegin(); c != v.channels.rend(); ++c) {
+        // The probes' channels from D up, so that A lies over B, C and D; the math channels
+        // (lines worked out from them, often flat) over all.
+        std::vector<const ChannelView*> order;
+        for (auto c = v.channels.rbegin(); c != v.channels.rend(); ++c)
+            if (!c->name.startsWith('M')) order.push_back(&*c);
+        for (const ChannelView& c : v.channels)
+            if (c.name.startsWith('M')) order.push_back(&c);
+        for (const ChannelView* c : order) {
             p.setPen(QPen(c->colour, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
             p.drawPolyline(tracePoints(g, v.secondsPerDivision, c->zero, c->perDivision, c->trace, 0));
         }

@@ -13,7 +13,7 @@ drop FRMsimulation.lblECU(15) MultiScope.cmdChannel(1)
 expect MultiScope.cmdChannel(1) text "B: Fuel injector ms"
 expect MultiScope.lblPlace(1) text "ECU picture, on the wire at the actuator"
 # The injector's switch-off spike reaches 60 V: the attenuator is the probe that fits it.
-expect MultiScope.cmbProbe(1) text "×10 attenuator"
+expect MultiScope.cmbProbe(1) text "×10"
 pick MultiScope.cmbTrigger Normal
 set MultiScope.spnLevel 2.5
 set MultiScope.hsbXshift -40
@@ -65,7 +65,7 @@ sweep 8
 show MultiScope
 expect event "\"name\":\"B\",\"on\":false"
 click MultiScope.chkChannel(1)
-pick MultiScope.cmbProbe(1) "Current clamp 100 mV/A"
+pick MultiScope.cmbProbe(1) "Clamp 100 mV/A"
 sweep 8
 show MultiScope
 expect event "\"problem\":\"This point is a voltage: measure it with the direct lead or the ×10 attenuator.\""

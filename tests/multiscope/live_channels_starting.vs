@@ -12,7 +12,7 @@ expect status "Engine cranking for testing..."
 drop frmStarting.lblVoltage(0) MultiScope.cmdConnection
 drop frmStarting.lblCrankingSpeed(0) MultiScope.cmdChannel(1)
 # The starter's hundreds of amperes: the clamp at its coarse sensitivity, read in amperes.
-expect MultiScope.cmbProbe(1) text "Current clamp 10 mV/A"
+expect MultiScope.cmbProbe(1) text "Clamp 10 mV/A"
 expect MultiScope.cmbRange(1) text "Auto"
 sweep 40
 show MultiScope
@@ -26,7 +26,7 @@ expect event "\"name\":\"Frequency\",\"statistics\":\"current 4.400 Hz"
 show MultiScope
 expect event "\"name\":\"B\",\"on\":true,\"perdivision\":50,\"place\":\"starting window, at the part\",\"point\":\"Starter speed\",\"points\":501,\"probe\":\"Current clamp 10 mV/A\""
 # A clamp at the fine sensitivity reads the same current (the probe's scaling undone).
-pick MultiScope.cmbProbe(1) "Current clamp 100 mV/A"
+pick MultiScope.cmbProbe(1) "Clamp 100 mV/A"
 sweep 40
 show MultiScope
 expect event "\"name\":\"Mean\",\"statistics\":\"current 151 A"

@@ -64,7 +64,7 @@ expect filelines DATA:belt.csv 502
 expect fileline DATA:belt.csv 1 "Time (s),\"A: Alternator speed (charging window, at the part) (V)\",\"B: System voltage (charging window, at the part) (V)\",M1: A − B (V)"
 set MultiScope.cmdChannel(1) none
 pick MultiScope.cmbMath(0) Off
-pick MultiScope.cmbProbe(0) "×10 attenuator"
+pick MultiScope.cmbProbe(0) "×10"
 set MultiScope.sldTime 8
 answer file DATA:belt.vcap
 click MultiScope.mnuCaptureOpen
