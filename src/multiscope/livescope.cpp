@@ -652,7 +652,13 @@ scope::MathResult LiveScope::workOutMath(int math, const std::vector<scope::Fram
 
 scope::MeasuredValue LiveScope::measureFrame(const scope::Frame& f, Measurement m, const QString& unit,
                                              scope::Polarity polarity, double perDivision) const {
-    scope::Trace t{f.values, f.dt, f.lows, f.highs};
+    return measureFrameAll(f, {m}, unit, polarity, perDivision).front();
+}
+
+std::vector<scope::MeasuredValue> LiveScope::measureFrameAll(const scope::Frame& f, const std::vector<Measurement>& ms,
+                                                             const QString& unit, scope::Polarity polarity,
+                                                             double perDivision) const {
+    scope::Trace t;
     if (settings_.span == scope::MeasureSpan::Cursors && cursors_.shown && !f.values.empty()) {
         // The samples between the two time cursors, both included.
         const double perSample = double(scope::kFramePoints - 1) / scope::kDivisionsX;
@@ -666,17 +672,23 @@ scope::MeasuredValue LiveScope::measureFrame(const scope::Frame& f, Measurement 
                                                : std::vector<double>();
         };
         t = scope::Trace{slice(f.values), f.dt, slice(f.lows), slice(f.highs)};
+    } else {
+        t = scope::Trace{f.values, f.dt, f.lows, f.highs};
     }
-    scope::MeasuredValue v = scope::measure(t, m, unit, polarity);
+    std::vector<scope::MeasuredValue> values = scope::measureAll(t, ms, unit, polarity);
     // The levels are the signal's own, to three digits; a level below a millionth of a division
     // is zero (no "18 nV" of rounding for a mean that is zero).
-    const bool level = m == Measurement::Minimum || m == Measurement::Maximum || m == Measurement::PeakToPeak ||
-                       m == Measurement::Mean || m == Measurement::Rms;
-    if (level && v.valid && std::abs(v.value) < perDivision * 1e-6) {
-        v.value = 0;
-        v.text = scope::formatSi(0.0, unit);
+    for (std::size_t i = 0; i < ms.size(); ++i) {
+        const Measurement m = ms[i];
+        scope::MeasuredValue& v = values[i];
+        const bool level = m == Measurement::Minimum || m == Measurement::Maximum || m == Measurement::PeakToPeak ||
+                           m == Measurement::Mean || m == Measurement::Rms;
+        if (level && v.valid && std::abs(v.value) < perDivision * 1e-6) {
+            v.value = 0;
+            v.text = scope::formatSi(0.0, unit);
+        }
     }
-    return v;
+    return values;
 }
 
 QStringList LiveScope::measurementTexts(int channel) const {
@@ -710,8 +722,13 @@ QStringList LiveScope::measurementTexts(int channel) const {
         const Measurement m = kMeasurements[i];
         if (!settings_.measures(m)) continue;
         if (settings_.statistics) {
-            texts << scope::measurementName(m) + QStringLiteral(": ") +
-                         scope::statisticsText(statistics_.statistics(channel, m), m, u);
+            // Each measurement on a line of its own, its figures wrapping within it.
+            const QStringList figures =
+                scope::statisticsText(statistics_.statistics(channel, m), m, u).split(QStringLiteral(", "));
+            for (int k = 0; k < figures.size(); ++k)
+                texts << (k == 0 ? (texts.isEmpty() ? QString() : QStringLiteral("\n")) + scope::measurementName(m) +
+                                       QStringLiteral(": ") + figures[k]
+                                 : figures[k]);
             continue;
         }
         const auto known = measured ? measured_.find({channel, m}) : measured_.end();
@@ -752,7 +769,8 @@ void LiveScope::frameCame() {
             u = r.unit;
             perDiv = fittingRange(*f, 4, 1e-3);
         }
-        for (Measurement m : settings_.measurements) measured_[{c, m}] = measureFrame(*f, m, u, polarityOf(c), perDiv);
+        const std::vector<scope::MeasuredValue> values = measureFrameAll(*f, settings_.measurements, u, polarityOf(c), perDiv);
+        for (std::size_t i = 0; i < values.size(); ++i) measured_[{c, settings_.measurements[i]}] = values[i];
     }
     measuredValid_ = true;
 }
@@ -916,7 +934,7 @@ void LiveScope::buildPanel() {
     bold.setBold(true);
     lblChannels->setFont(bold);
     lblProbeHeading = label("lblProbeHeading", tr("Probe"));
-    lblScaleHeading = label("lblScaleHeading", tr("Scale"));
+    lblScaleHeading = label("lblScaleHeading", tr("Scale /div"));
     lblZeroHeading = label("lblZeroHeading", tr("Zero"));
     // What was chosen before: the channels' on/off, probes, ranges and zeros, the math channels,
     // the trigger channel, where measurements are taken and the statistics (a damaged value
@@ -1085,7 +1103,7 @@ void LiveScope::layoutPanel() {
     lblChannels->setGeometry(4, y, inner, 18);
     y += 20;
     // The probe's name is the longest; the scale and zero take what their values need.
-    const int zeroW = 56, rangeW = 78;
+    const int zeroW = 52, rangeW = 70;
     const int probeW = std::max(40, inner - rangeW - zeroW - 8);
     lblProbeHeading->setGeometry(4, y, probeW, 16);
     lblScaleHeading->setGeometry(8 + probeW, y, rangeW, 16);
@@ -1119,7 +1137,8 @@ void LiveScope::fillRanges(int channel) {
     const QString u = unit(channel);
     box->clear();
     box->addItem(tr("Auto"));
-    for (double r : scope::levelRanges()) box->addItem(scope::perDivisionText(r, u));
+    // "2 V", "200 mA": the heading says they are a division's.
+    for (double r : scope::levelRanges()) box->addItem(scope::perDivisionText(r, u).chopped(4));
     int range = settings_.channels[std::size_t(channel)].range;
     if (channel == 0) {
         const int v = ms_->controls().volts;
@@ -1575,7 +1594,10 @@ bool LiveScope::scriptShow(const QString& control, const QString& index, QJsonOb
                                           {"active", scope::cursorName(v.cursors.active)},
                                           {"dt", r.deltaT}, {"inverse", r.inverse}, {"dv", r.deltaV}});
     }
-    out.insert("measurements", QJsonArray::fromStringList(settings_.channels[0].on ? measurementTexts(0) : QStringList()));
+    QStringList shownTexts = settings_.channels[0].on ? measurementTexts(0) : QStringList();
+    for (QString& t : shownTexts)
+        if (t.startsWith('\n')) t.remove(0, 1);
+    out.insert("measurements", QJsonArray::fromStringList(shownTexts));
     out.insert("reference", v.referenceName);
     if (!v.message.isEmpty()) out.insert("message", v.message);
     // Every channel: its probe and point, scales, and its measurements with their statistics.

@@ -171,6 +171,9 @@ private:
     // A frame's measurement, over the screen or between the time cursors.
     scope::MeasuredValue measureFrame(const scope::Frame& f, scope::Measurement m, const QString& unit,
                                       scope::Polarity polarity, double perDivision) const;
+    std::vector<scope::MeasuredValue> measureFrameAll(const scope::Frame& f, const std::vector<scope::Measurement>& ms,
+                                                      const QString& unit, scope::Polarity polarity,
+                                                      double perDivision) const;
     scope::Polarity polarityOf(int channel) const;
     QStringList measurementTexts(int channel) const;
     QStringList measurementTexts() const { return measurementTexts(0); }

@@ -191,12 +191,33 @@ QString formatSi(double value, const QString& unit, int digits) {
     }
 }
 
+namespace {
+MeasuredValue fromAnalysis(const Analysis& analysed, Measurement m, const QString& unit, Polarity polarity);
+}  // namespace
+
 MeasuredValue measure(const Trace& t, Measurement m, const QString& unit, Polarity polarity) {
-    Analysis a = analyse(t);
-    if (polarity == Polarity::Negative && (m == Measurement::DutyCycle || m == Measurement::PulseWidth)) {
+    return fromAnalysis(analyse(t), m, unit, polarity);
+}
+
+std::vector<MeasuredValue> measureAll(const Trace& t, const std::vector<Measurement>& ms, const QString& unit,
+                                      Polarity polarity) {
+    const Analysis a = analyse(t);
+    std::vector<MeasuredValue> out;
+    out.reserve(ms.size());
+    for (Measurement m : ms) out.push_back(fromAnalysis(a, m, unit, polarity));
+    return out;
+}
+
+namespace {
+MeasuredValue fromAnalysis(const Analysis& analysed, Measurement m, const QString& unit, Polarity polarity) {
+    const bool low = polarity == Polarity::Negative && (m == Measurement::DutyCycle || m == Measurement::PulseWidth);
+    Analysis swapped;
+    if (low) {
         // The low pulses: from each falling edge to the next rising one.
-        std::swap(a.rising, a.falling);
+        swapped = analysed;
+        std::swap(swapped.rising, swapped.falling);
     }
+    const Analysis& a = low ? swapped : analysed;
     if (a.empty)
         return noSignal();
     switch (m) {
@@ -248,6 +269,8 @@ MeasuredValue measure(const Trace& t, Measurement m, const QString& unit, Polari
         return noSignal();
     }
 }
+
+}  // namespace
 
 QString measurementName(Measurement m) {
     switch (m) {

@@ -54,6 +54,10 @@ struct MeasuredValue {
 MeasuredValue measure(const Trace& t, Measurement m, const QString& unit = QStringLiteral("V"),
                       Polarity polarity = Polarity::Positive);
 
+// Several measurements of one trace, which is looked at once for them all; in their order.
+std::vector<MeasuredValue> measureAll(const Trace& t, const std::vector<Measurement>& ms,
+                                      const QString& unit = QStringLiteral("V"), Polarity polarity = Polarity::Positive);
+
 // The name shown beside the value: "Peak to peak", "Duty cycle", ...
 QString measurementName(Measurement m);
 

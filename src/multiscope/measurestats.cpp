@@ -62,9 +62,13 @@ QString figure(double v, Measurement m, const QString& unit) {
 
 QString statisticsText(const Statistics& s, Measurement m, const QString& unit) {
     if (!s.hasValues()) return noValueText();
+    // A spread below the figures' own resolution (a ten-thousandth of the values) is rounding in
+    // the measuring, not the signal's: none.
+    const double size = std::max({std::abs(s.mean), std::abs(s.minimum), std::abs(s.maximum)});
+    const double deviation = s.deviation < size * 1e-4 ? 0.0 : s.deviation;
     return QCoreApplication::translate("scope::Statistics", "current %1, min %2, max %3, mean %4, \u03c3 %5, n %6")
         .arg(s.current ? figure(*s.current, m, unit) : noValueText(), figure(s.minimum, m, unit),
-             figure(s.maximum, m, unit), figure(s.mean, m, unit), figure(s.deviation, m, unit))
+             figure(s.maximum, m, unit), figure(s.mean, m, unit), figure(deviation, m, unit))
         .arg(s.count);
 }
 

@@ -2,6 +2,7 @@
 
 #include "multiscope/measurements.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -33,16 +34,20 @@ QFont screenFont(double pixels) {
     return f;
 }
 
-// The line's text pieces, set out across `width`, wrapped as they need.
+// The line's text pieces, set out across `width`, wrapped as they need; a piece that begins
+// with a line feed begins a new line.
 QStringList wrapped(const QStringList& pieces, const QFontMetricsF& fm, double width) {
     QStringList lines;
     QString line;
     const QString gap = QStringLiteral("   ");
     const double gapWidth = fm.horizontalAdvance(gap);
     double used = 0;
-    for (const QString& piece : pieces) {
+    for (QString piece : pieces) {
+        // A piece that starts a line of its own.
+        const bool fresh = piece.startsWith('\n');
+        if (fresh) piece.remove(0, 1);
         const double w = fm.horizontalAdvance(piece);
-        if (!line.isEmpty() && used + gapWidth + w > width) {
+        if (!line.isEmpty() && (fresh || used + gapWidth + w > width)) {
             lines << line;
             line.clear();
         }
@@ -215,25 +220,44 @@ ScreenGeometry screenGeometry(QSizeF size, const ScreenView& v) {
     const double line = fm.height();
     const double margin = std::max(4.0, g.fontPixels * 0.6);
     const double width = std::max(1.0, size.width() - 2 * margin);
-    g.lines = cursorLines(v);
-    g.lineColours = QList<QColor>(g.lines.size(), QColor());
-    if (v.channels.empty()) {
-        g.lines += wrapped(v.measurements, fm, width);
-    } else {
-        // Each channel's measurements on lines of their own, after its name, in its colour.
-        for (const ChannelView& c : v.channels) {
-            if (c.measurements.isEmpty()) continue;
-            QStringList pieces = c.measurements;
-            pieces.front() = c.name + QStringLiteral(": ") + pieces.front();
-            const QStringList lines = wrapped(pieces, fm, width);
-            g.lines += lines;
-            g.lineColours += QList<QColor>(lines.size(), c.colour);
+    // The read-outs below in the screen's type, or a smaller one (down to 9 pixels) when many
+    // lines would leave the graticule less than three fifths of the height; what still does not
+    // fit ends in a line saying how much more there is.
+    const double topLines = v.channels.empty() ? 1 : 2;
+    const double budget = std::max(line, (size.height() - topLines * line - 10) * 0.4);
+    for (double px = g.fontPixels;; px -= 1) {
+        const QFontMetricsF tm(screenFont(px));
+        g.textPixels = px;
+        g.lines = cursorLines(v);
+        g.lineColours = QList<QColor>(g.lines.size(), QColor());
+        if (v.channels.empty()) {
+            g.lines += wrapped(v.measurements, tm, width);
+        } else {
+            // Each channel's measurements on lines of their own, after its name, in its colour.
+            for (const ChannelView& c : v.channels) {
+                if (c.measurements.isEmpty()) continue;
+                QStringList pieces = c.measurements;
+                pieces.front() = c.name + QStringLiteral(": ") + pieces.front();
+                const QStringList lines = wrapped(pieces, tm, width);
+                g.lines += lines;
+                g.lineColours += QList<QColor>(lines.size(), c.colour);
+            }
         }
+        g.lineColours.resize(g.lines.size());
+        if (g.lines.size() * tm.height() <= budget || px <= 9) break;
     }
-    g.lineColours.resize(g.lines.size());
+    const double textLine = QFontMetricsF(screenFont(g.textPixels)).height();
+    const int fit = std::max(1, int(budget / textLine));
+    if (g.lines.size() > fit) {
+        const qsizetype more = g.lines.size() - (fit - 1);
+        g.lines = g.lines.mid(0, fit - 1);
+        g.lineColours = g.lineColours.mid(0, fit - 1);
+        g.lines << QCoreApplication::translate("scope::Screen", "... (%n more line(s): fewer measurements show them)", "", int(more));
+        g.lineColours << QColor();
+    }
     // The channels' scales take a line of their own above the time base and trigger.
     g.top = QRectF(margin, 2, width, v.channels.empty() ? line : 2 * line);
-    const double bottomHeight = g.lines.size() * line;
+    const double bottomHeight = g.lines.size() * textLine;
     const double roomH = std::max(1.0, size.height() - g.top.bottom() - 4 - bottomHeight - 4);
     // The markers stand beside the graticule; with several channels their tags on the left.
     const double tags = v.channels.empty() ? 0 : 2 * tagWidth(fm);
@@ -395,12 +419,16 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
         p.setPen(kText);
     }
     const QStringList& lines = g.lines;
+    const QFont textFont = screenFont(g.textPixels);
+    p.setFont(textFont);
+    const QFontMetricsF tm(textFont);
     for (int i = 0; i < lines.size(); ++i) {
         p.setPen(g.lineColours.value(i).isValid() ? g.lineColours.value(i) : kText);
-        p.drawText(QRectF(g.bottom.left(), g.bottom.top() + i * fm.height(), g.bottom.width(), fm.height()),
+        p.drawText(QRectF(g.bottom.left(), g.bottom.top() + i * tm.height(), g.bottom.width(), tm.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
     }
     p.setPen(kText);
+    p.setFont(font);
     if (!v.message.isEmpty()) {
         QRectF box = fm.boundingRect(r, Qt::AlignCenter | Qt::TextWordWrap, v.message).adjusted(-6, -3, 6, 3);
         p.fillRect(box, QColor(255, 255, 255, 210));

@@ -69,7 +69,9 @@ struct ChannelView {
     double zero = 4;           // divisions from the top to the zero line
     ScreenTrace trace;
     QString label;             // what it is: "Engine speed (ECU picture, at the ECU pin)", "A − B"
-    QStringList measurements;  // as shown beside its name under the screen; or why it shows nothing
+    // As shown beside its name under the screen, set out in lines as they fit (a piece that begins
+    // with a line feed begins a line); or why it shows nothing.
+    QStringList measurements;
 };
 
 struct ScreenView {
@@ -102,6 +104,7 @@ struct ScreenGeometry {
     QRectF top;         // the scales' line
     QRectF bottom;      // read-outs and measurements
     double fontPixels;  // the text's size
+    double textPixels;  // the read-outs' below (smaller when they are many)
     QStringList lines;  // the text below (the cursors' read-outs, the measurements), wrapped to its width
     QList<QColor> lineColours;  // each line's colour (a channel's), invalid for the screen's text
     double divisionX() const { return grid.width() / kDivisionsX; }

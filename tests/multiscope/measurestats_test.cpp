@@ -84,6 +84,14 @@ TEST(MeasureStats, CapturesWithoutAValueAndResets) {
     EXPECT_EQ(statisticsText(s, Measurement::Mean, "V"),
               QStringLiteral("current no value, min 2.00 V, max 4.00 V, mean 3.00 V, \u03c3 1.00 V, n 2"));
 
+    // Values that differ by the measuring's rounding alone (a frequency steady to a part in ten
+    // million) show no spread rather than nanohertz of it.
+    m.reset();
+    for (double f : {4.4, 4.4 + 4e-7, 4.4 - 3e-7, 4.4 + 1e-7}) m.add({true, f, {}});
+    EXPECT_GT(m.statistics().deviation, 0.0);
+    EXPECT_EQ(statisticsText(m.statistics(), Measurement::Frequency, "V"),
+              QStringLiteral("current 4.400 Hz, min 4.400 Hz, max 4.400 Hz, mean 4.400 Hz, \u03c3 0.000 Hz, n 4"));
+
     // One value has no spread.
     m.reset();
     m.add({true, -7.0, {}});
