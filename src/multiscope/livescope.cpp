@@ -1517,12 +1517,13 @@ bool LiveScope::eventFilter(QObject* watched, QEvent* event) {
     if (watched != ms_->screen() || !active()) return false;
     bool handled = false;
     runGuarded([&] {
-        const scope::ScreenGeometry g = scope::screenGeometry(QSizeF(ms_->screen()->size()), view());
+        // Where the screen's parts lie, for the mouse (worked out for its events only).
+        const auto geometry = [this] { return scope::screenGeometry(QSizeF(ms_->screen()->size()), view()); };
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* m = static_cast<QMouseEvent*>(event);
             if (m->button() != Qt::LeftButton) break;
-            dragging_ = scope::cursorNear(g, cursors_, m->position());
+            dragging_ = scope::cursorNear(geometry(), cursors_, m->position());
             if (dragging_) {
                 cursors_.active = *dragging_;
                 handled = true;
@@ -1532,7 +1533,8 @@ bool LiveScope::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::MouseMove:
             if (dragging_) {
-                cursors_.place(*dragging_, scope::divisionsAt(g, *dragging_, static_cast<QMouseEvent*>(event)->position()));
+                cursors_.place(*dragging_,
+                               scope::divisionsAt(geometry(), *dragging_, static_cast<QMouseEvent*>(event)->position()));
                 cursorsMoved();
                 handled = true;
                 render();

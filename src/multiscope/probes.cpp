@@ -168,7 +168,9 @@ ProbeSetting naturalProbe(sim::PointId id) { return naturalProbe(sim::point(id).
 
 std::optional<Sampler> throughProbe(const Sampler& point, const QString& pointUnit, const ProbeSetting& probe) {
     if (!point || !probeFits(probe, pointUnit)) return std::nullopt;
-    return Sampler([point, probe](double t) { return probeReading(probe, probeOutput(probe, point(t))); });
+    // A fitting probe's scaling is undone exactly by the channel (its input takes the whole of
+    // the point's range): the channel reads the point's own value.
+    return point;
 }
 
 }  // namespace scope

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QStaticText>
 #include <QPainter>
 
 #include <algorithm>
@@ -34,19 +36,76 @@ QFont screenFont(double pixels) {
     return f;
 }
 
+// The screen's texts come back frame after frame (a steady signal's measurements, the
+// scales): their widths and laid-out glyphs are kept, so that a frame shapes only what is new.
+struct TextCache {
+    QHash<QString, double> advances;
+    QHash<QString, QStaticText> laidOut;
+    QHash<QString, QString> elided;
+    void trim() {
+        if (advances.size() > 4000) advances.clear();
+        if (laidOut.size() > 1000) laidOut.clear();
+        if (elided.size() > 1000) elided.clear();
+    }
+};
+TextCache& textCache() {
+    static TextCache cache;  // the screen is painted on the GUI thread only
+    return cache;
+}
+QString cacheKey(const QFont& font, const QString& text) {
+    return QString::number(font.pixelSize()) + QChar(0x1f) + text;
+}
+double advanceOf(const QFontMetricsF& fm, const QFont& font, const QString& text) {
+    TextCache& c = textCache();
+    const QString key = cacheKey(font, text);
+    const auto it = c.advances.constFind(key);
+    if (it != c.advances.constEnd()) return *it;
+    c.trim();
+    const double w = fm.horizontalAdvance(text);
+    c.advances.insert(key, w);
+    return w;
+}
+QString elidedRight(const QFontMetricsF& fm, const QFont& font, const QString& text, double width, Qt::TextElideMode mode) {
+    TextCache& c = textCache();
+    const QString key = cacheKey(font, text) + QChar(0x1f) + QString::number(width) + QChar(0x1f) + QString::number(int(mode));
+    const auto it = c.elided.constFind(key);
+    if (it != c.elided.constEnd()) return *it;
+    c.trim();
+    const QString e = fm.elidedText(text, mode, width);
+    c.elided.insert(key, e);
+    return e;
+}
+// Draws a line of text at the left (or right) of `box`, centred in its height.
+void drawLine(QPainter& p, const QFont& font, const QRectF& box, const QString& text, bool right = false) {
+    TextCache& c = textCache();
+    const QString key = cacheKey(font, text);
+    auto it = c.laidOut.find(key);
+    if (it == c.laidOut.end()) {
+        c.trim();
+        QStaticText st(text);
+        st.setTextFormat(Qt::PlainText);
+        st.setPerformanceHint(QStaticText::AggressiveCaching);
+        st.prepare(QTransform(), font);
+        it = c.laidOut.insert(key, st);
+    }
+    const QSizeF size = it->size();
+    const double x = right ? box.right() - size.width() : box.left();
+    p.drawStaticText(QPointF(x, box.top() + (box.height() - size.height()) / 2), *it);
+}
+
 // The line's text pieces, set out across `width`, wrapped as they need; a piece that begins
 // with a line feed begins a new line.
-QStringList wrapped(const QStringList& pieces, const QFontMetricsF& fm, double width) {
+QStringList wrapped(const QStringList& pieces, const QFontMetricsF& fm, const QFont& font, double width) {
     QStringList lines;
     QString line;
     const QString gap = QStringLiteral("   ");
-    const double gapWidth = fm.horizontalAdvance(gap);
+    const double gapWidth = advanceOf(fm, font, gap);
     double used = 0;
     for (QString piece : pieces) {
         // A piece that starts a line of its own.
         const bool fresh = piece.startsWith('\n');
         if (fresh) piece.remove(0, 1);
-        const double w = fm.horizontalAdvance(piece);
+        const double w = advanceOf(fm, font, piece);
         if (!line.isEmpty() && (fresh || used + gapWidth + w > width)) {
             lines << line;
             line.clear();
@@ -112,6 +171,16 @@ QPolygonF tracePoints(const ScreenGeometry& g, double secondsPerDivision, double
     const auto y = [&](double value) {
         return std::clamp(yOfValue(g, zero, perDivision, value), r.top() - limit, r.bottom() + limit);
     };
+    // A level run (a twentieth of a pixel either way) is one segment: its last point moves on
+    // instead of a point being added, so a flat stretch costs the painter nothing more.
+    const auto add = [&line](QPointF q) {
+        const qsizetype n = line.size();
+        if (n >= 2 && std::abs(line[n - 1].y() - q.y()) < 0.05 && std::abs(line[n - 2].y() - q.y()) < 0.05) {
+            line[n - 1].setX(q.x());
+            return;
+        }
+        line << q;
+    };
     for (std::size_t k = from; k < t.values.size(); ++k) {
         const double x = r.left() + double(k) * step;
         if (x > r.right() + step) break;
@@ -122,11 +191,12 @@ QPolygonF tracePoints(const ScreenGeometry& g, double secondsPerDivision, double
             const double low = y(t.lows[k]), high = y(t.highs[k]);
             if (std::abs(low - high) > 0.5) {
                 const bool lowFirst = line.isEmpty() || std::abs(line.back().y() - low) < std::abs(line.back().y() - high);
-                line << QPointF(x, lowFirst ? low : high) << QPointF(x, lowFirst ? high : low);
+                add(QPointF(x, lowFirst ? low : high));
+                add(QPointF(x, lowFirst ? high : low));
                 continue;
             }
         }
-        line << QPointF(x, y(t.values[k]));
+        add(QPointF(x, y(t.values[k])));
     }
     return line;
 }
@@ -226,19 +296,20 @@ ScreenGeometry screenGeometry(QSizeF size, const ScreenView& v) {
     const double topLines = v.channels.empty() ? 1 : 2;
     const double budget = std::max(line, (size.height() - topLines * line - 10) * 0.4);
     for (double px = g.fontPixels;; px -= 1) {
-        const QFontMetricsF tm(screenFont(px));
+        const QFont tf = screenFont(px);
+        const QFontMetricsF tm(tf);
         g.textPixels = px;
         g.lines = cursorLines(v);
         g.lineColours = QList<QColor>(g.lines.size(), QColor());
         if (v.channels.empty()) {
-            g.lines += wrapped(v.measurements, tm, width);
+            g.lines += wrapped(v.measurements, tm, tf, width);
         } else {
             // Each channel's measurements on lines of their own, after its name, in its colour.
             for (const ChannelView& c : v.channels) {
                 if (c.measurements.isEmpty()) continue;
                 QStringList pieces = c.measurements;
                 pieces.front() = c.name + QStringLiteral(": ") + pieces.front();
-                const QStringList lines = wrapped(pieces, tm, width);
+                const QStringList lines = wrapped(pieces, tm, tf, width);
                 g.lines += lines;
                 g.lineColours += QList<QColor>(lines.size(), c.colour);
             }
@@ -320,8 +391,15 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
             if (c.name.startsWith('M')) order.push_back(&c);
         for (const ChannelView* c : order) {
             p.setPen(QPen(c->colour, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
-            p.drawPolyline(tracePoints(g, v.secondsPerDivision, c->zero, c->perDivision, c->trace, 0));
+            const QPolygonF line = tracePoints(g, v.secondsPerDivision, c->zero, c->perDivision, c->trace, 0);
+            // A trace that runs up and down within most of its samples' columns (a signal much
+            // quicker than the time base, drawn from its peaks) is a band: drawn without smoothing,
+            // which it does not need, at a fraction of the cost.
+            const bool band = line.size() > 3 * qsizetype(c->trace.values.size()) / 2;
+            p.setRenderHint(QPainter::Antialiasing, !band);
+            p.drawPolyline(line);
         }
+        p.setRenderHint(QPainter::Antialiasing, true);
     }
     p.restore();
 
@@ -365,8 +443,11 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
                                  QPointF(r.right() + 1 + mark, ty + mark * 0.6)}));
         p.drawPolygon(QPolygonF({QPointF(tx, r.top() + 1), QPointF(tx - mark * 0.6, r.top() + 1 - mark * 0.8),
                                  QPointF(tx + mark * 0.6, r.top() + 1 - mark * 0.8)}));
+        // Level and upright lines need no smoothing, which costs much on a dotted line.
+        p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(kTrigger, 1, Qt::DotLine));
-        p.drawLine(QPointF(r.left(), ty), QPointF(r.right(), ty));
+        p.drawLine(QPointF(r.left(), std::round(ty)), QPointF(r.right(), std::round(ty)));
+        p.setRenderHint(QPainter::Antialiasing, true);
     }
     p.setBrush(Qt::NoBrush);
 
@@ -374,18 +455,20 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
     if (v.cursors.shown) {
         for (CursorId id : {CursorId::T1, CursorId::T2, CursorId::V1, CursorId::V2}) {
             const bool active = v.cursors.active == id;
-            p.setPen(QPen(active ? kCursorActive : kCursor, active ? 1.6 : 1, Qt::DashLine));
+            p.setPen(QPen(active ? kCursorActive : kCursor, active ? 2 : 1, Qt::DashLine));
             const double at = v.cursors.position(id);
             QPointF label;
+            p.setRenderHint(QPainter::Antialiasing, false);
             if (isTime(id)) {
-                const double x = r.left() + at * dx;
+                const double x = std::round(r.left() + at * dx);
                 p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
                 label = QPointF(x + 2, r.bottom() - 3);
             } else {
-                const double y = r.bottom() - at * dy;
+                const double y = std::round(r.bottom() - at * dy);
                 p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
                 label = QPointF(r.left() + 3, y - 2);
             }
+            p.setRenderHint(QPainter::Antialiasing, true);
             p.setPen(active ? kCursorActive : kCursor);
             p.drawText(label, cursorName(id));
         }
@@ -394,28 +477,28 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
     // Texts: the scales above, the read-outs and measurements below, a message across the middle.
     p.setPen(kText);
     if (v.channels.empty()) {
-        p.drawText(g.top, Qt::AlignLeft | Qt::AlignVCenter, fm.elidedText(topText(v), Qt::ElideRight, g.top.width()));
+        drawLine(p, font, g.top, elidedRight(fm, font, topText(v), g.top.width(), Qt::ElideRight));
     } else {
         // The channels' scales in their colours, then the time base and trigger below them.
         double x = g.top.left();
         const double gap = fm.horizontalAdvance(QStringLiteral("   "));
         for (const ChannelView& c : v.channels) {
             const QString text = scaleText(c);
-            const double w = fm.horizontalAdvance(text);
+            const double w = advanceOf(fm, font, text);
             if (x + w > g.top.right()) break;
             p.setPen(c.colour);
-            p.drawText(QRectF(x, g.top.top(), w + 1, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+            drawLine(p, font, QRectF(x, g.top.top(), w + 1, fm.height()), text);
             x += w + gap;
         }
         p.setPen(kText);
-        p.drawText(QRectF(g.top.left(), g.top.top() + fm.height(), g.top.width(), fm.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, fm.elidedText(topText(v), Qt::ElideRight, g.top.width()));
+        drawLine(p, font, QRectF(g.top.left(), g.top.top() + fm.height(), g.top.width(), fm.height()),
+                 elidedRight(fm, font, topText(v), g.top.width(), Qt::ElideRight));
     }
     if (!v.referenceName.isEmpty()) {
         const QString ref = QStringLiteral("Reference: ") + v.referenceName;
         p.setPen(kReference.darker(130));
-        p.drawText(QRectF(r.left() + 4, r.top() + 2, r.width() - 8, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
-                   fm.elidedText(ref, Qt::ElideMiddle, r.width() - 8));
+        drawLine(p, font, QRectF(r.left() + 4, r.top() + 2, r.width() - 8, fm.height()),
+                 elidedRight(fm, font, ref, r.width() - 8, Qt::ElideMiddle), true);
         p.setPen(kText);
     }
     const QStringList& lines = g.lines;
@@ -424,8 +507,8 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
     const QFontMetricsF tm(textFont);
     for (int i = 0; i < lines.size(); ++i) {
         p.setPen(g.lineColours.value(i).isValid() ? g.lineColours.value(i) : kText);
-        p.drawText(QRectF(g.bottom.left(), g.bottom.top() + i * tm.height(), g.bottom.width(), tm.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+        drawLine(p, textFont, QRectF(g.bottom.left(), g.bottom.top() + i * tm.height(), g.bottom.width(), tm.height()),
+                 lines[i]);
     }
     p.setPen(kText);
     p.setFont(font);

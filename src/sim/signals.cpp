@@ -877,11 +877,23 @@ SignalShape signalShape(const ProbePoint& probe, const SignalInputs& in) {
     b.shape.period = periodOf(c);
     const double period = b.shape.period;
     switch (c.q) {
-    case Quantity::EngineSpeed:
+    case Quantity::EngineSpeed: {
         if (!c.turning) break;
-        // Each tooth's two peaks and the gap's larger swing: sixteen samples a tooth pitch.
-        b.smoothExtremes(60 * 16);
+        // Each tooth's two peaks and the gap's larger swing: sixteen samples a tooth pitch. The
+        // wave depends on the speed and the share a high-resistance pin passes alone: the last
+        // one worked out serves again while those stay (a scope asks for it every frame).
+        struct Kept {
+            double rpm = -1, gain = 0;
+            SignalShape shape;
+        };
+        thread_local Kept kept;
+        if (kept.rpm != c.rpm || kept.gain != c.gain) {
+            b.smoothExtremes(60 * 16);
+            kept = {c.rpm, c.gain, b.shape};
+        }
+        b.shape = kept.shape;
         break;
+    }
     case Quantity::EngineLoad:
         if (!c.turning) break;
         b.atAngle(0, 0, period / 2);
