@@ -506,8 +506,9 @@ void LiveScope::restart() {
 
 void LiveScope::tick() {
     if (ScopePaused == True) {
-        // The screen stays as it is until Pause is pressed again.
+        // The screen stays as it is until Pause is pressed again; the history shows all it holds.
         ms_->setSweepRunning(false);
+        if (!historyShown_) showHistory();
         return;
     }
     // A frame every fourth tick (ten a second, as a workshop scope's screen updates), and a roll
@@ -518,6 +519,7 @@ void LiveScope::tick() {
         const QString meter = sim::meterText(*ms_->probe().at(), ms_->liveInputs());
         if (ms_->meterText() != meter) ms_->setMeterText(meter);
     }
+    if (!historyShown_ && tick % 20 == 0) showHistory();
     if (tick % kTicksPerFrame != 0) return;
     const bool rolling = trigger().mode == scope::TriggerMode::Roll;
     const sim::SignalInputs in = ms_->liveInputs();
@@ -557,7 +559,9 @@ void LiveScope::tick() {
             if (f.triggered && f.start != lastCaptureStart_) {
                 lastCaptureStart_ = f.start;
                 const double at = f.start + trigger().position * scope::kDivisionsX * secondsPerDivision();
-                if (history_.add(scope::Capture{at, frames_})) showHistory();
+                // The history's read-out follows twice a second (a label redrawn ten times a
+                // second costs as much as a channel).
+                if (history_.add(scope::Capture{at, frames_})) historyShown_ = false;
             }
         }
         bool others = false;
@@ -1178,6 +1182,7 @@ void LiveScope::showChannel(int channel) {
 
 void LiveScope::showHistory() {
     if (!sldHistory) return;
+    historyShown_ = true;
     {
         const QSignalBlocker b(sldHistory);
         sldHistory->setRange(0, std::max(0, history_.size() - 1));

@@ -217,6 +217,7 @@ private:
     scope::CaptureHistory history_;
     scope::StatisticsTable statistics_;
     double lastCaptureStart_ = -1;  // the newest capture's first sample time
+    bool historyShown_ = true;       // the history's slider and read-out show it as it is
     // The newest frames' math channels and measurements (by channel, math channels after the
     // probes' four), worked out as the frames came.
     std::array<scope::MathResult, scope::kMathChannels> math_;

@@ -38,11 +38,12 @@ expect MultiScope.lblHistoryValue text "2 of 20, 16.41 s"
 key MultiScope.sldHistory end
 expect MultiScope.lblHistoryValue text "20 of 20, 18.21 s"
 key MultiScope.sldHistory home
-# New captures come on while stepped back; the one shown stays.
+# New captures come on while stepped back; the one shown stays. Paused, the history takes
+# nothing more, and is kept (its read-out, which follows twice a second, shows all of it).
 sweep 20
-expect MultiScope.lblHistoryValue text "1 of 25, 16.31 s"
-# Paused, the history takes nothing more, and is kept.
 click MultiScope.cmdPause
+sweep 4
+expect MultiScope.lblHistoryValue text "1 of 25, 16.31 s"
 sweep 40
 expect MultiScope.lblHistoryValue text "1 of 25, 16.31 s"
 click MultiScope.cmdPause
