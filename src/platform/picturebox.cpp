@@ -344,12 +344,8 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QRect r = e->rect();
     const qreal dpr = backing_.devicePixelRatio();
-    // An opaque back colour makes the backing opaque (every drawing starts from it): copied,
-    // not blended.
-    if (back_.alpha() == 255) p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(r, backing_, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
     if (guides_.isEmpty()) return;
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setClipRect(r);
     p.setPen(QPen(guideColor_, 0));
     for (const QLine& l : guides_)
