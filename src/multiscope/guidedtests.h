@@ -1,0 +1,72 @@
+// The guided tests: for each part of the car, what to connect and where, the engine's state, the
+// scope's settings in one step, what a healthy part gives and what to look for.
+//
+// A test names its channels' points (the catalogue's), the engine's state, the time base, each
+// channel's units a division and zero line, the trigger and the measurements to read. Its
+// known-good reference is not a recording: it is captured from the healthy model in the state
+// the test names (`reference`), so it is what the Live screen shows on a sound car. The runner
+// takes triggered captures of the test's channels from the car's signals as the Live screen
+// takes them (the trigger channel's acquisition, the other channels at the same instants).
+#pragma once
+
+#include "multiscope/acquisition.h"
+#include "multiscope/measurements.h"
+#include "sim/catalogue.h"
+#include "sim/simstate.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace guided {
+
+// The states a test is run in: the key at ignition on with the engine still, the starter
+// cranking (the engine kept from starting), a warm engine idling, and held at 3000 rev/min.
+enum class EngineState { IgnitionOn, Cranking, Idle, Rpm3000 };
+// "Ignition on", "Cranking", "Idle, warm", "3000 rev/min, warm".
+QString stateName(EngineState state);
+
+struct TestChannel {
+    sim::PointId point;
+    double perDivision = 1;  // in the point's unit
+    double zero = 4;         // divisions from the top to the zero line
+};
+
+struct GuidedTest {
+    QString key;        // "crank-sensor": stable, for files and links
+    QString component;  // the part, as the list groups the tests: "Crank sensor"
+    QString title;      // "Crank sensor at idle"
+    QString purpose;    // what the test shows
+    EngineState state;
+    std::vector<TestChannel> channels;  // A, B, ...
+    double secondsPerDivision = 1e-3;
+    int triggerChannel = 0;
+    scope::Trigger trigger;  // Normal or Auto, its level in the trigger channel's unit
+    std::vector<scope::Measurement> measurements;
+    QString lookFor;    // what a healthy trace shows, and what each deviation means
+    QString figures;    // the figures to read, with a healthy part's values
+    // How far a capture may stray from the reference: in divisions across and up the screen.
+    double timeTolerance = 0.1, levelTolerance = 0.25;
+    std::vector<sim::Circuit> circuits;  // the circuits the test looks at
+};
+
+// Every guided test, grouped by component in the order the list shows them.
+const std::vector<GuidedTest>& library();
+// The test with a key; null for none.
+const GuidedTest* testForKey(const QString& key);
+
+// The car in a state, as the start sequence and the unit leave it with the faults present (the
+// faults act on the signals through the inputs; while cranking, the start sequence reads them).
+SimState stateFor(EngineState state, const sim::FaultSet& faults = sim::FaultSet());
+
+// `count` captures of the test's channels on the car in `state` with `faults`, from `from`
+// seconds on: each a frame per channel, in the test's order, taken where the trigger channel
+// triggers (an Auto test takes one every tenth of a second, triggered or not). Fewer when the
+// trigger does not come within a second of the last capture.
+std::vector<std::vector<scope::Frame>> capture(const GuidedTest& test, const SimState& state,
+                                               const sim::FaultSet& faults, int count, double from = 1.0);
+
+// The known-good reference: the first capture on the healthy car in the test's state.
+std::vector<scope::Frame> reference(const GuidedTest& test);
+
+}  // namespace guided
