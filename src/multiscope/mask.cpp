@@ -146,12 +146,24 @@ Verdict MaskJudge::verdict() const {
 }
 
 QString MaskJudge::reason() const {
-    if (!judges()) return QCoreApplication::translate("scope::MaskJudge", "The test has no reference trace: the captures cannot be judged");
-    if (timingDiffered_) return QCoreApplication::translate("scope::MaskJudge", "The time base is not the test's: the captures cannot be compared");
-    if (captures_ == 0) return QCoreApplication::translate("scope::MaskJudge", "No capture yet: the test needs %1 triggered captures").arg(required_);
+    if (!judges())
+        return QCoreApplication::translate("scope::MaskJudge",
+                                           "The test has no reference trace: the captures cannot be judged");
+    if (timingDiffered_)
+        return QCoreApplication::translate("scope::MaskJudge",
+                                           "The time base is not the test's: the captures cannot be compared");
+    if (captures_ == 0)
+        return QCoreApplication::translate("scope::MaskJudge", "No capture yet: the test needs %1 triggered captures")
+            .arg(required_);
     if (captures_ < required_)
-        return QCoreApplication::translate("scope::MaskJudge", "%1 of %2 captures judged: the test needs %3 more").arg(captures_).arg(required_).arg(required_ - captures_);
-    if (failed_ == 0) return QCoreApplication::translate("scope::MaskJudge", "%1 of %2 captures inside the mask").arg(captures_).arg(captures_);
+        return QCoreApplication::translate("scope::MaskJudge", "%1 of %2 captures judged: the test needs %3 more")
+            .arg(captures_)
+            .arg(required_)
+            .arg(required_ - captures_);
+    if (failed_ == 0)
+        return QCoreApplication::translate("scope::MaskJudge", "%1 of %2 captures inside the mask")
+            .arg(captures_)
+            .arg(captures_);
     QStringList where;
     for (std::size_t c = 0; c < lastFailingCounts_.size(); ++c) {
         const int count = lastFailingCounts_[c];
@@ -164,7 +176,10 @@ QString MaskJudge::reason() const {
         else
             where << QCoreApplication::translate("scope::MaskJudge", "channel %1, %2 samples").arg(channel).arg(count);
     }
-    return QCoreApplication::translate("scope::MaskJudge", "%1 of %2 captures left the mask (%3)").arg(failed_).arg(captures_).arg(where.join(QStringLiteral("; ")));
+    return QCoreApplication::translate("scope::MaskJudge", "%1 of %2 captures left the mask (%3)")
+        .arg(failed_)
+        .arg(captures_)
+        .arg(where.join(QStringLiteral("; ")));
 }
 
 }  // namespace scope

@@ -75,7 +75,8 @@ public:
     Verdict verdict() const;
     // Why, in a sentence for the student: "5 of 5 captures inside the mask", "2 of 6 captures left
     // the mask (channel B, 14 samples)", "No capture yet: the test needs 5 triggered captures",
-    // "The time base is not the test's: the captures cannot be compared".
+    // "The time base is not the test's: the captures cannot be compared" (from a capture of other
+    // timing until the next reset).
     QString reason() const;
     int captures() const { return captures_; }
     int failed() const { return failed_; }
