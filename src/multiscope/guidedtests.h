@@ -10,6 +10,7 @@
 #pragma once
 
 #include "multiscope/acquisition.h"
+#include "multiscope/mask.h"
 #include "multiscope/measurements.h"
 #include "sim/catalogue.h"
 #include "sim/simstate.h"
@@ -68,5 +69,9 @@ std::vector<std::vector<scope::Frame>> capture(const GuidedTest& test, const Sim
 
 // The known-good reference: the first capture on the healthy car in the test's state.
 std::vector<scope::Frame> reference(const GuidedTest& test);
+
+// The test's masks, a channel each: its reference with the test's tolerances (in divisions of the
+// time base and of each channel's scale).
+std::vector<scope::Mask> masks(const GuidedTest& test);
 
 }  // namespace guided

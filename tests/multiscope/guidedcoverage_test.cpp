@@ -1,0 +1,78 @@
+// The diagnostic coverage of the guided tests, driven by the catalogue and the library: on the
+// healthy car every test passes its mask in the state it names; each fault fails at least one
+// test (none is left to the scanner and read-outs alone now); no test fails on a fault outside
+// the circuits it looks at; and the table in docs/guided-tests.md says which tests each fault
+// fails, as the model does.
+#include "testing.h"
+
+#include "multiscope/guidedtests.h"
+#include "multiscope/mask.h"
+#include "sim/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+using guided::GuidedTest;
+
+namespace {
+
+// Pass or fail of a test on the car with the faults: five captures judged by the test's masks.
+// No trigger within the time is a fail: the test cannot show its healthy trace.
+scope::Verdict run(const GuidedTest& t, const sim::FaultSet& faults) {
+    const SimState s = guided::stateFor(t.state, faults);
+    scope::MaskJudge judge(guided::masks(t), 5);
+    for (const auto& frames : guided::capture(t, s, faults, 5)) judge.add(frames);
+    return judge.captures() < 5 ? scope::Verdict::Fail : judge.verdict();
+}
+
+// The table's rows: a fault's box number and the keys of the tests it fails.
+std::map<int, std::set<QString>> documentedTable() {
+    QFile file(QStringLiteral(VANTOREL_SOURCE_DIR "/docs/guided-tests.md"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "docs/guided-tests.md cannot be read";
+    std::map<int, std::set<QString>> rows;
+    static const QRegularExpression row("^\\| (\\d+) \\|[^|]*\\|[^|]*\\|(.*)\\|\\s*$");
+    static const QRegularExpression key("`([a-z0-9-]+)`");
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const QRegularExpressionMatch m = row.match(line);
+        if (!m.hasMatch()) continue;
+        std::set<QString>& tests = rows[m.captured(1).toInt()];
+        for (auto k = key.globalMatch(m.captured(2)); k.hasNext();) tests.insert(k.next().captured(1));
+    }
+    return rows;
+}
+
+std::string keysOf(const std::set<QString>& keys) {
+    std::string s;
+    for (const QString& k : keys) s += "`" + k.toStdString() + "` ";
+    return s;
+}
+
+}  // namespace
+
+TEST(GuidedCoverage, HealthyPassesEveryFaultFailsATestOfItsCircuitsAsTheTableSays) {
+    for (const GuidedTest& t : guided::library())
+        EXPECT_EQ(run(t, sim::FaultSet()), scope::Verdict::Pass) << t.key.toStdString() << " on the healthy car";
+    const std::map<int, std::set<QString>> table = documentedTable();
+    for (const sim::FaultInfo& f : sim::faults()) {
+        sim::FaultSet faults;
+        faults.set(f.number);
+        std::set<QString> failing;
+        for (const GuidedTest& t : guided::library()) {
+            if (run(t, faults) != scope::Verdict::Fail) continue;
+            failing.insert(t.key);
+            EXPECT_NE(std::find(t.circuits.begin(), t.circuits.end(), f.circuit), t.circuits.end())
+                << t.key.toStdString() << " fails on fault " << f.number << ", outside the circuits it looks at";
+        }
+        EXPECT_FALSE(failing.empty()) << "no guided test finds fault " << f.number;
+        const auto row = table.find(f.number);
+        ASSERT_NE(row, table.end()) << "docs/guided-tests.md has no row for fault " << f.number;
+        EXPECT_EQ(keysOf(row->second), keysOf(failing)) << "the tests fault " << f.number << " fails";
+    }
+    EXPECT_EQ(table.size(), sim::faults().size());
+}
