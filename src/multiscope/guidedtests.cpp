@@ -164,7 +164,7 @@ std::vector<GuidedTest> build() {
             "good crank wave: the injector's drive. No crank wave and no pulse: the unit has nothing to time it "
             "from."),
          tr("Crank frequency about 780 Hz; the injector's pulse about 2.6 ms."), 0.1, 0.25,
-         {Circuit::EngineSpeed, Circuit::Injectors, Circuit::ControlUnit}});
+         {Circuit::EngineSpeed, Circuit::Injectors, Circuit::ControlUnit}, {EngineState::Cranking}, true});
     add({QStringLiteral("primary-secondary"), tr("Ignition coil"), tr("Ignition primary against secondary"),
          tr("Shows the coil's primary and the spark it makes together: each switch-off spike with its firing "
             "line."),
@@ -173,7 +173,7 @@ std::vector<GuidedTest> build() {
          tr("Every primary spike with a firing line at the same moment. A primary spike without a firing line: "
             "the secondary (coil's secondary winding, lead, plug). Neither: the primary's drive."),
          tr("Primary maximum about 350 V; secondary maximum about 10 kV."), 0.1, 0.25,
-         {Circuit::Ignition, Circuit::ControlUnit}});
+         {Circuit::Ignition, Circuit::ControlUnit, Circuit::EngineSpeed}, {EngineState::Cranking}, true});
     return tests;
 }
 
@@ -257,7 +257,7 @@ std::vector<std::vector<scope::Frame>> capture(const GuidedTest& test, const Sim
     const bool automatic = test.trigger.mode == scope::TriggerMode::Auto;
     double last = from, lastStart = -1;
     // The screen looks ten times a second, as the Live screen does.
-    for (double now = from; int(out.size()) < count && now - last < 1.5 + 2 * test.secondsPerDivision * scope::kDivisionsX;
+    for (double now = from; int(out.size()) < count && now - last < 2.5 + 2 * test.secondsPerDivision * scope::kDivisionsX;
          now += 0.1) {
         if (!acquisition.update(samplers[t], now, test.secondsPerDivision, test.trigger, {}, &shapes[t])) continue;
         const scope::Frame& f = acquisition.frame();
@@ -275,15 +275,33 @@ std::vector<std::vector<scope::Frame>> capture(const GuidedTest& test, const Sim
     return out;
 }
 
-std::vector<scope::Frame> reference(const GuidedTest& test) {
-    const SimState healthy = stateFor(test.state);
-    const auto captures = capture(test, healthy, sim::FaultSet(), 1);
+std::vector<scope::Frame> reference(const GuidedTest& test) { return reference(test, stateFor(test.state)); }
+
+std::vector<scope::Frame> reference(const GuidedTest& test, EngineState state) {
+    return reference(test, stateFor(state));
+}
+
+std::vector<scope::Frame> reference(const GuidedTest& test, const SimState& state) {
+    const auto captures = capture(test, state, sim::FaultSet(), 1);
     return captures.empty() ? std::vector<scope::Frame>() : captures.front();
 }
 
-std::vector<scope::Mask> masks(const GuidedTest& test) {
+std::vector<scope::Frame> referenceFor(const GuidedTest& test, EngineState state, const SimState& car) {
+    const bool running = state == EngineState::Idle || state == EngineState::Rpm3000;
+    return test.followsCar || running ? reference(test, car) : reference(test, state);
+}
+
+bool reached(const GuidedTest& test, EngineState state, const SimState& car) {
+    if (state != EngineState::Cranking || car.EngineSpeed > 0) return true;
+    for (Circuit c : test.circuits)
+        if (c == Circuit::StarterMotor || c == Circuit::StarterSwitch || c == Circuit::StarterSupply) return true;
+    return false;
+}
+
+std::vector<scope::Mask> masks(const GuidedTest& test) { return masks(test, reference(test)); }
+
+std::vector<scope::Mask> masks(const GuidedTest& test, const std::vector<scope::Frame>& ref) {
     std::vector<scope::Mask> out;
-    const std::vector<scope::Frame> ref = reference(test);
     for (std::size_t c = 0; c < ref.size() && c < test.channels.size(); ++c)
         out.push_back(scope::Mask::fromReference(
             ref[c], {test.timeTolerance * test.secondsPerDivision, test.levelTolerance * test.channels[c].perDivision}));

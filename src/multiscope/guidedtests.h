@@ -49,6 +49,18 @@ struct GuidedTest {
     // How far a capture may stray from the reference: in divisions across and up the screen.
     double timeTolerance = 0.1, levelTolerance = 0.25;
     std::vector<sim::Circuit> circuits;  // the circuits the test looks at
+    // Further states the test can be made in (an engine that will not run can still be cranked).
+    std::vector<EngineState> alsoIn;
+    // What the unit drives follows the engine's own speed: the reference is made at the car's
+    // speed and figures as they are, rather than at the state's healthy ones (which a test of
+    // the starting system keeps, so that a flat battery's slow cranking fails it).
+    bool followsCar = false;
+    // Every state the test can be made in, its own first.
+    std::vector<EngineState> states() const {
+        std::vector<EngineState> all{state};
+        all.insert(all.end(), alsoIn.begin(), alsoIn.end());
+        return all;
+    }
 };
 
 // Every guided test, grouped by component in the order the list shows them.
@@ -63,15 +75,26 @@ SimState stateFor(EngineState state, const sim::FaultSet& faults = sim::FaultSet
 // `count` captures of the test's channels on the car in `state` with `faults`, from `from`
 // seconds on: each a frame per channel, in the test's order, taken where the trigger channel
 // triggers (an Auto test takes one every tenth of a second, triggered or not). Fewer when the
-// trigger does not come within a second of the last capture.
+// trigger does not come within two and a half seconds of the last capture.
 std::vector<std::vector<scope::Frame>> capture(const GuidedTest& test, const SimState& state,
                                                const sim::FaultSet& faults, int count, double from = 1.0);
 
-// The known-good reference: the first capture on the healthy car in the test's state.
+// The known-good reference: the first capture on the healthy car in the test's state; or with the
+// car as `state` has it (the unit's figures as they are), no fault present.
 std::vector<scope::Frame> reference(const GuidedTest& test);
+std::vector<scope::Frame> reference(const GuidedTest& test, EngineState state);
+std::vector<scope::Frame> reference(const GuidedTest& test, const SimState& state);
 
-// The test's masks, a channel each: its reference with the test's tolerances (in divisions of the
+// The reference for the car as `car` has it in `state`: at the car's own figures when the test
+// follows the car or the engine runs, else at the state's healthy ones.
+std::vector<scope::Frame> referenceFor(const GuidedTest& test, EngineState state, const SimState& car);
+// Whether the car is where the test can be made in `state`: cranking needs the engine turning,
+// unless the test looks at the starting system itself.
+bool reached(const GuidedTest& test, EngineState state, const SimState& car);
+
+// The test's masks, a channel each: a reference with the test's tolerances (in divisions of the
 // time base and of each channel's scale).
 std::vector<scope::Mask> masks(const GuidedTest& test);
+std::vector<scope::Mask> masks(const GuidedTest& test, const std::vector<scope::Frame>& reference);
 
 }  // namespace guided

@@ -499,6 +499,7 @@ void LiveScope::disconnectChannel(int channel) {
 void LiveScope::restart() {
     acquisition_.reset();
     statistics_.reset();
+    judge_.reset();
     frameCame();
     ticks_ = 0;
     if (active()) render();
@@ -521,6 +522,15 @@ void LiveScope::tick() {
     }
     if (!historyShown_ && tick % 20 == 0) showHistory();
     if (tick % kTicksPerFrame != 0) return;
+    if (guided_ && !guidedStalled_ && signalNow() - guidedLastCapture_ > 2.0 + 2 * scope::kDivisionsX * secondsPerDivision()) {
+        // The car is in the test's state and the trigger has not come for a while.
+        if (guidedStateProblem().isEmpty()) {
+            guidedStalled_ = true;
+            render();
+        } else {
+            guidedLastCapture_ = signalNow();
+        }
+    }
     const bool rolling = trigger().mode == scope::TriggerMode::Roll;
     const sim::SignalInputs in = ms_->liveInputs();
     std::optional<scope::Sampler> signal[scope::kChannels];
@@ -553,6 +563,16 @@ void LiveScope::tick() {
         }
         frameCame();
         const bool complete = f.values.size() == std::size_t(scope::kFramePoints) && !rolling;
+        if (complete && guided_ && (f.triggered || trigger().mode == scope::TriggerMode::Auto) &&
+            f.start != guidedJudgedStart_) {
+            guidedJudgedStart_ = f.start;
+            guidedLastCapture_ = signalNow();
+            if (guidedStalled_) {
+                guidedStalled_ = false;
+                emit guidedChanged();
+            }
+            judgeGuided();
+        }
         if (complete) {
             addStatistics();
             // Each triggered frame is a capture of the history.
@@ -598,6 +618,7 @@ bool LiveScope::rollOn() {
 bool LiveScope::sameAsDrawn() const {
     const std::vector<double>& now = acquisition_.frame().values;
     if (acquisition_.status() != drawnStatus_ || now.size() != drawnValues_.size() || browsing()) return false;
+    if (guided_ && (judge_.captures() != drawnJudged_ || guidedStalled_ || !guidedStateProblem().isEmpty())) return false;
     // Closer than a ten-thousandth of a division: the same picture.
     const auto same = [](const std::vector<double>& a, const std::vector<double>& b, double tolerance) {
         if (a.size() != b.size()) return false;
@@ -804,6 +825,17 @@ scope::ScreenView LiveScope::view() const {
                             .arg(history_.size())
                             .arg(QString::number(history_.selected()->time, 'f', 2));
     }
+    if (guided_) {
+        const scope::Verdict verdict = guidedVerdict();
+        v.verdict = tr("%1: %2. %3").arg(guided_->title, scope::verdictText(verdict), guidedReason());
+        v.verdictColour = verdict == scope::Verdict::Pass   ? QColor(0, 120, 40)
+                          : verdict == scope::Verdict::Fail ? QColor(200, 0, 0)
+                                                            : QColor(90, 90, 90);
+    }
+    const auto marksOf = [this](int c) {
+        const auto& failures = judge_.lastFailures();
+        return guided_ && !browsing() && c < int(failures.size()) ? failures[std::size_t(c)] : std::vector<int>();
+    };
     // One channel (A, triggering) is drawn as the screen always drew it; more, each in its colour.
     bool several = t != 0;
     for (int c = 1; c < scope::kChannels; ++c) several = several || probeOf(c).attached();
@@ -811,6 +843,7 @@ scope::ScreenView LiveScope::view() const {
     if (!several) {
         v.measurements = settings_.channels[0].on ? measurementTexts(0) : QStringList();
         if (!settings_.channels[0].on) v.trace = {};
+        v.marks = marksOf(0);
     } else {
         v.triggerName = channelName(t);
         for (int c = 0; c < scope::kChannels; ++c) {
@@ -825,6 +858,11 @@ scope::ScreenView LiveScope::view() const {
             const scope::Frame& f = frames[std::size_t(c)];
             cv.trace = {f.values, f.dt, f.lows, f.highs};
             cv.label = channelLabel(c);
+            cv.marks = marksOf(c);
+            if (guided_ && std::size_t(c) < guidedReference_.size()) {
+                const scope::Frame& r = guidedReference_[std::size_t(c)];
+                cv.reference = {r.values, r.dt, r.lows, r.highs};
+            }
             const QString problem = channelProblem(c);
             cv.measurements = problem.isEmpty() ? measurementTexts(c) : QStringList{problem};
             v.channels.push_back(cv);
@@ -848,6 +886,12 @@ scope::ScreenView LiveScope::view() const {
             if (!cv.measurements.isEmpty()) cv.measurements.front() = cv.label + QStringLiteral(" ") + cv.measurements.front();
             v.channels.push_back(cv);
         }
+    }
+    if (guided_ && !several && referenceName_.isEmpty() && !guidedReference_.empty()) {
+        // A guided test on one channel: its known-good reference behind the trace.
+        const scope::Frame& r = guidedReference_.front();
+        v.reference = {r.values, r.dt, r.lows, r.highs};
+        v.referenceName = tr("known good");
     }
     if (!referenceName_.isEmpty()) {
         v.referenceName = referenceName_;
@@ -874,7 +918,13 @@ void LiveScope::render() {
     drawnOthers_.clear();
     for (const scope::Frame& f : frames_) drawnOthers_.push_back(f.values);
     drawnStatus_ = acquisition_.status();
+    drawnJudged_ = judge_.captures();
     const scope::ScreenView v = view();
+    // The panel's verdict follows the screen's when it changes.
+    if (v.verdict != drawnVerdict_) {
+        drawnVerdict_ = v.verdict;
+        emit guidedChanged();
+    }
     drawnPerDivision_ = v.perDivision;
     ms_->screen()->paintFrame(
         [&](QPainter& p, QSizeF size) { drawnGeometry_ = scope::paintScreen(p, size, v, &graticule_); });
@@ -919,6 +969,185 @@ QRect LiveScope::place(const QRect& display) {
 void LiveScope::raise() {
     if (bar->isVisible()) bar->raise();
     if (panel->isVisible()) panel->raise();
+}
+
+// ---- Guided tests ----
+
+void LiveScope::startGuidedTest(const guided::GuidedTest& test) {
+    guided_ = nullptr;
+    if (!ChallengeAllowsMeasurement()) return;
+    ms_->setSource(MultiScope::Source::Live);
+    // The channels on the test's points (A through the window's terminal), each with the probe
+    // that fits it; the others taken off.
+    for (int c = 0; c < scope::kChannels; ++c) {
+        if (c < int(test.channels.size())) {
+            const sim::PointId id = test.channels[std::size_t(c)].point;
+            if (c == 0) ms_->connectTerminal(sim::probeOn(id), sim::captionWithPlace(id));
+            else connectChannel(c, sim::probeOn(id), sim::captionWithPlace(id));
+        } else {
+            disconnectChannel(c);
+        }
+        settings_.channels[std::size_t(c)].on = c < int(test.channels.size());
+        const QSignalBlocker b(chkChannel[c]);
+        chkChannel[c]->setChecked(settings_.channels[std::size_t(c)].on);
+    }
+    // Their scales and zero lines.
+    const auto& ranges = scope::levelRanges();
+    const auto nearest = [](const std::vector<double>& list, double want) {
+        int best = 0;
+        for (int i = 0; i < int(list.size()); ++i)
+            if (std::abs(std::log(list[std::size_t(i)] / want)) < std::abs(std::log(list[std::size_t(best)] / want))) best = i;
+        return best;
+    };
+    for (std::size_t c = 0; c < test.channels.size() && c < std::size_t(scope::kChannels); ++c) {
+        const guided::TestChannel& ch = test.channels[c];
+        const int range = nearest(ranges, ch.perDivision);
+        if (c == 0) {
+            ms_->setLiveVolts(int(ranges.size()) - range);
+            ms_->setLiveY(int(std::lround(ch.zero * 50)));
+        } else {
+            settings_.channels[c].range = range;
+            settings_.channels[c].zero = ch.zero;
+        }
+        showChannel(int(c));
+    }
+    for (scope::MathSetup& m : settings_.math) m = scope::MathSetup();
+    for (int m = 0; m < scope::kMathChannels; ++m) {
+        const QSignalBlocker b(cmbMath[m]);
+        cmbMath[m]->setCurrentIndex(0);
+    }
+    // The time base, the trigger and the measurements to read.
+    ms_->setLiveTimebase(nearest(scope::timeRanges(), test.secondsPerDivision));
+    ms_->setLiveX(int(std::lround(test.trigger.position * 100 - 50)));
+    settings_.triggerChannel = std::clamp(test.triggerChannel, 0, scope::kChannels - 1);
+    settings_.trigger.mode = test.trigger.mode;
+    settings_.trigger.edge = test.trigger.edge;
+    {
+        const QSignalBlocker a(cmbTriggerSource), b(cmbTrigger), c(cmbEdge), d(spnLevel);
+        cmbTriggerSource->setCurrentIndex(settings_.triggerChannel);
+        cmbTrigger->setCurrentIndex(int(test.trigger.mode));
+        cmbEdge->setCurrentIndex(test.trigger.edge == scope::Edge::Falling ? 1 : 0);
+        spnLevel->setSuffix(QStringLiteral(" ") + unit());
+        spnLevel->setValue(test.trigger.level);
+    }
+    settings_.trigger.level = spnLevel->value();
+    settings_.measurements = test.measurements;
+    for (int i = 0; i < 10; ++i) {
+        const QSignalBlocker b(mnuMeasure[i]);
+        mnuMeasure[i]->setChecked(settings_.measures(kMeasurements[i]));
+    }
+    settings_.span = scope::MeasureSpan::Screen;
+    cmbSpan->setCurrentIndex(0);
+    // Back to the newest capture; the reference and masks from the healthy model.
+    history_.last();
+    showHistory();
+    guided_ = &test;
+    guidedFigures_.clear();
+    guidedStalled_ = false;
+    guidedLastCapture_ = signalNow();
+    referToCar();
+    guidedJudgedStart_ = -1;
+    showControlValues();
+    restart();
+    emit guidedChanged();
+}
+
+void LiveScope::stopGuidedTest() {
+    if (!guided_) return;
+    guided_ = nullptr;
+    guidedFigures_.clear();
+    guidedReference_.clear();
+    judge_ = scope::MaskJudge();
+    render();
+    emit guidedChanged();
+}
+
+bool LiveScope::referToCar() {
+    // The reference is the healthy car with the unit's figures as they are now (its speed,
+    // timing, dwell, injection, the battery's and the alternator's state): made again when they
+    // change, and the count starts over.
+    const SimState& s = *ms_->liveInputs().state;
+    const std::optional<guided::EngineState> state = guidedCarState();
+    const std::vector<double> figures = {state ? double(int(*state)) : -1.0, double(EngineRunning == True), double(EngineCranking == True),
+                                         double(IgnitionOn == True), double(s.EngineSpeed), double(s.CrankingSpeed),
+                                         double(s.InjectionDuration), double(s.DwellPercentage),
+                                         double(s.IgnitionTiming), double(s.EngineLoad), double(s.SystemVoltage),
+                                         double(s.AlternatorSpeed), double(s.EngineTemperature),
+                                         double(s.PumpPriming > 0)};
+    if (figures == guidedFigures_) return false;
+    guidedFigures_ = figures;
+    guidedReference_ = guided::referenceFor(*guided_, state.value_or(guided_->state), s);
+    judge_ = scope::MaskJudge(guided::masks(*guided_, guidedReference_));
+    return true;
+}
+
+std::optional<guided::EngineState> LiveScope::guidedCarState() const {
+    if (!guided_) return std::nullopt;
+    const bool running = EngineRunning == True, cranking = EngineCranking == True;
+    const SimState& car = *ms_->liveInputs().state;
+    for (guided::EngineState state : guided_->states()) {
+        bool in = false;
+        switch (state) {
+        case guided::EngineState::IgnitionOn: in = IgnitionOn == True && !running && !cranking; break;
+        case guided::EngineState::Cranking: in = cranking && guided::reached(*guided_, state, car); break;
+        case guided::EngineState::Idle:
+            in = running && std::abs(int(EngineSpeed) - 800) <= 150 && EngineTemperature >= 80;
+            break;
+        case guided::EngineState::Rpm3000:
+            in = running && std::abs(int(EngineSpeed) - 3000) <= 250 && EngineTemperature >= 80;
+            break;
+        }
+        if (in) return state;
+    }
+    return std::nullopt;
+}
+
+QString LiveScope::guidedStateProblem() const {
+    if (!guided_ || guidedCarState()) return {};
+    QString what;
+    switch (guided_->state) {
+    case guided::EngineState::IgnitionOn:
+        what = tr("Turn the key to ignition on with the engine still (File > Ignition On / Off).");
+        break;
+    case guided::EngineState::Cranking: what = tr("Crank the engine: the test is made while the starter turns it."); break;
+    case guided::EngineState::Idle: what = tr("Run the engine at idle, about 800 rev/min, warm (80 deg C or more)."); break;
+    case guided::EngineState::Rpm3000: what = tr("Hold the warm engine at about 3000 rev/min."); break;
+    }
+    const auto also = guided_->alsoIn;
+    if (std::find(also.begin(), also.end(), guided::EngineState::Cranking) != also.end())
+        what += QStringLiteral(" ") + tr("An engine that will not run: crank it, and keep it cranking for testing.");
+    return what;
+}
+
+QString LiveScope::guidedReason() const {
+    if (!guided_) return {};
+    const QString state = guidedStateProblem();
+    if (!state.isEmpty()) return state;
+    if (guidedStalled_)
+        return tr("No trigger for two seconds: the trigger channel does not show what a healthy car shows there.");
+    return judge_.reason();
+}
+
+scope::Verdict LiveScope::guidedVerdict() const {
+    if (guided_ && guidedStalled_ && guidedStateProblem().isEmpty()) return scope::Verdict::Fail;
+    return judge_.verdict();
+}
+
+void LiveScope::judgeGuided() {
+    // Captures count only with the car in the test's state.
+    if (!guided_ || !guidedStateProblem().isEmpty()) {
+        emit guidedChanged();
+        return;
+    }
+    if (referToCar()) {
+        // The car's figures changed: this frame was taken before the new reference; the next counts.
+        emit guidedChanged();
+        return;
+    }
+    std::vector<scope::Frame> frames;
+    for (std::size_t c = 0; c < guided_->channels.size() && c < frames_.size(); ++c) frames.push_back(frames_[c]);
+    judge_.add(frames);
+    emit guidedChanged();
 }
 
 // ---- The channel panel ----
@@ -1681,6 +1910,13 @@ bool LiveScope::scriptShow(const QString& control, const QString& index, QJsonOb
                                       {"size", history_.size()},
                                       {"browsing", browsing()},
                                       {"time", history_.selected() ? history_.selected()->time : 0.0}});
+    if (guided_)
+        out.insert("guided", QJsonObject{{"key", guided_->key},
+                                         {"title", guided_->title},
+                                         {"verdict", scope::verdictText(guidedVerdict())},
+                                         {"reason", guidedReason()},
+                                         {"captures", judge_.captures()},
+                                         {"failed", judge_.failed()}});
     out.insert("span", settings_.span == scope::MeasureSpan::Cursors ? "Between cursors" : "Whole screen");
     out.insert("statistics", settings_.statistics);
     const QRectF g = scope::screenGeometry(QSizeF(ms_->screen()->size()), v).grid;

@@ -15,6 +15,8 @@
 
 #include "multiscope/acquisition.h"
 #include "multiscope/capturehistory.h"
+#include "multiscope/guidedtests.h"
+#include "multiscope/mask.h"
 #include "multiscope/mathchannels.h"
 #include "multiscope/measurements.h"
 #include "multiscope/measurestats.h"
@@ -78,6 +80,22 @@ public:
     void restart();
     // The history of triggered captures.
     const scope::CaptureHistory& history() const { return history_; }
+
+    // A guided test: its one command sets the channels, scales and trigger, its known-good
+    // reference is drawn behind the traces and each triggered capture in the test's state is
+    // judged by its masks (the failing samples marked); none runs after stopGuidedTest().
+    void startGuidedTest(const guided::GuidedTest& test);
+    void stopGuidedTest();
+    const guided::GuidedTest* guidedTest() const { return guided_; }
+    scope::Verdict guidedVerdict() const;
+    // Why the verdict is what it is (a sentence); the car not in the test's state says so.
+    QString guidedReason() const;
+
+signals:
+    // The guided test started, stopped, or judged a capture.
+    void guidedChanged();
+
+public:
     // Value read-outs beside the window's scale controls.
     void showControlValues();
     // The trigger and the measurements chosen.
@@ -209,7 +227,24 @@ private:
     bool rollOn();
     void saveMeasurements() const;
 
+    // Whether the car is in the guided test's state; a sentence saying what to do when not.
+    QString guidedStateProblem() const;
+    // The test's state the car is in, if any.
+    std::optional<guided::EngineState> guidedCarState() const;
+    void judgeGuided();
+    // Makes the guided test's reference and masks again when the car's figures changed; true then.
+    bool referToCar();
+
     MultiScope* ms_;
+    const guided::GuidedTest* guided_ = nullptr;
+    std::vector<scope::Frame> guidedReference_;
+    scope::MaskJudge judge_;
+    double guidedJudgedStart_ = -1;  // the last frame judged
+    std::vector<double> guidedFigures_;  // the car's figures the reference was made at
+    int drawnJudged_ = 0;
+    QString drawnVerdict_;
+    double guidedLastCapture_ = 0;   // when the last capture was judged (signal time)
+    bool guidedStalled_ = false;     // no trigger for a while with the car in the test's state
     scope::Settings settings_;
     scope::Acquisition acquisition_;
     instrument::Probe* probes_[scope::kChannels] = {};  // B to D (A's is the window's)

@@ -11,6 +11,7 @@
 #include "multiscope/acquisition.h"
 #include "multiscope/connections.h"
 #include "multiscope/displays.h"
+#include "multiscope/guidedpanel.h"
 #include "multiscope/livescope.h"
 #include "multiscope/waveformfile.h"
 #include "platform/guard.h"
@@ -256,6 +257,7 @@ MultiScope::MultiScope() {
     telemetry = new TelemetryDevice(this, picTelemetry);
     live = new LiveScope(this);
     live->sourceChanged();
+    guidedPanel = new GuidedPanel(this, live);
     placeReadouts();
 }
 
@@ -367,6 +369,14 @@ void MultiScope::placeReadouts() {
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setGeometry(left, kReadoutTop, centre + kReadoutWidth / 2 + 1 - left, 2 * l->fontMetrics().lineSpacing() + 2);
+    }
+    // The guided tests below the scope's controls.
+    if (guidedPanel) {
+        int below = kReadoutTop;
+        for (QLabel* l : readouts)
+            if (l) below = std::max(below, l->geometry().bottom());
+        for (QWidget* w : std::initializer_list<QWidget*>{cmdPause, optLive, lblDMM}) below = std::max(below, w->geometry().bottom());
+        guidedPanel->place(below + 6);
     }
 }
 
@@ -557,6 +567,11 @@ void MultiScope::setLiveVolts(int value) {
 }
 
 void MultiScope::setLiveY(int value) { vscY1shift->setValue(value); }
+
+void MultiScope::setLiveX(int value) {
+    if (liveScales_) hsbXshift->setValue(value);
+    else swapped_[2].held = value;
+}
 
 void MultiScope::setScaleTips(const QString& timebase, const QString& volts) {
     sldTime->setToolTip(tr("Timebase: %1").arg(timebase));

@@ -26,6 +26,7 @@ class QRadioButton;
 class QScrollBar;
 class QSlider;
 class LiveScope;
+class GuidedPanel;
 class TelemetryDevice;
 class VTimer;
 
@@ -87,6 +88,7 @@ public:
     PictureBox* picTelemetry;  // the telemetry device's display
     TelemetryDevice* telemetry = nullptr;  // its controls, timer and handlers
     LiveScope* live = nullptr;  // the Live screen: its controls, trigger, cursors and captures
+    GuidedPanel* guidedPanel = nullptr;  // the guided tests, in the scope frame
 
     const ScopeSweep& sweep() const { return sweep_; }
 
@@ -114,6 +116,8 @@ public:
     // division from the top) controls, as if moved by the user.
     void setLiveVolts(int value);
     void setLiveY(int value);
+    // The X control: where the trigger point stands across the Live screen (-50 left .. 50 right).
+    void setLiveX(int value);
     // The tips of the Timebase and Volts controls: their values as the source in front reads them.
     void setScaleTips(const QString& timebase, const QString& volts);
     // The meter's read-out.

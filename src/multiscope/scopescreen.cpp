@@ -23,6 +23,7 @@ const QColor kCursor(0, 110, 60);
 const QColor kCursorActive(0, 150, 80);
 const QColor kTrigger(210, 120, 0);
 const QColor kText(40, 40, 40);
+const QColor kMark(220, 0, 0);
 const QString kDelta = QStringLiteral("\u0394");
 
 // A channel's zero tag: its name in a box of its colour.
@@ -301,6 +302,18 @@ ScreenGeometry screenGeometry(QSizeF size, const ScreenView& v) {
         g.textPixels = px;
         g.lines = cursorLines(v);
         g.lineColours = QList<QColor>(g.lines.size(), QColor());
+        if (!v.verdict.isEmpty()) {
+            // The verdict's words, wrapped with single spaces.
+            QStringList verdict;
+            for (const QString& word : v.verdict.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                if (!verdict.isEmpty() && advanceOf(tm, tf, verdict.back() + ' ' + word) <= width)
+                    verdict.back() += ' ' + word;
+                else
+                    verdict << word;
+            }
+            g.lines = verdict + g.lines;
+            g.lineColours = QList<QColor>(verdict.size(), v.verdictColour) + g.lineColours;
+        }
         if (v.channels.empty()) {
             g.lines += wrapped(v.measurements, tm, tf, width);
         } else {
@@ -389,6 +402,14 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
             if (!c->name.startsWith('M')) order.push_back(&*c);
         for (const ChannelView& c : v.channels)
             if (c.name.startsWith('M')) order.push_back(&c);
+        // The known-good references behind every trace, in pale shades of their channels' colours.
+        for (const ChannelView& c : v.channels) {
+            if (c.reference.values.empty()) continue;
+            QColor pale = c.colour;
+            pale.setAlpha(70);
+            p.setPen(QPen(pale, std::max(2.0, v.lineWidth + 1.5), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(tracePoints(g, v.secondsPerDivision, c.zero, c.perDivision, c.reference, 0));
+        }
         for (const ChannelView* c : order) {
             p.setPen(QPen(c->colour, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
             const QPolygonF line = tracePoints(g, v.secondsPerDivision, c->zero, c->perDivision, c->trace, 0);
@@ -401,6 +422,24 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
         }
         p.setRenderHint(QPainter::Antialiasing, true);
     }
+    // A guided test's failing samples: a red ring on each (two hundred at most, spread over them).
+    const auto markFailures = [&](const ScreenTrace& t, const std::vector<int>& marks, double zero, double perDivision) {
+        if (marks.empty() || !(t.dt > 0)) return;
+        p.setPen(QPen(kMark, 1.5));
+        p.setBrush(Qt::NoBrush);
+        const double step = t.dt / v.secondsPerDivision * dx;
+        const double radius = std::max(3.0, g.fontPixels * 0.3);
+        // Many failing samples: every so many of them, across the whole stretch they cover.
+        const std::size_t every = std::max<std::size_t>(1, (marks.size() + 199) / 200);
+        for (std::size_t i = 0; i < marks.size(); i += every) {
+            const auto k = std::size_t(marks[i]);
+            if (k >= t.values.size() || !std::isfinite(t.values[k])) continue;
+            const double y = std::clamp(yOfValue(g, zero, perDivision, t.values[k]), r.top(), r.bottom());
+            p.drawEllipse(QPointF(r.left() + double(k) * step, y), radius, radius);
+        }
+    };
+    if (v.channels.empty()) markFailures(v.trace, v.marks, v.zero, v.perDivision);
+    for (const ChannelView& c : v.channels) markFailures(c.trace, c.marks, c.zero, c.perDivision);
     p.restore();
 
     // Markers: the zero line on the left edge, the trigger level on the right and its time on top.

@@ -69,6 +69,8 @@ struct ChannelView {
     double zero = 4;           // divisions from the top to the zero line
     ScreenTrace trace;
     QString label;             // what it is: "Engine speed (ECU picture, at the ECU pin)", "A − B"
+    ScreenTrace reference;     // a known-good trace drawn behind, in a pale shade of its colour
+    std::vector<int> marks;    // samples of the trace outside a guided test's mask
     // As shown beside its name under the screen, set out in lines as they fit (a piece that begins
     // with a line feed begins a line); or why it shows nothing.
     QStringList measurements;
@@ -95,6 +97,9 @@ struct ScreenView {
     // empty list draws the single trace alone.
     std::vector<ChannelView> channels;
     QString triggerName;       // the trigger channel's name, shown with the trigger
+    std::vector<int> marks;    // the single trace's samples outside a guided test's mask
+    QString verdict;           // a guided test's verdict, the first line under the screen
+    QColor verdictColour;
     QString historyText;       // which capture of the history is shown, when not the newest
 };
 

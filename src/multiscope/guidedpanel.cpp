@@ -1,0 +1,145 @@
+#include "multiscope/guidedpanel.h"
+
+#include "multiscope/guidedtests.h"
+#include "multiscope/livescope.h"
+#include "multiscope/multiscope.h"
+#include "platform/guard.h"
+#include "sim/catalogue.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+GuidedPanel::GuidedPanel(MultiScope* ms, LiveScope* live) : QObject(ms), ms_(ms), live_(live) {
+    QWidget* frame = ms->scopePanel();
+    lblGuided = new QLabel(tr("&Guided tests"), frame);
+    lblGuided->setObjectName("lblGuided");
+    QFont bold = lblGuided->font();
+    bold.setBold(true);
+    lblGuided->setFont(bold);
+    txtGuidedSearch = new QLineEdit(frame);
+    txtGuidedSearch->setObjectName("txtGuidedSearch");
+    txtGuidedSearch->setPlaceholderText(tr("Search"));
+    txtGuidedSearch->setAccessibleName(tr("Search the guided tests"));
+    txtGuidedSearch->setClearButtonEnabled(true);
+    lstGuided = new QListWidget(frame);
+    lstGuided->setObjectName("lstGuided");
+    lstGuided->setAccessibleName(tr("Guided tests"));
+    lblGuided->setBuddy(lstGuided);
+    // The tests' names wrap in the narrow frame rather than scroll sideways.
+    lstGuided->setWordWrap(true);
+    lstGuided->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstGuided->setTextElideMode(Qt::ElideNone);
+    // By part, as a workshop looks for them.
+    std::vector<const guided::GuidedTest*> tests;
+    for (const guided::GuidedTest& t : guided::library()) tests.push_back(&t);
+    std::stable_sort(tests.begin(), tests.end(), [](const auto* a, const auto* b) {
+        return QString::localeAwareCompare(a->component, b->component) < 0;
+    });
+    for (const guided::GuidedTest* t : tests) {
+        auto* item = new QListWidgetItem(tr("%1: %2").arg(t->component, t->title), lstGuided);
+        item->setData(Qt::UserRole, t->key);
+        item->setToolTip(t->purpose);
+    }
+    cmdGuidedSetup = new QPushButton(tr("&Set up"), frame);
+    cmdGuidedSetup->setObjectName("cmdGuidedSetup");
+    cmdGuidedSetup->setToolTip(tr("Connect the test's probes and set the scope for it, on the Live screen"));
+    cmdGuidedStop = new QPushButton(tr("Sto&p"), frame);
+    cmdGuidedStop->setObjectName("cmdGuidedStop");
+    cmdGuidedStop->setToolTip(tr("End the guided test: no reference, no judging"));
+    lblGuidedVerdict = new QLabel(frame);
+    lblGuidedVerdict->setObjectName("lblGuidedVerdict");
+    lblGuidedVerdict->setWordWrap(true);
+    lblGuidedVerdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    txbGuided = new QPlainTextEdit(frame);
+    txbGuided->setObjectName("txbGuided");
+    txbGuided->setReadOnly(true);
+    txbGuided->setAccessibleName(tr("The guided test's notes"));
+
+    connect(txtGuidedSearch, &QLineEdit::textChanged, this, guarded([this] { filter(); }));
+    connect(lstGuided, &QListWidget::currentItemChanged, this, guarded([this] { showChosen(); }));
+    connect(lstGuided, &QListWidget::itemClicked, this, guarded([this] { showChosen(); }));
+    connect(lstGuided, &QListWidget::itemActivated, this, guarded([this] { cmdGuidedSetup->click(); }));
+    connect(cmdGuidedSetup, &QPushButton::clicked, this, guarded([this] {
+                if (const guided::GuidedTest* t = guided::testForKey(chosenKey())) live_->startGuidedTest(*t);
+            }));
+    connect(cmdGuidedStop, &QPushButton::clicked, this, guarded([this] { live_->stopGuidedTest(); }));
+    connect(live_, &LiveScope::guidedChanged, this, guarded([this] { showVerdict(); }));
+    showChosen();
+    showVerdict();
+}
+
+QString GuidedPanel::chosenKey() const {
+    const QListWidgetItem* item = lstGuided->currentItem();
+    return item && !item->isHidden() ? item->data(Qt::UserRole).toString() : QString();
+}
+
+void GuidedPanel::place(int top) {
+    QWidget* frame = ms_->scopePanel();
+    const int w = std::max(0, frame->width() - 12), x = 6;
+    int y = top;
+    const int bottom = frame->height() - 6;
+    lblGuided->setGeometry(x, y, w, 18);
+    y += 20;
+    txtGuidedSearch->setGeometry(x, y, w, 22);
+    y += 26;
+    const int room = std::max(0, bottom - y);
+    const int list = std::max(60, room * 35 / 100);
+    lstGuided->setGeometry(x, y, w, list);
+    y += list + 4;
+    const int half = (w - 4) / 2;
+    cmdGuidedSetup->setGeometry(x, y, half, 24);
+    cmdGuidedStop->setGeometry(x + half + 4, y, w - half - 4, 24);
+    y += 28;
+    const int verdictHeight = 4 * lblGuidedVerdict->fontMetrics().lineSpacing() + 4;
+    lblGuidedVerdict->setGeometry(x, y, w, verdictHeight);
+    y += verdictHeight + 2;
+    txbGuided->setGeometry(x, y, w, std::max(0, bottom - y));
+}
+
+void GuidedPanel::filter() {
+    const QString words = txtGuidedSearch->text().trimmed();
+    for (int i = 0; i < lstGuided->count(); ++i) {
+        QListWidgetItem* item = lstGuided->item(i);
+        const guided::GuidedTest* t = guided::testForKey(item->data(Qt::UserRole).toString());
+        const QString haystack = t ? item->text() + ' ' + t->purpose + ' ' + t->lookFor : item->text();
+        bool shown = true;
+        for (const QString& word : words.split(' ', Qt::SkipEmptyParts))
+            shown = shown && haystack.contains(word, Qt::CaseInsensitive);
+        item->setHidden(!shown);
+    }
+    showChosen();
+}
+
+void GuidedPanel::showChosen() {
+    const guided::GuidedTest* t = guided::testForKey(chosenKey());
+    cmdGuidedSetup->setEnabled(t != nullptr);
+    if (!t) {
+        txbGuided->setPlainText(tr("Choose a test: its notes show here, and Set up connects the probes and sets the "
+                                   "scope for it."));
+        return;
+    }
+    QStringList connectTo;
+    for (std::size_t c = 0; c < t->channels.size(); ++c)
+        connectTo << tr("%1: %2").arg(QChar('A' + int(c))).arg(sim::captionWithPlace(t->channels[c].point));
+    QStringList states;
+    for (guided::EngineState s : t->states()) states << guided::stateName(s);
+    txbGuided->setPlainText(tr("%1\n\nState: %2\n\n%3\n\nConnect:\n%4\n\nLook for: %5\n\nRead: %6")
+                                .arg(t->title, states.join(tr("; or ")), t->purpose, connectTo.join('\n'),
+                                     t->lookFor, t->figures));
+}
+
+void GuidedPanel::showVerdict() {
+    const guided::GuidedTest* t = live_->guidedTest();
+    cmdGuidedStop->setEnabled(t != nullptr);
+    if (!t) {
+        lblGuidedVerdict->setText(QString());
+        return;
+    }
+    lblGuidedVerdict->setText(tr("%1: %2").arg(scope::verdictText(live_->guidedVerdict()), live_->guidedReason()));
+    lblGuidedVerdict->setToolTip(lblGuidedVerdict->text());
+}
