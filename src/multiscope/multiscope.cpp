@@ -315,8 +315,14 @@ void MultiScope::placeAsOpened() {
 }
 
 bool MultiScope::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == frame() && watched != this) {
-        switch (e->type()) {
+    // Only the frame's moves, sizes and button presses matter; the frame is not looked at for
+    // any other event (while it is being destroyed it is no longer a frame).
+    const QEvent::Type type = e->type();
+    const bool placing = type == QEvent::Move || type == QEvent::Resize || type == QEvent::MouseButtonPress ||
+                         type == QEvent::NonClientAreaMouseButtonPress || type == QEvent::MouseButtonRelease ||
+                         type == QEvent::NonClientAreaMouseButtonRelease;
+    if (placing && watched != this && watched == frame()) {
+        switch (type) {
         case QEvent::Move:
         case QEvent::Resize:
             if (!placing_ && frame()->isVisible()) {
