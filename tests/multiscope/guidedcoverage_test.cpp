@@ -1,8 +1,8 @@
 // The diagnostic coverage of the guided tests, driven by the catalogue and the library: on the
 // healthy car every test passes its mask in the state it names; each fault fails at least one
 // test (none is left to the scanner and read-outs alone now); no test fails on a fault outside
-// the circuits it looks at; and the table in docs/guided-tests.md says which tests each fault
-// fails, as the model does.
+// the circuits it looks at; and the table in the guide for instructors says which tests each
+// fault fails, as the model does.
 #include "testing.h"
 
 #include "multiscope/guidedtests.h"
@@ -41,18 +41,27 @@ scope::Verdict run(const GuidedTest& t, const sim::FaultSet& faults) {
     return scope::Verdict::Pass;
 }
 
-// The table's rows: a fault's box number and the keys of the tests it fails.
+// The guide's table for instructors: a fault's box number and the keys of the tests it fails
+// (the guide names them by their titles).
 std::map<int, std::set<QString>> documentedTable() {
-    QFile file(QStringLiteral(VANTOREL_SOURCE_DIR "/docs/guided-tests.md"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "docs/guided-tests.md cannot be read";
+    QFile file(QStringLiteral(VANTOREL_SOURCE_DIR "/data/help/instructors.html"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "data/help/instructors.html cannot be read";
+    const QString page = QString::fromUtf8(file.readAll());
+    const qsizetype from = page.indexOf(QStringLiteral("<h2 id=\"guided\">"));
+    EXPECT_GE(from, 0) << "the guide has no table of the guided tests";
+    const QString section = page.mid(from, page.indexOf(QStringLiteral("</table>"), from) - from);
     std::map<int, std::set<QString>> rows;
-    static const QRegularExpression row("^\\| (\\d+) \\|[^|]*\\|[^|]*\\|(.*)\\|\\s*$");
-    static const QRegularExpression key("`([a-z0-9-]+)`");
-    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
-        const QRegularExpressionMatch m = row.match(line);
-        if (!m.hasMatch()) continue;
-        std::set<QString>& tests = rows[m.captured(1).toInt()];
-        for (auto k = key.globalMatch(m.captured(2)); k.hasNext();) tests.insert(k.next().captured(1));
+    static const QRegularExpression row("<tr><td>(\\d+)</td><td>[^<]*</td><td>[^<]*</td><td>([^<]*)</td></tr>");
+    for (auto m = row.globalMatch(section); m.hasNext();) {
+        const QRegularExpressionMatch r = m.next();
+        std::set<QString>& tests = rows[r.captured(1).toInt()];
+        for (const QString& title : r.captured(2).split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+            QString key;
+            for (const GuidedTest& t : guided::library())
+                if (t.title == title) key = t.key;
+            EXPECT_FALSE(key.isEmpty()) << "the guide names a test there is not: " << title.toStdString();
+            tests.insert(key);
+        }
     }
     return rows;
 }
@@ -83,7 +92,7 @@ TEST(GuidedCoverage, HealthyPassesEveryFaultFailsATestOfItsCircuitsAsTheTableSay
         }
         EXPECT_FALSE(failing.empty()) << "no guided test finds fault " << f.number;
         const auto row = table.find(f.number);
-        ASSERT_NE(row, table.end()) << "docs/guided-tests.md has no row for fault " << f.number;
+        ASSERT_NE(row, table.end()) << "the guide's table has no row for fault " << f.number;
         EXPECT_EQ(keysOf(row->second), keysOf(failing)) << "the tests fault " << f.number << " fails";
     }
     EXPECT_EQ(table.size(), sim::faults().size());
