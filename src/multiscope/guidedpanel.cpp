@@ -78,6 +78,16 @@ QString GuidedPanel::chosenKey() const {
     return item && !item->isHidden() ? item->data(Qt::UserRole).toString() : QString();
 }
 
+void GuidedPanel::choose(const QString& key) {
+    for (int i = 0; i < lstGuided->count(); ++i) {
+        QListWidgetItem* item = lstGuided->item(i);
+        if (item->data(Qt::UserRole).toString() != key) continue;
+        if (item->isHidden()) txtGuidedSearch->clear();
+        lstGuided->setCurrentItem(item);
+        return;
+    }
+}
+
 void GuidedPanel::place(int top) {
     QWidget* frame = ms_->scopePanel();
     const int w = std::max(0, frame->width() - 12), x = 6;

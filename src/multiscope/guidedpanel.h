@@ -22,6 +22,8 @@ public:
     void place(int top);
     // The chosen test's key (empty for none).
     QString chosenKey() const;
+    // Chooses the test of a key in the list (the search cleared when it hides it).
+    void choose(const QString& key);
 
     QLabel* lblGuided;
     QLineEdit* txtGuidedSearch;

@@ -1,6 +1,9 @@
 #include "multiscope/instrument.h"
 
 #include "multiscope/displays.h"
+#include "multiscope/guidedpanel.h"
+#include "multiscope/guidedtests.h"
+#include "multiscope/livescope.h"
 #include "multiscope/multiscope.h"
 #include "platform/vbtypes.h"
 
@@ -36,5 +39,15 @@ void showTerminalIfLoaded() {
 void viewUnderEditor(const QRect& me) { frm<MultiScope>()->viewUnderEditor(me); }
 
 void placeAsOpened() { frm<MultiScope>()->placeAsOpened(); }
+
+bool startGuidedTest(const QString& key) {
+    const guided::GuidedTest* test = guided::testForKey(key);
+    if (!test) return false;
+    MultiScope* scope = frm<MultiScope>();
+    scope->showDevice(tool::Scope);
+    scope->guidedPanel->choose(key);
+    scope->live->startGuidedTest(*test);
+    return true;
+}
 
 }  // namespace instrument

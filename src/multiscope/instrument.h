@@ -31,4 +31,8 @@ void viewUnderEditor(const QRect& editorTwips);
 // The instrument back at the place it opens at (where the user left it, or its own).
 void placeAsOpened();
 
+// A guided test set up on the scope, as its Set up button does (the guide's links); false when
+// there is no test of that key.
+bool startGuidedTest(const QString& key);
+
 }  // namespace instrument

@@ -30,7 +30,7 @@ expect frmHelp page instructors.html
 set frmHelp.txtFind Knock
 key frmHelp.txtFind Enter
 expect frmHelp selected Knock
-expect frmHelp page engine.html
+expect frmHelp page instructors.html
 pick frmHelp.lstContents Faults
 expect frmHelp page faults.html
 set frmHelp.txtFind "no such word anywhere"

@@ -101,3 +101,16 @@ click MultiScope.cmdGuidedStop
 expect MultiScope.lblGuidedVerdict text ""
 show MultiScope
 expect noevent "\"guided\""
+
+# The guide's page of a test sets it up on the instrument; a link to no test says so.
+menu Help > Help
+pick frmHelp.lstContents "Guided tests"
+show frmHelp
+expect event "\"page\":\"guided-tests.html\""
+set frmHelp.link vantorel:guided/coolant-sensor
+show MultiScope
+expect event "\"key\":\"coolant-sensor\""
+expect MultiScope.cmdChannel(0) text "A: Temperature"
+set frmHelp.link vantorel:guided/no-such-test
+expect message "This link of the guide leads nowhere in this version of the program: vantorel:guided/no-such-test"
+

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -118,3 +120,19 @@ TEST(GuidedTests, StatesAreTheCarsAsTheTestsNameThem) {
     seized.set(35);
     EXPECT_EQ(guided::stateFor(guided::EngineState::Cranking, seized).EngineSpeed, 0);
 }
+
+TEST(GuidedTests, TheGuideHasAPageSectionForEveryTestThatSetsItUp) {
+    QFile file(qEnvironmentVariable("VANTOREL_DATA") + QStringLiteral("/help/guided-tests.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the guide's page of the guided tests";
+    const QString page = QString::fromUtf8(file.readAll());
+    for (const GuidedTest& t : guided::library()) {
+        SCOPED_TRACE(t.key.toStdString());
+        const qsizetype at = page.indexOf(QStringLiteral("<h2 id=\"%1\">").arg(t.key));
+        ASSERT_GE(at, 0) << "no section";
+        const qsizetype next = page.indexOf(QStringLiteral("<h2"), at + 4);
+        const QString section = page.mid(at, next < 0 ? -1 : next - at);
+        EXPECT_TRUE(section.contains(t.title.toHtmlEscaped())) << "the section has another title";
+        EXPECT_TRUE(section.contains(QStringLiteral("href=\"vantorel:guided/%1\"").arg(t.key))) << "no link that sets it up";
+    }
+}
+

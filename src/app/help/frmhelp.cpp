@@ -1,6 +1,7 @@
 #include "app/help/frmhelp.h"
 
 #include "app/main_window/frmmainscreen.h"
+#include "multiscope/instrument.h"
 #include "sim/simstate.h"
 #include "platform/files.h"
 #include "platform/guard.h"
@@ -216,7 +217,21 @@ QString frmHelp::currentPage() const {
     return url.isEmpty() ? QString() : QFileInfo(url.toLocalFile()).fileName();
 }
 
+bool frmHelp::scriptSet(const QString& control, const QString&, const QString& value, QString*) {
+    if (control != QLatin1String("link")) return false;
+    openLink(QUrl(value));
+    return true;
+}
+
 void frmHelp::openLink(const QUrl& url) {
+    // The program's own links: "vantorel:guided/KEY" sets a guided test up on the instrument.
+    if (url.scheme() == QLatin1String("vantorel")) {
+        const QString path = url.path();
+        if (path.startsWith(QLatin1String("guided/")) && instrument::startGuidedTest(path.mid(7))) return;
+        MsgBox(tr("This link of the guide leads nowhere in this version of the program: %1").arg(url.toString()),
+               MsgButtons::OK, MsgIcon::Exclamation);
+        return;
+    }
     // The guide's own pages open here; an address out of it goes to the web browser.
     if (url.isRelative() || url.isLocalFile()) {
         const QUrl resolved = txtPage->source().resolved(url);
@@ -279,6 +294,11 @@ void frmHelp::findNext() {
 }
 
 bool frmHelp::scriptShow(const QString& control, const QString&, QJsonObject& out) {
+    if (control == QLatin1String("link")) {
+        // Not a control: `set frmHelp.link URL` follows a link as a click does.
+        out.insert("page", currentPage());
+        return true;
+    }
     if (!control.isEmpty()) return false;
     out.insert("page", currentPage());
     out.insert("title", txtPage->documentTitle());

@@ -31,6 +31,8 @@ public:
     void loadGuide();
 
     bool scriptShow(const QString& control, const QString& index, QJsonObject& out) override;
+    // `set frmHelp.link URL` follows a link of the page as a click on it does.
+    bool scriptSet(const QString& control, const QString& index, const QString& value, QString* error) override;
 
     QPushButton* cmdBack;
     QPushButton* cmdForward;
