@@ -116,6 +116,18 @@ int choiceOfMath(const scope::MathSetup& m) {
     return 0;
 }
 
+// The index of the named range nearest a value (on a log scale: 2 is as near 1 as 4 is).
+int nearestRange(const std::vector<double>& ranges, double want) {
+    int best = 0;
+    for (int i = 0; i < int(ranges.size()); ++i)
+        if (std::abs(std::log(ranges[std::size_t(i)] / want)) < std::abs(std::log(ranges[std::size_t(best)] / want)))
+            best = i;
+    return best;
+}
+
+// A frame as the screen draws it.
+scope::ScreenTrace traceOf(const scope::Frame& f) { return {f.values, f.dt, f.lows, f.highs}; }
+
 // The smallest of the level ranges (stepping on 1-2-5 beyond the last) from `own` up that
 // keeps the frame between the screen's edges with its zero line `zero` divisions from the top.
 double fittingRange(const scope::Frame& f, double zero, double own) {
@@ -453,12 +465,7 @@ void LiveScope::probeConnected(int channel) {
     // The point's own time base, or the range nearest it: for channel A, or the first channel
     // connected while A has no point.
     if (channel == 0 || !ms_->probe().point()) {
-        const auto& times = scope::timeRanges();
-        const double want = screen->secondsPerDivision;
-        int best = 0;
-        for (int i = 0; i < int(times.size()); ++i)
-            if (std::abs(std::log(times[std::size_t(i)] / want)) < std::abs(std::log(times[std::size_t(best)] / want))) best = i;
-        ms_->setLiveTimebase(best);
+        ms_->setLiveTimebase(nearestRange(scope::timeRanges(), screen->secondsPerDivision));
     }
     if (channel == settings_.triggerChannel) {
         QSignalBlocker b(spnLevel);
@@ -610,7 +617,7 @@ bool LiveScope::rollOn() {
     v.perDivision = drawnPerDivision_;
     v.zero = zeroDivisions();
     v.lineWidth = lineWidth();
-    v.trace = {f.values, f.dt, f.lows, f.highs};
+    v.trace = traceOf(f);
     ms_->screen()->paintOver([&](QPainter& p) { return scope::paintTrace(p, drawnGeometry_, v, from); });
     return true;
 }
@@ -814,7 +821,7 @@ scope::ScreenView LiveScope::view() const {
     v.autoRange = autoRanging(t);
     v.zero = zeroDivisions(t);
     const scope::Frame& shown = frames[std::size_t(t)];
-    v.trace = {shown.values, shown.dt, shown.lows, shown.highs};
+    v.trace = traceOf(shown);
     v.trigger = trigger();
     v.status = acquisition_.status();
     v.cursors = cursors_;
@@ -856,12 +863,12 @@ scope::ScreenView LiveScope::view() const {
             cv.autoRange = autoRanging(c);
             cv.zero = zeroDivisions(c);
             const scope::Frame& f = frames[std::size_t(c)];
-            cv.trace = {f.values, f.dt, f.lows, f.highs};
+            cv.trace = traceOf(f);
             cv.label = channelLabel(c);
             cv.marks = marksOf(c);
             if (guided_ && std::size_t(c) < guidedReference_.size()) {
                 const scope::Frame& r = guidedReference_[std::size_t(c)];
-                cv.reference = {r.values, r.dt, r.lows, r.highs};
+                cv.reference = traceOf(r);
             }
             const QString problem = channelProblem(c);
             cv.measurements = problem.isEmpty() ? measurementTexts(c) : QStringList{problem};
@@ -880,7 +887,7 @@ scope::ScreenView LiveScope::view() const {
                 cv.zero = settings_.math[std::size_t(m)].operation == scope::MathOperation::EngineSpeed ? 8 : 4;
                 cv.perDivision = fittingRange(r.frame, cv.zero, 1e-3);
                 cv.autoRange = true;
-                cv.trace = {r.frame.values, r.frame.dt, r.frame.lows, r.frame.highs};
+                cv.trace = traceOf(r.frame);
             }
             cv.measurements = measurementTexts(scope::kChannels + m);
             if (!cv.measurements.isEmpty()) cv.measurements.front() = cv.label + QStringLiteral(" ") + cv.measurements.front();
@@ -890,7 +897,7 @@ scope::ScreenView LiveScope::view() const {
     if (guided_ && !several && referenceName_.isEmpty() && !guidedReference_.empty()) {
         // A guided test on one channel: its known-good reference behind the trace.
         const scope::Frame& r = guidedReference_.front();
-        v.reference = {r.values, r.dt, r.lows, r.highs};
+        v.reference = traceOf(r);
         v.referenceName = tr("known good");
     }
     if (!referenceName_.isEmpty()) {
@@ -993,15 +1000,9 @@ void LiveScope::startGuidedTest(const guided::GuidedTest& test) {
     }
     // Their scales and zero lines.
     const auto& ranges = scope::levelRanges();
-    const auto nearest = [](const std::vector<double>& list, double want) {
-        int best = 0;
-        for (int i = 0; i < int(list.size()); ++i)
-            if (std::abs(std::log(list[std::size_t(i)] / want)) < std::abs(std::log(list[std::size_t(best)] / want))) best = i;
-        return best;
-    };
     for (std::size_t c = 0; c < test.channels.size() && c < std::size_t(scope::kChannels); ++c) {
         const guided::TestChannel& ch = test.channels[c];
-        const int range = nearest(ranges, ch.perDivision);
+        const int range = nearestRange(ranges, ch.perDivision);
         if (c == 0) {
             ms_->setLiveVolts(int(ranges.size()) - range);
             ms_->setLiveY(int(std::lround(ch.zero * 50)));
@@ -1017,7 +1018,7 @@ void LiveScope::startGuidedTest(const guided::GuidedTest& test) {
         cmbMath[m]->setCurrentIndex(0);
     }
     // The time base, the trigger and the measurements to read.
-    ms_->setLiveTimebase(nearest(scope::timeRanges(), test.secondsPerDivision));
+    ms_->setLiveTimebase(nearestRange(scope::timeRanges(), test.secondsPerDivision));
     ms_->setLiveX(int(std::lround(test.trigger.position * 100 - 50)));
     settings_.triggerChannel = std::clamp(test.triggerChannel, 0, scope::kChannels - 1);
     settings_.trigger.mode = test.trigger.mode;
@@ -1512,7 +1513,7 @@ void LiveScope::setAsReference() {
         return;
     }
     const instrument::Probe& p = probeOf(settings_.triggerChannel);
-    setReference({}, {f.values, f.dt, f.lows, f.highs},
+    setReference({}, traceOf(f),
                  (p.attached() ? p.at()->caption + " " : QString()) + platform().timeOfDay().toString("HH:mm:ss"));
 }
 
@@ -1661,11 +1662,7 @@ void LiveScope::openCaptureFile() {
             if (const auto probe = scope::probeFromKey(ch.probe)) setup.probe = *probe;
         }
         const auto& ranges = scope::levelRanges();
-        int nearest = 0;
-        for (int k = 0; k < int(ranges.size()); ++k)
-            if (std::abs(std::log(ranges[std::size_t(k)] / ch.perDivision)) <
-                std::abs(std::log(ranges[std::size_t(nearest)] / ch.perDivision)))
-                nearest = k;
+        const int nearest = nearestRange(ranges, ch.perDivision);
         const double zero = std::clamp(scope::kDivisionsY / 2.0 + ch.offset / ch.perDivision, 0.0, double(scope::kDivisionsY));
         if (c == 0) {
             ms_->setLiveVolts(int(ranges.size()) - nearest);
@@ -1683,13 +1680,7 @@ void LiveScope::openCaptureFile() {
         showChannel(c);
     }
     // The time base nearest the file's, and its trigger.
-    const auto& times = scope::timeRanges();
-    int best = 0;
-    for (int i = 0; i < int(times.size()); ++i)
-        if (std::abs(std::log(times[std::size_t(i)] / doc->secondsPerDivision)) <
-            std::abs(std::log(times[std::size_t(best)] / doc->secondsPerDivision)))
-            best = i;
-    ms_->setLiveTimebase(best);
+    ms_->setLiveTimebase(nearestRange(scope::timeRanges(), doc->secondsPerDivision));
     const int t = doc->triggerChannel.size() == 1 ? doc->triggerChannel[0].toUpper().unicode() - 'A' : 0;
     settings_.triggerChannel = std::clamp(t, 0, scope::kChannels - 1);
     cmbTriggerSource->setCurrentIndex(settings_.triggerChannel);
