@@ -222,7 +222,8 @@ SimState stateFor(EngineState state, const sim::FaultSet& faults) {
     }
     case EngineState::Idle:
     case EngineState::Rpm3000: {
-        // The unit's figures for a warm engine there, as its maps give them.
+        // Figures typical of a warm engine there (the instrument makes its reference at the
+        // car's own figures, which its maps give).
         const bool idle = state == EngineState::Idle;
         s.EngineRunning = True;
         s.EngineSpeed = idle ? 800 : 3000;
