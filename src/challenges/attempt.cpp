@@ -1,5 +1,6 @@
 #include "challenges/attempt.h"
 
+#include "multiscope/guidedtests.h"
 #include "platform/files.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,45 @@ bool Attempt::overTime(double seconds) const {
     return challenge_.timeLimitMinutes > 0 && seconds > challenge_.timeLimitMinutes * 60.0;
 }
 
+void Attempt::guidedRun(int run, const QString& test, const QString& title, scope::Verdict result,
+                        const QString& reason, const QByteArray& screen, double seconds) {
+    if (finished_) return;
+    GuidedRun* found = nullptr;
+    for (GuidedRun& r : guidedRuns_)
+        if (r.run == run && r.test == test) found = &r;
+    if (!found) {
+        if (guidedRuns_.size() >= kMaxGuidedRuns) return;
+        GuidedRun r;
+        r.run = run;
+        r.seconds = seconds;
+        r.test = test;
+        r.title = title;
+        guidedRuns_.append(r);
+        found = &guidedRuns_.last();
+    }
+    if (result == scope::Verdict::NotMeasured) {
+        if (found->result == scope::Verdict::NotMeasured) found->reason = reason;
+        return;
+    }
+    found->result = result;
+    found->reason = reason;
+    found->resultSeconds = seconds;
+    found->screen = screen;
+}
+
+scope::Verdict Attempt::guidedResult(const QString& test) const {
+    for (auto r = guidedRuns_.crbegin(); r != guidedRuns_.crend(); ++r)
+        if (r->test == test && r->result != scope::Verdict::NotMeasured) return r->result;
+    return scope::Verdict::NotMeasured;
+}
+
+int Attempt::guidedMissing() const {
+    int missing = 0;
+    for (const QString& test : challenge_.guidedTests)
+        if (guidedResult(test) == scope::Verdict::NotMeasured) ++missing;
+    return missing;
+}
+
 int Attempt::hintPoints() const {
     int points = 0;
     for (int i = 0; i < hintsUsed_; ++i) points += challenge_.hints[i].points;
@@ -49,10 +89,11 @@ void Attempt::revealHint() {
     if (nextHint()) ++hintsUsed_;
 }
 
-int Attempt::scoreFor(bool right, int hintPoints, int measurements, bool late) {
+int Attempt::scoreFor(bool right, int hintPoints, int measurements, bool late, int guidedMissing) {
     if (!right) return 0;
     const int extra = std::max(0, measurements - kFreeMeasurements) * kPointsPerMeasurement;
-    int score = 100 - hintPoints - std::min(extra, kMaxMeasurementPenalty) - (late ? kLatePenalty : 0);
+    int score = 100 - hintPoints - std::min(extra, kMaxMeasurementPenalty) - (late ? kLatePenalty : 0) -
+                std::max(0, guidedMissing) * kGuidedMissingPenalty;
     return std::max(score, kRightFloor);
 }
 
@@ -67,7 +108,7 @@ void Attempt::submit(const QList<Answer>& given, double seconds) {
     bool right = given.size() == expected.size();
     for (const Answer& a : given) right = right && expected.removeOne(a);
     right_ = right;
-    score_ = scoreFor(right_, hintPoints(), measurements_.size(), late_);
+    score_ = scoreFor(right_, hintPoints(), measurements_.size(), late_, guidedMissing());
 }
 
 void Attempt::giveUp(double seconds) {
@@ -100,6 +141,14 @@ QString Attempt::summary() const {
     s << QString("Measurements: %1").arg(measurements_.size());
     s << (hintPoints() == 1 ? QCoreApplication::translate("Attempt", "Hints used: %1 (1 point)").arg(hintsUsed_)
                             : QCoreApplication::translate("Attempt", "Hints used: %1 (%2 points)").arg(hintsUsed_).arg(hintPoints()));
+    if (!challenge_.guidedTests.isEmpty()) {
+        s << QCoreApplication::translate("Attempt", "Guided tests asked for:");
+        s << guidedLines();
+        if (const int missing = guidedMissing(); missing > 0 && right_)
+            s << QCoreApplication::translate("Attempt", "Guided tests without a result: %1 (%2 points)")
+                     .arg(missing)
+                     .arg(missing * kGuidedMissingPenalty);
+    }
     s << QString("Score: %1 out of 100").arg(score_);
     return s.join('\n');
 }
@@ -137,12 +186,37 @@ PrintDocument Attempt::resultSheet(const QString& student, const QString& compan
         const Measurement& m = measurements_[i];
         add(QString("  %1.  %2  %3:  %4").arg(i + 1).arg(durationText(m.seconds), m.point, m.reading));
     }
+    if (!guidedRuns_.isEmpty()) {
+        add(QString());
+        add(QCoreApplication::translate("Attempt", "Guided tests run"), 12, true);
+        for (int i = 0; i < guidedRuns_.size(); ++i) add(QStringLiteral("  %1.  ").arg(i + 1) + guidedRunText(guidedRuns_[i]));
+    }
     add(QString());
     add(QStringLiteral("Assessed - the method (verify, analyse, isolate, repair, verify, document):"));
     add(QString());
     add(QStringLiteral("Student signature:") + QString(30, QLatin1Char(' ')) + QStringLiteral("Instructor signature:"));
     doc.lines.last().italic = true;
     return doc;
+}
+
+QString Attempt::guidedRunText(const GuidedRun& r) {
+    QString text = durationText(r.seconds) + QStringLiteral("  ") + r.title + QStringLiteral(":  ") + scope::verdictText(r.result);
+    if (r.resultSeconds >= 0) text += QCoreApplication::translate("Attempt", " (at %1)").arg(durationText(r.resultSeconds));
+    if (!r.reason.isEmpty()) text += QStringLiteral(". ") + r.reason;
+    return text;
+}
+
+QStringList Attempt::guidedLines() const {
+    QStringList lines;
+    for (const QString& key : challenge_.guidedTests) {
+        const guided::GuidedTest* test = guided::testForKey(key);
+        const QString title = test ? test->title : key;
+        const scope::Verdict result = guidedResult(key);
+        lines << QStringLiteral("  ") + title + QStringLiteral(": ") +
+                     (result == scope::Verdict::NotMeasured ? QCoreApplication::translate("Attempt", "not run to a result")
+                                                            : scope::verdictText(result));
+    }
+    return lines;
 }
 
 QString durationText(double seconds) {

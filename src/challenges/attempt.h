@@ -4,10 +4,12 @@
 // The score: a wrong diagnosis, or a challenge ended without one, scores 0. A right diagnosis
 // starts at 100; each hint revealed takes off its points, each measurement after the first ten
 // takes off 2 points (at most 30 in all), and a diagnosis submitted after the time limit takes
-// off 25 points. A right diagnosis never scores below 10.
+// off 25 points; each guided test the challenge asks for that the student did not bring to a
+// result (pass or fail) takes off 10 points. A right diagnosis never scores below 10.
 #pragma once
 
 #include "challenges/challenge.h"
+#include "multiscope/mask.h"
 #include "platform/platform.h"
 
 #include <QDateTime>
@@ -18,6 +20,19 @@ struct Measurement {
     QString reading;     // what the instrument showed
 };
 
+// A guided test run on the instrument during the attempt: which test, when it was set up, its
+// result and the instrument's screen when the result came.
+struct GuidedRun {
+    int run = 0;              // the instrument's number for the run
+    double seconds = 0;       // when it was set up, from the start of the challenge
+    double resultSeconds = -1;  // when its result came (-1: none yet)
+    QString test;             // the test's key
+    QString title;
+    scope::Verdict result = scope::Verdict::NotMeasured;
+    QString reason;           // why, as the instrument said it
+    QByteArray screen;        // the screen at the result, a PNG picture (empty: none)
+};
+
 class Attempt {
 public:
     static constexpr int kFreeMeasurements = 10;
@@ -25,6 +40,8 @@ public:
     static constexpr int kMaxMeasurementPenalty = 30;
     static constexpr int kLatePenalty = 25;
     static constexpr int kRightFloor = 10;
+    static constexpr int kGuidedMissingPenalty = 10;
+    static constexpr int kMaxGuidedRuns = 40;
 
     Attempt() = default;
     Attempt(const Challenge& challenge, const QDateTime& startedAt, bool testRun)
@@ -40,6 +57,19 @@ public:
     const QList<Measurement>& measurements() const { return measurements_; }
 
     bool overTime(double seconds) const;
+
+    // A guided test's run reports in: set up (not yet measured), or its result with the screen.
+    // A run the attempt has already is updated: a result replaces the one before, while a run
+    // that starts counting again keeps its last result. Nothing after the attempt ended, and
+    // no run beyond kMaxGuidedRuns.
+    void guidedRun(int run, const QString& test, const QString& title, scope::Verdict result, const QString& reason,
+                   const QByteArray& screen, double seconds);
+    const QList<GuidedRun>& guidedRuns() const { return guidedRuns_; }
+    // The result of a test the challenge asks for: its last run's result that came to one,
+    // Not yet measured when no run did.
+    scope::Verdict guidedResult(const QString& test) const;
+    // How many of the guided tests asked for have no result.
+    int guidedMissing() const;
 
     int hintsUsed() const { return hintsUsed_; }
     int hintPoints() const;
@@ -59,7 +89,12 @@ public:
     const QList<Answer>& given() const { return given_; }
     QString givenText() const;
 
-    static int scoreFor(bool right, int hintPoints, int measurements, bool late);
+    static int scoreFor(bool right, int hintPoints, int measurements, bool late, int guidedMissing = 0);
+
+    // A run in a line: "0:42  Crank sensor at idle:  Pass (at 1:05). 5 of 5 captures inside the mask".
+    static QString guidedRunText(const GuidedRun& run);
+    // Each guided test asked for and its result, a line each.
+    QStringList guidedLines() const;
 
     // The result as the student reads it on screen.
     QString summary() const;
@@ -74,6 +109,7 @@ private:
     QDateTime startedAt_;
     bool testRun_ = false;
     QList<Measurement> measurements_;
+    QList<GuidedRun> guidedRuns_;
     int hintsUsed_ = 0;
     bool finished_ = false;
     bool right_ = false;

@@ -21,6 +21,25 @@ QByteArray checkOf(const QJsonObject& body, const QByteArray& key) {
         .toHex();
 }
 
+// How a guided test's result is written: "pass", "fail" or "none".
+QString resultKey(scope::Verdict v) {
+    switch (v) {
+    case scope::Verdict::Pass: return QStringLiteral("pass");
+    case scope::Verdict::Fail: return QStringLiteral("fail");
+    case scope::Verdict::NotMeasured: break;
+    }
+    return QStringLiteral("none");
+}
+
+bool resultOf(const QString& key, scope::Verdict* out) {
+    for (scope::Verdict v : {scope::Verdict::NotMeasured, scope::Verdict::Pass, scope::Verdict::Fail})
+        if (resultKey(v) == key) {
+            *out = v;
+            return true;
+        }
+    return false;
+}
+
 }  // namespace
 
 AttemptRecord recordOf(const Attempt& attempt, const QString& student, const QString& seat) {
@@ -36,6 +55,8 @@ AttemptRecord recordOf(const Attempt& attempt, const QString& student, const QSt
     r.score = attempt.score();
     r.hints = attempt.hintsUsed();
     r.measurements = attempt.measurements();
+    r.guidedAsked = attempt.challenge().guidedTests;
+    r.guided = attempt.guidedRuns();
     return r;
 }
 
@@ -56,6 +77,22 @@ QByteArray bytesOf(const AttemptRecord& r, const QByteArray& key) {
                   {"score", r.score},
                   {"hints", r.hints},
                   {"measurements", path}};
+    if (!r.guidedAsked.isEmpty()) o.insert("guided tests", QJsonArray::fromStringList(r.guidedAsked));
+    if (!r.guided.isEmpty()) {
+        QJsonArray runs;
+        for (const GuidedRun& g : r.guided) {
+            QJsonObject run{{"run", g.run},
+                            {"seconds", g.seconds},
+                            {"test", g.test},
+                            {"title", g.title},
+                            {"result", resultKey(g.result)},
+                            {"reason", g.reason}};
+            if (g.resultSeconds >= 0) run.insert("result seconds", g.resultSeconds);
+            if (!g.screen.isEmpty()) run.insert("screen", QString::fromLatin1(g.screen.toBase64()));
+            runs.append(run);
+        }
+        o.insert("guided", runs);
+    }
     if (!key.isEmpty()) o.insert("check", QString::fromLatin1(checkOf(o, key)));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
@@ -122,6 +159,43 @@ bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, Q
             break;
         }
         r.measurements.append({mo.value("seconds").toDouble(), mo.value("point").toString(), mo.value("reading").toString()});
+    }
+    // The guided tests: optional, as an attempt at a challenge that asks for none has neither.
+    const QJsonValue asked = o.value("guided tests");
+    if (!asked.isUndefined()) {
+        if (!asked.isArray() || asked.toArray().size() > Challenge::kMaxGuidedTests) missing << "guided tests";
+        for (const QJsonValue& k : asked.toArray()) {
+            if (!k.isString()) {
+                missing << "guided tests";
+                break;
+            }
+            r.guidedAsked << k.toString();
+        }
+    }
+    const QJsonValue runs = o.value("guided");
+    if (!runs.isUndefined()) {
+        if (!runs.isArray() || runs.toArray().size() > Attempt::kMaxGuidedRuns) missing << "guided";
+        for (const QJsonValue& v : runs.toArray()) {
+            const QJsonObject g = v.toObject();
+            GuidedRun run;
+            const QJsonValue screen = g.value("screen");
+            const bool usable = v.isObject() && g.value("run").isDouble() && g.value("seconds").isDouble() &&
+                                g.value("test").isString() && g.value("title").isString() &&
+                                resultOf(g.value("result").toString(), &run.result) &&
+                                (screen.isUndefined() || screen.isString());
+            if (!usable) {
+                missing << "guided";
+                break;
+            }
+            run.run = g.value("run").toInt();
+            run.seconds = g.value("seconds").toDouble();
+            run.resultSeconds = g.value("result seconds").toDouble(-1);
+            run.test = g.value("test").toString();
+            run.title = g.value("title").toString();
+            run.reason = g.value("reason").toString();
+            run.screen = QByteArray::fromBase64(screen.toString().toLatin1());
+            r.guided.append(run);
+        }
     }
     if (!missing.isEmpty()) {
         missing.removeDuplicates();

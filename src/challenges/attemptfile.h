@@ -6,6 +6,10 @@
 //    "started": "2026-12-08T10:15:02", "seconds": 31, "answer": "Alternator - The part itself",
 //    "right": true, "score": 95, "hints": 1,
 //    "measurements": [{"seconds": 4, "point": "...", "reading": "..."}, ...],
+//    "guided tests": ["crank-sensor", ...],         only when the challenge asks for some
+//    "guided": [{"run": 1, "seconds": 12, "test": "crank-sensor", "title": "Crank sensor at idle",
+//                "result": "pass", "result seconds": 20, "reason": "...", "screen": "<PNG, base64>"}, ...],
+//                                                    only when a guided test was run
 //    "check": "<HMAC-SHA-256 in hex>"}
 //
 // The check is the keyed hash, with the class key, of the object without "check" written in
@@ -33,6 +37,8 @@ struct AttemptRecord {
     int score = 0;
     int hints = 0;
     QList<Measurement> measurements;
+    QStringList guidedAsked;  // the guided tests the challenge asked for, by key
+    QList<GuidedRun> guided;  // the guided tests run, in order
 
     // What reading the file found; not written.
     Check check = Check::NoKey;
@@ -44,7 +50,8 @@ struct AttemptRecord {
 
 namespace attemptfile {
 constexpr int kVersion = 1;
-constexpr qint64 kMaxBytes = 1024 * 1024;
+// Room for the screens of the guided tests run (a PNG of the instrument's screen each).
+constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
 constexpr int kMaxMeasurements = 5000;
 
 // The record of a finished attempt (with a new id).

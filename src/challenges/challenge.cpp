@@ -1,9 +1,11 @@
 #include "challenges/challenge.h"
 
+#include "multiscope/guidedtests.h"
 #include "platform/files.h"
 #include "platform/vbtypes.h"
 #include "sim/catalogue.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
@@ -75,6 +77,7 @@ QString Challenge::toText() const {
     if (timeLimitMinutes > 0) t += "Time limit: " + QString::number(timeLimitMinutes) + '\n';
     if (measurementLimit > 0) t += "Measurement limit: " + QString::number(measurementLimit) + '\n';
     for (const Hint& h : hints) t += "Hint: " + QString::number(h.points) + " | " + h.text + '\n';
+    if (!guidedTests.isEmpty()) t += "Guided tests: " + guidedTests.join(", ") + '\n';
     t += "Instructions:\n";
     QString body = instructions;
     body.replace("\r\n", "\n");
@@ -127,6 +130,14 @@ QString Challenge::problem(const QList<Answer>& offered) const {
             return QString("A hint is %1 characters long; a hint has at most %2.").arg(h.text.size()).arg(kMaxHintText);
         if (const int at = controlCharacterAt(h.text, false); at >= 0) return "A hint holds a control character (" + codePoint(h.text[at]) + ").";
         if (h.points < 1 || h.points > 50) return "A hint costs from 1 to 50 points.";
+    }
+    if (guidedTests.size() > kMaxGuidedTests)
+        return QCoreApplication::translate("Challenge", "A challenge asks for at most %1 guided tests.").arg(kMaxGuidedTests);
+    for (int i = 0; i < guidedTests.size(); ++i) {
+        if (!guided::testForKey(guidedTests[i]))
+            return QCoreApplication::translate("Challenge", "\"%1\" is not one of the instrument's guided tests.").arg(guidedTests[i].left(40));
+        if (guidedTests.indexOf(guidedTests[i]) < i)
+            return QCoreApplication::translate("Challenge", "The guided test \"%1\" is asked for twice.").arg(guidedTests[i]);
     }
     if (battery < 0 || battery > 16) return "The battery voltage must be from 0 to 16 V.";
     if (temperature < -20 || temperature > 110) return QString::fromUtf8("The engine temperature must be from -20 to 110 °C.");
@@ -232,6 +243,13 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
                 return fail(where + ": a hint is \"points | text\", with 1 to 50 points.");
             h.text = value.mid(bar + 1).trimmed();
             c.hints << h;
+        } else if (key == "guided tests") {
+            for (const QString& part : value.split(',')) {
+                const QString test = part.trimmed().toLower();
+                if (test.isEmpty())
+                    return fail(where + QCoreApplication::translate("Challenge", ": the guided tests are their keys, separated by commas."));
+                c.guidedTests << test;
+            }
         } else {
             return fail(where + " has a key this version does not know: \"" + line.left(colon).left(40) + "\".");
         }

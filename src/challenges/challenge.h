@@ -15,6 +15,8 @@
 //   Time limit: 20             minutes (optional)
 //   Measurement limit: 30      (optional)
 //   Hint: 10 | Compare the sensor side with the ECU pin.     up to five, in order
+//   Guided tests: crank-sensor, crank-injector    the instrument's guided tests the student
+//                              must run (optional, at most six, by their keys)
 //   Instructions:
 //   free text ...
 //   End of challenge
@@ -49,6 +51,7 @@ struct Challenge {
     static constexpr int kMaxFaults = 4;
     static constexpr int kMaxAnswers = 2;
     static constexpr int kMaxHints = 5;
+    static constexpr int kMaxGuidedTests = 6;
     // Lengths in characters: a title fits the list and the panel, instructions a page.
     static constexpr int kMaxTitle = 120;
     static constexpr int kMaxInstructions = 8000;
@@ -68,6 +71,8 @@ struct Challenge {
     int timeLimitMinutes = 0;   // 0: none
     int measurementLimit = 0;   // 0: none
     QList<Hint> hints;
+    // The guided tests the student is asked to run, by key, in the instructor's order.
+    QStringList guidedTests;
 
     // The file's text (LF line ends).
     QString toText() const;

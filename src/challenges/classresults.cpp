@@ -1,9 +1,12 @@
 #include "challenges/classresults.h"
 
+#include "multiscope/guidedtests.h"
+
 #include "challenges/classfolder.h"
 #include "platform/files.h"
 #include "platform/vbtypes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -240,6 +243,16 @@ QString diagnosticPath(const AttemptRecord& r) {
     if (r.marked())
         lines << (r.check == AttemptRecord::Check::Failed ? "The file's check does not match: it was changed after it was handed in."
                                                           : "The file carries no check.");
+    if (!r.guidedAsked.isEmpty()) {
+        QStringList asked;
+        for (const QString& key : r.guidedAsked) {
+            const guided::GuidedTest* t = guided::testForKey(key);
+            asked << shownField(t ? t->title : key, kFieldShown);
+        }
+        lines << QCoreApplication::translate("ClassResults", "Guided tests asked for: %1").arg(asked.join("; "));
+    }
+    for (const GuidedRun& g : r.guided)
+        lines << QCoreApplication::translate("ClassResults", "Guided test:  %1").arg(shownField(Attempt::guidedRunText(g), kReadingShown));
     if (r.measurements.isEmpty()) lines << "No measurement was taken.";
     for (int i = 0; i < r.measurements.size(); ++i) {
         const Measurement& m = r.measurements[i];

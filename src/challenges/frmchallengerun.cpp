@@ -7,6 +7,8 @@
 #include "electrical/startstop.h"
 #include "engine/engine.h"
 #include "faults/faults.h"
+#include "multiscope/guidedtests.h"
+#include "multiscope/instrument.h"
 #include "platform/datafolder.h"
 #include "platform/guard.h"
 #include "platform/services.h"
@@ -20,6 +22,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -76,6 +79,19 @@ frmChallengeRun::frmChallengeRun() {
         for (QPushButton* b : buttons) r->addWidget(b);
         in->addLayout(r);
     };
+    // The guided tests the challenge asks for, each with its result so far; Enter or a double
+    // click sets one up on the instrument.
+    lblGuided = label("lblGuided");
+    lblGuided->setText(tr("Guided tests to run:"));
+    lstGuided = new QListWidget(this);
+    lstGuided->setObjectName("lstGuided");
+    lstGuided->setMaximumHeight(96);
+    lstGuided->setAccessibleName(tr("Guided tests to run"));
+    lstGuided->setToolTip(tr("Press Enter or double-click to set the test up on the instrument"));
+    lblGuided->setBuddy(lstGuided);
+    layout->addWidget(lstGuided);
+    connect(lstGuided, &QListWidget::itemActivated, this,
+            guarded([this](QListWidgetItem* item) { lstGuided_Activate(lstGuided->row(item)); }));
     cmdInstructions = button(this, "cmdInstructions", "Instructions");
     cmdHint = button(this, "cmdHint", "Show a hint");
     row(layout, {cmdInstructions, cmdHint});
@@ -211,6 +227,14 @@ void frmChallengeRun::refresh() {
     lblHints->setText(points == 1 ? tr("Hints used: %1 of %2 (1 point)").arg(used).arg(c.hints.size())
                                   : tr("Hints used: %1 of %2 (%3 points)").arg(used).arg(c.hints.size()).arg(points));
     txtHints->setVisible(attempt_.hintsUsed() > 0);
+    const QStringList guidedLines = attempt_.guidedLines();
+    lblGuided->setVisible(!guidedLines.isEmpty());
+    lstGuided->setVisible(!guidedLines.isEmpty());
+    if (lstGuided->count() != guidedLines.size()) {
+        lstGuided->clear();
+        for (int i = 0; i < guidedLines.size(); ++i) lstGuided->addItem(QString());
+    }
+    for (int i = 0; i < guidedLines.size(); ++i) lstGuided->item(i)->setText(guidedLines[i].trimmed());
     const Hint* next = attempt_.nextHint();
     cmdHint->setEnabled(running() && next);
     cmdHint->setText(!next               ? tr("No more hints")
@@ -243,6 +267,21 @@ void frmChallengeRun::measured(const QString& point, const QString& reading) {
     if (!running()) return;
     attempt_.addMeasurement(elapsed(), point, reading);
     refresh();
+}
+
+void frmChallengeRun::guidedRun(int run, const QString& test, const QString& title, scope::Verdict result,
+                                const QString& reason, const QByteArray& screen) {
+    if (!running()) return;
+    attempt_.guidedRun(run, test, title, result, reason, screen, elapsed());
+    refresh();
+}
+
+void frmChallengeRun::lstGuided_Activate(int row) {
+    const QStringList& asked = attempt_.challenge().guidedTests;
+    if (!running() || row < 0 || row >= asked.size()) return;
+    if (!instrument::startGuidedTest(asked[row]))
+        MsgBox(tr("The guided test \"%1\" cannot be set up on the instrument.").arg(asked[row]), MsgButtons::OK,
+               MsgIcon::Exclamation);
 }
 
 void frmChallengeRun::tick() {
@@ -400,6 +439,14 @@ bool frmChallengeRun::scriptShow(const QString& control, const QString&, QJsonOb
         path.append(QJsonObject{{"seconds", m.seconds}, {"point", m.point}, {"reading", m.reading}});
     out.insert("measurements", path);
     out.insert("count", path.size());
+    QJsonArray runs;
+    for (const GuidedRun& r : attempt_.guidedRuns())
+        runs.append(QJsonObject{{"test", r.test},
+                                {"result", scope::verdictText(r.result)},
+                                {"reason", r.reason},
+                                {"screen", r.screen.isEmpty() ? QJsonValue() : QJsonValue(int(r.screen.size()))}});
+    out.insert("guided", runs);
+    out.insert("guidedmissing", attempt_.guidedMissing());
     return true;
 }
 
@@ -413,6 +460,10 @@ bool ChallengeRunning() { return panel() && panel()->running(); }
 bool ChallengeAllowsMeasurement() { return !panel() || panel()->allowsMeasurement(); }
 void ChallengeMeasured(const QString& point, const QString& reading) {
     if (panel()) panel()->measured(point, reading);
+}
+void ChallengeGuidedRun(int run, const QString& test, const QString& title, scope::Verdict result, const QString& reason,
+                        const QByteArray& screen) {
+    if (panel()) panel()->guidedRun(run, test, title, result, reason, screen);
 }
 void ChallengeTick() {
     if (panel()) panel()->tick();

@@ -8,6 +8,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -28,6 +29,9 @@ public:
 
     bool allowsMeasurement();
     void measured(const QString& point, const QString& reading);
+    // A guided test run on the instrument reports in (see Attempt::guidedRun).
+    void guidedRun(int run, const QString& test, const QString& title, scope::Verdict result, const QString& reason,
+                   const QByteArray& screen);
     void tick();
     double elapsed() const;
 
@@ -39,6 +43,8 @@ public:
     void cmdSaveResult_Click();
     void cmdClose_Click();
     void cmbAnswerPart_Click(int row);
+    // Sets the chosen guided test up on the instrument.
+    void lstGuided_Activate(int row);
 
     const Attempt& attempt() const { return attempt_; }
 
@@ -49,6 +55,8 @@ private:
     QLabel* lblMeasurements;
     QLabel* lblHints;
     QPlainTextEdit* txtHints;
+    QLabel* lblGuided;
+    QListWidget* lstGuided;
     QPushButton* cmdInstructions;
     QPushButton* cmdHint;
     QGroupBox* fraDiagnosis;

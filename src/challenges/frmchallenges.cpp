@@ -1,5 +1,8 @@
 #include "challenges/frmchallenges.h"
 
+#include "challenges/attempt.h"
+#include "multiscope/guidedtests.h"
+
 #include "sim/simstate.h"
 #include "challenges/classfolder.h"
 #include "challenges/frmchallengeresults.h"
@@ -204,6 +207,36 @@ frmChallenges::frmChallenges() {
     hintsPage->addWidget(grdHints);
     tabChallenge->addTab(page, "Hints");
 
+    // The guided tests the student must run.
+    page = new QWidget;
+    auto* guidedPage = new QVBoxLayout(page);
+    auto* guidedNote = new QLabel(tr("Guided tests the student must run (at most %1). Each one not run to a result "
+                                     "takes %2 points off a right diagnosis.")
+                                      .arg(Challenge::kMaxGuidedTests)
+                                      .arg(Attempt::kGuidedMissingPenalty),
+                                  page);
+    guidedNote->setWordWrap(true);
+    guidedPage->addWidget(guidedNote);
+    auto* guidedScroll = new QScrollArea(page);
+    guidedScroll->setObjectName("scrGuided");
+    auto* guidedList = new QWidget;
+    auto* guidedLayout = new QVBoxLayout(guidedList);
+    guidedLayout->setSpacing(1);
+    for (const guided::GuidedTest& t : guided::library()) {
+        auto* box = named(new QCheckBox(t.title + QStringLiteral("  (") + guided::stateName(t.state) + ')', guidedList),
+                          arrayName("chkGuided", int(chkGuided.size())));
+        box->setToolTip(t.purpose);
+        box->setAccessibleDescription(t.purpose);
+        guidedLayout->addWidget(box);
+        chkGuided.push_back(box);
+        connect(box, &QCheckBox::toggled, this, guarded([this] { modified(); }));
+    }
+    guidedLayout->addStretch();
+    guidedScroll->setWidget(guidedList);
+    guidedScroll->setWidgetResizable(true);
+    guidedPage->addWidget(guidedScroll, 1);
+    tabChallenge->addTab(page, tr("Guided tests"));
+
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
         fillPartList(cmbPart[i], i == 0 ? "(choose the part)" : "(none)");
         connect(cmbPart[i], qOverload<int>(&QComboBox::activated), this, guarded([this, i] { cmbPart_Click(i); }));
@@ -305,6 +338,8 @@ void frmChallenges::refreshPreview() {
                : measurements == 1   ? tr("At most 1 measurement.")
                                      : tr("At most %1 measurements.").arg(measurements));
     limits << (hints == 0 ? tr("No hints.") : hints == 1 ? tr("1 hint, at a cost.") : tr("%1 hints, at a cost.").arg(hints));
+    if (!c.guidedTests.isEmpty())
+        limits << (c.guidedTests.size() == 1 ? tr("1 guided test to run.") : tr("%1 guided tests to run.").arg(c.guidedTests.size()));
     limits << (c.answers.size() > 1 ? QString("Find %1 faults.").arg(c.answers.size()) : QStringLiteral("Find the fault."));
     lblLimits->setText(limits.join("  "));
     const bool shown = loaded_ || instructor();
@@ -345,6 +380,8 @@ Challenge frmChallenges::fromControls() const {
         if (t.isEmpty()) continue;
         c.hints << Hint{points ? points->text().trimmed().toInt() : 0, t};
     }
+    for (std::size_t i = 0; i < chkGuided.size(); ++i)
+        if (chkGuided[i]->isChecked()) c.guidedTests << guided::library()[i].key;
     return c;
 }
 
@@ -374,6 +411,7 @@ void frmChallenges::toControls(const Challenge& c) {
         grdHints->setItem(r, 0, new QTableWidgetItem(QString::number(c.hints[r].points)));
         grdHints->setItem(r, 1, new QTableWidgetItem(c.hints[r].text));
     }
+    for (std::size_t i = 0; i < chkGuided.size(); ++i) chkGuided[i]->setChecked(c.guidedTests.contains(guided::library()[i].key));
     filling_ = false;
     dirty_ = false;
     refreshPreview();

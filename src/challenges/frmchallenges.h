@@ -8,6 +8,8 @@
 #include "platform/form.h"
 #include "sim/catalogue.h"
 
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -75,6 +77,7 @@ private:
     QComboBox* cmbCircuit[Challenge::kMaxAnswers];
     QPushButton* cmdAnswerFromFaults;
     QTableWidget* grdHints;
+    std::vector<QCheckBox*> chkGuided;  // one per guided test of the instrument, in the library's order
 
 private:
     Challenge fromControls() const;

@@ -22,7 +22,10 @@
 #include <QHorizontalBarSeries>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QImage>
+#include <QPixmap>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -177,6 +180,30 @@ frmClassDashboard::frmClassDashboard() {
     txtPath->setReadOnly(true);
     side->addWidget(lblPath);
     side->addWidget(txtPath, 1);
+    // The guided tests the attempt ran, and the instrument's screen at a run's result.
+    lblGuidedRuns = new QLabel(tr("Guided tests run (the screen at the result):"), this);
+    lblGuidedRuns->setObjectName("lblGuidedRuns");
+    lblGuidedRuns->setWordWrap(true);
+    lstGuidedRuns = new QListWidget(this);
+    lstGuidedRuns->setObjectName("lstGuidedRuns");
+    lstGuidedRuns->setAccessibleName(tr("Guided tests run"));
+    lstGuidedRuns->setMaximumHeight(72);
+    lblGuidedRuns->setBuddy(lstGuidedRuns);
+    imgGuidedScreen = new QLabel(this);
+    imgGuidedScreen->setObjectName("imgGuidedScreen");
+    imgGuidedScreen->setAccessibleName(tr("Screen of the guided test run"));
+    imgGuidedScreen->setAlignment(Qt::AlignCenter);
+    // The picture follows the room the column gives it, rather than sizing the column.
+    imgGuidedScreen->setMinimumHeight(150);
+    imgGuidedScreen->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblGuidedRuns, lstGuidedRuns, imgGuidedScreen}) {
+        w->setVisible(false);
+        side->addWidget(w, w == imgGuidedScreen ? 1 : 0);
+    }
+    connect(lstGuidedRuns, &QListWidget::currentRowChanged, this, guarded([this](int row) { lstGuidedRuns_Click(row); }));
+    connect(lstGuidedRuns, &QListWidget::itemActivated, this,
+            guarded([this](QListWidgetItem* item) { lstGuidedRuns_Activate(lstGuidedRuns->row(item)); }));
+    lstGuidedRuns->setToolTip(tr("Press Enter or double-click to see the screen at its full size"));
     middle->addLayout(side, 1);
     outer->addLayout(middle, 1);
 
@@ -266,6 +293,10 @@ void frmClassDashboard::cmbFilter_Click() {
                       (marked ? QString(", %1 marked: changed or without a check").arg(marked) : QString()));
     setForeColor(lblShown, marked ? kMarked : QColor(Qt::black));
     txtPath->clear();
+    pathShown_ = -1;
+    lstGuidedRuns->clear();
+    imgGuidedScreen->clear();
+    for (QWidget* w : std::initializer_list<QWidget*>{lblGuidedRuns, lstGuidedRuns, imgGuidedScreen}) w->setVisible(false);
 }
 
 void frmClassDashboard::fillTable() {
@@ -306,7 +337,52 @@ void frmClassDashboard::fillCharts() {
 
 void frmClassDashboard::grdAttempts_DblClick(int row) {
     if (row < 0 || row >= shown_.size()) return;
-    txtPath->setPlainText(diagnosticPath(results_.attempts()[shown_[row]]));
+    pathShown_ = shown_[row];
+    const AttemptRecord& r = results_.attempts()[pathShown_];
+    txtPath->setPlainText(diagnosticPath(r));
+    lstGuidedRuns->clear();
+    for (const GuidedRun& g : r.guided)
+        lstGuidedRuns->addItem(g.title + QStringLiteral(": ") + scope::verdictText(g.result) +
+                               (g.screen.isEmpty() ? tr(" (no screen)") : QString()));
+    for (QWidget* w : std::initializer_list<QWidget*>{lblGuidedRuns, lstGuidedRuns, imgGuidedScreen})
+        w->setVisible(!r.guided.isEmpty());
+    imgGuidedScreen->clear();
+    if (layout()) layout()->activate();  // the picture's room, now that it shows
+    if (!r.guided.isEmpty()) lstGuidedRuns->setCurrentRow(0);
+}
+
+void frmClassDashboard::lstGuidedRuns_Activate(int row) {
+    if (pathShown_ < 0 || pathShown_ >= results_.attempts().size()) return;
+    const QList<GuidedRun>& runs = results_.attempts()[pathShown_].guided;
+    if (row < 0 || row >= runs.size() || runs[row].screen.isEmpty()) return;
+    const QString path = platform().tempFolder() + QStringLiteral("Vantorel guided test screen.png");
+    try {
+        checkWritableTarget(path);
+        writeFileAtomic(path, runs[row].screen);
+    } catch (const VbError& e) {
+        MsgBox(tr("The screen could not be written to \"%1\".\n\n%2").arg(QDir::toNativeSeparators(path), e.description),
+               MsgButtons::OK, MsgIcon::Exclamation);
+        return;
+    }
+    if (!platform().shellOpen(path))
+        MsgBox(tr("The screen could not be opened: no program on this computer shows \"%1\".").arg(QDir::toNativeSeparators(path)),
+               MsgButtons::OK, MsgIcon::Exclamation);
+}
+
+void frmClassDashboard::lstGuidedRuns_Click(int row) {
+    imgGuidedScreen->clear();
+    if (pathShown_ < 0 || pathShown_ >= results_.attempts().size()) return;
+    const QList<GuidedRun>& runs = results_.attempts()[pathShown_].guided;
+    if (row < 0 || row >= runs.size()) return;
+    QImage screen;
+    if (runs[row].screen.isEmpty() || !screen.loadFromData(runs[row].screen, "PNG")) {
+        imgGuidedScreen->setText(runs[row].screen.isEmpty() ? tr("No screen: the run came to no result.")
+                                                            : tr("The screen cannot be shown: its picture is damaged."));
+        return;
+    }
+    // Whole, as large as the room allows (never larger than it was taken).
+    const QSize room = imgGuidedScreen->contentsRect().size().boundedTo(screen.size()).expandedTo(QSize(120, 90));
+    imgGuidedScreen->setPixmap(QPixmap::fromImage(screen.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void frmClassDashboard::cmdRefresh_Click() { openFolder(folder_, key_); }
@@ -372,6 +448,13 @@ bool frmClassDashboard::scriptShow(const QString& control, const QString&, QJson
         for (const ClassResults::Problem& p : results_.problems()) problems.append(p.file + ": " + p.problem);
         out.insert("problems", problems);
         return false;  // the window's own fields are printed as well
+    } else if (control == QLatin1String("imgGuidedScreen")) {
+        // The screen shown of a guided test run: its picture's size, or the text in its place.
+        const QPixmap shown = imgGuidedScreen->pixmap();
+        out.insert("picturesize", shown.isNull() ? QJsonValue() : QJsonValue(QJsonArray{shown.width(), shown.height()}));
+        out.insert("text", imgGuidedScreen->text());
+        out.insert("visible", !imgGuidedScreen->isHidden());
+        return true;
     } else return false;
     out.insert("type", "QChartView");
     out.insert("visible", !(control == QLatin1String("chtScores") ? chtScores : chtWrong)->isHidden());

@@ -12,6 +12,7 @@
 class QChartView;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
@@ -32,6 +33,10 @@ public:
     void cmdPrint_Click();
     void cmbFilter_Click();
     void grdAttempts_DblClick(int row);
+    // Shows the screen of a guided test run of the attempt shown.
+    void lstGuidedRuns_Click(int row);
+    // Opens a run's screen at its full size in the desktop's picture viewer.
+    void lstGuidedRuns_Activate(int row);
 
     const ClassResults& results() const { return results_; }
 
@@ -47,6 +52,9 @@ private:
     QTableWidget* grdAttempts;
     QLabel* lblPath;
     QPlainTextEdit* txtPath;
+    QLabel* lblGuidedRuns;
+    QListWidget* lstGuidedRuns;
+    QLabel* imgGuidedScreen;
     QChartView* chtScores;
     QChartView* chtWrong;
     QLabel* lblProblems;
@@ -60,6 +68,7 @@ private:
     QString folder_;
     QByteArray key_;
     QList<int> shown_;
+    int pathShown_ = -1;  // the attempt whose path is shown (index into the results), -1 for none
 };
 
 // Tools > Class Dashboard...: for a logged-in instructor of a seat with a class folder.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "challenges/challenge.h"
+#include "multiscope/mask.h"
 
 class QWidget;
 
@@ -12,6 +13,10 @@ bool ChallengeRunning();
 bool ChallengeAllowsMeasurement();
 // A measurement taken: what was measured and what the instrument showed.
 void ChallengeMeasured(const QString& point, const QString& reading);
+// A guided test run on the instrument: set up (not yet measured) or come to a result, with the
+// instrument's screen then as a PNG picture. `run` tells the runs apart.
+void ChallengeGuidedRun(int run, const QString& test, const QString& title, scope::Verdict result, const QString& reason,
+                        const QByteArray& screen);
 // The main tick: the challenge's clock and its time limit, and now and then the attempts
 // waiting to be handed in to the class folder.
 void ChallengeTick();

@@ -13,6 +13,7 @@
 #include "sim/simstate.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -935,6 +936,22 @@ void LiveScope::render() {
     drawnPerDivision_ = v.perDivision;
     ms_->screen()->paintFrame(
         [&](QPainter& p, QSizeF size) { drawnGeometry_ = scope::paintScreen(p, size, v, &graticule_); });
+    reportGuided();
+}
+
+void LiveScope::reportGuided() {
+    if (!guided_ || !ChallengeRunning()) return;
+    const scope::Verdict verdict = guidedVerdict();
+    if (verdict == guidedReported_) return;
+    guidedReported_ = verdict;
+    // The screen that shows the result: the traces, the reference, the marks and the verdict.
+    QByteArray png;
+    if (verdict != scope::Verdict::NotMeasured) {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        ms_->screen()->image().save(&buffer, "PNG");
+    }
+    ChallengeGuidedRun(guidedRun_, guided_->key, guided_->title, verdict, guidedReason(), png);
 }
 
 QRect LiveScope::place(const QRect& display) {
@@ -1043,6 +1060,9 @@ void LiveScope::startGuidedTest(const guided::GuidedTest& test) {
     history_.last();
     showHistory();
     guided_ = &test;
+    ++guidedRun_;
+    guidedReported_ = scope::Verdict::NotMeasured;
+    if (ChallengeRunning()) ChallengeGuidedRun(guidedRun_, test.key, test.title, guidedReported_, QString(), QByteArray());
     guidedFigures_.clear();
     guidedStalled_ = false;
     guidedLastCapture_ = signalNow();

@@ -245,6 +245,10 @@ private:
     QString drawnVerdict_;
     double guidedLastCapture_ = 0;   // when the last capture was judged (signal time)
     bool guidedStalled_ = false;     // no trigger for a while with the car in the test's state
+    int guidedRun_ = 0;              // counts the runs, so that a challenge tells them apart
+    scope::Verdict guidedReported_ = scope::Verdict::NotMeasured;  // the last told to a challenge
+    // Tells a running challenge the test's verdict when it changed, with the screen as drawn.
+    void reportGuided();
     scope::Settings settings_;
     scope::Acquisition acquisition_;
     instrument::Probe* probes_[scope::kChannels] = {};  // B to D (A's is the window's)

@@ -136,6 +136,81 @@ TEST(Score, TwoFaultsMustBothBeNamedInAnyOrderAndLimitsHold) {
     EXPECT_EQ(quit.resultRow("Sam")[3], "(ended without a diagnosis)");
 }
 
+TEST(GuidedTests, AChallengeAsksForThemByKeyAndOnlyForTestsThereAre) {
+    Challenge c = sample();
+    // A file that asks for none is written as before, without the line.
+    EXPECT_FALSE(c.toText().contains("Guided"));
+    c.guidedTests = {"map-sensor", "crank-injector"};
+    Challenge back;
+    QString problem;
+    ASSERT_TRUE(parseChallenge(c.toText().toUtf8(), offeredAnswers(), &back, &problem)) << problem.toStdString();
+    EXPECT_EQ(back.guidedTests, QStringList({"map-sensor", "crank-injector"}));  // the instructor's order
+    // Keys read whatever their case, as a hand-edited file may have them.
+    const QByteArray good = c.toText().toUtf8();
+    ASSERT_TRUE(parseChallenge(QByteArray(good).replace("map-sensor", "MAP-Sensor"), offeredAnswers(), &back, &problem));
+    EXPECT_EQ(back.guidedTests.value(0), "map-sensor");
+    auto with = [&](const char* from, const char* to) { return QByteArray(good).replace(from, to); };
+    EXPECT_EQ(problemOf(with("map-sensor", "cam-sensor")), "\"cam-sensor\" is not one of the instrument's guided tests.");
+    EXPECT_EQ(problemOf(with("map-sensor", "crank-injector")), "The guided test \"crank-injector\" is asked for twice.");
+    EXPECT_TRUE(problemOf(with("map-sensor, ", "map-sensor, , ")).contains("separated by commas"));
+    EXPECT_TRUE(problemOf(with("map-sensor", "injector, knock-sensor, fuel-pump, charging, coolant-sensor, map-sensor"))
+                    .contains("at most 6 guided tests"));
+}
+
+TEST(GuidedTests, TheAttemptKeepsEachRunAndItsLastResult) {
+    Challenge c = sample();
+    c.guidedTests = {"map-sensor", "crank-injector"};
+    Attempt a(c, QDateTime(), false);
+    const QByteArray passScreen("PNG of a pass"), failScreen("PNG of a fail");
+    a.guidedRun(1, "map-sensor", "Manifold pressure sensor at idle", scope::Verdict::NotMeasured, "No capture yet", {}, 5);
+    EXPECT_EQ(a.guidedMissing(), 2);
+    a.guidedRun(1, "map-sensor", "Manifold pressure sensor at idle", scope::Verdict::Pass, "5 of 5", passScreen, 9);
+    // The car leaving the test's state starts the count again: the result stays.
+    a.guidedRun(1, "map-sensor", "Manifold pressure sensor at idle", scope::Verdict::NotMeasured, "Run the engine", {}, 12);
+    ASSERT_EQ(a.guidedRuns().size(), 1);
+    EXPECT_EQ(a.guidedRuns()[0].result, scope::Verdict::Pass);
+    EXPECT_EQ(a.guidedRuns()[0].screen, passScreen);
+    EXPECT_EQ(a.guidedRuns()[0].seconds, 5);
+    EXPECT_EQ(a.guidedRuns()[0].resultSeconds, 9);
+    // The same test run again (after a fault showed itself) fails: a run of its own, and the
+    // test's result is the last run's.
+    a.guidedRun(2, "map-sensor", "Manifold pressure sensor at idle", scope::Verdict::Fail, "1 of 5 left", failScreen, 20);
+    ASSERT_EQ(a.guidedRuns().size(), 2);
+    EXPECT_EQ(a.guidedResult("map-sensor"), scope::Verdict::Fail);
+    EXPECT_EQ(a.guidedRuns()[0].result, scope::Verdict::Pass);
+    EXPECT_EQ(a.guidedMissing(), 1);
+    // A run set up and left without a result does not count as run.
+    a.guidedRun(3, "crank-injector", "Crank sensor against injector", scope::Verdict::NotMeasured, "", {}, 30);
+    EXPECT_EQ(a.guidedMissing(), 1);
+    EXPECT_TRUE(a.guidedLines().join('\n').contains("Crank sensor against injector: not run to a result"));
+    a.submit(c.answers, 60);
+    EXPECT_EQ(a.score(), 100 - Attempt::kGuidedMissingPenalty);
+    EXPECT_TRUE(a.summary().contains("Guided tests without a result: 1 (10 points)"));
+    // Nothing changes once the attempt has ended.
+    a.guidedRun(4, "crank-injector", "Crank sensor against injector", scope::Verdict::Pass, "", passScreen, 70);
+    EXPECT_EQ(a.guidedRuns().size(), 3);
+    EXPECT_EQ(a.guidedMissing(), 1);
+    // The printed sheet lists every run.
+    const PrintDocument sheet = a.resultSheet("Sam", "", "today", "today");
+    int runs = 0;
+    for (const auto& line : sheet.lines) runs += line.text.contains("Manifold pressure sensor at idle:  ");
+    EXPECT_EQ(runs, 2);
+}
+
+TEST(GuidedTests, MissingOnesCostAWrongAnswerNothingAndARightOneStopsAtItsFloor) {
+    Challenge c = sample();
+    c.guidedTests = {"map-sensor", "crank-injector", "injector"};
+    Attempt wrong(c, QDateTime(), false);
+    wrong.submit({c.answers[0], c.answers[0]}, 10);
+    EXPECT_EQ(wrong.score(), 0);
+    EXPECT_FALSE(wrong.summary().contains("without a result"));
+    EXPECT_EQ(Attempt::scoreFor(true, 50, 40, true, 3), Attempt::kRightFloor);
+    Attempt many(c, QDateTime(), false);
+    for (int run = 1; run <= Attempt::kMaxGuidedRuns + 5; ++run)
+        many.guidedRun(run, "injector", "Injector at idle", scope::Verdict::Pass, "", "x", run);
+    EXPECT_EQ(many.guidedRuns().size(), Attempt::kMaxGuidedRuns);
+}
+
 TEST(ResultsFile, AppendsQuotedRowsAndAFailedWriteLeavesTheFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(results::fileName());

@@ -201,6 +201,58 @@ TEST(AttemptFile, TheCheckFindsAChangedScore) {
     EXPECT_FALSE(back.marked());
 }
 
+TEST(AttemptFile, GuidedRunsAndTheirScreensTravelWithTheAttemptUnderItsCheck) {
+    AttemptRecord r = record("Sam", "Hesitation", 90, true);
+    // A screen's bytes as they are, any byte value included.
+    QByteArray screen;
+    for (int i = 0; i < 3000; ++i) screen += char(i * 131 % 256);
+    r.guidedAsked = {"map-sensor", "injector"};
+    GuidedRun pass;
+    pass.run = 2;
+    pass.seconds = 12;
+    pass.resultSeconds = 31.5;
+    pass.test = "map-sensor";
+    pass.title = "Manifold pressure sensor at idle";
+    pass.result = scope::Verdict::Fail;
+    pass.reason = "2 of 5 captures left the mask (channel A, 14 samples)";
+    pass.screen = screen;
+    GuidedRun left = pass;
+    left.run = 3;
+    left.test = "injector";
+    left.result = scope::Verdict::NotMeasured;
+    left.resultSeconds = -1;
+    left.screen.clear();
+    r.guided = {pass, left};
+    const QByteArray bytes = attemptfile::bytesOf(r, kKey);
+    AttemptRecord back;
+    QString problem;
+    ASSERT_TRUE(attemptfile::parse(bytes, kKey, &back, &problem)) << problem.toStdString();
+    EXPECT_EQ(back.check, AttemptRecord::Check::Good);
+    EXPECT_EQ(back.guidedAsked, r.guidedAsked);
+    ASSERT_EQ(back.guided.size(), 2);
+    EXPECT_EQ(back.guided[0].screen, screen);
+    EXPECT_EQ(back.guided[0].result, scope::Verdict::Fail);
+    EXPECT_EQ(back.guided[0].resultSeconds, 31.5);
+    EXPECT_EQ(back.guided[0].reason, pass.reason);
+    EXPECT_EQ(back.guided[1].result, scope::Verdict::NotMeasured);
+    EXPECT_EQ(back.guided[1].resultSeconds, -1);
+    EXPECT_TRUE(back.guided[1].screen.isEmpty());
+    // A result turned from fail to pass by hand is marked.
+    ASSERT_TRUE(attemptfile::parse(QByteArray(bytes).replace("\"result\": \"fail\"", "\"result\": \"pass\""), kKey, &back, &problem));
+    EXPECT_EQ(back.check, AttemptRecord::Check::Failed);
+    // A run that is not one is refused with its field named; an attempt without guided tests
+    // has neither field.
+    EXPECT_FALSE(attemptfile::parse(QByteArray(bytes).replace("\"result\": \"fail\"", "\"result\": \"maybe\""), kKey, &back, &problem));
+    EXPECT_EQ(problem, "The file lacks a usable guided.");
+    const QByteArray plain = attemptfile::bytesOf(record("Sam", "Flat battery", 95, true), kKey);
+    EXPECT_FALSE(plain.contains("guided"));
+    // The dashboard's path names the tests asked for and each run.
+    ASSERT_TRUE(attemptfile::parse(bytes, kKey, &back, &problem));
+    const QString path = diagnosticPath(back);
+    EXPECT_TRUE(path.contains("Guided tests asked for: Manifold pressure sensor at idle; Injector at idle")) << path.toStdString();
+    EXPECT_TRUE(path.contains("Guided test:  0:12  Manifold pressure sensor at idle:  Fail (at 0:31). 2 of 5")) << path.toStdString();
+}
+
 TEST(ClassResults, DamagedFilesAreSkippedAndNamed) {
     QTemporaryDir dir;
     const QByteArray good = attemptfile::bytesOf(record("Sam", "Flat battery", 95, true), kKey);
@@ -228,7 +280,7 @@ TEST(ClassResults, DamagedFilesAreSkippedAndNamed) {
     EXPECT_EQ(problems.join("\n").toStdString(), QStringList({"binary.vat: The file is not an attempt file: it is not a JSON object (it may be cut short or damaged).",
                                      "empty.vat: The file is empty.",
                                      "fields.vat: The file lacks a usable student, score.",
-                                     "huge.vat: The file is larger than 1 MB.",
+                                     "huge.vat: The file is larger than 4 MB.",
                                      "newer.vat: The file is of version 2; this program reads version 1.",
                                      "short.vat: The file is not an attempt file: it is not a JSON object (it may be cut short or damaged)."}).join("\n").toStdString());
     results.load(dir.filePath("gone"), kKey);

@@ -405,7 +405,7 @@ GOOD = outbox_attempt()
 # Attempts damaged in the outbox: named, left where they are, and the sound one handed in.
 TICK = S('tick|expect event "1 attempt kept on this computer has now been handed in"|file TEMP:class/attempts/a.vat')
 for name, data, why in [('empty', b'', 'The file is empty.'), ('binary', RANDOM, 'it is not a JSON object'),
-                        ('cut', GOOD[:len(GOOD) // 2], 'it is not a JSON object'), ('10MB', b' ' * (10 << 20), 'larger than 1 MB'),
+                        ('cut', GOOD[:len(GOOD) // 2], 'it is not a JSON object'), ('10MB', b' ' * (10 << 20), 'larger than 4 MB'),
                         ('newer', outbox_attempt(version=2), 'version 2'), ('fields', outbox_attempt(score='lots', student=None), 'lacks a usable'),
                         ('array', b'[1, 2, 3]', 'it is not a JSON object'), ('nonlatin', outbox_attempt(student='Привет 日本語 ☃', seat='\x01\x07'), None),
                         ('measurements', outbox_attempt(measurements=[{'point': 1}] * 3), 'lacks a usable measurements'),
