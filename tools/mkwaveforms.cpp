@@ -128,7 +128,8 @@ int audit(const QString& dir) {
     }
     // The points no guided test measures: held against the car's own trace on the same screen.
     out << "\n| File | State | Figure | Stored | Live |\n|---|---|---|---|---|\n";
-    for (const sim::QuantityInfo* q = nullptr; const sim::PointInfo& p : sim::points()) {
+    const sim::QuantityInfo* q = nullptr;
+    for (const sim::PointInfo& p : sim::points()) {
         std::size_t channel = 0;
         if (testOf(p.quantity, &channel)) continue;
         if (q == &sim::quantityInfo(p.quantity)) continue;

@@ -194,8 +194,6 @@ TEST(StoredWaveforms, TheCarsRecordingFindsItsSpikesAndStandsOnItsTrigger) {
     EXPECT_GT(*highest, 250) << "the spike is lost between the samples";
     // The trigger point is a fifth of the way across: the spike (100 V rising) stands there.
     EXPECT_NEAR(double(highest - t.values.begin()), 0.2 * 50, 1.0);
-    // The meter's text is the car's, as the Live screen's meter reads it.
-    sim::SignalInputs in;
-    in.state = &idle;
-    EXPECT_EQ(records[0], sim::meterText(sim::probeOn(sim::PointId::IgnitionCoil), in));
+    // Every sample is a whole number of sample units, as the editor keeps them.
+    for (int i = 1; i < msf::kRecords; ++i) EXPECT_TRUE(QRegularExpression("^-?[0-9]{1,2}$").match(records[i]).hasMatch());
 }
