@@ -54,7 +54,8 @@ std::vector<GuidedTest> build() {
             "smaller than the healthy one: a high resistance in the sensor's circuit, or a sensor too far from "
             "the wheel. Missing or uneven teeth: a damaged wheel."),
          tr("Peak to peak about 5.4 V; frequency about 780 Hz at 800 rev/min (the teeth pass at 800 a second, "
-            "the gap lowers the count)."),
+            "the gap lowers the count); the meter about 1.4 V AC. The reading box's \"Speed sensor - idle\", "
+            "11 V AC, is typical of a larger sensor on another engine, not of this car's."),
          0.1, 0.25, {Circuit::EngineSpeed}});
     add({QStringLiteral("map-sensor"), tr("Manifold pressure sensor"), tr("Manifold pressure sensor at idle"),
          tr("Shows the pressure in the inlet manifold as the control unit reads it: the engine's load."),
@@ -101,7 +102,9 @@ std::vector<GuidedTest> build() {
             "60 V as it closes and a small hump as the needle seats. No pulse: no drive from the unit (or no "
             "crank signal to time it). No fall to 0 V: the injector's circuit is open. No hump: the needle is "
             "sticking."),
-         tr("Pulse width about 2.6 ms at idle; maximum about 60 V."), 0.02, 0.1,
+         tr("Pulse width about 2.6 ms at a typical idle, as the stored trace shows; this car's map gives less, "
+            "under 2 ms, and the test holds it to the car's own. Maximum about 60 V."),
+         0.02, 0.1,
          {Circuit::Injectors, Circuit::ControlUnit}});
     add({QStringLiteral("ignition-primary"), tr("Ignition coil"), tr("Ignition primary at idle"),
          tr("Shows the coil's primary: the dwell while current builds, and the switch-off spike that makes the "
@@ -126,7 +129,9 @@ std::vector<GuidedTest> build() {
          {Measurement::Mean, Measurement::PeakToPeak},
          tr("About 4.6 A with a fine, even ripple for two seconds. No current: the pump has no supply (its relay "
             "or the unit's control of it). Much more current and no ripple: the pump is seized."),
-         tr("Mean about 4.6 A at 12.6 V."), 0.1, 0.3,
+         tr("Mean about 4.6 A at 12.6 V. The stored trace, at idle on the alternator's 14 V, reads more: 5.1 A "
+            "from the same pump."),
+         0.1, 0.3,
          {Circuit::FuelPump, Circuit::ControlUnit, Circuit::StarterSwitch, Circuit::StarterSupply}});
     add({QStringLiteral("cranking-battery"), tr("Battery and starter"), tr("Battery and starter current while cranking"),
          tr("Shows the battery's voltage at the starter and the starter's current while the engine cranks."),
@@ -135,14 +140,18 @@ std::vector<GuidedTest> build() {
          tr("The battery at about 10 V, the current about 150 A, both rippling with each compression. A battery "
             "far below 10 V: flat, or a resistance between it and the starter. Little or no current with the "
             "battery high: the starter or its solenoid does not close its circuit."),
-         tr("Battery mean about 10 V; current mean about 150 A."), 0.1, 0.25,
+         tr("Battery mean about 10 V; current mean about 150 A. The stored traces start as the key turns, with "
+            "the inrush this test leaves out."),
+         0.1, 0.25,
          {Circuit::StarterSupply, Circuit::StarterMotor, Circuit::StarterSwitch, Circuit::StarterEarth}});
     add({QStringLiteral("relative-compression"), tr("Engine"), tr("Relative compression from the starter current"),
          tr("Compares the cylinders' compressions: each compression stroke raises the starter's current."),
          EngineState::Cranking, {on(PointId::StarterCurrent, 50, 7)}, 0.1, 0, normal(150), {Measurement::Maximum, Measurement::Frequency},
          tr("Even humps, one per compression (two a turn). One hump lower than the others: that cylinder holds "
             "less pressure. No humps: the starter is not turning the engine."),
-         tr("Frequency about 4.4 Hz at 132 rev/min; the humps even."), 0.1, 0.25,
+         tr("Frequency about 4.4 Hz at 132 rev/min; the humps even. The stored trace starts as the key turns, "
+            "with the inrush this test leaves out."),
+         0.1, 0.25,
          {Circuit::StarterMotor, Circuit::StarterSupply, Circuit::StarterSwitch, Circuit::StarterEarth}});
     add({QStringLiteral("charging"), tr("Alternator"), tr("Charging at 3000 rev/min"),
          tr("Shows the alternator's output with the engine at 3000 rev/min: its level and the ripple of its "

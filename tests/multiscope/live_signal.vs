@@ -41,7 +41,7 @@ set MultiScope.vscVolts1 0
 
 # Stored again: the point's waveform file and its meter text, the controls' own ranges, as ever.
 click MultiScope.optStored
-expect MultiScope.lblDMM text "  4.7 V (ac)"
+expect MultiScope.lblDMM text "  1.4 V (ac)"
 expect MultiScope.sldTime value 1
 expect MultiScope.vscVolts1 value 2
 show MultiScope
