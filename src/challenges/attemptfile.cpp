@@ -42,10 +42,12 @@ bool resultOf(const QString& key, scope::Verdict* out) {
 
 }  // namespace
 
-AttemptRecord recordOf(const Attempt& attempt, const QString& student, const QString& seat) {
+AttemptRecord recordOf(const Attempt& attempt, const QString& student, const QString& seat, const QString& studentId) {
     AttemptRecord r;
     r.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     r.student = student;
+    r.studentId = studentId;
+    r.scoreCounts = attempt.challenge().scoreCounts;
     r.seat = seat;
     r.challenge = attempt.challenge().title;
     r.started = attempt.startedAt();
@@ -77,6 +79,8 @@ QByteArray bytesOf(const AttemptRecord& r, const QByteArray& key) {
                   {"score", r.score},
                   {"hints", r.hints},
                   {"measurements", path}};
+    if (!r.studentId.isEmpty()) o.insert("student id", r.studentId);
+    o.insert("score counts", scoreRuleKey(r.scoreCounts));
     if (!r.guidedAsked.isEmpty()) o.insert("guided tests", QJsonArray::fromStringList(r.guidedAsked));
     if (!r.guided.isEmpty()) {
         QJsonArray runs;
@@ -160,6 +164,12 @@ bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, Q
         }
         r.measurements.append({mo.value("seconds").toDouble(), mo.value("point").toString(), mo.value("reading").toString()});
     }
+    // Fields of files written since: optional.
+    const QJsonValue studentId = o.value("student id");
+    if (!studentId.isUndefined() && !studentId.isString()) missing << "student id";
+    r.studentId = studentId.toString().trimmed();
+    const QJsonValue counts = o.value("score counts");
+    if (!counts.isUndefined() && !scoreRuleOf(counts.toString(), &r.scoreCounts)) missing << "score counts";
     // The guided tests: optional, as an attempt at a challenge that asks for none has neither.
     const QJsonValue asked = o.value("guided tests");
     if (!asked.isUndefined()) {

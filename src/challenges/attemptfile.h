@@ -2,6 +2,8 @@
 // JSON object in UTF-8:
 //
 //   {"format": "Vantorel attempt", "version": 1, "id": "<uuid>", "student": "Sam Student",
+//    "student id": "sstudent",                       what the gradebook knows the student by
+//    "score counts": "mean",                         the challenge's rule: best | last | first | mean
 //    "seat": "<host name>", "challenge": "The battery keeps going flat",
 //    "started": "2026-12-08T10:15:02", "seconds": 31, "answer": "Alternator - The part itself",
 //    "right": true, "score": 95, "hints": 1,
@@ -27,7 +29,10 @@ struct AttemptRecord {
     enum class Check { NoKey, Good, Failed, Missing };
 
     QString id;
-    QString student;
+    QString student;    // the name the student gave
+    // The student's stable identifier (the computer account, or what the student typed where the
+    // classroom file asks for it); empty in files written before there was one.
+    QString studentId;
     QString seat;
     QString challenge;
     QDateTime started;
@@ -39,6 +44,13 @@ struct AttemptRecord {
     QList<Measurement> measurements;
     QStringList guidedAsked;  // the guided tests the challenge asked for, by key
     QList<GuidedRun> guided;  // the guided tests run, in order
+    // Which attempt's score the gradebook takes for the challenge: a file without the field
+    // was written when the best counted.
+    ScoreRule scoreCounts = ScoreRule::Best;
+
+    // What the dashboard and the gradebook key a student on: the identifier, or for a file
+    // without one the name.
+    QString studentKey() const { return studentId.isEmpty() ? student : studentId; }
 
     // What reading the file found; not written.
     Check check = Check::NoKey;
@@ -55,7 +67,8 @@ constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
 constexpr int kMaxMeasurements = 5000;
 
 // The record of a finished attempt (with a new id).
-AttemptRecord recordOf(const Attempt& attempt, const QString& student, const QString& seat);
+AttemptRecord recordOf(const Attempt& attempt, const QString& student, const QString& seat,
+                       const QString& studentId = QString());
 // The file's bytes; with an empty key the file carries no check.
 QByteArray bytesOf(const AttemptRecord& record, const QByteArray& key);
 // A file name of its own for the record: its start time, the student and its id

@@ -44,6 +44,25 @@ QString sizeText(qint64 bytes) {
 
 }  // namespace
 
+QString scoreRuleKey(ScoreRule rule) {
+    switch (rule) {
+    case ScoreRule::Best: return QStringLiteral("best");
+    case ScoreRule::Last: return QStringLiteral("last");
+    case ScoreRule::First: return QStringLiteral("first");
+    case ScoreRule::Mean: break;
+    }
+    return QStringLiteral("mean");
+}
+
+bool scoreRuleOf(const QString& key, ScoreRule* out) {
+    for (ScoreRule r : {ScoreRule::Best, ScoreRule::Last, ScoreRule::First, ScoreRule::Mean})
+        if (key.trimmed().compare(scoreRuleKey(r), Qt::CaseInsensitive) == 0) {
+            *out = r;
+            return true;
+        }
+    return false;
+}
+
 Answer answerForFault(int fault) {
     const sim::FaultInfo* f = sim::faultNumbered(fault);
     if (!f) return {};
@@ -78,6 +97,10 @@ QString Challenge::toText() const {
     if (measurementLimit > 0) t += "Measurement limit: " + QString::number(measurementLimit) + '\n';
     for (const Hint& h : hints) t += "Hint: " + QString::number(h.points) + " | " + h.text + '\n';
     if (!guidedTests.isEmpty()) t += "Guided tests: " + guidedTests.join(", ") + '\n';
+    // The rules are written whenever they are not the defaults a file without them reads as.
+    if (attempts != kDefaultAttempts) t += "Attempts: " + (attempts == 0 ? QStringLiteral("any") : QString::number(attempts)) + '\n';
+    if (scoreCounts != ScoreRule::Mean) t += "Score counts: " + scoreRuleKey(scoreCounts) + '\n';
+    if (showAnswer) t += QStringLiteral("Show answer: yes\n");
     t += "Instructions:\n";
     QString body = instructions;
     body.replace("\r\n", "\n");
@@ -131,6 +154,8 @@ QString Challenge::problem(const QList<Answer>& offered) const {
         if (const int at = controlCharacterAt(h.text, false); at >= 0) return "A hint holds a control character (" + codePoint(h.text[at]) + ").";
         if (h.points < 1 || h.points > 50) return "A hint costs from 1 to 50 points.";
     }
+    if (attempts < 0 || attempts > kMaxAttempts)
+        return QCoreApplication::translate("Challenge", "The attempts must be from 1 to %1, or any number.").arg(kMaxAttempts);
     if (guidedTests.size() > kMaxGuidedTests)
         return QCoreApplication::translate("Challenge", "A challenge asks for at most %1 guided tests.").arg(kMaxGuidedTests);
     for (int i = 0; i < guidedTests.size(); ++i) {
@@ -243,6 +268,18 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
                 return fail(where + ": a hint is \"points | text\", with 1 to 50 points.");
             h.text = value.mid(bar + 1).trimmed();
             c.hints << h;
+        } else if (key == "attempts") {
+            if (value.compare("any", Qt::CaseInsensitive) == 0) c.attempts = 0;
+            else if (!parseWhole(value, 1, Challenge::kMaxAttempts, &c.attempts))
+                return fail(where + QCoreApplication::translate("Challenge", ": the attempts are a whole number from 1 to %1, or \"any\".")
+                                        .arg(Challenge::kMaxAttempts));
+        } else if (key == "score counts") {
+            if (!scoreRuleOf(value, &c.scoreCounts))
+                return fail(where + QCoreApplication::translate("Challenge", ": the score that counts is \"best\", \"last\", \"first\" or \"mean\"."));
+        } else if (key == "show answer") {
+            if (value.compare("yes", Qt::CaseInsensitive) == 0) c.showAnswer = true;
+            else if (value.compare("no", Qt::CaseInsensitive) == 0) c.showAnswer = false;
+            else return fail(where + QCoreApplication::translate("Challenge", ": show answer is \"yes\" or \"no\"."));
         } else if (key == "guided tests") {
             for (const QString& part : value.split(',')) {
                 const QString test = part.trimmed().toLower();

@@ -17,6 +17,9 @@
 //   Hint: 10 | Compare the sensor side with the ECU pin.     up to five, in order
 //   Guided tests: crank-sensor, crank-injector    the instrument's guided tests the student
 //                              must run (optional, at most six, by their keys)
+//   Attempts: 3                how many attempts a student has (optional; 1..99, "any")
+//   Score counts: mean         which attempt's score the gradebook takes: best | last | first | mean
+//   Show answer: no            whether a wrong diagnosis is told the right one: yes | no
 //   Instructions:
 //   free text ...
 //   End of challenge
@@ -40,6 +43,14 @@ struct Answer {
 
 // The answer that names injectable fault n (1..44); empty for any other number.
 Answer answerForFault(int fault);
+
+// Which of a student's attempts at a challenge the gradebook takes: the best score, the last,
+// the first, or the mean of all.
+enum class ScoreRule { Best, Last, First, Mean };
+// "best", "last", "first", "mean" (as the file writes them).
+QString scoreRuleKey(ScoreRule rule);
+// The rule of a key, any case; false for none.
+bool scoreRuleOf(const QString& key, ScoreRule* out);
 
 struct Hint {
     int points = 0;
@@ -73,6 +84,13 @@ struct Challenge {
     QList<Hint> hints;
     // The guided tests the student is asked to run, by key, in the instructor's order.
     QStringList guidedTests;
+    // The instructor's rules. The defaults leave nothing to gain by guessing: three attempts,
+    // their mean counts, and a wrong diagnosis is not told the right one.
+    static constexpr int kDefaultAttempts = 3;
+    static constexpr int kMaxAttempts = 99;
+    int attempts = kDefaultAttempts;  // 0: any number
+    ScoreRule scoreCounts = ScoreRule::Mean;
+    bool showAnswer = false;
 
     // The file's text (LF line ends).
     QString toText() const;

@@ -3,6 +3,7 @@
 #include "sim/simstate.h"
 #include "challenges/classfolder.h"
 #include "challenges/session.h"
+#include "challenges/student.h"
 #include "diagnostics/jobsheet.h"
 #include "electrical/startstop.h"
 #include "engine/engine.h"
@@ -375,7 +376,7 @@ void frmChallengeRun::handIn() {
     }
     // The attempt is kept before its row is written, so that a row never stands for an attempt
     // the class will not get.
-    const ClassFolder::Result r = cls->submit(attemptfile::recordOf(attempt_, studentName(), QSysInfo::machineHostName()),
+    const ClassFolder::Result r = cls->submit(attemptfile::recordOf(attempt_, studentName(), QSysInfo::machineHostName(), seatStudent().id),
                                               [this] { addResultRow(); });
     classNote_ = r.where == ClassFolder::Result::Where::ClassFolder ? QStringLiteral("Handed in to the class folder.")
                  : r.where == ClassFolder::Result::Where::Outbox

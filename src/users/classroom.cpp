@@ -49,10 +49,15 @@ ClassroomConfig ClassroomConfig::parse(const QByteArray& bytes, const QString& p
             const QString v = value.toLower();
             if (v != QLatin1String("yes") && v != QLatin1String("no")) return damaged(i + 1, "the lock is neither yes nor no");
             c.lock = v == QLatin1String("yes");
+        } else if (name == QLatin1String("student id")) {
+            const QString v = value.toLower();
+            if (v != QLatin1String("account") && v != QLatin1String("ask"))
+                return damaged(i + 1, "the student id is neither account nor ask");
+            c.studentId = v == QLatin1String("ask") ? StudentIdSource::Asked : StudentIdSource::Account;
         } else {
             // A misspelt name must not quietly leave the room open.
             return damaged(i + 1, "\"" + name.left(40) + "\" is not a name the file may give "
-                                  "(password, class folder, class key, lock)");
+                                  "(password, class folder, class key, lock, student id)");
         }
     }
     return c;

@@ -9,14 +9,20 @@
 //   class folder = /srv/vantorel/class-2b
 //   class key = a long random text, the same on every seat of the class
 //   lock = yes
+//   student id = account        account | ask
 //
 // Blank lines and lines starting with "#" are skipped; names are not case-sensitive. With the
 // lock on (the default) what the file gives cannot be changed by a user's own settings; with
-// "lock = no" a user's settings may give their own password and class folder.
+// "lock = no" a user's settings may give their own password and class folder. The student id is
+// what the gradebook knows a student by: the computer account's name (the default), or the id
+// the student types once ("ask": a school's user name where the seats share one account).
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+
+// Where a student's identifier comes from.
+enum class StudentIdSource { Account, Asked };
 
 struct ClassroomConfig {
     enum class State { Absent, Loaded, Damaged };
@@ -31,6 +37,7 @@ struct ClassroomConfig {
     QString classFolder;    // empty: none
     QByteArray classKey;    // empty: attempt files carry no check
     bool lock = true;
+    StudentIdSource studentId = StudentIdSource::Account;
 
     static ClassroomConfig parse(const QByteArray& bytes, const QString& path);
     // Absent when there is no file at the path; damaged when it cannot be read or parsed.

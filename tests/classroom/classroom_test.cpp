@@ -170,7 +170,7 @@ TEST(ClassroomFile, AClassFolderThatCannotBeKnownIsNamedNotGuessed) {
     // A damaged file: its class folder is not known, and the line is named.
     EXPECT_EQ(classFolderFor(config("class folder = /srv/a\nlokc = no\n"), "/home/me/b", &why), "");
     EXPECT_EQ(why, "the classroom configuration \"/etc/vantorel/classroom.conf\" cannot be used (line 2: \"lokc\" is not a "
-                   "name the file may give (password, class folder, class key, lock))");
+                   "name the file may give (password, class folder, class key, lock, student id))");
 }
 
 TEST(AttemptFile, TheCheckFindsAChangedScore) {

@@ -10,7 +10,7 @@ pick frmChallengeRun.cmbAnswerPart(0) "Engine speed sensor"
 pick frmChallengeRun.cmbAnswerCircuit(0) "The part itself"
 answer Yes
 click frmChallengeRun.cmdSubmit
-expect event "cannot be used (line 3: \\\"lokc\\\" is not a name the file may give (password, class folder, class key, lock)).\\n\\nIt is kept on this computer and will be handed in once that is put right."
+expect event "cannot be used (line 3: \\\"lokc\\\" is not a name the file may give (password, class folder, class key, lock, student id)).\\n\\nIt is kept on this computer and will be handed in once that is put right."
 show frmChallengeRun.txtResult
 expect event "Kept on this computer until the class folder is known."
 expect filelines "USERDATA:Challenge results.csv" 2

@@ -44,5 +44,5 @@ expect LoggedIn -1
 menu File > Login...
 set frmLogin.txtPassword "Right 1"
 click frmLogin.cmdOK
-expect event "cannot be used (line 3: \\\"lokc\\\" is not a name the file may give (password, class folder, class key, lock)), so no password is accepted."
+expect event "cannot be used (line 3: \\\"lokc\\\" is not a name the file may give (password, class folder, class key, lock, student id)), so no password is accepted."
 expect LoggedIn 0
