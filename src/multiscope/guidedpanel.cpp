@@ -182,6 +182,10 @@ void GuidedPanel::showVerdict() {
 
 void GuidedPanel::showPicture() {
     const guided::GuidedTest* t = guided::testForKey(chosenKey());
+    // Drawn again only for another test (the search calls here at every key).
+    const QString key = t ? t->key : QString();
+    if (key == pictureKey_ && !key.isEmpty()) return;
+    pictureKey_ = key;
     picture_ = t ? guided::connectionPicture(*t) : QImage();
     cmdGuidedPicture->setEnabled(!picture_.isNull());
     lblGuidedPicture->setToolTip(t ? tr("What to connect: %1").arg(t->title) : QString());

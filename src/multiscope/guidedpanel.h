@@ -51,4 +51,5 @@ private:
     MultiScope* ms_;
     LiveScope* live_;
     QImage picture_;  // the chosen test's, at full size (null for none)
+    QString pictureKey_;  // the test it is of
 };
