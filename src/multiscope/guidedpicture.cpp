@@ -38,6 +38,14 @@ int lineHeight(const QString& text, int width) {
 
 }  // namespace
 
+QString probeTag(const scope::ProbeSetting& probe) {
+    switch (probe.kind) {
+    case scope::ProbeKind::Attenuator10: return scope::probeShortName(probe);
+    case scope::ProbeKind::CurrentClamp: return tr("%1 mV/A").arg(probe.clampMillivoltsPerAmp);
+    default: return QString();  // the lead, the pick-up and the transducer show what they are
+    }
+}
+
 PointCard cardFor(sim::PointId id) {
     using pointpictures::Spot;
     const sim::PointInfo& p = sim::point(id);
@@ -61,14 +69,17 @@ ConnectionPicture connectionLayout(const GuidedTest& test) {
         auto it = std::find_if(out.cards.begin(), out.cards.end(),
                                [&](const PictureCard& card) { return card.caption == where.caption; });
         if (it == out.cards.end()) {
-            out.cards.push_back(PictureCard{{}, {}, where.caption, {}, {}, {}});
+            PictureCard card;
+            card.caption = where.caption;
+            out.cards.push_back(card);
             markings.push_back(pointpictures::Marking{{}, timebase});
             it = out.cards.end() - 1;
         }
         pointpictures::Marking& marking = markings[std::size_t(it - out.cards.begin())];
-        const QString unit = scope::probeUnit(scope::naturalProbe(id).kind);
+        const scope::ProbeSetting probe = scope::naturalProbe(id);
+        const QString unit = scope::probeUnit(probe.kind);
         marking.channels.push_back({QChar('A' + int(c)), scope::channelColour(int(c)),
-                                    scope::perDivisionText(test.channels[c].perDivision, unit), where.spot});
+                                    scope::perDivisionText(test.channels[c].perDivision, unit), where.spot, probeTag(probe)});
         it->channels.push_back(int(c));
         it->heading << tr("%1: %2").arg(QChar('A' + int(c))).arg(sim::captionWithPlace(id));
     }
@@ -82,6 +93,7 @@ ConnectionPicture connectionLayout(const GuidedTest& test) {
         drawn.push_back(pointpictures::drawCard(out.cards[k].caption, &markings[k]));
         for (const QString& problem : drawn.back().problems) out.problems << out.cards[k].caption + ": " + problem;
         out.cards[k].plate = drawn.back().plate;
+        out.cards[k].probes = drawn.back().probes;
         int h = 0;
         for (const QString& line : out.cards[k].heading) h += lineHeight(line, cardW - kDisc - 6);
         headings.push_back(h);

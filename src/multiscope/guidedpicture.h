@@ -5,6 +5,7 @@
 
 #include "multiscope/guidedtests.h"
 #include "multiscope/pointpictures.h"
+#include "multiscope/probes.h"
 
 #include <QImage>
 #include <QRect>
@@ -23,6 +24,10 @@ struct PointCard {
     pointpictures::Spot spot = pointpictures::Spot::Card;
 };
 PointCard cardFor(sim::PointId point);
+// What a picture writes beside a channel's letter for the probe the test gives it: "×10" for the
+// attenuator, a clamp's sensitivity ("10 mV/A"); nothing for the plain lead, the HT pick-up or the
+// pressure transducer, which the drawing shows.
+QString probeTag(const scope::ProbeSetting& probe);
 
 struct PictureCard {
     QRect rect;                 // the card with its heading, in the picture
@@ -31,6 +36,7 @@ struct PictureCard {
     std::vector<int> channels;  // the test's channels on it, A = 0
     QStringList heading;        // a line per channel: "A: Engine speed (ECU picture, at the ECU pin)"
     QStringList plate;          // the instrument plate's lines
+    QStringList probes;         // per channel on it: the probe's setting written beside its letter
 };
 
 struct ConnectionPicture {

@@ -486,6 +486,42 @@ void ringChannels(QPainter& p, const Marking& marking, const std::vector<SignalA
         p.setPen(QPen(m.colour, 1.2));
         p.setBrush(Qt::white);
         p.drawEllipse(badge);
+        card->probes << QString();
+        if (!m.probe.isEmpty()) {
+            // The probe's setting beside the letter, on the side away from the ring first.
+            setFont(p, 7, true);
+            const qreal w = QFontMetricsF(p.font()).horizontalAdvance(m.probe) + 1;
+            const qreal mid = badge.center().y();
+            std::vector<QRectF> boxes{QRectF(badge.right() + 1.5, mid - 4.5, w, 9), QRectF(badge.left() - 1.5 - w, mid - 4.5, w, 9),
+                                      QRectF(badge.center().x() - w / 2, badge.bottom() + 1, w, 9),
+                                      QRectF(badge.center().x() - w / 2, badge.top() - 10, w, 9)};
+            std::stable_sort(boxes.begin(), boxes.end(), [&](const QRectF& a, const QRectF& b) {
+                return QLineF(a.center(), at->at).length() > QLineF(b.center(), at->at).length();
+            });
+            bool done = false;
+            for (const QRectF& box : boxes) {
+                if (!inside.contains(box)) continue;
+                const bool clear = std::none_of(texts.begin(), texts.end(), [&](const TextBox& t) {
+                    const QRectF both = t.box.intersected(box);
+                    return both.width() > 0.5 && both.height() > 0.5;
+                });
+                if (!clear) continue;
+                p.save();
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(255, 255, 255, 220));
+                p.drawRoundedRect(box.adjusted(-1, 0, 1, 0), 2, 2);
+                p.setPen(m.colour);
+                p.drawText(box, Qt::AlignCenter, m.probe);
+                p.restore();
+                texts.push_back({box, m.probe});
+                card->probes.back() = m.probe;
+                done = true;
+                break;
+            }
+            if (!done) *problems << QString("channel %1: no room for its probe's setting").arg(m.letter);
+            p.setPen(QPen(m.colour, 1.2));
+            p.setBrush(Qt::white);
+        }
         p.drawLine(badge.center() + (at->at - badge.center()) * (6 / d), at->at + (badge.center() - at->at) * (r / d));
         setFont(p, 9, true);
         p.setPen(m.colour);

@@ -34,6 +34,7 @@ struct ChannelMark {
     QColor colour;
     QString scale;
     Spot spot = Spot::Card;
+    QString probe;  // the probe's setting, beside the letter ("×10", "10 mV/A"); empty for the plain lead
 };
 
 // The channels a card shows (one or two) and the time base they share.
@@ -47,6 +48,7 @@ struct Card {
     std::vector<QPointF> tips;    // per marked channel: its probe's tip or its clamp's centre, in the image's pixels
     std::vector<qreal> rings;     // per marked channel: the ring's radius there, in the image's pixels
     QStringList plate;            // the instrument plate's lines, top down
+    QStringList probes;           // per marked channel: the probe's setting as drawn beside its letter
     QStringList problems;         // a label cut off or running into another, a place the card has no lead for
 };
 

@@ -1,7 +1,7 @@
 // What to connect for a guided test: each channel ringed where a probe or clamp is drawn on a card
 // of its point, the cards of a test side by side without overlap, the instrument's plate giving
-// the test's own settings, a place a card cannot show reported, and the guide showing every
-// test's picture as the program draws it.
+// the test's own settings, the probe's setting beside the letter, a place a card cannot show
+// reported, and the guide showing every test's picture as the program draws it.
 #include "testing.h"
 
 #include "multiscope/channelcolours.h"
@@ -121,6 +121,21 @@ TEST(GuidedPicture, ThePlateShowsTheTestsSettingsNotTheStoredCards) {
     const guided::ConnectionPicture cranking = guided::connectionLayout(*guided::testForKey("cranking-battery"));
     ASSERT_EQ(cranking.cards.size(), 2u);
     EXPECT_EQ(cranking.cards[1].plate, (QStringList{"MultiScope", "B: 50 A/div", "100 ms/div"}));
+}
+
+TEST(GuidedPicture, AProbeOtherThanThePlainLeadIsNamedBesideItsLetter) {
+    const auto probes = [](const char* key) {
+        QStringList all;
+        for (const guided::PictureCard& card : guided::connectionLayout(*guided::testForKey(key)).cards) all << card.probes;
+        return all;
+    };
+    // The coil's primary spikes need the attenuator; a pump's few amperes the fine clamp, a
+    // starter's hundreds the coarse one; the pick-up and the plain lead show as drawn.
+    EXPECT_EQ(probes("ignition-primary"), QStringList{QString::fromUtf8("×10")});
+    EXPECT_EQ(probes("fuel-pump"), QStringList{"100 mV/A"});
+    EXPECT_EQ(probes("cranking-battery"), (QStringList{"", "10 mV/A"}));
+    EXPECT_EQ(probes("primary-secondary"), (QStringList{QString::fromUtf8("×10"), ""}));
+    EXPECT_EQ(probes("crank-sensor"), QStringList{""});
 }
 
 TEST(GuidedPicture, SensorsMeasuredAtTheUnitAreProbedAtItsConnector) {
