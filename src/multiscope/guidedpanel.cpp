@@ -10,9 +10,11 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -76,6 +78,7 @@ GuidedPanel::GuidedPanel(MultiScope* ms, LiveScope* live) : QObject(ms), ms_(ms)
     cmdGuidedPicture->setObjectName("cmdGuidedPicture");
     cmdGuidedPicture->setAccessibleName(tr("Show picture"));
     cmdGuidedPicture->setToolTip(tr("What to connect for the test, full size in a window of its own"));
+    lblGuidedPicture->installEventFilter(this);
 
     connect(txtGuidedSearch, &QLineEdit::textChanged, this, guarded([this] { filter(); }));
     connect(lstGuided, &QListWidget::currentItemChanged, this, guarded([this] { showChosen(); }));
@@ -178,6 +181,20 @@ void GuidedPanel::showVerdict() {
     }
     lblGuidedVerdict->setText(tr("%1: %2").arg(scope::verdictText(live_->guidedVerdict()), live_->guidedReason()));
     lblGuidedVerdict->setToolTip(lblGuidedVerdict->text());
+}
+
+bool GuidedPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != lblGuidedPicture) return false;
+    bool open = false;
+    if (event->type() == QEvent::MouseButtonRelease)
+        open = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        open = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    }
+    if (!open || !cmdGuidedPicture->isEnabled()) return false;
+    runGuarded([this] { openPicture(); });
+    return true;
 }
 
 void GuidedPanel::showPicture() {

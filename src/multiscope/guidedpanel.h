@@ -28,6 +28,11 @@ public:
     // Chooses the test of a key in the list (the search cleared when it hides it).
     void choose(const QString& key);
 
+protected:
+    // A click on the picture, or Enter or Space while it has the focus, opens it full size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+public:
+
     QLabel* lblGuided;
     QLineEdit* txtGuidedSearch;
     QListWidget* lstGuided;

@@ -29,3 +29,14 @@ expect MultiScope.dlgGuidedPicture visible false
 # The frame still fits the instrument at this size.
 expect MultiScope onscreen true
 expect MultiScope display 856,628
+# The picture in the frame opens it too, with the focus on it.
+focus MultiScope.lblGuidedPicture
+key MultiScope.lblGuidedPicture Enter
+expect MultiScope.dlgGuidedPicture visible true
+click MultiScope.cmdGuidedPictureClose
+expect MultiScope.dlgGuidedPicture visible false
+# With no test chosen (the search hides it) there is nothing to open.
+set MultiScope.txtGuidedSearch "no such test"
+expect MultiScope.cmdGuidedPicture enabled false
+key MultiScope.lblGuidedPicture Enter
+expect MultiScope.dlgGuidedPicture visible false
