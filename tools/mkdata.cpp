@@ -1,8 +1,8 @@
 // Builds the data files that are generated rather than copied: the database from its SQL
 // text, the main window's background picture and the connection-point pictures
-// (pictures.cpp).
+// (src/multiscope/pointpictures.cpp).
 //   mkdata OUTDIR FILE.sql...
-#include "pictures.h"
+#include "multiscope/pointpictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,6 +117,6 @@ int main(int argc, char** argv) {
     const QDir out(args[1]);
     if (!buildDatabase(out.filePath("ZR.db"), args.mid(2))) return 1;
     if (!buildBackground(out.filePath("background.jpg"))) return 1;
-    if (!buildPictures(out.path())) return 1;
+    if (!pointpictures::buildPictures(out.path())) return 1;
     return 0;
 }

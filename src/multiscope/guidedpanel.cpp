@@ -1,16 +1,25 @@
 #include "multiscope/guidedpanel.h"
 
+#include "multiscope/guidedpicture.h"
 #include "multiscope/guidedtests.h"
 #include "multiscope/livescope.h"
 #include "multiscope/multiscope.h"
 #include "platform/guard.h"
 #include "sim/catalogue.h"
 
+#include <QDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -59,6 +68,17 @@ GuidedPanel::GuidedPanel(MultiScope* ms, LiveScope* live) : QObject(ms), ms_(ms)
     txbGuided->setObjectName("txbGuided");
     txbGuided->setReadOnly(true);
     txbGuided->setAccessibleName(tr("The guided test's notes"));
+    lblGuidedPicture = new QLabel(frame);
+    lblGuidedPicture->setObjectName("lblGuidedPicture");
+    lblGuidedPicture->setAlignment(Qt::AlignCenter);
+    lblGuidedPicture->setAccessibleName(tr("What to connect for the guided test"));
+    lblGuidedPicture->setFocusPolicy(Qt::TabFocus);
+    cmdGuidedPicture = new QPushButton(tr("Show pict&ure"), frame);
+    cmdGuidedPicture->setMinimumWidth(0);
+    cmdGuidedPicture->setObjectName("cmdGuidedPicture");
+    cmdGuidedPicture->setAccessibleName(tr("Show picture"));
+    cmdGuidedPicture->setToolTip(tr("What to connect for the test, full size in a window of its own"));
+    lblGuidedPicture->installEventFilter(this);
 
     connect(txtGuidedSearch, &QLineEdit::textChanged, this, guarded([this] { filter(); }));
     connect(lstGuided, &QListWidget::currentItemChanged, this, guarded([this] { showChosen(); }));
@@ -68,6 +88,7 @@ GuidedPanel::GuidedPanel(MultiScope* ms, LiveScope* live) : QObject(ms), ms_(ms)
                 if (const guided::GuidedTest* t = guided::testForKey(chosenKey())) live_->startGuidedTest(*t);
             }));
     connect(cmdGuidedStop, &QPushButton::clicked, this, guarded([this] { live_->stopGuidedTest(); }));
+    connect(cmdGuidedPicture, &QPushButton::clicked, this, guarded([this] { openPicture(); }));
     connect(live_, &LiveScope::guidedChanged, this, guarded([this] { showVerdict(); }));
     showChosen();
     showVerdict();
@@ -108,7 +129,14 @@ void GuidedPanel::place(int top) {
     const int verdictHeight = 4 * lblGuidedVerdict->fontMetrics().lineSpacing() + 4;
     lblGuidedVerdict->setGeometry(x, y, w, verdictHeight);
     y += verdictHeight + 2;
+    // The picture beside its button, a thumbnail of the notes' room; the notes keep the rest.
+    const int pictureHeight = std::clamp((bottom - y) * 40 / 100, 24, 90);
+    const int button = std::min(w / 2, 92);
+    lblGuidedPicture->setGeometry(x, y, w - button - 4, pictureHeight);
+    cmdGuidedPicture->setGeometry(x + w - button, y + (pictureHeight - 24) / 2, button, 24);
+    y += pictureHeight + 4;
     txbGuided->setGeometry(x, y, w, std::max(0, bottom - y));
+    fitPicture();
 }
 
 void GuidedPanel::filter() {
@@ -128,6 +156,7 @@ void GuidedPanel::filter() {
 void GuidedPanel::showChosen() {
     const guided::GuidedTest* t = guided::testForKey(chosenKey());
     cmdGuidedSetup->setEnabled(t != nullptr);
+    showPicture();
     if (!t) {
         txbGuided->setPlainText(tr("Choose a test: its notes show here, and Set up connects the probes and sets the "
                                    "scope for it."));
@@ -152,4 +181,88 @@ void GuidedPanel::showVerdict() {
     }
     lblGuidedVerdict->setText(tr("%1: %2").arg(scope::verdictText(live_->guidedVerdict()), live_->guidedReason()));
     lblGuidedVerdict->setToolTip(lblGuidedVerdict->text());
+}
+
+bool GuidedPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != lblGuidedPicture) return false;
+    bool open = false;
+    if (event->type() == QEvent::MouseButtonRelease)
+        open = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        open = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    }
+    if (!open || !cmdGuidedPicture->isEnabled()) return false;
+    runGuarded([this] { openPicture(); });
+    return true;
+}
+
+void GuidedPanel::showPicture() {
+    const guided::GuidedTest* t = guided::testForKey(chosenKey());
+    // Drawn again only for another test (the search calls here at every key).
+    const QString key = t ? t->key : QString();
+    if (key == pictureKey_ && !key.isEmpty()) return;
+    pictureKey_ = key;
+    picture_ = t ? guided::connectionPicture(*t) : QImage();
+    cmdGuidedPicture->setEnabled(!picture_.isNull());
+    lblGuidedPicture->setToolTip(t ? tr("What to connect: %1").arg(t->title) : QString());
+    fitPicture();
+    // An open picture window follows the chosen test.
+    if (dlgGuidedPicture && dlgGuidedPicture->isVisible()) {
+        if (picture_.isNull()) dlgGuidedPicture->close();
+        else openPicture();
+    }
+}
+
+void GuidedPanel::fitPicture() {
+    if (picture_.isNull() || lblGuidedPicture->width() < 8 || lblGuidedPicture->height() < 8) {
+        lblGuidedPicture->clear();
+        return;
+    }
+    lblGuidedPicture->setPixmap(QPixmap::fromImage(
+        picture_.scaled(lblGuidedPicture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void GuidedPanel::openPicture() {
+    const guided::GuidedTest* t = guided::testForKey(chosenKey());
+    if (!t || picture_.isNull()) return;
+    if (!dlgGuidedPicture) {
+        dlgGuidedPicture = new QDialog(ms_);
+        dlgGuidedPicture->setObjectName("dlgGuidedPicture");
+        dlgGuidedPicture->setAccessibleName(tr("Guided test picture"));
+        auto* scroll = new QScrollArea(dlgGuidedPicture);
+        scroll->setObjectName("scrGuidedPicture");
+        scroll->setAccessibleName(tr("What to connect, full size"));
+        scroll->setAlignment(Qt::AlignCenter);
+        auto* full = new QLabel(scroll);
+        full->setObjectName("lblGuidedPictureFull");
+        full->setAccessibleName(tr("What to connect for the guided test"));
+        scroll->setWidget(full);
+        auto* close = new QPushButton(tr("Close"), dlgGuidedPicture);
+        close->setObjectName("cmdGuidedPictureClose");
+        close->setAccessibleName(tr("Close the picture"));
+        close->setAutoDefault(true);
+        close->setDefault(true);
+        connect(close, &QPushButton::clicked, dlgGuidedPicture, guarded([this] { dlgGuidedPicture->close(); }));
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(close);
+        auto* layout = new QVBoxLayout(dlgGuidedPicture);
+        layout->addWidget(scroll);
+        layout->addLayout(buttons);
+    }
+    dlgGuidedPicture->setWindowTitle(tr("What to connect: %1").arg(t->title));
+    auto* full = dlgGuidedPicture->findChild<QLabel*>("lblGuidedPictureFull");
+    full->setPixmap(QPixmap::fromImage(picture_));
+    full->resize(picture_.size());
+    // Full size where the screen has the room; scrolled where it has not.
+    QSize size = picture_.size() + QSize(40, 70);
+    const QWidget* window = ms_;
+    if (const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
+    dlgGuidedPicture->resize(size);
+    dlgGuidedPicture->show();
+    dlgGuidedPicture->raise();
+    dlgGuidedPicture->activateWindow();
+    dlgGuidedPicture->findChild<QPushButton*>("cmdGuidedPictureClose")->setFocus();
 }

@@ -1,6 +1,7 @@
 #include "multiscope/livescope.h"
 
 #include "multiscope/capture.h"
+#include "multiscope/channelcolours.h"
 #include "challenges/session.h"
 #include "multiscope/multiscope.h"
 #include "multiscope/waveformfile.h"
@@ -86,8 +87,6 @@ std::optional<sim::ScreenSettings> screenOf(const instrument::Probe& probe) {
 }
 
 // The channels' colours on the screen's pale back, and the math channels'.
-const QColor kChannelColours[scope::kChannels] = {QColor(128, 0, 0), QColor(0, 80, 200), QColor(0, 125, 40),
-                                                  QColor(165, 0, 165)};
 const QColor kMathColours[scope::kMathChannels] = {QColor(195, 105, 0), QColor(0, 130, 135)};
 // Where channels B to D put their zero line at first (divisions from the top), so that their
 // traces do not all lie on A's.
@@ -858,7 +857,7 @@ scope::ScreenView LiveScope::view() const {
             if (!settings_.channels[std::size_t(c)].on || !probeOf(c).attached()) continue;
             scope::ChannelView cv;
             cv.name = channelName(c);
-            cv.colour = kChannelColours[c];
+            cv.colour = scope::channelColour(c);
             cv.unit = unit(c);
             cv.perDivision = perDivision(c);
             cv.autoRange = autoRanging(c);
@@ -1214,7 +1213,7 @@ void LiveScope::buildPanel() {
         chkChannel[c]->setAccessibleName(tr("Channel %1 on").arg(name));
         {
             QPalette pal = chkChannel[c]->palette();
-            pal.setColor(QPalette::WindowText, kChannelColours[c]);
+            pal.setColor(QPalette::WindowText, scope::channelColour(c));
             chkChannel[c]->setPalette(pal);
             chkChannel[c]->setFont(bold);
         }

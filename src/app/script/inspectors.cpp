@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QLabel>
+#include <QPixmap>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -103,6 +104,9 @@ class LabelInspector final : public InspectorOf<QLabel> {
 protected:
     bool read(QLabel* l, const TargetName&, QJsonObject& o, QString*) const override {
         o.insert("text", l->text());
+        // A label showing a picture: the size it is shown at.
+        const QPixmap shown = l->pixmap();
+        if (!shown.isNull()) o.insert("picturesize", QJsonArray{shown.width(), shown.height()});
         return true;
     }
 };

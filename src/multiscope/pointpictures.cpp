@@ -4,13 +4,15 @@
 // that size. Every card shows the component, the pin or terminal the instrument goes on, and
 // the instrument itself in the bottom right corner with the settings for the trace: the red
 // lead is the signal, the black lead the earth.
-#include "pictures.h"
+#include "multiscope/pointpictures.h"
 
 #include "electrical/componentart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,8 +21,10 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <vector>
 
+namespace pointpictures {
 namespace {
 
 using art::copperCoil;
@@ -28,9 +32,6 @@ using art::laminations;
 using art::metalH;
 using art::metalV;
 
-constexpr int kCardWidth = 250;
-constexpr int kCardHeight = 180;
-constexpr int kScale = 2;
 
 const QColor kInk(20, 20, 20);
 const QColor kOutline(40, 40, 45);
@@ -54,6 +55,40 @@ std::vector<TextBox>* g_texts = nullptr;
 void placed(const QRectF& box, const QString& text, bool cut = false) {
     if (g_texts) g_texts->push_back({box, text, cut});
 }
+
+// The channels marked on the card being drawn (none for the picture viewer's card), where its
+// signal leads went and what its plate says.
+const Marking* g_marking = nullptr;
+struct SignalAt {
+    Spot spot;
+    QPointF at;
+    qreal radius;  // of what the ring goes round
+};
+std::vector<SignalAt>* g_signals = nullptr;
+QStringList* g_plate = nullptr;
+
+// The texts that only marked cards carry (the picture viewer's cards are drawn in English at build
+// time).
+QString tr(const char* text) { return QCoreApplication::translate("pointpictures", text); }
+
+void signalAt(Spot spot, QPointF at, qreal radius) {
+    if (g_signals) g_signals->push_back({spot, at, radius});
+}
+
+// The marked channel whose lead goes to a spot; -1 for none.
+int markAt(Spot spot) {
+    if (!g_marking) return -1;
+    for (std::size_t i = 0; i < g_marking->channels.size(); ++i)
+        if (g_marking->channels[i].spot == spot) return int(i);
+    return -1;
+}
+bool wants(Spot spot) { return markAt(spot) >= 0; }
+
+// A sensor card's pins probed at the control unit's connector rather than at the sensor's: the
+// harness ends in the unit's connector, and a probe the card puts on a sensor's pin goes on the
+// unit's pin of the same wire.
+bool g_atUnit = false;
+std::vector<QPointF> g_sensorPins, g_unitPins;
 
 void setFont(QPainter& p, int pixels, bool bold = false) {
     QFont f = p.font();
@@ -149,8 +184,50 @@ void earthSymbol(QPainter& p, QPointF top) {
 // and two sockets on its top edge. Returns the red and black sockets.
 struct Sockets {
     QPointF red, black;
+    QPointF second;  // the second marked channel's
 };
+
+// The instrument with the marked channels: a line per channel in its colour, then the time base;
+// the second channel's socket between the other two.
+Sockets markedInstrument(QPainter& p) {
+    const int n = int(g_marking->channels.size());
+    const qreal height = 27 + 9 * std::max(1, n);
+    const QRectF plate(174, 174 - height, 70, height);
+    p.setPen(QPen(QColor(90, 95, 120), 1));
+    QLinearGradient g(0, plate.top(), 0, plate.bottom());
+    g.setColorAt(0, QColor(214, 222, 255));
+    g.setColorAt(1, QColor(186, 196, 240));
+    p.setBrush(g);
+    p.drawRoundedRect(plate, 4, 4);
+    placed(plate.adjusted(-2, -4, 0, 0), "the MultiScope plate");
+    note(p, QRectF(plate.left(), plate.top() + 5, plate.width(), 10), "MultiScope", Qt::AlignCenter, 8, QColor(40, 40, 60));
+    *g_plate << "MultiScope";
+    qreal y = plate.top() + 15;
+    for (const ChannelMark& m : g_marking->channels) {
+        const QString line = tr("%1: %2").arg(m.letter).arg(m.scale);
+        note(p, QRectF(plate.left(), y, plate.width(), 10), line, Qt::AlignCenter, 8, m.colour, true);
+        *g_plate << line;
+        y += 9;
+    }
+    note(p, QRectF(plate.left(), y, plate.width(), 10), g_marking->timebase, Qt::AlignCenter, 8, QColor(64, 64, 64), true);
+    *g_plate << g_marking->timebase;
+    const Sockets s{QPointF(plate.left() + 14, plate.top()), QPointF(plate.right() - 14, plate.top()),
+                    QPointF(plate.center().x(), plate.top())};
+    p.setPen(QPen(kOutline, 0.8));
+    p.setBrush(kProbeRed);
+    p.drawEllipse(s.red, 3, 3);
+    if (n > 1) p.drawEllipse(s.second, 3, 3);
+    p.setBrush(kLeadBlack);
+    p.drawEllipse(s.black, 3, 3);
+    return s;
+}
+
+// The socket a signal lead at a spot goes to: the first channel's is the red one.
+QPointF socketFor(const Sockets& s, Spot spot) { return markAt(spot) == 1 ? s.second : s.red; }
+
 Sockets instrument(QPainter& p, const QString& vertical, const QString& timebase) {
+    if (g_marking) return markedInstrument(p);
+    if (g_plate) *g_plate << "MultiScope" << vertical << timebase;
     const QRectF plate(174, 138, 70, 36);
     p.setPen(QPen(QColor(90, 95, 120), 1));
     QLinearGradient g(0, plate.top(), 0, plate.bottom());
@@ -162,7 +239,7 @@ Sockets instrument(QPainter& p, const QString& vertical, const QString& timebase
     note(p, QRectF(plate.left(), plate.top() + 5, plate.width(), 10), "MultiScope", Qt::AlignCenter, 8, QColor(40, 40, 60));
     note(p, QRectF(plate.left(), plate.top() + 15, plate.width(), 10), vertical, Qt::AlignCenter, 8, QColor(64, 64, 64), true);
     note(p, QRectF(plate.left(), plate.top() + 24, plate.width(), 10), timebase, Qt::AlignCenter, 8, QColor(64, 64, 64), true);
-    const Sockets s{QPointF(plate.left() + 14, plate.top()), QPointF(plate.right() - 14, plate.top())};
+    const Sockets s{QPointF(plate.left() + 14, plate.top()), QPointF(plate.right() - 14, plate.top()), QPointF()};
     p.setPen(QPen(kOutline, 0.8));
     p.setBrush(kProbeRed);
     p.drawEllipse(s.red, 3, 3);
@@ -362,9 +439,101 @@ const Picture kPictures[] = {
     {"Alternator earth", alternatorEarth},
 };
 
+// The rings round the marked channels' leads, each with its letter in a disc beside it where
+// no label is.
+void ringChannels(QPainter& p, const Marking& marking, const std::vector<SignalAt>& leads,
+                  std::vector<TextBox>& texts, QStringList* problems, Card* card) {
+    const QRectF inside(3, 3, kCardWidth - 6, kCardHeight - 6);
+    for (const ChannelMark& m : marking.channels) {
+        const auto at = std::find_if(leads.begin(), leads.end(), [&](const SignalAt& a) { return a.spot == m.spot; });
+        if (at == leads.end()) {
+            *problems << QString("channel %1: the card has no lead at its place").arg(m.letter);
+            card->tips.push_back(QPointF(-1, -1));
+            card->rings.push_back(0);
+            continue;
+        }
+        const qreal r = at->radius + 3;
+        p.setPen(QPen(m.colour, 1.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(at->at, r, r);
+        card->tips.push_back(at->at * kScale);
+        card->rings.push_back(r * kScale);
+        // The letter's disc: the first place round the ring that is on the card and clear of the
+        // labels.
+        const qreal d = r + 7;
+        QRectF badge;
+        // (A clamp's arrow lies above its jaw: its letter goes beside it first.)
+        const std::vector<int> order = at->radius > 5 ? std::vector<int>{180, 225, 0, 315, 135, 45, 90, 270}
+                                                      : std::vector<int>{135, 45, 225, 315, 90, 180, 0, 270};
+        for (const int degrees : order) {
+            const qreal a = degrees * M_PI / 180;
+            const QPointF c = at->at + QPointF(d * std::cos(a), -d * std::sin(a));
+            const QRectF box(c.x() - 6, c.y() - 6, 12, 12);
+            if (!inside.contains(box)) continue;
+            const bool clear = std::none_of(texts.begin(), texts.end(), [&](const TextBox& t) {
+                const QRectF both = t.box.intersected(box);
+                return both.width() > 0.5 && both.height() > 0.5;
+            });
+            if (clear) {
+                badge = box;
+                break;
+            }
+        }
+        if (badge.isNull()) {
+            *problems << QString("channel %1: no room for its letter").arg(m.letter);
+            continue;
+        }
+        p.setPen(QPen(m.colour, 1.2));
+        p.setBrush(Qt::white);
+        p.drawEllipse(badge);
+        card->probes << QString();
+        if (!m.probe.isEmpty()) {
+            // The probe's setting beside the letter, on the side away from the ring first.
+            setFont(p, 7, true);
+            const qreal w = QFontMetricsF(p.font()).horizontalAdvance(m.probe) + 1;
+            const qreal mid = badge.center().y();
+            std::vector<QRectF> boxes{QRectF(badge.right() + 1.5, mid - 4.5, w, 9), QRectF(badge.left() - 1.5 - w, mid - 4.5, w, 9),
+                                      QRectF(badge.center().x() - w / 2, badge.bottom() + 1, w, 9),
+                                      QRectF(badge.center().x() - w / 2, badge.top() - 10, w, 9)};
+            std::stable_sort(boxes.begin(), boxes.end(), [&](const QRectF& a, const QRectF& b) {
+                return QLineF(a.center(), at->at).length() > QLineF(b.center(), at->at).length();
+            });
+            bool done = false;
+            for (const QRectF& box : boxes) {
+                if (!inside.contains(box)) continue;
+                const bool clear = std::none_of(texts.begin(), texts.end(), [&](const TextBox& t) {
+                    const QRectF both = t.box.intersected(box);
+                    return both.width() > 0.5 && both.height() > 0.5;
+                });
+                if (!clear) continue;
+                p.save();
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(255, 255, 255, 220));
+                p.drawRoundedRect(box.adjusted(-1, 0, 1, 0), 2, 2);
+                p.setPen(m.colour);
+                p.drawText(box, Qt::AlignCenter, m.probe);
+                p.restore();
+                texts.push_back({box, m.probe});
+                card->probes.back() = m.probe;
+                done = true;
+                break;
+            }
+            if (!done) *problems << QString("channel %1: no room for its probe's setting").arg(m.letter);
+            p.setPen(QPen(m.colour, 1.2));
+            p.setBrush(Qt::white);
+        }
+        p.drawLine(badge.center() + (at->at - badge.center()) * (6 / d), at->at + (badge.center() - at->at) * (r / d));
+        setFont(p, 9, true);
+        p.setPen(m.colour);
+        p.drawText(badge, Qt::AlignCenter, QString(m.letter));
+        texts.push_back({badge, QString(m.letter)});
+    }
+}
+
 // Draws one card; every label that leaves the card or runs into another one is reported in
-// `problems`.
-QImage drawCard(void (*draw)(QPainter&), QStringList* problems) {
+// `problems`. With a marking, each channel's lead is ringed in its colour where the card put it,
+// its letter beside the ring.
+QImage render(void (*draw)(QPainter&), const Marking* marking, QStringList* problems, Card* card) {
     QImage img(kCardWidth * kScale, kCardHeight * kScale, QImage::Format_RGB32);
     // JPEG has no transparency: the corners outside the rounded card take the window colour.
     img.fill(QColor(240, 240, 240));
@@ -374,9 +543,21 @@ QImage drawCard(void (*draw)(QPainter&), QStringList* problems) {
     p.scale(kScale, kScale);
     art::cardBackdrop(p, kCardWidth, kCardHeight);
     std::vector<TextBox> texts;
+    std::vector<SignalAt> leads;
     g_texts = &texts;
+    g_signals = &leads;
+    g_plate = &card->plate;
+    g_marking = marking;
+    g_atUnit = marking && markAt(Spot::ControlUnitPin) >= 0;
+    g_sensorPins.clear();
+    g_unitPins.clear();
     draw(p);
+    if (marking) ringChannels(p, *marking, leads, texts, problems, card);
     g_texts = nullptr;
+    g_signals = nullptr;
+    g_plate = nullptr;
+    g_marking = nullptr;
+    g_atUnit = false;
     p.end();
     const QRectF inside(3, 3, kCardWidth - 6, kCardHeight - 6);
     for (size_t i = 0; i < texts.size(); ++i) {
@@ -404,27 +585,89 @@ void leadTo(QPainter& p, QPointF from, qreal angle, QPointF socket, const QColor
           1.6);
 }
 
-void redProbe(QPainter& p, const Sockets& s, QPointF tip, qreal angle, qreal reach = 16, qreal sag = 30) {
-    leadTo(p, probe(p, tip, angle), angle, s.red, kProbeRed, reach, sag);
+// On a card probed at the control unit: the unit's pin of the wire whose sensor pin is `tip`.
+std::optional<QPointF> unitPinFor(QPointF tip) {
+    if (!g_atUnit) return std::nullopt;
+    for (std::size_t i = 0; i < g_sensorPins.size() && i < g_unitPins.size(); ++i)
+        if (QLineF(g_sensorPins[i], tip).length() < 0.01) return g_unitPins[i];
+    return std::nullopt;
+}
+
+// The probes on the unit's connector lie back along the harness, the signal's above the earth's.
+constexpr qreal kUnitRedAngle = -115, kUnitBlackAngle = -100;
+
+void redProbe(QPainter& p, const Sockets& s, QPointF tip, qreal angle, qreal reach = 16, qreal sag = 30,
+              Spot spot = Spot::Card) {
+    if (const auto unit = unitPinFor(tip)) {
+        tip = *unit;
+        angle = kUnitRedAngle;
+        reach = 12;
+        sag = 30;
+        spot = Spot::ControlUnitPin;
+    }
+    signalAt(spot, tip, 4);
+    leadTo(p, probe(p, tip, angle), angle, socketFor(s, spot), kProbeRed, reach, sag);
 }
 
 void blackProbe(QPainter& p, const Sockets& s, QPointF tip, qreal angle, qreal reach = 16, qreal sag = 30) {
+    if (const auto unit = unitPinFor(tip)) {
+        tip = *unit;
+        angle = kUnitBlackAngle;
+        reach = 10;
+        sag = 20;
+    }
     leadTo(p, probe(p, tip, angle, kLeadBlack), angle, s.black, kLeadBlack, reach, sag);
+}
+
+// A current clamp or HT pick-up round a cable, its lead to the signal socket.
+void signalClamp(QPainter& p, const Sockets& s, QPointF centre, qreal radius) {
+    const QPointF end = currentClamp(p, centre, 0, radius, true);
+    signalAt(Spot::Card, centre, radius);
+    const QPointF socket = socketFor(s, Spot::Card);
+    cable(p, lead(end, end + QPointF(0, 30), socket + QPointF(0, -40), socket), QColor(50, 50, 55), 2);
 }
 
 void blackClip(QPainter& p, const Sockets& s, QPointF jaw, qreal angle, qreal reach = 16, qreal sag = 30) {
     leadTo(p, clip(p, jaw, angle), angle, s.black, kLeadBlack, reach, sag);
 }
 
+// A harness's tags: shorter where the harness ends in the unit's connector, whose probes take
+// the room at its end.
+QStringList tagsFor(const QStringList& full, const QStringList& atUnit) { return g_atUnit ? atUnit : full; }
+
 // The harness from a connector's pins straight on to the right, each wire tagged with its
 // job just above it.
+constexpr qreal kUnitLeft = 218;
+
+// The control unit's connector at the harness's far end, its pins where the wires come in.
+void unitConnector(QPainter& p, const std::vector<QPointF>& rears) {
+    const qreal top = rears.front().y() - 7, bottom = rears.back().y() + 7;
+    p.setPen(QPen(QColor(25, 25, 30), 1));
+    p.setBrush(metalV(top, bottom, kPlastic));
+    p.drawRoundedRect(QRectF(kUnitLeft, top, 242 - kUnitLeft, bottom - top), 2.5, 2.5);
+    g_sensorPins = rears;
+    g_unitPins.clear();
+    for (const QPointF& r : rears) {
+        const QPointF pin(kUnitLeft + 3, r.y());
+        p.setPen(QPen(QColor(200, 200, 205), 0.8));
+        p.setBrush(QColor(35, 36, 40));
+        p.drawEllipse(pin, 2, 2);  // wire seal
+        g_unitPins.push_back(pin);
+    }
+    note(p, QRectF(kUnitLeft, top - 11, 242 - kUnitLeft, 10), tr("ECU"), Qt::AlignCenter, 8, kInk, true);
+}
+
 void harness(QPainter& p, const std::vector<QPointF>& rears, const std::vector<QColor>& colours,
              const QStringList& tags, qreal right = 242) {
+    // Probed at the unit, the tags stop short of its connector to leave the probes room.
+    const qreal tagsEnd = g_atUnit ? kUnitLeft - 14 : right;
+    if (g_atUnit) right = kUnitLeft;
     for (size_t i = 0; i < rears.size(); ++i) {
         cable(p, route({rears[i], QPointF(right, rears[i].y())}), colours[i], 1.6);
         if (i < size_t(tags.size()) && !tags[i].isEmpty())
-            note(p, QRectF(right - 80, rears[i].y() - 10, 80, 8), tags[i], Qt::AlignRight | Qt::AlignVCenter, 7);
+            note(p, QRectF(tagsEnd - 80, rears[i].y() - 10, 80, 8), tags[i], Qt::AlignRight | Qt::AlignVCenter, 7);
     }
+    if (g_atUnit) unitConnector(p, rears);
 }
 
 // A chassis or engine earth point: a stud on a bracket with the earth symbol under it.
@@ -604,7 +847,7 @@ void engineSpeed(QPainter& p) {
 
     cable(p, lead(QPointF(91, 44), QPointF(91, 32), QPointF(110, 40), QPointF(126, 40)), QColor(40, 40, 44), 3);
     const auto pins = connector(p, QRectF(126, 28, 30, 24), 2);
-    harness(p, pins, {QColor(30, 90, 200), QColor(235, 235, 235)}, {"1: signal to ECU", "2: return to ECU"});
+    harness(p, pins, {QColor(30, 90, 200), QColor(235, 235, 235)}, tagsFor({"1: signal to ECU", "2: return to ECU"}, {tr("1: signal"), tr("2: return")}));
 
     const Sockets s = instrument(p, "5 V/div", "2 ms/div");
     redProbe(p, s, pins[0], -28, 20, 40);
@@ -651,7 +894,7 @@ void engineLoad(QPainter& p) {
     const auto pins = connector(p, QRectF(104, 62, 30, 36), 3);
     harness(p, pins, {QColor(230, 120, 20), QColor(20, 140, 60), QColor(120, 80, 40)},
             {"1: 5 V supply", "2: signal", "3: sensor earth"});
-    note(p, QRectF(190, 40, 52, 9), "to ECU", Qt::AlignRight | Qt::AlignVCenter, 8);
+    if (!g_atUnit) note(p, QRectF(190, 40, 52, 9), "to ECU", Qt::AlignRight | Qt::AlignVCenter, 8);
 
     const Sockets s = instrument(p, "1 V/div", "50 ms/div");
     redProbe(p, s, pins[1], -35, 14, 26);
@@ -731,8 +974,8 @@ void temperature(QPainter& p) {
     p.setBrush(metalV(66, 90, kPlastic));
     p.drawRoundedRect(QRectF(cx - 12, 66, 24, 24), 3, 3);  // plastic head
     const auto pins = connector(p, QRectF(cx + 12, 66, 28, 24), 2);
-    harness(p, pins, {QColor(170, 100, 20), QColor(120, 80, 40)}, {"1: signal", "2: sensor earth"});
-    note(p, QRectF(190, 46, 52, 9), "to ECU", Qt::AlignRight | Qt::AlignVCenter, 8);
+    harness(p, pins, {QColor(170, 100, 20), QColor(120, 80, 40)}, tagsFor({"1: signal", "2: sensor earth"}, {tr("1: signal"), tr("2: earth")}));
+    if (!g_atUnit) note(p, QRectF(190, 46, 52, 9), "to ECU", Qt::AlignRight | Qt::AlignVCenter, 8);
 
     const Sockets s = instrument(p, "1 V/div", "1 s/div");
     redProbe(p, s, pins[0], -30, 14, 30);
@@ -758,12 +1001,18 @@ void systemVoltage(QPainter& p) {
     earthPoint(p, QPointF(18, 112));
 
     const Sockets s = instrument(p, "4 V/div", "1 ms/div");
+    if (g_atUnit) {
+        // The unit's supply pin, fed from the positive post.
+        cable(p, route({posts.plus + QPointF(3, 1), QPointF(kUnitLeft, posts.plus.y() + 1)}), QColor(200, 40, 30), 1.4);
+        unitConnector(p, {posts.plus + QPointF(3, 1)});
+        note(p, QRectF(150, 96, 60, 8), tr("ECU supply"), Qt::AlignLeft | Qt::AlignVCenter, 7);
+    }
     redProbe(p, s, posts.plus + QPointF(3, 1), -20, 20, 40);
     const QPointF clipEnd = clip(p, posts.minus + QPointF(0, -1), 80);
     cable(p, smooth({clipEnd, clipEnd + QPointF(4, -24), QPointF(120, 30), QPointF(226, 32), QPointF(238, 90), s.black}),
           kLeadBlack, 1.6);
 
-    callout(p, QPointF(244, 110), posts.plus + QPointF(4, -3), "Positive post", true);
+    if (!g_atUnit) callout(p, QPointF(244, 110), posts.plus + QPointF(4, -3), "Positive post", true);
     note(p, QRectF(150, 78, 74, 10), "to alternator B+", Qt::AlignLeft | Qt::AlignVCenter, 8);
     note(p, QRectF(4, 128, 30, 20), "body\nearth", Qt::AlignHCenter | Qt::AlignTop, 8);
     calloutV(p, QPointF(60, 173), QPointF(70, 156), "Battery");
@@ -807,7 +1056,7 @@ void lambda(QPainter& p) {
     cable(p, lead(QPointF(cx, 78), QPointF(cx, 58), QPointF(108, 54), QPointF(120, 54)), QColor(40, 40, 44), 3);
     const auto pins = connector(p, QRectF(120, 32, 30, 44), 4);
     harness(p, pins, {QColor(30, 30, 30), QColor(150, 150, 150), QColor(240, 240, 240), QColor(240, 240, 240)},
-            {"1: signal", "2: signal earth", "3: heater", "4: heater"});
+            tagsFor({"1: signal", "2: signal earth", "3: heater", "4: heater"}, {tr("1: signal"), tr("2: earth"), tr("3: heater"), tr("4: heater")}));
 
     const Sockets s = instrument(p, "0.2 V/div", "0.5 s/div");
     redProbe(p, s, pins[0], -24, 16, 40);
@@ -852,7 +1101,7 @@ void knock(QPainter& p) {
     boltHead(p, QPointF(x + 24, 110), 5);
     cable(p, lead(QPointF(x + 9, 86), QPointF(x + 9, 60), QPointF(100, 48), QPointF(112, 48)), QColor(40, 40, 44), 3);
     const auto pins = connector(p, QRectF(112, 36, 30, 24), 2);
-    harness(p, pins, {QColor(70, 70, 70), QColor(235, 235, 235)}, {"1: signal to ECU", "2: return to ECU"});
+    harness(p, pins, {QColor(70, 70, 70), QColor(235, 235, 235)}, tagsFor({"1: signal to ECU", "2: return to ECU"}, {tr("1: signal"), tr("2: return")}));
 
     const Sockets s = instrument(p, "0.2 V/div", "20 ms/div");
     redProbe(p, s, pins[0], -30, 16, 40);
@@ -1005,8 +1254,7 @@ void fuelPump(QPainter& p) {
     earthSymbol(p, QPointF(20, 52));
 
     const Sockets s = instrument(p, "2 A/div", "2 ms/div");
-    const QPointF clampEnd = currentClamp(p, QPointF(176, 40), 0, 9, true);
-    cable(p, lead(clampEnd, clampEnd + QPointF(0, 30), s.red + QPointF(0, -40), s.red), QColor(50, 50, 55), 2);
+    signalClamp(p, s, QPointF(176, 40), 9);
 
     callout(p, QPointF(92, 58), QPointF(168, 48), "Current clamp");
     note(p, QRectF(92, 60, 74, 9), "arrow to the pump", Qt::AlignLeft | Qt::AlignVCenter, 7);
@@ -1056,6 +1304,7 @@ void pressureRegulator(QPainter& p) {
     note(p, QRectF(72, 54, 26, 12), "bar", Qt::AlignCenter, 7, QColor(230, 230, 230), true);
 
     const Sockets s = instrument(p, "1 bar/div", "20 ms/div");
+    signalAt(Spot::Card, QPointF(85, 60), 13);
     cable(p, lead(QPointF(98, 58), QPointF(118, 58), s.red + QPointF(-6, -70), s.red), QColor(50, 50, 55), 2);
 
     callout(p, QPointF(8, 56), QPointF(74, 56), "Transducer");
@@ -1117,8 +1366,7 @@ void sparkTiming(QPainter& p) {
     const QPointF earth = earthPoint(p, QPointF(112, 150));
 
     const Sockets s = instrument(p, "4 kV/div", "1 ms/div");
-    const QPointF pickEnd = currentClamp(p, QPointF(172, 50), 0, 8, true);
-    cable(p, lead(pickEnd, pickEnd + QPointF(0, 30), s.red + QPointF(0, -40), s.red), QColor(50, 50, 55), 2);
+    signalClamp(p, s, QPointF(172, 50), 8);
     blackClip(p, s, earth + QPointF(3, 0), 45, 14, 30);
 
     calloutV(p, QPointF(84, 40), c + QPointF(0, -r - 4), "TDC (0)");
@@ -1208,8 +1456,7 @@ void starterSpeed(QPainter& p) {
     earthPoint(p, QPointF(236, 30));
 
     const Sockets s = instrument(p, "100 A/div", "0.2 s/div");
-    const QPointF clampEnd = currentClamp(p, QPointF(157, 48), 0, 9, true);
-    cable(p, lead(clampEnd, clampEnd + QPointF(0, 30), s.red + QPointF(0, -40), s.red), QColor(50, 50, 55), 2);
+    signalClamp(p, s, QPointF(157, 48), 9);
 
     callout(p, QPointF(62, 40), QPointF(148, 44), "Current clamp");
     note(p, QRectF(8, 44, 120, 18), "round the main cable,\narrow towards the starter", Qt::AlignLeft | Qt::AlignVCenter, 7);
@@ -1244,6 +1491,7 @@ void chargeWarningLight(QPainter& p) {
 
     const Sockets s = instrument(p, "4 V/div", "1 ms/div");
     redProbe(p, s, a.dplus + QPointF(-2, 0), -20, 20, 40);
+    if (wants(Spot::AlternatorOutput)) redProbe(p, s, a.bplus + QPointF(2, -2), 50, 30, 60, Spot::AlternatorOutput);
     blackClip(p, s, a.body, -40, 16, 14);
 
     callout(p, QPointF(244, 80), lampAt + QPointF(5, 7), "Warning lamp", true);
@@ -1309,6 +1557,12 @@ void alternatorEarth(QPainter& p) {
     calloutV(p, QPointF(146, 132), QPointF(160, 119), "Earth strap");
 }
 
+const Picture* pictureFor(const QString& caption) {
+    for (const Picture& pic : kPictures)
+        if (caption == QString::fromUtf8(pic.caption)) return &pic;
+    return nullptr;
+}
+
 }  // namespace
 
 QStringList pictureCaptions() {
@@ -1317,20 +1571,43 @@ QStringList pictureCaptions() {
     return captions;
 }
 
+bool hasSpot(const QString& caption, Spot spot) {
+    if (!pictureFor(caption)) return false;
+    switch (spot) {
+    case Spot::Card: return true;
+    case Spot::ControlUnitPin:
+        return QStringList{"Engine speed", "Engine load %", "Temperature", "System voltage", "Lambda", "Knock"}.contains(caption);
+    case Spot::AlternatorOutput: return caption == QLatin1String("Charge warning light");
+    }
+    return false;
+}
+
+Card drawCard(const QString& caption, const Marking* marking) {
+    Card card;
+    const Picture* pic = pictureFor(caption);
+    if (!pic) {
+        card.problems << QString("no picture of \"%1\"").arg(caption);
+        return card;
+    }
+    card.image = render(pic->draw, marking, &card.problems, &card);
+    return card;
+}
+
 bool buildPictures(const QString& folder) {
     const QDir out(folder);
     bool ok = true;
     for (const Picture& pic : kPictures) {
         const QString file = out.filePath(QString::fromUtf8(pic.caption) + ".jpg");
-        QStringList problems;
-        const QImage card = drawCard(pic.draw, &problems);
-        for (const QString& problem : problems)
+        const Card card = drawCard(QString::fromUtf8(pic.caption));
+        for (const QString& problem : card.problems)
             std::fprintf(stderr, "mkdata: %s.jpg: label %s\n", pic.caption, qPrintable(problem));
-        if (!problems.isEmpty()) ok = false;
-        if (!card.save(file, "JPG", 92)) {
+        if (!card.problems.isEmpty()) ok = false;
+        if (!card.image.save(file, "JPG", 92)) {
             std::fprintf(stderr, "mkdata: cannot write %s\n", qPrintable(file));
             ok = false;
         }
     }
     return ok;
 }
+
+}  // namespace pointpictures
