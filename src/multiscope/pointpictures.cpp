@@ -849,7 +849,7 @@ void engineSpeed(QPainter& p) {
     const auto pins = connector(p, QRectF(126, 28, 30, 24), 2);
     harness(p, pins, {QColor(30, 90, 200), QColor(235, 235, 235)}, tagsFor({"1: signal to ECU", "2: return to ECU"}, {tr("1: signal"), tr("2: return")}));
 
-    const Sockets s = instrument(p, "5 V/div", "2 ms/div");
+    const Sockets s = instrument(p, "2 V/div", "2 ms/div");
     redProbe(p, s, pins[0], -28, 20, 40);
     blackProbe(p, s, pins[1], -62, 16, 24);
 

@@ -11,6 +11,7 @@
 #include "testing.h"
 
 #include "multiscope/guidedtests.h"
+#include "multiscope/pointpictures.h"
 #include "multiscope/storedwaveforms.h"
 #include "multiscope/waveformfile.h"
 #include "platform/services.h"
@@ -104,6 +105,22 @@ TEST(StoredWaveforms, EveryPointsTextNamesTheScreenItsWaveformIsDrawnOn) {
         ASSERT_TRUE(screen.has_value()) << "no \"Scope at ... per division, ... per division; zero ... is the ...\"";
         // The text's unit is the one the live trace of the point is in.
         EXPECT_EQ(screen->unit, QString::fromLatin1(sim::quantityInfo(p.quantity).unit));
+    }
+}
+
+TEST(StoredWaveforms, EachPicturesInstrumentIsSetAsItsTextSays) {
+    // The picture of a point shows the instrument at the scale and time base its text gives, so
+    // that a student setting up from the picture sees the stored trace as described.
+    for (const QString& caption : pointpictures::pictureCaptions()) {
+        SCOPED_TRACE(caption.toStdString());
+        const auto screen = stored::screenOfText(textOf(caption));
+        ASSERT_TRUE(screen.has_value());
+        const QString plate = pointpictures::drawCard(caption).plate.join(' ');
+        EXPECT_TRUE(plate.contains(QString::number(screen->perDivision) + ' ' + screen->unit + "/div")) << plate.toStdString();
+        const double t = screen->secondsPerDivision;
+        const QString time = t >= 0.1 ? QString::number(t) + " s/div" : t >= 1e-3 ? QString::number(t * 1e3) + " ms/div"
+                                                                                : QString::number(t * 1e6) + " us/div";
+        EXPECT_TRUE(plate.contains(time)) << plate.toStdString();
     }
 }
 
