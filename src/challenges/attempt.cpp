@@ -1,13 +1,48 @@
 #include "challenges/attempt.h"
 
 #include "multiscope/guidedtests.h"
+#include "sim/catalogue.h"
 #include "platform/files.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QSet>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
+
+int drawIndex(const QString& seed, int sets) {
+    if (sets <= 1) return 0;
+    const QByteArray h = QCryptographicHash::hash(seed.toUtf8(), QCryptographicHash::Sha256);
+    quint64 v = 0;
+    for (int i = 0; i < 8; ++i) v = (v << 8) | quint8(h[i]);
+    return int(v % quint64(sets));
+}
+
+QString drawSeed(const QString& studentId, const QString& challengeTitle, int attemptNumber) {
+    return studentId + QLatin1Char('\n') + challengeTitle + QLatin1Char('\n') + QString::number(attemptNumber);
+}
+
+Attempt::Attempt(const Challenge& challenge, const QDateTime& startedAt, bool testRun, int drawn)
+    : challenge_(challenge), startedAt_(startedAt), testRun_(testRun) {
+    if (!challenge.draw.isEmpty()) {
+        drawn_ = std::clamp(drawn, 0, int(challenge.draw.size()) - 1);
+        faults_ = challenge.draw[drawn_].faults;
+        for (int f : faults_) answers_ << answerForFault(f);
+    } else {
+        faults_ = challenge.faults;
+        answers_ = challenge.answers;
+    }
+}
+
+bool Attempt::engineRunning() const {
+    if (drawn_ >= 0) {
+        const FaultOption::Engine e = challenge_.draw[drawn_].engine;
+        if (e != FaultOption::Engine::AsChallenge) return e == FaultOption::Engine::Running;
+    }
+    return challenge_.engineRunning;
+}
 
 bool Attempt::mayMeasure(QString* why) const {
     if (finished_) {
@@ -26,9 +61,9 @@ bool Attempt::mayMeasure(QString* why) const {
     return true;
 }
 
-void Attempt::addMeasurement(double seconds, const QString& point, const QString& reading) {
+void Attempt::addMeasurement(double seconds, const QString& point, const QString& reading, const QString& key) {
     if (finished_) return;
-    measurements_.append({seconds, point, reading});
+    measurements_.append({seconds, point, reading, key});
 }
 
 bool Attempt::overTime(double seconds) const {
@@ -89,12 +124,83 @@ void Attempt::revealHint() {
     if (nextHint()) ++hintsUsed_;
 }
 
-int Attempt::scoreFor(bool right, int hintPoints, int measurements, bool late, int guidedMissing) {
-    if (!right) return 0;
-    const int extra = std::max(0, measurements - kFreeMeasurements) * kPointsPerMeasurement;
-    int score = 100 - hintPoints - std::min(extra, kMaxMeasurementPenalty) - (late ? kLatePenalty : 0) -
-                std::max(0, guidedMissing) * kGuidedMissingPenalty;
-    return std::max(score, kRightFloor);
+Assessment Attempt::assess() const {
+    Assessment a;
+    const ScoreWeights& w = challenge_.weights;
+    // What bears on a fault: a point on its circuit or one its signal reaches, and a guided test
+    // of its circuit that came to a result. A scanner read bears on none and costs nothing; any
+    // other measurement on a sound circuit is one the diagnosis did not need.
+    QList<const sim::FaultInfo*> present;
+    for (int f : faults_)
+        if (const sim::FaultInfo* info = sim::faultNumbered(f)) present << info;
+    QList<QSet<QString>> evidence(present.size());
+    for (const Measurement& m : measurements_) {
+        if (m.key == QLatin1String("scanner")) continue;
+        const std::optional<sim::PointId> p = sim::pointForKey(m.key);
+        bool bears = false;
+        for (int i = 0; p && i < present.size(); ++i)
+            if (sim::point(*p).circuit == present[i]->circuit || sim::reaches(*present[i], *p)) {
+                evidence[i].insert(m.key);
+                bears = true;
+            }
+        if (!bears) ++a.needless;
+    }
+    for (const GuidedRun& r : guidedRuns_) {
+        const guided::GuidedTest* t = guided::testForKey(r.test);
+        if (!t || r.result == scope::Verdict::NotMeasured) continue;
+        for (int i = 0; i < present.size(); ++i)
+            if (std::find(t->circuits.begin(), t->circuits.end(), present[i]->circuit) != t->circuits.end())
+                evidence[i].insert(QStringLiteral("guided:") + r.test);
+    }
+    QSet<QString> all;
+    for (const QSet<QString>& e : evidence) all.unite(e);
+    a.evidence = int(all.size());
+    if (!finished_ || !right_) {
+        a.reasons << (finished_ && given_.isEmpty() ? QCoreApplication::translate("Attempt", "Ended without a diagnosis: 0")
+                                                   : QCoreApplication::translate("Attempt", "Wrong diagnosis: 0"));
+        return a;
+    }
+    int score = 100;
+    a.reasons << QCoreApplication::translate("Attempt", "Right diagnosis: 100");
+    // Evidence: two pieces on each faulty circuit (both ends, or a point and a guided test).
+    double lacking = 0;
+    int none = 0, one = 0;
+    for (const QSet<QString>& e : evidence) {
+        lacking += e.isEmpty() ? 1.0 : e.size() == 1 ? 0.5 : 0.0;
+        none += e.isEmpty();
+        one += e.size() == 1;
+    }
+    if (!evidence.isEmpty() && lacking > 0) {
+        const int lost = int(std::lround(w.evidence * lacking / evidence.size()));
+        score -= lost;
+        a.reasons << (none > 0 && one == 0
+                          ? QCoreApplication::translate("Attempt", "No measurement on the faulty circuit, so no evidence for the diagnosis: -%1").arg(lost)
+                          : QCoreApplication::translate("Attempt", "Only one measurement on the faulty circuit (measure it at both ends): -%1").arg(lost));
+    }
+    if (const int extra = a.needless - w.freeNeedless; extra > 0 && w.needless > 0) {
+        const int lost = std::min(extra * w.needless, kMaxMeasurementPenalty);
+        score -= lost;
+        a.reasons << QCoreApplication::translate("Attempt", "%1 measurements on sound circuits, %2 more than the %3 a comparison needs: -%4")
+                         .arg(a.needless).arg(extra).arg(w.freeNeedless).arg(lost);
+    }
+    if (const int lost = int(std::lround(hintPoints() * w.hints / 100.0)); lost > 0) {
+        score -= lost;
+        a.reasons << QCoreApplication::translate("Attempt", "Hints: -%1").arg(lost);
+    }
+    if (late_ && w.late > 0) {
+        score -= w.late;
+        a.reasons << QCoreApplication::translate("Attempt", "After the time limit: -%1").arg(w.late);
+    }
+    if (const int missing = guidedMissing(); missing > 0 && w.guided > 0) {
+        score -= missing * w.guided;
+        a.reasons << QCoreApplication::translate("Attempt", "Guided tests without a result: %1 (-%2)").arg(missing).arg(missing * w.guided);
+    }
+    if (score < kRightFloor) {
+        score = kRightFloor;
+        a.reasons << QCoreApplication::translate("Attempt", "A right diagnosis keeps at least %1").arg(kRightFloor);
+    }
+    a.score = score;
+    return a;
 }
 
 void Attempt::submit(const QList<Answer>& given, double seconds) {
@@ -103,12 +209,14 @@ void Attempt::submit(const QList<Answer>& given, double seconds) {
     seconds_ = seconds;
     given_ = given;
     late_ = overTime(seconds);
-    // Right when the answers given are the challenge's answers, in any order.
-    QList<Answer> expected = challenge_.answers;
+    // Right when the answers given are the attempt's answers, in any order.
+    QList<Answer> expected = answers_;
     bool right = given.size() == expected.size();
     for (const Answer& a : given) right = right && expected.removeOne(a);
     right_ = right;
-    score_ = scoreFor(right_, hintPoints(), measurements_.size(), late_, guidedMissing());
+    const Assessment a = assess();
+    score_ = a.score;
+    reasons_ = a.reasons;
 }
 
 void Attempt::giveUp(double seconds) {
@@ -117,6 +225,7 @@ void Attempt::giveUp(double seconds) {
     seconds_ = seconds;
     right_ = false;
     score_ = 0;
+    reasons_ = assess().reasons;
 }
 
 QString Attempt::givenText() const {
@@ -130,9 +239,10 @@ QString Attempt::summary() const {
     QStringList s;
     s << (right_ ? QStringLiteral("Right: well diagnosed.") : QStringLiteral("Wrong."));
     s << "Your diagnosis: " + givenText();
-    if (!right_) {
+    // The right answer only where the instructor lets a wrong diagnosis see it.
+    if (!right_ && challenge_.showAnswer) {
         QStringList expected;
-        for (const Answer& a : challenge_.answers) expected << a.part + " - " + a.circuit;
+        for (const Answer& a : answers_) expected << a.part + " - " + a.circuit;
         s << "The fault: " + expected.join("; ");
     }
     QString time = "Time: " + durationText(seconds_);
@@ -150,6 +260,7 @@ QString Attempt::summary() const {
                      .arg(missing * kGuidedMissingPenalty);
     }
     s << QString("Score: %1 out of 100").arg(score_);
+    for (const QString& r : reasons_) s << QStringLiteral("  ") + r;
     return s.join('\n');
 }
 

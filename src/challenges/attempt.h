@@ -1,11 +1,10 @@
 // One student's attempt at a challenge: the measurements in order, the hints revealed, the
 // diagnosis and its score; and the results file the attempts are appended to.
 //
-// The score: a wrong diagnosis, or a challenge ended without one, scores 0. A right diagnosis
-// starts at 100; each hint revealed takes off its points, each measurement after the first ten
-// takes off 2 points (at most 30 in all), and a diagnosis submitted after the time limit takes
-// off 25 points; each guided test the challenge asks for that the student did not bring to a
-// result (pass or fail) takes off 10 points. A right diagnosis never scores below 10.
+// The score (see assess): a wrong diagnosis, or a challenge ended without one, scores 0. A right
+// diagnosis starts at 100 and loses, with the challenge's weights, for want of evidence on the
+// faulty circuit, for measurements off it beyond the free ones, for the hints, for lateness and
+// for guided tests asked for and left without a result; it never scores below 10.
 #pragma once
 
 #include "challenges/challenge.h"
@@ -18,6 +17,9 @@ struct Measurement {
     double seconds = 0;  // from the start of the challenge
     QString point;       // what was measured
     QString reading;     // what the instrument showed
+    // The connection point's key ("ecu.speed.wire"), "scanner" for a scanner read, empty for
+    // anything else (a reading box example): what the diagnostic score weighs it by.
+    QString key;
 };
 
 // A guided test run on the instrument during the attempt: which test, when it was set up, its
@@ -33,27 +35,46 @@ struct GuidedRun {
     QByteArray screen;        // the screen at the result, a PNG picture (empty: none)
 };
 
+// The diagnostic score and its reasons, each a line the student reads ("No measurement on the
+// faulty circuit: -40").
+struct Assessment {
+    int score = 0;
+    QStringList reasons;
+    int evidence = 0;  // distinct measurements and guided tests bearing on the faults
+    int needless = 0;  // measurements on circuits without a fault
+};
+
+// Which of a draw's sets an attempt gets: from the seed (the student, the challenge and the
+// attempt's number), the same for the same seed, each set as often as the others over many.
+int drawIndex(const QString& seed, int sets);
+QString drawSeed(const QString& studentId, const QString& challengeTitle, int attemptNumber);
+
 class Attempt {
 public:
-    static constexpr int kFreeMeasurements = 10;
-    static constexpr int kPointsPerMeasurement = 2;
     static constexpr int kMaxMeasurementPenalty = 30;
-    static constexpr int kLatePenalty = 25;
     static constexpr int kRightFloor = 10;
-    static constexpr int kGuidedMissingPenalty = 10;
+    static constexpr int kGuidedMissingPenalty = 10;  // the default weight
+    static constexpr int kLatePenalty = 25;           // the default weight
     static constexpr int kMaxGuidedRuns = 40;
 
     Attempt() = default;
-    Attempt(const Challenge& challenge, const QDateTime& startedAt, bool testRun)
-        : challenge_(challenge), startedAt_(startedAt), testRun_(testRun) {}
+    // `drawn`: the set of the challenge's draw this attempt got (-1 for a challenge without one).
+    Attempt(const Challenge& challenge, const QDateTime& startedAt, bool testRun, int drawn = -1);
 
     const Challenge& challenge() const { return challenge_; }
+    // The faults injected for this attempt and the answers they call for: the challenge's own,
+    // or the drawn set's.
+    const QList<int>& faults() const { return faults_; }
+    const QList<Answer>& answers() const { return answers_; }
+    int drawn() const { return drawn_; }
+    // Whether the engine runs at the start: the challenge's state, or the drawn set's.
+    bool engineRunning() const;
     bool testRun() const { return testRun_; }
     QDateTime startedAt() const { return startedAt_; }
 
     // Whether another measurement may be taken; when not, *why says so.
     bool mayMeasure(QString* why) const;
-    void addMeasurement(double seconds, const QString& point, const QString& reading);
+    void addMeasurement(double seconds, const QString& point, const QString& reading, const QString& key = QString());
     const QList<Measurement>& measurements() const { return measurements_; }
 
     bool overTime(double seconds) const;
@@ -89,7 +110,9 @@ public:
     const QList<Answer>& given() const { return given_; }
     QString givenText() const;
 
-    static int scoreFor(bool right, int hintPoints, int measurements, bool late, int guidedMissing = 0);
+    // The score of the attempt as it stands, with its reasons (a finished attempt's is its score).
+    Assessment assess() const;
+    const QStringList& reasons() const { return reasons_; }
 
     // A run in a line: "0:42  Crank sensor at idle:  Pass (at 1:05). 5 of 5 captures inside the mask".
     static QString guidedRunText(const GuidedRun& run);
@@ -106,6 +129,10 @@ public:
 
 private:
     Challenge challenge_;
+    QList<int> faults_;
+    QList<Answer> answers_;
+    int drawn_ = -1;
+    QStringList reasons_;
     QDateTime startedAt_;
     bool testRun_ = false;
     QList<Measurement> measurements_;

@@ -1,4 +1,5 @@
 #include "challenges/attemptfile.h"
+#include "sim/catalogue.h"
 #include "users/password.h"
 
 #include <QJsonArray>
@@ -57,6 +58,8 @@ AttemptRecord recordOf(const Attempt& attempt, const QString& student, const QSt
     r.score = attempt.score();
     r.hints = attempt.hintsUsed();
     r.measurements = attempt.measurements();
+    r.faults = attempt.faults();
+    r.reasons = attempt.reasons();
     r.guidedAsked = attempt.challenge().guidedTests;
     r.guided = attempt.guidedRuns();
     return r;
@@ -65,7 +68,11 @@ AttemptRecord recordOf(const Attempt& attempt, const QString& student, const QSt
 QByteArray bytesOf(const AttemptRecord& r, const QByteArray& key) {
     QJsonArray path;
     for (const Measurement& m : r.measurements)
-        path.append(QJsonObject{{"seconds", m.seconds}, {"point", m.point}, {"reading", m.reading}});
+    {
+        QJsonObject step{{"seconds", m.seconds}, {"point", m.point}, {"reading", m.reading}};
+        if (!m.key.isEmpty()) step.insert("key", m.key);
+        path.append(step);
+    }
     QJsonObject o{{"format", kFormat},
                   {"version", kVersion},
                   {"id", r.id},
@@ -81,6 +88,12 @@ QByteArray bytesOf(const AttemptRecord& r, const QByteArray& key) {
                   {"measurements", path}};
     if (!r.studentId.isEmpty()) o.insert("student id", r.studentId);
     o.insert("score counts", scoreRuleKey(r.scoreCounts));
+    if (!r.faults.isEmpty()) {
+        QJsonArray faults;
+        for (int f : r.faults) faults.append(f);
+        o.insert("faults", faults);
+    }
+    if (!r.reasons.isEmpty()) o.insert("reasons", QJsonArray::fromStringList(r.reasons));
     if (!r.guidedAsked.isEmpty()) o.insert("guided tests", QJsonArray::fromStringList(r.guidedAsked));
     if (!r.guided.isEmpty()) {
         QJsonArray runs;
@@ -162,7 +175,8 @@ bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, Q
             missing << "measurements";
             break;
         }
-        r.measurements.append({mo.value("seconds").toDouble(), mo.value("point").toString(), mo.value("reading").toString()});
+        r.measurements.append({mo.value("seconds").toDouble(), mo.value("point").toString(), mo.value("reading").toString(),
+                               mo.value("key").toString()});
     }
     // Fields of files written since: optional.
     const QJsonValue studentId = o.value("student id");
@@ -170,6 +184,22 @@ bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, Q
     r.studentId = studentId.toString().trimmed();
     const QJsonValue counts = o.value("score counts");
     if (!counts.isUndefined() && !scoreRuleOf(counts.toString(), &r.scoreCounts)) missing << "score counts";
+    const QJsonValue faults = o.value("faults");
+    if (!faults.isUndefined()) {
+        if (!faults.isArray() || faults.toArray().size() > Challenge::kMaxFaults) missing << "faults";
+        for (const QJsonValue& f : faults.toArray()) {
+            if (!f.isDouble() || f.toInt() < 1 || f.toInt() > sim::kFaultCount) {
+                missing << "faults";
+                break;
+            }
+            r.faults << f.toInt();
+        }
+    }
+    const QJsonValue reasons = o.value("reasons");
+    if (!reasons.isUndefined()) {
+        if (!reasons.isArray() || reasons.toArray().size() > 20) missing << "reasons";
+        for (const QJsonValue& v : reasons.toArray()) r.reasons << v.toString();
+    }
     // The guided tests: optional, as an attempt at a challenge that asks for none has neither.
     const QJsonValue asked = o.value("guided tests");
     if (!asked.isUndefined()) {

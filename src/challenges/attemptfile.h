@@ -4,6 +4,8 @@
 //   {"format": "Vantorel attempt", "version": 1, "id": "<uuid>", "student": "Sam Student",
 //    "student id": "sstudent",                       what the gradebook knows the student by
 //    "score counts": "mean",                         the challenge's rule: best | last | first | mean
+//    "faults": [8],                                  the faults the attempt had (a draw's set)
+//    "reasons": ["Right diagnosis: 100", ...],       how the score came about
 //    "seat": "<host name>", "challenge": "The battery keeps going flat",
 //    "started": "2026-12-08T10:15:02", "seconds": 31, "answer": "Alternator - The part itself",
 //    "right": true, "score": 95, "hints": 1,
@@ -42,6 +44,8 @@ struct AttemptRecord {
     int score = 0;
     int hints = 0;
     QList<Measurement> measurements;
+    QList<int> faults;        // the faults injected (empty in older files)
+    QStringList reasons;      // the score's reasons, as the student read them
     QStringList guidedAsked;  // the guided tests the challenge asked for, by key
     QList<GuidedRun> guided;  // the guided tests run, in order
     // Which attempt's score the gradebook takes for the challenge: a file without the field

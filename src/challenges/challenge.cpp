@@ -6,6 +6,8 @@
 #include "sim/catalogue.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QHash>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
@@ -79,7 +81,63 @@ const QStringList& throttleNames() {
     return names;
 }
 
-QString Challenge::toText() const {
+namespace {
+
+const char kSealMagic[] = "v1 ";
+const QByteArray kSealCheck = QByteArrayLiteral("Vantorel sealed\n");
+
+// The keystream: SHA-256 blocks of the program's key, the title and a counter.
+QByteArray keystream(const QString& title, int length) {
+    QByteArray out;
+    for (quint32 block = 0; out.size() < length; ++block) {
+        QCryptographicHash h(QCryptographicHash::Sha256);
+        h.addData(QByteArrayLiteral("Vantorel challenge seal, version 1"));
+        h.addData(title.toUtf8());
+        h.addData(QByteArray::number(block));
+        out += h.result();
+    }
+    return out.left(length);
+}
+
+QString optionText(const FaultOption& o) {
+    QStringList numbers;
+    for (int f : o.faults) numbers << QString::number(f);
+    QString t = numbers.join(", ");
+    if (o.engine == FaultOption::Engine::Running) t += QStringLiteral(" @ running");
+    if (o.engine == FaultOption::Engine::Stopped) t += QStringLiteral(" @ stopped");
+    return t;
+}
+
+QString weightsText(const ScoreWeights& w) {
+    return QString("evidence %1, needless %2, free %3, hints %4, late %5, guided %6")
+        .arg(w.evidence).arg(w.needless).arg(w.freeNeedless).arg(w.hints).arg(w.late).arg(w.guided);
+}
+
+}  // namespace
+
+QString sealText(const QString& lines, const QString& title) {
+    const QByteArray plain = kSealCheck + lines.toUtf8();
+    const QByteArray key = keystream(title, plain.size());
+    QByteArray out(plain.size(), '\0');
+    for (int i = 0; i < plain.size(); ++i) out[i] = char(plain[i] ^ key[i]);
+    return QLatin1String(kSealMagic) + QString::fromLatin1(out.toBase64());
+}
+
+bool openSealed(const QString& sealed, const QString& title, QString* lines) {
+    if (!sealed.startsWith(QLatin1String(kSealMagic))) return false;
+    const auto decoded = QByteArray::fromBase64Encoding(sealed.mid(int(sizeof kSealMagic) - 1).trimmed().toLatin1(),
+                                                        QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded) return false;
+    const QByteArray key = keystream(title, decoded.decoded.size());
+    QByteArray plain(decoded.decoded.size(), '\0');
+    for (int i = 0; i < plain.size(); ++i) plain[i] = char(decoded.decoded[i] ^ key[i]);
+    if (!plain.startsWith(kSealCheck)) return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    *lines = utf8.decode(plain.mid(kSealCheck.size()));
+    return !utf8.hasError();
+}
+
+QString Challenge::toText(bool sealed) const {
     QString t;
     t += kMagic + QString::number(kVersion) + '\n';
     t += "Title: " + title + '\n';
@@ -89,10 +147,19 @@ QString Challenge::toText() const {
     t += "Gear: " + gearNames().value(gear) + '\n';
     t += "Throttle: " + throttleNames().value(throttle) + '\n';
     t += QString("Auto run: ") + (autoRun ? "on" : "off") + '\n';
-    QStringList numbers;
-    for (int f : faults) numbers << QString::number(f);
-    t += "Faults: " + numbers.join(", ") + '\n';
-    for (const Answer& a : answers) t += "Answer: " + a.text() + '\n';
+    // What the student must find.
+    QString secret;
+    if (draw.isEmpty()) {
+        QStringList numbers;
+        for (int f : faults) numbers << QString::number(f);
+        secret += "Faults: " + numbers.join(", ") + '\n';
+        for (const Answer& a : answers) secret += "Answer: " + a.text() + '\n';
+    } else {
+        QStringList options;
+        for (const FaultOption& o : draw) options << optionText(o);
+        secret += "Draw: " + options.join("; ") + '\n';
+    }
+    t += sealed ? "Sealed: " + sealText(secret, title) + '\n' : secret;
     if (timeLimitMinutes > 0) t += "Time limit: " + QString::number(timeLimitMinutes) + '\n';
     if (measurementLimit > 0) t += "Measurement limit: " + QString::number(measurementLimit) + '\n';
     for (const Hint& h : hints) t += "Hint: " + QString::number(h.points) + " | " + h.text + '\n';
@@ -101,6 +168,7 @@ QString Challenge::toText() const {
     if (attempts != kDefaultAttempts) t += "Attempts: " + (attempts == 0 ? QStringLiteral("any") : QString::number(attempts)) + '\n';
     if (scoreCounts != ScoreRule::Mean) t += "Score counts: " + scoreRuleKey(scoreCounts) + '\n';
     if (showAnswer) t += QStringLiteral("Show answer: yes\n");
+    if (weights != ScoreWeights()) t += "Weights: " + weightsText(weights) + '\n';
     t += "Instructions:\n";
     QString body = instructions;
     body.replace("\r\n", "\n");
@@ -131,21 +199,48 @@ QString Challenge::problem(const QList<Answer>& offered) const {
         return QString("The instructions are %1 characters long; they may have at most %2.").arg(instructions.size()).arg(kMaxInstructions);
     if (const int at = controlCharacterAt(instructions, true); at >= 0)
         return "The instructions hold a control character (" + codePoint(instructions[at]) + ").";
-    if (faults.isEmpty()) return "The challenge injects no fault: choose at least one.";
-    if (faults.size() > kMaxFaults) return QString("A challenge injects at most %1 faults.").arg(kMaxFaults);
-    QSet<int> seen;
-    for (int f : faults) {
-        if (f < 1 || f > sim::kFaultCount) return QString("Fault %1 is not one of the faults 1 to %2.").arg(f).arg(sim::kFaultCount);
-        if (seen.contains(f)) return QString("Fault %1 is listed twice.").arg(f);
-        seen.insert(f);
+    auto faultsProblem = [&](const QList<int>& set) -> QString {
+        if (set.isEmpty()) return "The challenge injects no fault: choose at least one.";
+        if (set.size() > kMaxFaults) return QString("A challenge injects at most %1 faults.").arg(kMaxFaults);
+        QSet<int> seen;
+        for (int f : set) {
+            if (f < 1 || f > sim::kFaultCount) return QString("Fault %1 is not one of the faults 1 to %2.").arg(f).arg(sim::kFaultCount);
+            if (seen.contains(f)) return QString("Fault %1 is listed twice.").arg(f);
+            seen.insert(f);
+        }
+        return QString();
+    };
+    if (draw.isEmpty()) {
+        if (const QString why = faultsProblem(faults); !why.isEmpty()) return why;
+        if (answers.isEmpty()) return "The challenge has no answer: choose the faulty part and circuit.";
+        if (answers.size() > kMaxAnswers) return QString("A challenge has at most %1 answers.").arg(kMaxAnswers);
+        for (int i = 0; i < answers.size(); ++i) {
+            if (!offered.contains(answers[i])) return "The answer \"" + answers[i].text() + "\" is not in the list of answers.";
+            for (int j = 0; j < i; ++j)
+                if (answers[j] == answers[i]) return "The answer \"" + answers[i].text() + "\" is given twice.";
+        }
+    } else {
+        if (!faults.isEmpty() || !answers.isEmpty())
+            return QCoreApplication::translate("Challenge", "A challenge that draws its faults gives no faults or answers of its own.");
+        if (draw.size() < 2 || draw.size() > kMaxDraw)
+            return QCoreApplication::translate("Challenge", "A draw offers from 2 to %1 sets of faults.").arg(kMaxDraw);
+        for (int i = 0; i < draw.size(); ++i) {
+            if (const QString why = faultsProblem(draw[i].faults); !why.isEmpty())
+                return QCoreApplication::translate("Challenge", "Set %1 of the draw: %2").arg(i + 1).arg(why);
+            if (draw[i].faults.size() > kMaxAnswers)
+                return QCoreApplication::translate("Challenge", "Set %1 of the draw has more faults than a student can name (%2).")
+                    .arg(i + 1)
+                    .arg(kMaxAnswers);
+            for (int f : draw[i].faults)
+                if (!offered.contains(answerForFault(f)))
+                    return QCoreApplication::translate("Challenge", "Fault %1 of the draw shows at no connection point: a student cannot find it.").arg(f);
+            for (int j = 0; j < i; ++j)
+                if (draw[j] == draw[i])
+                    return QCoreApplication::translate("Challenge", "Set %1 of the draw is set %2 again.").arg(i + 1).arg(j + 1);
+        }
     }
-    if (answers.isEmpty()) return "The challenge has no answer: choose the faulty part and circuit.";
-    if (answers.size() > kMaxAnswers) return QString("A challenge has at most %1 answers.").arg(kMaxAnswers);
-    for (int i = 0; i < answers.size(); ++i) {
-        if (!offered.contains(answers[i])) return "The answer \"" + answers[i].text() + "\" is not in the list of answers.";
-        for (int j = 0; j < i; ++j)
-            if (answers[j] == answers[i]) return "The answer \"" + answers[i].text() + "\" is given twice.";
-    }
+    for (const int w : {weights.evidence, weights.needless, weights.freeNeedless, weights.hints, weights.late, weights.guided})
+        if (w < 0 || w > 100) return QCoreApplication::translate("Challenge", "Each weight of the score is from 0 to 100.");
     if (hints.size() > kMaxHints) return QString("A challenge has at most %1 hints.").arg(kMaxHints);
     for (const Hint& h : hints) {
         if (h.text.trimmed().isEmpty()) return "A hint has no text.";
@@ -210,90 +305,138 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
 
     Challenge c;
     QSet<QString> given;
+    QString sealed, sealedWhere;
+    // One keyed line: the problem with it, or nothing. What the seal holds reads as lines of
+    // the file do, and may give only what the editor seals.
+    auto handle = [&](const QString& line, const QString& where, bool inSeal) -> QString {
+        const int colon = line.indexOf(':');
+        if (colon < 0) return where + " is not \"Key: value\": " + line.left(60);
+        const QString key = line.left(colon).trimmed().toLower();
+        const QString value = line.mid(colon + 1).trimmed();
+        const bool secret = key == "faults" || key == "answer" || key == "draw";
+        if (inSeal && !secret) return where + QCoreApplication::translate("Challenge", ": the sealed answers hold something else.");
+        const bool repeatable = key == "answer" || key == "hint";
+        if (!repeatable && given.contains(key)) return where + " repeats \"" + line.left(colon) + "\".";
+        given.insert(key);
+            if (key == "title") {
+                c.title = value;
+            } else if (key == "engine") {
+                if (value.compare("running", Qt::CaseInsensitive) == 0) c.engineRunning = true;
+                else if (value.compare("stopped", Qt::CaseInsensitive) == 0) c.engineRunning = false;
+                else return (where + ": the engine is \"running\" or \"stopped\".");
+            } else if (key == "battery") {
+                if (!parseWhole(value, 0, 16, &c.battery)) return (where + ": the battery voltage is a whole number from 0 to 16.");
+            } else if (key == "temperature") {
+                if (!parseWhole(value, -20, 110, &c.temperature))
+                    return (where + ": the temperature is a whole number from -20 to 110.");
+            } else if (key == "gear") {
+                c.gear = gearNames().indexOf(value.toUpper());
+                if (c.gear < 0) return (where + ": the gear is N, 1 to 5 or R.");
+            } else if (key == "throttle") {
+                c.throttle = throttleNames().indexOf(value.toLower());
+                if (c.throttle < 0) return (where + ": the throttle is \"off\", \"on\" or \"full\".");
+            } else if (key == "auto run") {
+                if (value.compare("on", Qt::CaseInsensitive) == 0) c.autoRun = true;
+                else if (value.compare("off", Qt::CaseInsensitive) == 0) c.autoRun = false;
+                else return (where + ": auto run is \"on\" or \"off\".");
+            } else if (key == "faults") {
+                for (const QString& part : value.split(',')) {
+                    int f = 0;
+                    if (!parseWhole(part, 1, sim::kFaultCount, &f))
+                        return (where + ": \"" + part.trimmed().left(20) + "\" is not one of the faults 1 to " + QString::number(sim::kFaultCount) + ".");
+                    c.faults << f;
+                }
+            } else if (key == "answer") {
+                const QStringList pair = value.split('|');
+                if (pair.size() != 2) return (where + ": an answer is \"part | circuit\".");
+                c.answers << Answer{pair[0].trimmed(), pair[1].trimmed()};
+            } else if (key == "time limit") {
+                if (!parseWhole(value, 1, 240, &c.timeLimitMinutes))
+                    return (where + ": the time limit is a whole number of minutes from 1 to 240.");
+            } else if (key == "measurement limit") {
+                if (!parseWhole(value, 1, 999, &c.measurementLimit))
+                    return (where + ": the measurement limit is a whole number from 1 to 999.");
+            } else if (key == "hint") {
+                const int bar = value.indexOf('|');
+                Hint h;
+                if (bar < 0 || !parseWhole(value.left(bar), 1, 50, &h.points))
+                    return (where + ": a hint is \"points | text\", with 1 to 50 points.");
+                h.text = value.mid(bar + 1).trimmed();
+                c.hints << h;
+            } else if (key == "attempts") {
+                if (value.compare("any", Qt::CaseInsensitive) == 0) c.attempts = 0;
+                else if (!parseWhole(value, 1, Challenge::kMaxAttempts, &c.attempts))
+                    return (where + QCoreApplication::translate("Challenge", ": the attempts are a whole number from 1 to %1, or \"any\".")
+                                            .arg(Challenge::kMaxAttempts));
+            } else if (key == "score counts") {
+                if (!scoreRuleOf(value, &c.scoreCounts))
+                    return (where + QCoreApplication::translate("Challenge", ": the score that counts is \"best\", \"last\", \"first\" or \"mean\"."));
+            } else if (key == "show answer") {
+                if (value.compare("yes", Qt::CaseInsensitive) == 0) c.showAnswer = true;
+                else if (value.compare("no", Qt::CaseInsensitive) == 0) c.showAnswer = false;
+                else return (where + QCoreApplication::translate("Challenge", ": show answer is \"yes\" or \"no\"."));
+            } else if (key == "guided tests") {
+                for (const QString& part : value.split(',')) {
+                    const QString test = part.trimmed().toLower();
+                    if (test.isEmpty())
+                        return (where + QCoreApplication::translate("Challenge", ": the guided tests are their keys, separated by commas."));
+                    c.guidedTests << test;
+                }
+        } else if (key == "draw") {
+            for (const QString& set : value.split(';')) {
+                FaultOption o;
+                QString numbers = set;
+                const int at = set.indexOf('@');
+                if (at >= 0) {
+                    const QString state = set.mid(at + 1).trimmed().toLower();
+                    if (state == QLatin1String("running")) o.engine = FaultOption::Engine::Running;
+                    else if (state == QLatin1String("stopped")) o.engine = FaultOption::Engine::Stopped;
+                    else return where + QCoreApplication::translate("Challenge", ": a set's engine is \"@ running\" or \"@ stopped\".");
+                    numbers = set.left(at);
+                }
+                for (const QString& part : numbers.split(',')) {
+                    int f = 0;
+                    if (!parseWhole(part, 1, sim::kFaultCount, &f))
+                        return where + ": \"" + part.trimmed().left(20) + "\" is not one of the faults 1 to " + QString::number(sim::kFaultCount) + ".";
+                    o.faults << f;
+                }
+                c.draw << o;
+            }
+        } else if (key == "weights") {
+            ScoreWeights w;
+            const QHash<QString, int*> names = {{"evidence", &w.evidence}, {"needless", &w.needless}, {"free", &w.freeNeedless},
+                                                {"hints", &w.hints},       {"late", &w.late},         {"guided", &w.guided}};
+            for (const QString& pair : value.split(',')) {
+                const QStringList nv = pair.simplified().split(' ');
+                if (nv.size() != 2 || !names.contains(nv[0].toLower()) || !parseWhole(nv[1], 0, 100, names.value(nv[0].toLower())))
+                    return where + QCoreApplication::translate("Challenge", ": the weights are \"NAME NUMBER\" pairs (evidence, needless, free, hints, late, guided; 0 to 100), separated by commas.");
+            }
+            c.weights = w;
+        } else if (key == "sealed") {
+            sealed = value;
+            sealedWhere = where;
+        } else {
+            return where + " has a key this version does not know: \"" + line.left(colon).left(40) + "\".";
+        }
+        return QString();
+    };
     int i = 1;
     for (; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (line.isEmpty() || line.startsWith('#')) continue;
         if (line.compare("Instructions:", Qt::CaseInsensitive) == 0) break;
-        const int colon = line.indexOf(':');
-        const QString where = QString("Line %1").arg(i + 1);
-        if (colon < 0) return fail(where + " is not \"Key: value\": " + line.left(60));
-        const QString key = line.left(colon).trimmed().toLower();
-        const QString value = line.mid(colon + 1).trimmed();
-        const bool repeatable = key == "answer" || key == "hint";
-        if (!repeatable && given.contains(key)) return fail(where + " repeats \"" + line.left(colon) + "\".");
-        given.insert(key);
-        if (key == "title") {
-            c.title = value;
-        } else if (key == "engine") {
-            if (value.compare("running", Qt::CaseInsensitive) == 0) c.engineRunning = true;
-            else if (value.compare("stopped", Qt::CaseInsensitive) == 0) c.engineRunning = false;
-            else return fail(where + ": the engine is \"running\" or \"stopped\".");
-        } else if (key == "battery") {
-            if (!parseWhole(value, 0, 16, &c.battery)) return fail(where + ": the battery voltage is a whole number from 0 to 16.");
-        } else if (key == "temperature") {
-            if (!parseWhole(value, -20, 110, &c.temperature))
-                return fail(where + ": the temperature is a whole number from -20 to 110.");
-        } else if (key == "gear") {
-            c.gear = gearNames().indexOf(value.toUpper());
-            if (c.gear < 0) return fail(where + ": the gear is N, 1 to 5 or R.");
-        } else if (key == "throttle") {
-            c.throttle = throttleNames().indexOf(value.toLower());
-            if (c.throttle < 0) return fail(where + ": the throttle is \"off\", \"on\" or \"full\".");
-        } else if (key == "auto run") {
-            if (value.compare("on", Qt::CaseInsensitive) == 0) c.autoRun = true;
-            else if (value.compare("off", Qt::CaseInsensitive) == 0) c.autoRun = false;
-            else return fail(where + ": auto run is \"on\" or \"off\".");
-        } else if (key == "faults") {
-            for (const QString& part : value.split(',')) {
-                int f = 0;
-                if (!parseWhole(part, 1, sim::kFaultCount, &f))
-                    return fail(where + ": \"" + part.trimmed().left(20) + "\" is not one of the faults 1 to " + QString::number(sim::kFaultCount) + ".");
-                c.faults << f;
-            }
-        } else if (key == "answer") {
-            const QStringList pair = value.split('|');
-            if (pair.size() != 2) return fail(where + ": an answer is \"part | circuit\".");
-            c.answers << Answer{pair[0].trimmed(), pair[1].trimmed()};
-        } else if (key == "time limit") {
-            if (!parseWhole(value, 1, 240, &c.timeLimitMinutes))
-                return fail(where + ": the time limit is a whole number of minutes from 1 to 240.");
-        } else if (key == "measurement limit") {
-            if (!parseWhole(value, 1, 999, &c.measurementLimit))
-                return fail(where + ": the measurement limit is a whole number from 1 to 999.");
-        } else if (key == "hint") {
-            const int bar = value.indexOf('|');
-            Hint h;
-            if (bar < 0 || !parseWhole(value.left(bar), 1, 50, &h.points))
-                return fail(where + ": a hint is \"points | text\", with 1 to 50 points.");
-            h.text = value.mid(bar + 1).trimmed();
-            c.hints << h;
-        } else if (key == "attempts") {
-            if (value.compare("any", Qt::CaseInsensitive) == 0) c.attempts = 0;
-            else if (!parseWhole(value, 1, Challenge::kMaxAttempts, &c.attempts))
-                return fail(where + QCoreApplication::translate("Challenge", ": the attempts are a whole number from 1 to %1, or \"any\".")
-                                        .arg(Challenge::kMaxAttempts));
-        } else if (key == "score counts") {
-            if (!scoreRuleOf(value, &c.scoreCounts))
-                return fail(where + QCoreApplication::translate("Challenge", ": the score that counts is \"best\", \"last\", \"first\" or \"mean\"."));
-        } else if (key == "show answer") {
-            if (value.compare("yes", Qt::CaseInsensitive) == 0) c.showAnswer = true;
-            else if (value.compare("no", Qt::CaseInsensitive) == 0) c.showAnswer = false;
-            else return fail(where + QCoreApplication::translate("Challenge", ": show answer is \"yes\" or \"no\"."));
-        } else if (key == "guided tests") {
-            for (const QString& part : value.split(',')) {
-                const QString test = part.trimmed().toLower();
-                if (test.isEmpty())
-                    return fail(where + QCoreApplication::translate("Challenge", ": the guided tests are their keys, separated by commas."));
-                c.guidedTests << test;
-            }
-        } else {
-            return fail(where + " has a key this version does not know: \"" + line.left(colon).left(40) + "\".");
-        }
+        if (const QString why = handle(line, QString("Line %1").arg(i + 1), false); !why.isEmpty()) return fail(why);
+    }
+    if (!sealedWhere.isEmpty()) {
+        QString opened;
+        if (!openSealed(sealed, c.title, &opened))
+            return fail(sealedWhere + QCoreApplication::translate("Challenge", ": the sealed answers cannot be opened (the title or the seal was changed after the file was saved)."));
+        for (const QString& line : opened.split('\n', Qt::SkipEmptyParts))
+            if (const QString why = handle(line.trimmed(), sealedWhere, true); !why.isEmpty()) return fail(why);
     }
     if (i >= last) return fail("The line \"Instructions:\" is missing.");
     for (const char* key : {"title", "engine", "battery", "temperature", "gear", "throttle", "auto run", "faults"})
-        if (!given.contains(key)) {
+        if (!given.contains(key) && !(QLatin1String(key) == QLatin1String("faults") && given.contains("draw"))) {
             QString name = key;
             name[0] = name[0].toUpper();
             return fail("The line \"" + name + ":\" is missing.");

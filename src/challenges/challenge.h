@@ -20,6 +20,12 @@
 //   Attempts: 3                how many attempts a student has (optional; 1..99, "any")
 //   Score counts: mean         which attempt's score the gradebook takes: best | last | first | mean
 //   Show answer: no            whether a wrong diagnosis is told the right one: yes | no
+//   Draw: 8; 2 @ stopped; 9, 40     in place of Faults and Answer: each attempt draws one of these
+//                              sets of faults (a set's answers are its faults' own), with the
+//                              engine's state for it when it differs from "Engine:"
+//   Weights: evidence 40, needless 2, free 6, hints 100, late 25, guided 10     the score's weights
+//   Sealed: v1 ...             Faults, Answer and Draw as the editor saves them: not readable
+//                              in a text editor (see sealText)
 //   Instructions:
 //   free text ...
 //   End of challenge
@@ -51,6 +57,31 @@ enum class ScoreRule { Best, Last, First, Mean };
 QString scoreRuleKey(ScoreRule rule);
 // The rule of a key, any case; false for none.
 bool scoreRuleOf(const QString& key, ScoreRule* out);
+
+// A set of faults an attempt may draw, and the engine's state for it.
+struct FaultOption {
+    QList<int> faults;
+    enum class Engine { AsChallenge, Stopped, Running } engine = Engine::AsChallenge;
+    bool operator==(const FaultOption& o) const { return faults == o.faults && engine == o.engine; }
+};
+
+// What the diagnostic score weighs (see Attempt::assess): the points a right diagnosis loses
+// without evidence on the faulty circuit (half of them with one piece), per measurement off it
+// beyond the free ones, the share of a hint's points taken (percent), for a late diagnosis, and
+// per guided test asked for without a result.
+struct ScoreWeights {
+    int evidence = 40;
+    int needless = 2;
+    int freeNeedless = 6;
+    int hints = 100;
+    int late = 25;
+    int guided = 10;
+    bool operator==(const ScoreWeights& o) const {
+        return evidence == o.evidence && needless == o.needless && freeNeedless == o.freeNeedless && hints == o.hints &&
+               late == o.late && guided == o.guided;
+    }
+    bool operator!=(const ScoreWeights& o) const { return !(*this == o); }
+};
 
 struct Hint {
     int points = 0;
@@ -91,15 +122,28 @@ struct Challenge {
     int attempts = kDefaultAttempts;  // 0: any number
     ScoreRule scoreCounts = ScoreRule::Mean;
     bool showAnswer = false;
+    // A challenge with a draw gives each attempt one of these sets in place of `faults` and
+    // `answers` (which it leaves empty).
+    static constexpr int kMaxDraw = 12;
+    QList<FaultOption> draw;
+    ScoreWeights weights;
 
-    // The file's text (LF line ends).
-    QString toText() const;
+    // The file's text (LF line ends): with the faults, answers and draw sealed (as the editor
+    // saves), or in the open (as a file written by hand has them).
+    QString toText(bool sealed = true) const;
     // The start state in a sentence, for the preview and the student.
     QString startStateText() const;
     // What is wrong with the challenge as an instructor would be told (empty when it can be
     // saved and played); `offered` is the list of answers the student can choose from.
     QString problem(const QList<Answer>& offered) const;
 };
+
+// The faults, answers and draw of a challenge file as its "Sealed:" line holds them: not for a
+// text editor's eyes, though anyone with this program can read them (they are scrambled with a
+// key the program carries and the challenge's title, not encrypted against a determined reader).
+// `openSealed` gives the lines back; false when the text is not a seal of this title.
+QString sealText(const QString& lines, const QString& title);
+bool openSealed(const QString& sealed, const QString& title, QString* lines);
 
 // Reads a challenge file's bytes. On failure returns false with the problem in a sentence
 // (without the file's name, which the caller adds).

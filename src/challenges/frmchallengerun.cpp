@@ -11,6 +11,7 @@
 #include "multiscope/guidedtests.h"
 #include "multiscope/instrument.h"
 #include "platform/datafolder.h"
+#include "platform/files.h"
 #include "platform/guard.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -27,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSysInfo>
 #include <QVBoxLayout>
@@ -41,6 +44,38 @@ QString studentName() {
 }
 
 QString resultsPath() { return QDir(userDataFolder()).filePath(results::fileName()); }
+
+// How many attempts the student has made at a challenge: those handed in to the class folder
+// and waiting in the outbox when the seat has a class, else the rows of the results file.
+int attemptsSoFar(const SeatStudent& who, const QString& title) {
+    int count = 0;
+    if (ClassFolder* cls = seatHandIn()) {
+        for (const QString& folder : {cls->attemptsFolder(), cls->outbox()}) {
+            if (folder.isEmpty()) continue;
+            const QDir dir(folder);
+            for (const QString& name : dir.entryList({"*." + attemptfile::suffix()}, QDir::Files)) {
+                try {
+                    AttemptRecord r;
+                    QString problem;
+                    if (attemptfile::parse(readRegularFile(dir.filePath(name), attemptfile::kMaxBytes), QByteArray(), &r, &problem) &&
+                        r.challenge == title && (r.studentId.isEmpty() ? r.student == who.name : r.studentId == who.id))
+                        ++count;
+                } catch (const VbError&) {
+                    // A file that cannot be read counts for no one.
+                }
+            }
+        }
+        return count;
+    }
+    try {
+        QList<QStringList> rows;
+        QString problem;
+        if (QFileInfo::exists(resultsPath()) && results::parse(readRegularFile(resultsPath()), &rows, &problem))
+            for (const QStringList& row : rows) count += row.value(0) == studentName() && row.value(1) == title;
+    } catch (const VbError&) {
+    }
+    return count;
+}
 }  // namespace
 
 frmChallengeRun::frmChallengeRun() {
@@ -164,6 +199,18 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
         showForm();
         return false;
     }
+    // The instructor's limit on attempts; the set of a draw this attempt gets.
+    const SeatStudent who = seatStudent();
+    const int before = testRun ? 0 : attemptsSoFar(who, challenge.title);
+    if (!testRun && challenge.attempts > 0 && before >= challenge.attempts) {
+        MsgBox(challenge.attempts == 1 ? tr("You have made your attempt at this challenge: it allows one.")
+                                       : tr("You have made all %1 attempts this challenge allows.").arg(challenge.attempts),
+               MsgButtons::OK, MsgIcon::Information);
+        return false;
+    }
+    const int drawn = challenge.draw.isEmpty() ? -1
+                      : testRun ? int(QRandomGenerator::global()->bounded(int(challenge.draw.size())))
+                                : drawIndex(drawSeed(who.id, challenge.title, before + 1), int(challenge.draw.size()));
     if (active_) {
         RepairAllFaults();  // the last challenge's faults, still in for its review
         active_ = false;
@@ -176,15 +223,15 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     engine::setSlider(sim::Slider::Voltage, challenge.battery);
     EngineTemperature = challenge.temperature;
     SystemVoltage = challenge.battery;
-    if (challenge.engineRunning && EngineRunning != True) StartStopEngine();
+    attempt_ = Attempt(challenge, platform().now(), testRun, drawn);
+    if (attempt_.engineRunning() && EngineRunning != True) StartStopEngine();
     engine::selectGear(challenge.gear);
     const sim::Throttle throttle[] = {sim::Throttle::Off, sim::Throttle::On, sim::Throttle::Full};
     engine::selectThrottle(throttle[challenge.throttle]);
     engine::setAutoRun(challenge.autoRun && EngineRunning == True);
-    for (int f : challenge.faults) InjectFault(f);
+    for (int f : attempt_.faults()) InjectFault(f);
     lockFaults(true);
 
-    attempt_ = Attempt(challenge, platform().now(), testRun);
     active_ = true;
     timeUpTold_ = false;
     resultSaved_ = false;
@@ -196,12 +243,12 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
         fillPartList(cmbAnswerPart[i], "(choose the part)");
         cmbAnswerPart_Click(i);
-        const bool used = i < challenge.answers.size();
+        const bool used = i < attempt_.answers().size();
         cmbAnswerPart[i]->setVisible(used);
         cmbAnswerCircuit[i]->setVisible(used);
     }
-    fraDiagnosis->setTitle(challenge.answers.size() > 1
-                               ? QString("Your diagnosis: the %1 faults").arg(challenge.answers.size())
+    fraDiagnosis->setTitle(attempt_.answers().size() > 1
+                               ? QString("Your diagnosis: the %1 faults").arg(attempt_.answers().size())
                                : QStringLiteral("Your diagnosis"));
     refresh();
     showForm();
@@ -264,9 +311,9 @@ bool frmChallengeRun::allowsMeasurement() {
     return false;
 }
 
-void frmChallengeRun::measured(const QString& point, const QString& reading) {
+void frmChallengeRun::measured(const QString& point, const QString& reading, const QString& key) {
     if (!running()) return;
-    attempt_.addMeasurement(elapsed(), point, reading);
+    attempt_.addMeasurement(elapsed(), point, reading, key);
     refresh();
 }
 
@@ -324,7 +371,7 @@ void frmChallengeRun::cmdSubmit_Click() {
     if (!running()) return;
     QList<Answer> given;
     QStringList lines;
-    for (int i = 0; i < attempt_.challenge().answers.size(); ++i) {
+    for (int i = 0; i < attempt_.answers().size(); ++i) {
         if (cmbAnswerPart[i]->currentIndex() <= 0 || cmbAnswerCircuit[i]->currentIndex() <= 0) {
             MsgBox("Choose the faulty part and its circuit before you submit your diagnosis.", MsgButtons::OK,
                    MsgIcon::Information);
@@ -434,10 +481,15 @@ bool frmChallengeRun::scriptShow(const QString& control, const QString&, QJsonOb
     out.insert("seconds", elapsed());
     out.insert("hints", attempt_.hintsUsed());
     out.insert("testrun", attempt_.testRun());
+    QJsonArray faults;
+    for (int f : attempt_.faults()) faults.append(f);
+    out.insert("faults", faults);
+    out.insert("drawn", attempt_.drawn());
+    out.insert("reasons", QJsonArray::fromStringList(attempt_.reasons()));
     out.insert("saved", resultSaved_);
     QJsonArray path;
     for (const Measurement& m : attempt_.measurements())
-        path.append(QJsonObject{{"seconds", m.seconds}, {"point", m.point}, {"reading", m.reading}});
+        path.append(QJsonObject{{"seconds", m.seconds}, {"point", m.point}, {"reading", m.reading}, {"key", m.key}});
     out.insert("measurements", path);
     out.insert("count", path.size());
     QJsonArray runs;
@@ -459,8 +511,8 @@ frmChallengeRun* panel() { return Forms::find<frmChallengeRun>(); }
 
 bool ChallengeRunning() { return panel() && panel()->running(); }
 bool ChallengeAllowsMeasurement() { return !panel() || panel()->allowsMeasurement(); }
-void ChallengeMeasured(const QString& point, const QString& reading) {
-    if (panel()) panel()->measured(point, reading);
+void ChallengeMeasured(const QString& point, const QString& reading, const QString& key) {
+    if (panel()) panel()->measured(point, reading, key);
 }
 void ChallengeGuidedRun(int run, const QString& test, const QString& title, scope::Verdict result, const QString& reason,
                         const QByteArray& screen) {

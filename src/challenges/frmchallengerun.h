@@ -28,7 +28,7 @@ public:
     bool active() const { return active_; }
 
     bool allowsMeasurement();
-    void measured(const QString& point, const QString& reading);
+    void measured(const QString& point, const QString& reading, const QString& key);
     // A guided test run on the instrument reports in (see Attempt::guidedRun).
     void guidedRun(int run, const QString& test, const QString& title, scope::Verdict result, const QString& reason,
                    const QByteArray& screen);

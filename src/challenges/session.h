@@ -11,8 +11,9 @@ class QWidget;
 bool ChallengeRunning();
 // Asked before a measurement: false (after telling the student why) when none may be taken.
 bool ChallengeAllowsMeasurement();
-// A measurement taken: what was measured and what the instrument showed.
-void ChallengeMeasured(const QString& point, const QString& reading);
+// A measurement taken: what was measured, what the instrument showed, and the connection point's
+// key ("scanner" for a scanner read; empty for a reading box example).
+void ChallengeMeasured(const QString& point, const QString& reading, const QString& key = QString());
 // A guided test run on the instrument: set up (not yet measured) or come to a result, with the
 // instrument's screen then as a PNG picture. `run` tells the runs apart.
 void ChallengeGuidedRun(int run, const QString& test, const QString& title, scope::Verdict result, const QString& reason,

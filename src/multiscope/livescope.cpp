@@ -492,8 +492,10 @@ void LiveScope::connectChannel(int channel, const sim::ProbePoint& at, const QSt
     if (!ChallengeAllowsMeasurement()) return;
     probes_[channel]->attach(at);
     const QString meter = probes_[channel]->quantity() ? sim::meterText(at, ms_->liveInputs()) : QString();
+    const std::optional<sim::PointId> id = sim::pointOf(at);
+    const QString key = id ? QString::fromLatin1(sim::point(*id).key) : QString();
     ChallengeMeasured(tr("%1 (channel %2)").arg(described, channelName(channel)),
-                      meter.isEmpty() ? tr("no signal") : tr("Live %1").arg(meter.trimmed()));
+                      meter.isEmpty() ? tr("no signal") : tr("Live %1").arg(meter.trimmed()), key);
 }
 
 void LiveScope::disconnectChannel(int channel) {

@@ -823,7 +823,8 @@ void MultiScope::connectTerminal(const sim::ProbePoint& at, const QString& descr
             if (a.kind == OverrideAction::Message) shown << a.text;
         const bool flat = CurrentWaveformFile.compare(QLatin1String("Blank.msf"), Qt::CaseInsensitive) == 0;
         shown << (flat ? QStringLiteral("no signal") : "DMM " + lblDMM->text().trimmed());
-        ChallengeMeasured(described, shown.join("; "));
+        const std::optional<sim::PointId> id = sim::pointOf(at);
+        ChallengeMeasured(described, shown.join("; "), id ? QString::fromLatin1(sim::point(*id).key) : QString());
         // The device in front shows the new point; the telemetry leaves the pictures in front.
         reshowDevice();
     } catch (const VbError& e) {
@@ -854,7 +855,8 @@ void MultiScope::scannerButton(const QString& waiting, const QString& report) {
         if (line.contains(QRegularExpression(QStringLiteral("[^-=\\s]")))) lines << line.simplified();
     QString shown = lines.join("; ");
     if (shown.size() > 300) shown = shown.left(297) + "...";
-    ChallengeMeasured("Scanner: " + (report == QLatin1String("Faults.scn") ? cmdScan : cmdRead)->text(), shown);
+    ChallengeMeasured("Scanner: " + (report == QLatin1String("Faults.scn") ? cmdScan : cmdRead)->text(), shown,
+                      QStringLiteral("scanner"));
 }
 
 void MultiScope::cmdRead_Click() { scannerButton("Reading data - Please wait...", "Scanner.scn"); }

@@ -30,7 +30,13 @@ set frmChallenges.grdHints(0,1) "Compare the warning light terminal with the bat
 expect frmChallenges.lblStartState text "Before you start: Engine running, battery 12 V, engine at 20 °C, neutral, throttle off, auto run off."
 answer file TEMP:dim.vch
 click frmChallenges.cmdSaveAs
-expect filetext TEMP:dim.vch "Vantorel challenge 1\nTitle: Dim lights at idle\nEngine: running\nBattery: 12\nTemperature: 20\nGear: N\nThrottle: off\nAuto run: off\nFaults: 40\nAnswer: Rectifier | The part itself\nTime limit: 1\nMeasurement limit: 1\nHint: 10 | Compare the warning light terminal with the battery.\nInstructions:\nThe headlamps are dim at idle. Find the fault.\nEnd of challenge\n"
+# The faults and the answer are sealed: a text editor shows neither.
+file TEMP:dim.vch
+expect noevent "Rectifier"
+file TEMP:dim.vch
+expect event "Auto run: off\\nSealed: v1 "
+file TEMP:dim.vch
+expect event "Hint: 10 | Compare the warning light terminal with the battery.\\nInstructions:\\nThe headlamps are dim at idle. Find the fault.\\nEnd of challenge\\n"
 expect frmChallenges.lblFile text dim.vch
 # The guided tests the student must run, chosen on their page and saved with the challenge.
 set frmChallenges.tabChallenge 4
@@ -39,7 +45,8 @@ click frmChallenges.chkGuided(6)
 expect frmChallenges.lblLimits text "Time limit: 1 minute.  At most 1 measurement.  1 hint, at a cost.  2 guided tests to run.  Find the fault."
 answer file TEMP:guided.vch
 click frmChallenges.cmdSaveAs
-expect filetext TEMP:guided.vch "Vantorel challenge 1\nTitle: Dim lights at idle\nEngine: running\nBattery: 12\nTemperature: 20\nGear: N\nThrottle: off\nAuto run: off\nFaults: 40\nAnswer: Rectifier | The part itself\nTime limit: 1\nMeasurement limit: 1\nHint: 10 | Compare the warning light terminal with the battery.\nGuided tests: crank-sensor, injector\nInstructions:\nThe headlamps are dim at idle. Find the fault.\nEnd of challenge\n"
+file TEMP:guided.vch
+expect event "Hint: 10 | Compare the warning light terminal with the battery.\\nGuided tests: crank-sensor, injector\\nInstructions:"
 click frmChallenges.chkGuided(0)
 click frmChallenges.chkGuided(6)
 answer file TEMP:dim.vch

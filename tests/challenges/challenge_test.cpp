@@ -11,6 +11,7 @@
 #include "testing.h"
 
 #include <QDir>
+#include <QSet>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -68,7 +69,7 @@ TEST(ChallengeFile, WhatIsSavedReadsBackTheSame) {
 }
 
 TEST(ChallengeFile, BadFilesAreRefusedWithTheirProblem) {
-    const QByteArray good = sample().toText().toUtf8();
+    const QByteArray good = sample().toText(false).toUtf8();
     auto with = [&](const char* from, const char* to) { return QByteArray(good).replace(from, to); };
     EXPECT_EQ(problemOf(""), "The file is empty.");
     EXPECT_TRUE(problemOf(good.left(good.size() / 2)).contains("it may be cut short"));
@@ -99,14 +100,88 @@ TEST(ChallengeFile, BadFilesAreRefusedWithTheirProblem) {
     EXPECT_EQ(long_.problem(offeredAnswers()), QString());
 }
 
-TEST(Score, TheRuleAsTheStudentIsTold) {
-    EXPECT_EQ(Attempt::scoreFor(true, 0, 10, false), 100);
-    EXPECT_EQ(Attempt::scoreFor(true, 0, 11, false), 98);
-    EXPECT_EQ(Attempt::scoreFor(true, 15, 14, false), 77);
-    EXPECT_EQ(Attempt::scoreFor(true, 0, 40, false), 70);  // the measurement penalty stops at 30
-    EXPECT_EQ(Attempt::scoreFor(true, 0, 0, true), 75);
-    EXPECT_EQ(Attempt::scoreFor(true, 80, 40, true), 10);  // a right answer keeps 10
-    EXPECT_EQ(Attempt::scoreFor(false, 0, 0, false), 0);
+Challenge oneFault(int fault) {
+    Challenge c = sample();
+    c.faults = {fault};
+    c.answers = {answerForFault(fault)};
+    c.hints = {{5, "First"}, {20, "Second"}};
+    c.timeLimitMinutes = 25;
+    c.measurementLimit = 0;
+    return c;
+}
+
+TEST(Score, AKnownPathWithTheDefaultWeights) {
+    // The coolant sensor's wiring (9): its circuit measured at both ends, eight points on the
+    // knock sensor's sound circuit, two scanner reads and a hint of 5.
+    const Challenge c = oneFault(9);
+    Attempt a(c, QDateTime(), false);
+    a.addMeasurement(10, "wire", "0.0 V", "ecu.temperature-sensor.wire");
+    a.addMeasurement(20, "pin", "0.0 V", "ecu.temperature-sensor.pin");
+    for (int i = 0; i < 8; ++i) a.addMeasurement(30 + i, "knock", "0.1 V", "ecu.knock-sensor.wire");
+    a.addMeasurement(40, "Scanner", "P0115", "scanner");
+    a.addMeasurement(41, "Scanner", "data", "scanner");
+    a.revealHint();
+    a.submit(c.answers, 300);
+    EXPECT_TRUE(a.right());
+    EXPECT_EQ(a.score(), 100 - 4 - 5);  // two needless beyond the six free, at 2 each; the hint
+    EXPECT_EQ(a.assess().evidence, 2);
+    EXPECT_EQ(a.assess().needless, 8);
+    EXPECT_TRUE(a.reasons().contains("8 measurements on sound circuits, 2 more than the 6 a comparison needs: -4"));
+    EXPECT_TRUE(a.summary().contains("  Hints: -5"));
+
+    // One end only, late: half the evidence and the lateness.
+    Attempt once(c, QDateTime(), false);
+    once.addMeasurement(10, "pin", "0.0 V", "ecu.temperature-sensor.pin");
+    once.addMeasurement(11, "pin", "0.0 V", "ecu.temperature-sensor.pin");  // the same point again is no new evidence
+    once.submit(c.answers, 25 * 60 + 1);
+    EXPECT_EQ(once.score(), 100 - 20 - 25);
+    // A guided test of the circuit that came to a result is evidence as a measurement is.
+    Attempt guidedToo(c, QDateTime(), false);
+    guidedToo.addMeasurement(10, "pin", "0.0 V", "ecu.temperature-sensor.pin");
+    guidedToo.guidedRun(1, "coolant-sensor", "Coolant", scope::Verdict::Fail, "", "png", 20);
+    guidedToo.submit(c.answers, 60);
+    EXPECT_EQ(guidedToo.score(), 100);
+}
+
+TEST(Score, TheChallengesWeightsAndTheFloor) {
+    Challenge c = oneFault(9);
+    c.weights.evidence = 60;
+    c.weights.needless = 5;
+    c.weights.freeNeedless = 0;
+    c.weights.hints = 50;
+    Attempt a(c, QDateTime(), false);
+    a.addMeasurement(1, "knock", "x", "ecu.knock-sensor.pin");
+    a.addMeasurement(2, "reading box", "x", "");  // an example of the reading box bears on nothing
+    a.revealHint();
+    a.revealHint();
+    a.submit(c.answers, 10);
+    EXPECT_EQ(a.score(), 100 - 60 - 2 * 5 - 13);  // no evidence; two needless; half of 25 points, rounded
+    // However much is lost, a right diagnosis keeps 10.
+    c.weights.evidence = 100;
+    Attempt low(c, QDateTime(), false);
+    low.submit(c.answers, 10);
+    EXPECT_EQ(low.score(), Attempt::kRightFloor);
+    EXPECT_TRUE(low.reasons().last().contains("keeps at least 10"));
+}
+
+TEST(Score, AWrongDiagnosisThenAGuessIsNotFullMarks) {
+    const Challenge c = oneFault(9);
+    ASSERT_FALSE(c.showAnswer);  // the default
+    Attempt wrong(c, QDateTime(), false);
+    wrong.submit({answerForFault(1)}, 30);
+    EXPECT_EQ(wrong.score(), 0);
+    // The right answer is not given away: the student cannot learn it from a wrong guess.
+    EXPECT_FALSE(wrong.summary().contains(answerForFault(9).part));
+    EXPECT_TRUE(wrong.summary().contains("Wrong diagnosis: 0"));
+    Attempt guess(c, QDateTime(), false);
+    guess.submit(c.answers, 5);
+    EXPECT_EQ(guess.score(), 60);
+    EXPECT_TRUE(guess.reasons().contains("No measurement on the faulty circuit, so no evidence for the diagnosis: -40"));
+    Challenge open = c;
+    open.showAnswer = true;
+    Attempt shown(open, QDateTime(), false);
+    shown.submit({answerForFault(1)}, 30);
+    EXPECT_TRUE(shown.summary().contains("The fault: " + answerForFault(9).part));
 }
 
 TEST(Score, TwoFaultsMustBothBeNamedInAnyOrderAndLimitsHold) {
@@ -114,8 +189,8 @@ TEST(Score, TwoFaultsMustBothBeNamedInAnyOrderAndLimitsHold) {
     c.measurementLimit = 2;
     Attempt a(c, QDateTime(), false);
     QString why;
-    a.addMeasurement(1, "A", "x");
-    a.addMeasurement(2, "B", "y");
+    a.addMeasurement(1, "A", "x", "ecu.temperature-sensor.pin");
+    a.addMeasurement(2, "B", "y", "ecu.temperature-sensor.wire");
     EXPECT_FALSE(a.mayMeasure(&why));
     EXPECT_TRUE(why.contains("allows 2 measurements"));
     a.revealHint();
@@ -124,8 +199,9 @@ TEST(Score, TwoFaultsMustBothBeNamedInAnyOrderAndLimitsHold) {
     EXPECT_EQ(a.hintPoints(), 25);
     a.submit({c.answers[1], c.answers[0]}, 25 * 60 + 1);
     EXPECT_TRUE(a.right());
-    EXPECT_EQ(a.score(), 100 - 25 - 25);
-    EXPECT_EQ(a.resultRow("Sam").mid(4), QStringList({"Right", "25:01", "2", "2", "50"}));
+    // The second fault (the alternator's earth) was not measured: half the evidence is wanting.
+    EXPECT_EQ(a.score(), 100 - 20 - 25 - 25);
+    EXPECT_EQ(a.resultRow("Sam").mid(4), QStringList({"Right", "25:01", "2", "2", "30"}));
 
     Attempt half(c, QDateTime(), false);
     half.submit({c.answers[0], c.answers[0]}, 10);
@@ -134,6 +210,88 @@ TEST(Score, TwoFaultsMustBothBeNamedInAnyOrderAndLimitsHold) {
     Attempt quit(c, QDateTime(), false);
     quit.giveUp(3);
     EXPECT_EQ(quit.resultRow("Sam")[3], "(ended without a diagnosis)");
+}
+
+TEST(Draw, EachAttemptGetsOneSetTheSameForTheSameSeedAndEverySetComesUp) {
+    const int sets = 3;
+    // The same seed draws the same set.
+    EXPECT_EQ(drawIndex(drawSeed("s1042", "Title", 1), sets), drawIndex(drawSeed("s1042", "Title", 1), sets));
+    // Over many students every set comes up about as often as the others.
+    int counts[sets] = {};
+    for (int i = 0; i < 3000; ++i) ++counts[drawIndex(drawSeed(QString("student%1").arg(i), "Title", 1), sets)];
+    for (int n : counts) EXPECT_NEAR(n, 1000, 120);
+    // One student's successive attempts do not keep the same set.
+    QSet<int> seen;
+    for (int attempt = 1; attempt <= 12; ++attempt) seen.insert(drawIndex(drawSeed("s1042", "Title", attempt), sets));
+    EXPECT_EQ(seen.size(), sets);
+    EXPECT_EQ(drawIndex("anything", 1), 0);
+
+    // The attempt takes the drawn set's faults, answers and engine state.
+    Challenge c = sample();
+    c.engineRunning = true;
+    c.faults.clear();
+    c.answers.clear();
+    c.draw = {{{9}, FaultOption::Engine::AsChallenge}, {{1}, FaultOption::Engine::Stopped}, {{33, 40}, FaultOption::Engine::AsChallenge}};
+    ASSERT_EQ(c.problem(offeredAnswers()), QString());
+    Attempt second(c, QDateTime(), false, 1);
+    EXPECT_EQ(second.faults(), QList<int>({1}));
+    EXPECT_EQ(second.answers(), QList<Answer>({answerForFault(1)}));
+    EXPECT_FALSE(second.engineRunning());
+    Attempt third(c, QDateTime(), false, 2);
+    EXPECT_TRUE(third.engineRunning());
+    third.submit({answerForFault(40), answerForFault(33)}, 10);
+    EXPECT_TRUE(third.right());
+}
+
+TEST(ChallengeFile, TheAnswersAreSealedAndTheRulesKept) {
+    Challenge c = sample();
+    c.attempts = 0;
+    c.scoreCounts = ScoreRule::Last;
+    c.showAnswer = true;
+    c.weights.evidence = 55;
+    const QString text = c.toText();
+    // Nothing in the file names the faults or the answers.
+    EXPECT_FALSE(text.contains("Faults:"));
+    EXPECT_FALSE(text.contains("Answer:"));
+    EXPECT_FALSE(text.contains(c.answers[0].part));
+    EXPECT_FALSE(text.contains(c.answers[1].part));
+    Challenge back;
+    QString problem;
+    ASSERT_TRUE(parseChallenge(text.toUtf8(), offeredAnswers(), &back, &problem)) << problem.toStdString();
+    EXPECT_EQ(back.faults, c.faults);
+    EXPECT_EQ(back.answers, c.answers);
+    EXPECT_EQ(back.attempts, 0);
+    EXPECT_EQ(back.scoreCounts, ScoreRule::Last);
+    EXPECT_TRUE(back.showAnswer);
+    EXPECT_EQ(back.weights.evidence, 55);
+    // Written in the open (by hand), it reads the same.
+    ASSERT_TRUE(parseChallenge(c.toText(false).toUtf8(), offeredAnswers(), &back, &problem));
+    EXPECT_EQ(back.toText(), text);
+    // A draw with its engine states, sealed and in the open.
+    Challenge d = c;
+    d.faults.clear();
+    d.answers.clear();
+    d.draw = {{{8}, FaultOption::Engine::AsChallenge}, {{2}, FaultOption::Engine::Stopped}, {{9, 40}, FaultOption::Engine::Running}};
+    EXPECT_TRUE(d.toText(false).contains("Draw: 8; 2 @ stopped; 9, 40 @ running\n"));
+    for (bool sealed : {true, false}) {
+        ASSERT_TRUE(parseChallenge(d.toText(sealed).toUtf8(), offeredAnswers(), &back, &problem)) << problem.toStdString();
+        EXPECT_EQ(back.draw, d.draw);
+    }
+    // A title changed by hand after saving, or a seal damaged, leaves the file unreadable and says so.
+    EXPECT_TRUE(problemOf(text.toUtf8().replace("Title: Two at once", "Title: Two at one")).contains("sealed answers cannot be opened"));
+    const int at = text.indexOf("Sealed: v1 ") + 20;
+    QString damaged = text;
+    damaged[at] = damaged[at] == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
+    EXPECT_TRUE(problemOf(damaged.toUtf8()).contains("sealed answers cannot be opened"));
+    // The rules' and the draw's mistakes.
+    const QByteArray open = c.toText(false).toUtf8();
+    EXPECT_TRUE(problemOf(QByteArray(open).replace("Attempts: any", "Attempts: 0")).contains("from 1 to 99"));
+    EXPECT_TRUE(problemOf(QByteArray(open).replace("Score counts: last", "Score counts: worst")).contains("\"best\", \"last\""));
+    EXPECT_TRUE(problemOf(QByteArray(open).replace("evidence 55", "evidence 555")).contains("weights"));
+    const QByteArray drawn = d.toText(false).toUtf8();
+    EXPECT_TRUE(problemOf(QByteArray(drawn).replace("Draw: 8; 2 @ stopped", "Draw: 8; 8")).contains("Set 2 of the draw is set 1 again"));
+    EXPECT_TRUE(problemOf(QByteArray(drawn).replace("2 @ stopped", "2 @ idling")).contains("\"@ running\""));
+    EXPECT_TRUE(problemOf(QByteArray(drawn).replace("Draw: 8; 2 @ stopped; 9, 40 @ running", "Draw: 8")).contains("from 2 to 12 sets"));
 }
 
 TEST(GuidedTests, AChallengeAsksForThemByKeyAndOnlyForTestsThereAre) {
@@ -184,7 +342,7 @@ TEST(GuidedTests, TheAttemptKeepsEachRunAndItsLastResult) {
     EXPECT_EQ(a.guidedMissing(), 1);
     EXPECT_TRUE(a.guidedLines().join('\n').contains("Crank sensor against injector: not run to a result"));
     a.submit(c.answers, 60);
-    EXPECT_EQ(a.score(), 100 - Attempt::kGuidedMissingPenalty);
+    EXPECT_EQ(a.score(), 100 - 40 - Attempt::kGuidedMissingPenalty);  // nothing measured on either faulty circuit
     EXPECT_TRUE(a.summary().contains("Guided tests without a result: 1 (10 points)"));
     // Nothing changes once the attempt has ended.
     a.guidedRun(4, "crank-injector", "Crank sensor against injector", scope::Verdict::Pass, "", passScreen, 70);
@@ -204,7 +362,6 @@ TEST(GuidedTests, MissingOnesCostAWrongAnswerNothingAndARightOneStopsAtItsFloor)
     wrong.submit({c.answers[0], c.answers[0]}, 10);
     EXPECT_EQ(wrong.score(), 0);
     EXPECT_FALSE(wrong.summary().contains("without a result"));
-    EXPECT_EQ(Attempt::scoreFor(true, 50, 40, true, 3), Attempt::kRightFloor);
     Attempt many(c, QDateTime(), false);
     for (int run = 1; run <= Attempt::kMaxGuidedRuns + 5; ++run)
         many.guidedRun(run, "injector", "Injector at idle", scope::Verdict::Pass, "", "x", run);

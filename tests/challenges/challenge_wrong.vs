@@ -1,4 +1,4 @@
-# A wrong diagnosis scores 0 and is explained. Drops with the engine stopped give the usual reminder and do not
+# A wrong diagnosis scores 0 and is not told the right fault (the default). Drops with the engine stopped give the usual reminder and do not
 # count. A results file that cannot be written is reported and the result stays on screen.
 #! sh mkdir -p "$work/userdata/vantorel/Challenge results.csv"
 menu Tools > Challenges...
@@ -21,7 +21,7 @@ pick frmChallengeRun.cmbAnswerCircuit(0) "Its wiring"
 answer Yes
 click frmChallengeRun.cmdSubmit
 expect event "Challenge results.csv\\\".\\n\\nError number: 75 - Path/File access error"
-expect frmChallengeRun.txtResult text "Wrong.\nYour diagnosis: Engine speed sensor - Its wiring\nThe fault: Engine speed sensor - The part itself\nTime: 0:13\nMeasurements: 1\nHints used: 0 (0 points)\nScore: 0 out of 100"
+expect frmChallengeRun.txtResult text "Wrong.\nYour diagnosis: Engine speed sensor - Its wiring\nTime: 0:13\nMeasurements: 1\nHints used: 0 (0 points)\nScore: 0 out of 100\n  Wrong diagnosis: 0"
 expect frmChallengeRun.cmdSaveResult visible true
 click frmChallengeRun.cmdSaveResult
 expect event "Error number: 75"

@@ -45,7 +45,8 @@ show frmChallengeRun.txtResult
 expect event "Guided tests asked for:\\n  Crank sensor at idle: Pass\\n  Manifold pressure sensor at idle: Fail"
 click frmChallengeRun.cmdClose
 
-# Again, straight to the answer: the two tests without a result cost 10 points each.
+# Again, straight to the answer: nothing measured on the faulty circuit, and the two tests
+# without a result cost 10 points each.
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "Hesitation (class)"
 click frmChallenges.cmdStart
@@ -53,9 +54,9 @@ pick frmChallengeRun.cmbAnswerPart(0) "Engine load sensor"
 pick frmChallengeRun.cmbAnswerCircuit(0) "Its wiring"
 answer Yes
 click frmChallengeRun.cmdSubmit
-expect frmChallengeRun.attempt score 80
+expect frmChallengeRun.attempt score 40
 show frmChallengeRun.txtResult
-expect event "Guided tests without a result: 2 (20 points)"
+expect event "Guided tests without a result: 2 (-20)"
 click frmChallengeRun.cmdClose
 
 # The instructor sees the runs and the screen at each result.
@@ -65,6 +66,7 @@ click frmLogin.cmdOK
 menu Tools > Class Dashboard...
 expect frmClassDashboard attempts 2
 expect frmClassDashboard.grdAttempts(0,5) text 100
+expect frmClassDashboard.grdAttempts(1,5) text 40
 dblclick frmClassDashboard.grdAttempts(0,3)
 show frmClassDashboard.txtPath
 expect event "Guided tests asked for: Crank sensor at idle; Manifold pressure sensor at idle"

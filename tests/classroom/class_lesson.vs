@@ -56,9 +56,9 @@ expect frmClassDashboard.lblShown text "2 shown, 1 marked: changed or without a 
 expect frmClassDashboard.lblProblems visible true
 dblclick frmClassDashboard.grdAttempts(0,3)
 show frmClassDashboard.txtPath
-expect event "Answer: Alternator - The part itself  (right), score 100\\n1.  0:00  System voltage (Charging system):  DMM 12.0 V (dc)"
+expect event "Answer: Alternator - The part itself  (right), score 80\\n1.  0:00  System voltage (Charging system):  DMM 12.0 V (dc)"
 show frmClassDashboard.chtScores
-expect event "\"bars\":[{\"label\":\"The battery keeps going flat\",\"text\":\"The battery keeps going flat\",\"value\":100},{\"label\":\"The engine will not start\",\"text\":\"The engine will not start\",\"value\":100}]"
+expect event "\"bars\":[{\"label\":\"The battery keeps going flat\",\"text\":\"The battery keeps going flat\",\"value\":80},{\"label\":\"The engine will not start\",\"text\":\"The engine will not start\",\"value\":100}]"
 show frmClassDashboard.chtWrong
 expect event "\"bars\":[{\"label\":\"Engine speed sensor - Its conn...\",\"text\":\"Engine speed sensor - Its connection at the ECU\",\"value\":1}]"
 pick frmClassDashboard.cmbChallenge "The engine will not start"
@@ -69,6 +69,6 @@ answer file TEMP:grades.csv
 click frmClassDashboard.cmdExport
 expect filelines TEMP:grades.csv 2
 expect fileline TEMP:grades.csv 1 "Student,The battery keeps going flat,The engine will not start,Attempts marked"
-expect fileline TEMP:grades.csv 2 "Sam Student,100,100,1"
+expect fileline TEMP:grades.csv 2 "Sam Student,80,100,1"
 click frmClassDashboard.cmdPrint
 expect event "(marked)"
