@@ -229,7 +229,9 @@ QString shownField(const QString& text, int max) {
 }
 
 QStringList classTableRow(const AttemptRecord& r) {
-    return {shownField(r.student, kFieldShown),
+    // The identifier beside the name, as the student filter lists it: two of a name differ.
+    const QString student = shownField(r.student, kFieldShown);
+    return {r.studentId.isEmpty() ? student : ClassResults::tr("%1 (%2)").arg(student, shownField(r.studentId, kFieldShown)),
             shownField(r.challenge, kFieldShown),
             r.started.toString("yyyy-MM-dd HH:mm:ss"),
             shownField(r.answer, kFieldShown),

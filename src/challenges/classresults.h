@@ -82,7 +82,8 @@ QStringList chartLabels(const QStringList& texts);
 // number of those left out (an attempt file may hold a field of a million characters).
 QString shownField(const QString& text, int max);
 
-// The fields of the dashboard's table for one attempt, in its column order.
+// The fields of the dashboard's table for one attempt, in its column order (the student as
+// "Name (id)", or the name alone for an attempt without an id).
 const QStringList& classTableHeading();
 QStringList classTableRow(const AttemptRecord& r);
 // A student's diagnostic path, one measurement a line; long fields are shortened (shownField).

@@ -138,9 +138,8 @@ frmClassDashboard::frmClassDashboard() {
     // attempts as statements for a learning record store (the items in ExportLayout's order).
     cmbExportLayout = new QComboBox(this);
     cmbExportLayout->setObjectName("cmbExportLayout");
-    cmbExportLayout->addItems({tr("Gradebook for a spreadsheet (CSV)"), tr("Gradebook for Moodle's grade import (CSV)"),
-                               tr("Gradebook for Canvas's gradebook import (CSV)"),
-                               tr("Attempts for a learning record store (xAPI statements, JSON)")});
+    cmbExportLayout->addItems({tr("Gradebook: spreadsheet (CSV)"), tr("Gradebook: Moodle import (CSV)"),
+                               tr("Gradebook: Canvas import (CSV)"), tr("Attempts: xAPI statements (JSON)")});
     cmbExportLayout->setAccessibleName(tr("What to export"));
     cmbExportLayout->setToolTip(tr("What Export writes: the gradebook in the layout a spreadsheet or a learning platform "
                                    "imports, or every attempt shown as an xAPI statement"));
