@@ -41,6 +41,8 @@ namespace {
 const QString kAllChallenges = QStringLiteral("(every challenge)");
 const QString kAllStudents = QStringLiteral("(every student)");
 constexpr int kWrongShown = 8;
+// The export's choices, in the order of their list.
+enum ExportChoice { kExportSpreadsheet, kExportMoodle, kExportCanvas, kExportStatements };
 constexpr int kProblemsNamed = 12;
 const QColor kMarked(192, 0, 0);
 
@@ -135,7 +137,7 @@ frmClassDashboard::frmClassDashboard() {
     lblFolder->setWordWrap(true);
     cmdRefresh = button(this, "cmdRefresh", "Refresh");
     // What the export writes: the gradebook for a spreadsheet or a platform's import, or the
-    // attempts as statements for a learning record store (the items in ExportLayout's order).
+    // attempts as statements for a learning record store (the items in ExportChoice's order).
     cmbExportLayout = new QComboBox(this);
     cmbExportLayout->setObjectName("cmbExportLayout");
     cmbExportLayout->addItems({tr("Gradebook: spreadsheet (CSV)"), tr("Gradebook: Moodle import (CSV)"),
@@ -414,10 +416,10 @@ void frmClassDashboard::cmdRefresh_Click() { openFolder(folder_, key_); }
 
 void frmClassDashboard::cmdExport_Click() {
     const int choice = cmbExportLayout->currentIndex();
-    const bool statements = choice == 3;
-    const GradebookLayout layout = choice == 1   ? GradebookLayout::Moodle
-                                   : choice == 2 ? GradebookLayout::Canvas
-                                                 : GradebookLayout::Spreadsheet;
+    const bool statements = choice == kExportStatements;
+    const GradebookLayout layout = choice == kExportMoodle   ? GradebookLayout::Moodle
+                                   : choice == kExportCanvas ? GradebookLayout::Canvas
+                                                             : GradebookLayout::Spreadsheet;
     FileDialogRequest r;
     r.mode = FileDialogRequest::Save;
     r.title = statements ? tr("Export Statements") : tr("Export Gradebook");
@@ -445,9 +447,7 @@ void frmClassDashboard::cmdExport_Click() {
         writeFileAtomic(path, bytes);
     } catch (const VbError& e) {
         MsgBox(tr("The file could not be saved to \"%1\".\n\nError number: %2 - %3")
-                   .arg(QDir::toNativeSeparators(path))
-                   .arg(e.number)
-                   .arg(e.description),
+                   .arg(QDir::toNativeSeparators(path), QString::number(e.number), e.description),
                MsgButtons::OK, MsgIcon::Exclamation);
         return;
     }
