@@ -121,10 +121,12 @@ TEST(Gradebook, OneRowPerStudentIdentifier) {
         attempt("k7", "Zoe Novak", "Battery", 30, "09:00:00"), attempt("k7", "Zoë Novák", "Starter", 80, "10:00:00"),
         attempt("k7", "Zoe Novak", "Battery", 60, "09:30:00"),
         // Attempts written before there were identifiers: one student by name.
-        attempt("", "Ann Old", "Starter", 10, "09:00:00"), attempt("", "Ann Old", "Starter", 20, "09:10:00")};
+        attempt("", "Ann Old", "Starter", 10, "09:00:00"), attempt("", "Ann Old", "Starter", 20, "09:10:00"),
+        // Two students who gave no name.
+        attempt("n1", "", "Battery", 15, "09:00:00"), attempt("n2", " ", "Battery", 25, "09:00:00")};
     const Gradebook g(list, every(list));
     EXPECT_EQ(g.challenges(), QStringList({"Battery", "Starter"}));
-    ASSERT_EQ(g.rows().size(), 4);
+    ASSERT_EQ(g.rows().size(), 6);
     QHash<QString, Gradebook::Row> by;
     for (const Gradebook::Row& r : g.rows()) by.insert(r.key, r);
     EXPECT_EQ(by["s1"].grades, (QList<std::optional<int>>{40, std::nullopt}));
@@ -133,6 +135,8 @@ TEST(Gradebook, OneRowPerStudentIdentifier) {
     EXPECT_EQ(by["k7"].grades, (QList<std::optional<int>>{60, 80}));
     EXPECT_EQ(by["Ann Old"].id, "");
     EXPECT_EQ(by["Ann Old"].grades, (QList<std::optional<int>>{std::nullopt, 20}));
+    EXPECT_EQ(by["n1"].grades, (QList<std::optional<int>>{15, std::nullopt}));
+    EXPECT_EQ(by["n2"].grades, (QList<std::optional<int>>{25, std::nullopt}));
 
     // The dashboard's filter lists them the same way.
     QTemporaryDir dir;
@@ -147,14 +151,14 @@ TEST(Gradebook, OneRowPerStudentIdentifier) {
     const QStringList keys = results.students();
     QStringList labels;
     for (const QString& k : keys) labels << results.studentLabel(k);
-    EXPECT_EQ(labels, QStringList({"Ann Old", "Sam Lee (s1)", "Sam Lee (s2)", "Zoë Novák (k7)"}));
+    EXPECT_EQ(labels, QStringList({"(no name) (n1)", "(no name) (n2)", "Ann Old", "Sam Lee (s1)", "Sam Lee (s2)", "Zoë Novák (k7)"}));
     EXPECT_EQ(results.select(QString(), "s2").size(), 1);
     EXPECT_EQ(results.select(QString(), "k7").size(), 3);
     EXPECT_EQ(results.select("Battery", "k7").size(), 2);
     // The table keeps a student's attempts together even where they spelled the name otherwise.
     QStringList order;
     for (int i : results.select(QString(), QString())) order << results.attempts()[i].studentKey();
-    EXPECT_EQ(order, QStringList({"Ann Old", "Ann Old", "s1", "s2", "k7", "k7", "k7"}));
+    EXPECT_EQ(order, QStringList({"n1", "n2", "Ann Old", "Ann Old", "s1", "s2", "k7", "k7", "k7"}));
 }
 
 TEST(Gradebook, MoodleImportLayout) {
