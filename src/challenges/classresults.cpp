@@ -19,6 +19,7 @@
 
 void ClassResults::load(const QString& attemptsFolder, const QByteArray& key) {
     attempts_.clear();
+    latest_.clear();
     problems_.clear();
     folderProblem_.clear();
     if (!QFileInfo(attemptsFolder).isDir()) {
@@ -52,6 +53,8 @@ void ClassResults::load(const QString& attemptsFolder, const QByteArray& key) {
         }
         r.file = name;
         attempts_.append(r);
+        const auto latest = latest_.constFind(r.studentKey());
+        if (latest == latest_.cend() || r.started >= attempts_[*latest].started) latest_.insert(r.studentKey(), attempts_.size() - 1);
     }
 }
 
@@ -73,7 +76,29 @@ QList<int> everyRow(const QList<AttemptRecord>& attempts) {
 }  // namespace
 
 QStringList ClassResults::challenges() const { return distinct(attempts_, everyRow(attempts_), &AttemptRecord::challenge); }
-QStringList ClassResults::students() const { return distinct(attempts_, everyRow(attempts_), &AttemptRecord::student); }
+QStringList ClassResults::students() const {
+    QStringList keys = latest_.keys();
+    QHash<QString, QString> label;
+    for (const QString& k : keys) label.insert(k, studentLabel(k));
+    std::sort(keys.begin(), keys.end(), [&label](const QString& a, const QString& b) {
+        if (int c = QString::localeAwareCompare(label[a], label[b])) return c < 0;
+        return a < b;
+    });
+    return keys;
+}
+
+QString ClassResults::studentName(const QString& key) const {
+    const auto latest = latest_.constFind(key);
+    return latest == latest_.cend() ? QString() : attempts_[*latest].student;
+}
+
+QString ClassResults::studentLabel(const QString& key) const {
+    const auto latest = latest_.constFind(key);
+    if (latest == latest_.cend()) return key;
+    const AttemptRecord& r = attempts_[*latest];
+    const QString name = r.student.trimmed().isEmpty() ? tr("(no name)") : r.student;
+    return r.studentId.isEmpty() ? name : tr("%1 (%2)").arg(name, r.studentId);
+}
 
 int ClassResults::marked(const QList<int>& rows) const {
     int n = 0;
@@ -84,11 +109,12 @@ int ClassResults::marked(const QList<int>& rows) const {
 QList<int> ClassResults::select(const QString& challenge, const QString& student) const {
     QList<int> rows;
     for (int i = 0; i < attempts_.size(); ++i)
-        if ((challenge.isEmpty() || attempts_[i].challenge == challenge) && (student.isEmpty() || attempts_[i].student == student))
+        if ((challenge.isEmpty() || attempts_[i].challenge == challenge) && (student.isEmpty() || attempts_[i].studentKey() == student))
             rows << i;
     std::stable_sort(rows.begin(), rows.end(), [this](int a, int b) {
         const AttemptRecord &x = attempts_[a], &y = attempts_[b];
-        if (int c = QString::localeAwareCompare(x.student, y.student)) return c < 0;
+        if (int c = QString::localeAwareCompare(studentName(x.studentKey()), studentName(y.studentKey()))) return c < 0;
+        if (x.studentKey() != y.studentKey()) return x.studentKey() < y.studentKey();
         if (int c = QString::localeAwareCompare(x.challenge, y.challenge)) return c < 0;
         return x.started < y.started;
     });
@@ -125,28 +151,8 @@ QList<QPair<QString, int>> ClassResults::wrongAnswers(const QList<int>& rows, in
     return out.mid(0, top);
 }
 
-QByteArray ClassResults::gradebook(const QList<int>& rows) const {
-    const QStringList challengeNames = distinct(attempts_, rows, &AttemptRecord::challenge);
-    const QStringList studentNames = distinct(attempts_, rows, &AttemptRecord::student);
-    QHash<QString, QHash<QString, int>> best;
-    QHash<QString, int> marked;
-    for (int i : rows) {
-        const AttemptRecord& r = attempts_[i];
-        auto& cells = best[r.student];
-        cells[r.challenge] = std::max(cells.value(r.challenge, -1), r.score);
-        if (r.marked()) ++marked[r.student];
-    }
-    QStringList heading{"Student"};
-    for (const QString& c : challengeNames) heading << spreadsheetText(c);
-    heading << "Attempts marked";
-    QByteArray out = results::csvLine(heading).toUtf8() + "\r\n";
-    for (const QString& s : studentNames) {
-        QStringList row{spreadsheetText(s)};
-        for (const QString& c : challengeNames) row << (best[s].contains(c) ? QString::number(best[s][c]) : QString());
-        row << QString::number(marked.value(s));
-        out += results::csvLine(row).toUtf8() + "\r\n";
-    }
-    return out;
+QByteArray ClassResults::gradebook(const QList<int>& rows, GradebookLayout layout) const {
+    return Gradebook(attempts_, rows).csv(layout);
 }
 
 const QStringList& classTableHeading() {
@@ -223,7 +229,9 @@ QString shownField(const QString& text, int max) {
 }
 
 QStringList classTableRow(const AttemptRecord& r) {
-    return {shownField(r.student, kFieldShown),
+    // The identifier beside the name, as the student filter lists it: two of a name differ.
+    const QString student = shownField(r.student, kFieldShown);
+    return {r.studentId.isEmpty() ? student : ClassResults::tr("%1 (%2)").arg(student, shownField(r.studentId, kFieldShown)),
             shownField(r.challenge, kFieldShown),
             r.started.toString("yyyy-MM-dd HH:mm:ss"),
             shownField(r.answer, kFieldShown),

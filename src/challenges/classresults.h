@@ -5,9 +5,11 @@
 #pragma once
 
 #include "challenges/attemptfile.h"
+#include "challenges/gradebook.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -37,10 +39,15 @@ public:
     const QString& folderProblem() const { return folderProblem_; }
     // Sorted, each once.
     QStringList challenges() const;
+    // The students' keys (AttemptRecord::studentKey()), each once, in the order of their labels.
     QStringList students() const;
+    // The name of the student's latest attempt.
+    QString studentName(const QString& key) const;
+    // How the student is listed: "Name (id)", or the name alone for attempts without an id.
+    QString studentLabel(const QString& key) const;
 
-    // The attempts (indices into attempts()) of the challenge and student given (an empty
-    // text: any), sorted by student, challenge and start.
+    // The attempts (indices into attempts()) of the challenge and student (key) given (an
+    // empty text: any), sorted by student, challenge and start.
     QList<int> select(const QString& challenge, const QString& student) const;
     // Over the attempts given: per challenge, in name order.
     QList<ChallengeScore> scoresPerChallenge(const QList<int>& rows) const;
@@ -48,15 +55,14 @@ public:
     int marked(const QList<int>& rows) const;
     // The wrong answers given most often (answer, times), most frequent first, at most `top`.
     QList<QPair<QString, int>> wrongAnswers(const QList<int>& rows, int top) const;
-    // CSV: one row per student, one column per challenge holding the best score (empty when
-    // not attempted), and the count of attempts whose check failed or is missing. A name that a
-    // spreadsheet would take for a formula is written as text (see spreadsheetText).
-    QByteArray gradebook(const QList<int>& rows) const;
+    // The gradebook of the attempts given in the layout (see gradebook.h).
+    QByteArray gradebook(const QList<int>& rows, GradebookLayout layout = GradebookLayout::Spreadsheet) const;
     // The printed table of the attempts given.
     PrintDocument printout(const QList<int>& rows, const QString& heading) const;
 
 private:
     QList<AttemptRecord> attempts_;
+    QHash<QString, int> latest_;  // each student's latest attempt, by key
     QList<Problem> problems_;
     QString folderProblem_;
 };
@@ -76,7 +82,8 @@ QStringList chartLabels(const QStringList& texts);
 // number of those left out (an attempt file may hold a field of a million characters).
 QString shownField(const QString& text, int max);
 
-// The fields of the dashboard's table for one attempt, in its column order.
+// The fields of the dashboard's table for one attempt, in its column order (the student as
+// "Name (id)", or the name alone for an attempt without an id).
 const QStringList& classTableHeading();
 QStringList classTableRow(const AttemptRecord& r);
 // A student's diagnostic path, one measurement a line; long fields are shortened (shownField).

@@ -1,7 +1,9 @@
 #include "challenges/frmclassdashboard.h"
 
 #include "challenges/classfolder.h"
+#include "challenges/gradebook.h"
 #include "challenges/session.h"
+#include "challenges/xapi.h"
 #include "diagnostics/jobsheet.h"
 #include "platform/files.h"
 #include "platform/guard.h"
@@ -39,6 +41,8 @@ namespace {
 const QString kAllChallenges = QStringLiteral("(every challenge)");
 const QString kAllStudents = QStringLiteral("(every student)");
 constexpr int kWrongShown = 8;
+// The export's choices, in the order of their list.
+enum ExportChoice { kExportSpreadsheet, kExportMoodle, kExportCanvas, kExportStatements };
 constexpr int kProblemsNamed = 12;
 const QColor kMarked(192, 0, 0);
 
@@ -132,10 +136,23 @@ frmClassDashboard::frmClassDashboard() {
     lblFolder->setTextFormat(Qt::PlainText);
     lblFolder->setWordWrap(true);
     cmdRefresh = button(this, "cmdRefresh", "Refresh");
-    cmdExport = button(this, "cmdExport", "Export gradebook...");
+    // What the export writes: the gradebook for a spreadsheet or a platform's import, or the
+    // attempts as statements for a learning record store (the items in ExportChoice's order).
+    cmbExportLayout = new QComboBox(this);
+    cmbExportLayout->setObjectName("cmbExportLayout");
+    cmbExportLayout->addItems({tr("Gradebook: spreadsheet (CSV)"), tr("Gradebook: Moodle import (CSV)"),
+                               tr("Gradebook: Canvas import (CSV)"), tr("Attempts: xAPI statements (JSON)")});
+    cmbExportLayout->setAccessibleName(tr("What to export"));
+    cmbExportLayout->setToolTip(tr("What Export writes: the gradebook in the layout a spreadsheet or a learning platform "
+                                   "imports, or every attempt shown as an xAPI statement"));
+    cmbExportLayout->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cmdExport = button(this, "cmdExport", "Export...");
+    cmdExport->setAccessibleName(tr("Export"));
     cmdPrint = button(this, "cmdPrint", "Print...");
     top->addWidget(lblFolder, 1);
-    for (QPushButton* b : {cmdRefresh, cmdExport, cmdPrint}) top->addWidget(b);
+    top->addWidget(cmdRefresh);
+    top->addWidget(cmbExportLayout);
+    for (QPushButton* b : {cmdExport, cmdPrint}) top->addWidget(b);
     outer->addLayout(top);
 
     auto* filters = new QHBoxLayout;
@@ -272,20 +289,30 @@ void frmClassDashboard::openFolder(const QString& attemptsFolder, const QByteArr
 }
 
 void frmClassDashboard::fillFilters() {
-    auto refill = [](QComboBox* box, const QString& all, const QStringList& items) {
-        const QString before = box->currentText();
+    // Each item's data is what the filter selects by (a student by key: two of the same name
+    // stay apart); the choice is kept across a refresh by it.
+    auto refill = [](QComboBox* box, const QString& all, const QStringList& keys, const QStringList& labels) {
+        const QVariant before = box->currentIndex() > 0 ? box->currentData() : QVariant();
         box->clear();
         box->addItem(all);
-        box->addItems(items);
-        box->setCurrentIndex(std::max(0, box->findText(before)));
+        for (int i = 0; i < keys.size(); ++i) box->addItem(labels[i], keys[i]);
+        box->setCurrentIndex(before.isValid() ? std::max(0, box->findData(before)) : 0);
     };
-    refill(cmbChallenge, kAllChallenges, results_.challenges());
-    refill(cmbStudent, kAllStudents, results_.students());
+    const QStringList challenges = results_.challenges();
+    refill(cmbChallenge, kAllChallenges, challenges, challenges);
+    const QStringList students = results_.students();
+    QStringList labels;
+    for (const QString& key : students) labels << results_.studentLabel(key);
+    refill(cmbStudent, kAllStudents, students, labels);
+}
+
+QString frmClassDashboard::chosenStudent() const {
+    return cmbStudent->currentIndex() > 0 ? cmbStudent->currentData().toString() : QString();
 }
 
 void frmClassDashboard::cmbFilter_Click() {
-    shown_ = results_.select(cmbChallenge->currentIndex() > 0 ? cmbChallenge->currentText() : QString(),
-                             cmbStudent->currentIndex() > 0 ? cmbStudent->currentText() : QString());
+    shown_ = results_.select(cmbChallenge->currentIndex() > 0 ? cmbChallenge->currentData().toString() : QString(),
+                             chosenStudent());
     fillTable();
     fillCharts();
     const int marked = results_.marked(shown_);
@@ -388,21 +415,45 @@ void frmClassDashboard::lstGuidedRuns_Click(int row) {
 void frmClassDashboard::cmdRefresh_Click() { openFolder(folder_, key_); }
 
 void frmClassDashboard::cmdExport_Click() {
+    const int choice = cmbExportLayout->currentIndex();
+    const bool statements = choice == kExportStatements;
+    const GradebookLayout layout = choice == kExportMoodle   ? GradebookLayout::Moodle
+                                   : choice == kExportCanvas ? GradebookLayout::Canvas
+                                                             : GradebookLayout::Spreadsheet;
     FileDialogRequest r;
     r.mode = FileDialogRequest::Save;
-    r.title = "Export Gradebook";
-    r.filter = QStringLiteral("CSV files (*.csv);;All files (*)");
-    r.defaultName = QStringLiteral("Gradebook.csv");
+    r.title = statements ? tr("Export Statements") : tr("Export Gradebook");
+    r.filter = statements ? tr("JSON files (*.json);;All files (*)") : tr("CSV files (*.csv);;All files (*)");
+    r.defaultName = statements ? QStringLiteral("Statements.json") : gradebookFileName(layout);
     QString path = platform().fileDialog(r);
     if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += ".csv";
-    try {
-        writeFileAtomic(path, results_.gradebook(shown_));
-    } catch (const VbError& e) {
-        MsgBox("The gradebook could not be saved to \"" + QDir::toNativeSeparators(path) + "\".\n\nError number: " +
-                   QString::number(e.number) + " - " + e.description,
-               MsgButtons::OK, MsgIcon::Exclamation);
+    if (QFileInfo(path).suffix().isEmpty()) path += statements ? ".json" : ".csv";
+    QStringList notes;
+    QByteArray bytes;
+    if (statements) {
+        bytes = xapi::statements(results_.attempts(), shown_, xapi::defaultHomePage());
+        const int marked = results_.marked(shown_);
+        if (marked > 0)
+            notes << (marked == 1 ? tr("1 attempt written is marked: changed after it was handed in, or without a check.")
+                                  : tr("%1 attempts written are marked: changed after they were handed in, or without a check.")
+                                        .arg(marked));
+    } else {
+        const Gradebook book(results_.attempts(), shown_);
+        bytes = book.csv(layout);
+        notes = book.warnings(layout);
     }
+    try {
+        checkWritableTarget(path);
+        writeFileAtomic(path, bytes);
+    } catch (const VbError& e) {
+        MsgBox(tr("The file could not be saved to \"%1\".\n\nError number: %2 - %3")
+                   .arg(QDir::toNativeSeparators(path), QString::number(e.number), e.description),
+               MsgButtons::OK, MsgIcon::Exclamation);
+        return;
+    }
+    if (!notes.isEmpty())
+        MsgBox(tr("Saved to \"%1\". Before importing it:\n\n%2").arg(QDir::toNativeSeparators(path), notes.join("\n\n")),
+               MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmClassDashboard::cmdPrint_Click() {

@@ -1,7 +1,8 @@
 // The class dashboard, for the logged-in instructor: every attempt handed in to the class
 // folder as a table with filters by challenge and student, the average score per challenge
 // and the most frequent wrong answers as charts, a student's diagnostic path on a double
-// click, the gradebook export and the printed table. Attempts whose check fails or is
+// click, the export (the gradebook for a spreadsheet or a learning platform, the attempts as
+// statements for a learning record store) and the printed table. Attempts whose check fails or is
 // missing are marked. (Its charts are Qt Charts: this window is built on its own, linked
 // with that module.)
 #pragma once
@@ -44,6 +45,7 @@ private:
     // The window's own controls: the other windows use its functions.
     QLabel* lblFolder;
     QPushButton* cmdRefresh;
+    QComboBox* cmbExportLayout;
     QPushButton* cmdExport;
     QPushButton* cmdPrint;
     QComboBox* cmbChallenge;
@@ -63,6 +65,8 @@ private:
     void fillFilters();
     void fillTable();
     void fillCharts();
+    // The key of the student chosen in the filter, empty for every student.
+    QString chosenStudent() const;
 
     ClassResults results_;
     QString folder_;

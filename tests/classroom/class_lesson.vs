@@ -3,6 +3,7 @@
 # challenges are offered. The instructor's dashboard shows both attempts, marks the one whose
 # score was edited, names the damaged files it skips, filters, shows a path, charts, exports
 # the gradebook and prints.
+#! env USER sstudent
 #! sh mkdir -p "$work/data/test-etc" && printf 'class folder = %s\nclass key = %s\n' "$work/class" 'the key of class 2B, 2026' > "$work/data/test-etc/classroom.conf"
 menu Tools > User Details
 set frmUserDetails.txbName Sam Student
@@ -68,7 +69,7 @@ pick frmClassDashboard.cmbChallenge "(every challenge)"
 answer file TEMP:grades.csv
 click frmClassDashboard.cmdExport
 expect filelines TEMP:grades.csv 2
-expect fileline TEMP:grades.csv 1 "Student,The battery keeps going flat,The engine will not start,Attempts marked"
-expect fileline TEMP:grades.csv 2 "Sam Student,80,100,1"
+expect fileline TEMP:grades.csv 1 "Student,ID,The battery keeps going flat,The engine will not start,Attempts marked"
+expect fileline TEMP:grades.csv 2 "Sam Student,sstudent,80,100,1"
 click frmClassDashboard.cmdPrint
 expect event "(marked)"

@@ -72,7 +72,11 @@ private:
     bool dropped_ = false;
 };
 
-QStringList lines(const QByteArray& csv) { return QString::fromUtf8(csv).split("\r\n", Qt::SkipEmptyParts); }
+// The lines of a CSV file, after its byte-order mark.
+QStringList lines(const QByteArray& csv) {
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+    return QString::fromUtf8(csv.mid(3)).split("\r\n", Qt::SkipEmptyParts);
+}
 // Makes a file look as if it had been written `seconds` ago.
 void age(const QString& path, int seconds) {
     QFile f(path);
@@ -482,11 +486,13 @@ TEST(ClassResults, FiltersChartsAndGradebook) {
     EXPECT_EQ(scores[1].best, 100);
     EXPECT_EQ(results.wrongAnswers(every, 8), (QList<QPair<QString, int>>{{"Fuse", 2}, {"Relay", 1}}));
     // One row per student, the best score per challenge; Bob's unchecked attempt is counted.
-    EXPECT_EQ(results.gradebook(every), "Student,Battery,Starter,Attempts marked\r\n"
-                                        "Ann,0,0,0\r\n"
-                                        "Bob,,100,1\r\n"
-                                        "Sam,85,,0\r\n");
-    EXPECT_EQ(results.gradebook(results.select("Battery", QString())), "Student,Battery,Attempts marked\r\nAnn,0,0\r\nSam,85,0\r\n");
+    EXPECT_EQ(results.gradebook(every), "\xEF\xBB\xBF"
+                                        "Student,ID,Battery,Starter,Attempts marked\r\n"
+                                        "Ann,,0,0,0\r\n"
+                                        "Bob,,,100,1\r\n"
+                                        "Sam,,85,,0\r\n");
+    EXPECT_EQ(lines(results.gradebook(results.select("Battery", QString()))),
+              QStringList({"Student,ID,Battery,Attempts marked", "Ann,,0,0", "Sam,,85,0"}));
 }
 
 TEST(ClassResults, AFolderThatCannotBeListedIsNotAnEmptyClass) {
@@ -594,11 +600,11 @@ TEST(ClassResults, TheGradebookWritesFormulaLikeNamesAsText) {
     ASSERT_EQ(results.attempts().size(), names.size());
     const QStringList rows = lines(results.gradebook(results.select(QString(), QString())));
     ASSERT_EQ(rows.size(), names.size() + 1);
-    EXPECT_EQ(rows[0], "Student,'=SUM(A1:A9),Attempts marked");
-    for (const QString& row : {QString("\"'=HYPERLINK(\"\"http://x\"\",\"\"Sam\"\")\",90,0"), QString("'+44 Ann,90,0"),
-                               QString("'-Bob,90,0"), QString("'@Cat,90,0"), QString("'\tDan,90,0"),
+    EXPECT_EQ(rows[0], "Student,ID,'=SUM(A1:A9),Attempts marked");
+    for (const QString& row : {QString("\"'=HYPERLINK(\"\"http://x\"\",\"\"Sam\"\")\",,90,0"), QString("'+44 Ann,,90,0"),
+                               QString("'-Bob,,90,0"), QString("'@Cat,,90,0"), QString("'\tDan,,90,0"),
                                // Names that a spreadsheet reads as text already are written as before.
-                               QString("Eve=Smith,90,0"), QString("\"O'Neil, Fay\",90,0"), QString("Zoë - Gil,90,0"),
-                               QString("'Hal,90,0")})
+                               QString("Eve=Smith,,90,0"), QString("\"O'Neil, Fay\",,90,0"), QString("Zoë - Gil,,90,0"),
+                               QString("'Hal,,90,0")})
         EXPECT_TRUE(rows.contains(row)) << row.toStdString() << "\n" << rows.join("\n").toStdString();
 }

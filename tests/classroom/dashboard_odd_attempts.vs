@@ -26,10 +26,10 @@ expect event "xxx... (499700 more characters)"
 pick frmClassDashboard.cmbStudent "(every student)"
 answer file TEMP:grades.csv
 click frmClassDashboard.cmdExport
-expect fileline TEMP:grades.csv 1 "Student,Overheating engine: the fan never starts on a hot day,Overheating engine: the fan never starts when cold,Attempts marked"
+expect fileline TEMP:grades.csv 1 "Student,ID,Overheating engine: the fan never starts on a hot day,Overheating engine: the fan never starts when cold,Attempts marked"
 file TEMP:grades.csv
-expect event "\\r\\n'=1+2,,0,0\\r\\n"
+expect event "\\r\\n'=1+2,,,0,0\\r\\n"
 file TEMP:grades.csv
-expect event "\\r\\n'@Cat,,100,0\\r\\n"
+expect event "\\r\\n'@Cat,,,100,0\\r\\n"
 file TEMP:grades.csv
-expect event "\\r\\nLong Reading,80,,0\\r\\n"
+expect event "\\r\\nLong Reading,,80,,0\\r\\n"

@@ -303,8 +303,8 @@ case('attempts.huge_times', DASHBOARD + S('dblclick frmClassDashboard.grdAttempt
 case('attempts.formula_names', DASHBOARD + S('answer file TEMP:grades.csv|click frmClassDashboard.cmdExport|file TEMP:grades.csv'),
      class_folder(*[attempt(i, student=name, challenge='=SUM(A1:A9)') for i, name in
                     enumerate(['=cmd|\' /C calc\'!A0', '+1', '-1', '@SUM(1)', '\tTab', '\rCR', 'Plain, Name'])]),
-     expect=['Student,\'=SUM(A1:A9),Attempts marked', "\\r\\n'=cmd|' /C calc'!A0,0,0\\r\\n", "\\r\\n'+1,0,0",
-             "\\r\\n'-1,0,0", "\\r\\n'@SUM(1),0,0", "\\r\\n'\\tTab,0,0", '\\"\'\\rCR\\",0,0', '\\"Plain, Name\\",0,0'])
+     expect=['Student,ID,\'=SUM(A1:A9),Attempts marked', "\\r\\n'=cmd|' /C calc'!A0,,0,0\\r\\n", "\\r\\n'+1,,0,0",
+             "\\r\\n'-1,,0,0", "\\r\\n'@SUM(1),,0,0", "\\r\\n'\\tTab,,0,0", '\\"\'\\rCR\\",,0,0', '\\"Plain, Name\\",,0,0'])
 # Root lists any folder: the program then runs without that power.
 case('attempts.folder_unlistable', DASHBOARD, class_folder(attempt(1), listable=False),
      expect=['cannot be read from', 'The folder cannot be listed (Permission denied).', '"attempts":0'],
