@@ -115,6 +115,42 @@ QString weightsText(const ScoreWeights& w) {
 
 }  // namespace
 
+QString drawText(const QList<FaultOption>& draw) {
+    QStringList options;
+    for (const FaultOption& o : draw) options << optionText(o);
+    return options.join("; ");
+}
+
+bool parseDraw(const QString& value, QList<FaultOption>* out, QString* problem) {
+    QList<FaultOption> draw;
+    for (const QString& set : value.split(';')) {
+        FaultOption o;
+        QString numbers = set;
+        const int at = set.indexOf('@');
+        if (at >= 0) {
+            const QString state = set.mid(at + 1).trimmed().toLower();
+            if (state == QLatin1String("running")) o.engine = FaultOption::Engine::Running;
+            else if (state == QLatin1String("stopped")) o.engine = FaultOption::Engine::Stopped;
+            else {
+                *problem = QCoreApplication::translate("Challenge", "a set's engine is \"@ running\" or \"@ stopped\".");
+                return false;
+            }
+            numbers = set.left(at);
+        }
+        for (const QString& part : numbers.split(',')) {
+            int f = 0;
+            if (!parseWhole(part, 1, sim::kFaultCount, &f)) {
+                *problem = "\"" + part.trimmed().left(20) + "\" is not one of the faults 1 to " + QString::number(sim::kFaultCount) + ".";
+                return false;
+            }
+            o.faults << f;
+        }
+        draw << o;
+    }
+    *out = draw;
+    return true;
+}
+
 QString sealText(const QString& lines, const QString& title) {
     const QByteArray plain = kSealCheck + lines.toUtf8();
     const QByteArray key = keystream(title, plain.size());
@@ -155,9 +191,7 @@ QString Challenge::toText(bool sealed) const {
         secret += "Faults: " + numbers.join(", ") + '\n';
         for (const Answer& a : answers) secret += "Answer: " + a.text() + '\n';
     } else {
-        QStringList options;
-        for (const FaultOption& o : draw) options << optionText(o);
-        secret += "Draw: " + options.join("; ") + '\n';
+        secret += "Draw: " + drawText(draw) + '\n';
     }
     t += sealed ? "Sealed: " + sealText(secret, title) + '\n' : secret;
     if (timeLimitMinutes > 0) t += "Time limit: " + QString::number(timeLimitMinutes) + '\n';
@@ -383,25 +417,8 @@ bool parseChallenge(const QByteArray& bytes, const QList<Answer>& offered, Chall
                     c.guidedTests << test;
                 }
         } else if (key == "draw") {
-            for (const QString& set : value.split(';')) {
-                FaultOption o;
-                QString numbers = set;
-                const int at = set.indexOf('@');
-                if (at >= 0) {
-                    const QString state = set.mid(at + 1).trimmed().toLower();
-                    if (state == QLatin1String("running")) o.engine = FaultOption::Engine::Running;
-                    else if (state == QLatin1String("stopped")) o.engine = FaultOption::Engine::Stopped;
-                    else return where + QCoreApplication::translate("Challenge", ": a set's engine is \"@ running\" or \"@ stopped\".");
-                    numbers = set.left(at);
-                }
-                for (const QString& part : numbers.split(',')) {
-                    int f = 0;
-                    if (!parseWhole(part, 1, sim::kFaultCount, &f))
-                        return where + ": \"" + part.trimmed().left(20) + "\" is not one of the faults 1 to " + QString::number(sim::kFaultCount) + ".";
-                    o.faults << f;
-                }
-                c.draw << o;
-            }
+            QString why;
+            if (!parseDraw(value, &c.draw, &why)) return where + ": " + why;
         } else if (key == "weights") {
             ScoreWeights w;
             const QHash<QString, int*> names = {{"evidence", &w.evidence}, {"needless", &w.needless}, {"free", &w.freeNeedless},

@@ -138,6 +138,11 @@ struct Challenge {
     QString problem(const QList<Answer>& offered) const;
 };
 
+// A draw as the file writes it ("8; 2 @ stopped; 9, 40") and read back: false with the problem
+// (a sentence without the line) for text that is not one.
+QString drawText(const QList<FaultOption>& draw);
+bool parseDraw(const QString& value, QList<FaultOption>* out, QString* problem);
+
 // The faults, answers and draw of a challenge file as its "Sealed:" line holds them: not for a
 // text editor's eyes, though anyone with this program can read them (they are scrambled with a
 // key the program carries and the challenge's title, not encrypted against a determined reader).

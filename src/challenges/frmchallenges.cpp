@@ -8,6 +8,7 @@
 #include "challenges/frmchallengeresults.h"
 #include "challenges/frmchallengerun.h"
 #include "challenges/session.h"
+#include "challenges/student.h"
 #include "platform/datafolder.h"
 #include "platform/files.h"
 #include "platform/guard.h"
@@ -105,6 +106,22 @@ frmChallenges::frmChallenges() {
     left->addWidget(lblFolder);
     left->addWidget(lstChallenges, 1);
     left->addWidget(lblFile);
+    // Who is taking the challenge: the name (given once, kept for the next time) and, where the
+    // classroom asks for one, the student id; the computer account otherwise.
+    lblStudent = named(new QLabel(this), "lblStudent");
+    lblStudent->setWordWrap(true);
+    lblStudent->setTextFormat(Qt::PlainText);
+    txtStudentName = named(new QLineEdit(this), "txtStudentName");
+    txtStudentName->setPlaceholderText(tr("Your name"));
+    txtStudentName->setAccessibleName(tr("Your name"));
+    txtStudentName->setMaxLength(80);
+    txtStudentId = named(new QLineEdit(this), "txtStudentId");
+    txtStudentId->setPlaceholderText(tr("Your student id"));
+    txtStudentId->setAccessibleName(tr("Your student id"));
+    txtStudentId->setMaxLength(80);
+    left->addWidget(lblStudent);
+    left->addWidget(txtStudentName);
+    left->addWidget(txtStudentId);
     body->addLayout(left, 3);
 
     tabChallenge = named(new QTabWidget(this), "tabChallenge");
@@ -163,6 +180,18 @@ frmChallenges::frmChallenges() {
     grid->addRow(chkAutoRun);
     grid->addRow("Time limit:", spnTimeLimit);
     grid->addRow("Measurement limit:", spnMeasurementLimit);
+    spnAttempts = named(new QSpinBox(page), "spnAttempts");
+    spnAttempts->setRange(0, Challenge::kMaxAttempts);
+    spnAttempts->setSpecialValueText(tr("any number"));
+    cmbScoreCounts = named(new QComboBox(page), "cmbScoreCounts");
+    // In the order of the rules: best, last, first, mean.
+    cmbScoreCounts->addItems({tr("The best attempt"), tr("The last attempt"), tr("The first attempt"), tr("The mean of the attempts")});
+    chkShowAnswer = named(new QCheckBox(tr("Tell a wrong diagnosis the right answer"), page), "chkShowAnswer");
+    grid->addRow(tr("Attempts a student has:"), spnAttempts);
+    grid->addRow(tr("Score that counts:"), cmbScoreCounts);
+    grid->addRow(chkShowAnswer);
+    for (QWidget* w : std::initializer_list<QWidget*>{spnAttempts, cmbScoreCounts})
+        if (auto* l = qobject_cast<QLabel*>(grid->labelForField(w))) w->setAccessibleName(l->text().remove(':'));
     tabChallenge->addTab(page, "Start state");
 
     // The faults to inject and the answer.
@@ -193,6 +222,16 @@ frmChallenges::frmChallenges() {
     cmdAnswerFromFaults = button(page, "cmdAnswerFromFaults", "Answer from the faults");
     answers->addWidget(cmdAnswerFromFaults, Challenge::kMaxAnswers, 2);
     faultsPage->addLayout(answers);
+    // Or a fault of their own: each attempt draws one of these sets.
+    auto* drawLabel = new QLabel(tr("Or let each attempt draw one set of faults (then tick none above), sets separated by "
+                                    "\";\", e.g. \"8; 2 @ stopped; 9, 40\":"),
+                                 page);
+    drawLabel->setWordWrap(true);
+    txtDraw = named(new QLineEdit(page), "txtDraw");
+    txtDraw->setAccessibleName(tr("Sets of faults to draw from"));
+    drawLabel->setBuddy(txtDraw);
+    faultsPage->addWidget(drawLabel);
+    faultsPage->addWidget(txtDraw);
     tabChallenge->addTab(page, "Faults and answer");
 
     // Hints, revealed in order at their cost.
@@ -237,6 +276,29 @@ frmChallenges::frmChallenges() {
     guidedPage->addWidget(guidedScroll, 1);
     tabChallenge->addTab(page, tr("Guided tests"));
 
+    // The score's weights.
+    page = new QWidget;
+    auto* weights = new QFormLayout(page);
+    auto* weightsNote = new QLabel(tr("A right diagnosis starts at 100 and loses these points (it keeps at least 10). "
+                                      "A wrong one scores 0."),
+                                   page);
+    weightsNote->setWordWrap(true);
+    weights->addRow(weightsNote);
+    const QString weightNames[6] = {tr("Without evidence on the faulty circuit (half with one measurement):"),
+                                    tr("Per measurement on a sound circuit beyond the free ones:"),
+                                    tr("Measurements on sound circuits that are free:"),
+                                    tr("Share of a hint's points taken (%):"),
+                                    tr("For a diagnosis after the time limit:"),
+                                    tr("Per guided test asked for without a result:")};
+    for (int i = 0; i < 6; ++i) {
+        spnWeight[i] = named(new QSpinBox(page), arrayName("spnWeight", i));
+        spnWeight[i]->setRange(0, 100);
+        spnWeight[i]->setAccessibleName(weightNames[i]);
+        weights->addRow(weightNames[i], spnWeight[i]);
+        connect(spnWeight[i], qOverload<int>(&QSpinBox::valueChanged), this, guarded([this] { modified(); }));
+    }
+    tabChallenge->addTab(page, tr("Score"));
+
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
         fillPartList(cmbPart[i], i == 0 ? "(choose the part)" : "(none)");
         connect(cmbPart[i], qOverload<int>(&QComboBox::activated), this, guarded([this, i] { cmbPart_Click(i); }));
@@ -258,7 +320,10 @@ frmChallenges::frmChallenges() {
     for (QCheckBox* c : {chkEngineRunning, chkAutoRun})
         connect(c, &QCheckBox::toggled, this, guarded([this] { modified(); }));
     for (int n = 1; n <= sim::kFaultCount; ++n) connect(chkPick[n], &QCheckBox::toggled, this, guarded([this] { modified(); }));
-    for (QSpinBox* s : {spnBattery, spnTemperature, spnTimeLimit, spnMeasurementLimit})
+    connect(txtDraw, &QLineEdit::textChanged, this, guarded([this] { modified(); }));
+    connect(chkShowAnswer, &QCheckBox::toggled, this, guarded([this] { modified(); }));
+    connect(cmbScoreCounts, qOverload<int>(&QComboBox::currentIndexChanged), this, guarded([this] { modified(); }));
+    for (QSpinBox* s : {spnBattery, spnTemperature, spnTimeLimit, spnMeasurementLimit, spnAttempts})
         connect(s, qOverload<int>(&QSpinBox::valueChanged), this, guarded([this] { modified(); }));
     for (QComboBox* c : {cmbGear, cmbThrottle})
         connect(c, qOverload<int>(&QComboBox::currentIndexChanged), this, guarded([this] { modified(); }));
@@ -294,6 +359,7 @@ bool frmChallenges::instructor() const { return LoggedIn == True; }
 
 void frmChallenges::applyMode() {
     const bool edit = instructor();
+    showStudent();
     for (QPushButton* b : {cmdNew, cmdSave, cmdSaveAs, cmdTestRun, cmdResults}) b->setVisible(edit);
     for (int t = 1; t < tabChallenge->count(); ++t) tabChallenge->setTabVisible(t, edit);
     if (!edit) tabChallenge->setCurrentIndex(0);
@@ -338,6 +404,13 @@ void frmChallenges::refreshPreview() {
                : measurements == 1   ? tr("At most 1 measurement.")
                                      : tr("At most %1 measurements.").arg(measurements));
     limits << (hints == 0 ? tr("No hints.") : hints == 1 ? tr("1 hint, at a cost.") : tr("%1 hints, at a cost.").arg(hints));
+    // The rules the student plays by.
+    static const char* const counts[] = {QT_TR_NOOP("the best counts"), QT_TR_NOOP("the last counts"),
+                                         QT_TR_NOOP("the first counts"), QT_TR_NOOP("their mean counts")};
+    const QString which = tr(counts[std::clamp(int(c.scoreCounts), 0, 3)]);
+    limits << (c.attempts == 0   ? tr("Any number of attempts; %1.").arg(which)
+               : c.attempts == 1 ? tr("One attempt.")
+                                 : tr("%1 attempts; %2.").arg(c.attempts).arg(which));
     if (!c.guidedTests.isEmpty())
         limits << (c.guidedTests.size() == 1 ? tr("1 guided test to run.") : tr("%1 guided tests to run.").arg(c.guidedTests.size()));
     limits << (c.answers.size() > 1 ? QString("Find %1 faults.").arg(c.answers.size()) : QStringLiteral("Find the fault."));
@@ -382,6 +455,14 @@ Challenge frmChallenges::fromControls() const {
     }
     for (std::size_t i = 0; i < chkGuided.size(); ++i)
         if (chkGuided[i]->isChecked()) c.guidedTests << guided::library()[i].key;
+    c.attempts = spnAttempts->value();
+    const ScoreRule rules[] = {ScoreRule::Best, ScoreRule::Last, ScoreRule::First, ScoreRule::Mean};
+    c.scoreCounts = rules[std::clamp(cmbScoreCounts->currentIndex(), 0, 3)];
+    c.showAnswer = chkShowAnswer->isChecked();
+    QString why;
+    if (!txtDraw->text().trimmed().isEmpty() && !parseDraw(txtDraw->text(), &c.draw, &why)) c.draw.clear();
+    int* w[6] = {&c.weights.evidence, &c.weights.needless, &c.weights.freeNeedless, &c.weights.hints, &c.weights.late, &c.weights.guided};
+    for (int i = 0; i < 6; ++i) *w[i] = spnWeight[i]->value();
     return c;
 }
 
@@ -412,6 +493,12 @@ void frmChallenges::toControls(const Challenge& c) {
         grdHints->setItem(r, 1, new QTableWidgetItem(c.hints[r].text));
     }
     for (std::size_t i = 0; i < chkGuided.size(); ++i) chkGuided[i]->setChecked(c.guidedTests.contains(guided::library()[i].key));
+    spnAttempts->setValue(c.attempts);
+    cmbScoreCounts->setCurrentIndex(int(c.scoreCounts));
+    chkShowAnswer->setChecked(c.showAnswer);
+    txtDraw->setText(drawText(c.draw));
+    const int w[6] = {c.weights.evidence, c.weights.needless, c.weights.freeNeedless, c.weights.hints, c.weights.late, c.weights.guided};
+    for (int i = 0; i < 6; ++i) spnWeight[i]->setValue(w[i]);
     filling_ = false;
     dirty_ = false;
     refreshPreview();
@@ -563,7 +650,11 @@ void frmChallenges::cmdSaveAs_Click() {
 }
 
 bool frmChallenges::complete(const QString& action) const {
-    const QString problem = fromControls().problem(offeredAnswers());
+    QList<FaultOption> draw;
+    QString problem;
+    if (!txtDraw->text().trimmed().isEmpty() && !parseDraw(txtDraw->text(), &draw, &problem))
+        problem = tr("The sets of faults to draw from: %1").arg(problem);
+    if (problem.isEmpty()) problem = fromControls().problem(offeredAnswers());
     if (problem.isEmpty()) return true;
     MsgBox("The challenge cannot be " + action + ".\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
     return false;
@@ -581,7 +672,35 @@ void frmChallenges::cmdStart_Click() {
         MsgBox("Choose a challenge from the list, or open one, first.", MsgButtons::OK, MsgIcon::Information);
         return;
     }
+    // The attempt is the student's: their name, and their id where the classroom asks for it.
+    const QString name = txtStudentName->text().simplified();
+    const QString id = txtStudentId->text().simplified();
+    const bool asked = classroomConfig().studentId == StudentIdSource::Asked;
+    if (name.isEmpty() || (asked && id.isEmpty())) {
+        MsgBox(asked ? tr("Enter your name and your student id before you start the challenge.")
+                     : tr("Enter your name before you start the challenge."),
+               MsgButtons::OK, MsgIcon::Information);
+        (name.isEmpty() ? txtStudentName : txtStudentId)->setFocus();
+        return;
+    }
+    QList<SettingValue> values{{"ZRsettings", "ZRuserName", name}};
+    if (asked) values.append({"ZRsettings", "ZRstudentId", id});
+    try {
+        SaveSettings(values);
+    } catch (const VbError& e) {
+        MsgBox(tr("Your name could not be kept for the challenge: %1").arg(e.description), MsgButtons::OK, MsgIcon::Exclamation);
+        return;
+    }
     play(false);
+}
+
+void frmChallenges::showStudent() {
+    const SeatStudent who = seatStudent();
+    const bool asked = classroomConfig().studentId == StudentIdSource::Asked;
+    if (txtStudentName->text().isEmpty()) txtStudentName->setText(who.name);
+    if (asked && txtStudentId->text().isEmpty()) txtStudentId->setText(who.id);
+    txtStudentId->setVisible(asked);
+    lblStudent->setText(asked ? tr("You (your name and student id):") : tr("You (student id %1):").arg(who.id));
 }
 
 void frmChallenges::cmdResults_Click() {

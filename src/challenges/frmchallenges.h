@@ -77,7 +77,17 @@ private:
     QComboBox* cmbCircuit[Challenge::kMaxAnswers];
     QPushButton* cmdAnswerFromFaults;
     QTableWidget* grdHints;
-    std::vector<QCheckBox*> chkGuided;  // one per guided test of the instrument, in the library's order
+    std::vector<QCheckBox*> chkGuided;
+    // The instructor's rules and the score's weights.
+    QSpinBox* spnAttempts;
+    QComboBox* cmbScoreCounts;
+    QCheckBox* chkShowAnswer;
+    QLineEdit* txtDraw;
+    QSpinBox* spnWeight[6];  // evidence, needless, free, hints, late, guided
+    // Who the student is: the name given once, and the id where the classroom asks for one.
+    QLineEdit* txtStudentName;
+    QLineEdit* txtStudentId;
+    QLabel* lblStudent;  // one per guided test of the instrument, in the library's order
 
 private:
     Challenge fromControls() const;
@@ -94,6 +104,8 @@ private:
     // ("The challenge cannot be saved yet.").
     bool complete(const QString& action) const;
     void play(bool testRun);
+    // The student's name and id as the seat knows them.
+    void showStudent();
 
     QString path_;           // the file shown, empty for a new challenge
     bool loaded_ = false;    // a challenge that can be started is shown

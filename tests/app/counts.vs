@@ -7,7 +7,7 @@ set frmUserDetails.txbName Sam Student
 click frmUserDetails.cmdOK
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "One of each"
-expect frmChallenges.lblLimits text "Time limit: 1 minute.  At most 1 measurement.  1 hint, at a cost.  Find the fault."
+expect frmChallenges.lblLimits text "Time limit: 1 minute.  At most 1 measurement.  1 hint, at a cost.  3 attempts; their mean counts.  Find the fault."
 click frmChallenges.cmdStart
 expect frmChallengeRun.cmdHint text "Show a hint (-1 point)"
 answer Yes

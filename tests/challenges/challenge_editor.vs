@@ -42,7 +42,7 @@ expect frmChallenges.lblFile text dim.vch
 set frmChallenges.tabChallenge 4
 click frmChallenges.chkGuided(0)
 click frmChallenges.chkGuided(6)
-expect frmChallenges.lblLimits text "Time limit: 1 minute.  At most 1 measurement.  1 hint, at a cost.  2 guided tests to run.  Find the fault."
+expect frmChallenges.lblLimits text "Time limit: 1 minute.  At most 1 measurement.  1 hint, at a cost.  3 attempts; their mean counts.  2 guided tests to run.  Find the fault."
 answer file TEMP:guided.vch
 click frmChallenges.cmdSaveAs
 file TEMP:guided.vch

@@ -8,7 +8,7 @@ set frmUserDetails.txbName Sam Student
 click frmUserDetails.cmdOK
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "05 The battery keeps going flat"
-expect frmChallenges.lblLimits text "Time limit: 35 minutes.  At most 35 measurements.  3 hints, at a cost.  Find the fault."
+expect frmChallenges.lblLimits text "Time limit: 35 minutes.  At most 35 measurements.  3 hints, at a cost.  3 attempts; their mean counts.  Find the fault."
 click frmChallenges.cmdStart
 expect EngineRunning -1
 expect frmChallenges visible false

@@ -4,6 +4,9 @@
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "01 The engine will not start"
 click frmChallenges.cmdStart
+expect message "Enter your name before you start the challenge."
+set frmChallenges.txtStudentName "Alex Example"
+click frmChallenges.cmdStart
 expect EngineRunning 0
 drop FRMsimulation.Label6 MultiScope.cmdConnection
 expect message "Remember, the engine needs to be running or cranking (or at least trying to crank) to get readings on some tests..."

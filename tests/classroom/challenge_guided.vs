@@ -10,7 +10,7 @@ set frmUserDetails.txbName Sam Student
 click frmUserDetails.cmdOK
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "Hesitation (class)"
-expect frmChallenges.lblLimits text "No time limit.  No limit on measurements.  No hints.  2 guided tests to run.  Find the fault."
+expect frmChallenges.lblLimits text "No time limit.  No limit on measurements.  No hints.  3 attempts; their mean counts.  2 guided tests to run.  Find the fault."
 click frmChallenges.cmdStart
 expect frmChallengeRun.lstGuided visible true
 set FRMsimulation.HSB_engine_speed 800

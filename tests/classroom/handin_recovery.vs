@@ -5,6 +5,7 @@
 #! sh mkdir -p "$work/class/attempts" "$work/data/test-etc" && printf 'class folder = %s\nclass key = %s\nlokc = no\n' "$work/class" 'the key of class 2B, 2026' > "$work/data/test-etc/classroom.conf"
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "01 The engine will not start"
+set frmChallenges.txtStudentName "Sam Student"
 click frmChallenges.cmdStart
 pick frmChallengeRun.cmbAnswerPart(0) "Engine speed sensor"
 pick frmChallengeRun.cmbAnswerCircuit(0) "The part itself"
@@ -22,7 +23,7 @@ expect noevent "now been handed in"
 tick
 expect message "The class folder can be reached again: 1 attempt kept on this computer has now been handed in."
 #! restart
-#! sh { ls -A "$work/userdata/vantorel/Class outbox"; ls -A "$work/class/attempts" | sed 's/^[0-9-]* no name given [0-9a-f-]*\.vat$/one attempt/'; } | tr '\n' ' ' > "$work/data/left.txt"
+#! sh { ls -A "$work/userdata/vantorel/Class outbox"; ls -A "$work/class/attempts" | sed 's/^[0-9-]* Sam Student [0-9a-f-]*\.vat$/one attempt/'; } | tr '\n' ' ' > "$work/data/left.txt"
 expect filetext DATA:left.txt "one attempt "
 #! restart
 # An open room, and the student's own class folder is relative: refused, by its setting's name.
