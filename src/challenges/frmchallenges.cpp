@@ -683,10 +683,12 @@ void frmChallenges::cmdStart_Click() {
         (name.isEmpty() ? txtStudentName : txtStudentId)->setFocus();
         return;
     }
-    QList<SettingValue> values{{"ZRsettings", "ZRuserName", name}};
-    if (asked) values.append({"ZRsettings", "ZRstudentId", id});
+    // Kept for the next time (written only when it changed).
+    QList<SettingValue> values;
+    if (name != GetSetting("ZRsettings", "ZRuserName", "")) values.append({"ZRsettings", "ZRuserName", name});
+    if (asked && id != GetSetting("ZRsettings", "ZRstudentId", "")) values.append({"ZRsettings", "ZRstudentId", id});
     try {
-        SaveSettings(values);
+        if (!values.isEmpty()) SaveSettings(values);
     } catch (const VbError& e) {
         MsgBox(tr("Your name could not be kept for the challenge: %1").arg(e.description), MsgButtons::OK, MsgIcon::Exclamation);
         return;

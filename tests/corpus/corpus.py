@@ -52,6 +52,18 @@ def settings(section, key, raw):
     return prep
 
 
+def student_name(w):
+    """The name a student gives before a challenge, added to the settings the case has."""
+    path = os.path.join(w, CONF)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    text = open(path, encoding='utf-8').read() if os.path.exists(path) else ''
+    if '[ZRsettings]\n' in text:
+        text = text.replace('[ZRsettings]\n', '[ZRsettings]\nZRuserName=Sam Student\n', 1)
+    else:
+        text += '[ZRsettings]\nZRuserName=Sam Student\n'
+    open(path, 'w', encoding='utf-8').write(text)
+
+
 for vname, raw in VALUES:
     for section, key, var in TRIP:
         # An unusable figure counts as 0 (eleven digits are a number) and the exit still stores the figures.
@@ -338,6 +350,7 @@ def classroom(conf=None, folder='class/attempts', setting=None, outbox=None):
             open(etc, 'wb').write(conf if isinstance(conf, bytes) else conf.format(**{'class': cls}).encode())
         if setting is not None:
             settings('ZRsettings', 'ZRclassFolder', setting.format(**{'class': cls}))(w)
+        student_name(w)
         for name, data in (outbox or {}).items():
             p = os.path.join(w, OUTBOX, name)
             os.makedirs(os.path.dirname(p), exist_ok=True)
@@ -505,6 +518,7 @@ def room(extra=''):
         with open(os.path.join(work, 'data/test-etc/classroom.conf'), 'w') as f:
             f.write('password = %s\n%s' % (ROOM_PASSWORD, extra))
         os.symlink('faults.txt', os.path.join(work, 'data/list.lnk'))
+        student_name(work)
     return prep
 
 

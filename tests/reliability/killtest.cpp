@@ -146,7 +146,7 @@ void freshWork(const QString& data) {
 
 const char* const kChallenge =
     "menu Tools > Challenges...\npick frmChallenges.lstChallenges \"01 The engine will not start\"\n"
-    "click frmChallenges.cmdStart\npick frmChallengeRun.cmbAnswerPart(0) \"Engine speed sensor\"\n"
+    "set frmChallenges.txtStudentName \"Sam Student\"\nclick frmChallenges.cmdStart\npick frmChallengeRun.cmbAnswerPart(0) \"Engine speed sensor\"\n"
     "pick frmChallengeRun.cmbAnswerCircuit(0) \"The part itself\"\nanswer Yes\nclick frmChallengeRun.cmdSubmit\n"
     "click frmChallengeRun.cmdClose\n";
 const char* const kResultsShape =
