@@ -36,6 +36,7 @@
 #include "users/frmoptions.h"
 #include "users/frmtip.h"
 #include "users/frmuserdetails.h"
+#include "users/users.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -287,6 +288,7 @@ void frmMainscreen::buildMenus() {
     tools->addSeparator();
     addCommand(tools, "menuToolsChallenges", "C&hallenges...", &M::menuToolsChallenges_Click);
     addCommand(tools, "menuToolsClassDashboard", "C&lass Dashboard...", &M::menuToolsClassDashboard_Click);
+    addCommand(tools, "menuToolsClassSetup", tr("&Set Up Class..."), &M::menuToolsClassSetup_Click);
 
     menuWindow_ = bar->addMenu("&Window");
     menuWindow_->setObjectName("menuWindow");
@@ -626,6 +628,8 @@ void frmMainscreen::menuToolsOptions_Click() {
 void frmMainscreen::menuToolsChallenges_Click() { OpenChallenges(); }
 
 void frmMainscreen::menuToolsClassDashboard_Click() { OpenClassDashboard(); }
+
+void frmMainscreen::menuToolsClassSetup_Click() { ShowClassSetupWindow(); }
 
 // ---- Help menu ----
 
