@@ -78,7 +78,7 @@ frmClassSetup::frmClassSetup() : Form(Kind::Dialog) {
     grid->addWidget(txtPassword1, row++, 1);
     label("lblPassword2", tr("&Again:"), txtPassword2);
     grid->addWidget(txtPassword2, row++, 1);
-    chkNoPassword = named(new QCheckBox(tr("No instructor's password in the file (each user's own)"), this), "chkNoPassword",
+    chkNoPassword = named(new QCheckBox(tr("Wit&hout an instructor's password (each user's own counts)"), this), "chkNoPassword",
                           tr("No instructor's password in the file"));
     grid->addWidget(chkNoPassword, row++, 1, 1, 2);
     chkLock = named(new QCheckBox(tr("&Lock the room: users' own password and class folder count for nothing"), this), "chkLock",
@@ -152,8 +152,8 @@ void frmClassSetup::onLoad() {
     else
         lblFile->setText(tr("Classroom file: %1").arg(where));
     txtFolder->setText(c.classFolder);
-    // A new class gets a key of its own at once; an existing one keeps its key.
-    txtKey->setText(c.classKey.isEmpty() && config.state != ClassroomConfig::State::Loaded ? classsetup::newClassKey() : c.classKey);
+    // A class without a key is offered a new one; an existing key is kept.
+    txtKey->setText(c.classKey.isEmpty() ? classsetup::newClassKey() : c.classKey);
     keptHash_ = c.passwordHash;
     // The hash is never shown in the password boxes: they are for a new password.
     lblPassword->setText(keptHash_.isEmpty() ? tr("The file gives no instructor's password yet: type one twice.")

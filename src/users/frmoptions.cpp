@@ -47,7 +47,7 @@ frmOptions::frmOptions() : Form(Kind::Dialog) {
         // The click handling runs whenever a box's value changes, by the user or by the load.
         connect(Check1[i], &QCheckBox::toggled, this, guarded([this, i] { Check1_Click(i); }));
     }
-    lblClassFolder = makeLabel(this, "lblClassFolder", tr("Class folder:"), T(240, kClassTop + 45, 1200, 285));
+    lblClassFolder = makeLabel(this, "lblClassFolder", tr("Class &folder:"), T(240, kClassTop + 45, 1200, 285));
     txtClassFolder = makeTextBox(this, "txtClassFolder", QString(), T(1380, kClassTop, 3180, 345));
     txtClassFolder->setAccessibleName(tr("Class folder"));
     lblClassFolder->setBuddy(txtClassFolder);
