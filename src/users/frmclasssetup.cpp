@@ -56,6 +56,7 @@ frmClassSetup::frmClassSetup() : Form(Kind::Dialog) {
         grid->addWidget(l, row, 0);
     };
     txtFolder = named(new QLineEdit(this), "txtFolder", tr("Class folder"));
+    txtFolder->setMaxLength(ClassroomConfig::kMaxBytes);
     cmdBrowse = named(new QPushButton(tr("&Browse..."), this), "cmdBrowse", tr("Browse for the class folder"));
     label("lblFolder", tr("Class &folder:"), txtFolder);
     grid->addWidget(txtFolder, row, 1);
@@ -106,7 +107,7 @@ frmClassSetup::frmClassSetup() : Form(Kind::Dialog) {
     txtReport = named(new QPlainTextEdit(this), "txtReport", tr("What the check found"));
     txtReport->setReadOnly(true);
     txtReport->setTabChangesFocus(true);
-    outer->addWidget(txtReport, 2);
+    outer->addWidget(txtReport, 1);
 
     lblText = new QLabel(this);
     lblText->setObjectName("lblText");
@@ -203,8 +204,8 @@ void frmClassSetup::showReport(const QString& head, const QString& body) {
     txtReport->setPlainText(body.isEmpty() ? head : head + u'\n' + body);
 }
 
-void frmClassSetup::showTextForAdministrator(const QByteArray& text, const QString& why) {
-    lblText->setText(tr("%1\nThe file's text, to copy or save and give to the administrator:").arg(why));
+void frmClassSetup::showTextForAdministrator(const QByteArray& text) {
+    lblText->setText(tr("The file's &text, to copy or save and give to the administrator:"));
     txtFileText->setPlainText(QString::fromUtf8(text));
     for (QWidget* w : {static_cast<QWidget*>(lblText), static_cast<QWidget*>(txtFileText), static_cast<QWidget*>(cmdCopy),
                        static_cast<QWidget*>(cmdSaveText)})
@@ -250,8 +251,10 @@ void frmClassSetup::cmdWrite_Click() {
     if (text.isEmpty()) return;
     const QString failed = classsetup::writeClassroomFile(path_, text);
     if (!failed.isEmpty()) {
-        showReport(tr("The classroom file is not written."), failed);
-        showTextForAdministrator(text, failed);
+        // What the administrator is given is checked all the same.
+        showReport(tr("Not written. %1\n\nThe values above, checked:").arg(failed),
+                   classsetup::checkConfig(ClassroomConfig::parse(text, QString())).text());
+        showTextForAdministrator(text);
         return;
     }
     keptHash_ = ClassroomConfig::parse(text, path_).passwordHash;

@@ -33,7 +33,7 @@ private:
     // values cannot make a file.
     QByteArray textFromControls();
     void showReport(const QString& head, const QString& body);
-    void showTextForAdministrator(const QByteArray& text, const QString& why);
+    void showTextForAdministrator(const QByteArray& text);
 
     QString path_;
     QString keptHash_;  // the password hash of the file as it was opened

@@ -50,6 +50,8 @@ frmOptions::frmOptions() : Form(Kind::Dialog) {
     lblClassFolder = makeLabel(this, "lblClassFolder", tr("Class &folder:"), T(240, kClassTop + 45, 1200, 285));
     txtClassFolder = makeTextBox(this, "txtClassFolder", QString(), T(1380, kClassTop, 3180, 345));
     txtClassFolder->setAccessibleName(tr("Class folder"));
+    // A stored path longer than a text box usually takes is shown and kept whole.
+    txtClassFolder->setMaxLength(1 << 20);
     lblClassFolder->setBuddy(txtClassFolder);
     cmdClassFolder = makeButton(this, "cmdClassFolder", tr("&Browse..."), T(4620, kClassTop, 1020, 345));
     cmdClassFolder->setAccessibleName(tr("Browse for the class folder"));
