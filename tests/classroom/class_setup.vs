@@ -7,6 +7,8 @@ expect message "You must login before you can set up a class"
 set frmLogin.txtPassword gearcase
 click frmLogin.cmdOK
 expect LoggedIn -1
+menu Tools > Class Dashboard...
+expect message "This computer has no class folder. Set one up with Tools > Set Up Class..., or for this user alone in Tools > Options."
 menu Tools > Set Up Class...
 expect frmClassSetup visible true
 show frmClassSetup.lblFile

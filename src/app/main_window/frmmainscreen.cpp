@@ -280,7 +280,7 @@ void frmMainscreen::buildMenus() {
     tools->addSeparator();
     addCommand(tools, "menuToolsDiagnostics", "&Diagnostics", &M::menuToolsDiagnostics_Click);
     tools->addSeparator();
-    addCommand(tools, "menuToolsMemoryMaps", "&Memory Maps", &M::menuToolsMemoryMaps_Click);
+    addCommand(tools, "menuToolsMemoryMaps", "Memory M&aps", &M::menuToolsMemoryMaps_Click);
     tools->addSeparator();
     addCommand(tools, "menuToolsFillTank", "&Fill Tank", &M::menuToolsFillTank_Click);
     addCommand(tools, "menuToolsUserDetails", "&User Details", &M::menuToolsUserDetails_Click);
