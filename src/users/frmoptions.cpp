@@ -35,7 +35,7 @@ const char* const kCaptions[option::kCount] = {
 };
 constexpr int kRow = 360;  // twips from one box to the next
 constexpr int kClassTop = 180 + 10 * kRow + 60;  // the class folder's row
-constexpr int kButtonTop = kClassTop + 1140;      // below the class folder's note
+constexpr int kButtonTop = kClassTop + 1740;      // below the class folder's note
 }  // namespace
 
 frmOptions::frmOptions() : Form(Kind::Dialog) {
@@ -55,7 +55,7 @@ frmOptions::frmOptions() : Form(Kind::Dialog) {
     lblClassFolder->setBuddy(txtClassFolder);
     cmdClassFolder = makeButton(this, "cmdClassFolder", tr("&Browse..."), T(4620, kClassTop, 1020, 345));
     cmdClassFolder->setAccessibleName(tr("Browse for the class folder"));
-    lblClassFolderNote = makeLabel(this, "lblClassFolderNote", QString(), T(240, kClassTop + 400, 5400, 680));
+    lblClassFolderNote = makeLabel(this, "lblClassFolderNote", QString(), T(240, kClassTop + 400, 5400, 1290));
     lblClassFolderNote->setWordWrap(true);
     lblClassFolderNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(cmdClassFolder, &QPushButton::clicked, this, guarded([this] { cmdClassFolder_Click(); }));
@@ -77,8 +77,8 @@ void frmOptions::onLoad() {
     classFolderLocked_ = config.locksClassFolder();
     if (config.state == ClassroomConfig::State::Damaged) {
         classFolderShown_.clear();
-        lblClassFolderNote->setText(tr("The classroom file \"%1\" cannot be used (%2), so no class folder can be set here. "
-                                       "Ask the administrator to correct it.").arg(file, config.problem));
+        lblClassFolderNote->setText(tr("The classroom file \"%1\" cannot be used (%2): no class folder can be set here.")
+                                        .arg(file, config.problem));
     } else if (classFolderLocked_) {
         classFolderShown_ = config.classFolder;
         lblClassFolderNote->setText(tr("Set by the classroom file \"%1\", which locks it.").arg(file));

@@ -39,7 +39,7 @@ expect frmOptions.cmdClassFolder enabled false
 show frmOptions.txtClassFolder
 expect event "\"locked\":true"
 show frmOptions.lblClassFolderNote
-expect event "cannot be used (line 1: the lock is neither yes nor no), so no class folder can be set here."
+expect event "cannot be used (line 1: the lock is neither yes nor no): no class folder can be set here."
 screenshot frmOptions TEMP:options.png
 show frmOptions
 expect frmOptions onscreen true

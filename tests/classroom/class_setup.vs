@@ -2,6 +2,8 @@
 # folder's folders, refuses two passwords that differ, writes the classroom file (its password
 # as a hash only) and checks it; the next start reads it. A read-only file is left alone and its
 # text is offered instead. Save As in the challenge editor offers the class's challenges folder.
+# The window fits a 1366 x 768 screen.
+#! screen 1366 768
 menu Tools > Set Up Class...
 expect message "You must login before you can set up a class"
 set frmLogin.txtPassword gearcase
@@ -11,6 +13,7 @@ menu Tools > Class Dashboard...
 expect message "This computer has no class folder. Set one up with Tools > Set Up Class..., or for this user alone in Tools > Options."
 menu Tools > Set Up Class...
 expect frmClassSetup visible true
+expect frmClassSetup onscreen true
 show frmClassSetup.lblFile
 expect event "test-etc/classroom.conf (not there yet)"
 expect frmClassSetup.txtPassword1 text ""
