@@ -242,6 +242,9 @@ QString makeClassFolders(const QString& folder) {
 
 QString writeClassroomFile(const QString& path, const QByteArray& text) {
     const QFileInfo info(path);
+    if (info.isDir())
+        return tr("\"%1\" is a folder, not a file, and is left as it is. Give the text to the computer's administrator.")
+            .arg(native(path));
     const QString dir = info.absolutePath();
     if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
         return tr("The folder \"%1\" cannot be made by this account, so the classroom file cannot be written. Give the text "

@@ -149,7 +149,7 @@ void frmClassSetup::onLoad() {
     if (config.state == ClassroomConfig::State::Absent)
         lblFile->setText(tr("Classroom file: %1 (not there yet)").arg(where));
     else if (config.state == ClassroomConfig::State::Damaged)
-        lblFile->setText(tr("Classroom file: %1 (cannot be used: %2; writing it replaces it)").arg(where, config.problem));
+        lblFile->setText(tr("Classroom file: %1 (cannot be used: %2)").arg(where, config.problem));
     else
         lblFile->setText(tr("Classroom file: %1").arg(where));
     txtFolder->setText(c.classFolder);

@@ -43,3 +43,4 @@ expect event "cannot be used (line 1: the lock is neither yes nor no): no class 
 screenshot frmOptions TEMP:options.png
 show frmOptions
 expect frmOptions onscreen true
+close frmOptions

@@ -147,3 +147,19 @@ TEST_F(ClassSetupCommand, LeavesAReadOnlyFile) {
     EXPECT_TRUE(r.err.contains("--print")) << r.err.constData();
     EXPECT_EQ(contents(file()), "lock = yes\n");
 }
+
+TEST_F(ClassSetupCommand, WritesASoundFileOverADamagedOne) {
+    // A damaged file lets nobody log in, so the window cannot mend it: the command can.
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("data/test-etc")));
+    QFile f(file());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("lock = maybe\nclass key = kept from the damaged file\n");
+    f.close();
+    const Outcome r = run({"--folder", cls(), "--make-folders"});
+    EXPECT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(r.err.contains("cannot be used (line 1: the lock is neither yes nor no)")) << r.err.constData();
+    const ClassroomConfig c = read();
+    ASSERT_EQ(c.state, ClassroomConfig::State::Loaded) << qPrintable(c.problem);
+    EXPECT_TRUE(c.lock);
+    EXPECT_NE(c.classKey, "kept from the damaged file");
+}

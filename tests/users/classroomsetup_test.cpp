@@ -258,6 +258,12 @@ TEST(ClassSetupWrite, NewReadOnlyAndLinked) {
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(contents(target), text);
 
+    // A folder where the file should be is no file to replace.
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("folder.conf/inside")));
+    const QString folder = classsetup::writeClassroomFile(dir.filePath("folder.conf"), text);
+    EXPECT_TRUE(folder.contains("is a folder")) << qPrintable(folder);
+    EXPECT_TRUE(QFileInfo(dir.filePath("folder.conf/inside")).isDir());
+
     // A folder that cannot be made: said, nothing written.
     put(dir.filePath("blocked"), "a file");
     const QString noFolder = classsetup::writeClassroomFile(dir.filePath("blocked/classroom.conf"), text);
