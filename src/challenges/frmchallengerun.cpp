@@ -19,8 +19,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <memory>
-#include <optional>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -32,6 +30,8 @@
 #include <QScrollBar>
 #include <QSysInfo>
 #include <QVBoxLayout>
+#include <memory>
+#include <optional>
 
 REGISTER_FORM(frmChallengeRun)
 
