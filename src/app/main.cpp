@@ -1,4 +1,5 @@
 // Entry point: the interactive program, or script mode with --script FILE.
+#include "app/classsetupcli.h"
 #include "app/script/scriptrunner.h"
 #include "app/startup.h"
 #include "platform/application.h"
@@ -23,6 +24,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& msg)
 
 const char* const kUsage =
     "usage: vantorel [--data DIR] [--script FILE]\n"
+    "       vantorel --class-setup ... (vantorel --class-setup --help)\n"
     "       vantorel --version | --help\n"
     "\n"
     "Vantorel, a training simulator for automotive electronics and fault diagnosis.\n"
@@ -41,6 +43,8 @@ void usage(std::FILE* to) { std::fputs(kUsage, to); }
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The administrator's command: no window, no display.
+    if (wantsClassSetup(argc, argv)) return runClassSetup(argc, argv);
     QString script, data;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--script") && i + 1 < argc) script = QString::fromLocal8Bit(argv[++i]);

@@ -33,6 +33,8 @@
 #include <QScrollBar>
 #include <QSysInfo>
 #include <QVBoxLayout>
+#include <memory>
+#include <optional>
 
 REGISTER_FORM(frmChallengeRun)
 
@@ -528,15 +530,26 @@ void ChallengeTick() {
     if (!message.isEmpty()) MsgBox(message, MsgButtons::OK, MsgIcon::Information);
 }
 
+namespace {
+// The seat's class folder once found (null inside: the seat belongs to no class).
+std::optional<std::unique_ptr<ClassFolder>>& seatFolder() {
+    static std::optional<std::unique_ptr<ClassFolder>> folder;
+    return folder;
+}
+}  // namespace
+
 ClassFolder* seatHandIn() {
-    static ClassFolder* folder = [] () -> ClassFolder* {
+    auto& folder = seatFolder();
+    if (!folder) folder = [] () -> std::unique_ptr<ClassFolder> {
         QString problem;
         const QString path = classFolderFor(classroomConfig(), GetSetting("ZRsettings", "ZRclassFolder", ""), &problem);
         if (path.isEmpty() && problem.isEmpty()) return nullptr;
-        return new ClassFolder(path, QDir(userDataFolder()).filePath("Class outbox"), classroomConfig().classKey, problem);
+        return std::make_unique<ClassFolder>(path, QDir(userDataFolder()).filePath("Class outbox"), classroomConfig().classKey, problem);
     }();
-    return folder;
+    return folder->get();
 }
+
+void forgetSeatClassFolder() { seatFolder().reset(); }
 
 ClassFolder* seatClassFolder() {
     ClassFolder* folder = seatHandIn();

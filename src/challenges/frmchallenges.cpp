@@ -630,6 +630,8 @@ void frmChallenges::cmdSaveAs_Click() {
     r.title = "Save Challenge As";
     r.filter = kFilter;
     r.directory = folder();
+    // An instructor of a class saves for the class: its challenges folder is offered first.
+    if (ClassFolder* cls = seatClassFolder(); cls && QFileInfo(cls->challengesFolder()).isDir()) r.directory = cls->challengesFolder();
     // A file name cannot hold some of the characters a title may: they become blanks.
     const QString title = txtTitle->text().trimmed();
     const QRegularExpression notInFileNames(QStringLiteral("[/\\\\:*?\"<>|]"));

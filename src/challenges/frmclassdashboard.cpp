@@ -520,7 +520,9 @@ void OpenClassDashboard() {
     }
     ClassFolder* cls = seatClassFolder();
     if (!cls) {
-        MsgBox("This computer has no class folder. The instructors' page of the guide says how to set one up.",
+        MsgBox(QCoreApplication::translate("frmClassDashboard",
+                                           "This computer has no class folder. Set one up with Tools > Set Up Class..., "
+                                           "or for this user alone in Tools > Options."),
                MsgButtons::OK, MsgIcon::Information);
         return;
     }

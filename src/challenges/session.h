@@ -30,6 +30,9 @@ ClassFolder* seatClassFolder();
 // damaged or the setting unusable, one not known now, whose attempts wait in the outbox;
 // nullptr when the seat belongs to no class.
 ClassFolder* seatHandIn();
+// Forgets the seat's class folder after the user's own setting changed: the next seatHandIn
+// finds it again. A pointer from seatHandIn is not kept past the handler that got it.
+void forgetSeatClassFolder();
 
 // The answers a student can give: the part and circuit of every fault that shows at one of
 // the simulator's connection points, in fault order, each once.

@@ -21,7 +21,7 @@ QString msgIconName(MsgIcon i);
 QStringList msgButtonNames(MsgButtons b);
 
 struct FileDialogRequest {
-    enum Mode { Open, Save } mode = Open;
+    enum Mode { Open, Save, Folder } mode = Open;  // Folder: an existing folder is chosen
     QString title;
     QString filter;      // Qt filter string, e.g. "Waveform files (*.msf);;All files (*)"
     QString directory;

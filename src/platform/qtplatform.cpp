@@ -82,6 +82,7 @@ QString QtPlatform::fileDialog(const FileDialogRequest& r) {
     QWidget* parent = QApplication::activeWindow();
     const QStringList filters = r.filter.split(QStringLiteral(";;"));
     QString selected = r.filterIndex >= 1 && r.filterIndex <= filters.size() ? filters[r.filterIndex - 1] : QString();
+    if (r.mode == FileDialogRequest::Folder) return QFileDialog::getExistingDirectory(parent, r.title, r.directory);
     if (r.mode == FileDialogRequest::Open)
         return QFileDialog::getOpenFileName(parent, r.title, r.directory, r.filter,
                                             selected.isEmpty() ? nullptr : &selected);

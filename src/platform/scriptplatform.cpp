@@ -57,7 +57,7 @@ QString ScriptPlatform::fileDialog(const FileDialogRequest& r) {
         isDefault = true;  // no answer queued: the dialog is cancelled
     }
     QJsonObject event{{"event", "dialog"},
-                      {"kind", r.mode == FileDialogRequest::Open ? "open" : "save"},
+                      {"kind", r.mode == FileDialogRequest::Open ? "open" : r.mode == FileDialogRequest::Folder ? "folder" : "save"},
                       {"title", r.title},
                       {"filter", r.filter},
                       {"filterindex", r.filterIndex},

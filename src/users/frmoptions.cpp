@@ -3,6 +3,9 @@
 
 #include "platform/status.h"
 #include "app/options.h"
+#include "challenges/session.h"
+#include "users/classroom.h"
+#include "users/classroomsetup.h"
 #include "sim/simstate.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
@@ -10,6 +13,9 @@
 #include "platform/vbtypes.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 REGISTER_FORM(frmOptions)
@@ -28,6 +34,8 @@ const char* const kCaptions[option::kCount] = {
     "Reset Trip computer at startup",
 };
 constexpr int kRow = 360;  // twips from one box to the next
+constexpr int kClassTop = 180 + 10 * kRow + 60;  // the class folder's row
+constexpr int kButtonTop = kClassTop + 1740;      // below the class folder's note
 }  // namespace
 
 frmOptions::frmOptions() : Form(Kind::Dialog) {
@@ -39,17 +47,78 @@ frmOptions::frmOptions() : Form(Kind::Dialog) {
         // The click handling runs whenever a box's value changes, by the user or by the load.
         connect(Check1[i], &QCheckBox::toggled, this, guarded([this, i] { Check1_Click(i); }));
     }
-    cmdOK = makeButton(this, "cmdOK", "&OK", T(2400, 180 + 10 * kRow + 60, 1200, 375));
+    lblClassFolder = makeLabel(this, "lblClassFolder", tr("Class &folder:"), T(240, kClassTop + 45, 1200, 285));
+    txtClassFolder = makeTextBox(this, "txtClassFolder", QString(), T(1380, kClassTop, 3180, 345));
+    txtClassFolder->setAccessibleName(tr("Class folder"));
+    // A stored path longer than a text box usually takes is shown and kept whole.
+    txtClassFolder->setMaxLength(1 << 20);
+    lblClassFolder->setBuddy(txtClassFolder);
+    cmdClassFolder = makeButton(this, "cmdClassFolder", tr("&Browse..."), T(4620, kClassTop, 1020, 345));
+    cmdClassFolder->setAccessibleName(tr("Browse for the class folder"));
+    lblClassFolderNote = makeLabel(this, "lblClassFolderNote", QString(), T(240, kClassTop + 400, 5400, 1290));
+    lblClassFolderNote->setWordWrap(true);
+    lblClassFolderNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(cmdClassFolder, &QPushButton::clicked, this, guarded([this] { cmdClassFolder_Click(); }));
+    cmdOK = makeButton(this, "cmdOK", "&OK", T(2400, kButtonTop, 1200, 375));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
 }
 
 void frmOptions::onLoad() {
-    setTwips(500, 500, 5900, 180 + 10 * kRow + 60 + 375 + 240);
+    setTwips(500, 500, 5900, kButtonTop + 375 + 240);
     LoadOptions();
     // A box is ticked for the value 1 only: the program takes any other stored number as off,
     // and the box shows what the program does.
     for (int i = 0; i < option::kCount; ++i) Check1[i]->setChecked(OptionFlags[i] == 1);
+
+    // The user's own class folder, unless the classroom file decides it.
+    const ClassroomConfig& config = classroomConfig();
+    const QString file = QDir::toNativeSeparators(config.path);
+    classFolderLocked_ = config.locksClassFolder();
+    if (config.state == ClassroomConfig::State::Damaged) {
+        classFolderShown_.clear();
+        lblClassFolderNote->setText(tr("The classroom file \"%1\" cannot be used (%2): no class folder can be set here.")
+                                        .arg(file, config.problem));
+    } else if (classFolderLocked_) {
+        classFolderShown_ = config.classFolder;
+        lblClassFolderNote->setText(tr("Set by the classroom file \"%1\", which locks it.").arg(file));
+    } else {
+        classFolderShown_ = GetSetting("ZRsettings", "ZRclassFolder", "");
+        lblClassFolderNote->setText(
+            config.classFolder.isEmpty()
+                ? tr("Where this seat hands its attempts in and finds the class's challenges. Empty: no class.")
+                : tr("Where this seat hands its attempts in. Empty: the classroom file's \"%1\".")
+                      .arg(QDir::toNativeSeparators(config.classFolder)));
+    }
+    txtClassFolder->setText(classFolderShown_);
+    txtClassFolder->setReadOnly(classFolderLocked_);
+    cmdClassFolder->setEnabled(!classFolderLocked_);
+}
+
+void frmOptions::cmdClassFolder_Click() {
+    FileDialogRequest r;
+    r.mode = FileDialogRequest::Folder;
+    r.title = tr("Class Folder");
+    r.directory = txtClassFolder->text().trimmed();
+    const QString chosen = platform().fileDialog(r);
+    if (!chosen.isEmpty()) txtClassFolder->setText(QDir::cleanPath(chosen));
+}
+
+bool frmOptions::classFolderAccepted() {
+    const QString folder = txtClassFolder->text().trimmed();
+    if (folder.isEmpty()) return true;
+    if (!QDir::isAbsolutePath(folder)) {
+        MsgBox(tr("The class folder \"%1\" is not an absolute path: give the whole path, from the top folder.").arg(folder),
+               MsgButtons::OK, MsgIcon::Exclamation);
+        txtClassFolder->setFocus();
+        return false;
+    }
+    const classsetup::Report report = classsetup::checkFolder(folder);
+    if (!report.hasProblems()) return true;
+    // A share not mounted now may be there in class: the user decides.
+    return MsgBox(tr("The class folder cannot be used now:\n\n%1\n\nAttempts wait on this computer until it can. Keep this "
+                     "class folder?").arg(report.text()),
+                  MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
 }
 
 
@@ -60,6 +129,8 @@ void frmOptions::Check1_Click(int index) {
 }
 
 void frmOptions::cmdOK_Click() {
+    const bool classFolderChanged = !classFolderLocked_ && txtClassFolder->text().trimmed() != classFolderShown_.trimmed();
+    if (classFolderChanged && !classFolderAccepted()) return;
     // Each step that fails is reported and the next one runs: the options still take effect
     // and the window still closes.
     auto step = [](auto&& f) {
@@ -70,11 +141,14 @@ void frmOptions::cmdOK_Click() {
         }
     };
     // The ten values go in one write, in index order: the store keeps all or none of them.
-    step([this] {
+    step([this, classFolderChanged] {
         QList<SettingValue> values;
         for (int i = 0; i < option::kCount; ++i)
             values.append({"ZRsettings", optionSettingKey(i), Check1[i]->isChecked() ? "1" : "0"});
+        if (classFolderChanged) values.append({"ZRsettings", "ZRclassFolder", QDir::cleanPath(txtClassFolder->text().trimmed())});
         SaveSettings(values);
+        // The seat hands in to the new folder from now on.
+        if (classFolderChanged) forgetSeatClassFolder();
     });
     step([] { LoadOptions(); });
     step([] { ApplyOptions(); });

@@ -1,9 +1,12 @@
-// The Options window: the ten start-up and display options.
+// The Options window: the ten start-up and display options, and the user's own class folder
+// where no classroom file locks it.
 #pragma once
 
 #include "platform/form.h"
 
 class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 class frmOptions : public Form {
@@ -13,9 +16,20 @@ public:
     void onLoad() override;
     void Check1_Click(int index);
     void cmdOK_Click();
+    void cmdClassFolder_Click();
 
 private:
     // The window's own controls: the other windows use its functions.
     QCheckBox* Check1[10] = {};
     QPushButton* cmdOK;
+    QLabel* lblClassFolder;
+    QLineEdit* txtClassFolder;
+    QPushButton* cmdClassFolder;
+    QLabel* lblClassFolderNote;
+    // The class folder the window opened with, and whether the classroom file locks it.
+    QString classFolderShown_;
+    bool classFolderLocked_ = false;
+    // Whether the class folder typed may be kept: asked when it is not usable; false keeps the
+    // window open.
+    bool classFolderAccepted();
 };

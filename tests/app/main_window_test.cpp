@@ -11,6 +11,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QMdiSubWindow>
+#include <QHash>
+#include <QRegularExpression>
 #include <QMenu>
 #include <QPixmap>
 
@@ -54,6 +56,25 @@ TEST_F(MainWindow, ChildWindowsAndDialogsCarryTheProgramsIcon) {
     Forms::unload("frmLogin");
     Forms::unload("frmAbout");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(MainWindow, EachMenusAccessKeysAreItsOwn) {
+    // Two commands of one menu with the same underlined letter: the letter only moves between
+    // them, and the keyboard user cannot run either with one key.
+    QWidget* main = mainWindow();
+    QStringList clashes;
+    for (QMenu* menu : main->findChildren<QMenu*>()) {
+        QHash<QChar, QString> seen;
+        for (QAction* a : menu->actions()) {
+            const QString text = a->text();
+            const int at = text.indexOf(QRegularExpression("&[^&]"));
+            if (at < 0 || a->isSeparator()) continue;
+            const QChar key = text.at(at + 1).toLower();
+            if (seen.contains(key)) clashes << menu->title() + ": " + seen.value(key) + " / " + text;
+            seen.insert(key, text);
+        }
+    }
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join("\n").toStdString();
 }
 
 TEST(ScreenFit, AWindowIsMovedOntoTheAreaAndShrunkOnlyWhenLarger) {

@@ -1,5 +1,5 @@
 # A locked room: a script gets no further than a student at the windows. Setting LoggedIn, the
-# faults list (its box and its file), editing a lookup table, the class dashboard and what the
+# faults list (its box and its file), editing a lookup table, the class dashboard, Set Up Class and what the
 # challenges window keeps for instructors are refused, and during a challenge nobody's script
 # reads the fault boxes. The room's password typed into the login window opens the rest, as it
 # does for a user.
@@ -33,6 +33,11 @@ expect event "{\"event\":\"refused\",\"target\":\"frmClassDashboard\",\"text\":\
 click frmClassDashboard.cmdRefresh
 expect event "Locked room: the class dashboard opens only after the login."
 expect noevent "\"event\":\"show\""
+menu Tools > Set Up Class...
+expect message "You must login before you can set up a class"
+click frmLogin.cmdCancel
+click frmClassSetup.cmdWrite
+expect event "{\"event\":\"refused\",\"target\":\"frmClassSetup.cmdWrite\",\"text\":\"Locked room: Set Up Class opens only after the login.\"}"
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "01 The engine will not start"
 show frmChallenges.chkPick(1)

@@ -325,7 +325,7 @@ QString helpPageFor(const QString& formName) {
         {"frmTripComputer", "electrical.html#trip"}, {"frmWaveEdit", "waveform-editor.html"},
         {"frmTelemetryOptions", "telemetry.html#gauges"}, {"frmChallenges", "challenges.html"},
         {"frmChallengeRun", "challenges.html#panel"}, {"frmChallengeResults", "challenges.html#score"},
-        {"frmClassDashboard", "instructors.html#classroom"},
+        {"frmClassDashboard", "instructors.html#classroom"}, {"frmClassSetup", "instructors.html#setup"},
         {"frmLogin", "instructors.html#login"},   {"frmOptions", "instructors.html#options"},
         {"frmUserDetails", "instructors.html#details"}, {"frmTip", "instructors.html#tips"},
         {"frmAbout", "about.html"},               {"frmSplash", "about.html"}};

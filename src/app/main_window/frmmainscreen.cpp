@@ -36,6 +36,7 @@
 #include "users/frmoptions.h"
 #include "users/frmtip.h"
 #include "users/frmuserdetails.h"
+#include "users/users.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -279,7 +280,7 @@ void frmMainscreen::buildMenus() {
     tools->addSeparator();
     addCommand(tools, "menuToolsDiagnostics", "&Diagnostics", &M::menuToolsDiagnostics_Click);
     tools->addSeparator();
-    addCommand(tools, "menuToolsMemoryMaps", "&Memory Maps", &M::menuToolsMemoryMaps_Click);
+    addCommand(tools, "menuToolsMemoryMaps", "Memory M&aps", &M::menuToolsMemoryMaps_Click);
     tools->addSeparator();
     addCommand(tools, "menuToolsFillTank", "&Fill Tank", &M::menuToolsFillTank_Click);
     addCommand(tools, "menuToolsUserDetails", "&User Details", &M::menuToolsUserDetails_Click);
@@ -287,6 +288,7 @@ void frmMainscreen::buildMenus() {
     tools->addSeparator();
     addCommand(tools, "menuToolsChallenges", "C&hallenges...", &M::menuToolsChallenges_Click);
     addCommand(tools, "menuToolsClassDashboard", "C&lass Dashboard...", &M::menuToolsClassDashboard_Click);
+    addCommand(tools, "menuToolsClassSetup", tr("&Set Up Class..."), &M::menuToolsClassSetup_Click);
 
     menuWindow_ = bar->addMenu("&Window");
     menuWindow_->setObjectName("menuWindow");
@@ -626,6 +628,8 @@ void frmMainscreen::menuToolsOptions_Click() {
 void frmMainscreen::menuToolsChallenges_Click() { OpenChallenges(); }
 
 void frmMainscreen::menuToolsClassDashboard_Click() { OpenClassDashboard(); }
+
+void frmMainscreen::menuToolsClassSetup_Click() { ShowClassSetupWindow(); }
 
 // ---- Help menu ----
 

@@ -76,6 +76,7 @@ public:
     void menuToolsOptions_Click();
     void menuToolsChallenges_Click();
     void menuToolsClassDashboard_Click();
+    void menuToolsClassSetup_Click();
     void menuHelpHelp_Click();
     void menuHelpTipOfTheDay_Click();
     void menuHelpWebSite_Click();

@@ -39,6 +39,8 @@ QString barred(const Target& t) {
     if (LoggedIn == True) return QString();
     if (n.window == QLatin1String("frmClassDashboard"))
         return lockText("Locked room: the class dashboard opens only after the login.");
+    if (n.window == QLatin1String("frmClassSetup"))
+        return lockText("Locked room: Set Up Class opens only after the login.");
     // What a window hides (a page of its own for instructors, a button it shows only to them).
     if (t.widget && t.form && t.widget != t.form && !t.widget->isVisibleTo(t.form))
         return lockText("Locked room: before the login a script reaches only what the windows show, and %1 is hidden.")
