@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QScrollBar>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -162,10 +161,11 @@ frmClassDashboard::frmClassDashboard() {
     outer->addLayout(filters);
 
     // The attempts in progress at the seats, from their progress files.
-    fraLive = new QGroupBox(tr("Working now"), this);
+    fraLive = new QWidget(this);
     fraLive->setObjectName("fraLive");
     auto* live = new QVBoxLayout(fraLive);
-    live->setContentsMargins(6, 4, 6, 6);
+    live->setContentsMargins(0, 0, 0, 0);
+    live->setSpacing(2);
     lblLive = new QLabel(fraLive);
     lblLive->setObjectName("lblLive");
     lblLive->setTextFormat(Qt::PlainText);
@@ -184,10 +184,10 @@ frmClassDashboard::frmClassDashboard() {
     grdLive->verticalHeader()->setVisible(false);
     grdLive->verticalHeader()->setDefaultSectionSize(grdLive->fontMetrics().height() + 6);
     grdLive->setWordWrap(false);
-    grdLive->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdLive->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grdLive->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    // Five rows show; a larger class scrolls.
-    grdLive->setFixedHeight(grdLive->horizontalHeader()->sizeHint().height() + 5 * grdLive->verticalHeader()->defaultSectionSize() + 4);
+    // Four rows show; a larger class scrolls.
+    grdLive->setFixedHeight(grdLive->horizontalHeader()->sizeHint().height() + 4 * grdLive->verticalHeader()->defaultSectionSize() + 4);
     lblLive->setBuddy(grdLive);
     live->addWidget(grdLive);
     outer->addWidget(fraLive);
@@ -484,8 +484,10 @@ void frmClassDashboard::fillLive() {
     const QDateTime now = platform().now();
     const QList<ProgressBoard::Entry>& entries = board_.entries();
     int working = 0, unseen = 0;
-    grdLive->setUpdatesEnabled(false);
-    grdLive->setRowCount(entries.size());
+    // The columns fit their contents when a seat comes or goes, not at every watch (that would
+    // measure every cell every few seconds).
+    bool reshape = grdLive->rowCount() != entries.size();
+    if (reshape) grdLive->setRowCount(entries.size());
     for (int row = 0; row < entries.size(); ++row) {
         const ProgressBoard::Entry& e = entries[row];
         const ProgressRecord& r = e.record;
@@ -512,18 +514,23 @@ void frmClassDashboard::fillLive() {
         for (int c = 0; c < cells.size(); ++c) {
             QTableWidgetItem* item = grdLive->item(row, c);
             if (!item) grdLive->setItem(row, c, item = new QTableWidgetItem);
-            if (item->text() != cells[c]) item->setText(cells[c]);
-            item->setForeground(stale ? kMarked : finished ? QColor(Qt::darkGray) : QColor(Qt::black));
+            // Only what changed: the table repaints the cells touched.
+            const QBrush colour(stale ? kMarked : finished ? QColor(Qt::darkGray) : QColor(Qt::black));
+            if (item->foreground() != colour) item->setForeground(colour);
+            if (item->text() == cells[c]) continue;
+            // A new state ("Not seen for 3 min") or another student may need more room.
+            reshape |= c == 0 || c == 1 || c == 8;
+            item->setText(cells[c]);
         }
     }
-    grdLive->setUpdatesEnabled(true);
-    QString text;
+    if (reshape) grdLive->resizeColumnsToContents();
+    QString text = tr("Working now: ");
     if (!board_.folderProblem().isEmpty())
-        text = tr("The attempts in progress cannot be read now: %1").arg(board_.folderProblem());
+        text += tr("the attempts in progress cannot be read now: %1").arg(board_.folderProblem());
     else if (entries.isEmpty())
-        text = tr("No student has started a challenge yet.");
+        text += tr("no student has started a challenge yet.");
     else
-        text = (working == 1 ? tr("1 student working") : tr("%1 students working").arg(working)) +
+        text += (working == 1 ? tr("1 student working") : tr("%1 students working").arg(working)) +
                (unseen ? tr(", %1 not seen for %2 minutes or more").arg(unseen).arg(progressfile::kStaleSeconds / 60)
                        : QString());
     if (const int bad = board_.problems().size()) {

@@ -15,7 +15,6 @@
 
 class QChartView;
 class QComboBox;
-class QGroupBox;
 class VTimer;
 class QLabel;
 class QListWidget;
@@ -72,7 +71,7 @@ private:
     QChartView* chtScores;
     QChartView* chtWrong;
     QLabel* lblProblems;
-    QGroupBox* fraLive;
+    QWidget* fraLive;
     QLabel* lblLive;
     QTableWidget* grdLive;
 

@@ -185,9 +185,15 @@ void ProgressWriter::write(ProgressRecord record, double clock) {
             lastProblem_ = QCoreApplication::translate("ProgressBoard", "The progress file or its folder is a link.");
             return;
         }
-        if (!folder.isDir() && !QDir().mkdir(folder_)) {
-            lastProblem_ = QCoreApplication::translate("ProgressBoard", "The progress folder cannot be made.");
-            return;
+        if (!folder.isDir()) {
+            // Every seat of the class adds its own file; the sticky bit keeps each from replacing
+            // or removing another's. Another seat may make it at the same moment.
+            const QByteArray path = QFile::encodeName(folder_);
+            if (::mkdir(path.constData(), 0777) == 0) ::chmod(path.constData(), 01777);
+            else if (!QFileInfo(folder_).isDir()) {
+                lastProblem_ = QCoreApplication::translate("ProgressBoard", "The progress folder cannot be made.");
+                return;
+            }
         }
         AtomicWrite how;
         how.durable = false;  // rewritten every few seconds: its readers need it whole, not on disk

@@ -15,7 +15,7 @@ show frmClassDashboard
 expect frmClassDashboard attempts 0
 expect frmClassDashboard watching true
 show frmClassDashboard.lblLive
-expect event "No student has started a challenge yet. - updated 12:00:"
+expect event "Working now: no student has started a challenge yet. - updated 12:00:"
 menu Tools > Challenges...
 pick frmChallenges.lstChallenges "05 The battery keeps going flat"
 click frmChallenges.cmdStart
@@ -27,7 +27,7 @@ expect frmClassDashboard.grdLive(0,2) text "The battery keeps going flat"
 expect frmClassDashboard.grdLive(0,5) text 1
 expect frmClassDashboard.grdLive(0,8) text Working
 show frmClassDashboard.lblLive
-expect event "1 student working - updated 12:00:"
+expect event "Working now: 1 student working - updated 12:00:"
 # The challenge's clock: the seat writes every few seconds, the dashboard shows the time so far.
 tick 12
 watch
@@ -47,7 +47,7 @@ expect frmClassDashboard.grdAttempts(0,0) text "Sam Student"
 expect frmClassDashboard.grdAttempts(0,4) text Right
 expect frmClassDashboard.grdLive(0,8) text Finished
 show frmClassDashboard.lblLive
-expect event "0 students working - updated 12:00:"
+expect event "Working now: 0 students working - updated 12:00:"
 click frmChallengeRun.cmdClose
 # The instructor tries a challenge out: nothing of it reaches the class.
 menu Tools > Challenges...

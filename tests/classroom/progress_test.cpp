@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <linux/capability.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -209,6 +210,11 @@ TEST(ProgressWriter, ASeatOutOfReachSkipsQuietlyAndLeavesLinksAndReadOnlyFilesAl
     w.tick(progress("sam", "Sam"), 5);
     EXPECT_EQ(w.writes(), 1);
     EXPECT_TRUE(w.lastProblem().isEmpty());
+    // The folder it made takes every seat's file, and keeps each seat's own.
+    EXPECT_EQ(QFileInfo(dir.filePath("class/progress")).permissions() & QFileDevice::WriteOther, QFileDevice::WriteOther);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(dir.filePath("class/progress")).constData(), &st), 0);
+    EXPECT_TRUE(st.st_mode & S_ISVTX);
     w.finish(progress("sam", "Sam"), 6);
 
     // A file made read-only is not replaced.
@@ -387,7 +393,7 @@ TEST(ClassDashboard, WatchesTheClassFolderWithoutARefresh) {
     const auto* lblLive = dash->findChild<QLabel*>("lblLive");
     ASSERT_TRUE(live && table && lblLive);
     EXPECT_EQ(live->rowCount(), 0);
-    EXPECT_TRUE(lblLive->text().startsWith("No student has started a challenge yet.")) << lblLive->text().toStdString();
+    EXPECT_TRUE(lblLive->text().startsWith("Working now: no student has started a challenge yet.")) << lblLive->text().toStdString();
     dash->grdAttempts_DblClick(0);
     const auto* path = dash->findChild<QPlainTextEdit*>("txtPath");
     ASSERT_TRUE(path);
@@ -404,7 +410,7 @@ TEST(ClassDashboard, WatchesTheClassFolderWithoutARefresh) {
     EXPECT_EQ(live->item(0, 0)->text(), "Bob (bob)");
     EXPECT_EQ(live->item(0, 5)->text(), "4");
     EXPECT_EQ(live->item(0, 8)->text(), "Working");
-    EXPECT_TRUE(lblLive->text().startsWith("1 student working")) << lblLive->text().toStdString();
+    EXPECT_TRUE(lblLive->text().startsWith("Working now: 1 student working")) << lblLive->text().toStdString();
 
     // He hands in: the attempt is in the table; the path the instructor was reading stays.
     bob.state = ProgressRecord::State::Finished;
