@@ -312,7 +312,13 @@ void frmClassDashboard::showFolderState() {
         lblFolder->setText(QString("%1 - %2 attempt%3%4").arg(where).arg(n).arg(n == 1 ? "" : "s").arg(unchecked));
     const auto& problems = results_.problems();
     lblProblems->setVisible(!problems.isEmpty());
-    if (!folderProblem.isEmpty())
+    if (!folderProblem.isEmpty() && n > 0)  // the watch keeps what it read while the folder is away
+        lblProblems->setText(n == 1 ? tr("The attempts folder cannot be read now: %1 The attempt shown was read before.")
+                                          .arg(folderProblem)
+                                    : tr("The attempts folder cannot be read now: %1 The %2 attempts shown were read before.")
+                                          .arg(folderProblem)
+                                          .arg(n));
+    else if (!folderProblem.isEmpty())
         lblProblems->setText(tr("The attempts folder could not be read: %1 No attempt is shown.").arg(folderProblem));
     else
         lblProblems->setText(problems.isEmpty() ? QString()

@@ -220,6 +220,10 @@ bool ProgressBoard::poll(const QString& progressFolder, const QDateTime& now) {
     const QFileInfo info(progressFolder);
     if (info.exists() && !info.isDir()) {
         folderProblem = tr("The progress folder is not a folder.");
+    } else if (!info.exists() && !stamps_.isEmpty()) {
+        // It was there: the share went away (or the folder was removed), and the seats read
+        // before stay on the board until they are seen again or go stale.
+        folderProblem = tr("The progress folder cannot be found.");
     } else if (info.isDir()) {
         std::error_code error;
         std::filesystem::directory_iterator probe(std::filesystem::path(QFile::encodeName(progressFolder).toStdString()), error);

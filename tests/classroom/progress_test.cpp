@@ -324,6 +324,15 @@ TEST(ProgressBoard, ReadsOnlyWhatChangedAndTellsStaleSeatsApart) {
     EXPECT_EQ(board.entries().size(), 4);
     EXPECT_TRUE(board.poll(folder, later));
     EXPECT_TRUE(board.folderProblem().isEmpty());
+    // The share drops: the folder is not there, which once read is a problem, not an empty class.
+    ASSERT_TRUE(QDir().rename(folder, folder + ".away"));
+    EXPECT_TRUE(board.poll(folder, later));
+    EXPECT_EQ(board.folderProblem(), "The progress folder cannot be found.");
+    EXPECT_EQ(board.entries().size(), 4);
+    ASSERT_TRUE(QDir().rename(folder + ".away", folder));
+    EXPECT_TRUE(board.poll(folder, later));
+    EXPECT_TRUE(board.folderProblem().isEmpty());
+    EXPECT_EQ(board.entries().size(), 4);
 }
 
 TEST(ClassResults, AnUpdateReadsOnlyNewOrChangedFilesAndKeepsTheRest) {
@@ -426,5 +435,18 @@ TEST(ClassDashboard, WatchesTheClassFolderWithoutARefresh) {
     dash->tmrWatch_Timer();
     EXPECT_TRUE(takeMessages().isEmpty());
     EXPECT_TRUE(dash->findChild<QLabel*>("lblProblems")->text().startsWith("1 file of the folder could not be read"));
+    // The share drops for a moment: the attempts read stay, and the window says why nothing new comes.
+    ASSERT_TRUE(QDir().rename(dir.filePath("class"), dir.filePath("away")));
+    dash->tmrWatch_Timer();
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(dash->findChild<QLabel*>("lblProblems")->text(),
+              "The attempts folder cannot be read now: The folder cannot be found. The 2 attempts shown were read before.");
+    EXPECT_TRUE(lblLive->text().startsWith("Working now: the attempts in progress cannot be read now: The progress folder cannot be found."))
+        << lblLive->text().toStdString();
+    EXPECT_EQ(live->rowCount(), 1);
+    EXPECT_TRUE(takeMessages().isEmpty());
+    ASSERT_TRUE(QDir().rename(dir.filePath("away"), dir.filePath("class")));
+    dash->tmrWatch_Timer();
+    EXPECT_TRUE(lblLive->text().startsWith("Working now: 0 students working")) << lblLive->text().toStdString();
     dash->close();
 }
