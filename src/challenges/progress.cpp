@@ -157,7 +157,7 @@ void ProgressWriter::changed(const ProgressRecord& record, double clock) {
 }
 
 void ProgressWriter::tick(const ProgressRecord& record, double clock) {
-    if (running_ && clock - lastWrite_ >= progressfile::kEverySeconds) write(record, clock);
+    if (tickDue(clock)) write(record, clock);
 }
 
 void ProgressWriter::finish(const ProgressRecord& record, double clock) {

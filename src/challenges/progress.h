@@ -94,6 +94,8 @@ public:
     void changed(const ProgressRecord& record, double clock);
     // The challenge's clock: written when kEverySeconds have passed since the last write.
     void tick(const ProgressRecord& record, double clock);
+    // Whether a tick at this clock writes (so that the caller gathers the record only then).
+    bool tickDue(double clock) const { return running_ && clock - lastWrite_ >= progressfile::kEverySeconds; }
     // The challenge ended: written as finished, and no more until the next start.
     void finish(const ProgressRecord& record, double clock);
 

@@ -25,7 +25,7 @@ void seatProgress(const Attempt& attempt, double elapsed, ProgressEvent event) {
     if (attempt.testRun()) return;
     ProgressWriter* w = writer();
     if (!w) return;
-    if (event == ProgressEvent::Tick && !w->running()) return;
+    if (event == ProgressEvent::Tick && !w->tickDue(platform().clock())) return;  // the settings read only when it writes
     const SeatStudent who = seatStudent();
     ProgressRecord r;
     r.studentId = who.id;
