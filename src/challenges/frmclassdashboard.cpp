@@ -481,14 +481,18 @@ void frmClassDashboard::showNewResults() {
 namespace {
 QString agoText(qint64 seconds) {
     if (seconds < 60) return frmClassDashboard::tr("%1 s ago").arg(std::max<qint64>(0, seconds));
-    return frmClassDashboard::tr("%1 min ago").arg(seconds / 60);
+    if (seconds < 3600) return frmClassDashboard::tr("%1 min ago").arg(seconds / 60);
+    return frmClassDashboard::tr("%1 h ago").arg(seconds / 3600);
 }
 }  // namespace
 
 void frmClassDashboard::fillLive() {
     fraLive->setVisible(!progressFolder_.isEmpty());
     const QDateTime now = platform().now();
-    const QList<ProgressBoard::Entry>& entries = board_.entries();
+    // The seats of this lesson: a file of an earlier one (a seat left days ago) is left out.
+    QList<ProgressBoard::Entry> entries;
+    for (const ProgressBoard::Entry& e : board_.entries())
+        if (!ProgressBoard::forgotten(e, now)) entries.append(e);
     int working = 0, unseen = 0;
     // The columns fit their contents when a seat comes or goes, not at every watch (that would
     // measure every cell every few seconds).
@@ -503,7 +507,8 @@ void frmClassDashboard::fillLive() {
         unseen += stale;
         const qint64 ago = e.lastSeen.secsTo(now);
         const QString state = finished ? tr("Finished")
-                              : stale  ? tr("Not seen for %1 min").arg(ago / 60)
+                              : stale  ? (ago < 3600 ? tr("Not seen for %1 min").arg(ago / 60)
+                                                     : tr("Not seen for %1 h").arg(ago / 3600))
                                        : tr("Working");
         const QString student = r.studentId.isEmpty() || r.studentId == r.student
                                     ? r.student
@@ -609,7 +614,7 @@ bool frmClassDashboard::scriptShow(const QString& control, const QString&, QJson
         QJsonArray problems;
         for (const ClassResults::Problem& p : results_.problems()) problems.append(p.file + ": " + p.problem);
         out.insert("problems", problems);
-        out.insert("working", board_.entries().size());
+        out.insert("working", grdLive->rowCount());
         out.insert("watching", tmrWatch_->enabled());
         return false;  // the window's own fields are printed as well
     } else if (control == QLatin1String("imgGuidedScreen")) {

@@ -297,3 +297,7 @@ bool ProgressBoard::poll(const QString& progressFolder, const QDateTime& now) {
 bool ProgressBoard::stale(const Entry& e, const QDateTime& now) {
     return e.record.state == ProgressRecord::State::Running && e.lastSeen.secsTo(now) >= progressfile::kStaleSeconds;
 }
+
+bool ProgressBoard::forgotten(const Entry& e, const QDateTime& now) {
+    return e.lastSeen.secsTo(now) >= progressfile::kForgetSeconds;
+}

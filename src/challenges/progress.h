@@ -46,6 +46,8 @@ constexpr int kVersion = 1;
 constexpr qint64 kMaxBytes = 64 * 1024;
 // A running challenge whose file has not changed for this long is shown as not seen.
 constexpr int kStaleSeconds = 120;
+// A file that has not changed for this long is of an earlier lesson: the dashboard leaves it out.
+constexpr int kForgetSeconds = 8 * 3600;
 // The seat rewrites its file at least this often while the challenge runs.
 constexpr double kEverySeconds = 5;
 
@@ -140,6 +142,8 @@ public:
     const QString& folderProblem() const { return folderProblem_; }
     // A running challenge whose file has not changed for kStaleSeconds.
     static bool stale(const Entry& e, const QDateTime& now);
+    // Of an earlier lesson: not changed for kForgetSeconds (whatever its state).
+    static bool forgotten(const Entry& e, const QDateTime& now);
     // How many files were read so far (the unchanged ones are not read again).
     int filesRead() const { return filesRead_; }
 

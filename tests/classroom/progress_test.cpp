@@ -292,6 +292,8 @@ TEST(ProgressBoard, ReadsOnlyWhatChangedAndTellsStaleSeatsApart) {
     EXPECT_FALSE(ProgressBoard::stale(entry("Sam"), now));
     EXPECT_FALSE(ProgressBoard::stale(entry("Bob"), now));  // finished: not stuck, done
     EXPECT_EQ(entry("Eve").lastSeen, now);                  // not believed beyond now
+    EXPECT_FALSE(ProgressBoard::forgotten(entry("Ann"), now));
+    EXPECT_TRUE(ProgressBoard::forgotten(entry("Bob"), now.addSecs(8 * 3600)));  // a lesson of another day
     // Two minutes on without a change: Sam and Eve are not seen any more.
     const QDateTime later = now.addSecs(progressfile::kStaleSeconds);
     EXPECT_FALSE(board.poll(folder, later));

@@ -312,10 +312,12 @@ case('attempts.folder_unlistable', DASHBOARD, class_folder(attempt(1), listable=
 
 # --- the seats' progress files as the class dashboard's watch reads them ---
 def progress(n, **fields):
+    import datetime
     import json
+    today = datetime.date.today().isoformat()  # script mode's clock starts at noon today
     p = {'format': 'Vantorel progress', 'version': 1, 'student id': 's%d' % n, 'student': 'Student %d' % n, 'seat': 'seat',
-         'challenge': HOT, 'started': '2026-12-08T09:00:00', 'seconds': 60, 'measurements': 2, 'hints': 0,
-         'guided tests': 0, 'state': 'running', 'updated': '2026-12-08T09:01:00'}
+         'challenge': HOT, 'started': today + 'T11:58:00', 'seconds': 60, 'measurements': 2, 'hints': 0,
+         'guided tests': 0, 'state': 'running', 'updated': today + 'T11:59:00'}
     p.update(fields)
     return json.dumps(p)
 
