@@ -92,8 +92,9 @@ bool parse(const QByteArray& bytes, ProgressRecord* out, QString* problem) {
     auto count = [&](const char* name, double hi) {
         const QJsonValue v = o.value(name);
         const double x = v.toDouble(-1);
-        if (!v.isDouble() || !(x >= 0 && x <= hi)) missing << name;
-        return x;
+        if (v.isDouble() && x >= 0 && x <= hi) return x;
+        missing << name;
+        return 0.0;  // never cast out of range
     };
     auto time = [&](const char* name) {
         const QDateTime t = QDateTime::fromString(o.value(name).toString(), kTimeFormat);

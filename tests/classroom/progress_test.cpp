@@ -130,6 +130,7 @@ TEST(ProgressFile, DamagedFilesAreRefusedWithAReason) {
     EXPECT_EQ(problemOf(with("version", "1")), "The file gives no version.");
     EXPECT_EQ(problemOf(with("state", "paused")), "The file lacks a usable state.");
     EXPECT_EQ(problemOf(with("measurements", -1)), "The file lacks a usable measurements.");
+    EXPECT_EQ(problemOf(with("hints", 1e308)), "The file lacks a usable hints.");
     EXPECT_EQ(problemOf(with("seconds", "lots")), "The file lacks a usable seconds.");
     EXPECT_EQ(problemOf(with("challenge", QJsonValue(QJsonValue::Undefined))), "The file lacks a usable challenge.");
     EXPECT_EQ(problemOf(with("updated", "yesterday")), "The file lacks a usable updated.");
