@@ -17,45 +17,116 @@
 #include <filesystem>
 #include <system_error>
 
-void ClassResults::load(const QString& attemptsFolder, const QByteArray& key) {
+void ClassResults::reset(const QString& attemptsFolder, const QByteArray& key) {
     attempts_.clear();
     latest_.clear();
     problems_.clear();
     folderProblem_.clear();
+    stamps_.clear();
+    fileProblems_.clear();
+    folder_ = attemptsFolder;
+    key_ = key;
+}
+
+void ClassResults::load(const QString& attemptsFolder, const QByteArray& key) {
+    reset(attemptsFolder, key);
+    update(attemptsFolder, key);
+}
+
+void ClassResults::listProblems() {
+    problems_.clear();
+    if (!folderProblem_.isEmpty()) problems_.append({QDir::toNativeSeparators(folder_), folderProblem_});
+    for (auto it = fileProblems_.cbegin(); it != fileProblems_.cend(); ++it) problems_.append({it.key(), it.value()});
+}
+
+int ClassResults::update(const QString& attemptsFolder, const QByteArray& key) {
+    int changes = 0;
+    if (attemptsFolder != folder_ || key != key_) {
+        changes += attempts_.size() + problems_.size();
+        reset(attemptsFolder, key);
+    }
+    QString folderProblem;
     if (!QFileInfo(attemptsFolder).isDir()) {
-        folderProblem_ = tr("The folder cannot be found.");
+        folderProblem = tr("The folder cannot be found.");
     } else {
         // A folder that is there but cannot be listed (no permission, a share gone stale) would
         // otherwise read as a folder without attempts.
         std::error_code error;
         const std::filesystem::path path(QFile::encodeName(attemptsFolder).toStdString());
         std::filesystem::directory_iterator probe(path, error);
-        if (error) folderProblem_ = tr("The folder cannot be listed (%1).").arg(QString::fromStdString(error.message()));
+        if (error) folderProblem = tr("The folder cannot be listed (%1).").arg(QString::fromStdString(error.message()));
     }
+    if (folderProblem != folderProblem_) ++changes;
+    folderProblem_ = folderProblem;
     if (!folderProblem_.isEmpty()) {
-        problems_.append({QDir::toNativeSeparators(attemptsFolder), folderProblem_});
-        return;
+        listProblems();
+        return changes;
     }
     const QDir dir(attemptsFolder);
-    for (const QString& name : attemptFilesIn(attemptsFolder)) {
+    QHash<QString, int> row;
+    for (int i = 0; i < attempts_.size(); ++i) row.insert(attempts_[i].file, i);
+    QSet<QString> present, gone;
+    bool added = false;
+    const QStringList names = attemptFilesIn(attemptsFolder);
+    for (const QString& name : names) {
+        const FileStamp stamp = fileStampOf(dir.filePath(name));
+        if (!stamp.valid()) continue;  // gone since the listing
+        present.insert(name);
+        if (stamps_.value(name) == stamp) continue;
+        stamps_.insert(name, stamp);
+        ++changes;
+        ++filesRead_;
         AttemptRecord r;
         QString problem;
         try {
             bool whole = false;
             const QByteArray bytes = readRegularFileHead(dir.filePath(name), attemptfile::kMaxBytes + 1, &whole);
             if (!attemptfile::parse(bytes, key, &r, &problem)) {
-                problems_.append({name, problem});
+                fileProblems_.insert(name, problem);
+                gone.insert(name);
                 continue;
             }
         } catch (const VbError& e) {
-            problems_.append({name, "The file cannot be read (" + e.description + ")."});
+            fileProblems_.insert(name, "The file cannot be read (" + e.description + ").");
+            gone.insert(name);
             continue;
         }
+        fileProblems_.remove(name);
         r.file = name;
-        attempts_.append(r);
-        const auto latest = latest_.constFind(r.studentKey());
-        if (latest == latest_.cend() || r.started >= attempts_[*latest].started) latest_.insert(r.studentKey(), attempts_.size() - 1);
+        if (row.contains(name)) {
+            attempts_[row.value(name)] = r;
+        } else {
+            row.insert(name, attempts_.size());
+            attempts_.append(r);
+            added = true;
+        }
     }
+    for (auto it = stamps_.begin(); it != stamps_.end();) {
+        if (present.contains(it.key())) {
+            ++it;
+            continue;
+        }
+        gone.insert(it.key());
+        fileProblems_.remove(it.key());
+        it = stamps_.erase(it);
+        ++changes;
+    }
+    // In the folder's order, as a reading of the whole folder gives them.
+    if (added || !gone.isEmpty()) {
+        QList<AttemptRecord> ordered;
+        ordered.reserve(attempts_.size());
+        for (const QString& name : names)
+            if (row.contains(name) && !gone.contains(name)) ordered.append(std::move(attempts_[row.value(name)]));
+        attempts_ = std::move(ordered);
+    }
+    // Each student's latest attempt, by key, over what is read now.
+    latest_.clear();
+    for (int i = 0; i < attempts_.size(); ++i) {
+        const auto latest = latest_.constFind(attempts_[i].studentKey());
+        if (latest == latest_.cend() || attempts_[i].started >= attempts_[*latest].started) latest_.insert(attempts_[i].studentKey(), i);
+    }
+    listProblems();
+    return changes;
 }
 
 namespace {

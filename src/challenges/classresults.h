@@ -6,10 +6,12 @@
 
 #include "challenges/attemptfile.h"
 #include "challenges/gradebook.h"
+#include "challenges/progress.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QMap>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -31,6 +33,14 @@ public:
 
     // Reads every attempt file of the folder; the folder missing is a problem of its own.
     void load(const QString& attemptsFolder, const QByteArray& key);
+    // Reads again only the files that are new or changed since the last load or update, and
+    // drops the attempts of files that are gone: what a dashboard watching the folder during a
+    // lesson does every few seconds. When the folder cannot be read for the moment what was read
+    // stays (folderProblem says why). Another folder or key reads everything anew. Returns how
+    // many files changed, 0 when there is nothing new to show.
+    int update(const QString& attemptsFolder, const QByteArray& key);
+    // How many files were read since the results were made (the unchanged ones are not read again).
+    int filesRead() const { return filesRead_; }
 
     const QList<AttemptRecord>& attempts() const { return attempts_; }
     const QList<Problem>& problems() const { return problems_; }
@@ -61,10 +71,19 @@ public:
     PrintDocument printout(const QList<int>& rows, const QString& heading) const;
 
 private:
+    void reset(const QString& attemptsFolder, const QByteArray& key);
+    void listProblems();
+
     QList<AttemptRecord> attempts_;
     QHash<QString, int> latest_;  // each student's latest attempt, by key
     QList<Problem> problems_;
     QString folderProblem_;
+    // What was read, for the next update.
+    QString folder_;
+    QByteArray key_;
+    QHash<QString, FileStamp> stamps_;
+    QMap<QString, QString> fileProblems_;  // by file name
+    int filesRead_ = 0;
 };
 
 // A cell of a CSV file as a spreadsheet must read it as text: one that starts with "=", "+",

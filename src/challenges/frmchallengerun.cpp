@@ -2,6 +2,7 @@
 
 #include "sim/simstate.h"
 #include "challenges/classfolder.h"
+#include "challenges/seatprogress.h"
 #include "challenges/session.h"
 #include "challenges/student.h"
 #include "diagnostics/jobsheet.h"
@@ -255,6 +256,7 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     refresh();
     showForm();
     bringToFront();
+    seatProgress(attempt_, 0, ProgressEvent::Start);
     return true;
 }
 
@@ -317,6 +319,7 @@ void frmChallengeRun::measured(const QString& point, const QString& reading, con
     if (!running()) return;
     attempt_.addMeasurement(elapsed(), point, reading, key);
     refresh();
+    seatProgress(attempt_, elapsed(), ProgressEvent::Changed);
 }
 
 void frmChallengeRun::guidedRun(int run, const QString& test, const QString& title, scope::Verdict result,
@@ -324,6 +327,7 @@ void frmChallengeRun::guidedRun(int run, const QString& test, const QString& tit
     if (!running()) return;
     attempt_.guidedRun(run, test, title, result, reason, screen, elapsed());
     refresh();
+    seatProgress(attempt_, elapsed(), ProgressEvent::Changed);
 }
 
 void frmChallengeRun::lstGuided_Activate(int row) {
@@ -337,6 +341,7 @@ void frmChallengeRun::lstGuided_Activate(int row) {
 void frmChallengeRun::tick() {
     if (!running()) return;
     refresh();
+    seatProgress(attempt_, elapsed(), ProgressEvent::Tick);
     if (!timeUpTold_ && attempt_.overTime(elapsed())) {
         timeUpTold_ = true;
         const int minutes = attempt_.challenge().timeLimitMinutes;
@@ -367,6 +372,7 @@ void frmChallengeRun::cmdHint_Click() {
     attempt_.revealHint();
     txtHints->appendPlainText(QString("Hint %1: %2").arg(number).arg(next->text));
     refresh();
+    seatProgress(attempt_, elapsed(), ProgressEvent::Changed);
 }
 
 void frmChallengeRun::cmdSubmit_Click() {
@@ -403,6 +409,7 @@ void frmChallengeRun::finish() {
     refresh();
     if (!attempt_.testRun()) handIn();
     refresh();
+    seatProgress(attempt_, attempt_.seconds(), ProgressEvent::Finish);
 }
 
 void frmChallengeRun::addResultRow() {

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
@@ -176,6 +177,39 @@ frmClassDashboard::frmClassDashboard() {
     filters->addWidget(lblShown, 1);
     outer->addLayout(filters);
 
+    // The attempts in progress at the seats, from their progress files.
+    fraLive = new QWidget(this);
+    fraLive->setObjectName("fraLive");
+    auto* live = new QVBoxLayout(fraLive);
+    live->setContentsMargins(0, 0, 0, 0);
+    live->setSpacing(2);
+    lblLive = new QLabel(fraLive);
+    lblLive->setObjectName("lblLive");
+    lblLive->setTextFormat(Qt::PlainText);
+    lblLive->setWordWrap(true);
+    live->addWidget(lblLive);
+    const QStringList liveHeading = {tr("Student"),      tr("Seat"),  tr("Challenge"), tr("Started"), tr("Time so far"),
+                                     tr("Measurements"), tr("Hints"), tr("Last seen"), tr("State")};
+    grdLive = new QTableWidget(0, liveHeading.size(), fraLive);
+    grdLive->setObjectName("grdLive");
+    grdLive->setHorizontalHeaderLabels(liveHeading);
+    grdLive->setAccessibleName(tr("Attempts in progress"));
+    grdLive->setFocusPolicy(Qt::StrongFocus);
+    grdLive->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdLive->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdLive->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdLive->verticalHeader()->setVisible(false);
+    grdLive->verticalHeader()->setDefaultSectionSize(grdLive->fontMetrics().height() + 6);
+    grdLive->setWordWrap(false);
+    grdLive->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grdLive->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    // Four rows show; a larger class scrolls.
+    grdLive->setFixedHeight(grdLive->horizontalHeader()->sizeHint().height() + 4 * grdLive->verticalHeader()->defaultSectionSize() + 4);
+    lblLive->setBuddy(grdLive);
+    live->addWidget(grdLive);
+    outer->addWidget(fraLive);
+    tmrWatch_ = std::make_unique<VTimer>(QStringLiteral("tmrClassWatch"), kWatchMs, [this] { tmrWatch_Timer(); });
+
     auto* middle = new QHBoxLayout;
     grdAttempts = new QTableWidget(0, classTableHeading().size(), this);
     grdAttempts->setObjectName("grdAttempts");
@@ -245,35 +279,27 @@ frmClassDashboard::frmClassDashboard() {
     connect(grdAttempts, &QTableWidget::cellDoubleClicked, this, guarded([this](int row, int) { grdAttempts_DblClick(row); }));
 }
 
-void frmClassDashboard::onLoad() { setTwips(150, 150, 17700, 9600); }
+frmClassDashboard::~frmClassDashboard() = default;
 
-void frmClassDashboard::openFolder(const QString& attemptsFolder, const QByteArray& key) {
+void frmClassDashboard::onLoad() { setTwips(150, 150, 17700, 10800); }
+
+void frmClassDashboard::openFolder(const QString& attemptsFolder, const QByteArray& key, const QString& progressFolder) {
+    progressFolder_ = progressFolder;
+    board_ = ProgressBoard();
+    if (!progressFolder_.isEmpty()) board_.poll(progressFolder_, platform().now());
+    fillLive();
     folder_ = attemptsFolder;
     key_ = key;
     results_.load(attemptsFolder, key);
     fillFilters();
     cmbFilter_Click();
-    const int n = results_.attempts().size();
-    const QString where = QDir::toNativeSeparators(attemptsFolder);
-    const QString unchecked =
-        key.isEmpty() ? QStringLiteral(" (no class key is set: the attempts are not checked)") : QString();
-    const QString folderProblem = results_.folderProblem();
-    if (!folderProblem.isEmpty())
-        lblFolder->setText(tr("%1 - the attempts cannot be read").arg(where) + unchecked);
-    else
-        lblFolder->setText(QString("%1 - %2 attempt%3%4").arg(where).arg(n).arg(n == 1 ? "" : "s").arg(unchecked));
-    const auto& problems = results_.problems();
-    lblProblems->setVisible(!problems.isEmpty());
-    if (!folderProblem.isEmpty())
-        lblProblems->setText(tr("The attempts folder could not be read: %1 No attempt is shown.").arg(folderProblem));
-    else
-        lblProblems->setText(problems.isEmpty() ? QString()
-                                                : QString("%1 file%2 of the folder could not be read and %3 left out.")
-                                                      .arg(problems.size())
-                                                      .arg(problems.size() == 1 ? "" : "s")
-                                                      .arg(problems.size() == 1 ? "is" : "are"));
+    showFolderState();
+    tmrWatch_->setEnabled(true);
     showForm();
     bringToFront();
+    const QString where = QDir::toNativeSeparators(attemptsFolder);
+    const QString folderProblem = results_.folderProblem();
+    const auto& problems = results_.problems();
     if (!folderProblem.isEmpty()) {
         MsgBox(tr("The attempts of the class folder cannot be read from \"%1\": %2\n\nCheck that the class folder can be "
                   "reached from this computer and that you may read it, then choose Refresh.")
@@ -286,6 +312,37 @@ void frmClassDashboard::openFolder(const QString& attemptsFolder, const QByteArr
         if (problems.size() > kProblemsNamed) lines << QString("... and %1 more.").arg(problems.size() - kProblemsNamed);
         MsgBox(lblProblems->text() + "\n\n" + lines.join("\n"), MsgButtons::OK, MsgIcon::Exclamation);
     }
+}
+
+// The folder's line and the problems' line, from what was read.
+void frmClassDashboard::showFolderState() {
+    const QString attemptsFolder = folder_;
+    const QByteArray& key = key_;
+    const int n = results_.attempts().size();
+    const QString where = QDir::toNativeSeparators(attemptsFolder);
+    const QString unchecked =
+        key.isEmpty() ? QStringLiteral(" (no class key is set: the attempts are not checked)") : QString();
+    const QString folderProblem = results_.folderProblem();
+    if (!folderProblem.isEmpty())
+        lblFolder->setText(tr("%1 - the attempts cannot be read").arg(where) + unchecked);
+    else
+        lblFolder->setText(QString("%1 - %2 attempt%3%4").arg(where).arg(n).arg(n == 1 ? "" : "s").arg(unchecked));
+    const auto& problems = results_.problems();
+    lblProblems->setVisible(!problems.isEmpty());
+    if (!folderProblem.isEmpty() && n > 0)  // the watch keeps what it read while the folder is away
+        lblProblems->setText(n == 1 ? tr("The attempts folder cannot be read now: %1 The attempt shown was read before.")
+                                          .arg(folderProblem)
+                                    : tr("The attempts folder cannot be read now: %1 The %2 attempts shown were read before.")
+                                          .arg(folderProblem)
+                                          .arg(n));
+    else if (!folderProblem.isEmpty())
+        lblProblems->setText(tr("The attempts folder could not be read: %1 No attempt is shown.").arg(folderProblem));
+    else
+        lblProblems->setText(problems.isEmpty() ? QString()
+                                                : QString("%1 file%2 of the folder could not be read and %3 left out.")
+                                                      .arg(problems.size())
+                                                      .arg(problems.size() == 1 ? "" : "s")
+                                                      .arg(problems.size() == 1 ? "is" : "are"));
 }
 
 void frmClassDashboard::fillFilters() {
@@ -412,7 +469,117 @@ void frmClassDashboard::lstGuidedRuns_Click(int row) {
     imgGuidedScreen->setPixmap(QPixmap::fromImage(screen.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-void frmClassDashboard::cmdRefresh_Click() { openFolder(folder_, key_); }
+void frmClassDashboard::cmdRefresh_Click() { openFolder(folder_, key_, progressFolder_); }
+
+void frmClassDashboard::tmrWatch_Timer() {
+    if (folder_.isEmpty()) return;
+    if (results_.update(folder_, key_) > 0) showNewResults();
+    if (!progressFolder_.isEmpty()) {
+        board_.poll(progressFolder_, platform().now());
+        fillLive();  // every time: how long ago each seat was seen moves on
+    }
+}
+
+// What came in while the window was open: the filters, table and charts again, with the
+// attempt the instructor was looking at kept in view.
+void frmClassDashboard::showNewResults() {
+    auto fileOf = [this](int shownRow) {
+        return shownRow >= 0 && shownRow < shown_.size() ? results_.attempts()[shown_[shownRow]].file : QString();
+    };
+    const QString pathFile =
+        pathShown_ >= 0 && pathShown_ < results_.attempts().size() ? results_.attempts()[pathShown_].file : QString();
+    const QString selectedFile = fileOf(grdAttempts->currentRow());
+    const int guidedRow = lstGuidedRuns->currentRow();
+    const int scroll = grdAttempts->verticalScrollBar()->value();
+    fillFilters();
+    cmbFilter_Click();
+    showFolderState();
+    for (int row = 0; row < shown_.size(); ++row) {
+        const QString file = fileOf(row);
+        if (!pathFile.isEmpty() && file == pathFile) {
+            grdAttempts_DblClick(row);
+            if (guidedRow >= 0 && guidedRow < lstGuidedRuns->count()) lstGuidedRuns->setCurrentRow(guidedRow);
+        }
+        if (!selectedFile.isEmpty() && file == selectedFile) grdAttempts->setCurrentCell(row, 0);
+    }
+    grdAttempts->verticalScrollBar()->setValue(scroll);
+}
+
+namespace {
+QString agoText(qint64 seconds) {
+    if (seconds < 60) return frmClassDashboard::tr("%1 s ago").arg(std::max<qint64>(0, seconds));
+    if (seconds < 3600) return frmClassDashboard::tr("%1 min ago").arg(seconds / 60);
+    return frmClassDashboard::tr("%1 h ago").arg(seconds / 3600);
+}
+}  // namespace
+
+void frmClassDashboard::fillLive() {
+    fraLive->setVisible(!progressFolder_.isEmpty());
+    const QDateTime now = platform().now();
+    // The seats of this lesson: a file of an earlier one (a seat left days ago) is left out.
+    QList<ProgressBoard::Entry> entries;
+    for (const ProgressBoard::Entry& e : board_.entries())
+        if (!ProgressBoard::forgotten(e, now)) entries.append(e);
+    int working = 0, unseen = 0;
+    // The columns fit their contents when a seat comes or goes, not at every watch (that would
+    // measure every cell every few seconds).
+    bool reshape = grdLive->rowCount() != entries.size();
+    if (reshape) grdLive->setRowCount(entries.size());
+    for (int row = 0; row < entries.size(); ++row) {
+        const ProgressBoard::Entry& e = entries[row];
+        const ProgressRecord& r = e.record;
+        const bool stale = ProgressBoard::stale(e, now);
+        const bool finished = r.state == ProgressRecord::State::Finished;
+        working += !finished && !stale;
+        unseen += stale;
+        const qint64 ago = e.lastSeen.secsTo(now);
+        const QString state = finished ? tr("Finished")
+                              : stale  ? (ago < 3600 ? tr("Not seen for %1 min").arg(ago / 60)
+                                                     : tr("Not seen for %1 h").arg(ago / 3600))
+                                       : tr("Working");
+        const QString student = r.studentId.isEmpty() || r.studentId == r.student
+                                    ? r.student
+                                    : QStringLiteral("%1 (%2)").arg(r.student, r.studentId);
+        const QStringList cells = {shownField(student, 80),
+                                   shownField(r.seat, 40),
+                                   shownField(r.challenge, 120),
+                                   r.started.toString("HH:mm:ss"),
+                                   durationText(r.seconds),
+                                   QString::number(r.measurements),
+                                   QString::number(r.hints),
+                                   agoText(ago),
+                                   state};
+        for (int c = 0; c < cells.size(); ++c) {
+            QTableWidgetItem* item = grdLive->item(row, c);
+            if (!item) grdLive->setItem(row, c, item = new QTableWidgetItem);
+            // Only what changed: the table repaints the cells touched.
+            const QBrush colour(stale ? kMarked : finished ? QColor(Qt::darkGray) : QColor(Qt::black));
+            if (item->foreground() != colour) item->setForeground(colour);
+            if (item->text() == cells[c]) continue;
+            // A new state ("Not seen for 3 min") or another student may need more room.
+            reshape |= c == 0 || c == 1 || c == 8;
+            item->setText(cells[c]);
+        }
+    }
+    if (reshape) grdLive->resizeColumnsToContents();
+    QString text = tr("Working now: ");
+    if (!board_.folderProblem().isEmpty())
+        text += tr("the attempts in progress cannot be read now: %1").arg(board_.folderProblem());
+    else if (entries.isEmpty())
+        text += tr("no student has started a challenge yet.");
+    else
+        text += (working == 1 ? tr("1 student working") : tr("%1 students working").arg(working)) +
+               (unseen ? tr(", %1 not seen for %2 minutes or more").arg(unseen).arg(progressfile::kStaleSeconds / 60)
+                       : QString());
+    if (const int bad = board_.problems().size()) {
+        const QString first = shownField(board_.problems().first().file + ": " + board_.problems().first().problem, 200);
+        text += bad == 1 ? tr(" (a progress file cannot be read: %1)").arg(first)
+                         : tr(" (%1 progress files cannot be read, the first: %2)").arg(bad).arg(first);
+    }
+    text += tr(" - updated %1").arg(now.toString("HH:mm:ss"));
+    lblLive->setText(text);
+    setForeColor(lblLive, unseen || !board_.folderProblem().isEmpty() ? kMarked : QColor(Qt::black));
+}
 
 void frmClassDashboard::cmdExport_Click() {
     const int choice = cmbExportLayout->currentIndex();
@@ -498,6 +665,8 @@ bool frmClassDashboard::scriptShow(const QString& control, const QString&, QJson
         QJsonArray problems;
         for (const ClassResults::Problem& p : results_.problems()) problems.append(p.file + ": " + p.problem);
         out.insert("problems", problems);
+        out.insert("working", grdLive->rowCount());
+        out.insert("watching", tmrWatch_->enabled());
         return false;  // the window's own fields are printed as well
     } else if (control == QLatin1String("imgGuidedScreen")) {
         // The screen shown of a guided test run: its picture's size, or the text in its place.
@@ -526,5 +695,5 @@ void OpenClassDashboard() {
                MsgButtons::OK, MsgIcon::Information);
         return;
     }
-    frm<frmClassDashboard>()->openFolder(cls->attemptsFolder(), cls->key());
+    frm<frmClassDashboard>()->openFolder(cls->attemptsFolder(), cls->key(), progressfile::folderOf(cls->folder()));
 }

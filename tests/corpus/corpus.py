@@ -322,6 +322,48 @@ case('attempts.folder_unlistable', DASHBOARD, class_folder(attempt(1), listable=
      expect=['cannot be read from', 'The folder cannot be listed (Permission denied).', '"attempts":0'],
      absent=['0 attempts'], wrap=['setpriv', '--bounding-set=-dac_override,-dac_read_search'] if os.geteuid() == 0 else [])
 
+# --- the seats' progress files as the class dashboard's watch reads them ---
+def progress(n, **fields):
+    import datetime
+    import json
+    today = datetime.date.today().isoformat()  # script mode's clock starts at noon today
+    p = {'format': 'Vantorel progress', 'version': 1, 'student id': 's%d' % n, 'student': 'Student %d' % n, 'seat': 'seat',
+         'challenge': HOT, 'started': today + 'T11:58:00', 'seconds': 60, 'measurements': 2, 'hints': 0,
+         'guided tests': 0, 'state': 'running', 'updated': today + 'T11:59:00'}
+    p.update(fields)
+    return json.dumps(p)
+
+
+def progress_folder(files, listable=True):  # FILES: name -> text, bytes, None (a folder) or ('link', target)
+    def prep(w):
+        class_folder()(w)
+        folder = os.path.join(w, 'class', 'progress')
+        os.makedirs(folder)
+        for name, data in files.items():
+            path = os.path.join(folder, name)
+            if data is None:
+                os.makedirs(path)
+            elif isinstance(data, tuple):
+                os.symlink(data[1], path)
+            else:
+                open(path, 'wb').write(data if isinstance(data, bytes) else data.encode())
+        listable or os.chmod(folder, 0)
+    return prep
+
+
+WATCH = DASHBOARD + S('watch 2|show frmClassDashboard|show frmClassDashboard.lblLive')
+case('progress.damaged', WATCH,
+     progress_folder({'good.vpr': progress(1), 'empty.vpr': b'', 'binary.vpr': bytes(range(256)) * 4,
+                      'cut.vpr': progress(2)[:50], 'huge.vpr': b' ' * (10 << 20) + progress(3).encode(),
+                      'long.vpr': progress(4, student='S' * 500000), 'numbers.vpr': progress(5, seconds=1e308, measurements=-1),
+                      'nan.vpr': progress(6).replace('"seconds": 60', '"seconds": NaN'), 'newer.vpr': progress(7, version=2),
+                      'folder.vpr': None, 'nowhere.vpr': ('link', '/nonexistent/x'), 'loop.vpr': ('link', 'loop.vpr')}),
+     expect=['"working":1', '8 progress files cannot be read, the first: binary.vpr: The file is not a progress file'])
+case('progress.folder_unlistable', WATCH, progress_folder({'good.vpr': progress(1)}, listable=False),
+     expect=['"working":0', 'the attempts in progress cannot be read now: The progress folder cannot be listed (Permission denied).'],
+     wrap=['setpriv', '--bounding-set=-dac_override,-dac_read_search'] if os.geteuid() == 0 else [])
+
+
 # --- the classroom file, the class folder and the outbox of handed-in attempts ---
 # The classroom program reads data/test-etc/classroom.conf; the class folder is tmp/class, the
 # outbox userdata/vantorel/Class outbox. A finished challenge's attempt goes to the class folder
@@ -397,6 +439,14 @@ for name, folder, setting, why in [('missing', None, '{class}', 'cannot be found
         if name == 'unwritable':  # even for the superuser
             os.symlink('/proc/1', os.path.join(w, 'tmp/class/attempts'))
     hand_in('folder.' + name, prep, why, KEPT, 'Kept on this computer until the class folder can be reached.')
+# The seat's progress cannot be kept (a file where its folder would be, a folder it may not
+# write): the challenge runs and the attempt is handed in, without a word about the progress.
+for name, blocker in [('progress_file', 'file'), ('progress_unwritable', 'link')]:
+    def prep(w, blocker=blocker):
+        classroom('class folder = {class}\n')(w)
+        path = os.path.join(w, 'tmp/class/progress')
+        open(path, 'w').write('not a folder') if blocker == 'file' else os.symlink('/proc/1', path)
+    hand_in('folder.' + name, prep, HANDED_IN, absent=[KEPT, 'progress'])
 # Neither the class folder nor the outbox: the student is told what to do.
 def no_outbox(w):
     classroom(folder=None, setting='{class}')(w)

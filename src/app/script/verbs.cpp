@@ -66,6 +66,7 @@ bool ScriptRunner::command(const QString& verb, const QString& rest, int lineNo,
         {"tick", &ScriptRunner::verbTimer},                 // [N]
         {"sweep", &ScriptRunner::verbTimer},                // [N]
         {"telemetry", &ScriptRunner::verbTimer},            // [N]
+        {"watch", &ScriptRunner::verbTimer},                // [N]
         {"seed", &ScriptRunner::verbSeed},                  // N
         {"show", &ScriptRunner::verbShow},                  // T
         {"state", &ScriptRunner::verbState},                // (none)
@@ -327,7 +328,8 @@ bool ScriptRunner::verbAnswer(const Call& c, QString* error) {
     return true;
 }
 
-// tick, sweep and telemetry: fire the main, the scope's or the telemetry timer.
+// tick, sweep, telemetry and watch: fire the main, the scope's, the telemetry or the class
+// dashboard's watch timer.
 bool ScriptRunner::verbTimer(const Call& c, QString* error) {
     int n = 1;
     if (!c.rest.isEmpty()) {
@@ -338,7 +340,10 @@ bool ScriptRunner::verbTimer(const Call& c, QString* error) {
             return false;
         }
     }
-    const QString name = c.verb == "tick" ? "tmrMain" : c.verb == "sweep" ? "Timer1" : "tmrTelemetry";
+    const QString name = c.verb == "tick"    ? "tmrMain"
+                         : c.verb == "sweep" ? "Timer1"
+                         : c.verb == "watch" ? "tmrClassWatch"
+                                             : "tmrTelemetry";
     for (int i = 0; i < n && !programEnded(); ++i) {
         VTimer* timer = VTimer::byName(name);
         if (!timer || !timer->enabled()) break;
