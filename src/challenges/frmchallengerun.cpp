@@ -280,8 +280,9 @@ void frmChallengeRun::refresh() {
                                   : tr("Hints used: %1 of %2 (%3 points)").arg(used).arg(c.hints.size()).arg(points));
     txtHints->setVisible(attempt_.hintsUsed() > 0);
     const QStringList guidedLines = attempt_.guidedLines();
-    lblGuided->setVisible(!guidedLines.isEmpty());
-    lstGuided->setVisible(!guidedLines.isEmpty());
+    // Once the result is in, the result lists them (and the room goes to it).
+    lblGuided->setVisible(!guidedLines.isEmpty() && !attempt_.finished());
+    lstGuided->setVisible(!guidedLines.isEmpty() && !attempt_.finished());
     if (lstGuided->count() != guidedLines.size()) {
         lstGuided->clear();
         for (int i = 0; i < guidedLines.size(); ++i) lstGuided->addItem(QString());
