@@ -43,7 +43,7 @@ expect event "Handed in to the class folder."
 expect frmClassDashboard attempts 0
 watch
 expect frmClassDashboard attempts 1
-expect frmClassDashboard.grdAttempts(0,0) text "Sam Student"
+expect frmClassDashboard.grdAttempts(0,0) text "Sam Student (sstudent)"
 expect frmClassDashboard.grdAttempts(0,4) text Right
 expect frmClassDashboard.grdLive(0,8) text Finished
 show frmClassDashboard.lblLive

@@ -113,7 +113,7 @@ TEST(GuidedPicture, ThePlateShowsTheTestsSettingsNotTheStoredCards) {
     ASSERT_EQ(crank.cards.size(), 1u);
     EXPECT_EQ(crank.cards[0].plate, (QStringList{"MultiScope", "A: 2 V/div", "10 ms/div"}));
     // The card as the picture viewer shows it keeps its own.
-    EXPECT_EQ(pointpictures::drawCard("Engine speed").plate, (QStringList{"MultiScope", "5 V/div", "2 ms/div"}));
+    EXPECT_EQ(pointpictures::drawCard("Engine speed").plate, (QStringList{"MultiScope", "2 V/div", "2 ms/div"}));
 
     const guided::ConnectionPicture charging = guided::connectionLayout(*guided::testForKey("charging"));
     ASSERT_EQ(charging.cards.size(), 1u);

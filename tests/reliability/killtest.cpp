@@ -140,6 +140,13 @@ void freshWork(const QString& data) {
     QDir(work).mkpath("config/Vantorel"), QDir(work).mkpath("tmp");
     QProcess::execute("cp", {"-r", data, work + "/data"});
     QFile::remove(work + "/data/" + QFileInfo(program).fileName());
+    // The runs play one challenge again and again: it allows any number of attempts.
+    QFile challenge(work + "/data/challenges/01 The engine will not start.vch");
+    if (!challenge.open(QIODevice::ReadOnly)) qFatal("cannot read the challenge");
+    QByteArray text = challenge.readAll();
+    challenge.close();
+    text.replace("\nInstructions:\n", "\nAttempts: any\nInstructions:\n");
+    if (!challenge.open(QIODevice::WriteOnly | QIODevice::Truncate) || challenge.write(text) < 0) qFatal("cannot write the challenge");
 }
 
 // ---- Hand-in ----
