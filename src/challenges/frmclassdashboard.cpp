@@ -62,7 +62,7 @@ QChartView* chartView(QWidget* parent, const char* name) {
     QFont title = v->font();
     title.setBold(true);
     v->chart()->setTitleFont(title);
-    v->setMinimumHeight(250);
+    v->setMinimumHeight(180);
     return v;
 }
 
@@ -245,7 +245,7 @@ frmClassDashboard::frmClassDashboard() {
     imgGuidedScreen->setAccessibleName(tr("Screen of the guided test run"));
     imgGuidedScreen->setAlignment(Qt::AlignCenter);
     // The picture follows the room the column gives it, rather than sizing the column.
-    imgGuidedScreen->setMinimumHeight(150);
+    imgGuidedScreen->setMinimumHeight(110);
     imgGuidedScreen->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     for (QWidget* w : std::initializer_list<QWidget*>{lblGuidedRuns, lstGuidedRuns, imgGuidedScreen}) {
         w->setVisible(false);
