@@ -150,9 +150,14 @@ bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, Q
         if (!v.isString()) missing << name;
         return v.toString();
     };
+    // A number within its range; one outside it (or none) is missing, and stands as the range's
+    // low end so that nothing converts a figure no whole number holds.
     auto number = [&](const char* name, double lo, double hi) {
         const QJsonValue v = o.value(name);
-        if (!v.isDouble() || v.toDouble() < lo || v.toDouble() > hi) missing << name;
+        if (!v.isDouble() || !(v.toDouble() >= lo && v.toDouble() <= hi)) {
+            missing << name;
+            return lo;
+        }
         return v.toDouble();
     };
     r.id = text("id");

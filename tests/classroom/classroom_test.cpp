@@ -245,6 +245,11 @@ TEST(AttemptFile, GuidedRunsAndTheirScreensTravelWithTheAttemptUnderItsCheck) {
     // A result turned from fail to pass by hand is marked.
     ASSERT_TRUE(attemptfile::parse(QByteArray(bytes).replace("\"result\": \"fail\"", "\"result\": \"pass\""), kKey, &back, &problem));
     EXPECT_EQ(back.check, AttemptRecord::Check::Failed);
+    // Figures no whole number holds are refused as such, never converted.
+    for (const char* huge : {"1e308", "-1e308", "2147483648"}) {
+        EXPECT_FALSE(attemptfile::parse(QByteArray(bytes).replace("\"score\": 90", QByteArray("\"score\": ") + huge), kKey, &back, &problem));
+        EXPECT_EQ(problem, "The file lacks a usable score.") << huge;
+    }
     // A run that is not one is refused with its field named; an attempt without guided tests
     // has neither field.
     EXPECT_FALSE(attemptfile::parse(QByteArray(bytes).replace("\"result\": \"fail\"", "\"result\": \"maybe\""), kKey, &back, &problem));
