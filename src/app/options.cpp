@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/services.h"
+#include "platform/theme.h"
 #include "sim/simstate.h"
 #include "users/frmtip.h"
 #include "users/frmuserdetails.h"
@@ -79,6 +80,8 @@ void LoadOptions() {
         // A stored value that is not a 16-bit integer counts as the option's default.
         OptionFlags[i] = ok && v >= -32768 && v <= 32767 ? v : kOptionDefaults[i];
     }
+    // The theme the windows are drawn in.
+    theme::loadFromSettings();
 }
 
 void ApplyOptions() {

@@ -4,7 +4,8 @@
 #include <QString>
 
 // Reads the options from the settings ("ZRsettings", "ZRsetting0" .. "ZRsetting9"); a stored
-// value that is not a 16-bit integer counts as the option's default.
+// value that is not a 16-bit integer counts as the option's default. The theme ("ZRtheme") is
+// read with them and made current.
 void LoadOptions();
 // Applies the options to the windows, each even when an earlier one failed; the first error
 // is then raised.

@@ -2,6 +2,7 @@
 
 #include "multiscope/capture.h"
 #include "multiscope/channelcolours.h"
+#include "platform/theme.h"
 #include "challenges/session.h"
 #include "multiscope/multiscope.h"
 #include "multiscope/waveformfile.h"
@@ -259,6 +260,13 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     lblYValue = valueLabel(ms->scopePanel(), "lblYValue", QRect(2, 169, 34, 12));
     lblVoltsValue = valueLabel(ms->scopePanel(), "lblVoltsValue", QRect(34, 169, 36, 12));
     lblFocusValue = valueLabel(ms->scopePanel(), "lblFocusValue", QRect(70, 169, 30, 12));
+    // The read-outs under the scale bars (two lines deep) take the theme's size; those beside
+    // the Timebase and X controls have no room to grow.
+    for (QLabel* l : {lblYValue, lblVoltsValue, lblFocusValue}) {
+        QFont f = l->font();
+        f.setPointSizeF(theme::current().readoutPoints);
+        l->setFont(f);
+    }
 
     // The trigger's controls show the settings; a change edits them before anything reads them.
     connect(cmbTrigger, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -350,8 +358,9 @@ double LiveScope::secondsPerDivision() const {
 
 double LiveScope::lineWidth() const {
     // Thin traces: a pixel at the middle of the Focus control (drawn on the painter's fast path).
+    // The projector's theme draws no trace thinner than its least width.
     static constexpr double kWidths[] = {0.6, 0.8, 1.0, 1.5, 2.0};
-    return kWidths[std::clamp(ms_->controls().focus, 1, 5) - 1];
+    return theme::traceWidth(theme::current(), kWidths[std::clamp(ms_->controls().focus, 1, 5) - 1]);
 }
 
 double LiveScope::zeroDivisions(int channel) const {
@@ -859,7 +868,7 @@ scope::ScreenView LiveScope::view() const {
             if (!settings_.channels[std::size_t(c)].on || !probeOf(c).attached()) continue;
             scope::ChannelView cv;
             cv.name = channelName(c);
-            cv.colour = scope::channelColour(c);
+            cv.colour = theme::current().channels[c];
             cv.unit = unit(c);
             cv.perDivision = perDivision(c);
             cv.autoRange = autoRanging(c);

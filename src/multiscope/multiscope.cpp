@@ -1,4 +1,6 @@
 #include "multiscope/multiscope.h"
+#include "platform/theme.h"
+#include "platform/windowplace.h"
 #include "sim/session.h"
 
 #include <QStyle>
@@ -57,8 +59,6 @@ const char* const kPlaceKey = "Scope_geometry";
 // The read-outs under the Y, Volts and Focus bars: a column of this width centred under each
 // bar, two lines deep, so that a value and its unit stand one over the other where they need to.
 constexpr int kReadoutTop = 170, kReadoutWidth = 31;
-const QColor kGraticule(150, 160, 150);
-const QColor kScreenBack(236, 242, 232);
 
 QString terminalCaption() { return QStringLiteral("Drag/Drop Connections Here..."); }
 
@@ -69,20 +69,8 @@ struct Placing {
     bool& flag_;
 };
 
-// A place kept in the settings: "left,top,width,height", the frame's in twips. Nothing when the
-// text is not four whole numbers of a window that could be on a screen.
-std::optional<QRect> keptPlace(const QString& text) {
-    const QStringList parts = text.split(',');
-    if (parts.size() != 4) return std::nullopt;
-    int v[4];
-    for (int i = 0; i < 4; ++i) {
-        bool ok = false;
-        v[i] = parts[i].trimmed().toInt(&ok);
-        if (!ok || std::abs(v[i]) > 1000000) return std::nullopt;
-    }
-    if (v[2] < 1500 || v[3] < 1500) return std::nullopt;
-    return QRect(v[0], v[1], v[2], v[3]);
-}
+// A place kept in the settings, as every window keeps its own.
+std::optional<QRect> keptPlace(const QString& text) { return windowplace::parse(text); }
 
 
 // A vertical scroll bar whose top end is `top` and bottom end `bottom` (either may be the
@@ -119,17 +107,21 @@ QIcon pauseIcon() {
 
 MultiScope::MultiScope() {
     setCaption("Vantorel - MultiScope");
+    // Its place is kept under its own key ("Instruments", "Scope_geometry"), as it always was.
+    setKeepsPlace(false);
     setMinimumSize(1, 1);
-    // The instrument's panel is narrow: its captions use a small face.
+    // The instrument's panel is narrow: its captions use a small face (larger in the
+    // projector's theme).
     QFont small = font();
-    small.setPointSizeF(8);
+    small.setPointSizeF(theme::current().panelPoints);
     setFont(small);
+    theme::whenChanged(this, [this] { runGuarded([this] { applyTheme(); }); });
 
     // The display area's devices first, so that the panel stands above them.
     scopescreen = new PictureBox(this);
     scopescreen->setObjectName("scopescreen");
     scopescreen->setToolTip("Double click here to open a waveform editor");
-    scopescreen->setBackColor(kScreenBack);
+    scopescreen->setBackColor(theme::current().screenBack);
     pbxPictures = new PictureBox(this);
     pbxPictures->setObjectName("pbxPictures");
     pbxPictures->setBackColor(QColor(255, 255, 255));
@@ -349,7 +341,7 @@ void MultiScope::keepPlace() {
     // Maximised or minimised, the window's own place stays as it was kept.
     if (frame()->isMaximized() || frame()->isMinimized()) return;
     const QRect g = twipsGeometry();
-    const QString text = QStringLiteral("%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+    const QString text = windowplace::text(g);
     if (text == keptPlace_) return;
     try {
         SaveSetting("Instruments", kPlaceKey, text);
@@ -360,6 +352,23 @@ void MultiScope::keepPlace() {
         keepFailed_ = true;
         reportError(e.number, e.description);
     }
+}
+
+void MultiScope::applyTheme() {
+    const theme::Theme& look = theme::current();
+    QFont f = font();
+    f.setPointSizeF(look.panelPoints);
+    setFont(f);
+    if (live)
+        for (QLabel* l : {live->lblYValue, live->lblVoltsValue, live->lblFocusValue}) {
+            if (!l) continue;
+            QFont r = l->font();
+            r.setPointSizeF(look.readoutPoints);
+            l->setFont(r);
+        }
+    scopescreen->setBackColor(look.screenBack);
+    setTerminalText(cmdConnection->text());
+    Form_Resize();
 }
 
 void MultiScope::placeReadouts() {
@@ -459,7 +468,8 @@ void MultiScope::Form_Resize() {
         }
         // The Live screen draws its own graticule of ten by eight.
         liveShown_ = live->active();
-        scopescreen->setGuideLines(liveShown_ ? QList<QLine>() : QList<QLine>(Line + 1, Line + 11), kGraticule);
+        scopescreen->setBackColor(theme::current().screenBack);
+        scopescreen->setGuideLines(liveShown_ ? QList<QLine>() : QList<QLine>(Line + 1, Line + 11), theme::current().grid);
     });
     layoutStep([&] { flyback(); });
 }
@@ -486,11 +496,13 @@ void MultiScope::Timer1_Timer() {
         return;
     }
     const SweepTick t = sweep_.tick(controls(), Waveform);
-    scopescreen->setDrawWidth(sweep_.lineWidth());
+    // The stored trace in the theme's colour, never thinner than the theme allows.
+    const theme::Theme& look = theme::current();
+    scopescreen->setDrawWidth(int(std::ceil(theme::traceWidth(look, sweep_.lineWidth()))));
     if (t.segment) {
-        scopescreen->setDrawWidth(t.segment->width);
+        scopescreen->setDrawWidth(int(std::ceil(theme::traceWidth(look, t.segment->width))));
         scopescreen->line(t.segment->from.x(), t.segment->from.y(), t.segment->to.x(), t.segment->to.y(),
-                          t.segment->color);
+                          look.trace);
     }
     if (t.stopped) Timer1->setEnabled(false);
     if (t.restarted) {

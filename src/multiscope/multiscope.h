@@ -56,6 +56,8 @@ public:
     void cmdRead_Click();
     void cmdScan_Click();
     void Form_Resize();
+    // The panel's text, the read-outs and the screen in the theme now current.
+    void applyTheme();
     void flyback();
 
     void cmdConnection_Click();

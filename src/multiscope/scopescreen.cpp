@@ -1,6 +1,7 @@
 #include "multiscope/scopescreen.h"
 
 #include "multiscope/measurements.h"
+#include "platform/theme.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -14,15 +15,8 @@
 namespace scope {
 
 namespace {
-const QColor kBack(236, 242, 232);
-const QColor kGrid(170, 180, 170);
-const QColor kGridAxis(130, 140, 130);
-const QColor kTrace(128, 0, 0);
 const QColor kReference(40, 110, 200, 170);
-const QColor kCursor(0, 110, 60);
-const QColor kCursorActive(0, 150, 80);
 const QColor kTrigger(210, 120, 0);
-const QColor kText(40, 40, 40);
 const QColor kMark(220, 0, 0);
 const QString kDelta = QStringLiteral("\u0394");
 
@@ -123,14 +117,20 @@ QStringList wrapped(const QStringList& pieces, const QFontMetricsF& fm, const QF
     return lines;
 }
 
+// The graticule kept drawn is that of a place and a theme.
 QString gridKey(const QRectF& r) {
-    return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    return QStringLiteral("%1,%2,%3,%4,%5").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+        .arg(int(theme::current().kind));
 }
+
+// A trace's width: the Focus control's, never thinner than the theme allows.
+double drawnWidth(const ScreenView& v) { return theme::traceWidth(theme::current(), v.lineWidth); }
 
 // The back and the graticule: the divisions, and fifths of a division along the centre lines.
 void paintGraticule(QImage& image, QSizeF size, const QRectF& r) {
     QPainter p(&image);
-    p.fillRect(QRectF(QPointF(0, 0), size), kBack);
+    const theme::Theme& t = theme::current();
+    p.fillRect(QRectF(QPointF(0, 0), size), t.screenBack);
     const double dx = r.width() / kDivisionsX, dy = r.height() / kDivisionsY;
     QVector<QLineF> lines, ticks;
     for (int i = 0; i <= kDivisionsX; ++i) lines << QLineF(r.left() + i * dx, r.top(), r.left() + i * dx, r.bottom());
@@ -144,9 +144,9 @@ void paintGraticule(QImage& image, QSizeF size, const QRectF& r) {
         const double y = r.top() + i * dy / 5;
         ticks << QLineF(centre.x() - 2, y, centre.x() + 2, y);
     }
-    p.setPen(QPen(kGrid, 1));
+    p.setPen(QPen(t.grid, t.gridWidth));
     p.drawLines(lines);
-    p.setPen(QPen(kGridAxis, 1));
+    p.setPen(QPen(t.gridAxis, t.gridWidth));
     p.drawLines(ticks);
 }
 
@@ -286,7 +286,9 @@ static QStringList cursorLines(const ScreenView& v) {
 ScreenGeometry screenGeometry(QSizeF size, const ScreenView& v) {
     ScreenGeometry g;
     // The text grows with the screen, within what stays readable and leaves the graticule room.
-    g.fontPixels = std::clamp(std::min(size.width() / 32, size.height() / 20), 9.0, 14.0);
+    // The projector's theme reads from the back of a room: its text is larger at every size.
+    const double textScale = theme::current().screenTextScale;
+    g.fontPixels = std::clamp(std::min(size.width() / 32, size.height() / 20), 9.0, 14.0) * textScale;
     const QFontMetricsF fm(screenFont(g.fontPixels));
     const double line = fm.height();
     const double margin = std::max(4.0, g.fontPixels * 0.6);
@@ -388,11 +390,11 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
     p.save();
     p.setClipRect(r.adjusted(-1, -1, 1, 1));
     if (!v.referenceName.isEmpty()) {
-        p.setPen(QPen(kReference, std::max(1.0, v.lineWidth), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        p.setPen(QPen(kReference, std::max(1.0, drawnWidth(v)), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
         p.drawPolyline(path(v.reference));
     }
     if (v.channels.empty()) {
-        p.setPen(QPen(kTrace, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        p.setPen(QPen(theme::current().trace, drawnWidth(v), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
         p.drawPolyline(path(v.trace));
     } else {
         // The probes' channels from D up, so that A lies over B, C and D; the math channels
@@ -407,11 +409,11 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
             if (c.reference.values.empty()) continue;
             QColor pale = c.colour;
             pale.setAlpha(70);
-            p.setPen(QPen(pale, std::max(2.0, v.lineWidth + 1.5), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setPen(QPen(pale, std::max(2.0, drawnWidth(v) + 1.5), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPolyline(tracePoints(g, v.secondsPerDivision, c.zero, c.perDivision, c.reference, 0));
         }
         for (const ChannelView* c : order) {
-            p.setPen(QPen(c->colour, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+            p.setPen(QPen(c->colour, drawnWidth(v), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
             const QPolygonF line = tracePoints(g, v.secondsPerDivision, c->zero, c->perDivision, c->trace, 0);
             // A trace that runs up and down within most of its samples' columns (a signal much
             // quicker than the time base, drawn from its peaks) is a band: drawn without smoothing,
@@ -447,7 +449,7 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
     p.setPen(Qt::NoPen);
     if (v.channels.empty()) {
         const double zeroY = std::clamp(r.top() + v.zero * dy, r.top(), r.bottom());
-        p.setBrush(kTrace);
+        p.setBrush(theme::current().trace);
         p.drawPolygon(QPolygonF({QPointF(r.left() - 1, zeroY), QPointF(r.left() - 1 - mark, zeroY - mark * 0.6),
                                  QPointF(r.left() - 1 - mark, zeroY + mark * 0.6)}));
     } else {
@@ -494,7 +496,7 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
     if (v.cursors.shown) {
         for (CursorId id : {CursorId::T1, CursorId::T2, CursorId::V1, CursorId::V2}) {
             const bool active = v.cursors.active == id;
-            p.setPen(QPen(active ? kCursorActive : kCursor, active ? 2 : 1, Qt::DashLine));
+            p.setPen(QPen(active ? theme::current().cursorActive : theme::current().cursor, active ? 2 : 1, Qt::DashLine));
             const double at = v.cursors.position(id);
             QPointF label;
             p.setRenderHint(QPainter::Antialiasing, false);
@@ -508,13 +510,13 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
                 label = QPointF(r.left() + 3, y - 2);
             }
             p.setRenderHint(QPainter::Antialiasing, true);
-            p.setPen(active ? kCursorActive : kCursor);
+            p.setPen(active ? theme::current().cursorActive : theme::current().cursor);
             p.drawText(label, cursorName(id));
         }
     }
 
     // Texts: the scales above, the read-outs and measurements below, a message across the middle.
-    p.setPen(kText);
+    p.setPen(theme::current().screenText);
     if (v.channels.empty()) {
         drawLine(p, font, g.top, elidedRight(fm, font, topText(v), g.top.width(), Qt::ElideRight));
     } else {
@@ -529,7 +531,7 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
             drawLine(p, font, QRectF(x, g.top.top(), w + 1, fm.height()), text);
             x += w + gap;
         }
-        p.setPen(kText);
+        p.setPen(theme::current().screenText);
         drawLine(p, font, QRectF(g.top.left(), g.top.top() + fm.height(), g.top.width(), fm.height()),
                  elidedRight(fm, font, topText(v), g.top.width(), Qt::ElideRight));
     }
@@ -538,18 +540,18 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
         p.setPen(kReference.darker(130));
         drawLine(p, font, QRectF(r.left() + 4, r.top() + 2, r.width() - 8, fm.height()),
                  elidedRight(fm, font, ref, r.width() - 8, Qt::ElideMiddle), true);
-        p.setPen(kText);
+        p.setPen(theme::current().screenText);
     }
     const QStringList& lines = g.lines;
     const QFont textFont = screenFont(g.textPixels);
     p.setFont(textFont);
     const QFontMetricsF tm(textFont);
     for (int i = 0; i < lines.size(); ++i) {
-        p.setPen(g.lineColours.value(i).isValid() ? g.lineColours.value(i) : kText);
+        p.setPen(g.lineColours.value(i).isValid() ? g.lineColours.value(i) : theme::current().screenText);
         drawLine(p, textFont, QRectF(g.bottom.left(), g.bottom.top() + i * tm.height(), g.bottom.width(), tm.height()),
                  lines[i]);
     }
-    p.setPen(kText);
+    p.setPen(theme::current().screenText);
     p.setFont(font);
     if (!v.message.isEmpty()) {
         QRectF box = fm.boundingRect(r, Qt::AlignCenter | Qt::TextWordWrap, v.message).adjusted(-6, -3, 6, 3);
@@ -566,9 +568,9 @@ QRect paintTrace(QPainter& p, const ScreenGeometry& g, const ScreenView& v, std:
     // Clipped to the graticule only when the trace leaves it (clipping slows the drawing down).
     const bool inside = g.grid.adjusted(-1, -1, 1, 1).contains(points.boundingRect());
     if (!inside) p.setClipRect(g.grid.adjusted(-1, -1, 1, 1));
-    p.setPen(QPen(kTrace, v.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+    p.setPen(QPen(theme::current().trace, drawnWidth(v), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
     p.drawPolyline(points);
-    const int margin = int(std::ceil(v.lineWidth)) + 2;
+    const int margin = int(std::ceil(drawnWidth(v))) + 2;
     return points.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
 

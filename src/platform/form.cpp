@@ -1,6 +1,10 @@
 #include "platform/form.h"
 #include "platform/guard.h"
+#include "platform/platform.h"
 #include "platform/screenfit.h"
+#include "platform/services.h"
+#include "platform/vbtypes.h"
+#include "platform/windowplace.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -87,7 +91,82 @@ QWidget* Form::frame() {
     return this;
 }
 
+// Tells a window when the user moves or sizes it: what the program does itself is not the
+// user's place.
+class PlaceWatcher : public QObject {
+public:
+    explicit PlaceWatcher(Form* form) : QObject(form), form_(form) {}
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched != form_->frame()) return false;
+        if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && !form_->placing_ && !form_->unloading_ &&
+            form_->frame()->isVisible())
+            form_->placeMoved_ = true;
+        // However it goes (its close box, Close, Close All, unloaded), a window hidden keeps
+        // where the user left it.
+        if (e->type() == QEvent::Hide && form_->placeMoved_) runGuarded([this] { form_->keepPlace(); });
+        return false;
+    }
+private:
+    Form* form_;
+};
+
+namespace {
+// While it lives, the program is placing the window.
+struct Placing {
+    explicit Placing(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~Placing() { flag_ = was_; }
+    bool& flag_;
+    bool was_;
+};
+}  // namespace
+
+void Form::restorePlace() {
+    placeRestored_ = true;
+    if (!keepsPlace_) return;
+    // A kept text that is not a place is left alone: the window opens where it always has.
+    const std::optional<QRect> kept =
+        windowplace::parse(GetSetting(windowplace::kSection, windowplace::key(formName()), QString()));
+    if (!kept) return;
+    const QRect now = twipsGeometry();
+    // A window of fixed size takes back its place only.
+    if (fixedSize_) setTwips(kept->x(), kept->y(), now.width(), now.height());
+    else setTwips(kept->x(), kept->y(), kept->width(), kept->height());
+}
+
+std::optional<SettingValue> Form::placeToKeep() const {
+    if (!keepsPlace_ || !placeMoved_) return std::nullopt;
+    const QWidget* f = host_ ? static_cast<const QWidget*>(host_.data()) : this;
+    // Maximised or minimised, the window's own place stays as it was kept.
+    if (f->isMaximized() || f->isMinimized()) return std::nullopt;
+    // A child window's frame in the working area; a dialog's frame corner on the screen with
+    // its inside's size, as setTwips takes them.
+    QRect place = twipsGeometry();
+    if (!host_) {
+        const QPoint corner = frameGeometry().topLeft() * 15;
+        place = QRect(corner, size() * 15);
+    }
+    return SettingValue{windowplace::kSection, windowplace::key(formName()), windowplace::text(place)};
+}
+
+void Form::keepPlace() {
+    const std::optional<SettingValue> place = placeToKeep();
+    if (!place) return;
+    placeMoved_ = false;
+    try {
+        SaveSetting(place->section, place->key, place->value);
+    } catch (const VbError& e) {
+        // Said once a run: the windows go on as they are.
+        static bool told = false;
+        if (told) return;
+        told = true;
+        reportError(e.number, e.description);
+    }
+}
+
 void Form::showForm() {
+    const Placing placing(placing_);
+    if (!placeRestored_) restorePlace();
     if (kind_ == Kind::MdiChild && host_) {
         const bool wasVisible = host_->isVisible();
         QWidget::show();
@@ -129,6 +208,7 @@ void Form::bringToFront() {
 void Form::unloadForm() { Forms::unload(formName()); }
 
 void Form::setTwips(int left, int top, int width, int height) {
+    const Placing placing(placing_);
     const QRect r = twRect(left, top, width, height);
     twips_ = QRect(left, top, width, height);
     if (host_) {
@@ -264,6 +344,7 @@ Form* Forms::get(const QString& name) {
                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         host->hide();
     }
+    f->frame()->installEventFilter(new PlaceWatcher(f));
     f->onLoad();
     return f;
 }
@@ -284,6 +365,14 @@ void Forms::unload(const QString& name) {
         f->hide();
         f->deleteLater();
     }
+}
+
+QList<SettingValue> Forms::placesToKeep() {
+    QList<SettingValue> out;
+    for (const QString& name : reg().order)
+        if (Form* f = find(name))
+            if (const std::optional<SettingValue> place = f->placeToKeep()) out << *place;
+    return out;
 }
 
 void Forms::unloadAll() {

@@ -9,6 +9,9 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+#include "platform/services.h"
 
 class QMdiArea;
 class QJsonObject;
@@ -45,6 +48,14 @@ public:
     // into the maximised state). Set in the constructor; windows are sizable otherwise.
     void setFixedSizeWindow(bool fixed) { fixedSize_ = fixed; }
     bool fixedSizeWindow() const { return fixedSize_; }
+    // Where the user left the window (moved or sized by them) is kept in the settings when it is
+    // hidden or unloaded ("Windows", "<name>_geometry"), and the window opens there the next time
+    // it is first shown, brought onto the screen. A window that keeps its own place turns this
+    // off in its constructor.
+    void setKeepsPlace(bool keeps) { keepsPlace_ = keeps; }
+    // The place just given is the user's own, as a drag of the frame's title bar or border is
+    // (script mode's move and resize stand for those drags).
+    void placedByUser() { placeMoved_ = true; }
 
     // Hooks for the window's own handlers.
     virtual void onLoad() {}
@@ -95,8 +106,17 @@ protected:
 private:
     friend class FormHost;
     friend class Forms;
+    friend class PlaceWatcher;
     Kind kind_;
     bool fixedSize_ = false;
+    bool keepsPlace_ = true;
+    bool placeRestored_ = false;  // the kept place was looked at (on the first show)
+    bool placing_ = false;        // the program is placing the window
+    bool placeMoved_ = false;     // the user moved or sized it since it was last kept
+    void restorePlace();
+    void keepPlace();
+    // The setting of where the user left the window, when there is one to keep.
+    std::optional<SettingValue> placeToKeep() const;
     QPointer<QMdiSubWindow> host_;
     bool unloading_ = false;
     QRect twips_;
@@ -123,6 +143,8 @@ public:
     static Form* find(const QString& name);
     static void unload(const QString& name);
     static void unloadAll();
+    // The places of the windows the user moved or sized, to keep as the program ends.
+    static QList<SettingValue> placesToKeep();
     // Every window the program can load, by name.
     static QStringList names();
     static void setMdiArea(QMdiArea* area);

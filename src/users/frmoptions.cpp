@@ -10,9 +10,11 @@
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/services.h"
+#include "platform/theme.h"
 #include "platform/vbtypes.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +36,8 @@ const char* const kCaptions[option::kCount] = {
     "Reset Trip computer at startup",
 };
 constexpr int kRow = 360;  // twips from one box to the next
-constexpr int kClassTop = 180 + 10 * kRow + 60;  // the class folder's row
+constexpr int kThemeTop = 180 + 10 * kRow + 60;  // the theme's row
+constexpr int kClassTop = kThemeTop + 480;       // the class folder's row
 constexpr int kButtonTop = kClassTop + 1740;      // below the class folder's note
 }  // namespace
 
@@ -47,6 +50,16 @@ frmOptions::frmOptions() : Form(Kind::Dialog) {
         // The click handling runs whenever a box's value changes, by the user or by the load.
         connect(Check1[i], &QCheckBox::toggled, this, guarded([this, i] { Check1_Click(i); }));
     }
+    lblTheme = makeLabel(this, "lblTheme", tr("&Theme:"), T(240, kThemeTop + 45, 1200, 285));
+    cboTheme = new QComboBox(this);
+    cboTheme->setObjectName("cboTheme");
+    cboTheme->setGeometry(twRect(1380, kThemeTop, 4260, 345));
+    // In the order of theme::Kind.
+    cboTheme->addItem(tr("Standard"));
+    cboTheme->addItem(tr("Projector (high contrast)"));
+    cboTheme->setAccessibleName(tr("Theme"));
+    cboTheme->setFocusPolicy(Qt::StrongFocus);
+    lblTheme->setBuddy(cboTheme);
     lblClassFolder = makeLabel(this, "lblClassFolder", tr("Class &folder:"), T(240, kClassTop + 45, 1200, 285));
     txtClassFolder = makeTextBox(this, "txtClassFolder", QString(), T(1380, kClassTop, 3180, 345));
     txtClassFolder->setAccessibleName(tr("Class folder"));
@@ -70,6 +83,8 @@ void frmOptions::onLoad() {
     // A box is ticked for the value 1 only: the program takes any other stored number as off,
     // and the box shows what the program does.
     for (int i = 0; i < option::kCount; ++i) Check1[i]->setChecked(OptionFlags[i] == 1);
+    themeShown_ = theme::current().kind;
+    cboTheme->setCurrentIndex(int(themeShown_));
 
     // The user's own class folder, unless the classroom file decides it.
     const ClassroomConfig& config = classroomConfig();
@@ -146,6 +161,8 @@ void frmOptions::cmdOK_Click() {
         for (int i = 0; i < option::kCount; ++i)
             values.append({"ZRsettings", optionSettingKey(i), Check1[i]->isChecked() ? "1" : "0"});
         if (classFolderChanged) values.append({"ZRsettings", "ZRclassFolder", QDir::cleanPath(txtClassFolder->text().trimmed())});
+        const auto chosenTheme = theme::Kind(cboTheme->currentIndex());
+        if (chosenTheme != themeShown_) values.append({theme::kSection, theme::kKey, theme::settingText(chosenTheme)});
         SaveSettings(values);
         // The seat hands in to the new folder from now on.
         if (classFolderChanged) forgetSeatClassFolder();

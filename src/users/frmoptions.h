@@ -3,8 +3,10 @@
 #pragma once
 
 #include "platform/form.h"
+#include "platform/theme.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +24,9 @@ private:
     // The window's own controls: the other windows use its functions.
     QCheckBox* Check1[10] = {};
     QPushButton* cmdOK;
+    QLabel* lblTheme;
+    QComboBox* cboTheme;
+    theme::Kind themeShown_ = theme::Kind::Standard;
     QLabel* lblClassFolder;
     QLineEdit* txtClassFolder;
     QPushButton* cmdClassFolder;

@@ -16,6 +16,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QPushButton>
 #include <QSlider>
 
@@ -84,9 +85,27 @@ namespace {
 // Geometry in twips.
 constexpr int kRowTop = 1320, kRowLeft = 180, kCell = 300;
 constexpr int kZoomTop = 1620, kZoomCell = 600;
-constexpr int kNormalPoints = 6, kZoomPoints = 12;
+constexpr int kZoomPoints = 12;
 
 int cellLeft(int i) { return kRowLeft + kCell * (i - 1); }
+
+// The face of a cell in the row: the largest (up to 15 pixels) at which the widest value, "-99",
+// fits inside the cell's frame, in a narrow face so that it stays readable in a small cell.
+QFont rowCellFont(const QLineEdit* cell) {
+    QFont f(QStringLiteral("DejaVu Sans Condensed"));
+    f.setStyleHint(QFont::SansSerif);
+    const QRect inside = cell->contentsRect();
+    const int frame = cell->hasFrame() ? 2 * cell->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, cell) : 0;
+    const int room = std::max(1, inside.width() - frame), tall = std::max(1, inside.height() - frame);
+    int px = 15;
+    for (; px > 8; --px) {
+        f.setPixelSize(px);
+        const QFontMetrics fm(f);
+        if (fm.horizontalAdvance(QStringLiteral("-99")) <= room && fm.ascent() + fm.descent() <= tall + 2) break;
+    }
+    f.setPixelSize(px);
+    return f;
+}
 
 const QString kCurrent = QStringLiteral("Current waveform is: ");
 
@@ -223,9 +242,13 @@ void frmWaveEdit::setLook(int i, bool enlarged) {
     }
     cell->setGeometry(twRect(left, enlarged ? kZoomTop : kRowTop, size, size));
     QFont f(QStringLiteral("serif"));
-    f.setStyleHint(QFont::Serif);
-    f.setPointSize(enlarged ? kZoomPoints : kNormalPoints);
-    f.setBold(enlarged);
+    if (enlarged) {
+        f.setStyleHint(QFont::Serif);
+        f.setPointSize(kZoomPoints);
+        f.setBold(true);
+    } else {
+        f = rowCellFont(cell);
+    }
     cell->setFont(f);
     if (enlarged) cell->raise();
     enlarged_[i] = enlarged;

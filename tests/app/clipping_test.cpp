@@ -5,6 +5,7 @@
 #include "sim/simstate.h"
 #include "electrical/circuitart.h"
 #include "platform/form.h"
+#include "platform/theme.h"
 #include "testing.h"
 
 #include <QAbstractButton>
@@ -157,6 +158,40 @@ TEST_F(Clipping, PanelsAUserOpensShowTheirTextsWhole) {
     found.removeDuplicates();
     EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
     LoggedIn = False;
+}
+
+// The projector's theme sets the instrument's panel and read-outs in larger type: they still
+// fit, opened in that theme and switched to it while open.
+TEST_F(Clipping, TheInstrumentInTheProjectorsThemeShowsItsTextsWhole) {
+    const auto check = [](Form* scope) {
+        QStringList found = clipped(scope);
+        scope->findChild<QRadioButton*>("optLive")->click();
+        for (const char* name : {"sldTime", "vscVolts1", "hsbXshift", "vscY1shift", "updFocus"}) {
+            auto* control = scope->findChild<QAbstractSlider*>(name);
+            for (int v = control->minimum(); v <= control->maximum(); v += std::max(1, control->singleStep())) {
+                control->setValue(v);
+                found << clipped(scope);
+            }
+        }
+        scope->findChild<QRadioButton*>("optStored")->click();
+        found.removeDuplicates();
+        return found;
+    };
+    Forms::unload("MultiScope");
+    theme::setCurrent(theme::Kind::Projector);
+    Form* scope = Forms::get("MultiScope");
+    scope->showForm();
+    QApplication::processEvents();
+    QStringList found = check(scope);
+    theme::setCurrent(theme::Kind::Standard);
+    Forms::unload("MultiScope");
+    scope = Forms::get("MultiScope");
+    scope->showForm();
+    theme::setCurrent(theme::Kind::Projector);
+    QApplication::processEvents();
+    found << check(scope);
+    theme::setCurrent(theme::Kind::Standard);
+    EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "faults/frmfaults.h"
 #include "platform/form.h"
 #include "platform/platform.h"
+#include "platform/services.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -79,6 +80,72 @@ TEST_F(FormTest, LoadedOnceOnFirstAccessAndTheCloseBoxHidesOrUnloadsAsTheWindowD
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     frm<frmProbe>();
     EXPECT_EQ(g_loads, 2) << "the next access loads it afresh";
+}
+
+// Where a window was left: kept when the user moved or sized it, taken back at the next load,
+// a damaged value ignored and a place off the working area brought back onto it.
+class WindowPlaces : public FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        SaveSetting("Windows", "frmProbe_geometry", QString());
+    }
+    static QString kept() { return GetSetting("Windows", "frmProbe_geometry", QString()); }
+    // Loaded afresh and shown, as at the next start.
+    static frmProbe* reopened() {
+        Forms::unload("frmProbe");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        frmProbe* f = frm<frmProbe>();
+        f->setTwips(300, 300, 4500, 3000);  // where the window puts itself
+        f->showForm();
+        return f;
+    }
+};
+
+TEST_F(WindowPlaces, AWindowTheUserMovedOpensWhereItWasLeft) {
+    frmProbe* f = reopened();
+    f->frame()->setGeometry(120, 90, 410, 260);  // dragged by the user
+    f->frame()->close();                           // and closed: unloaded
+    EXPECT_EQ(kept(), QString("%1,%2,%3,%4").arg(120 * 15).arg(90 * 15).arg(410 * 15).arg(260 * 15));
+    f = reopened();
+    EXPECT_EQ(f->frame()->geometry(), QRect(120, 90, 410, 260));
+    // Hidden rather than closed, it is kept as well.
+    f->hideOnClose = true;
+    f->frame()->move(200, 150);
+    f->frame()->close();
+    EXPECT_EQ(kept(), QString("%1,%2,%3,%4").arg(200 * 15).arg(150 * 15).arg(410 * 15).arg(260 * 15));
+}
+
+TEST_F(WindowPlaces, WhatTheProgramDoesItselfIsNotKept) {
+    frmProbe* f = reopened();
+    f->setTwips(1500, 1500, 6000, 4000);
+    f->hideForm();
+    f->showForm();
+    Forms::unload("frmProbe");
+    EXPECT_EQ(kept(), QString());
+    EXPECT_TRUE(Forms::placesToKeep().isEmpty());
+}
+
+TEST_F(WindowPlaces, ADamagedPlaceIsIgnoredAndOneOffTheAreaIsBroughtBack) {
+    for (const char* damaged : {"junk", "1,2,3", "10,10,abc,4000", "0,0,15,15", "0,0,99999999,4000"}) {
+        SaveSetting("Windows", "frmProbe_geometry", damaged);
+        frmProbe* f = reopened();
+        EXPECT_EQ(f->frame()->geometry(), twRect(300, 300, 4500, 3000)) << damaged;
+    }
+    // Left on a larger screen, far to the right and below.
+    SaveSetting("Windows", "frmProbe_geometry", "60000,45000,4500,3000");
+    frmProbe* f = reopened();
+    const QRect area(QPoint(0, 0), Forms::mdiArea()->viewport()->size());
+    EXPECT_TRUE(area.contains(f->frame()->geometry())) << f->frame()->geometry().x() << "," << f->frame()->geometry().y();
+}
+
+TEST_F(WindowPlaces, TheProgramsEndKeepsTheWindowsStillOpen) {
+    frmProbe* f = reopened();
+    f->frame()->move(80, 70);
+    const QList<SettingValue> places = Forms::placesToKeep();
+    ASSERT_EQ(places.size(), 1);
+    EXPECT_EQ(places[0].key, "frmProbe_geometry");
+    EXPECT_TRUE(places[0].value.startsWith(QString("%1,%2,").arg(80 * 15).arg(70 * 15))) << places[0].value.toStdString();
 }
 
 TEST(ScrollBars, AnswerTheKeyboardLikeValueControls) {

@@ -8,6 +8,7 @@
 #include "waveedit/frmwaveedit.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
@@ -61,6 +62,17 @@ protected:
     static inline QMdiArea* area = nullptr;
     static inline QTemporaryDir* dir = nullptr;
 };
+
+TEST_F(Editor, EveryCellOfTheRowIsReadableAndHoldsItsWidestValue) {
+    for (int i = 1; i <= 50; ++i) {
+        QLineEdit* c = cell(i);
+        c->setText("-99");
+        const QFontMetrics fm(c->font());
+        // Letters at least eleven pixels from top to bottom: what reads at arm's length.
+        EXPECT_GE(fm.ascent() + fm.descent(), 11) << "cell " << i;
+        EXPECT_LE(fm.horizontalAdvance("-99"), c->contentsRect().width()) << "cell " << i;
+    }
+}
 
 TEST_F(Editor, SaveDiedPartWayLeavesTheOldFileWhole) {
     cell(1)->setText("-45");

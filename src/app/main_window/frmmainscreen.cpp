@@ -197,6 +197,12 @@ frmMainscreen::frmMainscreen() {
         // Unreadable settings are reported at start-up; the window opens at its own size.
     }
     placeOnScreen(this, place.topLeft(), place.size());
+    // Left filling the screen, it opens so again (over the place above, which it keeps).
+    try {
+        if (GetSetting(kPlacementSection, "Maximized", "0").trimmed() == QLatin1String("1"))
+            setWindowState(windowState() | Qt::WindowMaximized);
+    } catch (const VbError&) {
+    }
 }
 
 QList<SettingValue> frmMainscreen::placementSettings() const {
@@ -206,7 +212,8 @@ QList<SettingValue> frmMainscreen::placementSettings() const {
     return {{kPlacementSection, "Left", QString::number(corner.x() * 15)},
             {kPlacementSection, "Top", QString::number(corner.y() * 15)},
             {kPlacementSection, "Width", QString::number(inside.width() * 15)},
-            {kPlacementSection, "Height", QString::number(inside.height() * 15)}};
+            {kPlacementSection, "Height", QString::number(inside.height() * 15)},
+            {kPlacementSection, "Maximized", isMaximized() ? "1" : "0"}};
 }
 
 void frmMainscreen::showEvent(QShowEvent* e) {
@@ -689,6 +696,8 @@ void ExitProgram() {
                                    {"Instruments", "mileage", Mileage.toText()}};
         // Where the main window stands, for the next start.
         if (g_main) values += g_main->placementSettings();
+        // And where the user left each window that is open.
+        values += Forms::placesToKeep();
         SaveSettings(values);
     } catch (const VbError& e) {
         failed = e;

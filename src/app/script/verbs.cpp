@@ -427,6 +427,7 @@ bool ScriptRunner::verbResize(const Call& c, QString* error) {
     }
     const QRect g = form->twipsGeometry();
     form->setTwips(g.x(), g.y(), w * 15, h * 15);
+    form->placedByUser();
     QCoreApplication::processEvents();
     return true;
 }
@@ -444,6 +445,7 @@ bool ScriptRunner::verbMove(const Call& c, QString* error) {
     }
     const QRect g = form->twipsGeometry();
     form->setTwips(x * 15, y * 15, g.width(), g.height());
+    form->placedByUser();
     QCoreApplication::processEvents();
     return true;
 }
