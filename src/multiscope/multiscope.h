@@ -63,6 +63,10 @@ public:
     // The terminal (channel A) put on a point, as a drop of its label does; `described` names
     // the point for a challenge's record.
     void connectTerminal(const sim::ProbePoint& at, const QString& described);
+    // A point connected from the keyboard (a point's keys, the Connect Probe dialog), as a drop
+    // on the channel's terminal: A (0) is the window's terminal; B to D (1..3) are the Live
+    // screen's, and with the stored source a message says so and nothing is connected.
+    void connectFromKeyboard(int channel, const sim::ProbePoint& at, const QString& described);
     // The point a dropped label is, on its window.
     static sim::ProbePoint probePointOf(const QWidget* source);
     void cmdPause_Click();
@@ -187,6 +191,10 @@ private:
     void keepPlace();
 
     void optSource_Click(Source source);
+    // The scope's keys: Run / Stop (F5), Single (F6), the time base slower and faster (F7, F8)
+    // and the volts a division up and down (Shift+F7, Shift+F8).
+    void addScopeKeys();
+    void singleCapture();
 
     ScopeSweep sweep_;
     Source source_ = Source::Stored;

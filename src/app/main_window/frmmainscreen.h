@@ -70,6 +70,7 @@ public:
     void menuToolsPictures_Click();
     void menuToolsTelemetry_Click();
     void menuToolsDiagnostics_Click();
+    void menuToolsConnectProbe_Click();
     void menuToolsMemoryMaps_Click();
     void menuToolsFillTank_Click();
     void menuToolsUserDetails_Click();

@@ -1,0 +1,40 @@
+# The Live screen's cursors from the keyboard, and no keyboard trap: Tab steps the cursors T1,
+# T2, V1, V2 and then goes on out of the screen; Shift+Tab the other way, out before T1. The
+# right-button menu from the keyboard (Shift+F10, the Menu key) on a connection point.
+key frmStarting.cmdStarter Space
+key MultiScope.optLive Space
+key FRMsimulation.lblECU(1) 1
+key MultiScope.chkCursors Space
+expect MultiScope.chkCursors checked true
+focus MultiScope.scopescreen
+expect MultiScope.scopescreen focus true
+key MultiScope.scopescreen Tab
+key MultiScope.scopescreen Tab
+key MultiScope.scopescreen Tab
+expect MultiScope.scopescreen focus true
+show MultiScope
+expect event "\"active\":\"V2\""
+# The fourth Tab leaves the screen; the cursor picked stays the last.
+key MultiScope.scopescreen Tab
+expect MultiScope.scopescreen focus false
+show MultiScope
+expect event "\"active\":\"V2\""
+focus MultiScope.scopescreen
+key MultiScope.scopescreen Shift+Tab
+key MultiScope.scopescreen Shift+Tab
+key MultiScope.scopescreen Shift+Tab
+expect MultiScope.scopescreen focus true
+show MultiScope
+expect event "\"active\":\"T1\""
+key MultiScope.scopescreen Shift+Tab
+expect MultiScope.scopescreen focus false
+# The arrows still move the picked cursor (a time cursor: Left and Right).
+show MultiScope.cursor(T1)
+expect event "\"divisions\":3"
+key MultiScope.scopescreen Right
+show MultiScope.cursor(T1)
+expect event "\"divisions\":3.02"
+
+# The right-button menu of a window, from the keyboard: the keys are taken, not passed on.
+key FRMsimulation.lblECU(1) Shift+F10
+key frmStarting.cmdStarter Menu
