@@ -51,7 +51,8 @@ namespace {
 void connectKeepingFocus(QWidget* from, const std::function<void(MultiScope*)>& connect) {
     MultiScope* scope = frm<MultiScope>();
     QPointer<QWidget> focus(from);
-    if (!scope->formVisible()) scope->showForm();
+    // A hidden instrument comes up with its scope in front, to show what is connected.
+    if (!scope->formVisible()) scope->showDevice(tool::Scope);
     connect(scope);
     if (!focus) return;
     for (QWidget* p = focus->parentWidget(); p; p = p->parentWidget())

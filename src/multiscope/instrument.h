@@ -35,7 +35,7 @@ void viewUnderEditor(const QRect& editorTwips);
 void placeAsOpened();
 
 // A connection point connected to a channel (0 A, the terminal, .. 3 D) from the keyboard, as a
-// drop of its label on that channel's terminal does; the instrument is shown when it is hidden,
+// drop of its label on that channel's terminal does; a hidden instrument is shown with its scope,
 // and the window the key was pressed in keeps the focus. The label is a point's label or square.
 void connectLabel(QWidget* label, int channel);
 // The same for a point of the catalogue (the Connect Probe dialog).

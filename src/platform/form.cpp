@@ -383,19 +383,23 @@ void DragLabel::keyPressEvent(QKeyEvent* e) {
 }
 
 void DragLabel::paintEvent(QPaintEvent* e) {
-    QLabel::paintEvent(e);
-    if (!hasFocus()) return;
+    if (!hasFocus()) {
+        QLabel::paintEvent(e);
+        return;
+    }
     QPainter p(this);
     paintFocusRing(p);
 }
 
 void DragLabel::paintFocusRing(QPainter& p) const {
-    // Two rings, dark outside and light inside, so that it shows on any back colour.
+    // The caption in black on yellow inside a black ring: it shows on any back colour, and the
+    // small captions stay readable (a ring drawn over them would hide their letters).
+    p.fillRect(rect(), QColor(255, 220, 0));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 0, 0), 2));
-    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-    p.setPen(QPen(QColor(255, 220, 0), 1));
-    p.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+    p.setPen(QPen(QColor(0, 0, 0), 1));
+    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setFont(font());
+    p.drawText(contentsRect().adjusted(1, 0, -1, 0), int(alignment()), text());
 }
 
 void DragLabel::mousePressEvent(QMouseEvent* e) {

@@ -169,7 +169,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
-    // The focus ring inside the label's rectangle, drawn while it has the focus.
+    // How the label looks while it has the focus: its caption on yellow in a black ring.
     void paintFocusRing(QPainter& p) const;
 };
 
