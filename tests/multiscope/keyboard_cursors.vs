@@ -38,3 +38,8 @@ expect event "\"divisions\":3.02"
 # The right-button menu of a window, from the keyboard: the keys are taken, not passed on.
 key FRMsimulation.lblECU(1) Shift+F10
 key frmStarting.cmdStarter Menu
+
+# A green square on a wire of the charging window connects by its keys as a caption does.
+key frmCharging.lblOutputVoltage(1) Enter
+expect MultiScope.cmdChannel(0) text "A: System voltage"
+expect frmCharging.lblOutputVoltage(1) focus true
