@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMdiArea>
+#include <algorithm>
 #include <cmath>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -283,10 +284,24 @@ void MultiScope::addScopeKeys() {
     command("actTimeFaster", tr("Time base faster"), QKeySequence(Qt::Key_F8),
             [this] { sldTime->triggerAction(liveScales_ ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd); });
     // Volts: a higher value draws the trace larger (fewer volts a division) for both sources.
-    command("actVoltsUp", tr("More volts a division"), QKeySequence(Qt::SHIFT | Qt::Key_F7),
-            [this] { vscVolts1->triggerAction(QAbstractSlider::SliderSingleStepSub); });
-    command("actVoltsDown", tr("Fewer volts a division"), QKeySequence(Qt::SHIFT | Qt::Key_F8),
-            [this] { vscVolts1->triggerAction(QAbstractSlider::SliderSingleStepAdd); });
+    command("actVoltsUp", tr("More volts a division"), QKeySequence(Qt::SHIFT | Qt::Key_F7), [this] { stepVolts(false); });
+    command("actVoltsDown", tr("Fewer volts a division"), QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { stepVolts(true); });
+}
+
+void MultiScope::stepVolts(bool finer) {
+    if (liveScales_ && vscVolts1->value() == 0) {
+        // From Auto, a step from the range Auto has chosen (the control's other positions run
+        // from the largest range down).
+        const auto& r = scope::levelRanges();
+        const double now = live->unitsPerDivision(0);
+        int index = 0;
+        for (int i = 0; i < int(r.size()); ++i)
+            if (std::abs(std::log(r[std::size_t(i)] / now)) < std::abs(std::log(r[std::size_t(index)] / now))) index = i;
+        index = std::clamp(index + (finer ? -1 : 1), 0, int(r.size()) - 1);
+        vscVolts1->setValue(int(r.size()) - index);
+        return;
+    }
+    vscVolts1->triggerAction(finer ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
 }
 
 void MultiScope::singleCapture() {

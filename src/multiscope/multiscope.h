@@ -195,6 +195,8 @@ private:
     // and the volts a division up and down (Shift+F7, Shift+F8).
     void addScopeKeys();
     void singleCapture();
+    // The Volts control a step towards fewer (finer) or more volts a division.
+    void stepVolts(bool finer);
 
     ScopeSweep sweep_;
     Source source_ = Source::Stored;

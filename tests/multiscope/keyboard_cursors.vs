@@ -43,3 +43,20 @@ key frmStarting.cmdStarter Menu
 key frmCharging.lblOutputVoltage(1) Enter
 expect MultiScope.cmdChannel(0) text "A: System voltage"
 expect frmCharging.lblOutputVoltage(1) focus true
+
+# F6: a single capture, the trigger set to Single; with the Stored source there is none to take.
+key MultiScope.scopescreen F6
+expect MultiScope.cmbTrigger text "Single"
+sweep 8
+show MultiScope
+expect event "\"status\":\"Stopped\""
+key MultiScope.optStored Space
+key MultiScope.scopescreen F6
+expect message "A single capture is taken by the Live screen's trigger: choose Live on the instrument first."
+# F8 makes the stored sweep faster: its Timebase is its speed.
+expect MultiScope.sldTime value 1
+key MultiScope.scopescreen F8
+expect MultiScope.sldTime value 2
+# Channels B to D are the Live screen's.
+key FRMsimulation.lblECU(15) 2
+expect message "Channels B to D belong to the Live screen: choose Live on the instrument first, or connect the point to channel A."

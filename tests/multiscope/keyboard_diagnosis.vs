@@ -62,6 +62,13 @@ key MultiScope.scopescreen F5
 expect ScopePaused -1
 key MultiScope.scopescreen F5
 expect ScopePaused 0
+# Shift+F7 and Shift+F8: from Auto (2 V a division here) a range larger, then two smaller.
+expect MultiScope.lblVoltsValue text "Auto"
+key MultiScope.scopescreen Shift+F7
+expect MultiScope.lblVoltsValue text "5 V"
+key MultiScope.scopescreen Shift+F8
+key MultiScope.scopescreen Shift+F8
+expect MultiScope.lblVoltsValue text "1 V"
 
 # The trigger back on Auto, for the small signal of a cranking engine.
 key MultiScope.cmbTrigger Up
