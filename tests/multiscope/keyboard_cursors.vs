@@ -60,3 +60,6 @@ expect MultiScope.sldTime value 2
 # Channels B to D are the Live screen's.
 key FRMsimulation.lblECU(15) 2
 expect message "Channels B to D belong to the Live screen: choose Live on the instrument first, or connect the point to channel A."
+# The main window's own pop-up from the keyboard, outside the child windows.
+key frmMainscreen.StatusBar1 Shift+F10
+key frmMainscreen.StatusBar1 Menu

@@ -43,6 +43,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -486,6 +487,16 @@ void frmMainscreen::popupMouseMenu(bool enableCloseAfter) {
 void frmMainscreen::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) runGuarded([this] { popupMouseMenu(false); });
     else QMainWindow::mousePressEvent(e);
+}
+
+void frmMainscreen::keyPressEvent(QKeyEvent* e) {
+    const bool menuKey = e->key() == Qt::Key_Menu && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (menuKey || (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier)) {
+        e->accept();
+        runGuarded([this] { popupMouseMenu(false); });
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
 }
 
 bool frmMainscreen::eventFilter(QObject* obj, QEvent* e) {

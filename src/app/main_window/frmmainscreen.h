@@ -89,6 +89,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // The Menu key and Shift+F10 outside the child windows: the pop-up, as the right button gives it.
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* e) override;
 
