@@ -11,6 +11,7 @@
 #include "electrical/frmtripcomputer.h"
 #include "engine/frmsimulation.h"
 #include "faults/frmfaults.h"
+#include "multiscope/instrument.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
@@ -42,6 +43,8 @@ void Main() {
     // frame is built (hidden: it is shown in its place below).
     warmupWithApplication();
     installProgramStyle();
+    // A connection point's keys connect it as a drop on the instrument does.
+    DragLabel::setConnectHandler(instrument::connectLabel);
     step([] {
         Form* splash = frm<frmSplash>();
         createMainWindow();

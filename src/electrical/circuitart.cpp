@@ -9,6 +9,12 @@
 
 void ConnectionSquare::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    if (hasFocus()) {
+        // With the focus: a black ring round a yellow centre, which no wire colour hides.
+        p.fillRect(rect(), QColor(0, 0, 0));
+        p.fillRect(rect().adjusted(2, 2, -2, -2), QColor(255, 220, 0));
+        return;
+    }
     p.fillRect(rect(), QColor(0, 200, 0));
     p.setPen(QColor(0, 90, 0));
     p.drawRect(rect().adjusted(0, 0, -1, -1));

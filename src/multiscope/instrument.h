@@ -1,10 +1,13 @@
 // What the other windows ask of the instrument, without its window's header.
 #pragma once
 
+#include "sim/catalogue.h"
 #include "sim/simstate.h"
 
 #include <QRect>
 #include <QString>
+
+class QWidget;
 
 namespace instrument {
 
@@ -30,6 +33,16 @@ void showTerminalIfLoaded();                // the same, only when the instrumen
 void viewUnderEditor(const QRect& editorTwips);
 // The instrument back at the place it opens at (where the user left it, or its own).
 void placeAsOpened();
+
+// A connection point connected to a channel (0 A, the terminal, .. 3 D) from the keyboard, as a
+// drop of its label on that channel's terminal does; a hidden instrument is shown with its scope,
+// and the window the key was pressed in keeps the focus. The label is a point's label or square.
+void connectLabel(QWidget* label, int channel);
+// The same for a point of the catalogue (the Connect Probe dialog).
+void connectPoint(sim::PointId id, int channel);
+
+// The Connect Probe window: every point by window and circuit, with a channel to connect it to.
+void showConnectProbe();
 
 // A guided test set up on the scope, as its Set up button does (the guide's links); false when
 // there is no test of that key.

@@ -339,7 +339,8 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
                 statistics_.reset();
                 showControlValues();
             }));
-    ms->screen()->setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches the screen (its cursors' keys), and passes on.
+    ms->screen()->setFocusPolicy(Qt::StrongFocus);
     ms->screen()->setMouseTracking(false);
     ms->screen()->installEventFilter(this);
     showControlValues();
@@ -1755,8 +1756,21 @@ bool LiveScope::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
     const double step = coarse ? 1.0 : 0.02;  // a division, or one sample
     const bool time = cursors_.active == CursorId::T1 || cursors_.active == CursorId::T2;
     switch (key) {
-    case Qt::Key_Tab: cursors_.active = order[(at + 1) % 4]; break;
-    case Qt::Key_Backtab: cursors_.active = order[(at + 3) % 4]; break;
+    // Tab steps T1, T2, V1, V2 and then on out of the screen, Shift+Tab the other way: the
+    // keyboard is never held on the screen.
+    case Qt::Key_Tab:
+        if (modifiers & Qt::ShiftModifier) {
+            if (at == 0) return false;
+            cursors_.active = order[at - 1];
+            break;
+        }
+        if (at == 3) return false;
+        cursors_.active = order[at + 1];
+        break;
+    case Qt::Key_Backtab:
+        if (at == 0) return false;
+        cursors_.active = order[at - 1];
+        break;
     case Qt::Key_Left: if (!time) return false; cursors_.move(cursors_.active, -step); break;
     case Qt::Key_Right: if (!time) return false; cursors_.move(cursors_.active, step); break;
     case Qt::Key_Down: if (time) return false; cursors_.move(cursors_.active, -step); break;
@@ -1802,6 +1816,16 @@ bool LiveScope::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             auto* k = static_cast<QKeyEvent*>(event);
             handled = keyPressed(k->key(), k->modifiers());
+            break;
+        }
+        case QEvent::FocusIn: {
+            // Tab into the screen picks the first cursor, Shift+Tab the last, so that the
+            // cursors are stepped through once on the way across.
+            const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+            if (cursors_.shown && (why == Qt::TabFocusReason || why == Qt::BacktabFocusReason)) {
+                cursors_.active = why == Qt::TabFocusReason ? CursorId::T1 : CursorId::V2;
+                render();
+            }
             break;
         }
         default: break;

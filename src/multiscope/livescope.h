@@ -96,6 +96,8 @@ signals:
     void guidedChanged();
 
 public:
+    // A channel's units a division as the screen draws it (on Auto, the range Auto chose).
+    double unitsPerDivision(int channel) const { return perDivision(channel); }
     // Value read-outs beside the window's scale controls.
     void showControlValues();
     // The trigger and the measurements chosen.

@@ -23,8 +23,10 @@
 #include "platform/services.h"
 #include "telemetry/telemetrydevice.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QMdiArea>
+#include <algorithm>
 #include <cmath>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -251,6 +253,59 @@ MultiScope::MultiScope() {
     live->sourceChanged();
     guidedPanel = new GuidedPanel(this, live);
     placeReadouts();
+    addScopeKeys();
+}
+
+void MultiScope::addScopeKeys() {
+    // Keys of the window, wherever its focus is: they step the controls as the user would.
+    const auto command = [this](const char* name, const QString& text, const QKeySequence& keys,
+                                const std::function<void()>& run) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(a, &QAction::triggered, this, guarded(run));
+        addAction(a);
+    };
+    command("actRunStop", tr("Run / Stop"), QKeySequence(Qt::Key_F5), [this] { cmdPause->click(); });
+    command("actSingle", tr("Single capture"), QKeySequence(Qt::Key_F6), [this] { singleCapture(); });
+    // Faster: less time a division. The stored sweep's Timebase is its speed (higher is faster);
+    // the Live screen's is its time a division (higher is slower).
+    command("actTimeSlower", tr("Time base slower"), QKeySequence(Qt::Key_F7),
+            [this] { sldTime->triggerAction(liveScales_ ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub); });
+    command("actTimeFaster", tr("Time base faster"), QKeySequence(Qt::Key_F8),
+            [this] { sldTime->triggerAction(liveScales_ ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd); });
+    // Volts: a higher value draws the trace larger (fewer volts a division) for both sources.
+    command("actVoltsUp", tr("More volts a division"), QKeySequence(Qt::SHIFT | Qt::Key_F7), [this] { stepVolts(false); });
+    command("actVoltsDown", tr("Fewer volts a division"), QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { stepVolts(true); });
+}
+
+void MultiScope::stepVolts(bool finer) {
+    if (liveScales_ && vscVolts1->value() == 0) {
+        // From Auto, a step from the range Auto has chosen (the control's other positions run
+        // from the largest range down).
+        const auto& r = scope::levelRanges();
+        const double now = live->unitsPerDivision(0);
+        int index = 0;
+        for (int i = 0; i < int(r.size()); ++i)
+            if (std::abs(std::log(r[std::size_t(i)] / now)) < std::abs(std::log(r[std::size_t(index)] / now))) index = i;
+        index = std::clamp(index + (finer ? -1 : 1), 0, int(r.size()) - 1);
+        vscVolts1->setValue(int(r.size()) - index);
+        return;
+    }
+    vscVolts1->triggerAction(finer ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+}
+
+void MultiScope::singleCapture() {
+    if (source() != Source::Live) {
+        MsgBox(tr("A single capture is taken by the Live screen's trigger: choose Live on the instrument first."),
+               MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    // Single picked again re-arms it; a paused screen runs for it.
+    live->cmbTrigger->setCurrentIndex(3);
+    emit live->cmbTrigger->activated(3);
+    if (ScopePaused == True) cmdPause->click();
 }
 
 MultiScope::~MultiScope() {
@@ -801,6 +856,21 @@ sim::ProbePoint MultiScope::probePointOf(const QWidget* source) {
     for (QWidget* p = source ? source->parentWidget() : nullptr; p && !from; p = p->parentWidget())
         from = qobject_cast<Form*>(p);
     return sim::ProbePoint{point.caption, point.name, point.index, from ? from->formName() : QString()};
+}
+
+void MultiScope::connectFromKeyboard(int channel, const sim::ProbePoint& at, const QString& described) {
+    if (channel == 0) {
+        connectTerminal(at, described);
+        return;
+    }
+    if (channel < 0 || channel > 3) return;
+    if (source() != Source::Live) {
+        MsgBox(tr("Channels B to D belong to the Live screen: choose Live on the instrument first, or connect "
+                  "the point to channel A."),
+               MsgButtons::OK, MsgIcon::Information);
+        return;
+    }
+    live->connectChannel(channel, at, described);
 }
 
 void MultiScope::cmdConnection_DragDrop(QWidget* source) { connectTerminal(probePointOf(source), describePoint(source)); }

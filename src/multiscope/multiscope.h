@@ -65,6 +65,10 @@ public:
     // The terminal (channel A) put on a point, as a drop of its label does; `described` names
     // the point for a challenge's record.
     void connectTerminal(const sim::ProbePoint& at, const QString& described);
+    // A point connected from the keyboard (a point's keys, the Connect Probe dialog), as a drop
+    // on the channel's terminal: A (0) is the window's terminal; B to D (1..3) are the Live
+    // screen's, and with the stored source a message says so and nothing is connected.
+    void connectFromKeyboard(int channel, const sim::ProbePoint& at, const QString& described);
     // The point a dropped label is, on its window.
     static sim::ProbePoint probePointOf(const QWidget* source);
     void cmdPause_Click();
@@ -189,6 +193,12 @@ private:
     void keepPlace();
 
     void optSource_Click(Source source);
+    // The scope's keys: Run / Stop (F5), Single (F6), the time base slower and faster (F7, F8)
+    // and the volts a division up and down (Shift+F7, Shift+F8).
+    void addScopeKeys();
+    void singleCapture();
+    // The Volts control a step towards fewer (finer) or more volts a division.
+    void stepVolts(bool finer);
 
     ScopeSweep sweep_;
     Source source_ = Source::Stored;

@@ -14,7 +14,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QContextMenuEvent>
 #include <QPushButton>
 
 namespace {
@@ -263,6 +265,19 @@ void Form::closeEvent(QCloseEvent* e) {
 }
 
 void Form::keyPressEvent(QKeyEvent* e) {
+    const bool menuKey = e->key() == Qt::Key_Menu && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool shiftF10 = e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier;
+    if (menuKey || shiftF10) {
+        // The menu of the control with the focus, as its right button gives it: the control's
+        // own where it has one (a text box's edit menu), else it comes on to this window.
+        QWidget* at = focusWidget();
+        if (!at || !isAncestorOf(at)) at = this;
+        const QPoint local = at->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, local, at->mapToGlobal(local), e->modifiers());
+        QApplication::sendEvent(at, &menu);
+        e->accept();
+        return;
+    }
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (kind_ == Kind::Dialog && !host_ && enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         for (QPushButton* b : findChildren<QPushButton*>()) {
@@ -273,6 +288,17 @@ void Form::keyPressEvent(QKeyEvent* e) {
         }
     }
     QWidget::keyPressEvent(e);
+}
+
+void Form::contextMenuEvent(QContextMenuEvent* e) {
+    // The right button opens the pop-up as it is pressed (mousePressEvent); this is the menu
+    // asked for from the keyboard.
+    if (e->reason() == QContextMenuEvent::Mouse) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    runGuarded([] { Forms::popupMouseMenu(true); });
 }
 
 FormHost::FormHost(Form* form) : form_(form) {
@@ -400,6 +426,69 @@ static Form* formOf(QWidget* w) {
     for (QWidget* p = w; p; p = p->parentWidget())
         if (auto* f = qobject_cast<Form*>(p)) return f;
     return nullptr;
+}
+
+namespace {
+DragLabel::ConnectHandler& connectHandler() {
+    static DragLabel::ConnectHandler handler;
+    return handler;
+}
+}  // namespace
+
+DragLabel::DragLabel(QWidget* parent) : QLabel(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(
+        tr("Connection point: Enter connects the instrument's terminal (channel A), 1 to 4 channels A to D."));
+}
+
+void DragLabel::setConnectHandler(ConnectHandler handler) { connectHandler() = std::move(handler); }
+
+int DragLabel::channelForKey(int key, Qt::KeyboardModifiers modifiers) {
+    // The keypad's keys count as the main ones; any other modifier makes another key of it.
+    if ((modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) return -1;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_1: return 0;
+    case Qt::Key_2: return 1;
+    case Qt::Key_3: return 2;
+    case Qt::Key_4: return 3;
+    default: return -1;
+    }
+}
+
+void DragLabel::keyPressEvent(QKeyEvent* e) {
+    const int channel = channelForKey(e->key(), e->modifiers());
+    if (channel < 0 || !connectHandler()) {
+        QLabel::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    // The handler may put a message on the screen; the label stays while it waits.
+    QPointer<DragLabel> self(this);
+    const ConnectHandler handler = connectHandler();
+    runGuarded([&] { handler(self, channel); });
+}
+
+void DragLabel::paintEvent(QPaintEvent* e) {
+    if (!hasFocus()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    paintFocusRing(p);
+}
+
+void DragLabel::paintFocusRing(QPainter& p) const {
+    // The caption in black on yellow inside a black ring: it shows on any back colour, and the
+    // small captions stay readable (a ring drawn over them would hide their letters).
+    p.fillRect(rect(), QColor(255, 220, 0));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 0), 1));
+    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setFont(font());
+    p.drawText(contentsRect().adjusted(1, 0, -1, 0), int(alignment()), text());
 }
 
 void DragLabel::mousePressEvent(QMouseEvent* e) {

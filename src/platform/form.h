@@ -100,8 +100,11 @@ protected:
     // Right button on the background: the main window's pop-up menu.
     void mousePressEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    // Return or Enter in a dialog presses its default button, as in any dialog box.
+    // Return or Enter in a dialog presses its default button, as in any dialog box. The Menu
+    // key and Shift+F10 open the right-button menu of the control with the focus (the
+    // window's own, the main window's pop-up, where the control has none).
     void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     friend class FormHost;
@@ -171,13 +174,25 @@ template <class T> T* frm() { return Forms::get<T>(); }
 #define REGISTER_FORM(Class) \
     static const bool Class##_registered = Forms::registerForm(#Class, [] { return new Class; });
 
-// A label that can be dragged onto a drop target (connection points, gauge channels).
+// A label that can be dragged onto a drop target: a connection point. It takes the focus
+// (Tab reaches it, a ring shows it) and is connected by a key as well as by a drop: Enter or
+// Space puts the instrument's terminal (channel A) on it, 1 to 4 channels A to D.
 class DragLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit DragLabel(QWidget* parent = nullptr) : QLabel(parent) {}
+    explicit DragLabel(QWidget* parent = nullptr);
+    // What the keys do: the label and the channel (0 for A .. 3 for D). Installed by the program
+    // once the instrument is there; without it the keys go on to the window.
+    using ConnectHandler = std::function<void(QWidget* label, int channel)>;
+    static void setConnectHandler(ConnectHandler handler);
+    // The channel a key connects to (0..3), or -1 for a key that connects nothing.
+    static int channelForKey(int key, Qt::KeyboardModifiers modifiers);
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    // How the label looks while it has the focus: its caption on yellow in a black ring.
+    void paintFocusRing(QPainter& p) const;
 };
 
 // Accepts labels dropped on it and passes them to its window's onDragDrop.

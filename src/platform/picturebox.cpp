@@ -345,11 +345,22 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     const QRect r = e->rect();
     const qreal dpr = backing_.devicePixelRatio();
     p.drawImage(r, backing_, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
-    if (guides_.isEmpty()) return;
-    p.setClipRect(r);
-    p.setPen(QPen(guideColor_, 0));
-    for (const QLine& l : guides_)
-        if (QRect(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1).intersects(r)) p.drawLine(l);
+    if (!guides_.isEmpty()) {
+        p.setClipRect(r);
+        p.setPen(QPen(guideColor_, 0));
+        for (const QLine& l : guides_)
+            if (QRect(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1).intersects(r)) p.drawLine(l);
+    }
+    if (hasFocus() && (focusPolicy() & Qt::TabFocus)) {
+        // A box that takes the focus by Tab shows it: a dark ring with a light one inside,
+        // over the picture (which keeps its own pixels for whoever reads them).
+        p.setClipping(false);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0), 2));
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        p.setPen(QPen(QColor(255, 220, 0), 2));
+        p.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent* e) {

@@ -16,6 +16,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QPushButton>
 
 REGISTER_FORM(frmLogin)
@@ -205,6 +206,15 @@ void frmLogin::cmdHelp_Click() {
 }
 
 void frmLogin::cmdCancel_Click() { unloadForm(); }
+
+void frmLogin::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        runGuarded([this] { cmdCancel_Click(); });
+        return;
+    }
+    Form::keyPressEvent(e);
+}
 
 bool frmLogin::scriptShow(const QString& control, const QString& index, QJsonObject& out) {
     // The masked boxes print their text, what is selected in them and whether they have the

@@ -20,6 +20,10 @@ public:
     void cmdCancel_Click();
     void cmdHelp_Click();
 
+protected:
+    // Escape is Cancel.
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     // The window's own controls: the other windows use its functions.
     QLabel* lblLabels[4] = {};

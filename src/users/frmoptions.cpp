@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QPushButton>
 
 REGISTER_FORM(frmOptions)
@@ -141,6 +142,15 @@ void frmOptions::Check1_Click(int index) {
     // The diagnostic screen at start-up and the engine started at start-up exclude each other.
     if (index == 3 && Check1[3]->isChecked()) Check1[5]->setChecked(false);
     else if (index == 5 && Check1[5]->isChecked()) Check1[3]->setChecked(false);
+}
+
+void frmOptions::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        close();
+        return;
+    }
+    Form::keyPressEvent(e);
 }
 
 void frmOptions::cmdOK_Click() {

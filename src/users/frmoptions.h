@@ -20,6 +20,10 @@ public:
     void cmdOK_Click();
     void cmdClassFolder_Click();
 
+protected:
+    // Escape closes the window as its close box does: nothing is stored.
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     // The window's own controls: the other windows use its functions.
     QCheckBox* Check1[10] = {};

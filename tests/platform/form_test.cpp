@@ -8,6 +8,10 @@
 #include "platform/platform.h"
 #include "platform/services.h"
 
+#include <QContextMenuEvent>
+#include <QImage>
+#include <vector>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMdiArea>
@@ -207,6 +211,132 @@ TEST(FaultsWindow, StaysAboveTheOtherWindowsWhileShown) {
     Form* sim = frm<FRMsimulation>();
     sim->bringToFront();
     EXPECT_EQ(topWindow(), sim->frame()) << "hidden, it leaves the others alone";
+}
+
+// A window with two connection points and a text box, for the keyboard.
+class frmKeys : public Form {
+    Q_OBJECT
+public:
+    frmKeys() {
+        setCaption("Keys");
+        first = makeDragLabel(this, "lblFirst", "First", T(0, 0, 1500, 255));
+        second = makeDragLabel(this, "lblSecond", "Second", T(0, 400, 1500, 255));
+        button = makeButton(this, "cmdThird", "Third", T(0, 800, 1500, 360));
+    }
+    DragLabel* first;
+    DragLabel* second;
+    QPushButton* button;
+};
+REGISTER_FORM(frmKeys)
+
+// Unloads the window at the end of a test, however the test ends, so that the next finds the
+// area as it was.
+struct UnloadKeys {
+    ~UnloadKeys() {
+        DragLabel::setConnectHandler({});
+        Forms::setPopupHandler({});
+        Forms::unload("frmKeys");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+bool press(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent e(QEvent::KeyPress, key, mods);
+    QCoreApplication::sendEvent(w, &e);
+    return e.isAccepted();
+}
+
+TEST(ConnectionPoints, TakeTheFocusInTurnAndConnectByTheirKeys) {
+    UnloadKeys unload;
+    area();
+    frmKeys* f = frm<frmKeys>();
+    f->showForm();
+    QCoreApplication::processEvents();
+    EXPECT_NE(f->first->focusPolicy() & Qt::TabFocus, 0) << "Tab reaches a point";
+    f->first->setFocus(Qt::TabFocusReason);
+    press(f->first, Qt::Key_Tab);
+    EXPECT_EQ(f->focusWidget(), f->second) << "Tab goes on to the next point";
+    press(f->second, Qt::Key_Tab);
+    EXPECT_EQ(f->focusWidget(), f->button) << "and off the points to the next control";
+
+    // Without an instrument the keys are not taken: they go on to the window.
+    DragLabel::setConnectHandler({});
+    EXPECT_FALSE(press(f->first, Qt::Key_Return));
+
+    std::vector<std::pair<QWidget*, int>> calls;
+    DragLabel::setConnectHandler([&calls](QWidget* w, int channel) { calls.emplace_back(w, channel); });
+    EXPECT_TRUE(press(f->first, Qt::Key_Return));
+    EXPECT_TRUE(press(f->first, Qt::Key_Enter, Qt::KeypadModifier));
+    EXPECT_TRUE(press(f->second, Qt::Key_Space));
+    EXPECT_TRUE(press(f->second, Qt::Key_2));
+    EXPECT_TRUE(press(f->first, Qt::Key_4, Qt::KeypadModifier));
+    EXPECT_TRUE(press(f->first, Qt::Key_1));
+    // Keys that connect nothing: another digit, a digit with Ctrl or Alt, a letter.
+    EXPECT_FALSE(press(f->first, Qt::Key_5));
+    EXPECT_FALSE(press(f->first, Qt::Key_0));
+    EXPECT_FALSE(press(f->first, Qt::Key_3, Qt::ControlModifier));
+    EXPECT_FALSE(press(f->first, Qt::Key_Return, Qt::AltModifier));
+    EXPECT_FALSE(press(f->first, Qt::Key_A));
+    const std::vector<std::pair<QWidget*, int>> expected = {
+        {f->first, 0}, {f->first, 0}, {f->second, 0}, {f->second, 1}, {f->first, 3}, {f->first, 0}};
+    EXPECT_EQ(calls, expected);
+
+}
+
+TEST(ConnectionPoints, ShowTheFocusWithARing) {
+    UnloadKeys unload;
+    area();
+    frmKeys* f = frm<frmKeys>();
+    f->showForm();
+    f->first->setStyleSheet("background: white; color: white");
+    f->first->setAutoFillBackground(true);
+    f->second->setFocus();
+    QCoreApplication::processEvents();
+    const QImage plain = f->first->grab().toImage();
+    f->first->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f->first->hasFocus());
+    const QImage ringed = f->first->grab().toImage();
+    // Off the text: white without the focus; with it a dark ring at the edge round a back that
+    // is no longer the label's own.
+    EXPECT_EQ(plain.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(plain.pixelColor(2, 2), QColor(Qt::white));
+    EXPECT_LT(ringed.pixelColor(0, 0).lightness(), 60);
+    EXPECT_LT(ringed.pixelColor(ringed.width() - 1, ringed.height() - 1).lightness(), 60);
+    EXPECT_NE(ringed.pixelColor(2, 2), QColor(Qt::white));
+    // The caption is still drawn: the focused label holds dark pixels inside its ring.
+    int dark = 0;
+    for (int y = 2; y < ringed.height() - 2; ++y)
+        for (int x = 2; x < ringed.width() - 2; ++x) dark += ringed.pixelColor(x, y).lightness() < 100;
+    EXPECT_GT(dark, 10);
+}
+
+TEST(RightButtonMenu, OpensFromTheMenuKeyAndShiftF10) {
+    UnloadKeys unload;
+    area();
+    int popups = 0;
+    bool closeOffered = false;
+    Forms::setPopupHandler([&](bool enableClose) {
+        ++popups;
+        closeOffered = enableClose;
+    });
+    frmKeys* f = frm<frmKeys>();
+    f->showForm();
+    f->button->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(press(f->button, Qt::Key_Menu));
+    EXPECT_EQ(popups, 1);
+    EXPECT_TRUE(closeOffered) << "opened over a window, Close Current Window is offered";
+    EXPECT_TRUE(press(f->first, Qt::Key_F10, Qt::ShiftModifier));
+    EXPECT_EQ(popups, 2);
+    // F10 alone and Ctrl+Shift+F10 are other keys.
+    EXPECT_FALSE(press(f->first, Qt::Key_F10));
+    EXPECT_FALSE(press(f->first, Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier));
+    EXPECT_EQ(popups, 2);
+    // The right button's own menu event does not open it a second time (the press opened it).
+    QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(2, 2));
+    QCoreApplication::sendEvent(f->button, &mouse);
+    EXPECT_EQ(popups, 2);
 }
 
 }  // namespace

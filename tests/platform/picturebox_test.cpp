@@ -2,6 +2,8 @@
 // sectors, the backing image, and repainting only what an operation touched.
 #include "platform/picturebox.h"
 
+#include <QCoreApplication>
+#include <QImage>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -146,6 +148,23 @@ TEST_F(PictureBoxTest, RecordIsBoundedOnASweepThatNeverRestarts) {
     for (int i = 0; i < PictureBox::kMaxOps + 10; ++i) box.lineTo(0, i % 400);
     EXPECT_EQ(box.operations().size(), PictureBox::kMaxOps);
     EXPECT_EQ(box.droppedOperations(), 10);
+}
+
+TEST_F(PictureBoxTest, ABoxReachedByTabShowsItsFocusOnTheScreenNotInItsPicture) {
+    box.setFocusPolicy(Qt::StrongFocus);
+    box.show();
+    box.activateWindow();
+    box.setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(box.hasFocus());
+    const QImage shown = box.grab().toImage();
+    EXPECT_LT(shown.pixelColor(1, 1).lightness(), 60) << "a dark ring at the edge";
+    EXPECT_EQ(shown.pixelColor(150, 100), QColor(Qt::white)) << "the picture inside as it is";
+    EXPECT_EQ(at(1, 1), QColor(Qt::white)) << "the ring is not drawn into the picture";
+    // A box that only a click focuses draws none.
+    box.setFocusPolicy(Qt::ClickFocus);
+    box.update();
+    EXPECT_EQ(box.grab().toImage().pixelColor(1, 1), QColor(Qt::white));
 }
 
 TEST(PictureFitTest, LargePictureIsScaledDownWholeAndFollowsTheSurface) {

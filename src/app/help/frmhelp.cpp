@@ -328,7 +328,8 @@ QString helpPageFor(const QString& formName) {
         {"frmClassDashboard", "instructors.html#classroom"}, {"frmClassSetup", "instructors.html#setup"},
         {"frmLogin", "instructors.html#login"},   {"frmOptions", "instructors.html#options"},
         {"frmUserDetails", "instructors.html#details"}, {"frmTip", "instructors.html#tips"},
-        {"frmAbout", "about.html"},               {"frmSplash", "about.html"}};
+        {"frmAbout", "about.html"},               {"frmSplash", "about.html"},
+        {"frmConnectProbe", "multiscope.html#connect"}};
     return pages.value(formName, kContents);
 }
 

@@ -5,6 +5,7 @@
 #include "challenges/frmchallenges.h"
 #include "challenges/frmclassdashboard.h"
 #include "multiscope/displays.h"
+#include "multiscope/instrument.h"
 #include "multiscope/multiscope.h"
 #include "platform/picturebox.h"
 #include "app/help/frmhelp.h"
@@ -42,6 +43,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -284,6 +286,8 @@ void frmMainscreen::buildMenus() {
     addCommand(tools, "menuToolsScanner", "S&canner", &M::menuToolsScanner_Click);
     addCommand(tools, "menuToolsPictures", "&Pictures", &M::menuToolsPictures_Click);
     addCommand(tools, "menuToolsTelemetry", "&Telemetry", &M::menuToolsTelemetry_Click);
+    addCommand(tools, "menuToolsConnectProbe", tr("Connect P&robe..."), &M::menuToolsConnectProbe_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     tools->addSeparator();
     addCommand(tools, "menuToolsDiagnostics", "&Diagnostics", &M::menuToolsDiagnostics_Click);
     tools->addSeparator();
@@ -396,6 +400,15 @@ bool frmMainscreen::pressShortcut(QWidget* target, const QKeySequence& keys) {
     QList<QAction*> menuCommands;
     for (QAction* top : menuBar()->actions())
         if (top->menu()) menuCommands += top->menu()->actions();
+    // A control's own keys and those of the windows it stands in (a child window's commands).
+    for (QWidget* w = target; w && w != window; w = w->parentWidget())
+        for (QAction* a : w->actions()) {
+            const Qt::ShortcutContext reach = a->shortcutContext();
+            const bool reaches = reach == Qt::WidgetWithChildrenShortcut || (w == target && reach == Qt::WidgetShortcut);
+            if (!reaches || !a->shortcuts().contains(keys) || !a->isEnabled()) continue;
+            a->trigger();
+            return true;
+        }
     QList<QAction*> candidates = window == this ? menuCommands : window->actions();
     if (window != this)
         for (QAction* a : menuCommands)
@@ -481,6 +494,16 @@ void frmMainscreen::popupMouseMenu(bool enableCloseAfter) {
 void frmMainscreen::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) runGuarded([this] { popupMouseMenu(false); });
     else QMainWindow::mousePressEvent(e);
+}
+
+void frmMainscreen::keyPressEvent(QKeyEvent* e) {
+    const bool menuKey = e->key() == Qt::Key_Menu && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (menuKey || (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier)) {
+        e->accept();
+        runGuarded([this] { popupMouseMenu(false); });
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
 }
 
 bool frmMainscreen::eventFilter(QObject* obj, QEvent* e) {
@@ -616,6 +639,8 @@ void frmMainscreen::menuToolsDiagnostics_Click() {
         SetStatus("Ready...");
     }
 }
+
+void frmMainscreen::menuToolsConnectProbe_Click() { instrument::showConnectProbe(); }
 
 void frmMainscreen::menuToolsMemoryMaps_Click() { frm<frmMaps>()->showForm(); }
 

@@ -70,6 +70,7 @@ public:
     void menuToolsPictures_Click();
     void menuToolsTelemetry_Click();
     void menuToolsDiagnostics_Click();
+    void menuToolsConnectProbe_Click();
     void menuToolsMemoryMaps_Click();
     void menuToolsFillTank_Click();
     void menuToolsUserDetails_Click();
@@ -88,6 +89,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // The Menu key and Shift+F10 outside the child windows: the pop-up, as the right button gives it.
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* e) override;
 

@@ -380,6 +380,8 @@ bool showTarget(const Target& t, QJsonObject* out, QString* error) {
     o.insert("fore", rgb(foreColor(w)));
     o.insert("back", rgb(backColor(w)));
     o.insert("tooltip", w->toolTip());
+    // Whether the keys go to it: the control with its window's focus.
+    o.insert("focus", w->window()->focusWidget() == w);
     return true;
 }
 

@@ -212,8 +212,18 @@ bool ScriptRunner::verbKey(const Call& c, QString* error) {
     const QKeySequence combination = QKeySequence::fromString(key, QKeySequence::PortableText);
     QString ignored;
     if (key.size() > 1 && combination.count() == 1 && keyCode(key, &ignored) == 0 && t.widget) {
-        if (!mw || !mw->pressShortcut(t.widget, combination)) {
-            *error = "no command has the shortcut " + key;
+        if (mw && mw->pressShortcut(t.widget, combination)) return true;
+        // No command has it: the keys are pressed at the control (Shift+Tab, Shift+F10, Menu),
+        // which must take them.
+        Qt::Key code = combination[0].key();
+        const Qt::KeyboardModifiers mods = combination[0].keyboardModifiers();
+        if (code == Qt::Key_Tab && (mods & Qt::ShiftModifier)) code = Qt::Key_Backtab;
+        QKeyEvent press(QEvent::KeyPress, code, mods);
+        QApplication::sendEvent(t.widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, code, mods);
+        QApplication::sendEvent(t.widget, &release);
+        if (!press.isAccepted()) {
+            *error = "no command has the shortcut " + key + ", and " + target.trimmed() + " did not take the key";
             return false;
         }
         return true;
