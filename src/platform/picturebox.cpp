@@ -345,11 +345,33 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     const QRect r = e->rect();
     const qreal dpr = backing_.devicePixelRatio();
     p.drawImage(r, backing_, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
-    if (guides_.isEmpty()) return;
-    p.setClipRect(r);
-    p.setPen(QPen(guideColor_, 0));
-    for (const QLine& l : guides_)
-        if (QRect(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1).intersects(r)) p.drawLine(l);
+    if (!guides_.isEmpty()) {
+        p.save();
+        p.setClipRect(r);
+        p.setPen(QPen(guideColor_, 0));
+        for (const QLine& l : guides_)
+            if (QRect(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1).intersects(r)) p.drawLine(l);
+        p.restore();
+    }
+    if (hasFocus()) {
+        // Two pixels in the highlight colour over a pixel of the window's text colour, so that
+        // the ring shows on a pale drawing and on a dark one. Not part of the drawing.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        p.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void PictureBox::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* e) {
