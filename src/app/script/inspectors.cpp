@@ -7,6 +7,7 @@
 #include "platform/screenfit.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QCheckBox>
@@ -380,6 +381,11 @@ bool showTarget(const Target& t, QJsonObject* out, QString* error) {
     o.insert("fore", rgb(foreColor(w)));
     o.insert("back", rgb(backColor(w)));
     o.insert("tooltip", w->toolTip());
+    // What a screen reader says of it: its name (given, or taken from its text or its label)
+    // and its description.
+    const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    o.insert("accessibleName", a ? a->text(QAccessible::Name) : QString());
+    o.insert("description", w->accessibleDescription());
     return true;
 }
 
