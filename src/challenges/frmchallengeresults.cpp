@@ -23,6 +23,8 @@ frmChallengeResults::frmChallengeResults() {
     lblFile->setTextFormat(Qt::PlainText);
     grdResults = new QTableWidget(0, results::heading().size(), this);
     grdResults->setObjectName("grdResults");
+    grdResults->setAccessibleName(tr("Challenge results"));
+    grdResults->setTabKeyNavigation(false);  // the arrows move between the cells, Tab leaves
     grdResults->setHorizontalHeaderLabels(results::heading());
     grdResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdResults->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -109,6 +109,7 @@ frmChallengeRun::frmChallengeRun() {
     lblHints = label("lblHints");
     txtHints = new QPlainTextEdit(this);
     txtHints->setObjectName("txtHints");
+    txtHints->setAccessibleName(tr("Hints"));
     txtHints->setReadOnly(true);
     txtHints->setMaximumHeight(90);
     layout->addWidget(txtHints);
@@ -143,6 +144,8 @@ frmChallengeRun::frmChallengeRun() {
         cmbAnswerPart[i]->setObjectName(arrayName("cmbAnswerPart", i));
         cmbAnswerCircuit[i] = new QComboBox(fraDiagnosis);
         cmbAnswerCircuit[i]->setObjectName(arrayName("cmbAnswerCircuit", i));
+        cmbAnswerPart[i]->setAccessibleName(tr("Faulty part %1").arg(i + 1));
+        cmbAnswerCircuit[i]->setAccessibleName(tr("Fault %1 in the circuit").arg(i + 1));
         diag->addWidget(cmbAnswerPart[i]);
         diag->addWidget(cmbAnswerCircuit[i]);
         connect(cmbAnswerPart[i], qOverload<int>(&QComboBox::activated), this,
@@ -161,6 +164,7 @@ frmChallengeRun::frmChallengeRun() {
     lblResult->setAlignment(Qt::AlignCenter);
     txtResult = new QPlainTextEdit(this);
     txtResult->setObjectName("txtResult");
+    txtResult->setAccessibleName(tr("Result"));
     txtResult->setReadOnly(true);
     layout->addWidget(txtResult, 1);
     cmdPrint = button(this, "cmdPrint", "Print result sheet");

@@ -96,6 +96,7 @@ frmChallenges::frmChallenges() {
     auto* left = new QVBoxLayout;
     lblFolder = named(new QLabel("Challenges in the folder:", this), "lblFolder");
     lstChallenges = named(new QListWidget(this), "lstChallenges");
+    lstChallenges->setAccessibleName(tr("Challenges in the folder"));
     lstChallenges->setMinimumWidth(260);
     lstChallenges->setWordWrap(true);
     lstChallenges->setTextElideMode(Qt::ElideNone);

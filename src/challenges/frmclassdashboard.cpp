@@ -163,6 +163,8 @@ frmClassDashboard::frmClassDashboard() {
     cmbChallenge->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbStudent = new QComboBox(this);
     cmbStudent->setObjectName("cmbStudent");
+    cmbChallenge->setAccessibleName(tr("Show the challenge"));
+    cmbStudent->setAccessibleName(tr("Show the student"));
     cmbStudent->setMinimumContentsLength(20);
     cmbStudent->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     lblShown = new QLabel(this);
@@ -229,6 +231,7 @@ frmClassDashboard::frmClassDashboard() {
     txtPath = new QPlainTextEdit(this);
     txtPath->setObjectName("txtPath");
     txtPath->setReadOnly(true);
+    lblPath->setBuddy(txtPath);
     side->addWidget(lblPath);
     side->addWidget(txtPath, 1);
     // The guided tests the attempt ran, and the instrument's screen at a run's result.

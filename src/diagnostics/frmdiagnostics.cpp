@@ -100,6 +100,22 @@ frmDiagnostics::frmDiagnostics() {
         connect(txbRoutine[i], &QLineEdit::textEdited, this, [this, i] { edited_[i] = true; });
         txbRoutine[i]->setMaxLength(std::numeric_limits<int>::max());
     }
+    // What a screen reader calls the boxes and the arrows of the two record bars.
+    txbRoutine[0]->setAccessibleName(tr("Symptoms"));
+    for (int i = 1; i < RoutineRecord::kFields; ++i)
+        txbRoutine[i]->setAccessibleName(i % 2 == 1 ? tr("OK routine, step %1").arg((i + 1) / 2)
+                                                    : tr("Not OK action, step %1").arg(i / 2));
+    cmbSystem->setAccessibleName(tr("Vehicle system"));
+    const auto nameArrows = [](QWidget* bar, const QString& first, const QString& previous, const QString& next,
+                               const QString& last) {
+        const QString name = bar->objectName();
+        bar->findChild<QWidget*>(name + "(first)")->setAccessibleName(first);
+        bar->findChild<QWidget*>(name + "(prev)")->setAccessibleName(previous);
+        bar->findChild<QWidget*>(name + "(next)")->setAccessibleName(next);
+        bar->findChild<QWidget*>(name + "(last)")->setAccessibleName(last);
+    };
+    nameArrows(DataSystem, tr("First system"), tr("Previous system"), tr("Next system"), tr("Last system"));
+    nameArrows(datRoutine, tr("First routine"), tr("Previous routine"), tr("Next routine"), tr("Last routine"));
     for (QLineEdit* box : txbRoutine) {
         // Disabled boxes are read-only routines, not absent ones: their text stays dark.
         QPalette p = box->palette();

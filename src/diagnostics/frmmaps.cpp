@@ -34,6 +34,7 @@ frmMaps::frmMaps() {
     Label1 = makeLabel(this, "Label1", "Choose which data map:", px(kMargin, 10, kPanelWidth - kMargin, 18));
     cmbDataSelect = new QComboBox(this);
     cmbDataSelect->setObjectName("cmbDataSelect");
+    Label1->setBuddy(cmbDataSelect);  // a screen reader names the list by its label
     cmbDataSelect->addItems({"Timing Map", "Dwell Map", "Injection Map"});
     cmbDataSelect->setCurrentIndex(0);
     cmbDataSelect->setGeometry(kMargin, 32, kPanelWidth - kMargin - 6, 26);

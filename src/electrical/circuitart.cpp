@@ -37,12 +37,17 @@ QString pointName(sim::PointId id) {
 }
 }  // namespace
 
+// A screen reader says the point with its place: several points measure the same quantity.
 DragLabel* makePointLabel(QWidget* parent, sim::PointId id, const QRect& twips) {
-    return makeDragLabel(parent, pointName(id), sim::captionOf(id), twips);
+    DragLabel* l = makeDragLabel(parent, pointName(id), sim::captionOf(id), twips);
+    l->setAccessibleName(sim::captionWithPlace(id));
+    return l;
 }
 
 ConnectionSquare* makePointSquare(QWidget* parent, sim::PointId id, QPoint centre) {
-    return makeConnectionSquare(parent, pointName(id), sim::captionOf(id), centre);
+    ConnectionSquare* s = makeConnectionSquare(parent, pointName(id), sim::captionOf(id), centre);
+    s->setAccessibleName(sim::captionWithPlace(id));
+    return s;
 }
 
 namespace {
@@ -349,6 +354,8 @@ void caption(QPainter& p, const QRectF& box, const QString& text, int flags) {
 
 #include <QLineEdit>
 
+#include "platform/accessible.h"
+
 namespace diagram {
 
 namespace {
@@ -395,7 +402,7 @@ QLineEdit* readout(QWidget* parent, const QString& name, const QString& text, co
 void showNumber(QLineEdit* box, int value) {
     const QString text = QString::number(value);
     if (box->text() == text) return;
-    box->setText(text);
+    setReadout(box, text);  // announced to a screen reader
     box->setCursorPosition(0);  // a long number shows from its first digit
 }
 

@@ -1,6 +1,7 @@
 #include "electrical/frmcharging.h"
 
 #include "electrical/circuitart.h"
+#include "platform/accessible.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
 
@@ -58,6 +59,9 @@ frmCharging::frmCharging() {
     // Output: the system voltage.
     makePointLabel(this, sim::PointId::AlternatorOutput, px(622, 104, 90, 13));
     txtOutputVoltage = diagram::readout(this, "txtOutputVoltage", "Volts", px(622, 119, 60, 17));
+    txtEngineSpeed->setAccessibleName(tr("Engine speed, rev/min"));
+    txtAlternatorSpeed->setAccessibleName(tr("Alternator speed, rev/min"));
+    txtOutputVoltage->setAccessibleName(tr("Alternator output, volts"));
     makeLabel(this, "lblVolts", "V", px(685, 121, 12, 13));
     pbrSystemVolts = makeProgress(this, "pbrSystemVolts", 20, px(622, 144, 145, 14));
     Label2 = makeLabel(this, "Label2", "Low", px(622, 160, 72, 12));
@@ -145,6 +149,6 @@ void frmCharging::showSystemVolts(int volts) {
 }
 
 void frmCharging::showOutput(int volts, int engineSpeed) {
-    txtOutputVoltage->setText(QString::number(volts));
-    txtEngineSpeed->setText(QString::number(engineSpeed));
+    setReadout(txtOutputVoltage, QString::number(volts));
+    setReadout(txtEngineSpeed, QString::number(engineSpeed));
 }

@@ -3,6 +3,7 @@
 
 #include "sim/simstate.h"
 #include "engine/engine.h"
+#include "platform/accessible.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +58,11 @@ frmInstruments::frmInstruments() {
     txbFuel = gauge(this, "txbFuel", "Fuel", 2050);
     txbTemp = gauge(this, "txbTemp", "Temp", 3060);
     txtMileage = gauge(this, "txtMileage", "Miles", 4070);
+    txbSpeed->setAccessibleName(tr("Road speed"));
+    txbRev->setAccessibleName(tr("Engine speed, rev/min"));
+    txbFuel->setAccessibleName(tr("Fuel level"));
+    txbTemp->setAccessibleName(tr("Engine temperature"));
+    txtMileage->setAccessibleName(tr("Trip distance"));
 
     lblCheckWL = light(this, "lblCheckWL", "Check Engine", QColor(200, 0, 0), 30, 1200);
     lblOilWL = light(this, "lblOilWL", "Oil", QColor(255, 140, 0), 1290, 600);
@@ -95,11 +101,12 @@ void frmInstruments::setCheckEngineLight(bool on) { lblCheckWL->setVisible(on); 
 
 void frmInstruments::showGauges(const QString& roadSpeed, const QString& mileage, const QString& fuel,
                                 const QString& temperature, const QString& revs) {
-    txbSpeed->setText(roadSpeed);
-    txtMileage->setText(mileage);
-    txbFuel->setText(fuel);
-    txbTemp->setText(temperature);
-    txbRev->setText(revs);
+    // A screen reader hears each gauge that moves.
+    setReadout(txbSpeed, roadSpeed);
+    setReadout(txtMileage, mileage);
+    setReadout(txbFuel, fuel);
+    setReadout(txbTemp, temperature);
+    setReadout(txbRev, revs);
 }
 
 void frmInstruments::setRevCounterColor(const QColor& color) { setForeColor(txbRev, color); }

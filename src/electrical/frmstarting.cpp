@@ -4,6 +4,7 @@
 #include "electrical/startstop.h"
 #include "sim/simstate.h"
 #include "electrical/circuitart.h"
+#include "platform/accessible.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
 
@@ -51,6 +52,8 @@ frmStarting::frmStarting() {
     makeLabel(this, "lblBattery", "Battery voltage", px(274, 104, 134, 13));
     hsbVoltage = makeHScroll(this, "hsbVoltage", 0, 12, 12, px(274, 119, 134, 15));
     hsbVoltage->setPageStep(1);
+    txtVoltage->setAccessibleName(tr("Battery voltage, volts"));
+    hsbVoltage->setAccessibleName(tr("Set battery voltage"));
     cmdStarter = makeButton(this, "cmdStarter", "Ignition/Starter", px(274, 226, 120, 28));
     // The key's position between off and start: pressed in while the ignition is on.
     cmdIgnition = makeButton(this, "cmdIgnition", tr("Ignition on"), px(274, 192, 120, 28));
@@ -64,6 +67,7 @@ frmStarting::frmStarting() {
     // Output: cranking speed with its scale.
     txtCrankingSpeed = diagram::readout(this, "txtCrankingSpeed", "Speed", px(706, 108, 60, 17));
     makeLabel(this, "lblRevs", "rev/min", px(706, 126, 60, 12))->setAlignment(Qt::AlignCenter);
+    txtCrankingSpeed->setAccessibleName(tr("Cranking speed, rev/min"));
     pbrStarter = makeProgress(this, "pbrStarter", 200, px(622, 142, 145, 14));
     Label2 = makeLabel(this, "Label2", "Slow", px(622, 158, 72, 12));
     Label1 = makeLabel(this, "Label1", "Normal Range", px(695, 158, 72, 12));
@@ -165,7 +169,7 @@ using diagram::showNumber;
 void frmStarting::showVoltage(int volts) { showNumber(txtVoltage, volts); }
 
 void frmStarting::showCrankingSpeed(int speed) {
-    txtCrankingSpeed->setText(QString::number(speed));
+    setReadout(txtCrankingSpeed, QString::number(speed));
     pbrStarter->setValue(qBound(0, speed, pbrStarter->maximum()));
 }
 

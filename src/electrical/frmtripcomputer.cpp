@@ -2,6 +2,7 @@
 #include "platform/guard.h"
 
 #include "sim/simstate.h"
+#include "platform/accessible.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 
@@ -28,6 +29,7 @@ frmTripComputer::frmTripComputer() {
         connect(Command1[i], &QPushButton::clicked, this, guarded([this, i] { Command1_Click(i); }));
     }
     txtTripDisplay = makeTextBox(this, "txtTripDisplay", "Trip Display", T(3090, 30, 1980, 420));
+    txtTripDisplay->setAccessibleName(tr("Trip display"));
     txtTripDisplay->setAlignment(Qt::AlignCenter);
     setBackColor(txtTripDisplay, Qt::black);
     setForeColor(txtTripDisplay, colorFromValue(65280));
@@ -104,4 +106,4 @@ void frmTripComputer::cmdReset_Click() {
            MsgIcon::Information);
 }
 
-void frmTripComputer::showTripDisplay(const QString& text) { txtTripDisplay->setText(text); }
+void frmTripComputer::showTripDisplay(const QString& text) { setReadout(txtTripDisplay, text); }

@@ -189,6 +189,7 @@ EcuCover::EcuCover(QWidget* parent) : QWidget(parent) {
     auto make = [&](int pin, int x, int y, int w, Qt::Alignment align, bool onUnit) {
         const sim::PointInfo& point = sim::point(kPins[pin]);
         QLabel* l = makeDragLabel(this, arrayName(point.control, point.index), sim::captionOf(point.id), px(x, y, w, 12));
+        l->setAccessibleName(sim::captionWithPlace(point.id));
         l->setFont(small);
         l->setAlignment(align | Qt::AlignVCenter);
         setForeColor(l, onUnit ? QColor(250, 250, 250) : QColor(20, 20, 20));

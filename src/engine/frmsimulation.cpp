@@ -6,6 +6,7 @@
 #include "sim/simstate.h"
 #include "engine/ecupicture.h"
 #include "engine/lookuptable.h"
+#include "platform/accessible.h"
 #include "platform/numbers.h"
 #include "platform/services.h"
 #include "platform/vbtypes.h"
@@ -42,7 +43,9 @@ QRect px(int x, int y, int w, int h) { return T(x * 15, y * 15, w * 15, h * 15);
 DragLabel* makePoint(QWidget* parent, sim::PointId id, const QRect& twips) {
     const sim::PointInfo& p = sim::point(id);
     const QString name = p.index < 0 ? QString::fromLatin1(p.control) : arrayName(p.control, p.index);
-    return makeDragLabel(parent, name, sim::captionOf(id), twips);
+    DragLabel* l = makeDragLabel(parent, name, sim::captionOf(id), twips);
+    l->setAccessibleName(sim::captionWithPlace(id));  // the caption alone is shared with other windows
+    return l;
 }
 
 // Columns of the block diagram.
@@ -179,6 +182,26 @@ FRMsimulation::FRMsimulation() {
     setForeColor(hint, QColor(90, 90, 90));
     cmdECU = makeButton(this, "cmdECU", "Tables/ECU", px(kOutputLeft + 4, 258, 145, 22));
 
+    // What a screen reader calls the read-outs, the sliders and the bars.
+    speed->setAccessibleName(tr("Engine speed"));
+    load->setAccessibleName(tr("Engine load"));
+    temp->setAccessibleName(tr("Engine temperature"));
+    volts->setAccessibleName(tr("System voltage"));
+    lambda->setAccessibleName(tr("Lambda"));
+    txbknock->setAccessibleName(tr("Knock detected"));
+    fuel->setAccessibleName(tr("Injection time"));
+    dwell->setAccessibleName(tr("Dwell"));
+    timing->setAccessibleName(tr("Ignition timing"));
+    HSB_engine_speed->setAccessibleName(tr("Set engine speed"));
+    HSB_engine_load->setAccessibleName(tr("Set engine load"));
+    HSB_engine_temperature->setAccessibleName(tr("Set engine temperature"));
+    HSB_system_voltage->setAccessibleName(tr("Set system voltage"));
+    HSB_Lambda->setAccessibleName(tr("Set lambda: rich, correct or lean"));
+    bar_fuel->setAccessibleName(tr("Injection time bar"));
+    bar_dwell->setAccessibleName(tr("Dwell bar"));
+    bar_timing->setAccessibleName(tr("Ignition timing bar"));
+    cmbKnock->setAccessibleName(tr("Knock: switch on or off"));
+
     // The three lookup tables.
     Data1 = new LookupTableModel("timing", "Timing Lookup Table", this);
     Data1->setObjectName("Data1");
@@ -188,9 +211,9 @@ FRMsimulation::FRMsimulation() {
     Data3->setObjectName("Data3");
     const int rightGrid = kControlRight - kGridWidth;
     const int lowerGrid = kBlockTop + 134;
-    DBtiminggrid = makeGrid("DBtiminggrid", Data1, "Timing Lookup Table", kControlLeft, kBlockTop, 0);
-    DBinjectiongrid = makeGrid("DBinjectiongrid", Data3, "Injection Lookup Table", rightGrid, kBlockTop, 2);
-    DBdwellgrid = makeGrid("DBdwellgrid", Data2, "Dwell Lookup Table", kControlLeft, lowerGrid, 1);
+    DBtiminggrid = makeGrid("DBtiminggrid", Data1, tr("Timing Lookup Table"), kControlLeft, kBlockTop, 0);
+    DBinjectiongrid = makeGrid("DBinjectiongrid", Data3, tr("Injection Lookup Table"), rightGrid, kBlockTop, 2);
+    DBdwellgrid = makeGrid("DBdwellgrid", Data2, tr("Dwell Lookup Table"), kControlLeft, lowerGrid, 1);
 
     // What the rows and columns stand for, and which cell the engine uses.
     Label10 = makeLabel(this, "Label10", "Speed look up value", px(rightGrid + 2, lowerGrid + 4, 110, 14));
@@ -252,6 +275,7 @@ QTableView* FRMsimulation::makeGrid(const QString& name, LookupTableModel* model
 
     auto* grid = new QTableView(this);
     grid->setObjectName(name);
+    grid->setAccessibleName(caption);
     grid->setGeometry(left, top + 11, kGridWidth, kGridHeight);
     grid->setModel(model);
     grid->setItemDelegate(new OperatingCellDelegate(grid));
@@ -264,7 +288,8 @@ QTableView* FRMsimulation::makeGrid(const QString& name, LookupTableModel* model
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setTabKeyNavigation(true);
+    // The arrow keys move between the cells; Tab moves on to the next control.
+    grid->setTabKeyNavigation(false);
     grid->setWordWrap(false);
     grid->setCornerButtonEnabled(false);
     QHeaderView* columns = grid->horizontalHeader();
@@ -460,7 +485,7 @@ namespace {
 // Writes a read-out only when its text changes.
 void showText(QLineEdit* box, const QString& text) {
     if (box->text() == text) return;
-    box->setText(text);
+    setReadout(box, text);  // announced to a screen reader
     box->setCursorPosition(0);  // a long number shows from its first digit
 }
 void showNumber(QLineEdit* box, int value) { showText(box, QString::number(value)); }
@@ -495,9 +520,9 @@ void FRMsimulation::showOperatingColumn(const sim::Readings& r) {
     if (!r.running) clearOperatingPoint();
 }
 
-void FRMsimulation::showCrankingSpeed(int value) { speed->setText(QString::number(value)); }
-void FRMsimulation::showKnockText(const QString& text) { txbknock->setText(text); }
-void FRMsimulation::showLambdaText(const QString& text) { lambda->setText(text); }
+void FRMsimulation::showCrankingSpeed(int value) { setReadout(speed, QString::number(value)); }
+void FRMsimulation::showKnockText(const QString& text) { setReadout(txbknock, text); }
+void FRMsimulation::showLambdaText(const QString& text) { setReadout(lambda, text); }
 
 void FRMsimulation::HSB_engine_speed_Change() { EngineSpeed = HSB_engine_speed->value(); }
 void FRMsimulation::HSB_engine_load_Change() { EngineLoad = HSB_engine_load->value(); }
@@ -506,16 +531,16 @@ void FRMsimulation::HSB_system_voltage_Change() { SystemVoltage = HSB_system_vol
 
 void FRMsimulation::HSB_Lambda_Change() {
     const int v = HSB_Lambda->value();
-    lambda->setText(v < 0 ? "< 1" : v == 0 ? "1" : "> 1");
+    setReadout(lambda, v < 0 ? "< 1" : v == 0 ? "1" : "> 1");
 }
 
 void FRMsimulation::cmbKnock_Click() {
     if (Knock != True) {
         Knock = True;
-        txbknock->setText("Yes");
+        setReadout(txbknock, "Yes");
     } else {
         Knock = False;
-        txbknock->setText("No");
+        setReadout(txbknock, "No");
     }
 }
 

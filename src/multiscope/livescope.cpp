@@ -5,7 +5,9 @@
 #include "platform/theme.h"
 #include "challenges/session.h"
 #include "multiscope/multiscope.h"
+#include "multiscope/screendescription.h"
 #include "multiscope/waveformfile.h"
+#include "platform/accessible.h"
 #include "platform/files.h"
 #include "platform/guard.h"
 #include "platform/picturebox.h"
@@ -456,6 +458,7 @@ bool LiveScope::sourceChanged() {
     ms_->useLiveScales(live);
     liveRanges_ = live;
     bar->setVisible(live);
+    if (!live) setAccessibleDescriptionOf(ms_->screen(), QString());  // the stored sweep is not described
     showControlValues();
     restart();
     return true;
@@ -945,6 +948,7 @@ void LiveScope::render() {
         emit guidedChanged();
     }
     drawnPerDivision_ = v.perDivision;
+    setAccessibleDescriptionOf(ms_->screen(), scope::describeScreen(v));
     ms_->screen()->paintFrame(
         [&](QPainter& p, QSizeF size) { drawnGeometry_ = scope::paintScreen(p, size, v, &graticule_); });
     reportGuided();

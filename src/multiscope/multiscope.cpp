@@ -122,6 +122,7 @@ MultiScope::MultiScope() {
     // The display area's devices first, so that the panel stands above them.
     scopescreen = new PictureBox(this);
     scopescreen->setObjectName("scopescreen");
+    scopescreen->setAccessibleName(tr("Scope screen"));
     scopescreen->setToolTip("Double click here to open a waveform editor");
     scopescreen->setBackColor(theme::current().screenBack);
     pbxPictures = new PictureBox(this);
@@ -130,6 +131,7 @@ MultiScope::MultiScope() {
     pbxPictures->setPictureFit(true);
     txbScanner = new QPlainTextEdit(this);
     txbScanner->setObjectName("txbScanner");
+    txbScanner->setAccessibleName(tr("Scanner display"));
     txbScanner->setPlainText("Scanner\n");
     setBackColor(txbScanner, colorFromValue(0xC0C0C0));
     setForeColor(txbScanner, colorFromValue(0x404040));
@@ -205,6 +207,14 @@ MultiScope::MultiScope() {
     optLive->setObjectName("optLive");
     optLive->setToolTip("The signal of the running engine, as a probe on the car measures it");
     optLive->setGeometry(134, 158, 64, 17);
+    // Names a screen reader gives the scale controls (their labels stand apart from them).
+    cmbReading->setAccessibleName(tr("Reading"));
+    sldTime->setAccessibleName(tr("Timebase"));
+    hsbXshift->setAccessibleName(tr("Horizontal position"));
+    vscY1shift->setAccessibleName(tr("Vertical position"));
+    vscVolts1->setAccessibleName(tr("Volts per division"));
+    updFocus->setAccessibleName(tr("Focus"));
+    cmdPause->setAccessibleName(tr("Pause"));
     if (GetSetting("Instruments", "Scope_source", "Stored") == QLatin1String("Live")) source_ = Source::Live;
     (source_ == Source::Live ? optLive : optStored)->setChecked(true);
 

@@ -287,6 +287,11 @@ void Form::keyPressEvent(QKeyEvent* e) {
             }
         }
     }
+    // Escape closes a dialog as its close box does (a window that only hides itself hides).
+    if (kind_ == Kind::Dialog && !host_ && e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
     QWidget::keyPressEvent(e);
 }
 

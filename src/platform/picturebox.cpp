@@ -346,14 +346,16 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     const qreal dpr = backing_.devicePixelRatio();
     p.drawImage(r, backing_, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
     if (!guides_.isEmpty()) {
+        p.save();
         p.setClipRect(r);
         p.setPen(QPen(guideColor_, 0));
         for (const QLine& l : guides_)
             if (QRect(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1).intersects(r)) p.drawLine(l);
+        p.restore();
     }
-    if (hasFocus() && (focusPolicy() & Qt::TabFocus)) {
-        // A box that takes the focus by Tab shows it: a dark ring with a light one inside,
-        // over the picture (which keeps its own pixels for whoever reads them).
+    if (hasFocus()) {
+        // A box with the focus shows it: a dark ring with a light one inside, over the picture
+        // (which keeps its own pixels for whoever reads them), seen on a pale drawing and a dark one.
         p.setClipping(false);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0, 0, 0), 2));
@@ -361,6 +363,16 @@ void PictureBox::paintEvent(QPaintEvent* e) {
         p.setPen(QPen(QColor(255, 220, 0), 2));
         p.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
     }
+}
+
+void PictureBox::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* e) {

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <algorithm>
 
 namespace {
@@ -67,6 +68,19 @@ public:
         if (which == SP_ToolBarHorizontalExtensionButton) return QIcon(new OverflowArrowEngine(true));
         if (which == SP_ToolBarVerticalExtensionButton) return QIcon(new OverflowArrowEngine(false));
         return QProxyStyle::standardIcon(which, option, widget);
+    }
+
+    // Scroll bars and sliders that set a value show that they have the keyboard's focus with a
+    // ring around them (the platform's style draws none for a scroll bar).
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* p,
+                            const QWidget* widget) const override {
+        QProxyStyle::drawComplexControl(control, option, p, widget);
+        if ((control != CC_ScrollBar && control != CC_Slider) || !(option->state & State_HasFocus)) return;
+        p->save();
+        p->setBrush(Qt::NoBrush);
+        p->setPen(QPen(option->palette.color(QPalette::Highlight), 2));
+        p->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+        p->restore();
     }
 };
 

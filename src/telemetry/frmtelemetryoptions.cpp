@@ -34,6 +34,7 @@ frmTelemetryOptions::frmTelemetryOptions() {
     lblGaugeTitle = makeLabel(this, "lblGaugeTitle", "Gauge title", T(120, 360, 4200, 240));
     cmbSelectInput = new QComboBox(this);
     cmbSelectInput->setObjectName("cmbSelectInput");
+    cmbSelectInput->setAccessibleName(tr("What the gauge shows"));
     for (const telemetry::ChannelEntry& e : telemetry::channelEntries()) cmbSelectInput->addItem(e.text);
     cmbSelectInput->setGeometry(twRect(120, 660, 2900, 330));
     optBar = makeOption(this, "optBar", "Bar Gauge", T(120, 1080, 1375, 270));

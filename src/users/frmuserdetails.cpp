@@ -31,8 +31,9 @@ frmUserDetails::frmUserDetails() : Form(Kind::Dialog) {
     QLineEdit* boxes[4];
     for (int i = 0; i < 4; ++i) {
         const int y = 240 + i * 480;
-        makeLabel(this, arrayName("Label1", i), kFields[i].label, T(240, y + 45, 1200, 285));
+        QLabel* label = makeLabel(this, arrayName("Label1", i), kFields[i].label, T(240, y + 45, 1200, 285));
         boxes[i] = makeTextBox(this, kFields[i].box, QString(), T(1500, y, 4200, 345));
+        label->setBuddy(boxes[i]);  // a screen reader names the box by its label
         // A stored value longer than a text box usually takes is shown and written back whole.
         boxes[i]->setMaxLength(1 << 20);
     }

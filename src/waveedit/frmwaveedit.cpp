@@ -178,6 +178,7 @@ frmWaveEdit::frmWaveEdit() : Form(Kind::MdiChild) {
     for (int i = 0; i <= kSamples; ++i) {
         auto* cell = new WaveCell(this, [this, i] { txtYvalue_GotFocus(i); });
         cell->setObjectName(arrayName("txtYvalue", i));
+        cell->setAccessibleName(i == 0 ? tr("DMM reading") : tr("Y value %1").arg(i));
         txtYvalue[i] = cell;
         if (i == 0) {
             cell->setText("DMM");

@@ -90,6 +90,9 @@ frmHelp::frmHelp() : Form(Kind::Dialog) {
     lstMatches->setObjectName("lstMatches");
     txtPage = new QTextBrowser(this);
     txtPage->setObjectName("txtPage");
+    lstContents->setAccessibleName(tr("Help pages"));
+    lstMatches->setAccessibleName(tr("Pages found"));
+    txtPage->setAccessibleName(tr("Help page"));
     txtPage->setOpenLinks(false);
     // Long lines of an example wrap rather than push the page sideways.
     txtPage->document()->setDefaultStyleSheet(QStringLiteral("pre { white-space: pre-wrap; }"));

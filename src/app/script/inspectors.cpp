@@ -7,6 +7,7 @@
 #include "platform/screenfit.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QCheckBox>
@@ -382,6 +383,11 @@ bool showTarget(const Target& t, QJsonObject* out, QString* error) {
     o.insert("tooltip", w->toolTip());
     // Whether the keys go to it: the control with its window's focus.
     o.insert("focus", w->window()->focusWidget() == w);
+    // What a screen reader says of it: its name (given, or taken from its text or its label)
+    // and its description.
+    const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    o.insert("accessibleName", a ? a->text(QAccessible::Name) : QString());
+    o.insert("description", w->accessibleDescription());
     return true;
 }
 
