@@ -354,14 +354,15 @@ void PictureBox::paintEvent(QPaintEvent* e) {
         p.restore();
     }
     if (hasFocus()) {
-        // A box with the focus shows it: a dark ring with a light one inside, over the picture
-        // (which keeps its own pixels for whoever reads them), seen on a pale drawing and a dark one.
+        // Two pixels in the highlight colour over a pixel of the window's text colour, so that
+        // the ring shows on a pale drawing and on a dark one. Not part of the drawing (which keeps
+        // its own pixels for whoever reads them).
         p.setClipping(false);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0, 0, 0), 2));
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        p.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
         p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-        p.setPen(QPen(QColor(255, 220, 0), 2));
-        p.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
     }
 }
 

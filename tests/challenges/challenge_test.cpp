@@ -438,7 +438,8 @@ TEST(Menus, TheMenuBarIsAsBeforeWithTheClassroomLastInTools) {
         "&Ignition On / Off, -, E&xit\n"
               "&Systems: &Controls, -, &Engine Management, Chargin&g, &Starting, -, Instr&uments, &Trip Computer, -, "
               "Set Faults...\n"
-              "&Tools: &MultiScope, S&canner, &Pictures, &Telemetry, -, &Diagnostics, -, Memory M&aps, -, &Fill Tank, "
+              "&Tools: &MultiScope, S&canner, &Pictures, &Telemetry, Connect P&robe..., -, &Diagnostics, -, Memory M&aps, -, "
+                              "&Fill Tank, "
               "&User Details, &Options, -, C&hallenges..., C&lass Dashboard..., &Set Up Class...\n"
               "&Window: No windows open\n"
               "&Help: &Help, &Tip Of The Day, ZR Web Site, -, &About");
