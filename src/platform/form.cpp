@@ -100,6 +100,11 @@ public:
     explicit PlaceWatcher(Form* form) : QObject(form), form_(form) {}
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
+        const QEvent::Type type = e->type();
+        if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Hide) return false;
+        // A frame being destroyed is no longer of its own type (and has no place of the user's):
+        // it is left alone before anything takes it for a whole window.
+        if (!qobject_cast<QMdiSubWindow*>(watched) && !qobject_cast<Form*>(watched)) return false;
         if (watched != form_->frame()) return false;
         if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && !form_->placing_ && !form_->unloading_ &&
             form_->frame()->isVisible())
