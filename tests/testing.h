@@ -13,7 +13,10 @@
 
 #include <functional>
 
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 // The scripted platform installed by the test main; events are collected here.
 ScriptPlatform& testPlatform();
@@ -29,6 +32,29 @@ struct FileSizeLimit {
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
     rlimit saved;
+};
+
+// While it lives the thread, even as root, is refused what the files' permissions refuse (root
+// lists and reads any folder whatever its permissions).
+class WithoutRootsReach {
+public:
+    WithoutRootsReach() {
+        header_.version = _LINUX_CAPABILITY_VERSION_3;
+        if (syscall(SYS_capget, &header_, saved_) != 0) return;
+        __user_cap_data_struct less[2] = {saved_[0], saved_[1]};
+        less[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        dropped_ = syscall(SYS_capset, &header_, less) == 0;
+    }
+    ~WithoutRootsReach() {
+        if (dropped_) syscall(SYS_capset, &header_, saved_);
+    }
+    WithoutRootsReach(const WithoutRootsReach&) = delete;
+    WithoutRootsReach& operator=(const WithoutRootsReach&) = delete;
+
+private:
+    __user_cap_header_struct header_{};
+    __user_cap_data_struct saved_[2]{};
+    bool dropped_ = false;
 };
 
 inline QByteArray contents(const QString& path) {

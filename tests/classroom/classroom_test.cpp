@@ -51,27 +51,6 @@ void put(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// Root may list any folder whatever its permissions; while this lives the thread may not (the
-// two powers are taken from its effective set only, and given back at the end).
-class WithoutRootsReach {
-public:
-    WithoutRootsReach() {
-        header_.version = _LINUX_CAPABILITY_VERSION_3;
-        header_.pid = 0;
-        if (syscall(SYS_capget, &header_, saved_) != 0) return;
-        __user_cap_data_struct less[2] = {saved_[0], saved_[1]};
-        less[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        dropped_ = syscall(SYS_capset, &header_, less) == 0;
-    }
-    ~WithoutRootsReach() {
-        if (dropped_) syscall(SYS_capset, &header_, saved_);
-    }
-
-private:
-    __user_cap_header_struct header_{};
-    __user_cap_data_struct saved_[2]{};
-    bool dropped_ = false;
-};
 
 // The lines of a CSV file, after its byte-order mark.
 QStringList lines(const QByteArray& csv) {

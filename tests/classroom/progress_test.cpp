@@ -60,25 +60,6 @@ AttemptRecord attempt(const QString& student, int score) {
     return r;
 }
 
-// Root lists any folder whatever its permissions; while this lives the thread may not.
-class WithoutRootsReach {
-public:
-    WithoutRootsReach() {
-        header_.version = _LINUX_CAPABILITY_VERSION_3;
-        if (syscall(SYS_capget, &header_, saved_) != 0) return;
-        __user_cap_data_struct less[2] = {saved_[0], saved_[1]};
-        less[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        dropped_ = syscall(SYS_capset, &header_, less) == 0;
-    }
-    ~WithoutRootsReach() {
-        if (dropped_) syscall(SYS_capset, &header_, saved_);
-    }
-
-private:
-    __user_cap_header_struct header_{};
-    __user_cap_data_struct saved_[2]{};
-    bool dropped_ = false;
-};
 
 }  // namespace
 
