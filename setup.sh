@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-declarative-dev
           qt6-datavisualization-dev qt6-charts-dev libqt6sql6-sqlite libqt6opengl6-dev libgl-dev libgtest-dev
-          fonts-dejavu-core xvfb xauth libgl1-mesa-dri poppler-utils python3 ccache lld)
+          fonts-dejavu-core xvfb xauth libgl1-mesa-dri poppler-utils python3 ccache lld
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

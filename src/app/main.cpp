@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "platform/application.h"
 #include "platform/datafolder.h"
+#include "platform/language.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
 #include "platform/vbtypes.h"
@@ -23,13 +24,16 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& msg)
 }
 
 const char* const kUsage =
-    "usage: vantorel [--data DIR] [--script FILE]\n"
+    "usage: vantorel [--data DIR] [--language CODE] [--script FILE]\n"
     "       vantorel --class-setup ... (vantorel --class-setup --help)\n"
     "       vantorel --version | --help\n"
     "\n"
     "Vantorel, a training simulator for automotive electronics and fault diagnosis.\n"
     "\n"
     "  --data DIR     use DIR as the program's folder (data files and database)\n"
+    "  --language CODE  speak the language CODE: en (English), de (German) or es\n"
+    "                   (Spanish); by default the one chosen in the options, else\n"
+    "                   the system's (in script mode English)\n"
     "  --script FILE  run the commands in FILE without a display and write a transcript\n"
     "                 of JSON lines on standard output\n"
     "  --version      print the version and exit\n"
@@ -45,18 +49,26 @@ void usage(std::FILE* to) { std::fputs(kUsage, to); }
 int main(int argc, char** argv) {
     // The administrator's command: no window, no display.
     if (wantsClassSetup(argc, argv)) return runClassSetup(argc, argv);
-    QString script, data;
+    QString script, data, languageCode;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--script") && i + 1 < argc) script = QString::fromLocal8Bit(argv[++i]);
         else if (!std::strcmp(argv[i], "--data") && i + 1 < argc) data = QString::fromLocal8Bit(argv[++i]);
-        else if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+        else if (!std::strcmp(argv[i], "--language") && i + 1 < argc) {
+            languageCode = QString::fromLocal8Bit(argv[++i]);
+            if (language::fromCode(languageCode) == QLocale::AnyLanguage) {
+                std::fprintf(stderr, "vantorel: unknown language %s (en, de or es)\n", argv[i]);
+                usage(stderr);
+                return 2;
+            }
+        } else if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
             usage(stdout);
             return 0;
         } else if (!std::strcmp(argv[i], "--version")) {
             std::printf("vantorel %s\n", VANTOREL_VERSION);
             return 0;
         } else {
-            const bool missing = (!std::strcmp(argv[i], "--script") || !std::strcmp(argv[i], "--data"));
+            const bool missing = (!std::strcmp(argv[i], "--script") || !std::strcmp(argv[i], "--data") ||
+                                  !std::strcmp(argv[i], "--language"));
             std::fprintf(stderr, missing ? "vantorel: %s needs a value\n" : "vantorel: unknown option %s\n", argv[i]);
             usage(stderr);
             return 2;
@@ -78,10 +90,22 @@ int main(int argc, char** argv) {
     if (data.isEmpty()) folder = chooseDataFolder(QCoreApplication::applicationDirPath());
     setAppFolder(folder.folder);
     removeLeftTemporaryFiles();
+    // The language, before the first window is made: the one asked for, else the options'
+    // choice; in script mode a choice of "System" is English, so that a transcript does not
+    // depend on the machine it is made on.
+    QString languageProblem;
+    if (!languageCode.isEmpty()) language::apply(language::fromCode(languageCode), &languageProblem);
+    else if (script.isEmpty()) language::apply(language::resolve(language::chosenInSettings()), &languageProblem);
+    else language::apply(language::resolve(language::chosenInSettings(), QLocale::c()), &languageProblem);
     auto reportFolderProblem = [&folder] {
         if (folder.problem.isEmpty()) return;
         std::fprintf(stderr, "vantorel: %s\n", qPrintable(QString(folder.problem).replace("\r\n", " ")));
         MsgBox(folder.problem, MsgButtons::OK, MsgIcon::Exclamation);
+    };
+    auto reportLanguageProblem = [&languageProblem] {
+        if (languageProblem.isEmpty()) return;
+        std::fprintf(stderr, "vantorel: %s\n", qPrintable(languageProblem));
+        MsgBox(languageProblem, MsgButtons::OK, MsgIcon::Exclamation);
     };
 
     if (!script.isEmpty()) {
@@ -92,6 +116,7 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         });
         reportFolderProblem();
+        reportLanguageProblem();
         const int errors = runner.runFile(script);
         std::fflush(stdout);
         std::_Exit(errors == 0 ? 0 : 1);
@@ -99,6 +124,7 @@ int main(int argc, char** argv) {
 
     setPlatform(new QtPlatform);
     reportFolderProblem();
+    reportLanguageProblem();
     Main();
     return app.exec();
 }

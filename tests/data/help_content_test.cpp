@@ -27,8 +27,9 @@ QString readText(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-TEST(HelpContent, LinksLeadToPagesPicturesAndAnchorsOfTheGuide) {
-    const QDir help(QDir(programFolder()).filePath("help"));
+// The guide in `help`; a translated guide takes its pictures and style sheet from the English
+// one (`shared`), as the help window does.
+void checkGuide(const QDir& help, const QDir& shared) {
     const QStringList pages = help.entryList({"*.html"}, QDir::Files);
     ASSERT_TRUE(pages.contains("index.html"));
     ASSERT_TRUE(pages.contains("about.html"));
@@ -59,7 +60,8 @@ TEST(HelpContent, LinksLeadToPagesPicturesAndAnchorsOfTheGuide) {
                 continue;
             }
             const QString target = link.section('#', 0, 0).isEmpty() ? page : link.section('#', 0, 0);
-            const QFileInfo file(help.filePath(target));
+            QFileInfo file(help.filePath(target));
+            if (!file.exists() && !target.endsWith(".html")) file = QFileInfo(shared.filePath(target));
             if (!file.isFile()) {
                 ADD_FAILURE() << "no such file";
                 continue;
@@ -76,6 +78,24 @@ TEST(HelpContent, LinksLeadToPagesPicturesAndAnchorsOfTheGuide) {
         for (const QString& next : linksTo[queue.takeFirst()])
             if (reached.insert(next).second) queue.append(next);
     for (const QString& page : pages) EXPECT_TRUE(reached.count(page)) << page.toStdString() << " cannot be reached";
+}
+
+TEST(HelpContent, LinksLeadToPagesPicturesAndAnchorsOfTheGuide) {
+    const QDir help(QDir(programFolder()).filePath("help"));
+    checkGuide(help, help);
+}
+
+TEST(HelpContent, TheTranslatedGuidesAreWholeAndLinkAsTheEnglishOne) {
+    const QDir english(QDir(programFolder()).filePath("help"));
+    for (const QString lang : {"de", "es"}) {
+        SCOPED_TRACE(lang.toStdString());
+        const QDir help(QDir(programFolder()).filePath(lang + "/help"));
+        ASSERT_TRUE(help.exists());
+        // Every page of the English guide, and no other: a page missing here would be read in
+        // English in the middle of the translated guide.
+        EXPECT_EQ(help.entryList({"*.html"}, QDir::Files), english.entryList({"*.html"}, QDir::Files));
+        checkGuide(help, english);
+    }
 }
 
 TEST(HelpContent, EveryWindowHasItsOwnPageOfTheGuide) {
@@ -101,8 +121,8 @@ TEST(HelpContent, EveryWindowHasItsOwnPageOfTheGuide) {
     EXPECT_EQ(helpPageFor("frmMainscreen"), "index.html");
 }
 
-TEST(HelpContent, TipsAreOnePerLineAndKeepTheFaultsSecret) {
-    const QString text = readText(QDir(programFolder()).filePath("TIPOFDAY.TXT"));
+int checkTips(const QString& file) {
+    const QString text = readText(file);
     const QStringList lines = text.split('\n');
     int tips = 0;
     for (const QString& line : lines) {
@@ -111,7 +131,15 @@ TEST(HelpContent, TipsAreOnePerLineAndKeepTheFaultsSecret) {
         EXPECT_LT(line.size(), 200) << line.toStdString();
         EXPECT_FALSE(faultNumber().match(line).hasMatch()) << line.toStdString();
     }
-    EXPECT_GE(tips, 40);
+    return tips;
+}
+
+TEST(HelpContent, TipsAreOnePerLineAndKeepTheFaultsSecret) {
+    const int english = checkTips(QDir(programFolder()).filePath("TIPOFDAY.TXT"));
+    EXPECT_GE(english, 40);
+    // The translations give every tip, one a line.
+    for (const QString lang : {"de", "es"})
+        EXPECT_EQ(checkTips(QDir(programFolder()).filePath(lang + "/TIPOFDAY.TXT")), english) << lang.toStdString();
 }
 
 }  // namespace
