@@ -22,7 +22,7 @@ constexpr int kProblems = 1;     // the check found a problem (the file was writ
 constexpr int kUsage = 2;        // the command line or a value on it is wrong: nothing was written
 constexpr int kNotWritten = 3;   // the file could not be written: nothing was changed
 
-const char* const kHelp =
+const char* const kHelp = QT_TRANSLATE_NOOP("ClassSetupCommand",
     "usage: vantorel --class-setup [--folder DIR] [--key KEY | --new-key]\n"
     "                [--password-stdin | --no-password] [--lock yes|no]\n"
     "                [--student-id account|ask] [--make-folders] [--print]\n"
@@ -45,9 +45,11 @@ const char* const kHelp =
     "  --check             only checks the existing file and its class folder\n"
     "\n"
     "Exit status: 0 done and no problem found, 1 the check found a problem, 2 a wrong\n"
-    "option or value (nothing written), 3 the file could not be written (nothing changed).\n";
+    "option or value (nothing written), 3 the file could not be written (nothing changed).\n");
 
-QString tr(const char* text) { return QCoreApplication::translate("ClassSetupCommand", text); }
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ClassSetupCommand)
+};
 
 void say(const QString& text) {
     const QByteArray bytes = (text + u'\n').toLocal8Bit();
@@ -91,7 +93,7 @@ int runClassSetup(int argc, char** argv) {
     bool changes = false;
     auto usageError = [](const QString& text) {
         say(QStringLiteral("vantorel: ") + text);
-        say(tr("Try vantorel --class-setup --help."));
+        say(Texts::tr("Try vantorel --class-setup --help."));
         return kUsage;
     };
     for (int i = 1; i < argc; ++i) {
@@ -104,7 +106,7 @@ int runClassSetup(int argc, char** argv) {
         bool ok = true;
         if (!std::strcmp(a, "--class-setup")) continue;
         else if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) {
-            std::fputs(QString::fromLatin1(kHelp).arg(QDir::toNativeSeparators(classroomFilePath())).toLocal8Bit().constData(), stdout);
+            std::fputs(Texts::tr(kHelp).arg(QDir::toNativeSeparators(classroomFilePath())).toLocal8Bit().constData(), stdout);
             return kDone;
         } else if (!std::strcmp(a, "--data")) ok = value(&data);
         else if (!std::strcmp(a, "--folder")) ok = value(&folder), changes = true;
@@ -118,17 +120,17 @@ int runClassSetup(int argc, char** argv) {
         else if (!std::strcmp(a, "--print")) print = changes = true;
         else if (!std::strcmp(a, "--check")) check = true;
         else if (!std::strcmp(a, "--password"))
-            return usageError(tr("the password is never given on the command line (others can see it there): use --password-stdin"));
-        else return usageError(tr("unknown option %1").arg(QString::fromLocal8Bit(a)));
-        if (!ok) return usageError(tr("%1 needs a value").arg(QString::fromLocal8Bit(a)));
+            return usageError(Texts::tr("the password is never given on the command line (others can see it there): use --password-stdin"));
+        else return usageError(Texts::tr("unknown option %1").arg(QString::fromLocal8Bit(a)));
+        if (!ok) return usageError(Texts::tr("%1 needs a value").arg(QString::fromLocal8Bit(a)));
     }
-    if (check && changes) return usageError(tr("--check stands alone: it checks the file as it is"));
-    if (!key.isNull() && newKey) return usageError(tr("give --key or --new-key, not both"));
-    if (passwordStdin && noPassword) return usageError(tr("give --password-stdin or --no-password, not both"));
+    if (check && changes) return usageError(Texts::tr("--check stands alone: it checks the file as it is"));
+    if (!key.isNull() && newKey) return usageError(Texts::tr("give --key or --new-key, not both"));
+    if (passwordStdin && noPassword) return usageError(Texts::tr("give --password-stdin or --no-password, not both"));
     if (!lock.isNull() && lock != QLatin1String("yes") && lock != QLatin1String("no"))
-        return usageError(tr("--lock takes yes or no, not \"%1\"").arg(lock));
+        return usageError(Texts::tr("--lock takes yes or no, not \"%1\"").arg(lock));
     if (!studentId.isNull() && studentId != QLatin1String("account") && studentId != QLatin1String("ask"))
-        return usageError(tr("--student-id takes account or ask, not \"%1\"").arg(studentId));
+        return usageError(Texts::tr("--student-id takes account or ask, not \"%1\"").arg(studentId));
 
     // A build for the tests reads its classroom file in the program's folder.
     setAppFolder(data.isEmpty() ? QCoreApplication::applicationDirPath() : data);
@@ -142,7 +144,7 @@ int runClassSetup(int argc, char** argv) {
     }
 
     if (existing.state == ClassroomConfig::State::Damaged)
-        say(tr("The classroom file \"%1\" cannot be used (%2); it is written anew from the values given.")
+        say(Texts::tr("The classroom file \"%1\" cannot be used (%2); it is written anew from the values given.")
                 .arg(QDir::toNativeSeparators(path), existing.problem));
     classsetup::Choices choices = classsetup::fromConfig(existing);
     if (!folder.isNull()) choices.classFolder = folder;
@@ -153,9 +155,9 @@ int runClassSetup(int argc, char** argv) {
     if (noPassword) choices.passwordHash.clear();
     if (passwordStdin) {
         const bool terminal = ::isatty(STDIN_FILENO);
-        const QString first = askHidden(terminal ? tr("Instructor's password: ") : QString());
-        const QString second = terminal ? askHidden(tr("The same again: ")) : first;
-        if (first.isEmpty()) return usageError(tr("no password was given on standard input"));
+        const QString first = askHidden(terminal ? Texts::tr("Instructor's password: ") : QString());
+        const QString second = terminal ? askHidden(Texts::tr("The same again: ")) : first;
+        if (first.isEmpty()) return usageError(Texts::tr("no password was given on standard input"));
         const classsetup::TypedPassword typed = classsetup::hashTyped(first, second);
         if (!typed.problem.isEmpty()) return usageError(typed.problem);
         choices.passwordHash = typed.hash;
@@ -177,10 +179,10 @@ int runClassSetup(int argc, char** argv) {
         const QString failed = classsetup::writeClassroomFile(path, text);
         if (!failed.isEmpty()) {
             say(failed);
-            say(tr("Write it with vantorel --class-setup ... --print > FILE and copy FILE there as the administrator."));
+            say(Texts::tr("Write it with vantorel --class-setup ... --print > FILE and copy FILE there as the administrator."));
             return kNotWritten;
         }
-        say(tr("The classroom file \"%1\" is written.").arg(QDir::toNativeSeparators(path)));
+        say(Texts::tr("The classroom file \"%1\" is written.").arg(QDir::toNativeSeparators(path)));
         report = classsetup::checkFile(path);
     }
     say(report.text());

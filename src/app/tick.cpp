@@ -12,9 +12,15 @@
 #include "sim/startsequence.h"
 #include "sim/trip.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MainTimer)
+};
 
 // The time of day in the system's (long) time format, with seconds but without a time zone.
 QString timeOfDayText() {
@@ -50,7 +56,7 @@ void tmrMain_Timer() {
     // 2. Fuel.
     if (sim::burnFuel(programState())) {
         Beep();
-        MsgBox("The fuel tank ran dry and has been filled up again with 60 litres.", MsgButtons::OK,
+        MsgBox(Texts::tr("The fuel tank ran dry and has been filled up again with 60 litres."), MsgButtons::OK,
                MsgIcon::Information);
     }
 
@@ -65,14 +71,17 @@ void tmrMain_Timer() {
     if (EngineSpeed < 6490) ins->setRevCounterColor(colorFromValue(65280));
 
     // 4. Instrument readings.
-    const QString revs = QString::number(EngineSpeed) + " rev/m";
+    const QLocale locale;
+    const QString revs = Texts::tr("%1 rev/m").arg(locale.toString(int(EngineSpeed)));
     if (metric) {
-        ins->showGauges(QString::number(RoadSpeed) + " km/h", vb::format(Mileage, "00000.0"),
-                        vb::format(FuelLevel, "00.0") + " ltr", QString::number(EngineTemperature) + " C", revs);
+        ins->showGauges(Texts::tr("%1 km/h").arg(locale.toString(int(RoadSpeed))), vb::formatOnScreen(Mileage, "00000.0"),
+                        Texts::tr("%1 ltr").arg(vb::formatOnScreen(FuelLevel, "00.0")),
+                        Texts::tr("%1 C").arg(locale.toString(int(EngineTemperature))), revs);
     } else {
-        ins->showGauges(vb::str(vb::intFloor(RoadSpeed * 5.0 / 8)) + " mph", vb::format(Mileage * 5 / 8, "00000.0"),
-                        vb::format(FuelLevel / 4.55, "00.0") + " gal",
-                        vb::format(EngineTemperature * 9.0 / 5 + 32, "##0.0") + " F", revs);
+        ins->showGauges(Texts::tr("%1 mph").arg(vb::strOnScreen(vb::intFloor(RoadSpeed * 5.0 / 8))),
+                        vb::formatOnScreen(Mileage * 5 / 8, "00000.0"),
+                        Texts::tr("%1 gal").arg(vb::formatOnScreen(FuelLevel / 4.55, "00.0")),
+                        Texts::tr("%1 F").arg(vb::formatOnScreen(EngineTemperature * 9.0 / 5 + 32, "##0.0")), revs);
     }
 
     // 5. Charge warning light.

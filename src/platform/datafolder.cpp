@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/vbtypes.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -20,6 +21,10 @@ struct Copied {
     qint64 size = -1;
     QByteArray sha256;  // hex
     qint64 shippedTime = 0;  // ms since the epoch
+};
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DataFolder)
 };
 
 constexpr qint64 kLargestDataFile = 512LL * 1024 * 1024;
@@ -57,7 +62,7 @@ QByteArray manifestBytes(const QMap<QString, Copied>& entries) {
     return QJsonDocument(QJsonObject{{"files", files}}).toJson();
 }
 
-QString reason(const VbError& e) { return e.description + " (" + QString::number(e.number) + ")"; }
+QString reason(const VbError& e) { return Texts::tr("%1 (%2)").arg(e.description, QString::number(e.number)); }
 
 }  // namespace
 
@@ -77,10 +82,9 @@ QString userDataFolder() {
 
 DataFolder syncUserCopy(const QString& shipped, const QString& user) {
     DataFolder result{shipped, QString(), 0};
-    const QString readOnly = "\r\nVantorel runs from the installed files in " + shipped +
-                             ", where nothing can be saved.";
+    const QString readOnly = "\r\n" + Texts::tr("Vantorel runs from the installed files in %1, where nothing can be saved.").arg(shipped);
     if (!QDir().mkpath(user) || !QFileInfo(user).isDir()) {
-        result.problem = "Vantorel could not make the folder " + user + " for its own copy of the data files." + readOnly;
+        result.problem = Texts::tr("Vantorel could not make the folder %1 for its own copy of the data files.").arg(user) + readOnly;
         return result;
     }
     const QString manifestPath = QDir(user).filePath(kDataManifest);
@@ -115,7 +119,7 @@ DataFolder syncUserCopy(const QString& shipped, const QString& user) {
                     continue;
                 }
             }
-            if (!QDir().mkpath(QFileInfo(dst).absolutePath())) raiseError(76, "Path not found");
+            if (!QDir().mkpath(QFileInfo(dst).absolutePath())) raiseError(76, QCoreApplication::translate("files", "Path not found"));
             writeFileAtomic(dst, bytes);
             after.insert(rel, {bytes.size(), hash, shippedTime});
             ++result.copied;
@@ -139,12 +143,13 @@ DataFolder syncUserCopy(const QString& shipped, const QString& user) {
     }
 
     if (!complete) {
-        result.problem = "Vantorel could not copy its data files to " + user + " (" + firstFailure + ")." + readOnly;
+        result.problem = Texts::tr("Vantorel could not copy its data files to %1 (%2).").arg(user, firstFailure) + readOnly;
     } else {
         result.folder = to.absolutePath();
         if (!firstFailure.isEmpty())
-            result.problem = "Vantorel could not bring its copy of the data files in " + user + " up to date (" +
-                             firstFailure + ").\r\nIt goes on with the copy as it is.";
+            result.problem = Texts::tr("Vantorel could not bring its copy of the data files in %1 up to date (%2).\r\n"
+                                       "It goes on with the copy as it is.")
+                                 .arg(user, firstFailure);
     }
     return result;
 }

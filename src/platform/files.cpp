@@ -24,23 +24,27 @@
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(files)
+};
+
 [[noreturn]] void raiseForErrno(int err, bool writing) {
     switch (err) {
     case ENOENT:
-    case ENOTDIR: raiseError(76, "Path not found");
+    case ENOTDIR: raiseError(76, Texts::tr("Path not found"));
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: raiseError(61, "Disk full");
+    case EFBIG: raiseError(61, Texts::tr("Disk full"));
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
     case EEXIST:
     case EBUSY:
-    case ETXTBSY: raiseError(75, "Path/File access error");
+    case ETXTBSY: raiseError(75, Texts::tr("Path/File access error"));
     default:
-        if (writing) raiseError(57, "Device I/O error");
-        raiseError(75, "Path/File access error");
+        if (writing) raiseError(57, Texts::tr("Device I/O error"));
+        raiseError(75, Texts::tr("Path/File access error"));
     }
 }
 
@@ -302,15 +306,15 @@ void checkWritableTarget(const QString& path) {
     const QFileInfo info(path);
     const QByteArray dir = QFile::encodeName(info.absolutePath());
     struct stat st;
-    if (::stat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) raiseError(76, "Path not found");
-    if (::access(dir.constData(), W_OK | X_OK) != 0) raiseError(75, "Path/File access error");
+    if (::stat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) raiseError(76, Texts::tr("Path not found"));
+    if (::access(dir.constData(), W_OK | X_OK) != 0) raiseError(75, Texts::tr("Path/File access error"));
     const QByteArray local = QFile::encodeName(info.absoluteFilePath());
     if (::stat(local.constData(), &st) != 0) return;
-    if (!S_ISREG(st.st_mode)) raiseError(75, "Path/File access error");
+    if (!S_ISREG(st.st_mode)) raiseError(75, Texts::tr("Path/File access error"));
     // A file without write permission was made read-only on purpose (the superuser could
     // replace it, and must not).
     if ((st.st_mode & 0222) == 0 || ::access(local.constData(), W_OK) != 0)
-        raiseError(75, QStringLiteral("Path/File access error: %1 is read-only").arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+        raiseError(75, Texts::tr("Path/File access error: %1 is read-only").arg(QDir::toNativeSeparators(info.absoluteFilePath())));
 }
 
 QString writeTargetOf(const QString& path) {
@@ -324,9 +328,9 @@ QString writeTargetOf(const QString& path) {
     if (!resolved) {
         const QString name = QDir::toNativeSeparators(info.absoluteFilePath());
         if (err == ELOOP)
-            raiseError(75, QCoreApplication::translate("files", "Path/File access error: %1 is a link that leads round in a loop")
+            raiseError(75, Texts::tr("Path/File access error: %1 is a link that leads round in a loop")
                                .arg(name));
-        raiseError(75, QStringLiteral("Path/File access error: %1 is a link to a file that does not exist").arg(name));
+        raiseError(75, Texts::tr("Path/File access error: %1 is a link to a file that does not exist").arg(name));
     }
     const QString target = QFile::decodeName(QByteArray(resolved));
     std::free(resolved);
@@ -453,7 +457,7 @@ bool isRegularFile(const QString& path) {
 QByteArray readRegularFile(const QString& path, qint64 maxBytes) {
     bool whole = false;
     QByteArray data = readRegularFileHead(path, maxBytes, &whole);
-    if (!whole) raiseError(7, "Out of memory");
+    if (!whole) raiseError(7, Texts::tr("Out of memory"));
     return data;
 }
 
@@ -461,13 +465,13 @@ QByteArray readRegularFileHead(const QString& path, qint64 maxBytes, bool* whole
     const QByteArray local = QFile::encodeName(path);
     const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, "File not found");
-        raiseError(75, "Path/File access error");
+        if (errno == ENOENT || errno == ENOTDIR) raiseError(53, Texts::tr("File not found"));
+        raiseError(75, Texts::tr("Path/File access error"));
     }
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        raiseError(53, "File not found");
+        raiseError(53, Texts::tr("File not found"));
     }
     // Read until the limit or the end, whatever size fstat gave (the file may be growing);
     // one byte past the limit tells whether the file goes on.
@@ -481,7 +485,7 @@ QByteArray readRegularFileHead(const QString& path, qint64 maxBytes, bool* whole
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
-            raiseError(75, "Path/File access error");
+            raiseError(75, Texts::tr("Path/File access error"));
         }
         if (n == 0) break;
         if (room <= 0) {

@@ -1,4 +1,4 @@
-#include "platform/form.h"
+#include "form.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/screenfit.h"

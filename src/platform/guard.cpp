@@ -3,9 +3,14 @@
 #include "platform/platform.h"
 #include "platform/vbtypes.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Platform)
+};
 int g_errorsAtEventLoop = 0;
 std::function<void(int, const QString&)>& untrappedSink() {
     static std::function<void(int, const QString&)> sink;
@@ -17,12 +22,13 @@ void setUntrappedSink(std::function<void(int, const QString&)> sink) { untrapped
 
 void reportUntrapped(int number, const QString& description) {
     if (untrappedSink()) untrappedSink()(number, description);
-    else reportError(number, description, "Run-time error. ", MsgIcon::Critical);
+    else reportError(number, description, Texts::tr("Run-time error. "), MsgIcon::Critical);
 }
 
 void runGuarded(const std::function<void()>& body, const Trap& trap) {
     int number = 0;
     QString description;
+    bool outOfMemory = false;
     try {
         body();
         return;
@@ -31,16 +37,17 @@ void runGuarded(const std::function<void()>& body, const Trap& trap) {
         description = e.description;
     } catch (const std::bad_alloc&) {
         number = 7;
-        description = QStringLiteral("Out of memory");
+        outOfMemory = true;  // described below, where a failure to allocate cannot escape
     } catch (const std::exception& e) {
         number = 51;
-        description = QStringLiteral("Internal error: ") + QString::fromLocal8Bit(e.what());
+        description = Texts::tr("Internal error: %1").arg(QString::fromLocal8Bit(e.what()));
     } catch (...) {
         number = 51;
-        description = QStringLiteral("Internal error");
+        description = Texts::tr("Internal error");
     }
     // Reporting itself may fail (a message box cannot be shown); nothing may escape.
     try {
+        if (outOfMemory) description = Texts::tr("Out of memory");
         switch (trap.kind) {
         case Trap::Skip: break;
         case Trap::Report: reportError(number, description, trap.prefix, MsgIcon::Information); break;

@@ -1,6 +1,7 @@
 #include "numbers.h"
 
 #include <QByteArray>
+#include <QLocale>
 
 #include <cfloat>
 #include <climits>
@@ -264,6 +265,17 @@ bool isNumeric(const QString& text)
     bool ok = false;
     val(text, &ok);
     return ok;
+}
+
+} // namespace vb
+
+namespace vb {
+
+QString onScreen(const QString& number) {
+    const QString point = QLocale().decimalPoint();
+    if (point == QLatin1String(".")) return number;
+    QString shown = number;
+    return shown.replace(QLatin1Char('.'), point);
 }
 
 } // namespace vb

@@ -43,4 +43,10 @@ double val(const QString& text, bool* ok = nullptr);
 // True when val() accepts the text.
 bool isNumeric(const QString& text);
 
+// A number written by format() or str(), as the screen shows it: with the decimal separator of
+// QLocale's default (a German screen reads 1,5). Files and reports keep format() and str().
+QString onScreen(const QString& number);
+inline QString formatOnScreen(double value, const QString& pattern) { return onScreen(format(value, pattern)); }
+inline QString strOnScreen(double value) { return onScreen(str(value)); }
+
 } // namespace vb

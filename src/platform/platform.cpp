@@ -2,6 +2,7 @@
 #include "platform/guard.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QTimer>
@@ -15,6 +16,9 @@ QHash<QString, VTimer*>& timers() {
     return t;
 }
 quint32 g_rndSeed = 0x50000;
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Platform)
+};
 }  // namespace
 
 Platform& platform() {
@@ -25,7 +29,7 @@ Platform& platform() {
 void setPlatform(Platform* p) { g_platform.reset(p); }
 
 QString appTitle() { return QStringLiteral("Vantorel"); }
-QString appVersionText() { return QStringLiteral("Version 1.0.0"); }
+QString appVersionText() { return Texts::tr("Version %1").arg(QStringLiteral("1.0.0")); }
 
 QString msgAnswerName(MsgAnswer a) {
     switch (a) {
@@ -72,7 +76,7 @@ void Pause(double seconds) { platform().pause(seconds); }
 void DoEvents() { platform().doEvents(); }
 
 void reportError(int number, const QString& description, const QString& prefix, MsgIcon icon) {
-    MsgBox(prefix + "Error number: " + QString::number(number) + " - " + description, MsgButtons::OK,
+    MsgBox(prefix + Texts::tr("Error number: %1 - %2").arg(QString::number(number), description), MsgButtons::OK,
            icon);
 }
 

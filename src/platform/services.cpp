@@ -28,6 +28,9 @@
 namespace {
 QString g_appFolder;
 const char* kConnection = "ZR";
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(files)
+};
 }  // namespace
 
 QString appFolder() {
@@ -38,7 +41,7 @@ QString appFolder() {
 void setAppFolder(const QString& folder) { g_appFolder = QDir(folder).absolutePath(); }
 
 void chdirToAppFolder() {
-    if (!QDir::setCurrent(appFolder())) raiseError(76, "Path not found");
+    if (!QDir::setCurrent(appFolder())) raiseError(76, Texts::tr("Path not found"));
 }
 
 QString findDataFile(const QString& name) {
@@ -161,7 +164,7 @@ private:
 };
 
 [[noreturn]] void settingsNotWritten() {
-    raiseError(75, "Path/File access error: the settings could not be written");
+    raiseError(75, Texts::tr("Path/File access error: the settings could not be written"));
 }
 
 // Scratch folders that a program killed while saving left beside the settings, removed at the
@@ -247,15 +250,15 @@ QSqlDatabase& database() {
     if (db.isValid() && db.isOpen()) return db;
     const QString file = databaseFileName();
     if (!QFileInfo(file).isFile())
-        raiseError(3024, "Could not find file '" + QFileInfo(file).fileName() + "'.");
+        raiseError(3024, Texts::tr("Could not find file '%1'.").arg(QFileInfo(file).fileName()));
     if (!QSqlDatabase::contains(kConnection)) db = QSqlDatabase::addDatabase("QSQLITE", kConnection);
     else db = QSqlDatabase::database(kConnection, false);
     db.setDatabaseName(file);
-    if (!db.open()) raiseError(3051, "The database engine could not open the file '" + file + "'.");
+    if (!db.open()) raiseError(3051, Texts::tr("The database engine could not open the file '%1'.").arg(file));
     QSqlQuery probe(db);
     if (!probe.exec("SELECT count(*) FROM sqlite_master")) {
         db.close();
-        raiseError(3343, "Unrecognized database format '" + QFileInfo(file).fileName() + "'.");
+        raiseError(3343, Texts::tr("Unrecognized database format '%1'.").arg(QFileInfo(file).fileName()));
     }
     return db;
 }
@@ -267,7 +270,7 @@ QString missingLookupField(const QSqlDatabase& db, const QString& table) {
     if (record.isEmpty()) return QString();  // no such table: the query's own error says so
     for (const QString& f : QStringList{"ID", "Speed 1", "Speed 2", "Speed 3", "Speed 4", "Speed 5", "Speed 6", "Speed 7",
                                         "Speed 8"})
-        if (record.indexOf(f) < 0) return "The table '" + table + "' has no field '" + f + "'.";
+        if (record.indexOf(f) < 0) return Texts::tr("The table '%1' has no field '%2'.").arg(table, f);
     return QString();
 }
 
@@ -306,8 +309,8 @@ QString usableTempFolder() {
         chosen = !wanted.isEmpty() && QDir::isAbsolutePath(wanted) ? wanted : fallback;
         if (!told) {
             told = true;
-            MsgBox("No temporary folder can be written (" + (env.isEmpty() ? fallback : wanted) + ").\r\n" +
-                       "The scanner's reports cannot be made until one can.",
+            MsgBox(Texts::tr("No temporary folder can be written (%1).\r\nThe scanner's reports cannot be made until one can.")
+                       .arg(env.isEmpty() ? fallback : wanted),
                    MsgButtons::OK, MsgIcon::Exclamation);
         }
     } else {

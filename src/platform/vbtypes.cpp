@@ -1,7 +1,11 @@
 #include "platform/vbtypes.h"
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
+
+void raiseOverflow() { raiseError(6, QCoreApplication::translate("Platform", "Overflow")); }
 
 long long roundToEven(double x) {
     if (!(x > -9.2e18 && x < 9.2e18)) raiseOverflow();  // also catches NaN

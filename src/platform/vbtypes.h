@@ -20,7 +20,7 @@ public:
 [[noreturn]] inline void raiseError(int number, const QString& description) {
     throw VbError(number, description);
 }
-[[noreturn]] inline void raiseOverflow() { raiseError(6, QStringLiteral("Overflow")); }
+[[noreturn]] void raiseOverflow();
 
 // Nearest integer with exact halves going to the even neighbour.
 long long roundToEven(double x);

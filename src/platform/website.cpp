@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "platform/vbtypes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -11,6 +12,10 @@ namespace {
 const QString kWebSiteFile = QStringLiteral("website.txt");
 // An address longer than this is not one anybody typed into the file.
 constexpr int kMaxAddress = 2048;
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WebSite)
+};
 
 // "https:", "mailto:"; a single letter before the colon is a drive, not a scheme.
 bool hasScheme(const QString& line) {
@@ -24,21 +29,21 @@ WebAddress webSiteAddress() {
     try {
         bytes = readRegularFileHead(findDataFile(kWebSiteFile), 64 * 1024);
     } catch (const VbError& e) {
-        return {QString(), "Error number: " + QString::number(e.number) + " - " + e.description + ": " + kWebSiteFile};
+        return {QString(), Texts::tr("Error number: %1 - %2: %3").arg(QString::number(e.number), e.description, kWebSiteFile)};
     }
-    if (bytes.contains('\0')) return {QString(), "the file " + kWebSiteFile + " is not a text file."};
+    if (bytes.contains('\0')) return {QString(), Texts::tr("the file %1 is not a text file.").arg(kWebSiteFile)};
     for (QString line : decodeText(bytes).split(u'\n')) {
         line = line.trimmed();
         if (line.isEmpty()) continue;
-        if (line.size() > kMaxAddress) return {QString(), "the first line of " + kWebSiteFile + " is too long to be an address."};
+        if (line.size() > kMaxAddress) return {QString(), Texts::tr("the first line of %1 is too long to be an address.").arg(kWebSiteFile)};
         for (const QChar c : line)
-            if (c.unicode() < 32) return {QString(), "the first line of " + kWebSiteFile + " is not an address."};
+            if (c.unicode() < 32) return {QString(), Texts::tr("the first line of %1 is not an address.").arg(kWebSiteFile)};
         if (!hasScheme(line)) return {QDir::cleanPath(QDir(appFolder()).absoluteFilePath(line)), QString()};
         const QString scheme = line.section(u':', 0, 0).toLower();
         if (scheme != "http" && scheme != "https" && scheme != "file")
-            return {QString(), "the address in " + kWebSiteFile + " is not a web page (http or https): " + line};
+            return {QString(), Texts::tr("the address in %1 is not a web page (http or https): %2").arg(kWebSiteFile, line)};
         return {line, QString()};
     }
-    return {QString(), "the file " + kWebSiteFile + " holds no address."};
+    return {QString(), Texts::tr("the file %1 holds no address.").arg(kWebSiteFile)};
 }
 

@@ -3,6 +3,7 @@
 #include "sim/catalogue.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -11,25 +12,30 @@ namespace sim {
 
 namespace {
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sim::Catalogue)
+};
+
+// The captions are shown translated (captionOf); the data files keep the English base name.
 constexpr QuantityInfo kQuantities[kQuantityCount] = {
-    {Quantity::EngineSpeed, "Engine speed", "V", "Engine speed"},
-    {Quantity::EngineLoad, "Engine load %", "V", "Engine load %"},
-    {Quantity::Temperature, "Temperature", "V", "Temperature"},
-    {Quantity::SystemVoltage, "System voltage", "V", "System voltage"},
-    {Quantity::Lambda, "Lambda", "V", "Lambda"},
-    {Quantity::Knock, "Knock", "V", "Knock"},
-    {Quantity::CoilDwell, "Ignition coil dwell %", "V", "Ignition coil dwell %"},
-    {Quantity::Injector, "Fuel injector ms", "V", "Fuel injector ms"},
-    {Quantity::FuelPump, "Fuel pump", "A", "Fuel pump"},
-    {Quantity::PressureRegulator, "Pressure regulator", "bar", "Pressure regulator"},
-    {Quantity::SparkTiming, "Spark timing BTDC", "kV", "Spark timing BTDC"},
-    {Quantity::StarterSwitch, "Starter switch", "V", "Starter switch"},
-    {Quantity::StarterSupply, "Starter supply", "V", "Starter supply"},
-    {Quantity::StarterEarth, "Starter earth", "V", "Starter earth"},
-    {Quantity::StarterSpeed, "Starter speed", "A", "Starter speed"},
-    {Quantity::ChargeWarningLight, "Charge warning light", "V", "Charge warning light"},
-    {Quantity::AlternatorSpeed, "Alternator speed", "V", "Alternator speed"},
-    {Quantity::AlternatorEarth, "Alternator earth", "V", "Alternator earth"},
+    {Quantity::EngineSpeed, QT_TRANSLATE_NOOP("sim::Catalogue", "Engine speed"), "V", "Engine speed"},
+    {Quantity::EngineLoad, QT_TRANSLATE_NOOP("sim::Catalogue", "Engine load %"), "V", "Engine load %"},
+    {Quantity::Temperature, QT_TRANSLATE_NOOP("sim::Catalogue", "Temperature"), "V", "Temperature"},
+    {Quantity::SystemVoltage, QT_TRANSLATE_NOOP("sim::Catalogue", "System voltage"), "V", "System voltage"},
+    {Quantity::Lambda, QT_TRANSLATE_NOOP("sim::Catalogue", "Lambda"), "V", "Lambda"},
+    {Quantity::Knock, QT_TRANSLATE_NOOP("sim::Catalogue", "Knock"), "V", "Knock"},
+    {Quantity::CoilDwell, QT_TRANSLATE_NOOP("sim::Catalogue", "Ignition coil dwell %"), "V", "Ignition coil dwell %"},
+    {Quantity::Injector, QT_TRANSLATE_NOOP("sim::Catalogue", "Fuel injector ms"), "V", "Fuel injector ms"},
+    {Quantity::FuelPump, QT_TRANSLATE_NOOP("sim::Catalogue", "Fuel pump"), "A", "Fuel pump"},
+    {Quantity::PressureRegulator, QT_TRANSLATE_NOOP("sim::Catalogue", "Pressure regulator"), "bar", "Pressure regulator"},
+    {Quantity::SparkTiming, QT_TRANSLATE_NOOP("sim::Catalogue", "Spark timing BTDC"), "kV", "Spark timing BTDC"},
+    {Quantity::StarterSwitch, QT_TRANSLATE_NOOP("sim::Catalogue", "Starter switch"), "V", "Starter switch"},
+    {Quantity::StarterSupply, QT_TRANSLATE_NOOP("sim::Catalogue", "Starter supply"), "V", "Starter supply"},
+    {Quantity::StarterEarth, QT_TRANSLATE_NOOP("sim::Catalogue", "Starter earth"), "V", "Starter earth"},
+    {Quantity::StarterSpeed, QT_TRANSLATE_NOOP("sim::Catalogue", "Starter speed"), "A", "Starter speed"},
+    {Quantity::ChargeWarningLight, QT_TRANSLATE_NOOP("sim::Catalogue", "Charge warning light"), "V", "Charge warning light"},
+    {Quantity::AlternatorSpeed, QT_TRANSLATE_NOOP("sim::Catalogue", "Alternator speed"), "V", "Alternator speed"},
+    {Quantity::AlternatorEarth, QT_TRANSLATE_NOOP("sim::Catalogue", "Alternator earth"), "V", "Alternator earth"},
 };
 
 using P = PointId;
@@ -227,8 +233,11 @@ const std::vector<FaultInfo>& faultTable() {
         std::vector<PointId> switched = lamp;
         for (int q = 0; q < kQuantityCount; ++q)
             for (PointId p : allOn(static_cast<Quantity>(q), kSim)) switched.push_back(p);
-        const Indication noSpray{Indication::Message, "No fuel spray pattern from injectors..", injector};
-        const Indication noFuel{Indication::InformationMessage, "No fuel from pump..", pump};
+        // The messages are shown translated (context "sim::Catalogue").
+        const Indication noSpray{Indication::Message,
+                                 QT_TRANSLATE_NOOP("sim::Catalogue", "No fuel spray pattern from injectors.."), injector};
+        const Indication noFuel{Indication::InformationMessage, QT_TRANSLATE_NOOP("sim::Catalogue", "No fuel from pump.."),
+                                pump};
 
         // number, part, where, circuit, side, kind, critical, prevents start, check-engine light,
         // scan, at start, shown, also reaches
@@ -253,11 +262,11 @@ const std::vector<FaultInfo>& faultTable() {
              SC::FuelPump, SE::None, {blank(pump)}, {}},
             {F::FuelPressureLow, 28, "Fuel pressure regulator", kItself, C::FuelPressure, S::Part, K::FailedPart,
              false, false, true, SC::FuelPressureLow, SE::None,
-             {wave("Low lambda.msf", lambda), {Indication::InformationMessage, "Fuel pressure is low...", regulator}},
+             {wave("Low lambda.msf", lambda), {Indication::InformationMessage, QT_TRANSLATE_NOOP("sim::Catalogue", "Fuel pressure is low..."), regulator}},
              {}},
             {F::FuelPressureHigh, 29, "Fuel pressure regulator", "Its fuel return", C::FuelPressure, S::Wire,
              K::OpenCircuit, false, false, true, SC::FuelPressureHigh, SE::None,
-             {wave("High lambda.msf", lambda), {Indication::InformationMessage, "Fuel pressure is high...", regulator}},
+             {wave("High lambda.msf", lambda), {Indication::InformationMessage, QT_TRANSLATE_NOOP("sim::Catalogue", "Fuel pressure is high..."), regulator}},
              {}},
             {F::ControlUnitFailed, 30, "Engine control unit", kItself, C::ControlUnit, S::Unit, K::FailedPart, true,
              true, true, SC::ControlUnit, SE::NoOutputs, {blank(join({pump, injector, coil, spark}))}, regulator},
@@ -330,30 +339,29 @@ const std::vector<PointInfo>& points() { return pointTable(); }
 
 const PointInfo& point(PointId id) { return pointTable()[static_cast<size_t>(id)]; }
 
-QString captionOf(Quantity q) { return QLatin1String(quantityInfo(q).caption); }
+QString captionOf(Quantity q) { return Texts::tr(quantityInfo(q).caption); }
 QString captionOf(PointId id) { return captionOf(point(id).quantity); }
 
 QString placeOf(PointId id) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("sim::Catalogue", text); };
     const PointInfo& p = point(id);
     const bool ecuPicture = p.window == Window::Simulation && QLatin1String(p.control) == QLatin1String("lblECU");
     QString window;
     switch (p.window) {
-    case Window::Simulation: window = ecuPicture ? tr("ECU picture") : tr("engine window"); break;
-    case Window::Starting: window = tr("starting window"); break;
-    case Window::Charging: window = tr("charging window"); break;
+    case Window::Simulation: window = ecuPicture ? Texts::tr("ECU picture") : Texts::tr("engine window"); break;
+    case Window::Starting: window = Texts::tr("starting window"); break;
+    case Window::Charging: window = Texts::tr("charging window"); break;
     }
     // The squares are numbered as their windows number them (from 1 for the first, index 0).
     QString where;
-    if (p.side == Side::Unit) where = tr("at the ECU pin");
-    else if (ecuPicture) where = isSensor(p.circuit) ? tr("on the wire at the sensor") : tr("on the wire at the actuator");
-    else if (p.index > 0) where = tr("test point %1").arg(p.index + 1);
-    else where = tr("at the part");
-    return tr("%1, %2").arg(window, where);
+    if (p.side == Side::Unit) where = Texts::tr("at the ECU pin");
+    else if (ecuPicture) where = isSensor(p.circuit) ? Texts::tr("on the wire at the sensor") : Texts::tr("on the wire at the actuator");
+    else if (p.index > 0) where = Texts::tr("test point %1").arg(QLocale().toString(p.index + 1));
+    else where = Texts::tr("at the part");
+    return Texts::tr("%1, %2").arg(window, where);
 }
 
 QString captionWithPlace(PointId id) {
-    return QCoreApplication::translate("sim::Catalogue", "%1 (%2)").arg(captionOf(id), placeOf(id));
+    return Texts::tr("%1 (%2)").arg(captionOf(id), placeOf(id));
 }
 
 std::optional<PointId> pointAt(const QString& window, const QString& control, int index) {

@@ -2,8 +2,8 @@
 // which every part of the program that needs to know what a point measures or what a fault
 // does reads, instead of recognising a point by its caption or a fault by its number.
 //
-// A point is known by its identifier (PointId). Its caption is what the window shows and may be
-// translated one day; its data files keep their base name whatever the caption reads. A fault is
+// A point is known by its identifier (PointId). Its caption is what the window shows, translated
+// into the user's language; its data files keep their English base name whatever the caption reads. A fault is
 // known by its box number on the faults window (1..44), which is its only meaning as a number.
 #pragma once
 
@@ -99,7 +99,7 @@ constexpr int kPointCount = 50;
 
 struct QuantityInfo {
     Quantity quantity;
-    const char* caption;   // the caption of every point that measures it
+    const char* caption;   // the caption of every point that measures it (English; captionOf translates it)
     const char* unit;      // the live trace's unit: "V", "A", "bar" or "kV"
     const char* fileBase;  // the data files: fileBase + ".msf", ".jpg", ".txt"
 };
@@ -118,7 +118,8 @@ struct PointInfo {
 const QuantityInfo& quantityInfo(Quantity q);
 const std::vector<PointInfo>& points();
 const PointInfo& point(PointId id);
-// The caption a point carries on its window.
+// The caption a point carries on its window, in the user's language (QuantityInfo::caption is
+// its English source; the data files follow QuantityInfo::fileBase).
 QString captionOf(PointId id);
 QString captionOf(Quantity q);
 // Where a point stands, for a label beside its caption (which several points share): its window

@@ -5,9 +5,19 @@
 #include "sim/ecumath.h"
 #include "sim/snapshot.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <algorithm>
 
 namespace sim {
+
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sim::Engine)
+};
+QString shownNumber(int n) { return QLocale().toString(n); }
+}  // namespace
 
 // ---- The controls' rules ----
 
@@ -22,7 +32,7 @@ void chooseThrottle(SimState& s, Controls& c, Throttle t, Outcome& out) {
     c.throttle = t;
     switch (t) {
     case Throttle::Off:
-        out.status("Ready...");
+        out.status(Texts::tr("Ready..."));
         s.ThrottlePosition = 0;
         break;
     case Throttle::On: s.ThrottlePosition = 1; break;
@@ -36,7 +46,7 @@ void chooseAutoRun(SimState& s, Controls& c, bool on, Outcome& out) {
     c.autoRun = on;
     // Auto run needs a running engine: the box clears itself otherwise.
     if (s.EngineRunning != True) {
-        out.status("Auto run is only available when the engine has been started...");
+        out.status(Texts::tr("Auto run is only available when the engine has been started..."));
         c.autoRun = false;
     }
 }
@@ -127,7 +137,7 @@ void stopEngine(SimState& s, Controls& c, Outcome& out) {
     chooseGear(s, c, 0);
     chooseThrottle(s, c, Throttle::Off, out);
     chooseAutoRun(s, c, false, out);
-    out.status("Engine stopped...");
+    out.status(Texts::tr("Engine stopped..."));
     restEngine(s);
     s.RoadSpeed = 0;
     if (s.SystemVoltage > 12) s.SystemVoltage = 12;
@@ -147,14 +157,14 @@ namespace {
 
 // What a map row stands for: "load 70 %" or "13 V".
 QString rowMeaning(int row, bool voltageRows) {
-    return voltageRows ? QString::number(ecu::voltageOfRow(row)) + " V"
-                       : "load " + QString::number(ecu::loadOfRow(row)) + " %";
+    return voltageRows ? Texts::tr("%1 V").arg(shownNumber(ecu::voltageOfRow(row)))
+                       : Texts::tr("load %1 %").arg(shownNumber(ecu::loadOfRow(row)));
 }
 
 QString cellPlace(const MapSource& map, int row, int column, bool voltageRows) {
-    return map.caption() + ": the cell in row " + QString::number(row + 1) + ", column Speed " +
-           QString::number(column + 1) + " (" + rowMeaning(row, voltageRows) + ", " +
-           QString::number(ecu::speedOfColumn(column)) + " rev/min)";
+    return Texts::tr("%1: the cell in row %2, column Speed %3 (%4, %5 rev/min)")
+        .arg(map.caption(), shownNumber(row + 1), shownNumber(column + 1), rowMeaning(row, voltageRows),
+             shownNumber(ecu::speedOfColumn(column)));
 }
 
 // Reads a map cell for the engine step. A cell that cannot be used is reported (a critical
@@ -168,29 +178,31 @@ bool readCell(const MapSource* map, int row, int column, bool voltageRows, doubl
     }
     QString problem;
     if (!map) {
-        problem = "The lookup data is not loaded";
+        problem = Texts::tr("The lookup data is not loaded");
     } else {
         switch (c.state) {
         case CellState::Missing:
             if (map->rows() == 0) {
-                problem = map->caption() + " holds no data";
+                problem = Texts::tr("%1 holds no data").arg(map->caption());
                 break;
             }
-            problem = map->caption() + " has no row " + QString::number(row + 1) + " (" + rowMeaning(row, voltageRows) +
-                      ")";
+            problem = Texts::tr("%1 has no row %2 (%3)").arg(map->caption(), shownNumber(row + 1), rowMeaning(row, voltageRows));
             break;
-        case CellState::Empty: problem = cellPlace(*map, row, column, voltageRows) + " is empty"; break;
+        case CellState::Empty: problem = Texts::tr("%1 is empty").arg(cellPlace(*map, row, column, voltageRows)); break;
         case CellState::NotNumber:
-            problem = cellPlace(*map, row, column, voltageRows) + " holds \"" + map->cellText(row, column) +
-                      "\", which is not a number";
+            problem = Texts::tr("%1 holds \"%2\", which is not a number")
+                          .arg(cellPlace(*map, row, column, voltageRows), map->cellText(row, column));
             break;
         case CellState::Number:
-            problem = cellPlace(*map, row, column, voltageRows) + " holds " + vb::str(c.value) +
-                      (c.value < lowest ? ", which is below " + vb::str(lowest) : ", which is far out of range");
+            problem = c.value < lowest ? Texts::tr("%1 holds %2, which is below %3")
+                                             .arg(cellPlace(*map, row, column, voltageRows), vb::strOnScreen(c.value),
+                                                  vb::strOnScreen(lowest))
+                                       : Texts::tr("%1 holds %2, which is far out of range")
+                                             .arg(cellPlace(*map, row, column, voltageRows), vb::strOnScreen(c.value));
             break;
         }
     }
-    out.message(problem + ", please edit the lookup data... ", true);
+    out.message(Texts::tr("%1, please edit the lookup data... ").arg(problem), true);
     return false;
 }
 
@@ -238,12 +250,12 @@ bool calculateOutputs(SimState& s, StepInputs& in, Outcome& out) {
             s.InjectionDuration = 0;
             s.EngineSpeed = 6750;
         }
-        out.status("Full load enrichment applied...");
+        out.status(Texts::tr("Full load enrichment applied..."));
     }
 
     // 9. Rev limiter.
     if (s.EngineSpeed > 6500) {
-        out.status("CAUTION ENGINE REVS RED LINED - Limiter cuts in at 7000rev/min...");
+        out.status(Texts::tr("CAUTION ENGINE REVS RED LINED - Limiter cuts in at 7000rev/min..."));
         if (s.EngineSpeed >= 7000) {
             s.EngineSpeed = 6950;
             s.InjectionDuration = 0;
@@ -254,7 +266,7 @@ bool calculateOutputs(SimState& s, StepInputs& in, Outcome& out) {
     const bool throttleClosed = c.throttle == Throttle::Off;
     if (s.EngineSpeed >= 2000 && throttleClosed) {
         s.InjectionDuration = 0;
-        out.status("Overrun fuel cut-off...");
+        out.status(Texts::tr("Overrun fuel cut-off..."));
     }
 
     // 11. Throttle closed: the engine runs down to the controlled idle.
@@ -263,10 +275,10 @@ bool calculateOutputs(SimState& s, StepInputs& in, Outcome& out) {
         s.IgnitionTiming = 10;
         s.EngineSpeed -= 200;
         if (s.EngineSpeed > 800) {
-            out.status("Ready...");
+            out.status(Texts::tr("Ready..."));
         } else {
             s.EngineSpeed = 800;
-            out.status("Engine idle speed controlled...");
+            out.status(Texts::tr("Engine idle speed controlled..."));
         }
     }
 
@@ -275,7 +287,7 @@ bool calculateOutputs(SimState& s, StepInputs& in, Outcome& out) {
         s.SystemVoltage = 12;
         restEngine(s);
         stopEngine(s, c, out);
-        out.status("Engine is stationary - coil switched off...");
+        out.status(Texts::tr("Engine is stationary - coil switched off..."));
     }
 
     // 13. Knock: simulated, or labouring at low speed under high load.
@@ -285,10 +297,10 @@ bool calculateOutputs(SimState& s, StepInputs& in, Outcome& out) {
             s.KnockRetard = 8;
             // The knock simulation switches itself off.
             s.Knock = s.Knock != True ? True : False;
-            out.add(Event::Kind::KnockText, s.Knock == True ? "Yes" : "No");
+            out.add(Event::Kind::KnockText, s.Knock == True ? Texts::tr("Yes", "knock") : Texts::tr("No", "knock"));
         }
         out.beep();
-        out.status("Engine knocked - Timing was retarded...");
+        out.status(Texts::tr("Engine knocked - Timing was retarded..."));
         s.EngineLoad -= 5;
         if (s.EngineLoad < 20) s.EngineLoad = 20;
     }
@@ -302,14 +314,14 @@ bool calculateOutputs(SimState& s, StepInputs& in, Outcome& out) {
     // 15. A failed knock sensor cannot retard; the driver is warned instead.
     if (s.KnockSensorFault == True && engineKnocks(s)) {
         out.beep();
-        out.status("Warning, engine is knocking...");
+        out.status(Texts::tr("Warning, engine is knocking..."));
         out.pause(1);
         s.KnockRetard = 0;
     }
 
     // 16. Exhaust warning.
     if (s.ExhaustWarning == True && s.EngineSpeed >= 800) {
-        out.status("Warning, exhaust gases are out of range...");
+        out.status(Texts::tr("Warning, exhaust gases are out of range..."));
         if (anyPresent(in.faults, Circuit::Lambda)) {
             moveSlider(s, c, Slider::Lambda, 0, out);
             out.add(Event::Kind::LambdaText, "0");
@@ -385,8 +397,9 @@ struct ScanGroup {
 // The scan's report that cannot be written: the message, the engine stopped, the options
 // window to choose a work area.
 void reportUnwritable(SimState& s, Controls& c, const FileProblem& p, Outcome& out) {
-    out.message("Collect system data - Error number: " + QString::number(p.number) + " - " + p.description +
-                    "\r\n\r\n" + "Check that the path is set to your work area (Tools, Options and click 'Set path')...",
+    out.message(Texts::tr("Collect system data - Error number: %1 - %2\r\n\r\n"
+                          "Check that the path is set to your work area (Tools, Options and click 'Set path')...")
+                    .arg(QString::number(p.number), p.description),
                 false);
     stopEngine(s, c, out);
     out.add(Event::Kind::ShowOptions);
@@ -428,7 +441,7 @@ void scan(SimState& s, StepInputs& in, Outcome& out) {
         s.EngineSpeed = 0;
         s.EngineLoad = 0;
         s.SystemVoltage = 12;
-        out.status("Critical fault condition...");
+        out.status(Texts::tr("Critical fault condition..."));
         out.beep();
         out.pause(1.0);
         stopEngine(s, c, out);
@@ -465,18 +478,18 @@ void step(SimState& s, StepInputs& in, Outcome& out) {
 
     // Output check: the first output past its read-out's limit stops the engine.
     if (kTimingLimit < s.IgnitionTiming) {
-        out.message("Timing of " + QString::number(s.IgnitionTiming) +
-                        " degrees BTDC is too far advanced, please edit the lookup data... ",
+        out.message(Texts::tr("Timing of %1 degrees BTDC is too far advanced, please edit the lookup data... ")
+                        .arg(shownNumber(s.IgnitionTiming)),
                     true);
         stopEngine(s, in.controls, out);
     } else if (kDwellLimit < s.DwellPercentage) {
-        out.message("Dwell percentage " + QString::number(s.DwellPercentage) +
-                        " % is too high, please edit the lookup data... ",
+        out.message(Texts::tr("Dwell percentage %1 % is too high, please edit the lookup data... ")
+                        .arg(shownNumber(s.DwellPercentage)),
                     true);
         stopEngine(s, in.controls, out);
     } else if (static_cast<float>(kInjectionLimit) < static_cast<float>(s.InjectionDuration)) {
-        out.message("Injection quantity " + vb::str(vb::intFloor(s.InjectionDuration)) +
-                        " ms is incorrect, please edit the lookup data... ",
+        out.message(Texts::tr("Injection quantity %1 ms is incorrect, please edit the lookup data... ")
+                        .arg(vb::strOnScreen(vb::intFloor(s.InjectionDuration))),
                     true);
         stopEngine(s, in.controls, out);
     } else {

@@ -1,11 +1,17 @@
-#include "sim/startsequence.h"
+#include "startsequence.h"
 
 #include "sim/catalogue.h"
 #include "sim/ecumath.h"
 
+#include <QCoreApplication>
+
 namespace sim {
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sim::StartSequence)
+};
 
 StartEvent event(StartEvent::Kind kind, const QString& text = QString(), int number = 0) {
     StartEvent e;
@@ -73,7 +79,7 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         s.CrankingSpeed = s.SystemVoltage * 11;
         restEngine(s);
         refreshed(s, c, out);
-        status(out, "Engine is ready to start...");
+        status(out, Texts::tr("Engine is ready to start..."));
         stage_ = Stage::Cranking;
         out.next = yieldThenHold(1.0);
         return out;
@@ -86,8 +92,8 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         s.IgnitionTiming = ecu::kCrankingTiming;
         s.DwellPercentage = ecu::kCrankingDwell;
         s.InjectionDuration = ecu::crankingInjectionFor(s.EngineTemperature);
-        status(out, "Cranking position...");
-        out.events.push_back(event(StartEvent::Kind::KeyStatus, "Cranking position..."));
+        status(out, Texts::tr("Cranking position..."));
+        out.events.push_back(event(StartEvent::Kind::KeyStatus, Texts::tr("Cranking position...")));
         s.EngineCranking = True;
 
         applyCrankingFaults(s, faults);
@@ -142,7 +148,7 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
     case Stage::Decide:
         refreshed(s, c, out);
         if (s.CrankingSpeed < 100) {
-            message(out, "Engine not cranking fast enough to start...", false);
+            message(out, Texts::tr("Engine not cranking fast enough to start..."), false);
             stage_ = Stage::TooSlow;
             out.next = kAtOnce;
             return out;
@@ -150,8 +156,8 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         // A fault appeared while cranking: keep cranking for tests, or give up.
         if (s.CriticalFault == True) {
             message(out,
-                    "There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\n"
-                    "Click ignition key again after tests are complete. ",
+                    Texts::tr("There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\n"
+                              "Click ignition key again after tests are complete. "),
                     true);
             stage_ = Stage::Answered;
             out.next = kAtOnce;
@@ -163,7 +169,7 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         s.EngineLoad = 10;
         s.SystemVoltage = 14;
         refreshed(s, c, out);
-        status(out, "Engine is running...");
+        status(out, Texts::tr("Engine is running..."));
         stage_ = Stage::Running;
         out.next = yieldThenHold(1.0);
         return out;
@@ -195,13 +201,13 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
 
     case Stage::Answered:
         if (answeredOk_) {
-            status(out, "Engine cranking for testing...");
+            status(out, Texts::tr("Engine cranking for testing..."));
             stage_ = Stage::Done;
             out.next = kDone;
             return out;
         }
         // Given up: the engine stops where it is, the controls as they were.
-        status(out, "Engine stopped...");
+        status(out, Texts::tr("Engine stopped..."));
         s.EngineCranking = False;
         s.IgnitionOn = False;
         s.PumpPriming = 0;
@@ -214,16 +220,16 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         return out;
 
     case Stage::CancelDone:
-        status(out, "Ready...");
+        status(out, Texts::tr("Ready..."));
         stage_ = Stage::Done;
         out.next = kDone;
         return out;
 
     case Stage::Running:
         s.EngineRunning = True;
-        out.events.push_back(event(StartEvent::Kind::KeyStatus, "Engine is running..."));
+        out.events.push_back(event(StartEvent::Kind::KeyStatus, Texts::tr("Engine is running...")));
         s.EngineCranking = False;
-        status(out, "Ready...");
+        status(out, Texts::tr("Ready..."));
         stage_ = Stage::Done;
         out.next = kDone;
         return out;

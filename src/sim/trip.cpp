@@ -2,11 +2,19 @@
 
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
+
 namespace sim {
+
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(sim::Trip)
+};
+}  // namespace
 
 void autoRun(SimState& s, Controls& c, double (*rnd)(), Outcome& out) {
     if (!c.autoRun) return;
-    out.status("Auto run selected...");
+    out.status(Texts::tr("Auto run selected..."));
     if (s.EngineSpeed < 6000) {
         s.EngineSpeed += 20;
         if (s.EngineSpeed >= 6000) s.EngineSpeed = 800;
@@ -73,25 +81,25 @@ std::optional<QString> tripDisplayText(const SimState& s, const QString& timeOfD
     switch (s.TripDisplayMode) {
     case 0: return timeOfDay;
     case 1:
-        return metric ? vb::format(s.TripDistance, "###0.0") + " km"
-                      : vb::format(s.TripDistance * 5 / 8, "###0.0") + " miles";
+        return metric ? Texts::tr("%1 km").arg(vb::formatOnScreen(s.TripDistance, "###0.0"))
+                      : Texts::tr("%1 miles").arg(vb::formatOnScreen(s.TripDistance * 5 / 8, "###0.0"));
     case 2:
-        return metric ? vb::format(s.FuelEconomy, "#0.0") + " km/ltr"
-                      : vb::format(s.FuelEconomy / 0.354, "#0.0") + " mpg";
+        return metric ? Texts::tr("%1 km/ltr").arg(vb::formatOnScreen(s.FuelEconomy, "#0.0"))
+                      : Texts::tr("%1 mpg").arg(vb::formatOnScreen(s.FuelEconomy / 0.354, "#0.0"));
     case 3:
-        return metric ? vb::format(s.AverageEconomy, "#0.0") + " km/ltr"
-                      : vb::format(s.AverageEconomy / 0.354, "#0.0") + " mpg";
-    case 4: return vb::format(s.TimeToArrival, "#00") + " mins";
+        return metric ? Texts::tr("%1 km/ltr").arg(vb::formatOnScreen(s.AverageEconomy, "#0.0"))
+                      : Texts::tr("%1 mpg").arg(vb::formatOnScreen(s.AverageEconomy / 0.354, "#0.0"));
+    case 4: return Texts::tr("%1 mins").arg(vb::formatOnScreen(s.TimeToArrival, "#00"));
     case 5:
-        return metric ? vb::format(s.AverageSpeed, "#00") + " km/h"
-                      : vb::format(s.AverageSpeed * 5 / 8, "#00") + " mph";
-    case 6: return vb::format(s.ElapsedTime, "###0") + " s";
+        return metric ? Texts::tr("%1 km/h").arg(vb::formatOnScreen(s.AverageSpeed, "#00"))
+                      : Texts::tr("%1 mph").arg(vb::formatOnScreen(s.AverageSpeed * 5 / 8, "#00"));
+    case 6: return Texts::tr("%1 s").arg(vb::formatOnScreen(s.ElapsedTime, "###0"));
     case 7:
-        return metric ? vb::format(s.FuelUsed, "#0.0") + " ltr" : vb::format(s.FuelUsed / 4.55, "#0.0") + " gal";
-    case 8: return vb::format(s.Stopwatch, "###0") + " s";
+        return metric ? Texts::tr("%1 ltr").arg(vb::formatOnScreen(s.FuelUsed, "#0.0")) : Texts::tr("%1 gal").arg(vb::formatOnScreen(s.FuelUsed / 4.55, "#0.0"));
+    case 8: return Texts::tr("%1 s").arg(vb::formatOnScreen(s.Stopwatch, "###0"));
     case 9:
-        return metric ? vb::format(s.ArrivalDistance, "###0.0") + " km"
-                      : vb::format(s.ArrivalDistance * 5 / 8, "###0.0") + " miles";
+        return metric ? Texts::tr("%1 km").arg(vb::formatOnScreen(s.ArrivalDistance, "###0.0"))
+                      : Texts::tr("%1 miles").arg(vb::formatOnScreen(s.ArrivalDistance * 5 / 8, "###0.0"));
     default: return std::nullopt;
     }
 }

@@ -1,4 +1,4 @@
-#include "app/help/frmhelp.h"
+#include "frmhelp.h"
 
 #include "app/main_window/frmmainscreen.h"
 #include "multiscope/instrument.h"
@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -58,33 +59,33 @@ QAction* windowCommand(QWidget* window, const QString& name, const QList<QKeySeq
 
 void nameShortcut(QPushButton* button, const QString& tip, const QKeySequence& key) {
     const QString text = key.toString(QKeySequence::NativeText);
-    button->setToolTip(text.isEmpty() ? tip : tip + " (" + text + ")");
+    button->setToolTip(text.isEmpty() ? tip : frmHelp::tr("%1 (%2)", "a button's tip and its shortcut").arg(tip, text));
 }
 }  // namespace
 
 frmHelp::frmHelp() : Form(Kind::Dialog) {
     // A window of its own beside the main window, which stays usable while the guide is open.
     setWindowFlags(Qt::Window);
-    setCaption("Vantorel Help");
+    setCaption(tr("Vantorel Help"));
 
-    cmdBack = new QPushButton("&Back", this);
+    cmdBack = new QPushButton(tr("&Back"), this);
     cmdBack->setObjectName("cmdBack");
-    cmdForward = new QPushButton("&Forward", this);
+    cmdForward = new QPushButton(tr("&Forward"), this);
     cmdForward->setObjectName("cmdForward");
-    cmdContents = new QPushButton("&Contents", this);
+    cmdContents = new QPushButton(tr("&Contents"), this);
     cmdContents->setObjectName("cmdContents");
-    auto* findLabel = new QLabel("Fi&nd:", this);
+    auto* findLabel = new QLabel(tr("Fi&nd:"), this);
     findLabel->setObjectName("lblFind");
     txtFind = new QLineEdit(this);
     txtFind->setObjectName("txtFind");
-    txtFind->setPlaceholderText("a word in the guide");
+    txtFind->setPlaceholderText(tr("a word in the guide"));
     findLabel->setBuddy(txtFind);
-    cmdFind = new QPushButton("Find", this);
+    cmdFind = new QPushButton(tr("Find"), this);
     cmdFind->setObjectName("cmdFind");
 
     lstContents = new QListWidget(this);
     lstContents->setObjectName("lstContents");
-    lblMatches = new QLabel("Found in:", this);
+    lblMatches = new QLabel(tr("Found in:"), this);
     lblMatches->setObjectName("lblMatches");
     lstMatches = new QListWidget(this);
     lstMatches->setObjectName("lstMatches");
@@ -108,7 +109,7 @@ frmHelp::frmHelp() : Form(Kind::Dialog) {
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
-    auto* contentsLabel = new QLabel("Contents:", side);
+    auto* contentsLabel = new QLabel(tr("Contents:"), side);
     sideLayout->addWidget(contentsLabel);
     sideLayout->addWidget(lstContents, 3);
     sideLayout->addWidget(lblMatches);
@@ -135,10 +136,10 @@ frmHelp::frmHelp() : Form(Kind::Dialog) {
     QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
     closeKeys << QKeySequence(Qt::Key_Escape);
     windowCommand(this, "Close", closeKeys, [this] { hideForm(); });
-    nameShortcut(cmdBack, "Back to the page before", back->shortcut());
-    nameShortcut(cmdForward, "Forward again", forward->shortcut());
-    nameShortcut(cmdContents, "The guide's contents", QKeySequence(QKeySequence::HelpContents));
-    nameShortcut(cmdFind, "Find the text in every page", QKeySequence(QKeySequence::FindNext));
+    nameShortcut(cmdBack, tr("Back to the page before"), back->shortcut());
+    nameShortcut(cmdForward, tr("Forward again"), forward->shortcut());
+    nameShortcut(cmdContents, tr("The guide's contents"), QKeySequence(QKeySequence::HelpContents));
+    nameShortcut(cmdFind, tr("Find the text in every page"), QKeySequence(QKeySequence::FindNext));
 
     connect(cmdBack, &QPushButton::clicked, this, guarded([this] { txtPage->backward(); }));
     connect(cmdForward, &QPushButton::clicked, this, guarded([this] { txtPage->forward(); }));
@@ -252,7 +253,7 @@ void frmHelp::pageChanged() {
     for (int i = 0; i < lstContents->count(); ++i)
         if (lstContents->item(i)->data(Qt::UserRole).toString() == file) lstContents->setCurrentRow(i);
     const QString title = txtPage->documentTitle().remove(QRegularExpression(QStringLiteral("^Vantorel guide - ")));
-    setCaption(title.isEmpty() ? QStringLiteral("Vantorel Help") : "Vantorel Help - " + title);
+    setCaption(title.isEmpty() ? tr("Vantorel Help") : tr("Vantorel Help - %1").arg(title));
 }
 
 void frmHelp::find(const QString& wanted) {
@@ -260,21 +261,20 @@ void frmHelp::find(const QString& wanted) {
     searched_ = text;
     lstMatches->clear();
     if (text.isEmpty()) {
-        lblMatches->setText("Found in:");
+        lblMatches->setText(tr("Found in:"));
         return;
     }
     for (const Page& p : pages_) {
         const int n = p.text.count(text, Qt::CaseInsensitive);
         if (n == 0) continue;
-        auto* item = new QListWidgetItem(QString("%1 (%2)").arg(p.title).arg(n), lstMatches);
+        auto* item = new QListWidgetItem(tr("%1 (%2)", "a page's title and the number of times the text is in it").arg(p.title, QLocale().toString(n)), lstMatches);
         item->setData(Qt::UserRole, p.file);
     }
     if (lstMatches->count() == 0) {
-        lblMatches->setText("\"" + text + "\" is not in the guide.");
+        lblMatches->setText(tr("\"%1\" is not in the guide.").arg(text));
         return;
     }
-    lblMatches->setText("\"" + text + "\" found in " + QString::number(lstMatches->count()) +
-                        (lstMatches->count() == 1 ? " page:" : " pages:"));
+    lblMatches->setText(tr("\"%1\" found in %n page(s):", nullptr, lstMatches->count()).arg(text));
     // The page on screen when it has the text, else the first page that does.
     int row = 0;
     for (int i = 0; i < lstMatches->count(); ++i)
@@ -353,7 +353,7 @@ QString helpPageForFront() {
 void OpenHelp(const QString& page) {
     const QString guide = helpGuidePath();
     if (!isRegularFile(guide)) {
-        reportError(53, "File not found: the help guide " + guide);
+        reportError(53, frmHelp::tr("File not found: the help guide %1").arg(guide));
         return;
     }
     auto* help = frm<frmHelp>();

@@ -1,4 +1,4 @@
-#include "app/main_window/frmabout.h"
+#include "frmabout.h"
 #include "platform/guard.h"
 #include "app/main_window/frmmainscreen.h"
 
@@ -46,7 +46,7 @@ QPixmap logoPixmap(int size) {
 }
 
 frmAbout::frmAbout() : Form(Kind::Dialog) {
-    setCaption("About " + appTitle());
+    setCaption(tr("About %1").arg(appTitle()));
     setWindowFlag(Qt::WindowStaysOnTopHint);  // top-most when it loads
     setFixedSize(tw(5730), tw(3750));
     auto* logo = new QLabel(this);
@@ -67,11 +67,11 @@ frmAbout::frmAbout() : Form(Kind::Dialog) {
     lblDescription->setObjectName("lblDescription");
     lblDescription->setWordWrap(true);
     lblDescription->setText(
-        "A training simulator for automotive electronics and fault diagnosis: a petrol engine "
-        "with its engine-management unit, starting and charging systems, injectable faults and a "
-        "combined test instrument.");
+        tr("A training simulator for automotive electronics and fault diagnosis: a petrol engine "
+           "with its engine-management unit, starting and charging systems, injectable faults and a "
+           "combined test instrument."));
     lblDescription->setGeometry(twRect(1440, 1200, 4000, 1300));
-    cmdOK = new QPushButton("OK", this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
     cmdOK->setGeometry(twRect(4080, 2700, 1400, 380));
@@ -79,10 +79,10 @@ frmAbout::frmAbout() : Form(Kind::Dialog) {
     lblWebSite = new QLabel(this);
     lblWebSite->setObjectName("lblWebSite");
     lblWebSite->setTextFormat(Qt::RichText);
-    lblWebSite->setText("<a href=\"web\">Vantorel web page</a>");
+    lblWebSite->setText(tr("<a href=\"web\">Vantorel web page</a>"));
     lblWebSite->setGeometry(twRect(1440, 2700, 2500, 300));
     connect(lblWebSite, &QLabel::linkActivated, this, guarded([this] { lblWebSite_Click(); }));
-    cmdSysInfo = new QPushButton("System Info...", this);
+    cmdSysInfo = new QPushButton(tr("System Info..."), this);
     cmdSysInfo->setObjectName("cmdSysInfo");
     cmdSysInfo->setGeometry(twRect(4080, 3150, 1400, 380));
     connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
@@ -99,7 +99,7 @@ void frmAbout::cmdOK_Click() { unloadForm(); }
 void frmAbout::lblWebSite_Click() {
     const WebAddress web = webSiteAddress();
     if (web.target.isEmpty()) {
-        MsgBox("The Vantorel web page cannot be opened: " + web.problem, MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("The Vantorel web page cannot be opened: %1").arg(web.problem), MsgButtons::OK, MsgIcon::Information);
         return;
     }
     openWebAddress(web.target);
@@ -113,7 +113,7 @@ void frmAbout::cmdSysInfo_Click() {
         if (!tool.isEmpty()) break;
     }
     if (tool.isEmpty() || platform().scripted()) {
-        MsgBox("System Information Is Unavailable At This Time");
+        MsgBox(tr("System Information Is Unavailable At This Time"));
         return;
     }
     QProcess::startDetached(tool, {});
@@ -135,12 +135,12 @@ frmSplash::frmSplash() : Form(Kind::Dialog) {
     f.setBold(true);
     lblProductName->setFont(f);
     setForeColor(lblProductName, Qt::white);
-    auto* sub = new QLabel("Engine management and fault diagnosis trainer", this);
+    auto* sub = new QLabel(tr("Engine management and fault diagnosis trainer"), this);
     sub->setObjectName("lblCompanyProduct");
     sub->setGeometry(twRect(2900, 1800, 4000, 560));
     sub->setWordWrap(true);
     setForeColor(sub, QColor(190, 205, 225));
-    lblPlatform = new QLabel("for Linux", this);
+    lblPlatform = new QLabel(tr("for Linux"), this);
     lblPlatform->setObjectName("lblPlatform");
     lblPlatform->setGeometry(twRect(2900, 2500, 4000, 400));
     setForeColor(lblPlatform, QColor(190, 205, 225));

@@ -1,4 +1,4 @@
-#include "app/main_window/frmmainscreen.h"
+#include "frmmainscreen.h"
 
 #include "challenges/frmchallengeresults.h"
 #include "challenges/frmchallengerun.h"
@@ -61,6 +61,19 @@ frmMainscreen* g_main = nullptr;
 bool g_ended = false;
 
 QString stripAmp(QString s) { return s.remove('&'); }
+
+// Script mode names a menu entry by its English caption, whatever language the menus show: each
+// entry keeps its English caption beside the translated one.
+const char* const kEnglishCaption = "englishCaption";
+
+void keepEnglishCaption(QAction* a, const char* caption) { a->setProperty(kEnglishCaption, QString::fromUtf8(caption)); }
+
+// Whether a script's name for an entry (without the '&') names this entry.
+bool namesEntry(const QAction* a, const QString& name) {
+    if (stripAmp(a->text()).compare(name, Qt::CaseInsensitive) == 0) return true;
+    const QVariant english = a->property(kEnglishCaption);
+    return english.isValid() && stripAmp(english.toString()).compare(name, Qt::CaseInsensitive) == 0;
+}
 
 const QString kPlacementSection = QStringLiteral("Main_Window");
 
@@ -150,7 +163,7 @@ void createMainWindow() {
 
 frmMainscreen::frmMainscreen() {
     setObjectName("frmMainscreen");
-    setWindowTitle("Vantorel");
+    setWindowTitle("Vantorel");  // untranslated: the program's name
     // Every window of the program carries its icon (the child windows' frames and the dialogs
     // take the application's).
     QApplication::setWindowIcon(appIcon());
@@ -171,7 +184,7 @@ frmMainscreen::frmMainscreen() {
     finishWarmup();
     auto* bar = new QStatusBar(this);
     bar->setObjectName("StatusBar1");
-    panel1_ = new QLabel("Status...");
+    panel1_ = new QLabel(tr("Status..."));
     panel1_->setObjectName("StatusBar1(1)");
     panel1_->setMinimumWidth(tw(6000));
     panel2_ = new QLabel(telemetry::statusText());
@@ -237,110 +250,121 @@ frmMainscreen::~frmMainscreen() {
 
 QLabel* frmMainscreen::panel(int n) const { return n == 2 ? panel2_ : panel1_; }
 
-QAction* frmMainscreen::addCommand(QMenu* menu, const QString& name, const QString& caption,
+QAction* frmMainscreen::addCommand(QMenu* menu, const QString& name, const char* caption,
                                    void (frmMainscreen::*handler)()) {
-    QAction* a = menu->addAction(caption);
+    QAction* a = menu->addAction(tr(caption));
+    keepEnglishCaption(a, caption);
     a->setObjectName(name);
     a->setShortcutContext(Qt::WindowShortcut);
     if (handler) connect(a, &QAction::triggered, this, guarded([this, handler] { (this->*handler)(); }));
     return a;
 }
 
+QMenu* frmMainscreen::addMenu(const char* caption) {
+    QMenu* menu = menuBar()->addMenu(tr(caption));
+    keepEnglishCaption(menu->menuAction(), caption);
+    return menu;
+}
+
 void frmMainscreen::buildMenus() {
-    QMenuBar* bar = menuBar();
     using M = frmMainscreen;
 
-    QMenu* file = bar->addMenu("&File");
+    QMenu* file = addMenu(QT_TR_NOOP("&File"));
     file->setObjectName("menuFile");
-    addCommand(file, "menuFileOpen", "&Open...", &M::menuFileOpen_Click)->setShortcuts(standardKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
-    addCommand(file, "menuFileClose", "&Close", &M::menuFileClose_Click)->setShortcuts(standardKeys(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
-    addCommand(file, "menuFileCloseAll", "Close &All", &M::menuFileCloseAll_Click);
+    addCommand(file, "menuFileOpen", QT_TR_NOOP("&Open..."), &M::menuFileOpen_Click)->setShortcuts(standardKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    addCommand(file, "menuFileClose", QT_TR_NOOP("&Close"), &M::menuFileClose_Click)->setShortcuts(standardKeys(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
+    addCommand(file, "menuFileCloseAll", QT_TR_NOOP("Close &All"), &M::menuFileCloseAll_Click);
     file->addSeparator();
-    addCommand(file, "menuFilePrint", "&Print...", &M::menuFilePrint_Click)->setShortcuts(standardKeys(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
+    addCommand(file, "menuFilePrint", QT_TR_NOOP("&Print..."), &M::menuFilePrint_Click)->setShortcuts(standardKeys(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
     file->addSeparator();
-    addCommand(file, "menuFileProperties", "Properties", &M::menuFileProperties_Click);
+    addCommand(file, "menuFileProperties", QT_TR_NOOP("Properties"), &M::menuFileProperties_Click);
     file->addSeparator();
-    addCommand(file, "menuFileLogin", "Login...", &M::menuFileLogin_Click);
-    addCommand(file, "menuRunStartStopEngine", "&Start / Stop Engine", &M::menuRunStartStopEngine_Click);
-    addCommand(file, "menuRunIgnition", tr("&Ignition On / Off"), &M::menuRunIgnition_Click);
+    addCommand(file, "menuFileLogin", QT_TR_NOOP("Login..."), &M::menuFileLogin_Click);
+    addCommand(file, "menuRunStartStopEngine", QT_TR_NOOP("&Start / Stop Engine"), &M::menuRunStartStopEngine_Click);
+    addCommand(file, "menuRunIgnition", QT_TR_NOOP("&Ignition On / Off"), &M::menuRunIgnition_Click);
     file->addSeparator();
-    addCommand(file, "menuFileExit", "E&xit", &M::menuFileExit_Click)->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    addCommand(file, "menuFileExit", QT_TR_NOOP("E&xit"), &M::menuFileExit_Click)->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
-    QMenu* systems = bar->addMenu("&Systems");
+    QMenu* systems = addMenu(QT_TR_NOOP("&Systems"));
     systems->setObjectName("menuSystems");
-    addCommand(systems, "menuSystemsControls", "&Controls", &M::menuSystemsControls_Click);
+    addCommand(systems, "menuSystemsControls", QT_TR_NOOP("&Controls"), &M::menuSystemsControls_Click);
     systems->addSeparator();
-    addCommand(systems, "menuSystemsEngineManagement", "&Engine Management",
+    addCommand(systems, "menuSystemsEngineManagement", QT_TR_NOOP("&Engine Management"),
                &M::menuSystemsEngineManagement_Click);
-    addCommand(systems, "menuSystemCharging", "Chargin&g", &M::menuSystemCharging_Click);
-    addCommand(systems, "menuSystemsStarting", "&Starting", &M::menuSystemsStarting_Click);
+    addCommand(systems, "menuSystemCharging", QT_TR_NOOP("Chargin&g"), &M::menuSystemCharging_Click);
+    addCommand(systems, "menuSystemsStarting", QT_TR_NOOP("&Starting"), &M::menuSystemsStarting_Click);
     systems->addSeparator();
-    addCommand(systems, "mnuruninstruments", "Instr&uments", &M::mnuruninstruments_Click);
-    addCommand(systems, "menuTripcomputer", "&Trip Computer", &M::menuTripcomputer_Click);
+    addCommand(systems, "mnuruninstruments", QT_TR_NOOP("Instr&uments"), &M::mnuruninstruments_Click);
+    addCommand(systems, "menuTripcomputer", QT_TR_NOOP("&Trip Computer"), &M::menuTripcomputer_Click);
     systems->addSeparator();
-    addCommand(systems, "menuSystemsSetFaults", "Set Faults...", &M::menuSystemsSetFaults_Click);
+    addCommand(systems, "menuSystemsSetFaults", QT_TR_NOOP("Set Faults..."), &M::menuSystemsSetFaults_Click);
 
-    QMenu* tools = bar->addMenu("&Tools");
+    QMenu* tools = addMenu(QT_TR_NOOP("&Tools"));
     tools->setObjectName("menuTools");
-    addCommand(tools, "menuToolsMultiScope", "&MultiScope", &M::menuToolsMultiScope_Click);
-    addCommand(tools, "menuToolsScanner", "S&canner", &M::menuToolsScanner_Click);
-    addCommand(tools, "menuToolsPictures", "&Pictures", &M::menuToolsPictures_Click);
-    addCommand(tools, "menuToolsTelemetry", "&Telemetry", &M::menuToolsTelemetry_Click);
-    addCommand(tools, "menuToolsConnectProbe", tr("Connect P&robe..."), &M::menuToolsConnectProbe_Click)
+    addCommand(tools, "menuToolsMultiScope", QT_TR_NOOP("&MultiScope"), &M::menuToolsMultiScope_Click);
+    addCommand(tools, "menuToolsScanner", QT_TR_NOOP("S&canner"), &M::menuToolsScanner_Click);
+    addCommand(tools, "menuToolsPictures", QT_TR_NOOP("&Pictures"), &M::menuToolsPictures_Click);
+    addCommand(tools, "menuToolsTelemetry", QT_TR_NOOP("&Telemetry"), &M::menuToolsTelemetry_Click);
+    addCommand(tools, "menuToolsConnectProbe", QT_TR_NOOP("Connect P&robe..."), &M::menuToolsConnectProbe_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     tools->addSeparator();
-    addCommand(tools, "menuToolsDiagnostics", "&Diagnostics", &M::menuToolsDiagnostics_Click);
+    addCommand(tools, "menuToolsDiagnostics", QT_TR_NOOP("&Diagnostics"), &M::menuToolsDiagnostics_Click);
     tools->addSeparator();
-    addCommand(tools, "menuToolsMemoryMaps", "Memory M&aps", &M::menuToolsMemoryMaps_Click);
+    addCommand(tools, "menuToolsMemoryMaps", QT_TR_NOOP("Memory M&aps"), &M::menuToolsMemoryMaps_Click);
     tools->addSeparator();
-    addCommand(tools, "menuToolsFillTank", "&Fill Tank", &M::menuToolsFillTank_Click);
-    addCommand(tools, "menuToolsUserDetails", "&User Details", &M::menuToolsUserDetails_Click);
-    addCommand(tools, "menuToolsOptions", "&Options", &M::menuToolsOptions_Click);
+    addCommand(tools, "menuToolsFillTank", QT_TR_NOOP("&Fill Tank"), &M::menuToolsFillTank_Click);
+    addCommand(tools, "menuToolsUserDetails", QT_TR_NOOP("&User Details"), &M::menuToolsUserDetails_Click);
+    addCommand(tools, "menuToolsOptions", QT_TR_NOOP("&Options"), &M::menuToolsOptions_Click);
     tools->addSeparator();
-    addCommand(tools, "menuToolsChallenges", "C&hallenges...", &M::menuToolsChallenges_Click);
-    addCommand(tools, "menuToolsClassDashboard", "C&lass Dashboard...", &M::menuToolsClassDashboard_Click);
-    addCommand(tools, "menuToolsClassSetup", tr("&Set Up Class..."), &M::menuToolsClassSetup_Click);
+    addCommand(tools, "menuToolsChallenges", QT_TR_NOOP("C&hallenges..."), &M::menuToolsChallenges_Click);
+    addCommand(tools, "menuToolsClassDashboard", QT_TR_NOOP("C&lass Dashboard..."), &M::menuToolsClassDashboard_Click);
+    addCommand(tools, "menuToolsClassSetup", QT_TR_NOOP("&Set Up Class..."), &M::menuToolsClassSetup_Click);
 
-    menuWindow_ = bar->addMenu("&Window");
+    menuWindow_ = addMenu(QT_TR_NOOP("&Window"));
     menuWindow_->setObjectName("menuWindow");
     connect(menuWindow_, &QMenu::aboutToShow, this, guarded([this] { rebuildWindowMenu(); }));
     rebuildWindowMenu();
 
-    QMenu* help = bar->addMenu("&Help");
+    QMenu* help = addMenu(QT_TR_NOOP("&Help"));
     help->setObjectName("menuHelp");
-    QAction* helpContents = addCommand(help, "menuHelpHelp", "&Help", &M::menuHelpHelp_Click);
+    QAction* helpContents = addCommand(help, "menuHelpHelp", QT_TR_NOOP("&Help"), &M::menuHelpHelp_Click);
     helpContents->setShortcuts(standardKeys(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)));
     // F1 works in every window of the program, dialogs too.
     helpContents->setShortcutContext(Qt::ApplicationShortcut);
-    addCommand(help, "menuHelpTipOfTheDay", "&Tip Of The Day", &M::menuHelpTipOfTheDay_Click);
-    addCommand(help, "menuHelpWebSite", "ZR Web Site", &M::menuHelpWebSite_Click);
+    addCommand(help, "menuHelpTipOfTheDay", QT_TR_NOOP("&Tip Of The Day"), &M::menuHelpTipOfTheDay_Click);
+    addCommand(help, "menuHelpWebSite", QT_TR_NOOP("ZR Web Site"), &M::menuHelpWebSite_Click);
     help->addSeparator();
-    addCommand(help, "menuHelpAbout", "&About", &M::menuHelpAbout_Click);
+    addCommand(help, "menuHelpAbout", QT_TR_NOOP("&About"), &M::menuHelpAbout_Click);
 
     // The hidden "Mouse" menu, used only as the right-button pop-up.
-    menuMouse1_ = new QMenu("Mouse", this);
+    menuMouse1_ = new QMenu("Mouse", this);  // untranslated: script mode's name of the pop-up, never shown
     menuMouse1_->setObjectName("menuMouse1");
-    addCommand(menuMouse1_, "menuMouse1OpenFile", "Open File", &M::menuFileOpen_Click);
-    addCommand(menuMouse1_, "menuMouseCloseCurrentWindow", "Close Current Window", &M::menuFileClose_Click);
-    addCommand(menuMouse1_, "menuMouse1CloseAllWindows", "Close All Windows", &M::menuFileCloseAll_Click);
+    addCommand(menuMouse1_, "menuMouse1OpenFile", QT_TR_NOOP("Open File"), &M::menuFileOpen_Click);
+    addCommand(menuMouse1_, "menuMouseCloseCurrentWindow", QT_TR_NOOP("Close Current Window"), &M::menuFileClose_Click);
+    addCommand(menuMouse1_, "menuMouse1CloseAllWindows", QT_TR_NOOP("Close All Windows"), &M::menuFileCloseAll_Click);
     menuMouse1_->addSeparator();
-    QAction* a = menuMouse1_->addAction("Start / Stop Engine");
+    QAction* a = menuMouse1_->addAction(tr("Start / Stop Engine"));
+    keepEnglishCaption(a, "Start / Stop Engine");
     a->setObjectName("menuMouse1StartEngine");
     connect(a, &QAction::triggered, this, guarded([] { StartStopEngine(StartMode::OnTimer); }));
-    a = menuMouse1_->addAction("Increase Engine Speed");
+    a = menuMouse1_->addAction(tr("Increase Engine Speed"));
+    keepEnglishCaption(a, "Increase Engine Speed");
     a->setObjectName("menuMouse1IncreaseEngineSpeed");
     connect(a, &QAction::triggered, this, guarded([] { menuMouse1IncreaseEngineSpeed_Click(); }));
-    a = menuMouse1_->addAction("Throttle on");
+    a = menuMouse1_->addAction(tr("Throttle on"));
+    keepEnglishCaption(a, "Throttle on");
     a->setObjectName("menuMouse1ThrottleOn");
     connect(a, &QAction::triggered, this, guarded([] { menuMouse1ThrottleOn_Click(); }));
-    a = menuMouse1_->addAction("Change up a gear");
+    a = menuMouse1_->addAction(tr("Change up a gear"));
+    keepEnglishCaption(a, "Change up a gear");
     a->setObjectName("menuMouse1GearUp");
     connect(a, &QAction::triggered, this, guarded([] { menuMouse1GearUp_Click(); }));
-    a = menuMouse1_->addAction("Change down a gear");
+    a = menuMouse1_->addAction(tr("Change down a gear"));
+    keepEnglishCaption(a, "Change down a gear");
     a->setObjectName("menuMouse1GearDown");
     connect(a, &QAction::triggered, this, guarded([] { menuMouse1GearDown_Click(); }));
     menuMouse1_->addSeparator();
-    addCommand(menuMouse1_, "menuMouse1Exit", "Exit program", &M::menuFileExit_Click);
+    addCommand(menuMouse1_, "menuMouse1Exit", QT_TR_NOOP("Exit program"), &M::menuFileExit_Click);
 }
 
 void frmMainscreen::buildToolbar() {
@@ -353,13 +377,16 @@ void frmMainscreen::buildToolbar() {
         const char* key;
         const char* tip;
     };
-    const B buttons[] = {{"Exit", "btnExit", "Exit"},           {"Open", "btnOpen", "Open"},
-                         {"Start", "btnStart", "Ignition/Starter"}, {"Diag", "btnDiagnostics", "Diagnostics"},
-                         {"Scope", "btnScope", "Scope"},         {"Telem", "btnTelemetry", "Telemetry"}};
+    const B buttons[] = {{QT_TR_NOOP("Exit"), "btnExit", QT_TR_NOOP("Exit")},
+                         {QT_TR_NOOP("Open"), "btnOpen", QT_TR_NOOP("Open")},
+                         {QT_TR_NOOP("Start"), "btnStart", QT_TR_NOOP("Ignition/Starter")},
+                         {QT_TR_NOOP("Diag"), "btnDiagnostics", QT_TR_NOOP("Diagnostics")},
+                         {QT_TR_NOOP("Scope"), "btnScope", QT_TR_NOOP("Scope")},
+                         {QT_TR_NOOP("Telem"), "btnTelemetry", QT_TR_NOOP("Telemetry")}};
     for (const B& b : buttons) {
-        QAction* a = toolbar_->addAction(toolbarIcon(b.key), b.caption);
+        QAction* a = toolbar_->addAction(toolbarIcon(b.key), tr(b.caption));
         a->setObjectName(b.key);
-        a->setToolTip(b.tip);
+        a->setToolTip(tr(b.tip));
         const QString key = b.key;
         connect(a, &QAction::triggered, this, guarded([this, key] { Toolbar1_ButtonClick(key); }));
         if (QWidget* w = toolbar_->widgetForAction(a)) w->setObjectName(b.key);
@@ -378,7 +405,7 @@ void frmMainscreen::rebuildWindowMenu() {
     }
     // An empty menu would open as nothing at all.
     if (menuWindow_->isEmpty()) {
-        QAction* none = menuWindow_->addAction("No windows open");
+        QAction* none = menuWindow_->addAction(tr("No windows open"));
         none->setObjectName("menuWindowNone");
         none->setEnabled(false);
     }
@@ -433,7 +460,7 @@ bool frmMainscreen::runMenu(const QStringList& path, QString* error) {
         menu = menuMouse1_;
     } else {
         for (QAction* a : menuBar()->actions())
-            if (a->menu() && stripAmp(a->text()).compare(path[0], Qt::CaseInsensitive) == 0) menu = a->menu();
+            if (a->menu() && namesEntry(a, path[0])) menu = a->menu();
     }
     if (!menu) {
         *error = "no menu \"" + path[0] + "\"";
@@ -448,7 +475,7 @@ bool frmMainscreen::runMenu(const QStringList& path, QString* error) {
     for (int i = 1; i < path.size(); ++i) {
         QAction* found = nullptr;
         for (QAction* a : menu->actions())
-            if (!a->isSeparator() && stripAmp(a->text()).compare(path[i], Qt::CaseInsensitive) == 0) found = a;
+            if (!a->isSeparator() && namesEntry(a, path[i])) found = a;
         if (!found) {
             *error = "no entry \"" + path[i] + "\" in menu \"" + path[i - 1] + "\"";
             return false;
@@ -536,7 +563,7 @@ void frmMainscreen::menuFileCloseAll_Click() {
                       frmStarting, frmCharging, frmControls, frmChallenges, frmChallengeResults, frmChallengeRun,
                       frmClassDashboard>();
     ToolMode = tool::None;
-    SetStatus("Ready...");
+    SetStatus(tr("Ready..."));
     DoEvents();
 }
 
@@ -544,7 +571,7 @@ void frmMainscreen::menuFilePrint_Click() {
     // The routine on screen, or else a picture of the active window.
     auto* diag = Forms::find<frmDiagnostics>();
     if (diag && diag->formVisible() &&
-        MsgBox("Click OK to print the current diagnostic routine...", MsgButtons::OKCancel, MsgIcon::Information) ==
+        MsgBox(tr("Click OK to print the current diagnostic routine..."), MsgButtons::OKCancel, MsgIcon::Information) ==
             MsgAnswer::OK) {
         PrintJobSheet();
         return;
@@ -552,14 +579,14 @@ void frmMainscreen::menuFilePrint_Click() {
     QMdiSubWindow* active = mdi_->activeSubWindow();
     auto* form = active && active->isVisible() ? qobject_cast<Form*>(active->widget()) : nullptr;
     if (!form) {
-        MsgBox("You must open a window to print...", MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("You must open a window to print..."), MsgButtons::OK, MsgIcon::Information);
         return;
     }
-    if (MsgBox("Click OK to print a copy of the window:  " + form->caption() + "... ", MsgButtons::OKCancel,
+    if (MsgBox(tr("Click OK to print a copy of the window:  %1... ").arg(form->caption()), MsgButtons::OKCancel,
                MsgIcon::Information) != MsgAnswer::OK)
         return;
     if (!platform().printImage(form->grab().toImage(), form->caption()))
-        MsgBox("You must open a window to print...", MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("You must open a window to print..."), MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmMainscreen::menuFileProperties_Click() {
@@ -568,9 +595,9 @@ void frmMainscreen::menuFileProperties_Click() {
     const QString caption = w && w->isVisible() ? w->windowTitle() : QString();
     const WebAddress web = webSiteAddress();
     const QString visit = web.target.isEmpty()
-                              ? "The Vantorel web page cannot be named: " + web.problem
-                              : "Visit the Vantorel web page for updates and information: " + web.target;
-    MsgBox("The active window is '" + caption + "'" + "\r\r" + visit, MsgButtons::OK, MsgIcon::Information);
+                              ? tr("The Vantorel web page cannot be named: %1").arg(web.problem)
+                              : tr("Visit the Vantorel web page for updates and information: %1").arg(web.target);
+    MsgBox(tr("The active window is '%1'\r\r%2").arg(caption, visit), MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmMainscreen::menuFileLogin_Click() {
@@ -633,10 +660,10 @@ void frmMainscreen::menuToolsDiagnostics_Click() {
     if (!f->formVisible()) {
         f->showForm();
         f->bringToFront();
-        SetStatus("Select system and diagnostic routine...");
+        SetStatus(tr("Select system and diagnostic routine..."));
     } else {
         f->hideForm();
-        SetStatus("Ready...");
+        SetStatus(tr("Ready..."));
     }
 }
 
@@ -646,7 +673,7 @@ void frmMainscreen::menuToolsMemoryMaps_Click() { frm<frmMaps>()->showForm(); }
 
 void frmMainscreen::menuToolsFillTank_Click() {
     FuelLevel = 60;
-    MsgBox("Fuel tank filled up, thank you for your custom!", MsgButtons::OK, MsgIcon::Information);
+    MsgBox(tr("Fuel tank filled up, thank you for your custom!"), MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmMainscreen::menuToolsUserDetails_Click() {
@@ -679,7 +706,8 @@ void frmMainscreen::menuHelpHelp_Click() {
 void openWebAddress(const QString& target) {
     if (platform().shellOpen(target)) return;
     // No web browser (or none that would take it): the user can still type the address.
-    MsgBox("The web page could not be opened here: no web browser is set up to open it.\r\rIts address is: " + target,
+    MsgBox(frmMainscreen::tr("The web page could not be opened here: no web browser is set up to open it.\r\rIts address is: %1")
+               .arg(target),
            MsgButtons::OK, MsgIcon::Information);
 }
 
@@ -690,13 +718,13 @@ void frmMainscreen::menuHelpTipOfTheDay_Click() {
 void frmMainscreen::menuHelpWebSite_Click() {
     const WebAddress web = webSiteAddress();
     if (web.target.isEmpty()) {
-        MsgBox("The Vantorel web page cannot be opened: " + web.problem, MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("The Vantorel web page cannot be opened: %1").arg(web.problem), MsgButtons::OK, MsgIcon::Information);
         return;
     }
     // A page in the program's folder that is not there is reported; a web address goes to
     // the browser, whose own failure is not.
     if (!web.target.contains(QLatin1String("://")) && !isRegularFile(web.target)) {
-        reportError(53, "File not found: " + web.target);
+        reportError(53, tr("File not found: %1").arg(web.target));
         return;
     }
     openWebAddress(web.target);

@@ -95,8 +95,10 @@ protected:
     bool eventFilter(QObject* obj, QEvent* e) override;
 
 private:
-    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
+    // An entry with its English caption (translated on the menu; script mode names it in English).
+    QAction* addCommand(QMenu* menu, const QString& name, const char* caption,
                         void (frmMainscreen::*handler)());
+    QMenu* addMenu(const char* caption);
     void buildMenus();
     void buildToolbar();
     void rebuildWindowMenu();

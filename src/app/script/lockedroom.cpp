@@ -6,7 +6,6 @@
 #include "sim/simstate.h"
 #include "users/classroom.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace script {
@@ -29,7 +28,8 @@ bool keptFromStudents(const QString& path) {
 bool lockedRoom() { return classroomConfig().locksPassword(); }
 bool lockedOut() { return lockedRoom() && LoggedIn != True; }
 
-QString lockText(const char* text) { return QCoreApplication::translate("ScriptRunner", text); }
+// Script mode speaks English whatever language the windows show: its refusals are not translated.
+QString lockText(const char* text) { return QString::fromUtf8(text); }
 
 QString barred(const Target& t) {
     if (!lockedRoom()) return QString();
