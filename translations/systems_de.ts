@@ -766,7 +766,7 @@ Die Kästchen erscheinen wieder, wenn die Aufgabe endet.</translation>
     </message>
     <message>
         <source>Rev. counter</source>
-        <translation>Drehzahlmesser</translation>
+        <translation>Drehzahl</translation>
     </message>
     <message>
         <source>Fuel gauge</source>
@@ -834,7 +834,7 @@ Die Kästchen erscheinen wieder, wenn die Aufgabe endet.</translation>
     </message>
     <message>
         <source>Main</source>
-        <translation>Fernlicht</translation>
+        <translation>Fernl.</translation>
     </message>
     <message>
         <source>Change display to km/h or mph</source>
@@ -966,7 +966,7 @@ Die Kästchen erscheinen wieder, wenn die Aufgabe endet.</translation>
     </message>
     <message>
         <source>Key: ignition on</source>
-        <translation>Schlüssel: Zündung ein</translation>
+        <translation>Schlüssel: Zündung</translation>
     </message>
     <message>
         <source>Battery</source>
