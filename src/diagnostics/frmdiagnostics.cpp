@@ -1,4 +1,4 @@
-#include "diagnostics/frmdiagnostics.h"
+#include "frmdiagnostics.h"
 
 #include "platform/website.h"
 #include "sim/simstate.h"
@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiArea>
 #include <QPushButton>
 #include <limits>
@@ -39,8 +40,8 @@ RecordNavigator::RecordNavigator(QWidget* parent, const QString& name, const QSt
         connect(b, &QPushButton::clicked, this, [this, move] { emit arrow(move); });
         row->addWidget(b);
     };
-    button("first", QStringLiteral("|\u25C0"), First);
-    button("prev", QStringLiteral("\u25C0"), Previous);
+    button("first", QStringLiteral("|\u25C0"), First);  // untranslated: object name and a glyph
+    button("prev", QStringLiteral("\u25C0"), Previous);  // untranslated: object name and a glyph
     caption_ = new QLabel(caption, this);
     caption_->setObjectName(name + "(caption)");
     caption_->setAlignment(Qt::AlignCenter);
@@ -50,8 +51,8 @@ RecordNavigator::RecordNavigator(QWidget* parent, const QString& name, const QSt
     caption_->setFont(small);
     setBackColor(caption_, Qt::white);
     row->addWidget(caption_, 1);
-    button("next", QStringLiteral("\u25B6"), Next);
-    button("last", QStringLiteral("\u25B6|"), Last);
+    button("next", QStringLiteral("\u25B6"), Next);  // untranslated: object name and a glyph
+    button("last", QStringLiteral("\u25B6|"), Last);  // untranslated: object name and a glyph
 }
 
 QString RecordNavigator::caption() const { return caption_->text(); }
@@ -70,19 +71,19 @@ int RecordNavigator::target(Move move, int position, int count) {
 // ---- Window ----
 
 frmDiagnostics::frmDiagnostics() {
-    setCaption("Diagnostic Database");
-    DataSystem = new RecordNavigator(this, "DataSystem", "Choose the vehicle system from the database >>",
+    setCaption(tr("Diagnostic Database"));
+    DataSystem = new RecordNavigator(this, "DataSystem", tr("Choose the vehicle system from the database >>"),
                                      T(120, 120, 5895, 375));
     cmbSystem = new QComboBox(this);
     cmbSystem->setObjectName("cmbSystem");
     cmbSystem->setEditable(true);
     cmbSystem->setInsertPolicy(QComboBox::NoInsert);
     cmbSystem->setGeometry(twRect(6120, 120, 5500, 375));
-    cmbSystem->setEditText("System . . .");
-    datRoutine = new RecordNavigator(this, "datRoutine", "Select the symptoms >>", T(120, 720, 5895, 375));
-    txbRoutine[0] = makeTextBox(this, arrayName("txbRoutine", 0), "Symptoms . . .", T(6120, 720, 5500, 375));
-    auto* ok = makeLabel(this, "lblOK", "OK Routine", T(120, 1320, 5895, 300));
-    auto* notOk = makeLabel(this, "Label1", "Not OK Action", T(6120, 1320, 5500, 300));
+    cmbSystem->setEditText(tr("System . . ."));
+    datRoutine = new RecordNavigator(this, "datRoutine", tr("Select the symptoms >>"), T(120, 720, 5895, 375));
+    txbRoutine[0] = makeTextBox(this, arrayName("txbRoutine", 0), tr("Symptoms . . ."), T(6120, 720, 5500, 375));
+    auto* ok = makeLabel(this, "lblOK", tr("OK Routine"), T(120, 1320, 5895, 300));
+    auto* notOk = makeLabel(this, "Label1", tr("Not OK Action"), T(6120, 1320, 5500, 300));
     for (QLabel* l : {ok, notOk}) {
         QFont f = l->font();
         f.setBold(true);
@@ -172,7 +173,7 @@ void frmDiagnostics::onActivate() {
     saveRoutine();
     QString error;
     if (!store_.open(chosen, &error)) {
-        MsgBox(error + "\r\rThe routines stay those of '" + QFileInfo(store_.fileName()).fileName() + "'.",
+        MsgBox(tr("%1\r\rThe routines stay those of '%2'.").arg(error, QFileInfo(store_.fileName()).fileName()),
                MsgButtons::OK, MsgIcon::Exclamation);
         return;
     }
@@ -239,9 +240,8 @@ void frmDiagnostics::showRecord() {
         txbRoutine[i]->setReadOnly(cut);
         if (cut) {
             txbRoutine[i]->setText(text.left(kShownCharacters) + QChar(0x2026));
-            txbRoutine[i]->setToolTip(QString("This text is %1 characters long; the box shows the first %2 and it cannot be edited here.")
-                                          .arg(text.size())
-                                          .arg(kShownCharacters));
+            txbRoutine[i]->setToolTip(tr("This text is %1 characters long; the box shows the first %2 and it cannot be edited here.")
+                                          .arg(QLocale().toString(text.size()), QLocale().toString(kShownCharacters)));
         } else {
             txbRoutine[i]->setText(text);
             // The whole text, for a step longer than its box.
@@ -311,8 +311,8 @@ void frmDiagnostics::printJobSheet() {
             cut = cut || txbRoutine[i]->isReadOnly();
         }
         if (cut)
-            MsgBox(QString("Some texts of this routine are longer than %1 characters: the job sheet prints the first %1 of each.")
-                       .arg(kShownCharacters),
+            MsgBox(tr("Some texts of this routine are longer than %1 characters: the job sheet prints the first %1 of each.")
+                       .arg(QLocale().toString(kShownCharacters)),
                    MsgButtons::OK, MsgIcon::Information);
         sheet.company = GetSetting("ZRsettings", "ZRuserCompany", "");
         sheet.address = GetSetting("ZRsettings", "ZRuserAddress", "");
@@ -324,10 +324,10 @@ void frmDiagnostics::printJobSheet() {
         for (int copy = 0; copy < copies; ++copy) {
             // Each copy is a job of its own, dated when it is printed.
             sheet.dateTime = generalDate(platform().now());
-            if (!platform().printDocument(sheet.document())) raiseError(482, "Printer error");
+            if (!platform().printDocument(sheet.document())) raiseError(482, "Printer error");  // untranslated: caught below, never shown
         }
     } catch (const VbError&) {
-        MsgBox("There was a problem printing to your printer.", MsgButtons::OK, MsgIcon::None);
+        MsgBox(tr("There was a problem printing to your printer."), MsgButtons::OK, MsgIcon::None);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "diagnostics/frmmaps.h"
+#include "frmmaps.h"
 
 #include "diagnostics/mapchartview.h"
 #include "engine/engine.h"
@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLocale>
 #include <QMdiArea>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -23,24 +24,29 @@ QRect px(int x, int y, int w, int h) { return T(x * 15, y * 15, w * 15, h * 15);
 constexpr int kPanelWidth = 190;
 constexpr int kMargin = 8;
 
-const char* const kStyleCaptions[4] = {"Bar Chart", "Flat Lines", "Smooth Blocks", "Stepped Blocks"};
+const char* const kStyleCaptions[4] = {QT_TRANSLATE_NOOP("frmMaps", "Bar Chart"), QT_TRANSLATE_NOOP("frmMaps", "Flat Lines"),
+                                       QT_TRANSLATE_NOOP("frmMaps", "Smooth Blocks"),
+                                       QT_TRANSLATE_NOOP("frmMaps", "Stepped Blocks")};
+// The data maps in the order of the list.
+const char* const kMapEntries[3] = {QT_TRANSLATE_NOOP("frmMaps", "Timing Map"), QT_TRANSLATE_NOOP("frmMaps", "Dwell Map"),
+                                    QT_TRANSLATE_NOOP("frmMaps", "Injection Map")};
 const int kStyleTypes[4] = {0, 2, 4, 6};
 
 }  // namespace
 
 frmMaps::frmMaps() {
-    setCaption("Maps");
+    setCaption(tr("Maps"));
 
-    Label1 = makeLabel(this, "Label1", "Choose which data map:", px(kMargin, 10, kPanelWidth - kMargin, 18));
+    Label1 = makeLabel(this, "Label1", tr("Choose which data map:"), px(kMargin, 10, kPanelWidth - kMargin, 18));
     cmbDataSelect = new QComboBox(this);
     cmbDataSelect->setObjectName("cmbDataSelect");
     Label1->setBuddy(cmbDataSelect);  // a screen reader names the list by its label
-    cmbDataSelect->addItems({"Timing Map", "Dwell Map", "Injection Map"});
+    for (const char* entry : kMapEntries) cmbDataSelect->addItem(tr(entry));
     cmbDataSelect->setCurrentIndex(0);
     cmbDataSelect->setGeometry(kMargin, 32, kPanelWidth - kMargin - 6, 26);
-    Label2 = makeLabel(this, "Label2", "Choose a chart style:", px(kMargin, 74, kPanelWidth - kMargin, 18));
+    Label2 = makeLabel(this, "Label2", tr("Choose a chart style:"), px(kMargin, 74, kPanelWidth - kMargin, 18));
     for (int i = 0; i < 4; ++i)
-        Option1[i] = makeOption(this, arrayName("Option1", i), kStyleCaptions[i], px(kMargin + 4, 98 + i * 26, 170, 22));
+        Option1[i] = makeOption(this, arrayName("Option1", i), tr(kStyleCaptions[i]), px(kMargin + 4, 98 + i * 26, 170, 22));
     Option1[0]->setChecked(true);
 
     lblInUse_ = makeLabel(this, "lblInUse", "", px(kMargin, 214, kPanelWidth - kMargin - 6, 120));
@@ -56,9 +62,9 @@ frmMaps::frmMaps() {
         layout->addWidget(view_);
     } else {
         notice_ = new QLabel(
-            "The three-dimensional chart cannot be drawn here, because OpenGL is not available on this "
-            "display. The map's values are still read, and the engine-management window shows them in "
-            "its lookup tables.",
+            tr("The three-dimensional chart cannot be drawn here, because OpenGL is not available on this "
+               "display. The map's values are still read, and the engine-management window shows them in "
+               "its lookup tables."),
             MSChart1);
         notice_->setObjectName("lblNoChart");
         notice_->setWordWrap(true);
@@ -109,19 +115,20 @@ void frmMaps::redraw() {
         });
 
     engine::loadManagementWindow();
+    // The list's entries in the order of kMapEntries.
     const struct {
-        const char* entry;
         engine::Map table;
         MapKind map;
-    } maps[3] = {{"Timing Map", engine::Map::Timing, MapKind::Timing},
-                 {"Dwell Map", engine::Map::Dwell, MapKind::Dwell},
-                 {"Injection Map", engine::Map::Injection, MapKind::Injection}};
+    } maps[3] = {{engine::Map::Timing, MapKind::Timing},
+                 {engine::Map::Dwell, MapKind::Dwell},
+                 {engine::Map::Injection, MapKind::Injection}};
     for (int r = 1; r <= MapChart::kRows; ++r) {
         for (int c = 1; c <= MapChart::kColumns; ++c) {
             step([&] { chart_.setCurrentPoint(r, c); });
-            for (const auto& m : maps) {
+            for (int i = 0; i < 3; ++i) {
+                const auto& m = maps[i];
                 step([&] {
-                    if (cmbDataSelect->currentText() != QLatin1String(m.entry)) return;
+                    if (cmbDataSelect->currentIndex() != i) return;
                     chart_.setMap(m.map);
                     // A cell the table lacks cannot become current: the point keeps its value.
                     QString text;
@@ -145,10 +152,12 @@ void frmMaps::followOperatingPoint() {
 
     if (chart_.hasHighlight()) {
         const int r = chart_.highlightRow(), c = chart_.highlightColumn();
-        lblInUse_->setText("Cell in use at the last engine step (marked in red):\n" + chart_.cellPlace(r, c) + ": " +
-                           vb::str(chart_.value(r, c)) + " " + chart_.valueUnit());
+        // The value in the screen's language (2,5 on a German screen).
+        const QString value = vb::str(chart_.value(r, c)).replace(QLatin1Char('.'), QLocale().decimalPoint());
+        lblInUse_->setText(tr("Cell in use at the last engine step (marked in red):\n%1: %2 %3")
+                               .arg(chart_.cellPlace(r, c), value, chart_.valueUnit()));
     } else {
-        lblInUse_->setText("While the engine runs, the cell the unit uses is marked in red.");
+        lblInUse_->setText(tr("While the engine runs, the cell the unit uses is marked in red."));
     }
     if (redrawing_ || chart_.highlightRow() != wasRow || chart_.highlightColumn() != wasColumn) drawChart();
 }

@@ -1,4 +1,4 @@
-#include "diagnostics/jobsheet.h"
+#include "jobsheet.h"
 
 #include <QLocale>
 
@@ -20,22 +20,22 @@ PrintDocument JobSheet::document() const {
 
     bold = true;
     add(QString(), 10);
-    add(QStringLiteral(" 'Vantorel' - Diagnostics"), 18);
+    add(tr(" 'Vantorel' - Diagnostics"), 18);
     bold = false;
     add(QStringLiteral("  ") + webAddress, 12);
     add(rule, 12);
     add(company, 16);
     add(address, 12);
-    add("Tel: " + telephone, 12);
-    add("Diagnostic Technician: " + technician + "    Date & Time: " + dateTime, 12);
+    add(tr("Tel: %1").arg(telephone), 12);
+    add(tr("Diagnostic Technician: %1    Date & Time: %2").arg(technician, dateTime), 12);
     add(rule, 12);
-    add("Vehicle system: " + system, 10);
-    add("Main symptoms noted: " + fields[0], 10);
+    add(tr("Vehicle system: %1").arg(system), 10);
+    add(tr("Main symptoms noted: %1").arg(fields[0]), 10);
     add(rule, 12);
     add(QString(), 10);
     bold = true;
-    add(QStringLiteral("  Carry out the following procedures in sequence..."), 10);
-    add(inset + "If the main test is NOT OK then carry out the inset procedure...", 10);
+    add(tr("  Carry out the following procedures in sequence..."), 10);
+    add(inset + tr("If the main test is NOT OK then carry out the inset procedure..."), 10);
     bold = false;
     add(QString(), 10);
     // Up to twelve steps; the first one whose main test is empty is still printed, then the
@@ -46,8 +46,8 @@ PrintDocument JobSheet::document() const {
         add(QString(), 10);
         if (fields[i].isEmpty()) break;
     }
-    add(QStringLiteral("Repairs completed - Technician Signature:") + QString(20, QLatin1Char(' ')) +
-            QStringLiteral("Supervisor Signature (if appropriate):"),
+    add(tr("Repairs completed - Technician Signature:") + QString(20, QLatin1Char(' ')) +
+            tr("Supervisor Signature (if appropriate):"),
         10);
     doc.lines.last().italic = true;
     return doc;

@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -19,8 +20,10 @@ struct JobSheet {
     static constexpr int kInset = 17;
     static constexpr int kMaxSteps = 12;
 
-    // The document of one copy.
+    // The document of one copy, in the program's language.
     PrintDocument document() const;
+
+    Q_DECLARE_TR_FUNCTIONS(JobSheet)
 };
 
 // A date and time the way the system writes them in general form: the short date and the

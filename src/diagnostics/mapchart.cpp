@@ -1,4 +1,4 @@
-#include "diagnostics/mapchart.h"
+#include "mapchart.h"
 
 #include "sim/ecumath.h"
 #include "platform/numbers.h"
@@ -52,16 +52,16 @@ double MapChart::maximum() const { return *std::max_element(&values_[0][0], &val
 
 QString MapChart::valueTitle() const {
     switch (map_) {
-    case MapKind::Timing: return QStringLiteral("Degrees BTDC");
-    case MapKind::Dwell: return QStringLiteral("Dwell %");
-    case MapKind::Injection: return QStringLiteral("Injection ms");
+    case MapKind::Timing: return tr("Degrees BTDC");
+    case MapKind::Dwell: return tr("Dwell %");
+    case MapKind::Injection: return tr("Injection ms");
     }
     return QString();
 }
 
 QString MapChart::valueUnit() const {
     switch (map_) {
-    case MapKind::Timing: return QStringLiteral("degrees BTDC");
+    case MapKind::Timing: return tr("degrees BTDC");
     case MapKind::Dwell: return QStringLiteral("%");
     case MapKind::Injection: return QStringLiteral("ms");
     }
@@ -69,7 +69,8 @@ QString MapChart::valueUnit() const {
 }
 
 QString MapChart::cellPlace(int row, int column) const {
-    return columnLabel(column) + " rev/min, " + rowLabel(row) + (map_ == MapKind::Dwell ? "" : " load");
+    if (map_ == MapKind::Dwell) return tr("%1 rev/min, %2").arg(columnLabel(column), rowLabel(row));
+    return tr("%1 rev/min, %2 load").arg(columnLabel(column), rowLabel(row));
 }
 
 QString MapChart::columnLabel(int column) { return QString::number(ecu::speedOfColumn(column)); }

@@ -3,11 +3,14 @@
 // its last engine step. The maps window fills it; the 3D view draws what it holds.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 enum class MapKind { Timing, Dwell, Injection };
 
+// Titles, units and places are in the program's language; the chart type's name is a key.
 class MapChart {
+    Q_DECLARE_TR_FUNCTIONS(MapChart)
 public:
     static constexpr int kRows = 8;
     static constexpr int kColumns = 8;
@@ -39,8 +42,8 @@ public:
     double minimum() const;
     double maximum() const;
 
-    static QString columnTitle() { return QStringLiteral("Engine Speed"); }
-    static QString rowTitle() { return QStringLiteral("Engine Load or System Voltage"); }
+    static QString columnTitle() { return tr("Engine Speed"); }
+    static QString rowTitle() { return tr("Engine Load or System Voltage"); }
     // What the values of the map are ("Degrees BTDC", "Dwell %", "Injection ms").
     QString valueTitle() const;
     // The unit of the values ("degrees BTDC", "%", "ms").

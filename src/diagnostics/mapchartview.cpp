@@ -1,4 +1,4 @@
-#include "diagnostics/mapchartview.h"
+#include "mapchartview.h"
 
 #include "platform/guard.h"
 
@@ -122,7 +122,7 @@ QSurface3DSeries* highlightPatch(const MapChart& chart, QValue3DAxis* valueAxis)
     s->setFlatShadingEnabled(true);
     s->setColorStyle(Q3DTheme::ColorStyleUniform);
     s->setBaseColor(kHighlightColour);
-    s->setName(QStringLiteral("In use"));
+    s->setName(MapChartView::tr("In use"));
     return s;
 }
 
@@ -154,7 +154,7 @@ MapChartView::MapChartView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 150);
     setCursor(Qt::OpenHandCursor);
-    setToolTip(QStringLiteral("Drag to turn the chart; the mouse wheel zooms."));
+    setToolTip(tr("Drag to turn the chart; the mouse wheel zooms."));
 }
 
 MapChartView::~MapChartView() {

@@ -1,4 +1,4 @@
-#include "diagnostics/routines.h"
+#include "routines.h"
 
 #include "platform/services.h"
 
@@ -31,12 +31,12 @@ void RoutinesStore::close() {
 bool RoutinesStore::open(const QString& file, QString* error) {
     const QString shown = QFileInfo(file).fileName();
     auto refuse = [&](const QString& why) {
-        *error = "The file '" + shown + "' cannot be used as the diagnostic routines database: " + why;
+        *error = tr("The file '%1' cannot be used as the diagnostic routines database: %2").arg(shown, why);
         return false;
     };
     const QFileInfo info(file);
-    if (!info.isFile()) return refuse("the file does not exist.");
-    if (!info.isReadable()) return refuse("the file cannot be read.");
+    if (!info.isFile()) return refuse(tr("the file does not exist."));
+    if (!info.isReadable()) return refuse(tr("the file cannot be read."));
     const QString name = QStringLiteral("routines-%1").arg(++g_connections);
     bool ok = false;
     QString why;
@@ -46,15 +46,15 @@ bool RoutinesStore::open(const QString& file, QString* error) {
         // A file held by another program is waited for briefly, then reported.
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=500"));
         if (!db.open()) {
-            why = "it could not be opened.";
+            why = tr("it could not be opened.");
         } else {
             QSqlQuery probe(db);
             if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-                why = "it is not a database.";
+                why = tr("it is not a database.");
             else if (db.record(QStringLiteral("Systems")).indexOf(QStringLiteral("Systems")) < 0)
-                why = "it has no table 'Systems'.";
+                why = tr("it has no table 'Systems'.");
             else if (!probe.exec("SELECT " + sqlName("Systems") + " FROM " + sqlName("Systems")))
-                why = "the table 'Systems' cannot be read.";
+                why = tr("the table 'Systems' cannot be read.");
             else
                 ok = true;
         }
@@ -133,7 +133,7 @@ bool RoutinesStore::write(const QString& table, const RoutineRecord& before, con
     if (changed.isEmpty()) return true;
     QSqlDatabase db = connectionOf(connection_);
     auto fail = [&](const QString& why) {
-        *error = "The changed routine could not be saved to '" + QFileInfo(file_).fileName() + "': " + why;
+        *error = tr("The changed routine could not be saved to '%1': %2").arg(QFileInfo(file_).fileName(), why);
         return false;
     };
     if (!db.transaction()) return fail(db.lastError().text());
@@ -148,7 +148,7 @@ bool RoutinesStore::write(const QString& table, const RoutineRecord& before, con
     }
     if (q.numRowsAffected() != 1) {
         db.rollback();
-        return fail("the record is no longer there.");
+        return fail(tr("the record is no longer there."));
     }
     if (!db.commit()) {
         const QString why = db.lastError().text();

@@ -4,6 +4,7 @@
 // own, so that switching the routines to another file leaves the lookup tables alone.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -16,6 +17,7 @@ struct RoutineRecord {
 };
 
 class RoutinesStore {
+    Q_DECLARE_TR_FUNCTIONS(RoutinesStore)
 public:
     RoutinesStore();
     ~RoutinesStore();

@@ -1,11 +1,19 @@
-#include "electrical/circuitart.h"
+#include "circuitart.h"
 #include "electrical/componentart.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+
+namespace {
+// The texts of the pictures and of the diagrams' headings.
+struct CircuitArtTexts {
+    Q_DECLARE_TR_FUNCTIONS(CircuitArt)
+};
+}  // namespace
 
 void ConnectionSquare::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -161,13 +169,13 @@ QPixmap starterMotorPicture() {
     p.setBrush(QColor(200, 40, 30));
     p.drawEllipse(QPointF(192, 32), 4, 4);  // battery terminal
 
-    callout(p, QPointF(6, 20), QPointF(110, 28), "Solenoid");
-    callout(p, QPointF(6, 164), QPointF(34, 124), "Pinion");
-    callout(p, QPointF(70, 168), QPointF(104, 110), "Armature");
-    callout(p, QPointF(244, 20), QPointF(130, 78), "Field coil", true);
-    callout(p, QPointF(244, 164), QPointF(160, 118), "Commutator", true);
-    callout(p, QPointF(244, 68), QPointF(158, 88), "Brush", true);
-    callout(p, QPointF(6, 62), QPointF(60, 78), "Lever");
+    callout(p, QPointF(6, 20), QPointF(110, 28), CircuitArtTexts::tr("Solenoid"));
+    callout(p, QPointF(6, 164), QPointF(34, 124), CircuitArtTexts::tr("Pinion"));
+    callout(p, QPointF(70, 168), QPointF(104, 110), CircuitArtTexts::tr("Armature"));
+    callout(p, QPointF(244, 20), QPointF(130, 78), CircuitArtTexts::tr("Field coil"), true);
+    callout(p, QPointF(244, 164), QPointF(160, 118), CircuitArtTexts::tr("Commutator"), true);
+    callout(p, QPointF(244, 68), QPointF(158, 88), CircuitArtTexts::tr("Brush"), true);
+    callout(p, QPointF(6, 62), QPointF(60, 78), CircuitArtTexts::tr("Lever"));
     return pm;
 }
 
@@ -241,14 +249,14 @@ QPixmap alternatorPicture() {
     p.setPen(QPen(QColor(200, 40, 30), 2));
     p.drawLine(QPointF(218, 140), QPointF(226, 105));
 
-    callout(p, QPointF(6, 30), QPointF(26, 92), "Pulley");
-    callout(p, QPointF(6, 224), QPointF(46, 170), "Fan");
-    callout(p, QPointF(96, 18), QPointF(112, 62), "Stator");
-    callout(p, QPointF(84, 236), QPointF(104, 150), "Rotor");
-    callout(p, QPointF(150, 30), QPointF(186, 90), "Regulator");
-    callout(p, QPointF(244, 80), QPointF(226, 96), "B+ terminal", true);
-    callout(p, QPointF(244, 214), QPointF(212, 170), "Rectifier", true);
-    callout(p, QPointF(244, 236), QPointF(170, 132), "Slip rings", true);
+    callout(p, QPointF(6, 30), QPointF(26, 92), CircuitArtTexts::tr("Pulley"));
+    callout(p, QPointF(6, 224), QPointF(46, 170), CircuitArtTexts::tr("Fan"));
+    callout(p, QPointF(96, 18), QPointF(112, 62), CircuitArtTexts::tr("Stator"));
+    callout(p, QPointF(84, 236), QPointF(104, 150), CircuitArtTexts::tr("Rotor"));
+    callout(p, QPointF(150, 30), QPointF(186, 90), CircuitArtTexts::tr("Regulator"));
+    callout(p, QPointF(244, 80), QPointF(226, 96), CircuitArtTexts::tr("B+ terminal"), true);
+    callout(p, QPointF(244, 214), QPointF(212, 170), CircuitArtTexts::tr("Rectifier"), true);
+    callout(p, QPointF(244, 236), QPointF(170, 132), CircuitArtTexts::tr("Slip rings"), true);
     return pm;
 }
 
@@ -368,12 +376,13 @@ QColor blockColour(int block) {
 QRect px(int x, int y, int w, int h) { return T(x * 15, y * 15, w * 15, h * 15); }
 
 void makeHeadings(QWidget* form, QLabel* out[3]) {
-    static const char* headings[3] = {"Input", "Control", "Output"};
+    static const char* headings[3] = {QT_TRANSLATE_NOOP("CircuitArt", "Input"), QT_TRANSLATE_NOOP("CircuitArt", "Control"),
+                                      QT_TRANSLATE_NOOP("CircuitArt", "Output")};
     QFont f = form->font();
     f.setPointSizeF(8);
     f.setBold(true);
     for (int i = 0; i < 3; ++i) {
-        out[i] = makeLabel(form, arrayName("lblSystem", i), headings[i], px(kLefts[i], 1, kRights[i] - kLefts[i], 14));
+        out[i] = makeLabel(form, arrayName("lblSystem", i), CircuitArtTexts::tr(headings[i]), px(kLefts[i], 1, kRights[i] - kLefts[i], 14));
         out[i]->setAlignment(Qt::AlignCenter);
         out[i]->setFont(f);
         setBackColor(out[i], blockColour(i));

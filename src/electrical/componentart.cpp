@@ -1,4 +1,4 @@
-#include "electrical/componentart.h"
+#include "componentart.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "electrical/electrical.h"
+#include "electrical.h"
 
 #include "electrical/frmcharging.h"
 #include "electrical/frminstruments.h"

@@ -1,4 +1,4 @@
-#include "electrical/frmcharging.h"
+#include "frmcharging.h"
 
 #include "electrical/circuitart.h"
 #include "platform/accessible.h"
@@ -36,36 +36,36 @@ const QPointF kLamp(350, kLampCircuit);
 
 frmCharging::frmCharging() {
     setFixedSizeWindow(true);  // its controls stand at fixed places
-    setCaption("Charging system");
+    setCaption(tr("Charging system"));
     QFont small = font();
     small.setPointSizeF(7);
     setFont(small);
 
     Picture1 = makeLabel(this, "Picture1", QString(), px(6, 20, 250, 246));
     Picture1->setPixmap(alternatorPicture());
-    QLabel* pictureCaption = makeLabel(this, "lblPicture", "Alternator (cutaway)", px(6, 268, 250, 13));
+    QLabel* pictureCaption = makeLabel(this, "lblPicture", tr("Alternator (cutaway)"), px(6, 268, 250, 13));
     pictureCaption->setAlignment(Qt::AlignCenter);
     diagram::makeHeadings(this, lblSystem);
 
     // Input: the engine drives the alternator.
     makePointLabel(this, sim::PointId::ChargingEngineSpeed, px(280, 106, 90, 13));
-    txtEngineSpeed = diagram::readout(this, "txtEngineSpeed", "Rev/min", px(280, 121, 66, 17));
-    makeLabel(this, "lblEngineRevs", "rev/min", px(349, 123, 50, 13));
+    txtEngineSpeed = diagram::readout(this, "txtEngineSpeed", tr("Rev/min"), px(280, 121, 66, 17));
+    makeLabel(this, "lblEngineRevs", tr("rev/min"), px(349, 123, 50, 13));
 
     // Control: the alternator and its speed.
     makePointLabel(this, sim::PointId::AlternatorSpeed, px(526, 128, 76, 13));
-    txtAlternatorSpeed = diagram::readout(this, "txtAlternatorSpeed", "Rev/min", px(526, 143, 66, 17));
+    txtAlternatorSpeed = diagram::readout(this, "txtAlternatorSpeed", tr("Rev/min"), px(526, 143, 66, 17));
 
     // Output: the system voltage.
     makePointLabel(this, sim::PointId::AlternatorOutput, px(622, 104, 90, 13));
-    txtOutputVoltage = diagram::readout(this, "txtOutputVoltage", "Volts", px(622, 119, 60, 17));
+    txtOutputVoltage = diagram::readout(this, "txtOutputVoltage", tr("Volts"), px(622, 119, 60, 17));
     txtEngineSpeed->setAccessibleName(tr("Engine speed, rev/min"));
     txtAlternatorSpeed->setAccessibleName(tr("Alternator speed, rev/min"));
     txtOutputVoltage->setAccessibleName(tr("Alternator output, volts"));
     makeLabel(this, "lblVolts", "V", px(685, 121, 12, 13));
     pbrSystemVolts = makeProgress(this, "pbrSystemVolts", 20, px(622, 144, 145, 14));
-    Label2 = makeLabel(this, "Label2", "Low", px(622, 160, 72, 12));
-    Label3 = makeLabel(this, "Label3", "High", px(695, 160, 72, 12));
+    Label2 = makeLabel(this, "Label2", tr("Low"), px(622, 160, 72, 12));
+    Label3 = makeLabel(this, "Label3", tr("High"), px(695, 160, 72, 12));
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -128,10 +128,10 @@ void frmCharging::paintEvent(QPaintEvent*) {
     circuit::lamp(p, kLamp, 8);
     circuit::battery(p, kBatteryCentre);
 
-    circuit::caption(p, QRectF(282, 50, 90, 12), "Crankshaft", Qt::AlignLeft | Qt::AlignVCenter);
-    circuit::caption(p, QRectF(530, 60, 70, 12), "Alternator", Qt::AlignLeft | Qt::AlignVCenter);
-    circuit::caption(p, QRectF(636, 86, 50, 12), "Battery");
-    circuit::caption(p, QRectF(kFeedX + 6, kLampCircuit - 22, 50, 12), "Ignition", Qt::AlignLeft | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(282, 50, 90, 12), tr("Crankshaft"), Qt::AlignLeft | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(530, 60, 70, 12), tr("Alternator"), Qt::AlignLeft | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(636, 86, 50, 12), tr("Battery"));
+    circuit::caption(p, QRectF(kFeedX + 6, kLampCircuit - 22, 50, 12), tr("Ignition"), Qt::AlignLeft | Qt::AlignVCenter);
     circuit::caption(p, QRectF(kDPlusX + 4, 176, 30, 12), "D+", Qt::AlignLeft | Qt::AlignVCenter);
     circuit::caption(p, QRectF(kAlternator.x() + 4, kSupply + 2, 30, 12), "B+", Qt::AlignLeft | Qt::AlignVCenter);
 }

@@ -1,4 +1,4 @@
-#include "electrical/frminstruments.h"
+#include "frminstruments.h"
 #include "platform/guard.h"
 
 #include "sim/simstate.h"
@@ -43,31 +43,32 @@ QLabel* light(QWidget* parent, const QString& name, const QString& caption, cons
 
 frmInstruments::frmInstruments() {
     setFixedSizeWindow(true);  // its controls stand at fixed places
-    setCaption("Instruments");
+    setCaption(tr("Instruments"));
     QFont small = font();
     small.setPointSize(7);
-    const char* captions[] = {"Speedometer", "Rev. counter", "Fuel gauge", "Temp. gauge", "Trip"};
+    const char* captions[] = {QT_TR_NOOP("Speedometer"), QT_TR_NOOP("Rev. counter"), QT_TR_NOOP("Fuel gauge"),
+                              QT_TR_NOOP("Temp. gauge"), QT_TR_NOOP("Trip")};
     const char* names[] = {"Label1", "Label2", "Label3", "Label4", "Label5"};
     for (int i = 0; i < 5; ++i) {
-        QLabel* l = makeLabel(this, names[i], captions[i], T(30 + i * 1010, 20, 960, 210));
+        QLabel* l = makeLabel(this, names[i], tr(captions[i]), T(30 + i * 1010, 20, 960, 210));
         l->setAlignment(Qt::AlignCenter);
         l->setFont(small);
     }
-    txbSpeed = gauge(this, "txbSpeed", "Speed", 30);
-    txbRev = gauge(this, "txbRev", "Revs", 1040);
-    txbFuel = gauge(this, "txbFuel", "Fuel", 2050);
-    txbTemp = gauge(this, "txbTemp", "Temp", 3060);
-    txtMileage = gauge(this, "txtMileage", "Miles", 4070);
+    txbSpeed = gauge(this, "txbSpeed", tr("Speed"), 30);
+    txbRev = gauge(this, "txbRev", tr("Revs"), 1040);
+    txbFuel = gauge(this, "txbFuel", tr("Fuel"), 2050);
+    txbTemp = gauge(this, "txbTemp", tr("Temp"), 3060);
+    txtMileage = gauge(this, "txtMileage", tr("Miles"), 4070);
     txbSpeed->setAccessibleName(tr("Road speed"));
     txbRev->setAccessibleName(tr("Engine speed, rev/min"));
     txbFuel->setAccessibleName(tr("Fuel level"));
     txbTemp->setAccessibleName(tr("Engine temperature"));
     txtMileage->setAccessibleName(tr("Trip distance"));
 
-    lblCheckWL = light(this, "lblCheckWL", "Check Engine", QColor(200, 0, 0), 30, 1200);
-    lblOilWL = light(this, "lblOilWL", "Oil", QColor(255, 140, 0), 1290, 600);
-    lblChargeWL = light(this, "lblChargeWL", "Charge", QColor(200, 0, 0), 1950, 800);
-    lblMainBeamWL = light(this, "lblMainBeamWL", "Main", Qt::blue, 2810, 640);
+    lblCheckWL = light(this, "lblCheckWL", tr("Check Engine"), QColor(200, 0, 0), 30, 1200);
+    lblOilWL = light(this, "lblOilWL", tr("Oil"), QColor(255, 140, 0), 1290, 600);
+    lblChargeWL = light(this, "lblChargeWL", tr("Charge"), QColor(200, 0, 0), 1950, 800);
+    lblMainBeamWL = light(this, "lblMainBeamWL", tr("Main"), Qt::blue, 2810, 640);
     lblIndLeft = light(this, "lblIndLeft", "<<", QColor(0, 200, 0), 3510, 400);
     lblIndRight = light(this, "lblIndRight", ">>", QColor(0, 200, 0), 3970, 400);
     lblCheckWL->setVisible(false);
@@ -75,7 +76,7 @@ frmInstruments::frmInstruments() {
     lblIndLeft->setVisible(false);
     lblIndRight->setVisible(false);
 
-    cmdConvert = makeButton(this, "cmdConvert", "Change display to km/h or mph", T(30, 960, 5040, 330));
+    cmdConvert = makeButton(this, "cmdConvert", tr("Change display to km/h or mph"), T(30, 960, 5040, 330));
     cmdConvert->setFont(small);
     connect(cmdConvert, &QPushButton::clicked, this, guarded([this] { cmdConvert_Click(); }));
 }

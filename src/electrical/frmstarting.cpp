@@ -1,4 +1,4 @@
-#include "electrical/frmstarting.h"
+#include "frmstarting.h"
 #include "platform/guard.h"
 
 #include "electrical/startstop.h"
@@ -35,26 +35,26 @@ constexpr int kSwitchX = 412;    // where the switch wire comes down from the ba
 
 frmStarting::frmStarting() {
     setFixedSizeWindow(true);  // its controls stand at fixed places
-    setCaption("Starting system");
+    setCaption(tr("Starting system"));
     QFont small = font();
     small.setPointSizeF(7);
     setFont(small);
 
     Picture1 = makeLabel(this, "Picture1", QString(), px(6, 20, 250, 174));
     Picture1->setPixmap(starterMotorPicture());
-    QLabel* pictureCaption = makeLabel(this, "lblPicture", "Starter motor (cutaway)", px(6, 196, 250, 13));
+    QLabel* pictureCaption = makeLabel(this, "lblPicture", tr("Starter motor (cutaway)"), px(6, 196, 250, 13));
     pictureCaption->setAlignment(Qt::AlignCenter);
     diagram::makeHeadings(this, lblSystem);
 
     // Input: battery and ignition key.
-    txtVoltage = diagram::readout(this, "txtVoltage", "Volts", px(336, 62, 56, 17));
+    txtVoltage = diagram::readout(this, "txtVoltage", tr("Volts"), px(336, 62, 56, 17));
     makeLabel(this, "lblVolts", "V", px(395, 64, 12, 13));
-    makeLabel(this, "lblBattery", "Battery voltage", px(274, 104, 134, 13));
+    makeLabel(this, "lblBattery", tr("Battery voltage"), px(274, 104, 134, 13));
     hsbVoltage = makeHScroll(this, "hsbVoltage", 0, 12, 12, px(274, 119, 134, 15));
     hsbVoltage->setPageStep(1);
     txtVoltage->setAccessibleName(tr("Battery voltage, volts"));
     hsbVoltage->setAccessibleName(tr("Set battery voltage"));
-    cmdStarter = makeButton(this, "cmdStarter", "Ignition/Starter", px(274, 226, 120, 28));
+    cmdStarter = makeButton(this, "cmdStarter", tr("Ignition/Starter"), px(274, 226, 120, 28));
     // The key's position between off and start: pressed in while the ignition is on.
     cmdIgnition = makeButton(this, "cmdIgnition", tr("Ignition on"), px(274, 192, 120, 28));
     cmdIgnition->setCheckable(true);
@@ -65,12 +65,12 @@ frmStarting::frmStarting() {
     lblKeyPosition = makeLabel(this, "lblKeyPosition", tr("Key: off"), px(274, 176, 84, 13));
 
     // Output: cranking speed with its scale.
-    txtCrankingSpeed = diagram::readout(this, "txtCrankingSpeed", "Speed", px(706, 108, 60, 17));
-    makeLabel(this, "lblRevs", "rev/min", px(706, 126, 60, 12))->setAlignment(Qt::AlignCenter);
+    txtCrankingSpeed = diagram::readout(this, "txtCrankingSpeed", tr("Speed"), px(706, 108, 60, 17));
+    makeLabel(this, "lblRevs", tr("rev/min"), px(706, 126, 60, 12))->setAlignment(Qt::AlignCenter);
     txtCrankingSpeed->setAccessibleName(tr("Cranking speed, rev/min"));
     pbrStarter = makeProgress(this, "pbrStarter", 200, px(622, 142, 145, 14));
-    Label2 = makeLabel(this, "Label2", "Slow", px(622, 158, 72, 12));
-    Label1 = makeLabel(this, "Label1", "Normal Range", px(695, 158, 72, 12));
+    Label2 = makeLabel(this, "Label2", tr("Slow"), px(622, 158, 72, 12));
+    Label1 = makeLabel(this, "Label1", tr("Normal Range"), px(695, 158, 72, 12));
     Label2->setAlignment(Qt::AlignCenter);
     Label1->setAlignment(Qt::AlignCenter);
 
@@ -153,10 +153,10 @@ void frmStarting::paintEvent(QPaintEvent*) {
     circuit::solenoid(p, kSolenoid);
     circuit::motor(p, kMotorCentre, kMotorRadius, "M");
 
-    circuit::caption(p, QRectF(276, 86, 50, 12), "Battery");
-    circuit::caption(p, QRectF(kSolenoid.left(), kSolenoid.bottom() + 2, kSolenoid.width(), 12), "Solenoid");
-    circuit::caption(p, QRectF(688, 50, 74, 12), "Starter motor", Qt::AlignLeft | Qt::AlignVCenter);
-    circuit::caption(p, QRectF(360, kTrigger - 34, 50, 12), "Ignition", Qt::AlignRight | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(276, 86, 50, 12), tr("Battery"));
+    circuit::caption(p, QRectF(kSolenoid.left(), kSolenoid.bottom() + 2, kSolenoid.width(), 12), tr("Solenoid"));
+    circuit::caption(p, QRectF(688, 50, 74, 12), tr("Starter motor"), Qt::AlignLeft | Qt::AlignVCenter);
+    circuit::caption(p, QRectF(360, kTrigger - 34, 50, 12), tr("Ignition"), Qt::AlignRight | Qt::AlignVCenter);
 
     // The 100 rev/min mark between the slow and normal parts of the scale.
     const QRect bar = pbrStarter->geometry();

@@ -1,4 +1,4 @@
-#include "electrical/frmtripcomputer.h"
+#include "frmtripcomputer.h"
 #include "platform/guard.h"
 
 #include "sim/simstate.h"
@@ -13,14 +13,17 @@ REGISTER_FORM(frmTripComputer)
 
 frmTripComputer::frmTripComputer() {
     setFixedSizeWindow(true);  // its controls stand at fixed places
-    setCaption("Trip Computer");
+    setCaption(tr("Trip Computer"));
     QFont small = font();
     small.setPointSize(7);
-    static const char* modes[] = {"Time", "Dist", "Inst", "Avg", "ETA", "Av Sp", "Elaps", "Fuel", "Stop", "Arr"};
+    // Short names that fit their small labels.
+    static const char* modes[] = {QT_TR_NOOP("Time"), QT_TR_NOOP("Dist"),  QT_TR_NOOP("Inst"),  QT_TR_NOOP("Avg"),
+                                  QT_TR_NOOP("ETA"),  QT_TR_NOOP("Av Sp"), QT_TR_NOOP("Elaps"), QT_TR_NOOP("Fuel"),
+                                  QT_TR_NOOP("Stop"), QT_TR_NOOP("Arr")};
     for (int i = 0; i < 10; ++i) {
         const int col = i % 5, row = i / 5;
         const int x = 30 + col * 600;
-        Label2[i] = makeLabel(this, arrayName("Label2", i), modes[i], T(x, 30 + row * 660, 570, 210));
+        Label2[i] = makeLabel(this, arrayName("Label2", i), tr(modes[i]), T(x, 30 + row * 660, 570, 210));
         Label2[i]->setAlignment(Qt::AlignCenter);
         Label2[i]->setFont(small);
         setBackColor(Label2[i], Qt::black);
@@ -28,7 +31,7 @@ frmTripComputer::frmTripComputer() {
         Command1[i] = makeButton(this, arrayName("Command1", i), QString::number(i), T(x, 255 + row * 660, 570, 360));
         connect(Command1[i], &QPushButton::clicked, this, guarded([this, i] { Command1_Click(i); }));
     }
-    txtTripDisplay = makeTextBox(this, "txtTripDisplay", "Trip Display", T(3090, 30, 1980, 420));
+    txtTripDisplay = makeTextBox(this, "txtTripDisplay", tr("Trip Display"), T(3090, 30, 1980, 420));
     txtTripDisplay->setAccessibleName(tr("Trip display"));
     txtTripDisplay->setAlignment(Qt::AlignCenter);
     setBackColor(txtTripDisplay, Qt::black);
@@ -37,8 +40,8 @@ frmTripComputer::frmTripComputer() {
     big.setPointSize(10);
     big.setBold(true);
     txtTripDisplay->setFont(big);
-    cmdSet = makeButton(this, "cmdSet", "Set Distance", T(3090, 540, 1980, 360));
-    cmdReset = makeButton(this, "cmdReset", "Reset", T(3090, 960, 1980, 360));
+    cmdSet = makeButton(this, "cmdSet", tr("Set Distance"), T(3090, 540, 1980, 360));
+    cmdReset = makeButton(this, "cmdReset", tr("Reset"), T(3090, 960, 1980, 360));
     cmdSet->setFont(small);
     cmdReset->setFont(small);
     connect(cmdSet, &QPushButton::clicked, this, guarded([this] { cmdSet_Click(); }));
@@ -73,7 +76,7 @@ void frmTripComputer::cmdSet_Click() {
         SettingArrival = True;
         TripDisplayMode = 9;
         txtTripDisplay->setText(QString());
-        MsgBox("Set Arrival Distance using the Trip computer buttons...\r\n\r...then click Set Distance again.",
+        MsgBox(tr("Set Arrival Distance using the Trip computer buttons...\r\n\r...then click Set Distance again."),
                MsgButtons::OK, MsgIcon::Information);
         return;
     }
@@ -83,17 +86,18 @@ void frmTripComputer::cmdSet_Click() {
     const double typed = vb::val(text, &ok);
     // A distance is a number: anything else is refused, and the stored distance stays.
     if (!ok || !Figure::inRange(typed)) {
-        MsgBox("\"" + text + "\" is not a distance. Arrival Distance not changed: enter the distance with the "
-               "number buttons.",
+        MsgBox(tr("\"%1\" is not a distance. Arrival Distance not changed: enter the distance with the "
+                  "number buttons.")
+                   .arg(text),
                MsgButtons::OK, MsgIcon::Information);
         return;
     }
     if (MetricUnits == True) {
         ArrivalDistance = Figure::fromText(text);
-        MsgBox("Arrival Distance set to: " + text + " kilometres", MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("Arrival Distance set to: %1 kilometres").arg(text), MsgButtons::OK, MsgIcon::Information);
     } else {
         ArrivalDistance = vb::intFloor(typed) / 0.625;
-        MsgBox("Arrival Distance set to: " + text + " miles", MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("Arrival Distance set to: %1 miles").arg(text), MsgButtons::OK, MsgIcon::Information);
     }
 }
 
@@ -102,7 +106,7 @@ void frmTripComputer::cmdReset_Click() {
     TripDistance = 0;
     FuelUsed = 0;
     Stopwatch = 0;
-    MsgBox("'Elapsed Time', 'Trip Distance', 'Stop Watch' and 'Fuel Used' reset...", MsgButtons::OK,
+    MsgBox(tr("'Elapsed Time', 'Trip Distance', 'Stop Watch' and 'Fuel Used' reset..."), MsgButtons::OK,
            MsgIcon::Information);
 }
 

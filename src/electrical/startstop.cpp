@@ -1,4 +1,4 @@
-#include "electrical/startstop.h"
+#include "startstop.h"
 #include "multiscope/displays.h"
 #include "multiscope/instrument.h"
 #include "platform/picturebox.h"
@@ -28,6 +28,11 @@
 // key is held is loaded afresh instead of being used after it has gone.
 
 namespace {
+
+// The texts this file shows (the status line, the key status).
+struct StartStopTexts {
+    Q_DECLARE_TR_FUNCTIONS(startstop)
+};
 
 // The cranking speed on the engine-management and starting windows.
 void showCrankingSpeed(int speed) {
@@ -160,18 +165,17 @@ void showIgnitionKey() {
 
 void RunIgnitionOnOff() {
     if (EngineRunning == True || EngineCranking == True) {
-        SetStatus("Ready...");
+        SetStatus(StartStopTexts::tr("Ready..."));
         stopSequence();
     } else if (sim::switchIgnition(programState(), IgnitionOn != True)) {
         // The fuel pump's priming run is counted down by the main tick.
-        SetStatus(IgnitionOn == True ? QCoreApplication::translate("startstop", "Ignition on...")
-                                     : QCoreApplication::translate("startstop", "Ignition off..."));
+        SetStatus(IgnitionOn == True ? StartStopTexts::tr("Ignition on...") : StartStopTexts::tr("Ignition off..."));
     }
     showIgnitionKey();
 }
 
 void showEngineStopped() {
-    engine::showKeyStatus("Engine is stopped...");
+    engine::showKeyStatus(StartStopTexts::tr("Engine is stopped..."));
     frm<frmStarting>()->showCrankingSpeed(0);
     showIgnitionKey();
 
@@ -181,7 +185,7 @@ void showEngineStopped() {
 }
 
 void RunStartStopEngine(StartMode mode) {
-    SetStatus("Ready...");
+    SetStatus(StartStopTexts::tr("Ready..."));
     engine::showControlsWindow();
     frm<frmInstruments>()->showForm();
     StartStopEngine(mode);

@@ -1,4 +1,4 @@
-#include "engine/ecu.h"
+#include "ecu.h"
 
 #include "engine/engineview.h"
 #include "sim/engine.h"

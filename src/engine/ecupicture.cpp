@@ -1,4 +1,4 @@
-#include "engine/ecupicture.h"
+#include "ecupicture.h"
 
 #include "platform/form.h"
 #include "sim/catalogue.h"
@@ -277,7 +277,7 @@ void EcuUnit::paintEvent(QPaintEvent*) {
     f.setPointSizeF(6);
     p.setFont(f);
     p.setPen(QColor(215, 220, 228));
-    p.drawText(QRectF(0, height() - 20, width(), 12), Qt::AlignCenter, "Engine Control Unit");
+    p.drawText(QRectF(0, height() - 20, width(), 12), Qt::AlignCenter, tr("Engine Control Unit"));
 
     // Microcontroller and output drivers on the board, clear of the pin captions.
     const QRectF chip(96, 66, 28, 22);

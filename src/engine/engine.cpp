@@ -1,4 +1,4 @@
-#include "engine/engine.h"
+#include "engine.h"
 
 #include "engine/frmcontrols.h"
 #include "engine/frmsimulation.h"

@@ -1,4 +1,4 @@
-#include "engine/engineview.h"
+#include "engineview.h"
 
 #include "electrical/electrical.h"
 #include "electrical/startstop.h"

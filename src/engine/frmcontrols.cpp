@@ -1,4 +1,4 @@
-#include "engine/frmcontrols.h"
+#include "frmcontrols.h"
 #include "platform/guard.h"
 
 #include "platform/status.h"
@@ -19,19 +19,19 @@
 REGISTER_FORM(frmControls)
 
 frmControls::frmControls() {
-    setCaption("Controls");
+    setCaption(tr("Controls"));
     QFont small = font();
     small.setPointSizeF(8);
     setFont(small);
-    cmdThrottleDown = makeButton(this, "cmdThrottleDown", "Throttle Down", T(120, 120, 2100, 420));
-    cmdThrottleUp = makeButton(this, "cmdThrottleUp", "Throttle Up", T(120, 600, 2100, 420));
-    chkAuto = makeCheckBox(this, "chkAuto", "Auto run", T(180, 1090, 2000, 300));
-    fraThrottle = makeFrame(this, "fraThrottle", "Throttle", T(120, 1420, 900, 1500));
-    optThrottleOff = makeOption(fraThrottle, "optThrottleOff", "Off", T(90, 300, 780, 330));
-    optThrottleOn = makeOption(fraThrottle, "optThrottleOn", "On", T(90, 690, 780, 330));
-    optThrottleFull = makeOption(fraThrottle, "optThrottleFull", "Full", T(90, 1080, 780, 330));
+    cmdThrottleDown = makeButton(this, "cmdThrottleDown", tr("Throttle Down"), T(120, 120, 2100, 420));
+    cmdThrottleUp = makeButton(this, "cmdThrottleUp", tr("Throttle Up"), T(120, 600, 2100, 420));
+    chkAuto = makeCheckBox(this, "chkAuto", tr("Auto run"), T(180, 1090, 2000, 300));
+    fraThrottle = makeFrame(this, "fraThrottle", tr("Throttle"), T(120, 1420, 900, 1500));
+    optThrottleOff = makeOption(fraThrottle, "optThrottleOff", tr("Off"), T(90, 300, 780, 330));
+    optThrottleOn = makeOption(fraThrottle, "optThrottleOn", tr("On"), T(90, 690, 780, 330));
+    optThrottleFull = makeOption(fraThrottle, "optThrottleFull", tr("Full"), T(90, 1080, 780, 330));
     optThrottleOff->setChecked(true);
-    fraGears = makeFrame(this, "fraGears", "Gears", T(1140, 1420, 1080, 2280));
+    fraGears = makeFrame(this, "fraGears", tr("Gears"), T(1140, 1420, 1080, 2280));
     static const char* gears[] = {"N", "1", "2", "3", "4", "5", "R"};
     for (int i = 0; i < 7; ++i)
         optGear[i] = makeOption(fraGears, arrayName("optGear", i), gears[i], T(150, 270 + i * 285, 800, 270));
@@ -47,7 +47,7 @@ frmControls::frmControls() {
             if (on) optGear_Click(i);
         }));
     }
-    lblStatus = makeLabel(this, "lblStatus", "Status", T(0, 3800, 2400, 300));
+    lblStatus = makeLabel(this, "lblStatus", tr("Status"), T(0, 3800, 2400, 300));
     lblStatus->setFrameShape(QFrame::Panel);
     lblStatus->setFrameShadow(QFrame::Sunken);
 
@@ -137,7 +137,7 @@ void frmControls::resizeEvent(QResizeEvent* e) {
 void frmControls::cmdThrottleDown_Click() {
     if (EngineSpeed < 1) {
         Beep();
-        MsgBox("Can't change engine speed it's not running yet!");
+        MsgBox(tr("Can't change engine speed it's not running yet!"));
         return;
     }
     if (EngineSpeed >= 800) EngineSpeed -= 100;
@@ -147,7 +147,7 @@ void frmControls::cmdThrottleDown_Click() {
 void frmControls::cmdThrottleUp_Click() {
     if (EngineSpeed < 1) {
         Beep();
-        MsgBox("Can't change engine speed it's not running yet!");
+        MsgBox(tr("Can't change engine speed it's not running yet!"));
         return;
     }
     EngineSpeed += 100;
@@ -156,7 +156,7 @@ void frmControls::cmdThrottleUp_Click() {
 
 void frmControls::chkAuto_Click() {
     if (EngineRunning != True) {
-        SetStatus("Auto run is only available when the engine has been started...");
+        SetStatus(tr("Auto run is only available when the engine has been started..."));
         chkAuto->setChecked(false);
     }
 }
@@ -164,7 +164,7 @@ void frmControls::chkAuto_Click() {
 void frmControls::optGear_Click(int index) { Gear = index; }
 
 void frmControls::optThrottleOff_Click() {
-    SetStatus("Ready...");
+    SetStatus(tr("Ready..."));
     ThrottlePosition = 0;
 }
 
@@ -186,7 +186,7 @@ void menuMouse1GearUp_Click() {
 void menuMouse1IncreaseEngineSpeed_Click() {
     if (EngineSpeed < 1) {
         Beep();
-        MsgBox("Can't increase engine speed it's not running yet!");
+        MsgBox(frmControls::tr("Can't increase engine speed it's not running yet!"));
         return;
     }
     EngineSpeed += 100;

@@ -1,4 +1,4 @@
-#include "engine/frmsimulation.h"
+#include "frmsimulation.h"
 #include "platform/guard.h"
 
 #include "sim/catalogue.h"
@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
@@ -105,20 +106,20 @@ QJsonArray rgbOf(const QColor& c) { return QJsonArray{c.red(), c.green(), c.blue
 
 FRMsimulation::FRMsimulation() {
     setFixedSizeWindow(true);  // its controls stand at fixed places
-    setCaption("Engine Management system");
+    setCaption(tr("Engine Management system"));
     QFont small = font();
     small.setPointSizeF(7);
     setFont(small);
 
     // Headings of the block diagram.
-    static const char* headings[3] = {"Input", "Control", "Output"};
+    static const char* headings[3] = {QT_TR_NOOP("Input"), QT_TR_NOOP("Control"), QT_TR_NOOP("Output")};
     const int headingLeft[3] = {kInputLeft, kControlLeft, kOutputLeft};
     const int headingRight[3] = {kInputRight, kControlRight, kOutputRight};
     QFont headingFont = small;
     headingFont.setPointSizeF(8);
     headingFont.setBold(true);
     for (int i = 0; i < 3; ++i) {
-        lblSystem[i] = makeLabel(this, arrayName("lblSystem", i), headings[i],
+        lblSystem[i] = makeLabel(this, arrayName("lblSystem", i), tr(headings[i]),
                                  px(headingLeft[i], 1, headingRight[i] - headingLeft[i], 14));
         lblSystem[i]->setAlignment(Qt::AlignCenter);
         lblSystem[i]->setFont(headingFont);
@@ -132,16 +133,16 @@ FRMsimulation::FRMsimulation() {
         const char* box;
         const char* design;
     };
-    const Input inputs[5] = {{sim::PointId::SpeedSensor, "speed", "Speed"},
-                             {sim::PointId::LoadSensor, "load", "Load"},
-                             {sim::PointId::TemperatureSensor, "temp", "Temp"},
-                             {sim::PointId::VoltageSensing, "volts", "Volts"},
+    const Input inputs[5] = {{sim::PointId::SpeedSensor, "speed", QT_TR_NOOP("Speed")},
+                             {sim::PointId::LoadSensor, "load", QT_TR_NOOP("Load")},
+                             {sim::PointId::TemperatureSensor, "temp", QT_TR_NOOP("Temp")},
+                             {sim::PointId::VoltageSensing, "volts", QT_TR_NOOP("Volts")},
                              {sim::PointId::LambdaSensor, "lambda", "1"}};
     QLineEdit* boxes[5];
     for (int i = 0; i < 5; ++i) {
         const int y = inputTop(i);
         makePoint(this, inputs[i].point, px(8, y, 100, 13));
-        boxes[i] = readout(this, inputs[i].box, inputs[i].design, px(110, y - 1, 52, 16));
+        boxes[i] = readout(this, inputs[i].box, tr(inputs[i].design), px(110, y - 1, 52, 16));
     }
     speed = boxes[0];
     load = boxes[1];
@@ -161,26 +162,26 @@ FRMsimulation::FRMsimulation() {
     HSB_Lambda = makeHScroll(this, "HSB_Lambda", -1, 1, 0, px(8, inputTop(4) + 17, 154, 15));
     HSB_Lambda->setPageStep(1);
     makePoint(this, sim::PointId::KnockSensor, px(8, inputTop(5), 100, 13));
-    txbknock = readout(this, "txbknock", "Knock", px(110, inputTop(5) - 1, 52, 16));
-    cmbKnock = makeButton(this, "cmbKnock", "Knock", px(8, inputTop(5) + 16, 80, 20));
+    txbknock = readout(this, "txbknock", tr("Knock"), px(110, inputTop(5) - 1, 52, 16));
+    cmbKnock = makeButton(this, "cmbKnock", tr("Knock"), px(8, inputTop(5) + 16, 80, 20));
 
     // Outputs: the actuators, with read-outs and bars for the three map outputs.
     const sim::PointId outputs[5] = {sim::PointId::FuelPump, sim::PointId::PressureRegulator, sim::PointId::Injector,
                                      sim::PointId::IgnitionCoil, sim::PointId::SparkPlugLead};
     for (int i = 0; i < 5; ++i) makePoint(this, outputs[i], px(kOutputLeft + 4, kOutputRows[i], 145, 13));
     // Read-outs wide enough for the injection time's full decimal text, bars beneath.
-    fuel = readout(this, "fuel", "Fuel", px(kOutputLeft + 4, kOutputRows[2] + 14, 145, 16));
-    dwell = readout(this, "dwell", "Dwell", px(kOutputLeft + 4, kOutputRows[3] + 14, 145, 16));
-    timing = readout(this, "timing", "Timing", px(kOutputLeft + 4, kOutputRows[4] + 14, 145, 16));
+    fuel = readout(this, "fuel", tr("Fuel"), px(kOutputLeft + 4, kOutputRows[2] + 14, 145, 16));
+    dwell = readout(this, "dwell", tr("Dwell"), px(kOutputLeft + 4, kOutputRows[3] + 14, 145, 16));
+    timing = readout(this, "timing", tr("Timing"), px(kOutputLeft + 4, kOutputRows[4] + 14, 145, 16));
     bar_fuel = makeProgress(this, "bar_fuel", 35, px(kOutputLeft + 4, kOutputRows[2] + 32, 145, 7));
     bar_dwell = makeProgress(this, "bar_dwell", 65, px(kOutputLeft + 4, kOutputRows[3] + 32, 145, 7));
     bar_timing = makeProgress(this, "bar_timing", 65, px(kOutputLeft + 4, kOutputRows[4] + 32, 145, 7));
     QLabel* hint = makeLabel(this, "lblHint",
-                             "Drag a caption onto the MultiScope's connection terminal to measure that point.",
+                             tr("Drag a caption onto the MultiScope's connection terminal to measure that point."),
                              px(kOutputLeft + 4, 206, 147, 44));
     hint->setWordWrap(true);
     setForeColor(hint, QColor(90, 90, 90));
-    cmdECU = makeButton(this, "cmdECU", "Tables/ECU", px(kOutputLeft + 4, 258, 145, 22));
+    cmdECU = makeButton(this, "cmdECU", tr("Tables/ECU"), px(kOutputLeft + 4, 258, 145, 22));
 
     // What a screen reader calls the read-outs, the sliders and the bars.
     speed->setAccessibleName(tr("Engine speed"));
@@ -203,11 +204,11 @@ FRMsimulation::FRMsimulation() {
     cmbKnock->setAccessibleName(tr("Knock: switch on or off"));
 
     // The three lookup tables.
-    Data1 = new LookupTableModel("timing", "Timing Lookup Table", this);
+    Data1 = new LookupTableModel("timing", tr("Timing Lookup Table"), this);
     Data1->setObjectName("Data1");
-    Data2 = new LookupTableModel("Dwell", "Dwell Lookup Table", this);
+    Data2 = new LookupTableModel("Dwell", tr("Dwell Lookup Table"), this);
     Data2->setObjectName("Data2");
-    Data3 = new LookupTableModel("injection", "Injection Lookup Table", this);
+    Data3 = new LookupTableModel("injection", tr("Injection Lookup Table"), this);
     Data3->setObjectName("Data3");
     const int rightGrid = kControlRight - kGridWidth;
     const int lowerGrid = kBlockTop + 134;
@@ -216,14 +217,14 @@ FRMsimulation::FRMsimulation() {
     DBdwellgrid = makeGrid("DBdwellgrid", Data2, tr("Dwell Lookup Table"), kControlLeft, lowerGrid, 1);
 
     // What the rows and columns stand for, and which cell the engine uses.
-    Label10 = makeLabel(this, "Label10", "Speed look up value", px(rightGrid + 2, lowerGrid + 4, 110, 14));
+    Label10 = makeLabel(this, "Label10", tr("Speed look up value"), px(rightGrid + 2, lowerGrid + 4, 110, 14));
     text3 = makeLabel(this, "text3", "", px(rightGrid + 114, lowerGrid + 2, 30, 17));
     text3->setAlignment(Qt::AlignCenter);
     text3->setFrameShape(QFrame::Panel);
     text3->setFrameShadow(QFrame::Sunken);
     setBackColor(text3, Qt::white);
-    Label2 = makeLabel(this, "Label2", "Load look up value", px(rightGrid + 2, lowerGrid + 24, 190, 14));
-    Label12 = makeLabel(this, "Label12", "Volts look up value", px(rightGrid + 2, lowerGrid + 24, 190, 14));
+    Label2 = makeLabel(this, "Label2", tr("Load look up value"), px(rightGrid + 2, lowerGrid + 24, 190, 14));
+    Label12 = makeLabel(this, "Label12", tr("Volts look up value"), px(rightGrid + 2, lowerGrid + 24, 190, 14));
     Label12->setVisible(false);
     QFont bold = small;
     bold.setBold(true);
@@ -231,9 +232,9 @@ FRMsimulation::FRMsimulation() {
     Label2->setFont(bold);
     Label12->setFont(bold);
     QLabel* axes = makeLabel(this, "lblAxes",
-                             "Columns Speed 1 ... Speed 8:\n    800 ... 6400 rev/min\n"
-                             "Timing and injection rows 1 ... 8:\n    load 98 % ... 0 %\n"
-                             "Dwell rows 1 ... 8:\n    15 V ... 8 V",
+                             tr("Columns Speed 1 ... Speed 8:\n    800 ... 6400 rev/min\n"
+                                "Timing and injection rows 1 ... 8:\n    load 98 % ... 0 %\n"
+                                "Dwell rows 1 ... 8:\n    15 V ... 8 V"),
                              px(rightGrid + 2, lowerGrid + 44, 198, 84));
     axes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setForeColor(axes, QColor(60, 60, 60));
@@ -388,7 +389,8 @@ bool FRMsimulation::selectMapCell(Map map, int row, int column, QString* text) {
     const QModelIndex cell = grid->model()->index(row, column);
     if (!cell.isValid()) return false;
     grid->setCurrentIndex(cell);
-    *text = grid->currentIndex().data(Qt::DisplayRole).toString();
+    // The cell's text as it is stored (a decimal point, whatever the screen shows).
+    *text = static_cast<const LookupTableModel*>(grid->model())->cellText(row, column);
     return true;
 }
 
@@ -495,9 +497,13 @@ void showNumber(QLineEdit* box, int value) { showText(box, QString::number(value
 QString injectionText(double value) {
     static double last = 0;
     static QString text = vb::strSingle(0.0);
-    if (std::memcmp(&last, &value, sizeof value) != 0) {
+    static QChar point = QLatin1Char('.');
+    const QChar decimal = QLocale().decimalPoint().at(0);
+    if (std::memcmp(&last, &value, sizeof value) != 0 || point != decimal) {
         last = value;
-        text = vb::strSingle(value);
+        point = decimal;
+        // In the screen's language: 2,5 on a German screen.
+        text = vb::strSingle(value).replace(QLatin1Char('.'), decimal);
     }
     return text;
 }
@@ -521,7 +527,8 @@ void FRMsimulation::showOperatingColumn(const sim::Readings& r) {
 }
 
 void FRMsimulation::showCrankingSpeed(int value) { setReadout(speed, QString::number(value)); }
-void FRMsimulation::showKnockText(const QString& text) { setReadout(txbknock, text); }
+// The engine step says "Yes" or "No" (as cmbKnock_Click does): shown in the screen's language.
+void FRMsimulation::showKnockText(const QString& text) { setReadout(txbknock, tr(text.toUtf8().constData())); }
 void FRMsimulation::showLambdaText(const QString& text) { setReadout(lambda, text); }
 
 void FRMsimulation::HSB_engine_speed_Change() { EngineSpeed = HSB_engine_speed->value(); }
@@ -537,10 +544,10 @@ void FRMsimulation::HSB_Lambda_Change() {
 void FRMsimulation::cmbKnock_Click() {
     if (Knock != True) {
         Knock = True;
-        setReadout(txbknock, "Yes");
+        setReadout(txbknock, tr("Yes"));
     } else {
         Knock = False;
-        setReadout(txbknock, "No");
+        setReadout(txbknock, tr("No"));
     }
 }
 

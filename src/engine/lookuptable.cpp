@@ -1,4 +1,4 @@
-#include "engine/lookuptable.h"
+#include "lookuptable.h"
 
 #include "platform/numbers.h"
 #include "platform/platform.h"
@@ -6,6 +6,7 @@
 #include "platform/vbtypes.h"
 
 #include <QColor>
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -75,7 +76,7 @@ void LookupTableModel::load() {
     }
     endResetModel();
     if (!error.isEmpty())
-        raiseError(3078, "The lookup table '" + table_ + "' could not be read (" + error + ").");
+        raiseError(3078, tr("The lookup table '%1' could not be read (%2).").arg(table_, error));
 }
 
 QString LookupTableModel::cellText(int row, int column) const {
@@ -97,9 +98,16 @@ int LookupTableModel::rowCount(const QModelIndex& parent) const { return parent.
 
 int LookupTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
+QString LookupTableModel::shownText(int row, int column) const {
+    QString text = cellText(row, column);
+    // A number in the screen's language (2,5 on a German screen); other texts as they stand.
+    if (cell(row, column).state == CellState::Number) text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return text;
+}
+
 QVariant LookupTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return QVariant();
-    if (role == Qt::DisplayRole || role == Qt::EditRole) return cellText(index.row(), index.column());
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return shownText(index.row(), index.column());
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     if (role == Qt::BackgroundRole && isMarked(index.row(), index.column())) return QColor(255, 205, 130);
     return QVariant();
@@ -107,7 +115,7 @@ QVariant LookupTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant LookupTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return QVariant();
-    if (orientation == Qt::Horizontal) return fieldName(section);
+    if (orientation == Qt::Horizontal) return tr("Speed %1").arg(section + 1);
     return QString::number(section + 1);
 }
 
@@ -119,7 +127,13 @@ Qt::ItemFlags LookupTableModel::flags(const QModelIndex& index) const {
 
 bool LookupTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || !editable_ || index.row() >= rows_.size()) return false;
-    const QString typed = value.toString().trimmed();
+    QString typed = value.toString().trimmed();
+    // A number typed with the screen's decimal comma (2,5) is the number 2.5.
+    const QChar decimal = QLocale().decimalPoint().at(0);
+    if (decimal != QLatin1Char('.') && !typed.contains(QLatin1Char('.'))) {
+        const QString withPoint = QString(typed).replace(decimal, QLatin1Char('.'));
+        if (vb::isNumeric(withPoint)) typed = withPoint;
+    }
     QVariant stored;
     bool numeric = false;
     const double number = vb::val(typed, &numeric);
@@ -134,9 +148,9 @@ bool LookupTableModel::setData(const QModelIndex& index, const QVariant& value, 
         q.addBindValue(stored);
         q.addBindValue(row.rowid);
         if (!q.exec())
-            raiseError(3027, "Cannot update the " + caption_ + ": " + q.lastError().databaseText() + ".");
+            raiseError(3027, tr("Cannot update the %1: %2.").arg(caption_, q.lastError().databaseText()));
         if (q.numRowsAffected() != 1)
-            raiseError(3167, "The record of the " + caption_ + " was deleted.");
+            raiseError(3167, tr("The record of the %1 was deleted.").arg(caption_));
     } catch (const VbError& e) {
         reportError(e.number, e.description, QString(), MsgIcon::Critical);
         return false;

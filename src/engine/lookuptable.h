@@ -37,8 +37,10 @@ public:
         return rows_[row].cells[column];
     }
     int rows() const override { return rows_.size(); }
-    // The text of a cell as the grid shows it.
+    // The text of a cell as it is stored (a number with a decimal point).
     QString cellText(int row, int column) const override;
+    // The text of a cell as the grid shows it: a number in the screen's language.
+    QString shownText(int row, int column) const;
 
     // The cell the unit used at its last engine step, drawn marked; a row or column outside
     // the table marks none.

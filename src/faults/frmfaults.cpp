@@ -1,4 +1,4 @@
-#include "faults/frmfaults.h"
+#include "frmfaults.h"
 #include "users/users.h"
 #include "platform/files.h"
 #include "platform/guard.h"
@@ -35,7 +35,7 @@ void clearFaultFlags() {
 }  // namespace
 
 frmFaults::frmFaults() {
-    setCaption("Faults...");
+    setCaption(tr("Faults..."));
     // The boxes stand at fixed places; the window is only ever 4000 or 9000 twips wide.
     setFixedSizeWindow(true);
     for (int n = 1; n <= kFaultCount; ++n) {
@@ -56,9 +56,9 @@ frmFaults::frmFaults() {
     connect(&sim::session(), &sim::Session::faultChanged, this, guarded([this](int n, bool present) {
         if (chkFault[n]->isChecked() == present) chkFault[n]->setChecked(!present);
     }));
-    cmdClear = makeButton(this, "cmdClear", "Reset all", T(120, 5520, 1020, 375));
-    cmdFaults = makeButton(this, "cmdFaults", "Faults list", T(1200, 5520, 1440, 375));
-    cmdClose = makeButton(this, "cmdClose", "Close", T(2700, 5520, 1140, 375));
+    cmdClear = makeButton(this, "cmdClear", tr("Reset all"), T(120, 5520, 1020, 375));
+    cmdFaults = makeButton(this, "cmdFaults", tr("Faults list"), T(1200, 5520, 1440, 375));
+    cmdClose = makeButton(this, "cmdClose", tr("Close"), T(2700, 5520, 1140, 375));
     // A size smaller so that "Hide faults list" fits its button.
     for (QPushButton* b : {cmdClear, cmdFaults, cmdClose}) {
         QFont f = b->font();
@@ -73,7 +73,7 @@ frmFaults::frmFaults() {
     txtFaults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtFaults->setVisible(false);
     lblLocked = makeLabel(this, "lblLocked",
-                          "Locked while a challenge is running.\n\nThe boxes are shown again when the challenge ends.",
+                          tr("Locked while a challenge is running.\n\nThe boxes are shown again when the challenge ends."),
                           T(120, 240, 3600, 5160));
     lblLocked->setAlignment(Qt::AlignCenter);
     lblLocked->setWordWrap(true);
@@ -165,12 +165,12 @@ void frmFaults::setLocked(bool locked) {
 
 void frmFaults::cmdFaults_Click() {
     if (ChallengeRunning()) {
-        MsgBox("The faults list is locked while a challenge is running. End the challenge first.", MsgButtons::OK,
+        MsgBox(tr("The faults list is locked while a challenge is running. End the challenge first."), MsgButtons::OK,
                MsgIcon::Information);
         return;
     }
     if (LoggedIn != True) {
-        MsgBox("You must login before you can see the list of faults", MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("You must login before you can see the list of faults"), MsgButtons::OK, MsgIcon::Information);
         ShowLoginWindow();
         return;
     }
@@ -181,11 +181,11 @@ void frmFaults::cmdFaults_Click() {
         txtFaults->setPlainText(text);
         if (!txtFaults->isHidden()) {
             txtFaults->setVisible(false);
-            cmdFaults->setText("Show faults list");
+            cmdFaults->setText(tr("Show faults list"));
             setWidthTwips(kNarrowWidth);
         } else {
             txtFaults->setVisible(true);
-            cmdFaults->setText("Hide faults list");
+            cmdFaults->setText(tr("Hide faults list"));
             setWidthTwips(kWideWidth);
         }
     } catch (const VbError& e) {
@@ -196,7 +196,7 @@ void frmFaults::cmdFaults_Click() {
 void frmFaults::cmdClose_Click() {
     CollectSystemData();
     txtFaults->setVisible(false);
-    cmdFaults->setText("Show faults list");
+    cmdFaults->setText(tr("Show faults list"));
     setWidthTwips(kNarrowWidth);
     // The boxes keep their state; the next scan sets the flags again.
     clearFaultFlags();

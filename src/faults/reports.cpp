@@ -1,4 +1,4 @@
-#include "faults/reports.h"
+#include "reports.h"
 
 #include "platform/files.h"
 #include "platform/numbers.h"

@@ -1,4 +1,4 @@
-#include "telemetry/circuit.h"
+#include "circuit.h"
 
 #include "platform/numbers.h"
 #include "platform/vbtypes.h"
@@ -71,6 +71,8 @@ QByteArray trackLine(long x, long y) { return QByteArray::number(qlonglong(x)) +
 
 #include "platform/files.h"
 
+#include <QCoreApplication>
+
 namespace telemetry {
 
 void OutputChannel::openRecording(const QString& path) {
@@ -81,7 +83,7 @@ void OutputChannel::openRecording(const QString& path) {
 }
 
 void OutputChannel::writePoint(long x, long y) {
-    if (!open_) raiseError(52, QStringLiteral("Bad file name or number"));
+    if (!open_) raiseError(52, QCoreApplication::translate("telemetry::OutputChannel", "Bad file name or number"));
     const QByteArray before = written_;
     written_ += trackLine(x, y);
     try {

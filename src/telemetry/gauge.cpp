@@ -1,18 +1,36 @@
-#include "telemetry/gauge.h"
+#include "gauge.h"
 
 #include "sim/simstate.h"
 #include "platform/form.h"
 #include "platform/picturebox.h"
 
+#include <QCoreApplication>
+
 namespace telemetry {
 
 const QVector<ChannelEntry>& channelEntries() {
+    //: The two-digit number and the space in front of a channel stay: the gauge options read the
+    //: channel from them and take the rest as the gauge's title.
     static const QVector<ChannelEntry> entries = {
-        {"00 Select Input Source...", 0, 0}, {"01 System Voltage", 1, 20},    {"02 Throttle Position", 2, 2},
-        {"03 Gear", 3, 7},                   {"04 Knock", 4, 2},              {"05 Engine Speed", 5, 7500},
-        {"06 Engine Load", 6, 100},          {"07 Engine Temperature", 7, 150}, {"08 Road Speed", 8, 300},
-        {"09 Ignition Timing", 9, 60},       {"10 Injection Duration", 10, 30}, {"11 Dwel Percentage", 11, 60}};
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "00 Select Input Source..."), 0, 0},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "01 System Voltage"), 1, 20},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "02 Throttle Position"), 2, 2},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "03 Gear"), 3, 7},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "04 Knock"), 4, 2},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "05 Engine Speed"), 5, 7500},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "06 Engine Load"), 6, 100},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "07 Engine Temperature"), 7, 150},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "08 Road Speed"), 8, 300},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "09 Ignition Timing"), 9, 60},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "10 Injection Duration"), 10, 30},
+        {QT_TRANSLATE_NOOP("telemetry::Channels", "11 Dwel Percentage"), 11, 60}};
     return entries;
+}
+
+QString shownEntry(const ChannelEntry& entry) {
+    const QString shown = QCoreApplication::translate("telemetry::Channels", entry.text.toUtf8().constData());
+    // A translation that lost the channel's number would assign the wrong channel.
+    return shown.left(3) == entry.text.left(3) ? shown : entry.text;
 }
 
 int fullScaleOf(int channel) {

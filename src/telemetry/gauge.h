@@ -20,6 +20,9 @@ struct ChannelEntry {
 };
 // The input source list, "00 Select Input Source..." first.
 const QVector<ChannelEntry>& channelEntries();
+// An entry as the list shows it, in the program's language ("05 Motordrehzahl"): the number
+// and the space in front stay as they are.
+QString shownEntry(const ChannelEntry& entry);
 // The full-scale value OK assigns for a channel; 0 for channel 0 or one out of range.
 int fullScaleOf(int channel);
 

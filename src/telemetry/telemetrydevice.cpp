@@ -1,4 +1,4 @@
-#include "telemetry/telemetrydevice.h"
+#include "telemetrydevice.h"
 #include "telemetry/frmtelemetryoptions.h"
 
 #include "sim/simstate.h"
@@ -20,6 +20,7 @@
 #include <QJsonObject>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
@@ -105,7 +106,7 @@ TelemetryDevice::TelemetryDevice(Form* window, PictureBox* display) : QObject(wi
     shpCar->setAttribute(Qt::WA_TransparentForMouseEvents);
     shpCar->setAutoFillBackground(true);
     setBackColor(shpCar, QColor(255, 215, 0));
-    lblCircuit = label(picTelemetry_, "lblCircuit", "Lap: 1", Qt::AlignLeft);
+    lblCircuit = label(picTelemetry_, "lblCircuit", tr("Lap: %1").arg(1), Qt::AlignLeft);
     {
         QFont f = lblCircuit->font();
         f.setBold(true);
@@ -125,24 +126,24 @@ TelemetryDevice::TelemetryDevice(Form* window, PictureBox* display) : QObject(wi
         shpBarBack[i]->setFrameShape(QFrame::Box);
         shpBarBack[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         shpBarBack[i]->setVisible(false);
-        lblReading[i] = label(picTelemetry_, arrayName("lblReading", i), "Reading", Qt::AlignRight);
+        lblReading[i] = label(picTelemetry_, arrayName("lblReading", i), tr("Reading"), Qt::AlignRight);
         QFont bold = lblReading[i]->font();
         bold.setBold(true);
         lblReading[i]->setFont(bold);
-        lblMin[i] = label(picTelemetry_, arrayName("lblMin", i), "Min", Qt::AlignRight);
-        lblMax[i] = label(picTelemetry_, arrayName("lblMax", i), "Max", Qt::AlignRight);
-        lblGauge[i] = label(picTelemetry_, arrayName("lblGauge", i), kUnassignedTitle, Qt::AlignLeft);
+        lblMin[i] = label(picTelemetry_, arrayName("lblMin", i), tr("Min"), Qt::AlignRight);
+        lblMax[i] = label(picTelemetry_, arrayName("lblMax", i), tr("Max"), Qt::AlignRight);
+        lblGauge[i] = label(picTelemetry_, arrayName("lblGauge", i), tr(kUnassignedTitle), Qt::AlignLeft);
         cmdGauge[i] = makeButton(picTelemetry_, arrayName("cmdGauge", i), "...", QRect());
-        cmdGauge[i]->setToolTip("Gauge options");
+        cmdGauge[i]->setToolTip(tr("Gauge options"));
         connect(cmdGauge[i], &QPushButton::clicked, this, guarded([this, i] { cmdGauge_Click(i); }));
     }
-    Command1 = makeButton(picTelemetry_, "Command1", "Save", QRect());
-    Command1->setToolTip("Save the telemetry to a file");
-    cmdClear = makeButton(picTelemetry_, "cmdClear", "Clear data", QRect());
+    Command1 = makeButton(picTelemetry_, "Command1", tr("Save"), QRect());
+    Command1->setToolTip(tr("Save the telemetry to a file"));
+    cmdClear = makeButton(picTelemetry_, "cmdClear", tr("Clear data"), QRect());
     cmbKeys = new QComboBox(picTelemetry_);
     cmbKeys->setObjectName("cmbKeys");
     cmbKeys->addItem("?");
-    cmbKeys->setToolTip("Circuit keys");
+    cmbKeys->setToolTip(tr("Circuit keys"));
     cmbKeys->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }, Trap::skip()));
     connect(cmdClear, &QPushButton::clicked, this, guarded([this] { cmdClear_Click(); }));
@@ -192,7 +193,7 @@ void TelemetryDevice::load() {
     GaugeMax[2] = 100;
     GaugeMax[3] = 100;
     Lap = 1;
-    lblCircuit->setText("Lap: " + QString::number(1));
+    lblCircuit->setText(tr("Lap: %1").arg(1));
     // Until it first moves, the car waits on the start/finish line.
     if (TrackLength > 0) moveCar(TrackX[1], TrackY[1]);
     else moveCar(carX_, carY_);
@@ -298,15 +299,15 @@ void TelemetryDevice::tmrTelemetry_Timer() {
     for (int i = 1; i <= 3; ++i) {
         GaugeIndex = i;
         const int channel = GaugeChannel[i];
-        if (channel < 0 || channel > kChannels + 1) raiseError(9, QStringLiteral("Subscript out of range"));
+        if (channel < 0 || channel > kChannels + 1) raiseError(9, tr("Subscript out of range"));
         const int v = TelemetryData[TelemetrySample][channel];
         const int full = GaugeMax[i];
         Picture2[i]->resetScale(ScaleMode::Twips);
         Picture2[i]->setScale(0, 0, 300, full * 1.02);
-        if (full == 0) raiseError(11, QStringLiteral("Division by zero"));
+        if (full == 0) raiseError(11, tr("Division by zero"));
         float fraction = float(v) / float(full);
         DrawGauge(Picture1[i], GaugeStyle[i], 70, 90, fraction);
-        lblReading[i]->setText(vb::format(v, QStringLiteral("###0.0#")));
+        lblReading[i]->setText(QLocale().toString(double(v), 'f', 1));  // a whole number, one decimal shown
         Picture2[i]->lineTo(int(TelemetrySample), full - v, kChartLine);
     }
 
@@ -314,7 +315,7 @@ void TelemetryDevice::tmrTelemetry_Timer() {
     if (!car.moved) return;
     if (car.lapped) {
         Lap = car.lap;
-        lblCircuit->setText("Lap: " + QString::number(Lap));
+        lblCircuit->setText(tr("Lap: %1").arg(int(Lap)));
     }
     TrackPosition = car.position;
     const int point = placementPoint(TrackPosition, TrackLength);
@@ -329,10 +330,10 @@ void TelemetryDevice::cmdClear_Click() {
 // ---- Help, gauges and export ----
 
 void TelemetryDevice::cmbKeys_Click() {
-    MsgBox("If the 'Telemetry' screen is showing, click on the track and then...\r\n\r\n"
-           "Home - Starts/Resets the lap from the start/finish line\r\n\r\n"
-           "PgUp and PgDn - Throttle/Brakes on/off to drive the car",
-           MsgButtons::OK, MsgIcon::Information, "Circuit Keys");
+    MsgBox(tr("If the 'Telemetry' screen is showing, click on the track and then...\r\n\r\n"
+              "Home - Starts/Resets the lap from the start/finish line\r\n\r\n"
+              "PgUp and PgDn - Throttle/Brakes on/off to drive the car"),
+           MsgButtons::OK, MsgIcon::Information, tr("Circuit Keys"));
 }
 
 void TelemetryDevice::cmdGauge_Click(int index) {
@@ -341,13 +342,13 @@ void TelemetryDevice::cmdGauge_Click(int index) {
 }
 
 void TelemetryDevice::Command1_Click() {
-    if (MsgBox("Do you want to save the telemetry file to disk for later analysis with a spreadsheet program?",
+    if (MsgBox(tr("Do you want to save the telemetry file to disk for later analysis with a spreadsheet program?"),
                MsgButtons::YesNo, MsgIcon::None) != MsgAnswer::Yes)
         return;
     chdirToAppFolder();
     FileDialogRequest request;
     request.mode = FileDialogRequest::Save;
-    request.filter = QStringLiteral("Data Files (*.csv)");
+    request.filter = tr("Data Files (*.csv)");
     request.directory = appFolder();
     const QString name = platform().fileDialog(request);
     if (name.isEmpty()) return;  // cancelled
@@ -356,12 +357,12 @@ void TelemetryDevice::Command1_Click() {
     try {
         writeFileAtomic(name, exportText(runHistory()));
     } catch (const VbError& e) {
-        MsgBox("The telemetry file could not be saved to " + name + "\r\n\r\nError number: " +
-                   QString::number(e.number) + " - " + e.description,
+        MsgBox(tr("The telemetry file could not be saved to %1\r\n\r\nError number: %2 - %3")
+                   .arg(name, QString::number(e.number), e.description),
                MsgButtons::OK, MsgIcon::Exclamation);
         return;
     }
-    MsgBox("Telemetry file saved to disk...", MsgButtons::OK, MsgIcon::Information);
+    MsgBox(tr("Telemetry file saved to disk..."), MsgButtons::OK, MsgIcon::Information);
 }
 
 // ---- Keys ----
@@ -393,14 +394,14 @@ bool TelemetryDevice::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TelemetryDevice::stopTrackFile() {
-    if (MsgBox("Click OK to stop running or recording of track file...", MsgButtons::OKCancel, MsgIcon::Critical) ==
+    if (MsgBox(tr("Click OK to stop running or recording of track file..."), MsgButtons::OKCancel, MsgIcon::Critical) ==
         MsgAnswer::OK)
         outputChannel().close();
 }
 
 void TelemetryDevice::startTrackRecording() {
-    if (MsgBox("Warning - This will clear the existing track recording and create another. Do you want to continue?",
-               MsgButtons::YesNo, MsgIcon::Exclamation, "Circuit") != MsgAnswer::Yes)
+    if (MsgBox(tr("Warning - This will clear the existing track recording and create another. Do you want to continue?"),
+               MsgButtons::YesNo, MsgIcon::Exclamation, tr("Circuit")) != MsgAnswer::Yes)
         return;
     chdirToAppFolder();
     outputChannel().close();
@@ -425,7 +426,7 @@ void TelemetryDevice::picCircuit_KeyDown(int keyCode) {
         case 35: startTrackRecording(); break;
         case 36:
             Lap = 1;
-            lblCircuit->setText("Lap: " + QString::number(1));
+            lblCircuit->setText(tr("Lap: %1").arg(1));
             TrackPosition = 1;
             break;
         case 37: --CarX; recordPoint(); break;

@@ -32,7 +32,7 @@ public:
     Form* window() const { return window_; }
 
     // The title over a gauge that shows no channel yet.
-    static constexpr const char* kUnassignedTitle = "Gauge";
+    static constexpr const char* kUnassignedTitle = QT_TR_NOOP("Gauge");  // shown through tr()
     // The title over gauge g (1..3) and its chart.
     QString gaugeTitle(int g) const;
     // Gauge g (1..3) shows a channel: its title, and its scale from 0 to fullScale.

@@ -1,6 +1,8 @@
-#include "telemetry/telemetrystore.h"
+#include "telemetrystore.h"
 
 #include "sim/simstate.h"
+
+#include <QCoreApplication>
 
 namespace telemetry {
 
@@ -61,13 +63,22 @@ void setRecording(bool on) {
 
 bool recording() { return g_recorders > 0; }
 
+namespace {
+struct StatusTexts {
+    Q_DECLARE_TR_FUNCTIONS(telemetry::Status)
+};
+}  // namespace
+
 QString statusText() {
     const int n = runHistory().count();
-    if (!recording() && n == 0) return QStringLiteral("Telemetry off... ");
-    return QStringLiteral("Telemetry %1, %2 sample%3...")
-        .arg(recording() ? "recording" : "off")
-        .arg(n)
-        .arg(n == 1 ? "" : "s");
+    if (!recording() && n == 0) return StatusTexts::tr("Telemetry off... ");
+    // One sample and several are messages of their own, so that English reads right with no
+    // translation loaded; each is a plural message for the languages that need more forms.
+    if (recording())
+        return n == 1 ? StatusTexts::tr("Telemetry recording, %n sample...", nullptr, n)
+                      : StatusTexts::tr("Telemetry recording, %n samples...", nullptr, n);
+    return n == 1 ? StatusTexts::tr("Telemetry off, %n sample...", nullptr, n)
+                  : StatusTexts::tr("Telemetry off, %n samples...", nullptr, n);
 }
 
 void setStatusHook(std::function<void()> hook) { statusHook() = std::move(hook); }

@@ -1,4 +1,4 @@
-#include "waveedit/frmwaveedit.h"
+#include "frmwaveedit.h"
 
 #include "sim/simstate.h"
 #include "multiscope/displays.h"
@@ -107,7 +107,8 @@ QFont rowCellFont(const QLineEdit* cell) {
     return f;
 }
 
-const QString kCurrent = QStringLiteral("Current waveform is: ");
+// "Current waveform is: name".
+QString currentText(const QString& file) { return frmWaveEdit::tr("Current waveform is: %1").arg(file); }
 
 // A cell that tells its window when the focus enters it, after the line edit has placed
 // its caret.
@@ -127,7 +128,7 @@ private:
 
 // "Edit mode": the scope stopped and cleared.
 void putScopeInEditMode() {
-    instrument::setReadingText("Edit mode");
+    instrument::setReadingText(frmWaveEdit::tr("Edit mode"));
     instrument::setSweepRunning(false);
     instrument::flyback();
 }
@@ -138,7 +139,7 @@ constexpr int kPathFileAccess = 75;
 constexpr int kCancel = 32755;
 
 QString errorNumberText(const VbError& e) {
-    return "Error number " + QString::number(e.number) + " " + e.description;
+    return frmWaveEdit::tr("Error number %1 %2").arg(QString::number(e.number), e.description);
 }
 
 // A waveform file is replaced only where the user may write: the folder must exist (76) and
@@ -148,32 +149,32 @@ void checkReplaceable(const QString& path) {
     const QFileInfo info(path);
     const QByteArray dir = QFile::encodeName(info.absolutePath());
     struct stat st;
-    if (::stat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) raiseError(76, QStringLiteral("Path not found"));
-    if (::access(dir.constData(), W_OK | X_OK) != 0) raiseError(kPermissionDenied, QStringLiteral("Permission denied"));
+    if (::stat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) raiseError(76, frmWaveEdit::tr("Path not found"));
+    if (::access(dir.constData(), W_OK | X_OK) != 0) raiseError(kPermissionDenied, frmWaveEdit::tr("Permission denied"));
     const QByteArray file = QFile::encodeName(info.absoluteFilePath());
     if (::stat(file.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(file.constData(), W_OK) != 0)
-            raiseError(kPathFileAccess, QStringLiteral("Path/File access error"));
+            raiseError(kPathFileAccess, frmWaveEdit::tr("Path/File access error"));
     }
 }
 
 }  // namespace
 
 frmWaveEdit::frmWaveEdit() : Form(Kind::MdiChild) {
-    setCaption("Waveform Editor");
+    setCaption(tr("Waveform Editor"));
 
-    lblWaveform = makeLabel(this, "lblWaveform", "Open waveform:", T(180, 120, 15000, 300));
+    lblWaveform = makeLabel(this, "lblWaveform", tr("Open waveform:"), T(180, 120, 15000, 300));
     {
         QFont f = lblWaveform->font();
         f.setBold(true);
         lblWaveform->setFont(f);
     }
-    cmdMoveUp = makeButton(this, "cmdMoveUp", "Move all values one space to the right >", T(180, 540, 4200, 375));
-    cmdCopy = makeButton(this, "cmdCopy", "Copy first cell to all >>", T(4560, 540, 3000, 375));
+    cmdMoveUp = makeButton(this, "cmdMoveUp", tr("Move all values one space to the right >"), T(180, 540, 4200, 375));
+    cmdCopy = makeButton(this, "cmdCopy", tr("Copy first cell to all >>"), T(4560, 540, 3000, 375));
     Label2 = makeLabel(this, "Label2",
-                       "Enter the Y (voltage) values of the waveform (-99 to 99) from left to right:",
+                       tr("Enter the Y (voltage) values of the waveform (-99 to 99) from left to right:"),
                        T(180, 1020, 12000, 285));
-    Label1 = makeLabel(this, "Label1", "Enter the DMM reading:", T(2520, 2340, 2940, 285));
+    Label1 = makeLabel(this, "Label1", tr("Enter the DMM reading:"), T(2520, 2340, 2940, 285));
 
     for (int i = 0; i <= kSamples; ++i) {
         auto* cell = new WaveCell(this, [this, i] { txtYvalue_GotFocus(i); });
@@ -181,7 +182,7 @@ frmWaveEdit::frmWaveEdit() : Form(Kind::MdiChild) {
         cell->setAccessibleName(i == 0 ? tr("DMM reading") : tr("Y value %1").arg(i));
         txtYvalue[i] = cell;
         if (i == 0) {
-            cell->setText("DMM");
+            cell->setText("DMM");  // untranslated: the cell's text goes into the waveform file
             cell->setGeometry(twRect(2520, 2640, 2940, 540));
             QFont f(QStringLiteral("sans-serif"));
             f.setStyleHint(QFont::SansSerif);
@@ -198,10 +199,10 @@ frmWaveEdit::frmWaveEdit() : Form(Kind::MdiChild) {
         connect(cell, &QLineEdit::textChanged, this, guarded([this, i] { txtYvalue_Change(i); }));
     }
 
-    cmdFreezeWave = makeButton(this, "cmdFreezeWave", "Freeze Wave", T(6000, 2640, 2160, 540));
-    cmdSave = makeButton(this, "cmdSave", "Save and View Full Width", T(8340, 2640, 3000, 540));
-    cmdSaveAs = makeButton(this, "cmdSaveAs", "Save As...", T(11520, 2640, 1680, 540));
-    cmdCancel = makeButton(this, "cmdCancel", "Close", T(13380, 2640, 1680, 540));
+    cmdFreezeWave = makeButton(this, "cmdFreezeWave", tr("Freeze Wave"), T(6000, 2640, 2160, 540));
+    cmdSave = makeButton(this, "cmdSave", tr("Save and View Full Width"), T(8340, 2640, 3000, 540));
+    cmdSaveAs = makeButton(this, "cmdSaveAs", tr("Save As..."), T(11520, 2640, 1680, 540));
+    cmdCancel = makeButton(this, "cmdCancel", tr("Close"), T(13380, 2640, 1680, 540));
     cmdSave->installEventFilter(this);
     cmdSaveAs->installEventFilter(this);
 
@@ -275,9 +276,9 @@ void frmWaveEdit::openOnCurrentWaveform() {
     skipping([&] {
         editor = frm<frmWaveEdit>();
         editor->showForm();
-        editor->lblWaveform->setText(kCurrent + CurrentWaveformFile);
+        editor->lblWaveform->setText(currentText(CurrentWaveformFile));
     });
-    skipping([] { instrument::setReadingText("Edit mode"); });
+    skipping([] { instrument::setReadingText(tr("Edit mode")); });
     skipping([] { instrument::setSweepRunning(false); });
     skipping([] { instrument::flyback(); });
     if (!editor) return;
@@ -299,7 +300,7 @@ void frmWaveEdit::openOnCurrentWaveform() {
 }
 
 void frmWaveEdit::showCurrentFile() {
-    lblWaveform->setText(kCurrent + CurrentWaveformFile);
+    lblWaveform->setText(currentText(CurrentWaveformFile));
     putScopeInEditMode();
 }
 
@@ -336,14 +337,14 @@ QStringList frmWaveEdit::cellTexts() const {
 // ---- Row buttons ----
 
 void frmWaveEdit::cmdCopy_Click() {
-    if (MsgBox("Are you sure you want to copy the first cell value to all the others?", MsgButtons::YesNo) !=
+    if (MsgBox(tr("Are you sure you want to copy the first cell value to all the others?"), MsgButtons::YesNo) !=
         MsgAnswer::Yes)
         return;
     for (int i = 1; i <= kSamples; ++i) txtYvalue[i]->setText(txtYvalue[1]->text());
 }
 
 void frmWaveEdit::cmdMoveUp_Click() {
-    if (MsgBox("Are you sure you want to move all the cell values along by one?", MsgButtons::YesNo) !=
+    if (MsgBox(tr("Are you sure you want to move all the cell values along by one?"), MsgButtons::YesNo) !=
         MsgAnswer::Yes)
         return;
     for (int i = kSamples - 1; i >= 1; --i) txtYvalue[i + 1]->setText(txtYvalue[i]->text());
@@ -352,11 +353,11 @@ void frmWaveEdit::cmdMoveUp_Click() {
 void frmWaveEdit::cmdFreezeWave_Click() {
     if (ScopePaused != True) {
         ScopePaused = True;
-        cmdFreezeWave->setText("Un-Freeze...");
+        cmdFreezeWave->setText(tr("Un-Freeze..."));
     } else {
         ScopePaused = False;
         instrument::setSweepRunning(true);
-        cmdFreezeWave->setText("Freeze Wave");
+        cmdFreezeWave->setText(tr("Freeze Wave"));
     }
 }
 
@@ -380,10 +381,10 @@ void frmWaveEdit::cmdSave_Click() {
         ShowWaveform(CurrentWaveformFile);
     } catch (const VbError& e) {
         if (e.number == kPermissionDenied || e.number == kPathFileAccess) {
-            MsgBox("Please try again and use the 'Save As...' option to choose another location or name.\r\n\r (" +
-                       CurrentWaveformFile +
-                       ") may be read only)\r\n\rFiles must be saved in an area such as 'My Documents', where you "
-                       "have permission to work...",
+            MsgBox(tr("Please try again and use the 'Save As...' option to choose another location or name.\r\n\r (%1"
+                      ") may be read only)\r\n\rFiles must be saved in an area such as 'My Documents', where you "
+                      "have permission to work...")
+                       .arg(CurrentWaveformFile),
                    MsgButtons::OK, MsgIcon::Information);
         } else {
             MsgBox(errorNumberText(e), MsgButtons::OK, MsgIcon::Information);
@@ -401,9 +402,9 @@ void frmWaveEdit::cmdSaveAs_Click() {
         [&] {
             FileDialogRequest request;
             request.mode = FileDialogRequest::Save;
-            request.title = "Save As";
+            request.title = tr("Save As");
             request.directory = appFolder();
-            request.filter = "Multiscope Files (*.msf)";
+            request.filter = tr("Multiscope Files (*.msf)");
             request.defaultName = CurrentWaveformFile;
             const QString chosen = platform().fileDialog(request);
             if (chosen.isEmpty()) raiseError(kCancel, QStringLiteral("Cancel was selected."));
@@ -428,12 +429,12 @@ void frmWaveEdit::cmdSaveAs_Click() {
                 CurrentWaveformFile = previous;
                 if (e.number == kCancel) return;
                 if (e.number == kPermissionDenied)
-                    MsgBox("Please try again! Files must be saved in an area such as 'My Documents', where you have "
-                           "permission...",
+                    MsgBox(tr("Please try again! Files must be saved in an area such as 'My Documents', where you have "
+                              "permission..."),
                            MsgButtons::OK, MsgIcon::Information);
                 else if (e.number == kPathFileAccess)
-                    MsgBox("Please try again! Files must be saved in an area such as 'My Documents', where existing "
-                           "files are not Read Only...",
+                    MsgBox(tr("Please try again! Files must be saved in an area such as 'My Documents', where existing "
+                              "files are not Read Only..."),
                            MsgButtons::OK, MsgIcon::Information);
                 else
                     MsgBox(errorNumberText(e), MsgButtons::OK, MsgIcon::Information);
