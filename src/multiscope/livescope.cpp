@@ -1,4 +1,4 @@
-#include "multiscope/livescope.h"
+#include "livescope.h"
 
 #include "multiscope/capture.h"
 #include "multiscope/channelcolours.h"

@@ -1,4 +1,4 @@
-#include "multiscope/multiscope.h"
+#include "multiscope.h"
 #include "platform/theme.h"
 #include "platform/windowplace.h"
 #include "sim/session.h"
