@@ -6,6 +6,7 @@
 #include "sim/catalogue.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -41,7 +42,7 @@ int lineHeight(const QString& text, int width) {
 QString probeTag(const scope::ProbeSetting& probe) {
     switch (probe.kind) {
     case scope::ProbeKind::Attenuator10: return scope::probeShortName(probe);
-    case scope::ProbeKind::CurrentClamp: return Texts::tr("%1 mV/A").arg(probe.clampMillivoltsPerAmp);
+    case scope::ProbeKind::CurrentClamp: return Texts::tr("%1 mV/A").arg(QLocale().toString(probe.clampMillivoltsPerAmp, 'g', 6));
     default: return QString();  // the lead, the pick-up and the transducer show what they are
     }
 }

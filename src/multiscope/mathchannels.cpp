@@ -37,14 +37,28 @@ void keepSamplesAsPeaks(Frame& f) {
 
 }  // namespace
 
-QString mathName(MathOperation op, const QString& first, const QString& second) {
+namespace {
+// The names' English forms: a file keeps them, the screen shows them translated.
+const char* mathNameSource(MathOperation op) {
     switch (op) {
-    case MathOperation::Difference: return Texts::tr("%1 − %2").arg(first, second);
-    case MathOperation::Sum: return Texts::tr("%1 + %2").arg(first, second);
-    case MathOperation::Product: return Texts::tr("%1 × %2").arg(first, second);
-    case MathOperation::EngineSpeed: return Texts::tr("Engine speed (%1)").arg(first);
+    case MathOperation::Difference: return QT_TRANSLATE_NOOP("scope::MathChannel", "%1 − %2");
+    case MathOperation::Sum: return QT_TRANSLATE_NOOP("scope::MathChannel", "%1 + %2");
+    case MathOperation::Product: return QT_TRANSLATE_NOOP("scope::MathChannel", "%1 × %2");
+    case MathOperation::EngineSpeed: return QT_TRANSLATE_NOOP("scope::MathChannel", "Engine speed (%1)");
     }
-    return {};
+    return "";
+}
+QString named(const QString& pattern, MathOperation op, const QString& first, const QString& second) {
+    return op == MathOperation::EngineSpeed ? pattern.arg(first) : pattern.arg(first, second);
+}
+}  // namespace
+
+QString mathName(MathOperation op, const QString& first, const QString& second) {
+    return named(Texts::tr(mathNameSource(op)), op, first, second);
+}
+
+QString mathFileName(MathOperation op, const QString& first, const QString& second) {
+    return named(QString::fromUtf8(mathNameSource(op)), op, first, second);
 }
 
 MathResult mathChannel(MathOperation op, const Frame& a, const QString& unitA, const Frame& b, const QString& unitB) {

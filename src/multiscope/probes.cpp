@@ -3,6 +3,7 @@
 #include "sim/signals.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cmath>
 
@@ -41,7 +42,7 @@ QString probeName(const ProbeSetting& probe) {
     case ProbeKind::Direct: return Texts::tr("Direct");
     case ProbeKind::Attenuator10: return Texts::tr("×10 attenuator");
     case ProbeKind::CurrentClamp:
-        return Texts::tr("Current clamp %1 mV/A").arg(QString::number(probe.clampMillivoltsPerAmp, 'g', 4));
+        return Texts::tr("Current clamp %1 mV/A").arg(QLocale().toString(probe.clampMillivoltsPerAmp, 'g', 4));
     case ProbeKind::HighTension: return Texts::tr("HT pick-up");
     case ProbeKind::PressureTransducer: return Texts::tr("Pressure transducer");
     }
@@ -92,7 +93,7 @@ QString probeShortName(const ProbeSetting& probe) {
     switch (probe.kind) {
     case ProbeKind::Attenuator10: return Texts::tr("×10");
     case ProbeKind::CurrentClamp:
-        return Texts::tr("Clamp %1 mV/A").arg(QString::number(probe.clampMillivoltsPerAmp, 'g', 4));
+        return Texts::tr("Clamp %1 mV/A").arg(QLocale().toString(probe.clampMillivoltsPerAmp, 'g', 4));
     case ProbeKind::PressureTransducer: return Texts::tr("Pressure");
     default: return probeName(probe);
     }

@@ -48,7 +48,7 @@ QString describeScreen(const ScreenView& v) {
         const QString channel = v.triggerName.isEmpty() ? QStringLiteral("A") : v.triggerName;
         const QString edge = v.trigger.edge == Edge::Rising ? Texts::tr("rising") : Texts::tr("falling");
         parts << Texts::tr("Trigger %1 on channel %2, %3 edge at %4: %5")
-                     .arg(triggerModeName(v.trigger.mode), channel, edge, formatSi(v.trigger.level, v.unit),
+                     .arg(triggerModeText(v.trigger.mode), channel, edge, formatSi(v.trigger.level, v.unit),
                           statusText(v.status));
     }
     if (v.cursors.shown) {
