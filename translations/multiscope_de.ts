@@ -220,18 +220,6 @@ Werte: %6</translation>
         <translation>An diesem Messpunkt gibt es kein Signal zu messen</translation>
     </message>
     <message>
-        <source>%1 (channel %2)</source>
-        <translation>%1 (Kanal %2)</translation>
-    </message>
-    <message>
-        <source>no signal</source>
-        <translation>kein Signal</translation>
-    </message>
-    <message>
-        <source>Live %1</source>
-        <translation>Live %1</translation>
-    </message>
-    <message>
         <source>Channel %1 shows no trace.</source>
         <translation>Kanal %1 zeigt keine Kurve.</translation>
     </message>

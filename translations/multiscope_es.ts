@@ -220,18 +220,6 @@ Valores: %6</translation>
         <translation>En este punto no hay señal que medir</translation>
     </message>
     <message>
-        <source>%1 (channel %2)</source>
-        <translation>%1 (canal %2)</translation>
-    </message>
-    <message>
-        <source>no signal</source>
-        <translation>sin señal</translation>
-    </message>
-    <message>
-        <source>Live %1</source>
-        <translation>En vivo %1</translation>
-    </message>
-    <message>
         <source>Channel %1 shows no trace.</source>
         <translation>El canal %1 no muestra traza.</translation>
     </message>

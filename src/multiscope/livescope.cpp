@@ -514,8 +514,9 @@ void LiveScope::connectChannel(int channel, const sim::ProbePoint& at, const QSt
     const QString meter = probes_[channel]->quantity() ? sim::meterText(at, ms_->liveInputs()) : QString();
     const std::optional<sim::PointId> id = sim::pointOf(at);
     const QString key = id ? QString::fromLatin1(sim::point(*id).key) : QString();
-    ChallengeMeasured(tr("%1 (channel %2)").arg(described, channelName(channel)),
-                      meter.isEmpty() ? tr("no signal") : tr("Live %1").arg(meter.trimmed()), key);
+    // The challenge's record keeps its English wording, whatever the screen's language.
+    ChallengeMeasured(QStringLiteral("%1 (channel %2)").arg(described, channelName(channel)),
+                      meter.isEmpty() ? QStringLiteral("no signal") : QStringLiteral("Live %1").arg(meter.trimmed()), key);
 }
 
 void LiveScope::disconnectChannel(int channel) {
@@ -852,7 +853,7 @@ scope::ScreenView LiveScope::view() const {
         v.historyText = tr("Capture %1 of %2, %3 s")
                             .arg(history_.position() + 1)
                             .arg(history_.size())
-                            .arg(QString::number(history_.selected()->time, 'f', 2));
+                            .arg(QLocale().toString(history_.selected()->time, 'f', 2));
     }
     if (guided_) {
         const scope::Verdict verdict = guidedVerdict();
@@ -1466,7 +1467,7 @@ void LiveScope::showHistory() {
         lblHistoryValue->setText(tr("%1 of %2, %3 s")
                                      .arg(history_.position() + 1)
                                      .arg(history_.size())
-                                     .arg(QString::number(history_.selected()->time, 'f', 2)));
+                                     .arg(QLocale().toString(history_.selected()->time, 'f', 2)));
     sldHistory->setAccessibleDescription(lblHistoryValue->text());
 }
 
