@@ -2,6 +2,9 @@
 
 #include "multiscope/measurements.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,13 +27,15 @@ QString perDivisionText(double value, const QString& unit) {
     const QString text = formatSi(value, unit, 3);
     const int space = text.indexOf(' ');
     QString number = text.left(space);
-    if (number.contains('.')) {
+    const QString point = QLocale().decimalPoint();
+    if (number.contains(point)) {
         while (number.endsWith('0')) number.chop(1);
-        if (number.endsWith('.')) number.chop(1);
+        if (number.endsWith(point)) number.chop(point.size());
     }
     return number + text.mid(space) + QStringLiteral("/div");
 }
 
+// The English names: the settings, capture files and transcripts keep them.
 QString triggerModeName(TriggerMode mode) {
     switch (mode) {
     case TriggerMode::Roll: return QStringLiteral("Roll");
@@ -41,15 +46,41 @@ QString triggerModeName(TriggerMode mode) {
     return QString();
 }
 
+QString triggerModeText(TriggerMode mode) {
+    switch (mode) {
+    case TriggerMode::Roll: return QCoreApplication::translate("scope::Trigger", "Roll");
+    case TriggerMode::Auto: return QCoreApplication::translate("scope::Trigger", "Auto");
+    case TriggerMode::Normal: return QCoreApplication::translate("scope::Trigger", "Normal");
+    case TriggerMode::Single: return QCoreApplication::translate("scope::Trigger", "Single");
+    }
+    return QString();
+}
+
 QString edgeName(Edge edge) { return edge == Edge::Rising ? QStringLiteral("Rising") : QStringLiteral("Falling"); }
 
-QString statusText(Status status) {
+QString edgeText(Edge edge) {
+    return edge == Edge::Rising ? QCoreApplication::translate("scope::Trigger", "Rising")
+                                : QCoreApplication::translate("scope::Trigger", "Falling");
+}
+
+QString statusName(Status status) {
     switch (status) {
     case Status::Triggered: return QStringLiteral("Triggered");
     case Status::FreeRunning: return QStringLiteral("Auto (no trigger)");
     case Status::Waiting: return QStringLiteral("Waiting for trigger");
     case Status::Stopped: return QStringLiteral("Stopped");
     case Status::Rolling: return QStringLiteral("Rolling");
+    }
+    return QString();
+}
+
+QString statusText(Status status) {
+    switch (status) {
+    case Status::Triggered: return QCoreApplication::translate("scope::Trigger", "Triggered");
+    case Status::FreeRunning: return QCoreApplication::translate("scope::Trigger", "Auto (no trigger)");
+    case Status::Waiting: return QCoreApplication::translate("scope::Trigger", "Waiting for trigger");
+    case Status::Stopped: return QCoreApplication::translate("scope::Trigger", "Stopped");
+    case Status::Rolling: return QCoreApplication::translate("scope::Trigger", "Rolling");
     }
     return QString();
 }

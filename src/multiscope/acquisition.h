@@ -47,8 +47,10 @@ QString perDivisionText(double value, const QString& unit);
 
 enum class TriggerMode { Roll, Auto, Normal, Single };
 enum class Edge { Rising, Falling };
-QString triggerModeName(TriggerMode mode);
-QString edgeName(Edge edge);
+QString triggerModeName(TriggerMode mode);  // English, for settings, files and transcripts
+QString triggerModeText(TriggerMode mode);  // as the screen shows it
+QString edgeName(Edge edge);  // English
+QString edgeText(Edge edge);  // as the screen shows it
 
 struct Trigger {
     TriggerMode mode = TriggerMode::Auto;
@@ -83,7 +85,8 @@ Frame sampleFrame(const Sampler& signal, double start, double dt, int count, boo
                   const sim::SignalShape* shape = nullptr);
 
 enum class Status { Triggered, FreeRunning, Waiting, Stopped, Rolling };
-QString statusText(Status status);
+QString statusText(Status status);  // as the screen shows it
+QString statusName(Status status);  // English, for transcripts
 
 class Acquisition {
 public:

@@ -94,7 +94,7 @@ const char* const kFormat = "vantorel-capture";
 const char* const kModes[] = {"Roll", "Auto", "Normal", "Single"};
 const char* const kEdges[] = {"Rising", "Falling"};
 
-QString tr(const char* text) { return QCoreApplication::translate("scope::CaptureFile", text); }
+struct Texts { Q_DECLARE_TR_FUNCTIONS(scope::CaptureFile) };
 
 QJsonArray numbers(const std::vector<double>& v) {
     QJsonArray a;
@@ -111,35 +111,35 @@ struct Refused {
 double number(const QJsonObject& o, const char* key, const QString& where) {
     const QJsonValue v = o.value(QLatin1String(key));
     if (!v.isDouble() || !std::isfinite(v.toDouble()))
-        refuse(tr("%1: \"%2\" is missing or not a number.").arg(where, QLatin1String(key)));
+        refuse(Texts::tr("%1: \"%2\" is missing or not a number.").arg(where, QLatin1String(key)));
     return v.toDouble();
 }
 QString text(const QJsonObject& o, const char* key, const QString& where) {
     const QJsonValue v = o.value(QLatin1String(key));
-    if (!v.isString()) refuse(tr("%1: \"%2\" is missing or not a text.").arg(where, QLatin1String(key)));
+    if (!v.isString()) refuse(Texts::tr("%1: \"%2\" is missing or not a text.").arg(where, QLatin1String(key)));
     return v.toString();
 }
 bool flag(const QJsonObject& o, const char* key, const QString& where) {
     const QJsonValue v = o.value(QLatin1String(key));
-    if (!v.isBool()) refuse(tr("%1: \"%2\" is missing or not true or false.").arg(where, QLatin1String(key)));
+    if (!v.isBool()) refuse(Texts::tr("%1: \"%2\" is missing or not true or false.").arg(where, QLatin1String(key)));
     return v.toBool();
 }
 QJsonObject object(const QJsonObject& o, const char* key, const QString& where) {
     const QJsonValue v = o.value(QLatin1String(key));
-    if (!v.isObject()) refuse(tr("%1: \"%2\" is missing or not an object.").arg(where, QLatin1String(key)));
+    if (!v.isObject()) refuse(Texts::tr("%1: \"%2\" is missing or not an object.").arg(where, QLatin1String(key)));
     return v.toObject();
 }
 std::vector<double> series(const QJsonObject& o, const char* key, const QString& where) {
     const QJsonValue v = o.value(QLatin1String(key));
-    if (!v.isArray()) refuse(tr("%1: \"%2\" is missing or not a list of numbers.").arg(where, QLatin1String(key)));
+    if (!v.isArray()) refuse(Texts::tr("%1: \"%2\" is missing or not a list of numbers.").arg(where, QLatin1String(key)));
     const QJsonArray a = v.toArray();
     if (a.size() > kFramePoints)
-        refuse(tr("%1: \"%2\" has %3 samples, more than %4.").arg(where, QLatin1String(key)).arg(a.size()).arg(kFramePoints));
+        refuse(Texts::tr("%1: \"%2\" has %3 samples, more than %4.").arg(where, QLatin1String(key)).arg(a.size()).arg(kFramePoints));
     std::vector<double> out;
     out.reserve(std::size_t(a.size()));
     for (qsizetype i = 0; i < a.size(); ++i) {
         if (!a[i].isDouble() || !std::isfinite(a[i].toDouble()))
-            refuse(tr("%1: sample %2 of \"%3\" is not a number.").arg(where).arg(i + 1).arg(QLatin1String(key)));
+            refuse(Texts::tr("%1: sample %2 of \"%3\" is not a number.").arg(where).arg(i + 1).arg(QLatin1String(key)));
         out.push_back(a[i].toDouble());
     }
     return out;
@@ -148,80 +148,80 @@ template <std::size_t N>
 int oneOf(const QString& value, const char* const (&names)[N], const char* key, const QString& where) {
     for (std::size_t i = 0; i < N; ++i)
         if (value == QLatin1String(names[i])) return int(i);
-    refuse(tr("%1: \"%2\" cannot be \"%3\".").arg(where, QLatin1String(key), value.left(40)));
+    refuse(Texts::tr("%1: \"%2\" cannot be \"%3\".").arg(where, QLatin1String(key), value.left(40)));
 }
 
 CaptureDocument parse(const QByteArray& bytes) {
-    if (bytes.isEmpty()) refuse(tr("The file is empty."));
-    if (bytes.size() > kCaptureFileLimit) refuse(tr("The file is too large to be a capture file."));
+    if (bytes.isEmpty()) refuse(Texts::tr("The file is empty."));
+    if (bytes.size() > kCaptureFileLimit) refuse(Texts::tr("The file is too large to be a capture file."));
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        refuse(tr("The file is not a capture file: it is damaged or of another kind (%1 at byte %2).")
+        refuse(Texts::tr("The file is not a capture file: it is damaged or of another kind (%1 at byte %2).")
                    .arg(error.errorString())
                    .arg(error.offset));
     if (!json.isObject() || json.object().value(QLatin1String("format")).toString() != QLatin1String(kFormat))
-        refuse(tr("The file is not a capture file."));
+        refuse(Texts::tr("The file is not a capture file."));
     const QJsonObject root = json.object();
-    const QString file = tr("The capture file");
+    const QString file = Texts::tr("The capture file");
     const QJsonValue version = root.value(QLatin1String("version"));
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
-        refuse(tr("%1: \"version\" is missing or not a whole number.").arg(file));
+        refuse(Texts::tr("%1: \"version\" is missing or not a whole number.").arg(file));
     if (version.toDouble() > kCaptureFileVersion)
-        refuse(tr("The capture file was made by a newer version of the program (format %1); this one reads format %2.")
+        refuse(Texts::tr("The capture file was made by a newer version of the program (format %1); this one reads format %2.")
                    .arg(version.toDouble())
                    .arg(kCaptureFileVersion));
 
     CaptureDocument doc;
     doc.secondsPerDivision = number(root, "timebase", file);
-    if (doc.secondsPerDivision <= 0) refuse(tr("%1: \"timebase\" must be above zero.").arg(file));
+    if (doc.secondsPerDivision <= 0) refuse(Texts::tr("%1: \"timebase\" must be above zero.").arg(file));
     doc.capture.time = number(root, "time", file);
 
     const QJsonObject trigger = object(root, "trigger", file);
-    const QString where = tr("The trigger");
+    const QString where = Texts::tr("The trigger");
     doc.triggerChannel = text(trigger, "channel", where);
     doc.trigger.mode = TriggerMode(oneOf(text(trigger, "mode", where), kModes, "mode", where));
     doc.trigger.edge = Edge(oneOf(text(trigger, "edge", where), kEdges, "edge", where));
     doc.trigger.level = number(trigger, "level", where);
     doc.trigger.position = number(trigger, "position", where);
     if (doc.trigger.position < 0 || doc.trigger.position > 1)
-        refuse(tr("%1: \"position\" must be between 0 and 1.").arg(where));
+        refuse(Texts::tr("%1: \"position\" must be between 0 and 1.").arg(where));
 
     const QJsonValue channels = root.value(QLatin1String("channels"));
     if (!channels.isArray() || channels.toArray().isEmpty() || channels.toArray().size() > kChannels)
-        refuse(tr("%1: \"channels\" must list 1 to %2 channels.").arg(file).arg(kChannels));
+        refuse(Texts::tr("%1: \"channels\" must list 1 to %2 channels.").arg(file).arg(kChannels));
     QSet<QString> names;
     const QJsonArray list = channels.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString at = tr("Channel %1").arg(i + 1);
-        if (!list[i].isObject()) refuse(tr("%1 is not an object.").arg(at));
+        const QString at = Texts::tr("Channel %1").arg(i + 1);
+        if (!list[i].isObject()) refuse(Texts::tr("%1 is not an object.").arg(at));
         const QJsonObject c = list[i].toObject();
         ChannelSettings s;
         s.name = text(c, "name", at);
-        if (s.name.isEmpty() || names.contains(s.name)) refuse(tr("%1: its name is empty or used twice.").arg(at));
+        if (s.name.isEmpty() || names.contains(s.name)) refuse(Texts::tr("%1: its name is empty or used twice.").arg(at));
         names.insert(s.name);
         s.point = text(c, "point", at);
         s.probe = text(c, "probe", at);
         s.unit = text(c, "unit", at);
         s.perDivision = number(c, "perDivision", at);
-        if (s.perDivision <= 0) refuse(tr("%1: \"perDivision\" must be above zero.").arg(at));
+        if (s.perDivision <= 0) refuse(Texts::tr("%1: \"perDivision\" must be above zero.").arg(at));
         s.offset = number(c, "offset", at);
         s.on = flag(c, "on", at);
         Frame f;
         f.start = number(c, "start", at);
         f.dt = number(c, "dt", at);
-        if (f.dt < 0) refuse(tr("%1: \"dt\" cannot be below zero.").arg(at));
+        if (f.dt < 0) refuse(Texts::tr("%1: \"dt\" cannot be below zero.").arg(at));
         f.triggered = flag(c, "triggered", at);
         f.values = series(c, "values", at);
         f.lows = series(c, "lows", at);
         f.highs = series(c, "highs", at);
         if ((!f.lows.empty() && f.lows.size() != f.values.size()) || f.highs.size() != f.lows.size())
-            refuse(tr("%1: \"lows\" and \"highs\" must be empty or as many as the values.").arg(at));
+            refuse(Texts::tr("%1: \"lows\" and \"highs\" must be empty or as many as the values.").arg(at));
         doc.channels.push_back(s);
         doc.capture.frames.push_back(std::move(f));
     }
     if (!names.contains(doc.triggerChannel))
-        refuse(tr("%1: \"channel\" names no channel of the file.").arg(where));
+        refuse(Texts::tr("%1: \"channel\" names no channel of the file.").arg(where));
     return doc;
 }
 

@@ -2,6 +2,7 @@
 
 #include "sim/catalogue.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -48,11 +49,28 @@ QList<OverrideAction> faultOverrides(const ConnectionPoint& point, const QString
 }
 
 const QStringList& readingItems() {
-    static const QStringList items = {
-        "None", "Sine", "Square", "Triangle", "Sawtooth", "Battery - fully charged",
-        "Battery - half charged", "Battery - discharged", "Battery - on charge", "Alternator charging",
-        "Thermistor at 100 C", "Thermistor at 20 C", "Thermistor at 0 C", "Speed sensor - cranking",
-        "Speed sensor - idle"};
+    // English names: the reading box keeps them and shows them translated.
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("scope::Reading", "None"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Sine"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Square"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Triangle"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Sawtooth"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Battery - fully charged"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Battery - half charged"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Battery - discharged"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Battery - on charge"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Alternator charging"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Thermistor at 100 C"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Thermistor at 20 C"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Thermistor at 0 C"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Speed sensor - cranking"),
+        QT_TRANSLATE_NOOP("scope::Reading", "Speed sensor - idle")};
+    static const QStringList items = [] {
+        QStringList out;
+        for (const char* n : names) out << QString::fromLatin1(n);
+        return out;
+    }();
     return items;
 }
 

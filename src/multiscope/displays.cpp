@@ -10,12 +10,15 @@
 #include "platform/vbtypes.h"
 #include "waveedit/waveedit.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace {
+struct Texts { Q_DECLARE_TR_FUNCTIONS(Displays) };
+
 constexpr qint64 kPictureLimit = 32 * 1024 * 1024;
 
 // Runs one statement of a routine whose statements are each skipped when they fail.
@@ -35,7 +38,7 @@ QImage loadPicture(const QString& path) {
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     QImage image = reader.read();
-    if (image.isNull()) raiseError(481, QStringLiteral("Invalid picture"));
+    if (image.isNull()) raiseError(481, QStringLiteral("Invalid picture"));  // untranslated: a runtime error's own name (the message that reports it translates it)
     return image;
 }
 }  // namespace
@@ -48,7 +51,7 @@ QString instrumentFilePath(const QString& name) {
 
 QString readTextFile(const QString& path, qint64 maxBytes) {
     const QByteArray bytes = readRegularFile(path, maxBytes);
-    if (bytes.contains('\0')) raiseError(13, QStringLiteral("Type mismatch"));
+    if (bytes.contains('\0')) raiseError(13, QStringLiteral("Type mismatch"));  // untranslated: a runtime error's own name (the message that reports it translates it)
     QString text = decodeText(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
@@ -69,7 +72,8 @@ void ShowWaveform(const QString& file) {
     // of the trace; the user is told which, so a gap or a flat trace has its reason.
     const QStringList bad = msf::samplesNotNumbers(Waveform, records);
     if (bad.isEmpty()) return;
-    MsgBox(msf::samplesNotNumbersText(bad, file) + "; the trace leaves " + (bad.size() == 1 ? "it" : "them") + " out.",
+    MsgBox(bad.size() == 1 ? Texts::tr("%1; the trace leaves it out.").arg(msf::samplesNotNumbersText(bad, file))
+                           : Texts::tr("%1; the trace leaves them out.").arg(msf::samplesNotNumbersText(bad, file)),
            MsgButtons::OK, MsgIcon::Exclamation);
 }
 
@@ -78,7 +82,7 @@ void OpenWaveformEditor() {
         waveedit::openOnCurrentWaveform();
         return;
     }
-    MsgBox("A waveform file must be open before the editor can be used...", MsgButtons::OK, MsgIcon::Information);
+    MsgBox(Texts::tr("A waveform file must be open before the editor can be used..."), MsgButtons::OK, MsgIcon::Information);
 }
 
 void ShowPicture(const QString& file) {
@@ -90,7 +94,7 @@ void ShowPicture(const QString& file) {
         else ms->showPictureImage(loadPicture(instrumentFilePath(CurrentPictureFile)), CurrentPictureFile);
     });
     skipping([] {
-        if (CurrentPictureFile.size() < 3) raiseError(5, QStringLiteral("Invalid procedure call or argument"));
+        if (CurrentPictureFile.size() < 3) raiseError(5, QStringLiteral("Invalid procedure call or argument"));  // untranslated: a runtime error's own name (the message that reports it translates it)
         CurrentTextFile = CurrentPictureFile.left(CurrentPictureFile.size() - 3) + "txt";
     });
     skipping([ms] {
@@ -111,7 +115,7 @@ void ShowScanner(const QString& file) {
 }
 
 void OpenInstrumentFile() {
-    const auto report = [] { MsgBox("File opening error...", MsgButtons::OK, MsgIcon::Information); };
+    const auto report = [] { MsgBox(Texts::tr("File opening error..."), MsgButtons::OK, MsgIcon::Information); };
     auto step = [&](auto&& body) {
         try {
             body();
@@ -122,9 +126,9 @@ void OpenInstrumentFile() {
     FileDialogRequest request;
     step([&] {
         request.mode = FileDialogRequest::Open;
-        request.title = "Open";
+        request.title = Texts::tr("Open");
         request.directory = appFolder();
-        request.filter = "All Files (*.*);;Picture Files (*.jpg *.bmp *.gif);;Multiscope Files (*.msf)";
+        request.filter = Texts::tr("All Files (*.*);;Picture Files (*.jpg *.bmp *.gif);;Multiscope Files (*.msf)");
         // The filter of the device in front; the scanner and telemetry have none of their own.
         request.filterIndex = ToolMode >= 1 && ToolMode <= 3 ? int(ToolMode) : 1;
     });

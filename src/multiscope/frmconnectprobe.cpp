@@ -1,4 +1,4 @@
-#include "multiscope/frmconnectprobe.h"
+#include "frmconnectprobe.h"
 
 #include "multiscope/instrument.h"
 #include "multiscope/pointgroups.h"

@@ -1,4 +1,4 @@
-#include "multiscope/guidedpanel.h"
+#include "guidedpanel.h"
 
 #include "multiscope/guidedpicture.h"
 #include "multiscope/guidedtests.h"

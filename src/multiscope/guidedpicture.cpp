@@ -6,6 +6,7 @@
 #include "sim/catalogue.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -21,7 +22,7 @@ constexpr int kCardsPerRow = 2;
 constexpr int kHeadingPixels = 14;
 constexpr int kDisc = 18;
 
-QString tr(const char* text) { return QCoreApplication::translate("guided::Picture", text); }
+struct Texts { Q_DECLARE_TR_FUNCTIONS(guided::Picture) };
 
 QFont headingFont(bool bold) {
     QFont f;
@@ -41,7 +42,7 @@ int lineHeight(const QString& text, int width) {
 QString probeTag(const scope::ProbeSetting& probe) {
     switch (probe.kind) {
     case scope::ProbeKind::Attenuator10: return scope::probeShortName(probe);
-    case scope::ProbeKind::CurrentClamp: return tr("%1 mV/A").arg(probe.clampMillivoltsPerAmp);
+    case scope::ProbeKind::CurrentClamp: return Texts::tr("%1 mV/A").arg(QLocale().toString(probe.clampMillivoltsPerAmp, 'g', 6));
     default: return QString();  // the lead, the pick-up and the transducer show what they are
     }
 }
@@ -81,7 +82,7 @@ ConnectionPicture connectionLayout(const GuidedTest& test) {
         marking.channels.push_back({QChar('A' + int(c)), scope::channelColour(int(c)),
                                     scope::perDivisionText(test.channels[c].perDivision, unit), where.spot, probeTag(probe)});
         it->channels.push_back(int(c));
-        it->heading << tr("%1: %2").arg(QChar('A' + int(c))).arg(sim::captionWithPlace(id));
+        it->heading << Texts::tr("%1: %2").arg(QChar('A' + int(c))).arg(sim::captionWithPlace(id));
     }
     out.rings.assign(test.channels.size(), QPointF(-1, -1));
     out.radii.assign(test.channels.size(), 0);

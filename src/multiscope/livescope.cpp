@@ -1,4 +1,4 @@
-#include "multiscope/livescope.h"
+#include "livescope.h"
 
 #include "multiscope/capture.h"
 #include "multiscope/channelcolours.h"
@@ -27,6 +27,7 @@
 #include <QJsonObject>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -36,6 +37,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using scope::CursorId;
 using scope::Measurement;
@@ -48,6 +50,7 @@ constexpr Measurement kMeasurements[10] = {Measurement::Minimum,   Measurement::
                                            Measurement::Mean,      Measurement::Rms,       Measurement::Frequency,
                                            Measurement::Period,    Measurement::DutyCycle, Measurement::PulseWidth,
                                            Measurement::RiseTime};
+// The settings name the measurements in English.
 const QStringList kDefaultMeasurements = {"Peak to peak", "Mean", "Frequency", "Duty cycle"};
 const char* const kTriggerModes[] = {"Roll", "Auto", "Normal", "Single"};
 
@@ -175,33 +178,37 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     cmbTrigger = new QComboBox(bar);
     cmbTrigger->setObjectName("cmbTrigger");
     cmbTrigger->setAccessibleName(tr("Trigger mode"));
-    cmbTrigger->setToolTip("Trigger mode (pick Single again to re-arm it)");
-    for (const char* m : kTriggerModes) cmbTrigger->addItem(m);
-    // A stored mode that is none of these (damaged, from another version) gives the default.
-    const int storedMode = cmbTrigger->findText(GetSetting("Instruments", "Scope_trigger", "Auto").trimmed(), Qt::MatchFixedString);
+    cmbTrigger->setToolTip(tr("Trigger mode (pick Single again to re-arm it)"));
+    for (int m = 0; m < int(std::size(kTriggerModes)); ++m) cmbTrigger->addItem(scope::triggerModeText(scope::TriggerMode(m)));
+    // The setting keeps the English name; one that is none of these (damaged, from another
+    // version) gives the default.
+    const QString storedName = GetSetting("Instruments", "Scope_trigger", "Auto").trimmed();
+    int storedMode = -1;
+    for (int m = 0; m < int(std::size(kTriggerModes)); ++m)
+        if (storedName.compare(QLatin1String(kTriggerModes[m]), Qt::CaseInsensitive) == 0) storedMode = m;
     cmbTrigger->setCurrentIndex(storedMode >= 0 ? storedMode : int(scope::Trigger().mode));
     scope::Trigger& trigger = settings_.trigger;
     trigger.mode = scope::TriggerMode(std::clamp(cmbTrigger->currentIndex(), 0, 3));
     cmbEdge = new QComboBox(bar);
     cmbEdge->setObjectName("cmbEdge");
-    cmbEdge->setToolTip("Trigger edge");
-    cmbEdge->addItems({"Rising", "Falling"});
+    cmbEdge->setToolTip(tr("Trigger edge"));
+    cmbEdge->addItems({scope::edgeText(scope::Edge::Rising), scope::edgeText(scope::Edge::Falling)});
     cmbEdge->setAccessibleName(tr("Trigger edge"));
     lblEdge = barLabel("lblEdge", tr("&Edge"), cmbEdge);
     spnLevel = new QDoubleSpinBox(bar);
     spnLevel->setObjectName("spnLevel");
-    spnLevel->setToolTip("Trigger level");
+    spnLevel->setToolTip(tr("Trigger level"));
     spnLevel->setRange(-2000, 2000);
     spnLevel->setDecimals(2);
-    spnLevel->setSuffix(" V");
+    spnLevel->setSuffix(" V");  // untranslated: a unit symbol
     spnLevel->setKeyboardTracking(false);
     spnLevel->setAccessibleName(tr("Trigger level"));
     lblLevel = barLabel("lblLevel", tr("&Level"), spnLevel);
     trigger.edge = scope::Edge::Rising;
     trigger.level = spnLevel->value();
-    chkCursors = new QCheckBox("Cursors", bar);
+    chkCursors = new QCheckBox(tr("Cursors"), bar);
     chkCursors->setObjectName("chkCursors");
-    chkCursors->setToolTip("Two time and two level cursors: drag them, or Tab to pick one and move it with the arrow keys");
+    chkCursors->setToolTip(tr("Two time and two level cursors: drag them, or Tab to pick one and move it with the arrow keys"));
     cmbSpan = new QComboBox(bar);
     cmbSpan->setObjectName("cmbSpan");
     cmbSpan->addItems({tr("Whole screen"), tr("Between cursors")});
@@ -212,7 +219,7 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     chkStatistics->setObjectName("chkStatistics");
     chkStatistics->setToolTip(tr("Each measurement's minimum, maximum, mean, standard deviation and count over the "
                                  "captures since the settings last changed"));
-    cmdMeasure = menuButton(bar, "cmdMeasure", "Measure", "Measurements shown under the screen");
+    cmdMeasure = menuButton(bar, "cmdMeasure", tr("Measure"), tr("Measurements shown under the screen"));
     const QStringList chosen = GetSetting("Instruments", "Scope_measurements", kDefaultMeasurements.join(','))
                                    .split(',', Qt::SkipEmptyParts);
     std::vector<Measurement>& measured = settings_.measurements;
@@ -222,7 +229,7 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
         const QString name = scope::measurementName(m);
         mnuMeasure[i] = menuAction(cmdMeasure, ms, "mnuMeasure(" + QString::number(i) + ")", name);
         mnuMeasure[i]->setCheckable(true);
-        mnuMeasure[i]->setChecked(chosen.contains(name));
+        mnuMeasure[i]->setChecked(chosen.contains(scope::measurementKey(m)));
         if (mnuMeasure[i]->isChecked()) measured.push_back(m);
         // The menu shows the settings; ticking an entry edits them.
         connect(mnuMeasure[i], &QAction::toggled, this, [this, m](bool on) {
@@ -236,14 +243,14 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
                     render();
                 }));
     }
-    cmdReference = menuButton(bar, "cmdReference", "Reference", "A known-good trace drawn behind the live one");
-    mnuRefStored = menuAction(cmdReference, ms, "mnuRefStored", "The point's stored waveform");
-    mnuRefFile = menuAction(cmdReference, ms, "mnuRefFile", "Waveform file...");
-    mnuRefScreen = menuAction(cmdReference, ms, "mnuRefScreen", "Set as reference");
-    mnuRefClear = menuAction(cmdReference, ms, "mnuRefClear", "Clear reference");
-    cmdCapture = menuButton(bar, "cmdCapture", "Capture", "Keep the screen as a waveform file or a CSV table");
-    mnuCaptureWave = menuAction(cmdCapture, ms, "mnuCaptureWave", "Save as waveform...");
-    mnuCaptureCsv = menuAction(cmdCapture, ms, "mnuCaptureCsv", "Export as CSV...");
+    cmdReference = menuButton(bar, "cmdReference", tr("Reference"), tr("A known-good trace drawn behind the live one"));
+    mnuRefStored = menuAction(cmdReference, ms, "mnuRefStored", tr("The point's stored waveform"));
+    mnuRefFile = menuAction(cmdReference, ms, "mnuRefFile", tr("Waveform file..."));
+    mnuRefScreen = menuAction(cmdReference, ms, "mnuRefScreen", tr("Set as reference"));
+    mnuRefClear = menuAction(cmdReference, ms, "mnuRefClear", tr("Clear reference"));
+    cmdCapture = menuButton(bar, "cmdCapture", tr("Capture"), tr("Keep the screen as a waveform file or a CSV table"));
+    mnuCaptureWave = menuAction(cmdCapture, ms, "mnuCaptureWave", tr("Save as waveform..."));
+    mnuCaptureCsv = menuAction(cmdCapture, ms, "mnuCaptureCsv", tr("Export as CSV..."));
     mnuCaptureSave = menuAction(cmdCapture, ms, "mnuCaptureSave", tr("Save capture file..."));
     mnuCaptureOpen = menuAction(cmdCapture, ms, "mnuCaptureOpen", tr("Open capture file..."));
     for (QWidget* w : std::initializer_list<QWidget*>{chkCursors, cmdMeasure, cmdReference, cmdCapture})
@@ -279,7 +286,7 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     });
     connect(spnLevel, &QDoubleSpinBox::valueChanged, this, [this](double level) { settings_.trigger.level = level; });
     connect(cmbTrigger, &QComboBox::activated, this, guarded([this] {
-                SaveSetting("Instruments", "Scope_trigger", cmbTrigger->currentText());
+                SaveSetting("Instruments", "Scope_trigger", scope::triggerModeName(settings_.trigger.mode));
                 restart();
             }));
     connect(cmbEdge, &QComboBox::activated, this, guarded([this] { restart(); }));
@@ -321,8 +328,8 @@ LiveScope::LiveScope(MultiScope* ms) : QObject(ms), ms_(ms) {
     connect(mnuRefFile, &QAction::triggered, this, guarded([this] {
                 FileDialogRequest r;
                 r.mode = FileDialogRequest::Open;
-                r.title = "Reference waveform";
-                r.filter = "Multiscope Files (*.msf);;All Files (*.*)";
+                r.title = tr("Reference waveform");
+                r.filter = tr("Multiscope Files (*.msf);;All Files (*.*)");
                 r.directory = appFolder();
                 const QString path = platform().fileDialog(r);
                 if (!path.isEmpty()) referenceFromFile(path);
@@ -436,17 +443,17 @@ scope::Trigger LiveScope::trigger() const {
 void LiveScope::showControlValues() {
     if (liveRanges_) {
         lblTimeValue->setText(scope::perDivisionText(secondsPerDivision(), "s"));
-        lblXValue->setText(QString::number(ms_->controls().xShift + 50) + " %");
-        lblYValue->setText(QString::number(scope::kDivisionsY - zeroDivisions(), 'f', 1) + " div");
-        lblVoltsValue->setText(ms_->controls().volts == 0 ? QStringLiteral("Auto")
+        lblXValue->setText(QLocale().toString(ms_->controls().xShift + 50) + " %");
+        lblYValue->setText(tr("%1 div").arg(QLocale().toString(scope::kDivisionsY - zeroDivisions(), 'f', 1)));
+        lblVoltsValue->setText(ms_->controls().volts == 0 ? tr("Auto")
                                                             : scope::perDivisionText(perDivision(0), unit(0)).chopped(4));
-        lblFocusValue->setText(QString::number(lineWidth(), 'f', 1) + " px");
+        lblFocusValue->setText(QLocale().toString(lineWidth(), 'f', 1) + " px");
     } else {
         lblTimeValue->setText(QStringLiteral("T ") + QString::number(ms_->controls().timebase));
-        lblXValue->setText(QString::number(ms_->controls().xShift));
-        lblYValue->setText(QString::number(ms_->controls().yShift));
-        lblVoltsValue->setText(QStringLiteral("\u00d7") + QString::number(ms_->controls().volts));
-        lblFocusValue->setText(QString::number(ms_->controls().focus) + " px");
+        lblXValue->setText(QLocale().toString(ms_->controls().xShift));
+        lblYValue->setText(QLocale().toString(ms_->controls().yShift));
+        lblVoltsValue->setText(QStringLiteral("\u00d7") + QLocale().toString(ms_->controls().volts));
+        lblFocusValue->setText(QLocale().toString(ms_->controls().focus) + " px");
     }
     lblTimeValue->setToolTip(lblTimeValue->text());
     ms_->setScaleTips(lblTimeValue->text(), lblVoltsValue->text());
@@ -507,8 +514,9 @@ void LiveScope::connectChannel(int channel, const sim::ProbePoint& at, const QSt
     const QString meter = probes_[channel]->quantity() ? sim::meterText(at, ms_->liveInputs()) : QString();
     const std::optional<sim::PointId> id = sim::pointOf(at);
     const QString key = id ? QString::fromLatin1(sim::point(*id).key) : QString();
-    ChallengeMeasured(tr("%1 (channel %2)").arg(described, channelName(channel)),
-                      meter.isEmpty() ? tr("no signal") : tr("Live %1").arg(meter.trimmed()), key);
+    // The challenge's record keeps its English wording, whatever the screen's language.
+    ChallengeMeasured(QStringLiteral("%1 (channel %2)").arg(described, channelName(channel)),
+                      meter.isEmpty() ? QStringLiteral("no signal") : QStringLiteral("Live %1").arg(meter.trimmed()), key);
 }
 
 void LiveScope::disconnectChannel(int channel) {
@@ -845,7 +853,7 @@ scope::ScreenView LiveScope::view() const {
         v.historyText = tr("Capture %1 of %2, %3 s")
                             .arg(history_.position() + 1)
                             .arg(history_.size())
-                            .arg(QString::number(history_.selected()->time, 'f', 2));
+                            .arg(QLocale().toString(history_.selected()->time, 'f', 2));
     }
     if (guided_) {
         const scope::Verdict verdict = guidedVerdict();
@@ -928,7 +936,7 @@ scope::ScreenView LiveScope::view() const {
     bool attached = false;
     for (int c = 0; c < scope::kChannels; ++c) attached = attached || probeOf(c).attached();
     if (!attached) v.message = tr("Drag a connection point onto a channel's terminal (or press the terminal) to measure its signal");
-    else if (!several && !quantityOfProbe(ms_)) v.message = QStringLiteral("No signal to measure on this point");
+    else if (!several && !quantityOfProbe(ms_)) v.message = tr("No signal to measure on this point");
     else if (!several && settings_.channels[0].on && !channelProblem(0).isEmpty() && ms_->probe().attached())
         v.message = channelProblem(0);
     return v;
@@ -1459,7 +1467,7 @@ void LiveScope::showHistory() {
         lblHistoryValue->setText(tr("%1 of %2, %3 s")
                                      .arg(history_.position() + 1)
                                      .arg(history_.size())
-                                     .arg(QString::number(history_.selected()->time, 'f', 2)));
+                                     .arg(QLocale().toString(history_.selected()->time, 'f', 2)));
     sldHistory->setAccessibleDescription(lblHistoryValue->text());
 }
 
@@ -1515,14 +1523,14 @@ void LiveScope::referenceFromFile(const QString& path) {
     try {
         n = msf::readWaveformFile(path, records);
     } catch (const VbError& e) {
-        MsgBox("The waveform file " + path + " could not be read as a reference.\r\n\r\n(" + e.description + ")",
+        MsgBox(tr("The waveform file %1 could not be read as a reference.\r\n\r\n(%2)").arg(path, e.description),
                MsgButtons::OK, MsgIcon::Exclamation);
         return;
     }
     QStringList samples;
     for (int i = 1; i < n; ++i) samples << records[i];
     if (samples.isEmpty()) {
-        MsgBox("The waveform file " + path + " holds no samples to draw as a reference.", MsgButtons::OK,
+        MsgBox(tr("The waveform file %1 holds no samples to draw as a reference.").arg(path), MsgButtons::OK,
                MsgIcon::Exclamation);
         return;
     }
@@ -1544,7 +1552,7 @@ void LiveScope::referenceFromFile(const QString& path) {
 void LiveScope::setAsReference() {
     const scope::Frame& f = shownFrames()[std::size_t(settings_.triggerChannel)];
     if (f.values.empty()) {
-        MsgBox("There is no trace on the screen to keep as a reference yet.", MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("There is no trace on the screen to keep as a reference yet."), MsgButtons::OK, MsgIcon::Information);
         return;
     }
     const instrument::Probe& p = probeOf(settings_.triggerChannel);
@@ -1556,7 +1564,7 @@ QString LiveScope::captureTarget(const QString& title, const QString& filter, co
     bool any = false;
     for (const scope::Frame& f : shownFrames()) any = any || !f.values.empty();
     if (!any) {
-        MsgBox("There is no trace on the screen to keep yet.", MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("There is no trace on the screen to keep yet."), MsgButtons::OK, MsgIcon::Information);
         return QString();
     }
     FileDialogRequest r;
@@ -1565,7 +1573,7 @@ QString LiveScope::captureTarget(const QString& title, const QString& filter, co
     r.filter = filter;
     r.directory = appFolder();
     const instrument::Probe& p = probeOf(settings_.triggerChannel);
-    r.defaultName = (p.attached() ? p.at()->caption : QStringLiteral("Signal")) + " capture" + extension;
+    r.defaultName = tr("%1 capture").arg(p.attached() ? p.at()->caption : tr("Signal")) + extension;
     QString path = platform().fileDialog(r);
     if (!path.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
     return path;
@@ -1575,26 +1583,25 @@ void LiveScope::writeCapture(const QString& path, const std::function<void()>& w
     try {
         write();
     } catch (const VbError& e) {
-        MsgBox("The capture could not be saved to " + path + "\r\n\r\n(" + e.description + " " +
-                   QString::number(e.number) + ")",
+        MsgBox(tr("The capture could not be saved to %1\r\n\r\n(%2 %3)").arg(path, e.description, QString::number(e.number)),
                MsgButtons::OK, MsgIcon::Exclamation);
         return;
     }
-    SetStatus(done + path);
+    SetStatus(done.arg(path));
 }
 
 void LiveScope::captureWave() {
-    const QString path = captureTarget("Save as waveform", "Multiscope Files (*.msf)", ".msf");
+    const QString path = captureTarget(tr("Save as waveform"), tr("Multiscope Files (*.msf)"), ".msf");
     if (path.isEmpty()) return;
     // A waveform file holds one trace: the trigger channel's.
     const scope::Frame& f = shownFrames()[std::size_t(settings_.triggerChannel)];
     writeCapture(path, [&] {
         msf::writeWaveformFile(path, scope::captureRecords(f.values, perDivision(), ms_->meterText()));
-    }, "Capture saved to ");
+    }, tr("Capture saved to %1"));
 }
 
 void LiveScope::captureCsv() {
-    const QString path = captureTarget("Export as CSV", "Data Files (*.csv)", ".csv");
+    const QString path = captureTarget(tr("Export as CSV"), tr("Data Files (*.csv)"), ".csv");
     if (path.isEmpty()) return;
     // Every channel on the screen, the math channels and the reference, each under its name.
     const std::vector<scope::Frame>& frames = shownFrames();
@@ -1612,15 +1619,21 @@ void LiveScope::captureCsv() {
             if (!frames[c].values.empty()) columns[i++].name = channelName(int(c)) + ": " + channelLabel(int(c));
     for (int m = 0; m < scope::kMathChannels; ++m) {
         const scope::MathResult r = mathResult(m, frames);
-        if (r.valid)
-            columns.push_back({QStringLiteral("M%1: ").arg(m + 1) + cmbMath[m]->currentText(), r.unit, r.frame.values, r.frame.dt});
+        if (r.valid) {
+            // The table's headings stay in English, whatever the screen's language.
+            const scope::MathSetup& setup = settings_.math[std::size_t(m)];
+            const QString name = setup.operation == scope::MathOperation::EngineSpeed
+                                     ? scope::mathFileName(setup.operation, channelName(setup.channel))
+                                     : scope::mathFileName(setup.operation);
+            columns.push_back({QStringLiteral("M%1: ").arg(m + 1) + name, r.unit, r.frame.values, r.frame.dt});
+        }
     }
     if (!referenceName_.isEmpty()) {
         const scope::ScreenView v = view();
-        columns.push_back({tr("Reference %1").arg(referenceName_), unit(), v.reference.values, v.reference.dt});
+        columns.push_back({QStringLiteral("Reference %1").arg(referenceName_), unit(), v.reference.values, v.reference.dt});
     }
     if (columns.empty()) return;
-    writeCapture(path, [&] { writeFileAtomic(path, scope::captureCsvColumns(columns)); }, "Screen exported to ");
+    writeCapture(path, [&] { writeFileAtomic(path, scope::captureCsvColumns(columns)); }, tr("Screen exported to %1"));
 }
 
 scope::CaptureDocument LiveScope::captureDocument() const {
@@ -1651,7 +1664,7 @@ void LiveScope::saveCaptureFile() {
     const QString path = captureTarget(tr("Save capture file"), tr("Capture Files (*.vcap)"), ".vcap");
     if (path.isEmpty()) return;
     const QByteArray bytes = scope::formatCaptureFile(captureDocument());
-    writeCapture(path, [&] { writeFileAtomic(path, bytes); }, tr("Capture file saved to "));
+    writeCapture(path, [&] { writeFileAtomic(path, bytes); }, tr("Capture file saved to %1"));
 }
 
 void LiveScope::openCaptureFile() {
@@ -1746,7 +1759,7 @@ void LiveScope::openCaptureFile() {
 void LiveScope::saveMeasurements() const {
     QStringList names;
     for (Measurement m : kMeasurements)
-        if (settings_.measures(m)) names << scope::measurementName(m);
+        if (settings_.measures(m)) names << scope::measurementKey(m);
     SaveSetting("Instruments", "Scope_measurements", names.join(','));
 }
 
@@ -1866,7 +1879,7 @@ bool LiveScope::scriptShow(const QString& control, const QString& index, QJsonOb
                                       {"level", t.level},
                                       {"position", t.position},
                                       {"channel", channelName(settings_.triggerChannel)},
-                                      {"status", scope::statusText(v.status)}});
+                                      {"status", scope::statusName(v.status)}});
     // The trace as drawn: every tenth sample in the point's unit, rounded to a millivolt.
     QJsonArray trace;
     for (std::size_t k = 0; k < v.trace.values.size(); k += 10) trace.append(std::round(v.trace.values[k] * 1000) / 1000);
@@ -2014,7 +2027,7 @@ bool LiveScope::scriptSet(const QString& control, const QString& index, const QS
         return true;
     }
     if (!std::isfinite(at)) {
-        *error = tr("set MultiScope.cursor(%1) takes a finite number of divisions, not %2").arg(names[i], value);
+        *error = QStringLiteral("set MultiScope.cursor(%1) takes a finite number of divisions, not %2").arg(names[i], value);
         return true;
     }
     cursors_.place(CursorId(i), at);

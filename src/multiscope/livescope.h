@@ -218,6 +218,7 @@ private:
     // (said) or the dialog is cancelled.
     QString captureTarget(const QString& title, const QString& filter, const QString& extension) const;
     // Writes a capture; a failure is told, success shown on the status bar.
+    // `done` is the status line's text, %1 the path.
     void writeCapture(const QString& path, const std::function<void()>& write, const QString& done) const;
     void captureWave();
     void captureCsv();

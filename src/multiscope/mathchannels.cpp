@@ -9,7 +9,7 @@ namespace scope {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("scope::MathChannel", text); }
+struct Texts { Q_DECLARE_TR_FUNCTIONS(scope::MathChannel) };
 
 constexpr double kHysteresis = 0.10;  // share of the range
 constexpr int kPitchesPerTurn = 60;
@@ -37,26 +37,40 @@ void keepSamplesAsPeaks(Frame& f) {
 
 }  // namespace
 
-QString mathName(MathOperation op, const QString& first, const QString& second) {
+namespace {
+// The names' English forms: a file keeps them, the screen shows them translated.
+const char* mathNameSource(MathOperation op) {
     switch (op) {
-    case MathOperation::Difference: return tr("%1 − %2").arg(first, second);
-    case MathOperation::Sum: return tr("%1 + %2").arg(first, second);
-    case MathOperation::Product: return tr("%1 × %2").arg(first, second);
-    case MathOperation::EngineSpeed: return tr("Engine speed (%1)").arg(first);
+    case MathOperation::Difference: return QT_TRANSLATE_NOOP("scope::MathChannel", "%1 − %2");
+    case MathOperation::Sum: return QT_TRANSLATE_NOOP("scope::MathChannel", "%1 + %2");
+    case MathOperation::Product: return QT_TRANSLATE_NOOP("scope::MathChannel", "%1 × %2");
+    case MathOperation::EngineSpeed: return QT_TRANSLATE_NOOP("scope::MathChannel", "Engine speed (%1)");
     }
-    return {};
+    return "";
+}
+QString named(const QString& pattern, MathOperation op, const QString& first, const QString& second) {
+    return op == MathOperation::EngineSpeed ? pattern.arg(first) : pattern.arg(first, second);
+}
+}  // namespace
+
+QString mathName(MathOperation op, const QString& first, const QString& second) {
+    return named(Texts::tr(mathNameSource(op)), op, first, second);
+}
+
+QString mathFileName(MathOperation op, const QString& first, const QString& second) {
+    return named(QString::fromUtf8(mathNameSource(op)), op, first, second);
 }
 
 MathResult mathChannel(MathOperation op, const Frame& a, const QString& unitA, const Frame& b, const QString& unitB) {
     if (op == MathOperation::EngineSpeed) return engineSpeed(a, unitA);
-    if (a.values.empty() || b.values.empty()) return invalid(tr("Both channels need a signal."));
-    if (!sameTiming(a, b)) return invalid(tr("The two channels' frames are not taken at the same instants."));
+    if (a.values.empty() || b.values.empty()) return invalid(Texts::tr("Both channels need a signal."));
+    if (!sameTiming(a, b)) return invalid(Texts::tr("The two channels' frames are not taken at the same instants."));
     MathResult r;
     if (op == MathOperation::Product) {
         r.unit = unitA + QStringLiteral("·") + unitB;
     } else {
         if (unitA != unitB)
-            return invalid(tr("Both channels must read the same unit (here %1 and %2).").arg(unitA, unitB));
+            return invalid(Texts::tr("Both channels must read the same unit (here %1 and %2).").arg(unitA, unitB));
         r.unit = unitA;
     }
     r.frame.start = a.start;
@@ -74,9 +88,9 @@ MathResult mathChannel(MathOperation op, const Frame& a, const QString& unitA, c
 
 MathResult engineSpeed(const Frame& crank, const QString& unit) {
     const std::vector<double>& v = crank.values;
-    const QString noTeeth = tr("No crank teeth on the screen: the speed needs at least two of them.");
+    const QString noTeeth = Texts::tr("No crank teeth on the screen: the speed needs at least two of them.");
     if (v.size() < 2 || !(crank.dt > 0)) return invalid(noTeeth);
-    if (unit != QLatin1String("V")) return invalid(tr("The engine speed needs a crank sensor's voltage."));
+    if (unit != QLatin1String("V")) return invalid(Texts::tr("The engine speed needs a crank sensor's voltage."));
     const auto [lo, hi] = std::minmax_element(v.begin(), v.end());
     const double range = *hi - *lo;
     if (!(range > 1e-9 * std::max(std::abs(*hi), std::abs(*lo))) || !std::isfinite(range)) return invalid(noTeeth);

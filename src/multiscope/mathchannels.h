@@ -32,7 +32,9 @@ namespace scope {
 enum class MathOperation { Difference, Sum, Product, EngineSpeed };
 
 // "A − B", "A + B", "A × B", "Engine speed (A)": the operation on the channels named.
-QString mathName(MathOperation op, const QString& first = QStringLiteral("A"), const QString& second = QStringLiteral("B"));
+QString mathName(MathOperation op, const QString& first = QStringLiteral("A"), const QString& second = QStringLiteral("B"));  // as the screen shows it
+// The English name, as a file keeps it.
+QString mathFileName(MathOperation op, const QString& first = QStringLiteral("A"), const QString& second = QStringLiteral("B"));
 
 struct MathResult {
     bool valid = false;

@@ -1,6 +1,10 @@
 #include "multiscope/measurements.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <algorithm>
+#include <iterator>
 #include <cmath>
 #include <utility>
 
@@ -11,7 +15,7 @@ namespace {
 const double kHysteresis = 0.10;  // width of the band around the middle, share of the range
 const double kFlat = 1e-9;        // a range below this share of the signal's size is a flat line
 
-MeasuredValue noSignal() { return {false, 0, QStringLiteral("no signal")}; }
+MeasuredValue noSignal() { return {false, 0, QCoreApplication::translate("scope::Measurement", "no signal")}; }
 
 MeasuredValue valueOf(double v, const QString& text) { return {true, v, text}; }
 
@@ -171,7 +175,7 @@ QString formatSi(double value, const QString& unit, int digits) {
     if (unit.size() > 1 && unit.startsWith('k'))  // "kV": the value in volts, prefixed afresh
         return formatSi(value * 1000, unit.mid(1), digits);
     if (!std::isfinite(value))
-        return QStringLiteral("no signal");
+        return QCoreApplication::translate("scope::Measurement", "no signal");
     int exponent = 0;
     if (value != 0)
         exponent = std::clamp(int(std::floor(std::log10(std::abs(value)) / 3)) * 3, lowest, highest);
@@ -186,7 +190,7 @@ QString formatSi(double value, const QString& unit, int digits) {
             exponent += 3;
             continue;
         }
-        return QString::number(rounded == 0 ? 0.0 : rounded, 'f', decimals) + QLatin1Char(' ') +
+        return QLocale().toString(rounded == 0 ? 0.0 : rounded, 'f', decimals) + QLatin1Char(' ') +
                QString::fromUtf8(prefixes[(exponent - lowest) / 3]) + unit;
     }
 }
@@ -250,7 +254,7 @@ MeasuredValue fromAnalysis(const Analysis& analysed, Measurement m, const QStrin
         if (!(period > 0))
             return noSignal();
         const double percent = 100 * pulses(a).highInPeriods / (a.rising.back() - a.rising.front());
-        return valueOf(percent, QString::number(percent, 'f', 1) + QStringLiteral(" %"));
+        return valueOf(percent, QLocale().toString(percent, 'f', 1) + QStringLiteral(" %"));
     }
     case Measurement::PulseWidth: {
         const Pulses p = pulses(a);
@@ -272,20 +276,26 @@ MeasuredValue fromAnalysis(const Analysis& analysed, Measurement m, const QStrin
 
 }  // namespace
 
+namespace {
+// The measurements' English names: the settings keep them, the screen shows them translated.
+const char* const kMeasurementNames[] = {
+    QT_TRANSLATE_NOOP("scope::Measurement", "Minimum"),     QT_TRANSLATE_NOOP("scope::Measurement", "Maximum"),
+    QT_TRANSLATE_NOOP("scope::Measurement", "Peak to peak"), QT_TRANSLATE_NOOP("scope::Measurement", "Mean"),
+    QT_TRANSLATE_NOOP("scope::Measurement", "RMS"),         QT_TRANSLATE_NOOP("scope::Measurement", "Frequency"),
+    QT_TRANSLATE_NOOP("scope::Measurement", "Period"),      QT_TRANSLATE_NOOP("scope::Measurement", "Duty cycle"),
+    QT_TRANSLATE_NOOP("scope::Measurement", "Pulse width"), QT_TRANSLATE_NOOP("scope::Measurement", "Rise time")};
+}  // namespace
+
+QString measurementKey(Measurement m) {
+    const int i = int(m);
+    return i >= 0 && i < int(std::size(kMeasurementNames)) ? QString::fromLatin1(kMeasurementNames[i]) : QString();
+}
+
 QString measurementName(Measurement m) {
-    switch (m) {
-    case Measurement::Minimum: return QStringLiteral("Minimum");
-    case Measurement::Maximum: return QStringLiteral("Maximum");
-    case Measurement::PeakToPeak: return QStringLiteral("Peak to peak");
-    case Measurement::Mean: return QStringLiteral("Mean");
-    case Measurement::Rms: return QStringLiteral("RMS");
-    case Measurement::Frequency: return QStringLiteral("Frequency");
-    case Measurement::Period: return QStringLiteral("Period");
-    case Measurement::DutyCycle: return QStringLiteral("Duty cycle");
-    case Measurement::PulseWidth: return QStringLiteral("Pulse width");
-    case Measurement::RiseTime: return QStringLiteral("Rise time");
-    }
-    return QString();
+    const int i = int(m);
+    return i >= 0 && i < int(std::size(kMeasurementNames))
+               ? QCoreApplication::translate("scope::Measurement", kMeasurementNames[i])
+               : QString();
 }
 
 }  // namespace scope

@@ -59,7 +59,8 @@ std::vector<MeasuredValue> measureAll(const Trace& t, const std::vector<Measurem
                                       const QString& unit = QStringLiteral("V"), Polarity polarity = Polarity::Positive);
 
 // The name shown beside the value: "Peak to peak", "Duty cycle", ...
-QString measurementName(Measurement m);
+QString measurementName(Measurement m);  // as the screen shows it (translated)
+QString measurementKey(Measurement m);   // the English name the settings keep
 
 // `value` with an SI prefix and `digits` significant digits, e.g. formatSi(0.0026, "s") = "2.60 ms".
 QString formatSi(double value, const QString& unit, int digits = 3);

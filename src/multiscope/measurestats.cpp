@@ -1,6 +1,7 @@
 #include "multiscope/measurestats.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -53,7 +54,7 @@ QString figure(double v, Measurement m, const QString& unit) {
     case Measurement::Period:
     case Measurement::PulseWidth:
     case Measurement::RiseTime: return formatSi(v, QStringLiteral("s"));
-    case Measurement::DutyCycle: return QString::number(v, 'f', 1) + QStringLiteral(" %");
+    case Measurement::DutyCycle: return QLocale().toString(v, 'f', 1) + QStringLiteral(" %");
     default: return formatSi(v, unit);
     }
 }

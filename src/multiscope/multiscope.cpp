@@ -1,4 +1,4 @@
-#include "multiscope/multiscope.h"
+#include "multiscope.h"
 #include "platform/theme.h"
 #include "platform/windowplace.h"
 #include "sim/session.h"
@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -62,7 +63,20 @@ const char* const kPlaceKey = "Scope_geometry";
 // bar, two lines deep, so that a value and its unit stand one over the other where they need to.
 constexpr int kReadoutTop = 170, kReadoutWidth = 31;
 
-QString terminalCaption() { return QStringLiteral("Drag/Drop Connections Here..."); }
+QString terminalCaption() { return MultiScope::tr("Drag/Drop Connections Here..."); }
+
+// The reading box's texts that are no entry of its list: shown translated, kept in English.
+const char* const kReadingTexts[] = {QT_TRANSLATE_NOOP("scope::Reading", "Select connection..."),
+                                     QT_TRANSLATE_NOOP("scope::Reading", "Signal"),
+                                     QT_TRANSLATE_NOOP("scope::Reading", "Edit mode")};
+QString readingShown(const QString& key) { return QCoreApplication::translate("scope::Reading", key.toUtf8().constData()); }
+// A meter reading of the list, as the meter shows it ("  12.6 V (dc)" with the screen's decimal sign).
+QString readingDmmShown(const QString& text) {
+    QString shown = text;
+    static const QRegularExpression number(QStringLiteral("(\\d+)\\.(\\d+)"));
+    shown.replace(number, QStringLiteral("\\1") + QLocale().decimalPoint() + QStringLiteral("\\2"));
+    return shown;
+}
 
 // While it lives, the window is placing itself (whatever comes of it).
 struct Placing {
@@ -108,7 +122,7 @@ QIcon pauseIcon() {
 }  // namespace
 
 MultiScope::MultiScope() {
-    setCaption("Vantorel - MultiScope");
+    setCaption("Vantorel - MultiScope");  // untranslated: the program's and the instrument's names
     // Its place is kept under its own key ("Instruments", "Scope_geometry"), as it always was.
     setKeepsPlace(false);
     setMinimumSize(1, 1);
@@ -123,7 +137,7 @@ MultiScope::MultiScope() {
     scopescreen = new PictureBox(this);
     scopescreen->setObjectName("scopescreen");
     scopescreen->setAccessibleName(tr("Scope screen"));
-    scopescreen->setToolTip("Double click here to open a waveform editor");
+    scopescreen->setToolTip(tr("Double click here to open a waveform editor"));
     scopescreen->setBackColor(theme::current().screenBack);
     pbxPictures = new PictureBox(this);
     pbxPictures->setObjectName("pbxPictures");
@@ -132,7 +146,7 @@ MultiScope::MultiScope() {
     txbScanner = new QPlainTextEdit(this);
     txbScanner->setObjectName("txbScanner");
     txbScanner->setAccessibleName(tr("Scanner display"));
-    txbScanner->setPlainText("Scanner\n");
+    txbScanner->setPlainText(tr("Scanner") + "\n");
     setBackColor(txbScanner, colorFromValue(0xC0C0C0));
     setForeColor(txbScanner, colorFromValue(0x404040));
     picTelemetry = new PictureBox(this);
@@ -143,18 +157,19 @@ MultiScope::MultiScope() {
     cmdConnection = makeButton(this, "cmdConnection", terminalCaption(), QRect());
     makeDropTarget(cmdConnection);
     cmdChangeTool = makeButton(this, "cmdChangeTool", ">>", QRect());
-    cmdChangeTool->setToolTip("Change device");
+    cmdChangeTool->setToolTip(tr("Change device"));
 
     // Scope frame.
-    Frame1 = makeFrame(this, "Frame1", "Scope", QRect());
+    Frame1 = makeFrame(this, "Frame1", tr("Scope"), QRect());
     cmbReading = new QComboBox(Frame1);
     cmbReading->setObjectName("cmbReading");
     cmbReading->setEditable(true);
     cmbReading->setInsertPolicy(QComboBox::NoInsert);
-    cmbReading->addItems(readingItems());
-    cmbReading->setEditText("Select connection...");
+    // The list shows the entries translated; each keeps its English name as its data.
+    for (const QString& item : readingItems()) cmbReading->addItem(readingShown(item), item);
+    setReadingText(QString::fromLatin1(kReadingTexts[0]));
     cmbReading->setGeometry(6, 18, 186, 22);
-    smallLabel(Frame1, "lblTimebase", "Timebase", QRect(6, 46, 54, 16));
+    smallLabel(Frame1, "lblTimebase", tr("Timebase"), QRect(6, 46, 54, 16));
     sldTime = new QSlider(Qt::Horizontal, Frame1);
     sldTime->setObjectName("sldTime");
     sldTime->setRange(0, 4);
@@ -164,14 +179,14 @@ MultiScope::MultiScope() {
     sldTime->setTickInterval(1);
     sldTime->setValue(1);
     sldTime->setGeometry(62, 44, 80, 22);
-    smallLabel(Frame1, "lblX", "X", QRect(6, 70, 54, 16));
+    smallLabel(Frame1, "lblX", tr("X"), QRect(6, 70, 54, 16));
     hsbXshift = makeHScroll(Frame1, "hsbXshift", -50, 50, 0, QRect());
     hsbXshift->setSingleStep(1);
     hsbXshift->setPageStep(10);
     hsbXshift->setGeometry(62, 70, 80, 17);
-    smallLabel(Frame1, "lblY", "Y", QRect(6, 92, 30, 14));
-    smallLabel(Frame1, "lblVolts", "Volts", QRect(36, 92, 32, 14));
-    smallLabel(Frame1, "lblFocus", "Focus", QRect(68, 92, 32, 14));
+    smallLabel(Frame1, "lblY", tr("Y"), QRect(6, 92, 30, 14));
+    smallLabel(Frame1, "lblVolts", tr("Volts"), QRect(36, 92, 32, 14));
+    smallLabel(Frame1, "lblFocus", tr("Focus"), QRect(68, 92, 32, 14));
     vscY1shift = makeVScroll(Frame1, "vscY1shift", 0, 400, 200, QRect(8, 106, 17, 62));
     vscY1shift->setSingleStep(20);
     vscY1shift->setPageStep(50);
@@ -181,7 +196,7 @@ MultiScope::MultiScope() {
         s->setSingleStep(1);
         s->setPageStep(1);
     }
-    lblDMM = new QLabel("DMM", Frame1);
+    lblDMM = new QLabel(tr("DMM"), Frame1);
     lblDMM->setObjectName("lblDMM");
     lblDMM->setGeometry(100, 92, 92, 44);
     lblDMM->setWordWrap(true);
@@ -195,17 +210,17 @@ MultiScope::MultiScope() {
     }
     cmdPause = new QPushButton(Frame1);
     cmdPause->setObjectName("cmdPause");
-    cmdPause->setToolTip("Pause");
+    cmdPause->setToolTip(tr("Pause"));
     cmdPause->setIcon(pauseIcon());
     cmdPause->setGeometry(100, 144, 32, 28);
     // The trace's source: the point's stored waveform or the running engine.
-    optStored = new QRadioButton("Stored", Frame1);
+    optStored = new QRadioButton(tr("Stored"), Frame1);
     optStored->setObjectName("optStored");
-    optStored->setToolTip("The point's recorded waveform");
+    optStored->setToolTip(tr("The point's recorded waveform"));
     optStored->setGeometry(134, 140, 64, 17);
-    optLive = new QRadioButton("Live", Frame1);
+    optLive = new QRadioButton(tr("Live"), Frame1);
     optLive->setObjectName("optLive");
-    optLive->setToolTip("The signal of the running engine, as a probe on the car measures it");
+    optLive->setToolTip(tr("The signal of the running engine, as a probe on the car measures it"));
     optLive->setGeometry(134, 158, 64, 17);
     // Names a screen reader gives the scale controls (their labels stand apart from them).
     cmbReading->setAccessibleName(tr("Reading"));
@@ -219,15 +234,15 @@ MultiScope::MultiScope() {
     (source_ == Source::Live ? optLive : optStored)->setChecked(true);
 
     // Info frame.
-    Frame2 = makeFrame(this, "Frame2", "Info", QRect());
+    Frame2 = makeFrame(this, "Frame2", tr("Info"), QRect());
     txbEdit = new QPlainTextEdit(Frame2);
     txbEdit->setObjectName("txbEdit");
-    txbEdit->setPlainText("Picture info...\n");
+    txbEdit->setPlainText(tr("Picture info...") + "\n");
 
     // Scanner frame.
-    Frame4 = makeFrame(this, "Frame4", "Scanner", QRect());
-    cmdScan = makeButton(Frame4, "cmdScan", "Scan/Update Faults", QRect());
-    cmdRead = makeButton(Frame4, "cmdRead", "Read/Update Data", QRect());
+    Frame4 = makeFrame(this, "Frame4", tr("Scanner"), QRect());
+    cmdScan = makeButton(Frame4, "cmdScan", tr("Scan/Update Faults"), QRect());
+    cmdRead = makeButton(Frame4, "cmdRead", tr("Read/Update Data"), QRect());
     cmdScan->setGeometry(10, 24, 176, 28);
     cmdRead->setGeometry(10, 60, 176, 28);
     // The frames share one place; the one in front covers the others.
@@ -249,6 +264,13 @@ MultiScope::MultiScope() {
     swapped_[0] = {sldTime, 0, 4, 0, int(scope::timeRanges().size()) - 1, 3};
     swapped_[1] = {vscVolts1, 1, 5, 0, int(scope::levelRanges().size()), 0};
     swapped_[2] = {hsbXshift, -50, 50, -50, 50, 0};
+    // The box's text names its entry in English: an entry of the list by its data, any other
+    // text (typed, or a dropped label's) as it is.
+    connect(cmbReading, &QComboBox::editTextChanged, this, [this](const QString& shown) {
+        if (shown == readingShown(reading_)) return;
+        const int i = cmbReading->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        reading_ = i >= 0 ? cmbReading->itemData(i).toString() : shown;
+    });
     connect(cmbReading, &QComboBox::activated, this, guarded([this] { cmbReading_Click(); }));
     connect(scopescreen, &PictureBox::doubleClicked, this, guarded([this] { scopescreen_DblClick(); }));
 
@@ -470,7 +492,7 @@ void MultiScope::layoutStep(const std::function<void()>& step) {
 
 void MultiScope::probeChanged() {
     if (const std::optional<sim::ProbePoint>& at = probe_->at()) {
-        setTerminalText("Connected: " + at->caption);
+        setTerminalText(tr("Connected: %1").arg(at->caption));
         // Which of the points of that caption it is: in the tip and for a screen reader.
         const QString place = probe_->point() ? sim::placeOf(*probe_->point()) : QString();
         cmdConnection->setToolTip(place);
@@ -618,7 +640,7 @@ ScopeControls MultiScope::controls() const {
     c.volts = vscVolts1->value();
     c.xShift = hsbXshift->value();
     c.focus = updFocus->value();
-    c.reading = cmbReading->currentText();
+    c.reading = readingText();
     c.paused = ScopePaused == True;
     return c;
 }
@@ -705,9 +727,12 @@ void MultiScope::cmdPause_Click() {
 
 void MultiScope::scopescreen_DblClick() { OpenWaveformEditor(); }
 
-QString MultiScope::readingText() const { return cmbReading->currentText(); }
+QString MultiScope::readingText() const { return reading_; }
 
-void MultiScope::setReadingText(const QString& text) { cmbReading->setEditText(text); }
+void MultiScope::setReadingText(const QString& text) {
+    reading_ = text;
+    cmbReading->setEditText(readingShown(text));
+}
 
 // ---- Devices ----
 
@@ -813,18 +838,18 @@ void MultiScope::cmdChangeTool_Click() {
 }
 
 void MultiScope::cmdConnection_Click() {
-    MsgBox("Drag and drop a label or connection point from the main simulation windows on to this\r\n"
-           "connection terminal to display waveforms, DMM readings, pictures and text.",
+    MsgBox(tr("Drag and drop a label or connection point from the main simulation windows on to this\r\n"
+              "connection terminal to display waveforms, DMM readings, pictures and text."),
            MsgButtons::OK, MsgIcon::Information, "Vantorel");
 }
 
 void MultiScope::cmbReading_Click() {
-    const QString item = cmbReading->currentText();
+    const QString item = reading_;
     const bool counted = item != QLatin1String("None");
     if (counted && !ChallengeAllowsMeasurement()) return;
     QString dmm;
     const bool meter = readingDmmText(item, &dmm);
-    if (meter) lblDMM->setText(dmm);
+    if (meter) lblDMM->setText(readingDmmShown(dmm));
     if (counted) ChallengeMeasured("Reading box: " + item, meter ? "DMM " + dmm.trimmed() : QStringLiteral("signal generator"));
 }
 
@@ -890,8 +915,8 @@ void MultiScope::connectTerminal(const sim::ProbePoint& at, const QString& descr
     // The live signals are there with the engine still (the key off or on); the stored
     // waveforms were taken with the engine turning.
     if (EngineCranking == False && EngineRunning == False && this->source() != Source::Live) {
-        MsgBox("Remember, the engine needs to be running or cranking (or at least trying to crank) to get "
-               "readings on some tests...",
+        MsgBox(tr("Remember, the engine needs to be running or cranking (or at least trying to crank) to get "
+                  "readings on some tests..."),
                MsgButtons::OK, MsgIcon::Information);
         return;
     }
@@ -920,8 +945,7 @@ void MultiScope::connectTerminal(const sim::ProbePoint& at, const QString& descr
         // The device in front shows the new point; the telemetry leaves the pictures in front.
         reshowDevice();
     } catch (const VbError& e) {
-        MsgBox("Connection not made, double check meter leads...\r\n\r\n(" + e.description + " " +
-                   QString::number(e.number) + ")",
+        MsgBox(tr("Connection not made, double check meter leads...\r\n\r\n(%1 %2)").arg(e.description, QString::number(e.number)),
                MsgButtons::OK, MsgIcon::Exclamation);
     }
 }
@@ -930,26 +954,30 @@ void MultiScope::connectTerminal(const sim::ProbePoint& at, const QString& descr
 
 void MultiScope::scannerButton(const QString& waiting, const QString& report) {
     if (!ChallengeAllowsMeasurement()) return;
+    QString shownReport;
     try {
         chdirToAppFolder();
         txbScanner->setPlainText(waiting);
+        shownReport = waiting;
         CollectSystemData();
         DoEvents();
         Pause(1.0);
         TempFolder = GetTempFolder();
-        txbScanner->setPlainText(readTextFile(TempFolder + report));
+        shownReport = readTextFile(TempFolder + report);
+        txbScanner->setPlainText(shownReport);
     } catch (const VbError&) {
-        txbScanner->setPlainText("No data file found...");
+        txbScanner->setPlainText(tr("No data file found..."));
+        shownReport = QStringLiteral("No data file found...");
     }
-    // The report on one line, for the challenge's diagnostic path.
+    // The report on one line, for the challenge's diagnostic path (in English, as the record keeps it).
     QStringList lines;
-    for (const QString& line : txbScanner->toPlainText().split('\n'))
+    for (const QString& line : shownReport.split('\n'))
         if (line.contains(QRegularExpression(QStringLiteral("[^-=\\s]")))) lines << line.simplified();
     QString shown = lines.join("; ");
     if (shown.size() > 300) shown = shown.left(297) + "...";
-    ChallengeMeasured("Scanner: " + (report == QLatin1String("Faults.scn") ? cmdScan : cmdRead)->text(), shown,
+    ChallengeMeasured(QStringLiteral("Scanner: ") + (report == QLatin1String("Faults.scn") ? "Scan/Update Faults" : "Read/Update Data"), shown,
                       QStringLiteral("scanner"));
 }
 
-void MultiScope::cmdRead_Click() { scannerButton("Reading data - Please wait...", "Scanner.scn"); }
-void MultiScope::cmdScan_Click() { scannerButton("Scanning - Please wait...", "Faults.scn"); }
+void MultiScope::cmdRead_Click() { scannerButton(tr("Reading data - Please wait..."), "Scanner.scn"); }
+void MultiScope::cmdScan_Click() { scannerButton(tr("Scanning - Please wait..."), "Faults.scn"); }

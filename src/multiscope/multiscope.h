@@ -165,6 +165,7 @@ private:
     QPushButton* cmdChangeTool;
     QGroupBox* Frame1;
     QComboBox* cmbReading;
+    QString reading_;  // the reading box's entry, by its English name
     QScrollBar* hsbXshift;
     QScrollBar* vscY1shift;
     QScrollBar* vscVolts1;

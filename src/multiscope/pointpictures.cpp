@@ -69,7 +69,7 @@ QStringList* g_plate = nullptr;
 
 // The texts that only marked cards carry (the picture viewer's cards are drawn in English at build
 // time).
-QString tr(const char* text) { return QCoreApplication::translate("pointpictures", text); }
+struct Texts { Q_DECLARE_TR_FUNCTIONS(pointpictures) };
 
 void signalAt(Spot spot, QPointF at, qreal radius) {
     if (g_signals) g_signals->push_back({spot, at, radius});
@@ -204,7 +204,7 @@ Sockets markedInstrument(QPainter& p) {
     *g_plate << "MultiScope";
     qreal y = plate.top() + 15;
     for (const ChannelMark& m : g_marking->channels) {
-        const QString line = tr("%1: %2").arg(m.letter).arg(m.scale);
+        const QString line = Texts::tr("%1: %2").arg(m.letter).arg(m.scale);
         note(p, QRectF(plate.left(), y, plate.width(), 10), line, Qt::AlignCenter, 8, m.colour, true);
         *g_plate << line;
         y += 9;
@@ -654,7 +654,7 @@ void unitConnector(QPainter& p, const std::vector<QPointF>& rears) {
         p.drawEllipse(pin, 2, 2);  // wire seal
         g_unitPins.push_back(pin);
     }
-    note(p, QRectF(kUnitLeft, top - 11, 242 - kUnitLeft, 10), tr("ECU"), Qt::AlignCenter, 8, kInk, true);
+    note(p, QRectF(kUnitLeft, top - 11, 242 - kUnitLeft, 10), Texts::tr("ECU"), Qt::AlignCenter, 8, kInk, true);
 }
 
 void harness(QPainter& p, const std::vector<QPointF>& rears, const std::vector<QColor>& colours,
@@ -847,7 +847,7 @@ void engineSpeed(QPainter& p) {
 
     cable(p, lead(QPointF(91, 44), QPointF(91, 32), QPointF(110, 40), QPointF(126, 40)), QColor(40, 40, 44), 3);
     const auto pins = connector(p, QRectF(126, 28, 30, 24), 2);
-    harness(p, pins, {QColor(30, 90, 200), QColor(235, 235, 235)}, tagsFor({"1: signal to ECU", "2: return to ECU"}, {tr("1: signal"), tr("2: return")}));
+    harness(p, pins, {QColor(30, 90, 200), QColor(235, 235, 235)}, tagsFor({"1: signal to ECU", "2: return to ECU"}, {Texts::tr("1: signal"), Texts::tr("2: return")}));
 
     const Sockets s = instrument(p, "2 V/div", "2 ms/div");
     redProbe(p, s, pins[0], -28, 20, 40);
@@ -974,7 +974,7 @@ void temperature(QPainter& p) {
     p.setBrush(metalV(66, 90, kPlastic));
     p.drawRoundedRect(QRectF(cx - 12, 66, 24, 24), 3, 3);  // plastic head
     const auto pins = connector(p, QRectF(cx + 12, 66, 28, 24), 2);
-    harness(p, pins, {QColor(170, 100, 20), QColor(120, 80, 40)}, tagsFor({"1: signal", "2: sensor earth"}, {tr("1: signal"), tr("2: earth")}));
+    harness(p, pins, {QColor(170, 100, 20), QColor(120, 80, 40)}, tagsFor({"1: signal", "2: sensor earth"}, {Texts::tr("1: signal"), Texts::tr("2: earth")}));
     if (!g_atUnit) note(p, QRectF(190, 46, 52, 9), "to ECU", Qt::AlignRight | Qt::AlignVCenter, 8);
 
     const Sockets s = instrument(p, "1 V/div", "1 s/div");
@@ -1005,7 +1005,7 @@ void systemVoltage(QPainter& p) {
         // The unit's supply pin, fed from the positive post.
         cable(p, route({posts.plus + QPointF(3, 1), QPointF(kUnitLeft, posts.plus.y() + 1)}), QColor(200, 40, 30), 1.4);
         unitConnector(p, {posts.plus + QPointF(3, 1)});
-        note(p, QRectF(150, 96, 60, 8), tr("ECU supply"), Qt::AlignLeft | Qt::AlignVCenter, 7);
+        note(p, QRectF(150, 96, 60, 8), Texts::tr("ECU supply"), Qt::AlignLeft | Qt::AlignVCenter, 7);
     }
     redProbe(p, s, posts.plus + QPointF(3, 1), -20, 20, 40);
     const QPointF clipEnd = clip(p, posts.minus + QPointF(0, -1), 80);
@@ -1056,7 +1056,7 @@ void lambda(QPainter& p) {
     cable(p, lead(QPointF(cx, 78), QPointF(cx, 58), QPointF(108, 54), QPointF(120, 54)), QColor(40, 40, 44), 3);
     const auto pins = connector(p, QRectF(120, 32, 30, 44), 4);
     harness(p, pins, {QColor(30, 30, 30), QColor(150, 150, 150), QColor(240, 240, 240), QColor(240, 240, 240)},
-            tagsFor({"1: signal", "2: signal earth", "3: heater", "4: heater"}, {tr("1: signal"), tr("2: earth"), tr("3: heater"), tr("4: heater")}));
+            tagsFor({"1: signal", "2: signal earth", "3: heater", "4: heater"}, {Texts::tr("1: signal"), Texts::tr("2: earth"), Texts::tr("3: heater"), Texts::tr("4: heater")}));
 
     const Sockets s = instrument(p, "0.2 V/div", "0.5 s/div");
     redProbe(p, s, pins[0], -24, 16, 40);
@@ -1101,7 +1101,7 @@ void knock(QPainter& p) {
     boltHead(p, QPointF(x + 24, 110), 5);
     cable(p, lead(QPointF(x + 9, 86), QPointF(x + 9, 60), QPointF(100, 48), QPointF(112, 48)), QColor(40, 40, 44), 3);
     const auto pins = connector(p, QRectF(112, 36, 30, 24), 2);
-    harness(p, pins, {QColor(70, 70, 70), QColor(235, 235, 235)}, tagsFor({"1: signal to ECU", "2: return to ECU"}, {tr("1: signal"), tr("2: return")}));
+    harness(p, pins, {QColor(70, 70, 70), QColor(235, 235, 235)}, tagsFor({"1: signal to ECU", "2: return to ECU"}, {Texts::tr("1: signal"), Texts::tr("2: return")}));
 
     const Sockets s = instrument(p, "0.2 V/div", "20 ms/div");
     redProbe(p, s, pins[0], -30, 16, 40);

@@ -1,4 +1,4 @@
-#include "multiscope/probe.h"
+#include "probe.h"
 
 namespace instrument {
 

@@ -3,6 +3,7 @@
 #include "sim/signals.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cmath>
 
@@ -10,7 +11,7 @@ namespace scope {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("scope::Probe", text); }
+struct Texts { Q_DECLARE_TR_FUNCTIONS(scope::Probe) };
 
 constexpr double kAttenuation = 10;
 constexpr double kVoltsPerKilovolt = 0.1;
@@ -38,12 +39,12 @@ Scaling scalingOf(const ProbeSetting& probe) {
 
 QString probeName(const ProbeSetting& probe) {
     switch (probe.kind) {
-    case ProbeKind::Direct: return tr("Direct");
-    case ProbeKind::Attenuator10: return tr("×10 attenuator");
+    case ProbeKind::Direct: return Texts::tr("Direct");
+    case ProbeKind::Attenuator10: return Texts::tr("×10 attenuator");
     case ProbeKind::CurrentClamp:
-        return tr("Current clamp %1 mV/A").arg(QString::number(probe.clampMillivoltsPerAmp, 'g', 4));
-    case ProbeKind::HighTension: return tr("HT pick-up");
-    case ProbeKind::PressureTransducer: return tr("Pressure transducer");
+        return Texts::tr("Current clamp %1 mV/A").arg(QLocale().toString(probe.clampMillivoltsPerAmp, 'g', 4));
+    case ProbeKind::HighTension: return Texts::tr("HT pick-up");
+    case ProbeKind::PressureTransducer: return Texts::tr("Pressure transducer");
     }
     return {};
 }
@@ -90,10 +91,10 @@ std::optional<ProbeSetting> probeFromKey(const QString& key) {
 
 QString probeShortName(const ProbeSetting& probe) {
     switch (probe.kind) {
-    case ProbeKind::Attenuator10: return tr("×10");
+    case ProbeKind::Attenuator10: return Texts::tr("×10");
     case ProbeKind::CurrentClamp:
-        return tr("Clamp %1 mV/A").arg(QString::number(probe.clampMillivoltsPerAmp, 'g', 4));
-    case ProbeKind::PressureTransducer: return tr("Pressure");
+        return Texts::tr("Clamp %1 mV/A").arg(QLocale().toString(probe.clampMillivoltsPerAmp, 'g', 4));
+    case ProbeKind::PressureTransducer: return Texts::tr("Pressure");
     default: return probeName(probe);
     }
 }
@@ -134,16 +135,16 @@ bool probeFits(const ProbeSetting& probe, const QString& pointUnit) {
 
 QString probeMismatch(const ProbeSetting& probe, const QString& pointUnit) {
     if (probeFits(probe, pointUnit)) return {};
-    if (!sensitive(probe)) return tr("The current clamp's sensitivity must be more than 0 mV/A.");
+    if (!sensitive(probe)) return Texts::tr("The current clamp's sensitivity must be more than 0 mV/A.");
     if (pointUnit == QLatin1String("A"))
-        return tr("This point is a current: measure it with a current clamp.");
+        return Texts::tr("This point is a current: measure it with a current clamp.");
     if (pointUnit == QLatin1String("bar"))
-        return tr("This point is a pressure: measure it with a pressure transducer.");
+        return Texts::tr("This point is a pressure: measure it with a pressure transducer.");
     if (pointUnit == QLatin1String("kV"))
-        return tr("This point is the high-tension secondary: measure it with an HT pick-up.");
+        return Texts::tr("This point is the high-tension secondary: measure it with an HT pick-up.");
     if (pointUnit == QLatin1String("V"))
-        return tr("This point is a voltage: measure it with the direct lead or the ×10 attenuator.");
-    return tr("This probe cannot measure a point read in %1.").arg(pointUnit);
+        return Texts::tr("This point is a voltage: measure it with the direct lead or the ×10 attenuator.");
+    return Texts::tr("This probe cannot measure a point read in %1.").arg(pointUnit);
 }
 
 ProbeSetting naturalProbe(sim::Quantity q) {

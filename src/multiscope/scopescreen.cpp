@@ -15,6 +15,8 @@
 namespace scope {
 
 namespace {
+struct Texts { Q_DECLARE_TR_FUNCTIONS(scope::Screen) };
+
 const QColor kReference(40, 110, 200, 170);
 const QColor kTrigger(210, 120, 0);
 const QColor kMark(220, 0, 0);
@@ -209,19 +211,19 @@ QPolygonF tracePoints(const ScreenGeometry& g, const ScreenView& v, const Screen
 // A channel's scale: "A 2 V/div", "B 5 A/div (auto)".
 QString scaleText(const ChannelView& c) {
     return c.name + QStringLiteral(" ") + perDivisionText(c.perDivision, c.unit) +
-           (c.autoRange ? QStringLiteral(" (auto)") : QString());
+           (c.autoRange ? Texts::tr(" (auto)") : QString());
 }
 
 // The time base and the trigger (with the channel it watches when there are several).
 QString topText(const ScreenView& v) {
     QStringList parts;
     if (v.channels.empty())
-        parts << perDivisionText(v.perDivision, v.unit) + (v.autoRange ? QStringLiteral(" (auto)") : QString());
+        parts << perDivisionText(v.perDivision, v.unit) + (v.autoRange ? Texts::tr(" (auto)") : QString());
     parts << perDivisionText(v.secondsPerDivision, QStringLiteral("s"));
     if (v.trigger.mode == TriggerMode::Roll) {
-        parts << QStringLiteral("Roll");
+        parts << triggerModeText(TriggerMode::Roll);
     } else {
-        parts << triggerModeName(v.trigger.mode) + QStringLiteral(" ") +
+        parts << triggerModeText(v.trigger.mode) + QStringLiteral(" ") +
                      (v.triggerName.isEmpty() ? QString() : v.triggerName + QStringLiteral(" ")) +
                      (v.trigger.edge == Edge::Rising ? QStringLiteral("\u2191 ") : QStringLiteral("\u2193 ")) +
                      formatSi(v.trigger.level, v.unit);
@@ -268,7 +270,7 @@ CursorReadout readCursors(const Cursors& c, double secondsPerDivision, double pe
     r.units = std::abs(c.level[1] - c.level[0]) * perDivision;
     r.deltaT = kDelta + QStringLiteral("T ") + formatSi(r.seconds, QStringLiteral("s"));
     r.inverse = QStringLiteral("1/") + kDelta + QStringLiteral("T ") +
-                (r.seconds > 0 ? formatSi(1 / r.seconds, QStringLiteral("Hz"), 4) : QStringLiteral("no signal"));
+                (r.seconds > 0 ? formatSi(1 / r.seconds, QStringLiteral("Hz"), 4) : QCoreApplication::translate("scope::Measurement", "no signal"));
     r.deltaV = kDelta + QStringLiteral("V ") + formatSi(r.units, unit);
     return r;
 }
@@ -338,7 +340,7 @@ ScreenGeometry screenGeometry(QSizeF size, const ScreenView& v) {
         const qsizetype more = g.lines.size() - (fit - 1);
         g.lines = g.lines.mid(0, fit - 1);
         g.lineColours = g.lineColours.mid(0, fit - 1);
-        g.lines << QCoreApplication::translate("scope::Screen", "... (%n more line(s): fewer measurements show them)", "", int(more));
+        g.lines << Texts::tr("... (%n more line(s): fewer measurements show them)", "", int(more));
         g.lineColours << QColor();
     }
     // The channels' scales take a line of their own above the time base and trigger.
@@ -370,7 +372,7 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
     if (!cache || cache->size() != pixels * dpr || cache->text(QStringLiteral("grid")) != gridKey(r)) {
         QImage image(pixels * dpr, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(dpr);
-        image.setText(QStringLiteral("grid"), gridKey(r));
+        image.setText(QStringLiteral("grid"), gridKey(r));  // untranslated: the cached image's key
         paintGraticule(image, size, r);
         if (cache) *cache = image;
         else p.drawImage(QPointF(0, 0), image);
@@ -536,7 +538,7 @@ ScreenGeometry paintScreen(QPainter& p, QSizeF size, const ScreenView& v, QImage
                  elidedRight(fm, font, topText(v), g.top.width(), Qt::ElideRight));
     }
     if (!v.referenceName.isEmpty()) {
-        const QString ref = QStringLiteral("Reference: ") + v.referenceName;
+        const QString ref = Texts::tr("Reference: %1").arg(v.referenceName);
         p.setPen(kReference.darker(130));
         drawLine(p, font, QRectF(r.left() + 4, r.top() + 2, r.width() - 8, fm.height()),
                  elidedRight(fm, font, ref, r.width() - 8, Qt::ElideMiddle), true);

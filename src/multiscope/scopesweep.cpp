@@ -37,7 +37,7 @@ SweepTick ScopeSweep::tick(const ScopeControls& c, const QString (&waveform)[msf
     // 1. Line width from Focus (the screen takes 1 and up).
     statement([&] {
         const Integer focus = I(c.focus);
-        if (focus < 1) raiseError(380, QStringLiteral("Invalid property value"));
+        if (focus < 1) raiseError(380, QStringLiteral("Invalid property value"));  // untranslated: a runtime error's own name (the message that reports it translates it)
         lineWidth_ = focus;
     });
     // 2.-4. Advance the phase, the sample and the sweep position.
@@ -99,10 +99,10 @@ SweepTick ScopeSweep::tick(const ScopeControls& c, const QString (&waveform)[msf
         const double x = static_cast<double>(I(s.SweepX + I(c.xShift))) * T;
         double y;
         if (reading == QLatin1String("Signal")) {
-            if (s.SampleIndex < 0 || s.SampleIndex >= msf::kRecords) raiseError(9, QStringLiteral("Subscript out of range"));
+            if (s.SampleIndex < 0 || s.SampleIndex >= msf::kRecords) raiseError(9, QStringLiteral("Subscript out of range"));  // untranslated: a runtime error's own name (the message that reports it translates it)
             bool ok = false;
             const double sample = vb::val(waveform[s.SampleIndex], &ok);
-            if (!ok) raiseError(13, QStringLiteral("Type mismatch"));
+            if (!ok) raiseError(13, QStringLiteral("Type mismatch"));  // untranslated: a runtime error's own name (the message that reports it translates it)
             y = I(c.yShift) - static_cast<double>(I(c.volts)) * sample;
         } else {
             y = I(I(c.yShift) - I(I(c.volts) * s.TraceLevel));

@@ -4,11 +4,14 @@
 #include "platform/numbers.h"
 #include "platform/vbtypes.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace msf {
 
 namespace {
+
+struct Texts { Q_DECLARE_TR_FUNCTIONS(msf::WaveformFile) };
 
 // The reader open on the channel, if any.
 WaveformReader* g_open = nullptr;
@@ -16,7 +19,7 @@ WaveformReader* g_open = nullptr;
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool isDelimiter(char c) { return c == ',' || isLineEnd(c); }
 
-[[noreturn]] void raiseTooLong() { raiseError(7, QStringLiteral("Out of memory")); }
+[[noreturn]] void raiseTooLong() { raiseError(7, QStringLiteral("Out of memory")); }  // untranslated: a runtime error's own name (the message that reports it translates it)
 
 }  // namespace
 
@@ -41,8 +44,8 @@ bool WaveformReader::isOpen() const { return open_; }
 bool WaveformReader::atEnd() const { return !open_ || (whole_ && pos_ >= bytes_.size()); }
 
 QString WaveformReader::readField() {
-    if (!open_) raiseError(52, QStringLiteral("Bad file name or number"));
-    if (atEnd()) raiseError(62, QStringLiteral("Input past end of file"));
+    if (!open_) raiseError(52, QStringLiteral("Bad file name or number"));  // untranslated: a runtime error's own name (the message that reports it translates it)
+    if (atEnd()) raiseError(62, QStringLiteral("Input past end of file"));  // untranslated: a runtime error's own name (the message that reports it translates it)
     const char* b = bytes_.constData();
     const qsizetype n = bytes_.size();
     // The next comma or line end from i; the end of the file when there is none. Past the
@@ -116,12 +119,12 @@ QStringList samplesNotNumbers(const QString (&records)[kRecords], int count) {
 }
 
 QString samplesNotNumbersText(const QStringList& bad, const QString& file) {
-    return bad.size() == 1 ? "Sample " + bad[0] + " of " + file + " is not a number"
-                           : "Samples " + bad.join(", ") + " of " + file + " are not numbers";
+    return bad.size() == 1 ? Texts::tr("Sample %1 of %2 is not a number").arg(bad[0], file)
+                           : Texts::tr("Samples %1 of %2 are not numbers").arg(bad.join(", "), file);
 }
 
 QByteArray formatWaveform(const QStringList& records) {
-    if (records.size() != kRecords) raiseError(9, QStringLiteral("Subscript out of range"));
+    if (records.size() != kRecords) raiseError(9, QStringLiteral("Subscript out of range"));  // untranslated: a runtime error's own name (the message that reports it translates it)
     QByteArray out;
     for (const QString& record : records) {
         QString text = record;
