@@ -7,10 +7,16 @@
 #include "sim/catalogue.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include <algorithm>
 
 namespace {
+
+// The lists' own entries (the parts and circuits are the simulator's names, which the files keep).
+struct AnswerTexts {
+    Q_DECLARE_TR_FUNCTIONS(Answers)
+};
 
 // Where on its circuit a point of the ECU picture is: for a sensor its wire beside the sensor
 // or its pin at the unit, for an output the unit's pin or the wire beside the actuator.
@@ -64,7 +70,7 @@ void fillPartList(QComboBox* parts, const QString& first) {
 void fillCircuitList(QComboBox* circuits, const QComboBox* parts) {
     const bool chosen = parts->currentIndex() > 0;
     circuits->clear();
-    circuits->addItem(chosen ? QStringLiteral("(choose the circuit)") : QString());
+    circuits->addItem(chosen ? AnswerTexts::tr("(choose the circuit)") : QString());
     for (const Answer& a : offeredAnswers())
         if (chosen && a.part == parts->currentText()) circuits->addItem(a.circuit);
     circuits->setEnabled(chosen);

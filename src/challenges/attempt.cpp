@@ -12,6 +12,13 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+// What the student and the instructor read of an attempt.
+struct AttemptTexts {
+    Q_DECLARE_TR_FUNCTIONS(Attempt)
+};
+}  // namespace
+
 int drawIndex(const QString& seed, int sets) {
     if (sets <= 1) return 0;
     const QByteArray h = QCryptographicHash::hash(seed.toUtf8(), QCryptographicHash::Sha256);
@@ -46,16 +53,16 @@ bool Attempt::engineRunning() const {
 
 bool Attempt::mayMeasure(QString* why) const {
     if (finished_) {
-        *why = "The challenge has ended.";
+        *why = AttemptTexts::tr("The challenge has ended.");
         return false;
     }
     const int limit = challenge_.measurementLimit;
     if (limit > 0 && measurements_.size() >= limit) {
-        *why = QString("This challenge allows %1 measurement%2 and you have taken %3.\n\n"
-                       "Decide on your diagnosis and submit it.")
-                   .arg(limit)
-                   .arg(limit == 1 ? "" : "s")
-                   .arg(limit == 1 ? "it" : "them all");
+        *why = limit == 1 ? AttemptTexts::tr("This challenge allows 1 measurement and you have taken it.\n\n"
+                                             "Decide on your diagnosis and submit it.")
+                          : AttemptTexts::tr("This challenge allows %1 measurements and you have taken them all.\n\n"
+                                             "Decide on your diagnosis and submit it.")
+                                .arg(limit);
         return false;
     }
     return true;
@@ -124,8 +131,11 @@ void Attempt::revealHint() {
     if (nextHint()) ++hintsUsed_;
 }
 
-Assessment Attempt::assess() const {
+Assessment Attempt::assess(bool shown) const {
     Assessment a;
+    // The reasons go into the attempt file as they are, so they are in the program's own words
+    // there; the student reads them in the language of the screen.
+    auto text = [shown](const char* source) { return shown ? AttemptTexts::tr(source) : QString::fromUtf8(source); };
     const ScoreWeights& w = challenge_.weights;
     // What bears on a fault: a point on its circuit or one its signal reaches, and a guided test
     // of its circuit that came to a result. A scanner read bears on none and costs nothing; any
@@ -156,12 +166,12 @@ Assessment Attempt::assess() const {
     for (const QSet<QString>& e : evidence) all.unite(e);
     a.evidence = int(all.size());
     if (!finished_ || !right_) {
-        a.reasons << (finished_ && given_.isEmpty() ? QCoreApplication::translate("Attempt", "Ended without a diagnosis: 0")
-                                                   : QCoreApplication::translate("Attempt", "Wrong diagnosis: 0"));
+        a.reasons << (finished_ && given_.isEmpty() ? text(QT_TRANSLATE_NOOP("Attempt", "Ended without a diagnosis: 0"))
+                                                   : text(QT_TRANSLATE_NOOP("Attempt", "Wrong diagnosis: 0")));
         return a;
     }
     int score = 100;
-    a.reasons << QCoreApplication::translate("Attempt", "Right diagnosis: 100");
+    a.reasons << text(QT_TRANSLATE_NOOP("Attempt", "Right diagnosis: 100"));
     // Evidence: two pieces on each faulty circuit (both ends, or a point and a guided test).
     double lacking = 0;
     int none = 0, one = 0;
@@ -174,30 +184,30 @@ Assessment Attempt::assess() const {
         const int lost = int(std::lround(w.evidence * lacking / evidence.size()));
         score -= lost;
         a.reasons << (none > 0 && one == 0
-                          ? QCoreApplication::translate("Attempt", "No measurement on the faulty circuit, so no evidence for the diagnosis: -%1").arg(lost)
-                          : QCoreApplication::translate("Attempt", "Only one measurement on the faulty circuit (measure it at both ends): -%1").arg(lost));
+                          ? text(QT_TRANSLATE_NOOP("Attempt", "No measurement on the faulty circuit, so no evidence for the diagnosis: -%1")).arg(lost)
+                          : text(QT_TRANSLATE_NOOP("Attempt", "Only one measurement on the faulty circuit (measure it at both ends): -%1")).arg(lost));
     }
     if (const int extra = a.needless - w.freeNeedless; extra > 0 && w.needless > 0) {
         const int lost = std::min(extra * w.needless, kMaxMeasurementPenalty);
         score -= lost;
-        a.reasons << QCoreApplication::translate("Attempt", "%1 measurements on sound circuits, %2 more than the %3 a comparison needs: -%4")
+        a.reasons << text(QT_TRANSLATE_NOOP("Attempt", "%1 measurements on sound circuits, %2 more than the %3 a comparison needs: -%4"))
                          .arg(a.needless).arg(extra).arg(w.freeNeedless).arg(lost);
     }
     if (const int lost = int(std::lround(hintPoints() * w.hints / 100.0)); lost > 0) {
         score -= lost;
-        a.reasons << QCoreApplication::translate("Attempt", "Hints: -%1").arg(lost);
+        a.reasons << text(QT_TRANSLATE_NOOP("Attempt", "Hints: -%1")).arg(lost);
     }
     if (late_ && w.late > 0) {
         score -= w.late;
-        a.reasons << QCoreApplication::translate("Attempt", "After the time limit: -%1").arg(w.late);
+        a.reasons << text(QT_TRANSLATE_NOOP("Attempt", "After the time limit: -%1")).arg(w.late);
     }
     if (const int missing = guidedMissing(); missing > 0 && w.guided > 0) {
         score -= missing * w.guided;
-        a.reasons << QCoreApplication::translate("Attempt", "Guided tests without a result: %1 (-%2)").arg(missing).arg(missing * w.guided);
+        a.reasons << text(QT_TRANSLATE_NOOP("Attempt", "Guided tests without a result: %1 (-%2)")).arg(missing).arg(missing * w.guided);
     }
     if (score < kRightFloor) {
         score = kRightFloor;
-        a.reasons << QCoreApplication::translate("Attempt", "A right diagnosis keeps at least %1").arg(kRightFloor);
+        a.reasons << text(QT_TRANSLATE_NOOP("Attempt", "A right diagnosis keeps at least %1")).arg(kRightFloor);
     }
     a.score = score;
     return a;
@@ -214,7 +224,7 @@ void Attempt::submit(const QList<Answer>& given, double seconds) {
     bool right = given.size() == expected.size();
     for (const Answer& a : given) right = right && expected.removeOne(a);
     right_ = right;
-    const Assessment a = assess();
+    const Assessment a = assess(false);
     score_ = a.score;
     reasons_ = a.reasons;
 }
@@ -225,7 +235,7 @@ void Attempt::giveUp(double seconds) {
     seconds_ = seconds;
     right_ = false;
     score_ = 0;
-    reasons_ = assess().reasons;
+    reasons_ = assess(false).reasons;
 }
 
 QString Attempt::givenText() const {
@@ -237,30 +247,30 @@ QString Attempt::givenText() const {
 
 QString Attempt::summary() const {
     QStringList s;
-    s << (right_ ? QStringLiteral("Right: well diagnosed.") : QStringLiteral("Wrong."));
-    s << "Your diagnosis: " + givenText();
+    s << (right_ ? AttemptTexts::tr("Right: well diagnosed.") : AttemptTexts::tr("Wrong."));
+    s << AttemptTexts::tr("Your diagnosis: %1").arg(given_.isEmpty() ? AttemptTexts::tr("(ended without a diagnosis)") : givenText());
     // The right answer only where the instructor lets a wrong diagnosis see it.
     if (!right_ && challenge_.showAnswer) {
         QStringList expected;
         for (const Answer& a : answers_) expected << a.part + " - " + a.circuit;
-        s << "The fault: " + expected.join("; ");
+        s << AttemptTexts::tr("The fault: %1").arg(expected.join("; "));
     }
-    QString time = "Time: " + durationText(seconds_);
-    if (late_) time += " (over the time limit)";
-    s << time;
-    s << QString("Measurements: %1").arg(measurements_.size());
-    s << (hintPoints() == 1 ? QCoreApplication::translate("Attempt", "Hints used: %1 (1 point)").arg(hintsUsed_)
-                            : QCoreApplication::translate("Attempt", "Hints used: %1 (%2 points)").arg(hintsUsed_).arg(hintPoints()));
+    s << (late_ ? AttemptTexts::tr("Time: %1 (over the time limit)") : AttemptTexts::tr("Time: %1")).arg(durationText(seconds_));
+    s << AttemptTexts::tr("Measurements: %1").arg(measurements_.size());
+    s << (hintPoints() == 1 ? AttemptTexts::tr("Hints used: %1 (1 point)").arg(hintsUsed_)
+                            : AttemptTexts::tr("Hints used: %1 (%2 points)").arg(hintsUsed_).arg(hintPoints()));
     if (!challenge_.guidedTests.isEmpty()) {
-        s << QCoreApplication::translate("Attempt", "Guided tests asked for:");
+        s << AttemptTexts::tr("Guided tests asked for:");
         s << guidedLines();
         if (const int missing = guidedMissing(); missing > 0 && right_)
-            s << QCoreApplication::translate("Attempt", "Guided tests without a result: %1 (%2 points)")
+            s << AttemptTexts::tr("Guided tests without a result: %1 (%2 points)")
                      .arg(missing)
                      .arg(missing * kGuidedMissingPenalty);
     }
-    s << QString("Score: %1 out of 100").arg(score_);
-    for (const QString& r : reasons_) s << QStringLiteral("  ") + r;
+    s << AttemptTexts::tr("Score: %1 out of 100").arg(score_);
+    // The reasons of a finished attempt, worded for the screen (reasons_ keeps them for the file).
+    if (!reasons_.isEmpty())
+        for (const QString& r : assess(true).reasons) s << QStringLiteral("  ") + r;
     return s.join('\n');
 }
 
@@ -282,37 +292,39 @@ PrintDocument Attempt::resultSheet(const QString& student, const QString& compan
     auto add = [&](const QString& text, int size = 10, bool bold = false) { doc.lines.append({text, size, bold, false}); };
     const QString rule(110, QLatin1Char('-'));
     add(QString());
-    add(QStringLiteral(" 'Vantorel' - Challenge result"), 18, true);
+    add(AttemptTexts::tr(" 'Vantorel' - Challenge result"), 18, true);
     add(rule, 12);
-    add("Student: " + student, 12);
+    add(AttemptTexts::tr("Student: %1").arg(student), 12);
     if (!company.isEmpty()) add(company, 12);
-    add("Challenge: " + challenge_.title, 12);
-    add("Started: " + startedAt + "    Printed: " + printedAt, 10);
+    add(AttemptTexts::tr("Challenge: %1").arg(challenge_.title), 12);
+    add(AttemptTexts::tr("Started: %1    Printed: %2").arg(startedAt, printedAt), 10);
     add(rule, 12);
     for (const QString& line : summary().split('\n')) add(line, 12, line == summary().section('\n', 0, 0));
     add(rule, 12);
-    add(QStringLiteral("Diagnostic path"), 12, true);
-    if (measurements_.isEmpty()) add(QStringLiteral("  No measurement was taken."));
+    add(AttemptTexts::tr("Diagnostic path"), 12, true);
+    if (measurements_.isEmpty()) add(AttemptTexts::tr("  No measurement was taken."));
     for (int i = 0; i < measurements_.size(); ++i) {
         const Measurement& m = measurements_[i];
         add(QString("  %1.  %2  %3:  %4").arg(i + 1).arg(durationText(m.seconds), m.point, m.reading));
     }
     if (!guidedRuns_.isEmpty()) {
         add(QString());
-        add(QCoreApplication::translate("Attempt", "Guided tests run"), 12, true);
+        add(AttemptTexts::tr("Guided tests run"), 12, true);
         for (int i = 0; i < guidedRuns_.size(); ++i) add(QStringLiteral("  %1.  ").arg(i + 1) + guidedRunText(guidedRuns_[i]));
     }
     add(QString());
-    add(QStringLiteral("Assessed - the method (verify, analyse, isolate, repair, verify, document):"));
+    add(AttemptTexts::tr("Assessed - the method (verify, analyse, isolate, repair, verify, document):"));
     add(QString());
-    add(QStringLiteral("Student signature:") + QString(30, QLatin1Char(' ')) + QStringLiteral("Instructor signature:"));
+    add(AttemptTexts::tr("Student signature:%1Instructor signature:").arg(QString(30, QLatin1Char(' '))));
     doc.lines.last().italic = true;
     return doc;
 }
 
 QString Attempt::guidedRunText(const GuidedRun& r) {
-    QString text = durationText(r.seconds) + QStringLiteral("  ") + r.title + QStringLiteral(":  ") + scope::verdictText(r.result);
-    if (r.resultSeconds >= 0) text += QCoreApplication::translate("Attempt", " (at %1)").arg(durationText(r.resultSeconds));
+    QString text = r.resultSeconds >= 0 ? AttemptTexts::tr("%1  %2:  %3 (at %4)")
+                                              .arg(durationText(r.seconds), r.title, scope::verdictText(r.result),
+                                                   durationText(r.resultSeconds))
+                                        : QStringLiteral("%1  %2:  %3").arg(durationText(r.seconds), r.title, scope::verdictText(r.result));
     if (!r.reason.isEmpty()) text += QStringLiteral(". ") + r.reason;
     return text;
 }
@@ -324,7 +336,7 @@ QStringList Attempt::guidedLines() const {
         const QString title = test ? test->title : key;
         const scope::Verdict result = guidedResult(key);
         lines << QStringLiteral("  ") + title + QStringLiteral(": ") +
-                     (result == scope::Verdict::NotMeasured ? QCoreApplication::translate("Attempt", "not run to a result")
+                     (result == scope::Verdict::NotMeasured ? AttemptTexts::tr("not run to a result")
                                                             : scope::verdictText(result));
     }
     return lines;
@@ -333,7 +345,7 @@ QStringList Attempt::guidedLines() const {
 QString durationText(double seconds) {
     // A time no attempt can take (a damaged or edited file: negative, not a number, or beyond
     // the longest an attempt file may hold) is not passed off as one.
-    if (!(seconds >= 0 && seconds <= kLongestDuration)) return QCoreApplication::translate("durationText", "?");
+    if (!(seconds >= 0 && seconds <= kLongestDuration)) return AttemptTexts::tr("?", "a time that cannot be");
     const qint64 s = qint64(std::floor(seconds));
     if (s >= 3600)
         return QString("%1:%2:%3").arg(s / 3600).arg(s / 60 % 60, 2, 10, QLatin1Char('0')).arg(s % 60, 2, 10, QLatin1Char('0'));
@@ -346,6 +358,17 @@ const QStringList& heading() {
     static const QStringList h = {"Student", "Challenge", "Date and time", "Answer", "Result",
                                   "Time", "Measurements", "Hints", "Score"};
     return h;
+}
+
+QStringList shownHeading() {
+    static const char* const h[] = {QT_TRANSLATE_NOOP("Attempt", "Student"),   QT_TRANSLATE_NOOP("Attempt", "Challenge"),
+                                    QT_TRANSLATE_NOOP("Attempt", "Date and time"), QT_TRANSLATE_NOOP("Attempt", "Answer"),
+                                    QT_TRANSLATE_NOOP("Attempt", "Result"),    QT_TRANSLATE_NOOP("Attempt", "Time"),
+                                    QT_TRANSLATE_NOOP("Attempt", "Measurements"), QT_TRANSLATE_NOOP("Attempt", "Hints"),
+                                    QT_TRANSLATE_NOOP("Attempt", "Score")};
+    QStringList out;
+    for (const char* t : h) out << AttemptTexts::tr(t);
+    return out;
 }
 
 QString fileName() { return QStringLiteral("Challenge results.csv"); }
@@ -366,7 +389,7 @@ bool parse(const QByteArray& bytes, QList<QStringList>* rows, QString* problem) 
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError() || bytes.contains('\0')) {
-        *problem = "The file is not a results file: it is not text.";
+        *problem = AttemptTexts::tr("The file is not a results file: it is not text.");
         return false;
     }
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
@@ -408,7 +431,7 @@ bool parse(const QByteArray& bytes, QList<QStringList>* rows, QString* problem) 
         all << row;
     }
     if (all.isEmpty() || all.first() != heading()) {
-        *problem = "The file is not a results file: its first line is not the heading \"" + csvLine(heading()) + "\".";
+        *problem = AttemptTexts::tr("The file is not a results file: its first line is not the heading \"%1\".").arg(csvLine(heading()));
         return false;
     }
     all.removeFirst();

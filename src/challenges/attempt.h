@@ -108,10 +108,13 @@ public:
     int score() const { return score_; }
     double seconds() const { return seconds_; }
     const QList<Answer>& given() const { return given_; }
+    // The diagnosis in a line, as the results and attempt files keep it (in the program's own words).
     QString givenText() const;
 
-    // The score of the attempt as it stands, with its reasons (a finished attempt's is its score).
-    Assessment assess() const;
+    // The score of the attempt as it stands, with its reasons (a finished attempt's is its score):
+    // in the program's own words, as the attempt file keeps them, or (shown) in the language of
+    // the screen.
+    Assessment assess(bool shown = false) const;
     const QStringList& reasons() const { return reasons_; }
 
     // A run in a line: "0:42  Crank sensor at idle:  Pass (at 1:05). 5 of 5 captures inside the mask".
@@ -121,7 +124,7 @@ public:
 
     // The result as the student reads it on screen.
     QString summary() const;
-    // The row of the results file.
+    // The row of the results file (in the program's own words, as the file is read back).
     QStringList resultRow(const QString& student) const;
     // The printed result sheet with the diagnostic path; the dates as the system writes them.
     PrintDocument resultSheet(const QString& student, const QString& company, const QString& startedAt,
@@ -154,6 +157,8 @@ QString durationText(double seconds);
 // The results file: CSV with a heading row, one attempt to a row.
 namespace results {
 const QStringList& heading();
+// The heading as a table on screen shows it, in the language of the screen.
+QStringList shownHeading();
 QString fileName();  // "Challenge results.csv"
 // One CSV line (fields quoted where they hold a comma, a quote or a line break), without its end.
 QString csvLine(const QStringList& fields);

@@ -2,6 +2,7 @@
 #include "sim/catalogue.h"
 #include "users/password.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +13,11 @@
 
 namespace attemptfile {
 namespace {
+
+// Why a file is no attempt, and the check's state, as the dashboard shows them.
+struct AttemptFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(attemptfile)
+};
 
 const QString kFormat = QStringLiteral("Vantorel attempt");
 const char* const kTimeFormat = "yyyy-MM-ddTHH:mm:ss";
@@ -130,18 +136,20 @@ bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, Q
         *problem = why;
         return false;
     };
-    if (bytes.size() > kMaxBytes) return fail(QString("The file is larger than %1 MB.").arg(kMaxBytes / (1024 * 1024)));
-    if (bytes.trimmed().isEmpty()) return fail("The file is empty.");
+    if (bytes.size() > kMaxBytes) return fail(AttemptFileTexts::tr("The file is larger than %1 MB.").arg(kMaxBytes / (1024 * 1024)));
+    if (bytes.trimmed().isEmpty()) return fail(AttemptFileTexts::tr("The file is empty."));
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
-        return fail("The file is not an attempt file: it is not a JSON object (it may be cut short or damaged).");
+        return fail(AttemptFileTexts::tr("The file is not an attempt file: it is not a JSON object (it may be cut short or damaged)."));
     QJsonObject o = doc.object();
-    if (o.value("format").toString() != kFormat) return fail("The file is not an attempt file: its format is not \"" + kFormat + "\".");
-    if (!o.value("version").isDouble()) return fail("The file gives no version.");
+    if (o.value("format").toString() != kFormat) return fail(AttemptFileTexts::tr("The file is not an attempt file: its format is not \"%1\".").arg(kFormat));
+    if (!o.value("version").isDouble()) return fail(AttemptFileTexts::tr("The file gives no version."));
     const int version = o.value("version").toInt();
     if (version != kVersion)
-        return fail(QString("The file is of version %1; this program reads version %2.").arg(o.value("version").toDouble()).arg(kVersion));
+        return fail(AttemptFileTexts::tr("The file is of version %1; this program reads version %2.")
+                        .arg(o.value("version").toDouble())
+                        .arg(kVersion));
 
     AttemptRecord r;
     QStringList missing;
@@ -244,7 +252,7 @@ bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, Q
     }
     if (!missing.isEmpty()) {
         missing.removeDuplicates();
-        return fail("The file lacks a usable " + missing.join(", ") + ".");
+        return fail(AttemptFileTexts::tr("The file lacks a usable %1.").arg(missing.join(", ")));
     }
 
     const QJsonValue check = o.take("check");
@@ -258,9 +266,9 @@ bool parse(const QByteArray& bytes, const QByteArray& key, AttemptRecord* out, Q
 
 QString checkText(AttemptRecord::Check check) {
     switch (check) {
-    case AttemptRecord::Check::Good: return QStringLiteral("Good");
-    case AttemptRecord::Check::Failed: return QStringLiteral("Changed");
-    case AttemptRecord::Check::Missing: return QStringLiteral("Missing");
+    case AttemptRecord::Check::Good: return AttemptFileTexts::tr("Good");
+    case AttemptRecord::Check::Failed: return AttemptFileTexts::tr("Changed");
+    case AttemptRecord::Check::Missing: return AttemptFileTexts::tr("Missing");
     case AttemptRecord::Check::NoKey: break;
     }
     return QString();

@@ -11,9 +11,12 @@
 #include <QSet>
 
 namespace {
+// What the student is told of a hand-in.
+struct ClassFolderTexts {
+    Q_DECLARE_TR_FUNCTIONS(ClassFolder)
+};
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
-QString errorText(const VbError& e) { return QString("Error number: %1 - %2").arg(e.number).arg(e.description); }
-QString tr(const char* text) { return QCoreApplication::translate("ClassFolder", text); }
+QString errorText(const VbError& e) { return ClassFolderTexts::tr("Error number: %1 - %2").arg(QString::number(e.number), e.description); }
 
 // The attempt files whose temporary files (".NAME.vat.XXXXXX") lie in a folder.
 QStringList attemptsWithTemporaries(const QString& folder) {
@@ -35,13 +38,13 @@ QString ClassFolder::challengesFolder() const { return known() ? QDir(folder_).f
 
 bool ClassFolder::reachable(QString* why) const {
     if (!known()) {
-        *why = unknownWhy_.isEmpty() ? tr("this computer's class folder is not known") : unknownWhy_;
+        *why = unknownWhy_.isEmpty() ? ClassFolderTexts::tr("this computer's class folder is not known") : unknownWhy_;
         return false;
     }
     const QFileInfo root(folder_), attempts(attemptsFolder());
-    if (!root.isDir()) *why = "the class folder \"" + native(folder_) + "\" cannot be found";
-    else if (!attempts.isDir()) *why = "the class folder has no folder \"attempts\" (is the share mounted?)";
-    else if (!attempts.isWritable()) *why = "its folder \"attempts\" cannot be written";
+    if (!root.isDir()) *why = ClassFolderTexts::tr("the class folder \"%1\" cannot be found").arg(native(folder_));
+    else if (!attempts.isDir()) *why = ClassFolderTexts::tr("the class folder has no folder \"attempts\" (is the share mounted?)");
+    else if (!attempts.isWritable()) *why = ClassFolderTexts::tr("its folder \"attempts\" cannot be written");
     else return true;
     return false;
 }
@@ -84,9 +87,9 @@ ClassFolder::Delivery ClassFolder::deliver(const QString& current) {
             bytes = readRegularFile(from, attemptfile::kMaxBytes);
         } catch (const VbError& e) {
             if (e.number == 7)
-                problem(name, tr("\"%1\" is damaged and stays in \"%2\": %3")
-                                  .arg(name, native(outbox_), tr("The file is larger than %1 MB.").arg(attemptfile::kMaxBytes >> 20)));
-            else problem(name, "\"" + name + "\" cannot be read (" + e.description + ")");
+                problem(name, ClassFolderTexts::tr("\"%1\" is damaged and stays in \"%2\": %3")
+                                  .arg(name, native(outbox_), ClassFolderTexts::tr("The file is larger than %1 MB.").arg(attemptfile::kMaxBytes >> 20)));
+            else problem(name, ClassFolderTexts::tr("\"%1\" cannot be read (%2)").arg(name, e.description));
             continue;
         }
         // What is handed in is an attempt file, whole; a damaged one stays where the student
@@ -94,7 +97,7 @@ ClassFolder::Delivery ClassFolder::deliver(const QString& current) {
         AttemptRecord record;
         QString damage;
         if (!attemptfile::parse(bytes, key_, &record, &damage)) {
-            problem(name, tr("\"%1\" is damaged and stays in \"%2\": %3").arg(name, native(outbox_), damage));
+            problem(name, ClassFolderTexts::tr("\"%1\" is damaged and stays in \"%2\": %3").arg(name, native(outbox_), damage));
             continue;
         }
         // Handed in before, by a run that ended before it could take it out of the outbox: the
@@ -111,12 +114,12 @@ ClassFolder::Delivery ClassFolder::deliver(const QString& current) {
             } catch (const VbError& e) {
                 QString now;
                 if (!reachable(&now)) break;  // the share went away again: the rest waits for the next time
-                problem(name, tr("\"%1\" cannot be written to \"%2\" (%3)").arg(name, native(attemptsFolder()), errorText(e)));
+                problem(name, ClassFolderTexts::tr("\"%1\" cannot be written to \"%2\" (%3)").arg(name, native(attemptsFolder()), errorText(e)));
                 continue;
             }
         }
         if (!QFile::remove(from)) {
-            problem(name, "\"" + name + "\" was handed in but cannot be removed from \"" + native(outbox_) + "\"");
+            problem(name, ClassFolderTexts::tr("\"%1\" was handed in but cannot be removed from \"%2\"").arg(name, native(outbox_)));
             if (name != current) continue;  // it would be counted again the next time
         }
         if (name == current) d.currentSent = true;
@@ -129,13 +132,14 @@ QStringList ClassFolder::report(const Delivery& d) {
     QStringList lines;
     if (d.sent > 0) {
         toldUnreachable_ = false;
-        lines << QString("The class folder can be reached again: %1 attempt%2 kept on this computer %3 now been "
-                         "handed in.")
-                     .arg(d.sent)
-                     .arg(d.sent == 1 ? "" : "s")
-                     .arg(d.sent == 1 ? "has" : "have");
+        lines << (d.sent == 1 ? ClassFolderTexts::tr("The class folder can be reached again: 1 attempt kept on this computer has now "
+                                                     "been handed in.")
+                              : ClassFolderTexts::tr("The class folder can be reached again: %1 attempts kept on this computer have "
+                                                     "now been handed in.")
+                                    .arg(d.sent));
     }
-    if (!d.problems.isEmpty()) lines << "Attempts kept on this computer that could not be handed in:\n" + d.problems.join("\n");
+    if (!d.problems.isEmpty())
+        lines << ClassFolderTexts::tr("Attempts kept on this computer that could not be handed in:\n%1").arg(d.problems.join("\n"));
     return lines;
 }
 
@@ -188,15 +192,17 @@ ClassFolder::Result ClassFolder::submit(const AttemptRecord& record, const std::
         if (!reachable(&why)) {
             if (!toldUnreachable_) {
                 toldUnreachable_ = true;
-                lines << "Your attempt could not be handed in: " + why + ".\n\n" +
-                             (known() ? QStringLiteral("It is kept on this computer and will be handed in when the class "
-                                                       "folder can be reached again.")
-                                      : tr("It is kept on this computer and will be handed in once that is put right."))
-                      + " Attempts after this one are kept the same way without this message.";
+                lines << (known() ? ClassFolderTexts::tr("Your attempt could not be handed in: %1.\n\nIt is kept on this computer and "
+                                                         "will be handed in when the class folder can be reached again. Attempts "
+                                                         "after this one are kept the same way without this message.")
+                                  : ClassFolderTexts::tr("Your attempt could not be handed in: %1.\n\nIt is kept on this computer and "
+                                                         "will be handed in once that is put right. Attempts after this one are kept "
+                                                         "the same way without this message."))
+                             .arg(why);
             }
         } else if (d.problems.isEmpty()) {
             // Reachable, yet this attempt did not go (and was not named above): say so.
-            lines << tr("Your attempt could not be handed in yet. It is kept on this computer in \"%1\" and will be "
+            lines << ClassFolderTexts::tr("Your attempt could not be handed in yet. It is kept on this computer in \"%1\" and will be "
                         "handed in with the next attempt or at the next start.")
                          .arg(native(outbox_));
         }
@@ -213,14 +219,14 @@ ClassFolder::Result ClassFolder::submit(const AttemptRecord& record, const std::
             r.message = lines.join("\n\n");
             return r;
         } catch (const VbError& e) {
-            why = "the attempt could not be written there (" + errorText(e) + ")";
+            why = ClassFolderTexts::tr("the attempt could not be written there (%1)").arg(errorText(e));
         }
     }
     r.file.clear();
     r.where = Result::Where::Nowhere;
-    lines << "Your attempt could not be handed in: " + why + ".\n\nIt could not be kept on this computer "
-             "either: \"" + native(outbox_) + "\" cannot be written (" + keptError +
-             "). Print the result sheet or save the result again.";
+    lines << ClassFolderTexts::tr("Your attempt could not be handed in: %1.\n\nIt could not be kept on this computer either: "
+                                  "\"%2\" cannot be written (%3). Print the result sheet or save the result again.")
+                 .arg(why, native(outbox_), keptError);
     r.message = lines.join("\n\n");
     return r;
 }

@@ -87,7 +87,7 @@ int ClassResults::update(const QString& attemptsFolder, const QByteArray& key) {
                 continue;
             }
         } catch (const VbError& e) {
-            fileProblems_.insert(name, "The file cannot be read (" + e.description + ").");
+            fileProblems_.insert(name, tr("The file cannot be read (%1).").arg(e.description));
             gone.insert(name);
             continue;
         }
@@ -226,10 +226,21 @@ QByteArray ClassResults::gradebook(const QList<int>& rows, GradebookLayout layou
     return Gradebook(attempts_, rows).csv(layout);
 }
 
-const QStringList& classTableHeading() {
-    static const QStringList h = {"Student", "Challenge", "Date and time", "Answer", "Result", "Score",
-                                  "Hints", "Measurements", "Time", "Check"};
-    return h;
+QStringList classTableHeading() {
+    static const char* const h[] = {QT_TRANSLATE_NOOP("ClassResults", "Student"), QT_TRANSLATE_NOOP("ClassResults", "Challenge"),
+                                    QT_TRANSLATE_NOOP("ClassResults", "Date and time"), QT_TRANSLATE_NOOP("ClassResults", "Answer"),
+                                    QT_TRANSLATE_NOOP("ClassResults", "Result"), QT_TRANSLATE_NOOP("ClassResults", "Score"),
+                                    QT_TRANSLATE_NOOP("ClassResults", "Hints"), QT_TRANSLATE_NOOP("ClassResults", "Measurements"),
+                                    QT_TRANSLATE_NOOP("ClassResults", "Time"), QT_TRANSLATE_NOOP("ClassResults", "Check")};
+    QStringList out;
+    for (const char* t : h) out << ClassResults::tr(t);
+    return out;
+}
+
+QString shownAnswer(const QString& answer) {
+    // The one answer of the program's own words an attempt file may hold.
+    return answer == QLatin1String("(ended without a diagnosis)") ? QCoreApplication::translate("Attempt", "(ended without a diagnosis)")
+                                                                  : answer;
 }
 
 namespace {
@@ -305,8 +316,8 @@ QStringList classTableRow(const AttemptRecord& r) {
     return {r.studentId.isEmpty() ? student : ClassResults::tr("%1 (%2)").arg(student, shownField(r.studentId, kFieldShown)),
             shownField(r.challenge, kFieldShown),
             r.started.toString("yyyy-MM-dd HH:mm:ss"),
-            shownField(r.answer, kFieldShown),
-            r.right ? QStringLiteral("Right") : QStringLiteral("Wrong"),
+            shownField(shownAnswer(r.answer), kFieldShown),
+            r.right ? ClassResults::tr("Right") : ClassResults::tr("Wrong"),
             QString::number(r.score),
             QString::number(r.hints),
             QString::number(r.measurements.size()),
@@ -316,23 +327,25 @@ QStringList classTableRow(const AttemptRecord& r) {
 
 QString diagnosticPath(const AttemptRecord& r) {
     QStringList lines;
-    lines << shownField(r.student, kFieldShown) + " - " + shownField(r.challenge, kFieldShown) + " (" +
-                 r.started.toString("yyyy-MM-dd HH:mm") + ")";
-    lines << "Answer: " + shownField(r.answer, kFieldShown) + (r.right ? "  (right)" : "  (wrong)") + QString(", score %1").arg(r.score);
+    lines << QStringLiteral("%1 - %2 (%3)").arg(shownField(r.student, kFieldShown), shownField(r.challenge, kFieldShown),
+                                                r.started.toString("yyyy-MM-dd HH:mm"));
+    lines << (r.right ? ClassResults::tr("Answer: %1  (right), score %2") : ClassResults::tr("Answer: %1  (wrong), score %2"))
+                 .arg(shownField(shownAnswer(r.answer), kFieldShown), QString::number(r.score));
     if (r.marked())
-        lines << (r.check == AttemptRecord::Check::Failed ? "The file's check does not match: it was changed after it was handed in."
-                                                          : "The file carries no check.");
+        lines << (r.check == AttemptRecord::Check::Failed
+                      ? ClassResults::tr("The file's check does not match: it was changed after it was handed in.")
+                      : ClassResults::tr("The file carries no check."));
     if (!r.guidedAsked.isEmpty()) {
         QStringList asked;
         for (const QString& key : r.guidedAsked) {
             const guided::GuidedTest* t = guided::testForKey(key);
             asked << shownField(t ? t->title : key, kFieldShown);
         }
-        lines << QCoreApplication::translate("ClassResults", "Guided tests asked for: %1").arg(asked.join("; "));
+        lines << ClassResults::tr("Guided tests asked for: %1").arg(asked.join("; "));
     }
     for (const GuidedRun& g : r.guided)
-        lines << QCoreApplication::translate("ClassResults", "Guided test:  %1").arg(shownField(Attempt::guidedRunText(g), kReadingShown));
-    if (r.measurements.isEmpty()) lines << "No measurement was taken.";
+        lines << ClassResults::tr("Guided test:  %1").arg(shownField(Attempt::guidedRunText(g), kReadingShown));
+    if (r.measurements.isEmpty()) lines << ClassResults::tr("No measurement was taken.");
     for (int i = 0; i < r.measurements.size(); ++i) {
         const Measurement& m = r.measurements[i];
         lines << QString("%1.  %2  %3:  %4").arg(i + 1).arg(durationText(m.seconds), shownField(m.point, kReadingShown),
@@ -343,13 +356,14 @@ QString diagnosticPath(const AttemptRecord& r) {
 
 PrintDocument ClassResults::printout(const QList<int>& rows, const QString& heading) const {
     PrintDocument doc;
-    doc.lines.append({QStringLiteral(" 'Vantorel' - Class results"), 16, true, false});
+    doc.lines.append({tr(" 'Vantorel' - Class results"), 16, true, false});
     doc.lines.append({heading, 10, false, false});
     doc.lines.append({QString(110, QLatin1Char('-')), 10, false, false});
     doc.lines.append({classTableHeading().join("  |  "), 9, true, false});
     for (int i : rows) {
         const AttemptRecord& r = attempts_[i];
-        doc.lines.append({classTableRow(r).join("  |  ") + (r.marked() ? "  (marked)" : ""), 9, r.marked(), false});
+        doc.lines.append({r.marked() ? tr("%1  (marked)").arg(classTableRow(r).join("  |  ")) : classTableRow(r).join("  |  "), 9,
+                          r.marked(), false});
     }
     return doc;
 }

@@ -103,7 +103,10 @@ QString shownField(const QString& text, int max);
 
 // The fields of the dashboard's table for one attempt, in its column order (the student as
 // "Name (id)", or the name alone for an attempt without an id).
-const QStringList& classTableHeading();
+QStringList classTableHeading();
 QStringList classTableRow(const AttemptRecord& r);
+// An attempt's answer as the screen shows it: the program's own words for a challenge ended
+// without a diagnosis in the language of the screen, a student's answer as it is.
+QString shownAnswer(const QString& answer);
 // A student's diagnostic path, one measurement a line; long fields are shortened (shownField).
 QString diagnosticPath(const AttemptRecord& r);

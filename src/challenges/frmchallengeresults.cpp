@@ -1,21 +1,35 @@
 #include "challenges/frmchallengeresults.h"
 
 #include "challenges/attempt.h"
+#include "challenges/classresults.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/vbtypes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 REGISTER_FORM(frmChallengeResults)
 
+namespace {
+// A cell of the file as the table shows it: the file's own words (the result, an attempt ended
+// without a diagnosis) in the language of the screen, what a student or instructor wrote as it is.
+QString shownCell(int column, const QString& cell) {
+    if (column == 3) return shownAnswer(cell);
+    if (column == 4 && cell == QLatin1String("Right")) return QCoreApplication::translate("ClassResults", "Right");
+    if (column == 4 && cell == QLatin1String("Wrong")) return QCoreApplication::translate("ClassResults", "Wrong");
+    return cell;
+}
+}  // namespace
+
 frmChallengeResults::frmChallengeResults() {
-    setCaption("Challenge results");
+    setCaption(tr("Challenge results"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     lblFile = new QLabel(this);
@@ -25,7 +39,7 @@ frmChallengeResults::frmChallengeResults() {
     grdResults->setObjectName("grdResults");
     grdResults->setAccessibleName(tr("Challenge results"));
     grdResults->setTabKeyNavigation(false);  // the arrows move between the cells, Tab leaves
-    grdResults->setHorizontalHeaderLabels(results::heading());
+    grdResults->setHorizontalHeaderLabels(results::shownHeading());
     grdResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdResults->verticalHeader()->setVisible(false);
@@ -42,23 +56,22 @@ bool frmChallengeResults::openResults(const QString& path) {
     try {
         if (!results::parse(readRegularFile(path, 16 * 1024 * 1024), &rows, &problem)) raiseError(13, problem);
     } catch (const VbError& e) {
-        const QString why = e.number == 53 ? QStringLiteral("The file cannot be found.")
+        const QString why = e.number == 53 ? tr("The file cannot be found.")
                             : e.number == 13 ? e.description
-                                             : "The file cannot be read (" + e.description + ").";
-        MsgBox("The results \"" + QFileInfo(path).fileName() + "\" cannot be opened.\n\n" + why, MsgButtons::OK,
+                                             : tr("The file cannot be read (%1).").arg(e.description);
+        MsgBox(tr("The results \"%1\" cannot be opened.\n\n%2").arg(QFileInfo(path).fileName(), why), MsgButtons::OK,
                MsgIcon::Exclamation);
         return false;
     }
     results::sortRows(&rows);
     grdResults->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < rows[r].size(); ++c) grdResults->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+        for (int c = 0; c < rows[r].size(); ++c) grdResults->setItem(r, c, new QTableWidgetItem(shownCell(c, rows[r][c])));
     grdResults->resizeColumnsToContents();
     grdResults->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
-    lblFile->setText(QString("%1 - %2 %3, sorted by student and challenge")
-                         .arg(QDir::toNativeSeparators(path))
-                         .arg(rows.size())
-                         .arg(rows.size() == 1 ? "attempt" : "attempts"));
+    const QString where = QDir::toNativeSeparators(path);
+    lblFile->setText(rows.size() == 1 ? tr("%1 - 1 attempt, sorted by student and challenge").arg(where)
+                                      : tr("%1 - %2 attempts, sorted by student and challenge").arg(where, QLocale().toString(rows.size())));
     showForm();
     bringToFront();
     return true;

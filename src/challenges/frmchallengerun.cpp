@@ -41,9 +41,10 @@ REGISTER_FORM(frmChallengeRun)
 
 namespace {
 
+// The name the results and attempt files keep (in the program's own words when none is given).
 QString studentName() {
     const QString name = GetSetting("ZRsettings", "ZRuserName", "").trimmed();
-    return name.isEmpty() ? QStringLiteral("(no name given)") : name;
+    return name.isEmpty() ? QStringLiteral("(no name given)") : name;  // untranslated: written to the files
 }
 
 QString resultsPath() { return QDir(userDataFolder()).filePath(results::fileName()); }
@@ -82,7 +83,7 @@ int attemptsSoFar(const SeatStudent& who, const QString& title) {
 }  // namespace
 
 frmChallengeRun::frmChallengeRun() {
-    setCaption("Challenge");
+    setCaption(tr("Challenge"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
@@ -94,7 +95,7 @@ frmChallengeRun::frmChallengeRun() {
         layout->addWidget(l);
         return l;
     };
-    auto button = [&](QWidget* parent, const char* name, const char* caption) {
+    auto button = [&](QWidget* parent, const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, parent);
         b->setObjectName(name);
         return b;
@@ -132,11 +133,11 @@ frmChallengeRun::frmChallengeRun() {
     layout->addWidget(lstGuided);
     connect(lstGuided, &QListWidget::itemActivated, this,
             guarded([this](QListWidgetItem* item) { lstGuided_Activate(lstGuided->row(item)); }));
-    cmdInstructions = button(this, "cmdInstructions", "Instructions");
-    cmdHint = button(this, "cmdHint", "Show a hint");
+    cmdInstructions = button(this, "cmdInstructions", tr("Instructions"));
+    cmdHint = button(this, "cmdHint", tr("Show a hint"));
     row(layout, {cmdInstructions, cmdHint});
 
-    fraDiagnosis = new QGroupBox("Your diagnosis", this);
+    fraDiagnosis = new QGroupBox(tr("Your diagnosis"), this);
     fraDiagnosis->setObjectName("fraDiagnosis");
     auto* diag = new QVBoxLayout(fraDiagnosis);
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
@@ -151,8 +152,8 @@ frmChallengeRun::frmChallengeRun() {
         connect(cmbAnswerPart[i], qOverload<int>(&QComboBox::activated), this,
                 guarded([this, i] { cmbAnswerPart_Click(i); }));
     }
-    cmdSubmit = button(fraDiagnosis, "cmdSubmit", "Submit diagnosis");
-    cmdEnd = button(fraDiagnosis, "cmdEnd", "End challenge");
+    cmdSubmit = button(fraDiagnosis, "cmdSubmit", tr("Submit diagnosis"));
+    cmdEnd = button(fraDiagnosis, "cmdEnd", tr("End challenge"));
     row(diag, {cmdSubmit, cmdEnd});
     layout->addWidget(fraDiagnosis);
 
@@ -167,9 +168,9 @@ frmChallengeRun::frmChallengeRun() {
     txtResult->setAccessibleName(tr("Result"));
     txtResult->setReadOnly(true);
     layout->addWidget(txtResult, 1);
-    cmdPrint = button(this, "cmdPrint", "Print result sheet");
-    cmdSaveResult = button(this, "cmdSaveResult", "Save result");
-    cmdClose = button(this, "cmdClose", "Close");
+    cmdPrint = button(this, "cmdPrint", tr("Print result sheet"));
+    cmdSaveResult = button(this, "cmdSaveResult", tr("Save result"));
+    cmdClose = button(this, "cmdClose", tr("Close"));
     row(layout, {cmdPrint, cmdSaveResult, cmdClose});
     layout->addStretch();
 
@@ -201,7 +202,7 @@ void frmChallengeRun::lockFaults(bool locked) { LockFaultsWindow(locked); }
 
 bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     if (running()) {
-        MsgBox("A challenge is already running: submit your diagnosis or end it first.", MsgButtons::OK,
+        MsgBox(tr("A challenge is already running: submit your diagnosis or end it first."), MsgButtons::OK,
                MsgIcon::Information);
         showForm();
         return false;
@@ -244,19 +245,19 @@ bool frmChallengeRun::startChallenge(const Challenge& challenge, bool testRun) {
     resultSaved_ = false;
     classNote_.clear();
     startClock_ = platform().clock();
-    setCaption(testRun ? "Challenge (test run)" : "Challenge");
+    setCaption(testRun ? tr("Challenge (test run)") : tr("Challenge"));
     lblTitle->setText(challenge.title);
     txtHints->clear();
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
-        fillPartList(cmbAnswerPart[i], "(choose the part)");
+        fillPartList(cmbAnswerPart[i], tr("(choose the part)"));
         cmbAnswerPart_Click(i);
         const bool used = i < attempt_.answers().size();
         cmbAnswerPart[i]->setVisible(used);
         cmbAnswerCircuit[i]->setVisible(used);
     }
     fraDiagnosis->setTitle(attempt_.answers().size() > 1
-                               ? QString("Your diagnosis: the %1 faults").arg(attempt_.answers().size())
-                               : QStringLiteral("Your diagnosis"));
+                               ? tr("Your diagnosis: the %1 faults").arg(attempt_.answers().size())
+                               : tr("Your diagnosis"));
     refresh();
     showForm();
     bringToFront();
@@ -272,13 +273,13 @@ double frmChallengeRun::elapsed() const {
 void frmChallengeRun::refresh() {
     const Challenge& c = attempt_.challenge();
     const bool over = running() && attempt_.overTime(elapsed());
-    QString time = "Time: " + durationText(elapsed());
-    if (c.timeLimitMinutes > 0) time += " of " + durationText(c.timeLimitMinutes * 60.0);
-    if (over) time += " - time is up";
-    lblTime->setText(time);
-    QString count = QString("Measurements: %1").arg(attempt_.measurements().size());
-    if (c.measurementLimit > 0) count += QString(" of %1").arg(c.measurementLimit);
-    lblMeasurements->setText(count);
+    const QString now = durationText(elapsed());
+    if (c.timeLimitMinutes <= 0) lblTime->setText(tr("Time: %1").arg(now));
+    else if (over) lblTime->setText(tr("Time: %1 of %2 - time is up").arg(now, durationText(c.timeLimitMinutes * 60.0)));
+    else lblTime->setText(tr("Time: %1 of %2").arg(now, durationText(c.timeLimitMinutes * 60.0)));
+    const int taken = attempt_.measurements().size();
+    lblMeasurements->setText(c.measurementLimit > 0 ? tr("Measurements: %1 of %2").arg(taken).arg(c.measurementLimit)
+                                                    : tr("Measurements: %1").arg(taken));
     const int used = attempt_.hintsUsed(), points = attempt_.hintPoints();
     lblHints->setText(points == 1 ? tr("Hints used: %1 of %2 (1 point)").arg(used).arg(c.hints.size())
                                   : tr("Hints used: %1 of %2 (%3 points)").arg(used).arg(c.hints.size()).arg(points));
@@ -306,7 +307,7 @@ void frmChallengeRun::refresh() {
     cmdSaveResult->setVisible(done && !attempt_.testRun() && !resultSaved_);
     cmdClose->setVisible(done);
     if (done) {
-        lblResult->setText(attempt_.right() ? "Right" : "Wrong");
+        lblResult->setText(attempt_.right() ? tr("Right") : tr("Wrong"));
         setForeColor(lblResult, attempt_.right() ? QColor(0, 128, 0) : QColor(192, 0, 0));
         txtResult->setPlainText(classNote_.isEmpty() ? attempt_.summary() : attempt_.summary() + "\n\n" + classNote_);
     }
@@ -350,11 +351,13 @@ void frmChallengeRun::tick() {
     if (!timeUpTold_ && attempt_.overTime(elapsed())) {
         timeUpTold_ = true;
         const int minutes = attempt_.challenge().timeLimitMinutes;
-        MsgBox(QString("Time is up: the time limit of %1 minute%2 has passed.\n\nSubmit your diagnosis now; a "
-                       "diagnosis submitted after the limit loses %3 points.")
-                   .arg(minutes)
-                   .arg(minutes == 1 ? "" : "s")
-                   .arg(Attempt::kLatePenalty),
+        MsgBox(minutes == 1 ? tr("Time is up: the time limit of 1 minute has passed.\n\nSubmit your diagnosis now; a "
+                                 "diagnosis submitted after the limit loses %1 points.")
+                                  .arg(Attempt::kLatePenalty)
+                            : tr("Time is up: the time limit of %1 minutes has passed.\n\nSubmit your diagnosis now; a "
+                                 "diagnosis submitted after the limit loses %2 points.")
+                                  .arg(minutes)
+                                  .arg(Attempt::kLatePenalty),
                MsgButtons::OK, MsgIcon::Information);
     }
 }
@@ -375,7 +378,7 @@ void frmChallengeRun::cmdHint_Click() {
                MsgIcon::Question) != MsgAnswer::Yes)
         return;
     attempt_.revealHint();
-    txtHints->appendPlainText(QString("Hint %1: %2").arg(number).arg(next->text));
+    txtHints->appendPlainText(tr("Hint %1: %2").arg(QString::number(number), next->text));
     refresh();
     seatProgress(attempt_, elapsed(), ProgressEvent::Changed);
 }
@@ -386,14 +389,14 @@ void frmChallengeRun::cmdSubmit_Click() {
     QStringList lines;
     for (int i = 0; i < attempt_.answers().size(); ++i) {
         if (cmbAnswerPart[i]->currentIndex() <= 0 || cmbAnswerCircuit[i]->currentIndex() <= 0) {
-            MsgBox("Choose the faulty part and its circuit before you submit your diagnosis.", MsgButtons::OK,
+            MsgBox(tr("Choose the faulty part and its circuit before you submit your diagnosis."), MsgButtons::OK,
                    MsgIcon::Information);
             return;
         }
         given << Answer{cmbAnswerPart[i]->currentText(), cmbAnswerCircuit[i]->currentText()};
         lines << given.last().part + " - " + given.last().circuit;
     }
-    if (MsgBox("Submit this diagnosis?\n\n" + lines.join("\n") + "\n\nThe challenge ends when you submit it.",
+    if (MsgBox(tr("Submit this diagnosis?\n\n%1\n\nThe challenge ends when you submit it.").arg(lines.join("\n")),
                MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
         return;
     attempt_.submit(given, elapsed());
@@ -402,7 +405,7 @@ void frmChallengeRun::cmdSubmit_Click() {
 
 void frmChallengeRun::cmdEnd_Click() {
     if (!running()) return;
-    if (MsgBox("End the challenge without a diagnosis? It scores 0.", MsgButtons::YesNo, MsgIcon::Question) !=
+    if (MsgBox(tr("End the challenge without a diagnosis? It scores 0."), MsgButtons::YesNo, MsgIcon::Question) !=
         MsgAnswer::Yes)
         return;
     attempt_.giveUp(elapsed());
@@ -421,10 +424,9 @@ void frmChallengeRun::addResultRow() {
     try {
         saveResult();
     } catch (const VbError& e) {
-        MsgBox("The result could not be added to \"" + resultsPath() + "\".\n\nError number: " +
-                   QString::number(e.number) + " - " + e.description +
-                   "\n\nThe result stays on screen: \"Save result\" tries again, and \"Print result sheet\" "
-                   "prints it.",
+        MsgBox(tr("The result could not be added to \"%1\".\n\nError number: %2 - %3\n\nThe result stays on screen: "
+                  "\"Save result\" tries again, and \"Print result sheet\" prints it.")
+                   .arg(resultsPath(), QString::number(e.number), e.description),
                MsgButtons::OK, MsgIcon::Exclamation);
     }
 }
@@ -439,11 +441,11 @@ void frmChallengeRun::handIn() {
     // the class will not get.
     const ClassFolder::Result r = cls->submit(attemptfile::recordOf(attempt_, studentName(), QSysInfo::machineHostName(), seatStudent().id),
                                               [this] { addResultRow(); });
-    classNote_ = r.where == ClassFolder::Result::Where::ClassFolder ? QStringLiteral("Handed in to the class folder.")
+    classNote_ = r.where == ClassFolder::Result::Where::ClassFolder ? tr("Handed in to the class folder.")
                  : r.where == ClassFolder::Result::Where::Outbox
-                     ? (cls->known() ? QStringLiteral("Kept on this computer until the class folder can be reached.")
+                     ? (cls->known() ? tr("Kept on this computer until the class folder can be reached.")
                                      : tr("Kept on this computer until the class folder is known."))
-                     : QStringLiteral("Not handed in to the class folder.");
+                     : tr("Not handed in to the class folder.");
     if (!r.message.isEmpty())
         MsgBox(r.message, MsgButtons::OK,
                r.where == ClassFolder::Result::Where::ClassFolder ? MsgIcon::Information : MsgIcon::Exclamation);
@@ -469,7 +471,7 @@ void frmChallengeRun::cmdPrint_Click() {
     for (int copy = 0; copy < copies; ++copy) {
         if (!platform().printDocument(attempt_.resultSheet(studentName(), company, generalDate(attempt_.startedAt()),
                                                       generalDate(platform().now())))) {
-            MsgBox("There was a problem printing to your printer.", MsgButtons::OK, MsgIcon::None);
+            MsgBox(tr("There was a problem printing to your printer."), MsgButtons::OK, MsgIcon::None);
             return;
         }
     }

@@ -38,7 +38,7 @@
 REGISTER_FORM(frmChallenges)
 
 namespace {
-const QString kFilter = QStringLiteral("Challenge files (*.vch);;All files (*)");
+QString challengeFilter() { return frmChallenges::tr("Challenge files (*.vch);;All files (*)"); }
 
 // "Engine speed sensor failed" for fault 1: each entry of the faults list up to its colon.
 QString faultDescription(int n) {
@@ -57,10 +57,10 @@ QString faultDescription(int n) {
         return out;
     }();
     const QString d = descriptions.value(n);
-    return d.isEmpty() ? QString("Fault %1").arg(n) : QString("%1 - %2").arg(n).arg(d);
+    return d.isEmpty() ? frmChallenges::tr("Fault %1").arg(n) : QStringLiteral("%1 - %2").arg(QString::number(n), d);
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     return b;
@@ -73,17 +73,17 @@ template <class W> W* named(W* w, const QString& name) {
 }  // namespace
 
 frmChallenges::frmChallenges() {
-    setCaption("Challenges");
+    setCaption(tr("Challenges"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 8);
     auto* buttons = new QHBoxLayout;
-    cmdNew = button(this, "cmdNew", "New");
-    cmdOpen = button(this, "cmdOpen", "Open...");
-    cmdSave = button(this, "cmdSave", "Save");
-    cmdSaveAs = button(this, "cmdSaveAs", "Save As...");
-    cmdTestRun = button(this, "cmdTestRun", "Test run");
-    cmdResults = button(this, "cmdResults", "Results...");
-    cmdStart = button(this, "cmdStart", "Start challenge");
+    cmdNew = button(this, "cmdNew", tr("New"));
+    cmdOpen = button(this, "cmdOpen", tr("Open..."));
+    cmdSave = button(this, "cmdSave", tr("Save"));
+    cmdSaveAs = button(this, "cmdSaveAs", tr("Save As..."));
+    cmdTestRun = button(this, "cmdTestRun", tr("Test run"));
+    cmdResults = button(this, "cmdResults", tr("Results..."));
+    cmdStart = button(this, "cmdStart", tr("Start challenge"));
     QFont bold = cmdStart->font();
     bold.setBold(true);
     cmdStart->setFont(bold);
@@ -94,7 +94,7 @@ frmChallenges::frmChallenges() {
 
     auto* body = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    lblFolder = named(new QLabel("Challenges in the folder:", this), "lblFolder");
+    lblFolder = named(new QLabel(tr("Challenges in the folder:"), this), "lblFolder");
     lstChallenges = named(new QListWidget(this), "lstChallenges");
     lstChallenges->setAccessibleName(tr("Challenges in the folder"));
     lstChallenges->setMinimumWidth(260);
@@ -149,12 +149,12 @@ frmChallenges::frmChallenges() {
     form->addWidget(txtInstructions, 1);
     form->addWidget(lblStartState);
     form->addWidget(lblLimits);
-    tabChallenge->addTab(page, "Challenge");
+    tabChallenge->addTab(page, tr("Challenge"));
 
     // The start state and the limits.
     page = new QWidget;
     auto* grid = new QFormLayout(page);
-    chkEngineRunning = named(new QCheckBox("Engine running at the start", page), "chkEngineRunning");
+    chkEngineRunning = named(new QCheckBox(tr("Engine running at the start"), page), "chkEngineRunning");
     spnBattery = named(new QSpinBox(page), "spnBattery");
     spnBattery->setRange(0, 16);
     spnBattery->setSuffix(" V");
@@ -164,23 +164,23 @@ frmChallenges::frmChallenges() {
     cmbGear = named(new QComboBox(page), "cmbGear");
     cmbGear->addItems(gearNames());
     cmbThrottle = named(new QComboBox(page), "cmbThrottle");
-    cmbThrottle->addItems({"Off", "On", "Full"});
-    chkAutoRun = named(new QCheckBox("Auto run (with the engine running)", page), "chkAutoRun");
+    cmbThrottle->addItems({tr("Off", "throttle"), tr("On", "throttle"), tr("Full", "throttle")});
+    chkAutoRun = named(new QCheckBox(tr("Auto run (with the engine running)"), page), "chkAutoRun");
     spnTimeLimit = named(new QSpinBox(page), "spnTimeLimit");
     spnTimeLimit->setRange(0, 240);
-    spnTimeLimit->setSuffix(" minutes");
-    spnTimeLimit->setSpecialValueText("none");
+    spnTimeLimit->setSuffix(tr(" minutes"));
+    spnTimeLimit->setSpecialValueText(tr("none"));
     spnMeasurementLimit = named(new QSpinBox(page), "spnMeasurementLimit");
     spnMeasurementLimit->setRange(0, 999);
-    spnMeasurementLimit->setSpecialValueText("none");
+    spnMeasurementLimit->setSpecialValueText(tr("none"));
     grid->addRow(chkEngineRunning);
-    grid->addRow("Battery (system) voltage:", spnBattery);
-    grid->addRow("Engine temperature:", spnTemperature);
-    grid->addRow("Gear:", cmbGear);
-    grid->addRow("Throttle:", cmbThrottle);
+    grid->addRow(tr("Battery (system) voltage:"), spnBattery);
+    grid->addRow(tr("Engine temperature:"), spnTemperature);
+    grid->addRow(tr("Gear:"), cmbGear);
+    grid->addRow(tr("Throttle:"), cmbThrottle);
     grid->addRow(chkAutoRun);
-    grid->addRow("Time limit:", spnTimeLimit);
-    grid->addRow("Measurement limit:", spnMeasurementLimit);
+    grid->addRow(tr("Time limit:"), spnTimeLimit);
+    grid->addRow(tr("Measurement limit:"), spnMeasurementLimit);
     spnAttempts = named(new QSpinBox(page), "spnAttempts");
     spnAttempts->setRange(0, Challenge::kMaxAttempts);
     spnAttempts->setSpecialValueText(tr("any number"));
@@ -193,7 +193,7 @@ frmChallenges::frmChallenges() {
     grid->addRow(chkShowAnswer);
     for (QWidget* w : std::initializer_list<QWidget*>{spnAttempts, cmbScoreCounts})
         if (auto* l = qobject_cast<QLabel*>(grid->labelForField(w))) w->setAccessibleName(l->text().remove(':'));
-    tabChallenge->addTab(page, "Start state");
+    tabChallenge->addTab(page, tr("Start state"));
 
     // The faults to inject and the answer.
     page = new QWidget;
@@ -208,19 +208,19 @@ frmChallenges::frmChallenges() {
         listLayout->addWidget(chkPick[n]);
     }
     scroll->setWidget(list);
-    faultsPage->addWidget(new QLabel("Faults to inject (at most four):", page));
+    faultsPage->addWidget(new QLabel(tr("Faults to inject (at most four):"), page));
     faultsPage->addWidget(scroll, 1);
     auto* answers = new QGridLayout;
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
         cmbPart[i] = named(new QComboBox(page), arrayName("cmbPart", i));
         cmbCircuit[i] = named(new QComboBox(page), arrayName("cmbCircuit", i));
-        answers->addWidget(new QLabel(QString("Answer %1:").arg(i + 1), page), i, 0);
+        answers->addWidget(new QLabel(tr("Answer %1:").arg(i + 1), page), i, 0);
         answers->addWidget(cmbPart[i], i, 1);
         answers->addWidget(cmbCircuit[i], i, 2);
     }
     answers->setColumnStretch(1, 1);
     answers->setColumnStretch(2, 1);
-    cmdAnswerFromFaults = button(page, "cmdAnswerFromFaults", "Answer from the faults");
+    cmdAnswerFromFaults = button(page, "cmdAnswerFromFaults", tr("Answer from the faults"));
     answers->addWidget(cmdAnswerFromFaults, Challenge::kMaxAnswers, 2);
     faultsPage->addLayout(answers);
     // Or a fault of their own: each attempt draws one of these sets.
@@ -233,19 +233,19 @@ frmChallenges::frmChallenges() {
     drawLabel->setBuddy(txtDraw);
     faultsPage->addWidget(drawLabel);
     faultsPage->addWidget(txtDraw);
-    tabChallenge->addTab(page, "Faults and answer");
+    tabChallenge->addTab(page, tr("Faults and answer"));
 
     // Hints, revealed in order at their cost.
     page = new QWidget;
     auto* hintsPage = new QVBoxLayout(page);
     grdHints = named(new QTableWidget(Challenge::kMaxHints, 2, page), "grdHints");
-    grdHints->setHorizontalHeaderLabels({"Points", "Hint (revealed in this order)"});
+    grdHints->setHorizontalHeaderLabels({tr("Points"), tr("Hint (revealed in this order)")});
     grdHints->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grdHints->setColumnWidth(0, 60);
     grdHints->setWordWrap(true);
     grdHints->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     hintsPage->addWidget(grdHints);
-    tabChallenge->addTab(page, "Hints");
+    tabChallenge->addTab(page, tr("Hints"));
 
     // The guided tests the student must run.
     page = new QWidget;
@@ -301,7 +301,7 @@ frmChallenges::frmChallenges() {
     tabChallenge->addTab(page, tr("Score"));
 
     for (int i = 0; i < Challenge::kMaxAnswers; ++i) {
-        fillPartList(cmbPart[i], i == 0 ? "(choose the part)" : "(none)");
+        fillPartList(cmbPart[i], i == 0 ? tr("(choose the part)") : tr("(none)"));
         connect(cmbPart[i], qOverload<int>(&QComboBox::activated), this, guarded([this, i] { cmbPart_Click(i); }));
         connect(cmbCircuit[i], qOverload<int>(&QComboBox::activated), this, guarded([this] { modified(); }));
         cmbPart_Click(i);
@@ -349,7 +349,7 @@ bool frmChallenges::scriptSet(const QString& control, const QString&, const QStr
     bool ok = false;
     const int page = value.toInt(&ok);
     if (!ok || page < 0 || page >= tabChallenge->count() || !tabChallenge->isTabVisible(page))
-        *error = "no page " + value + " is shown";
+        *error = "no page " + value + " is shown";  // untranslated: a script's error
     else tabChallenge->setCurrentIndex(page);
     return true;
 }
@@ -366,7 +366,7 @@ void frmChallenges::applyMode() {
     if (!edit) tabChallenge->setCurrentIndex(0);
     txtTitle->setReadOnly(!edit);
     txtInstructions->setReadOnly(!edit);
-    txtTitle->setPlaceholderText(edit ? "Title of the challenge" : "Choose a challenge from the list");
+    txtTitle->setPlaceholderText(edit ? tr("Title of the challenge") : tr("Choose a challenge from the list"));
     refreshPreview();
 }
 
@@ -376,25 +376,24 @@ void frmChallenges::refreshList() {
     lstChallenges->clear();
     QDir dir(folder());
     // The program's challenges, then the class's (marked so, since both may have the same names).
-    auto add = [&](const QString& from, const QString& mark) {
+    auto add = [&](const QString& from, bool ofClass) {
         const QFileInfoList files = QDir(from).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
         for (const QFileInfo& f : files)
             if (f.suffix().compare("vch", Qt::CaseInsensitive) == 0) {
-                auto* item = new QListWidgetItem(f.completeBaseName() + mark, lstChallenges);
+                auto* item = new QListWidgetItem(ofClass ? tr("%1 (class)").arg(f.completeBaseName()) : f.completeBaseName(), lstChallenges);
                 item->setData(Qt::UserRole, f.absoluteFilePath());
                 if (item->text() == current) lstChallenges->setCurrentItem(item);
             }
     };
-    add(folder(), QString());
-    if (ClassFolder* cls = seatClassFolder()) add(cls->challengesFolder(), QStringLiteral(" (class)"));
-    lblFolder->setText(lstChallenges->count() ? QStringLiteral("Challenges in the folder:")
-                                              : QStringLiteral("No challenges in the folder."));
+    add(folder(), false);
+    if (ClassFolder* cls = seatClassFolder()) add(cls->challengesFolder(), true);
+    lblFolder->setText(lstChallenges->count() ? tr("Challenges in the folder:") : tr("No challenges in the folder."));
     lblFolder->setToolTip(QDir::toNativeSeparators(dir.absolutePath()));
 }
 
 void frmChallenges::refreshPreview() {
     const Challenge c = fromControls();
-    lblStartState->setText("Before you start: " + c.startStateText());
+    lblStartState->setText(tr("Before you start: %1").arg(c.startStateText()));
     QStringList limits;
     // Each count in its own words for one and for more.
     const int minutes = c.timeLimitMinutes, measurements = c.measurementLimit, hints = int(c.hints.size());
@@ -414,13 +413,14 @@ void frmChallenges::refreshPreview() {
                                  : tr("%1 attempts; %2.").arg(c.attempts).arg(which));
     if (!c.guidedTests.isEmpty())
         limits << (c.guidedTests.size() == 1 ? tr("1 guided test to run.") : tr("%1 guided tests to run.").arg(c.guidedTests.size()));
-    limits << (c.answers.size() > 1 ? QString("Find %1 faults.").arg(c.answers.size()) : QStringLiteral("Find the fault."));
+    limits << (c.answers.size() > 1 ? tr("Find %1 faults.").arg(c.answers.size()) : tr("Find the fault."));
     lblLimits->setText(limits.join("  "));
     const bool shown = loaded_ || instructor();
     lblStartState->setVisible(shown);
     lblLimits->setVisible(shown);
-    lblFile->setText(path_.isEmpty() ? (instructor() ? QStringLiteral("New challenge, not saved yet.") : QString())
-                                     : QFileInfo(path_).fileName() + (dirty_ ? " (changed)" : ""));
+    lblFile->setText(path_.isEmpty() ? (instructor() ? tr("New challenge, not saved yet.") : QString())
+                     : dirty_        ? tr("%1 (changed)").arg(QFileInfo(path_).fileName())
+                                     : QFileInfo(path_).fileName());
     cmdStart->setEnabled(loaded_ || instructor());
 }
 
@@ -519,7 +519,7 @@ void frmChallenges::cmdAnswerFromFaults_Click() {
     for (int f : c.faults)
         if (!answers.contains(answerForFault(f))) answers << answerForFault(f);
     if (answers.size() > Challenge::kMaxAnswers) {
-        MsgBox(QString("These faults make more than %1 answers: choose the answers yourself.").arg(Challenge::kMaxAnswers),
+        MsgBox(tr("These faults make more than %1 answers: choose the answers yourself.").arg(Challenge::kMaxAnswers),
                MsgButtons::OK, MsgIcon::Information);
         return;
     }
@@ -534,8 +534,9 @@ void frmChallenges::cmdAnswerFromFaults_Click() {
 
 bool frmChallenges::settleEdits() {
     if (!dirty_ || !instructor()) return true;
-    const QString name = txtTitle->text().trimmed().isEmpty() ? QStringLiteral("the new challenge") : "\"" + txtTitle->text().trimmed() + "\"";
-    switch (MsgBox("Save the changes to " + name + "?", MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    const QString title = txtTitle->text().trimmed();
+    const QString ask = title.isEmpty() ? tr("Save the changes to the new challenge?") : tr("Save the changes to \"%1\"?").arg(title);
+    switch (MsgBox(ask, MsgButtons::YesNoCancel, MsgIcon::Question)) {
     case MsgAnswer::Yes:
         cmdSave_Click();
         return !dirty_;
@@ -589,8 +590,8 @@ void frmChallenges::cmdOpen_Click() {
     if (!settleEdits()) return;
     FileDialogRequest r;
     r.mode = FileDialogRequest::Open;
-    r.title = "Open Challenge";
-    r.filter = kFilter;
+    r.title = tr("Open Challenge");
+    r.filter = challengeFilter();
     r.directory = folder();
     const QString path = platform().fileDialog(r);
     if (path.isEmpty()) return;
@@ -600,13 +601,13 @@ void frmChallenges::cmdOpen_Click() {
 }
 
 bool frmChallenges::saveTo(const QString& path) {
-    if (!complete("saved yet")) return false;
+    if (!complete(tr("The challenge cannot be saved yet."))) return false;
     const Challenge c = fromControls();
     try {
         writeFileAtomic(path, c.toText().toUtf8());
     } catch (const VbError& e) {
-        MsgBox("The challenge could not be saved to \"" + QDir::toNativeSeparators(path) + "\".\n\nError number: " +
-                   QString::number(e.number) + " - " + e.description,
+        MsgBox(tr("The challenge could not be saved to \"%1\".\n\nError number: %2 - %3")
+                   .arg(QDir::toNativeSeparators(path), QString::number(e.number), e.description),
                MsgButtons::OK, MsgIcon::Exclamation);
         return false;
     }
@@ -624,12 +625,12 @@ void frmChallenges::cmdSave_Click() {
 }
 
 void frmChallenges::cmdSaveAs_Click() {
-    if (!complete("saved yet")) return;
+    if (!complete(tr("The challenge cannot be saved yet."))) return;
     QDir().mkpath(folder());
     FileDialogRequest r;
     r.mode = FileDialogRequest::Save;
-    r.title = "Save Challenge As";
-    r.filter = kFilter;
+    r.title = tr("Save Challenge As");
+    r.filter = challengeFilter();
     r.directory = folder();
     // An instructor of a class saves for the class: its challenges folder is offered first.
     if (ClassFolder* cls = seatClassFolder(); cls && QFileInfo(cls->challengesFolder()).isDir()) r.directory = cls->challengesFolder();
@@ -647,24 +648,24 @@ void frmChallenges::cmdSaveAs_Click() {
     if (!saveTo(path)) return;
     // A title the file name could not carry as it is: say which file the challenge went to.
     if (title.contains(notInFileNames))
-        MsgBox("A file name cannot hold the characters / \\ : * ? \" < > |, so the challenge \"" + title +
-                   "\" is saved in the file \"" + QFileInfo(path).fileName() + "\".",
+        MsgBox(tr("A file name cannot hold the characters / \\ : * ? \" < > |, so the challenge \"%1\" is saved in the file \"%2\".")
+                   .arg(title, QFileInfo(path).fileName()),
                MsgButtons::OK, MsgIcon::Information);
 }
 
-bool frmChallenges::complete(const QString& action) const {
+bool frmChallenges::complete(const QString& cannot) const {
     QList<FaultOption> draw;
     QString problem;
     if (!txtDraw->text().trimmed().isEmpty() && !parseDraw(txtDraw->text(), &draw, &problem))
         problem = tr("The sets of faults to draw from: %1").arg(problem);
     if (problem.isEmpty()) problem = fromControls().problem(offeredAnswers());
     if (problem.isEmpty()) return true;
-    MsgBox("The challenge cannot be " + action + ".\n\n" + problem, MsgButtons::OK, MsgIcon::Information);
+    MsgBox(QStringLiteral("%1\n\n%2").arg(cannot, problem), MsgButtons::OK, MsgIcon::Information);
     return false;
 }
 
 void frmChallenges::play(bool testRun) {
-    if (!complete(testRun ? "run yet" : "started")) return;
+    if (!complete(testRun ? tr("The challenge cannot be run yet.") : tr("The challenge cannot be started."))) return;
     if (frm<frmChallengeRun>()->startChallenge(fromControls(), testRun)) hideForm();
 }
 
@@ -672,7 +673,7 @@ void frmChallenges::cmdTestRun_Click() { play(true); }
 
 void frmChallenges::cmdStart_Click() {
     if (!loaded_ && !instructor()) {
-        MsgBox("Choose a challenge from the list, or open one, first.", MsgButtons::OK, MsgIcon::Information);
+        MsgBox(tr("Choose a challenge from the list, or open one, first."), MsgButtons::OK, MsgIcon::Information);
         return;
     }
     // The attempt is the student's: their name, and their id where the classroom asks for it.
@@ -711,8 +712,8 @@ void frmChallenges::showStudent() {
 void frmChallenges::cmdResults_Click() {
     FileDialogRequest r;
     r.mode = FileDialogRequest::Open;
-    r.title = "Open Results";
-    r.filter = QStringLiteral("Results files (*.csv);;All files (*)");
+    r.title = tr("Open Results");
+    r.filter = tr("Results files (*.csv);;All files (*)");
     r.directory = userDataFolder();
     r.defaultName = results::fileName();
     const QString path = platform().fileDialog(r);

@@ -102,7 +102,7 @@ private:
     bool instructor() const;
     // Whether the challenge in the editor can be saved or played; when not, says why
     // ("The challenge cannot be saved yet.").
-    bool complete(const QString& action) const;
+    bool complete(const QString& cannot) const;
     void play(bool testRun);
     // The student's name and id as the seat knows them.
     void showStudent();

@@ -28,6 +28,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QLabel>
+#include <QLocale>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,15 +40,13 @@
 REGISTER_FORM(frmClassDashboard)
 
 namespace {
-const QString kAllChallenges = QStringLiteral("(every challenge)");
-const QString kAllStudents = QStringLiteral("(every student)");
 constexpr int kWrongShown = 8;
 // The export's choices, in the order of their list.
 enum ExportChoice { kExportSpreadsheet, kExportMoodle, kExportCanvas, kExportStatements };
 constexpr int kProblemsNamed = 12;
 const QColor kMarked(192, 0, 0);
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     return b;
@@ -128,7 +127,7 @@ void drawBars(QChartView* view, const QString& title, const QList<QPair<QString,
 }  // namespace
 
 frmClassDashboard::frmClassDashboard() {
-    setCaption("Class dashboard");
+    setCaption(tr("Class dashboard"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 8);
     auto* top = new QHBoxLayout;
@@ -136,7 +135,7 @@ frmClassDashboard::frmClassDashboard() {
     lblFolder->setObjectName("lblFolder");
     lblFolder->setTextFormat(Qt::PlainText);
     lblFolder->setWordWrap(true);
-    cmdRefresh = button(this, "cmdRefresh", "Refresh");
+    cmdRefresh = button(this, "cmdRefresh", tr("Refresh"));
     // What the export writes: the gradebook for a spreadsheet or a platform's import, or the
     // attempts as statements for a learning record store (the items in ExportChoice's order).
     cmbExportLayout = new QComboBox(this);
@@ -147,9 +146,9 @@ frmClassDashboard::frmClassDashboard() {
     cmbExportLayout->setToolTip(tr("What Export writes: the gradebook in the layout a spreadsheet or a learning platform "
                                    "imports, or every attempt shown as an xAPI statement"));
     cmbExportLayout->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    cmdExport = button(this, "cmdExport", "Export...");
+    cmdExport = button(this, "cmdExport", tr("Export..."));
     cmdExport->setAccessibleName(tr("Export"));
-    cmdPrint = button(this, "cmdPrint", "Print...");
+    cmdPrint = button(this, "cmdPrint", tr("Print..."));
     top->addWidget(lblFolder, 1);
     top->addWidget(cmdRefresh);
     top->addWidget(cmbExportLayout);
@@ -170,10 +169,10 @@ frmClassDashboard::frmClassDashboard() {
     lblShown = new QLabel(this);
     lblShown->setObjectName("lblShown");
     lblShown->setTextFormat(Qt::PlainText);
-    filters->addWidget(new QLabel("Challenge:", this));
+    filters->addWidget(new QLabel(tr("Challenge:"), this));
     filters->addWidget(cmbChallenge);
     filters->addSpacing(12);
-    filters->addWidget(new QLabel("Student:", this));
+    filters->addWidget(new QLabel(tr("Student:"), this));
     filters->addWidget(cmbStudent);
     filters->addSpacing(12);
     filters->addWidget(lblShown, 1);
@@ -225,7 +224,7 @@ frmClassDashboard::frmClassDashboard() {
     grdAttempts->setWordWrap(false);
     middle->addWidget(grdAttempts, 3);
     auto* side = new QVBoxLayout;
-    lblPath = new QLabel("Diagnostic path (double-click an attempt):", this);
+    lblPath = new QLabel(tr("Diagnostic path (double-click an attempt):"), this);
     lblPath->setObjectName("lblPath");
     lblPath->setWordWrap(true);
     txtPath = new QPlainTextEdit(this);
@@ -312,7 +311,7 @@ void frmClassDashboard::openFolder(const QString& attemptsFolder, const QByteArr
         QStringList lines;
         for (int i = 0; i < problems.size() && i < kProblemsNamed; ++i)
             lines << "\"" + shownField(problems[i].file, kTipShown) + "\": " + problems[i].problem;
-        if (problems.size() > kProblemsNamed) lines << QString("... and %1 more.").arg(problems.size() - kProblemsNamed);
+        if (problems.size() > kProblemsNamed) lines << tr("... and %1 more.").arg(problems.size() - kProblemsNamed);
         MsgBox(lblProblems->text() + "\n\n" + lines.join("\n"), MsgButtons::OK, MsgIcon::Exclamation);
     }
 }
@@ -323,13 +322,19 @@ void frmClassDashboard::showFolderState() {
     const QByteArray& key = key_;
     const int n = results_.attempts().size();
     const QString where = QDir::toNativeSeparators(attemptsFolder);
-    const QString unchecked =
-        key.isEmpty() ? QStringLiteral(" (no class key is set: the attempts are not checked)") : QString();
+    const bool unchecked = key.isEmpty();
     const QString folderProblem = results_.folderProblem();
     if (!folderProblem.isEmpty())
-        lblFolder->setText(tr("%1 - the attempts cannot be read").arg(where) + unchecked);
+        lblFolder->setText((unchecked ? tr("%1 - the attempts cannot be read (no class key is set: the attempts are not checked)")
+                                      : tr("%1 - the attempts cannot be read"))
+                               .arg(where));
+    else if (n == 1)
+        lblFolder->setText((unchecked ? tr("%1 - 1 attempt (no class key is set: the attempts are not checked)") : tr("%1 - 1 attempt"))
+                               .arg(where));
     else
-        lblFolder->setText(QString("%1 - %2 attempt%3%4").arg(where).arg(n).arg(n == 1 ? "" : "s").arg(unchecked));
+        lblFolder->setText((unchecked ? tr("%1 - %2 attempts (no class key is set: the attempts are not checked)")
+                                      : tr("%1 - %2 attempts"))
+                               .arg(where, QLocale().toString(n)));
     const auto& problems = results_.problems();
     lblProblems->setVisible(!problems.isEmpty());
     if (!folderProblem.isEmpty() && n > 0)  // the watch keeps what it read while the folder is away
@@ -341,11 +346,10 @@ void frmClassDashboard::showFolderState() {
     else if (!folderProblem.isEmpty())
         lblProblems->setText(tr("The attempts folder could not be read: %1 No attempt is shown.").arg(folderProblem));
     else
-        lblProblems->setText(problems.isEmpty() ? QString()
-                                                : QString("%1 file%2 of the folder could not be read and %3 left out.")
-                                                      .arg(problems.size())
-                                                      .arg(problems.size() == 1 ? "" : "s")
-                                                      .arg(problems.size() == 1 ? "is" : "are"));
+        lblProblems->setText(problems.isEmpty()       ? QString()
+                             : problems.size() == 1 ? tr("1 file of the folder could not be read and is left out.")
+                                                    : tr("%1 files of the folder could not be read and are left out.")
+                                                          .arg(problems.size()));
 }
 
 void frmClassDashboard::fillFilters() {
@@ -359,11 +363,11 @@ void frmClassDashboard::fillFilters() {
         box->setCurrentIndex(before.isValid() ? std::max(0, box->findData(before)) : 0);
     };
     const QStringList challenges = results_.challenges();
-    refill(cmbChallenge, kAllChallenges, challenges, challenges);
+    refill(cmbChallenge, tr("(every challenge)"), challenges, challenges);
     const QStringList students = results_.students();
     QStringList labels;
     for (const QString& key : students) labels << results_.studentLabel(key);
-    refill(cmbStudent, kAllStudents, students, labels);
+    refill(cmbStudent, tr("(every student)"), students, labels);
 }
 
 QString frmClassDashboard::chosenStudent() const {
@@ -376,8 +380,8 @@ void frmClassDashboard::cmbFilter_Click() {
     fillTable();
     fillCharts();
     const int marked = results_.marked(shown_);
-    lblShown->setText(QString("%1 shown").arg(shown_.size()) +
-                      (marked ? QString(", %1 marked: changed or without a check").arg(marked) : QString()));
+    lblShown->setText(marked ? tr("%1 shown, %2 marked: changed or without a check").arg(shown_.size()).arg(marked)
+                             : tr("%1 shown").arg(shown_.size()));
     setForeColor(lblShown, marked ? kMarked : QColor(Qt::black));
     txtPath->clear();
     pathShown_ = -1;
@@ -411,15 +415,14 @@ void frmClassDashboard::fillTable() {
 void frmClassDashboard::fillCharts() {
     QList<QPair<QString, double>> scores;
     for (const ClassResults::ChallengeScore& s : results_.scoresPerChallenge(shown_)) scores.append({s.challenge, s.average});
-    drawBars(chtScores, "Average score per challenge", scores, 100);
+    drawBars(chtScores, tr("Average score per challenge"), scores, 100);
     QList<QPair<QString, double>> wrong;
     double most = 1;
     for (const auto& w : results_.wrongAnswers(shown_, kWrongShown)) {
-        wrong.append({w.first, double(w.second)});
+        wrong.append({shownAnswer(w.first), double(w.second)});
         most = std::max(most, double(w.second));
     }
-    drawBars(chtWrong, wrong.isEmpty() ? QStringLiteral("Most frequent wrong answers: none") : QStringLiteral("Most frequent wrong answers"),
-             wrong, most);
+    drawBars(chtWrong, wrong.isEmpty() ? tr("Most frequent wrong answers: none") : tr("Most frequent wrong answers"), wrong, most);
 }
 
 void frmClassDashboard::grdAttempts_DblClick(int row) {
@@ -565,21 +568,23 @@ void frmClassDashboard::fillLive() {
         }
     }
     if (reshape) grdLive->resizeColumnsToContents();
-    QString text = tr("Working now: ");
+    QString text;
+    const int staleMinutes = progressfile::kStaleSeconds / 60;
     if (!board_.folderProblem().isEmpty())
-        text += tr("the attempts in progress cannot be read now: %1").arg(board_.folderProblem());
+        text = tr("the attempts in progress cannot be read now: %1").arg(board_.folderProblem());
     else if (entries.isEmpty())
-        text += tr("no student has started a challenge yet.");
+        text = tr("no student has started a challenge yet.");
+    else if (!unseen)
+        text = working == 1 ? tr("1 student working") : tr("%1 students working").arg(working);
     else
-        text += (working == 1 ? tr("1 student working") : tr("%1 students working").arg(working)) +
-               (unseen ? tr(", %1 not seen for %2 minutes or more").arg(unseen).arg(progressfile::kStaleSeconds / 60)
-                       : QString());
+        text = working == 1 ? tr("1 student working, %1 not seen for %2 minutes or more").arg(unseen).arg(staleMinutes)
+                            : tr("%1 students working, %2 not seen for %3 minutes or more").arg(working).arg(unseen).arg(staleMinutes);
     if (const int bad = board_.problems().size()) {
         const QString first = shownField(board_.problems().first().file + ": " + board_.problems().first().problem, 200);
-        text += bad == 1 ? tr(" (a progress file cannot be read: %1)").arg(first)
-                         : tr(" (%1 progress files cannot be read, the first: %2)").arg(bad).arg(first);
+        text = bad == 1 ? tr("%1 (a progress file cannot be read: %2)").arg(text, first)
+                        : tr("%1 (%2 progress files cannot be read, the first: %3)").arg(text, QString::number(bad), first);
     }
-    text += tr(" - updated %1").arg(now.toString("HH:mm:ss"));
+    text = tr("Working now: %1 - updated %2").arg(text, now.toString("HH:mm:ss"));
     lblLive->setText(text);
     setForeColor(lblLive, unseen || !board_.folderProblem().isEmpty() ? kMarked : QColor(Qt::black));
 }
@@ -629,11 +634,12 @@ void frmClassDashboard::cmdExport_Click() {
 void frmClassDashboard::cmdPrint_Click() {
     const int copies = platform().printerDialog();
     if (copies <= 0) return;
-    const QString heading = lblFolder->text() + "  -  " + cmbChallenge->currentText() + ", " + cmbStudent->currentText() +
-                            "  -  printed " + generalDate(platform().now());
+    const QString heading = tr("%1  -  %2, %3  -  printed %4")
+                                .arg(lblFolder->text(), cmbChallenge->currentText(), cmbStudent->currentText(),
+                                     generalDate(platform().now()));
     for (int copy = 0; copy < copies; ++copy)
         if (!platform().printDocument(results_.printout(shown_, heading))) {
-            MsgBox("There was a problem printing to your printer.", MsgButtons::OK, MsgIcon::None);
+            MsgBox(tr("There was a problem printing to your printer."), MsgButtons::OK, MsgIcon::None);
             return;
         }
 }
@@ -686,15 +692,15 @@ bool frmClassDashboard::scriptShow(const QString& control, const QString&, QJson
 
 void OpenClassDashboard() {
     if (LoggedIn != True) {
-        MsgBox("You must login before you can see the class dashboard", MsgButtons::OK, MsgIcon::Information);
+        MsgBox(frmClassDashboard::tr("You must login before you can see the class dashboard"), MsgButtons::OK,
+               MsgIcon::Information);
         ShowLoginWindow();
         return;
     }
     ClassFolder* cls = seatClassFolder();
     if (!cls) {
-        MsgBox(QCoreApplication::translate("frmClassDashboard",
-                                           "This computer has no class folder. Set one up with Tools > Set Up Class..., "
-                                           "or for this user alone in Tools > Options."),
+        MsgBox(frmClassDashboard::tr("This computer has no class folder. Set one up with Tools > Set Up Class..., "
+                                     "or for this user alone in Tools > Options."),
                MsgButtons::OK, MsgIcon::Information);
         return;
     }

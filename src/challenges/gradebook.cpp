@@ -127,9 +127,11 @@ QStringList Gradebook::warnings(GradebookLayout layout) const {
                                  "a check.").arg(marked));
     if (layout == GradebookLayout::Spreadsheet) return out;
     if (withoutId > 0)
-        out << (withoutId == 1 ? tr("1 student has no identifier") : tr("%1 students have no identifier").arg(withoutId)) +
-                   tr(" (their attempts were handed in by an older version of the program): the identifier is left empty "
-                      "for you to fill in before importing.");
+        out << (withoutId == 1 ? tr("1 student has no identifier (their attempts were handed in by an older version of the "
+                                    "program): the identifier is left empty for you to fill in before importing.")
+                               : tr("%1 students have no identifier (their attempts were handed in by an older version of the "
+                                    "program): the identifier is left empty for you to fill in before importing.")
+                                     .arg(withoutId));
     if (!formulaLike.isEmpty()) {
         QStringList shown;
         for (const QString& id : formulaLike.mid(0, 5)) shown << shownField(id, 40);

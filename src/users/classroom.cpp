@@ -10,6 +10,13 @@
 #include <QFileInfo>
 #include <QStringList>
 
+namespace {
+// The file's problems, as the login, the options and the Set Up Class window show them.
+struct ClassroomTexts {
+    Q_DECLARE_TR_FUNCTIONS(Classroom)
+};
+}  // namespace
+
 ClassroomConfig ClassroomConfig::parse(const QByteArray& bytes, const QString& path) {
     ClassroomConfig c;
     c.path = path;
@@ -18,46 +25,47 @@ ClassroomConfig ClassroomConfig::parse(const QByteArray& bytes, const QString& p
         ClassroomConfig d;
         d.path = path;
         d.state = State::Damaged;
-        d.problem = line > 0 ? QString("line %1: %2").arg(line).arg(what) : what;
+        d.problem = line > 0 ? ClassroomTexts::tr("line %1: %2").arg(QString::number(line), what) : what;
         return d;
     };
-    if (bytes.contains('\0')) return damaged(0, "the file is not text");
+    if (bytes.contains('\0')) return damaged(0, ClassroomTexts::tr("the file is not text"));
     const QStringList lines = decodeText(bytes).split(u'\n');
     QStringList seen;
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (line.isEmpty() || line.startsWith(u'#')) continue;
         const int eq = line.indexOf(u'=');
-        if (eq <= 0) return damaged(i + 1, "\"" + line.left(60) + "\" is not of the form NAME = VALUE");
+        if (eq <= 0) return damaged(i + 1, ClassroomTexts::tr("\"%1\" is not of the form NAME = VALUE").arg(line.left(60)));
         const QString name = line.left(eq).simplified().toLower();
         const QString value = line.mid(eq + 1).trimmed();
-        if (seen.contains(name)) return damaged(i + 1, "\"" + name + "\" is given twice");
+        if (seen.contains(name)) return damaged(i + 1, ClassroomTexts::tr("\"%1\" is given twice").arg(name));
         seen << name;
         QString why;
         if (name == QLatin1String("password")) {
             // A plain password in a file every user can read would be no password at all.
-            if (!password::isHash(value, &why)) return damaged(i + 1, "the password is not a hash: " + why);
+            if (!password::isHash(value, &why)) return damaged(i + 1, ClassroomTexts::tr("the password is not a hash: %1").arg(why));
             c.passwordHash = value;
         } else if (name == QLatin1String("class folder")) {
-            if (!QDir::isAbsolutePath(value)) return damaged(i + 1, "the class folder is not an absolute path");
+            if (!QDir::isAbsolutePath(value)) return damaged(i + 1, ClassroomTexts::tr("the class folder is not an absolute path"));
             c.classFolder = QDir::cleanPath(value);
         } else if (name == QLatin1String("class key")) {
             if (value.size() < kMinKeyLength)
-                return damaged(i + 1, QString("the class key is shorter than %1 characters").arg(kMinKeyLength));
+                return damaged(i + 1, ClassroomTexts::tr("the class key is shorter than %1 characters").arg(kMinKeyLength));
             c.classKey = value.toUtf8();
         } else if (name == QLatin1String("lock")) {
             const QString v = value.toLower();
-            if (v != QLatin1String("yes") && v != QLatin1String("no")) return damaged(i + 1, "the lock is neither yes nor no");
+            if (v != QLatin1String("yes") && v != QLatin1String("no")) return damaged(i + 1, ClassroomTexts::tr("the lock is neither yes nor no"));
             c.lock = v == QLatin1String("yes");
         } else if (name == QLatin1String("student id")) {
             const QString v = value.toLower();
             if (v != QLatin1String("account") && v != QLatin1String("ask"))
-                return damaged(i + 1, "the student id is neither account nor ask");
+                return damaged(i + 1, ClassroomTexts::tr("the student id is neither account nor ask"));
             c.studentId = v == QLatin1String("ask") ? StudentIdSource::Asked : StudentIdSource::Account;
         } else {
             // A misspelt name must not quietly leave the room open.
-            return damaged(i + 1, "\"" + name.left(40) + "\" is not a name the file may give "
-                                  "(password, class folder, class key, lock, student id)");
+            return damaged(i + 1, ClassroomTexts::tr("\"%1\" is not a name the file may give "
+                                                   "(password, class folder, class key, lock, student id)")
+                                      .arg(name.left(40)));
         }
     }
     return c;
@@ -71,9 +79,9 @@ ClassroomConfig ClassroomConfig::read(const QString& path) {
         return parse(readRegularFile(path, kMaxBytes), path);
     } catch (const VbError& e) {
         c.state = State::Damaged;
-        c.problem = e.number == 7 ? QString("the file is larger than %1 KB").arg(kMaxBytes / 1024)
-                    : e.number == 53 ? QStringLiteral("it is not a regular file")
-                                     : "it cannot be read (" + e.description + ")";
+        c.problem = e.number == 7 ? ClassroomTexts::tr("the file is larger than %1 KB").arg(kMaxBytes / 1024)
+                    : e.number == 53 ? ClassroomTexts::tr("it is not a regular file")
+                                     : ClassroomTexts::tr("it cannot be read (%1)").arg(e.description);
         return c;
     }
 }
@@ -91,9 +99,9 @@ PasswordRule passwordRule(const ClassroomConfig& config, const QString& userSett
     PasswordRule r;
     if (config.state == ClassroomConfig::State::Damaged) {
         r.fromClassroom = true;
-        r.refusal = "The classroom configuration \"" + QDir::toNativeSeparators(config.path) +
-                    "\" cannot be used (" + config.problem +
-                    "), so no password is accepted. Ask the administrator to correct it.";
+        r.refusal = ClassroomTexts::tr("The classroom configuration \"%1\" cannot be used (%2), so no password is accepted. "
+                                       "Ask the administrator to correct it.")
+                        .arg(QDir::toNativeSeparators(config.path), config.problem);
         return r;
     }
     if (config.locksPassword() || (!config.passwordHash.isEmpty() && !hasUserSetting)) {

@@ -19,7 +19,10 @@ namespace classsetup {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ClassSetup", text); }
+// The findings and problems, as the Set Up Class window and the command line show them.
+struct SetupTexts {
+    Q_DECLARE_TR_FUNCTIONS(ClassSetup)
+};
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 Finding good(const QString& text) { return {Finding::Level::Good, text}; }
@@ -64,8 +67,8 @@ TypedPassword hashTyped(const QString& first, const QString& second, int iterati
     TypedPassword t;
     if (first.isEmpty() && second.isEmpty()) return t;
     if (first != second) {
-        t.problem = first.isEmpty() || second.isEmpty() ? tr("The password must be typed twice, the same both times.")
-                                                        : tr("The two passwords typed are not the same.");
+        t.problem = first.isEmpty() || second.isEmpty() ? SetupTexts::tr("The password must be typed twice, the same both times.")
+                                                        : SetupTexts::tr("The two passwords typed are not the same.");
         return t;
     }
     t.hash = password::makeHash(first, iterations > 0 ? iterations : password::kIterations);
@@ -75,18 +78,18 @@ TypedPassword hashTyped(const QString& first, const QString& second, int iterati
 QStringList choiceProblems(const Choices& c) {
     QStringList out;
     if (c.classFolder.isEmpty())
-        out << tr("No class folder is given.");
+        out << SetupTexts::tr("No class folder is given.");
     else if (!fitsOnALine(c.classFolder))
-        out << tr("The class folder's path starts or ends with a blank or holds a line end.");
+        out << SetupTexts::tr("The class folder's path starts or ends with a blank or holds a line end.");
     else if (!QDir::isAbsolutePath(c.classFolder))
-        out << tr("The class folder \"%1\" is not an absolute path: give the whole path, from the top folder.").arg(c.classFolder);
+        out << SetupTexts::tr("The class folder \"%1\" is not an absolute path: give the whole path, from the top folder.").arg(c.classFolder);
     if (!c.classKey.isEmpty() && !fitsOnALine(c.classKey))
-        out << tr("The class key starts or ends with a blank or holds a line end.");
+        out << SetupTexts::tr("The class key starts or ends with a blank or holds a line end.");
     else if (!c.classKey.isEmpty() && c.classKey.size() < ClassroomConfig::kMinKeyLength)
-        out << tr("The class key is shorter than %1 characters.").arg(ClassroomConfig::kMinKeyLength);
+        out << SetupTexts::tr("The class key is shorter than %1 characters.").arg(ClassroomConfig::kMinKeyLength);
     QString why;
     if (!c.passwordHash.isEmpty() && !password::isHash(c.passwordHash, &why))
-        out << tr("The password is not a hash the program can check: %1").arg(why);
+        out << SetupTexts::tr("The password is not a hash the program can check: %1").arg(why);
     return out;
 }
 
@@ -109,10 +112,11 @@ bool Report::hasProblems() const {
 QString Report::text() const {
     QStringList lines;
     for (const Finding& f : findings) {
-        const QString head = f.level == Finding::Level::Problem   ? tr("Problem: ")
-                             : f.level == Finding::Level::Warning ? tr("Warning: ")
-                                                                  : tr("Good: ");
-        lines << head + f.text;
+        // (Named by context: lupdate does not look into the anonymous namespace from a member.)
+        lines << (f.level == Finding::Level::Problem   ? QCoreApplication::translate("ClassSetup", "Problem: %1")
+                  : f.level == Finding::Level::Warning ? QCoreApplication::translate("ClassSetup", "Warning: %1")
+                                                       : QCoreApplication::translate("ClassSetup", "Good: %1"))
+                     .arg(f.text);
     }
     return lines.join(u'\n');
 }
@@ -120,21 +124,21 @@ QString Report::text() const {
 Report checkFolder(const QString& folder) {
     Report r;
     if (folder.isEmpty()) {
-        r.findings << problem(tr("No class folder is given."));
+        r.findings << problem(SetupTexts::tr("No class folder is given."));
         return r;
     }
     if (!QDir::isAbsolutePath(folder)) {
-        r.findings << problem(tr("The class folder \"%1\" is not an absolute path: give the whole path, from the top folder.").arg(folder));
+        r.findings << problem(SetupTexts::tr("The class folder \"%1\" is not an absolute path: give the whole path, from the top folder.").arg(folder));
         return r;
     }
     const QFileInfo top(folder);
     if (!top.exists()) {
-        r.findings << problem(tr("The class folder \"%1\" does not exist. Make it with its folders challenges and attempts, or "
+        r.findings << problem(SetupTexts::tr("The class folder \"%1\" does not exist. Make it with its folders challenges and attempts, or "
                                  "mount the share that should be there.").arg(native(folder)));
         return r;
     }
     if (!top.isDir()) {
-        r.findings << problem(tr("\"%1\" is not a folder. Give the class folder's path.").arg(native(folder)));
+        r.findings << problem(SetupTexts::tr("\"%1\" is not a folder. Give the class folder's path.").arg(native(folder)));
         return r;
     }
     struct Sub {
@@ -145,37 +149,37 @@ Report checkFolder(const QString& folder) {
         const QString path = QDir(folder).filePath(QLatin1String(sub.name));
         const QFileInfo info(path);
         if (!info.exists()) {
-            r.findings << problem(sub.shared ? tr("The folder \"%1\" is missing, so no attempt can be handed in. Make it so that "
+            r.findings << problem(sub.shared ? SetupTexts::tr("The folder \"%1\" is missing, so no attempt can be handed in. Make it so that "
                                                   "every account can write in it (mkdir -m 1777 \"%1\").").arg(native(path))
-                                             : tr("The folder \"%1\" is missing, so the class's own challenges have nowhere to go. "
+                                             : SetupTexts::tr("The folder \"%1\" is missing, so the class's own challenges have nowhere to go. "
                                                   "Make it (mkdir \"%1\").").arg(native(path)));
             continue;
         }
         if (!info.isDir()) {
-            r.findings << problem(tr("\"%1\" is not a folder. Remove it and make a folder of that name.").arg(native(path)));
+            r.findings << problem(SetupTexts::tr("\"%1\" is not a folder. Remove it and make a folder of that name.").arg(native(path)));
             continue;
         }
         QString why;
         if (!canWriteIn(path, &why)) {
-            r.findings << problem(tr("This account cannot write in \"%1\" (%2). Give it the right to write there.").arg(native(path), why));
+            r.findings << problem(SetupTexts::tr("This account cannot write in \"%1\" (%2). Give it the right to write there.").arg(native(path), why));
             continue;
         }
         if (sub.shared) {
             struct stat st {};
             if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
                 if (!(st.st_mode & (S_IWGRP | S_IWOTH))) {
-                    r.findings << warning(tr("Only the owner of \"%1\" can write in it: a student logged in under another account "
+                    r.findings << warning(SetupTexts::tr("Only the owner of \"%1\" can write in it: a student logged in under another account "
                                              "cannot hand in. Let every account write there (chmod 1777 \"%1\").").arg(native(path)));
                     continue;
                 }
                 if ((st.st_mode & S_IWOTH) && !(st.st_mode & S_ISVTX)) {
-                    r.findings << warning(tr("Any account may remove another's attempt from \"%1\". Set the sticky bit so that "
+                    r.findings << warning(SetupTexts::tr("Any account may remove another's attempt from \"%1\". Set the sticky bit so that "
                                              "each keeps its own (chmod +t \"%1\").").arg(native(path)));
                     continue;
                 }
             }
         }
-        r.findings << good(tr("\"%1\" is there and can be written.").arg(native(path)));
+        r.findings << good(SetupTexts::tr("\"%1\" is there and can be written.").arg(native(path)));
     }
     return r;
 }
@@ -184,32 +188,32 @@ Report checkConfig(const ClassroomConfig& config) {
     Report r;
     const QString path = native(config.path);
     if (config.state == ClassroomConfig::State::Absent) {
-        r.findings << problem(tr("There is no classroom file \"%1\": this computer belongs to no class. Write one (Tools > Set Up "
+        r.findings << problem(SetupTexts::tr("There is no classroom file \"%1\": this computer belongs to no class. Write one (Tools > Set Up "
                                  "Class..., or vantorel --class-setup as the administrator).").arg(path));
         return r;
     }
     if (config.state == ClassroomConfig::State::Damaged) {
-        r.findings << problem(tr("The classroom file \"%1\" cannot be used (%2): no password is accepted at the login and the "
+        r.findings << problem(SetupTexts::tr("The classroom file \"%1\" cannot be used (%2): no password is accepted at the login and the "
                                  "attempts wait on the seats. Correct that line, or write the file again.").arg(path, config.problem));
         return r;
     }
     // A text not written yet has no path.
-    if (!config.path.isEmpty()) r.findings << good(tr("The classroom file \"%1\" can be read.").arg(path));
+    if (!config.path.isEmpty()) r.findings << good(SetupTexts::tr("The classroom file \"%1\" can be read.").arg(path));
     if (config.passwordHash.isEmpty())
-        r.findings << warning(tr("The file gives no instructor's password: each user's own password lets them edit the challenges "
+        r.findings << warning(SetupTexts::tr("The file gives no instructor's password: each user's own password lets them edit the challenges "
                                  "(\"gearcase\" until one is set). Give one."));
     else
-        r.findings << good(tr("The file gives the instructor's password, as a hash."));
+        r.findings << good(SetupTexts::tr("The file gives the instructor's password, as a hash."));
     if (config.classKey.isEmpty())
-        r.findings << warning(tr("The file gives no class key: the attempt files carry no check, so a changed score cannot be told "
+        r.findings << warning(SetupTexts::tr("The file gives no class key: the attempt files carry no check, so a changed score cannot be told "
                                  "from a true one. Give a key of at least %1 characters, the same on every seat.")
                                   .arg(ClassroomConfig::kMinKeyLength));
     else
-        r.findings << good(tr("The class key is %1 characters long.").arg(config.classKey.size()));
+        r.findings << good(SetupTexts::tr("The class key is %1 characters long.").arg(config.classKey.size()));
     if (!config.lock)
-        r.findings << warning(tr("The file does not lock the room: a user's own password and class folder come first."));
+        r.findings << warning(SetupTexts::tr("The file does not lock the room: a user's own password and class folder come first."));
     if (config.classFolder.isEmpty()) {
-        r.findings << warning(tr("The file gives no class folder: the seats hand no attempt in and the dashboard has nothing to show."));
+        r.findings << warning(SetupTexts::tr("The file gives no class folder: the seats hand no attempt in and the dashboard has nothing to show."));
         return r;
     }
     r.findings += checkFolder(config.classFolder).findings;
@@ -220,7 +224,7 @@ Report checkFile(const QString& path) { return checkConfig(ClassroomConfig::read
 
 QString makeClassFolders(const QString& folder) {
     if (folder.isEmpty() || !QDir::isAbsolutePath(folder))
-        return tr("The class folder \"%1\" is not an absolute path: give the whole path, from the top folder.").arg(folder);
+        return SetupTexts::tr("The class folder \"%1\" is not an absolute path: give the whole path, from the top folder.").arg(folder);
     QStringList failed;
     for (const char* name : {"challenges", "attempts"}) {
         const QString path = QDir(folder).filePath(QLatin1String(name));
@@ -236,26 +240,26 @@ QString makeClassFolders(const QString& folder) {
             ::chmod(QFile::encodeName(path).constData(), 0755);
     }
     if (failed.isEmpty()) return QString();
-    return tr("These folders could not be made: %1. Make them as an account that may write in \"%2\".")
+    return SetupTexts::tr("These folders could not be made: %1. Make them as an account that may write in \"%2\".")
         .arg(failed.join(QStringLiteral(", ")), native(folder));
 }
 
 QString writeClassroomFile(const QString& path, const QByteArray& text) {
     const QFileInfo info(path);
     if (info.isDir())
-        return tr("\"%1\" is a folder, not a file, and is left as it is. Give the text to the computer's administrator.")
+        return SetupTexts::tr("\"%1\" is a folder, not a file, and is left as it is. Give the text to the computer's administrator.")
             .arg(native(path));
     const QString dir = info.absolutePath();
     if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
-        return tr("The folder \"%1\" cannot be made by this account, so the classroom file cannot be written. Give the text "
+        return SetupTexts::tr("The folder \"%1\" cannot be made by this account, so the classroom file cannot be written. Give the text "
                   "to the computer's administrator.").arg(native(dir));
     try {
         writeFileAtomic(path, text);
     } catch (const VbError& e) {
         if (info.isFile() && !(info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)))
-            return tr("The classroom file \"%1\" is read-only and is left as it is. Give the text to the computer's "
+            return SetupTexts::tr("The classroom file \"%1\" is read-only and is left as it is. Give the text to the computer's "
                       "administrator, or make the file writable first.").arg(native(path));
-        return tr("The classroom file \"%1\" cannot be written by this account (%2). Give the text to the computer's "
+        return SetupTexts::tr("The classroom file \"%1\" cannot be written by this account (%2). Give the text to the computer's "
                   "administrator, who can write it as the superuser (vantorel --class-setup).").arg(native(path), e.description);
     }
     // Every account reads the file.

@@ -24,7 +24,8 @@ REGISTER_FORM(frmLogin)
 namespace {
 constexpr int kLeft = 3000, kTop = 3000, kWidth = 4095;
 constexpr int kNormalHeight = 2000, kHelpHeight = 3000;
-const QString kTitle = QStringLiteral("Login...");
+// The title of the login's message boxes.
+QString messageTitle() { return frmLogin::tr("Login..."); }
 
 QLineEdit* passwordBox(QWidget* parent, const QString& name, int top) {
     QLineEdit* e = makeTextBox(parent, name, QString(), T(1560, top, 2325, 345));
@@ -59,11 +60,12 @@ PasswordRule loginRule() {
 frmLogin::frmLogin() : Form(Kind::Dialog) {
     parentToMainWindow(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);  // top-most, but modeless
-    setCaption("Login");
-    const char* captions[4] = {"&User Name:", "&Password:", "&New Password:", "&Repeat Password:"};
+    setCaption(tr("Login"));
+    const char* captions[4] = {QT_TR_NOOP("&User Name:"), QT_TR_NOOP("&Password:"), QT_TR_NOOP("&New Password:"),
+                               QT_TR_NOOP("&Repeat Password:")};
     const int tops[4] = {135, 525, 1650, 2115};
     for (int i = 0; i < 4; ++i)
-        lblLabels[i] = makeLabel(this, arrayName("lblLabels", i), captions[i], T(105, tops[i] + 45, 1440, 270));
+        lblLabels[i] = makeLabel(this, arrayName("lblLabels", i), tr(captions[i]), T(105, tops[i] + 45, 1440, 270));
     fitCaptions(lblLabels);
     txtUserName = makeTextBox(this, "txtUserName", QString(), T(1560, 135, 2325, 345));
     txtPassword = passwordBox(this, "txtPassword", 525);
@@ -73,10 +75,10 @@ frmLogin::frmLogin() : Form(Kind::Dialog) {
     lblLabels[1]->setBuddy(txtPassword);
     lblLabels[2]->setBuddy(txtNewPassword1);
     lblLabels[3]->setBuddy(txtNewPassword2);
-    cmdOK = makeButton(this, "cmdOK", "OK", T(120, 960, 1140, 390));
+    cmdOK = makeButton(this, "cmdOK", tr("OK"), T(120, 960, 1140, 390));
     cmdOK->setDefault(true);
-    cmdCancel = makeButton(this, "cmdCancel", "Cancel", T(1440, 960, 1140, 390));
-    cmdHelp = makeButton(this, "cmdHelp", "Help", T(2760, 960, 1140, 390));
+    cmdCancel = makeButton(this, "cmdCancel", tr("Cancel"), T(1440, 960, 1140, 390));
+    cmdHelp = makeButton(this, "cmdHelp", tr("Help"), T(2760, 960, 1140, 390));
     lblChecking = makeLabel(this, "lblChecking", tr("Checking the password..."), T(120, 1395, 3780, 255));
     lblChecking->setAccessibleName(tr("Password check"));
     lblChecking->setFocusPolicy(Qt::TabFocus);
@@ -103,7 +105,7 @@ void frmLogin::setHeightTwips(int height) {
 
 void frmLogin::onUnload() {
     ++check_;  // a check still under way no longer logs anyone in
-    SetStatus("Ready...");
+    SetStatus(tr("Ready..."));
 }
 
 void frmLogin::cmdOK_Click() {
@@ -118,7 +120,7 @@ void frmLogin::cmdOK_Click() {
 void frmLogin::checkPassword() {
     const PasswordRule rule = loginRule();
     if (!rule.refusal.isEmpty()) {
-        MsgBox(rule.refusal, MsgButtons::OK, MsgIcon::Critical, kTitle);
+        MsgBox(rule.refusal, MsgButtons::OK, MsgIcon::Critical, messageTitle());
         LoggedIn = False;
         return;
     }
@@ -150,15 +152,15 @@ void frmLogin::setChecking(bool checking) {
 
 void frmLogin::passwordChecked(bool matched, bool fromClassroom) {
     if (!matched) {
-        MsgBox("Invalid Password, please try again!", MsgButtons::OK, MsgIcon::Critical, kTitle);
+        MsgBox(tr("Invalid Password, please try again!"), MsgButtons::OK, MsgIcon::Critical, messageTitle());
         txtPassword->setFocus();
         txtPassword->selectAll();
         LoggedIn = False;
         return;
     }
     LoggedIn = True;
-    MsgBox("Password accepted, you now have access to the database and faults list...", MsgButtons::OK,
-           MsgIcon::Information, kTitle);
+    MsgBox(tr("Password accepted, you now have access to the database and faults list..."), MsgButtons::OK,
+           MsgIcon::Information, messageTitle());
 
     // The options now unlock editing where they allow it; the faults window stays as it was.
     // An option that cannot be applied is reported there; the login and a new password still
@@ -167,7 +169,7 @@ void frmLogin::passwordChecked(bool matched, bool fromClassroom) {
 
     if (!txtNewPassword1->text().isEmpty()) {
         if (txtNewPassword1->text() != txtNewPassword2->text()) {
-            MsgBox("The new passwords do not match, please try again...");
+            MsgBox(tr("The new passwords do not match, please try again..."));
             txtNewPassword1->clear();
             txtNewPassword2->clear();
             txtPassword->clear();
@@ -175,14 +177,14 @@ void frmLogin::passwordChecked(bool matched, bool fromClassroom) {
             return;
         }
         if (fromClassroom && classroomConfig().locksPassword()) {
-            MsgBox("The password of this room is set in the classroom configuration \"" +
-                       QDir::toNativeSeparators(classroomConfig().path) +
-                       "\" and cannot be changed here. Ask the administrator to change it there.",
-                   MsgButtons::OK, MsgIcon::Information, kTitle);
+            MsgBox(tr("The password of this room is set in the classroom configuration \"%1\" and cannot be changed here. "
+                      "Ask the administrator to change it there.")
+                       .arg(QDir::toNativeSeparators(classroomConfig().path)),
+                   MsgButtons::OK, MsgIcon::Information, messageTitle());
         } else {
             // Kept as a salted hash: the settings file no longer shows the password.
             SaveSetting("ZRsettings", "ZRsettingPW", password::makeHash(txtNewPassword1->text()));
-            MsgBox("New password has been set...");
+            MsgBox(tr("New password has been set..."));
         }
     }
     txtNewPassword1->clear();
@@ -194,14 +196,14 @@ void frmLogin::passwordChecked(bool matched, bool fromClassroom) {
 void frmLogin::cmdHelp_Click() {
     if (loginRule().fromClassroom) {
         // The room's password is the administrator's: nothing here may name one.
-        MsgBox("The list of faults and database access is password protected. In this room the password is set "
-               "by the administrator in the classroom configuration; ask your instructor.");
+        MsgBox(tr("The list of faults and database access is password protected. In this room the password is set "
+                  "by the administrator in the classroom configuration; ask your instructor."));
         setHeightTwips(kHelpHeight);
         return;
     }
-    MsgBox("The list of faults and database access is password protected - the password is initially set to "
-           "'gearcase'. Click YES to change this and prevent 'students' seeing the list of faults or changing the "
-           "database!");
+    MsgBox(tr("The list of faults and database access is password protected - the password is initially set to "
+              "'gearcase'. Click YES to change this and prevent 'students' seeing the list of faults or changing the "
+              "database!"));
     setHeightTwips(kHelpHeight);
 }
 

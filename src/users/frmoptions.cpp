@@ -25,16 +25,16 @@ REGISTER_FORM(frmOptions)
 
 namespace {
 const char* const kCaptions[option::kCount] = {
-    "Allow database and look up tables data to be edited",
-    "Show background picture",
-    "Show look up tables (hide ECU picture)",
-    "Show diagnostic screen at startup",
-    "Show faults screen at startup",
-    "Start engine when program starts",
-    "Show status bar",
-    "Show tip of the day at startup",
-    "Display 'User Details' at startup",
-    "Reset Trip computer at startup",
+    QT_TRANSLATE_NOOP("frmOptions", "Allow database and look up tables data to be edited"),
+    QT_TRANSLATE_NOOP("frmOptions", "Show background picture"),
+    QT_TRANSLATE_NOOP("frmOptions", "Show look up tables (hide ECU picture)"),
+    QT_TRANSLATE_NOOP("frmOptions", "Show diagnostic screen at startup"),
+    QT_TRANSLATE_NOOP("frmOptions", "Show faults screen at startup"),
+    QT_TRANSLATE_NOOP("frmOptions", "Start engine when program starts"),
+    QT_TRANSLATE_NOOP("frmOptions", "Show status bar"),
+    QT_TRANSLATE_NOOP("frmOptions", "Show tip of the day at startup"),
+    QT_TRANSLATE_NOOP("frmOptions", "Display 'User Details' at startup"),
+    QT_TRANSLATE_NOOP("frmOptions", "Reset Trip computer at startup"),
 };
 constexpr int kRow = 360;  // twips from one box to the next
 constexpr int kThemeTop = 180 + 10 * kRow + 60;  // the theme's row
@@ -44,10 +44,10 @@ constexpr int kButtonTop = kClassTop + 1740;      // below the class folder's no
 
 frmOptions::frmOptions() : Form(Kind::Dialog) {
     parentToMainWindow(this);
-    setCaption("Options");
+    setCaption(tr("Options"));
     // The last option stands at the top.
     for (int i = 0; i < option::kCount; ++i) {
-        Check1[i] = makeCheckBox(this, arrayName("Check1", i), kCaptions[i], T(240, 180 + (9 - i) * kRow, 5400, 330));
+        Check1[i] = makeCheckBox(this, arrayName("Check1", i), tr(kCaptions[i]), T(240, 180 + (9 - i) * kRow, 5400, 330));
         // The click handling runs whenever a box's value changes, by the user or by the load.
         connect(Check1[i], &QCheckBox::toggled, this, guarded([this, i] { Check1_Click(i); }));
     }
@@ -73,7 +73,7 @@ frmOptions::frmOptions() : Form(Kind::Dialog) {
     lblClassFolderNote->setWordWrap(true);
     lblClassFolderNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(cmdClassFolder, &QPushButton::clicked, this, guarded([this] { cmdClassFolder_Click(); }));
-    cmdOK = makeButton(this, "cmdOK", "&OK", T(2400, kButtonTop, 1200, 375));
+    cmdOK = makeButton(this, "cmdOK", tr("&OK"), T(2400, kButtonTop, 1200, 375));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
 }

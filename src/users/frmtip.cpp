@@ -20,22 +20,22 @@ const QString kTipsFile = QStringLiteral("TIPOFDAY.TXT");
 
 frmTip::frmTip() : Form(Kind::Dialog) {
     parentToMainWindow(this);
-    setCaption("Tip of the Day");
-    lblDidYouKnow = makeLabel(this, "Label1", "Did you know...", T(240, 180, 5300, 300));
+    setCaption(tr("Tip of the Day"));
+    lblDidYouKnow = makeLabel(this, "Label1", tr("Did you know..."), T(240, 180, 5300, 300));
     QFont bold = lblDidYouKnow->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() + 2);
     lblDidYouKnow->setFont(bold);
-    lblTipText = makeLabel(this, "lblTipText", "Tip will appear here...", T(240, 600, 5300, 1320));
+    lblTipText = makeLabel(this, "lblTipText", tr("Tip will appear here..."), T(240, 600, 5300, 1320));
     lblTipText->setTextFormat(Qt::PlainText);
     lblTipText->setWordWrap(true);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTipText->setFrameShape(QFrame::StyledPanel);
     lblTipText->setMargin(4);
-    chkLoadTipsAtStartup = makeCheckBox(this, "chkLoadTipsAtStartup", "&Show Tips at Startup", T(240, 2070, 3600, 330));
-    cmdOK = makeButton(this, "cmdOK", "OK", T(5820, 180, 1440, 375));
+    chkLoadTipsAtStartup = makeCheckBox(this, "chkLoadTipsAtStartup", tr("&Show Tips at Startup"), T(240, 2070, 3600, 330));
+    cmdOK = makeButton(this, "cmdOK", tr("OK"), T(5820, 180, 1440, 375));
     cmdOK->setDefault(true);
-    cmdNextTip = makeButton(this, "cmdNextTip", "&Next Tip", T(5820, 660, 1440, 375));
+    cmdNextTip = makeButton(this, "cmdNextTip", tr("&Next Tip"), T(5820, 660, 1440, 375));
     connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
     connect(cmdNextTip, &QPushButton::clicked, this, guarded([this] { cmdNextTip_Click(); }));
 }
@@ -46,13 +46,13 @@ void frmTip::onLoad() {
     if (LoadTips(findDataFile(kTipsFile))) return;
     switch (lastLoad_) {
     case TipList::Load::NotText:
-        lblTipText->setText("That the " + kTipsFile + " file holds no text? It cannot be shown.");
+        lblTipText->setText(tr("That the %1 file holds no text? It cannot be shown.").arg(kTipsFile));
         break;
     case TipList::Load::Unreadable:
-        lblTipText->setText("That the " + kTipsFile + " file could not be read? ");
+        lblTipText->setText(tr("That the %1 file could not be read? ").arg(kTipsFile));
         break;
     default:
-        lblTipText->setText("That the " + kTipsFile + " file was not found? ");
+        lblTipText->setText(tr("That the %1 file was not found? ").arg(kTipsFile));
     }
 }
 

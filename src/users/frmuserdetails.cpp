@@ -19,19 +19,19 @@ struct Field {
     const char* label;
 };
 // In the order they are written.
-const Field kFields[] = {{"ZRuserName", "txbName", "Name"},
-                         {"ZRuserCompany", "txbCompany", "Company"},
-                         {"ZRuserAddress", "txbAddress", "Address"},
-                         {"ZRuserTelephone", "txbTelephone", "Telephone"}};
+const Field kFields[] = {{"ZRuserName", "txbName", QT_TRANSLATE_NOOP("frmUserDetails", "Name")},
+                         {"ZRuserCompany", "txbCompany", QT_TRANSLATE_NOOP("frmUserDetails", "Company")},
+                         {"ZRuserAddress", "txbAddress", QT_TRANSLATE_NOOP("frmUserDetails", "Address")},
+                         {"ZRuserTelephone", "txbTelephone", QT_TRANSLATE_NOOP("frmUserDetails", "Telephone")}};
 }  // namespace
 
 frmUserDetails::frmUserDetails() : Form(Kind::Dialog) {
     parentToMainWindow(this);
-    setCaption("User Details");
+    setCaption(tr("User Details"));
     QLineEdit* boxes[4];
     for (int i = 0; i < 4; ++i) {
         const int y = 240 + i * 480;
-        QLabel* label = makeLabel(this, arrayName("Label1", i), kFields[i].label, T(240, y + 45, 1200, 285));
+        QLabel* label = makeLabel(this, arrayName("Label1", i), tr(kFields[i].label), T(240, y + 45, 1200, 285));
         boxes[i] = makeTextBox(this, kFields[i].box, QString(), T(1500, y, 4200, 345));
         label->setBuddy(boxes[i]);  // a screen reader names the box by its label
         // A stored value longer than a text box usually takes is shown and written back whole.
@@ -41,9 +41,9 @@ frmUserDetails::frmUserDetails() : Form(Kind::Dialog) {
     txbCompany = boxes[1];
     txbAddress = boxes[2];
     txbTelephone = boxes[3];
-    cmdOK = makeButton(this, "cmdOK", "OK", T(3060, 2280, 1200, 375));
+    cmdOK = makeButton(this, "cmdOK", tr("OK"), T(3060, 2280, 1200, 375));
     cmdOK->setDefault(true);
-    cmdCancel = makeButton(this, "cmdCancel", "Cancel", T(4500, 2280, 1200, 375));
+    cmdCancel = makeButton(this, "cmdCancel", tr("Cancel"), T(4500, 2280, 1200, 375));
     setTwips(1500, 1500, 6000, 2900);
     connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOK_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, guarded([this] { cmdCancel_Click(); }));
@@ -64,7 +64,7 @@ void frmUserDetails::cmdOK_Click() {
         reportError(e.number, e.description, QString(), MsgIcon::Information);
         return;
     }
-    SetStatus("Ready...");
+    SetStatus(tr("Ready..."));
     unloadForm();
 }
 

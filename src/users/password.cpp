@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFutureWatcher>
 #include <QMessageAuthenticationCode>
@@ -14,6 +15,11 @@
 
 namespace password {
 namespace {
+
+// Why a stored text is no hash, as the classroom file's problem names it.
+struct PasswordTexts {
+    Q_DECLARE_TR_FUNCTIONS(password)
+};
 
 const QString kScheme = QStringLiteral("pbkdf2-sha256");
 constexpr int kHashBytes = 32;
@@ -29,15 +35,16 @@ bool split(const QString& stored, Parts* out, QString* why) {
         return false;
     };
     const QStringList p = stored.split(u'$');
-    if (p.size() != 4 || p[0] != kScheme) return fail("it is not of the form pbkdf2-sha256$ITERATIONS$SALT$HASH");
+    if (p.size() != 4 || p[0] != kScheme) return fail(PasswordTexts::tr("it is not of the form pbkdf2-sha256$ITERATIONS$SALT$HASH"));
     bool ok = false;
     out->iterations = p[1].toInt(&ok);
     if (!ok || out->iterations < kMinIterations || out->iterations > kMaxIterations)
-        return fail(QString("its iterations \"%1\" are not a number from %2 to %3").arg(p[1]).arg(kMinIterations).arg(kMaxIterations));
+        return fail(PasswordTexts::tr("its iterations \"%1\" are not a number from %2 to %3")
+                        .arg(p[1], QString::number(kMinIterations), QString::number(kMaxIterations)));
     const auto salt = QByteArray::fromBase64Encoding(p[2].toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     const auto hash = QByteArray::fromBase64Encoding(p[3].toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    if (!salt || salt.decoded.size() < 8) return fail("its salt is not base64 of at least 8 bytes");
-    if (!hash || hash.decoded.size() != kHashBytes) return fail("its hash is not base64 of 32 bytes");
+    if (!salt || salt.decoded.size() < 8) return fail(PasswordTexts::tr("its salt is not base64 of at least 8 bytes"));
+    if (!hash || hash.decoded.size() != kHashBytes) return fail(PasswordTexts::tr("its hash is not base64 of 32 bytes"));
     out->salt = salt.decoded;
     out->hash = hash.decoded;
     return true;
