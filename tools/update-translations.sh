@@ -20,8 +20,8 @@ chosen=("$@")
 for part in "${chosen[@]}"; do
   dirs=${parts[$part]:?"no such part: $part"}
   # shellcheck disable=SC2086
-  "$lupdate" -silent -locations none -no-obsolete -no-ui-lines $dirs \
+  "$lupdate" -silent -locations none -no-obsolete -no-ui-lines -I src $dirs \
     -ts "$ts/${part}_de.ts" "$ts/${part}_es.ts"
   # shellcheck disable=SC2086
-  "$lupdate" -silent -locations none -no-obsolete -pluralonly $dirs -ts "$ts/${part}_en.ts"
+  "$lupdate" -silent -locations none -no-obsolete -pluralonly -I src $dirs -ts "$ts/${part}_en.ts"
 done

@@ -2565,6 +2565,22 @@ Attempts wait on this computer until it can. Keep this class folder?</source>
 
 Versuche warten auf diesem Computer, bis es geht. Diesen Klassenordner behalten?</translation>
     </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>Spr&amp;ache:</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Vantorel speaks the language you chose from its next start.</source>
+        <translation>Vantorel spricht die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
 </context>
 <context>
     <name>frmTip</name>

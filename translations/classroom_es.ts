@@ -2565,6 +2565,22 @@ Attempts wait on this computer until it can. Keep this class folder?</source>
 
 Los intentos esperan en este ordenador hasta que se pueda. ¿Conservar esta carpeta de la clase?</translation>
     </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Vantorel speaks the language you chose from its next start.</source>
+        <translation>Vantorel usará el idioma elegido a partir del próximo inicio.</translation>
+    </message>
 </context>
 <context>
     <name>frmTip</name>

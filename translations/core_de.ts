@@ -190,6 +190,17 @@ Es arbeitet mit der Kopie weiter, wie sie ist.</translation>
     </message>
 </context>
 <context>
+    <name>Options</name>
+    <message>
+        <source>File not found: background.jpg</source>
+        <translation>Datei nicht gefunden: background.jpg</translation>
+    </message>
+    <message>
+        <source>Invalid picture: background.jpg</source>
+        <translation>Ungültiges Bild: background.jpg</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>%1 (not trapped by its handler)</source>
@@ -226,6 +237,19 @@ Es arbeitet mit der Kopie weiter, wie sie ist.</translation>
     <message>
         <source>Overflow</source>
         <translation>Überlauf</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>The stored settings could not be read, so the default settings are used.<byte value="xd"/>
+A clean settings file is written when the program ends.</source>
+        <translation>Die gespeicherten Einstellungen konnten nicht gelesen werden; es gelten die Standardeinstellungen.<byte value="xd"/>
+Beim Beenden des Programms wird eine saubere Einstellungsdatei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation>Wird geladen, bitte warten...</translation>
     </message>
 </context>
 <context>
@@ -739,6 +763,13 @@ Die Berichte des Scanners können erst erstellt werden, wenn das wieder geht.</t
     <message>
         <source>for Linux</source>
         <translation>für Linux</translation>
+    </message>
+</context>
+<context>
+    <name>language</name>
+    <message>
+        <source>The translation file %1 could not be read: Vantorel speaks English.</source>
+        <translation>Die Übersetzungsdatei %1 konnte nicht gelesen werden: Vantorel spricht Englisch.</translation>
     </message>
 </context>
 <context>

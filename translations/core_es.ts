@@ -191,6 +191,17 @@ Sigue con la copia tal como está.</translation>
     </message>
 </context>
 <context>
+    <name>Options</name>
+    <message>
+        <source>File not found: background.jpg</source>
+        <translation>No se encuentra el archivo: background.jpg</translation>
+    </message>
+    <message>
+        <source>Invalid picture: background.jpg</source>
+        <translation>Imagen no válida: background.jpg</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>%1 (not trapped by its handler)</source>
@@ -227,6 +238,19 @@ Sigue con la copia tal como está.</translation>
     <message>
         <source>Overflow</source>
         <translation>Desbordamiento</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>The stored settings could not be read, so the default settings are used.<byte value="xd"/>
+A clean settings file is written when the program ends.</source>
+        <translation>No se pudo leer la configuración guardada; se usa la configuración predeterminada.<byte value="xd"/>
+Al cerrar el programa se escribe un archivo de configuración nuevo.</translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation>Cargando, espere por favor...</translation>
     </message>
 </context>
 <context>
@@ -740,6 +764,13 @@ Los informes del escáner no se pueden crear hasta que se pueda.</translation>
     <message>
         <source>for Linux</source>
         <translation>para Linux</translation>
+    </message>
+</context>
+<context>
+    <name>language</name>
+    <message>
+        <source>The translation file %1 could not be read: Vantorel speaks English.</source>
+        <translation>No se pudo leer el archivo de traducción %1: Vantorel se muestra en inglés.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "app/options.h"
 
+#include <QCoreApplication>
+
 #include "app/main_window/frmmainscreen.h"
 #include "challenges/frmchallenges.h"
 #include "diagnostics/frmdiagnostics.h"
@@ -20,6 +22,11 @@
 #include <optional>
 
 namespace {
+
+struct OptionTexts {
+    Q_DECLARE_TR_FUNCTIONS(Options)
+};
+
 
 const int kOptionDefaults[option::kCount] = {0, 1, 0, 0, 0, 0, 1, 1, 0, 1};
 
@@ -59,8 +66,8 @@ void loadBackground(bool show) {
     if (p.image.isNull() && p.error == QImageReader::UnknownError) p = readBackground();
     if (p.image.isNull()) {
         area->setPicture(QPixmap());
-        if (p.error == QImageReader::FileNotFoundError) raiseError(53, "File not found: background.jpg");
-        raiseError(481, "Invalid picture: background.jpg");
+        if (p.error == QImageReader::FileNotFoundError) raiseError(53, OptionTexts::tr("File not found: background.jpg"));
+        raiseError(481, OptionTexts::tr("Invalid picture: background.jpg"));
     }
     area->setPicture(QPixmap::fromImage(std::move(p.image)));
 }

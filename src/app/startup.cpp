@@ -23,6 +23,11 @@
 
 namespace {
 
+struct StartupTexts {
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
+
+
 // Runs one step of start-up: an error is reported and start-up goes on with the next step.
 template <class F> void step(F&& f) {
     try {
@@ -76,8 +81,8 @@ void Main() {
     });
     step([] {
         if (settingsWereDamaged())
-            MsgBox("The stored settings could not be read, so the default settings are used.\r\n"
-                   "A clean settings file is written when the program ends.",
+            MsgBox(StartupTexts::tr("The stored settings could not be read, so the default settings are used.\r\n"
+                                    "A clean settings file is written when the program ends."),
                    MsgButtons::OK, MsgIcon::Exclamation);
     });
     FuelLevel = 60;
@@ -85,7 +90,7 @@ void Main() {
     // 8. Main window.
     createMainWindow();
     mainWindow()->show();
-    SetStatus("Loading, please wait...");
+    SetStatus(StartupTexts::tr("Loading, please wait..."));
     // Let the main window appear with its "Loading" line while the other windows load.
     // (No timer is running yet and user input waits, so nothing else can run here.)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

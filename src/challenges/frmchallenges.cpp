@@ -9,6 +9,7 @@
 #include "challenges/frmchallengerun.h"
 #include "challenges/session.h"
 #include "challenges/student.h"
+#include "platform/language.h"
 #include "platform/datafolder.h"
 #include "platform/files.h"
 #include "platform/guard.h"
@@ -45,7 +46,7 @@ QString faultDescription(int n) {
     static const QHash<int, QString> descriptions = [] {
         QHash<int, QString> out;
         try {
-            const QString text = decodeText(readRegularFile(findDataFile("faults.txt"), 1024 * 1024));
+            const QString text = decodeText(readRegularFile(language::localisedDataFile("faults.txt"), 1024 * 1024));
             static const QRegularExpression entry(QStringLiteral("^(\\d+) - ([^:\\n]+)"), QRegularExpression::MultilineOption);
             for (auto it = entry.globalMatch(text); it.hasNext();) {
                 const auto m = it.next();

@@ -1,5 +1,6 @@
 #include "frmfaults.h"
 #include "users/users.h"
+#include "platform/language.h"
 #include "platform/files.h"
 #include "platform/guard.h"
 
@@ -176,7 +177,7 @@ void frmFaults::cmdFaults_Click() {
     }
     try {
         chdirToAppFolder();
-        QString text = decodeText(readRegularFile(findDataFile("faults.txt")));
+        QString text = decodeText(readRegularFile(language::localisedDataFile("faults.txt")));
         text.replace("\r\n", "\n");
         txtFaults->setPlainText(text);
         if (!txtFaults->isHidden()) {

@@ -1,4 +1,5 @@
 #include "multiscope/displays.h"
+#include "platform/language.h"
 #include "platform/numbers.h"
 
 #include "sim/simstate.h"
@@ -99,7 +100,11 @@ void ShowPicture(const QString& file) {
     });
     skipping([ms] {
         FileNumber = 1;
-        ms->setInfoText(readTextFile(instrumentFilePath(CurrentTextFile)));
+        // The point's text in the program's language, where it is translated.
+        const QString text = CurrentTextFile.isEmpty() || QFileInfo(CurrentTextFile).isAbsolute()
+                                 ? instrumentFilePath(CurrentTextFile)
+                                 : language::localisedDataFile(CurrentTextFile);
+        ms->setInfoText(readTextFile(text));
     });
 }
 

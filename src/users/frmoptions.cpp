@@ -38,7 +38,8 @@ const char* const kCaptions[option::kCount] = {
 };
 constexpr int kRow = 360;  // twips from one box to the next
 constexpr int kThemeTop = 180 + 10 * kRow + 60;  // the theme's row
-constexpr int kClassTop = kThemeTop + 480;       // the class folder's row
+constexpr int kLanguageTop = kThemeTop + 480;    // the language's row
+constexpr int kClassTop = kLanguageTop + 480;    // the class folder's row
 constexpr int kButtonTop = kClassTop + 1740;      // below the class folder's note
 }  // namespace
 
@@ -61,6 +62,18 @@ frmOptions::frmOptions() : Form(Kind::Dialog) {
     cboTheme->setAccessibleName(tr("Theme"));
     cboTheme->setFocusPolicy(Qt::StrongFocus);
     lblTheme->setBuddy(cboTheme);
+    lblLanguage = makeLabel(this, "lblLanguage", tr("&Language:"), T(240, kLanguageTop + 45, 1200, 285));
+    cboLanguage = new QComboBox(this);
+    cboLanguage->setObjectName("cboLanguage");
+    cboLanguage->setGeometry(twRect(1380, kLanguageTop, 4260, 345));
+    // In the order of language::Choice; each language by its own name, as a reader of it looks for it.
+    cboLanguage->addItem(tr("System"));
+    cboLanguage->addItem(QStringLiteral("English"));  // untranslated: a language's own name
+    cboLanguage->addItem(QStringLiteral("Deutsch"));  // untranslated: a language's own name
+    cboLanguage->addItem(QStringLiteral("Español"));  // untranslated: a language's own name
+    cboLanguage->setAccessibleName(tr("Language"));
+    cboLanguage->setFocusPolicy(Qt::StrongFocus);
+    lblLanguage->setBuddy(cboLanguage);
     lblClassFolder = makeLabel(this, "lblClassFolder", tr("Class &folder:"), T(240, kClassTop + 45, 1200, 285));
     txtClassFolder = makeTextBox(this, "txtClassFolder", QString(), T(1380, kClassTop, 3180, 345));
     txtClassFolder->setAccessibleName(tr("Class folder"));
@@ -86,6 +99,8 @@ void frmOptions::onLoad() {
     for (int i = 0; i < option::kCount; ++i) Check1[i]->setChecked(OptionFlags[i] == 1);
     themeShown_ = theme::current().kind;
     cboTheme->setCurrentIndex(int(themeShown_));
+    languageShown_ = language::chosenInSettings();
+    cboLanguage->setCurrentIndex(int(languageShown_));
 
     // The user's own class folder, unless the classroom file decides it.
     const ClassroomConfig& config = classroomConfig();
@@ -173,7 +188,14 @@ void frmOptions::cmdOK_Click() {
         if (classFolderChanged) values.append({"ZRsettings", "ZRclassFolder", QDir::cleanPath(txtClassFolder->text().trimmed())});
         const auto chosenTheme = theme::Kind(cboTheme->currentIndex());
         if (chosenTheme != themeShown_) values.append({theme::kSection, theme::kKey, theme::settingText(chosenTheme)});
+        const auto chosenLanguage = language::Choice(cboLanguage->currentIndex());
+        const bool languageChanged = chosenLanguage != languageShown_;
+        if (languageChanged) values.append({language::kSection, language::kKey, language::settingText(chosenLanguage)});
         SaveSettings(values);
+        // The windows are made in one language: the new one comes with the next start.
+        if (languageChanged &&
+            language::resolve(chosenLanguage) != language::current())
+            MsgBox(tr("Vantorel speaks the language you chose from its next start."), MsgButtons::OK, MsgIcon::Information);
         // The seat hands in to the new folder from now on.
         if (classFolderChanged) forgetSeatClassFolder();
     });

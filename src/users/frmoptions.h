@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "platform/language.h"
 #include "platform/theme.h"
 
 class QCheckBox;
@@ -31,6 +32,9 @@ private:
     QLabel* lblTheme;
     QComboBox* cboTheme;
     theme::Kind themeShown_ = theme::Kind::Standard;
+    QLabel* lblLanguage;
+    QComboBox* cboLanguage;
+    language::Choice languageShown_ = language::Choice::System;
     QLabel* lblClassFolder;
     QLineEdit* txtClassFolder;
     QPushButton* cmdClassFolder;

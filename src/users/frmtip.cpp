@@ -1,6 +1,7 @@
 #include "users/frmtip.h"
 
 #include "app/options.h"
+#include "platform/language.h"
 #include "platform/status.h"
 #include "sim/simstate.h"
 #include "platform/guard.h"
@@ -43,7 +44,7 @@ frmTip::frmTip() : Form(Kind::Dialog) {
 void frmTip::onLoad() {
     setTwips(2000, 1000, 7500, 2600);
     chkLoadTipsAtStartup->setChecked(true);
-    if (LoadTips(findDataFile(kTipsFile))) return;
+    if (LoadTips(language::localisedDataFile(kTipsFile))) return;
     switch (lastLoad_) {
     case TipList::Load::NotText:
         lblTipText->setText(tr("That the %1 file holds no text? It cannot be shown.").arg(kTipsFile));

@@ -407,7 +407,7 @@ void frmWaveEdit::cmdSaveAs_Click() {
             request.filter = tr("Multiscope Files (*.msf)");
             request.defaultName = CurrentWaveformFile;
             const QString chosen = platform().fileDialog(request);
-            if (chosen.isEmpty()) raiseError(kCancel, QStringLiteral("Cancel was selected."));
+            if (chosen.isEmpty()) raiseError(kCancel, QStringLiteral("Cancel was selected."));  // untranslated: caught below, never shown
             CurrentWaveformFile = chosen;
         },
         [&] { writeCells(CurrentWaveformFile); },

@@ -26,8 +26,10 @@ SHOWN = (r'setText|setWindowTitle|setToolTip|setStatusTip|setWhatsThis|setPlaceh
          r'setAccessibleDescription|addItem|addAction|addMenu|setTitle|setSuffix|setPrefix|setSpecialValueText|'
          r'setTabText|addTab|setLabelText|setHeaderLabels|setHorizontalHeaderLabels|setVerticalHeaderLabels|'
          r'MsgBox|reportError|raiseError|SetStatus|setReadout|QLabel|QPushButton|QCheckBox|QRadioButton|'
-         r'QGroupBox|QAction|QMenu|QToolButton|makeLabel')
+         r'QGroupBox|QAction|QMenu|QToolButton')
 LITERAL_SHOWN = re.compile(r'\b(' + SHOWN + r')\s*\(\s*(?:[\w:]+\s*,\s*)?(?:QStringLiteral\s*\(\s*)?"((?:[^"\\]|\\.)*)"')
+# makeLabel(parent, "objectName", "Caption", ...): the caption is the third argument.
+LABEL_SHOWN = re.compile(r'\b(makeLabel)\s*\(\s*[^,()]+,\s*(?:QStringLiteral\s*\()?"[^"]*"\)?\s*,\s*(?:QStringLiteral\s*\(\s*)?"((?:[^"\\]|\\.)*)"')
 OWN_TR = re.compile(r'^\s*(?:static\s+)?(?:inline\s+)?QString\s+tr\s*\(')
 MARKERS = re.compile(r'%(?:\d+|n|L\d+)')
 TAGS = re.compile(r'</?([a-zA-Z]+)[^>]*>')
@@ -52,7 +54,7 @@ def check_sources(src):
                 if OWN_TR.match(line):
                     problem(f'{rel}:{n}: a function of its own named tr: declare a class with '
                             f'Q_DECLARE_TR_FUNCTIONS and call its tr()')
-                for m in LITERAL_SHOWN.finditer(line):
+                for m in list(LITERAL_SHOWN.finditer(line)) + list(LABEL_SHOWN.finditer(line)):
                     text = m.group(2)
                     if not re.search(r'[A-Za-z]{2}', text):
                         continue  # a number, a unit, punctuation

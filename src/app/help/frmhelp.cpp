@@ -3,6 +3,7 @@
 #include "app/main_window/frmmainscreen.h"
 #include "multiscope/instrument.h"
 #include "sim/simstate.h"
+#include "platform/language.h"
 #include "platform/files.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
@@ -34,6 +35,26 @@
 REGISTER_FORM(frmHelp)
 
 namespace {
+
+// The guide's page view: a translated guide (in the language's folder) shows the English
+// guide's pictures and style sheet, which it does not repeat.
+class GuideBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        QVariant found = QTextBrowser::loadResource(type, name);
+        if (found.isValid() || type == QTextDocument::HtmlResource) return found;
+        const QString english = findDataFile(QStringLiteral("help"));
+        const QString shown = QFileInfo(source().toLocalFile()).absolutePath();
+        if (shown.isEmpty() || QDir(shown) == QDir(english)) return found;
+        const QString relative = QDir(shown).relativeFilePath(source().resolved(name).toLocalFile());
+        if (relative.isEmpty() || relative.startsWith(QLatin1String(".."))) return found;
+        return QTextBrowser::loadResource(type, QUrl::fromLocalFile(QDir(english).filePath(relative)));
+    }
+};
+
 const QString kContents = QStringLiteral("index.html");
 constexpr qint64 kMaxPage = 1 << 20;  // a page of the guide is a few kilobytes
 
@@ -89,7 +110,7 @@ frmHelp::frmHelp() : Form(Kind::Dialog) {
     lblMatches->setObjectName("lblMatches");
     lstMatches = new QListWidget(this);
     lstMatches->setObjectName("lstMatches");
-    txtPage = new QTextBrowser(this);
+    txtPage = new GuideBrowser(this);
     txtPage->setObjectName("txtPage");
     lstContents->setAccessibleName(tr("Help pages"));
     lstMatches->setAccessibleName(tr("Pages found"));
@@ -171,7 +192,7 @@ void frmHelp::onLoad() {
 }
 
 void frmHelp::loadGuide() {
-    folder_ = findDataFile("help");
+    folder_ = language::localisedDataFile("help");
     pages_.clear();
     lstContents->clear();
     const QDir dir(folder_);

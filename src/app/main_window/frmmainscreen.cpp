@@ -7,6 +7,7 @@
 #include "multiscope/displays.h"
 #include "multiscope/instrument.h"
 #include "multiscope/multiscope.h"
+#include "platform/language.h"
 #include "platform/picturebox.h"
 #include "app/help/frmhelp.h"
 #include "platform/appicon.h"
@@ -692,7 +693,7 @@ void frmMainscreen::menuToolsClassSetup_Click() { ShowClassSetupWindow(); }
 
 // ---- Help menu ----
 
-QString helpGuidePath() { return QDir(findDataFile("help")).filePath("index.html"); }
+QString helpGuidePath() { return QDir(language::localisedDataFile("help")).filePath("index.html"); }
 
 void frmMainscreen::menuHelpHelp_Click() {
     try {
