@@ -21,6 +21,15 @@
 
 REGISTER_FORM(frmDiagnostics)
 
+namespace {
+// A count as the screen's language writes it, without a group separator (4000, not 4,000).
+QString countText(int n) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(n);
+}
+}  // namespace
+
 // ---- Navigator ----
 
 RecordNavigator::RecordNavigator(QWidget* parent, const QString& name, const QString& caption,
@@ -241,7 +250,7 @@ void frmDiagnostics::showRecord() {
         if (cut) {
             txbRoutine[i]->setText(text.left(kShownCharacters) + QChar(0x2026));
             txbRoutine[i]->setToolTip(tr("This text is %1 characters long; the box shows the first %2 and it cannot be edited here.")
-                                          .arg(QLocale().toString(text.size()), QLocale().toString(kShownCharacters)));
+                                          .arg(countText(text.size()), countText(kShownCharacters)));
         } else {
             txbRoutine[i]->setText(text);
             // The whole text, for a step longer than its box.
@@ -312,7 +321,7 @@ void frmDiagnostics::printJobSheet() {
         }
         if (cut)
             MsgBox(tr("Some texts of this routine are longer than %1 characters: the job sheet prints the first %1 of each.")
-                       .arg(QLocale().toString(kShownCharacters)),
+                       .arg(countText(kShownCharacters)),
                    MsgButtons::OK, MsgIcon::Information);
         sheet.company = GetSetting("ZRsettings", "ZRuserCompany", "");
         sheet.address = GetSetting("ZRsettings", "ZRuserAddress", "");

@@ -307,7 +307,10 @@ void TelemetryDevice::tmrTelemetry_Timer() {
         if (full == 0) raiseError(11, tr("Division by zero"));
         float fraction = float(v) / float(full);
         DrawGauge(Picture1[i], GaugeStyle[i], 70, 90, fraction);
-        lblReading[i]->setText(QLocale().toString(double(v), 'f', 1));  // a whole number, one decimal shown
+        // A whole number with one decimal, in the screen's language without a group separator.
+        QLocale locale;
+        locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+        lblReading[i]->setText(locale.toString(double(v), 'f', 1));
         Picture2[i]->lineTo(int(TelemetrySample), full - v, kChartLine);
     }
 
