@@ -71,12 +71,11 @@ void tmrMain_Timer() {
     if (EngineSpeed < 6490) ins->setRevCounterColor(colorFromValue(65280));
 
     // 4. Instrument readings.
-    const QLocale locale;
-    const QString revs = Texts::tr("%1 rev/m").arg(locale.toString(int(EngineSpeed)));
+    const QString revs = Texts::tr("%1 rev/m").arg(vb::intOnScreen(EngineSpeed));
     if (metric) {
-        ins->showGauges(Texts::tr("%1 km/h").arg(locale.toString(int(RoadSpeed))), vb::formatOnScreen(Mileage, "00000.0"),
+        ins->showGauges(Texts::tr("%1 km/h").arg(vb::intOnScreen(RoadSpeed)), vb::formatOnScreen(Mileage, "00000.0"),
                         Texts::tr("%1 ltr").arg(vb::formatOnScreen(FuelLevel, "00.0")),
-                        Texts::tr("%1 C").arg(locale.toString(int(EngineTemperature))), revs);
+                        Texts::tr("%1 C").arg(vb::intOnScreen(EngineTemperature)), revs);
     } else {
         ins->showGauges(Texts::tr("%1 mph").arg(vb::strOnScreen(vb::intFloor(RoadSpeed * 5.0 / 8))),
                         vb::formatOnScreen(Mileage * 5 / 8, "00000.0"),

@@ -278,4 +278,10 @@ QString onScreen(const QString& number) {
     return shown.replace(QLatin1Char('.'), point);
 }
 
+QString intOnScreen(long long value) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value);
+}
+
 } // namespace vb

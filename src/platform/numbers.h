@@ -48,5 +48,7 @@ bool isNumeric(const QString& text);
 QString onScreen(const QString& number);
 inline QString formatOnScreen(double value, const QString& pattern) { return onScreen(format(value, pattern)); }
 inline QString strOnScreen(double value) { return onScreen(str(value)); }
+// A whole number as the screen shows it: QLocale's default, never with a group separator.
+QString intOnScreen(long long value);
 
 } // namespace vb

@@ -2,8 +2,9 @@
 // and what each fault shows where; data/faults.txt is the faults list the user reads.
 #include "sim/catalogue.h"
 
+#include "platform/numbers.h"
+
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -355,7 +356,7 @@ QString placeOf(PointId id) {
     QString where;
     if (p.side == Side::Unit) where = Texts::tr("at the ECU pin");
     else if (ecuPicture) where = isSensor(p.circuit) ? Texts::tr("on the wire at the sensor") : Texts::tr("on the wire at the actuator");
-    else if (p.index > 0) where = Texts::tr("test point %1").arg(QLocale().toString(p.index + 1));
+    else if (p.index > 0) where = Texts::tr("test point %1").arg(vb::intOnScreen(p.index + 1));
     else where = Texts::tr("at the part");
     return Texts::tr("%1, %2").arg(window, where);
 }

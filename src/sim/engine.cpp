@@ -16,7 +16,7 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(sim::Engine)
 };
-QString shownNumber(int n) { return QLocale().toString(n); }
+QString shownNumber(int n) { return vb::intOnScreen(n); }
 }  // namespace
 
 // ---- The controls' rules ----

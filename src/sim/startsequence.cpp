@@ -1,4 +1,4 @@
-#include "startsequence.h"
+#include "sim/startsequence.h"
 
 #include "sim/catalogue.h"
 #include "sim/ecumath.h"
@@ -28,15 +28,18 @@ void refreshed(SimState& s, Controls& c, StartOutcome& out) {
     out.events.push_back(std::move(e));
 }
 
-void status(StartOutcome& out, const QString& text) { out.events.push_back(event(StartEvent::Kind::Status, text)); }
+// The status texts and messages are given untranslated and shown in the user's language.
+void status(StartOutcome& out, const char* text) { out.events.push_back(event(StartEvent::Kind::Status, Texts::tr(text))); }
 
 // The starter's speed as the windows show it while it turns.
 void crankingShown(SimState& s, StartOutcome& out) {
     out.events.push_back(event(StartEvent::Kind::CrankingSpeed, {}, s.EngineSpeed));
 }
 
-void message(StartOutcome& out, const QString& text, bool okCancel) {
-    StartEvent e = event(StartEvent::Kind::Message, text);
+void keyStatus(StartOutcome& out, const char* text) { out.events.push_back(event(StartEvent::Kind::KeyStatus, Texts::tr(text))); }
+
+void message(StartOutcome& out, const char* text, bool okCancel) {
+    StartEvent e = event(StartEvent::Kind::Message, Texts::tr(text));
     e.okCancel = okCancel;
     out.events.push_back(std::move(e));
 }
@@ -79,7 +82,7 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         s.CrankingSpeed = s.SystemVoltage * 11;
         restEngine(s);
         refreshed(s, c, out);
-        status(out, Texts::tr("Engine is ready to start..."));
+        status(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Engine is ready to start..."));
         stage_ = Stage::Cranking;
         out.next = yieldThenHold(1.0);
         return out;
@@ -92,8 +95,8 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         s.IgnitionTiming = ecu::kCrankingTiming;
         s.DwellPercentage = ecu::kCrankingDwell;
         s.InjectionDuration = ecu::crankingInjectionFor(s.EngineTemperature);
-        status(out, Texts::tr("Cranking position..."));
-        out.events.push_back(event(StartEvent::Kind::KeyStatus, Texts::tr("Cranking position...")));
+        status(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Cranking position..."));
+        keyStatus(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Cranking position..."));
         s.EngineCranking = True;
 
         applyCrankingFaults(s, faults);
@@ -148,7 +151,7 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
     case Stage::Decide:
         refreshed(s, c, out);
         if (s.CrankingSpeed < 100) {
-            message(out, Texts::tr("Engine not cranking fast enough to start..."), false);
+            message(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Engine not cranking fast enough to start..."), false);
             stage_ = Stage::TooSlow;
             out.next = kAtOnce;
             return out;
@@ -156,8 +159,9 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         // A fault appeared while cranking: keep cranking for tests, or give up.
         if (s.CriticalFault == True) {
             message(out,
-                    Texts::tr("There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\n"
-                              "Click ignition key again after tests are complete. "),
+                    QT_TRANSLATE_NOOP("sim::StartSequence",
+                                      "There is a fault present. Click OK to keep the engine cranking for faultfinding...\r\n\r\n"
+                                      "Click ignition key again after tests are complete. "),
                     true);
             stage_ = Stage::Answered;
             out.next = kAtOnce;
@@ -169,7 +173,7 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         s.EngineLoad = 10;
         s.SystemVoltage = 14;
         refreshed(s, c, out);
-        status(out, Texts::tr("Engine is running..."));
+        status(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Engine is running..."));
         stage_ = Stage::Running;
         out.next = yieldThenHold(1.0);
         return out;
@@ -201,13 +205,13 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
 
     case Stage::Answered:
         if (answeredOk_) {
-            status(out, Texts::tr("Engine cranking for testing..."));
+            status(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Engine cranking for testing..."));
             stage_ = Stage::Done;
             out.next = kDone;
             return out;
         }
         // Given up: the engine stops where it is, the controls as they were.
-        status(out, Texts::tr("Engine stopped..."));
+        status(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Engine stopped..."));
         s.EngineCranking = False;
         s.IgnitionOn = False;
         s.PumpPriming = 0;
@@ -220,16 +224,16 @@ StartOutcome StartSequence::advance(SimState& s, Controls& c, const FaultSet& fa
         return out;
 
     case Stage::CancelDone:
-        status(out, Texts::tr("Ready..."));
+        status(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Ready..."));
         stage_ = Stage::Done;
         out.next = kDone;
         return out;
 
     case Stage::Running:
         s.EngineRunning = True;
-        out.events.push_back(event(StartEvent::Kind::KeyStatus, Texts::tr("Engine is running...")));
+        keyStatus(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Engine is running..."));
         s.EngineCranking = False;
-        status(out, Texts::tr("Ready..."));
+        status(out, QT_TRANSLATE_NOOP("sim::StartSequence", "Ready..."));
         stage_ = Stage::Done;
         out.next = kDone;
         return out;

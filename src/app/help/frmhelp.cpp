@@ -5,6 +5,7 @@
 #include "sim/simstate.h"
 #include "platform/language.h"
 #include "platform/files.h"
+#include "platform/numbers.h"
 #include "platform/guard.h"
 #include "platform/platform.h"
 #include "platform/services.h"
@@ -288,7 +289,7 @@ void frmHelp::find(const QString& wanted) {
     for (const Page& p : pages_) {
         const int n = p.text.count(text, Qt::CaseInsensitive);
         if (n == 0) continue;
-        auto* item = new QListWidgetItem(tr("%1 (%2)", "a page's title and the number of times the text is in it").arg(p.title, QLocale().toString(n)), lstMatches);
+        auto* item = new QListWidgetItem(tr("%1 (%2)", "a page's title and the number of times the text is in it").arg(p.title, vb::intOnScreen(n)), lstMatches);
         item->setData(Qt::UserRole, p.file);
     }
     if (lstMatches->count() == 0) {
