@@ -26,6 +26,16 @@ QString sideText(const sim::PointInfo& p) {
                                     : QStringLiteral("on the wire at the actuator");
 }
 
+// The caption a point's window has in English.
+QString englishWindowCaption(sim::Window w) {
+    switch (w) {
+    case sim::Window::Simulation: return QStringLiteral("Engine Management system");
+    case sim::Window::Starting: return QStringLiteral("Starting system");
+    case sim::Window::Charging: return QStringLiteral("Charging system");
+    }
+    return QString();
+}
+
 }  // namespace
 
 const QList<Answer>& offeredAnswers() {
@@ -50,14 +60,20 @@ QString describePoint(const QWidget* label) {
     Form* window = nullptr;
     for (QWidget* w = label ? label->parentWidget() : nullptr; w && !window; w = w->parentWidget())
         window = qobject_cast<Form*>(w);
-    QString where = window ? window->caption() : QString();
     const std::optional<sim::PointId> id = window ? sim::pointAt(window->formName(), p.name, p.index) : std::nullopt;
+    if (!id) {
+        const QString where = window ? window->caption() : QString();
+        return where.isEmpty() ? p.caption : p.caption + " (" + where + ")";
+    }
+    // A point of the catalogue is described in the English the attempt files keep, whatever
+    // language the windows speak: its quantity's caption and the caption of its window.
+    const sim::PointInfo& point = sim::point(*id);
+    QString where = englishWindowCaption(point.window);
     // The ECU picture's points say which side of the unit they are on; the circuit windows'
     // squares are numbered as their window numbers them.
-    const bool onEcu = id && sim::point(*id).window == sim::Window::Simulation && sim::point(*id).side != sim::Side::Part;
-    if (onEcu) where += ", " + sideText(sim::point(*id));
+    if (point.window == sim::Window::Simulation && point.side != sim::Side::Part) where += ", " + sideText(point);
     else if (p.index > 0) where += ", test point " + QString::number(p.index + 1);
-    return where.isEmpty() ? p.caption : p.caption + " (" + where + ")";
+    return QString::fromUtf8(sim::quantityInfo(point.quantity).caption) + " (" + where + ")";
 }
 
 void fillPartList(QComboBox* parts, const QString& first) {

@@ -2,7 +2,11 @@
 
 #include "platform/services.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -33,6 +37,32 @@ QString entryIn(const QDir& dir, const QString& name) {
     for (const QString& e : entries)
         if (e.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(e);
     return QString();
+}
+
+// In a language whose decimal sign is a comma, the dot typed in a number box is that comma
+// (as the keypad's decimal key gives it): "1.5" is one and a half, never fifteen with the dot
+// dropped as a thousands separator nobody types.
+class DecimalKey : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->text() != QLatin1String(".")) return false;
+        auto* box = qobject_cast<QDoubleSpinBox*>(watched);
+        if (!box && watched->parent()) box = qobject_cast<QDoubleSpinBox*>(watched->parent());
+        if (!box) return false;
+        const QString comma = box->locale().decimalPoint();
+        if (comma == QLatin1String(".")) return false;
+        QKeyEvent replaced(QEvent::KeyPress, Qt::Key_Comma, key->modifiers(), comma, key->isAutoRepeat(), key->count());
+        QCoreApplication::sendEvent(watched, &replaced);
+        return true;
+    }
+};
+
+QObject*& decimalKey() {
+    static QObject* filter = nullptr;
+    return filter;
 }
 
 }  // namespace
@@ -120,6 +150,10 @@ bool apply(QLocale::Language lang, QString* problem) {
                                                    : QLocale::UnitedStates);
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     QLocale::setDefault(locale);
+    if (lang != QLocale::English && !decimalKey() && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        decimalKey() = new DecimalKey(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(decimalKey());
+    }
     currentLanguage() = lang;
     return ok;
 }
