@@ -240,6 +240,13 @@ Es arbeitet mit der Kopie weiter, wie sie ist.</translation>
     </message>
 </context>
 <context>
+    <name>QMdiSubWindow</name>
+    <message>
+        <source>Mi&amp;nimize</source>
+        <translation>Mi&amp;nimieren</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>The stored settings could not be read, so the default settings are used.<byte value="xd"/>

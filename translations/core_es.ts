@@ -241,6 +241,13 @@ Sigue con la copia tal como está.</translation>
     </message>
 </context>
 <context>
+    <name>QMdiSubWindow</name>
+    <message>
+        <source>Mi&amp;nimize</source>
+        <translation>Mi&amp;nimizar</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>The stored settings could not be read, so the default settings are used.<byte value="xd"/>

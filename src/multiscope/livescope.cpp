@@ -1029,8 +1029,8 @@ void LiveScope::startGuidedTest(const guided::GuidedTest& test) {
     for (int c = 0; c < scope::kChannels; ++c) {
         if (c < int(test.channels.size())) {
             const sim::PointId id = test.channels[std::size_t(c)].point;
-            if (c == 0) ms_->connectTerminal(sim::probeOn(id), sim::captionWithPlace(id));
-            else connectChannel(c, sim::probeOn(id), sim::captionWithPlace(id));
+            if (c == 0) ms_->connectTerminal(sim::probeOn(id), sim::captionWithPlace(id, sim::Wording::Files));
+            else connectChannel(c, sim::probeOn(id), sim::captionWithPlace(id, sim::Wording::Files));
         } else {
             disconnectChannel(c);
         }
@@ -1481,8 +1481,8 @@ void LiveScope::channelMenu(int channel, QMenu* menu) {
         const sim::PointId id = p.id;
         connect(a, &QAction::triggered, this, guarded([this, channel, id] {
                     const sim::ProbePoint at = sim::probeOn(id);
-                    if (channel == 0) ms_->connectTerminal(at, sim::captionWithPlace(id));
-                    else connectChannel(channel, at, sim::captionWithPlace(id));
+                    if (channel == 0) ms_->connectTerminal(at, sim::captionWithPlace(id, sim::Wording::Files));
+                    else connectChannel(channel, at, sim::captionWithPlace(id, sim::Wording::Files));
                 }));
     }
     menu->addSeparator();
@@ -1610,13 +1610,20 @@ void LiveScope::captureCsv() {
         const scope::Frame& f = frames[std::size_t(c)];
         if (f.values.empty()) continue;
         const instrument::Probe& p = probeOf(c);
-        // One channel alone keeps the table's heading as it always was: the point's caption.
-        const QString caption = p.attached() ? p.at()->caption : QStringLiteral("Signal");
+        // One channel alone keeps the table's heading as it always was: the point's caption
+        // (in English, as the table's other words, whatever the screen's language).
+        const QString caption = p.point()      ? sim::captionOf(*p.point(), sim::Wording::Files)
+                                : p.attached() ? p.at()->caption
+                                               : QStringLiteral("Signal");
         columns.push_back({caption, unit(c), f.values, f.dt});
     }
     if (columns.size() > 1 || settings_.math[0].on || settings_.math[1].on)
         for (std::size_t i = 0, c = 0; c < std::size_t(scope::kChannels); ++c)
-            if (!frames[c].values.empty()) columns[i++].name = channelName(int(c)) + ": " + channelLabel(int(c));
+            if (!frames[c].values.empty()) {
+                const instrument::Probe& p = probeOf(int(c));
+                const QString label = p.point() ? sim::captionWithPlace(*p.point(), sim::Wording::Files) : channelLabel(int(c));
+                columns[i++].name = channelName(int(c)) + ": " + label;
+            }
     for (int m = 0; m < scope::kMathChannels; ++m) {
         const scope::MathResult r = mathResult(m, frames);
         if (r.valid) {
@@ -1705,7 +1712,7 @@ void LiveScope::openCaptureFile() {
         if (const auto probe = scope::probeFromKey(ch.probe)) setup.probe = *probe;
         const auto id = sim::pointForKey(ch.point);
         if (id && (!probeOf(c).point() || *probeOf(c).point() != *id)) {
-            if (c == 0) ms_->connectTerminal(sim::probeOn(*id), sim::captionWithPlace(*id));
+            if (c == 0) ms_->connectTerminal(sim::probeOn(*id), sim::captionWithPlace(*id, sim::Wording::Files));
             else probes_[c]->attach(sim::probeOn(*id));
             if (const auto probe = scope::probeFromKey(ch.probe)) setup.probe = *probe;
         }
@@ -2013,8 +2020,8 @@ bool LiveScope::scriptSet(const QString& control, const QString& index, const QS
             *error = "no connection point has the key " + value;
             return true;
         }
-        if (c == 0) ms_->connectTerminal(sim::probeOn(*id), sim::captionWithPlace(*id));
-        else connectChannel(c, sim::probeOn(*id), sim::captionWithPlace(*id));
+        if (c == 0) ms_->connectTerminal(sim::probeOn(*id), sim::captionWithPlace(*id, sim::Wording::Files));
+        else connectChannel(c, sim::probeOn(*id), sim::captionWithPlace(*id, sim::Wording::Files));
         return true;
     }
     if (control != QLatin1String("cursor")) return false;

@@ -3,6 +3,7 @@
 #include "platform/windowplace.h"
 #include "sim/session.h"
 
+#include <QCoreApplication>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -620,8 +621,8 @@ void MultiScope::setSource(Source s) {
 void MultiScope::optSource_Click(Source s) {
     setSource(s);
     // Back on the stored waveform, the meter shows its text again.
-    if (s == Source::Stored) lblDMM->setText(Waveform[0]);
-    else if (probe_->attached()) lblDMM->setText(sim::meterText(*probe_->at(), liveInputs()));
+    if (s == Source::Stored) setMeterText(Waveform[0]);
+    else if (probe_->attached()) setMeterText(sim::meterText(*probe_->at(), liveInputs()));
 }
 
 sim::SignalInputs MultiScope::liveInputs() const {
@@ -683,9 +684,12 @@ void MultiScope::setScaleTips(const QString& timebase, const QString& volts) {
     vscVolts1->setToolTip(tr("Volts: %1").arg(volts));
 }
 
-QString MultiScope::meterText() const { return lblDMM->text(); }
+QString MultiScope::meterText() const { return meterText_; }
 
-void MultiScope::setMeterText(const QString& text) { lblDMM->setText(text); }
+void MultiScope::setMeterText(const QString& text) {
+    meterText_ = text;
+    lblDMM->setText(readingDmmShown(text));
+}
 
 void MultiScope::setSweepRunning(bool running) { Timer1->setEnabled(running); }
 
@@ -849,7 +853,7 @@ void MultiScope::cmbReading_Click() {
     if (counted && !ChallengeAllowsMeasurement()) return;
     QString dmm;
     const bool meter = readingDmmText(item, &dmm);
-    if (meter) lblDMM->setText(readingDmmShown(dmm));
+    if (meter) setMeterText(dmm);
     if (counted) ChallengeMeasured("Reading box: " + item, meter ? "DMM " + dmm.trimmed() : QStringLiteral("signal generator"));
 }
 
@@ -930,16 +934,16 @@ void MultiScope::connectTerminal(const sim::ProbePoint& at, const QString& descr
         const QList<OverrideAction> actions = faultOverrides(point, at.window, [](int n) { return FaultPresent(n); });
         for (const OverrideAction& a : actions) {
             if (a.kind == OverrideAction::Waveform) ShowWaveform(a.text);
-            else MsgBox(a.text, MsgButtons::OK, a.icon);
+            else MsgBox(QCoreApplication::translate("sim::Catalogue", a.text.toUtf8().constData()), MsgButtons::OK, a.icon);
         }
         // A critical fault leaves no lambda signal to see, wherever on its circuit the probe is.
         if (CriticalFault == True && probe_->quantity() == sim::Quantity::Lambda) ShowWaveform("Blank.msf");
-        if (this->source() == Source::Live) lblDMM->setText(sim::meterText(*probe_->at(), liveInputs()));
+        if (this->source() == Source::Live) setMeterText(sim::meterText(*probe_->at(), liveInputs()));
         QStringList shown;
         for (const OverrideAction& a : actions)
             if (a.kind == OverrideAction::Message) shown << a.text;
         const bool flat = CurrentWaveformFile.compare(QLatin1String("Blank.msf"), Qt::CaseInsensitive) == 0;
-        shown << (flat ? QStringLiteral("no signal") : "DMM " + lblDMM->text().trimmed());
+        shown << (flat ? QStringLiteral("no signal") : "DMM " + meterText_.trimmed());
         const std::optional<sim::PointId> id = sim::pointOf(at);
         ChallengeMeasured(described, shown.join("; "), id ? QString::fromLatin1(sim::point(*id).key) : QString());
         // The device in front shows the new point; the telemetry leaves the pictures in front.

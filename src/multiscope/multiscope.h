@@ -127,6 +127,7 @@ public:
     // The tips of the Timebase and Volts controls: their values as the source in front reads them.
     void setScaleTips(const QString& timebase, const QString& volts);
     // The meter's read-out.
+    // The meter's reading as files keep it (a decimal point), whatever the read-out shows.
     QString meterText() const;
     void setMeterText(const QString& text);
     // The scope's 25 ms timer: the sweep (or the Live screen) runs on, or stops.
@@ -219,4 +220,5 @@ private:
     bool dragging_ = false;    // a mouse button is down on the frame (its title bar or border)
     QString keptPlace_;        // the place as the settings hold it
     bool keepFailed_ = false;  // a failed write of the place has been reported (once a run)
+    QString meterText_;  // the reading shown in lblDMM, as files keep it
 };

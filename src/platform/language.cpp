@@ -60,6 +60,10 @@ public:
     }
 };
 
+// Qt's own German gives the child windows' menu one access key for Minimise and Close; the
+// program's translation gives Minimise another.
+[[maybe_unused]] const char* const kQtTextsMended[] = {QT_TRANSLATE_NOOP("QMdiSubWindow", "Mi&nimize")};
+
 QObject*& decimalKey() {
     static QObject* filter = nullptr;
     return filter;
@@ -126,24 +130,29 @@ bool apply(QLocale::Language lang, QString* problem) {
     const QString folder = entryIn(QDir(appFolder()), QStringLiteral("translations"));
     auto t = std::make_unique<QTranslator>();
     const QString file = folder.isEmpty() ? QString() : QDir(folder).filePath("vantorel_" + code(lang) + ".qm");
-    if (!file.isEmpty() && t->load(file)) {
-        QCoreApplication::installTranslator(t.get());
-        installed().push_back(std::move(t));
-    } else if (lang != QLocale::English) {
-        ok = false;
-        if (problem)
-            *problem = QCoreApplication::translate("language", "The translation file %1 could not be read: Vantorel speaks English.")
-                           .arg(QDir::toNativeSeparators(file.isEmpty() ? QStringLiteral("translations/vantorel_%1.qm").arg(code(lang)) : file));
-        lang = QLocale::English;
+    if (!(!file.isEmpty() && t->load(file))) {
+        t.reset();
+        if (lang != QLocale::English) {
+            ok = false;
+            if (problem)
+                *problem = QCoreApplication::translate("language", "The translation file %1 could not be read: Vantorel speaks English.")
+                               .arg(QDir::toNativeSeparators(file.isEmpty() ? QStringLiteral("translations/vantorel_%1.qm").arg(code(lang)) : file));
+            lang = QLocale::English;
+        }
     }
     if (lang != QLocale::English) {
-        // Qt's own texts (the standard buttons, the file dialogs), where this Qt ships them.
+        // Qt's own texts (the standard buttons, the file dialogs), where this Qt ships them;
+        // installed first, so that the program's own translation, searched first, may mend one.
         auto qt = std::make_unique<QTranslator>();
         if (qt->load(QLocale(lang), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(qt.get());
             installed().push_back(std::move(qt));
         }
+    }
+    if (t) {
+        QCoreApplication::installTranslator(t.get());
+        installed().push_back(std::move(t));
     }
     QLocale locale(lang, lang == QLocale::German ? QLocale::Germany
                         : lang == QLocale::Spanish ? QLocale::Spain

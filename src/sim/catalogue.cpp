@@ -340,28 +340,41 @@ const std::vector<PointInfo>& points() { return pointTable(); }
 
 const PointInfo& point(PointId id) { return pointTable()[static_cast<size_t>(id)]; }
 
-QString captionOf(Quantity q) { return Texts::tr(quantityInfo(q).caption); }
-QString captionOf(PointId id) { return captionOf(point(id).quantity); }
+namespace {
+// A text of the catalogue in the words asked for.
+QString worded(const char* text, Wording wording) {
+    return wording == Wording::Files ? QString::fromUtf8(text) : Texts::tr(text);
+}
+}  // namespace
 
-QString placeOf(PointId id) {
+QString captionOf(Quantity q, Wording wording) { return worded(quantityInfo(q).caption, wording); }
+QString captionOf(PointId id, Wording wording) { return captionOf(point(id).quantity, wording); }
+
+QString placeOf(PointId id, Wording wording) {
     const PointInfo& p = point(id);
+    const auto t = [wording](const char* text) { return worded(text, wording); };
     const bool ecuPicture = p.window == Window::Simulation && QLatin1String(p.control) == QLatin1String("lblECU");
     QString window;
     switch (p.window) {
-    case Window::Simulation: window = ecuPicture ? Texts::tr("ECU picture") : Texts::tr("engine window"); break;
-    case Window::Starting: window = Texts::tr("starting window"); break;
-    case Window::Charging: window = Texts::tr("charging window"); break;
+    case Window::Simulation: window = ecuPicture ? t(QT_TRANSLATE_NOOP("sim::Catalogue", "ECU picture")) : t(QT_TRANSLATE_NOOP("sim::Catalogue", "engine window")); break;
+    case Window::Starting: window = t(QT_TRANSLATE_NOOP("sim::Catalogue", "starting window")); break;
+    case Window::Charging: window = t(QT_TRANSLATE_NOOP("sim::Catalogue", "charging window")); break;
     }
     // The squares are numbered as their windows number them (from 1 for the first, index 0).
     QString where;
-    if (p.side == Side::Unit) where = Texts::tr("at the ECU pin");
-    else if (ecuPicture) where = isSensor(p.circuit) ? Texts::tr("on the wire at the sensor") : Texts::tr("on the wire at the actuator");
-    else if (p.index > 0) where = Texts::tr("test point %1").arg(vb::intOnScreen(p.index + 1));
-    else where = Texts::tr("at the part");
-    return Texts::tr("%1, %2").arg(window, where);
+    if (p.side == Side::Unit) where = t(QT_TRANSLATE_NOOP("sim::Catalogue", "at the ECU pin"));
+    else if (ecuPicture)
+        where = isSensor(p.circuit) ? t(QT_TRANSLATE_NOOP("sim::Catalogue", "on the wire at the sensor"))
+                                    : t(QT_TRANSLATE_NOOP("sim::Catalogue", "on the wire at the actuator"));
+    else if (p.index > 0)
+        where = wording == Wording::Files ? QStringLiteral("test point %1").arg(p.index + 1)
+                                          : Texts::tr("test point %1").arg(vb::intOnScreen(p.index + 1));
+    else where = t(QT_TRANSLATE_NOOP("sim::Catalogue", "at the part"));
+    return wording == Wording::Files ? window + ", " + where : Texts::tr("%1, %2").arg(window, where);
 }
 
-QString captionWithPlace(PointId id) {
+QString captionWithPlace(PointId id, Wording wording) {
+    if (wording == Wording::Files) return captionOf(id, wording) + " (" + placeOf(id, wording) + ")";
     return Texts::tr("%1 (%2)").arg(captionOf(id), placeOf(id));
 }
 

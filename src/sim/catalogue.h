@@ -120,13 +120,15 @@ const std::vector<PointInfo>& points();
 const PointInfo& point(PointId id);
 // The caption a point carries on its window, in the user's language (QuantityInfo::caption is
 // its English source; the data files follow QuantityInfo::fileBase).
-QString captionOf(PointId id);
-QString captionOf(Quantity q);
+// Files (capture tables and files, attempts) keep the English words whatever the language.
+enum class Wording { Shown, Files };
+QString captionOf(PointId id, Wording wording = Wording::Shown);
+QString captionOf(Quantity q, Wording wording = Wording::Shown);
 // Where a point stands, for a label beside its caption (which several points share): its window
 // and its place there, e.g. "ECU picture, at the ECU pin", "starting window, test point 2".
-QString placeOf(PointId id);
+QString placeOf(PointId id, Wording wording = Wording::Shown);
 // The caption with its place: "Engine speed (ECU picture, at the ECU pin)".
-QString captionWithPlace(PointId id);
+QString captionWithPlace(PointId id, Wording wording = Wording::Shown);
 // The point standing on a window as that control; none for any other label.
 std::optional<PointId> pointAt(const QString& windowClass, const QString& control, int index);
 std::optional<PointId> pointForKey(const QString& key);
