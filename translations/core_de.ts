@@ -871,7 +871,7 @@ Die Berichte des Scanners können erst erstellt werden, wenn das wieder geht.</t
     </message>
     <message>
         <source>ECU picture</source>
-        <translation>Bild des Steuergeräts</translation>
+        <translation>ECU-Bild</translation>
     </message>
     <message>
         <source>engine window</source>
@@ -887,7 +887,7 @@ Die Berichte des Scanners können erst erstellt werden, wenn das wieder geht.</t
     </message>
     <message>
         <source>at the ECU pin</source>
-        <translation>am Pin des Steuergeräts</translation>
+        <translation>am ECU-Pin</translation>
     </message>
     <message>
         <source>on the wire at the sensor</source>

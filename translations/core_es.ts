@@ -904,7 +904,7 @@ Los informes del escáner no se pueden crear hasta que se pueda.</translation>
     </message>
     <message>
         <source>at the part</source>
-        <translation>en el componente</translation>
+        <translation>en la pieza</translation>
     </message>
     <message>
         <source>%1, %2</source>

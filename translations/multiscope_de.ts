@@ -680,7 +680,7 @@ Werte: %6</translation>
     </message>
     <message>
         <source>Stored</source>
-        <translation>Gespeichert</translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>The point&apos;s recorded waveform</source>

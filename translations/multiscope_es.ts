@@ -580,7 +580,7 @@ Valores: %6</translation>
     </message>
     <message>
         <source>Timebase</source>
-        <translation>Base de tiempos</translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Horizontal position</source>
@@ -672,7 +672,7 @@ Valores: %6</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>Voltios</translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>DMM</source>
@@ -680,7 +680,7 @@ Valores: %6</translation>
     </message>
     <message>
         <source>Stored</source>
-        <translation>Grabada</translation>
+        <translation>Datos</translation>
     </message>
     <message>
         <source>The point&apos;s recorded waveform</source>

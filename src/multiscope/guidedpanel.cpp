@@ -21,6 +21,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 GuidedPanel::GuidedPanel(MultiScope* ms, LiveScope* live) : QObject(ms), ms_(ms), live_(live) {
@@ -109,7 +111,14 @@ void GuidedPanel::choose(const QString& key) {
     }
 }
 
+int GuidedPanel::verdictHeight(int width) const {
+    const QFontMetrics fm = lblGuidedVerdict->fontMetrics();
+    const int needed = fm.boundingRect(QRect(0, 0, std::max(1, width), 100000), Qt::TextWordWrap, lblGuidedVerdict->text()).height();
+    return std::clamp(needed, 4 * fm.lineSpacing(), 8 * fm.lineSpacing()) + 4;
+}
+
 void GuidedPanel::place(int top) {
+    placedTop_ = top;
     QWidget* frame = ms_->scopePanel();
     const int w = std::max(0, frame->width() - 12), x = 6;
     int y = top;
@@ -126,9 +135,9 @@ void GuidedPanel::place(int top) {
     cmdGuidedSetup->setGeometry(x, y, half, 24);
     cmdGuidedStop->setGeometry(x + half + 4, y, w - half - 4, 24);
     y += 28;
-    const int verdictHeight = 4 * lblGuidedVerdict->fontMetrics().lineSpacing() + 4;
-    lblGuidedVerdict->setGeometry(x, y, w, verdictHeight);
-    y += verdictHeight + 2;
+    const int verdict = verdictHeight(w);
+    lblGuidedVerdict->setGeometry(x, y, w, verdict);
+    y += verdict + 2;
     // The picture beside its button, a thumbnail of the notes' room; the notes keep the rest.
     const int pictureHeight = std::clamp((bottom - y) * 40 / 100, 24, 90);
     const int button = std::min(w / 2, 92);
@@ -179,8 +188,12 @@ void GuidedPanel::showVerdict() {
         lblGuidedVerdict->setText(QString());
         return;
     }
-    lblGuidedVerdict->setText(tr("%1: %2").arg(scope::verdictText(live_->guidedVerdict()), live_->guidedReason()));
-    lblGuidedVerdict->setToolTip(lblGuidedVerdict->text());
+    const QString text = tr("%1: %2").arg(scope::verdictText(live_->guidedVerdict()), live_->guidedReason());
+    if (text == lblGuidedVerdict->text()) return;
+    lblGuidedVerdict->setText(text);
+    lblGuidedVerdict->setToolTip(text);
+    // A longer reason (a longer language) takes its room from the notes below.
+    if (placedTop_ >= 0 && verdictHeight(lblGuidedVerdict->width()) != lblGuidedVerdict->height()) place(placedTop_);
 }
 
 bool GuidedPanel::eventFilter(QObject* watched, QEvent* event) {

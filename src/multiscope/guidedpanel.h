@@ -57,4 +57,7 @@ private:
     LiveScope* live_;
     QImage picture_;  // the chosen test's, at full size (null for none)
     QString pictureKey_;  // the test it is of
+    int placedTop_ = -1;  // where place() last put the panel
+    // The verdict's height for its text: four lines at least, more (up to eight) for a long reason.
+    int verdictHeight(int width) const;
 };
