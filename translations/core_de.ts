@@ -831,11 +831,11 @@ Die Berichte des Scanners können erst erstellt werden, wenn das wieder geht.</t
     </message>
     <message>
         <source>Starter supply</source>
-        <translation>Anlasser Versorgung</translation>
+        <translation>Anlasserversorgung</translation>
     </message>
     <message>
         <source>Starter earth</source>
-        <translation>Anlasser Masse</translation>
+        <translation>Anlassermasse</translation>
     </message>
     <message>
         <source>Starter speed</source>
@@ -851,7 +851,7 @@ Die Berichte des Scanners können erst erstellt werden, wenn das wieder geht.</t
     </message>
     <message>
         <source>Alternator earth</source>
-        <translation>Generator Masse</translation>
+        <translation>Generatormasse</translation>
     </message>
     <message>
         <source>No fuel spray pattern from injectors..</source>
